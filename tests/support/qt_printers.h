@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+// Lets GoogleTest print texts readably in its failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

@@ -1,0 +1,35 @@
+#include "support/scripted_platform.h"
+
+#include <gtest/gtest.h>
+
+bool ScriptedPrompter::question(const QString& text) {
+    questions << text;
+    messages << text;
+    if (answers.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString ScriptedPrompter::chooseFileToOpen(const QString& title, const QString& folder,
+                                           const QString& filter) {
+    dialogs << title + QLatin1Char('|') + folder + QLatin1Char('|') + filter;
+    if (chosenFiles.empty()) return QString();
+    const QString file = chosenFiles.front();
+    chosenFiles.pop_front();
+    return file;
+}
+
+double ScriptedRandom::draw() {
+    ++taken;
+    if (draws.empty()) {
+        ADD_FAILURE() << "unscripted random draw";
+        return 0;
+    }
+    const double value = draws.front();
+    draws.pop_front();
+    return value;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// The game's look: geometry in twips at 15 twips a logical pixel, its colours
+// and its fonts.
+namespace look {
+
+constexpr int twipsPerPixel = 15;
+
+constexpr int px(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+inline QRect rect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+inline const QColor navy{0, 0, 64};
+inline const QColor green{0, 255, 0};
+inline const QColor silver{192, 192, 192};
+inline const QColor lightGrey{224, 224, 224};
+inline const QColor lightYellow{255, 255, 128};
+inline const QColor red{255, 0, 0};
+inline const QColor darkRed{192, 0, 0};
+inline const QColor blue{0, 0, 255};
+inline const QColor black{0, 0, 0};
+
+// Verdana 8.25 point is 11 pixels at the 96 dots an inch the twip geometry
+// assumes; other sans faces stand in where Verdana is not installed.
+QFont font(bool bold = true, int pixelSize = 11);
+
+// A top-level window of fixed client size with the navy background.
+void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);
+
+void setTextColour(QWidget* widget, const QColor& colour);
+
+// A caption label: fixed text, no accessible value of its own beyond the text.
+QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
+                const QColor& colour, QRect geometry);
+
+// A value label: its text is its accessible name; the caption it belongs to,
+// without the colon, is its accessible description ("45", "Batting").
+QLabel* value(QWidget* parent, const QString& objectName, const QString& captionText,
+              const QColor& colour, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
+
+// Keeps a value label's accessible name equal to its text.
+void setValueText(QLabel* label, const QString& text);
+
+// The caption without access-key marks and without a trailing colon.
+QString accessibleCaption(const QString& captionText);
+
+}  // namespace look

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Every message box, question and file dialog of the game goes through this
+// interface, so the rules can be driven by scripted answers in tests.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // An information notice with a single OK button, titled "Bailcrest".
+    virtual void notice(const QString& text) = 0;
+
+    // A Yes/No question without an icon, titled "Bailcrest". True means Yes.
+    virtual bool question(const QString& text) = 0;
+
+    // A file-open dialog. Returns the chosen file's full path, or an empty
+    // text when the player cancels.
+    virtual QString chooseFileToOpen(const QString& title, const QString& folder,
+                                     const QString& filter) = 0;
+};

@@ -1,0 +1,34 @@
+#include "ui/titled_frame.h"
+
+#include <QPainter>
+
+#include "ui/look.h"
+
+TitledFrame::TitledFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
+    setAccessibleName(title);
+    setFont(look::font(true));
+}
+
+void TitledFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int titleHeight = fontMetrics().height();
+    const int lineTop = title_.isEmpty() ? 0 : titleHeight / 2;
+    painter.setPen(look::silver);
+    painter.drawRect(rect().adjusted(0, lineTop, -1, -1));
+    if (title_.isEmpty()) return;
+    const int titleWidth = fontMetrics().horizontalAdvance(title_);
+    const QRect titleRect(8, 0, titleWidth + 4, titleHeight);
+    painter.fillRect(titleRect, look::navy);
+    painter.setPen(look::green);
+    painter.drawText(titleRect, Qt::AlignCenter, title_);
+}
+
+Outline::Outline(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Outline::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(colour_);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

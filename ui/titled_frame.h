@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// A frame with a thin grey border and its title in green over the top edge.
+class TitledFrame : public QWidget {
+public:
+    TitledFrame(const QString& title, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString title_;
+};
+
+// A plain outline rectangle (the light-grey boxes around tables).
+class Outline : public QWidget {
+public:
+    Outline(const QColor& colour, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+};
