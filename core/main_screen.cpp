@@ -234,23 +234,46 @@ void MainScreen::showField(Field field) {
 
 void MainScreen::runCommand(Command command) {
     switch (command) {
+        case About:
+            showCredits();
+            break;
         case Exit:
             close();
+            break;
+        case Sponsors:
+            showSponsors();
+            break;
+        case Store:
+            showStore();
+            break;
+        case Training:
+            showTraining();
+            break;
+        case Play:
+            play();
             break;
         case Records:
             records_->exec();
             break;
-        case About:
-        case Sponsors:
-        case Store:
-        case Training:
-        case Play:
         case Health:
+            showHealth();
             break;
         case commandCount:
             break;
     }
 }
+
+void MainScreen::showCredits() {}
+
+void MainScreen::showSponsors() {}
+
+void MainScreen::showStore() {}
+
+void MainScreen::showTraining() {}
+
+void MainScreen::showHealth() {}
+
+void MainScreen::play() {}
 
 void MainScreen::endCareer() {
     career_.working.Answer = platform_.prompter.question(QStringLiteral("Do you want to play again?"));

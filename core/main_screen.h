@@ -26,6 +26,7 @@ public:
     ~MainScreen() override;
 
     Career& career() { return career_; }
+    Platform& platform() { return platform_; }
     RecordsScreen* recordsScreen() const { return records_; }
     CommandButton* command(Command index) const { return commands_.at(index); }
     QLabel* fieldLabel(Field field) const { return labels_.at(static_cast<int>(field)); }
@@ -51,6 +52,12 @@ private:
     QWidget* addBar(QWidget* frame, const QString& objectName, int left, int top);
     void showField(Field field);
     void runCommand(Command command);
+    void showCredits();
+    void showSponsors();
+    void showStore();
+    void showTraining();
+    void showHealth();
+    void play();
 
     Platform& platform_;
     CareerHost& host_;

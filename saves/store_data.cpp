@@ -1,0 +1,3 @@
+#include "saves/store_data.h"
+
+void storeData(const MatchContext&, const Career&, const Platform&) {}
