@@ -2,7 +2,7 @@
 
 // What the main screen asks of the program around it when a career is over.
 class CareerHost {
-public:
+  public:
     virtual ~CareerHost() = default;
 
     // Exit, the close box, or No to "Do you want to play again?".

@@ -58,16 +58,23 @@ constexpr int fieldCount = static_cast<int>(Field::count);
 constexpr Field offset(Field first, int index) {
     return static_cast<Field>(static_cast<int>(first) + index);
 }
-constexpr Field teams(int i) { return offset(Field::teams0, i); }
-constexpr Field Label2(int i) { return offset(Field::Label2_0, i); }
-constexpr Field skills(int i) { return offset(Field::skills0, i); }
-constexpr Field Label23(int i) { return offset(Field::Label23_0, i); }
+constexpr Field teams(int i) {
+    return offset(Field::teams0, i);
+}
+constexpr Field Label2(int i) {
+    return offset(Field::Label2_0, i);
+}
+constexpr Field skills(int i) {
+    return offset(Field::skills0, i);
+}
+constexpr Field Label23(int i) {
+    return offset(Field::Label23_0, i);
+}
 
 // The ten statistics of the current level, in record-book row order.
 constexpr std::array<Field, 10> levelStatistics{
-    Field::matches,      Field::runs,       Field::wickets, Field::catches,
-    Field::highestscore, Field::bataverage, Field::fifty,   Field::hundred,
-    Field::mostwickets,  Field::fivewickets};
+    Field::matches,    Field::runs,  Field::wickets, Field::catches,     Field::highestscore,
+    Field::bataverage, Field::fifty, Field::hundred, Field::mostwickets, Field::fivewickets};
 
 enum class BarColour { green, red };
 
@@ -76,7 +83,7 @@ enum class BarColour { green, red };
 // setting a condition resizes its bar and recomputes both overall values,
 // whose bars and colours follow. All of it happens before set() returns.
 class CareerRecord {
-public:
+  public:
     static constexpr int fullBarTwips = 1335;
 
     CareerRecord();
@@ -93,7 +100,7 @@ public:
     // Called after every field that changes, derived ones included.
     void setChangeListener(std::function<void(Field)> listener) { listener_ = std::move(listener); }
 
-private:
+  private:
     void store(Field field, const QString& text);
     void skillsChanged();
     void conditionChanged(int index);

@@ -9,7 +9,9 @@ std::optional<int> column(const QString& word) {
     return std::nullopt;
 }
 
-int number(const QString& word) { return column(word).value_or(club) + 1; }
+int number(const QString& word) {
+    return column(word).value_or(club) + 1;
+}
 
 int selectionThreshold(int column) {
     static constexpr std::array<int, 4> thresholds{0, 10, 15, 25};

@@ -17,7 +17,9 @@ constexpr int rowStep = 270;
 constexpr int firstRow = 300;
 constexpr int rowHeight = 255;
 
-int rowTop(int row) { return firstRow + row * rowStep; }
+int rowTop(int row) {
+    return firstRow + row * rowStep;
+}
 
 TitledFrame* frame(QWidget* parent, const QString& objectName, const QString& title, int left,
                    int top, int width, int height) {
@@ -60,7 +62,9 @@ MainScreen::MainScreen(Platform& platform, CareerHost& host, const PlayerDetails
     records_ = new RecordsScreen(career_.book, this);
 }
 
-MainScreen::~MainScreen() { career_.record.setChangeListener(nullptr); }
+MainScreen::~MainScreen() {
+    career_.record.setChangeListener(nullptr);
+}
 
 QLabel* MainScreen::addField(QWidget* frame, Field field, const QString& captionText, int left,
                              int top, int captionWidth, int valueWidth) {
@@ -146,8 +150,8 @@ void MainScreen::buildFinance() {
                 {Field::otherincome, "Other Incomes (Rs):", "otherincome"},
                 {Field::bankbalance, "Bank Balance (Rs):", "bankbalance"}};
     for (int i = 0; i < 4; ++i) {
-        addField(finance, rows[i].field, QString::fromLatin1(rows[i].caption), 120, rowTop(i),
-                 2160, 1215)
+        addField(finance, rows[i].field, QString::fromLatin1(rows[i].caption), 120, rowTop(i), 2160,
+                 1215)
             ->setObjectName(QString::fromLatin1(rows[i].objectName));
     }
     look::setTextColour(fieldLabel(Field::bankbalance), look::green);
@@ -156,10 +160,10 @@ void MainScreen::buildFinance() {
 void MainScreen::buildConditions() {
     auto* accessories = frame(this, QStringLiteral("Frame_ACCESSORIES"),
                               QStringLiteral("ACCESSORIES"), 3840, 1680, 3615, 1815);
-    auto* health = frame(this, QStringLiteral("Frame_HEALTH"), QStringLiteral("HEALTH"), 3840,
-                         3600, 3615, 1575);
-    const char* captions[7] = {"Bat:",    "Gloves:", "Pads:",   "Others:",
-                               "Fitness:", "Health:", "Stamina:"};
+    auto* health = frame(this, QStringLiteral("Frame_HEALTH"), QStringLiteral("HEALTH"), 3840, 3600,
+                         3615, 1575);
+    const char* captions[7] = {
+        "Bat:", "Gloves:", "Pads:", "Others:", "Fitness:", "Health:", "Stamina:"};
     for (int i = 0; i < 7; ++i) {
         QWidget* parent = i < 4 ? accessories : health;
         const int row = i < 4 ? i : i - 4;
@@ -189,12 +193,12 @@ void MainScreen::buildMenu() {
     const struct {
         const char* caption;
         int top;
-    } entries[commandCount] = {{"About", 795},    {"Exit", 315},    {"Sponsors", 1755},
+    } entries[commandCount] = {{"About", 795},    {"Exit", 315},      {"Sponsors", 1755},
                                {"Store", 2715},   {"Training", 2235}, {"Play", 4635},
                                {"Records", 4155}, {"Health", 3195}};
     // Tab order follows the column from top to bottom.
-    const Command columnOrder[commandCount] = {Exit,   About, Sponsors, Training,
-                                               Store,  Health, Records, Play};
+    const Command columnOrder[commandCount] = {Exit,  About,  Sponsors, Training,
+                                               Store, Health, Records,  Play};
     for (int i = 0; i < commandCount; ++i) {
         auto* button = new CommandButton(QString::fromLatin1(entries[i].caption), menu);
         button->setObjectName(QStringLiteral("Label1_%1").arg(i));
@@ -276,7 +280,8 @@ void MainScreen::showHealth() {}
 void MainScreen::play() {}
 
 void MainScreen::endCareer() {
-    career_.working.Answer = platform_.prompter.question(QStringLiteral("Do you want to play again?"));
+    career_.working.Answer =
+        platform_.prompter.question(QStringLiteral("Do you want to play again?"));
     careerOver_ = true;
     records_->close();
     hide();

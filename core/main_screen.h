@@ -19,7 +19,7 @@ struct Platform;
 // reached. It owns the career and its record book for the career's life.
 class MainScreen : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum Command { About, Exit, Sponsors, Store, Training, Play, Records, Health, commandCount };
 
     MainScreen(Platform& platform, CareerHost& host, const PlayerDetails& details);
@@ -38,10 +38,10 @@ public:
     // again?" and hands over to a fresh player screen or ends the program.
     void endCareer();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildProfile();
     void buildLevelStats();
     void buildFinance();

@@ -34,11 +34,17 @@ std::int32_t saturate32(double value) {
     return static_cast<std::int32_t>(value);
 }
 
-int toInt16(const QString& text) { return saturate16(std::nearbyint(toDouble(text))); }
+int toInt16(const QString& text) {
+    return saturate16(std::nearbyint(toDouble(text)));
+}
 
-std::int32_t toInt32(const QString& text) { return saturate32(std::nearbyint(toDouble(text))); }
+std::int32_t toInt32(const QString& text) {
+    return saturate32(std::nearbyint(toDouble(text)));
+}
 
-std::int32_t wholePart(const QString& text) { return saturate32(std::floor(toDouble(text))); }
+std::int32_t wholePart(const QString& text) {
+    return saturate32(std::floor(toDouble(text)));
+}
 
 QString text(double wholeNumber) {
     const double whole = std::floor(wholeNumber);

@@ -6,8 +6,8 @@
 QString saveFileName(const QString& playerName) {
     QString stem = playerName.left(5).toLower();
     for (QChar& c : stem) {
-        const bool forbidden = c.unicode() < 0x20 || c.unicode() == 0x7f ||
-                               QStringLiteral("/\\:*?\"<>|").contains(c);
+        const bool forbidden =
+            c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c);
         if (forbidden) c = QLatin1Char('_');
     }
     return stem + QStringLiteral("_auto.bsg");

@@ -4,7 +4,9 @@
 
 CareerScreens::CareerScreens(Platform& platform) : platform_(platform) {}
 
-CareerScreens::~CareerScreens() { delete main_; }
+CareerScreens::~CareerScreens() {
+    delete main_;
+}
 
 MainScreen* CareerScreens::startCareer(const PlayerDetails& details) {
     discardMainScreen();

@@ -13,7 +13,7 @@ struct Platform;
 // career in play, and what follows when a career ends.
 class CareerScreens : public QObject, public CareerHost {
     Q_OBJECT
-public:
+  public:
     explicit CareerScreens(Platform& platform);
     ~CareerScreens() override;
 
@@ -26,10 +26,10 @@ public:
     void endProgram() override;
     void playAgain() override;
 
-signals:
+  signals:
     void programEnding();
 
-private:
+  private:
     void discardMainScreen();
 
     Platform& platform_;

@@ -9,7 +9,7 @@
 // level columns (Club, City, State, National). Every cell holds the text of a
 // figure computed elsewhere; every cell starts as "0".
 class RecordBook {
-public:
+  public:
     static constexpr int rowCount = 10;
     static constexpr int columnCount = 4;
     using Column = std::array<QString, rowCount>;
@@ -28,7 +28,7 @@ public:
     // Called after every change, with the column that changed (-1: the name).
     void setChangeListener(std::function<void(int)> listener) { listener_ = std::move(listener); }
 
-private:
+  private:
     QString playerName_;
     std::array<Column, columnCount> cells_;
     std::function<void(int)> listener_;

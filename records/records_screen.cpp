@@ -19,11 +19,16 @@ const std::array<QString, RecordBook::columnCount> columnHeadings{
 
 const std::array<QString, RecordBook::rowCount>& RecordsScreen::rowCaptions() {
     static const std::array<QString, RecordBook::rowCount> captions{
-        QStringLiteral("Matches Played:"), QStringLiteral("Runs Scored:"),
-        QStringLiteral("Wickets Taken:"),  QStringLiteral("Catches Held:"),
-        QStringLiteral("Highest Score:"),  QStringLiteral("Batting Average:"),
-        QStringLiteral("50s:"),            QStringLiteral("100s:"),
-        QStringLiteral("Most Wickets:"),   QStringLiteral("5 Wickets:")};
+        QStringLiteral("Matches Played:"),
+        QStringLiteral("Runs Scored:"),
+        QStringLiteral("Wickets Taken:"),
+        QStringLiteral("Catches Held:"),
+        QStringLiteral("Highest Score:"),
+        QStringLiteral("Batting Average:"),
+        QStringLiteral("50s:"),
+        QStringLiteral("100s:"),
+        QStringLiteral("Most Wickets:"),
+        QStringLiteral("5 Wickets:")};
     return captions;
 }
 
@@ -48,8 +53,8 @@ RecordsScreen::RecordsScreen(RecordBook& book, QWidget* owner) : QDialog(owner),
                       look::silver, look::rect(columnLefts[column], 840, 1095, 255));
     }
     for (int row = 0; row < RecordBook::rowCount; ++row) {
-        look::caption(this, QStringLiteral("Label3_%1").arg(row), rowCaptions()[row],
-                      look::silver, look::rect(240, rowTops[row], 1935, 255));
+        look::caption(this, QStringLiteral("Label3_%1").arg(row), rowCaptions()[row], look::silver,
+                      look::rect(240, rowTops[row], 1935, 255));
         for (int column = 0; column < RecordBook::columnCount; ++column) {
             const QString description = look::accessibleCaption(rowCaptions()[row]) +
                                         QStringLiteral(", ") + columnHeadings[column];
@@ -68,7 +73,9 @@ RecordsScreen::RecordsScreen(RecordBook& book, QWidget* owner) : QDialog(owner),
     book_.setChangeListener([this](int column) { showColumn(column); });
 }
 
-RecordsScreen::~RecordsScreen() { book_.setChangeListener(nullptr); }
+RecordsScreen::~RecordsScreen() {
+    book_.setChangeListener(nullptr);
+}
 
 void RecordsScreen::showColumn(int column) {
     look::setValueText(name_, book_.playerName());

@@ -13,7 +13,7 @@ class CommandButton;
 // whole career and shows it modally from the menu.
 class RecordsScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     RecordsScreen(RecordBook& book, QWidget* owner);
     ~RecordsScreen() override;
 
@@ -23,7 +23,7 @@ public:
 
     static const std::array<QString, RecordBook::rowCount>& rowCaptions();
 
-private:
+  private:
     void showColumn(int column);
 
     RecordBook& book_;

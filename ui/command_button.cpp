@@ -19,7 +19,9 @@ QColor CommandButton::fillColour() const {
     return (mouseHeld_ || isDown()) ? look::red : look::silver;
 }
 
-QSize CommandButton::sizeHint() const { return QSize(look::px(1095), look::px(375)); }
+QSize CommandButton::sizeHint() const {
+    return QSize(look::px(1095), look::px(375));
+}
 
 void CommandButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);

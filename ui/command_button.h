@@ -9,18 +9,18 @@
 // Enter, and carries its caption (without "&") as its accessible name.
 class CommandButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     CommandButton(const QString& caption, QWidget* parent);
 
     QColor fillColour() const;
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     bool mouseHeld_ = false;
 };

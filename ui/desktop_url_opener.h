@@ -3,6 +3,6 @@
 #include "ui/url_opener.h"
 
 class DesktopUrlOpener final : public UrlOpener {
-public:
+  public:
     void open(const QString& url) override;
 };

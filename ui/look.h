@@ -14,7 +14,9 @@ namespace look {
 
 constexpr int twipsPerPixel = 15;
 
-constexpr int px(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+constexpr int px(int twips) {
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
 inline QRect rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }

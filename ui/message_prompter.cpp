@@ -15,8 +15,8 @@ void MessagePrompter::notice(const QString& text) {
 }
 
 bool MessagePrompter::question(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text,
-                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

@@ -4,7 +4,7 @@
 
 // Message boxes and the file dialog of the desktop, owned by the active window.
 class MessagePrompter final : public Prompter {
-public:
+  public:
     void notice(const QString& text) override;
     bool question(const QString& text) override;
     QString chooseFileToOpen(const QString& title, const QString& folder,

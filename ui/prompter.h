@@ -5,7 +5,7 @@
 // Every message box, question and file dialog of the game goes through this
 // interface, so the rules can be driven by scripted answers in tests.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
 
     // An information notice with a single OK button, titled "Bailcrest".

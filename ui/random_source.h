@@ -2,7 +2,7 @@
 
 // The one source of chance in the game: every draw is uniform in [0, 1).
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual double draw() = 0;
 };

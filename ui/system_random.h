@@ -9,10 +9,10 @@
 // the system's entropy source. Re-seeding before every draw would make draws
 // taken within one clock tick identical; a single stream keeps them independent.
 class SystemRandom final : public RandomSource {
-public:
+  public:
     SystemRandom();
     double draw() override;
 
-private:
+  private:
     std::mt19937_64 engine_;
 };

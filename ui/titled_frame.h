@@ -5,24 +5,24 @@
 
 // A frame with a thin grey border and its title in green over the top edge.
 class TitledFrame : public QWidget {
-public:
+  public:
     TitledFrame(const QString& title, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString title_;
 };
 
 // A plain outline rectangle (the light-grey boxes around tables).
 class Outline : public QWidget {
-public:
+  public:
     Outline(const QColor& colour, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor colour_;
 };

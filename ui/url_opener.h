@@ -4,7 +4,7 @@
 
 // Hands a web address to the desktop's browser and returns at once.
 class UrlOpener {
-public:
+  public:
     virtual ~UrlOpener() = default;
     virtual void open(const QString& url) = 0;
 };
