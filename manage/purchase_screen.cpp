@@ -7,7 +7,6 @@
 #include <QStyle>
 
 #include "core/numbers.h"
-#include "ui/command_button.h"
 #include "ui/look.h"
 #include "ui/titled_frame.h"
 
@@ -169,7 +168,7 @@ int PurchaseScreen::buildOrder(const PurchaseCentre& centre, int top) {
         connect(widgets.box, &QLineEdit::textChanged, this, [this, row] { unitsChanged(row); });
     }
     const int boxBottom = boxTop + 150 + (lines - 1) * orderLineStep + unitsBoxHeight + 150;
-    outline(this, QStringLiteral("Shape3"), boxTop, boxBottom - boxTop);
+    outline(this, QStringLiteral("orderOutline"), boxTop, boxBottom - boxTop);
     return boxBottom;
 }
 
