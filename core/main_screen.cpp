@@ -4,6 +4,9 @@
 #include <QLabel>
 
 #include "core/career_host.h"
+#include "manage/purchase_centres.h"
+#include "manage/purchase_screen.h"
+#include "manage/sponsors_screen.h"
 #include "records/records_screen.h"
 #include "ui/command_button.h"
 #include "ui/look.h"
@@ -269,13 +272,22 @@ void MainScreen::runCommand(Command command) {
 
 void MainScreen::showCredits() {}
 
-void MainScreen::showSponsors() {}
+void MainScreen::showSponsors() {
+    SponsorsScreen(career().record, this).exec();
+}
 
-void MainScreen::showStore() {}
+void MainScreen::showStore() {
+    PurchaseScreen(purchase_centres::store(), career().record, platform().prompter, this).exec();
+}
 
-void MainScreen::showTraining() {}
+void MainScreen::showTraining() {
+    PurchaseScreen(purchase_centres::training(), career().record, platform().prompter, this)
+        .exec();
+}
 
-void MainScreen::showHealth() {}
+void MainScreen::showHealth() {
+    PurchaseScreen(purchase_centres::health(), career().record, platform().prompter, this).exec();
+}
 
 void MainScreen::play() {}
 
