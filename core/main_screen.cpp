@@ -4,6 +4,8 @@
 #include <QLabel>
 
 #include "core/career_host.h"
+#include "core/selection_check.h"
+#include "match/match_screen.h"
 #include "records/records_screen.h"
 #include "ui/command_button.h"
 #include "ui/look.h"
@@ -273,7 +275,14 @@ void MainScreen::showTraining() {}
 
 void MainScreen::showHealth() {}
 
-void MainScreen::play() {}
+void MainScreen::play() {
+    CheckData(career_, platform_.prompter, platform_.random, *this);
+}
+
+void MainScreen::playMatch() {
+    MatchScreen match(career_, platform_, this);
+    match.exec();
+}
 
 void MainScreen::endCareer() {
     career_.working.Answer = platform_.prompter.question(QStringLiteral("Do you want to play again?"));
