@@ -4,9 +4,11 @@
 #include <QLabel>
 
 #include "core/career_host.h"
+#include "core/selection_check.h"
 #include "manage/purchase_centres.h"
 #include "manage/purchase_screen.h"
 #include "manage/sponsors_screen.h"
+#include "match/match_screen.h"
 #include "records/records_screen.h"
 #include "ui/command_button.h"
 #include "ui/look.h"
@@ -289,7 +291,14 @@ void MainScreen::showHealth() {
     PurchaseScreen(purchase_centres::health(), career().record, platform().prompter, this).exec();
 }
 
-void MainScreen::play() {}
+void MainScreen::play() {
+    CheckData(career_, platform_.prompter, platform_.random, *this);
+}
+
+void MainScreen::playMatch() {
+    MatchScreen match(career_, platform_, this);
+    match.exec();
+}
 
 void MainScreen::endCareer() {
     career_.working.Answer =

@@ -6,6 +6,7 @@
 
 #include "core/career.h"
 #include "core/career_record.h"
+#include "core/play_host.h"
 #include "core/start_up.h"
 
 class QLabel;
@@ -17,7 +18,7 @@ struct Platform;
 // The application window of a career: every field of the record, always
 // current, and the menu from which every other screen and the next match are
 // reached. It owns the career and its record book for the career's life.
-class MainScreen : public QWidget {
+class MainScreen : public QWidget, public PlayHost {
     Q_OBJECT
   public:
     enum Command { About, Exit, Sponsors, Store, Training, Play, Records, Health, commandCount };
@@ -36,7 +37,11 @@ class MainScreen : public QWidget {
 
     // Ends the career after its last message: asks "Do you want to play
     // again?" and hands over to a fresh player screen or ends the program.
-    void endCareer();
+    void endCareer() override;
+
+    // Opens the match screen over the main screen and returns once the match
+    // has been applied.
+    void playMatch() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
