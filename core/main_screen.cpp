@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "core/career_host.h"
+#include "records/about_screen.h"
 #include "records/records_screen.h"
 #include "ui/command_button.h"
 #include "ui/look.h"
@@ -263,7 +264,11 @@ void MainScreen::runCommand(Command command) {
     }
 }
 
-void MainScreen::showCredits() {}
+void MainScreen::showCredits() {
+    ::About credits(platform_.opener, this);
+    credits.setStatus(QStringLiteral("1"));
+    credits.exec();
+}
 
 void MainScreen::showSponsors() {}
 
