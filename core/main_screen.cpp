@@ -9,6 +9,7 @@
 #include "manage/purchase_screen.h"
 #include "manage/sponsors_screen.h"
 #include "match/match_screen.h"
+#include "records/about_screen.h"
 #include "records/records_screen.h"
 #include "ui/command_button.h"
 #include "ui/look.h"
@@ -272,7 +273,11 @@ void MainScreen::runCommand(Command command) {
     }
 }
 
-void MainScreen::showCredits() {}
+void MainScreen::showCredits() {
+    ::About credits(platform_.opener, this);
+    credits.setStatus(QStringLiteral("1"));
+    credits.exec();
+}
 
 void MainScreen::showSponsors() {
     SponsorsScreen(career().record, this).exec();

@@ -1,15 +1,34 @@
 #include "records/career_screens.h"
 
 #include "core/main_screen.h"
+#include "ui/platform.h"
 
 CareerScreens::CareerScreens(Platform& platform) : platform_(platform) {}
 
 CareerScreens::~CareerScreens() {
     delete main_;
+    delete profile_;
+    delete credits_;
+}
+
+void CareerScreens::start() {
+    delete credits_;
+    credits_ = new About(platform_.opener);
+    connect(credits_, &About::continuedAtStartUp, this, &CareerScreens::showPlayerScreen);
+    connect(credits_, &QDialog::finished, this, &CareerScreens::creditsClosed);
+    credits_->show();
+}
+
+void CareerScreens::creditsClosed() {
+    if (credits_) credits_->deleteLater();
+    credits_ = nullptr;
+    // Closed through the window system rather than Continue: no screen is left.
+    if (!profile_ && !main_) endProgram();
 }
 
 MainScreen* CareerScreens::startCareer(const PlayerDetails& details) {
     discardMainScreen();
+    discardPlayerScreen();
     main_ = new MainScreen(platform_, *this, details);
     main_->show();
     return main_;
@@ -22,6 +41,26 @@ void CareerScreens::endProgram() {
 
 void CareerScreens::playAgain() {
     discardMainScreen();
+    showPlayerScreen();
+}
+
+void CareerScreens::showPlayerScreen() {
+    discardPlayerScreen();
+    profile_ = new Profile(platform_.prompter);
+    connect(profile_, &Profile::startRequested, this, [this] { startCareer(profile_->details()); });
+    connect(profile_, &Profile::exitRequested, this, &CareerScreens::endProgram);
+    profile_->show();
+}
+
+void CareerScreens::discardPlayerScreen() {
+    // Hidden rather than closed: closing it is the player's way out of the
+    // program. It may be inside its own Start handler, so it goes once control
+    // is back in the event loop.
+    if (profile_) {
+        profile_->hide();
+        profile_->deleteLater();
+    }
+    profile_ = nullptr;
 }
 
 void CareerScreens::discardMainScreen() {

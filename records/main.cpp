@@ -19,8 +19,6 @@ int main(int argc, char* argv[]) {
     CareerScreens screens(platform);
     QObject::connect(&screens, &CareerScreens::programEnding, &application, &QApplication::quit,
                      Qt::QueuedConnection);
-    screens.startCareer(PlayerDetails{QStringLiteral("Sample Player"), QStringLiteral("Mumbai"),
-                                      QStringLiteral("Maharashtra"), QStringLiteral("India"), 45,
-                                      20, 30, 1});
+    screens.start();
     return application.exec();
 }

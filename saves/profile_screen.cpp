@@ -1,0 +1,204 @@
+#include "saves/profile_screen.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "core/career_record.h"
+#include "core/numbers.h"
+#include "ui/command_button.h"
+#include "ui/look.h"
+#include "ui/prompter.h"
+#include "ui/scroll_bar.h"
+#include "ui/titled_frame.h"
+
+namespace {
+
+constexpr int maxTextLength = 16;
+
+// Inside each frame: a caption column, then the input column.
+constexpr int captionLeft = 240;
+constexpr int captionWidth = 1335;
+constexpr int inputLeft = 1680;
+constexpr int firstRow = 330;
+constexpr int rowStep = 360;
+constexpr int displayLeft = 6720;
+constexpr int displayWidth = 615;
+
+int rowTop(int row) {
+    return firstRow + row * rowStep;
+}
+
+TitledFrame* frame(QWidget* parent, const QString& title, int top, int height) {
+    auto* f = new TitledFrame(title, parent);
+    f->setObjectName(QStringLiteral("Frame_") +
+                     QString(title).replace(QLatin1Char(' '), QLatin1Char('_')));
+    f->setGeometry(look::rect(120, top, 7575, height));
+    return f;
+}
+
+}  // namespace
+
+Profile::Profile(Prompter& prompter) : prompter_(prompter) {
+    setObjectName(QStringLiteral("Profile"));
+    look::setUpWindow(this, QStringLiteral("Bailcrest: Player Properties"), 7815, 5295);
+
+    buildDetails();
+    buildSkills();
+    buildAutoSave();
+    buildCommands();
+
+    // Keyboard order: the four texts, the three sliders, the check box, then
+    // the commands as they stand from left to right.
+    QWidget* order[] = {texts_[0],       texts_[1],       texts_[2],       texts_[3],
+                        sliders_[0],     sliders_[1],     sliders_[2],     autoSave_,
+                        commands_[Exit], commands_[Load], commands_[Start]};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    texts_[0]->setFocus();
+}
+
+void Profile::buildDetails() {
+    TitledFrame* details = frame(this, QStringLiteral("PLAYER DETAILS"), 120, 1800);
+    const char* captions[4] = {"Name:", "City:", "State:", "Country:"};
+    for (int i = 0; i < 4; ++i) {
+        const QString captionText = QString::fromLatin1(captions[i]);
+        look::caption(details, QStringLiteral("Label3_%1").arg(i), captionText, look::silver,
+                      look::rect(captionLeft, rowTop(i), captionWidth, 300));
+        auto* text = new QLineEdit(details);
+        text->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        text->setGeometry(look::rect(inputLeft, rowTop(i), 3240, 300));
+        text->setMaxLength(maxTextLength);
+        text->setFont(look::font(false));
+        // A thin silver edge shows where a navy field lies on the navy frame.
+        text->setStyleSheet(
+            QStringLiteral("QLineEdit { background: rgb(0, 0, 64); "
+                           "color: rgb(255, 255, 128); "
+                           "border: 1px solid rgb(192, 192, 192); "
+                           "padding: 0 2px; }"));
+        text->setAccessibleName(look::accessibleCaption(captionText));
+        texts_[i] = text;
+    }
+}
+
+void Profile::buildSkills() {
+    TitledFrame* skills = frame(this, QStringLiteral("INITIAL SKILLS"), 2040, 1800);
+    const char* captions[3] = {"Batting:", "Bowling:", "Fielding:"};
+    for (int i = 0; i < 3; ++i) {
+        const QString captionText = QString::fromLatin1(captions[i]);
+        look::caption(skills, QStringLiteral("Label4_%1").arg(i), captionText, look::silver,
+                      look::rect(captionLeft, rowTop(i), captionWidth, 255));
+        auto* slider = new ScrollBar(Qt::Horizontal, skills);
+        slider->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
+        slider->setGeometry(look::rect(inputLeft, rowTop(i), 4920, 255));
+        slider->setRange(0, 100);
+        slider->setSingleStep(1);
+        slider->setPageStep(1);
+        // A dragged thumb counts once it is let go.
+        slider->setTracking(false);
+        slider->setAccessibleName(look::accessibleCaption(captionText));
+        connect(slider, &QScrollBar::valueChanged, this, [this, i] { sliderChanged(i); });
+        sliders_[i] = slider;
+
+        displays_[i] =
+            look::value(skills, QStringLiteral("Label2_%1").arg(i), captionText, look::lightYellow,
+                        look::rect(displayLeft, rowTop(i), displayWidth, 255), Qt::AlignRight);
+        look::setValueText(displays_[i], QStringLiteral("0"));
+    }
+    const QString overallCaption = QStringLiteral("Player Overall Skills:");
+    look::caption(skills, QStringLiteral("Label6"), overallCaption, look::silver,
+                  look::rect(captionLeft, rowTop(3) + 60, 3000, 255));
+    overall_ =
+        look::value(skills, QStringLiteral("Label5"), overallCaption, look::green,
+                    look::rect(displayLeft, rowTop(3) + 60, displayWidth, 255), Qt::AlignRight);
+    look::setValueText(overall_, QStringLiteral("0"));
+}
+
+void Profile::buildAutoSave() {
+    TitledFrame* box = frame(this, QStringLiteral("AUTO SAVE"), 3960, 720);
+    autoSave_ = new QCheckBox(
+        QStringLiteral("Check this box to automatically save the game after every match."), box);
+    autoSave_->setObjectName(QStringLiteral("Check1"));
+    autoSave_->setGeometry(look::rect(captionLeft, firstRow, 7215, 255));
+    autoSave_->setFont(look::font(true));
+    // The box itself is white with a black tick; its text is silver on navy.
+    QPalette palette = autoSave_->palette();
+    palette.setColor(QPalette::WindowText, look::silver);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, look::black);
+    autoSave_->setPalette(palette);
+}
+
+void Profile::buildCommands() {
+    const struct {
+        Command command;
+        const char* caption;
+        int left;
+    } row[commandCount] = {{Exit, "Exit", 2025}, {Load, "Load", 3360}, {Start, "Start", 4695}};
+    for (const auto& entry : row) {
+        auto* button = new CommandButton(QString::fromLatin1(entry.caption), this);
+        button->setObjectName(QStringLiteral("Label1_%1").arg(entry.command));
+        button->setGeometry(look::rect(entry.left, 4800, 1095, 375));
+        commands_[entry.command] = button;
+    }
+    connect(commands_[Start], &QAbstractButton::clicked, this, &Profile::CheckData);
+    connect(commands_[Exit], &QAbstractButton::clicked, this, &QWidget::close);
+    connect(commands_[Load], &QAbstractButton::clicked, this, &Profile::loadRequested);
+}
+
+PlayerDetails Profile::details() const {
+    PlayerDetails details;
+    details.name = texts_[0]->text();
+    details.autoSave = autoSave_->isChecked() ? 1 : 0;
+    details.city = texts_[1]->text();
+    details.state = texts_[2]->text();
+    details.country = texts_[3]->text();
+    details.batting = numbers::toInt16(displays_[0]->text());
+    details.bowling = numbers::toInt16(displays_[1]->text());
+    details.fielding = numbers::toInt16(displays_[2]->text());
+    return details;
+}
+
+void Profile::setName(const QString& text) {
+    texts_[0]->setText(text);
+}
+void Profile::setCity(const QString& text) {
+    texts_[1]->setText(text);
+}
+void Profile::setState(const QString& text) {
+    texts_[2]->setText(text);
+}
+void Profile::setCountry(const QString& text) {
+    texts_[3]->setText(text);
+}
+
+void Profile::setSkillDisplay(int index, const QString& text) {
+    look::setValueText(displays_.at(index), text);
+}
+
+void Profile::setAutoSave(int value) {
+    autoSave_->setChecked(value == 1);
+}
+
+void Profile::sliderChanged(int index) {
+    look::setValueText(displays_.at(index), QString::number(sliders_.at(index)->value()));
+    std::array<int, 3> working{};
+    for (int j = 0; j < 3; ++j) working[j] = numbers::toInt16(displays_[j]->text());
+    look::setValueText(overall_,
+                       QString::number(ratings::overallSkill(working[0], working[1], working[2])));
+}
+
+void Profile::CheckData() {
+    for (const QLineEdit* text : texts_) {
+        if (text->text().isEmpty()) {
+            prompter_.notice(QStringLiteral("Please fill in the player details properly."));
+            return;
+        }
+    }
+    emit startRequested();
+}
+
+void Profile::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit exitRequested();
+}

@@ -1,0 +1,160 @@
+#include "records/about_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "support/qt_printers.h"
+#include "support/scripted_platform.h"
+#include "ui/command_button.h"
+#include "ui/look.h"
+#include "ui/picture_button.h"
+
+namespace {
+
+TEST(About, EveryControlWithItsPlaceTextAndColour) {
+    RecordingOpener opener;
+    About about(opener);
+    about.show();
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Bailcrest: Credits"));
+    EXPECT_EQ(about.size(), look::rect(0, 0, 7815, 5265).size());
+
+    const QColor none;
+    const struct {
+        const char* name;
+        int left, top, width, height;  // a width of 0: only the place is fixed
+        const char* text;              // nullptr: the text is the game's own
+        QColor colour;
+    } controls[] = {{"Image1_2", -120, 0, 2400, 1500, nullptr, none},
+                    {"Label2_7", 2640, 0, 5055, 615, "BAILCREST", look::darkRed},
+                    {"Label2_8", 6480, 600, 1215, 255, "VERSION 1.0", look::green},
+                    {"Label2_12", 4320, 960, 0, 0, "PROGRAMMED BY:", look::green},
+                    {"Label2_4", 6000, 960, 0, 0, nullptr, look::silver},
+                    {"Label2_1", 4320, 1200, 0, 0, "WEBSITE:", look::green},
+                    {"Label2_6", 5280, 1200, 0, 0, nullptr, look::silver},
+                    {"Shape1", 120, 1560, 7575, 3135, nullptr, none},
+                    {"Label2_2", 240, 1680, 3735, 255, "PLEASE READ CAREFULLY:", look::green},
+                    {"Label2_3", 240, 1920, 7335, 2055, nullptr, look::lightGrey},
+                    {"Image1_0", 240, 3645, 3510, 900, nullptr, none},
+                    {"Image1_1", 4035, 3645, 3510, 900, nullptr, none},
+                    {"Label1_0", 3120, 4800, 1575, 375, nullptr, none},
+                    {"status", 7200, 4800, 495, 255, "0", none}};
+    for (const auto& c : controls) {
+        const auto* widget = about.findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(widget, nullptr) << c.name;
+        const QRect place = look::rect(c.left, c.top, c.width, c.height);
+        if (c.width > 0) {
+            EXPECT_EQ(widget->geometry(), place) << c.name;
+        } else {
+            EXPECT_EQ(widget->pos(), place.topLeft()) << c.name;
+            EXPECT_LT(widget->geometry().right(), about.width()) << c.name;
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(widget); label && c.colour.isValid()) {
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), c.colour) << c.name;
+            EXPECT_FALSE(label->text().isEmpty()) << c.name;
+            if (c.text) {
+                EXPECT_EQ(label->text(), QString::fromLatin1(c.text)) << c.name;
+            }
+        }
+    }
+    const auto* title = about.findChild<QLabel*>(QStringLiteral("Label2_7"));
+    EXPECT_TRUE(title->font().bold());
+    EXPECT_GT(title->font().pixelSize(), 2 * look::font().pixelSize());
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Label2_3"))->text(), About::notice);
+    EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("status"))->isVisible());
+    EXPECT_EQ(about.continueButton()->text(), QStringLiteral("Continue"));
+
+    // The pictures are the game's own, at their full size.
+    const auto* corner = about.findChild<QLabel*>(QStringLiteral("Image1_2"));
+    ASSERT_FALSE(corner->pixmap().isNull());
+    EXPECT_EQ(corner->pixmap().deviceIndependentSize().toSize(), QSize(160, 100));
+}
+
+TEST(About, ContinueAtStartUpAsksForThePlayerScreenThenCloses) {
+    const struct {
+        const char* status;
+        int wanted;
+    } cases[] = {{"0", 1}, {"1", 0}};
+    for (const auto& c : cases) {
+        RecordingOpener opener;
+        About about(opener);
+        about.setStatus(QString::fromLatin1(c.status));
+        about.show();
+        QSignalSpy wanted(&about, &About::continuedAtStartUp);
+        QSignalSpy finished(&about, &QDialog::finished);
+        QTest::mouseClick(about.continueButton(), Qt::LeftButton);
+        EXPECT_EQ(wanted.count(), c.wanted) << c.status;
+        EXPECT_EQ(finished.count(), 1) << c.status;
+        EXPECT_FALSE(about.isVisible()) << c.status;
+    }
+}
+
+TEST(About, ABannerClickOpensItsPageAndChangesNothing) {
+    for (int i = 0; i < 2; ++i) {
+        RecordingOpener opener;
+        About about(opener);
+        about.setStatus(QStringLiteral("1"));
+        about.show();
+        QSignalSpy finished(&about, &QDialog::finished);
+        QTest::mouseClick(about.banner(i), Qt::LeftButton);
+        EXPECT_EQ(opener.opened, QStringList{About::bannerAddresses[i]});
+        EXPECT_TRUE(about.isVisible());
+        EXPECT_EQ(about.status(), QStringLiteral("1"));
+        EXPECT_EQ(finished.count(), 0);
+        // The corner picture is no banner.
+        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("Image1_2")), Qt::LeftButton);
+        EXPECT_EQ(opener.opened.size(), 1);
+    }
+    EXPECT_NE(About::bannerAddresses[0], About::bannerAddresses[1]);
+}
+
+TEST(About, APressedBannerIsOutlinedUntilTheButtonIsReleased) {
+    RecordingOpener opener;
+    About about(opener);
+    about.show();
+    PictureButton* banner = about.banner(1);
+    EXPECT_EQ(banner->cursor().shape(), Qt::PointingHandCursor);
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        EXPECT_FALSE(banner->borderShown());
+        QTest::mousePress(banner, button);
+        EXPECT_TRUE(banner->borderShown());
+        // Released away from the banner: the border goes all the same and
+        // the page does not open.
+        QTest::mouseRelease(banner, button, {}, QPoint(-20, -20));
+        EXPECT_FALSE(banner->borderShown());
+    }
+    EXPECT_TRUE(opener.opened.isEmpty());
+}
+
+TEST(About, TheKeyboardReachesBannersAndContinue) {
+    RecordingOpener opener;
+    About about(opener);
+    about.show();
+    about.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    EXPECT_EQ(QApplication::focusWidget(), about.continueButton());
+    EXPECT_EQ(about.continueButton()->accessibleName(), QStringLiteral("Continue"));
+
+    const Qt::Key keys[2] = {Qt::Key_Space, Qt::Key_Return};
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), about.banner(i));
+        QTest::keyClick(about.banner(i), keys[i]);
+        QTRY_COMPARE(opener.opened.size(), i + 1);
+        EXPECT_EQ(opener.opened.last(), About::bannerAddresses[i]);
+        const QString name = about.banner(i)->accessibleName();
+        EXPECT_TRUE(name.startsWith(QStringLiteral("Advertiser banner"))) << name.toStdString();
+        EXPECT_TRUE(name.contains(About::bannerAddresses[i])) << name.toStdString();
+    }
+
+    QSignalSpy wanted(&about, &About::continuedAtStartUp);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), about.continueButton());
+    QTest::keyClick(about.continueButton(), Qt::Key_Space);
+    EXPECT_EQ(wanted.count(), 1);
+    EXPECT_FALSE(about.isVisible());
+}
+
+}  // namespace

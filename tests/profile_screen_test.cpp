@@ -1,0 +1,276 @@
+#include "saves/profile_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include "support/qt_printers.h"
+#include "support/scripted_platform.h"
+#include "ui/command_button.h"
+#include "ui/look.h"
+
+namespace {
+
+const QString refusal = QStringLiteral("Please fill in the player details properly.");
+
+void fill(Profile& profile, const QStringList& texts) {
+    for (int i = 0; i < 4; ++i) QTest::keyClicks(profile.textField(i), texts.at(i));
+}
+
+QPoint centreOf(QScrollBar* slider, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.singleStep = slider->singleStep();
+    option.pageStep = slider->pageStep();
+    option.upsideDown = slider->invertedAppearance();
+    option.subControls = QStyle::SC_All;
+    return slider->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, slider).center();
+}
+
+TEST(Profile, OpensWithEveryFieldAtItsStartValue) {
+    ScriptedPrompter prompter;
+    Profile profile(prompter);
+    profile.show();
+    EXPECT_EQ(profile.windowTitle(), QStringLiteral("Bailcrest: Player Properties"));
+    const char* fields[4] = {"Name", "City", "State", "Country"};
+    for (int i = 0; i < 4; ++i) {
+        QLineEdit* text = profile.textField(i);
+        EXPECT_EQ(text->objectName(), QStringLiteral("Text%1").arg(i + 1));
+        EXPECT_EQ(text->accessibleName(), QString::fromLatin1(fields[i]));
+        EXPECT_TRUE(text->text().isEmpty());
+        QTest::keyClicks(text, QStringLiteral("Abcdefghijklmnopqrst"));
+        EXPECT_EQ(text->text(), QStringLiteral("Abcdefghijklmnop"));
+    }
+    const char* skills[3] = {"Batting", "Bowling", "Fielding"};
+    for (int i = 0; i < 3; ++i) {
+        QScrollBar* slider = profile.slider(i);
+        EXPECT_EQ(slider->objectName(), QStringLiteral("HScroll1_%1").arg(i));
+        EXPECT_EQ(slider->accessibleName(), QString::fromLatin1(skills[i]));
+        EXPECT_EQ(slider->orientation(), Qt::Horizontal);
+        EXPECT_EQ(slider->value(), 0);
+        EXPECT_EQ(slider->maximum(), 100);
+        EXPECT_EQ(profile.skillDisplay(i)->objectName(), QStringLiteral("Label2_%1").arg(i));
+        EXPECT_EQ(profile.skillDisplay(i)->text(), QStringLiteral("0"));
+        EXPECT_EQ(profile.skillDisplay(i)->accessibleDescription(), QString::fromLatin1(skills[i]));
+    }
+    EXPECT_EQ(profile.overallDisplay()->objectName(), QStringLiteral("Label5"));
+    EXPECT_EQ(profile.overallDisplay()->text(), QStringLiteral("0"));
+    EXPECT_FALSE(profile.autoSaveBox()->isChecked());
+    EXPECT_EQ(profile.autoSaveBox()->text(),
+              QStringLiteral("Check this box to automatically save the game after every match."));
+
+    EXPECT_EQ(profile.textField(0)->palette().color(QPalette::Base), look::navy);
+    EXPECT_EQ(profile.textField(0)->palette().color(QPalette::Text), look::lightYellow);
+    EXPECT_EQ(profile.skillDisplay(0)->palette().color(QPalette::WindowText), look::lightYellow);
+    EXPECT_EQ(profile.overallDisplay()->palette().color(QPalette::WindowText), look::green);
+    EXPECT_EQ(profile.autoSaveBox()->palette().color(QPalette::WindowText), look::silver);
+    EXPECT_TRUE(profile.autoSaveBox()->font().bold());
+
+    // The commands stand left to right as Exit, Load, Start.
+    const char* names[Profile::commandCount] = {"Start", "Exit", "Load"};
+    for (int i = 0; i < Profile::commandCount; ++i) {
+        const CommandButton* command = profile.command(static_cast<Profile::Command>(i));
+        EXPECT_EQ(command->objectName(), QStringLiteral("Label1_%1").arg(i));
+        EXPECT_EQ(command->accessibleName(), QString::fromLatin1(names[i]));
+    }
+    EXPECT_LT(profile.command(Profile::Exit)->x(), profile.command(Profile::Load)->x());
+    EXPECT_LT(profile.command(Profile::Load)->x(), profile.command(Profile::Start)->x());
+    for (QWidget* child : profile.findChildren<QWidget*>()) {
+        const QRect inWindow(child->mapTo(&profile, QPoint(0, 0)), child->size());
+        EXPECT_TRUE(profile.rect().contains(inWindow)) << child->objectName().toStdString();
+    }
+}
+
+TEST(Profile, TheOverallIsTheFloorOfTheMean) {
+    const struct {
+        int batting, bowling, fielding;
+        const char* overall;
+    } cases[] = {{0, 0, 0, "0"},         {100, 100, 99, "99"}, {34, 33, 33, "33"},
+                 {100, 100, 100, "100"}, {1, 0, 0, "0"},       {45, 20, 30, "31"}};
+    for (const auto& c : cases) {
+        ScriptedPrompter prompter;
+        Profile profile(prompter);
+        const int values[3] = {c.batting, c.bowling, c.fielding};
+        for (int i = 0; i < 3; ++i) profile.slider(i)->setValue(values[i]);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(profile.skillDisplay(i)->text(), QString::number(values[i]));
+        }
+        EXPECT_EQ(profile.overallDisplay()->text(), QString::fromLatin1(c.overall))
+            << c.batting << "/" << c.bowling << "/" << c.fielding;
+    }
+}
+
+TEST(Profile, ArrowKeysAndTrackMoveASkillOneStep) {
+    ScriptedPrompter prompter;
+    Profile profile(prompter);
+    profile.show();
+    QScrollBar* batting = profile.slider(0);
+    QTest::mouseClick(batting, Qt::LeftButton, {}, centreOf(batting, QStyle::SC_ScrollBarAddLine));
+    EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("1"));
+    QTest::mouseClick(batting, Qt::LeftButton, {}, centreOf(batting, QStyle::SC_ScrollBarAddPage));
+    EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("2"));
+    // Keys move the way they point.
+    QTest::keyClick(batting, Qt::Key_Right);
+    QTest::keyClick(batting, Qt::Key_Right);
+    QTest::keyClick(batting, Qt::Key_Left);
+    EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("3"));
+    QTest::keyClick(batting, Qt::Key_End);
+    EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("100"));
+    EXPECT_EQ(profile.overallDisplay()->text(), QStringLiteral("33"));
+    QTest::keyClick(batting, Qt::Key_Right);
+    EXPECT_EQ(batting->value(), 100);
+    QTest::keyClick(batting, Qt::Key_Home);
+    EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("0"));
+}
+
+TEST(Profile, ADraggedThumbCountsOnlyWhenLetGo) {
+    ScriptedPrompter prompter;
+    Profile profile(prompter);
+    profile.show();
+    QScrollBar* bowling = profile.slider(1);
+    const QPoint thumb = centreOf(bowling, QStyle::SC_ScrollBarSlider);
+    const QPoint far(bowling->width() / 2, thumb.y());
+    QTest::mousePress(bowling, Qt::LeftButton, {}, thumb);
+    QMouseEvent move(QEvent::MouseMove, far, bowling->mapToGlobal(far), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bowling, &move);
+    EXPECT_GT(bowling->sliderPosition(), 0);
+    EXPECT_EQ(profile.skillDisplay(1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(profile.overallDisplay()->text(), QStringLiteral("0"));
+    QTest::mouseRelease(bowling, Qt::LeftButton, {}, far);
+    EXPECT_EQ(profile.skillDisplay(1)->text(), QString::number(bowling->value()));
+    EXPECT_GT(bowling->value(), 0);
+}
+
+TEST(Profile, StartRefusesAnyEmptyField) {
+    const QStringList full{QStringLiteral("Ravi"), QStringLiteral("Pune"), QStringLiteral("Goa"),
+                           QStringLiteral("India")};
+    for (int empty = 0; empty < 4; ++empty) {
+        ScriptedPrompter prompter;
+        Profile profile(prompter);
+        QStringList texts = full;
+        texts[empty].clear();
+        fill(profile, texts);
+        profile.slider(0)->setValue(70);
+        QSignalSpy started(&profile, &Profile::startRequested);
+        QTest::mouseClick(profile.command(Profile::Start), Qt::LeftButton);
+        EXPECT_EQ(prompter.notices, QStringList{refusal}) << empty;
+        EXPECT_EQ(started.count(), 0) << empty;
+        // Everything stays as it was.
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(profile.textField(i)->text(), texts[i]);
+        EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("70"));
+    }
+}
+
+TEST(Profile, BlanksCountAsFilledAndReachTheCareerAsTyped) {
+    ScriptedPrompter prompter;
+    Profile profile(prompter);
+    fill(profile, {QStringLiteral("  "), QStringLiteral(" "), QStringLiteral("Goa "),
+                   QStringLiteral(" India")});
+    QSignalSpy started(&profile, &Profile::startRequested);
+    QTest::mouseClick(profile.command(Profile::Start), Qt::LeftButton);
+    EXPECT_TRUE(prompter.notices.isEmpty());
+    EXPECT_EQ(started.count(), 1);
+    const PlayerDetails details = profile.details();
+    EXPECT_EQ(details.name, QStringLiteral("  "));
+    EXPECT_EQ(details.city, QStringLiteral(" "));
+    EXPECT_EQ(details.state, QStringLiteral("Goa "));
+    EXPECT_EQ(details.country, QStringLiteral(" India"));
+}
+
+TEST(Profile, DetailsComeFromTheDisplaysNotTheSliders) {
+    ScriptedPrompter prompter;
+    Profile profile(prompter);
+    profile.setName(QStringLiteral("Ramesh"));
+    profile.setCity(QStringLiteral("Pune"));
+    profile.setState(QStringLiteral("Maharashtra"));
+    profile.setCountry(QStringLiteral("India"));
+    profile.setSkillDisplay(0, QStringLiteral("57"));
+    profile.setSkillDisplay(1, QStringLiteral("12.5"));
+    profile.setSkillDisplay(2, QStringLiteral("181"));
+    profile.setAutoSave(1);
+    EXPECT_EQ(profile.slider(0)->value(), 0);
+    EXPECT_EQ(profile.skillDisplay(0)->accessibleName(), QStringLiteral("57"));
+
+    PlayerDetails details = profile.details();
+    EXPECT_EQ(details.name, QStringLiteral("Ramesh"));
+    EXPECT_EQ(details.city, QStringLiteral("Pune"));
+    EXPECT_EQ(details.state, QStringLiteral("Maharashtra"));
+    EXPECT_EQ(details.country, QStringLiteral("India"));
+    EXPECT_EQ(details.batting, 57);
+    EXPECT_EQ(details.bowling, 12);  // halves round to even
+    EXPECT_EQ(details.fielding, 181);
+    EXPECT_EQ(details.autoSave, 1);
+    EXPECT_TRUE(profile.autoSaveBox()->isChecked());
+
+    profile.setAutoSave(0);
+    EXPECT_EQ(profile.details().autoSave, 0);
+    // A slider change reads all three displays again.
+    profile.slider(2)->setValue(30);
+    EXPECT_EQ(profile.overallDisplay()->text(), QStringLiteral("33"));
+}
+
+TEST(Profile, TheKeyboardGoesThroughEveryControlInOrder) {
+    ScriptedPrompter prompter;
+    Profile profile(prompter);
+    profile.show();
+    profile.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&profile));
+    const QStringList expected{
+        QStringLiteral("Text1"),      QStringLiteral("Text2"),      QStringLiteral("Text3"),
+        QStringLiteral("Text4"),      QStringLiteral("HScroll1_0"), QStringLiteral("HScroll1_1"),
+        QStringLiteral("HScroll1_2"), QStringLiteral("Check1"),     QStringLiteral("Label1_1"),
+        QStringLiteral("Label1_2"),   QStringLiteral("Label1_0"),   QStringLiteral("Text1")};
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, expected);
+
+    // Typed, set and ticked from the keyboard alone, then started with Space.
+    QSignalSpy started(&profile, &Profile::startRequested);
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Abc"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(profile.autoSaveBox()->isChecked());
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), profile.command(Profile::Start));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(started.count(), 1);
+    EXPECT_EQ(profile.details().batting, 1);
+    EXPECT_EQ(profile.details().autoSave, 1);
+}
+
+TEST(Profile, LoadIsHandedOn) {
+    ScriptedPrompter prompter;
+    Profile profile(prompter);
+    profile.show();
+    QSignalSpy load(&profile, &Profile::loadRequested);
+    QSignalSpy exit(&profile, &Profile::exitRequested);
+    QTest::keyClick(profile.command(Profile::Load), Qt::Key_Space);
+    EXPECT_EQ(load.count(), 1);
+    EXPECT_EQ(exit.count(), 0);
+    EXPECT_TRUE(profile.isVisible());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+}  // namespace

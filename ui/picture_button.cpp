@@ -1,0 +1,48 @@
+#include "ui/picture_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/focus_frame.h"
+#include "ui/look.h"
+
+PictureButton::PictureButton(const QIcon& picture, QWidget* parent)
+    : QAbstractButton(parent), picture_(picture) {
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    picture_.paint(&painter, rect());
+    if (borderShown()) {
+        painter.setPen(look::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) drawFocusFrame(painter, rect().adjusted(2, 2, -3, -3));
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    mouseHeld_ = true;
+    update();
+    QAbstractButton::mousePressEvent(event);
+    // Keep the press, whatever the button, so the release that removes the
+    // border comes back here.
+    event->accept();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+    mouseHeld_ = false;
+    update();
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
