@@ -1,9 +1,9 @@
+#include "core/career_record.h"
+
 #include <gtest/gtest.h>
 
-#include "support/qt_printers.h"
-
-#include "core/career_record.h"
 #include "core/numbers.h"
+#include "support/qt_printers.h"
 
 namespace {
 
@@ -85,18 +85,42 @@ TEST_P(DerivedCondition, OverallValuesBarsAndColoursFollowTheConditions) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DerivedCondition,
-    ::testing::Values(
-        ConditionCase{{"100", "100", "100", "100", "100", "100", "100"}, "100", "100", 1335, 1335,
-                      BarColour::green, BarColour::green},
-        ConditionCase{{"100", "100", "100", "99", "49", "50", "50"}, "99", "49", 1321, 654,
-                      BarColour::green, BarColour::red},
-        ConditionCase{{"50", "50", "50", "50", "50", "50", "50"}, "50", "50", 667, 667,
-                      BarColour::green, BarColour::green},
-        // Worn below zero: the overall value goes negative but its bar is empty.
-        ConditionCase{{"-12", "-20", "0", "0", "-5", "-5", "-5"}, "-8", "-5", 0, 0, BarColour::red,
-                      BarColour::red},
-        ConditionCase{{"1", "1", "1", "1", "1", "1", "1"}, "1", "1", 13, 13, BarColour::red,
-                      BarColour::red}));
+    ::testing::Values(ConditionCase{{"100", "100", "100", "100", "100", "100", "100"},
+                                    "100",
+                                    "100",
+                                    1335,
+                                    1335,
+                                    BarColour::green,
+                                    BarColour::green},
+                      ConditionCase{{"100", "100", "100", "99", "49", "50", "50"},
+                                    "99",
+                                    "49",
+                                    1321,
+                                    654,
+                                    BarColour::green,
+                                    BarColour::red},
+                      ConditionCase{{"50", "50", "50", "50", "50", "50", "50"},
+                                    "50",
+                                    "50",
+                                    667,
+                                    667,
+                                    BarColour::green,
+                                    BarColour::green},
+                      // Worn below zero: the overall value goes negative but its bar is empty.
+                      ConditionCase{{"-12", "-20", "0", "0", "-5", "-5", "-5"},
+                                    "-8",
+                                    "-5",
+                                    0,
+                                    0,
+                                    BarColour::red,
+                                    BarColour::red},
+                      ConditionCase{{"1", "1", "1", "1", "1", "1", "1"},
+                                    "1",
+                                    "1",
+                                    13,
+                                    13,
+                                    BarColour::red,
+                                    BarColour::red}));
 
 TEST(ConditionBar, WidthFollowsItsValueAndIsEmptyBelowZero) {
     const struct {

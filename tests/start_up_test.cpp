@@ -1,9 +1,9 @@
+#include "core/start_up.h"
+
 #include <gtest/gtest.h>
 
-#include "support/qt_printers.h"
-
 #include "core/career.h"
-#include "core/start_up.h"
+#include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 
 namespace {

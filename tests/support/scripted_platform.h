@@ -13,7 +13,7 @@
 // A prompter that records every message and answers questions from a script.
 // A question with no scripted answer fails the test.
 class ScriptedPrompter final : public Prompter {
-public:
+  public:
     QStringList notices;
     QStringList questions;
     std::deque<bool> answers;
@@ -33,14 +33,14 @@ public:
 
 // Draws from a script; once the script runs out, draws fail the test.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     std::deque<double> draws;
     int taken = 0;
     double draw() override;
 };
 
 class RecordingOpener final : public UrlOpener {
-public:
+  public:
     QStringList opened;
     void open(const QString& url) override { opened << url; }
 };
