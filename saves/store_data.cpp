@@ -53,9 +53,19 @@ std::optional<QString> writeSaveFile(const QString& folder, const QString& fileN
         return QStringLiteral("the folder %1 could not be created")
             .arg(QDir::toNativeSeparators(folder));
     }
+    // Unbuffered, with every write checked: Qt's commit() does not notice a
+    // buffered write that fails while it closes the file, and would put a
+    // cut-off file in place of the earlier one. A short write is repeated so
+    // that the system names the reason. Unless committed, the temporary file
+    // is removed.
     QSaveFile out(folder + QLatin1Char('/') + fileName);
-    if (!out.open(QIODevice::WriteOnly)) return out.errorString();
-    out.write(encodeSaveFile(file));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return out.errorString();
+    const QByteArray bytes = encodeSaveFile(file);
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = out.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) return out.errorString();
+        written += count;
+    }
     if (!out.commit()) return out.errorString();
     return std::nullopt;
 }
