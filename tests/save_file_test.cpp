@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <random>
 
 #include "support/qt_printers.h"
@@ -235,6 +237,18 @@ TEST(SaveFileFormat, RandomBytesNeverCrashAndAreRefusedUnlessTheyFormASaveFile) 
                 EXPECT_FALSE(reading.error.isEmpty());
             }
         }
+    }
+}
+
+TEST(SaveFileFormat, TheFuzzSeedsAreValidSaveFiles) {
+    const QDir corpus(QStringLiteral(QT_TESTCASE_SOURCEDIR "/fuzz/corpus"));
+    const QStringList seeds = corpus.entryList(QDir::Files);
+    EXPECT_EQ(seeds.size(), 3);
+    for (const QString& seed : seeds) {
+        QFile file(corpus.filePath(seed));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << seed.toStdString();
+        const SaveFileReading reading = decodeSaveFile(file.readAll(), true);
+        EXPECT_TRUE(reading.file) << seed.toStdString() << ": " << reading.error.toStdString();
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "core/levels.h"
 #include "core/start_up.h"
-#include "support/scripted_platform.h"
+#include "ui/random_source.h"
 
 QStringList handBuiltLines() {
     return {QStringLiteral("Bailcrest Saves"), QStringLiteral(" Ravi  "), QStringLiteral("Pune"),
@@ -42,9 +42,17 @@ QByteArray utf16File(const QStringList& lines, const QString& lineEnd, bool byte
     return bytes;
 }
 
+namespace {
+
+class FirstClub final : public RandomSource {
+  public:
+    double draw() override { return 0.1; }
+};
+
+}  // namespace
+
 Career midCareer() {
-    ScriptedRandom random;
-    random.draws = {0.1};
+    FirstClub random;
     Career career;
     startCareer(career,
                 PlayerDetails{QStringLiteral("  Zoë Ann  "), QStringLiteral("Cape Town "),
