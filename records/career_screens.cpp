@@ -1,6 +1,8 @@
 #include "records/career_screens.h"
 
 #include "core/main_screen.h"
+#include "saves/load_data.h"
+#include "saves/saves_folder.h"
 #include "ui/platform.h"
 
 CareerScreens::CareerScreens(Platform& platform) : platform_(platform) {}
@@ -48,8 +50,27 @@ void CareerScreens::showPlayerScreen() {
     discardPlayerScreen();
     profile_ = new Profile(platform_.prompter);
     connect(profile_, &Profile::startRequested, this, [this] { startCareer(profile_->details()); });
+    connect(profile_, &Profile::loadRequested, this, &CareerScreens::loadCareer);
     connect(profile_, &Profile::exitRequested, this, &CareerScreens::endProgram);
     profile_->show();
+}
+
+void CareerScreens::loadCareer() {
+    const LoadHooks hooks{
+        [this](const PlayerDetails& details) {
+            profile_->setName(details.name);
+            profile_->setCity(details.city);
+            profile_->setState(details.state);
+            profile_->setCountry(details.country);
+            profile_->setSkillDisplay(0, QString::number(details.batting));
+            profile_->setSkillDisplay(1, QString::number(details.bowling));
+            profile_->setSkillDisplay(2, QString::number(details.fielding));
+            profile_->setAutoSave(details.autoSave);
+        },
+        // The file's own details start the career: a hand-made file may
+        // hold names longer than the player screen's fields take.
+        [this](const PlayerDetails& details) -> Career& { return startCareer(details)->career(); }};
+    LoadData(platform_.prompter, savesFolder(platform_.programFolder), hooks);
 }
 
 void CareerScreens::discardPlayerScreen() {

@@ -41,6 +41,7 @@ class CareerScreens : public QObject, public CareerHost {
   private:
     void creditsClosed();
     void showPlayerScreen();
+    void loadCareer();
     void discardPlayerScreen();
     void discardMainScreen();
 
