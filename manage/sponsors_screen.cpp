@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "ui/focus_marked.h"
 #include "ui/look.h"
 #include "ui/titled_frame.h"
 
@@ -23,7 +24,7 @@ const QColor unavailable{128, 128, 160};
 
 QRadioButton* sponsorOption(QWidget* parent, int index) {
     const QString& caption = sponsors.at(index).caption;
-    auto* option = new QRadioButton(caption, parent);
+    auto* option = new FocusMarked<QRadioButton>(caption, parent);
     option->setObjectName(QStringLiteral("Option1_%1").arg(index));
     option->setFont(look::font(true));
     option->setGeometry(
