@@ -70,7 +70,7 @@ SponsorsScreen::SponsorsScreen(CareerRecord& record, QWidget* owner)
         group_->addButton(options_[i], i);
         offers_[i] = look::value(
             this, QStringLiteral("Label4_%1").arg(i),
-            QStringLiteral("Offer of ") + options_[i]->accessibleName(), look::lightYellow,
+            QStringLiteral("Offer of ") + sponsors[i].caption, look::lightYellow,
             look::rect(offerLeft, firstOptionTop + i * optionStep, offerWidth, lineHeight));
     }
     addCommands(QStringLiteral("OK"), QStringLiteral("Cancel"), windowWidth, commandsTop);
