@@ -7,8 +7,7 @@
 #include <QScrollBar>
 #include <QTextStream>
 #include <cstdio>
-#include <functional>
-#include <memory>
+#include <initializer_list>
 
 #include "core/main_screen.h"
 #include "manage/purchase_centres.h"
@@ -44,6 +43,12 @@ void fillPlayerScreen(Profile& profile, const PlayerDetails& details) {
     const int skills[] = {details.batting, details.bowling, details.fielding};
     for (int i = 0; i < 3; ++i) profile.slider(i)->setValue(skills[i]);
     profile.setAutoSave(details.autoSave);
+}
+
+// A purchase screen's scroll bars hold minus the units.
+void chooseUnits(PurchaseScreen& screen, std::initializer_list<int> units) {
+    int row = 0;
+    for (int count : units) screen.scrollBar(row++)->setValue(-count);
 }
 
 }  // namespace
@@ -89,6 +94,9 @@ int main(int argc, char* argv[]) {
         {&purchase_centres::health(), "health"}};
     for (const auto& [centre, name] : centres) {
         PurchaseScreen screen(*centre, main.career().record, prompter, &main);
+        // Training offers far more than the bank holds: show an order the
+        // player can pay for.
+        if (centre == &purchase_centres::training()) chooseUnits(screen, {4, 3, 2});
         picture(screen, name);
     }
 
