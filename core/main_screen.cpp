@@ -39,6 +39,13 @@ QColor barColour(BarColour colour) {
     return colour == BarColour::green ? look::green : look::red;
 }
 
+QList<QKeySequence> quitKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Quit);
+    const QKeySequence ctrlQ(Qt::CTRL | Qt::Key_Q);
+    if (!keys.contains(ctrlQ)) keys << ctrlQ;
+    return keys;
+}
+
 void fill(QWidget* bar, const QColor& colour) {
     QPalette palette = bar->palette();
     palette.setColor(QPalette::Window, colour);
@@ -196,12 +203,20 @@ void MainScreen::buildConditions() {
 
 void MainScreen::buildMenu() {
     auto* menu = frame(this, QStringLiteral("Frame_menu"), QString(), 7560, 120, 1335, 5055);
+    // Each command's keys: Play also on F5, Exit on the desktop's Quit key,
+    // the store on G for gear (S would suggest Save), sponsors on O for offers.
     const struct {
         const char* caption;
         int top;
-    } entries[commandCount] = {{"About", 795},    {"Exit", 315},      {"Sponsors", 1755},
-                               {"Store", 2715},   {"Training", 2235}, {"Play", 4635},
-                               {"Records", 4155}, {"Health", 3195}};
+        QList<QKeySequence> keys;
+    } entries[commandCount] = {{"About", 795, {Qt::Key_F1}},
+                               {"Exit", 315, quitKeys()},
+                               {"Sponsors", 1755, {Qt::CTRL | Qt::Key_O}},
+                               {"Store", 2715, {Qt::CTRL | Qt::Key_G}},
+                               {"Training", 2235, {Qt::CTRL | Qt::Key_T}},
+                               {"Play", 4635, {Qt::Key_F5, Qt::CTRL | Qt::Key_P}},
+                               {"Records", 4155, {Qt::CTRL | Qt::Key_R}},
+                               {"Health", 3195, {Qt::CTRL | Qt::Key_H}}};
     // Tab order follows the column from top to bottom.
     const Command columnOrder[commandCount] = {Exit,  About,  Sponsors, Training,
                                                Store, Health, Records,  Play};
@@ -209,6 +224,7 @@ void MainScreen::buildMenu() {
         auto* button = new CommandButton(QString::fromLatin1(entries[i].caption), menu);
         button->setObjectName(QStringLiteral("Label1_%1").arg(i));
         button->setGeometry(look::rect(120, entries[i].top, 1095, 375));
+        button->setShortcuts(entries[i].keys);
         commands_[i] = button;
         connect(button, &QAbstractButton::clicked, this,
                 [this, i] { runCommand(static_cast<Command>(i)); });
@@ -288,8 +304,7 @@ void MainScreen::showStore() {
 }
 
 void MainScreen::showTraining() {
-    PurchaseScreen(purchase_centres::training(), career().record, platform().prompter, this)
-        .exec();
+    PurchaseScreen(purchase_centres::training(), career().record, platform().prompter, this).exec();
 }
 
 void MainScreen::showHealth() {

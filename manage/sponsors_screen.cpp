@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "ui/focus_marked.h"
 #include "ui/look.h"
 #include "ui/titled_frame.h"
 
@@ -23,7 +24,7 @@ const QColor unavailable{128, 128, 160};
 
 QRadioButton* sponsorOption(QWidget* parent, int index) {
     const QString& caption = sponsors.at(index).caption;
-    auto* option = new QRadioButton(caption, parent);
+    auto* option = new FocusMarked<QRadioButton>(caption, parent);
     option->setObjectName(QStringLiteral("Option1_%1").arg(index));
     option->setFont(look::font(true));
     option->setGeometry(
@@ -69,7 +70,7 @@ SponsorsScreen::SponsorsScreen(CareerRecord& record, QWidget* owner)
         group_->addButton(options_[i], i);
         offers_[i] = look::value(
             this, QStringLiteral("Label4_%1").arg(i),
-            QStringLiteral("Offer of ") + options_[i]->accessibleName(), look::lightYellow,
+            QStringLiteral("Offer of ") + sponsors[i].caption, look::lightYellow,
             look::rect(offerLeft, firstOptionTop + i * optionStep, offerWidth, lineHeight));
     }
     addCommands(QStringLiteral("OK"), QStringLiteral("Cancel"), windowWidth, commandsTop);

@@ -1,5 +1,6 @@
 #include "records/about_screen.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "ui/command_button.h"
@@ -100,6 +101,14 @@ QString About::status() const {
 
 void About::setStatus(const QString& status) {
     status_->setText(status);
+}
+
+void About::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the credits opened from the menu. At start-up closing
+    // them would end the program, so there only Continue (or the close box)
+    // leads on.
+    if (event->matches(QKeySequence::Cancel) && status() == QLatin1String("0")) return;
+    QDialog::keyPressEvent(event);
 }
 
 void About::continueOn() {

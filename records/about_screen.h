@@ -32,6 +32,9 @@ class About : public QDialog {
     // Continue at start-up: the player screen is wanted before this one closes.
     void continuedAtStartUp();
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void continueOn();
 

@@ -3,6 +3,7 @@
 #include "records/career_screens.h"
 #include "ui/desktop_url_opener.h"
 #include "ui/message_prompter.h"
+#include "ui/pictures.h"
 #include "ui/platform.h"
 #include "ui/system_random.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bailcrest"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(gamePicture(QStringLiteral("bailcrest.png")));
 
     MessagePrompter prompter;
     SystemRandom random;

@@ -8,6 +8,7 @@
 #include "core/career_record.h"
 #include "core/numbers.h"
 #include "ui/command_button.h"
+#include "ui/focus_marked.h"
 #include "ui/look.h"
 #include "ui/prompter.h"
 #include "ui/scroll_bar.h"
@@ -70,12 +71,14 @@ void Profile::buildDetails() {
         text->setGeometry(look::rect(inputLeft, rowTop(i), 3240, 300));
         text->setMaxLength(maxTextLength);
         text->setFont(look::font(false));
-        // A thin silver edge shows where a navy field lies on the navy frame.
+        // A thin silver edge shows where a navy field lies on the navy frame;
+        // it turns light yellow while the field has the keyboard focus.
         text->setStyleSheet(
             QStringLiteral("QLineEdit { background: rgb(0, 0, 64); "
                            "color: rgb(255, 255, 128); "
                            "border: 1px solid rgb(192, 192, 192); "
-                           "padding: 0 2px; }"));
+                           "padding: 0 2px; } "
+                           "QLineEdit:focus { border-color: rgb(255, 255, 128); }"));
         text->setAccessibleName(look::accessibleCaption(captionText));
         texts_[i] = text;
     }
@@ -116,7 +119,7 @@ void Profile::buildSkills() {
 
 void Profile::buildAutoSave() {
     TitledFrame* box = frame(this, QStringLiteral("AUTO SAVE"), 3960, 720);
-    autoSave_ = new QCheckBox(
+    autoSave_ = new FocusMarked<QCheckBox>(
         QStringLiteral("Check this box to automatically save the game after every match."), box);
     autoSave_->setObjectName(QStringLiteral("Check1"));
     autoSave_->setGeometry(look::rect(captionLeft, firstRow, 7215, 255));

@@ -3,9 +3,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QShortcut>
+#include <QStringList>
 
+#include "ui/crisp_frame.h"
+#include "ui/focus_frame.h"
 #include "ui/look.h"
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
@@ -13,6 +15,22 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QAbstrac
     setAccessibleName(look::accessibleCaption(caption));
     setFocusPolicy(Qt::StrongFocus);
     setFont(look::font(false));
+}
+
+void CommandButton::setShortcuts(const QList<QKeySequence>& keys) {
+    if (keys.isEmpty()) return;
+    setShortcut(keys.first());
+    QStringList names{keys.first().toString(QKeySequence::NativeText)};
+    for (qsizetype i = 1; i < keys.size(); ++i) {
+        auto* extra = new QShortcut(keys.at(i), this);
+        // As the button's own shortcut does: focus it, then show the press.
+        connect(extra, &QShortcut::activated, this, [this] {
+            setFocus(Qt::ShortcutFocusReason);
+            animateClick();
+        });
+        names << keys.at(i).toString(QKeySequence::NativeText);
+    }
+    setToolTip(QStringLiteral("%1 (%2)").arg(accessibleName(), names.join(QStringLiteral(", "))));
 }
 
 QColor CommandButton::fillColour() const {
@@ -25,20 +43,12 @@ QSize CommandButton::sizeHint() const {
 
 void CommandButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
-    painter.setPen(look::black);
-    painter.setBrush(fillColour());
-    painter.drawRect(frame);
+    painter.fillRect(rect(), fillColour());
+    drawCrispFrame(painter, rect(), look::black);
     painter.setPen(look::black);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(3, 3, -3, -3);
-        option.backgroundColor = fillColour();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (hasFocus()) drawFocusFrame(painter, rect().adjusted(3, 3, -3, -3), FocusGround::plain);
 }
 
 void CommandButton::mousePressEvent(QMouseEvent* event) {

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QKeySequence>
+#include <QList>
 
 // A command of the game: its caption centred on a silver rectangle that turns
 // red while a mouse button is held on it and silver again on release, wherever
@@ -13,6 +15,10 @@ class CommandButton : public QAbstractButton {
     CommandButton(const QString& caption, QWidget* parent);
 
     QColor fillColour() const;
+
+    // Keys that choose the command from anywhere in its window, named in its
+    // tooltip ("Play (F5, Ctrl+P)"); the first is the one offered to screen readers.
+    void setShortcuts(const QList<QKeySequence>& keys);
     QSize sizeHint() const override;
 
   protected:

@@ -1,15 +1,11 @@
 #include "ui/focus_frame.h"
 
-#include <QPainter>
-#include <QPen>
 #include <QRect>
 
-void drawFocusFrame(QPainter& painter, const QRect& rect) {
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawRect(rect);
-    painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
-    painter.drawRect(rect);
-    painter.restore();
+#include "ui/crisp_frame.h"
+
+void drawFocusFrame(QPainter& painter, const QRect& rect, FocusGround ground) {
+    if (ground == FocusGround::mixed) drawCrispFrame(painter, rect, Qt::black);
+    drawCrispFrame(painter, rect, ground == FocusGround::mixed ? Qt::white : Qt::black,
+                   Qt::DashLine);
 }

@@ -3,6 +3,15 @@
 class QPainter;
 class QRect;
 
-// The keyboard-focus mark of the game's own controls: a dashed white line on
-// a black one, which stays visible on any picture or colour underneath.
-void drawFocusFrame(QPainter& painter, const QRect& rect);
+// What a focus mark is drawn over.
+enum class FocusGround {
+    // A picture or a control of mixed colours: white dashes on a black line,
+    // which stay visible on anything underneath.
+    mixed,
+    // A command's plain silver or red fill: black dashes alone.
+    plain,
+};
+
+// The keyboard-focus mark of the game's own controls: a dashed line just
+// inside the rectangle, sharp at any display scale.
+void drawFocusFrame(QPainter& painter, const QRect& rect, FocusGround ground = FocusGround::mixed);

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/crisp_frame.h"
 #include "ui/focus_frame.h"
 #include "ui/look.h"
 
@@ -16,12 +17,8 @@ PictureButton::PictureButton(const QIcon& picture, QWidget* parent)
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     picture_.paint(&painter, rect());
-    if (borderShown()) {
-        painter.setPen(look::black);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    if (hasFocus()) drawFocusFrame(painter, rect().adjusted(2, 2, -3, -3));
+    if (borderShown()) drawCrispFrame(painter, rect(), look::black);
+    if (hasFocus()) drawFocusFrame(painter, rect().adjusted(2, 2, -2, -2));
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {

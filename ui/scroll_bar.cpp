@@ -16,5 +16,5 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
     QScrollBar::paintEvent(event);
     if (!hasFocus()) return;
     QPainter painter(this);
-    drawFocusFrame(painter, rect().adjusted(0, 0, -1, -1));
+    drawFocusFrame(painter, rect());
 }

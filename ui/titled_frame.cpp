@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/crisp_frame.h"
 #include "ui/look.h"
 
 TitledFrame::TitledFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
@@ -13,8 +14,7 @@ void TitledFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int titleHeight = fontMetrics().height();
     const int lineTop = title_.isEmpty() ? 0 : titleHeight / 2;
-    painter.setPen(look::silver);
-    painter.drawRect(rect().adjusted(0, lineTop, -1, -1));
+    drawCrispFrame(painter, rect().adjusted(0, lineTop, 0, 0), look::silver);
     if (title_.isEmpty()) return;
     const int titleWidth = fontMetrics().horizontalAdvance(title_);
     const QRect titleRect(8, 0, titleWidth + 4, titleHeight);
@@ -29,6 +29,5 @@ Outline::Outline(const QColor& colour, QWidget* parent) : QWidget(parent), colou
 
 void Outline::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(colour_);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawCrispFrame(painter, rect(), colour_);
 }
