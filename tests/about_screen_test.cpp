@@ -142,7 +142,7 @@ TEST(About, TheKeyboardReachesBannersAndContinue) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), about.banner(i));
         QTest::keyClick(about.banner(i), keys[i]);
-        QTRY_COMPARE(opener.opened.size(), i + 1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return opener.opened.size() == i + 1; }));
         EXPECT_EQ(opener.opened.last(), About::bannerAddresses[i]);
         const QString name = about.banner(i)->accessibleName();
         EXPECT_TRUE(name.startsWith(QStringLiteral("Advertiser banner"))) << name.toStdString();

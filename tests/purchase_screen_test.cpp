@@ -290,14 +290,14 @@ TEST_F(PurchaseScreenTest, EnterAndTheAccessKeyChooseOk) {
     auto screen = open(purchase_centres::training());
     ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
     QTest::keyClick(screen->scrollBar(0), Qt::Key_Return);
-    QTRY_VERIFY(!screen->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !screen->isVisible(); }));
     EXPECT_EQ(record.text(Field::bankbalance), QStringLiteral("0"));
 
     record.set(Field::bankbalance, QStringLiteral("0"));
     auto again = open(purchase_centres::training());
     ASSERT_TRUE(QTest::qWaitForWindowActive(again.get()));
     QTest::keyClick(again.get(), Qt::Key_O, Qt::AltModifier);
-    QTRY_COMPARE(scripted.prompter.notices.size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scripted.prompter.notices.size() == 1; }));
     EXPECT_TRUE(again->isVisible());
 }
 

@@ -170,7 +170,7 @@ TEST(SponsorsScreen, ASponsorCanBeTakenWithTheKeyboard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), screen.okButton());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_VERIFY(!screen.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !screen.isVisible(); }));
     EXPECT_EQ(record.text(Field::sponsor), QStringLiteral("Standard Bank"));
     EXPECT_EQ(record.text(Field::sponsorship), QStringLiteral("3600"));
 }
