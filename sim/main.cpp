@@ -67,6 +67,13 @@ int main(int argc, char* argv[]) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     print(stdout, summary.report(prompter.shown()));
+    if (summary.matches() < options.minMatches) {
+        print(stderr, QStringLiteral("bailcrest_simulator: the careers played %1 matches, fewer "
+                                     "than the %2 asked for\n")
+                          .arg(summary.matches())
+                          .arg(options.minMatches));
+        return 1;
+    }
     print(stdout, QStringLiteral("Every step checked: no invariant broken. %1 matches in %2 s "
                                  "(%3 matches a second, policy and checks included)\n")
                       .arg(summary.matches())

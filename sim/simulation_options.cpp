@@ -29,12 +29,14 @@ QString usage() {
     return QStringLiteral(
         "Usage: bailcrest_simulator [--careers N] [--seed S] [--match-cap M]\n"
         "                           [--bribe-acceptance P] [--save-every K]\n"
+        "                           [--min-matches T]\n"
         "Plays N careers (default 100) of the Bailcrest rules without a screen, from\n"
         "seed S (default 1), each stopped after M matches at most (default 10000, at\n"
         "most 32767). The player takes the bookie's money with probability P (default\n"
         "0.1). With K > 0 every K-th match of a career is saved to a scratch folder\n"
         "and loaded back. Checks the career after every step; exits with 1 at the\n"
-        "first broken invariant, 2 on options it does not understand.\n");
+        "first broken invariant or when the careers played fewer than T matches in\n"
+        "all (default 0), 2 on options it does not understand.\n");
 }
 
 ParsedOptions parseOptions(const QStringList& arguments) {
@@ -60,6 +62,8 @@ ParsedOptions parseOptions(const QStringList& arguments) {
             ok = readNumber<int>(value, 1, longestCareer, options.matchCap);
         } else if (name == QLatin1String("--bribe-acceptance")) {
             ok = readNumber<double>(value, 0.0, 1.0, options.bribeAcceptance);
+        } else if (name == QLatin1String("--min-matches")) {
+            ok = readNumber<long long>(value, 0, 1'000'000'000'000, options.minMatches);
         } else if (name == QLatin1String("--save-every")) {
             ok = readNumber<int>(value, 0, longestCareer, options.saveEvery);
         } else {

@@ -17,6 +17,9 @@ struct SimulationOptions {
     // Every this many matches of a career the save file is written to a
     // scratch folder, read back and compared with the career; 0 never.
     int saveEvery = 0;
+    // The run fails unless its careers play at least this many matches in
+    // all, so that a soak test cannot quietly shrink.
+    long long minMatches = 0;
 };
 
 inline constexpr int longestCareer = 32767;
