@@ -1,14 +1,28 @@
 #include "core/career_record.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/numbers.h"
 
+namespace {
+
+// The 16-bit sum of whole numbers, saturated as the sum is, divided and
+// rounded down: the same as floor(sum / count) in double precision, without
+// its rounding call.
+int floorMean(long long sum, int count) {
+    const int clamped =
+        static_cast<int>(std::clamp<long long>(sum, numbers::int16Min, numbers::int16Max));
+    const int quotient = clamped / count;
+    return clamped % count < 0 ? quotient - 1 : quotient;
+}
+
+}  // namespace
+
 namespace ratings {
 
 int overallSkill(int batting, int bowling, int fielding) {
-    const int sum = numbers::saturate16(static_cast<double>(batting) + bowling + fielding);
-    return static_cast<int>(std::floor(sum / 3.0));
+    return floorMean(static_cast<long long>(batting) + bowling + fielding, 3);
 }
 
 QString category(int batting, int bowling) {
@@ -33,9 +47,9 @@ int barTwips(double value) {
 namespace {
 
 int mean(const std::array<int, 4>& values, int count) {
-    double sum = 0;
+    long long sum = 0;
     for (int i = 0; i < count; ++i) sum += values[i];
-    return static_cast<int>(std::floor(numbers::saturate16(sum) / static_cast<double>(count)));
+    return floorMean(sum, count);
 }
 
 }  // namespace
