@@ -92,7 +92,7 @@ void SimulatedCareer::playOnce() {
     check("Play");
 
     const int level = levels::column(career_.record.text(Field::level)).value_or(-1);
-    if (level > levelBefore && !result_.matchesToReach[level - 1]) {
+    if (level > levelBefore && level > 0 && !result_.matchesToReach[level - 1]) {
         result_.matchesToReach[level - 1] = ledger_.matches;
     }
     if (career_.working.WorldCup > worldCupBefore && !result_.matchesToReach[3]) {
