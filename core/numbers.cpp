@@ -53,6 +53,9 @@ struct SharedTexts {
             texts[i] = QString::fromRawData(reinterpret_cast<const QChar*>(text), digits.size());
         }
     }
+    // The texts point into the characters: one table, never copied.
+    SharedTexts(const SharedTexts&) = delete;
+    SharedTexts& operator=(const SharedTexts&) = delete;
 };
 
 const QString* sharedText(double whole) {
