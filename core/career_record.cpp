@@ -1,14 +1,28 @@
 #include "core/career_record.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/numbers.h"
 
+namespace {
+
+// The 16-bit sum of whole numbers, saturated as the sum is, divided and
+// rounded down: the same as floor(sum / count) in double precision, without
+// its rounding call.
+int floorMean(long long sum, int count) {
+    const int clamped =
+        static_cast<int>(std::clamp<long long>(sum, numbers::int16Min, numbers::int16Max));
+    const int quotient = clamped / count;
+    return clamped % count < 0 ? quotient - 1 : quotient;
+}
+
+}  // namespace
+
 namespace ratings {
 
 int overallSkill(int batting, int bowling, int fielding) {
-    const int sum = numbers::saturate16(static_cast<double>(batting) + bowling + fielding);
-    return static_cast<int>(std::floor(sum / 3.0));
+    return floorMean(static_cast<long long>(batting) + bowling + fielding, 3);
 }
 
 QString category(int batting, int bowling) {
@@ -19,6 +33,11 @@ QString category(int batting, int bowling) {
 }
 
 int barTwips(double value) {
+    // A whole number, the usual case, needs no rounding.
+    constexpr int largestExact = INT32_MAX / CareerRecord::fullBarTwips;
+    if (value >= 0 && value <= largestExact && value == static_cast<int>(value)) {
+        return static_cast<int>(value) * CareerRecord::fullBarTwips / 100;
+    }
     if (std::floor(value) < 0) return 0;
     return numbers::saturate32(std::floor(value * CareerRecord::fullBarTwips / 100));
 }
@@ -28,14 +47,15 @@ int barTwips(double value) {
 namespace {
 
 int mean(const std::array<int, 4>& values, int count) {
-    double sum = 0;
+    long long sum = 0;
     for (int i = 0; i < count; ++i) sum += values[i];
-    return static_cast<int>(std::floor(numbers::saturate16(sum) / static_cast<double>(count)));
+    return floorMean(sum, count);
 }
 
 }  // namespace
 
 CareerRecord::CareerRecord() {
+    conditionValues_.fill(100);
     conditionBars_.fill(fullBarTwips);
     const auto start = [this](Field field, const char* text) {
         values_[static_cast<int>(field)] = QString::fromLatin1(text);
@@ -66,44 +86,52 @@ CareerRecord::CareerRecord() {
     start(Field::save, "Auto-Save: 1");
 }
 
-void CareerRecord::set(Field field, const QString& text) {
-    store(field, text);
+void CareerRecord::set(Field field, QString text) {
+    store(field, std::move(text));
     const int index = static_cast<int>(field);
     if (field >= Field::Label2_0 && field <= Field::Label2_2) {
         skillsChanged();
     } else if (field >= Field::Label23_0 && field <= Field::Label23_6) {
         conditionChanged(index - static_cast<int>(Field::Label23_0));
     } else if (field == Field::Label24 || field == Field::Label25) {
-        overallChanged(field);
+        overallChanged(field, numbers::toDouble(values_[index]));
     }
 }
 
-void CareerRecord::store(Field field, const QString& text) {
-    values_[static_cast<int>(field)] = text;
+void CareerRecord::store(Field field, QString text) {
+    const int index = static_cast<int>(field);
+    values_[index] = std::move(text);
+    if (field >= Field::Label2_0 && field <= Field::Label2_2) {
+        skillValues_[index - static_cast<int>(Field::Label2_0)] = numbers::toInt16(values_[index]);
+    } else if (field >= Field::Label23_0 && field <= Field::Label23_6) {
+        conditionValues_[index - static_cast<int>(Field::Label23_0)] =
+            numbers::toInt16(values_[index]);
+    }
     if (listener_) listener_(field);
 }
 
 void CareerRecord::skillsChanged() {
-    const int batting = numbers::toInt16(text(Label2(0)));
-    const int bowling = numbers::toInt16(text(Label2(1)));
-    const int fielding = numbers::toInt16(text(Label2(2)));
-    store(Field::skill, QString::number(ratings::overallSkill(batting, bowling, fielding)));
+    const auto [batting, bowling, fielding] = skillValues_;
+    store(Field::skill, numbers::text(ratings::overallSkill(batting, bowling, fielding)));
     store(Field::role, ratings::category(batting, bowling));
 }
 
 void CareerRecord::conditionChanged(int index) {
     conditionBars_.at(index) = ratings::barTwips(numbers::toDouble(text(Label23(index))));
     if (listener_) listener_(Label23(index));
-    std::array<int, 4> accessories{};
-    std::array<int, 4> body{};
-    for (int i = 0; i < 4; ++i) accessories[i] = numbers::toInt16(text(Label23(i)));
-    for (int i = 0; i < 3; ++i) body[i] = numbers::toInt16(text(Label23(4 + i)));
-    set(Field::Label24, QString::number(mean(accessories, 4)));
-    set(Field::Label25, QString::number(mean(body, 3)));
+    const std::array<int, 4> accessories{conditionValues_[0], conditionValues_[1],
+                                         conditionValues_[2], conditionValues_[3]};
+    const std::array<int, 4> body{conditionValues_[4], conditionValues_[5], conditionValues_[6]};
+    // As setting them would, without reading back the numbers just written.
+    const int overallAccessories = mean(accessories, 4);
+    store(Field::Label24, numbers::text(overallAccessories));
+    overallChanged(Field::Label24, overallAccessories);
+    const int overallHealth = mean(body, 3);
+    store(Field::Label25, numbers::text(overallHealth));
+    overallChanged(Field::Label25, overallHealth);
 }
 
-void CareerRecord::overallChanged(Field field) {
-    const double value = numbers::toDouble(text(field));
+void CareerRecord::overallChanged(Field field, double value) {
     // A negative overall value draws an empty bar, as the condition bars do.
     const int width = ratings::barTwips(value);
     const BarColour colour = value >= 50 ? BarColour::green : BarColour::red;

@@ -89,7 +89,7 @@ class CareerRecord {
     CareerRecord();
 
     const QString& text(Field field) const { return values_[static_cast<int>(field)]; }
-    void set(Field field, const QString& text);
+    void set(Field field, QString text);
 
     int conditionBarTwips(int index) const { return conditionBars_.at(index); }
     int accessoriesBarTwips() const { return accessoriesBar_; }
@@ -101,12 +101,17 @@ class CareerRecord {
     void setChangeListener(std::function<void(Field)> listener) { listener_ = std::move(listener); }
 
   private:
-    void store(Field field, const QString& text);
+    void store(Field field, QString text);
     void skillsChanged();
     void conditionChanged(int index);
-    void overallChanged(Field field);
+    void overallChanged(Field field, double value);
 
     std::array<QString, fieldCount> values_;
+    // The skills and conditions as 16-bit integers, read from their texts
+    // when they are set, so the derived ratings need not read all of them
+    // again on every change.
+    std::array<int, 3> skillValues_{};
+    std::array<int, 7> conditionValues_;
     std::array<int, 7> conditionBars_;
     int accessoriesBar_ = fullBarTwips;
     int healthBar_ = fullBarTwips;

@@ -132,8 +132,8 @@ void ChangeData(MatchContext& context, const MatchPerformance& match, Career& ca
     const auto setIfChanged = [&record](Field field, double was, double is) {
         if (is != was) record.set(field, numbers::text(is));
     };
-    record.set(Field::matches, QString::number(context.matches));
-    record.set(Field::runs, QString::number(context.careerRuns));
+    record.set(Field::matches, numbers::text(context.matches));
+    record.set(Field::runs, numbers::text(context.careerRuns));
     record.set(Field::wickets, numbers::text(after.wickets));
     record.set(Field::catches, numbers::text(after.catches));
     setIfChanged(Field::highestscore, before.highestScore, after.highestScore);
@@ -142,9 +142,9 @@ void ChangeData(MatchContext& context, const MatchPerformance& match, Career& ca
     setIfChanged(Field::mostwickets, before.mostWickets, after.mostWickets);
     setIfChanged(Field::fivewickets, before.fiveWickets, after.fiveWickets);
 
-    record.set(Label2(0), QString::number(context.batting));
-    record.set(Label2(1), QString::number(context.bowling));
-    record.set(Label2(2), QString::number(context.fielding));
+    record.set(Label2(0), numbers::text(context.batting));
+    record.set(Label2(1), numbers::text(context.bowling));
+    record.set(Label2(2), numbers::text(context.fielding));
 
     record.set(Field::bataverage,
                formatBattingAverage(after.battingAverage, QLocale::system().decimalPoint()));
@@ -163,5 +163,5 @@ void ChangeData(MatchContext& context, const MatchPerformance& match, Career& ca
     for (int row = 0; row < RecordBook::rowCount; ++row) {
         column[row] = record.text(levelStatistics[row]);
     }
-    career.book.setColumn(levelColumn(context.level), column);
+    career.book.setColumn(levelColumn(context.level), std::move(column));
 }

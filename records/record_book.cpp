@@ -14,7 +14,7 @@ void RecordBook::setCell(int row, int column, const QString& text) {
     if (listener_) listener_(column);
 }
 
-void RecordBook::setColumn(int column, const Column& texts) {
-    cells_.at(column) = texts;
+void RecordBook::setColumn(int column, Column texts) {
+    cells_.at(column) = std::move(texts);
     if (listener_) listener_(column);
 }

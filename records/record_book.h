@@ -23,7 +23,7 @@ class RecordBook {
     void setCell(int row, int column, const QString& text);
 
     const Column& column(int column) const { return cells_.at(column); }
-    void setColumn(int column, const Column& texts);
+    void setColumn(int column, Column texts);
 
     // Called after every change, with the column that changed (-1: the name).
     void setChangeListener(std::function<void(int)> listener) { listener_ = std::move(listener); }

@@ -1,0 +1,83 @@
+// Plays many careers of the game's rules without a screen and checks every
+// step against the rules; see usage() for the options.
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdio>
+
+#include "sim/policy_prompter.h"
+#include "sim/run_summary.h"
+#include "sim/seeded_random.h"
+#include "sim/simulated_career.h"
+#include "sim/simulation_options.h"
+
+namespace {
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const ParsedOptions parsed = parseOptions(arguments);
+    if (parsed.help) {
+        print(stdout, usage());
+        return 0;
+    }
+    if (!parsed.options) {
+        print(stderr, QStringLiteral("bailcrest_simulator: %1\n").arg(parsed.error) + usage());
+        return 2;
+    }
+    const SimulationOptions& options = *parsed.options;
+
+    QTemporaryDir saves;
+    if (options.saveEvery > 0 && !saves.isValid()) {
+        print(stderr, QStringLiteral("bailcrest_simulator: no scratch folder for saves: %1\n")
+                          .arg(saves.errorString()));
+        return 1;
+    }
+
+    print(stdout, QStringLiteral("Bailcrest career simulator: seed %1, %2 careers, match cap %3, "
+                                 "bribe acceptance %4, save every %5 matches\n")
+                      .arg(options.seed)
+                      .arg(options.careers)
+                      .arg(options.matchCap)
+                      .arg(options.bribeAcceptance)
+                      .arg(options.saveEvery));
+    SeededRandom random(options.seed);
+    PolicyPrompter prompter(random, options.bribeAcceptance);
+    RunSummary summary;
+    const auto start = std::chrono::steady_clock::now();
+    for (long long number = 1; number <= options.careers; ++number) {
+        SimulatedCareer career(random, prompter, options, saves.path());
+        try {
+            summary.add(career.play());
+        } catch (const InvariantBroken& broken) {
+            print(stderr, QStringLiteral("bailcrest_simulator: broken invariant in career %1 of "
+                                         "seed %2 %3\n")
+                              .arg(number)
+                              .arg(options.seed)
+                              .arg(QString::fromStdString(broken.what())));
+            return 1;
+        }
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    print(stdout, summary.report(prompter.shown()));
+    if (summary.matches() < options.minMatches) {
+        print(stderr, QStringLiteral("bailcrest_simulator: the careers played %1 matches, fewer "
+                                     "than the %2 asked for\n")
+                          .arg(summary.matches())
+                          .arg(options.minMatches));
+        return 1;
+    }
+    print(stdout, QStringLiteral("Every step checked: no invariant broken. %1 matches in %2 s "
+                                 "(%3 matches a second, policy and checks included)\n")
+                      .arg(summary.matches())
+                      .arg(seconds, 0, 'f', 1)
+                      .arg(summary.matches() / seconds, 0, 'f', 0));
+    return 0;
+}

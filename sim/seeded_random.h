@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "ui/random_source.h"
+
+// The simulator's source of chance: one Mersenne Twister stream from a given
+// seed, so that a run can be repeated draw for draw.
+class SeededRandom final : public RandomSource {
+  public:
+    explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
+
+    // The top 53 bits make an evenly spread double that never reaches 1.
+    double draw() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+
+  private:
+    std::mt19937_64 engine_;
+};

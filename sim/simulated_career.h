@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "core/career.h"
+#include "core/play_host.h"
+#include "match/match_context.h"
+#include "sim/record_invariants.h"
+#include "sim/simulation_options.h"
+
+class PolicyPrompter;
+class RandomSource;
+
+enum class CareerEnd { caught, dropped, matchCap };
+
+// The matches after which the bank balance is noted.
+inline constexpr std::array<int, 4> balanceCheckpoints{10, 100, 1000, 10000};
+
+struct CareerResult {
+    CareerEnd end = CareerEnd::matchCap;
+    long long matches = 0;
+    // Matches played before first reaching City, State, National and the World Cup.
+    std::array<std::optional<long long>, 4> matchesToReach;
+    // The bank balance after each checkpoint match the career reached.
+    std::vector<std::pair<int, double>> balances;
+};
+
+// A rule of the game that a step of a simulated career broke.
+class InvariantBroken : public std::runtime_error {
+  public:
+    explicit InvariantBroken(const QString& what) : std::runtime_error(what.toStdString()) {}
+};
+
+// One career played from start to end without a screen: a fresh player with
+// starting skills drawn from 0 to 100, then, until the career ends or reaches
+// the match cap, the spending policy and Play, as on the main screen. The
+// match itself runs the match screen's rules (takeMatchContext, RandomGen,
+// ChangeData) and answers "Do you want to play again?" through the prompter.
+// The career is checked after every step that changed it.
+class SimulatedCareer final : public PlayHost {
+  public:
+    SimulatedCareer(RandomSource& random, PolicyPrompter& prompter,
+                    const SimulationOptions& options, QString saveFolder);
+
+    // Plays the career; throws InvariantBroken at the first broken invariant.
+    CareerResult play();
+
+    void playMatch() override;
+    void endCareer() override;
+
+  private:
+    void check(const char* step) const;
+    [[noreturn]] void fail(const char* step, const QString& what) const;
+    void spend();
+    void playOnce();
+    void saveAndLoad(const MatchContext& context) const;
+
+    RandomSource& random_;
+    PolicyPrompter& prompter_;
+    const SimulationOptions& options_;
+    QString saveFolder_;
+    Career career_;
+    CareerLedger ledger_;
+    CareerResult result_;
+    std::optional<CareerEnd> end_;
+};
