@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <random>
 
 #include "core/career.h"
 #include "core/levels.h"
@@ -17,33 +16,16 @@
 #include "match/post_match_update.h"
 #include "match/random_gen.h"
 #include "match/take_match_context.h"
-#include "ui/prompter.h"
-#include "ui/random_source.h"
+#include "sim/seeded_random.h"
+#include "ui/silent_prompter.h"
 
 namespace {
-
-class FastRandom final : public RandomSource {
-  public:
-    double draw() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-
-  private:
-    std::mt19937_64 engine_{20240601};
-};
-
-class SilentPrompter final : public Prompter {
-  public:
-    void notice(const QString&) override {}
-    bool question(const QString&) override { return false; }
-    QString chooseFileToOpen(const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-};
 
 constexpr int matchesPerCareer = 1000;
 
 Career stateCareer() {
     Career career;
-    FastRandom random;
+    SeededRandom random(20240601);
     startCareer(
         career,
         PlayerDetails{QStringLiteral("Ravi"), QStringLiteral("Pune"), QStringLiteral("Maharashtra"),
@@ -61,7 +43,7 @@ Career stateCareer() {
 void MatchThroughRecord(benchmark::State& state) {
     const Career start = stateCareer();
     Career career = start;
-    FastRandom random;
+    SeededRandom random(20240601);
     SilentPrompter prompter;
     int played = 0;
     for (auto _ : state) {
@@ -83,7 +65,7 @@ void ApplyMatch(benchmark::State& state) {
     const Career career = stateCareer();
     const MatchContext startContext = takeMatchContext(career.record);
     const MatchFigures startFigures = readMatchFigures(career.record);
-    FastRandom random;
+    SeededRandom random(20240601);
     std::array<MatchPerformance, 4096> performances;
     for (MatchPerformance& match : performances) match = RandomGen(startContext, random);
 
@@ -110,7 +92,7 @@ void DrawAndApplyMatch(benchmark::State& state) {
     const Career career = stateCareer();
     const MatchContext startContext = takeMatchContext(career.record);
     const MatchFigures startFigures = readMatchFigures(career.record);
-    FastRandom random;
+    SeededRandom random(20240601);
     MatchContext context = startContext;
     MatchFigures figures = startFigures;
     int played = 0;

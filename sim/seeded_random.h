@@ -11,8 +11,7 @@ class SeededRandom final : public RandomSource {
   public:
     explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
 
-    // The top 53 bits make an evenly spread double that never reaches 1.
-    double draw() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+    double draw() override { return unitInterval(engine_()); }
 
   private:
     std::mt19937_64 engine_;

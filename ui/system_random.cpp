@@ -16,6 +16,5 @@ SystemRandom::SystemRandom() {
 }
 
 double SystemRandom::draw() {
-    // The top 53 bits make an evenly spread double that never reaches 1.
-    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    return unitInterval(engine_());
 }

@@ -9,6 +9,7 @@
 #include "core/career.h"
 #include "core/start_up.h"
 #include "match/match_context.h"
+#include "match/take_match_context.h"
 #include "saves/load_data.h"
 #include "saves/save_file.h"
 #include "saves/store_data.h"
@@ -23,17 +24,6 @@ class MiddleClub final : public RandomSource {
 
 void require(bool condition) {
     if (!condition) std::abort();
-}
-
-MatchContext contextOf(const Career& career) {
-    const CareerRecord& r = career.record;
-    MatchContext context;
-    context.batting = r.text(Label2(0)).toInt();
-    context.bowling = r.text(Label2(1)).toInt();
-    context.fielding = r.text(Label2(2)).toInt();
-    context.fileName = r.text(Field::filename);
-    for (int i = 0; i < 4; ++i) context.teamNames[i] = r.text(teams(i));
-    return context;
 }
 
 void check(const QByteArray& bytes, bool wholeFile) {
@@ -52,7 +42,7 @@ void check(const QByteArray& bytes, bool wholeFile) {
     applySave(file, career, QStringLiteral("fuzz.bsg"));
     // Saved again, the career gives back every line but the skills and the
     // auto-save flag, which the player screen hands over as whole numbers.
-    const SaveFile saved = saveFileOf(contextOf(career), career);
+    const SaveFile saved = saveFileOf(takeMatchContext(career.record), career);
     require(!saveFileProblem(saved));
     for (int number = 1; number <= saveFileLineCount; ++number) {
         const bool handedOver = number >= saveLine::skills && number <= saveLine::autoSave;

@@ -4,6 +4,8 @@
 
 #include "core/levels.h"
 #include "core/start_up.h"
+#include "match/take_match_context.h"
+#include "match/take_match_context.h"
 #include "ui/random_source.h"
 
 QStringList handBuiltLines() {
@@ -88,14 +90,5 @@ Career midCareer() {
 }
 
 MatchContext contextOf(const Career& career) {
-    const CareerRecord& r = career.record;
-    MatchContext context;
-    context.batting = r.text(Label2(0)).toInt();
-    context.bowling = r.text(Label2(1)).toInt();
-    context.fielding = r.text(Label2(2)).toInt();
-    context.level = r.text(Field::level);
-    context.autoSave = r.text(Field::save).toInt();
-    context.fileName = r.text(Field::filename);
-    for (int i = 0; i < 4; ++i) context.teamNames[i] = r.text(teams(i));
-    return context;
+    return takeMatchContext(career.record);
 }

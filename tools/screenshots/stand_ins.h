@@ -5,22 +5,13 @@
 #include <cstddef>
 
 #include "core/career_host.h"
-#include "ui/prompter.h"
 #include "ui/random_source.h"
+#include "ui/silent_prompter.h"
 #include "ui/url_opener.h"
 
 // The platform as the screenshots need it: nothing is ever shown or opened,
 // questions are answered No (the bookie's money is refused), and chance is a
 // fixed round of draws, so every run pictures the same career.
-class SilentPrompter final : public Prompter {
-  public:
-    void notice(const QString&) override {}
-    bool question(const QString&) override { return false; }
-    QString chooseFileToOpen(const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-};
-
 class FixedDraws final : public RandomSource {
   public:
     double draw() override {
