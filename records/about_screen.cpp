@@ -35,8 +35,7 @@ About::About(UrlOpener& opener, QWidget* owner) : QDialog(owner), opener_(opener
     auto* corner = new QLabel(this);
     corner->setObjectName(QStringLiteral("Image1_2"));
     corner->setGeometry(look::rect(-120, 0, 2400, 1500));
-    corner->setPixmap(
-        gamePicture(QStringLiteral("crest.png")).pixmap(corner->size(), devicePixelRatioF()));
+    corner->setPixmap(gamePicture(QStringLiteral("crest.png"), devicePixelRatio()));
     corner->setAccessibleName(QStringLiteral("Bailcrest crest"));
 
     QLabel* title = text(this, "Label2_7", QStringLiteral("BAILCREST"), look::darkRed,
@@ -72,7 +71,7 @@ About::About(UrlOpener& opener, QWidget* owner) : QDialog(owner), opener_(opener
     const char* pictures[2] = {"banner_left.png", "banner_right.png"};
     const int lefts[2] = {240, 4035};
     for (int i = 0; i < 2; ++i) {
-        auto* banner = new PictureButton(gamePicture(QString::fromLatin1(pictures[i])), this);
+        auto* banner = new PictureButton(QString::fromLatin1(pictures[i]), this);
         banner->setObjectName(QStringLiteral("Image1_%1").arg(i));
         banner->setGeometry(look::rect(lefts[i], 3645, 3510, 900));
         banner->setAccessibleName(QStringLiteral("Advertiser banner, ") + bannerAddresses[i]);

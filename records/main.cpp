@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bailcrest"));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(gamePicture(QStringLiteral("bailcrest.png")));
+    QApplication::setWindowIcon(gameIcon());
 
     MessagePrompter prompter;
     SystemRandom random;

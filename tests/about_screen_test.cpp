@@ -128,6 +128,23 @@ TEST(About, APressedBannerIsOutlinedUntilTheButtonIsReleased) {
     EXPECT_TRUE(opener.opened.isEmpty());
 }
 
+TEST(About, EachBannerShowsItsOwnPictureAcrossItsWholePlace) {
+    RecordingOpener opener;
+    About about(opener);
+    about.show();
+    QImage shown[2];
+    for (int i = 0; i < 2; ++i) {
+        shown[i] = about.banner(i)->grab().toImage();
+        // The picture fills the banner: its middle and its corners are
+        // painted, not left in the window's navy.
+        for (QPoint at :
+             {shown[i].rect().center(), QPoint(4, 4), shown[i].rect().bottomRight() - QPoint(4, 4)})
+            EXPECT_NE(shown[i].pixelColor(at), look::navy)
+                << i << " at " << at.x() << "," << at.y();
+    }
+    EXPECT_NE(shown[0], shown[1]);
+}
+
 TEST(About, TheKeyboardReachesBannersAndContinue) {
     RecordingOpener opener;
     About about(opener);

@@ -7,16 +7,22 @@
 #include "ui/crisp_frame.h"
 #include "ui/focus_frame.h"
 #include "ui/look.h"
+#include "ui/pictures.h"
 
-PictureButton::PictureButton(const QIcon& picture, QWidget* parent)
-    : QAbstractButton(parent), picture_(picture) {
+PictureButton::PictureButton(const QString& pictureName, QWidget* parent)
+    : QAbstractButton(parent), pictureName_(pictureName) {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
+    if (picture_.isNull() || pictureDensity_ != devicePixelRatio()) {
+        pictureDensity_ = devicePixelRatio();
+        picture_ = gamePicture(pictureName_, pictureDensity_);
+    }
     QPainter painter(this);
-    picture_.paint(&painter, rect());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
     if (borderShown()) drawCrispFrame(painter, rect(), look::black);
     if (hasFocus()) drawFocusFrame(painter, rect().adjusted(2, 2, -2, -2));
 }

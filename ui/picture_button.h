@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QIcon>
+#include <QPixmap>
+#include <QString>
 
 // A picture that works as a button: it takes focus, answers Space and Enter,
 // shows a pointing hand under the mouse, and draws a single-line border while
-// it is held down, whichever mouse button holds it.
+// it is held down, whichever mouse button holds it. The picture is one of the
+// game's own, decoded when first painted, for the density of the screen it is
+// painted on.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
   public:
-    PictureButton(const QIcon& picture, QWidget* parent);
+    PictureButton(const QString& pictureName, QWidget* parent);
 
     bool borderShown() const { return mouseHeld_ || isDown(); }
 
@@ -20,6 +23,8 @@ class PictureButton : public QAbstractButton {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    QIcon picture_;
+    QString pictureName_;
+    QPixmap picture_;
+    qreal pictureDensity_ = 0;
     bool mouseHeld_ = false;
 };
