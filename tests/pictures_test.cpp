@@ -11,21 +11,20 @@ TEST(GamePicture, TakesTheTwinThatSuitsTheScreenDensity) {
         const char* name;
         qreal density;
         QSize pixels;
-        qreal pictureDensity;
     } cases[] = {
-        {"crest.png", 1.0, {160, 100}, 1.0},
-        {"crest.png", 2.0, {320, 200}, 2.0},
-        // Between the two, the sharper twin is scaled down rather than the
-        // plain one scaled up.
-        {"banner_left.png", 1.25, {468, 120}, 2.0},
-        {"banner_right.png", 1.5, {468, 120}, 2.0},
-        {"banner_right.png", 3.0, {468, 120}, 2.0},
-        {"banner_left.png", 1.0, {234, 60}, 1.0},
+        {"crest.png", 1.0, {160, 100}},
+        {"crest.png", 2.0, {320, 200}},
+        {"banner_left.png", 1.0, {234, 60}},
+        // Between and beyond the two, the sharper twin fitted to the
+        // screen's pixels rather than the plain one scaled up.
+        {"banner_left.png", 1.25, {293, 75}},
+        {"banner_right.png", 1.5, {351, 90}},
+        {"banner_right.png", 3.0, {702, 180}},
     };
     for (const auto& c : cases) {
         const QPixmap picture = gamePicture(QString::fromLatin1(c.name), c.density);
         EXPECT_EQ(picture.size(), c.pixels) << c.name << " at " << c.density;
-        EXPECT_EQ(picture.devicePixelRatio(), c.pictureDensity) << c.name << " at " << c.density;
+        EXPECT_EQ(picture.devicePixelRatio(), c.density) << c.name << " at " << c.density;
         // Whatever the twin, it covers the same place on the screen.
         EXPECT_EQ(picture.deviceIndependentSize().toSize(),
                   gamePicture(QString::fromLatin1(c.name), 1.0).size())

@@ -25,11 +25,17 @@ QPixmap decodePng(const QString& fileName) {
 
 QPixmap gamePicture(const QString& fileName, qreal devicePixelRatio) {
     if (devicePixelRatio <= 1.0) return decodePng(fileName);
-    QString dense = fileName;
-    dense.insert(dense.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-    QPixmap picture = decodePng(dense);
-    picture.setDevicePixelRatio(2.0);
-    return picture;
+    QString denseName = fileName;
+    denseName.insert(denseName.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+    QPixmap dense = decodePng(denseName);
+    if (devicePixelRatio != 2.0) {
+        // Scaled once, smoothly, to the screen's own pixels, so that painting
+        // it is a plain copy rather than a rough scaling at every paint.
+        const QSizeF onScreen = QSizeF(dense.size()) / 2.0 * devicePixelRatio;
+        dense = dense.scaled(onScreen.toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    dense.setDevicePixelRatio(devicePixelRatio);
+    return dense;
 }
 
 QIcon gameIcon() {
