@@ -16,7 +16,7 @@ PictureButton::PictureButton(const QString& pictureName, QWidget* parent)
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
-    if (picture_.isNull() || pictureDensity_ != devicePixelRatio()) {
+    if (pictureDensity_ != devicePixelRatio()) {
         pictureDensity_ = devicePixelRatio();
         picture_ = gamePicture(pictureName_, pictureDensity_);
     }

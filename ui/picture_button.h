@@ -25,6 +25,6 @@ class PictureButton : public QAbstractButton {
   private:
     QString pictureName_;
     QPixmap picture_;
-    qreal pictureDensity_ = 0;
+    qreal pictureDensity_ = 0;  // none decoded yet
     bool mouseHeld_ = false;
 };

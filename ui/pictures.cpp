@@ -14,8 +14,9 @@ QPixmap decodePng(const QString& fileName) {
     static const bool registered = (registerPictures(), true);
     Q_UNUSED(registered);
     // The format is known. Naming it, with detection off, keeps Qt from
-    // loading every image plugin on the system to ask whether one of them
-    // would rather read the file: that alone slowed the first window.
+    // loading every image plugin on the system, and the libraries they need,
+    // to ask whether one of them would rather read the file: a cost the
+    // first window would otherwise pay.
     QImageReader reader(QStringLiteral(":/") + fileName, "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
@@ -40,7 +41,7 @@ QPixmap gamePicture(const QString& fileName, qreal devicePixelRatio) {
 
 QIcon gameIcon() {
     QIcon icon;
-    for (const char* size : {"32", "64"})
-        icon.addPixmap(decodePng(QStringLiteral("bailcrest_%1.png").arg(QLatin1String(size))));
+    for (int size : {32, 64})
+        icon.addPixmap(decodePng(QStringLiteral("bailcrest_%1.png").arg(size)));
     return icon;
 }
