@@ -1,67 +1,84 @@
 #include "saves/save_file.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "core/levels.h"
-#include "core/numbers.h"
+#include "game/level.h"
+#include "game/money.h"
+#include "saves/file_numbers.h"
 
 namespace {
+
+// The line names, marked for translation where they are listed.
+QString translated(const char* text) {
+    return QCoreApplication::translate("SaveFile", text);
+}
 
 using Rules = std::array<LineRule, saveFileLineCount>;
 
 Rules buildRules() {
     Rules rules;
-    const auto rule = [&rules](int number, LineKind kind, const QString& name) {
-        rules.at(number - 1) = LineRule{kind, name};
+    const auto rule = [&rules](int number, LineKind kind, const char* name) {
+        rules.at(number - 1) = LineRule{kind, translated(name)};
     };
-    rule(saveLine::header, LineKind::header, QStringLiteral("header"));
-    rule(saveLine::player, LineKind::text, QStringLiteral("player name"));
-    rule(saveLine::cityTeam, LineKind::text, QStringLiteral("city team"));
-    rule(saveLine::stateTeam, LineKind::text, QStringLiteral("state team"));
-    rule(saveLine::nationTeam, LineKind::text, QStringLiteral("national team"));
-    const QString skills[3] = {QStringLiteral("batting skill"), QStringLiteral("bowling skill"),
-                               QStringLiteral("fielding skill")};
+    rule(saveLine::header, LineKind::header, QT_TRANSLATE_NOOP("SaveFile", "header"));
+    rule(saveLine::player, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "player name"));
+    rule(saveLine::cityTeam, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "city team"));
+    rule(saveLine::stateTeam, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "state team"));
+    rule(saveLine::nationTeam, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "national team"));
+    const char* const skills[3] = {QT_TRANSLATE_NOOP("SaveFile", "batting skill"),
+                                   QT_TRANSLATE_NOOP("SaveFile", "bowling skill"),
+                                   QT_TRANSLATE_NOOP("SaveFile", "fielding skill")};
+    const char* const startingSkills[3] = {
+        QT_TRANSLATE_NOOP("SaveFile", "starting batting skill"),
+        QT_TRANSLATE_NOOP("SaveFile", "starting bowling skill"),
+        QT_TRANSLATE_NOOP("SaveFile", "starting fielding skill")};
     for (int i = 0; i < 3; ++i) {
         rule(saveLine::skills + i, LineKind::int16, skills[i]);
-        rule(saveLine::startingSkills + i, LineKind::int16,
-             QStringLiteral("starting ") + skills[i]);
+        rule(saveLine::startingSkills + i, LineKind::int16, startingSkills[i]);
     }
-    rule(saveLine::autoSave, LineKind::autoSave, QStringLiteral("auto-save flag"));
-    rule(saveLine::clubTeam, LineKind::text, QStringLiteral("club team"));
-    rule(saveLine::team, LineKind::text, QStringLiteral("current team"));
-    rule(saveLine::role, LineKind::text, QStringLiteral("category"));
-    rule(saveLine::sponsor, LineKind::text, QStringLiteral("sponsor"));
-    rule(saveLine::matchfee, LineKind::number, QStringLiteral("match fee"));
-    rule(saveLine::sponsorship, LineKind::number, QStringLiteral("sponsorship"));
-    rule(saveLine::otherincome, LineKind::number, QStringLiteral("other incomes"));
-    rule(saveLine::bankbalance, LineKind::number, QStringLiteral("bank balance"));
-    const char* conditions[7] = {
-        "bat condition", "gloves condition", "pads condition", "other accessories condition",
-        "fitness",       "health",           "stamina"};
-    for (int i = 0; i < 7; ++i) {
-        rule(saveLine::conditions + i, LineKind::int16, QString::fromLatin1(conditions[i]));
-    }
-    // Matches count in 16 bits and runs in 32; the batting average is the
-    // text the record book shows, in the locale's own decimal form.
+    rule(saveLine::autoSave, LineKind::autoSave, QT_TRANSLATE_NOOP("SaveFile", "auto-save flag"));
+    rule(saveLine::clubTeam, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "club team"));
+    rule(saveLine::team, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "current team"));
+    rule(saveLine::role, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "category"));
+    rule(saveLine::sponsor, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "sponsor"));
+    rule(saveLine::matchfee, LineKind::number, QT_TRANSLATE_NOOP("SaveFile", "match fee"));
+    rule(saveLine::sponsorship, LineKind::number, QT_TRANSLATE_NOOP("SaveFile", "sponsorship"));
+    rule(saveLine::otherincome, LineKind::number, QT_TRANSLATE_NOOP("SaveFile", "other incomes"));
+    rule(saveLine::bankbalance, LineKind::number, QT_TRANSLATE_NOOP("SaveFile", "bank balance"));
+    const char* const conditions[7] = {QT_TRANSLATE_NOOP("SaveFile", "bat condition"),
+                                       QT_TRANSLATE_NOOP("SaveFile", "gloves condition"),
+                                       QT_TRANSLATE_NOOP("SaveFile", "pads condition"),
+                                       QT_TRANSLATE_NOOP("SaveFile", "other accessories condition"),
+                                       QT_TRANSLATE_NOOP("SaveFile", "fitness"),
+                                       QT_TRANSLATE_NOOP("SaveFile", "health"),
+                                       QT_TRANSLATE_NOOP("SaveFile", "stamina")};
+    for (int i = 0; i < 7; ++i) rule(saveLine::conditions + i, LineKind::int16, conditions[i]);
+    // Matches count in 16 bits and the other figures in 32; the batting
+    // average is the text the record book shows, in the locale's own form.
     const struct {
         LineKind kind;
         const char* name;
-    } statistics[10] = {{LineKind::int16, "matches played"}, {LineKind::int32, "runs scored"},
-                        {LineKind::number, "wickets taken"}, {LineKind::number, "catches held"},
-                        {LineKind::number, "highest score"}, {LineKind::text, "batting average"},
-                        {LineKind::number, "50s"},           {LineKind::number, "100s"},
-                        {LineKind::number, "most wickets"},  {LineKind::number, "5 wickets"}};
-    for (int column = 0; column < 4; ++column) {
+    } statistics[10] = {{LineKind::int16, QT_TRANSLATE_NOOP("SaveFile", "%1 matches played")},
+                        {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 runs scored")},
+                        {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 wickets taken")},
+                        {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 catches held")},
+                        {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 highest score")},
+                        {LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "%1 batting average")},
+                        {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 50s")},
+                        {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 100s")},
+                        {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 most wickets")},
+                        {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 5 wickets")}};
+    for (const Level level : allLevels) {
         for (int row = 0; row < 10; ++row) {
-            rule(saveLine::recordBook(column, row), statistics[row].kind,
-                 levels::words.at(column) + QLatin1Char(' ') +
-                     QString::fromLatin1(statistics[row].name));
+            rules.at(saveLine::recordBook(levelIndex(level), row) - 1) = LineRule{
+                statistics[row].kind, translated(statistics[row].name).arg(levelWord(level))};
         }
     }
-    rule(saveLine::level, LineKind::level, QStringLiteral("level"));
+    rule(saveLine::level, LineKind::level, QT_TRANSLATE_NOOP("SaveFile", "level"));
     return rules;
 }
 
@@ -72,19 +89,25 @@ QString quoted(const QString& text) {
 }
 
 std::optional<QString> notANumber(const QString& text) {
-    if (text.isEmpty()) return QStringLiteral("is empty, but must hold a number");
-    return QStringLiteral("holds %1, which is not a number").arg(quoted(text));
+    if (text.isEmpty())
+        return QCoreApplication::translate("SaveFile", "is empty, but must hold a number");
+    return QCoreApplication::translate("SaveFile", "holds %1, which is not a number")
+        .arg(quoted(text));
 }
 
 // Whole-number lines are read rounding halves to even, so the rounded value
 // is what must fit.
-std::optional<QString> wholeNumberProblem(const QString& text, double low, double high) {
+template <typename Whole>
+std::optional<QString> wholeNumberProblem(const QString& text) {
+    constexpr double low = std::numeric_limits<Whole>::min();
+    constexpr double high = std::numeric_limits<Whole>::max();
     double value = 0;
-    if (!numbers::parse(text, value)) return notANumber(text);
+    if (!parseFileNumber(text, value)) return notANumber(text);
     const double rounded = std::nearbyint(value);
     if (rounded < low || rounded > high) {
-        return QStringLiteral("holds %1, which is outside the range %2 to %3")
-            .arg(quoted(text), numbers::text(low), numbers::text(high));
+        return QCoreApplication::translate("SaveFile",
+                                           "holds %1, which is outside the range %2 to %3")
+            .arg(quoted(text), moneyText(low), moneyText(high));
     }
     return std::nullopt;
 }
@@ -93,38 +116,48 @@ std::optional<QString> valueProblem(LineKind kind, const QString& text) {
     double value = 0;
     switch (kind) {
         case LineKind::header:
-            if (text != saveFileHeader) return QStringLiteral("is not the header");
+            if (text != saveFileHeader)
+                return QCoreApplication::translate("SaveFile", "is not the header");
             return std::nullopt;
         case LineKind::text:
             return std::nullopt;
         case LineKind::int16:
-            return wholeNumberProblem(text, numbers::int16Min, numbers::int16Max);
+            return wholeNumberProblem<std::int16_t>(text);
         case LineKind::int32:
-            return wholeNumberProblem(text, std::numeric_limits<std::int32_t>::min(),
-                                      std::numeric_limits<std::int32_t>::max());
+            return wholeNumberProblem<std::int32_t>(text);
         case LineKind::number:
-            if (!numbers::parse(text, value)) return notANumber(text);
+            if (!parseFileNumber(text, value)) return notANumber(text);
             return std::nullopt;
         case LineKind::autoSave:
-            if (numbers::parse(text, value) && (value == 0 || value == 1)) return std::nullopt;
-            return QStringLiteral("holds %1, but must be 0 or 1").arg(quoted(text));
+            if (parseFileNumber(text, value) && (value == 0 || value == 1)) return std::nullopt;
+            return QCoreApplication::translate("SaveFile", "holds %1, but must be 0 or 1")
+                .arg(quoted(text));
         case LineKind::level:
-            if (levels::column(text)) return std::nullopt;
-            return QStringLiteral("holds %1, but must be Club, City, State or National")
+            if (levelFromWord(text)) return std::nullopt;
+            return QCoreApplication::translate(
+                       "SaveFile", "holds %1, but must be Club, City, State or National")
                 .arg(quoted(text));
     }
     return std::nullopt;
 }
 
 QString lineName(int number) {
-    return QStringLiteral("line %1 (%2)").arg(number).arg(lineRule(number).name);
+    return QCoreApplication::translate("SaveFile", "line %1 (%2)")
+        .arg(number)
+        .arg(lineRule(number).name);
 }
 
 QString damaged(const QString& problem) {
-    return QStringLiteral("This save file is damaged and was not loaded: %1.").arg(problem);
+    return QCoreApplication::translate("SaveFile",
+                                       "This save file is damaged and was not loaded: %1.")
+        .arg(problem);
 }
 
 }  // namespace
+
+QString notASaveFileNotice() {
+    return QCoreApplication::translate("SaveFile", "This is not a valid Bailcrest Saves file.");
+}
 
 const LineRule& lineRule(int number) {
     static const Rules rules = buildRules();
@@ -136,7 +169,8 @@ std::optional<QString> saveFileProblem(const SaveFile& file) {
         const QString& text = file.line(number);
         // A line break inside a value would shift every line after it.
         if (text.contains(QLatin1Char('\n')))
-            return lineName(number) + QStringLiteral(" holds a line break");
+            return lineName(number) +
+                   QCoreApplication::translate("SaveFile", " holds a line break");
         if (const auto problem = valueProblem(lineRule(number).kind, text)) {
             return lineName(number) + QLatin1Char(' ') + *problem;
         }
@@ -192,13 +226,18 @@ SaveFileReading decodeSaveFile(const QByteArray& bytes, bool wholeFile) {
         start = end + 1;
     }
 
-    if (count == 0 || file.line(saveLine::header) != saveFileHeader) return {{}, notASaveFile};
+    if (count == 0 || file.line(saveLine::header) != saveFileHeader) {
+        return {{}, notASaveFileNotice()};
+    }
     if (count < saveFileLineCount) {
-        if (!wholeFile) return {{}, damaged(lineName(count + 1) + QStringLiteral(" is too long"))};
-        return {
-            {},
-            damaged(
-                QStringLiteral("it ends after line %1 of %2").arg(count).arg(saveFileLineCount))};
+        if (!wholeFile)
+            return {{},
+                    damaged(lineName(count + 1) +
+                            QCoreApplication::translate("SaveFile", " is too long"))};
+        return {{},
+                damaged(QCoreApplication::translate("SaveFile", "it ends after line %1 of %2")
+                            .arg(count)
+                            .arg(saveFileLineCount))};
     }
     if (const auto problem = saveFileProblem(file)) return {{}, damaged(*problem)};
     return {std::move(file), QString()};

@@ -16,7 +16,8 @@ constexpr int saveFileLineCount = 68;
 constexpr qsizetype maxSaveFileBytes = 64 * 1024;
 
 inline const QString saveFileHeader = QStringLiteral("Bailcrest Saves");
-inline const QString notASaveFile = QStringLiteral("This is not a valid Bailcrest Saves file.");
+// What the player is told of a file that is not a save file at all.
+QString notASaveFileNotice();
 
 // Line numbers, counted from 1 as the player sees them in a message.
 namespace saveLine {

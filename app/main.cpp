@@ -1,0 +1,26 @@
+#include <QApplication>
+
+#include "app/desktop_url_opener.h"
+#include "app/message_prompter.h"
+#include "app/screen_navigator.h"
+#include "app/system_random.h"
+#include "screens/pictures.h"
+#include "screens/platform.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Bailcrest"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(gameIcon());
+
+    MessagePrompter prompter;
+    SystemRandom random;
+    DesktopUrlOpener opener;
+    Platform platform{prompter, random, opener, QApplication::applicationDirPath()};
+
+    ScreenNavigator navigator(platform);
+    QObject::connect(&navigator, &ScreenNavigator::programEnding, &application, &QApplication::quit,
+                     Qt::QueuedConnection);
+    navigator.start();
+    return application.exec();
+}

@@ -1,0 +1,107 @@
+#include "app/screen_navigator.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "game/start_career.h"
+#include "saves/career_file.h"
+#include "saves/save_file_io.h"
+#include "saves/saves_folder.h"
+#include "screens/platform.h"
+#include "screens/prompter.h"
+
+ScreenNavigator::ScreenNavigator(Platform& platform) : platform_(platform) {}
+
+ScreenNavigator::~ScreenNavigator() {
+    delete main_;
+    delete player_;
+    delete credits_;
+}
+
+void ScreenNavigator::start() {
+    delete credits_;
+    credits_ = new CreditsScreen(CreditsScreen::atStartUp, platform_.opener);
+    connect(credits_, &CreditsScreen::continuedAtStartUp, this, &ScreenNavigator::showPlayerScreen);
+    connect(credits_, &QDialog::finished, this, &ScreenNavigator::creditsClosed);
+    credits_->show();
+}
+
+void ScreenNavigator::creditsClosed() {
+    if (credits_) credits_->deleteLater();
+    credits_ = nullptr;
+    // Closed through the window system rather than Continue: no screen is left.
+    if (!player_ && !main_) endProgram();
+}
+
+void ScreenNavigator::showPlayerScreen() {
+    discardPlayerScreen();
+    player_ = new PlayerScreen(platform_.prompter);
+    connect(player_, &PlayerScreen::startRequested, this, &ScreenNavigator::startNewCareer);
+    connect(player_, &PlayerScreen::loadRequested, this, &ScreenNavigator::loadCareer);
+    connect(player_, &PlayerScreen::exitRequested, this, &ScreenNavigator::endProgram);
+    player_->show();
+}
+
+void ScreenNavigator::startNewCareer() {
+    startCareer(::startCareer(player_->details(), platform_.random));
+}
+
+void ScreenNavigator::loadCareer() {
+    const QString path = platform_.prompter.chooseFileToOpen(
+        tr("Bailcrest: Load Game"), QDir::toNativeSeparators(savesFolder(platform_.programFolder)),
+        tr("Bailcrest Saves (*.bsg)"));
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || !chosen.isFile()) return;
+
+    const SaveFileReading reading = readSaveFile(path);
+    if (!reading.file) {
+        platform_.prompter.notice(reading.error);
+        return;
+    }
+    player_->showDetails(detailsFromSave(*reading.file));
+    startCareer(careerFromSave(*reading.file, chosen.fileName(), platform_.random));
+}
+
+void ScreenNavigator::startCareer(Career career) {
+    discardMainScreen();
+    discardPlayerScreen();
+    main_ = new MainScreen(platform_, std::move(career));
+    // Queued, so that the main screen has left its own handler before it goes.
+    connect(main_, &MainScreen::careerEnded, this, &ScreenNavigator::careerEnded,
+            Qt::QueuedConnection);
+    connect(main_, &MainScreen::exitRequested, this, &ScreenNavigator::endProgram);
+    main_->show();
+}
+
+void ScreenNavigator::careerEnded(bool playAgain) {
+    if (!playAgain) {
+        endProgram();
+        return;
+    }
+    discardMainScreen();
+    showPlayerScreen();
+}
+
+void ScreenNavigator::endProgram() {
+    ended_ = true;
+    emit programEnding();
+}
+
+void ScreenNavigator::discardPlayerScreen() {
+    // Hidden rather than closed: closing it is the player's way out of the
+    // program. It may be inside its own Start handler, so it goes once control
+    // is back in the event loop.
+    if (player_) {
+        player_->hide();
+        player_->deleteLater();
+    }
+    player_ = nullptr;
+}
+
+void ScreenNavigator::discardMainScreen() {
+    if (main_) {
+        main_->hide();
+        main_->deleteLater();
+    }
+    main_ = nullptr;
+}

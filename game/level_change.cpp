@@ -1,0 +1,32 @@
+#include "game/level_change.h"
+
+#include "game/career.h"
+
+void changeLevel(Career& career, Level to) {
+    career.skills = career.startingSkills;
+    career.level = to;
+}
+
+void promote(Career& career) {
+    if (career.level == Level::national) {
+        career.matchFee = worldCupFee;
+        career.selectedForWorldCup = true;
+        return;
+    }
+    const Level to = levelAbove(career.level);
+    career.matchFee = arrivalFee(to);
+    changeLevel(career, to);
+    career.team = teamAt(career, to);
+}
+
+void dropOneLevel(Career& career) {
+    career.selectedForWorldCup = false;
+    if (career.level == Level::club) return;
+    const Level to = levelBelow(career.level);
+    career.matchFee = arrivalFee(to);
+    changeLevel(career, to);
+    career.team = teamAt(career, to);
+    career.gear = Gear{};
+    career.body = Body{};
+    career.sponsorship = 0;
+}

@@ -1,0 +1,56 @@
+#include "game/play.h"
+
+#include <cmath>
+
+#include "game/career.h"
+#include "game/level_change.h"
+#include "game/random_source.h"
+#include "game/selection.h"
+
+namespace {
+
+constexpr int offerChances = 30;
+constexpr int offerDraw = 15;
+constexpr int enquiryChances = 3;
+constexpr int caughtDraw = 1;
+constexpr double bribe = 50000;
+
+PlayOutcome promotion(Career& career) {
+    const bool worldCup = career.level == Level::national;
+    promote(career);
+    if (worldCup) return {{{PlayNotice::selectedForWorldCup, career.teams.nation}}};
+    return {{{PlayNotice::promoted, career.team}}};
+}
+
+PlayOutcome drop(Career& career, PlayNotice reason) {
+    // The team he leaves: a club player's own side, whichever club it is.
+    const QString leaving =
+        career.level == Level::club ? career.team : teamAt(career, career.level);
+    const bool careerOver = career.level == Level::club;
+    dropOneLevel(career);
+    return {{{reason, QString()}, {PlayNotice::dropped, leaving}},
+            careerOver ? PlayNext::careerOver : PlayNext::nothing};
+}
+
+PlayOutcome matchDay(RandomSource& random) {
+    if (drawBelow(random, offerChances) == offerDraw) return {{}, PlayNext::bookieOffer};
+    return {{}, PlayNext::match};
+}
+
+}  // namespace
+
+PlayOutcome selectForMatch(Career& career, RandomSource& random) {
+    if (earnsPromotion(career)) return promotion(career);
+    if (const auto reason = rejection(career)) return drop(career, *reason);
+    return matchDay(random);
+}
+
+PlayOutcome answerBookie(Career& career, bool takesTheMoney, RandomSource& random) {
+    if (!takesTheMoney) return {{}, PlayNext::match};
+    career.bankBalance = std::floor(career.bankBalance) + bribe;
+    // A draw of its own: the enquiry does not follow from the offer.
+    if (drawBelow(random, enquiryChances) == caughtDraw) {
+        return {{{PlayNotice::caughtByTheEnquiry, QString()}}, PlayNext::careerOver};
+    }
+    return {{}, PlayNext::match};
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include "game/play.h"
+
+// The words of what Play and a match tell the player and ask him, for the
+// screens that show them and the tools that count them.
+
+QString noticeText(const Notice& notice);
+
+QString bookieOfferQuestion();
+
+QString playAgainQuestion();
+
+// The award a match earned: "You are awarded Rs.1500 based on your performance."
+QString awardNotice(double award);

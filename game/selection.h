@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+
+#include "game/play.h"
+
+struct Career;
+
+// An overall skill of 150, or batting or bowling of 200, earns the next level
+// (at the top, the World Cup) whatever the state of gear and body. A player
+// already picked for the World Cup has nothing more to earn.
+bool earnsPromotion(const Career& career);
+
+// Why the player is not selected at his level, or nothing when he is: in this
+// order, an overall skill or fielding below the level's threshold, any item
+// of gear worn out to 0 or less, and fitness, health or stamina exhausted.
+std::optional<PlayNotice> rejection(const Career& career);

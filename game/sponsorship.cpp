@@ -1,0 +1,21 @@
+#include "game/sponsorship.h"
+
+#include "game/career.h"
+#include "game/ratings.h"
+
+SponsorshipOffers sponsorshipOffers(const Career& career) {
+    const int multiplier = levelNumber(career.level);
+    const int skill = overallSkill(career.skills);
+    SponsorshipOffers offers;
+    for (std::size_t i = 0; i < sponsors.size(); ++i) {
+        offers.offered[i] = skill > sponsors[i].threshold;
+        offers.amounts[i] = sponsors[i].offerPerLevel * multiplier;
+    }
+    return offers;
+}
+
+void takeSponsor(Career& career, int index) {
+    const Sponsor& sponsor = sponsors.at(index);
+    career.sponsor = sponsor.name;
+    career.sponsorship = sponsor.offerPerLevel * levelNumber(career.level);
+}

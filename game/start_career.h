@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "game/career.h"
+
+class RandomSource;
+
+// What the player screen, or a save file, hands over when a career starts.
+struct PlayerDetails {
+    QString name;
+    QString city;
+    QString state;
+    QString country;
+    Skills skills;
+    bool autoSave = false;
+};
+
+// The clubs a new career may start at, one drawn at random.
+inline const std::array<QString, 5> clubNames{
+    QStringLiteral("Five Star"), QStringLiteral("Rising Sun"), QStringLiteral("Shining Moon"),
+    QStringLiteral("Happy Valley"), QStringLiteral("Country Side")};
+
+// The auto-save file name of a player: the first five characters of the
+// name in lower case, then "_auto.bsg". Characters that no file name may hold
+// on Windows or Linux become "_", so no name can lead a save out of its folder.
+QString saveFileName(const QString& playerName);
+
+// A new career in club cricket: the name as typed, its save-file name, the
+// auto-save choice, the skills (which are also the starting skills), a club
+// drawn at random and the city, state and country as the teams above it.
+Career startCareer(const PlayerDetails& details, RandomSource& random);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include "game/career.h"
+#include "game/start_career.h"
+#include "saves/save_file.h"
+
+class RandomSource;
+
+// The save file of a career: every saved value of the career and the four
+// columns of its record book. The category is written as it follows from the
+// skills, and the batting averages in the decimal form of this locale.
+SaveFile saveFileOf(const Career& career);
+
+// Lines 2 to 9, as the player screen shows a loaded career before it starts:
+// name, city, state, country, the three skills and the auto-save choice.
+PlayerDetails detailsFromSave(const SaveFile& file);
+
+// The career a checked save file holds. It starts as a new career does from
+// detailsFromSave() (which draws a club, the side he drops back to from the
+// city), then takes the rest of the file: starting skills, club and current
+// team, sponsor, money, gear and body, the record book and the level. Later
+// saves go to a file of the given name.
+Career careerFromSave(const SaveFile& file, const QString& fileName, RandomSource& random);

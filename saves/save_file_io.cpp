@@ -1,0 +1,49 @@
+#include "saves/save_file_io.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+SaveFileReading readSaveFile(const QString& path) {
+    QFile file(path);
+    const auto unreadable = [&file] {
+        return SaveFileReading{
+            {},
+            QCoreApplication::translate("SaveFile", "This save file could not be read: %1.")
+                .arg(file.errorString())};
+    };
+    if (!file.open(QIODevice::ReadOnly)) return unreadable();
+    const QByteArray bytes = file.read(maxSaveFileBytes);
+    if (file.error() != QFileDevice::NoError) return unreadable();
+    return decodeSaveFile(bytes, file.atEnd());
+}
+
+std::optional<QString> writeSaveFile(const QString& folder, const QString& fileName,
+                                     const SaveFile& file) {
+    if (const auto problem = saveFileProblem(file)) return *problem;
+    if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String("..") ||
+        fileName.contains(QLatin1Char('/'))) {
+        return QCoreApplication::translate("SaveFile", "\"%1\" cannot be the name of a file")
+            .arg(fileName);
+    }
+    if (!QDir().mkpath(folder)) {
+        return QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
+            .arg(QDir::toNativeSeparators(folder));
+    }
+    // Unbuffered, with every write checked: Qt's commit() does not notice a
+    // buffered write that fails while it closes the file, and would put a
+    // cut-off file in place of the earlier one. A short write is repeated so
+    // that the system names the reason. Unless committed, the temporary file
+    // is removed.
+    QSaveFile out(folder + QLatin1Char('/') + fileName);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return out.errorString();
+    const QByteArray bytes = encodeSaveFile(file);
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = out.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) return out.errorString();
+        written += count;
+    }
+    if (!out.commit()) return out.errorString();
+    return std::nullopt;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "saves/save_file.h"
+
+// Reads and checks the save file at the path: the whole file is checked before
+// anything of it is used, and at most maxSaveFileBytes of it are read.
+SaveFileReading readSaveFile(const QString& path);
+
+// Writes the file into the folder, created when missing, under the name. The
+// new file replaces an earlier one of that name in a single step once it is
+// complete on disk, so a failed save leaves the earlier file as it was. A
+// file that could not be loaded again is not written. Gives the reason of a
+// failure.
+std::optional<QString> writeSaveFile(const QString& folder, const QString& fileName,
+                                     const SaveFile& file);

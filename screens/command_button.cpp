@@ -1,0 +1,72 @@
+#include "screens/command_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QStringList>
+
+#include "screens/crisp_frame.h"
+#include "screens/focus_frame.h"
+#include "screens/look.h"
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
+    setText(caption);
+    setAccessibleName(look::accessibleCaption(caption));
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(look::font(false));
+}
+
+void CommandButton::setShortcuts(const QList<QKeySequence>& keys) {
+    if (keys.isEmpty()) return;
+    setShortcut(keys.first());
+    QStringList names{keys.first().toString(QKeySequence::NativeText)};
+    for (qsizetype i = 1; i < keys.size(); ++i) {
+        auto* extra = new QShortcut(keys.at(i), this);
+        // As the button's own shortcut does: focus it, then show the press.
+        connect(extra, &QShortcut::activated, this, [this] {
+            setFocus(Qt::ShortcutFocusReason);
+            animateClick();
+        });
+        names << keys.at(i).toString(QKeySequence::NativeText);
+    }
+    setToolTip(QStringLiteral("%1 (%2)").arg(accessibleName(), names.join(QStringLiteral(", "))));
+}
+
+QColor CommandButton::fillColour() const {
+    return (mouseHeld_ || isDown()) ? look::red : look::silver;
+}
+
+QSize CommandButton::sizeHint() const {
+    return QSize(look::px(1095), look::px(375));
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), fillColour());
+    drawCrispFrame(painter, rect(), look::black);
+    painter.setPen(look::black);
+    painter.setFont(font());
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    if (hasFocus()) drawFocusFrame(painter, rect().adjusted(3, 3, -3, -3), FocusGround::plain);
+}
+
+void CommandButton::mousePressEvent(QMouseEvent* event) {
+    mouseHeld_ = true;
+    update();
+    QAbstractButton::mousePressEvent(event);
+}
+
+void CommandButton::mouseReleaseEvent(QMouseEvent* event) {
+    mouseHeld_ = false;
+    update();
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}

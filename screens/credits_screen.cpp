@@ -1,0 +1,100 @@
+#include "screens/credits_screen.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "screens/command_button.h"
+#include "screens/look.h"
+#include "screens/picture_button.h"
+#include "screens/pictures.h"
+#include "screens/titled_frame.h"
+#include "screens/url_opener.h"
+
+const std::array<QString, 2> CreditsScreen::bannerAddresses{
+    QStringLiteral("https://www.example.com/"), QStringLiteral("https://www.example.org/")};
+
+namespace {
+
+QLabel* text(QWidget* parent, const char* objectName, const QString& content, const QColor& colour,
+             QRect geometry) {
+    return look::caption(parent, QString::fromLatin1(objectName), content, colour, geometry);
+}
+
+}  // namespace
+
+CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, QWidget* owner)
+    : QDialog(owner), mode_(mode), opener_(opener) {
+    setObjectName(QStringLiteral("About"));
+    look::setUpWindow(this, tr("Bailcrest: Credits"), 7815, 5265);
+
+    auto* corner = new QLabel(this);
+    corner->setObjectName(QStringLiteral("Image1_2"));
+    corner->setGeometry(look::rect(-120, 0, 2400, 1500));
+    corner->setPixmap(gamePicture(QStringLiteral("crest.png"), devicePixelRatio()));
+    corner->setAccessibleName(tr("Bailcrest crest"));
+
+    QLabel* title =
+        text(this, "Label2_7", tr("BAILCREST"), look::darkRed, look::rect(2640, 0, 5055, 615));
+    title->setFont(look::font(true, 32));
+    title->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    text(this, "Label2_8", tr("VERSION 1.0"), look::green, look::rect(6480, 600, 1215, 255))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    text(this, "Label2_12", tr("PROGRAMMED BY:"), look::green, look::rect(4320, 960, 1680, 255));
+    // The credits stand a little apart from their captions, which may fill
+    // their width.
+    text(this, "Label2_4", tr("Bailcrest team"), look::silver, look::rect(6000, 960, 1695, 255))
+        ->setIndent(4);
+    text(this, "Label2_1", tr("WEBSITE:"), look::green, look::rect(4320, 1200, 960, 255));
+    text(this, "Label2_6", QStringLiteral("www.bailcrest.example"), look::silver,
+         look::rect(5280, 1200, 2415, 255))
+        ->setIndent(4);
+
+    auto* outline = new Outline(look::lightGrey, this);
+    outline->setObjectName(QStringLiteral("Shape1"));
+    outline->setGeometry(look::rect(120, 1560, 7575, 3135));
+    text(this, "Label2_2", tr("PLEASE READ CAREFULLY:"), look::green,
+         look::rect(240, 1680, 3735, 255));
+    const QString notice =
+        tr("Bailcrest costs you nothing because our advertisers pay for it. Please take a moment "
+           "to visit them: a click on a banner below opens the advertiser's web page in your "
+           "browser, and your career stays exactly where you left it. Every visit helps to keep "
+           "Bailcrest free for everyone. Thank you!");
+    QLabel* paragraph =
+        text(this, "Label2_3", notice, look::lightGrey, look::rect(240, 1920, 7335, 2055));
+    paragraph->setWordWrap(true);
+    paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    const char* pictures[2] = {"banner_left.png", "banner_right.png"};
+    const int lefts[2] = {240, 4035};
+    for (int i = 0; i < 2; ++i) {
+        auto* banner = new PictureButton(QString::fromLatin1(pictures[i]), this);
+        banner->setObjectName(QStringLiteral("Image1_%1").arg(i));
+        banner->setGeometry(look::rect(lefts[i], 3645, 3510, 900));
+        banner->setAccessibleName(tr("Advertiser banner, %1").arg(bannerAddresses[i]));
+        banner->setAccessibleDescription(tr("Opens the advertiser's web page"));
+        banner->setToolTip(bannerAddresses[i]);
+        // The page opens on its own; the game carries on untouched.
+        connect(banner, &QAbstractButton::clicked, this,
+                [this, i] { opener_.open(bannerAddresses[i]); });
+        banners_[i] = banner;
+    }
+
+    continue_ = new CommandButton(tr("Continue"), this);
+    continue_->setObjectName(QStringLiteral("Label1_0"));
+    continue_->setGeometry(look::rect(3120, 4800, 1575, 375));
+    connect(continue_, &QAbstractButton::clicked, this, &CreditsScreen::continueOn);
+    continue_->setFocus();
+}
+
+void CreditsScreen::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the credits opened from the menu. At start-up closing
+    // them would end the program, so there only Continue (or the close box)
+    // leads on.
+    if (event->matches(QKeySequence::Cancel) && mode_ == atStartUp) return;
+    QDialog::keyPressEvent(event);
+}
+
+void CreditsScreen::continueOn() {
+    if (mode_ == atStartUp) emit continuedAtStartUp();
+    accept();
+}

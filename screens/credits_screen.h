@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+class QLabel;
+class CommandButton;
+class PictureButton;
+class UrlOpener;
+
+// The credits screen: title, version and credits, a word about the
+// advertisers and their two banners. The program starts on it, where
+// Continue leads on to the player screen, and the main menu's About shows it
+// again, where Continue only closes it.
+class CreditsScreen : public QDialog {
+    Q_OBJECT
+  public:
+    enum Mode { atStartUp, fromMenu };
+
+    static const std::array<QString, 2> bannerAddresses;
+
+    CreditsScreen(Mode mode, UrlOpener& opener, QWidget* owner = nullptr);
+
+    Mode mode() const { return mode_; }
+
+    CommandButton* continueButton() const { return continue_; }
+    PictureButton* banner(int index) const { return banners_.at(index); }
+
+  signals:
+    // Continue at start-up: the player screen is wanted before this one closes.
+    void continuedAtStartUp();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void continueOn();
+
+    Mode mode_;
+    UrlOpener& opener_;
+    std::array<PictureButton*, 2> banners_{};
+    CommandButton* continue_;
+};

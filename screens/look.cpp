@@ -1,0 +1,73 @@
+#include "screens/look.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace look {
+
+QFont font(bool bold, int pixelSize) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                   QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips) {
+    window->setWindowTitle(title);
+    window->setFixedSize(px(widthTwips), px(heightTwips));
+    window->setAutoFillBackground(true);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, navy);
+    palette.setColor(QPalette::Base, navy);
+    palette.setColor(QPalette::WindowText, silver);
+    window->setPalette(palette);
+    window->setFont(font(false));
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
+                const QColor& colour, QRect geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setFont(font(true));
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    setTextColour(label, colour);
+    return label;
+}
+
+QLabel* value(QWidget* parent, const QString& objectName, const QString& captionText,
+              const QColor& colour, QRect geometry, Qt::Alignment alignment) {
+    QLabel* label = caption(parent, objectName, QString(), colour, geometry);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setAccessibleDescription(accessibleCaption(captionText));
+    return label;
+}
+
+void setValueText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+QString accessibleCaption(const QString& captionText) {
+    QString text = captionText;
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char(':'))) text.chop(1);
+    return text;
+}
+
+}  // namespace look

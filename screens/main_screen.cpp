@@ -1,0 +1,341 @@
+#include "screens/main_screen.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLocale>
+
+#include "game/money.h"
+#include "game/play_messages.h"
+#include "game/ratings.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/credits_screen.h"
+#include "screens/look.h"
+#include "screens/match_screen.h"
+#include "screens/platform.h"
+#include "screens/prompter.h"
+#include "screens/purchase_screen.h"
+#include "screens/records_screen.h"
+#include "screens/sponsors_screen.h"
+#include "screens/titled_frame.h"
+
+namespace {
+
+constexpr int rowStep = 270;
+constexpr int firstRow = 300;
+constexpr int rowHeight = 255;
+
+int rowTop(int row) {
+    return firstRow + row * rowStep;
+}
+
+TitledFrame* frame(QWidget* parent, const QString& objectName, const QString& title, int left,
+                   int top, int width, int height) {
+    auto* f = new TitledFrame(title, parent);
+    f->setObjectName(objectName);
+    f->setGeometry(look::rect(left, top, width, height));
+    return f;
+}
+
+QList<QKeySequence> quitKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Quit);
+    const QKeySequence ctrlQ(Qt::CTRL | Qt::Key_Q);
+    if (!keys.contains(ctrlQ)) keys << ctrlQ;
+    return keys;
+}
+
+void fill(QWidget* bar, const QColor& colour) {
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, colour);
+    bar->setPalette(palette);
+}
+
+QString number(int value) {
+    return QString::number(value);
+}
+
+// A doubled ampersand is how a sponsor's name keeps a literal "&".
+QString sponsorName(const QString& name) {
+    return QString(name).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+}  // namespace
+
+MainScreen::MainScreen(Platform& platform, Career career)
+    : platform_(platform), career_(new CareerModel(std::move(career), this)) {
+    setObjectName(QStringLiteral("Main"));
+    look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
+
+    buildProfile();
+    buildLevelStats();
+    buildFinance();
+    buildConditions();
+    buildMenu();
+
+    records_ = new RecordsScreen(*career_, this);
+    connect(career_, &CareerModel::changed, this, &MainScreen::showCareer);
+    showCareer();
+}
+
+QLabel* MainScreen::addFigure(QWidget* frame, const QString& objectName, const QString& captionText,
+                              QRect captionPlace, QRect valuePlace,
+                              std::function<QString(const Career&)> text) {
+    look::caption(frame, QStringLiteral("caption_") + objectName, captionText, look::silver,
+                  captionPlace);
+    QLabel* label = look::value(frame, objectName, captionText, look::lightYellow, valuePlace);
+    figures_.push_back({label, std::move(text)});
+    return label;
+}
+
+QLabel* MainScreen::addCondition(QWidget* frame, int row, const QString& objectName,
+                                 const QString& barName, const QString& captionText,
+                                 std::function<int(const Career&)> value, bool overall) {
+    QLabel* label =
+        addFigure(frame, objectName, captionText, look::rect(120, rowTop(row), 960, rowHeight),
+                  look::rect(1080, rowTop(row), 525, rowHeight),
+                  [value](const Career& c) { return number(value(c)); });
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* bar = new QWidget(frame);
+    bar->setObjectName(barName);
+    bar->setAutoFillBackground(true);
+    bar->setGeometry(look::rect(1740, rowTop(row), fullBarTwips, rowHeight));
+    fill(bar, look::blue);
+    bars_.push_back({bar, std::move(value), overall ? label : nullptr});
+    return label;
+}
+
+void MainScreen::buildProfile() {
+    auto* profile =
+        frame(this, QStringLiteral("Frame_PROFILE"), tr("PROFILE"), 120, 120, 3615, 1935);
+    const auto row = [&](int i, const char* objectName, const QString& caption,
+                         std::function<QString(const Career&)> text) {
+        addFigure(profile, QString::fromLatin1(objectName), caption,
+                  look::rect(120, rowTop(i), 1095, rowHeight),
+                  look::rect(1215, rowTop(i), 2280, rowHeight), std::move(text));
+    };
+    row(0, "player", tr("Player:"), [](const Career& c) { return c.player; });
+    row(1, "team", tr("Team:"), [](const Career& c) { return c.team; });
+    row(2, "role", tr("Category:"),
+        [](const Career& c) { return categoryName(category(c.skills)); });
+    row(3, "sponsor", tr("Sponsor:"), [](const Career& c) { return sponsorName(c.sponsor); });
+
+    const auto skill = [&](int i, int left, const char* objectName, const QString& caption,
+                           std::function<QString(const Career&)> text) {
+        return addFigure(profile, QString::fromLatin1(objectName), caption,
+                         look::rect(left, rowTop(i), 1095, rowHeight),
+                         look::rect(left + 1095, rowTop(i), 480, rowHeight), std::move(text));
+    };
+    skill(4, 120, "Label2_0", tr("Batting:"),
+          [](const Career& c) { return number(c.skills.batting); });
+    skill(4, 1920, "Label2_1", tr("Bowling:"),
+          [](const Career& c) { return number(c.skills.bowling); });
+    skill(5, 120, "Label2_2", tr("Fielding:"),
+          [](const Career& c) { return number(c.skills.fielding); });
+    QLabel* overall = skill(5, 1920, "skill", tr("Overall:"),
+                            [](const Career& c) { return number(overallSkill(c.skills)); });
+    look::setTextColour(overall, look::green);
+}
+
+void MainScreen::buildLevelStats() {
+    auto* stats =
+        frame(this, QStringLiteral("Frame_LEVEL_STATS"), tr("LEVEL STATS"), 120, 2160, 3615, 3015);
+    const auto row = [&](int i, const char* objectName, const QString& caption,
+                         std::function<QString(const LevelStatistics&)> text) {
+        addFigure(stats, QString::fromLatin1(objectName), caption,
+                  look::rect(120, rowTop(i), 2280, rowHeight),
+                  look::rect(2400, rowTop(i), 1095, rowHeight),
+                  [text = std::move(text)](const Career& c) { return text(c.statistics()); });
+    };
+    row(0, "matches", tr("Matches Played:"),
+        [](const LevelStatistics& s) { return number(s.matches); });
+    row(1, "runs", tr("Runs Scored:"), [](const LevelStatistics& s) { return number(s.runs); });
+    row(2, "wickets", tr("Wickets Taken:"),
+        [](const LevelStatistics& s) { return number(s.wickets); });
+    row(3, "catches", tr("Catches Held:"),
+        [](const LevelStatistics& s) { return number(s.catches); });
+    row(4, "highestscore", tr("Highest Score:"),
+        [](const LevelStatistics& s) { return number(s.highestScore); });
+    row(5, "bataverage", tr("Batting Average:"), [](const LevelStatistics& s) {
+        return s.battingAverage.text(QLocale::system().decimalPoint());
+    });
+    row(6, "fifty", tr("50s:"), [](const LevelStatistics& s) { return number(s.fifties); });
+    row(7, "hundred", tr("100s:"), [](const LevelStatistics& s) { return number(s.hundreds); });
+    row(8, "mostwickets", tr("Most Wickets:"),
+        [](const LevelStatistics& s) { return number(s.mostWickets); });
+    row(9, "fivewickets", tr("5 Wickets:"),
+        [](const LevelStatistics& s) { return number(s.fiveWicketHauls); });
+}
+
+void MainScreen::buildFinance() {
+    auto* finance =
+        frame(this, QStringLiteral("Frame_FINANCE"), tr("FINANCE"), 3840, 120, 3615, 1455);
+    const auto row = [&](int i, const char* objectName, const QString& caption,
+                         double Career::*amount) {
+        return addFigure(finance, QString::fromLatin1(objectName), caption,
+                         look::rect(120, rowTop(i), 2160, rowHeight),
+                         look::rect(2280, rowTop(i), 1215, rowHeight),
+                         [amount](const Career& c) { return moneyText(c.*amount); });
+    };
+    row(0, "matchfee", tr("Match Fee (Rs):"), &Career::matchFee);
+    row(1, "sponsorship", tr("Sponsorship (Rs):"), &Career::sponsorship);
+    row(2, "otherincome", tr("Other Incomes (Rs):"), &Career::otherIncome);
+    QLabel* balance = row(3, "bankbalance", tr("Bank Balance (Rs):"), &Career::bankBalance);
+    look::setTextColour(balance, look::green);
+}
+
+void MainScreen::buildConditions() {
+    auto* accessories =
+        frame(this, QStringLiteral("Frame_ACCESSORIES"), tr("ACCESSORIES"), 3840, 1680, 3615, 1815);
+    auto* health =
+        frame(this, QStringLiteral("Frame_HEALTH"), tr("HEALTH"), 3840, 3600, 3615, 1575);
+    const struct {
+        QString caption;
+        std::int16_t (*value)(const Career&);
+    } conditions[7] = {
+        {tr("Bat:"), [](const Career& c) { return c.gear.bat; }},
+        {tr("Gloves:"), [](const Career& c) { return c.gear.gloves; }},
+        {tr("Pads:"), [](const Career& c) { return c.gear.pads; }},
+        {tr("Others:"), [](const Career& c) { return c.gear.others; }},
+        {tr("Fitness:"), [](const Career& c) { return c.body.fitness; }},
+        {tr("Health:"), [](const Career& c) { return c.body.health; }},
+        {tr("Stamina:"), [](const Career& c) { return c.body.stamina; }},
+    };
+    for (int i = 0; i < 7; ++i) {
+        addCondition(i < 4 ? accessories : health, i < 4 ? i : i - 4,
+                     QStringLiteral("Label23_%1").arg(i), QStringLiteral("Shape3_%1").arg(i),
+                     conditions[i].caption, conditions[i].value, false);
+    }
+    addCondition(
+        accessories, 4, QStringLiteral("Label24"), QStringLiteral("Shape4"), tr("Overall:"),
+        [](const Career& c) { return overallGear(c.gear); }, true);
+    addCondition(
+        health, 3, QStringLiteral("Label25"), QStringLiteral("Shape5"), tr("Overall:"),
+        [](const Career& c) { return overallHealth(c.body); }, true);
+}
+
+void MainScreen::buildMenu() {
+    auto* menu = frame(this, QStringLiteral("Frame_menu"), QString(), 7560, 120, 1335, 5055);
+    // Each command's keys: Play also on F5, Exit on the desktop's Quit key,
+    // the store on G for gear (S would suggest Save), sponsors on O for offers.
+    const struct {
+        QString caption;
+        int top;
+        QList<QKeySequence> keys;
+    } entries[commandCount] = {{tr("About"), 795, {Qt::Key_F1}},
+                               {tr("Exit"), 315, quitKeys()},
+                               {tr("Sponsors"), 1755, {Qt::CTRL | Qt::Key_O}},
+                               {tr("Store"), 2715, {Qt::CTRL | Qt::Key_G}},
+                               {tr("Training"), 2235, {Qt::CTRL | Qt::Key_T}},
+                               {tr("Play"), 4635, {Qt::Key_F5, Qt::CTRL | Qt::Key_P}},
+                               {tr("Records"), 4155, {Qt::CTRL | Qt::Key_R}},
+                               {tr("Health"), 3195, {Qt::CTRL | Qt::Key_H}}};
+    // Tab order follows the column from top to bottom.
+    const Command columnOrder[commandCount] = {Exit,  About,  Sponsors, Training,
+                                               Store, Health, Records,  Play};
+    for (int i = 0; i < commandCount; ++i) {
+        auto* button = new CommandButton(entries[i].caption, menu);
+        button->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        button->setGeometry(look::rect(120, entries[i].top, 1095, 375));
+        button->setShortcuts(entries[i].keys);
+        commands_[i] = button;
+        connect(button, &QAbstractButton::clicked, this,
+                [this, i] { runCommand(static_cast<Command>(i)); });
+    }
+    for (int i = 1; i < commandCount; ++i) {
+        setTabOrder(commands_[columnOrder[i - 1]], commands_[columnOrder[i]]);
+    }
+}
+
+void MainScreen::showCareer() {
+    const Career& career = career_->career();
+    for (const Figure& figure : figures_) look::setValueText(figure.label, figure.text(career));
+    for (const Bar& bar : bars_) {
+        const int value = bar.value(career);
+        bar.bar->resize(look::px(barTwips(value)), bar.bar->height());
+        if (!bar.overallLabel) continue;
+        const QColor colour = runningLow(value) ? look::red : look::green;
+        fill(bar.bar, colour);
+        look::setTextColour(bar.overallLabel, colour);
+    }
+}
+
+void MainScreen::runCommand(Command command) {
+    switch (command) {
+        case About:
+            showCredits();
+            break;
+        case Exit:
+            close();
+            break;
+        case Sponsors:
+            SponsorsScreen(*career_, this).exec();
+            break;
+        case Store:
+            PurchaseScreen(PurchaseScreen::store, *career_, platform_.prompter, this).exec();
+            break;
+        case Training:
+            PurchaseScreen(PurchaseScreen::training, *career_, platform_.prompter, this).exec();
+            break;
+        case Play:
+            play();
+            break;
+        case Records:
+            records_->exec();
+            break;
+        case Health:
+            PurchaseScreen(PurchaseScreen::health, *career_, platform_.prompter, this).exec();
+            break;
+        case commandCount:
+            break;
+    }
+}
+
+void MainScreen::showCredits() {
+    CreditsScreen credits(CreditsScreen::fromMenu, platform_.opener, this);
+    credits.exec();
+}
+
+void MainScreen::play() {
+    PlayOutcome outcome =
+        playStep([this](Career& career) { return selectForMatch(career, platform_.random); });
+    if (outcome.next == PlayNext::bookieOffer) {
+        const bool takesTheMoney = platform_.prompter.question(bookieOfferQuestion());
+        outcome = playStep([this, takesTheMoney](Career& career) {
+            return answerBookie(career, takesTheMoney, platform_.random);
+        });
+    }
+    if (outcome.next == PlayNext::match) {
+        playMatch();
+    } else if (outcome.next == PlayNext::careerOver) {
+        endCareer();
+    }
+}
+
+PlayOutcome MainScreen::playStep(const std::function<PlayOutcome(Career&)>& step) {
+    PlayOutcome outcome;
+    // The player reads what happened before the window shows the change, as
+    // he would hear the news before seeing its effect.
+    career_->update([&](Career& career) {
+        outcome = step(career);
+        for (const Notice& notice : outcome.notices) platform_.prompter.notice(noticeText(notice));
+    });
+    return outcome;
+}
+
+void MainScreen::playMatch() {
+    MatchScreen match(*career_, platform_, this);
+    match.exec();
+}
+
+void MainScreen::endCareer() {
+    const bool playAgain = platform_.prompter.question(playAgainQuestion());
+    records_->close();
+    hide();
+    emit careerEnded(playAgain);
+}
+
+void MainScreen::closeEvent(QCloseEvent* event) {
+    records_->close();
+    event->accept();
+    emit exitRequested();
+}

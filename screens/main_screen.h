@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "game/play.h"
+
+class QLabel;
+class CareerModel;
+class CommandButton;
+class RecordsScreen;
+struct Career;
+struct Platform;
+
+// The application window of a career: every figure of the career, always
+// current, and the menu from which every other screen and the next match are
+// reached. It owns the career and its record book for the career's life.
+class MainScreen : public QWidget {
+    Q_OBJECT
+  public:
+    enum Command { About, Exit, Sponsors, Store, Training, Play, Records, Health, commandCount };
+
+    MainScreen(Platform& platform, Career career);
+
+    CareerModel& career() const { return *career_; }
+    RecordsScreen* recordsScreen() const { return records_; }
+    CommandButton* command(Command index) const { return commands_.at(index); }
+
+  signals:
+    // The career is over and the player has answered "Do you want to play
+    // again?". The window is hidden; the program decides what comes next.
+    void careerEnded(bool playAgain);
+    // Exit or the close box: the program ends without saving.
+    void exitRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // A value label and how it shows the career.
+    struct Figure {
+        QLabel* label;
+        std::function<QString(const Career&)> text;
+    };
+    // A bar that follows a condition, always blue, or an overall condition,
+    // which it shows green, or red when running low, as it does the label of
+    // the overall value.
+    struct Bar {
+        QWidget* bar;
+        std::function<int(const Career&)> value;
+        QLabel* overallLabel;
+    };
+
+    void buildProfile();
+    void buildLevelStats();
+    void buildFinance();
+    void buildConditions();
+    void buildMenu();
+    QLabel* addFigure(QWidget* frame, const QString& objectName, const QString& captionText,
+                      QRect captionPlace, QRect valuePlace,
+                      std::function<QString(const Career&)> text);
+    QLabel* addCondition(QWidget* frame, int row, const QString& objectName, const QString& barName,
+                         const QString& captionText, std::function<int(const Career&)> value,
+                         bool overall);
+    void showCareer();
+    void runCommand(Command command);
+    void showCredits();
+    void play();
+    PlayOutcome playStep(const std::function<PlayOutcome(Career&)>& step);
+    void playMatch();
+    void endCareer();
+
+    Platform& platform_;
+    CareerModel* career_;
+    RecordsScreen* records_ = nullptr;
+    std::vector<Figure> figures_;
+    std::vector<Bar> bars_;
+    std::array<CommandButton*, commandCount> commands_{};
+};

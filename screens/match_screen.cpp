@@ -1,0 +1,89 @@
+#include "screens/match_screen.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+#include "game/career.h"
+#include "game/play_messages.h"
+#include "saves/confirm_match.h"
+#include "saves/saves_folder.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/look.h"
+#include "screens/platform.h"
+#include "screens/prompter.h"
+#include "screens/titled_frame.h"
+
+MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      career_(career),
+      platform_(platform) {
+    setObjectName(QStringLiteral("Match"));
+    look::setUpWindow(this, tr("Bailcrest: Match Details"), 3975, 2400);
+    setModal(true);
+
+    const Career& playing = career_.career();
+    QLabel* player = look::value(this, QStringLiteral("Label2_1"), tr("Player"), look::red,
+                                 look::rect(120, 120, 3735, 375), Qt::AlignHCenter);
+    look::setValueText(player, playing.player);
+    QLabel* team = look::value(this, QStringLiteral("Label2_2"), tr("Team"), look::red,
+                               look::rect(120, 360, 3735, 375), Qt::AlignHCenter);
+    look::setValueText(team, playing.team);
+    look::caption(this, QStringLiteral("Label2_0"), tr("MATCH STATISTICS"), look::green,
+                  look::rect(120, 600, 3735, 255))
+        ->setAlignment(Qt::AlignCenter);
+    auto* outline = new Outline(look::lightGrey, this);
+    outline->setObjectName(QStringLiteral("Shape1"));
+    outline->setGeometry(look::rect(120, 840, 3735, 975));
+
+    performance_ = drawMatch(playing, platform_.random);
+
+    const struct {
+        QString caption;
+        int figure;
+    } rows[] = {{tr("Runs Scored:"), performance_.runs},
+                {tr("Wickets Taken:"), performance_.wickets},
+                {tr("Catches Held:"), performance_.catches}};
+    for (int i = 0; i < 3; ++i) {
+        const int top = 960 + 240 * i;
+        look::caption(this, QStringLiteral("Label3_%1").arg(i), rows[i].caption, look::lightGrey,
+                      look::rect(240, top, 2895, 255));
+        QLabel* figure = look::value(this, QStringLiteral("Label%1").arg(4 + i), rows[i].caption,
+                                     look::lightYellow, look::rect(2280, top, 1455, 255));
+        look::setValueText(figure, QString::number(rows[i].figure));
+    }
+
+    ok_ = new CommandButton(tr("OK"), this);
+    ok_->setObjectName(QStringLiteral("Label1_0"));
+    ok_->setGeometry(look::rect(1440, 1920, 1095, 375));
+    ok_->setFocus();
+    connect(ok_, &QAbstractButton::clicked, this, &MatchScreen::confirm);
+}
+
+void MatchScreen::confirm() {
+    // The notices below run an event loop of their own, in which a second
+    // press must not apply the match again.
+    if (applied_) return;
+    applied_ = true;
+    ConfirmedMatch confirmed;
+    career_.update([&](Career& career) {
+        confirmed = confirmMatch(career, performance_, savesFolder(platform_.programFolder));
+    });
+    if (confirmed.award > 0) platform_.prompter.notice(awardNotice(confirmed.award));
+    if (const auto& failure = confirmed.saveFailure) {
+        platform_.prompter.notice(tr("Your career could not be saved as %1: %2. The earlier save "
+                                     "file, if there is one, is unchanged.")
+                                      .arg(failure->path, failure->reason));
+    }
+    accept();
+}
+
+void MatchScreen::reject() {}
+
+void MatchScreen::closeEvent(QCloseEvent* event) {
+    if (applied_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+#include "game/match.h"
+
+class CareerModel;
+class CommandButton;
+struct Platform;
+
+// One played match. On opening it draws the runs, wickets and catches from
+// the career and shows them. OK confirms the match: it is applied to the
+// career, which saves itself when auto-save is on, and the screen closes. OK
+// is the only way out: a match that has been drawn is always applied, so the
+// close box and Escape do nothing.
+class MatchScreen : public QDialog {
+    Q_OBJECT
+  public:
+    MatchScreen(CareerModel& career, Platform& platform, QWidget* owner);
+
+    const MatchPerformance& performance() const { return performance_; }
+    CommandButton* okButton() const { return ok_; }
+    bool applied() const { return applied_; }
+
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void confirm();
+
+    CareerModel& career_;
+    Platform& platform_;
+    MatchPerformance performance_;
+    CommandButton* ok_;
+    bool applied_ = false;
+};

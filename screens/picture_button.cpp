@@ -1,0 +1,51 @@
+#include "screens/picture_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "screens/crisp_frame.h"
+#include "screens/focus_frame.h"
+#include "screens/look.h"
+#include "screens/pictures.h"
+
+PictureButton::PictureButton(const QString& pictureName, QWidget* parent)
+    : QAbstractButton(parent), pictureName_(pictureName) {
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    if (pictureDensity_ != devicePixelRatio()) {
+        pictureDensity_ = devicePixelRatio();
+        picture_ = gamePicture(pictureName_, pictureDensity_);
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
+    if (borderShown()) drawCrispFrame(painter, rect(), look::black);
+    if (hasFocus()) drawFocusFrame(painter, rect().adjusted(2, 2, -2, -2));
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    mouseHeld_ = true;
+    update();
+    QAbstractButton::mousePressEvent(event);
+    // Keep the press, whatever the button, so the release that removes the
+    // border comes back here.
+    event->accept();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+    mouseHeld_ = false;
+    update();
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}

@@ -1,0 +1,195 @@
+#include "screens/player_screen.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "game/ratings.h"
+#include "screens/command_button.h"
+#include "screens/focus_marked.h"
+#include "screens/look.h"
+#include "screens/prompter.h"
+#include "screens/scroll_bar.h"
+#include "screens/titled_frame.h"
+
+namespace {
+
+constexpr int maxTextLength = 16;
+
+// Inside each frame: a caption column, then the input column.
+constexpr int captionLeft = 240;
+constexpr int captionWidth = 1335;
+constexpr int inputLeft = 1680;
+constexpr int firstRow = 330;
+constexpr int rowStep = 360;
+constexpr int displayLeft = 6720;
+constexpr int displayWidth = 615;
+
+int rowTop(int row) {
+    return firstRow + row * rowStep;
+}
+
+TitledFrame* frame(QWidget* parent, const QString& name, const QString& title, int top,
+                   int height) {
+    auto* f = new TitledFrame(title, parent);
+    f->setObjectName(QStringLiteral("Frame_") + name);
+    f->setGeometry(look::rect(120, top, 7575, height));
+    return f;
+}
+
+}  // namespace
+
+PlayerScreen::PlayerScreen(Prompter& prompter) : prompter_(prompter) {
+    setObjectName(QStringLiteral("Profile"));
+    look::setUpWindow(this, tr("Bailcrest: Player Properties"), 7815, 5295);
+
+    buildDetails();
+    buildSkills();
+    buildAutoSave();
+    buildCommands();
+
+    // Keyboard order: the four texts, the three sliders, the check box, then
+    // the commands as they stand from left to right.
+    QWidget* order[] = {texts_[0],       texts_[1],       texts_[2],       texts_[3],
+                        sliders_[0],     sliders_[1],     sliders_[2],     autoSave_,
+                        commands_[Exit], commands_[Load], commands_[Start]};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    texts_[0]->setFocus();
+}
+
+void PlayerScreen::buildDetails() {
+    TitledFrame* details =
+        frame(this, QStringLiteral("PLAYER_DETAILS"), tr("PLAYER DETAILS"), 120, 1800);
+    const QString captions[4] = {tr("Name:"), tr("City:"), tr("State:"), tr("Country:")};
+    for (int i = 0; i < 4; ++i) {
+        const QString& captionText = captions[i];
+        look::caption(details, QStringLiteral("Label3_%1").arg(i), captionText, look::silver,
+                      look::rect(captionLeft, rowTop(i), captionWidth, 300));
+        auto* text = new QLineEdit(details);
+        text->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        text->setGeometry(look::rect(inputLeft, rowTop(i), 3240, 300));
+        text->setMaxLength(maxTextLength);
+        text->setFont(look::font(false));
+        // A thin silver edge shows where a navy field lies on the navy frame;
+        // it turns light yellow while the field has the keyboard focus.
+        text->setStyleSheet(
+            QStringLiteral("QLineEdit { background: rgb(0, 0, 64); "
+                           "color: rgb(255, 255, 128); "
+                           "border: 1px solid rgb(192, 192, 192); "
+                           "padding: 0 2px; } "
+                           "QLineEdit:focus { border-color: rgb(255, 255, 128); }"));
+        text->setAccessibleName(look::accessibleCaption(captionText));
+        texts_[i] = text;
+    }
+}
+
+void PlayerScreen::buildSkills() {
+    TitledFrame* skills =
+        frame(this, QStringLiteral("INITIAL_SKILLS"), tr("INITIAL SKILLS"), 2040, 1800);
+    const QString captions[3] = {tr("Batting:"), tr("Bowling:"), tr("Fielding:")};
+    for (int i = 0; i < 3; ++i) {
+        const QString& captionText = captions[i];
+        look::caption(skills, QStringLiteral("Label4_%1").arg(i), captionText, look::silver,
+                      look::rect(captionLeft, rowTop(i), captionWidth, 255));
+        auto* slider = new ScrollBar(Qt::Horizontal, skills);
+        slider->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
+        slider->setGeometry(look::rect(inputLeft, rowTop(i), 4920, 255));
+        slider->setRange(0, 100);
+        slider->setSingleStep(1);
+        slider->setPageStep(1);
+        // A dragged thumb counts once it is let go.
+        slider->setTracking(false);
+        slider->setAccessibleName(look::accessibleCaption(captionText));
+        connect(slider, &QScrollBar::valueChanged, this, [this, i] { sliderChanged(i); });
+        sliders_[i] = slider;
+
+        displays_[i] =
+            look::value(skills, QStringLiteral("Label2_%1").arg(i), captionText, look::lightYellow,
+                        look::rect(displayLeft, rowTop(i), displayWidth, 255), Qt::AlignRight);
+    }
+    const QString overallCaption = tr("Player Overall Skills:");
+    look::caption(skills, QStringLiteral("Label6"), overallCaption, look::silver,
+                  look::rect(captionLeft, rowTop(3) + 60, 3000, 255));
+    overall_ =
+        look::value(skills, QStringLiteral("Label5"), overallCaption, look::green,
+                    look::rect(displayLeft, rowTop(3) + 60, displayWidth, 255), Qt::AlignRight);
+    showSkills();
+}
+
+void PlayerScreen::buildAutoSave() {
+    TitledFrame* box = frame(this, QStringLiteral("AUTO_SAVE"), tr("AUTO SAVE"), 3960, 720);
+    autoSave_ = new FocusMarked<QCheckBox>(
+        tr("Check this box to automatically save the game after every match."), box);
+    autoSave_->setObjectName(QStringLiteral("Check1"));
+    autoSave_->setGeometry(look::rect(captionLeft, firstRow, 7215, 255));
+    autoSave_->setFont(look::font(true));
+    // The box itself is white with a black tick; its text is silver on navy.
+    QPalette palette = autoSave_->palette();
+    palette.setColor(QPalette::WindowText, look::silver);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, look::black);
+    autoSave_->setPalette(palette);
+}
+
+void PlayerScreen::buildCommands() {
+    const struct {
+        Command command;
+        QString caption;
+        int left;
+    } row[commandCount] = {
+        {Exit, tr("Exit"), 2025}, {Load, tr("Load"), 3360}, {Start, tr("Start"), 4695}};
+    for (const auto& entry : row) {
+        auto* button = new CommandButton(entry.caption, this);
+        button->setObjectName(QStringLiteral("Label1_%1").arg(entry.command));
+        button->setGeometry(look::rect(entry.left, 4800, 1095, 375));
+        commands_[entry.command] = button;
+    }
+    connect(commands_[Start], &QAbstractButton::clicked, this, &PlayerScreen::start);
+    connect(commands_[Exit], &QAbstractButton::clicked, this, &QWidget::close);
+    connect(commands_[Load], &QAbstractButton::clicked, this, &PlayerScreen::loadRequested);
+}
+
+PlayerDetails PlayerScreen::details() const {
+    return {texts_[0]->text(), texts_[1]->text(), texts_[2]->text(),
+            texts_[3]->text(), skills_,           autoSave_->isChecked()};
+}
+
+void PlayerScreen::showDetails(const PlayerDetails& details) {
+    texts_[0]->setText(details.name);
+    texts_[1]->setText(details.city);
+    texts_[2]->setText(details.state);
+    texts_[3]->setText(details.country);
+    skills_ = details.skills;
+    showSkills();
+    autoSave_->setChecked(details.autoSave);
+}
+
+void PlayerScreen::sliderChanged(int index) {
+    const auto value = static_cast<std::int16_t>(sliders_.at(index)->value());
+    std::int16_t* const skills[3] = {&skills_.batting, &skills_.bowling, &skills_.fielding};
+    *skills[index] = value;
+    showSkills();
+}
+
+void PlayerScreen::showSkills() {
+    look::setValueText(displays_[0], QString::number(skills_.batting));
+    look::setValueText(displays_[1], QString::number(skills_.bowling));
+    look::setValueText(displays_[2], QString::number(skills_.fielding));
+    look::setValueText(overall_, QString::number(overallSkill(skills_)));
+}
+
+void PlayerScreen::start() {
+    for (const QLineEdit* text : texts_) {
+        if (text->text().isEmpty()) {
+            prompter_.notice(tr("Please fill in the player details properly."));
+            return;
+        }
+    }
+    emit startRequested();
+}
+
+void PlayerScreen::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit exitRequested();
+}

@@ -1,0 +1,270 @@
+#include "screens/purchase_screen.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "game/career.h"
+#include "game/money.h"
+#include "screens/career_model.h"
+#include "screens/look.h"
+#include "screens/prompter.h"
+#include "screens/titled_frame.h"
+#include "screens/units_scroll_bar.h"
+
+namespace {
+
+constexpr int windowWidth = 6615;
+constexpr int innerLeft = 120;
+constexpr int innerWidth = windowWidth - 2 * innerLeft;
+constexpr int lineHeight = 255;
+
+// Rate card columns: name, units offered, rate, amount.
+constexpr int cardColumns[] = {240, 1920, 3600, 5040};
+constexpr int cardColumnWidths[] = {1575, 1575, 1335, 1335};
+constexpr int cardRowStep = 270;
+
+// The order: two rows to a line, each a name, a units box and its scroll bar.
+constexpr int orderColumns[] = {540, 3525};
+constexpr int orderNameWidth = 1215;
+constexpr int unitsBoxWidth = 1095;
+constexpr int scrollBarWidth = 255;
+constexpr int unitsBoxHeight = 315;
+constexpr int orderLineStep = 450;
+
+QLabel* heading(QWidget* parent, const QString& objectName, const QString& text, int top) {
+    QLabel* label = look::caption(parent, objectName, text, look::green,
+                                  look::rect(innerLeft, top, innerWidth, lineHeight));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+Outline* outline(QWidget* parent, const QString& objectName, int top, int height) {
+    auto* box = new Outline(look::lightGrey, parent);
+    box->setObjectName(objectName);
+    box->setGeometry(look::rect(innerLeft, top, innerWidth, height));
+    return box;
+}
+
+QLineEdit* makeUnitsBox(QWidget* parent, const QString& objectName, const QString& rowName,
+                        QRect geometry) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    box->setReadOnly(true);
+    // Only the scroll bar beside it changes the units, so the box takes no focus.
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setCursor(Qt::ArrowCursor);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setFont(look::font(true));
+    box->setGeometry(geometry);
+    box->setAccessibleName(look::accessibleCaption(rowName) + QStringLiteral(" units"));
+    box->setStyleSheet(
+        QStringLiteral("QLineEdit { background: rgb(0, 0, 64); color: rgb(255, 0, 0);"
+                       " border: 1px solid rgb(192, 192, 192); padding: 0 3px; }"));
+    return box;
+}
+
+const PurchaseCentre& centreOf(PurchaseScreen::Centre centre) {
+    switch (centre) {
+        case PurchaseScreen::training:
+            return purchase_centres::training();
+        case PurchaseScreen::store:
+            return purchase_centres::store();
+        case PurchaseScreen::health:
+            return purchase_centres::health();
+    }
+    return purchase_centres::training();
+}
+
+}  // namespace
+
+// What one centre's screen says.
+struct PurchaseScreen::Texts {
+    QString objectName;
+    QString title;
+    QString ratesHeading;
+    QString orderHeading;
+    QString unitsTitle;
+    QString okCaption;
+    QString cancelCaption;
+    std::vector<QString> rowNames;
+};
+
+PurchaseScreen::Texts PurchaseScreen::textsOf(Centre centre) {
+    switch (centre) {
+        case training:
+            return {QStringLiteral("Training"),
+                    tr("Bailcrest: Training Centre"),
+                    tr("TRAINING CENTRE RATES"),
+                    tr("UNITS YOU INTEND TO DEVELOP"),
+                    tr("Available Units"),
+                    tr("&OK"),
+                    tr("&Cancel"),
+                    {tr("Batting:"), tr("Bowling:"), tr("Fielding:")}};
+        case store:
+            return {QStringLiteral("Store"),
+                    tr("Bailcrest: Cricket Store"),
+                    tr("CRICKET GEAR STORE"),
+                    tr("UNITS YOU INTEND TO BUY"),
+                    tr("Required Units"),
+                    tr("&OK"),
+                    tr("&Cancel"),
+                    {tr("Bat:"), tr("Gloves:"), tr("Pads:"), tr("Others:")}};
+        case health:
+            return {QStringLiteral("Health"),
+                    tr("Bailcrest: Health Care"),
+                    tr("HEALTH CARE CENTRE"),
+                    tr("UNITS YOU INTEND TO BUY"),
+                    tr("Required Units"),
+                    tr("OK"),
+                    tr("Cancel"),
+                    {tr("Fitness:"), tr("Health:"), tr("Stamina:")}};
+    }
+    return {};
+}
+
+PurchaseScreen::PurchaseScreen(Centre centre, CareerModel& career, Prompter& prompter,
+                               QWidget* owner)
+    : ManagementDialog(owner),
+      career_(career),
+      prompter_(prompter),
+      purchase_(centreOf(centre), career.career()),
+      rows_(purchase_.rows().size()) {
+    const Texts texts = textsOf(centre);
+    setObjectName(texts.objectName);
+
+    int top = buildRateCard(texts, 120);
+    top = buildOrder(texts, top + 120);
+    top = buildBalances(top + 180);
+    const int commandsTop = top + 240;
+    look::setUpWindow(this, texts.title, windowWidth, commandsTop + 375 + 150);
+    addCommands(texts.okCaption, texts.cancelCaption, windowWidth, commandsTop);
+
+    look::setValueText(bbbefore_, moneyText(career.career().bankBalance));
+    for (int row = 0; row < rowCount(); ++row) openRow(row);
+}
+
+int PurchaseScreen::buildRateCard(const Texts& texts, int top) {
+    heading(this, QStringLiteral("heading_rates"), texts.ratesHeading, top);
+    const int cardTop = top + 300;
+    const int titlesTop = cardTop + 120;
+    const QString titles[] = {tr("Particulars"), texts.unitsTitle, tr("Rate (Rs.)"),
+                              tr("Amount (Rs.)")};
+    for (int column = 0; column < 4; ++column) {
+        look::caption(
+            this, QStringLiteral("title_%1").arg(column), titles[column], look::lightGrey,
+            look::rect(cardColumns[column], titlesTop, cardColumnWidths[column], lineHeight));
+    }
+    const auto cell = [](int column, int rowTop) {
+        return look::rect(cardColumns[column], rowTop, cardColumnWidths[column], lineHeight);
+    };
+    int rowTop = titlesTop;
+    for (int row = 0; row < rowCount(); ++row) {
+        rowTop += cardRowStep + (row == 0 ? 30 : 0);
+        const QString& name = texts.rowNames.at(row);
+        const QString described = look::accessibleCaption(name) + QStringLiteral(", ");
+        look::caption(this, QStringLiteral("name_%1").arg(row), name, look::lightGrey,
+                      cell(0, rowTop));
+        rows_[row].unitsOffered =
+            look::value(this, QStringLiteral("Label3_%1").arg(row), described + texts.unitsTitle,
+                        look::lightYellow, cell(1, rowTop));
+        rows_[row].rate = look::value(this, QStringLiteral("Label4_%1").arg(row),
+                                      described + titles[2], look::lightYellow, cell(2, rowTop));
+        rows_[row].amount = look::value(this, QStringLiteral("Label5_%1").arg(row),
+                                        described + titles[3], look::lightYellow, cell(3, rowTop));
+    }
+    const int cardBottom = rowTop + lineHeight + 120;
+    outline(this, QStringLiteral("Shape1"), cardTop, cardBottom - cardTop);
+    return cardBottom;
+}
+
+int PurchaseScreen::buildOrder(const Texts& texts, int top) {
+    heading(this, QStringLiteral("heading_order"), texts.orderHeading, top);
+    const int boxTop = top + 300;
+    const int lines = (rowCount() + 1) / 2;
+    int lineTop = boxTop + 150;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (row > 0 && row % 2 == 0) lineTop += orderLineStep;
+        const int left = orderColumns[row % 2];
+        const QString& name = texts.rowNames.at(row);
+        RowWidgets& widgets = rows_[row];
+
+        auto* cue = new Outline(look::lightYellow, this);
+        cue->setObjectName(QStringLiteral("focusCue_%1").arg(row));
+        cue->setGeometry(look::rect(left + orderNameWidth - 45, lineTop - 45,
+                                    unitsBoxWidth + scrollBarWidth + 90, unitsBoxHeight + 90));
+        cue->hide();
+        widgets.focusCue = cue;
+
+        look::caption(this, QStringLiteral("unitsName_%1").arg(row), name, look::lightGrey,
+                      look::rect(left, lineTop, orderNameWidth, unitsBoxHeight));
+        widgets.box =
+            makeUnitsBox(this, QStringLiteral("Text1_%1").arg(row), name,
+                         look::rect(left + orderNameWidth, lineTop, unitsBoxWidth, unitsBoxHeight));
+        widgets.bar = new UnitsScrollBar(this);
+        widgets.bar->setObjectName(QStringLiteral("VScroll1_%1").arg(row));
+        widgets.bar->setGeometry(look::rect(left + orderNameWidth + unitsBoxWidth, lineTop,
+                                            scrollBarWidth, unitsBoxHeight));
+        widgets.bar->setAccessibleName(look::accessibleCaption(name));
+        widgets.bar->installEventFilter(this);
+        connect(widgets.bar, &QScrollBar::valueChanged, this, [this, row] { unitsChanged(row); });
+    }
+    const int boxBottom = boxTop + 150 + (lines - 1) * orderLineStep + unitsBoxHeight + 150;
+    outline(this, QStringLiteral("orderOutline"), boxTop, boxBottom - boxTop);
+    return boxBottom;
+}
+
+int PurchaseScreen::buildBalances(int top) {
+    const QString before = tr("Balance before purchase (Rs.):");
+    const QString after = tr("Balance after purchase (Rs.):");
+    const int captionLeft = orderColumns[0];
+    const int captionWidth = orderColumns[1] - captionLeft;
+    look::caption(this, QStringLiteral("caption_bbbefore"), before, look::lightGrey,
+                  look::rect(captionLeft, top, captionWidth, lineHeight));
+    bbbefore_ = look::value(this, QStringLiteral("bbbefore"), before, look::lightYellow,
+                            look::rect(orderColumns[1], top, 1815, lineHeight));
+    const int afterTop = top + 300;
+    look::caption(this, QStringLiteral("caption_bbafter"), after, look::lightGrey,
+                  look::rect(captionLeft, afterTop, captionWidth, lineHeight));
+    bbafter_ = look::value(this, QStringLiteral("bbafter"), after, look::lightYellow,
+                           look::rect(orderColumns[1], afterTop, 1815, lineHeight));
+    return afterTop + lineHeight;
+}
+
+void PurchaseScreen::openRow(int row) {
+    const PurchaseRow& offer = purchase_.rows().at(row);
+    RowWidgets& widgets = rows_.at(row);
+    look::setValueText(widgets.unitsOffered, QString::number(offer.unitsOffered));
+    look::setValueText(widgets.rate, QString::number(offer.rate));
+    look::setValueText(widgets.amount, QString::number(offer.amount()));
+    widgets.bar->offer(offer.unitsOffered);
+    unitsChanged(row);
+}
+
+void PurchaseScreen::unitsChanged(int row) {
+    const int units = rows_.at(row).bar->value();
+    rows_.at(row).box->setText(QString::number(units));
+    purchase_.setUnitsChosen(row, units);
+    look::setValueText(bbafter_, QString::number(purchase_.balanceAfter()));
+}
+
+void PurchaseScreen::confirm() {
+    PurchaseOutcome outcome = PurchaseOutcome::shortOfMoney;
+    career_.update([&](Career& career) { outcome = confirmPurchase(career, purchase_); });
+    if (outcome == PurchaseOutcome::shortOfMoney) {
+        prompter_.notice(tr("You don't have enough money to buy the units."));
+        return;
+    }
+    accept();
+}
+
+bool PurchaseScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        for (RowWidgets& widgets : rows_) {
+            if (widgets.bar == watched)
+                widgets.focusCue->setVisible(event->type() == QEvent::FocusIn);
+        }
+    }
+    return ManagementDialog::eventFilter(watched, event);
+}

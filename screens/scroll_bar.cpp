@@ -1,0 +1,20 @@
+#include "screens/scroll_bar.h"
+
+#include <QPainter>
+
+#include "screens/focus_frame.h"
+
+ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(orientation, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars count keys the vertical way, where Down raises the
+    // value; a horizontal bar would then answer Right by moving left.
+    setInvertedControls(orientation == Qt::Vertical);
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    drawFocusFrame(painter, rect());
+}

@@ -1,0 +1,92 @@
+#include "screens/sponsors_screen.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "game/career.h"
+#include "screens/career_model.h"
+#include "screens/focus_marked.h"
+#include "screens/look.h"
+#include "screens/titled_frame.h"
+
+namespace {
+
+constexpr int windowWidth = 4695;
+constexpr int innerLeft = 120;
+constexpr int innerWidth = windowWidth - 2 * innerLeft;
+constexpr int lineHeight = 255;
+constexpr int optionLeft = 360;
+constexpr int optionWidth = 2655;
+constexpr int offerLeft = 3135;
+constexpr int offerWidth = 1215;
+constexpr int firstOptionTop = 960;
+constexpr int optionStep = 300;
+const QColor unavailable{128, 128, 160};
+
+QRadioButton* sponsorOption(QWidget* parent, int index) {
+    const QString& caption = sponsors.at(index).name;
+    auto* option = new FocusMarked<QRadioButton>(caption, parent);
+    option->setObjectName(QStringLiteral("Option1_%1").arg(index));
+    option->setFont(look::font(true));
+    option->setGeometry(
+        look::rect(optionLeft, firstOptionTop + index * optionStep, optionWidth, lineHeight));
+    option->setAccessibleName(look::accessibleCaption(caption));
+    option->setAutoFillBackground(true);
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::Window, look::navy);
+    palette.setColor(QPalette::Button, look::navy);
+    // The usual white circle with a black dot, greyed while unavailable.
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Base, look::silver);
+    palette.setColor(QPalette::Text, look::black);
+    palette.setColor(QPalette::WindowText, look::green);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, unavailable);
+    option->setPalette(palette);
+    option->setEnabled(false);
+    return option;
+}
+
+}  // namespace
+
+SponsorsScreen::SponsorsScreen(CareerModel& career, QWidget* owner)
+    : ManagementDialog(owner), career_(career), group_(new QButtonGroup(this)) {
+    setObjectName(QStringLiteral("Sponsors"));
+    const int boxBottom = firstOptionTop + 7 * optionStep + lineHeight + 150;
+    const int commandsTop = boxBottom + 180;
+    look::setUpWindow(this, tr("Bailcrest: Sponsorship"), windowWidth, commandsTop + 375 + 150);
+
+    look::caption(this, QStringLiteral("Label2"), tr("SPONSORSHIP OFFERS"), look::green,
+                  look::rect(innerLeft, 120, innerWidth, lineHeight))
+        ->setAlignment(Qt::AlignCenter);
+    auto* box = new Outline(look::lightGrey, this);
+    box->setObjectName(QStringLiteral("Shape1"));
+    box->setGeometry(look::rect(innerLeft, 420, innerWidth, boxBottom - 420));
+    look::caption(this, QStringLiteral("Label3"), tr("Offers (Rs.)"), look::lightGrey,
+                  look::rect(offerLeft, 600, offerWidth, lineHeight));
+
+    group_->setExclusive(true);
+    for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
+        options_[i] = sponsorOption(this, i);
+        group_->addButton(options_[i], i);
+        offers_[i] = look::value(
+            this, QStringLiteral("Label4_%1").arg(i), tr("Offer of %1").arg(sponsors[i].name),
+            look::lightYellow,
+            look::rect(offerLeft, firstOptionTop + i * optionStep, offerWidth, lineHeight));
+    }
+    addCommands(tr("OK"), tr("Cancel"), windowWidth, commandsTop);
+
+    const SponsorshipOffers offers = sponsorshipOffers(career_.career());
+    for (int i = static_cast<int>(sponsors.size()) - 1; i >= 0; --i) {
+        options_[i]->setEnabled(offers.offered[i]);
+    }
+    for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
+        look::setValueText(offers_[i], QString::number(offers.amounts[i]));
+    }
+}
+
+void SponsorsScreen::confirm() {
+    const int chosen = group_->checkedId();
+    if (chosen >= 0) career_.update([chosen](Career& career) { takeSponsor(career, chosen); });
+    accept();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+
+#include "game/sponsorship.h"
+#include "screens/management_dialog.h"
+
+class QButtonGroup;
+class QLabel;
+class QRadioButton;
+class CareerModel;
+
+// The sponsorship offers: the eight sponsors, each with its offer at the
+// player's level, of which only those that the overall skill earns can be
+// chosen. OK takes the chosen sponsor; with none chosen it changes nothing.
+class SponsorsScreen : public ManagementDialog {
+    Q_OBJECT
+  public:
+    SponsorsScreen(CareerModel& career, QWidget* owner);
+
+    QRadioButton* option(int index) const { return options_.at(index); }
+    QLabel* offerLabel(int index) const { return offers_.at(index); }
+
+  protected:
+    void confirm() override;
+
+  private:
+    CareerModel& career_;
+    QButtonGroup* group_;
+    std::array<QRadioButton*, sponsors.size()> options_{};
+    std::array<QLabel*, sponsors.size()> offers_{};
+};

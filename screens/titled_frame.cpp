@@ -1,0 +1,33 @@
+#include "screens/titled_frame.h"
+
+#include <QPainter>
+
+#include "screens/crisp_frame.h"
+#include "screens/look.h"
+
+TitledFrame::TitledFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
+    setAccessibleName(title);
+    setFont(look::font(true));
+}
+
+void TitledFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int titleHeight = fontMetrics().height();
+    const int lineTop = title_.isEmpty() ? 0 : titleHeight / 2;
+    drawCrispFrame(painter, rect().adjusted(0, lineTop, 0, 0), look::silver);
+    if (title_.isEmpty()) return;
+    const int titleWidth = fontMetrics().horizontalAdvance(title_);
+    const QRect titleRect(8, 0, titleWidth + 4, titleHeight);
+    painter.fillRect(titleRect, look::navy);
+    painter.setPen(look::green);
+    painter.drawText(titleRect, Qt::AlignCenter, title_);
+}
+
+Outline::Outline(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Outline::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawCrispFrame(painter, rect(), colour_);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QScrollBar>
+
+// A vertical scroll bar that counts units from 0 at the bottom up to the most
+// on offer at the top: its up arrow, a click above the thumb, Up, Page Up and
+// Home add units; the down arrow, a click below the thumb, Down, Page Down
+// and End take them away. Its value is the number of units, for the program
+// and for screen readers alike.
+class UnitsScrollBar : public QScrollBar {
+    Q_OBJECT
+  public:
+    explicit UnitsScrollBar(QWidget* parent);
+
+    // From 0 to the units offered, standing at the top.
+    void offer(int units);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};

@@ -1,8 +1,0 @@
-#include "ui/desktop_url_opener.h"
-
-#include <QDesktopServices>
-#include <QUrl>
-
-void DesktopUrlOpener::open(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
-}
