@@ -2,11 +2,8 @@
 
 #include <QStringEncoder>
 
-#include "core/levels.h"
-#include "core/start_up.h"
-#include "match/take_match_context.h"
-#include "match/take_match_context.h"
-#include "ui/random_source.h"
+#include "game/random_source.h"
+#include "game/start_career.h"
 
 QStringList handBuiltLines() {
     return {QStringLiteral("Bailcrest Saves"), QStringLiteral(" Ravi  "), QStringLiteral("Pune"),
@@ -55,40 +52,36 @@ class FirstClub final : public RandomSource {
 
 Career midCareer() {
     FirstClub random;
-    Career career;
-    startCareer(career,
-                PlayerDetails{QStringLiteral("  Zoë Ann  "), QStringLiteral("Cape Town "),
-                              QStringLiteral(" Western Cape"), QStringLiteral("South Africa"), 55,
-                              48, 41, 1},
-                random);
-    CareerRecord& r = career.record;
-    r.set(Label2(0), QStringLiteral("131"));
-    r.set(Label2(1), QStringLiteral("97"));
-    r.set(Label2(2), QStringLiteral("60"));
-    r.set(Field::team, QStringLiteral(" Western Cape"));
-    r.set(Field::sponsor, QStringLiteral("Cable && Wireless"));
-    r.set(Field::matchfee, QStringLiteral("7000"));
-    r.set(Field::sponsorship, QStringLiteral("4500"));
-    r.set(Field::otherincome, QStringLiteral("5500"));
-    r.set(Field::bankbalance, QStringLiteral("98765"));
-    const char* conditions[7] = {"71", "52", "88", "-3", "64", "59", "12"};
-    for (int i = 0; i < 7; ++i) r.set(Label23(i), QString::fromLatin1(conditions[i]));
-    const char* columns[4][10] = {{"20", "612", "14", "9", "104", "30,60", "4", "1", "4", "0"},
-                                  {"11", "402", "8", "6", "77", "36.55", "3", "0", "5", "1"},
-                                  {"6", "219", "3", "2", "91", ".50", "2", "0", "2", "0"},
-                                  {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}};
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 10; ++row) {
-            career.book.setCell(row, column, QString::fromLatin1(columns[column][row]));
-        }
-    }
-    r.set(Field::level, levels::words[levels::state]);
-    for (int row = 0; row < 10; ++row) {
-        r.set(levelStatistics[row], career.book.cell(row, levels::state));
-    }
+    Career career = startCareer(
+        PlayerDetails{QStringLiteral("  Zoë Ann  "), QStringLiteral("Cape Town "),
+                      QStringLiteral(" Western Cape"), QStringLiteral("South Africa"),
+                      Skills{55, 48, 41}, true},
+        random);
+    career.skills = {131, 97, 60};
+    career.team = QStringLiteral(" Western Cape");
+    career.sponsor = QStringLiteral("Cable && Wireless");
+    career.matchFee = 7000;
+    career.sponsorship = 4500;
+    career.otherIncome = 5500;
+    career.bankBalance = 98765;
+    career.gear = {71, 52, 88, -3};
+    career.body = {64, 59, 12};
+    const auto level = [](std::int16_t matches, int runs, int wickets, int catches, int highest,
+                          const char* average, int fifties, int hundreds, int most, int five) {
+        return LevelStatistics{matches,
+                               runs,
+                               wickets,
+                               catches,
+                               highest,
+                               BattingAverage::asWritten(QString::fromLatin1(average)),
+                               fifties,
+                               hundreds,
+                               most,
+                               five};
+    };
+    career.recordBook = {level(20, 612, 14, 9, 104, "30,60", 4, 1, 4, 0),
+                         level(11, 402, 8, 6, 77, "36.55", 3, 0, 5, 1),
+                         level(6, 219, 3, 2, 91, ".50", 2, 0, 2, 0), LevelStatistics{}};
+    career.level = Level::state;
     return career;
-}
-
-MatchContext contextOf(const Career& career) {
-    return takeMatchContext(career.record);
 }

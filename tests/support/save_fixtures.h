@@ -4,8 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/career.h"
-#include "match/match_context.h"
+#include "game/career.h"
 
 // The 68 lines of a save file built by hand from the file layout: a State
 // career with names that keep their blanks, a sponsor with "&&" and averages
@@ -20,6 +19,3 @@ QByteArray utf16File(const QStringList& lines, const QString& lineEnd = QStringL
 // A career in mid-flight whose saved fields all differ from their start
 // values, as the main screen would hold it after some matches.
 Career midCareer();
-
-// The match screen's copy of the career values the save file takes from it.
-MatchContext contextOf(const Career& career);

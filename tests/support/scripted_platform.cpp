@@ -22,14 +22,3 @@ QString ScriptedPrompter::chooseFileToOpen(const QString& title, const QString& 
     chosenFiles.pop_front();
     return file;
 }
-
-double ScriptedRandom::draw() {
-    ++taken;
-    if (draws.empty()) {
-        ADD_FAILURE() << "unscripted random draw";
-        return 0;
-    }
-    const double value = draws.front();
-    draws.pop_front();
-    return value;
-}

@@ -4,11 +4,11 @@
 #include <QStringList>
 #include <deque>
 
+#include "screens/platform.h"
+#include "screens/prompter.h"
+#include "screens/url_opener.h"
 #include "support/qt_printers.h"
-#include "ui/platform.h"
-#include "ui/prompter.h"
-#include "ui/random_source.h"
-#include "ui/url_opener.h"
+#include "support/scripted_random.h"
 
 // A prompter that records every message and answers questions from a script.
 // A question with no scripted answer fails the test.
@@ -29,14 +29,6 @@ class ScriptedPrompter final : public Prompter {
                              const QString& filter) override;
     // Every message in the order shown, notices and questions together.
     QStringList messages;
-};
-
-// Draws from a script; once the script runs out, draws fail the test.
-class ScriptedRandom final : public RandomSource {
-  public:
-    std::deque<double> draws;
-    int taken = 0;
-    double draw() override;
 };
 
 class RecordingOpener final : public UrlOpener {

@@ -1,25 +1,20 @@
 #include "support/test_career.h"
 
-#include "core/level_teams.h"
-#include "core/levels.h"
-#include "core/start_up.h"
-#include "support/scripted_platform.h"
+#include "game/start_career.h"
+#include "support/scripted_random.h"
 
-void startTestCareer(Career& career, int batting, int bowling, int fielding) {
+Career testCareer(int batting, int bowling, int fielding) {
     ScriptedRandom random;
     random.draws = {0.0};
-    startCareer(career,
-                PlayerDetails{QStringLiteral("Ravi"), QStringLiteral("Pune"), QStringLiteral("Goa"),
-                              QStringLiteral("India"), batting, bowling, fielding, 0},
-                random);
+    const Skills skills{static_cast<std::int16_t>(batting), static_cast<std::int16_t>(bowling),
+                        static_cast<std::int16_t>(fielding)};
+    return startCareer(PlayerDetails{QStringLiteral("Ravi"), QStringLiteral("Pune"),
+                                     QStringLiteral("Goa"), QStringLiteral("India"), skills, false},
+                       random);
 }
 
-void placeAtLevel(Career& career, int column) {
-    career.record.set(Field::level, levels::words.at(column));
-    career.record.set(Field::team, levelTeam(career.working, column));
-    career.record.set(Field::matchfee, levels::arrivalFee(column));
-}
-
-void setFields(CareerRecord& record, std::initializer_list<std::pair<Field, const char*>> fields) {
-    for (const auto& [field, text] : fields) record.set(field, QString::fromUtf8(text));
+void placeAtLevel(Career& career, Level level) {
+    career.level = level;
+    career.team = teamAt(career, level);
+    career.matchFee = arrivalFee(level);
 }
