@@ -23,13 +23,13 @@ PlayOutcome promotion(Career& career) {
 }
 
 PlayOutcome drop(Career& career, PlayNotice reason) {
-    // The team he leaves: a club player's own side, whichever club it is.
-    const QString leaving =
-        career.level == Level::club ? career.team : teamAt(career, career.level);
-    const bool careerOver = career.level == Level::club;
+    // A club player has no level below: his career ends, dropped from the
+    // side he plays for, whichever club a loaded career names.
+    const bool fromTheClub = career.level == Level::club;
+    const QString leaving = fromTheClub ? career.team : teamAt(career, career.level);
     dropOneLevel(career);
     return {{{reason, QString()}, {PlayNotice::dropped, leaving}},
-            careerOver ? PlayNext::careerOver : PlayNext::nothing};
+            fromTheClub ? PlayNext::careerOver : PlayNext::nothing};
 }
 
 PlayOutcome matchDay(RandomSource& random) {

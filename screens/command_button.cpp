@@ -30,7 +30,7 @@ void CommandButton::setShortcuts(const QList<QKeySequence>& keys) {
         });
         names << keys.at(i).toString(QKeySequence::NativeText);
     }
-    setToolTip(QStringLiteral("%1 (%2)").arg(accessibleName(), names.join(QStringLiteral(", "))));
+    setToolTip(tr("%1 (%2)").arg(accessibleName(), names.join(QStringLiteral(", "))));
 }
 
 QColor CommandButton::fillColour() const {

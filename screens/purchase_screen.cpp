@@ -1,5 +1,6 @@
 #include "screens/purchase_screen.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,7 +59,8 @@ QLineEdit* makeUnitsBox(QWidget* parent, const QString& objectName, const QStrin
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setFont(look::font(true));
     box->setGeometry(geometry);
-    box->setAccessibleName(look::accessibleCaption(rowName) + QStringLiteral(" units"));
+    box->setAccessibleName(QCoreApplication::translate("PurchaseScreen", "%1 units")
+                               .arg(look::accessibleCaption(rowName)));
     box->setStyleSheet(
         QStringLiteral("QLineEdit { background: rgb(0, 0, 64); color: rgb(255, 0, 0);"
                        " border: 1px solid rgb(192, 192, 192); padding: 0 3px; }"));
