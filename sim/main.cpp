@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "sim/policy_prompter.h"
+#include "sim/message_count.h"
 #include "sim/run_summary.h"
 #include "sim/seeded_random.h"
 #include "sim/simulated_career.h"
@@ -47,11 +47,11 @@ int main(int argc, char* argv[]) {
                       .arg(options.bribeAcceptance)
                       .arg(options.saveEvery));
     SeededRandom random(options.seed);
-    PolicyPrompter prompter(random, options.bribeAcceptance);
+    MessageCount messages;
     RunSummary summary;
     const auto start = std::chrono::steady_clock::now();
     for (long long number = 1; number <= options.careers; ++number) {
-        SimulatedCareer career(random, prompter, options, saves.path());
+        SimulatedCareer career(random, messages, options, saves.path());
         try {
             summary.add(career.play());
         } catch (const InvariantBroken& broken) {
@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    print(stdout, summary.report(prompter.shown()));
+    print(stdout, summary.report(messages.counts()));
     if (summary.matches() < options.minMatches) {
         print(stderr, QStringLiteral("bailcrest_simulator: the careers played %1 matches, fewer "
                                      "than the %2 asked for\n")

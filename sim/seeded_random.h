@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-#include "ui/random_source.h"
+#include "game/random_source.h"
 
 // The simulator's source of chance: one Mersenne Twister stream from a given
 // seed, so that a run can be repeated draw for draw.

@@ -1,18 +1,18 @@
 #include "sim/simulated_career.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "core/levels.h"
-#include "core/numbers.h"
-#include "core/selection_check.h"
-#include "core/start_up.h"
-#include "manage/purchase_centres.h"
-#include "match/post_match_update.h"
-#include "match/random_gen.h"
-#include "match/take_match_context.h"
-#include "saves/load_data.h"
-#include "saves/store_data.h"
-#include "sim/policy_prompter.h"
+#include "game/match.h"
+#include "game/money.h"
+#include "game/play_messages.h"
+#include "game/purchase.h"
+#include "game/start_career.h"
+#include "saves/career_file.h"
+#include "saves/confirm_match.h"
+#include "saves/save_file_io.h"
+#include "sim/bookie_policy.h"
+#include "sim/message_count.h"
 #include "sim/seeded_random.h"
 #include "sim/spending_policy.h"
 
@@ -22,24 +22,26 @@ namespace {
 // level (and no level change can follow another for ever without a match).
 constexpr int mostPlaysWithoutMatch = 8;
 
-double number(const CareerRecord& record, Field field) {
-    return numbers::toDouble(record.text(field));
+bool tells(const PlayOutcome& outcome, PlayNotice kind) {
+    return std::any_of(outcome.notices.begin(), outcome.notices.end(),
+                       [kind](const Notice& notice) { return notice.kind == kind; });
 }
 
 }  // namespace
 
-SimulatedCareer::SimulatedCareer(RandomSource& random, PolicyPrompter& prompter,
+SimulatedCareer::SimulatedCareer(RandomSource& random, MessageCount& messages,
                                  const SimulationOptions& options, QString saveFolder)
-    : random_(random), prompter_(prompter), options_(options), saveFolder_(std::move(saveFolder)) {}
+    : random_(random), messages_(messages), options_(options), saveFolder_(std::move(saveFolder)) {}
 
 CareerResult SimulatedCareer::play() {
-    for (int& skill : ledger_.startingSkills) skill = drawBelow(random_, 101);
-    const auto& [batting, bowling, fielding] = ledger_.startingSkills;
-    startCareer(career_,
-                PlayerDetails{QStringLiteral("Simulated Player"), QStringLiteral("Pune"),
-                              QStringLiteral("Maharashtra"), QStringLiteral("India"), batting,
-                              bowling, fielding, 0},
-                random_);
+    Skills& skills = ledger_.startingSkills;
+    skills.batting = static_cast<std::int16_t>(drawBelow(random_, 101));
+    skills.bowling = static_cast<std::int16_t>(drawBelow(random_, 101));
+    skills.fielding = static_cast<std::int16_t>(drawBelow(random_, 101));
+    career_ = startCareer(
+        PlayerDetails{QStringLiteral("Simulated Player"), QStringLiteral("Pune"),
+                      QStringLiteral("Maharashtra"), QStringLiteral("India"), skills, false},
+        random_);
     check("the start");
 
     int playsWithoutMatch = 0;
@@ -63,8 +65,7 @@ CareerResult SimulatedCareer::play() {
 }
 
 void SimulatedCareer::spend() {
-    CareerRecord& record = career_.record;
-    if (takeBestSponsor(record)) check("taking a sponsor");
+    if (takeBestSponsor(career_)) check("taking a sponsor");
     const struct {
         const PurchaseCentre& centre;
         const char* step;
@@ -72,9 +73,9 @@ void SimulatedCareer::spend() {
                   {purchase_centres::store(), "the gear store"},
                   {purchase_centres::training(), "the training centre"}};
     for (const auto& visit : visits) {
-        const double balanceBefore = number(record, Field::bankbalance);
-        if (!buyWhatIsAffordable(visit.centre, record, prompter_)) continue;
-        const double balanceAfter = number(record, Field::bankbalance);
+        const double balanceBefore = career_.bankBalance;
+        if (!buyWhatIsAffordable(visit.centre, career_)) continue;
+        const double balanceAfter = career_.bankBalance;
         if (balanceAfter >= balanceBefore) {
             fail(visit.step, QStringLiteral("a purchase took the balance from %1 to %2")
                                  .arg(balanceBefore)
@@ -85,30 +86,51 @@ void SimulatedCareer::spend() {
 }
 
 void SimulatedCareer::playOnce() {
-    const int levelBefore = levels::column(career_.record.text(Field::level)).value_or(-1);
-    const int worldCupBefore = career_.working.WorldCup;
-    CheckData(career_, prompter_, random_, *this);
-    if (end_) return;  // the career is over and must not be touched
+    const Level levelBefore = career_.level;
+    const bool worldCupBefore = career_.selectedForWorldCup;
+
+    PlayOutcome outcome = selectForMatch(career_, random_);
+    show(outcome);
+    if (outcome.next == PlayNext::bookieOffer) {
+        messages_.shown(bookieOfferQuestion());
+        const bool takesTheMoney = takesTheBookiesMoney(random_, options_.bribeAcceptance);
+        outcome = answerBookie(career_, takesTheMoney, random_);
+        show(outcome);
+    }
+    switch (outcome.next) {
+        case PlayNext::nothing:
+            break;
+        case PlayNext::match:
+            playMatch();
+            break;
+        case PlayNext::careerOver:
+            endCareer(outcome);
+            return;  // the career is over and must not be touched
+        case PlayNext::bookieOffer:
+            fail("Play", QStringLiteral("the bookie's offer came again after it was answered"));
+    }
     check("Play");
 
-    const int level = levels::column(career_.record.text(Field::level)).value_or(-1);
-    if (level > levelBefore && level > 0 && !result_.matchesToReach[level - 1]) {
-        result_.matchesToReach[level - 1] = ledger_.matches;
+    const Level level = career_.level;
+    if (level > levelBefore && level != Level::club &&
+        !result_.matchesToReach[levelIndex(level) - 1]) {
+        result_.matchesToReach[levelIndex(level) - 1] = ledger_.matches;
     }
-    if (career_.working.WorldCup > worldCupBefore && !result_.matchesToReach[3]) {
+    if (career_.selectedForWorldCup && !worldCupBefore && !result_.matchesToReach[3]) {
         result_.matchesToReach[3] = ledger_.matches;
     }
 }
 
-void SimulatedCareer::playMatch() {
-    CareerRecord& record = career_.record;
-    const double expectedBalance = std::floor(number(record, Field::bankbalance)) +
-                                   std::floor(number(record, Field::matchfee)) +
-                                   std::floor(number(record, Field::sponsorship)) +
-                                   std::floor(number(record, Field::otherincome));
+void SimulatedCareer::show(const PlayOutcome& outcome) {
+    for (const Notice& notice : outcome.notices) messages_.shown(noticeText(notice));
+}
 
-    MatchContext context = takeMatchContext(record);
-    const MatchPerformance match = RandomGen(context, random_);
+void SimulatedCareer::playMatch() {
+    const double expectedBalance = std::floor(career_.bankBalance) + std::floor(career_.matchFee) +
+                                   std::floor(career_.sponsorship) +
+                                   std::floor(career_.otherIncome);
+
+    const MatchPerformance match = drawMatch(career_, random_);
     if (match.runs < 0 || match.runs > 200 || match.wickets < 0 || match.wickets > 10 ||
         match.catches < 0 || match.catches > 10) {
         fail("the match", QStringLiteral("a match of %1 runs, %2 wickets and %3 catches")
@@ -116,79 +138,73 @@ void SimulatedCareer::playMatch() {
                               .arg(match.wickets)
                               .arg(match.catches));
     }
-    ChangeData(context, match, career_, prompter_);
+    // Auto-save is off, so confirming writes nothing to the folder.
+    const ConfirmedMatch confirmed = confirmMatch(career_, match, saveFolder_);
+    if (confirmed.award > 0) messages_.shown(awardNotice(confirmed.award));
+    if (confirmed.saveFailure) {
+        fail("the match", QStringLiteral("the career was saved to %1, which failed: %2")
+                              .arg(confirmed.saveFailure->path, confirmed.saveFailure->reason));
+    }
     ++ledger_.matches;
     ledger_.runs += match.runs;
     ledger_.wickets += match.wickets;
     ledger_.catches += match.catches;
 
-    if (number(record, Field::bankbalance) != expectedBalance) {
+    if (career_.bankBalance != expectedBalance) {
         fail("the match", QStringLiteral("the bank balance is %1 after the match, not %2")
-                              .arg(record.text(Field::bankbalance))
+                              .arg(moneyText(career_.bankBalance))
                               .arg(expectedBalance, 0, 'f', 0));
-    }
-    const int skills[3] = {context.batting, context.bowling, context.fielding};
-    for (int i = 0; i < 3; ++i) {
-        if (record.text(Label2(i)) != QString::number(skills[i])) {
-            fail("the match",
-                 QStringLiteral("skill %1 is %2 in the record but %3 in the match's copy")
-                     .arg(i)
-                     .arg(record.text(Label2(i)))
-                     .arg(skills[i]));
-        }
     }
     check("the match");
 
     for (const int checkpoint : balanceCheckpoints) {
         if (ledger_.matches == checkpoint) {
-            result_.balances.emplace_back(checkpoint, number(record, Field::bankbalance));
+            result_.balances.emplace_back(checkpoint, career_.bankBalance);
         }
     }
-    if (options_.saveEvery > 0 && ledger_.matches % options_.saveEvery == 0) saveAndLoad(context);
+    if (options_.saveEvery > 0 && ledger_.matches % options_.saveEvery == 0) saveAndLoad();
 }
 
-void SimulatedCareer::saveAndLoad(const MatchContext& context) const {
-    if (const auto error =
-            writeSaveFile(saveFolder_, context.fileName, saveFileOf(context, career_))) {
+// Writes the career's save file, reads it back into a career of its own (with
+// a club draw of its own, so that the run's stream is untouched) and expects
+// that career to write the very same file.
+void SimulatedCareer::saveAndLoad() const {
+    const SaveFile saved = saveFileOf(career_);
+    if (const auto error = writeSaveFile(saveFolder_, career_.saveFileName, saved)) {
         fail("saving", *error);
     }
-    const SaveFileReading reading = readSaveFile(saveFolder_ + QLatin1Char('/') + context.fileName);
+    const SaveFileReading reading =
+        readSaveFile(saveFolder_ + QLatin1Char('/') + career_.saveFileName);
     if (!reading.file) fail("loading", reading.error);
 
-    Career loaded;
     SeededRandom clubDraw(0);
-    startCareer(loaded, detailsFromSave(*reading.file), clubDraw);
-    applySave(*reading.file, loaded, context.fileName);
-    for (int i = 0; i < fieldCount; ++i) {
-        const Field field = static_cast<Field>(i);
-        if (loaded.record.text(field) != career_.record.text(field)) {
-            fail("loading", QStringLiteral("field %1 is \"%2\" after loading, \"%3\" when saved")
-                                .arg(i)
-                                .arg(loaded.record.text(field), career_.record.text(field)));
-        }
-    }
-    for (int column = 0; column < RecordBook::columnCount; ++column) {
-        if (loaded.book.column(column) != career_.book.column(column)) {
-            fail("loading", QStringLiteral("the %1 column of the record book changed")
-                                .arg(levels::words[column]));
+    const Career loaded = careerFromSave(*reading.file, career_.saveFileName, clubDraw);
+    const SaveFile resaved = saveFileOf(loaded);
+    for (int number = 1; number <= saveFileLineCount; ++number) {
+        if (resaved.line(number) != saved.line(number)) {
+            fail("loading",
+                 QStringLiteral("line %1 of the save file is \"%2\" after loading, \"%3\" when "
+                                "saved")
+                     .arg(number)
+                     .arg(resaved.line(number), saved.line(number)));
         }
     }
 }
 
-void SimulatedCareer::endCareer() {
-    career_.working.Answer = prompter_.question(playAgainQuestion);
-    if (prompter_.lastNotice() == caughtNotice) {
+void SimulatedCareer::endCareer(const PlayOutcome& outcome) {
+    messages_.shown(playAgainQuestion());
+    if (tells(outcome, PlayNotice::caughtByTheEnquiry)) {
         end_ = CareerEnd::caught;
-    } else if (prompter_.lastNotice().startsWith(QStringLiteral("You are dropped from the ")) &&
-               career_.working.SelectionLevel == levels::words[levels::club]) {
+    } else if (tells(outcome, PlayNotice::dropped) && career_.level == Level::club) {
         end_ = CareerEnd::dropped;
     } else {
-        fail("Play", QStringLiteral("the career ended after \"%1\"").arg(prompter_.lastNotice()));
+        const QString last = outcome.notices.empty() ? QStringLiteral("no notice")
+                                                     : noticeText(outcome.notices.back());
+        fail("Play", QStringLiteral("the career ended after \"%1\"").arg(last));
     }
 }
 
 void SimulatedCareer::check(const char* step) const {
-    if (!prompter_.unexpected().isEmpty()) fail(step, prompter_.unexpected().constFirst());
     if (const auto problem = brokenInvariant(career_, ledger_)) fail(step, *problem);
 }
 

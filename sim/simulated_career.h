@@ -7,13 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/career.h"
-#include "core/play_host.h"
-#include "match/match_context.h"
+#include "game/career.h"
+#include "game/play.h"
 #include "sim/record_invariants.h"
 #include "sim/simulation_options.h"
 
-class PolicyPrompter;
+class MessageCount;
 class RandomSource;
 
 enum class CareerEnd { caught, dropped, matchCap };
@@ -38,30 +37,31 @@ class InvariantBroken : public std::runtime_error {
 
 // One career played from start to end without a screen: a fresh player with
 // starting skills drawn from 0 to 100, then, until the career ends or reaches
-// the match cap, the spending policy and Play, as on the main screen. The
-// match itself runs the match screen's rules (takeMatchContext, RandomGen,
-// ChangeData) and answers "Do you want to play again?" through the prompter.
-// The career is checked after every step that changed it.
-class SimulatedCareer final : public PlayHost {
+// the match cap, the spending policy and Play, as on the main screen: the
+// notices of Play, the bookie's offer answered by the policy, the match as
+// the match screen draws and confirms it, and "Do you want to play again?"
+// answered No. Every message shown is counted. The career is checked after
+// every step that changed it.
+class SimulatedCareer final {
   public:
-    SimulatedCareer(RandomSource& random, PolicyPrompter& prompter,
-                    const SimulationOptions& options, QString saveFolder);
+    SimulatedCareer(RandomSource& random, MessageCount& messages, const SimulationOptions& options,
+                    QString saveFolder);
 
     // Plays the career; throws InvariantBroken at the first broken invariant.
     CareerResult play();
-
-    void playMatch() override;
-    void endCareer() override;
 
   private:
     void check(const char* step) const;
     [[noreturn]] void fail(const char* step, const QString& what) const;
     void spend();
     void playOnce();
-    void saveAndLoad(const MatchContext& context) const;
+    void show(const PlayOutcome& outcome);
+    void playMatch();
+    void endCareer(const PlayOutcome& outcome);
+    void saveAndLoad() const;
 
     RandomSource& random_;
-    PolicyPrompter& prompter_;
+    MessageCount& messages_;
     const SimulationOptions& options_;
     QString saveFolder_;
     Career career_;

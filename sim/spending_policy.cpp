@@ -1,26 +1,25 @@
 #include "sim/spending_policy.h"
 
 #include <algorithm>
+#include <cstdint>
 
-#include "core/numbers.h"
-#include "manage/purchase.h"
-#include "manage/sponsorship.h"
+#include "game/career.h"
+#include "game/purchase.h"
+#include "game/sponsorship.h"
 
-bool takeBestSponsor(CareerRecord& record) {
-    const SponsorshipOffers offers = sponsorshipOffers(record);
+bool takeBestSponsor(Career& career) {
+    const SponsorshipOffers offers = sponsorshipOffers(career);
     int best = -1;
     for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
         if (offers.offered[i] && (best < 0 || offers.amounts[i] > offers.amounts[best])) best = i;
     }
-    if (best < 0 || offers.amounts[best] <= numbers::toDouble(record.text(Field::sponsorship))) {
-        return false;
-    }
-    takeSponsor(record, sponsors[best].caption, QString::number(offers.amounts[best]));
+    if (best < 0 || offers.amounts[best] <= career.sponsorship) return false;
+    takeSponsor(career, best);
     return true;
 }
 
-bool buyWhatIsAffordable(const PurchaseCentre& centre, CareerRecord& record, Prompter& prompter) {
-    Purchase purchase(centre, record);
+bool buyWhatIsAffordable(const PurchaseCentre& centre, Career& career) {
+    Purchase purchase(centre, career);
     if (!purchase.affordable()) {
         std::int64_t left = purchase.balanceBefore();
         for (int i = 0; i < static_cast<int>(purchase.rows().size()); ++i) {
@@ -32,5 +31,5 @@ bool buyWhatIsAffordable(const PurchaseCentre& centre, CareerRecord& record, Pro
         }
     }
     if (purchase.totalCost() == 0) return false;
-    return CheckData(purchase, record, prompter);
+    return confirmPurchase(career, purchase) == PurchaseOutcome::bought;
 }

@@ -1,20 +1,18 @@
 #pragma once
 
-class CareerRecord;
-class Prompter;
+struct Career;
 struct PurchaseCentre;
 
 // How the simulated player spends between matches. Before each Play he takes
 // the best sponsor on offer, then visits the health care centre, the gear
-// store and the training centre in that order, with the rules and the
-// confirmation the screens use. Each function returns true when it changed
-// the record.
+// store and the training centre in that order, with the rules the screens
+// use. Each function returns true when it changed the career.
 
 // The offered sponsor that pays most, when it pays more than the current one.
-bool takeBestSponsor(CareerRecord& record);
+bool takeBestSponsor(Career& career);
 
 // Every unit the centre offers when the balance covers them all; otherwise
 // as many units as the balance allows, row by row in screen order (so
 // fitness before health before stamina, the bat before the gloves, batting
 // before bowling). Nothing when not even one unit is affordable.
-bool buyWhatIsAffordable(const PurchaseCentre& centre, CareerRecord& record, Prompter& prompter);
+bool buyWhatIsAffordable(const PurchaseCentre& centre, Career& career);
