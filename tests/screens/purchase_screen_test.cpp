@@ -1,49 +1,60 @@
-#include "manage/purchase_screen.h"
+#include "screens/purchase_screen.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <functional>
+#include <memory>
 
-#include "core/career_record.h"
-#include "manage/purchase_centres.h"
+#include "game/career.h"
+#include "game/ratings.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/look.h"
+#include "screens/units_scroll_bar.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
-#include "ui/command_button.h"
-#include "ui/look.h"
+#include "support/test_career.h"
 
 namespace {
 
+// Training at club level: 5 batting units at 1500, 15 bowling at 1500,
+// 1 fielding at 1000, 31000 in all.
+Career withTwentyThousand() {
+    Career career = testCareer(45, 60, 199);
+    career.bankBalance = 20000;
+    return career;
+}
+
 class PurchaseScreenTest : public ::testing::Test {
   protected:
-    PurchaseScreenTest() {
-        record.set(Field::bankbalance, QStringLiteral("20000"));
-        record.set(Label2(0), QStringLiteral("45"));
-        record.set(Label2(1), QStringLiteral("60"));
-        record.set(Label2(2), QStringLiteral("199"));
-    }
-
-    // Training at club level: 5 batting units at 1500, 15 bowling at 1500,
-    // 1 fielding at 1000, 31000 in all.
-    std::unique_ptr<PurchaseScreen> open(const PurchaseCentre& centre) {
-        auto screen = std::make_unique<PurchaseScreen>(centre, record, scripted.prompter, nullptr);
+    std::unique_ptr<PurchaseScreen> open(PurchaseScreen::Centre centre) {
+        auto screen = std::make_unique<PurchaseScreen>(centre, career, scripted.prompter, nullptr);
         screen->show();
         QApplication::setActiveWindow(screen.get());
         return screen;
     }
 
+    void setBalance(double balance) {
+        career.update([balance](Career& c) { c.bankBalance = balance; });
+    }
+
     static QString text(QLabel* label) { return label->text(); }
 
     ScriptedPlatform scripted;
-    CareerRecord record;
+    CareerModel career{withTwentyThousand()};
 };
 
-QRect upArrow(QScrollBar* bar) {
+// The centre of the arrow the player sees at the top of the bar, or at its
+// bottom, whichever way the style names them.
+QPoint arrow(QScrollBar* bar, bool top) {
     QStyleOptionSlider option;
     option.initFrom(bar);
     option.orientation = bar->orientation();
@@ -53,27 +64,45 @@ QRect upArrow(QScrollBar* bar) {
     option.sliderValue = bar->value();
     option.singleStep = bar->singleStep();
     option.pageStep = bar->pageStep();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine,
-                                        bar);
+    option.upsideDown = bar->invertedAppearance();
+    const auto place = [&](QStyle::SubControl part) {
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+    };
+    QRect upper = place(QStyle::SC_ScrollBarSubLine);
+    QRect lower = place(QStyle::SC_ScrollBarAddLine);
+    if (upper.top() > lower.top()) std::swap(upper, lower);
+    return (top ? upper : lower).center();
+}
+
+int accessibleUnits(QScrollBar* bar) {
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(bar);
+    if (!node || !node->valueInterface()) {
+        ADD_FAILURE() << "no accessible value";
+        return -1;
+    }
+    return node->valueInterface()->currentValue().toInt();
 }
 
 TEST_F(PurchaseScreenTest, OpensProposingEveryOfferedUnit) {
-    auto screen = open(purchase_centres::training());
-    const char* offered[] = {"5", "15", "1"};
+    auto screen = open(PurchaseScreen::training);
+    const int offered[] = {5, 15, 1};
     const char* rates[] = {"1500", "1500", "1000"};
     const char* amounts[] = {"7500", "22500", "1000"};
     for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(text(screen->unitsOfferedLabel(row)), QString::fromLatin1(offered[row]));
+        EXPECT_EQ(text(screen->unitsOfferedLabel(row)), QString::number(offered[row]));
         EXPECT_EQ(text(screen->rateLabel(row)), QString::fromLatin1(rates[row]));
         EXPECT_EQ(text(screen->amountLabel(row)), QString::fromLatin1(amounts[row]));
-        EXPECT_EQ(screen->unitsBox(row)->text(), QString::fromLatin1(offered[row]));
+        EXPECT_EQ(screen->unitsBox(row)->text(), QString::number(offered[row]));
         EXPECT_TRUE(screen->unitsBox(row)->isReadOnly());
-        QScrollBar* bar = screen->scrollBar(row);
+        UnitsScrollBar* bar = screen->scrollBar(row);
         EXPECT_EQ(bar->orientation(), Qt::Vertical);
-        EXPECT_EQ(bar->minimum(), -QString::fromLatin1(offered[row]).toInt());
-        EXPECT_EQ(bar->maximum(), 0);
-        EXPECT_EQ(bar->value(), bar->minimum());  // at the top
+        EXPECT_EQ(bar->minimum(), 0);
+        EXPECT_EQ(bar->maximum(), offered[row]);
+        // At the top, where every offered unit stands.
+        EXPECT_EQ(bar->value(), offered[row]);
+        EXPECT_TRUE(bar->invertedAppearance());
         EXPECT_FALSE(bar->hasTracking());
+        EXPECT_EQ(accessibleUnits(bar), offered[row]);
     }
     EXPECT_EQ(text(screen->balanceBeforeLabel()), QStringLiteral("20000"));
     EXPECT_EQ(text(screen->balanceAfterLabel()), QStringLiteral("-11000"));
@@ -82,7 +111,7 @@ TEST_F(PurchaseScreenTest, OpensProposingEveryOfferedUnit) {
 
 TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
     const struct {
-        const PurchaseCentre& (*centre)();
+        PurchaseScreen::Centre centre;
         const char* objectName;
         const char* title;
         const char* ratesHeading;
@@ -92,7 +121,7 @@ TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
         const char* cancel;
         std::vector<const char*> rows;
     } cases[] = {
-        {purchase_centres::training,
+        {PurchaseScreen::training,
          "Training",
          "Bailcrest: Training Centre",
          "TRAINING CENTRE RATES",
@@ -101,7 +130,7 @@ TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
          "&OK",
          "&Cancel",
          {"Batting:", "Bowling:", "Fielding:"}},
-        {purchase_centres::store,
+        {PurchaseScreen::store,
          "Store",
          "Bailcrest: Cricket Store",
          "CRICKET GEAR STORE",
@@ -110,7 +139,7 @@ TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
          "&OK",
          "&Cancel",
          {"Bat:", "Gloves:", "Pads:", "Others:"}},
-        {purchase_centres::health,
+        {PurchaseScreen::health,
          "Health",
          "Bailcrest: Health Care",
          "HEALTH CARE CENTRE",
@@ -121,22 +150,24 @@ TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
          {"Fitness:", "Health:", "Stamina:"}},
     };
     for (const auto& c : cases) {
-        auto screen = open(c.centre());
+        auto screen = open(c.centre);
         SCOPED_TRACE(c.title);
         EXPECT_EQ(screen->objectName(), QString::fromLatin1(c.objectName));
         EXPECT_EQ(screen->windowTitle(), QString::fromLatin1(c.title));
-        const auto caption = [&](const char* name) {
-            auto* label = screen->findChild<QLabel*>(QString::fromLatin1(name));
+        const auto caption = [&](const QString& name) {
+            auto* label = screen->findChild<QLabel*>(name);
             return label ? label->text() : QString();
         };
-        EXPECT_EQ(caption("heading_rates"), QString::fromLatin1(c.ratesHeading));
-        EXPECT_EQ(caption("heading_order"), QString::fromLatin1(c.orderHeading));
-        EXPECT_EQ(caption("title_0"), QStringLiteral("Particulars"));
-        EXPECT_EQ(caption("title_1"), QString::fromLatin1(c.unitsTitle));
-        EXPECT_EQ(caption("title_2"), QStringLiteral("Rate (Rs.)"));
-        EXPECT_EQ(caption("title_3"), QStringLiteral("Amount (Rs.)"));
-        EXPECT_EQ(caption("caption_bbbefore"), QStringLiteral("Balance before purchase (Rs.):"));
-        EXPECT_EQ(caption("caption_bbafter"), QStringLiteral("Balance after purchase (Rs.):"));
+        EXPECT_EQ(caption(QStringLiteral("heading_rates")), QString::fromLatin1(c.ratesHeading));
+        EXPECT_EQ(caption(QStringLiteral("heading_order")), QString::fromLatin1(c.orderHeading));
+        EXPECT_EQ(caption(QStringLiteral("title_0")), QStringLiteral("Particulars"));
+        EXPECT_EQ(caption(QStringLiteral("title_1")), QString::fromLatin1(c.unitsTitle));
+        EXPECT_EQ(caption(QStringLiteral("title_2")), QStringLiteral("Rate (Rs.)"));
+        EXPECT_EQ(caption(QStringLiteral("title_3")), QStringLiteral("Amount (Rs.)"));
+        EXPECT_EQ(caption(QStringLiteral("caption_bbbefore")),
+                  QStringLiteral("Balance before purchase (Rs.):"));
+        EXPECT_EQ(caption(QStringLiteral("caption_bbafter")),
+                  QStringLiteral("Balance after purchase (Rs.):"));
         EXPECT_EQ(screen->okButton()->text(), QString::fromLatin1(c.ok));
         EXPECT_EQ(screen->cancelButton()->text(), QString::fromLatin1(c.cancel));
         EXPECT_EQ(screen->okButton()->accessibleName(), QStringLiteral("OK"));
@@ -145,8 +176,8 @@ TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
         ASSERT_EQ(screen->rowCount(), static_cast<int>(c.rows.size()));
         for (int row = 0; row < screen->rowCount(); ++row) {
             const QString name = QString::fromLatin1(c.rows[row]);
-            EXPECT_EQ(caption(QStringLiteral("name_%1").arg(row).toLatin1()), name);
-            EXPECT_EQ(caption(QStringLiteral("unitsName_%1").arg(row).toLatin1()), name);
+            EXPECT_EQ(caption(QStringLiteral("name_%1").arg(row)), name);
+            EXPECT_EQ(caption(QStringLiteral("unitsName_%1").arg(row)), name);
             EXPECT_EQ(screen->scrollBar(row)->accessibleName(), look::accessibleCaption(name));
         }
         // Two units boxes to a line, in row order.
@@ -158,7 +189,7 @@ TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
 }
 
 TEST_F(PurchaseScreenTest, ColoursFollowTheHouseStyle) {
-    auto screen = open(purchase_centres::store());
+    auto screen = open(PurchaseScreen::store);
     const auto colour = [&](const char* name) {
         return screen->findChild<QLabel*>(QString::fromLatin1(name))
             ->palette()
@@ -181,8 +212,8 @@ TEST_F(PurchaseScreenTest, ColoursFollowTheHouseStyle) {
 }
 
 TEST_F(PurchaseScreenTest, TheScrollBarsSetTheUnitsAndTheBalanceAfter) {
-    auto screen = open(purchase_centres::training());
-    QScrollBar* bowling = screen->scrollBar(1);
+    auto screen = open(PurchaseScreen::training);
+    UnitsScrollBar* bowling = screen->scrollBar(1);
 
     QTest::keyClick(bowling, Qt::Key_Down);
     QTest::keyClick(bowling, Qt::Key_Down);
@@ -193,12 +224,12 @@ TEST_F(PurchaseScreenTest, TheScrollBarsSetTheUnitsAndTheBalanceAfter) {
     EXPECT_EQ(screen->unitsBox(1)->text(), QStringLiteral("14"));
 
     // The up arrow adds a unit; the top stops at the units offered.
-    QTest::mouseClick(bowling, Qt::LeftButton, {}, upArrow(bowling).center());
+    QTest::mouseClick(bowling, Qt::LeftButton, {}, arrow(bowling, true));
     EXPECT_EQ(screen->unitsBox(1)->text(), QStringLiteral("15"));
-    QTest::mouseClick(bowling, Qt::LeftButton, {}, upArrow(bowling).center());
+    QTest::mouseClick(bowling, Qt::LeftButton, {}, arrow(bowling, true));
     EXPECT_EQ(screen->unitsBox(1)->text(), QStringLiteral("15"));
 
-    bowling->triggerAction(QAbstractSlider::SliderToMaximum);
+    bowling->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_EQ(screen->unitsBox(1)->text(), QStringLiteral("0"));
     EXPECT_EQ(screen->balanceAfterLabel()->text(), QStringLiteral("11500"));
     // The rate card stays as it opened.
@@ -206,64 +237,94 @@ TEST_F(PurchaseScreenTest, TheScrollBarsSetTheUnitsAndTheBalanceAfter) {
     EXPECT_EQ(screen->amountLabel(1)->text(), QStringLiteral("22500"));
 
     // A dragged thumb counts once it is let go.
-    QScrollBar* batting = screen->scrollBar(0);
+    UnitsScrollBar* batting = screen->scrollBar(0);
     batting->setSliderDown(true);
-    batting->setSliderPosition(-2);
+    batting->setSliderPosition(2);
     EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("5"));
     batting->setSliderDown(false);
     EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("2"));
     EXPECT_EQ(screen->balanceAfterLabel()->text(), QStringLiteral("16000"));
+
+    // End takes every unit away, Home proposes them all again.
+    QTest::keyClick(batting, Qt::Key_End);
+    EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("0"));
+    QTest::keyClick(batting, Qt::Key_Home);
+    EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("5"));
+}
+
+// A screen reader hears the units the bar stands at, the same number as the
+// box beside it shows, and the arrows move it the way they point.
+TEST_F(PurchaseScreenTest, EachBarTellsScreenReadersTheUnitsChosen) {
+    auto screen = open(PurchaseScreen::training);
+    UnitsScrollBar* bowling = screen->scrollBar(1);
+    QTest::keyClick(bowling, Qt::Key_Down);
+    QTest::keyClick(bowling, Qt::Key_Down);
+    EXPECT_EQ(accessibleUnits(bowling), 13);
+
+    QTest::mouseClick(bowling, Qt::LeftButton, {}, arrow(bowling, true));
+    EXPECT_EQ(accessibleUnits(bowling), 14);
+    EXPECT_EQ(screen->unitsBox(1)->text(), QStringLiteral("14"));
+
+    QTest::mouseClick(bowling, Qt::LeftButton, {}, arrow(bowling, false));
+    QTest::mouseClick(bowling, Qt::LeftButton, {}, arrow(bowling, false));
+    EXPECT_EQ(accessibleUnits(bowling), 12);
+    EXPECT_EQ(screen->unitsBox(1)->text(), QStringLiteral("12"));
+
+    UnitsScrollBar* fielding = screen->scrollBar(2);
+    QTest::mouseClick(fielding, Qt::LeftButton, {}, arrow(fielding, false));
+    EXPECT_EQ(accessibleUnits(fielding), 0);
+    QTest::mouseClick(fielding, Qt::LeftButton, {}, arrow(fielding, false));
+    EXPECT_EQ(accessibleUnits(fielding), 0);
+    QTest::mouseClick(fielding, Qt::LeftButton, {}, arrow(fielding, true));
+    EXPECT_EQ(accessibleUnits(fielding), 1);
 }
 
 TEST_F(PurchaseScreenTest, OkRefusesAShortageAndKeepsTheScreenAsItWas) {
-    auto screen = open(purchase_centres::training());
-    const CareerRecord before = record;
+    auto screen = open(PurchaseScreen::training);
+    const Career before = career.career();
     QTest::mouseClick(screen->okButton(), Qt::LeftButton);
     EXPECT_EQ(scripted.prompter.notices,
               QStringList{QStringLiteral("You don't have enough money to buy the units.")});
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("5"));
     EXPECT_EQ(screen->balanceAfterLabel()->text(), QStringLiteral("-11000"));
-    for (int i = 0; i < fieldCount; ++i) {
-        EXPECT_EQ(record.text(static_cast<Field>(i)), before.text(static_cast<Field>(i))) << i;
-    }
+    EXPECT_TRUE(career.career() == before);
 }
 
 TEST_F(PurchaseScreenTest, OkWithEnoughMoneyWritesThePurchaseAndCloses) {
-    auto screen = open(purchase_centres::training());
-    screen->scrollBar(1)->triggerAction(QAbstractSlider::SliderToMaximum);
+    auto screen = open(PurchaseScreen::training);
+    screen->scrollBar(1)->triggerAction(QAbstractSlider::SliderToMinimum);
     // 7500 for batting and 1000 for fielding leave 11500.
     QTest::mouseClick(screen->okButton(), Qt::LeftButton);
     EXPECT_TRUE(scripted.prompter.messages.isEmpty());
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(screen->result(), QDialog::Accepted);
-    EXPECT_EQ(record.text(Label2(0)), QStringLiteral("50"));
-    EXPECT_EQ(record.text(Label2(1)), QStringLiteral("60"));
-    EXPECT_EQ(record.text(Label2(2)), QStringLiteral("200"));
-    EXPECT_EQ(record.text(Field::bankbalance), QStringLiteral("11500"));
-    EXPECT_EQ(record.text(Field::skill), QStringLiteral("103"));
+    const Career& after = career.career();
+    EXPECT_EQ(after.skills, (Skills{50, 60, 200}));
+    EXPECT_EQ(after.bankBalance, 11500);
+    EXPECT_EQ(overallSkill(after.skills), 103);
 }
 
 TEST_F(PurchaseScreenTest, CancelEscapeAndTheCloseBoxWriteNothing) {
-    const CareerRecord before = record;
     const std::function<void(PurchaseScreen&)> ways[] = {
         [](PurchaseScreen& s) { QTest::mouseClick(s.cancelButton(), Qt::LeftButton); },
         [](PurchaseScreen& s) { QTest::keyClick(s.scrollBar(0), Qt::Key_Escape); },
         [](PurchaseScreen& s) { s.close(); },
     };
-    record.set(Field::bankbalance, QStringLiteral("1000000"));
+    setBalance(1000000);
+    const Career before = career.career();
     for (const auto& leave : ways) {
-        auto screen = open(purchase_centres::training());
+        auto screen = open(PurchaseScreen::training);
         leave(*screen);
         EXPECT_FALSE(screen->isVisible());
         EXPECT_EQ(screen->result(), QDialog::Rejected);
-        EXPECT_EQ(record.text(Label2(0)), before.text(Label2(0)));
-        EXPECT_EQ(record.text(Field::bankbalance), QStringLiteral("1000000"));
+        EXPECT_EQ(career.career().skills.batting, before.skills.batting);
+        EXPECT_EQ(career.career().bankBalance, 1000000);
     }
 }
 
 TEST_F(PurchaseScreenTest, TabReachesEveryScrollBarAndCommandInScreenOrder) {
-    auto screen = open(purchase_centres::store());
+    auto screen = open(PurchaseScreen::store);
     ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
     screen->scrollBar(0)->setFocus();
     QStringList order;
@@ -286,15 +347,15 @@ TEST_F(PurchaseScreenTest, TabReachesEveryScrollBarAndCommandInScreenOrder) {
 }
 
 TEST_F(PurchaseScreenTest, EnterAndTheAccessKeyChooseOk) {
-    record.set(Field::bankbalance, QStringLiteral("31000"));
-    auto screen = open(purchase_centres::training());
+    setBalance(31000);
+    auto screen = open(PurchaseScreen::training);
     ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
     QTest::keyClick(screen->scrollBar(0), Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !screen->isVisible(); }));
-    EXPECT_EQ(record.text(Field::bankbalance), QStringLiteral("0"));
+    EXPECT_EQ(career.career().bankBalance, 0);
 
-    record.set(Field::bankbalance, QStringLiteral("0"));
-    auto again = open(purchase_centres::training());
+    setBalance(0);
+    auto again = open(PurchaseScreen::training);
     ASSERT_TRUE(QTest::qWaitForWindowActive(again.get()));
     QTest::keyClick(again.get(), Qt::Key_O, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return scripted.prompter.notices.size() == 1; }));

@@ -1,4 +1,4 @@
-#include "ui/pictures.h"
+#include "screens/pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,20 @@
+#include "screens/sponsors_screen.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
-#include "core/career_record.h"
-#include "manage/sponsors_screen.h"
+#include "game/career.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/look.h"
 #include "support/qt_printers.h"
-#include "ui/command_button.h"
-#include "ui/look.h"
+#include "support/test_career.h"
 
 namespace {
 
@@ -19,24 +24,23 @@ void choose(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
 }
 
-CareerRecord recordWith(const char* level, const char* skill) {
-    CareerRecord record;
-    record.set(Field::level, QString::fromLatin1(level));
-    // The overall skill follows the three skills; equal skills give it exactly.
-    for (int i = 0; i < 3; ++i) record.set(Label2(i), QString::fromLatin1(skill));
-    return record;
+// Equal skills give exactly that overall skill.
+Career careerWith(Level level, int skill) {
+    Career career = testCareer(skill, skill, skill);
+    career.level = level;
+    return career;
 }
 
 TEST(SponsorsScreen, OnlySponsorsWhoseThresholdThePlayerPassesCanBeChosen) {
     const struct {
-        const char* skill;
+        int skill;
         int offered;  // the first this many sponsors, in screen order
-    } cases[] = {{"0", 0},  {"55", 0}, {"56", 1}, {"60", 1}, {"61", 2}, {"71", 4},
-                 {"76", 5}, {"80", 5}, {"85", 5}, {"86", 6}, {"95", 7}, {"96", 8}};
+    } cases[] = {{0, 0},  {55, 0}, {56, 1}, {60, 1}, {61, 2}, {71, 4},
+                 {76, 5}, {80, 5}, {85, 5}, {86, 6}, {95, 7}, {96, 8}};
     for (const auto& c : cases) {
-        CareerRecord record = recordWith("Club", c.skill);
-        SponsorsScreen screen(record, nullptr);
-        const SponsorshipOffers offers = sponsorshipOffers(record);
+        CareerModel career(careerWith(Level::club, c.skill));
+        SponsorsScreen screen(career, nullptr);
+        const SponsorshipOffers offers = sponsorshipOffers(career.career());
         for (int i = 0; i < 8; ++i) {
             EXPECT_EQ(screen.option(i)->isEnabled(), i < c.offered) << c.skill << " option " << i;
             EXPECT_EQ(offers.offered[i], i < c.offered) << c.skill << " sponsor " << i;
@@ -47,28 +51,28 @@ TEST(SponsorsScreen, OnlySponsorsWhoseThresholdThePlayerPassesCanBeChosen) {
 
 TEST(SponsorsScreen, EveryOfferIsShownAtTheLevelsRate) {
     const struct {
-        const char* level;
+        Level level;
         std::array<const char*, 8> offers;
     } cases[] = {
-        {"Club", {"1200", "1500", "1800", "2000", "2300", "2500", "2800", "3000"}},
-        {"City", {"2400", "3000", "3600", "4000", "4600", "5000", "5600", "6000"}},
-        {"State", {"3600", "4500", "5400", "6000", "6900", "7500", "8400", "9000"}},
-        {"National", {"4800", "6000", "7200", "8000", "9200", "10000", "11200", "12000"}},
+        {Level::club, {"1200", "1500", "1800", "2000", "2300", "2500", "2800", "3000"}},
+        {Level::city, {"2400", "3000", "3600", "4000", "4600", "5000", "5600", "6000"}},
+        {Level::state, {"3600", "4500", "5400", "6000", "6900", "7500", "8400", "9000"}},
+        {Level::national, {"4800", "6000", "7200", "8000", "9200", "10000", "11200", "12000"}},
     };
     for (const auto& c : cases) {
         // Shown for all eight, offered or not.
-        CareerRecord record = recordWith(c.level, "10");
-        SponsorsScreen screen(record, nullptr);
+        CareerModel career(careerWith(c.level, 10));
+        SponsorsScreen screen(career, nullptr);
         for (int i = 0; i < 8; ++i) {
             EXPECT_EQ(screen.offerLabel(i)->text(), QString::fromLatin1(c.offers[i]))
-                << c.level << ' ' << i;
+                << levelNumber(c.level) << ' ' << i;
         }
     }
 }
 
 TEST(SponsorsScreen, ShowsTheSponsorsInOrderWithTheirColours) {
-    CareerRecord record = recordWith("Club", "80");
-    SponsorsScreen screen(record, nullptr);
+    CareerModel career(careerWith(Level::club, 80));
+    SponsorsScreen screen(career, nullptr);
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Sponsorship"));
     EXPECT_EQ(screen.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
               QStringLiteral("SPONSORSHIP OFFERS"));
@@ -97,24 +101,25 @@ TEST(SponsorsScreen, ShowsTheSponsorsInOrderWithTheirColours) {
 
 TEST(SponsorsScreen, OkTakesTheChosenSponsorAndItsOffer) {
     const struct {
-        const char* level;
+        Level level;
         int option;
         const char* sponsor;
-        const char* amount;
-    } cases[] = {{"National", 7, "Hero Honda", "12000"},
-                 {"Club", 3, "Cable && Wireless", "2000"},
-                 {"State", 0, "PEPSI", "3600"}};
+        double amount;
+    } cases[] = {{Level::national, 7, "Hero Honda", 12000},
+                 {Level::club, 3, "Cable && Wireless", 2000},
+                 {Level::state, 0, "PEPSI", 3600}};
     for (const auto& c : cases) {
-        CareerRecord record = recordWith(c.level, "96");
+        Career start = careerWith(c.level, 96);
         // A smaller offer still replaces a bigger one.
-        record.set(Field::sponsor, QStringLiteral("Hero Honda"));
-        record.set(Field::sponsorship, QStringLiteral("12000"));
-        SponsorsScreen screen(record, nullptr);
+        start.sponsor = QStringLiteral("Hero Honda");
+        start.sponsorship = 12000;
+        CareerModel career(start);
+        SponsorsScreen screen(career, nullptr);
         screen.show();
         choose(screen.option(c.option));
         QTest::mouseClick(screen.okButton(), Qt::LeftButton);
-        EXPECT_EQ(record.text(Field::sponsor), QString::fromLatin1(c.sponsor));
-        EXPECT_EQ(record.text(Field::sponsorship), QString::fromLatin1(c.amount));
+        EXPECT_EQ(career.career().sponsor, QString::fromLatin1(c.sponsor));
+        EXPECT_EQ(career.career().sponsorship, c.amount);
         EXPECT_EQ(screen.result(), QDialog::Accepted);
         EXPECT_FALSE(screen.isVisible());
     }
@@ -138,22 +143,21 @@ TEST(SponsorsScreen, NothingChosenOrCancelledChangesNothing) {
         },
     };
     for (const auto& leave : ways) {
-        CareerRecord record = recordWith("City", "70");
-        std::vector<Field> written;
-        record.setChangeListener([&](Field field) { written.push_back(field); });
-        SponsorsScreen screen(record, nullptr);
+        CareerModel career(careerWith(Level::city, 70));
+        QSignalSpy written(&career, &CareerModel::changed);
+        SponsorsScreen screen(career, nullptr);
         screen.show();
         leave(screen);
         EXPECT_FALSE(screen.isVisible());
-        EXPECT_TRUE(written.empty());
-        EXPECT_EQ(record.text(Field::sponsor), QStringLiteral("..."));
-        EXPECT_EQ(record.text(Field::sponsorship), QStringLiteral("0"));
+        EXPECT_EQ(written.count(), 0);
+        EXPECT_EQ(career.career().sponsor, QStringLiteral("..."));
+        EXPECT_EQ(career.career().sponsorship, 0);
     }
 }
 
 TEST(SponsorsScreen, ASponsorCanBeTakenWithTheKeyboard) {
-    CareerRecord record = recordWith("City", "66");
-    SponsorsScreen screen(record, nullptr);
+    CareerModel career(careerWith(Level::city, 66));
+    SponsorsScreen screen(career, nullptr);
     screen.show();
     QApplication::setActiveWindow(&screen);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
@@ -171,8 +175,8 @@ TEST(SponsorsScreen, ASponsorCanBeTakenWithTheKeyboard) {
     EXPECT_EQ(QApplication::focusWidget(), screen.okButton());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !screen.isVisible(); }));
-    EXPECT_EQ(record.text(Field::sponsor), QStringLiteral("Standard Bank"));
-    EXPECT_EQ(record.text(Field::sponsorship), QStringLiteral("3600"));
+    EXPECT_EQ(career.career().sponsor, QStringLiteral("Standard Bank"));
+    EXPECT_EQ(career.career().sponsorship, 3600);
 }
 
 }  // namespace

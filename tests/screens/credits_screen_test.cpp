@@ -1,22 +1,23 @@
-#include "records/about_screen.h"
+#include "screens/credits_screen.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "screens/command_button.h"
+#include "screens/look.h"
+#include "screens/picture_button.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
-#include "ui/command_button.h"
-#include "ui/look.h"
-#include "ui/picture_button.h"
 
 namespace {
 
-TEST(About, EveryControlWithItsPlaceTextAndColour) {
+TEST(CreditsScreen, EveryControlWithItsPlaceTextAndColour) {
     RecordingOpener opener;
-    About about(opener);
+    CreditsScreen about(CreditsScreen::atStartUp, opener);
     about.show();
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Bailcrest: Credits"));
     EXPECT_EQ(about.size(), look::rect(0, 0, 7815, 5265).size());
@@ -39,8 +40,7 @@ TEST(About, EveryControlWithItsPlaceTextAndColour) {
                     {"Label2_3", 240, 1920, 7335, 2055, nullptr, look::lightGrey},
                     {"Image1_0", 240, 3645, 3510, 900, nullptr, none},
                     {"Image1_1", 4035, 3645, 3510, 900, nullptr, none},
-                    {"Label1_0", 3120, 4800, 1575, 375, nullptr, none},
-                    {"status", 7200, 4800, 495, 255, "0", none}};
+                    {"Label1_0", 3120, 4800, 1575, 375, nullptr, none}};
     for (const auto& c : controls) {
         const auto* widget = about.findChild<QWidget*>(QString::fromLatin1(c.name));
         ASSERT_NE(widget, nullptr) << c.name;
@@ -62,8 +62,12 @@ TEST(About, EveryControlWithItsPlaceTextAndColour) {
     const auto* title = about.findChild<QLabel*>(QStringLiteral("Label2_7"));
     EXPECT_TRUE(title->font().bold());
     EXPECT_GT(title->font().pixelSize(), 2 * look::font().pixelSize());
-    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Label2_3"))->text(), About::notice);
-    EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("status"))->isVisible());
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Label2_3"))->text(),
+              QStringLiteral("Bailcrest costs you nothing because our advertisers pay for it. "
+                             "Please take a moment to visit them: a click on a banner below opens "
+                             "the advertiser's web page in your browser, and your career stays "
+                             "exactly where you left it. Every visit helps to keep Bailcrest free "
+                             "for everyone. Thank you!"));
     EXPECT_EQ(about.continueButton()->text(), QStringLiteral("Continue"));
 
     // The pictures are the game's own, at their full size.
@@ -72,47 +76,46 @@ TEST(About, EveryControlWithItsPlaceTextAndColour) {
     EXPECT_EQ(corner->pixmap().deviceIndependentSize().toSize(), QSize(160, 100));
 }
 
-TEST(About, ContinueAtStartUpAsksForThePlayerScreenThenCloses) {
+TEST(CreditsScreen, ContinueAtStartUpAsksForThePlayerScreenThenCloses) {
     const struct {
-        const char* status;
+        CreditsScreen::Mode mode;
         int wanted;
-    } cases[] = {{"0", 1}, {"1", 0}};
+    } cases[] = {{CreditsScreen::atStartUp, 1}, {CreditsScreen::fromMenu, 0}};
     for (const auto& c : cases) {
         RecordingOpener opener;
-        About about(opener);
-        about.setStatus(QString::fromLatin1(c.status));
+        CreditsScreen about(c.mode, opener);
+        EXPECT_EQ(about.mode(), c.mode);
         about.show();
-        QSignalSpy wanted(&about, &About::continuedAtStartUp);
+        QSignalSpy wanted(&about, &CreditsScreen::continuedAtStartUp);
         QSignalSpy finished(&about, &QDialog::finished);
         QTest::mouseClick(about.continueButton(), Qt::LeftButton);
-        EXPECT_EQ(wanted.count(), c.wanted) << c.status;
-        EXPECT_EQ(finished.count(), 1) << c.status;
-        EXPECT_FALSE(about.isVisible()) << c.status;
+        EXPECT_EQ(wanted.count(), c.wanted) << c.mode;
+        EXPECT_EQ(finished.count(), 1) << c.mode;
+        EXPECT_FALSE(about.isVisible()) << c.mode;
     }
 }
 
-TEST(About, ABannerClickOpensItsPageAndChangesNothing) {
+TEST(CreditsScreen, ABannerClickOpensItsPageAndChangesNothing) {
     for (int i = 0; i < 2; ++i) {
         RecordingOpener opener;
-        About about(opener);
-        about.setStatus(QStringLiteral("1"));
+        CreditsScreen about(CreditsScreen::fromMenu, opener);
         about.show();
         QSignalSpy finished(&about, &QDialog::finished);
         QTest::mouseClick(about.banner(i), Qt::LeftButton);
-        EXPECT_EQ(opener.opened, QStringList{About::bannerAddresses[i]});
+        EXPECT_EQ(opener.opened, QStringList{CreditsScreen::bannerAddresses[i]});
         EXPECT_TRUE(about.isVisible());
-        EXPECT_EQ(about.status(), QStringLiteral("1"));
+        EXPECT_EQ(about.mode(), CreditsScreen::fromMenu);
         EXPECT_EQ(finished.count(), 0);
         // The corner picture is no banner.
         QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("Image1_2")), Qt::LeftButton);
         EXPECT_EQ(opener.opened.size(), 1);
     }
-    EXPECT_NE(About::bannerAddresses[0], About::bannerAddresses[1]);
+    EXPECT_NE(CreditsScreen::bannerAddresses[0], CreditsScreen::bannerAddresses[1]);
 }
 
-TEST(About, APressedBannerIsOutlinedUntilTheButtonIsReleased) {
+TEST(CreditsScreen, APressedBannerIsOutlinedUntilTheButtonIsReleased) {
     RecordingOpener opener;
-    About about(opener);
+    CreditsScreen about(CreditsScreen::atStartUp, opener);
     about.show();
     PictureButton* banner = about.banner(1);
     EXPECT_EQ(banner->cursor().shape(), Qt::PointingHandCursor);
@@ -128,9 +131,9 @@ TEST(About, APressedBannerIsOutlinedUntilTheButtonIsReleased) {
     EXPECT_TRUE(opener.opened.isEmpty());
 }
 
-TEST(About, EachBannerShowsItsOwnPictureAcrossItsWholePlace) {
+TEST(CreditsScreen, EachBannerShowsItsOwnPictureAcrossItsWholePlace) {
     RecordingOpener opener;
-    About about(opener);
+    CreditsScreen about(CreditsScreen::atStartUp, opener);
     about.show();
     QImage shown[2];
     for (int i = 0; i < 2; ++i) {
@@ -145,9 +148,9 @@ TEST(About, EachBannerShowsItsOwnPictureAcrossItsWholePlace) {
     EXPECT_NE(shown[0], shown[1]);
 }
 
-TEST(About, TheKeyboardReachesBannersAndContinue) {
+TEST(CreditsScreen, TheKeyboardReachesBannersAndContinue) {
     RecordingOpener opener;
-    About about(opener);
+    CreditsScreen about(CreditsScreen::atStartUp, opener);
     about.show();
     about.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
@@ -160,13 +163,13 @@ TEST(About, TheKeyboardReachesBannersAndContinue) {
         ASSERT_EQ(QApplication::focusWidget(), about.banner(i));
         QTest::keyClick(about.banner(i), keys[i]);
         ASSERT_TRUE(QTest::qWaitFor([&] { return opener.opened.size() == i + 1; }));
-        EXPECT_EQ(opener.opened.last(), About::bannerAddresses[i]);
+        EXPECT_EQ(opener.opened.last(), CreditsScreen::bannerAddresses[i]);
         const QString name = about.banner(i)->accessibleName();
         EXPECT_TRUE(name.startsWith(QStringLiteral("Advertiser banner"))) << name.toStdString();
-        EXPECT_TRUE(name.contains(About::bannerAddresses[i])) << name.toStdString();
+        EXPECT_TRUE(name.contains(CreditsScreen::bannerAddresses[i])) << name.toStdString();
     }
 
-    QSignalSpy wanted(&about, &About::continuedAtStartUp);
+    QSignalSpy wanted(&about, &CreditsScreen::continuedAtStartUp);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), about.continueButton());
     QTest::keyClick(about.continueButton(), Qt::Key_Space);

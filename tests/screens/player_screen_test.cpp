@@ -1,26 +1,28 @@
-#include "saves/profile_screen.h"
+#include "screens/player_screen.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include "screens/command_button.h"
+#include "screens/look.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
-#include "ui/command_button.h"
-#include "ui/look.h"
 
 namespace {
 
 const QString refusal = QStringLiteral("Please fill in the player details properly.");
 
-void fill(Profile& profile, const QStringList& texts) {
+void fill(PlayerScreen& profile, const QStringList& texts) {
     for (int i = 0; i < 4; ++i) QTest::keyClicks(profile.textField(i), texts.at(i));
 }
 
@@ -39,9 +41,9 @@ QPoint centreOf(QScrollBar* slider, QStyle::SubControl part) {
     return slider->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, slider).center();
 }
 
-TEST(Profile, OpensWithEveryFieldAtItsStartValue) {
+TEST(PlayerScreen, OpensWithEveryFieldAtItsStartValue) {
     ScriptedPrompter prompter;
-    Profile profile(prompter);
+    PlayerScreen profile(prompter);
     profile.show();
     EXPECT_EQ(profile.windowTitle(), QStringLiteral("Bailcrest: Player Properties"));
     const char* fields[4] = {"Name", "City", "State", "Country"};
@@ -79,21 +81,21 @@ TEST(Profile, OpensWithEveryFieldAtItsStartValue) {
     EXPECT_TRUE(profile.autoSaveBox()->font().bold());
 
     // The commands stand left to right as Exit, Load, Start.
-    const char* names[Profile::commandCount] = {"Start", "Exit", "Load"};
-    for (int i = 0; i < Profile::commandCount; ++i) {
-        const CommandButton* command = profile.command(static_cast<Profile::Command>(i));
+    const char* names[PlayerScreen::commandCount] = {"Start", "Exit", "Load"};
+    for (int i = 0; i < PlayerScreen::commandCount; ++i) {
+        const CommandButton* command = profile.command(static_cast<PlayerScreen::Command>(i));
         EXPECT_EQ(command->objectName(), QStringLiteral("Label1_%1").arg(i));
         EXPECT_EQ(command->accessibleName(), QString::fromLatin1(names[i]));
     }
-    EXPECT_LT(profile.command(Profile::Exit)->x(), profile.command(Profile::Load)->x());
-    EXPECT_LT(profile.command(Profile::Load)->x(), profile.command(Profile::Start)->x());
+    EXPECT_LT(profile.command(PlayerScreen::Exit)->x(), profile.command(PlayerScreen::Load)->x());
+    EXPECT_LT(profile.command(PlayerScreen::Load)->x(), profile.command(PlayerScreen::Start)->x());
     for (QWidget* child : profile.findChildren<QWidget*>()) {
         const QRect inWindow(child->mapTo(&profile, QPoint(0, 0)), child->size());
         EXPECT_TRUE(profile.rect().contains(inWindow)) << child->objectName().toStdString();
     }
 }
 
-TEST(Profile, TheOverallIsTheFloorOfTheMean) {
+TEST(PlayerScreen, TheOverallIsTheFloorOfTheMean) {
     const struct {
         int batting, bowling, fielding;
         const char* overall;
@@ -101,7 +103,7 @@ TEST(Profile, TheOverallIsTheFloorOfTheMean) {
                  {100, 100, 100, "100"}, {1, 0, 0, "0"},       {45, 20, 30, "31"}};
     for (const auto& c : cases) {
         ScriptedPrompter prompter;
-        Profile profile(prompter);
+        PlayerScreen profile(prompter);
         const int values[3] = {c.batting, c.bowling, c.fielding};
         for (int i = 0; i < 3; ++i) profile.slider(i)->setValue(values[i]);
         for (int i = 0; i < 3; ++i) {
@@ -112,9 +114,9 @@ TEST(Profile, TheOverallIsTheFloorOfTheMean) {
     }
 }
 
-TEST(Profile, ArrowKeysAndTrackMoveASkillOneStep) {
+TEST(PlayerScreen, ArrowKeysAndTrackMoveASkillOneStep) {
     ScriptedPrompter prompter;
-    Profile profile(prompter);
+    PlayerScreen profile(prompter);
     profile.show();
     QScrollBar* batting = profile.slider(0);
     QTest::mouseClick(batting, Qt::LeftButton, {}, centreOf(batting, QStyle::SC_ScrollBarAddLine));
@@ -135,9 +137,9 @@ TEST(Profile, ArrowKeysAndTrackMoveASkillOneStep) {
     EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("0"));
 }
 
-TEST(Profile, ADraggedThumbCountsOnlyWhenLetGo) {
+TEST(PlayerScreen, ADraggedThumbCountsOnlyWhenLetGo) {
     ScriptedPrompter prompter;
-    Profile profile(prompter);
+    PlayerScreen profile(prompter);
     profile.show();
     QScrollBar* bowling = profile.slider(1);
     const QPoint thumb = centreOf(bowling, QStyle::SC_ScrollBarSlider);
@@ -154,18 +156,18 @@ TEST(Profile, ADraggedThumbCountsOnlyWhenLetGo) {
     EXPECT_GT(bowling->value(), 0);
 }
 
-TEST(Profile, StartRefusesAnyEmptyField) {
+TEST(PlayerScreen, StartRefusesAnyEmptyField) {
     const QStringList full{QStringLiteral("Ravi"), QStringLiteral("Pune"), QStringLiteral("Goa"),
                            QStringLiteral("India")};
     for (int empty = 0; empty < 4; ++empty) {
         ScriptedPrompter prompter;
-        Profile profile(prompter);
+        PlayerScreen profile(prompter);
         QStringList texts = full;
         texts[empty].clear();
         fill(profile, texts);
         profile.slider(0)->setValue(70);
-        QSignalSpy started(&profile, &Profile::startRequested);
-        QTest::mouseClick(profile.command(Profile::Start), Qt::LeftButton);
+        QSignalSpy started(&profile, &PlayerScreen::startRequested);
+        QTest::mouseClick(profile.command(PlayerScreen::Start), Qt::LeftButton);
         EXPECT_EQ(prompter.notices, QStringList{refusal}) << empty;
         EXPECT_EQ(started.count(), 0) << empty;
         // Everything stays as it was.
@@ -174,13 +176,13 @@ TEST(Profile, StartRefusesAnyEmptyField) {
     }
 }
 
-TEST(Profile, BlanksCountAsFilledAndReachTheCareerAsTyped) {
+TEST(PlayerScreen, BlanksCountAsFilledAndReachTheCareerAsTyped) {
     ScriptedPrompter prompter;
-    Profile profile(prompter);
+    PlayerScreen profile(prompter);
     fill(profile, {QStringLiteral("  "), QStringLiteral(" "), QStringLiteral("Goa "),
                    QStringLiteral(" India")});
-    QSignalSpy started(&profile, &Profile::startRequested);
-    QTest::mouseClick(profile.command(Profile::Start), Qt::LeftButton);
+    QSignalSpy started(&profile, &PlayerScreen::startRequested);
+    QTest::mouseClick(profile.command(PlayerScreen::Start), Qt::LeftButton);
     EXPECT_TRUE(prompter.notices.isEmpty());
     EXPECT_EQ(started.count(), 1);
     const PlayerDetails details = profile.details();
@@ -190,41 +192,42 @@ TEST(Profile, BlanksCountAsFilledAndReachTheCareerAsTyped) {
     EXPECT_EQ(details.country, QStringLiteral(" India"));
 }
 
-TEST(Profile, DetailsComeFromTheDisplaysNotTheSliders) {
+TEST(PlayerScreen, DetailsComeFromTheDisplaysNotTheSliders) {
     ScriptedPrompter prompter;
-    Profile profile(prompter);
-    profile.setName(QStringLiteral("Ramesh"));
-    profile.setCity(QStringLiteral("Pune"));
-    profile.setState(QStringLiteral("Maharashtra"));
-    profile.setCountry(QStringLiteral("India"));
-    profile.setSkillDisplay(0, QStringLiteral("57"));
-    profile.setSkillDisplay(1, QStringLiteral("12.5"));
-    profile.setSkillDisplay(2, QStringLiteral("181"));
-    profile.setAutoSave(1);
+    PlayerScreen profile(prompter);
+    profile.showDetails(PlayerDetails{QStringLiteral("Ramesh"), QStringLiteral("Pune"),
+                                      QStringLiteral("Maharashtra"), QStringLiteral("India"),
+                                      Skills{57, 12, 181}, true});
     EXPECT_EQ(profile.slider(0)->value(), 0);
     EXPECT_EQ(profile.skillDisplay(0)->accessibleName(), QStringLiteral("57"));
+    const char* shown[] = {"Ramesh", "Pune", "Maharashtra", "India"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(profile.textField(i)->text(), QString::fromLatin1(shown[i]));
+    }
+    EXPECT_EQ(profile.overallDisplay()->text(), QStringLiteral("83"));
 
     PlayerDetails details = profile.details();
     EXPECT_EQ(details.name, QStringLiteral("Ramesh"));
     EXPECT_EQ(details.city, QStringLiteral("Pune"));
     EXPECT_EQ(details.state, QStringLiteral("Maharashtra"));
     EXPECT_EQ(details.country, QStringLiteral("India"));
-    EXPECT_EQ(details.batting, 57);
-    EXPECT_EQ(details.bowling, 12);  // halves round to even
-    EXPECT_EQ(details.fielding, 181);
-    EXPECT_EQ(details.autoSave, 1);
+    EXPECT_EQ(details.skills.batting, 57);
+    EXPECT_EQ(details.skills.bowling, 12);
+    EXPECT_EQ(details.skills.fielding, 181);
+    EXPECT_TRUE(details.autoSave);
     EXPECT_TRUE(profile.autoSaveBox()->isChecked());
 
-    profile.setAutoSave(0);
-    EXPECT_EQ(profile.details().autoSave, 0);
-    // A slider change reads all three displays again.
+    profile.autoSaveBox()->setChecked(false);
+    EXPECT_FALSE(profile.details().autoSave);
+    // A slider change keeps the other two skills as shown.
     profile.slider(2)->setValue(30);
     EXPECT_EQ(profile.overallDisplay()->text(), QStringLiteral("33"));
+    EXPECT_EQ(profile.details().skills, (Skills{57, 12, 30}));
 }
 
-TEST(Profile, TheKeyboardGoesThroughEveryControlInOrder) {
+TEST(PlayerScreen, TheKeyboardGoesThroughEveryControlInOrder) {
     ScriptedPrompter prompter;
-    Profile profile(prompter);
+    PlayerScreen profile(prompter);
     profile.show();
     profile.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&profile));
@@ -241,7 +244,7 @@ TEST(Profile, TheKeyboardGoesThroughEveryControlInOrder) {
     EXPECT_EQ(visited, expected);
 
     // Typed, set and ticked from the keyboard alone, then started with Space.
-    QSignalSpy started(&profile, &Profile::startRequested);
+    QSignalSpy started(&profile, &PlayerScreen::startRequested);
     for (int i = 0; i < 4; ++i) {
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Abc"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -253,20 +256,20 @@ TEST(Profile, TheKeyboardGoesThroughEveryControlInOrder) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(profile.autoSaveBox()->isChecked());
     for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), profile.command(Profile::Start));
+    ASSERT_EQ(QApplication::focusWidget(), profile.command(PlayerScreen::Start));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(started.count(), 1);
-    EXPECT_EQ(profile.details().batting, 1);
-    EXPECT_EQ(profile.details().autoSave, 1);
+    EXPECT_EQ(profile.details().skills.batting, 1);
+    EXPECT_TRUE(profile.details().autoSave);
 }
 
-TEST(Profile, LoadIsHandedOn) {
+TEST(PlayerScreen, LoadIsHandedOn) {
     ScriptedPrompter prompter;
-    Profile profile(prompter);
+    PlayerScreen profile(prompter);
     profile.show();
-    QSignalSpy load(&profile, &Profile::loadRequested);
-    QSignalSpy exit(&profile, &Profile::exitRequested);
-    QTest::keyClick(profile.command(Profile::Load), Qt::Key_Space);
+    QSignalSpy load(&profile, &PlayerScreen::loadRequested);
+    QSignalSpy exit(&profile, &PlayerScreen::exitRequested);
+    QTest::keyClick(profile.command(PlayerScreen::Load), Qt::Key_Space);
     EXPECT_EQ(load.count(), 1);
     EXPECT_EQ(exit.count(), 0);
     EXPECT_TRUE(profile.isVisible());

@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -17,51 +18,39 @@
 #include <set>
 #include <vector>
 
-#include "core/career_host.h"
-#include "core/main_screen.h"
-#include "manage/purchase_centres.h"
-#include "manage/purchase_screen.h"
-#include "manage/sponsors_screen.h"
-#include "match/match_screen.h"
-#include "records/about_screen.h"
-#include "records/records_screen.h"
-#include "saves/profile_screen.h"
+#include "game/career.h"
+#include "game/ratings.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/credits_screen.h"
+#include "screens/look.h"
+#include "screens/main_screen.h"
+#include "screens/match_screen.h"
+#include "screens/player_screen.h"
+#include "screens/purchase_screen.h"
+#include "screens/records_screen.h"
+#include "screens/sponsors_screen.h"
 #include "support/scripted_platform.h"
-#include "ui/command_button.h"
-#include "ui/look.h"
+#include "support/test_career.h"
 
 namespace {
-
-struct CountingHost final : CareerHost {
-    int ended = 0;
-    void endProgram() override { ++ended; }
-    void playAgain() override {}
-};
 
 // A career whose skill earns some sponsorship offers and not others, with
 // draws enough for the club and a few matches.
 struct Screens {
     ScriptedPlatform scripted;
-    CountingHost host;
     std::unique_ptr<MainScreen> main;
 
     Screens() {
         scripted.random.draws.assign(20, 0.2);
-        main = std::make_unique<MainScreen>(
-            scripted.platform, host,
-            PlayerDetails{QStringLiteral("Ravi Shastri"), QStringLiteral("Pune"),
-                          QStringLiteral("Goa"), QStringLiteral("India"), 80, 72, 78, 0});
+        main = std::make_unique<MainScreen>(scripted.platform, testCareer(80, 72, 78));
         main->show();
     }
 
-    // The texts of the record that the screens show as values.
+    // The texts of the career that the screens show as values.
     std::set<QString> careerTexts() const {
-        const CareerRecord& record = main->career().record;
-        std::set<QString> texts;
-        for (Field field : {Field::player, Field::team, Field::role, Field::sponsor}) {
-            texts.insert(record.text(field));
-        }
-        return texts;
+        const Career& career = main->career().career();
+        return {career.player, career.team, categoryName(category(career.skills)), career.sponsor};
     }
 };
 
@@ -77,23 +66,23 @@ QWidget* own(std::unique_ptr<QWidget>& owner, Args&&... args) {
     return owner.get();
 }
 
-QWidget* purchase(Screens& s, std::unique_ptr<QWidget>& owner, const PurchaseCentre& centre) {
-    return own<PurchaseScreen>(owner, centre, s.main->career().record, s.scripted.prompter,
-                               s.main.get());
+QWidget* purchase(Screens& s, std::unique_ptr<QWidget>& owner, PurchaseScreen::Centre centre) {
+    return own<PurchaseScreen>(owner, centre, s.main->career(), s.scripted.prompter, s.main.get());
 }
 
 const ScreenCase screenCases[] = {
-    {"StartUpCredits", [](Screens& s, auto& owner) { return own<About>(owner, s.scripted.opener); },
+    {"StartUpCredits",
+     [](Screens& s, auto& owner) {
+         return own<CreditsScreen>(owner, CreditsScreen::atStartUp, s.scripted.opener);
+     },
      false},
     {"MenuCredits",
      [](Screens& s, auto& owner) {
-         auto* credits = static_cast<About*>(own<About>(owner, s.scripted.opener, s.main.get()));
-         credits->setStatus(QStringLiteral("1"));
-         return credits;
+         return own<CreditsScreen>(owner, CreditsScreen::fromMenu, s.scripted.opener, s.main.get());
      },
      true},
-    {"Player", [](Screens& s, auto& owner) { return own<Profile>(owner, s.scripted.prompter); },
-     false},
+    {"Player",
+     [](Screens& s, auto& owner) { return own<PlayerScreen>(owner, s.scripted.prompter); }, false},
     {"Main", [](Screens& s, auto&) -> QWidget* { return s.main.get(); }, false},
     {"Match",
      [](Screens& s, auto& owner) {
@@ -101,15 +90,14 @@ const ScreenCase screenCases[] = {
      },
      false},
     {"Training",
-     [](Screens& s, auto& owner) { return purchase(s, owner, purchase_centres::training()); },
+     [](Screens& s, auto& owner) { return purchase(s, owner, PurchaseScreen::training); }, true},
+    {"Store", [](Screens& s, auto& owner) { return purchase(s, owner, PurchaseScreen::store); },
      true},
-    {"Store", [](Screens& s, auto& owner) { return purchase(s, owner, purchase_centres::store()); },
+    {"Health", [](Screens& s, auto& owner) { return purchase(s, owner, PurchaseScreen::health); },
      true},
-    {"Health",
-     [](Screens& s, auto& owner) { return purchase(s, owner, purchase_centres::health()); }, true},
     {"Sponsors",
      [](Screens& s, auto& owner) {
-         return own<SponsorsScreen>(owner, s.main->career().record, s.main.get());
+         return own<SponsorsScreen>(owner, s.main->career(), s.main.get());
      },
      true},
     {"RecordBook", [](Screens& s, auto&) -> QWidget* { return s.main->recordsScreen(); }, true},
@@ -273,14 +261,15 @@ TEST(MenuKeys, EachCommandAnswersItsKeysNamedInItsTooltip) {
         EXPECT_TRUE(main.command(k.command)->toolTip().contains(key)) << key.toStdString();
     }
     EXPECT_EQ(main.command(MainScreen::Play)->toolTip(), QStringLiteral("Play (F5, Ctrl+P)"));
-    EXPECT_EQ(main.career().record.text(Field::matches), QStringLiteral("2"));
+    EXPECT_EQ(main.career().career().statistics().matches, 2);
 
     Screens again;
+    QSignalSpy exits(again.main.get(), &MainScreen::exitRequested);
     again.main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(again.main.get()));
     EXPECT_EQ(again.main->command(MainScreen::Exit)->toolTip(), QStringLiteral("Exit (Ctrl+Q)"));
     QTest::keySequence(again.main.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return again.host.ended == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return exits.count() == 1; }));
     EXPECT_FALSE(again.main->isVisible());
 }
 
