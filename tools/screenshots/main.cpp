@@ -9,17 +9,19 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "core/main_screen.h"
-#include "manage/purchase_centres.h"
-#include "manage/purchase_screen.h"
-#include "manage/sponsors_screen.h"
-#include "match/match_screen.h"
-#include "records/about_screen.h"
-#include "records/records_screen.h"
-#include "saves/profile_screen.h"
+#include "game/start_career.h"
+#include "screens/career_model.h"
+#include "screens/credits_screen.h"
+#include "screens/main_screen.h"
+#include "screens/match_screen.h"
+#include "screens/platform.h"
+#include "screens/player_screen.h"
+#include "screens/purchase_screen.h"
+#include "screens/records_screen.h"
+#include "screens/sponsors_screen.h"
+#include "screens/units_scroll_bar.h"
 #include "tools/screenshots/sample_career.h"
 #include "tools/screenshots/stand_ins.h"
-#include "ui/platform.h"
 
 namespace {
 
@@ -35,20 +37,17 @@ bool writePicture(QWidget& screen, const QDir& folder, const QString& name) {
     return written;
 }
 
-void fillPlayerScreen(Profile& profile, const PlayerDetails& details) {
-    profile.setName(details.name);
-    profile.setCity(details.city);
-    profile.setState(details.state);
-    profile.setCountry(details.country);
-    const int skills[] = {details.batting, details.bowling, details.fielding};
-    for (int i = 0; i < 3; ++i) profile.slider(i)->setValue(skills[i]);
-    profile.setAutoSave(details.autoSave);
+// As the player leaves it before Start: the texts typed and the sliders moved
+// to the skills.
+void fillPlayerScreen(PlayerScreen& player, const PlayerDetails& details) {
+    player.showDetails(details);
+    const int skills[] = {details.skills.batting, details.skills.bowling, details.skills.fielding};
+    for (int i = 0; i < 3; ++i) player.slider(i)->setValue(skills[i]);
 }
 
-// A purchase screen's scroll bars hold minus the units.
 void chooseUnits(PurchaseScreen& screen, std::initializer_list<int> units) {
     int row = 0;
-    for (int count : units) screen.scrollBar(row++)->setValue(-count);
+    for (int count : units) screen.scrollBar(row++)->setValue(count);
 }
 
 }  // namespace
@@ -66,41 +65,40 @@ int main(int argc, char* argv[]) {
     SilentPrompter prompter;
     FixedDraws random;
     IdleOpener opener;
-    IdleHost host;
     Platform platform{prompter, random, opener, QString()};
     bool allWritten = true;
     const auto picture = [&](QWidget& screen, const char* name) {
         allWritten = writePicture(screen, folder, QString::fromLatin1(name)) && allWritten;
     };
 
-    About credits(opener);
+    CreditsScreen credits(CreditsScreen::atStartUp, opener);
     picture(credits, "credits");
 
-    Profile profile(prompter);
-    fillPlayerScreen(profile, sampleDetails());
-    picture(profile, "player");
+    PlayerScreen player(prompter);
+    fillPlayerScreen(player, sampleDetails());
+    picture(player, "player");
 
-    MainScreen main(platform, host, sampleDetails());
-    playSampleSeason(main.career(), prompter, random);
+    MainScreen main(platform, startCareer(sampleDetails(), random));
+    main.career().update([&](Career& career) { playSampleSeason(career, random); });
     picture(main, "main");
     main.show();
 
     MatchScreen match(main.career(), platform, &main);
     picture(match, "match");
 
-    const std::pair<const PurchaseCentre*, const char*> centres[] = {
-        {&purchase_centres::training(), "training"},
-        {&purchase_centres::store(), "store"},
-        {&purchase_centres::health(), "health"}};
+    const std::pair<PurchaseScreen::Centre, const char*> centres[] = {
+        {PurchaseScreen::training, "training"},
+        {PurchaseScreen::store, "store"},
+        {PurchaseScreen::health, "health"}};
     for (const auto& [centre, name] : centres) {
-        PurchaseScreen screen(*centre, main.career().record, prompter, &main);
+        PurchaseScreen screen(centre, main.career(), prompter, &main);
         // Training offers far more than the bank holds: show an order the
         // player can pay for.
-        if (centre == &purchase_centres::training()) chooseUnits(screen, {4, 3, 2});
+        if (centre == PurchaseScreen::training) chooseUnits(screen, {4, 3, 2});
         picture(screen, name);
     }
 
-    SponsorsScreen sponsorsScreen(main.career().record, &main);
+    SponsorsScreen sponsorsScreen(main.career(), &main);
     picture(sponsorsScreen, "sponsors");
 
     picture(*main.recordsScreen(), "record-book");

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/start_up.h"
+#include "game/start_career.h"
 
 struct Career;
-class Prompter;
 class RandomSource;
 
 // The cricketer every screenshot shows.
@@ -12,4 +11,4 @@ PlayerDetails sampleDetails();
 // Brings a freshly started career to the middle of a season at city level:
 // a run of club matches, the promotion, a few city matches and a sponsor,
 // all through the game's own rules.
-void playSampleSeason(Career& career, Prompter& prompter, RandomSource& random);
+void playSampleSeason(Career& career, RandomSource& random);

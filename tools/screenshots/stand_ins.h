@@ -4,14 +4,22 @@
 #include <array>
 #include <cstddef>
 
-#include "core/career_host.h"
-#include "ui/random_source.h"
-#include "ui/silent_prompter.h"
-#include "ui/url_opener.h"
+#include "game/random_source.h"
+#include "screens/prompter.h"
+#include "screens/url_opener.h"
 
 // The platform as the screenshots need it: nothing is ever shown or opened,
 // questions are answered No (the bookie's money is refused), and chance is a
 // fixed round of draws, so every run pictures the same career.
+class SilentPrompter final : public Prompter {
+  public:
+    void notice(const QString&) override {}
+    bool question(const QString&) override { return false; }
+    QString chooseFileToOpen(const QString&, const QString&, const QString&) override {
+        return QString();
+    }
+};
+
 class FixedDraws final : public RandomSource {
   public:
     double draw() override {
@@ -29,10 +37,4 @@ class FixedDraws final : public RandomSource {
 class IdleOpener final : public UrlOpener {
   public:
     void open(const QString&) override {}
-};
-
-class IdleHost final : public CareerHost {
-  public:
-    void endProgram() override {}
-    void playAgain() override {}
 };

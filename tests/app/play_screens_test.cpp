@@ -5,41 +5,33 @@
 #include <QLocale>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <memory>
 #include <vector>
 
-#include "core/career_host.h"
-#include "core/main_screen.h"
-#include "match/match_screen.h"
-#include "records/records_screen.h"
+#include "game/match.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/main_screen.h"
+#include "screens/match_screen.h"
+#include "screens/records_screen.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 #include "support/test_career.h"
-#include "ui/command_button.h"
 
 namespace {
 
-class CountingCareerHost final : public CareerHost {
-  public:
-    int programEnds = 0;
-    int newCareers = 0;
-    void endProgram() override { ++programEnds; }
-    void playAgain() override { ++newCareers; }
-};
-
-// A draw that makes floor(draw × n) equal k.
-double drawFor(int k, int n) {
-    return (k + 0.5) / n;
-}
-
+// The text of a label of the window itself, not of a window it owns.
 QString shown(const QWidget& screen, const char* objectName) {
-    const auto* label = screen.findChild<QLabel*>(QString::fromLatin1(objectName));
-    return label ? label->text() : QStringLiteral("<none>");
+    for (const QLabel* label : screen.findChildren<QLabel*>(QString::fromLatin1(objectName))) {
+        if (label->window() == &screen) return label->text();
+    }
+    return QStringLiteral("<none>");
 }
 
 TEST(MatchScreen, ShowsTheDrawnMatchAndOnlyOkAppliesAndClosesIt) {
     ScriptedPlatform scripted;
-    Career career;
-    startTestCareer(career, 100, 100, 100);
+    CareerModel career(testCareer(100, 100, 100));
     scripted.random.draws = {drawFor(60, 100), drawFor(70, 100), drawFor(50, 100)};
     MatchScreen screen(career, scripted.platform, nullptr);
     screen.show();
@@ -60,16 +52,17 @@ TEST(MatchScreen, ShowsTheDrawnMatchAndOnlyOkAppliesAndClosesIt) {
     EXPECT_FALSE(screen.close());
     EXPECT_TRUE(screen.isVisible());
     EXPECT_FALSE(screen.applied());
-    EXPECT_EQ(career.record.text(Field::matches), QStringLiteral("0"));
+    EXPECT_EQ(career.career().statistics().matches, 0);
 
     QTest::mouseClick(screen.okButton(), Qt::LeftButton);
     EXPECT_TRUE(screen.applied());
     EXPECT_FALSE(screen.isVisible());
     EXPECT_EQ(screen.result(), QDialog::Accepted);
-    EXPECT_EQ(career.record.text(Field::matches), QStringLiteral("1"));
-    EXPECT_EQ(career.record.text(Field::runs), QStringLiteral("60"));
-    EXPECT_EQ(career.record.text(Field::wickets), QStringLiteral("4"));
-    EXPECT_EQ(career.record.text(Field::catches), QStringLiteral("2"));
+    const LevelStatistics& club = career.career().statistics();
+    EXPECT_EQ(club.matches, 1);
+    EXPECT_EQ(club.runs, 60);
+    EXPECT_EQ(club.wickets, 4);
+    EXPECT_EQ(club.catches, 2);
 }
 
 // Drives a whole career through the main screen as a player would: Play is
@@ -78,15 +71,15 @@ TEST(MatchScreen, ShowsTheDrawnMatchAndOnlyOkAppliesAndClosesIt) {
 class CareerOnScreen : public ::testing::Test {
   protected:
     void SetUp() override {
-        scripted.random.draws = {0.0};  // the club: Five Star
-        main = std::make_unique<MainScreen>(
-            scripted.platform, host,
-            PlayerDetails{QStringLiteral("Ravi"), QStringLiteral("Pune"), QStringLiteral("Goa"),
-                          QStringLiteral("India"), 100, 100, 100, 0});
+        main = std::make_unique<MainScreen>(scripted.platform, testCareer(100, 100, 100));
+        QObject::connect(main.get(), &MainScreen::careerEnded,
+                         [this](bool playAgain) { ++(playAgain ? newCareers : programEnds); });
+        QObject::connect(main.get(), &MainScreen::exitRequested, [this] { ++programEnds; });
         main->show();
     }
 
-    CareerRecord& record() { return main->career().record; }
+    void change(const std::function<void(Career&)>& edit) { main->career().update(edit); }
+    const Career& career() const { return main->career().career(); }
 
     // Presses Play; with a match expected, confirms the match screen and
     // returns the figures it showed.
@@ -99,8 +92,9 @@ class CareerOnScreen : public ::testing::Test {
                 auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
                 ASSERT_NE(match, nullptr);
                 matchShown = true;
-                seen = {shown(*match, "Label4").toInt(), shown(*match, "Label5").toInt(),
-                        shown(*match, "Label6").toInt()};
+                seen = {static_cast<std::int16_t>(shown(*match, "Label4").toInt()),
+                        static_cast<std::int16_t>(shown(*match, "Label5").toInt()),
+                        static_cast<std::int16_t>(shown(*match, "Label6").toInt())};
                 QTest::keyClick(match, Qt::Key_Escape);
                 match->close();
                 EXPECT_TRUE(match->isVisible());
@@ -113,13 +107,14 @@ class CareerOnScreen : public ::testing::Test {
         return seen;
     }
 
-    QString onMain(Field field) { return main->fieldLabel(field)->text(); }
-    QString inBook(int row, int column) {
-        return main->recordsScreen()->cellLabel(row, column)->text();
+    QString onMain(const char* objectName) { return shown(*main, objectName); }
+    QString inBook(int row, Level level) {
+        return main->recordsScreen()->cellLabel(row, level)->text();
     }
 
     ScriptedPlatform scripted;
-    CountingCareerHost host;
+    int programEnds = 0;
+    int newCareers = 0;
     std::unique_ptr<MainScreen> main;
 };
 
@@ -129,87 +124,90 @@ TEST_F(CareerOnScreen, FromClubToNationalAndBackDownToTheEnd) {
     // Club: 99 runs, no wickets or catches.
     MatchPerformance match = play({0.0, drawFor(99, 100), 0.0, 0.0}, true);
     EXPECT_EQ(match.runs, 99);
-    EXPECT_EQ(onMain(Field::matches), QStringLiteral("1"));
-    EXPECT_EQ(onMain(Field::runs), QStringLiteral("99"));
-    EXPECT_EQ(onMain(Field::fifty), QStringLiteral("1"));
-    EXPECT_EQ(onMain(Field::bataverage), QStringLiteral("99") + point + QStringLiteral("00"));
-    EXPECT_EQ(onMain(Label2(0)), QStringLiteral("124"));
-    EXPECT_EQ(onMain(Label2(1)), QStringLiteral("99"));
-    EXPECT_EQ(onMain(Field::bankbalance), QStringLiteral("3000"));
-    EXPECT_EQ(onMain(Label23(1)), QStringLiteral("76"));
-    EXPECT_EQ(onMain(Field::Label24), QStringLiteral("85"));
-    EXPECT_EQ(inBook(0, 0), QStringLiteral("1"));
-    EXPECT_EQ(inBook(1, 0), QStringLiteral("99"));
-    EXPECT_EQ(inBook(0, 1), QStringLiteral("0"));
+    EXPECT_EQ(onMain("matches"), QStringLiteral("1"));
+    EXPECT_EQ(onMain("runs"), QStringLiteral("99"));
+    EXPECT_EQ(onMain("fifty"), QStringLiteral("1"));
+    EXPECT_EQ(onMain("bataverage"), QStringLiteral("99") + point + QStringLiteral("00"));
+    EXPECT_EQ(onMain("Label2_0"), QStringLiteral("124"));
+    EXPECT_EQ(onMain("Label2_1"), QStringLiteral("99"));
+    EXPECT_EQ(onMain("bankbalance"), QStringLiteral("3000"));
+    EXPECT_EQ(onMain("Label23_1"), QStringLiteral("76"));
+    EXPECT_EQ(onMain("Label24"), QStringLiteral("85"));
+    EXPECT_EQ(inBook(0, Level::club), QStringLiteral("1"));
+    EXPECT_EQ(inBook(1, Level::club), QStringLiteral("99"));
+    EXPECT_EQ(inBook(0, Level::city), QStringLiteral("0"));
 
     // Batting brought to 200 (the training centre's work): promoted to the city.
-    record().set(Label2(0), QStringLiteral("200"));
+    change([](Career& c) { c.skills.batting = 200; });
     play({}, false);
-    EXPECT_EQ(onMain(Field::team), QStringLiteral("Pune"));
-    EXPECT_EQ(onMain(Field::matchfee), QStringLiteral("5000"));
-    EXPECT_EQ(onMain(Field::matches), QStringLiteral("0"));
-    EXPECT_EQ(onMain(Label2(0)), QStringLiteral("100"));
-    EXPECT_EQ(inBook(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(onMain("team"), QStringLiteral("Pune"));
+    EXPECT_EQ(onMain("matchfee"), QStringLiteral("5000"));
+    EXPECT_EQ(onMain("matches"), QStringLiteral("0"));
+    EXPECT_EQ(onMain("Label2_0"), QStringLiteral("100"));
+    EXPECT_EQ(inBook(0, Level::club), QStringLiteral("1"));
 
     // City: the bookie's offer declined; what the screen showed is applied.
     scripted.prompter.answers = {false};
     match = play({drawFor(15, 30), drawFor(50, 100), drawFor(40, 100), drawFor(30, 100)}, true);
-    EXPECT_EQ(onMain(Field::matches), QStringLiteral("1"));
-    EXPECT_EQ(onMain(Field::runs), QString::number(match.runs));
-    EXPECT_EQ(onMain(Field::wickets), QString::number(match.wickets));
-    EXPECT_EQ(onMain(Field::catches), QString::number(match.catches));
-    EXPECT_EQ(onMain(Field::bankbalance), QStringLiteral("8000"));
-    EXPECT_EQ(inBook(1, 1), QString::number(match.runs));
-    const QString cityRuns = onMain(Field::runs);
+    EXPECT_EQ(onMain("matches"), QStringLiteral("1"));
+    EXPECT_EQ(onMain("runs"), QString::number(match.runs));
+    EXPECT_EQ(onMain("wickets"), QString::number(match.wickets));
+    EXPECT_EQ(onMain("catches"), QString::number(match.catches));
+    EXPECT_EQ(onMain("bankbalance"), QStringLiteral("8000"));
+    EXPECT_EQ(inBook(1, Level::city), QString::number(match.runs));
+    const QString cityRuns = onMain("runs");
 
-    record().set(Label2(0), QStringLiteral("200"));
+    change([](Career& c) { c.skills.batting = 200; });
     play({}, false);
-    EXPECT_EQ(onMain(Field::team), QStringLiteral("Goa"));
-    record().set(Label2(1), QStringLiteral("200"));
+    EXPECT_EQ(onMain("team"), QStringLiteral("Goa"));
+    change([](Career& c) { c.skills.bowling = 200; });
     play({}, false);
-    EXPECT_EQ(onMain(Field::team), QStringLiteral("India"));
-    EXPECT_EQ(onMain(Field::matchfee), QStringLiteral("10000"));
-    record().set(Label2(1), QStringLiteral("200"));
+    EXPECT_EQ(onMain("team"), QStringLiteral("India"));
+    EXPECT_EQ(onMain("matchfee"), QStringLiteral("10000"));
+    change([](Career& c) { c.skills.bowling = 200; });
     play({}, false);
-    EXPECT_EQ(onMain(Field::matchfee), QStringLiteral("12000"));
+    EXPECT_EQ(onMain("matchfee"), QStringLiteral("12000"));
 
     // National: the money taken, the enquiry clears him, the match is played.
-    for (int i = 0; i < 7; ++i) record().set(Label23(i), QStringLiteral("100"));
+    change([](Career& c) {
+        c.gear = {100, 100, 100, 100};
+        c.body = {100, 100, 100};
+    });
     scripted.prompter.answers = {true};
     play({drawFor(15, 30), drawFor(0, 3), drawFor(120, 200), drawFor(100, 200), 0.0}, true);
-    EXPECT_EQ(onMain(Field::bankbalance), QStringLiteral("70000"));
-    EXPECT_EQ(onMain(Field::otherincome), QStringLiteral("8000"));
-    EXPECT_EQ(inBook(0, 3), QStringLiteral("1"));
+    EXPECT_EQ(onMain("bankbalance"), QStringLiteral("70000"));
+    EXPECT_EQ(onMain("otherincome"), QStringLiteral("8000"));
+    EXPECT_EQ(inBook(0, Level::national), QStringLiteral("1"));
 
     // Worn gloves: down to the state side, gear and body restored.
-    record().set(Label23(1), QStringLiteral("0"));
+    change([](Career& c) { c.gear.gloves = 0; });
     play({}, false);
-    EXPECT_EQ(onMain(Field::team), QStringLiteral("Goa"));
-    EXPECT_EQ(onMain(Field::matchfee), QStringLiteral("7000"));
-    EXPECT_EQ(onMain(Label23(1)), QStringLiteral("100"));
-    EXPECT_EQ(onMain(Field::Label25), QStringLiteral("100"));
-    EXPECT_EQ(main->career().working.WorldCup, 0);
+    EXPECT_EQ(onMain("team"), QStringLiteral("Goa"));
+    EXPECT_EQ(onMain("matchfee"), QStringLiteral("7000"));
+    EXPECT_EQ(onMain("Label23_1"), QStringLiteral("100"));
+    EXPECT_EQ(onMain("Label25"), QStringLiteral("100"));
+    EXPECT_FALSE(career().selectedForWorldCup);
 
     // Not good enough for the state: back to the city and its statistics.
-    for (int i = 0; i < 3; ++i) record().set(Label2(i), QStringLiteral("10"));
+    change([](Career& c) { c.skills = {10, 10, 10}; });
     play({}, false);
-    EXPECT_EQ(onMain(Field::team), QStringLiteral("Pune"));
-    EXPECT_EQ(onMain(Field::runs), cityRuns);
+    EXPECT_EQ(onMain("team"), QStringLiteral("Pune"));
+    EXPECT_EQ(onMain("runs"), cityRuns);
 
     // Poor fielding for the city: back to the club and its statistics.
-    record().set(Label2(2), QStringLiteral("5"));
+    change([](Career& c) { c.skills.fielding = 5; });
     play({}, false);
-    EXPECT_EQ(onMain(Field::team), QStringLiteral("Five Star"));
-    EXPECT_EQ(onMain(Field::runs), QStringLiteral("99"));
-    EXPECT_EQ(onMain(Field::matchfee), QStringLiteral("3000"));
+    EXPECT_EQ(onMain("team"), QStringLiteral("Five Star"));
+    EXPECT_EQ(onMain("runs"), QStringLiteral("99"));
+    EXPECT_EQ(onMain("matchfee"), QStringLiteral("3000"));
 
     // Exhausted at the club: the career is over, and Yes starts another.
-    record().set(Label23(6), QStringLiteral("-3"));
+    change([](Career& c) { c.body.stamina = -3; });
     scripted.prompter.answers = {true};
     play({}, false);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(host.newCareers, 1);
-    EXPECT_EQ(host.programEnds, 0);
+    EXPECT_EQ(newCareers, 1);
+    EXPECT_EQ(programEnds, 0);
 
     EXPECT_EQ(
         scripted.prompter.messages,
@@ -233,7 +231,7 @@ TEST_F(CareerOnScreen, FromClubToNationalAndBackDownToTheEnd) {
 }
 
 TEST_F(CareerOnScreen, CaughtTakingTheBribeAndNoToPlayingAgainEndsTheProgram) {
-    record().set(Field::bankbalance, QStringLiteral("12000"));
+    change([](Career& c) { c.bankBalance = 12000; });
     scripted.prompter.answers = {true, false};
     play({drawFor(15, 30), drawFor(1, 3)}, false);
     EXPECT_EQ(
@@ -243,10 +241,10 @@ TEST_F(CareerOnScreen, CaughtTakingTheBribeAndNoToPlayingAgainEndsTheProgram) {
             QStringLiteral("You're found guilty of match fixing in an enquiry. "
                            "Your career is over."),
             QStringLiteral("Do you want to play again?")}));
-    EXPECT_EQ(host.programEnds, 1);
-    EXPECT_EQ(host.newCareers, 0);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(newCareers, 0);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(onMain(Field::matches), QStringLiteral("0"));
+    EXPECT_EQ(onMain("matches"), QStringLiteral("0"));
 }
 
 }  // namespace

@@ -4,40 +4,41 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
-#include "core/career_host.h"
-#include "core/main_screen.h"
-#include "manage/purchase_screen.h"
-#include "manage/sponsors_screen.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/main_screen.h"
+#include "screens/purchase_screen.h"
+#include "screens/sponsors_screen.h"
+#include "screens/units_scroll_bar.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
-#include "ui/command_button.h"
+#include "support/test_career.h"
 
 namespace {
-
-class StayingHost final : public CareerHost {
-  public:
-    void endProgram() override {}
-    void playAgain() override {}
-};
 
 class ManagementMenuTest : public ::testing::Test {
   protected:
     ManagementMenuTest() {
-        scripted.random.draws = {0.0};
-        main = std::make_unique<MainScreen>(
-            scripted.platform, host,
-            PlayerDetails{QStringLiteral("Ravi"), QStringLiteral("Pune"), QStringLiteral("Goa"),
-                          QStringLiteral("India"), 70, 70, 70, 0});
+        main = std::make_unique<MainScreen>(scripted.platform, testCareer(70, 70, 70));
         main->show();
     }
 
-    CareerRecord& record() { return main->career().record; }
-    QString shown(Field field) const { return main->fieldLabel(field)->text(); }
+    void change(const std::function<void(Career&)>& edit) { main->career().update(edit); }
+    QString shown(const char* objectName) const {
+        // A label of the main screen itself, not of a window it owns.
+        for (const QLabel* label : main->findChildren<QLabel*>(QString::fromLatin1(objectName))) {
+            if (label->window() == main.get()) return label->text();
+        }
+        return QStringLiteral("<none>");
+    }
+    int barWidth(const char* objectName) const {
+        return main->findChild<QWidget*>(QString::fromLatin1(objectName))->width();
+    }
 
     // Presses a menu command and hands the modal screen it opens to `drive`,
     // which must close it.
@@ -67,12 +68,11 @@ class ManagementMenuTest : public ::testing::Test {
     }
 
     ScriptedPlatform scripted;
-    StayingHost host;
     std::unique_ptr<MainScreen> main;
 };
 
 TEST_F(ManagementMenuTest, TrainingRaisesTheSkillsOnTheMainScreenAtOnce) {
-    record().set(Field::bankbalance, QStringLiteral("20000"));
+    change([](Career& c) { c.bankBalance = 20000; });
     openFromMenu<PurchaseScreen>(MainScreen::Training, [](PurchaseScreen& screen) {
         EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Training Centre"));
         // 5 units each: batting and bowling at 1500, fielding at 1000.
@@ -81,59 +81,61 @@ TEST_F(ManagementMenuTest, TrainingRaisesTheSkillsOnTheMainScreenAtOnce) {
         EXPECT_EQ(screen.balanceAfterLabel()->text(), QStringLiteral("1000"));
         QTest::mouseClick(screen.okButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(shown(Label2(0)), QStringLiteral("75"));
-    EXPECT_EQ(shown(Label2(2)), QStringLiteral("74"));
-    EXPECT_EQ(shown(Field::skill), QStringLiteral("74"));
-    EXPECT_EQ(shown(Field::bankbalance), QStringLiteral("1000"));
+    EXPECT_EQ(shown("Label2_0"), QStringLiteral("75"));
+    EXPECT_EQ(shown("Label2_2"), QStringLiteral("74"));
+    EXPECT_EQ(shown("skill"), QStringLiteral("74"));
+    EXPECT_EQ(shown("bankbalance"), QStringLiteral("1000"));
 }
 
 TEST_F(ManagementMenuTest, StoreAndHealthRestoreTheConditionsAndTheirBars) {
-    record().set(Field::bankbalance, QStringLiteral("60000"));
-    record().set(Label23(0), QStringLiteral("10"));
-    record().set(Label23(5), QStringLiteral("-5"));
+    change([](Career& c) {
+        c.bankBalance = 60000;
+        c.gear.bat = 10;
+        c.body.health = -5;
+    });
     openFromMenu<PurchaseScreen>(MainScreen::Store, [](PurchaseScreen& screen) {
         EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Cricket Store"));
         EXPECT_EQ(screen.unitsBox(0)->text(), QStringLiteral("90"));
         QTest::mouseClick(screen.okButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(shown(Label23(0)), QStringLiteral("100"));
-    EXPECT_EQ(main->conditionBar(0)->width(), main->conditionBar(1)->width());
-    EXPECT_EQ(shown(Field::bankbalance), QStringLiteral("46500"));
+    EXPECT_EQ(shown("Label23_0"), QStringLiteral("100"));
+    EXPECT_EQ(barWidth("Shape3_0"), barWidth("Shape3_1"));
+    EXPECT_EQ(shown("bankbalance"), QStringLiteral("46500"));
 
     openFromMenu<PurchaseScreen>(MainScreen::Health, [](PurchaseScreen& screen) {
         EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Health Care"));
         EXPECT_EQ(screen.unitsBox(1)->text(), QStringLiteral("105"));
         QTest::mouseClick(screen.okButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(shown(Label23(5)), QStringLiteral("100"));
-    EXPECT_EQ(shown(Field::Label25), QStringLiteral("100"));
-    EXPECT_EQ(shown(Field::bankbalance), QString::number(46500 - 105 * 350));
+    EXPECT_EQ(shown("Label23_5"), QStringLiteral("100"));
+    EXPECT_EQ(shown("Label25"), QStringLiteral("100"));
+    EXPECT_EQ(shown("bankbalance"), QString::number(46500 - 105 * 350));
 }
 
 TEST_F(ManagementMenuTest, AShortageLeavesTheMainScreenAsItWas) {
-    record().set(Label23(6), QStringLiteral("0"));
+    change([](Career& c) { c.body.stamina = 0; });
     openFromMenu<PurchaseScreen>(MainScreen::Health, [this](PurchaseScreen& screen) {
         QTest::mouseClick(screen.okButton(), Qt::LeftButton);
         EXPECT_EQ(scripted.prompter.notices.size(), 1);
         QTest::keyClick(screen.scrollBar(0), Qt::Key_Escape);
     });
-    EXPECT_EQ(shown(Label23(6)), QStringLiteral("0"));
-    EXPECT_EQ(shown(Field::bankbalance), QStringLiteral("0"));
+    EXPECT_EQ(shown("Label23_6"), QStringLiteral("0"));
+    EXPECT_EQ(shown("bankbalance"), QStringLiteral("0"));
 }
 
 TEST_F(ManagementMenuTest, TheSponsorsAmpersandShowsSinglyOnTheMainScreen) {
     // Cable & Wireless asks for an overall skill above 70.
-    record().set(Label2(0), QStringLiteral("73"));
+    change([](Career& c) { c.skills.batting = 73; });
     openFromMenu<SponsorsScreen>(MainScreen::Sponsors, [](SponsorsScreen& screen) {
         QRadioButton* cable = screen.option(3);
         QTest::mouseClick(cable, Qt::LeftButton, {}, QPoint(8, cable->height() / 2));
         QTest::mouseClick(screen.okButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(record().text(Field::sponsor), QStringLiteral("Cable && Wireless"));
-    EXPECT_EQ(shown(Field::sponsor), QStringLiteral("Cable & Wireless"));
-    EXPECT_EQ(main->fieldLabel(Field::sponsor)->accessibleName(),
+    EXPECT_EQ(main->career().career().sponsor, QStringLiteral("Cable && Wireless"));
+    EXPECT_EQ(shown("sponsor"), QStringLiteral("Cable & Wireless"));
+    EXPECT_EQ(main->findChild<QLabel*>(QStringLiteral("sponsor"))->accessibleName(),
               QStringLiteral("Cable & Wireless"));
-    EXPECT_EQ(shown(Field::sponsorship), QStringLiteral("2000"));
+    EXPECT_EQ(shown("sponsorship"), QStringLiteral("2000"));
 }
 
 }  // namespace
