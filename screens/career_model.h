@@ -6,7 +6,8 @@
 #include "game/career.h"
 
 // The career in play, for the windows that show it. Every change goes through
-// update(), after which changed() tells each window that follows the career.
+// update(), after which changed() tells each window that follows the career,
+// when the career did change.
 class CareerModel : public QObject {
     Q_OBJECT
   public:
@@ -18,8 +19,9 @@ class CareerModel : public QObject {
     // Runs the change on the career, then tells the windows.
     template <typename Change>
     void update(Change&& change) {
+        const Career before = career_;
         std::forward<Change>(change)(career_);
-        emit changed();
+        if (career_ != before) emit changed();
     }
 
   signals:
