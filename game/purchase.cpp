@@ -3,7 +3,11 @@
 #include "game/career.h"
 #include "game/saturating.h"
 
-std::int16_t& valueOf(Career& career, Purchasable value) {
+namespace {
+
+// The value in a career, or in a career only read.
+template <typename AnyCareer>
+auto& valueIn(AnyCareer& career, Purchasable value) {
     switch (value) {
         case Purchasable::batting:
             return career.skills.batting;
@@ -29,8 +33,14 @@ std::int16_t& valueOf(Career& career, Purchasable value) {
     return career.skills.batting;
 }
 
+}  // namespace
+
+std::int16_t& valueOf(Career& career, Purchasable value) {
+    return valueIn(career, value);
+}
+
 std::int16_t valueOf(const Career& career, Purchasable value) {
-    return valueOf(const_cast<Career&>(career), value);
+    return valueIn(career, value);
 }
 
 int unitsOffered(UnitsRule rule, int currentValue) {
