@@ -4,11 +4,12 @@
 
 #include <QTemporaryDir>
 
-#include "core/career.h"
-#include "saves/load_data.h"
-#include "saves/store_data.h"
+#include "game/career.h"
+#include "game/random_source.h"
+#include "saves/career_file.h"
+#include "saves/save_file.h"
+#include "saves/save_file_io.h"
 #include "support/save_fixtures.h"
-#include "ui/random_source.h"
 
 namespace {
 
@@ -18,20 +19,17 @@ class FirstClub final : public RandomSource {
 };
 
 void loadInto(const SaveFile& file, const QString& fileName) {
-    Career loaded;
     FirstClub random;
-    startCareer(loaded, detailsFromSave(file), random);
-    applySave(file, loaded, fileName);
+    Career loaded = careerFromSave(file, fileName, random);
     benchmark::DoNotOptimize(loaded);
 }
 
 void SaveAndLoadOnDisk(benchmark::State& state) {
     const Career career = midCareer();
-    const MatchContext context = contextOf(career);
     QTemporaryDir folder;
-    const QString path = folder.path() + QLatin1Char('/') + context.fileName;
+    const QString path = folder.path() + QLatin1Char('/') + career.saveFileName;
     for (auto _ : state) {
-        if (writeSaveFile(folder.path(), context.fileName, saveFileOf(context, career))) {
+        if (writeSaveFile(folder.path(), career.saveFileName, saveFileOf(career))) {
             state.SkipWithError("save failed");
             break;
         }
@@ -40,22 +38,21 @@ void SaveAndLoadOnDisk(benchmark::State& state) {
             state.SkipWithError("load failed");
             break;
         }
-        loadInto(*reading.file, context.fileName);
+        loadInto(*reading.file, career.saveFileName);
     }
 }
 BENCHMARK(SaveAndLoadOnDisk)->Unit(benchmark::kMicrosecond);
 
 void SaveAndLoadInMemory(benchmark::State& state) {
     const Career career = midCareer();
-    const MatchContext context = contextOf(career);
     for (auto _ : state) {
-        const QByteArray bytes = encodeSaveFile(saveFileOf(context, career));
+        const QByteArray bytes = encodeSaveFile(saveFileOf(career));
         const SaveFileReading reading = decodeSaveFile(bytes, true);
         if (!reading.file) {
             state.SkipWithError("load failed");
             break;
         }
-        loadInto(*reading.file, context.fileName);
+        loadInto(*reading.file, career.saveFileName);
     }
 }
 BENCHMARK(SaveAndLoadInMemory)->Unit(benchmark::kMicrosecond);

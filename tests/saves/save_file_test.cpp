@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <random>
 
 #include "support/qt_printers.h"
@@ -93,8 +94,9 @@ TEST(SaveFileFormat, RefusesAnythingWithoutTheHeaderAsNotASaveFile) {
     for (const auto& s : shapes) {
         const SaveFileReading reading = decodeSaveFile(s.bytes, true);
         EXPECT_FALSE(reading.file) << s.shape;
-        EXPECT_EQ(reading.error, notASaveFile) << s.shape;
+        EXPECT_EQ(reading.error, notASaveFileNotice()) << s.shape;
     }
+    EXPECT_EQ(notASaveFileNotice(), QStringLiteral("This is not a valid Bailcrest Saves file."));
 }
 
 TEST(SaveFileFormat, RefusesAFileCutShortAfterAnyLine) {
@@ -241,7 +243,8 @@ TEST(SaveFileFormat, RandomBytesNeverCrashAndAreRefusedUnlessTheyFormASaveFile) 
 }
 
 TEST(SaveFileFormat, TheFuzzSeedsAreValidSaveFiles) {
-    const QDir corpus(QStringLiteral(QT_TESTCASE_SOURCEDIR "/fuzz/corpus"));
+    const QDir corpus(
+        QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../fuzz/corpus")));
     const QStringList seeds = corpus.entryList(QDir::Files);
     EXPECT_EQ(seeds.size(), 3);
     for (const QString& seed : seeds) {
