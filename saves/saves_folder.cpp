@@ -1,5 +1,6 @@
 #include "saves/saves_folder.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -15,9 +16,27 @@ bool canHoldSaves(const QString& programFolder) {
     return program.isDir() && program.isWritable();
 }
 
+QString usersSavesFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + savesName;
+}
+
+// One folder reached by two paths (a link, "..") is the same folder.
+bool sameFolder(const QString& one, const QString& other) {
+    const QString oneReal = QFileInfo(one).canonicalFilePath();
+    return !oneReal.isEmpty() && oneReal == QFileInfo(other).canonicalFilePath();
+}
+
 }  // namespace
 
 QString savesFolder(const QString& programFolder) {
     if (canHoldSaves(programFolder)) return programFolder + savesName;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + savesName;
+    return usersSavesFolder();
+}
+
+SaveTarget saveTarget(const QString& programFolder, const QString& loadedFromFolder) {
+    const bool besideTheProgram = canHoldSaves(programFolder);
+    if (!loadedFromFolder.isEmpty() && sameFolder(loadedFromFolder, usersSavesFolder())) {
+        return {usersSavesFolder(), !besideTheProgram};
+    }
+    return {savesFolder(programFolder), !besideTheProgram};
 }

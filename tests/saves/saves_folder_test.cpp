@@ -1,0 +1,69 @@
+#include "saves/saves_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "support/qt_printers.h"
+
+namespace {
+
+// A program folder that can hold saves, one that cannot, and the user's own
+// Saves folder, kept apart from the real one.
+class SaveTargets : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        users = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                QStringLiteral("/Saves");
+        ASSERT_TRUE(QDir().mkpath(users));
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("game")));
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("elsewhere")));
+        writable = root.path() + QStringLiteral("/game");
+        // A program folder holding a file called Saves cannot hold the folder.
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("locked")));
+        QFile blocker(root.path() + QStringLiteral("/locked/Saves"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        locked = root.path() + QStringLiteral("/locked");
+    }
+    void TearDown() override { QStandardPaths::setTestModeEnabled(false); }
+
+    QTemporaryDir root;
+    QString users;
+    QString writable;
+    QString locked;
+};
+
+TEST_F(SaveTargets, OneCareerKeepsToTheSavesFolderItCameFrom) {
+    const QString beside = writable + QStringLiteral("/Saves");
+    ASSERT_TRUE(QDir().mkpath(beside));
+    const struct {
+        const char* name;
+        QString program;
+        QString loadedFrom;
+        QString folder;
+        bool told;
+    } cases[] = {
+        {"new, beside the program", writable, QString(), beside, false},
+        {"new, the program's folder refuses", locked, QString(), users, true},
+        {"loaded from beside the program", writable, beside, beside, false},
+        {"loaded from another folder", writable, root.path() + QStringLiteral("/elsewhere"), beside,
+         false},
+        // Saved to the user's folder once, it stays there even where the
+        // program's folder can hold saves again.
+        {"loaded from the user's folder", writable, users, users, false},
+        {"loaded from the user's folder, the program's refuses", locked, users, users, true},
+        {"loaded from the user's folder by another path", writable,
+         users + QStringLiteral("/../Saves"), users, false},
+    };
+    for (const auto& c : cases) {
+        const SaveTarget target = saveTarget(c.program, c.loadedFrom);
+        EXPECT_EQ(target.folder, c.folder) << c.name;
+        EXPECT_EQ(target.besideTheProgramRefused, c.told) << c.name;
+    }
+}
+
+}  // namespace
