@@ -3,6 +3,7 @@
 
 #include "game/career.h"
 #include "game/match.h"
+#include "game/money.h"
 #include "game/saturating.h"
 
 namespace {
@@ -71,9 +72,12 @@ void train(Skills& skills, int r, int w, int c, const LevelFactors& level) {
     skills.fielding = withBonus(skills.fielding, bonusesFor(c, 3, 5), level.skillBonus);
 }
 
+// Each amount lies within the money limit, so the sum is exact before it is
+// held to the limit.
 void payOut(Career& career) {
-    career.bankBalance = std::floor(career.sponsorship) + std::floor(career.matchFee) +
-                         std::floor(career.otherIncome) + std::floor(career.bankBalance);
+    career.bankBalance =
+        saturateMoney(std::floor(career.sponsorship) + std::floor(career.matchFee) +
+                      std::floor(career.otherIncome) + std::floor(career.bankBalance));
     career.otherIncome = 0;
 }
 

@@ -3,6 +3,13 @@
 #include <QLocale>
 #include <cmath>
 
+double saturateMoney(double amount) {
+    if (std::isnan(amount)) return 0;
+    if (amount > moneyLimit) return moneyLimit;
+    if (amount < -moneyLimit) return -moneyLimit;
+    return amount;
+}
+
 QString moneyText(double amount) {
     if (std::floor(amount) != amount) {
         return QString::number(amount, 'f', QLocale::FloatingPointShortest);

@@ -4,6 +4,7 @@
 
 #include "game/career.h"
 #include "game/level_change.h"
+#include "game/money.h"
 #include "game/random_source.h"
 #include "game/selection.h"
 
@@ -47,7 +48,7 @@ PlayOutcome selectForMatch(Career& career, RandomSource& random) {
 
 PlayOutcome answerBookie(Career& career, bool takesTheMoney, RandomSource& random) {
     if (!takesTheMoney) return {{}, PlayNext::match};
-    career.bankBalance = std::floor(career.bankBalance) + bribe;
+    career.bankBalance = saturateMoney(std::floor(career.bankBalance) + bribe);
     // A draw of its own: the enquiry does not follow from the offer.
     if (drawBelow(random, enquiryChances) == caughtDraw) {
         return {{{PlayNotice::caughtByTheEnquiry, QString()}}, PlayNext::careerOver};

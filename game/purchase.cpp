@@ -1,6 +1,7 @@
 #include "game/purchase.h"
 
 #include "game/career.h"
+#include "game/money.h"
 #include "game/saturating.h"
 
 namespace {
@@ -96,7 +97,7 @@ std::int32_t PurchaseRow::cost() const {
 }
 
 Purchase::Purchase(const PurchaseCentre& centre, const Career& career)
-    : balanceBefore_(round32(career.bankBalance)) {
+    : balanceBefore_(career.bankBalance) {
     const int multiplier = centre.ratesByLevel ? levelNumber(career.level) : 1;
     for (const PurchaseCentre::Row& offer : centre.rows) {
         PurchaseRow row;
@@ -124,8 +125,8 @@ std::int32_t Purchase::totalCost() const {
     return saturate32(exactTotalCost());
 }
 
-std::int32_t Purchase::balanceAfter() const {
-    return saturate32(static_cast<double>(balanceBefore_) - exactTotalCost());
+double Purchase::balanceAfter() const {
+    return saturateMoney(balanceBefore_ - exactTotalCost());
 }
 
 PurchaseOutcome confirmPurchase(Career& career, const Purchase& purchase) {

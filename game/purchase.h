@@ -79,28 +79,30 @@ class Purchase {
     Purchase(const PurchaseCentre& centre, const Career& career);
 
     const std::vector<PurchaseRow>& rows() const { return rows_; }
-    // The bank balance as a whole number of rupees within 32 bits.
-    std::int32_t balanceBefore() const { return balanceBefore_; }
+    // The bank balance at opening, as it is.
+    double balanceBefore() const { return balanceBefore_; }
 
     // Kept between 0 and the row's units offered.
     void setUnitsChosen(int row, int units);
 
     std::int32_t totalCost() const;
-    // Worked out before saturating, so a shortage can never pass for a
-    // balance of 0 or more.
-    std::int32_t balanceAfter() const;
+    // The balance before less the total cost, exact for whole rupees, held
+    // within the money limit (which keeps its sign, so a shortage never
+    // passes for a balance of 0 or more).
+    double balanceAfter() const;
     bool affordable() const { return balanceAfter() >= 0; }
 
   private:
     double exactTotalCost() const;
 
     std::vector<PurchaseRow> rows_;
-    std::int32_t balanceBefore_ = 0;
+    double balanceBefore_ = 0;
 };
 
 enum class PurchaseOutcome { bought, shortOfMoney };
 
 // OK on a purchase centre: a purchase the balance cannot cover changes
 // nothing; otherwise each row's chosen units are added to its value, in row
-// order, and the bank balance becomes the balance after.
+// order, and the bank balance becomes the balance after, so that it falls by
+// exactly the total cost.
 PurchaseOutcome confirmPurchase(Career& career, const Purchase& purchase);

@@ -9,6 +9,8 @@ QString saveFileName(const QString& playerName) {
             c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c);
         if (forbidden) c = QLatin1Char('_');
     }
+    // A leading dot would hide the file, and the Load dialog would not list it.
+    if (stem.startsWith(QLatin1Char('.'))) stem[0] = QLatin1Char('_');
     return stem + QStringLiteral("_auto.bsg");
 }
 

@@ -24,7 +24,8 @@ inline const std::array<QString, 5> clubNames{
 
 // The auto-save file name of a player: the first five characters of the
 // name in lower case, then "_auto.bsg". Characters that no file name may hold
-// on Windows or Linux become "_", so no name can lead a save out of its folder.
+// on Windows or Linux become "_", so no name can lead a save out of its folder,
+// and so does a leading dot, which would hide the save from the Load dialog.
 QString saveFileName(const QString& playerName);
 
 // A new career in club cricket: the name as typed, its save-file name, the

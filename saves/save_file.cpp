@@ -45,10 +45,10 @@ Rules buildRules() {
     rule(saveLine::team, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "current team"));
     rule(saveLine::role, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "category"));
     rule(saveLine::sponsor, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "sponsor"));
-    rule(saveLine::matchfee, LineKind::number, QT_TRANSLATE_NOOP("SaveFile", "match fee"));
-    rule(saveLine::sponsorship, LineKind::number, QT_TRANSLATE_NOOP("SaveFile", "sponsorship"));
-    rule(saveLine::otherincome, LineKind::number, QT_TRANSLATE_NOOP("SaveFile", "other incomes"));
-    rule(saveLine::bankbalance, LineKind::number, QT_TRANSLATE_NOOP("SaveFile", "bank balance"));
+    rule(saveLine::matchfee, LineKind::money, QT_TRANSLATE_NOOP("SaveFile", "match fee"));
+    rule(saveLine::sponsorship, LineKind::money, QT_TRANSLATE_NOOP("SaveFile", "sponsorship"));
+    rule(saveLine::otherincome, LineKind::money, QT_TRANSLATE_NOOP("SaveFile", "other incomes"));
+    rule(saveLine::bankbalance, LineKind::money, QT_TRANSLATE_NOOP("SaveFile", "bank balance"));
     const char* const conditions[7] = {QT_TRANSLATE_NOOP("SaveFile", "bat condition"),
                                        QT_TRANSLATE_NOOP("SaveFile", "gloves condition"),
                                        QT_TRANSLATE_NOOP("SaveFile", "pads condition"),
@@ -95,6 +95,11 @@ std::optional<QString> notANumber(const QString& text) {
         .arg(quoted(text));
 }
 
+std::optional<QString> outsideTheRange(const QString& text, double low, double high) {
+    return QCoreApplication::translate("SaveFile", "holds %1, which is outside the range %2 to %3")
+        .arg(quoted(text), moneyText(low), moneyText(high));
+}
+
 // Whole-number lines are read rounding halves to even, so the rounded value
 // is what must fit.
 template <typename Whole>
@@ -104,11 +109,17 @@ std::optional<QString> wholeNumberProblem(const QString& text) {
     double value = 0;
     if (!parseFileNumber(text, value)) return notANumber(text);
     const double rounded = std::nearbyint(value);
-    if (rounded < low || rounded > high) {
-        return QCoreApplication::translate("SaveFile",
-                                           "holds %1, which is outside the range %2 to %3")
-            .arg(quoted(text), moneyText(low), moneyText(high));
-    }
+    if (rounded < low || rounded > high) return outsideTheRange(text, low, high);
+    return std::nullopt;
+}
+
+// A career holds money only within the limit, so a file holding more would
+// not be written back as it was read.
+std::optional<QString> moneyProblem(const QString& text) {
+    double value = 0;
+    if (!parseFileNumber(text, value)) return notANumber(text);
+    if (value < -moneyLimit || value > moneyLimit)
+        return outsideTheRange(text, -moneyLimit, moneyLimit);
     return std::nullopt;
 }
 
@@ -125,9 +136,8 @@ std::optional<QString> valueProblem(LineKind kind, const QString& text) {
             return wholeNumberProblem<std::int16_t>(text);
         case LineKind::int32:
             return wholeNumberProblem<std::int32_t>(text);
-        case LineKind::number:
-            if (!parseFileNumber(text, value)) return notANumber(text);
-            return std::nullopt;
+        case LineKind::money:
+            return moneyProblem(text);
         case LineKind::autoSave:
             if (parseFileNumber(text, value) && (value == 0 || value == 1)) return std::nullopt;
             return QCoreApplication::translate("SaveFile", "holds %1, but must be 0 or 1")
@@ -157,6 +167,23 @@ QString damaged(const QString& problem) {
 
 QString notASaveFileNotice() {
     return QCoreApplication::translate("SaveFile", "This is not a valid Bailcrest Saves file.");
+}
+
+QString tooLargeToLoadNotice() {
+    return QCoreApplication::translate(
+               "SaveFile",
+               "This save file is too large to be loaded: a save file holds at most "
+               "%1 KiB.")
+        .arg(maxSaveFileBytes / 1024);
+}
+
+std::optional<QString> saveFileSizeProblem(qsizetype bytes) {
+    if (bytes <= maxSaveFileBytes) return std::nullopt;
+    return QCoreApplication::translate("SaveFile",
+                                       "the file would take %1 bytes, but a save file holds at "
+                                       "most %2 KiB")
+        .arg(bytes)
+        .arg(maxSaveFileBytes / 1024);
 }
 
 const LineRule& lineRule(int number) {
@@ -230,10 +257,9 @@ SaveFileReading decodeSaveFile(const QByteArray& bytes, bool wholeFile) {
         return {{}, notASaveFileNotice()};
     }
     if (count < saveFileLineCount) {
-        if (!wholeFile)
-            return {{},
-                    damaged(lineName(count + 1) +
-                            QCoreApplication::translate("SaveFile", " is too long"))};
+        // The bytes stop at the read limit before the last line: no line
+        // is damaged, the file is only more than a reader reads.
+        if (!wholeFile) return {{}, tooLargeToLoadNotice()};
         return {{},
                 damaged(QCoreApplication::translate("SaveFile", "it ends after line %1 of %2")
                             .arg(count)

@@ -12,12 +12,17 @@
 constexpr int saveFileLineCount = 68;
 
 // The most a reader looks at: far more than 68 lines of names and figures
-// need, and a bound on what a huge or endless file can cost.
+// need, and a bound on what a huge or endless file can cost. The writer
+// writes no file larger, so that every save loads again.
 constexpr qsizetype maxSaveFileBytes = 64 * 1024;
 
 inline const QString saveFileHeader = QStringLiteral("Bailcrest Saves");
 // What the player is told of a file that is not a save file at all.
 QString notASaveFileNotice();
+// What the player is told of a file whose 68 lines run past maxSaveFileBytes.
+QString tooLargeToLoadNotice();
+// Why a file of the given size is not written, or nothing when it may be.
+std::optional<QString> saveFileSizeProblem(qsizetype bytes);
 
 // Line numbers, counted from 1 as the player sees them in a message.
 namespace saveLine {
@@ -55,7 +60,7 @@ struct SaveFile {
 };
 
 // What each line may hold and how a message names it.
-enum class LineKind { header, text, int16, int32, number, autoSave, level };
+enum class LineKind { header, text, int16, int32, money, autoSave, level };
 
 struct LineRule {
     LineKind kind;
@@ -66,7 +71,8 @@ const LineRule& lineRule(int number);
 
 // What is wrong with the first line whose value does not fit its rule, for
 // example: line 17 (match fee) holds "abc", which is not a number. Nothing
-// when every line fits; a file that passes can be loaded and written back.
+// when every line fits; a file that passes can be loaded, and written back
+// unless its bytes pass the size a reader reads.
 std::optional<QString> saveFileProblem(const SaveFile& file);
 
 // The bytes of the file: the byte-order mark, then every line and CR LF.
@@ -81,5 +87,6 @@ struct SaveFileReading {
 
 // Reads the bytes at the start of a file. Lines may end in CR LF or LF; lines
 // after the 68th are ignored. wholeFile is false when the bytes stop short of
-// the file's end, so that a last line without a line end is incomplete.
+// the file's end, so that a last line without a line end is incomplete, and
+// a file whose 68 lines they do not hold is too large.
 SaveFileReading decodeSaveFile(const QByteArray& bytes, bool wholeFile);

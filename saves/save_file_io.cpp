@@ -27,6 +27,10 @@ std::optional<QString> writeSaveFile(const QString& folder, const QString& fileN
         return QCoreApplication::translate("SaveFile", "\"%1\" cannot be the name of a file")
             .arg(fileName);
     }
+    // A file the reader would stop short of is refused like any other that
+    // could not be loaded again, before anything is created.
+    const QByteArray bytes = encodeSaveFile(file);
+    if (const auto problem = saveFileSizeProblem(bytes.size())) return *problem;
     if (!QDir().mkpath(folder)) {
         return QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
             .arg(QDir::toNativeSeparators(folder));
@@ -38,7 +42,6 @@ std::optional<QString> writeSaveFile(const QString& folder, const QString& fileN
     // is removed.
     QSaveFile out(folder + QLatin1Char('/') + fileName);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return out.errorString();
-    const QByteArray bytes = encodeSaveFile(file);
     for (qsizetype written = 0; written < bytes.size();) {
         const qint64 count = out.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0) return out.errorString();

@@ -12,7 +12,7 @@ SaveFileReading readSaveFile(const QString& path);
 // Writes the file into the folder, created when missing, under the name. The
 // new file replaces an earlier one of that name in a single step once it is
 // complete on disk, so a failed save leaves the earlier file as it was. A
-// file that could not be loaded again is not written. Gives the reason of a
-// failure.
+// file that could not be loaded again, for a value or for its size, is not
+// written. Gives the reason of a failure.
 std::optional<QString> writeSaveFile(const QString& folder, const QString& fileName,
                                      const SaveFile& file);

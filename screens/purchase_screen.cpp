@@ -143,7 +143,7 @@ PurchaseScreen::PurchaseScreen(Centre centre, CareerModel& career, Prompter& pro
     look::setUpWindow(this, texts.title, windowWidth, commandsTop + 375 + 150);
     addCommands(texts.okCaption, texts.cancelCaption, windowWidth, commandsTop);
 
-    look::setValueText(bbbefore_, moneyText(career.career().bankBalance));
+    look::setValueText(bbbefore_, moneyText(purchase_.balanceBefore()));
     for (int row = 0; row < rowCount(); ++row) openRow(row);
 }
 
@@ -248,7 +248,7 @@ void PurchaseScreen::unitsChanged(int row) {
     const int units = rows_.at(row).bar->value();
     rows_.at(row).box->setText(QString::number(units));
     purchase_.setUnitsChosen(row, units);
-    look::setValueText(bbafter_, QString::number(purchase_.balanceAfter()));
+    look::setValueText(bbafter_, moneyText(purchase_.balanceAfter()));
 }
 
 void PurchaseScreen::confirm() {

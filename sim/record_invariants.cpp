@@ -138,7 +138,8 @@ void checkMoney(const Career& career) {
     expect(other == 0 || other == 1500 || other == 3000 || other == 5500 || other == 8000, [&] {
         return QStringLiteral("the other income %1 is no performance award").arg(moneyText(other));
     });
-    // The purchase screens read the balance as a 32-bit whole number.
+    // The player never spends more than he has, and a career of matches earns
+    // whole rupees far short of 32 bits.
     const double balance = career.bankBalance;
     expect(balance >= 0 && balance <= INT32_MAX && std::floor(balance) == balance, [&] {
         return QStringLiteral("the bank balance is %1, not a whole number from 0 to %2")

@@ -1,6 +1,7 @@
 #include "sim/spending_policy.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "game/career.h"
@@ -21,7 +22,7 @@ bool takeBestSponsor(Career& career) {
 bool buyWhatIsAffordable(const PurchaseCentre& centre, Career& career) {
     Purchase purchase(centre, career);
     if (!purchase.affordable()) {
-        std::int64_t left = purchase.balanceBefore();
+        auto left = static_cast<std::int64_t>(std::floor(purchase.balanceBefore()));
         for (int i = 0; i < static_cast<int>(purchase.rows().size()); ++i) {
             const PurchaseRow& row = purchase.rows()[i];
             const std::int64_t units =

@@ -1,6 +1,7 @@
 // libFuzzer target for the save-file reader: whatever the bytes, reading
 // either refuses them with a message or gives a file that loads into a career
-// whose save file holds the same values and loads into the same career again.
+// whose save file holds the same values and loads into the same career again,
+// and that can still be saved after the rules have changed its money.
 #include <QByteArray>
 #include <cmath>
 #include <cstddef>
@@ -9,6 +10,8 @@
 
 #include "game/career.h"
 #include "game/match.h"
+#include "game/play.h"
+#include "game/purchase.h"
 #include "game/random_source.h"
 #include "game/ratings.h"
 #include "saves/career_file.h"
@@ -47,7 +50,7 @@ void requireSameValue(const SaveFile& loaded, const SaveFile& saved, const Caree
         case LineKind::level:
             require(saved.line(line) == loaded.line(line));
             return;
-        case LineKind::number:
+        case LineKind::money:
             require(numberOn(saved, line) == numberOn(loaded, line));
             return;
         case LineKind::int16:
@@ -80,11 +83,15 @@ void check(const QByteArray& bytes, bool wholeFile) {
     require(saveFileOf(careerFromSave(saved, QStringLiteral("fuzz.bsg"), random)).lines ==
             saved.lines);
 
-    // A match on whatever the file holds: the sanitizers watch the arithmetic.
+    // A match, the bookie's money and a purchase on whatever the file holds:
+    // the sanitizers watch the arithmetic, and the money stays within what a
+    // save file may hold, so the career can still be saved.
     Career played = career;
     applyMatch(played, drawMatch(played, random));
-    const QByteArray playedBytes = encodeSaveFile(saveFileOf(played));
-    require(!playedBytes.isEmpty());
+    answerBookie(played, true, random);
+    confirmPurchase(played, Purchase(purchase_centres::training(), played));
+    require(!encodeSaveFile(saveFileOf(played)).isEmpty());
+    require(!saveFileProblem(saveFileOf(played)));
 }
 
 }  // namespace

@@ -61,4 +61,28 @@ TEST(MoneyText, PlainDigitsAndAFractionOnlyWhenThereIsOne) {
     }
 }
 
+TEST(MoneyLimit, AmountsStandAtTheLimitEitherWayAndKeepTheirFraction) {
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        double amount;
+        double held;
+    } cases[] = {{0, 0},
+                 {-250.5, -250.5},
+                 {5000000000.0, 5000000000.0},
+                 {999999999999999.0, 999999999999999.0},
+                 {-999999999999999.0, -999999999999999.0},
+                 {1000000000000000.0, 999999999999999.0},
+                 {-1000000000000000.0, -999999999999999.0},
+                 {std::numeric_limits<double>::max(), 999999999999999.0},
+                 {infinity, 999999999999999.0},
+                 {-infinity, -999999999999999.0},
+                 {std::nan(""), 0}};
+    for (const auto& c : cases) EXPECT_EQ(saturateMoney(c.amount), c.held) << c.amount;
+    // Every sum of four whole amounts within the limit is exact, so a
+    // pay-out never loses a rupee before it is held to the limit.
+    EXPECT_LT(4 * moneyLimit, 9007199254740992.0);  // 2^53
+    EXPECT_EQ(moneyText(moneyLimit), QStringLiteral("999999999999999"));
+    EXPECT_EQ(moneyText(-moneyLimit), QStringLiteral("-999999999999999"));
+}
+
 }  // namespace

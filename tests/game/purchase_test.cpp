@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 #include <vector>
 
 #include "game/career.h"
+#include "game/money.h"
 #include "support/qt_printers.h"
 
 namespace {
-
-constexpr std::int32_t int32Min = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
 
 TEST(UnitsOffered, SkillsClimbTheLadderAndConditionsComeBackTo100) {
     const struct {
@@ -206,28 +203,73 @@ TEST(ConfirmPurchase, ValuesWornBelowZeroComeBackToExactly100) {
     EXPECT_EQ(career.bankBalance, 1000000 - 105 * 600 - 112 * 450);
 }
 
-TEST(Purchase, BalancesBeyond32BitsSaturateInsteadOfWrapping) {
-    // Wrapping would turn this shortage into a fortune and let it pass.
+TEST(Purchase, BalancesBeyond32BitsChangeByExactlyTheCost) {
+    // A shortage past the 32-bit range stays a shortage.
     const Purchase poor(purchase_centres::store(), careerAt(Level::club, -2147483000, 0));
     EXPECT_EQ(poor.balanceBefore(), -2147483000);
-    EXPECT_EQ(poor.balanceAfter(), int32Min);
+    EXPECT_EQ(poor.balanceAfter(), -2147565500);
     EXPECT_FALSE(poor.affordable());
 
     Career rich = careerAt(Level::club, 5000000000, 0);
     const Purchase purchase(purchase_centres::store(), rich);
-    EXPECT_EQ(purchase.balanceBefore(), int32Max);
-    EXPECT_EQ(purchase.balanceAfter(), int32Max - 82500);
+    EXPECT_EQ(purchase.balanceBefore(), 5000000000);
+    EXPECT_EQ(purchase.balanceAfter(), 4999917500);
     EXPECT_EQ(confirmPurchase(rich, purchase), PurchaseOutcome::bought);
-    EXPECT_EQ(rich.bankBalance, int32Max - 82500);
+    EXPECT_EQ(rich.bankBalance, 4999917500);
 }
 
-TEST(Purchase, TheBalanceIsRoundedToAWholeRupeeHalvesToEven) {
-    EXPECT_EQ(
-        Purchase(purchase_centres::store(), careerAt(Level::club, 100.5, 100)).balanceBefore(),
-        100);
-    EXPECT_EQ(
-        Purchase(purchase_centres::store(), careerAt(Level::club, 101.5, 100)).balanceBefore(),
-        102);
+TEST(Purchase, AHandEditedFortuneIsNotCutTo32Bits) {
+    // Training at city level: 25 batting units and 22 bowling units at 3000.
+    Career career = careerAt(Level::city, 5000000000, 200);
+    career.skills.batting = 75;
+    career.skills.bowling = 128;
+    const Purchase purchase(purchase_centres::training(), career);
+    EXPECT_EQ(purchase.totalCost(), 141000);
+    EXPECT_EQ(purchase.balanceAfter(), 4999859000);
+    EXPECT_EQ(confirmPurchase(career, purchase), PurchaseOutcome::bought);
+    EXPECT_EQ(career.bankBalance, 4999859000);
+    EXPECT_EQ(career.skills, (Skills{100, 150, 200}));
+}
+
+TEST(Purchase, BalancesAtTheMoneyLimit) {
+    Career richest = careerAt(Level::club, moneyLimit, 0);
+    const Purchase purchase(purchase_centres::store(), richest);
+    EXPECT_EQ(purchase.balanceAfter(), 999999999917499);
+    EXPECT_EQ(confirmPurchase(richest, purchase), PurchaseOutcome::bought);
+    EXPECT_EQ(richest.bankBalance, 999999999917499);
+
+    // The deepest debt stays within the limit and is refused, even for a
+    // purchase of nothing.
+    for (const int value : {0, 100}) {
+        Career poorest = careerAt(Level::club, -moneyLimit, value);
+        const Career before = poorest;
+        const Purchase owing(purchase_centres::store(), poorest);
+        EXPECT_EQ(owing.balanceAfter(), -moneyLimit) << value;
+        EXPECT_EQ(confirmPurchase(poorest, owing), PurchaseOutcome::shortOfMoney) << value;
+        EXPECT_EQ(poorest, before) << value;
+    }
+}
+
+TEST(Purchase, AFractionOfARupeeStaysInTheBalance) {
+    const struct {
+        double bank;
+        int bat;  // the other gear at 100, so only the bat is offered, at 150 a unit
+        double balanceAfter;
+        PurchaseOutcome outcome;
+    } cases[] = {{100.5, 100, 100.5, PurchaseOutcome::bought},
+                 {101.5, 99, -48.5, PurchaseOutcome::shortOfMoney},
+                 {150.25, 99, 0.25, PurchaseOutcome::bought},
+                 {149.5, 99, -0.5, PurchaseOutcome::shortOfMoney}};
+    for (const auto& c : cases) {
+        Career career = careerAt(Level::club, c.bank, 100);
+        career.gear.bat = static_cast<std::int16_t>(c.bat);
+        const Purchase purchase(purchase_centres::store(), career);
+        EXPECT_EQ(purchase.balanceBefore(), c.bank);
+        EXPECT_EQ(purchase.balanceAfter(), c.balanceAfter) << c.bank;
+        EXPECT_EQ(confirmPurchase(career, purchase), c.outcome) << c.bank;
+        EXPECT_EQ(career.bankBalance,
+                  c.outcome == PurchaseOutcome::bought ? c.balanceAfter : c.bank);
+    }
 }
 
 }  // namespace

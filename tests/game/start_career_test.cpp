@@ -21,11 +21,16 @@ TEST(SaveFileName, FirstFiveCharactersInLowerCase) {
                  {"  x", "  x_auto.bsg"},
                  {"ZOË ANN", "zoë a_auto.bsg"},
                  // Characters no file name may hold cannot lead a save elsewhere.
-                 {"../..", ".._.._auto.bsg"},
+                 {"../..", "_._.._auto.bsg"},
                  {"a/b\\c", "a_b_c_auto.bsg"},
                  {"C:*?\"", "c_____auto.bsg"},
                  {"<|>ab", "___ab_auto.bsg"},
-                 {"a\tb", "a_b_auto.bsg"}};
+                 {"a\tb", "a_b_auto.bsg"},
+                 // A leading dot would hide the save from the Load dialog.
+                 {".Ravi", "_ravi_auto.bsg"},
+                 {"..", "_._auto.bsg"},
+                 {" .x", " .x_auto.bsg"},
+                 {"R.K. Rao", "r.k. _auto.bsg"}};
     for (const auto& c : cases) {
         EXPECT_EQ(saveFileName(QString::fromUtf8(c.name)), QString::fromUtf8(c.file)) << c.name;
     }

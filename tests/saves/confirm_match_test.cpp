@@ -9,11 +9,13 @@
 #include <csignal>
 
 #include "game/match.h"
+#include "game/money.h"
 #include "saves/career_file.h"
 #include "saves/save_file_io.h"
 #include "saves/saves_folder.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
+#include "support/scripted_random.h"
 
 namespace {
 
@@ -62,6 +64,18 @@ class ConfirmMatch : public ::testing::Test {
 
     QStringList savesEntries() const {
         return QDir(saves).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    // Loads the career's save file as Load does.
+    std::optional<Career> load() const {
+        const SaveFileReading reading = readSaveFile(path);
+        if (!reading.file) {
+            ADD_FAILURE() << reading.error.toStdString();
+            return std::nullopt;
+        }
+        ScriptedRandom random;
+        random.draws = {drawFor(0, 5)};
+        return careerFromSave(*reading.file, career.saveFileName, random);
     }
 };
 
@@ -147,6 +161,57 @@ TEST_F(ConfirmMatch, ACareerThatCouldNotBeLoadedAgainIsNotWritten) {
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.saveFailure->reason,
               QStringLiteral("line 2 (player name) holds a line break"));
+}
+
+TEST_F(ConfirmMatch, ASaveTooLargeToLoadAgainIsRefusedAndTheEarlierFileStillLoads) {
+    // A hand-edited name brings the file to just under the size a reader reads.
+    career.player += QString((maxSaveFileBytes - 6 - encodeSaveFile(saveFileOf(career)).size()) / 2,
+                             QLatin1Char('n'));
+    const QByteArray earlier = encodeSaveFile(saveFileOf(career));
+    ASSERT_EQ(earlier.size(), 65530);
+    QDir().mkpath(saves);
+    put(path, earlier);
+    std::optional<Career> loaded = load();
+    ASSERT_TRUE(loaded);
+    ASSERT_TRUE(loaded->autoSave);
+
+    // The hundred lengthens the bank balance, the highest score and the
+    // batting average past the limit.
+    const ConfirmedMatch confirmed = confirmMatch(*loaded, hundred, saves);
+    const qsizetype grown = encodeSaveFile(saveFileOf(*loaded)).size();
+    ASSERT_GT(grown, maxSaveFileBytes);
+    ASSERT_TRUE(confirmed.saveFailure);
+    EXPECT_EQ(confirmed.saveFailure->path, QDir::toNativeSeparators(path));
+    EXPECT_EQ(confirmed.saveFailure->reason,
+              QStringLiteral("the file would take %1 bytes, but a save file holds at most 64 KiB")
+                  .arg(grown));
+    EXPECT_EQ(contents(path), earlier);
+    EXPECT_EQ(savesEntries(), QStringList{career.saveFileName});
+    // The match counts all the same, and the earlier file loads again.
+    EXPECT_EQ(confirmed.award, 5500);
+    EXPECT_EQ(loaded->statistics().matches, 7);
+    const std::optional<Career> again = load();
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->statistics().matches, 6);
+    EXPECT_EQ(again->player, career.player);
+}
+
+TEST_F(ConfirmMatch, MoneyAtTheLimitIsSavedAndLoadsAgainAfterEveryMatch) {
+    career.sponsorship = moneyLimit;
+    career.bankBalance = moneyLimit;
+    ASSERT_EQ(saveCareer(career, saves), std::nullopt);
+    for (int match = 1; match <= 2; ++match) {
+        SCOPED_TRACE(match);
+        std::optional<Career> loaded = load();
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(loaded->bankBalance, moneyLimit);
+        const ConfirmedMatch confirmed = confirmMatch(*loaded, hundred, saves);
+        EXPECT_FALSE(confirmed.saveFailure);
+        EXPECT_EQ(loaded->bankBalance, moneyLimit);
+        const SaveFileReading saved = readSaveFile(path);
+        ASSERT_TRUE(saved.file) << saved.error.toStdString();
+        EXPECT_EQ(saved.file->line(saveLine::bankbalance), QStringLiteral("999999999999999"));
+    }
 }
 
 }  // namespace

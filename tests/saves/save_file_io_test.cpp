@@ -60,6 +60,31 @@ TEST_F(SaveFileIo, AFileThatCouldNotBeLoadedAgainIsNotWritten) {
     EXPECT_FALSE(QFileInfo::exists(saves));
 }
 
+// The file with its player's name lengthened until its bytes come to the size.
+SaveFile ofSize(SaveFile file, qsizetype bytes) {
+    const qsizetype missing = bytes - encodeSaveFile(file).size();
+    file.setLine(saveLine::player,
+                 file.line(saveLine::player) + QString(missing / 2, QLatin1Char('n')));
+    return file;
+}
+
+TEST_F(SaveFileIo, AFileOfTheLargestSizeIsWrittenAndLoadsAgain) {
+    const SaveFile largest = ofSize(file, maxSaveFileBytes);
+    ASSERT_EQ(encodeSaveFile(largest).size(), maxSaveFileBytes);
+    ASSERT_EQ(writeSaveFile(saves, QStringLiteral("largest.bsg"), largest), std::nullopt);
+    const SaveFileReading reading = readSaveFile(saves + QStringLiteral("/largest.bsg"));
+    ASSERT_TRUE(reading.file) << reading.error.toStdString();
+    EXPECT_EQ(reading.file->lines, largest.lines);
+}
+
+TEST_F(SaveFileIo, AFileLargerThanTheReaderReadsIsNotWritten) {
+    const SaveFile larger = ofSize(file, maxSaveFileBytes + 2);
+    EXPECT_EQ(writeSaveFile(saves, QStringLiteral("larger.bsg"), larger),
+              QStringLiteral("the file would take 65538 bytes, but a save file holds at most 64 "
+                             "KiB"));
+    EXPECT_FALSE(QFileInfo::exists(saves));
+}
+
 TEST_F(SaveFileIo, BadFileNamesAreReportedAndWriteNothingElsewhere) {
     const QString tooLong(300, QLatin1Char('n'));
     for (const QString& name : {QString(), QStringLiteral("."), QStringLiteral(".."),
@@ -122,7 +147,7 @@ TEST_F(SaveFileIo, AHugeFileIsReadOnlyAsFarAsSixtyEightLinesCanGo) {
         QFile huge(path);
         ASSERT_TRUE(huge.resize(qint64(3) << 30));  // 3 GiB, sparse
     }
-    EXPECT_EQ(readSaveFile(endless).error, damaged("line 2 (player name) is too long"));
+    EXPECT_EQ(readSaveFile(endless).error, tooLargeToLoadNotice());
     const SaveFileReading reading = readSaveFile(valid);
     ASSERT_TRUE(reading.file) << reading.error.toStdString();
     EXPECT_EQ(reading.file->line(saveLine::level), QStringLiteral("State"));

@@ -153,7 +153,25 @@ TEST(SaveFileFormat, ChecksEveryValueAgainstItsLine) {
         {20, "1e999", "line 20 (bank balance) holds \"1e999\", which is not a number"},
         {20, "nan", "line 20 (bank balance) holds \"nan\", which is not a number"},
         {20, "-250.5", nullptr},
-        {20, "12345678901234567890", nullptr},
+        // Money is held within 999999999999999 rupees either way.
+        {20, "12345678901234567890",
+         "line 20 (bank balance) holds \"12345678901234567890\", which is outside the range "
+         "-999999999999999 to 999999999999999"},
+        {20, "999999999999999", nullptr},
+        {20, "-999999999999999", nullptr},
+        {20, "999999999999999.5",
+         "line 20 (bank balance) holds \"999999999999999.5\", which is outside the range "
+         "-999999999999999 to 999999999999999"},
+        {17, "1e15",
+         "line 17 (match fee) holds \"1e15\", which is outside the range -999999999999999 to "
+         "999999999999999"},
+        {18, "1.7e308",
+         "line 18 (sponsorship) holds \"1.7e308\", which is outside the range -999999999999999 "
+         "to 999999999999999"},
+        {19, "-1000000000000000",
+         "line 19 (other incomes) holds \"-1000000000000000\", which is outside the range "
+         "-999999999999999 to 999999999999999"},
+        {19, "5000000000", nullptr},
         {24, "70000",
          "line 24 (other accessories condition) holds \"70000\", which is outside the range -32768 "
          "to 32767"},
@@ -201,19 +219,35 @@ TEST(SaveFileFormat, NamesTheFirstDamagedLineWhenThereAreSeveral) {
               damaged("line 17 (match fee) holds \"free\", which is not a number"));
 }
 
-TEST(SaveFileFormat, ALineThatRunsPastTheReadLimitIsTooLong) {
+TEST(SaveFileFormat, SixtyEightLinesThatRunPastTheReadLimitMakeTheFileTooLarge) {
     QStringList lines = handBuiltLines();
     lines[15] = QString(maxSaveFileBytes, QLatin1Char('s'));
     const QByteArray bytes = utf16File(lines).left(maxSaveFileBytes);
     const SaveFileReading reading = decodeSaveFile(bytes, false);
     EXPECT_FALSE(reading.file);
-    EXPECT_EQ(reading.error, damaged("line 16 (sponsor) is too long"));
+    EXPECT_EQ(reading.error,
+              QStringLiteral(
+                  "This save file is too large to be loaded: a save file holds at most 64 KiB."));
+    EXPECT_EQ(reading.error, tooLargeToLoadNotice());
+    // Cut in the last line, the file is too large all the same.
+    lines = handBuiltLines();
+    lines[67] = QString(maxSaveFileBytes, QLatin1Char('S'));
+    EXPECT_EQ(decodeSaveFile(utf16File(lines).left(maxSaveFileBytes), false).error,
+              tooLargeToLoadNotice());
     // Within the limit, the same bytes as a whole file are cut short instead.
     EXPECT_EQ(decodeSaveFile(bytes, true).error, damaged("it ends after line 16 of 68"));
     // A file longer than the limit loads when its 68 lines lie within it.
     lines = handBuiltLines();
     lines << QString(maxSaveFileBytes, QLatin1Char('x'));
     EXPECT_TRUE(decodeSaveFile(utf16File(lines).left(maxSaveFileBytes), false).file);
+}
+
+TEST(SaveFileFormat, NoFileLargerThanTheReaderReadsMayBeWritten) {
+    EXPECT_EQ(saveFileSizeProblem(0), std::nullopt);
+    EXPECT_EQ(saveFileSizeProblem(maxSaveFileBytes), std::nullopt);
+    EXPECT_EQ(saveFileSizeProblem(maxSaveFileBytes + 2),
+              QStringLiteral("the file would take 65538 bytes, but a save file holds at most 64 "
+                             "KiB"));
 }
 
 TEST(SaveFileFormat, ValuesWithALineBreakCannotBeWritten) {

@@ -362,4 +362,92 @@ TEST_F(PurchaseScreenTest, EnterAndTheAccessKeyChooseOk) {
     EXPECT_TRUE(again->isVisible());
 }
 
+// Training at club level costs 31000 with every offered unit: the figures
+// shown and written for whole balances within 32 bits are those the screen
+// has always shown and written.
+TEST_F(PurchaseScreenTest, WholeBalancesWithin32BitsShowAndWriteTheSameFiguresAsEver) {
+    const struct {
+        double bank;
+        const char* before;
+        const char* after;
+        double bankAfterOk;  // the bank as it was when OK is refused
+    } cases[] = {{20000, "20000", "-11000", 20000},
+                 {31000, "31000", "0", 0},
+                 {0, "0", "-31000", 0},
+                 {-1, "-1", "-31001", -1},
+                 {2147483647, "2147483647", "2147452647", 2147452647},
+                 {-2147452648, "-2147452648", "-2147483648", -2147452648}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        career.update([&c](Career& changed) {
+            changed = withTwentyThousand();
+            changed.bankBalance = c.bank;
+        });
+        scripted.prompter.notices.clear();
+        auto screen = open(PurchaseScreen::training);
+        EXPECT_EQ(text(screen->balanceBeforeLabel()), QString::fromLatin1(c.before));
+        EXPECT_EQ(text(screen->balanceAfterLabel()), QString::fromLatin1(c.after));
+        QTest::mouseClick(screen->okButton(), Qt::LeftButton);
+        const bool bought = c.after[0] != '-';
+        EXPECT_EQ(scripted.prompter.notices.isEmpty(), bought);
+        EXPECT_EQ(screen->isVisible(), !bought);
+        EXPECT_EQ(career.career().bankBalance, c.bankAfterOk);
+    }
+}
+
+// Past 32 bits and with a fraction the balances are shown in full (in the
+// accessible name, whatever room the label has) and OK takes exactly the
+// total cost from the bank.
+TEST_F(PurchaseScreenTest, ABalanceBeyond32BitsChangesByExactlyTheCost) {
+    const struct {
+        const char* name;
+        Level level;
+        Skills skills;
+        double bank;
+        const char* before;
+        const char* after;
+        double bankAfterOk;
+    } cases[] = {
+        // 25 batting and 22 bowling units at 3000.
+        {"a hand-edited fortune",
+         Level::city,
+         {75, 128, 200},
+         5000000000,
+         "5000000000",
+         "4999859000",
+         4999859000},
+        {"the money limit",
+         Level::club,
+         {45, 60, 199},
+         999999999999999,
+         "999999999999999",
+         "999999999968999",
+         999999999968999},
+        {"a fraction of a rupee", Level::club, {45, 60, 199}, 31000.5, "31000.5", "0.5", 0.5},
+        {"the deepest debt",
+         Level::club,
+         {45, 60, 199},
+         -999999999999999,
+         "-999999999999999",
+         "-999999999999999",
+         -999999999999999},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        career.update([&c](Career& changed) {
+            placeAtLevel(changed, c.level);
+            changed.skills = c.skills;
+            changed.bankBalance = c.bank;
+        });
+        scripted.prompter.notices.clear();
+        auto screen = open(PurchaseScreen::training);
+        EXPECT_EQ(screen->balanceBeforeLabel()->accessibleName(), QString::fromLatin1(c.before));
+        EXPECT_EQ(screen->balanceAfterLabel()->accessibleName(), QString::fromLatin1(c.after));
+        QTest::mouseClick(screen->okButton(), Qt::LeftButton);
+        const bool bought = c.after[0] != '-';
+        EXPECT_EQ(scripted.prompter.notices.isEmpty(), bought);
+        EXPECT_EQ(career.career().bankBalance, c.bankAfterOk);
+    }
+}
+
 }  // namespace
