@@ -3,6 +3,6 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void DesktopUrlOpener::open(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+bool DesktopUrlOpener::open(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
 }

@@ -4,5 +4,5 @@
 
 class DesktopUrlOpener final : public UrlOpener {
   public:
-    void open(const QString& url) override;
+    bool open(const QString& url) override;
 };

@@ -10,6 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bailcrest"));
+    // Desktops match the window to its menu entry and icon by this name.
+    QApplication::setDesktopFileName(QStringLiteral("com.example.bailcrest"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(gameIcon());
 

@@ -2,11 +2,40 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeView>
+#include <algorithm>
 
 namespace {
+
 const QString applicationTitle = QStringLiteral("Bailcrest");
+
+// Qt's own file dialog opens with columns too narrow for a file's size and
+// type ("670…tes"). Once the folder is read its columns take the width their
+// contents need, and the dialog grows, as far as the screen allows, until they
+// all show.
+void fitColumns(QFileDialog& dialog, QTreeView& files) {
+    QHeaderView& header = *files.header();
+    int needed = 0;
+    for (int column = 0; column < header.count(); ++column) {
+        if (header.isSectionHidden(column)) continue;
+        files.resizeColumnToContents(column);
+        needed += header.sectionSize(column);
+    }
+    const int shortBy = needed - files.viewport()->width();
+    if (shortBy <= 0) return;
+    int widest = dialog.width() + shortBy;
+    if (const QScreen* screen = dialog.screen()) {
+        widest = std::min(widest, screen->availableGeometry().width());
+    }
+    dialog.resize(std::max(widest, dialog.width()), dialog.height());
 }
+
+}  // namespace
 
 void MessagePrompter::notice(const QString& text) {
     QMessageBox box(QMessageBox::Information, applicationTitle, text, QMessageBox::Ok,
@@ -14,14 +43,35 @@ void MessagePrompter::notice(const QString& text) {
     box.exec();
 }
 
-bool MessagePrompter::question(const QString& text) {
+bool MessagePrompter::question(const QString& text, Answer byDefault) {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(byDefault == Answer::yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 QString MessagePrompter::chooseFileToOpen(const QString& title, const QString& folder,
                                           const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
+    QFileDialog dialog(QApplication::activeWindow(), title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setViewMode(QFileDialog::Detail);
+    // The desktop's own dialog, where it provides one, has no such view and
+    // sizes itself.
+    auto* files = dialog.findChild<QTreeView*>();
+    auto* folderModel = dialog.findChild<QFileSystemModel*>();
+    if (files && folderModel) {
+        const QFontMetrics metrics(dialog.font());
+        dialog.resize(std::max(dialog.width(), metrics.averageCharWidth() * 110),
+                      std::max(dialog.height(), metrics.height() * 28));
+        QObject::connect(folderModel, &QFileSystemModel::directoryLoaded, files, [&dialog, files] {
+            // The view takes the new rows in once control is back in the
+            // event loop.
+            QTimer::singleShot(0, files, [&dialog, files] { fitColumns(dialog, *files); });
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
 }

@@ -6,7 +6,7 @@
 class MessagePrompter final : public Prompter {
   public:
     void notice(const QString& text) override;
-    bool question(const QString& text) override;
+    bool question(const QString& text, Answer byDefault) override;
     QString chooseFileToOpen(const QString& title, const QString& folder,
                              const QString& filter) override;
 };

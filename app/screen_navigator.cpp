@@ -5,6 +5,7 @@
 
 #include "game/start_career.h"
 #include "saves/career_file.h"
+#include "saves/save_file.h"
 #include "saves/save_file_io.h"
 #include "saves/saves_folder.h"
 #include "screens/platform.h"
@@ -20,7 +21,7 @@ ScreenNavigator::~ScreenNavigator() {
 
 void ScreenNavigator::start() {
     delete credits_;
-    credits_ = new CreditsScreen(CreditsScreen::atStartUp, platform_.opener);
+    credits_ = new CreditsScreen(CreditsScreen::atStartUp, platform_.opener, platform_.prompter);
     connect(credits_, &CreditsScreen::continuedAtStartUp, this, &ScreenNavigator::showPlayerScreen);
     connect(credits_, &QDialog::finished, this, &ScreenNavigator::creditsClosed);
     credits_->show();
@@ -51,7 +52,13 @@ void ScreenNavigator::loadCareer() {
         tr("Bailcrest: Load Game"), QDir::toNativeSeparators(savesFolder(platform_.programFolder)),
         tr("Bailcrest Saves (*.bsg)"));
     const QFileInfo chosen(path);
-    if (path.isEmpty() || !chosen.isFile()) return;
+    if (path.isEmpty() || !chosen.exists()) return;
+    // A pipe, device or folder is never opened: reading a pipe would wait
+    // for a writer that may never come.
+    if (!chosen.isFile()) {
+        platform_.prompter.notice(notASaveFileNotice());
+        return;
+    }
 
     const SaveFileReading reading = readSaveFile(path);
     if (!reading.file) {

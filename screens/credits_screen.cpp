@@ -7,6 +7,7 @@
 #include "screens/look.h"
 #include "screens/picture_button.h"
 #include "screens/pictures.h"
+#include "screens/prompter.h"
 #include "screens/titled_frame.h"
 #include "screens/url_opener.h"
 
@@ -22,8 +23,8 @@ QLabel* text(QWidget* parent, const char* objectName, const QString& content, co
 
 }  // namespace
 
-CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, QWidget* owner)
-    : QDialog(owner), mode_(mode), opener_(opener) {
+CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, QWidget* owner)
+    : QDialog(owner), mode_(mode), opener_(opener), prompter_(prompter) {
     setObjectName(QStringLiteral("About"));
     look::setUpWindow(this, tr("Bailcrest: Credits"), 7815, 5265);
 
@@ -73,9 +74,7 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, QWidget* owner)
         banner->setAccessibleName(tr("Advertiser banner, %1").arg(bannerAddresses[i]));
         banner->setAccessibleDescription(tr("Opens the advertiser's web page"));
         banner->setToolTip(bannerAddresses[i]);
-        // The page opens on its own; the game carries on untouched.
-        connect(banner, &QAbstractButton::clicked, this,
-                [this, i] { opener_.open(bannerAddresses[i]); });
+        connect(banner, &QAbstractButton::clicked, this, [this, i] { openBanner(i); });
         banners_[i] = banner;
     }
 
@@ -92,6 +91,18 @@ void CreditsScreen::keyPressEvent(QKeyEvent* event) {
     // leads on.
     if (event->matches(QKeySequence::Cancel) && mode_ == atStartUp) return;
     QDialog::keyPressEvent(event);
+}
+
+void CreditsScreen::openBanner(int index) {
+    // The page opens on its own; the game carries on untouched. Where no
+    // browser takes it, the player is given the address to type in himself.
+    const QString& address = bannerAddresses.at(index);
+    if (opener_.open(address)) return;
+    // The address stands on a line of its own, where a message box does not
+    // break it after "https://".
+    prompter_.notice(tr("The advertiser's page could not be opened. You can type its address "
+                        "into a web browser:\n\n%1")
+                         .arg(address));
 }
 
 void CreditsScreen::continueOn() {

@@ -7,6 +7,7 @@
 class QLabel;
 class CommandButton;
 class PictureButton;
+class Prompter;
 class UrlOpener;
 
 // The credits screen: title, version and credits, a word about the
@@ -20,7 +21,8 @@ class CreditsScreen : public QDialog {
 
     static const std::array<QString, 2> bannerAddresses;
 
-    CreditsScreen(Mode mode, UrlOpener& opener, QWidget* owner = nullptr);
+    // The prompter tells the player of a banner whose page could not be opened.
+    CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, QWidget* owner = nullptr);
 
     Mode mode() const { return mode_; }
 
@@ -36,9 +38,11 @@ class CreditsScreen : public QDialog {
 
   private:
     void continueOn();
+    void openBanner(int index);
 
     Mode mode_;
     UrlOpener& opener_;
+    Prompter& prompter_;
     std::array<PictureButton*, 2> banners_{};
     CommandButton* continue_;
 };

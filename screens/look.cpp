@@ -1,5 +1,6 @@
 #include "screens/look.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -56,7 +57,15 @@ QLabel* value(QWidget* parent, const QString& objectName, const QString& caption
 }
 
 void setValueText(QLabel* label, const QString& text) {
-    label->setText(text);
+    // The room the text has: the label less its frame, margins and indent.
+    const int indent = label->indent() > 0 ? label->indent() : 0;
+    const int room = label->contentsRect().width() - 2 * label->margin() - indent;
+    const QFontMetrics metrics(label->font());
+    const QString shown = metrics.horizontalAdvance(text) <= room
+                              ? text
+                              : metrics.elidedText(text, Qt::ElideRight, room);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
     label->setAccessibleName(text);
 }
 

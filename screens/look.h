@@ -49,7 +49,9 @@ QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
 QLabel* value(QWidget* parent, const QString& objectName, const QString& captionText,
               const QColor& colour, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
 
-// Keeps a value label's accessible name equal to its text.
+// Shows a value in its label. A text too wide for the label is cut short with
+// "…", and then the whole of it is the label's tooltip; the accessible name
+// is always the whole text.
 void setValueText(QLabel* label, const QString& text);
 
 // The caption without access-key marks and without a trailing colon.

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QPointer>
 
 #include "game/money.h"
 #include "game/play_messages.h"
@@ -244,6 +245,9 @@ void MainScreen::buildMenu() {
     for (int i = 1; i < commandCount; ++i) {
         setTabOrder(commands_[columnOrder[i - 1]], commands_[columnOrder[i]]);
     }
+    // The window opens with Play ready for Return; the first command of the
+    // column is Exit, which would end the program unsaved.
+    commands_[Play]->setFocus();
 }
 
 void MainScreen::showCareer() {
@@ -260,13 +264,15 @@ void MainScreen::showCareer() {
 }
 
 void MainScreen::runCommand(Command command) {
+    // A visit to another screen leaves the keyboard where it was.
+    const QPointer<QWidget> focused = focusWidget();
     switch (command) {
         case About:
             showCredits();
             break;
         case Exit:
             close();
-            break;
+            return;
         case Sponsors:
             SponsorsScreen(*career_, this).exec();
             break;
@@ -278,7 +284,10 @@ void MainScreen::runCommand(Command command) {
             break;
         case Play:
             play();
-            break;
+            // Whatever Play led to, the next Return plays on; the keyboard is
+            // never left on Exit, where Return would end the program unsaved.
+            if (isVisible()) commands_[Play]->setFocus();
+            return;
         case Records:
             records_->exec();
             break;
@@ -288,10 +297,11 @@ void MainScreen::runCommand(Command command) {
         case commandCount:
             break;
     }
+    if (focused) focused->setFocus();
 }
 
 void MainScreen::showCredits() {
-    CreditsScreen credits(CreditsScreen::fromMenu, platform_.opener, this);
+    CreditsScreen credits(CreditsScreen::fromMenu, platform_.opener, platform_.prompter, this);
     credits.exec();
 }
 
@@ -299,7 +309,10 @@ void MainScreen::play() {
     PlayOutcome outcome =
         playStep([this](Career& career) { return selectForMatch(career, platform_.random); });
     if (outcome.next == PlayNext::bookieOffer) {
-        const bool takesTheMoney = platform_.prompter.question(bookieOfferQuestion());
+        // Taking the money can end the career, so a Return or Escape pressed
+        // without reading refuses it.
+        const bool takesTheMoney =
+            platform_.prompter.question(bookieOfferQuestion(), Prompter::Answer::no);
         outcome = playStep([this, takesTheMoney](Career& career) {
             return answerBookie(career, takesTheMoney, platform_.random);
         });
@@ -328,7 +341,7 @@ void MainScreen::playMatch() {
 }
 
 void MainScreen::endCareer() {
-    const bool playAgain = platform_.prompter.question(playAgainQuestion());
+    const bool playAgain = platform_.prompter.question(playAgainQuestion(), Prompter::Answer::yes);
     records_->close();
     hide();
     emit careerEnded(playAgain);

@@ -6,13 +6,19 @@
 // interface, so the rules can be driven by scripted answers in tests.
 class Prompter {
   public:
+    // The answers of a Yes/No question.
+    enum class Answer { yes, no };
+
     virtual ~Prompter() = default;
 
     // An information notice with a single OK button, titled "Bailcrest".
     virtual void notice(const QString& text) = 0;
 
     // A Yes/No question without an icon, titled "Bailcrest". True means Yes.
-    virtual bool question(const QString& text) = 0;
+    // Enter gives the answer byDefault; Escape always answers No, so that a
+    // question whose Yes cannot be undone is never answered Yes by a key
+    // pressed without reading it.
+    virtual bool question(const QString& text, Answer byDefault) = 0;
 
     // A file-open dialog. Returns the chosen file's full path, or an empty
     // text when the player cancels.

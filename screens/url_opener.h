@@ -6,5 +6,7 @@
 class UrlOpener {
   public:
     virtual ~UrlOpener() = default;
-    virtual void open(const QString& url) = 0;
+    // False when no browser could be given the address, for example on a
+    // machine without one; the caller tells the player.
+    virtual bool open(const QString& url) = 0;
 };

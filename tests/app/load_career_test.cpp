@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -207,11 +208,29 @@ TEST_F(LoadCareer, AHandBuiltFileFromAnotherFolderLoadsAndLaterSavesGoToTheSaves
 }
 
 TEST_F(LoadCareer, ACancelledDialogOrAMissingFileChangesNothingSilently) {
-    for (const QString& path : {QString(), program.path() + QStringLiteral("/gone.bsg"), saves}) {
+    for (const QString& path : {QString(), program.path() + QStringLiteral("/gone.bsg")}) {
         EXPECT_FALSE(load(path)) << path.toStdString();
     }
     expectNothingChanged();
     EXPECT_TRUE(scripted.prompter.messages.isEmpty());
+}
+
+// A pipe, a device or a folder is no save file, whatever its name, and is
+// never opened: a pipe would keep the game waiting for a writer.
+TEST_F(LoadCareer, APipeADeviceOrAFolderIsNamedNoSaveFileAndNeverOpened) {
+    const QString pipe = saves + QStringLiteral("/pipe.bsg");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = saves + QStringLiteral("/folder.bsg");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& path : {pipe, QStringLiteral("/dev/null"), folder, saves}) {
+        scripted.prompter.notices.clear();
+        EXPECT_FALSE(load(path)) << path.toStdString();
+        EXPECT_EQ(scripted.prompter.notices,
+                  QStringList{QStringLiteral("This is not a valid Bailcrest Saves file.")})
+            << path.toStdString();
+    }
+    expectNothingChanged();
+    EXPECT_TRUE(scripted.prompter.questions.isEmpty());
 }
 
 TEST_F(LoadCareer, RefusedFilesAreNamedInANoticeAndChangeNothing) {
@@ -251,10 +270,10 @@ TEST_F(LoadCareer, AHugeFileIsReadOnlyAsFarAsSixtyEightLinesCanGo) {
         ASSERT_TRUE(file.resize(qint64(3) << 30));  // 3 GiB, sparse
     }
     EXPECT_FALSE(load(endless));
-    EXPECT_EQ(
-        scripted.prompter.notices,
-        QStringList{QStringLiteral(
-            "This save file is damaged and was not loaded: line 2 (player name) is too long.")});
+    // Refused for its size, the file is said to be too large, not damaged.
+    EXPECT_EQ(scripted.prompter.notices,
+              QStringList{QStringLiteral("This save file is too large to be loaded: a save file "
+                                         "holds at most 64 KiB.")});
     expectNothingChanged();
     EXPECT_TRUE(load(valid));
     EXPECT_EQ(loaded().level, Level::state);
@@ -271,6 +290,7 @@ TEST_F(LoadCareer, TheMainScreenShowsTheLoadedCareer) {
     EXPECT_EQ(shown(main, "bataverage"), QStringLiteral("37,50"));
     EXPECT_EQ(shown(main, "Label25"), QStringLiteral("61"));
     EXPECT_EQ(main->recordsScreen()->cellLabel(1, Level::city)->text(), QStringLiteral("301"));
+    EXPECT_EQ(main->focusWidget(), main->command(MainScreen::Play));
 }
 
 }  // namespace

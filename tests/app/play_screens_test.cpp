@@ -241,6 +241,9 @@ TEST_F(CareerOnScreen, CaughtTakingTheBribeAndNoToPlayingAgainEndsTheProgram) {
             QStringLiteral("You're found guilty of match fixing in an enquiry. "
                            "Your career is over."),
             QStringLiteral("Do you want to play again?")}));
+    // Return or Escape refuses the bribe; Return plays again.
+    EXPECT_EQ(scripted.prompter.questionDefaults,
+              (std::vector<Prompter::Answer>{Prompter::Answer::no, Prompter::Answer::yes}));
     EXPECT_EQ(programEnds, 1);
     EXPECT_EQ(newCareers, 0);
     EXPECT_FALSE(main->isVisible());

@@ -146,6 +146,8 @@ TEST(ScreenNavigator, StartHandsThePlayerToANewCareer) {
         EXPECT_EQ(career.teams.state, QStringLiteral("Maharashtra"));
         EXPECT_EQ(career.teams.nation, QStringLiteral("India"));
         EXPECT_EQ(scripted.random.taken, 1);
+        // Return plays, whatever the player screen's focus was.
+        EXPECT_EQ(main->focusWidget(), main->command(MainScreen::Play));
     }
 }
 

@@ -73,12 +73,14 @@ QWidget* purchase(Screens& s, std::unique_ptr<QWidget>& owner, PurchaseScreen::C
 const ScreenCase screenCases[] = {
     {"StartUpCredits",
      [](Screens& s, auto& owner) {
-         return own<CreditsScreen>(owner, CreditsScreen::atStartUp, s.scripted.opener);
+         return own<CreditsScreen>(owner, CreditsScreen::atStartUp, s.scripted.opener,
+                                   s.scripted.prompter);
      },
      false},
     {"MenuCredits",
      [](Screens& s, auto& owner) {
-         return own<CreditsScreen>(owner, CreditsScreen::fromMenu, s.scripted.opener, s.main.get());
+         return own<CreditsScreen>(owner, CreditsScreen::fromMenu, s.scripted.opener,
+                                   s.scripted.prompter, s.main.get());
      },
      true},
     {"Player",

@@ -16,8 +16,9 @@
 namespace {
 
 TEST(CreditsScreen, EveryControlWithItsPlaceTextAndColour) {
-    RecordingOpener opener;
-    CreditsScreen about(CreditsScreen::atStartUp, opener);
+    ScriptedPlatform scripted;
+    RecordingOpener& opener = scripted.opener;
+    CreditsScreen about(CreditsScreen::atStartUp, opener, scripted.prompter);
     about.show();
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Bailcrest: Credits"));
     EXPECT_EQ(about.size(), look::rect(0, 0, 7815, 5265).size());
@@ -82,8 +83,9 @@ TEST(CreditsScreen, ContinueAtStartUpAsksForThePlayerScreenThenCloses) {
         int wanted;
     } cases[] = {{CreditsScreen::atStartUp, 1}, {CreditsScreen::fromMenu, 0}};
     for (const auto& c : cases) {
-        RecordingOpener opener;
-        CreditsScreen about(c.mode, opener);
+        ScriptedPlatform scripted;
+        RecordingOpener& opener = scripted.opener;
+        CreditsScreen about(c.mode, opener, scripted.prompter);
         EXPECT_EQ(about.mode(), c.mode);
         about.show();
         QSignalSpy wanted(&about, &CreditsScreen::continuedAtStartUp);
@@ -97,8 +99,9 @@ TEST(CreditsScreen, ContinueAtStartUpAsksForThePlayerScreenThenCloses) {
 
 TEST(CreditsScreen, ABannerClickOpensItsPageAndChangesNothing) {
     for (int i = 0; i < 2; ++i) {
-        RecordingOpener opener;
-        CreditsScreen about(CreditsScreen::fromMenu, opener);
+        ScriptedPlatform scripted;
+        RecordingOpener& opener = scripted.opener;
+        CreditsScreen about(CreditsScreen::fromMenu, opener, scripted.prompter);
         about.show();
         QSignalSpy finished(&about, &QDialog::finished);
         QTest::mouseClick(about.banner(i), Qt::LeftButton);
@@ -109,13 +112,43 @@ TEST(CreditsScreen, ABannerClickOpensItsPageAndChangesNothing) {
         // The corner picture is no banner.
         QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("Image1_2")), Qt::LeftButton);
         EXPECT_EQ(opener.opened.size(), 1);
+        // The page opened: nothing to tell the player.
+        EXPECT_TRUE(scripted.prompter.messages.isEmpty());
     }
     EXPECT_NE(CreditsScreen::bannerAddresses[0], CreditsScreen::bannerAddresses[1]);
 }
 
+// With no browser to take the page, the player is told its address, in both
+// modes, and the screen stays as it was.
+TEST(CreditsScreen, ABannerWhosePageCannotOpenNamesItsAddressInANotice) {
+    for (const CreditsScreen::Mode mode : {CreditsScreen::atStartUp, CreditsScreen::fromMenu}) {
+        for (int i = 0; i < 2; ++i) {
+            ScriptedPlatform scripted;
+            scripted.opener.fails = true;
+            CreditsScreen about(mode, scripted.opener, scripted.prompter);
+            about.show();
+            QSignalSpy finished(&about, &QDialog::finished);
+            QSignalSpy wanted(&about, &CreditsScreen::continuedAtStartUp);
+            QTest::mouseClick(about.banner(i), Qt::LeftButton);
+            const QString address = CreditsScreen::bannerAddresses[i];
+            EXPECT_EQ(scripted.opener.opened, QStringList{address});
+            EXPECT_EQ(scripted.prompter.notices,
+                      QStringList{QStringLiteral("The advertiser's page could not be opened. You "
+                                                 "can type its address into a web browser:\n\n") +
+                                  address})
+                << mode << " banner " << i;
+            EXPECT_TRUE(scripted.prompter.questions.isEmpty());
+            EXPECT_TRUE(about.isVisible());
+            EXPECT_EQ(finished.count(), 0);
+            EXPECT_EQ(wanted.count(), 0);
+        }
+    }
+}
+
 TEST(CreditsScreen, APressedBannerIsOutlinedUntilTheButtonIsReleased) {
-    RecordingOpener opener;
-    CreditsScreen about(CreditsScreen::atStartUp, opener);
+    ScriptedPlatform scripted;
+    RecordingOpener& opener = scripted.opener;
+    CreditsScreen about(CreditsScreen::atStartUp, opener, scripted.prompter);
     about.show();
     PictureButton* banner = about.banner(1);
     EXPECT_EQ(banner->cursor().shape(), Qt::PointingHandCursor);
@@ -132,8 +165,9 @@ TEST(CreditsScreen, APressedBannerIsOutlinedUntilTheButtonIsReleased) {
 }
 
 TEST(CreditsScreen, EachBannerShowsItsOwnPictureAcrossItsWholePlace) {
-    RecordingOpener opener;
-    CreditsScreen about(CreditsScreen::atStartUp, opener);
+    ScriptedPlatform scripted;
+    RecordingOpener& opener = scripted.opener;
+    CreditsScreen about(CreditsScreen::atStartUp, opener, scripted.prompter);
     about.show();
     QImage shown[2];
     for (int i = 0; i < 2; ++i) {
@@ -149,8 +183,9 @@ TEST(CreditsScreen, EachBannerShowsItsOwnPictureAcrossItsWholePlace) {
 }
 
 TEST(CreditsScreen, TheKeyboardReachesBannersAndContinue) {
-    RecordingOpener opener;
-    CreditsScreen about(CreditsScreen::atStartUp, opener);
+    ScriptedPlatform scripted;
+    RecordingOpener& opener = scripted.opener;
+    CreditsScreen about(CreditsScreen::atStartUp, opener, scripted.prompter);
     about.show();
     about.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));

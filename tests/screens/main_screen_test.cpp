@@ -8,11 +8,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <vector>
 
 #include "game/career.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
+#include "screens/match_screen.h"
 #include "screens/records_screen.h"
 #include "support/scripted_platform.h"
 #include "support/test_career.h"
@@ -168,6 +171,9 @@ TEST(MainScreen, EndOfCareerHandsOverByTheAnswer) {
         QTest::mouseClick(main.command(MainScreen::Play), Qt::LeftButton);
         EXPECT_EQ(scripted.prompter.questions,
                   QStringList{QStringLiteral("Do you want to play again?")});
+        // Return plays again, as it always has; Escape ends the program.
+        EXPECT_EQ(scripted.prompter.questionDefaults,
+                  std::vector<Prompter::Answer>{Prompter::Answer::yes});
         EXPECT_EQ(scripted.prompter.messages.last(), QStringLiteral("Do you want to play again?"));
         ASSERT_EQ(ended.count(), 1);
         EXPECT_EQ(ended.at(0).at(0).toBool(), playAgain);
@@ -195,6 +201,177 @@ TEST_F(MainScreenTest, ValuesCarryTheirCaptionAsAccessibleDescription) {
         EXPECT_EQ(shown(main, QStringLiteral("caption_") + name)->text(),
                   description + QLatin1Char(':'));
     }
+}
+
+// A name too wide for its field ends in "…" at a letter's edge; the whole
+// name is its tooltip and what a screen reader reads. One that fits is shown
+// as it is, with no tooltip.
+TEST_F(MainScreenTest, AValueTooWideForItsFieldIsElidedWithTheWholeTextInItsTooltip) {
+    const QString wide = QStringLiteral("WWWWWWWWWWWWWWWW");
+    const QString ellipsis = QStringLiteral("\u2026");
+    for (const QString& name : {wide, QStringLiteral("Ravi Shankar"), wide}) {
+        main.career().update([&](Career& c) { c.player = name; });
+        const QLabel* player = shown(main, QStringLiteral("player"));
+        const QFontMetrics metrics(player->font());
+        const bool fits = metrics.horizontalAdvance(name) <= player->contentsRect().width();
+        EXPECT_EQ(fits, name != wide) << name.toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(player->text()), player->contentsRect().width());
+        EXPECT_EQ(player->accessibleName(), name);
+        if (fits) {
+            EXPECT_EQ(player->text(), name);
+            EXPECT_TRUE(player->toolTip().isEmpty());
+        } else {
+            const QString text = player->text();
+            ASSERT_TRUE(text.endsWith(ellipsis)) << text.toStdString();
+            EXPECT_GT(text.size(), 1);
+            EXPECT_TRUE(name.startsWith(text.chopped(1))) << text.toStdString();
+            EXPECT_EQ(player->toolTip(), name);
+        }
+    }
+}
+
+// The keyboard starts on Play, comes back to Play after every match and, after
+// a visit to another screen, to whatever had it before: never to Exit unless
+// the player put it there.
+class KeyboardFocusTest : public MainScreenTest {
+  protected:
+    KeyboardFocusTest() {
+        main.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+    }
+
+    CommandButton* command(MainScreen::Command which) const { return main.command(which); }
+
+    // Does `press`, then hands the modal screen it opens to `close`, which
+    // must close it. True once the screen has come and gone.
+    bool visit(const std::function<void()>& press, const std::function<void(QWidget&)>& close) {
+        bool closed = false;
+        int ticksSinceClosing = 0;
+        QTimer watch;
+        watch.setInterval(5);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            if (!closed) {
+                closed = true;
+                close(*modal);
+            } else if (++ticksSinceClosing == 200) {
+                // Left open, it would keep the test waiting for ever.
+                ADD_FAILURE() << modal->objectName().toStdString() << " stayed open";
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
+            }
+        });
+        watch.start();
+        press();
+        return QTest::qWaitFor([&] { return closed && !QApplication::activeModalWidget(); });
+    }
+
+    // The key goes where a player's would: to the widget of the window that
+    // has the focus.
+    static void pressOn(QWidget& window, Qt::Key key) {
+        QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, key);
+    }
+
+    // The widget that has the keyboard once the main screen is active again,
+    // as the window system makes it when a screen it owns closes. (Offscreen,
+    // a hidden record book may stay the active window, so the main screen is
+    // made active here as the window system would.)
+    QWidget* focusOnReturn() {
+        QWidget* kept = main.focusWidget();
+        QApplication::setActiveWindow(&main);
+        EXPECT_EQ(QApplication::activeWindow(), &main);
+        EXPECT_EQ(QApplication::focusWidget(), kept);
+        return kept;
+    }
+};
+
+TEST_F(KeyboardFocusTest, TheMainScreenOpensWithPlayFocused) {
+    EXPECT_EQ(QApplication::focusWidget(), command(MainScreen::Play));
+    EXPECT_TRUE(command(MainScreen::Play)->hasFocus());
+}
+
+TEST_F(KeyboardFocusTest, AfterAMatchTheFocusIsOnPlayWhereverPlayWasPressedFrom) {
+    const struct {
+        const char* how;
+        MainScreen::Command focusedBefore;
+        std::function<void(MainScreen&)> press;
+    } presses[] = {
+        {"Return on Play", MainScreen::Play,
+         [](MainScreen& m) { QTest::keyClick(m.command(MainScreen::Play), Qt::Key_Return); }},
+        {"F5 from Exit", MainScreen::Exit,
+         [](MainScreen& m) { QTest::keySequence(&m, QKeySequence(Qt::Key_F5)); }},
+        {"Ctrl+P from Records", MainScreen::Records,
+         [](MainScreen& m) { QTest::keySequence(&m, QKeySequence(Qt::CTRL | Qt::Key_P)); }},
+        {"a click", MainScreen::Exit,
+         [](MainScreen& m) { QTest::mouseClick(m.command(MainScreen::Play), Qt::LeftButton); }},
+    };
+    int matches = 0;
+    for (const auto& p : presses) {
+        SCOPED_TRACE(p.how);
+        command(p.focusedBefore)->setFocus();
+        scripted.random.draws = {0.0, drawFor(60, 100), 0.0, 0.0};
+        QString opened;
+        ASSERT_TRUE(visit([&] { p.press(main); },
+                          [&](QWidget& modal) {
+                              opened = modal.objectName();
+                              auto* match = qobject_cast<MatchScreen*>(&modal);
+                              ASSERT_NE(match, nullptr);
+                              EXPECT_EQ(match->focusWidget(), match->okButton());
+                              pressOn(*match, Qt::Key_Return);
+                          }));
+        EXPECT_EQ(opened, QStringLiteral("Match"));
+        EXPECT_EQ(main.career().career().statistics().matches, ++matches);
+        EXPECT_EQ(focusOnReturn(), command(MainScreen::Play));
+    }
+}
+
+TEST_F(KeyboardFocusTest, PlayKeepsTheFocusWhenNoMatchFollows) {
+    // Batting enough for the city side: Play brings a promotion, not a match.
+    main.career().update([](Career& c) { c.skills.batting = 200; });
+    command(MainScreen::Exit)->setFocus();
+    QTest::keySequence(&main, QKeySequence(Qt::Key_F5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !scripted.prompter.notices.isEmpty(); }));
+    EXPECT_EQ(scripted.prompter.notices,
+              QStringList{QStringLiteral("You are selected in the Pune team.")});
+    EXPECT_EQ(focusOnReturn(), command(MainScreen::Play));
+}
+
+TEST_F(KeyboardFocusTest, AVisitToAnotherScreenGivesTheFocusBackToWhereItWas) {
+    const struct {
+        MainScreen::Command command;
+        QKeySequence key;
+        const char* opens;
+        MainScreen::Command focusedBefore;
+    } visits[] = {{MainScreen::Store, Qt::CTRL | Qt::Key_G, "Store", MainScreen::Health},
+                  {MainScreen::Training, Qt::CTRL | Qt::Key_T, "Training", MainScreen::Records},
+                  {MainScreen::Health, Qt::CTRL | Qt::Key_H, "Health", MainScreen::Sponsors},
+                  {MainScreen::Sponsors, Qt::CTRL | Qt::Key_O, "Sponsors", MainScreen::Store},
+                  {MainScreen::About, Qt::Key_F1, "About", MainScreen::Play},
+                  {MainScreen::Records, Qt::CTRL | Qt::Key_R, "Records", MainScreen::Training}};
+    const auto closeWithEscape = [](QString& opened) {
+        return [&opened](QWidget& modal) {
+            opened = modal.objectName();
+            pressOn(modal, Qt::Key_Escape);
+        };
+    };
+    for (const auto& v : visits) {
+        SCOPED_TRACE(v.opens);
+        // From the keyboard: the focus goes back to the command that had it.
+        command(v.focusedBefore)->setFocus();
+        QString opened;
+        ASSERT_TRUE(visit([&] { QTest::keySequence(&main, v.key); }, closeWithEscape(opened)));
+        EXPECT_EQ(opened, QString::fromLatin1(v.opens));
+        EXPECT_EQ(focusOnReturn(), command(v.focusedBefore));
+
+        // With the mouse: the command clicked took the focus, and keeps it.
+        command(MainScreen::Play)->setFocus();
+        opened.clear();
+        ASSERT_TRUE(visit([&] { QTest::mouseClick(command(v.command), Qt::LeftButton); },
+                          closeWithEscape(opened)));
+        EXPECT_EQ(opened, QString::fromLatin1(v.opens));
+        EXPECT_EQ(focusOnReturn(), command(v.command));
+    }
+    EXPECT_TRUE(scripted.prompter.messages.isEmpty());
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-bool ScriptedPrompter::question(const QString& text) {
+bool ScriptedPrompter::question(const QString& text, Answer byDefault) {
     questions << text;
+    questionDefaults.push_back(byDefault);
     messages << text;
     if (answers.empty()) {
         ADD_FAILURE() << "unscripted question: " << text.toStdString();

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <vector>
 
 #include "screens/platform.h"
 #include "screens/prompter.h"
@@ -16,6 +17,8 @@ class ScriptedPrompter final : public Prompter {
   public:
     QStringList notices;
     QStringList questions;
+    // The answer Enter would have given, question by question.
+    std::vector<Answer> questionDefaults;
     std::deque<bool> answers;
     std::deque<QString> chosenFiles;
     QStringList dialogs;  // "title|folder|filter" of every file dialog shown
@@ -24,17 +27,23 @@ class ScriptedPrompter final : public Prompter {
         notices << text;
         messages << text;
     }
-    bool question(const QString& text) override;
+    bool question(const QString& text, Answer byDefault) override;
     QString chooseFileToOpen(const QString& title, const QString& folder,
                              const QString& filter) override;
     // Every message in the order shown, notices and questions together.
     QStringList messages;
 };
 
+// Records every address handed to it; with `fails` set, it tells the caller
+// that no browser took the address, as on a machine without one.
 class RecordingOpener final : public UrlOpener {
   public:
     QStringList opened;
-    void open(const QString& url) override { opened << url; }
+    bool fails = false;
+    bool open(const QString& url) override {
+        opened << url;
+        return !fails;
+    }
 };
 
 // Everything a screen needs, scripted.

@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
         allWritten = writePicture(screen, folder, QString::fromLatin1(name)) && allWritten;
     };
 
-    CreditsScreen credits(CreditsScreen::atStartUp, opener);
+    CreditsScreen credits(CreditsScreen::atStartUp, opener, prompter);
     picture(credits, "credits");
 
     PlayerScreen player(prompter);

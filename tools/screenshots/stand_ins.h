@@ -14,7 +14,7 @@
 class SilentPrompter final : public Prompter {
   public:
     void notice(const QString&) override {}
-    bool question(const QString&) override { return false; }
+    bool question(const QString&, Answer) override { return false; }
     QString chooseFileToOpen(const QString&, const QString&, const QString&) override {
         return QString();
     }
@@ -36,5 +36,5 @@ class FixedDraws final : public RandomSource {
 
 class IdleOpener final : public UrlOpener {
   public:
-    void open(const QString&) override {}
+    bool open(const QString&) override { return true; }
 };

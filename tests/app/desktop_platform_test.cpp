@@ -1,0 +1,177 @@
+// The desktop's own message boxes and file dialog, driven offscreen as a
+// player meets them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <functional>
+
+#include "app/desktop_url_opener.h"
+#include "app/message_prompter.h"
+#include "support/qt_printers.h"
+
+namespace {
+
+// Runs `ask` and hands the modal window it opens, once that is up and
+// `ready` holds for it, to `answer`, which must close it.
+template <class Window>
+void whenShown(const std::function<void()>& ask, const std::function<bool(Window&)>& ready,
+               const std::function<void(Window&)>& answer) {
+    bool answered = false;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (!window) return;
+        if (!answered) {
+            if (!ready(*window) && waited.elapsed() < 5000) return;
+            answered = true;
+            answer(*window);
+        } else if (waited.elapsed() > 10000) {
+            // Left open, it would keep the test waiting for ever.
+            ADD_FAILURE() << "the window stayed open";
+            static_cast<QDialog*>(window)->done(QDialog::Rejected);
+        }
+    });
+    watch.start();
+    ask();
+    EXPECT_TRUE(answered);
+}
+
+TEST(MessagePrompter, EnterGivesTheQuestionsDefaultAndEscapeAlwaysAnswersNo) {
+    const QString text = QStringLiteral(
+        "A bookie offers you Rs. 50000 if you play badly. Accept "
+        "the offer?");
+    const struct {
+        Prompter::Answer byDefault;
+        Qt::Key key;
+        bool answer;
+    } cases[] = {{Prompter::Answer::no, Qt::Key_Return, false},
+                 {Prompter::Answer::no, Qt::Key_Enter, false},
+                 {Prompter::Answer::no, Qt::Key_Escape, false},
+                 {Prompter::Answer::yes, Qt::Key_Return, true},
+                 {Prompter::Answer::yes, Qt::Key_Escape, false}};
+    MessagePrompter prompter;
+    for (const auto& c : cases) {
+        const bool defaultIsYes = c.byDefault == Prompter::Answer::yes;
+        SCOPED_TRACE(testing::Message()
+                     << "default " << (defaultIsYes ? "Yes" : "No") << ", key " << c.key);
+        bool answer = !c.answer;
+        whenShown<QMessageBox>([&] { answer = prompter.question(text, c.byDefault); },
+                               [](QMessageBox& box) { return box.focusWidget() != nullptr; },
+                               [&](QMessageBox& box) {
+                                   EXPECT_EQ(box.text(), text);
+                                   EXPECT_EQ(box.windowTitle(), QStringLiteral("Bailcrest"));
+                                   EXPECT_EQ(box.standardButtons(),
+                                             QMessageBox::Yes | QMessageBox::No);
+                                   const QMessageBox::StandardButton expected =
+                                       defaultIsYes ? QMessageBox::Yes : QMessageBox::No;
+                                   EXPECT_EQ(box.standardButton(box.defaultButton()), expected);
+                                   // The key goes where a player's would: to the button that
+                                   // has the focus.
+                                   EXPECT_EQ(box.focusWidget(), box.button(expected));
+                                   QTest::keyClick(box.focusWidget(), c.key);
+                               });
+        EXPECT_EQ(answer, c.answer);
+    }
+}
+
+// Files with long names, sizes in bytes and kilobytes, and their dates: Qt's
+// dialog opens with columns too narrow for them.
+class LoadDialog : public ::testing::Test {
+  protected:
+    LoadDialog() {
+        const struct {
+            const char* name;
+            int bytes;
+        } files[] = {{"rames_auto.bsg", 670}, {"anil kumar sharma_auto.bsg", 2010}};
+        for (const auto& f : files) {
+            QFile file(saves.filePath(QString::fromLatin1(f.name)));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(f.bytes, 'x'));
+        }
+    }
+
+    static bool columnsRead(QFileDialog& dialog) {
+        auto* files = dialog.findChild<QTreeView*>();
+        if (!files || files->model()->rowCount(files->rootIndex()) < 2) return false;
+        return columnsFit(*files);
+    }
+
+    // Every column at least as wide as its widest entry, and every column in
+    // view at once.
+    static bool columnsFit(QTreeView& files) {
+        const QHeaderView& header = *files.header();
+        int total = 0;
+        for (int column = 0; column < header.count(); ++column) {
+            if (header.isSectionHidden(column)) continue;
+            const QAbstractItemView& view = files;
+            if (header.sectionSize(column) < view.sizeHintForColumn(column)) return false;
+            total += header.sectionSize(column);
+        }
+        return total <= files.viewport()->width();
+    }
+
+    QTemporaryDir folder;
+    QDir saves{folder.path()};
+    MessagePrompter prompter;
+};
+
+TEST_F(LoadDialog, ShowsTheSavesInDetailWithEveryColumnReadableAndReturnsTheChoice) {
+    const QString chosenPath = saves.filePath(QStringLiteral("rames_auto.bsg"));
+    for (const bool accept : {true, false}) {
+        SCOPED_TRACE(accept);
+        QString chosen = QStringLiteral("<not returned>");
+        whenShown<QFileDialog>(
+            [&] {
+                chosen = prompter.chooseFileToOpen(QStringLiteral("Bailcrest: Load Game"),
+                                                   QDir::toNativeSeparators(saves.path()),
+                                                   QStringLiteral("Bailcrest Saves (*.bsg)"));
+            },
+            columnsRead,
+            [&](QFileDialog& dialog) {
+                EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Bailcrest: Load Game"));
+                EXPECT_EQ(dialog.viewMode(), QFileDialog::Detail);
+                EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+                EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+                EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), saves.canonicalPath());
+                auto* files = dialog.findChild<QTreeView*>();
+                ASSERT_NE(files, nullptr);
+                EXPECT_TRUE(files->isVisible());
+                EXPECT_TRUE(columnsFit(*files));
+                if (accept) {
+                    // As a player does: the file's name typed, then Return.
+                    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                    ASSERT_NE(name, nullptr);
+                    name->clear();
+                    QTest::keyClicks(name, QStringLiteral("rames_auto.bsg"));
+                    QTest::keyClick(name, Qt::Key_Return);
+                } else {
+                    dialog.reject();
+                }
+            });
+        EXPECT_EQ(chosen, accept ? chosenPath : QString());
+    }
+}
+
+// Offscreen there is no browser: the opener says the page was not opened, so
+// that the screen can tell the player.
+TEST(DesktopUrlOpener, APageNoBrowserTakesIsReported) {
+    DesktopUrlOpener opener;
+    EXPECT_FALSE(opener.open(QStringLiteral("https://www.example.com/")));
+}
+
+}  // namespace
