@@ -44,7 +44,8 @@ void ScreenNavigator::showPlayerScreen() {
 }
 
 void ScreenNavigator::startNewCareer() {
-    startCareer(::startCareer(player_->details(), platform_.random));
+    startCareer(::startCareer(player_->details(), platform_.random),
+                saveTarget(platform_.programFolder));
 }
 
 void ScreenNavigator::loadCareer() {
@@ -66,13 +67,14 @@ void ScreenNavigator::loadCareer() {
         return;
     }
     player_->showDetails(detailsFromSave(*reading.file));
-    startCareer(careerFromSave(*reading.file, chosen.fileName(), platform_.random));
+    startCareer(careerFromSave(*reading.file, chosen.fileName(), platform_.random),
+                saveTarget(platform_.programFolder, chosen.absolutePath()));
 }
 
-void ScreenNavigator::startCareer(Career career) {
+void ScreenNavigator::startCareer(Career career, const SaveTarget& saveTarget) {
     discardMainScreen();
     discardPlayerScreen();
-    main_ = new MainScreen(platform_, std::move(career));
+    main_ = new MainScreen(platform_, std::move(career), saveTarget);
     // Queued, so that the main screen has left its own handler before it goes.
     connect(main_, &MainScreen::careerEnded, this, &ScreenNavigator::careerEnded,
             Qt::QueuedConnection);

@@ -1,6 +1,7 @@
 #include "screens/main_screen.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QPointer>
@@ -62,8 +63,10 @@ QString sponsorName(const QString& name) {
 
 }  // namespace
 
-MainScreen::MainScreen(Platform& platform, Career career)
-    : platform_(platform), career_(new CareerModel(std::move(career), this)) {
+MainScreen::MainScreen(Platform& platform, Career career, SaveTarget saveTarget)
+    : platform_(platform),
+      career_(new CareerModel(std::move(career), this)),
+      saveTarget_(std::move(saveTarget)) {
     setObjectName(QStringLiteral("Main"));
     look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
 
@@ -336,8 +339,16 @@ PlayOutcome MainScreen::playStep(const std::function<PlayOutcome(Career&)>& step
 }
 
 void MainScreen::playMatch() {
-    MatchScreen match(*career_, platform_, this);
+    MatchScreen match(*career_, platform_, saveTarget_.folder, this);
     match.exec();
+    // Saves that cannot go beside the game go to the player's own folder; he
+    // is told where at the first of them.
+    if (match.saved() && saveTarget_.besideTheProgramRefused && !toldWhereSaved_) {
+        toldWhereSaved_ = true;
+        platform_.prompter.notice(
+            tr("The folder beside the game cannot hold saves, so your career is saved in %1.")
+                .arg(QDir::toNativeSeparators(saveTarget_.folder)));
+    }
 }
 
 void MainScreen::endCareer() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/play.h"
+#include "saves/saves_folder.h"
 
 class QLabel;
 class CareerModel;
@@ -22,7 +23,8 @@ class MainScreen : public QWidget {
   public:
     enum Command { About, Exit, Sponsors, Store, Training, Play, Records, Health, commandCount };
 
-    MainScreen(Platform& platform, Career career);
+    // The career saves itself, with auto-save on, to the target's folder.
+    MainScreen(Platform& platform, Career career, SaveTarget saveTarget);
 
     CareerModel& career() const { return *career_; }
     RecordsScreen* recordsScreen() const { return records_; }
@@ -74,6 +76,8 @@ class MainScreen : public QWidget {
 
     Platform& platform_;
     CareerModel* career_;
+    SaveTarget saveTarget_;
+    bool toldWhereSaved_ = false;
     RecordsScreen* records_ = nullptr;
     std::vector<Figure> figures_;
     std::vector<Bar> bars_;

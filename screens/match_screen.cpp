@@ -6,7 +6,6 @@
 #include "game/career.h"
 #include "game/play_messages.h"
 #include "saves/confirm_match.h"
-#include "saves/saves_folder.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
@@ -14,10 +13,12 @@
 #include "screens/prompter.h"
 #include "screens/titled_frame.h"
 
-MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner)
+MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QString savesFolder,
+                         QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       career_(career),
-      platform_(platform) {
+      platform_(platform),
+      savesFolder_(std::move(savesFolder)) {
     setObjectName(QStringLiteral("Match"));
     look::setUpWindow(this, tr("Bailcrest: Match Details"), 3975, 2400);
     setModal(true);
@@ -66,9 +67,9 @@ void MatchScreen::confirm() {
     if (applied_) return;
     applied_ = true;
     ConfirmedMatch confirmed;
-    career_.update([&](Career& career) {
-        confirmed = confirmMatch(career, performance_, savesFolder(platform_.programFolder));
-    });
+    career_.update(
+        [&](Career& career) { confirmed = confirmMatch(career, performance_, savesFolder_); });
+    saved_ = career_.career().autoSave && !confirmed.saveFailure;
     if (confirmed.award > 0) platform_.prompter.notice(awardNotice(confirmed.award));
     if (const auto& failure = confirmed.saveFailure) {
         platform_.prompter.notice(tr("Your career could not be saved as %1: %2. The earlier save "

@@ -16,11 +16,14 @@ struct Platform;
 class MatchScreen : public QDialog {
     Q_OBJECT
   public:
-    MatchScreen(CareerModel& career, Platform& platform, QWidget* owner);
+    // With auto-save on, the career saves itself in the saves folder.
+    MatchScreen(CareerModel& career, Platform& platform, QString savesFolder, QWidget* owner);
 
     const MatchPerformance& performance() const { return performance_; }
     CommandButton* okButton() const { return ok_; }
     bool applied() const { return applied_; }
+    // The match was applied and the career written to its save file.
+    bool saved() const { return saved_; }
 
     void reject() override;
 
@@ -32,7 +35,9 @@ class MatchScreen : public QDialog {
 
     CareerModel& career_;
     Platform& platform_;
+    QString savesFolder_;
     MatchPerformance performance_;
     CommandButton* ok_;
     bool applied_ = false;
+    bool saved_ = false;
 };

@@ -24,7 +24,8 @@ namespace {
 class ManagementMenuTest : public ::testing::Test {
   protected:
     ManagementMenuTest() {
-        main = std::make_unique<MainScreen>(scripted.platform, testCareer(70, 70, 70));
+        main =
+            std::make_unique<MainScreen>(scripted.platform, testCareer(70, 70, 70), SaveTarget{});
         main->show();
     }
 

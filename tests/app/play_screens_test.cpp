@@ -33,7 +33,7 @@ TEST(MatchScreen, ShowsTheDrawnMatchAndOnlyOkAppliesAndClosesIt) {
     ScriptedPlatform scripted;
     CareerModel career(testCareer(100, 100, 100));
     scripted.random.draws = {drawFor(60, 100), drawFor(70, 100), drawFor(50, 100)};
-    MatchScreen screen(career, scripted.platform, nullptr);
+    MatchScreen screen(career, scripted.platform, QString(), nullptr);
     screen.show();
 
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Match Details"));
@@ -71,7 +71,8 @@ TEST(MatchScreen, ShowsTheDrawnMatchAndOnlyOkAppliesAndClosesIt) {
 class CareerOnScreen : public ::testing::Test {
   protected:
     void SetUp() override {
-        main = std::make_unique<MainScreen>(scripted.platform, testCareer(100, 100, 100));
+        main = std::make_unique<MainScreen>(scripted.platform, testCareer(100, 100, 100),
+                                            SaveTarget{});
         QObject::connect(main.get(), &MainScreen::careerEnded,
                          [this](bool playAgain) { ++(playAgain ? newCareers : programEnds); });
         QObject::connect(main.get(), &MainScreen::exitRequested, [this] { ++programEnds; });

@@ -43,7 +43,8 @@ struct Screens {
 
     Screens() {
         scripted.random.draws.assign(20, 0.2);
-        main = std::make_unique<MainScreen>(scripted.platform, testCareer(80, 72, 78));
+        main =
+            std::make_unique<MainScreen>(scripted.platform, testCareer(80, 72, 78), SaveTarget{});
         main->show();
     }
 
@@ -88,7 +89,8 @@ const ScreenCase screenCases[] = {
     {"Main", [](Screens& s, auto&) -> QWidget* { return s.main.get(); }, false},
     {"Match",
      [](Screens& s, auto& owner) {
-         return own<MatchScreen>(owner, s.main->career(), s.scripted.platform, s.main.get());
+         return own<MatchScreen>(owner, s.main->career(), s.scripted.platform, QString(),
+                                 s.main.get());
      },
      false},
     {"Training",

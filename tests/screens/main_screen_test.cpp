@@ -46,7 +46,7 @@ class MainScreenTest : public ::testing::Test {
     MainScreenTest() { main.show(); }
 
     ScriptedPlatform scripted;
-    MainScreen main{scripted.platform, testCareer(45, 20, 30)};
+    MainScreen main{scripted.platform, testCareer(45, 20, 30), SaveTarget{}};
     QSignalSpy exits{&main, &MainScreen::exitRequested};
     QSignalSpy ended{&main, &MainScreen::careerEnded};
 };
@@ -163,7 +163,7 @@ TEST(MainScreen, EndOfCareerHandsOverByTheAnswer) {
         SCOPED_TRACE(playAgain);
         ScriptedPlatform scripted;
         scripted.prompter.answers = {playAgain};
-        MainScreen main(scripted.platform, testCareer(45, 20, 30));
+        MainScreen main(scripted.platform, testCareer(45, 20, 30), SaveTarget{});
         main.show();
         main.career().update([](Career& c) { c.gear.bat = 0; });
         QSignalSpy ended(&main, &MainScreen::careerEnded);

@@ -78,12 +78,12 @@ int main(int argc, char* argv[]) {
     fillPlayerScreen(player, sampleDetails());
     picture(player, "player");
 
-    MainScreen main(platform, startCareer(sampleDetails(), random));
+    MainScreen main(platform, startCareer(sampleDetails(), random), SaveTarget{});
     main.career().update([&](Career& career) { playSampleSeason(career, random); });
     picture(main, "main");
     main.show();
 
-    MatchScreen match(main.career(), platform, &main);
+    MatchScreen match(main.career(), platform, QString(), &main);
     picture(match, "match");
 
     const std::pair<PurchaseScreen::Centre, const char*> centres[] = {
