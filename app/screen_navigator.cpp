@@ -5,6 +5,7 @@
 
 #include "game/start_career.h"
 #include "saves/career_file.h"
+#include "saves/history_file.h"
 #include "saves/save_file.h"
 #include "saves/save_file_io.h"
 #include "saves/saves_folder.h"
@@ -67,14 +68,17 @@ void ScreenNavigator::loadCareer() {
         return;
     }
     player_->showDetails(detailsFromSave(*reading.file));
-    startCareer(careerFromSave(*reading.file, chosen.fileName(), platform_.random),
-                saveTarget(platform_.programFolder, chosen.absolutePath()));
+    Career career = careerFromSave(*reading.file, chosen.fileName(), platform_.random);
+    CareerHistory history = readHistory(historyFilePath(chosen.filePath()), career);
+    startCareer(std::move(career), saveTarget(platform_.programFolder, chosen.absolutePath()),
+                std::move(history));
 }
 
-void ScreenNavigator::startCareer(Career career, const SaveTarget& saveTarget) {
+void ScreenNavigator::startCareer(Career career, const SaveTarget& saveTarget,
+                                  CareerHistory history) {
     discardMainScreen();
     discardPlayerScreen();
-    main_ = new MainScreen(platform_, std::move(career), saveTarget);
+    main_ = new MainScreen(platform_, std::move(career), saveTarget, std::move(history));
     // Queued, so that the main screen has left its own handler before it goes.
     connect(main_, &MainScreen::careerEnded, this, &ScreenNavigator::careerEnded,
             Qt::QueuedConnection);

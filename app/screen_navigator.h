@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "game/career.h"
+#include "game/history.h"
 #include "saves/saves_folder.h"
 #include "screens/credits_screen.h"
 #include "screens/main_screen.h"
@@ -37,7 +38,7 @@ class ScreenNavigator : public QObject {
     void showPlayerScreen();
     void startNewCareer();
     void loadCareer();
-    void startCareer(Career career, const SaveTarget& saveTarget);
+    void startCareer(Career career, const SaveTarget& saveTarget, CareerHistory history = {});
     void careerEnded(bool playAgain);
     void endProgram();
     void discardPlayerScreen();

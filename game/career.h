@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <variant>
+#include <vector>
 
 #include "game/level.h"
 
@@ -92,6 +93,24 @@ struct Teams {
     bool operator==(const Teams&) const = default;
 };
 
+// What happened to a career since its last match, for the history's row of
+// the next one. Purchases are summed by centre.
+struct SinceLastMatch {
+    // Each level the player moved to, in order: a promotion when it is above
+    // the level before, a drop when below.
+    std::vector<Level> levelChanges;
+    bool selectedForWorldCup = false;
+    // The sponsor taken last, if any.
+    QString sponsorTaken;
+    std::int32_t trainingCost = 0;
+    std::int32_t gearCost = 0;
+    std::int32_t healthCareCost = 0;
+    // The bookie's money the player took.
+    std::int32_t bookieMoney = 0;
+
+    bool operator==(const SinceLastMatch&) const = default;
+};
+
 // One career: everything the game knows of it. The values a new career does
 // not set itself stand at what every career starts from.
 struct Career {
@@ -119,6 +138,8 @@ struct Career {
     RecordBook recordBook{};
     // Picked for the World Cup since he last came to national level; not saved.
     bool selectedForWorldCup = false;
+    // Not saved either: a career is saved right after a match.
+    SinceLastMatch sinceLastMatch;
     // The file the career saves itself to after every match, when autoSave is on.
     QString saveFileName = QStringLiteral("default.bsg");
     bool autoSave = false;

@@ -11,12 +11,14 @@ void promote(Career& career) {
     if (career.level == Level::national) {
         career.matchFee = worldCupFee;
         career.selectedForWorldCup = true;
+        career.sinceLastMatch.selectedForWorldCup = true;
         return;
     }
     const Level to = levelAbove(career.level);
     career.matchFee = arrivalFee(to);
     changeLevel(career, to);
     career.team = teamAt(career, to);
+    career.sinceLastMatch.levelChanges.push_back(to);
 }
 
 void dropOneLevel(Career& career) {
@@ -29,4 +31,5 @@ void dropOneLevel(Career& career) {
     career.gear = Gear{};
     career.body = Body{};
     career.sponsorship = 0;
+    career.sinceLastMatch.levelChanges.push_back(to);
 }

@@ -6,6 +6,7 @@
 #include "game/level_change.h"
 #include "game/money.h"
 #include "game/random_source.h"
+#include "game/saturating.h"
 #include "game/selection.h"
 
 namespace {
@@ -49,6 +50,7 @@ PlayOutcome selectForMatch(Career& career, RandomSource& random) {
 PlayOutcome answerBookie(Career& career, bool takesTheMoney, RandomSource& random) {
     if (!takesTheMoney) return {{}, PlayNext::match};
     career.bankBalance = saturateMoney(std::floor(career.bankBalance) + bribe);
+    career.sinceLastMatch.bookieMoney = saturate32(career.sinceLastMatch.bookieMoney + bribe);
     // A draw of its own: the enquiry does not follow from the offer.
     if (drawBelow(random, enquiryChances) == caughtDraw) {
         return {{{PlayNotice::caughtByTheEnquiry, QString()}}, PlayNext::careerOver};

@@ -64,7 +64,8 @@ const PurchaseCentre& training() {
     static const PurchaseCentre centre{
         {{Purchasable::batting, 1500}, {Purchasable::bowling, 1500}, {Purchasable::fielding, 1000}},
         true,
-        UnitsRule::ladder};
+        UnitsRule::ladder,
+        &SinceLastMatch::trainingCost};
     return centre;
 }
 
@@ -74,7 +75,8 @@ const PurchaseCentre& store() {
                                         {Purchasable::pads, 225},
                                         {Purchasable::others, 350}},
                                        false,
-                                       UnitsRule::restore};
+                                       UnitsRule::restore,
+                                       &SinceLastMatch::gearCost};
     return centre;
 }
 
@@ -82,7 +84,8 @@ const PurchaseCentre& health() {
     static const PurchaseCentre centre{
         {{Purchasable::fitness, 200}, {Purchasable::health, 350}, {Purchasable::stamina, 150}},
         true,
-        UnitsRule::restore};
+        UnitsRule::restore,
+        &SinceLastMatch::healthCareCost};
     return centre;
 }
 
@@ -97,7 +100,7 @@ std::int32_t PurchaseRow::cost() const {
 }
 
 Purchase::Purchase(const PurchaseCentre& centre, const Career& career)
-    : balanceBefore_(career.bankBalance) {
+    : balanceBefore_(career.bankBalance), spending_(centre.spending) {
     const int multiplier = centre.ratesByLevel ? levelNumber(career.level) : 1;
     for (const PurchaseCentre::Row& offer : centre.rows) {
         PurchaseRow row;
@@ -136,5 +139,7 @@ PurchaseOutcome confirmPurchase(Career& career, const Purchase& purchase) {
         value = saturate16(value + row.unitsChosen);
     }
     career.bankBalance = purchase.balanceAfter();
+    std::int32_t& spent = career.sinceLastMatch.*purchase.spending();
+    spent = saturate32(static_cast<double>(spent) + purchase.totalCost());
     return PurchaseOutcome::bought;
 }

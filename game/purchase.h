@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-struct Career;
+#include "game/career.h"
 
 // The values of a career that money can raise.
 enum class Purchasable {
@@ -42,6 +42,8 @@ struct PurchaseCentre {
     std::vector<Row> rows;
     bool ratesByLevel = false;
     UnitsRule rule = UnitsRule::restore;
+    // Where the history adds up what is spent here between two matches.
+    std::int32_t SinceLastMatch::*spending;
 };
 
 namespace purchase_centres {
@@ -92,11 +94,14 @@ class Purchase {
     double balanceAfter() const;
     bool affordable() const { return balanceAfter() >= 0; }
 
+    std::int32_t SinceLastMatch::*spending() const { return spending_; }
+
   private:
     double exactTotalCost() const;
 
     std::vector<PurchaseRow> rows_;
     double balanceBefore_ = 0;
+    std::int32_t SinceLastMatch::*spending_;
 };
 
 enum class PurchaseOutcome { bought, shortOfMoney };

@@ -18,4 +18,5 @@ void takeSponsor(Career& career, int index) {
     const Sponsor& sponsor = sponsors.at(index);
     career.sponsor = sponsor.name;
     career.sponsorship = sponsor.offerPerLevel * levelNumber(career.level);
+    career.sinceLastMatch.sponsorTaken = sponsor.name;
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "game/career.h"
+#include "game/history.h"
 #include "game/match.h"
 #include "saves/career_file.h"
 #include "saves/save_file_io.h"
@@ -14,10 +15,16 @@ std::optional<SaveFailure> saveCareer(const Career& career, const QString& folde
                        *error};
 }
 
-ConfirmedMatch confirmMatch(Career& career, const MatchPerformance& match,
-                            const QString& savesFolder) {
+ConfirmedMatch confirmMatch(Career& career, CareerHistory& history, const MatchPerformance& match,
+                            CareerFiles& files) {
     ConfirmedMatch confirmed;
     confirmed.award = applyMatch(career, match);
-    if (career.autoSave) confirmed.saveFailure = saveCareer(career, savesFolder);
+    history.append(takeHistoryRow(career, match, confirmed.award));
+    if (!career.autoSave) return confirmed;
+    confirmed.saveFailure = saveCareer(career, files.target.folder);
+    if (!confirmed.saveFailure) {
+        const QString saved = files.target.folder + QLatin1Char('/') + career.saveFileName;
+        confirmed.historyFailure = files.history.keep(historyFilePath(saved), history);
+    }
     return confirmed;
 }

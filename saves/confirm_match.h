@@ -3,8 +3,12 @@
 #include <QString>
 #include <optional>
 
+#include "saves/history_file.h"
+#include "saves/saves_folder.h"
+
 struct Career;
 struct MatchPerformance;
+class CareerHistory;
 
 // A save that did not complete: the file it was meant to replace, as the
 // player's system writes paths, and why it failed. The earlier file, if there
@@ -14,18 +18,28 @@ struct SaveFailure {
     QString reason;
 };
 
+// Where one career keeps its files while it is played: the saves folder
+// chosen when it started, and how its history file stands.
+struct CareerFiles {
+    SaveTarget target;
+    HistoryFile history;
+};
+
 // What confirming a match came to.
 struct ConfirmedMatch {
     // The performance award the match earned (0 for none).
     double award = 0;
     std::optional<SaveFailure> saveFailure;
+    // Why the history file could not be kept, the first time it could not.
+    std::optional<QString> historyFailure;
 };
 
-// OK on a played match: applies it to the career and then, with auto-save
-// on, writes the career to its save file in the saves folder. With auto-save
-// off nothing is written and no folder is created.
-ConfirmedMatch confirmMatch(Career& career, const MatchPerformance& match,
-                            const QString& savesFolder);
+// OK on a played match: applies it to the career and adds its row to the
+// history; then, with auto-save on, writes the career to its save file in the
+// career's saves folder and, once that is done, brings its history file up
+// to date. With auto-save off nothing is written and no folder is created.
+ConfirmedMatch confirmMatch(Career& career, CareerHistory& history, const MatchPerformance& match,
+                            CareerFiles& files);
 
 // Writes the career to its save file in the folder; the failure, if any.
 std::optional<SaveFailure> saveCareer(const Career& career, const QString& folder);

@@ -17,9 +17,10 @@ QFont font(bool bold, int pixelSize) {
     return f;
 }
 
-void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips) {
+namespace {
+
+void paintWindow(QWidget* window, const QString& title) {
     window->setWindowTitle(title);
-    window->setFixedSize(px(widthTwips), px(heightTwips));
     window->setAutoFillBackground(true);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, navy);
@@ -27,6 +28,18 @@ void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heig
     palette.setColor(QPalette::WindowText, silver);
     window->setPalette(palette);
     window->setFont(font(false));
+}
+
+}  // namespace
+
+void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips) {
+    paintWindow(window, title);
+    window->setFixedSize(px(widthTwips), px(heightTwips));
+}
+
+void setUpResizableWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips) {
+    paintWindow(window, title);
+    window->resize(px(widthTwips), px(heightTwips));
 }
 
 void setTextColour(QWidget* widget, const QColor& colour) {

@@ -38,6 +38,10 @@ QFont font(bool bold = true, int pixelSize = 11);
 // A top-level window of fixed client size with the navy background.
 void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);
 
+// A top-level window with the navy background that the player may resize,
+// opening at the given size.
+void setUpResizableWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);
+
 void setTextColour(QWidget* widget, const QColor& colour);
 
 // A caption label: fixed text, no accessible value of its own beyond the text.

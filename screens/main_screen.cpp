@@ -12,6 +12,7 @@
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/credits_screen.h"
+#include "screens/history_screen.h"
 #include "screens/look.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"
@@ -63,10 +64,11 @@ QString sponsorName(const QString& name) {
 
 }  // namespace
 
-MainScreen::MainScreen(Platform& platform, Career career, SaveTarget saveTarget)
+MainScreen::MainScreen(Platform& platform, Career career, SaveTarget saveTarget,
+                       CareerHistory history)
     : platform_(platform),
-      career_(new CareerModel(std::move(career), this)),
-      saveTarget_(std::move(saveTarget)) {
+      career_(new CareerModel(std::move(career), std::move(history), this)),
+      files_{std::move(saveTarget), {}} {
     setObjectName(QStringLiteral("Main"));
     look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
 
@@ -220,7 +222,8 @@ void MainScreen::buildConditions() {
 void MainScreen::buildMenu() {
     auto* menu = frame(this, QStringLiteral("Frame_menu"), QString(), 7560, 120, 1335, 5055);
     // Each command's keys: Play also on F5, Exit on the desktop's Quit key,
-    // the store on G for gear (S would suggest Save), sponsors on O for offers.
+    // the store on G for gear (S would suggest Save), sponsors on O for offers,
+    // the history on Y for years (H is taken by Health).
     const struct {
         QString caption;
         int top;
@@ -232,10 +235,11 @@ void MainScreen::buildMenu() {
                                {tr("Training"), 2235, {Qt::CTRL | Qt::Key_T}},
                                {tr("Play"), 4635, {Qt::Key_F5, Qt::CTRL | Qt::Key_P}},
                                {tr("Records"), 4155, {Qt::CTRL | Qt::Key_R}},
-                               {tr("Health"), 3195, {Qt::CTRL | Qt::Key_H}}};
+                               {tr("Health"), 3195, {Qt::CTRL | Qt::Key_H}},
+                               {tr("History"), 3675, {Qt::CTRL | Qt::Key_Y}}};
     // Tab order follows the column from top to bottom.
-    const Command columnOrder[commandCount] = {Exit,  About,  Sponsors, Training,
-                                               Store, Health, Records,  Play};
+    const Command columnOrder[commandCount] = {Exit,   About,   Sponsors, Training, Store,
+                                               Health, History, Records,  Play};
     for (int i = 0; i < commandCount; ++i) {
         auto* button = new CommandButton(entries[i].caption, menu);
         button->setObjectName(QStringLiteral("Label1_%1").arg(i));
@@ -297,6 +301,9 @@ void MainScreen::runCommand(Command command) {
         case Health:
             PurchaseScreen(PurchaseScreen::health, *career_, platform_.prompter, this).exec();
             break;
+        case History:
+            HistoryScreen(*career_, this).exec();
+            break;
         case commandCount:
             break;
     }
@@ -339,15 +346,15 @@ PlayOutcome MainScreen::playStep(const std::function<PlayOutcome(Career&)>& step
 }
 
 void MainScreen::playMatch() {
-    MatchScreen match(*career_, platform_, saveTarget_.folder, this);
+    MatchScreen match(*career_, platform_, files_, this);
     match.exec();
     // Saves that cannot go beside the game go to the player's own folder; he
     // is told where at the first of them.
-    if (match.saved() && saveTarget_.besideTheProgramRefused && !toldWhereSaved_) {
+    if (match.saved() && files_.target.besideTheProgramRefused && !toldWhereSaved_) {
         toldWhereSaved_ = true;
         platform_.prompter.notice(
             tr("The folder beside the game cannot hold saves, so your career is saved in %1.")
-                .arg(QDir::toNativeSeparators(saveTarget_.folder)));
+                .arg(QDir::toNativeSeparators(files_.target.folder)));
     }
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "game/play.h"
-#include "saves/saves_folder.h"
+#include "saves/confirm_match.h"
 
 class QLabel;
 class CareerModel;
@@ -21,10 +21,23 @@ struct Platform;
 class MainScreen : public QWidget {
     Q_OBJECT
   public:
-    enum Command { About, Exit, Sponsors, Store, Training, Play, Records, Health, commandCount };
+    enum Command {
+        About,
+        Exit,
+        Sponsors,
+        Store,
+        Training,
+        Play,
+        Records,
+        Health,
+        History,
+        commandCount
+    };
 
-    // The career saves itself, with auto-save on, to the target's folder.
-    MainScreen(Platform& platform, Career career, SaveTarget saveTarget);
+    // The career saves itself, with auto-save on, to the target's folder;
+    // its history so far comes along.
+    MainScreen(Platform& platform, Career career, SaveTarget saveTarget,
+               CareerHistory history = {});
 
     CareerModel& career() const { return *career_; }
     RecordsScreen* recordsScreen() const { return records_; }
@@ -76,7 +89,7 @@ class MainScreen : public QWidget {
 
     Platform& platform_;
     CareerModel* career_;
-    SaveTarget saveTarget_;
+    CareerFiles files_;
     bool toldWhereSaved_ = false;
     RecordsScreen* records_ = nullptr;
     std::vector<Figure> figures_;

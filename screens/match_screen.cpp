@@ -1,6 +1,7 @@
 #include "screens/match_screen.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 
 #include "game/career.h"
@@ -13,12 +14,12 @@
 #include "screens/prompter.h"
 #include "screens/titled_frame.h"
 
-MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QString savesFolder,
+MatchScreen::MatchScreen(CareerModel& career, Platform& platform, CareerFiles& files,
                          QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       career_(career),
       platform_(platform),
-      savesFolder_(std::move(savesFolder)) {
+      files_(files) {
     setObjectName(QStringLiteral("Match"));
     look::setUpWindow(this, tr("Bailcrest: Match Details"), 3975, 2400);
     setModal(true);
@@ -67,14 +68,23 @@ void MatchScreen::confirm() {
     if (applied_) return;
     applied_ = true;
     ConfirmedMatch confirmed;
-    career_.update(
-        [&](Career& career) { confirmed = confirmMatch(career, performance_, savesFolder_); });
+    career_.update([&](Career& career, CareerHistory& history) {
+        confirmed = confirmMatch(career, history, performance_, files_);
+    });
     saved_ = career_.career().autoSave && !confirmed.saveFailure;
     if (confirmed.award > 0) platform_.prompter.notice(awardNotice(confirmed.award));
     if (const auto& failure = confirmed.saveFailure) {
         platform_.prompter.notice(tr("Your career could not be saved as %1: %2. The earlier save "
                                      "file, if there is one, is unchanged.")
                                       .arg(failure->path, failure->reason));
+    }
+    if (const auto& reason = confirmed.historyFailure) {
+        const QString saved =
+            files_.target.folder + QLatin1Char('/') + career_.career().saveFileName;
+        platform_.prompter.notice(
+            tr("The history of your career could not be kept in %1: %2. Your career is saved as "
+               "before, and the History window still shows every match of this game.")
+                .arg(QDir::toNativeSeparators(historyFilePath(saved)), *reason));
     }
     accept();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "game/match.h"
+#include "saves/confirm_match.h"
 
 class CareerModel;
 class CommandButton;
@@ -16,8 +17,8 @@ struct Platform;
 class MatchScreen : public QDialog {
     Q_OBJECT
   public:
-    // With auto-save on, the career saves itself in the saves folder.
-    MatchScreen(CareerModel& career, Platform& platform, QString savesFolder, QWidget* owner);
+    // With auto-save on, the career saves itself where its files go.
+    MatchScreen(CareerModel& career, Platform& platform, CareerFiles& files, QWidget* owner);
 
     const MatchPerformance& performance() const { return performance_; }
     CommandButton* okButton() const { return ok_; }
@@ -35,7 +36,7 @@ class MatchScreen : public QDialog {
 
     CareerModel& career_;
     Platform& platform_;
-    QString savesFolder_;
+    CareerFiles& files_;
     MatchPerformance performance_;
     CommandButton* ok_;
     bool applied_ = false;

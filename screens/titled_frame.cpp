@@ -10,6 +10,13 @@ TitledFrame::TitledFrame(const QString& title, QWidget* parent) : QWidget(parent
     setFont(look::font(true));
 }
 
+void TitledFrame::setTitle(const QString& title) {
+    if (title == title_) return;
+    title_ = title;
+    setAccessibleName(title);
+    update();
+}
+
 void TitledFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int titleHeight = fontMetrics().height();

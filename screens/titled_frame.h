@@ -8,6 +8,9 @@ class TitledFrame : public QWidget {
   public:
     TitledFrame(const QString& title, QWidget* parent);
 
+    QString title() const { return title_; }
+    void setTitle(const QString& title);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 

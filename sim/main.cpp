@@ -1,9 +1,11 @@
 // Plays many careers of the game's rules without a screen and checks every
 // step against the rules; see usage() for the options.
+#include <QDir>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 
+#include "saves/history_file.h"
 #include "sim/message_count.h"
 #include "sim/run_summary.h"
 #include "sim/seeded_random.h"
@@ -14,6 +16,21 @@ namespace {
 
 void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Writes the career's history into the folder given, if any; false, after
+// telling why, when it could not be written.
+bool writeHistory(const SimulationOptions& options, long long number,
+                  const SimulatedCareer& career) {
+    if (options.historyFolder.isEmpty()) return true;
+    const QString path = options.historyFolder + QLatin1Char('/') + historyFileName(number);
+    if (const auto failure = writeHistoryFile(path, career.history())) {
+        print(stderr, QStringLiteral("bailcrest_simulator: the history could not be written to "
+                                     "%1: %2\n")
+                          .arg(path, *failure));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -31,6 +48,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const SimulationOptions& options = *parsed.options;
+
+    if (!options.historyFolder.isEmpty() && !QDir().mkpath(options.historyFolder)) {
+        print(stderr, QStringLiteral("bailcrest_simulator: the folder %1 could not be created\n")
+                          .arg(options.historyFolder));
+        return 1;
+    }
 
     QTemporaryDir saves;
     if (options.saveEvery > 0 && !saves.isValid()) {
@@ -60,8 +83,11 @@ int main(int argc, char* argv[]) {
                               .arg(number)
                               .arg(options.seed)
                               .arg(QString::fromStdString(broken.what())));
+            // The matches up to the broken step, to look into.
+            writeHistory(options, number, career);
             return 1;
         }
+        if (!writeHistory(options, number, career)) return 1;
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

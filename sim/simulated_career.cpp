@@ -31,7 +31,11 @@ bool tells(const PlayOutcome& outcome, PlayNotice kind) {
 
 SimulatedCareer::SimulatedCareer(RandomSource& random, MessageCount& messages,
                                  const SimulationOptions& options, QString saveFolder)
-    : random_(random), messages_(messages), options_(options), saveFolder_(std::move(saveFolder)) {}
+    : random_(random),
+      messages_(messages),
+      options_(options),
+      saveFolder_(std::move(saveFolder)),
+      files_{{saveFolder_, false}, {}} {}
 
 CareerResult SimulatedCareer::play() {
     Skills& skills = ledger_.startingSkills;
@@ -65,13 +69,18 @@ CareerResult SimulatedCareer::play() {
 }
 
 void SimulatedCareer::spend() {
-    if (takeBestSponsor(career_)) check("taking a sponsor");
+    if (takeBestSponsor(career_)) {
+        seen_.sponsorTaken = career_.sponsor;
+        check("taking a sponsor");
+    }
     const struct {
         const PurchaseCentre& centre;
         const char* step;
-    } visits[] = {{purchase_centres::health(), "the health care centre"},
-                  {purchase_centres::store(), "the gear store"},
-                  {purchase_centres::training(), "the training centre"}};
+        std::int32_t SinceLastMatch::*spent;
+    } visits[] = {
+        {purchase_centres::health(), "the health care centre", &SinceLastMatch::healthCareCost},
+        {purchase_centres::store(), "the gear store", &SinceLastMatch::gearCost},
+        {purchase_centres::training(), "the training centre", &SinceLastMatch::trainingCost}};
     for (const auto& visit : visits) {
         const double balanceBefore = career_.bankBalance;
         if (!buyWhatIsAffordable(visit.centre, career_)) continue;
@@ -81,6 +90,7 @@ void SimulatedCareer::spend() {
                                  .arg(balanceBefore)
                                  .arg(balanceAfter));
         }
+        seen_.*visit.spent += static_cast<std::int32_t>(balanceBefore - balanceAfter);
         check(visit.step);
     }
 }
@@ -91,10 +101,14 @@ void SimulatedCareer::playOnce() {
 
     PlayOutcome outcome = selectForMatch(career_, random_);
     show(outcome);
+    if (career_.level != levelBefore) seen_.levelChanges.push_back(career_.level);
+    if (tells(outcome, PlayNotice::selectedForWorldCup)) seen_.selectedForWorldCup = true;
     if (outcome.next == PlayNext::bookieOffer) {
         messages_.shown(bookieOfferQuestion());
         const bool takesTheMoney = takesTheBookiesMoney(random_, options_.bribeAcceptance);
+        const double balanceBefore = career_.bankBalance;
         outcome = answerBookie(career_, takesTheMoney, random_);
+        seen_.bookieMoney += static_cast<std::int32_t>(career_.bankBalance - balanceBefore);
         show(outcome);
     }
     switch (outcome.next) {
@@ -139,7 +153,7 @@ void SimulatedCareer::playMatch() {
                               .arg(match.catches));
     }
     // Auto-save is off, so confirming writes nothing to the folder.
-    const ConfirmedMatch confirmed = confirmMatch(career_, match, saveFolder_);
+    const ConfirmedMatch confirmed = confirmMatch(career_, history_, match, files_);
     if (confirmed.award > 0) messages_.shown(awardNotice(confirmed.award));
     if (confirmed.saveFailure) {
         fail("the match", QStringLiteral("the career was saved to %1, which failed: %2")
@@ -156,6 +170,8 @@ void SimulatedCareer::playMatch() {
                               .arg(expectedBalance, 0, 'f', 0));
     }
     check("the match");
+    checkHistory(match, confirmed.award);
+    seen_ = SinceLastMatch{};
 
     for (const int checkpoint : balanceCheckpoints) {
         if (ledger_.matches == checkpoint) {
@@ -188,6 +204,31 @@ void SimulatedCareer::saveAndLoad() const {
                      .arg(number)
                      .arg(resaved.line(number), saved.line(number)));
         }
+    }
+}
+
+// The match's row holds the match as it was played and the career as the
+// match left it, under the next number of the career.
+void SimulatedCareer::checkHistory(const MatchPerformance& match, double award) const {
+    if (history_.rows().size() != static_cast<std::size_t>(ledger_.matches)) {
+        fail("the match", QStringLiteral("the history holds %1 rows").arg(history_.rows().size()));
+    }
+    const HistoryRow& row = history_.rows().back();
+    if (row.match != ledger_.matches || row.performance != match || row.award != award ||
+        row.level != career_.level || row.team != career_.team || row.skills != career_.skills ||
+        row.gear != career_.gear || row.body != career_.body || row.matchFee != career_.matchFee ||
+        row.sponsorship != career_.sponsorship || row.otherIncome != career_.otherIncome ||
+        row.bankBalance != career_.bankBalance) {
+        fail("the match",
+             QStringLiteral("the history's row %1 is not the match just played").arg(row.match));
+    }
+    if (row.events != seen_) {
+        fail("the match", QStringLiteral("the history's row %1 does not hold what happened since "
+                                         "the match before")
+                              .arg(row.match));
+    }
+    if (career_.sinceLastMatch != SinceLastMatch{}) {
+        fail("the match", QStringLiteral("the events of match %1 were not cleared").arg(row.match));
     }
 }
 

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "game/career.h"
+#include "game/history.h"
+#include "game/match.h"
 #include "game/play.h"
+#include "saves/confirm_match.h"
 #include "sim/record_invariants.h"
 #include "sim/simulation_options.h"
 
@@ -50,6 +53,10 @@ class SimulatedCareer final {
     // Plays the career; throws InvariantBroken at the first broken invariant.
     CareerResult play();
 
+    // A row for every match played so far, as the History window shows it.
+    const CareerHistory& history() const { return history_; }
+    const Career& career() const { return career_; }
+
   private:
     void check(const char* step) const;
     [[noreturn]] void fail(const char* step, const QString& what) const;
@@ -57,6 +64,7 @@ class SimulatedCareer final {
     void playOnce();
     void show(const PlayOutcome& outcome);
     void playMatch();
+    void checkHistory(const MatchPerformance& match, double award) const;
     void endCareer(const PlayOutcome& outcome);
     void saveAndLoad() const;
 
@@ -65,6 +73,12 @@ class SimulatedCareer final {
     const SimulationOptions& options_;
     QString saveFolder_;
     Career career_;
+    CareerHistory history_;
+    // What the simulator saw happen since the last match, to be found in the
+    // history's row of the next one.
+    SinceLastMatch seen_;
+    // Auto-save is off, so nothing is written through these.
+    CareerFiles files_;
     CareerLedger ledger_;
     CareerResult result_;
     std::optional<CareerEnd> end_;

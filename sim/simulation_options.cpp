@@ -29,14 +29,21 @@ QString usage() {
     return QStringLiteral(
         "Usage: bailcrest_simulator [--careers N] [--seed S] [--match-cap M]\n"
         "                           [--bribe-acceptance P] [--save-every K]\n"
-        "                           [--min-matches T]\n"
+        "                           [--min-matches T] [--history DIR]\n"
         "Plays N careers (default 100) of the Bailcrest rules without a screen, from\n"
         "seed S (default 1), each stopped after M matches at most (default 10000, at\n"
         "most 32767). The player takes the bookie's money with probability P (default\n"
         "0.1). With K > 0 every K-th match of a career is saved to a scratch folder\n"
         "and loaded back. Checks the career after every step; exits with 1 at the\n"
         "first broken invariant or when the careers played fewer than T matches in\n"
-        "all (default 0), 2 on options it does not understand.\n");
+        "all (default 0), 2 on options it does not understand. With --history, each\n"
+        "career's history (one CSV row a match, as the game keeps it beside a save\n"
+        "file) is written as it ends to DIR/career-<number>.history.csv, the first\n"
+        "career of the run being number 1; DIR is created when missing.\n");
+}
+
+QString historyFileName(long long career) {
+    return QStringLiteral("career-%1.history.csv").arg(career);
 }
 
 ParsedOptions parseOptions(const QStringList& arguments) {
@@ -66,6 +73,9 @@ ParsedOptions parseOptions(const QStringList& arguments) {
             ok = readNumber<long long>(value, 0, 1'000'000'000'000, options.minMatches);
         } else if (name == QLatin1String("--save-every")) {
             ok = readNumber<int>(value, 0, longestCareer, options.saveEvery);
+        } else if (name == QLatin1String("--history")) {
+            ok = !value.isEmpty();
+            options.historyFolder = value;
         } else {
             parsed.error = QStringLiteral("unknown option %1").arg(name);
             return parsed;

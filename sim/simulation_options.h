@@ -20,7 +20,15 @@ struct SimulationOptions {
     // The run fails unless its careers play at least this many matches in
     // all, so that a soak test cannot quietly shrink.
     long long minMatches = 0;
+    // When not empty, the folder into which the history file of each career
+    // is written as it ends, named after the career's number in the run
+    // (historyFileName).
+    QString historyFolder;
 };
+
+// The history file of the career of the number, 1 for the first of a run:
+// "career-1.history.csv".
+QString historyFileName(long long career);
 
 inline constexpr int longestCareer = 32767;
 

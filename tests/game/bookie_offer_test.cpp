@@ -121,6 +121,8 @@ TEST(MatchDay, AnAnsweredOfferChangesNothingElse) {
     EXPECT_EQ(answerBookie(career, true, random).next, PlayNext::match);
     Career expected = before;
     expected.bankBalance = 50000;
+    // and the history's next row is to tell of the money.
+    expected.sinceLastMatch.bookieMoney = 50000;
     EXPECT_EQ(career, expected);
 
     const PlayOutcome declined = answerBookie(career, false, random);

@@ -1,13 +1,12 @@
 #include "saves/confirm_match.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 
+#include "file_size_limit.h"
 #include "game/match.h"
 #include "game/money.h"
 #include "saves/career_file.h"
@@ -31,36 +30,22 @@ void put(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// While it lives, no file of the process may grow beyond the given size: a
-// stand-in for a full disk that works even for root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
 class ConfirmMatch : public ::testing::Test {
   protected:
     QTemporaryDir program;
     Career career = midCareer();
     QString saves = program.path() + QStringLiteral("/Saves");
     QString path = saves + QLatin1Char('/') + career.saveFileName;
+    QString historyPath = historyFilePath(path);
+    CareerHistory history;
+    CareerFiles files{{saves, false}, {}};
     // A hundred at state level: the award of the level.
     MatchPerformance hundred{104, 1, 2};
+
+    // The save file and, beside it, the history file.
+    QStringList savedFiles() const {
+        return {career.saveFileName, QFileInfo(historyPath).fileName()};
+    }
 
     QStringList savesEntries() const {
         return QDir(saves).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -81,33 +66,38 @@ class ConfirmMatch : public ::testing::Test {
 
 TEST_F(ConfirmMatch, WithAutoSaveOffWritesNothingAndCreatesNoFolder) {
     career.autoSave = false;
-    const ConfirmedMatch confirmed = confirmMatch(career, hundred, saves);
+    const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
     EXPECT_FALSE(QFileInfo::exists(saves));
     EXPECT_FALSE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.award, 5500);
     EXPECT_EQ(career.statistics().matches, 7);
+    // The history is kept all the same, in memory alone.
+    ASSERT_EQ(history.rows().size(), 1u);
+    EXPECT_EQ(history.rows().back().match, 38);
+    EXPECT_EQ(history.rows().back().performance, hundred);
+    EXPECT_FALSE(confirmed.historyFailure);
 }
 
 TEST_F(ConfirmMatch, FirstSaveCreatesTheSavesFolderBesideTheProgram) {
     ASSERT_EQ(savesFolder(program.path()), saves);
-    const ConfirmedMatch confirmed = confirmMatch(career, hundred, saves);
+    const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
     EXPECT_FALSE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.award, 5500);
     // The career is saved as the match left it.
     EXPECT_EQ(career.statistics().matches, 7);
     EXPECT_EQ(career.otherIncome, 5500);
     EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
-    EXPECT_EQ(savesEntries(), QStringList{career.saveFileName});
+    EXPECT_EQ(savesEntries(), savedFiles());
 }
 
 TEST_F(ConfirmMatch, ALaterSaveReplacesTheEarlierFileAndLeavesNoOtherFile) {
-    confirmMatch(career, hundred, saves);
+    confirmMatch(career, history, hundred, files);
     const QByteArray first = contents(path);
     career.bankBalance = 105765;
-    EXPECT_FALSE(confirmMatch(career, MatchPerformance{}, saves).saveFailure);
+    EXPECT_FALSE(confirmMatch(career, history, MatchPerformance{}, files).saveFailure);
     EXPECT_NE(contents(path), first);
     EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
-    EXPECT_EQ(savesEntries(), QStringList{career.saveFileName});
+    EXPECT_EQ(savesEntries(), savedFiles());
 }
 
 TEST_F(ConfirmMatch, AFullDiskLeavesTheEarlierFileIntactAndNamesTheFile) {
@@ -117,7 +107,7 @@ TEST_F(ConfirmMatch, AFullDiskLeavesTheEarlierFileIntactAndNamesTheFile) {
     ConfirmedMatch confirmed;
     {
         const FileSizeLimit full(256);
-        confirmed = confirmMatch(career, hundred, saves);
+        confirmed = confirmMatch(career, history, hundred, files);
     }
     EXPECT_EQ(contents(path), earlier);
     EXPECT_EQ(savesEntries(), QStringList{career.saveFileName});
@@ -128,6 +118,9 @@ TEST_F(ConfirmMatch, AFullDiskLeavesTheEarlierFileIntactAndNamesTheFile) {
     EXPECT_EQ(confirmed.award, 5500);
     EXPECT_EQ(career.statistics().matches, 7);
     EXPECT_EQ(career.sponsor, QStringLiteral("A sponsor with a much longer name"));
+    // The history file waits for a save to go with: its row stays in memory.
+    EXPECT_FALSE(confirmed.historyFailure);
+    EXPECT_EQ(history.rows().size(), 1u);
 }
 
 TEST_F(ConfirmMatch, AFolderThatCannotBeCreatedIsReported) {
@@ -146,7 +139,7 @@ TEST_F(ConfirmMatch, ANameTooLongForTheReplacingStepKeepsTheEarlierFile) {
     career.saveFileName = QString(250, QLatin1Char('n')) + QStringLiteral(".bsg");
     QDir().mkpath(saves);
     put(saves + QLatin1Char('/') + career.saveFileName, "earlier");
-    const ConfirmedMatch confirmed = confirmMatch(career, hundred, saves);
+    const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
     EXPECT_EQ(contents(saves + QLatin1Char('/') + career.saveFileName), QByteArray("earlier"));
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_FALSE(confirmed.saveFailure->reason.isEmpty());
@@ -156,7 +149,7 @@ TEST_F(ConfirmMatch, ACareerThatCouldNotBeLoadedAgainIsNotWritten) {
     ASSERT_EQ(saveCareer(career, saves), std::nullopt);
     const QByteArray earlier = contents(path);
     career.player = QStringLiteral("two\nlines");
-    const ConfirmedMatch confirmed = confirmMatch(career, hundred, saves);
+    const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
     EXPECT_EQ(contents(path), earlier);
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.saveFailure->reason,
@@ -177,7 +170,7 @@ TEST_F(ConfirmMatch, ASaveTooLargeToLoadAgainIsRefusedAndTheEarlierFileStillLoad
 
     // The hundred lengthens the bank balance, the highest score and the
     // batting average past the limit.
-    const ConfirmedMatch confirmed = confirmMatch(*loaded, hundred, saves);
+    const ConfirmedMatch confirmed = confirmMatch(*loaded, history, hundred, files);
     const qsizetype grown = encodeSaveFile(saveFileOf(*loaded)).size();
     ASSERT_GT(grown, maxSaveFileBytes);
     ASSERT_TRUE(confirmed.saveFailure);
@@ -196,6 +189,83 @@ TEST_F(ConfirmMatch, ASaveTooLargeToLoadAgainIsRefusedAndTheEarlierFileStillLoad
     EXPECT_EQ(again->player, career.player);
 }
 
+// As the player sees it: after each match the history file holds a row for
+// every match played since, and a load reads them all back.
+TEST_F(ConfirmMatch, AfterEachSavedMatchTheHistoryFileHoldsItsRow) {
+    const MatchPerformance matches[] = {{12, 0, 1}, {104, 1, 2}, {0, 5, 0}, {61, 2, 3}};
+    for (const MatchPerformance& match : matches) {
+        const ConfirmedMatch confirmed = confirmMatch(career, history, match, files);
+        EXPECT_FALSE(confirmed.saveFailure);
+        EXPECT_FALSE(confirmed.historyFailure);
+        const std::optional<Career> loaded = load();
+        ASSERT_TRUE(loaded);
+        const CareerHistory read = readHistory(historyPath, *loaded);
+        EXPECT_EQ(read.rows(), history.rows());
+        EXPECT_EQ(read.gaps().keptFrom, 38);
+        EXPECT_EQ(read.gaps().damagedRows, 0);
+        EXPECT_EQ(read.gaps().foreignRows, 0);
+    }
+    ASSERT_EQ(history.rows().size(), 4u);
+    for (std::size_t i = 0; i < history.rows().size(); ++i) {
+        EXPECT_EQ(history.rows()[i].performance, matches[i]);
+        EXPECT_EQ(history.rows()[i].match, 38 + static_cast<int>(i));
+    }
+    EXPECT_EQ(contents(historyPath).count('\n'), 1 + 4);
+    EXPECT_EQ(savesEntries(), savedFiles());
+}
+
+// A folder where the history file goes cannot be written over, even by root.
+TEST_F(ConfirmMatch, AHistoryThatCannotBeKeptIsToldOnceAndTheSaveFileStillSaves) {
+    ASSERT_TRUE(QDir().mkpath(historyPath));
+    const ConfirmedMatch first = confirmMatch(career, history, hundred, files);
+    EXPECT_FALSE(first.saveFailure);
+    ASSERT_TRUE(first.historyFailure);
+    EXPECT_FALSE(first.historyFailure->isEmpty());
+    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
+
+    const ConfirmedMatch second = confirmMatch(career, history, MatchPerformance{30, 1, 0}, files);
+    EXPECT_FALSE(second.saveFailure);
+    EXPECT_FALSE(second.historyFailure);
+    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
+    EXPECT_EQ(career.statistics().matches, 8);
+    EXPECT_EQ(history.rows().size(), 2u);
+    EXPECT_TRUE(QFileInfo(historyPath).isDir());
+    EXPECT_TRUE(QDir(historyPath).isEmpty());
+    EXPECT_EQ(savesEntries(), savedFiles());
+}
+
+// A career loaded from another folder saves to the Saves folder, and its
+// history goes with it: the first save there writes every row read.
+TEST_F(ConfirmMatch, ALoadedCareerTakesItsHistoryToTheSavesFolder) {
+    const QString elsewhere = program.path() + QStringLiteral("/usb");
+    CareerFiles there{{elsewhere, false}, {}};
+    for (const std::int16_t runs : {5, 50, 150}) {
+        ASSERT_FALSE(
+            confirmMatch(career, history, MatchPerformance{runs, 0, 0}, there).historyFailure);
+    }
+    const QString elsewherePath = elsewhere + QLatin1Char('/') + career.saveFileName;
+    const SaveFileReading reading = readSaveFile(elsewherePath);
+    ASSERT_TRUE(reading.file);
+    ScriptedRandom random;
+    random.draws = {drawFor(0, 5)};
+    Career loaded = careerFromSave(*reading.file, career.saveFileName, random);
+    CareerHistory loadedHistory = readHistory(historyFilePath(elsewherePath), loaded);
+    ASSERT_EQ(loadedHistory.rows(), history.rows());
+    const QByteArray savedThere = contents(elsewherePath);
+    const QByteArray historyThere = contents(historyFilePath(elsewherePath));
+
+    EXPECT_FALSE(confirmMatch(loaded, loadedHistory, hundred, files).historyFailure);
+    ASSERT_EQ(loadedHistory.rows().size(), 4u);
+    const std::optional<Career> again = load();
+    ASSERT_TRUE(again);
+    const CareerHistory read = readHistory(historyPath, *again);
+    EXPECT_EQ(read.rows(), loadedHistory.rows());
+    EXPECT_EQ(read.gaps().keptFrom, 38);
+    // The files it was loaded from are left as they were.
+    EXPECT_EQ(contents(elsewherePath), savedThere);
+    EXPECT_EQ(contents(historyFilePath(elsewherePath)), historyThere);
+}
+
 TEST_F(ConfirmMatch, MoneyAtTheLimitIsSavedAndLoadsAgainAfterEveryMatch) {
     career.sponsorship = moneyLimit;
     career.bankBalance = moneyLimit;
@@ -205,7 +275,7 @@ TEST_F(ConfirmMatch, MoneyAtTheLimitIsSavedAndLoadsAgainAfterEveryMatch) {
         std::optional<Career> loaded = load();
         ASSERT_TRUE(loaded);
         EXPECT_EQ(loaded->bankBalance, moneyLimit);
-        const ConfirmedMatch confirmed = confirmMatch(*loaded, hundred, saves);
+        const ConfirmedMatch confirmed = confirmMatch(*loaded, history, hundred, files);
         EXPECT_FALSE(confirmed.saveFailure);
         EXPECT_EQ(loaded->bankBalance, moneyLimit);
         const SaveFileReading saved = readSaveFile(path);

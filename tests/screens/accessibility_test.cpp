@@ -19,10 +19,13 @@
 #include <vector>
 
 #include "game/career.h"
+#include "game/history.h"
+#include "game/match.h"
 #include "game/ratings.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/credits_screen.h"
+#include "screens/history_screen.h"
 #include "screens/look.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
@@ -39,6 +42,7 @@ namespace {
 // draws enough for the club and a few matches.
 struct Screens {
     ScriptedPlatform scripted;
+    CareerFiles files;
     std::unique_ptr<MainScreen> main;
 
     Screens() {
@@ -89,7 +93,7 @@ const ScreenCase screenCases[] = {
     {"Main", [](Screens& s, auto&) -> QWidget* { return s.main.get(); }, false},
     {"Match",
      [](Screens& s, auto& owner) {
-         return own<MatchScreen>(owner, s.main->career(), s.scripted.platform, QString(),
+         return own<MatchScreen>(owner, s.main->career(), s.scripted.platform, s.files,
                                  s.main.get());
      },
      false},
@@ -105,6 +109,18 @@ const ScreenCase screenCases[] = {
      },
      true},
     {"RecordBook", [](Screens& s, auto&) -> QWidget* { return s.main->recordsScreen(); }, true},
+    {"History",
+     [](Screens& s, auto& owner) {
+         // A few matches, so that the table has rows and the charts lines.
+         s.main->career().update([](Career& career, CareerHistory& history) {
+             for (const MatchPerformance match : {MatchPerformance{55, 2, 1}, {7, 0, 0}}) {
+                 const double award = applyMatch(career, match);
+                 history.append(takeHistoryRow(career, match, award));
+             }
+         });
+         return own<HistoryScreen>(owner, s.main->career(), s.main.get());
+     },
+     true},
 };
 
 void PrintTo(const ScreenCase& screenCase, std::ostream* out) {
@@ -252,6 +268,7 @@ TEST(MenuKeys, EachCommandAnswersItsKeysNamedInItsTooltip) {
                 {MainScreen::Health, Qt::CTRL | Qt::Key_H, "Health"},
                 {MainScreen::Play, Qt::Key_F5, "Match"},
                 {MainScreen::Play, Qt::CTRL | Qt::Key_P, "Match"},
+                {MainScreen::History, Qt::CTRL | Qt::Key_Y, "History"},
                 // The offscreen platform leaves the hidden record book as the
                 // active window, so it comes last.
                 {MainScreen::Records, Qt::CTRL | Qt::Key_R, "Records"}};
@@ -265,6 +282,7 @@ TEST(MenuKeys, EachCommandAnswersItsKeysNamedInItsTooltip) {
         EXPECT_TRUE(main.command(k.command)->toolTip().contains(key)) << key.toStdString();
     }
     EXPECT_EQ(main.command(MainScreen::Play)->toolTip(), QStringLiteral("Play (F5, Ctrl+P)"));
+    EXPECT_EQ(main.command(MainScreen::History)->toolTip(), QStringLiteral("History (Ctrl+Y)"));
     EXPECT_EQ(main.career().career().statistics().matches, 2);
 
     Screens again;

@@ -110,7 +110,8 @@ TEST_F(MainScreenTest, MenuCommandsStandInTheirColumnPlaces) {
         {MainScreen::Exit, "Exit", 315},          {MainScreen::About, "About", 795},
         {MainScreen::Sponsors, "Sponsors", 1755}, {MainScreen::Training, "Training", 2235},
         {MainScreen::Store, "Store", 2715},       {MainScreen::Health, "Health", 3195},
-        {MainScreen::Records, "Records", 4155},   {MainScreen::Play, "Play", 4635}};
+        {MainScreen::History, "History", 3675},   {MainScreen::Records, "Records", 4155},
+        {MainScreen::Play, "Play", 4635}};
     for (const auto& place : places) {
         CommandButton* button = main.command(place.command);
         EXPECT_EQ(button->text(), QString::fromLatin1(place.caption));
@@ -143,6 +144,21 @@ TEST_F(MainScreenTest, KeyboardReachesAndRunsACommand) {
     main.command(MainScreen::Exit)->setFocus();
     QTest::keyClick(main.command(MainScreen::Exit), Qt::Key_Space);
     EXPECT_EQ(exits.count(), 1);
+}
+
+// Tab goes down the menu column as it stands on the screen.
+TEST_F(MainScreenTest, TabFollowsTheMenuColumnFromTopToBottom) {
+    QApplication::setActiveWindow(&main);
+    const MainScreen::Command column[] = {
+        MainScreen::Exit,     MainScreen::About,   MainScreen::Sponsors,
+        MainScreen::Training, MainScreen::Store,   MainScreen::Health,
+        MainScreen::History,  MainScreen::Records, MainScreen::Play};
+    main.command(MainScreen::Exit)->setFocus();
+    for (const MainScreen::Command next : column) {
+        EXPECT_EQ(QApplication::focusWidget(), main.command(next))
+            << main.command(next)->text().toStdString();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
 }
 
 TEST_F(MainScreenTest, ExitAndTheCloseBoxEndTheProgramWithoutAsking) {
@@ -347,7 +363,8 @@ TEST_F(KeyboardFocusTest, AVisitToAnotherScreenGivesTheFocusBackToWhereItWas) {
                   {MainScreen::Health, Qt::CTRL | Qt::Key_H, "Health", MainScreen::Sponsors},
                   {MainScreen::Sponsors, Qt::CTRL | Qt::Key_O, "Sponsors", MainScreen::Store},
                   {MainScreen::About, Qt::Key_F1, "About", MainScreen::Play},
-                  {MainScreen::Records, Qt::CTRL | Qt::Key_R, "Records", MainScreen::Training}};
+                  {MainScreen::Records, Qt::CTRL | Qt::Key_R, "Records", MainScreen::Training},
+                  {MainScreen::History, Qt::CTRL | Qt::Key_Y, "History", MainScreen::Store}};
     const auto closeWithEscape = [](QString& opened) {
         return [&opened](QWidget& modal) {
             opened = modal.objectName();

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QHash>
+#include <QTemporaryDir>
+#include <algorithm>
 
 #include "game/play.h"
 #include "game/play_messages.h"
+#include "saves/history_file.h"
 #include "sim/message_count.h"
+#include "sim/seeded_random.h"
 #include "support/qt_printers.h"
 #include "support/scripted_random.h"
 
@@ -22,9 +26,13 @@ struct ScriptedRun {
     MessageCount messages;
     SimulationOptions options;
 
+    CareerHistory history;
+
     CareerResult play() {
         SimulatedCareer career(random, messages, options, QString());
-        return career.play();
+        const CareerResult result = career.play();
+        history = career.history();
+        return result;
     }
 };
 
@@ -72,6 +80,46 @@ TEST(SimulatedCareer, AMatchAfterTheBookieIsTurnedDownStopsAtTheCap) {
     EXPECT_TRUE(run.random.draws.empty());
     const QHash<QString, long long> shown{{bookieOfferQuestion(), 1}, {awardNotice(1500), 1}};
     EXPECT_EQ(run.messages.counts(), shown);
+    // The history holds the match as it was shown, and the sponsor taken
+    // before it; the offer turned down is no event.
+    ASSERT_EQ(run.history.rows().size(), 1u);
+    const HistoryRow& row = run.history.rows().front();
+    EXPECT_EQ(row.match, 1);
+    EXPECT_EQ(row.performance, (MatchPerformance{99, 5, 3}));
+    EXPECT_EQ(row.award, 1500);
+    SinceLastMatch events;
+    events.sponsorTaken = QStringLiteral("Hero Honda");
+    EXPECT_EQ(row.events, events);
+}
+
+// The files of --history are the game's own: a career stopped at the cap, as
+// a save file would hold it after its last match, reads its whole history
+// back.
+TEST(SimulatedCareer, HistoryReadsBackAsTheGameReadsIt) {
+    SeededRandom random(1);
+    MessageCount messages;
+    SimulationOptions options;
+    options.matchCap = 400;
+    QTemporaryDir folder;
+    for (int number = 1; number <= 100; ++number) {
+        SimulatedCareer career(random, messages, options, QString());
+        if (career.play().end != CareerEnd::matchCap) continue;
+        const CareerHistory& history = career.history();
+        ASSERT_EQ(history.rows().size(), 400u);
+        const QString path = folder.path() + QLatin1Char('/') + historyFileName(number);
+        ASSERT_EQ(writeHistoryFile(path, history), std::nullopt);
+        const CareerHistory read = readHistory(path, career.career());
+        EXPECT_EQ(read.rows(), history.rows());
+        EXPECT_EQ(read.gaps().keptFrom, 1);
+        EXPECT_EQ(read.gaps().damagedRows, 0);
+        EXPECT_EQ(read.gaps().foreignRows, 0);
+        const auto changedLevel = [](const HistoryRow& row) {
+            return !row.events.levelChanges.empty();
+        };
+        EXPECT_TRUE(std::any_of(read.rows().begin(), read.rows().end(), changedLevel));
+        return;
+    }
+    FAIL() << "no career of seed 1 reached the cap";
 }
 
 }  // namespace

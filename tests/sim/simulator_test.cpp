@@ -7,6 +7,7 @@
 #include "game/match.h"
 #include "game/purchase.h"
 #include "sim/record_invariants.h"
+#include "sim/simulation_options.h"
 #include "sim/spending_policy.h"
 #include "support/qt_printers.h"
 #include "support/test_career.h"
@@ -166,6 +167,19 @@ INSTANTIATE_TEST_SUITE_P(
         Breakage{"CatchesHeld", [](Career&, CareerLedger& l) { l.catches = 0; },
                  "catches of all levels"}),
     breakageName);
+
+TEST(SimulationOptions, HistoryTakesAFolder) {
+    const ParsedOptions parsed =
+        parseOptions({QStringLiteral("--history"), QStringLiteral("charts"),
+                      QStringLiteral("--careers"), QStringLiteral("3")});
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options->historyFolder, QStringLiteral("charts"));
+    EXPECT_EQ(parsed.options->careers, 3);
+    EXPECT_TRUE(parseOptions({}).options->historyFolder.isEmpty());
+    EXPECT_FALSE(parseOptions({QStringLiteral("--history"), QString()}).options);
+    EXPECT_FALSE(parseOptions({QStringLiteral("--history")}).options);
+    EXPECT_EQ(historyFileName(12), QStringLiteral("career-12.history.csv"));
+}
 
 // A loaded career holds its averages as the save file wrote them: the same
 // figure in writing is no fault.

@@ -12,6 +12,7 @@
 #include "game/start_career.h"
 #include "screens/career_model.h"
 #include "screens/credits_screen.h"
+#include "screens/history_screen.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"
@@ -44,6 +45,9 @@ void fillPlayerScreen(PlayerScreen& player, const PlayerDetails& details) {
     const int skills[] = {details.skills.batting, details.skills.bowling, details.skills.fielding};
     for (int i = 0; i < 3; ++i) player.slider(i)->setValue(skills[i]);
 }
+
+// Matches enough for the History window's charts to tell a story.
+constexpr int sampleCareerMatches = 60;
 
 void chooseUnits(PurchaseScreen& screen, std::initializer_list<int> units) {
     int row = 0;
@@ -83,7 +87,8 @@ int main(int argc, char* argv[]) {
     picture(main, "main");
     main.show();
 
-    MatchScreen match(main.career(), platform, QString(), &main);
+    CareerFiles files;
+    MatchScreen match(main.career(), platform, files, &main);
     picture(match, "match");
 
     const std::pair<PurchaseScreen::Centre, const char*> centres[] = {
@@ -102,5 +107,18 @@ int main(int argc, char* argv[]) {
     picture(sponsorsScreen, "sponsors");
 
     picture(*main.recordsScreen(), "record-book");
+
+    // The history of a longer career than the season above, with its own
+    // round of draws.
+    FixedDraws storyDraws;
+    Career story = startCareer(sampleDetails(), storyDraws);
+    CareerHistory storyHistory;
+    playSampleCareer(story, storyHistory, storyDraws, sampleCareerMatches);
+    CareerModel storyModel(std::move(story), std::move(storyHistory));
+    HistoryScreen history(storyModel, &main);
+    // The charts lay themselves out in events of their own once shown.
+    history.show();
+    QApplication::processEvents();
+    picture(history, "history");
     return allWritten ? 0 : 1;
 }

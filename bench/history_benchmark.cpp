@@ -1,0 +1,144 @@
+// What a career's history costs: keeping its file after a match (one row
+// appended to a file of a long career) against the auto-save that comes just
+// before; reading the history file of the longest career, 32,767 matches
+// written by the simulator; and the memory a history holds for each match.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <QTemporaryDir>
+
+#include "game/career.h"
+#include "game/history.h"
+#include "saves/confirm_match.h"
+#include "saves/history_file.h"
+#include "sim/message_count.h"
+#include "sim/seeded_random.h"
+#include "sim/simulated_career.h"
+#include "sim/simulation_options.h"
+
+namespace {
+
+struct PlayedCareer {
+    Career career;
+    CareerHistory history;
+};
+
+// The longest career there can be: seed 1, the bookie always turned down,
+// stopped at 32,767 matches. `bailcrest_simulator --careers 1 --seed 1
+// --match-cap 32767 --bribe-acceptance 0 --history DIR` writes the very same
+// history file. Played once, on first use.
+const PlayedCareer& longestCareerPlayed() {
+    static const PlayedCareer played = [] {
+        SeededRandom random(1);
+        MessageCount messages;
+        SimulationOptions options;
+        options.matchCap = longestCareer;
+        options.bribeAcceptance = 0;
+        SimulatedCareer career(random, messages, options, QString());
+        if (career.play().end != CareerEnd::matchCap) std::abort();
+        return PlayedCareer{career.career(), career.history()};
+    }();
+    return played;
+}
+
+// The history file of the longest career, written once into a folder that
+// lasts as long as the program.
+const QString& longestHistoryFile() {
+    static QTemporaryDir folder;
+    static const QString path = [] {
+        const QString written = folder.path() + QStringLiteral("/career-1.history.csv");
+        if (writeHistoryFile(written, longestCareerPlayed().history)) std::abort();
+        return written;
+    }();
+    return path;
+}
+
+std::size_t allocatedBytes() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// One match's row kept in the history file of a career that has played
+// 32,767: the row appended to the file and flushed, as after every auto-save.
+void AppendRow(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/raj_auto.history.csv");
+    CareerHistory history = longestCareerPlayed().history;
+    HistoryFile file;
+    if (file.keep(path, history)) {
+        state.SkipWithError("the history file could not be written");
+        return;
+    }
+    HistoryRow row = history.rows().back();
+    for (auto _ : state) {
+        ++row.match;
+        history.append(row);
+        if (const auto failure = file.keep(path, history)) {
+            state.SkipWithError(failure->toStdString().c_str());
+            break;
+        }
+    }
+}
+BENCHMARK(AppendRow)->Unit(benchmark::kMicrosecond);
+
+// The auto-save after the same match, whose file is replaced in one step and
+// synced to disk.
+void AutoSave(benchmark::State& state) {
+    QTemporaryDir folder;
+    const Career& career = longestCareerPlayed().career;
+    for (auto _ : state) {
+        if (const auto failure = saveCareer(career, folder.path())) {
+            state.SkipWithError(failure->reason.toStdString().c_str());
+            break;
+        }
+    }
+}
+BENCHMARK(AutoSave)->Unit(benchmark::kMicrosecond);
+
+// Loading the longest career's history: the file read and parsed, the rows
+// checked against the career.
+void ReadLongestHistory(benchmark::State& state) {
+    const QString& path = longestHistoryFile();
+    const Career& career = longestCareerPlayed().career;
+    for (auto _ : state) {
+        const CareerHistory history = readHistory(path, career);
+        if (history.rows().size() != static_cast<std::size_t>(longestCareer)) {
+            state.SkipWithError("the history did not read back whole");
+            break;
+        }
+        benchmark::DoNotOptimize(history.rows().data());
+    }
+    state.SetItemsProcessed(state.iterations() * longestCareer);
+}
+BENCHMARK(ReadLongestHistory)->Unit(benchmark::kMillisecond);
+
+// The heap a history holds, counted by glibc (mallinfo2: bytes in use in the
+// heap and in mapped blocks), divided by its matches: read from the file,
+// and grown a match at a time as a career in play grows it.
+void MemoryPerMatch(benchmark::State& state) {
+    const QString& path = longestHistoryFile();
+    const PlayedCareer& played = longestCareerPlayed();
+    double readBytes = 0;
+    double grownBytes = 0;
+    for (auto _ : state) {
+        const std::size_t beforeRead = allocatedBytes();
+        {
+            const CareerHistory read = readHistory(path, played.career);
+            readBytes = static_cast<double>(allocatedBytes() - beforeRead);
+        }
+        const std::size_t beforeGrown = allocatedBytes();
+        {
+            CareerHistory grown;
+            for (const HistoryRow& row : played.history.rows()) grown.append(row);
+            grownBytes = static_cast<double>(allocatedBytes() - beforeGrown);
+        }
+    }
+    state.counters["read_bytes_per_match"] = readBytes / longestCareer;
+    state.counters["grown_bytes_per_match"] = grownBytes / longestCareer;
+    state.counters["row_size"] = sizeof(HistoryRow);
+}
+BENCHMARK(MemoryPerMatch)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "game/career.h"
+#include "game/match.h"
+
+// One match of a career, as it stood right after the match was applied.
+struct HistoryRow {
+    // The match's number in the whole career: 1, 2, … across every level.
+    std::int32_t match = 0;
+    Level level = Level::club;
+    QString team;
+    MatchPerformance performance;
+    // The performance award the match earned, paid in with the next match.
+    std::int32_t award = 0;
+    Skills skills;
+    Gear gear;
+    Body body;
+    double matchFee = 0;
+    double sponsorship = 0;
+    double otherIncome = 0;
+    double bankBalance = 0;
+    SinceLastMatch events;
+
+    bool operator==(const HistoryRow&) const = default;
+};
+
+// The matches a career has played at every level together.
+std::int32_t careerMatches(const Career& career);
+
+// The row of a match just applied to the career, with what happened since
+// the match before; the career starts gathering afresh for the next one.
+HistoryRow takeHistoryRow(Career& career, const MatchPerformance& match, double award);
+
+// Every match of a career that is known, oldest first, and what is known of
+// the matches that are not.
+class CareerHistory {
+  public:
+    const std::vector<HistoryRow>& rows() const { return rows_; }
+    void append(HistoryRow row) { rows_.push_back(std::move(row)); }
+
+    // The history of a career loaded without all of it: the rows kept, the
+    // first match the history is to start from when none are, and how many
+    // rows of the history file were left out and why.
+    struct Gaps {
+        // Matches before this one were played without a history kept.
+        std::int32_t keptFrom = 1;
+        // Rows that could not be read.
+        int damagedRows = 0;
+        // Rows that do not belong to this career.
+        int foreignRows = 0;
+        // The history file could not be read at all.
+        bool unreadable = false;
+    };
+
+    CareerHistory() = default;
+    CareerHistory(std::vector<HistoryRow> rows, Gaps gaps) : rows_(std::move(rows)), gaps_(gaps) {}
+
+    const Gaps& gaps() const { return gaps_; }
+
+  private:
+    std::vector<HistoryRow> rows_;
+    Gaps gaps_;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <cstddef>
+#include <optional>
+
+#include "game/history.h"
+
+// A career's history file: beside its save file and named after it
+// ("raj_auto.bsg" keeps "raj_auto.history.csv"), UTF-8 comma-separated text,
+// a header line, then one line a match, oldest first, every line ending in a
+// line feed (the reader also takes CR LF, as spreadsheets write it). Fields
+// are quoted as CSV requires, since names may hold commas and quotes; levels
+// are written as their words and money as the save file writes it.
+
+// The history file that goes with a save file.
+QString historyFilePath(const QString& saveFilePath);
+
+// The header line and the line of one match, each with its line end.
+QByteArray historyHeaderLine();
+QByteArray historyLine(const HistoryRow& row);
+
+// The history of a career just loaded, read from its history file. Rows that
+// cannot be read are skipped, and so are rows that cannot belong to this
+// career (the file of another career that once had the same file name); a
+// line cut off at the end (a crash while it was written) is dropped without
+// a word. The gaps say what was left out and from which match on the history
+// is known; a missing file gives an empty history kept from the career's
+// next match. Never fails: whatever the file holds, the career loads.
+CareerHistory readHistory(const QString& path, const Career& loaded);
+
+// The same from the bytes of a history file already read.
+CareerHistory historyFromBytes(QByteArrayView bytes, const Career& loaded);
+
+// Writes the whole history as a file of its own, replacing any earlier one in
+// a single step; the reason of a failure.
+std::optional<QString> writeHistoryFile(const QString& path, const CareerHistory& history);
+
+// Keeps the history file of a career in play up to date after each saved
+// match: the first time, the file is written whole from the history so far
+// (so that a career loaded from elsewhere takes its history along, and a file
+// left by another career of the same name is replaced); after that the rows
+// the file does not hold yet, normally the newest alone, are appended and
+// flushed. A file removed or changed by another program meanwhile is written
+// whole again. Once writing fails it gives up, so the player is told once and
+// the game goes on with its history in memory. It never touches the save file.
+class HistoryFile {
+  public:
+    // Brings the file at the path up to the history, whose last row is the
+    // match just saved. Gives the reason the first time it fails, and
+    // nothing after.
+    std::optional<QString> keep(const QString& path, const CareerHistory& history);
+
+    bool givenUp() const { return givenUp_; }
+
+  private:
+    std::optional<QString> writeWhole(const QString& path, const CareerHistory& history);
+    std::optional<QString> appendNewRows(const QString& path, const CareerHistory& history);
+
+    // The file last brought up to the history, how many rows it holds and
+    // its size as written, to tell whether it is still as it was left.
+    QString writtenTo_;
+    std::size_t rowsWritten_ = 0;
+    qint64 bytesWritten_ = 0;
+    bool givenUp_ = false;
+};

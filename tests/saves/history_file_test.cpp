@@ -1,0 +1,531 @@
+#include "saves/history_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
+#include <future>
+
+#include "file_size_limit.h"
+#include "game/match.h"
+#include "game/money.h"
+#include "support/qt_printers.h"
+#include "support/test_career.h"
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    return file.readAll();
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+ino_t inodeOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return 0;
+    return status.st_ino;
+}
+
+QByteArray lines(std::initializer_list<QByteArray> rows) {
+    QByteArray bytes = historyHeaderLine();
+    for (const QByteArray& row : rows) bytes += row;
+    return bytes;
+}
+
+TEST(HistoryFilePath, SitsBesideTheSaveFileNamedAfterIt) {
+    const struct {
+        const char* save;
+        const char* history;
+    } cases[] = {
+        {"raj_auto.bsg", "raj_auto.history.csv"},
+        {"/home/raj/Saves/raj_auto.bsg", "/home/raj/Saves/raj_auto.history.csv"},
+        {"RAJ.BSG", "RAJ.history.csv"},
+        {"raj", "raj.history.csv"},
+        {"raj.bsg.old", "raj.bsg.old.history.csv"},
+        {"old.bsg/raj", "old.bsg/raj.history.csv"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(historyFilePath(QString::fromUtf8(c.save)), QString::fromUtf8(c.history))
+            << c.save;
+    }
+}
+
+// A match whose row has a value of every kind: a team whose name needs
+// quotes, two level changes, the World Cup, a sponsor and every purchase.
+HistoryRow eventfulRow() {
+    HistoryRow row;
+    row.match = 412;
+    row.level = Level::national;
+    row.team = QStringLiteral("Kings, \"Royal\" XI");
+    row.performance = {104, 5, 2};
+    row.award = 8000;
+    row.skills = {151, 96, 40};
+    row.gear = {71, 52, 88, -3};
+    row.body = {64, 59, 12};
+    row.matchFee = 12000;
+    row.sponsorship = 12000;
+    row.otherIncome = 8000;
+    row.bankBalance = -250.5;
+    row.events.levelChanges = {Level::state, Level::national};
+    row.events.selectedForWorldCup = true;
+    row.events.sponsorTaken = QStringLiteral("Cable && Wireless");
+    row.events.trainingCost = 16500;
+    row.events.gearCost = 3975;
+    row.events.healthCareCost = 0;
+    row.events.bookieMoney = 50000;
+    return row;
+}
+
+TEST(HistoryLine, HeaderNamesTheColumnsMatchFirst) {
+    EXPECT_EQ(historyHeaderLine(),
+              QByteArray("match,level,team,runs,wickets,catches,award,batting,bowling,fielding,"
+                         "bat,gloves,pads,others,fitness,health,stamina,overall_gear,"
+                         "overall_health,match_fee,sponsorship,other_income,bank_balance,"
+                         "level_changes,world_cup,sponsor_taken,training_cost,gear_cost,"
+                         "health_care_cost,bookie_money\n"));
+}
+
+TEST(HistoryLine, QuotesWhatCsvRequiresAndWritesLevelsAsWords) {
+    EXPECT_EQ(historyLine(eventfulRow()),
+              QByteArray("412,National,\"Kings, \"\"Royal\"\" XI\",104,5,2,8000,151,96,40,"
+                         "71,52,88,-3,64,59,12,52,45,12000,12000,8000,-250.5,"
+                         "State National,1,Cable && Wireless,16500,3975,0,50000\n"));
+
+    HistoryRow plain;
+    plain.match = 1;
+    plain.team = QStringLiteral("Five Star");
+    EXPECT_EQ(historyLine(plain),
+              QByteArray("1,Club,Five Star,0,0,0,0,0,0,0,100,100,100,100,100,100,100,100,100,"
+                         "0,0,0,0,,0,,0,0,0,0\n"));
+
+    // A line end in a name stays inside its quotes.
+    plain.team = QStringLiteral("two\nlines");
+    plain.events.sponsorTaken = QStringLiteral("a\rb");
+    const QByteArray line = historyLine(plain);
+    EXPECT_TRUE(line.contains("\"two\nlines\"")) << line.toStdString();
+    EXPECT_TRUE(line.contains("\"a\rb\"")) << line.toStdString();
+}
+
+// A career loaded from the save file written with the row's match: its
+// figures are those of the row.
+Career loadedAt(const HistoryRow& row) {
+    Career career = testCareer(50, 50, 50);
+    career.recordBook[levelIndex(Level::club)].matches = static_cast<std::int16_t>(row.match);
+    career.level = row.level;
+    career.team = row.team;
+    career.skills = row.skills;
+    career.gear = row.gear;
+    career.body = row.body;
+    career.matchFee = row.matchFee;
+    career.sponsorship = row.sponsorship;
+    career.otherIncome = row.otherIncome;
+    career.bankBalance = row.bankBalance;
+    return career;
+}
+
+// Rows of matches 11 to 11 + count - 1, each different from the others.
+CareerHistory someHistory(int count) {
+    std::vector<HistoryRow> rows;
+    for (int i = 0; i < count; ++i) {
+        HistoryRow row = eventfulRow();
+        row.match = 11 + i;
+        row.performance.runs = static_cast<std::int16_t>(i * 7);
+        row.bankBalance = 1000 * i;
+        if (i % 2 == 0) row.events = {};
+        row.team = i < count / 2 ? QStringLiteral("Pune") : QStringLiteral("Zoë's \"Goa\", XI");
+        rows.push_back(row);
+    }
+    return CareerHistory(std::move(rows), {});
+}
+
+class HistoryFileTest : public ::testing::Test {
+  protected:
+    QTemporaryDir folder;
+    QString path = folder.path() + QStringLiteral("/raj_auto.history.csv");
+    CareerHistory written = someHistory(6);
+    Career loaded = loadedAt(written.rows().back());
+
+    void expectNoGaps(const CareerHistory& read) const {
+        EXPECT_EQ(read.gaps().damagedRows, 0);
+        EXPECT_EQ(read.gaps().foreignRows, 0);
+        EXPECT_FALSE(read.gaps().unreadable);
+    }
+};
+
+TEST_F(HistoryFileTest, ReadsBackEveryRowWritten) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_EQ(read.rows(), written.rows());
+    EXPECT_EQ(read.gaps().keptFrom, 11);
+    expectNoGaps(read);
+    // Every row naming the team shares one string.
+    EXPECT_TRUE(read.rows()[0].team.isSharedWith(read.rows()[1].team));
+}
+
+TEST_F(HistoryFileTest, ReadsOddValuesBackExactly) {
+    std::vector<HistoryRow> rows = written.rows();
+    HistoryRow& last = rows.back();
+    last.team = QStringLiteral("line\r\nbreak, and \"quotes\"");
+    last.events.sponsorTaken = QStringLiteral("\"");
+    last.bankBalance = -moneyLimit;
+    last.sponsorship = moneyLimit;
+    last.otherIncome = 0.1;
+    last.matchFee = 1e-5;
+    last.skills = {-32768, 32767, 0};
+    last.events.bookieMoney = 2147483647;
+    const CareerHistory odd(rows, {});
+    ASSERT_EQ(writeHistoryFile(path, odd), std::nullopt);
+    const CareerHistory read = readHistory(path, loadedAt(last));
+    EXPECT_EQ(read.rows(), odd.rows());
+    expectNoGaps(read);
+}
+
+// As a spreadsheet or an editor may save it again.
+TEST_F(HistoryFileTest, TakesLinesEndedInCrLfAndEmptyLines) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    const QByteArray bytes = contents(path);
+    for (const QByteArray& edited : {QByteArray(bytes).replace("\n", "\r\n"), "\n" + bytes + "\n",
+                                     QByteArray(bytes).replace("\n", "\r\n\r\n")}) {
+        put(path, edited);
+        const CareerHistory read = readHistory(path, loaded);
+        EXPECT_EQ(read.rows(), written.rows());
+        expectNoGaps(read);
+    }
+}
+
+TEST_F(HistoryFileTest, AMissingFileStartsAtTheNextMatch) {
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_TRUE(read.rows().empty());
+    EXPECT_EQ(read.gaps().keptFrom, 17);
+    expectNoGaps(read);
+
+    // Nor is a path under a file a folder that cannot be read.
+    put(folder.path() + QStringLiteral("/plain"), "x");
+    EXPECT_FALSE(readHistory(folder.path() + QStringLiteral("/plain/a.history.csv"), loaded)
+                     .gaps()
+                     .unreadable);
+}
+
+// A crash while a row was appended leaves it cut off: dropped without a word,
+// wherever the cut fell.
+TEST_F(HistoryFileTest, ALastLineCutOffIsDroppedSilently) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    const QByteArray whole = contents(path);
+    const QByteArray last = historyLine(written.rows().back());
+    const qsizetype lastStart = whole.size() - last.size();
+    const qsizetype insideQuotes = last.indexOf("Goa") + 1;
+    for (const qsizetype cut : {qsizetype{1}, qsizetype{3}, insideQuotes, last.size() - 1}) {
+        SCOPED_TRACE(cut);
+        put(path, whole.left(lastStart + cut));
+        const CareerHistory read = readHistory(path, loaded);
+        EXPECT_EQ(read.rows().size(), 5u);
+        EXPECT_EQ(read.rows().back(), written.rows()[4]);
+        expectNoGaps(read);
+    }
+}
+
+// The file of an earlier career of the same name: its last match is the
+// loaded career's, but the figures are not those the career was saved with.
+TEST_F(HistoryFileTest, AnotherCareersFileKeepsNoRow) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    const struct {
+        const char* name;
+        void (*change)(Career&);
+    } differences[] = {
+        {"level", [](Career& c) { c.level = Level::state; }},
+        {"team", [](Career& c) { c.team = QStringLiteral("Goa"); }},
+        {"skills", [](Career& c) { c.skills.fielding += 1; }},
+        {"gear", [](Career& c) { c.gear.others += 1; }},
+        {"body", [](Career& c) { c.body.stamina -= 1; }},
+        {"match fee", [](Career& c) { c.matchFee = 7000; }},
+        {"sponsorship", [](Career& c) { c.sponsorship = 0; }},
+        {"other income", [](Career& c) { c.otherIncome = 0; }},
+        {"bank balance", [](Career& c) { c.bankBalance += 1; }},
+    };
+    for (const auto& difference : differences) {
+        SCOPED_TRACE(difference.name);
+        Career other = loaded;
+        difference.change(other);
+        const CareerHistory read = readHistory(path, other);
+        EXPECT_TRUE(read.rows().empty());
+        EXPECT_EQ(read.gaps().foreignRows, 6);
+        EXPECT_EQ(read.gaps().damagedRows, 0);
+        EXPECT_EQ(read.gaps().keptFrom, 17);
+    }
+}
+
+// Rows past the career's last match cannot be its own (a save file older
+// than its history); the rest are, when the last of them holds what the
+// save file holds.
+TEST_F(HistoryFileTest, RowsPastTheLoadedMatchAreForeign) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    const CareerHistory read = readHistory(path, loadedAt(written.rows()[3]));
+    ASSERT_EQ(read.rows().size(), 4u);
+    EXPECT_EQ(read.rows().back(), written.rows()[3]);
+    EXPECT_EQ(read.gaps().foreignRows, 2);
+    EXPECT_EQ(read.gaps().damagedRows, 0);
+    EXPECT_EQ(read.gaps().keptFrom, 11);
+}
+
+// A history whose last rows never reached the file (the game stopped between
+// the save and the row) keeps what it has.
+TEST_F(HistoryFileTest, ALoadedCareerAheadOfItsHistoryKeepsTheRows) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    Career ahead = loaded;
+    ahead.recordBook[levelIndex(Level::city)].matches = 2;
+    ahead.bankBalance = 5;
+    const CareerHistory read = readHistory(path, ahead);
+    EXPECT_EQ(read.rows(), written.rows());
+    expectNoGaps(read);
+}
+
+TEST_F(HistoryFileTest, DamagedRowsAreSkippedAndCounted) {
+    const std::vector<HistoryRow>& rows = written.rows();
+    const auto row = [&rows](int i) { return historyLine(rows[i]); };
+    const auto changed = [&rows](int i, const char* from, const char* to) {
+        QByteArray line = historyLine(rows[i]);
+        const qsizetype at = line.indexOf(from);
+        EXPECT_GE(at, 0) << from;
+        return line.replace(at, qstrlen(from), to);
+    };
+    const struct {
+        const char* name;
+        QByteArray line;
+    } damages[] = {
+        {"a column short", changed(1, ",50000\n", "\n")},
+        {"a column more", changed(1, "\n", ",0\n")},
+        {"runs past 16 bits", changed(1, ",7,", ",32768,")},
+        {"a match number of 0", "0" + row(1).mid(2)},
+        {"a level that is none", changed(1, "National", "Nation")},
+        {"a level change that is none", changed(3, "State National", "State  National")},
+        {"money past the limit", changed(1, "12000,12000", "12000,1e16")},
+        {"money that is no number", changed(1, "12000,12000", "12000,inf")},
+        {"a sign before a number", changed(1, ",7,", ",+7,")},
+        {"a blank in a number", changed(1, ",7,", ", 7,")},
+        {"a World Cup of 2", changed(3, ",1,Cable", ",2,Cable")},
+        {"an overall gear that does not follow from the gear", changed(1, ",52,45,", ",53,45,")},
+        {"a quote inside a field", changed(1, "Cable &&", "Cable \"&&")},
+        {"text after a closing quote", changed(5, "XI\",", "XI\"x,")},
+        {"garbage", "\x01\x02\xff\xfe garbage, and more garbage\n"},
+        {"a match out of order", row(0)},
+    };
+    for (const auto& damage : damages) {
+        SCOPED_TRACE(damage.name);
+        put(path, lines({row(0), damage.line, row(2), row(3), row(4), row(5)}));
+        const CareerHistory read = readHistory(path, loaded);
+        EXPECT_EQ(read.gaps().damagedRows, 1);
+        EXPECT_EQ(read.gaps().foreignRows, 0);
+        std::vector<HistoryRow> expected = rows;
+        expected.erase(expected.begin() + 1);
+        EXPECT_EQ(read.rows(), expected);
+    }
+}
+
+// A quote that opens a field and never closes does not take the rows after
+// it along.
+TEST_F(HistoryFileTest, AStrayQuoteLosesOneLine) {
+    const std::vector<HistoryRow>& rows = written.rows();
+    put(path, lines({historyLine(rows[0]), "\"12,Club\n", historyLine(rows[2]),
+                     historyLine(rows[3]), historyLine(rows[4]), historyLine(rows[5])}));
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_EQ(read.gaps().damagedRows, 1);
+    EXPECT_EQ(read.rows().size(), 5u);
+}
+
+TEST_F(HistoryFileTest, GarbageIsReadAsDamagedRowsAndNeverFailsTheLoad) {
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 251);
+    garbage += '\n';
+    for (const QByteArray& bytes :
+         {garbage, QByteArray("not a history\nat all\n"), QByteArray("no line end at all"),
+          QByteArray("\"\n\n\n"), QByteArray(",,,,\n,\n")}) {
+        put(path, bytes);
+        const CareerHistory read = readHistory(path, loaded);
+        EXPECT_TRUE(read.rows().empty());
+        EXPECT_GE(read.gaps().damagedRows, 1) << bytes.left(40).toStdString();
+        EXPECT_EQ(read.gaps().keptFrom, 17);
+        EXPECT_FALSE(read.gaps().unreadable);
+    }
+    // A file holding the header alone, or less of it, is an empty history.
+    for (const QByteArray& bytes : {historyHeaderLine(), historyHeaderLine().left(20)}) {
+        put(path, bytes);
+        const CareerHistory read = readHistory(path, loaded);
+        EXPECT_TRUE(read.rows().empty());
+        expectNoGaps(read);
+    }
+}
+
+TEST_F(HistoryFileTest, AFolderIsUnreadable) {
+    ASSERT_TRUE(QDir().mkpath(path));
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_TRUE(read.rows().empty());
+    EXPECT_TRUE(read.gaps().unreadable);
+    EXPECT_EQ(read.gaps().keptFrom, 17);
+}
+
+// Far larger than the longest career fills: not read at all.
+TEST_F(HistoryFileTest, AHugeFileIsUnreadable) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    QFile file(path);
+    ASSERT_TRUE(file.resize(65 * 1024 * 1024));
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_TRUE(read.rows().empty());
+    EXPECT_TRUE(read.gaps().unreadable);
+}
+
+// Reading a pipe would wait for a writer that may never come.
+TEST_F(HistoryFileTest, APipeIsUnreadableAndNeverWaitedOn) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] { return readHistory(path, loaded); });
+    if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Lets the reader go before failing.
+        QFile writer(path);
+        writer.open(QIODevice::WriteOnly);
+        writer.close();
+        FAIL() << "readHistory waited on the pipe";
+    }
+    const CareerHistory read = reading.get();
+    EXPECT_TRUE(read.gaps().unreadable);
+    EXPECT_EQ(read.gaps().keptFrom, 17);
+}
+
+TEST_F(HistoryFileTest, WritingReplacesTheFileWhole) {
+    put(path, "an earlier file, longer than the one that replaces it\n" + QByteArray(4096, 'x'));
+    const CareerHistory one = someHistory(1);
+    ASSERT_EQ(writeHistoryFile(path, one), std::nullopt);
+    EXPECT_EQ(contents(path), lines({historyLine(one.rows()[0])}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("raj_auto.history.csv")});
+}
+
+// As root, permissions stop no write; a folder whose name is taken by a file
+// stops every write.
+TEST_F(HistoryFileTest, WritingUnderAFileFailsWithTheReason) {
+    put(folder.path() + QStringLiteral("/Saves"), "a file where the folder should be");
+    const auto failure =
+        writeHistoryFile(folder.path() + QStringLiteral("/Saves/raj_auto.history.csv"), written);
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->isEmpty());
+}
+
+TEST_F(HistoryFileTest, AFullDiskLeavesTheEarlierFileAsItWas) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    const QByteArray earlier = contents(path);
+    std::optional<QString> failure;
+    {
+        const FileSizeLimit full(256);
+        failure = writeHistoryFile(path, someHistory(20));
+    }
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(*failure, QStringLiteral("File too large"));
+    EXPECT_EQ(contents(path), earlier);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// ----------------------------------------------------------------------
+// Keeping the file of a career in play
+
+class KeepingTheFile : public HistoryFileTest {
+  protected:
+    HistoryFile file;
+    std::vector<HistoryRow> all = someHistory(5).rows();
+    std::vector<HistoryRow> rows{all.begin(), all.begin() + 3};
+
+    CareerHistory history() const { return CareerHistory(rows, {}); }
+    // The next match is played.
+    void play() { rows.push_back(all.at(rows.size())); }
+
+    QByteArray fileOf(std::size_t count) const {
+        QByteArray bytes = historyHeaderLine();
+        for (std::size_t i = 0; i < count; ++i) bytes += historyLine(all[i]);
+        return bytes;
+    }
+};
+
+// The first time, the whole history is written, over whatever file was
+// there (another career's); after that each row is appended to the file.
+TEST_F(KeepingTheFile, WritesTheWholeHistoryFirstThenAppends) {
+    put(path, "another career's history\n");
+    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(3));
+    const ino_t written = inodeOf(path);
+
+    play();
+    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(4));
+    EXPECT_EQ(inodeOf(path), written);
+    EXPECT_FALSE(file.givenUp());
+}
+
+// A save that failed kept its row from the file; the next save brings the
+// file up to the history all the same.
+TEST_F(KeepingTheFile, AppendsEveryRowNotYetWritten) {
+    ASSERT_EQ(file.keep(path, history()), std::nullopt);
+    play();
+    play();
+    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(5));
+}
+
+// A file removed or changed by something else since is written whole again
+// rather than appended to.
+TEST_F(KeepingTheFile, AFileChangedSinceIsWrittenWhole) {
+    ASSERT_EQ(file.keep(path, history()), std::nullopt);
+    ASSERT_TRUE(QFile::remove(path));
+    play();
+    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(4));
+
+    put(path, "truncated\n");
+    play();
+    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(5));
+}
+
+// The player is told once; after that the game goes on without the file,
+// which is never written again, even when it could be.
+TEST_F(KeepingTheFile, TellsOnceAndGivesUp) {
+    ASSERT_TRUE(QDir().mkpath(path));
+    const auto failure = file.keep(path, history());
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->isEmpty());
+    EXPECT_TRUE(file.givenUp());
+
+    ASSERT_TRUE(QDir().rmdir(path));
+    play();
+    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(KeepingTheFile, ADiskFullWhileAppendingIsToldOnce) {
+    ASSERT_EQ(file.keep(path, history()), std::nullopt);
+    const qint64 size = QFileInfo(path).size();
+    play();
+    std::optional<QString> failure;
+    {
+        const FileSizeLimit full(static_cast<rlim_t>(size) + 10);
+        failure = file.keep(path, history());
+    }
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(*failure, QStringLiteral("File too large"));
+    // What was cut off is dropped when the file is read.
+    const CareerHistory read = readHistory(path, loadedAt(all[2]));
+    EXPECT_EQ(read.rows(), std::vector<HistoryRow>(all.begin(), all.begin() + 3));
+    expectNoGaps(read);
+
+    const QByteArray left = contents(path);
+    play();
+    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), left);
+}
+
+}  // namespace

@@ -1,0 +1,758 @@
+#include "screens/history_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "game/history.h"
+#include "game/level_change.h"
+#include "game/match.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/history_charts.h"
+#include "screens/history_table_model.h"
+#include "screens/history_texts.h"
+#include "screens/look.h"
+#include "screens/main_screen.h"
+#include "screens/match_screen.h"
+#include "support/qt_printers.h"
+#include "support/scripted_platform.h"
+#include "support/test_career.h"
+
+namespace {
+
+HistoryRow row(std::int32_t match, Level level, const char* team, MatchPerformance performance,
+               Skills skills) {
+    HistoryRow r;
+    r.match = match;
+    r.level = level;
+    r.team = QString::fromLatin1(team);
+    r.performance = performance;
+    r.skills = skills;
+    return r;
+}
+
+// Ravi after two matches: one at his club, then, promoted, one for Pune.
+struct TwoMatches {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+
+    TwoMatches() {
+        HistoryRow first = row(1, Level::club, "Five Star", {60, 1, 0}, {62, 25, 29});
+        first.gear = {90, 85, 93, 97};
+        first.body = {97, 98, 93};
+        first.matchFee = 3000;
+        first.bankBalance = 3000;
+        HistoryRow second = row(2, Level::city, "Pune", {120, 5, 2}, {50, 45, 40});
+        second.award = 3000;
+        second.gear = {70, 55, 78, 90};
+        second.body = {80, 88, 71};
+        second.matchFee = 5000;
+        second.sponsorship = 4000;
+        second.bankBalance = 900;
+        second.events.levelChanges = {Level::city};
+        second.events.sponsorTaken = QStringLiteral("Cable && Wireless");
+        second.events.trainingCost = 4500;
+        rows = {first, second};
+        placeAtLevel(career, Level::city);
+        career.recordBook[levelIndex(Level::club)].matches = 1;
+        career.recordBook[levelIndex(Level::club)].runs = 60;
+        career.recordBook[levelIndex(Level::city)].matches = 1;
+        career.recordBook[levelIndex(Level::city)].runs = 120;
+    }
+
+    CareerHistory history(CareerHistory::Gaps gaps = {}) const { return {rows, gaps}; }
+};
+
+QString shown(const QWidget& screen, const char* objectName) {
+    const auto* label = screen.findChild<QLabel*>(QString::fromLatin1(objectName));
+    if (!label) {
+        ADD_FAILURE() << "no label " << objectName;
+        return QString();
+    }
+    return label->text();
+}
+
+// Plays the matches through the rules into the history, as OK on the match
+// screen does.
+void play(Career& career, CareerHistory& history, const std::vector<MatchPerformance>& matches) {
+    for (const MatchPerformance& match : matches) {
+        const double award = applyMatch(career, match);
+        history.append(takeHistoryRow(career, match, award));
+    }
+}
+
+QLineSeries* lineNamed(QChartView* view, const QString& name) {
+    for (QAbstractSeries* series : view->chart()->series()) {
+        auto* line = qobject_cast<QLineSeries*>(series);
+        if (line && !qobject_cast<QScatterSeries*>(series) && series->name() == name) return line;
+    }
+    return nullptr;
+}
+
+QScatterSeries* markersNamed(QChartView* view, const QString& name) {
+    for (QAbstractSeries* series : view->chart()->series()) {
+        auto* markers = qobject_cast<QScatterSeries*>(series);
+        if (markers && series->name() == name) return markers;
+    }
+    return nullptr;
+}
+
+SinceLastMatch since(const std::function<void(SinceLastMatch&)>& happened) {
+    SinceLastMatch events;
+    happened(events);
+    return events;
+}
+
+CareerHistory::Gaps gaps(std::int32_t keptFrom, int damagedRows, int foreignRows = 0,
+                         bool unreadable = false) {
+    CareerHistory::Gaps g;
+    g.keptFrom = keptFrom;
+    g.damagedRows = damagedRows;
+    g.foreignRows = foreignRows;
+    g.unreadable = unreadable;
+    return g;
+}
+
+TEST(HistoryTexts, EventsSinceTheMatchBeforeAreToldInWords) {
+    Teams teams{QStringLiteral("Five Star"), QStringLiteral("Pune"), QStringLiteral("Goa"),
+                QStringLiteral("India")};
+    const struct {
+        const char* what;
+        SinceLastMatch events;
+        std::optional<Level> before;
+        QStringList told;
+    } cases[] = {
+        {"nothing", {}, Level::club, {}},
+        {"a promotion",
+         since([](auto& e) { e.levelChanges = {Level::city}; }),
+         Level::club,
+         {QStringLiteral("Promoted to City (Pune)")}},
+        {"a drop",
+         since([](auto& e) { e.levelChanges = {Level::state}; }),
+         Level::national,
+         {QStringLiteral("Dropped to State (Goa)")}},
+        {"a drop then a promotion",
+         since([](auto& e) {
+             e.levelChanges = {Level::city, Level::state};
+         }),
+         Level::state,
+         {QStringLiteral("Dropped to City (Pune)"), QStringLiteral("Promoted to State (Goa)")}},
+        {"to the club, whatever came before",
+         since([](auto& e) { e.levelChanges = {Level::club}; }),
+         {},
+         {QStringLiteral("Dropped to Club (Five Star)")}},
+        {"to the nation, whatever came before",
+         since([](auto& e) { e.levelChanges = {Level::national}; }),
+         {},
+         {QStringLiteral("Promoted to National (India)")}},
+        {"to a middle level from an unknown one",
+         since([](auto& e) { e.levelChanges = {Level::state}; }),
+         {},
+         {QStringLiteral("Moved to State (Goa)")}},
+        {"the World Cup",
+         since([](auto& e) { e.selectedForWorldCup = true; }),
+         Level::national,
+         {QStringLiteral("Selected for the World Cup")}},
+        {"a sponsor whose name keeps an ampersand",
+         since([](auto& e) { e.sponsorTaken = QStringLiteral("Cable && Wireless"); }),
+         Level::club,
+         {QStringLiteral("Sponsor Cable & Wireless")}},
+        {"purchases and the bookie",
+         since([](auto& e) {
+             e.trainingCost = 4500;
+             e.gearCost = 675;
+             e.healthCareCost = 700;
+             e.bookieMoney = 50000;
+         }),
+         Level::club,
+         {QStringLiteral("Training Rs. 4500"), QStringLiteral("Gear Rs. 675"),
+          QStringLiteral("Health care Rs. 700"), QStringLiteral("Took the bookie's Rs. 50000")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        HistoryRow r;
+        r.events = c.events;
+        EXPECT_EQ(HistoryTexts::events(r, c.before, teams), c.told);
+    }
+}
+
+TEST(HistoryTexts, AValueShowsHowItChangedWhenThereIsSomethingToCompareWith) {
+    EXPECT_EQ(HistoryTexts::withChange(64, 60), QStringLiteral("64 (+4)"));
+    EXPECT_EQ(HistoryTexts::withChange(-7, 2), QStringLiteral("-7 (-9)"));
+    EXPECT_EQ(HistoryTexts::withChange(50, 50), QStringLiteral("50 (\u00b10)"));
+    EXPECT_EQ(HistoryTexts::withChange(50, std::nullopt), QStringLiteral("50"));
+}
+
+TEST(HistoryTexts, TheGapsOfAHistoryAreToldOneSentenceEach) {
+    const std::vector<HistoryRow> someRows{row(4, Level::club, "Five Star", {}, {})};
+    const struct {
+        const char* what;
+        CareerHistory::Gaps gaps;
+        bool anyRows;
+        QStringList told;
+    } cases[] = {
+        {"whole", {}, true, {}},
+        {"kept from a later match",
+         gaps(12, 0),
+         false,
+         {QStringLiteral(
+             "History kept from match 12: the matches before it were played without one.")}},
+        {"one damaged row",
+         gaps(1, 1),
+         true,
+         {QStringLiteral("1 row of the history file could not be read and was skipped.")}},
+        {"damaged rows",
+         gaps(1, 3),
+         true,
+         {QStringLiteral("3 rows of the history file could not be read and were skipped.")}},
+        {"the file of another career",
+         gaps(5, 0, 9),
+         false,
+         {QStringLiteral("The history file belongs to another career and was not used."),
+          QStringLiteral(
+              "History kept from match 5: the matches before it were played without one.")}},
+        {"some rows of another career",
+         gaps(1, 0, 2),
+         true,
+         {QStringLiteral("2 rows of the history file belong to another career and were "
+                         "skipped.")}},
+        {"unreadable",
+         gaps(7, 0, 0, true),
+         false,
+         {QStringLiteral("The history file could not be read."),
+          QStringLiteral(
+              "History kept from match 7: the matches before it were played without one.")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CareerHistory history(c.anyRows ? someRows : std::vector<HistoryRow>{}, c.gaps);
+        EXPECT_EQ(HistoryTexts::gaps(history), c.told);
+    }
+}
+
+TEST(HistoryCharts, AThinnedLineKeepsItsPeaksAndTroughsWithinItsPoints) {
+    QList<QPointF> points;
+    for (int x = 1; x <= 32767; ++x) {
+        points << QPointF(x, 50 + 40 * std::sin(x / 300.0) + (x % 97 == 0 ? 60 : 0));
+    }
+    points[20000].setY(-35);
+    const QList<QPointF> kept = thinned(points, mostPointsALine);
+    EXPECT_LE(kept.size(), mostPointsALine);
+    EXPECT_GE(kept.size(), mostPointsALine / 2);
+    const auto byY = [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); };
+    EXPECT_EQ(*std::max_element(kept.begin(), kept.end(), byY),
+              *std::max_element(points.begin(), points.end(), byY));
+    EXPECT_EQ(*std::min_element(kept.begin(), kept.end(), byY), points[20000]);
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        // Point x stands at place x - 1.
+        EXPECT_EQ(kept[i], points[static_cast<qsizetype>(kept[i].x()) - 1]);
+        if (i > 0) {
+            EXPECT_LT(kept[i - 1].x(), kept[i].x());
+        }
+    }
+
+    const QList<QPointF> few{{1, 5}, {2, 3}, {3, 9}};
+    EXPECT_EQ(thinned(few, mostPointsALine), few);
+}
+
+TEST(HistoryCharts, MarkersAreSpreadOverTheirRange) {
+    QList<QPointF> points;
+    for (int x = 1; x <= 1000; ++x) points << QPointF(x, 1);
+    const QList<QPointF> kept = spread(points, 10);
+    EXPECT_LE(kept.size(), 10);
+    EXPECT_GE(kept.size(), 9);
+    EXPECT_EQ(kept.front(), points.front());
+    for (qsizetype i = 1; i < kept.size(); ++i) EXPECT_GT(kept[i].x() - kept[i - 1].x(), 90);
+    EXPECT_EQ(spread(kept, 10), kept);
+}
+
+// The batting average of a match's level as the record book had it right
+// after the match, also when the history starts later than the career.
+TEST(HistoryCharts, TheLevelsAverageFollowsTheRecordBookMatchByMatch) {
+    Career career = testCareer(45, 20, 30);
+    CareerHistory history;
+    std::vector<double> recorded;
+    const auto playAndRecord = [&](std::vector<MatchPerformance> matches) {
+        for (const MatchPerformance& match : matches) {
+            play(career, history, {match});
+            const LevelStatistics& level = career.statistics();
+            recorded.push_back(static_cast<double>(level.runs) / level.matches);
+        }
+    };
+    playAndRecord({{60, 1, 0}, {10, 0, 1}, {35, 2, 2}});
+    promote(career);
+    playAndRecord({{80, 0, 0}, {0, 3, 1}});
+    dropOneLevel(career);
+    playAndRecord({{41, 1, 1}});
+
+    const std::vector<double> averages = levelAverages(career, history.rows());
+    ASSERT_EQ(averages.size(), recorded.size());
+    for (std::size_t i = 0; i < recorded.size(); ++i) EXPECT_DOUBLE_EQ(averages[i], recorded[i]);
+    // Back at the club the average goes on from the first three matches.
+    EXPECT_DOUBLE_EQ(averages.back(), (60 + 10 + 35 + 41) / 4.0);
+
+    const std::vector<HistoryRow> fromMatch3(history.rows().begin() + 2, history.rows().end());
+    const std::vector<double> later = levelAverages(career, fromMatch3);
+    EXPECT_EQ(later, std::vector<double>(averages.begin() + 2, averages.end()));
+}
+
+TEST(HistoryCharts, ChartsShowTheHistoryWithLevelChangesAndTheSelectionFloor) {
+    const TwoMatches two;
+    const CareerHistory history = two.history();
+    QWidget owner;
+    const struct {
+        HistoryCharts::Chart chart;
+        std::function<void(QChartView*)> check;
+    } charts[] = {
+        {HistoryCharts::runs,
+         [](QChartView* view) {
+             QLineSeries* runs = lineNamed(view, QStringLiteral("Runs"));
+             ASSERT_NE(runs, nullptr);
+             EXPECT_EQ(runs->points(), (QList<QPointF>{{1, 60}, {2, 120}}));
+             QLineSeries* average = lineNamed(view, QStringLiteral("Batting average of the level"));
+             ASSERT_NE(average, nullptr);
+             EXPECT_EQ(average->points(), (QList<QPointF>{{1, 60}, {2, 120}}));
+         }},
+        {HistoryCharts::skills,
+         [](QChartView* view) {
+             QLineSeries* bowling = lineNamed(view, QStringLiteral("Bowling"));
+             ASSERT_NE(bowling, nullptr);
+             EXPECT_EQ(bowling->points(), (QList<QPointF>{{1, 25}, {2, 45}}));
+             QScatterSeries* promotions = markersNamed(view, QStringLiteral("Promotion"));
+             ASSERT_NE(promotions, nullptr);
+             ASSERT_EQ(promotions->count(), 1);
+             EXPECT_EQ(promotions->at(0).x(), 2);
+             QScatterSeries* drops = markersNamed(view, QStringLiteral("Drop"));
+             ASSERT_NE(drops, nullptr);
+             EXPECT_EQ(drops->count(), 0);
+             EXPECT_NE(promotions->markerShape(), drops->markerShape());
+         }},
+        {HistoryCharts::bankBalance,
+         [](QChartView* view) {
+             QLineSeries* balance = lineNamed(view, QStringLiteral("Bank balance"));
+             ASSERT_NE(balance, nullptr);
+             EXPECT_EQ(balance->points(), (QList<QPointF>{{1, 3000}, {2, 900}}));
+         }},
+        {HistoryCharts::condition,
+         [](QChartView* view) {
+             QLineSeries* gear = lineNamed(view, QStringLiteral("Overall gear"));
+             ASSERT_NE(gear, nullptr);
+             EXPECT_EQ(gear->points(), (QList<QPointF>{{1, 91}, {2, 73}}));
+             QLineSeries* floor =
+                 lineNamed(view, QStringLiteral("Selection floor: any item at 0 keeps him out"));
+             ASSERT_NE(floor, nullptr);
+             ASSERT_EQ(floor->count(), 2);
+             EXPECT_EQ(floor->at(0).y(), 0);
+             EXPECT_EQ(floor->at(1).y(), 0);
+             EXPECT_LE(floor->at(0).x(), 1);
+             EXPECT_GE(floor->at(1).x(), 2);
+         }},
+    };
+    for (const auto& c : charts) {
+        SCOPED_TRACE(HistoryCharts::name(c.chart).toStdString());
+        QChartView* view = HistoryCharts::makeView(c.chart, &owner);
+        EXPECT_EQ(view->accessibleName(), HistoryCharts::name(c.chart));
+        HistoryCharts::draw(view, c.chart, two.career, history);
+        c.check(view);
+        EXPECT_FALSE(view->accessibleDescription().isEmpty());
+        EXPECT_TRUE(view->chart()->title().isEmpty());
+
+        // Drawn again without a match: no line, and a title that says so.
+        HistoryCharts::draw(view, c.chart, two.career, CareerHistory());
+        for (QAbstractSeries* series : view->chart()->series()) {
+            if (auto* line = qobject_cast<QXYSeries*>(series); line && line->count() > 0) {
+                EXPECT_TRUE(series->name().startsWith(QStringLiteral("Selection floor")));
+            }
+        }
+        EXPECT_EQ(view->chart()->title(), QStringLiteral("No match kept yet"));
+    }
+}
+
+// The longest career draws with lines thinned to what a chart can show, the
+// best score still on its line.
+TEST(HistoryCharts, TheLongestCareerDrawsThinnedLines) {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+    for (int match = 1; match <= 32767; ++match) {
+        const auto runs = static_cast<std::int16_t>(match == 12345 ? 250 : match % 90);
+        rows.push_back(row(match, Level::club, "Five Star", {runs, 1, 1}, {50, 50, 50}));
+    }
+    career.recordBook[0].matches = 32767;
+    career.recordBook[0].runs = 32767 * 44;
+    QWidget owner;
+    for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
+        QChartView* view =
+            HistoryCharts::makeView(static_cast<HistoryCharts::Chart>(chart), &owner);
+        HistoryCharts::draw(view, static_cast<HistoryCharts::Chart>(chart), career,
+                            CareerHistory(rows, {}));
+        for (QAbstractSeries* series : view->chart()->series()) {
+            EXPECT_LE(static_cast<QXYSeries*>(series)->count(), mostPointsALine)
+                << series->name().toStdString();
+        }
+        if (chart == HistoryCharts::runs) {
+            EXPECT_TRUE(
+                lineNamed(view, QStringLiteral("Runs"))->points().contains(QPointF(12345, 250)));
+        }
+    }
+}
+
+class HistoryTable : public ::testing::Test {
+  protected:
+    TwoMatches two;
+    CareerModel model{two.career, two.history()};
+    HistoryTableModel table{model};
+
+    QString cell(int row, HistoryTableModel::Column column) const {
+        return table.data(table.index(row, column)).toString();
+    }
+};
+
+TEST_F(HistoryTable, OneRowAMatchWithHeadingsAScreenReaderReads) {
+    EXPECT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(table.columnCount(), HistoryTableModel::columnTotal);
+    const struct {
+        HistoryTableModel::Column column;
+        const char* heading;
+        const char* first;
+        const char* second;
+    } columns[] = {
+        {HistoryTableModel::match, "Match", "1", "2"},
+        {HistoryTableModel::level, "Level", "Club", "City"},
+        {HistoryTableModel::team, "Team", "Five Star", "Pune"},
+        {HistoryTableModel::runs, "Runs", "60", "120"},
+        {HistoryTableModel::wickets, "Wickets", "1", "5"},
+        {HistoryTableModel::catches, "Catches", "0", "2"},
+        {HistoryTableModel::award, "Award (Rs.)", "0", "3000"},
+        {HistoryTableModel::batting, "Batting", "62", "50"},
+        {HistoryTableModel::gloves, "Gloves", "85", "55"},
+        {HistoryTableModel::stamina, "Stamina", "93", "71"},
+        {HistoryTableModel::overallGear, "Overall gear", "91", "73"},
+        {HistoryTableModel::overallHealth, "Overall health", "96", "79"},
+        {HistoryTableModel::sponsorship, "Sponsorship (Rs.)", "0", "4000"},
+        {HistoryTableModel::bankBalance, "Bank balance (Rs.)", "3000", "900"},
+        {HistoryTableModel::events, "Events since the match before", "",
+         "Promoted to City (Pune); Sponsor Cable & Wireless; Training Rs. 4500"},
+    };
+    for (const auto& c : columns) {
+        SCOPED_TRACE(c.heading);
+        EXPECT_EQ(table.headerData(c.column, Qt::Horizontal).toString(),
+                  QString::fromLatin1(c.heading));
+        EXPECT_EQ(cell(0, c.column), QString::fromLatin1(c.first));
+        EXPECT_EQ(cell(1, c.column), QString::fromLatin1(c.second));
+    }
+}
+
+TEST_F(HistoryTable, ColumnsSortByWhatTheyMeanNotByTheirText) {
+    HistoryRow third = row(3, Level::club, "Five Star", {7, 0, 0}, {40, 40, 40});
+    third.bankBalance = 10000;
+    third.events.levelChanges = {Level::club};
+    model.update([&](Career&, CareerHistory& history) { history.append(third); });
+    ASSERT_EQ(table.rowCount(), 3);
+    SortedHistory sorted(&table, nullptr);
+    const auto order = [&](HistoryTableModel::Column column, Qt::SortOrder direction) {
+        sorted.sort(column, direction);
+        QStringList matches;
+        for (int r = 0; r < sorted.rowCount(); ++r) {
+            matches << sorted.index(r, HistoryTableModel::match).data().toString();
+        }
+        return matches.join(QLatin1Char(','));
+    };
+    // As text "10000" < "3000" < "900" and "City" < "Club".
+    EXPECT_EQ(order(HistoryTableModel::bankBalance, Qt::AscendingOrder), QStringLiteral("2,1,3"));
+    EXPECT_EQ(order(HistoryTableModel::level, Qt::AscendingOrder), QStringLiteral("1,3,2"));
+    EXPECT_EQ(order(HistoryTableModel::runs, Qt::DescendingOrder), QStringLiteral("2,1,3"));
+    EXPECT_EQ(order(HistoryTableModel::team, Qt::AscendingOrder), QStringLiteral("1,3,2"));
+    EXPECT_EQ(order(HistoryTableModel::match, Qt::DescendingOrder), QStringLiteral("3,2,1"));
+    // Nothing, then "Dropped to Club (Five Star)", then "Promoted to City (Pune)…".
+    EXPECT_EQ(order(HistoryTableModel::events, Qt::AscendingOrder), QStringLiteral("1,3,2"));
+    EXPECT_EQ(order(HistoryTableModel::match, Qt::AscendingOrder), QStringLiteral("1,2,3"));
+
+    // The sort role orders as the table does, for views of their own.
+    QSortFilterProxyModel byRole;
+    byRole.setSourceModel(&table);
+    byRole.setSortRole(HistoryTableModel::sortRole);
+    byRole.sort(HistoryTableModel::bankBalance);
+    EXPECT_EQ(byRole.index(0, HistoryTableModel::match).data().toString(), QStringLiteral("2"));
+}
+
+class HistoryWindow : public ::testing::Test {
+  protected:
+    TwoMatches two;
+    CareerModel model{two.career, two.history()};
+};
+
+TEST_F(HistoryWindow, IsAResizableModalWindowOfTheGamesLook) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    EXPECT_EQ(screen.objectName(), QStringLiteral("History"));
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Career History"));
+    EXPECT_TRUE(screen.isModal());
+    EXPECT_LT(screen.minimumWidth(), screen.maximumWidth());
+    EXPECT_LT(screen.minimumHeight(), screen.maximumHeight());
+    EXPECT_EQ(screen.palette().color(QPalette::Window), look::navy);
+    const auto* player = screen.findChild<QLabel*>(QStringLiteral("player"));
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(player->palette().color(QPalette::WindowText), look::lightYellow);
+    EXPECT_EQ(screen.findChild<QLabel*>(QStringLiteral("caption_player"))
+                  ->palette()
+                  .color(QPalette::WindowText),
+              look::silver);
+    EXPECT_EQ(screen.table()->palette().color(QPalette::Text), look::lightYellow);
+    EXPECT_EQ(screen.table()->palette().color(QPalette::Base), look::navy);
+
+    const QSize opened = screen.size();
+    screen.resize(opened + QSize(200, 150));
+    EXPECT_EQ(screen.size(), opened + QSize(200, 150));
+    screen.resize(screen.minimumSize());
+    EXPECT_EQ(screen.size(), screen.minimumSize());
+}
+
+TEST_F(HistoryWindow, TheHeaderAndTheLastMatchTellWhereHeIsAndWhatTheMatchDid) {
+    HistoryScreen screen(model, nullptr);
+    const struct {
+        const char* label;
+        const char* text;
+    } values[] = {
+        {"player", "Ravi"},
+        {"level", "City"},
+        {"team", "Pune"},
+        {"worldCup", "Not selected"},
+        {"careerMatches", "2"},
+        {"lastRuns", "120"},
+        {"lastWickets", "5"},
+        {"lastCatches", "2"},
+        {"lastFee", "5000"},
+        {"lastSponsorship", "4000"},
+        {"lastAward", "3000"},
+        {"lastBalance", "900"},
+        {"lastBatting", "50 (-12)"},
+        {"lastBowling", "45 (+20)"},
+        {"lastFielding", "40 (+11)"},
+        {"lastBat", "70 (-20)"},
+        {"lastGloves", "55 (-30)"},
+        {"lastPads", "78 (-15)"},
+        {"lastOthers", "90 (-7)"},
+        {"lastOverallGear", "73 (-18)"},
+        {"lastFitness", "80 (-17)"},
+        {"lastHealth", "88 (-10)"},
+        {"lastStamina", "71 (-22)"},
+        {"lastOverallHealth", "79 (-17)"},
+        {"lastEvents", "Promoted to City (Pune); Sponsor Cable & Wireless; Training Rs. 4500"},
+    };
+    for (const auto& v : values) {
+        SCOPED_TRACE(v.label);
+        EXPECT_EQ(shown(screen, v.label), QString::fromUtf8(v.text));
+        const auto* label = screen.findChild<QLabel*>(QString::fromLatin1(v.label));
+        EXPECT_EQ(label->accessibleName(), label->text());
+        EXPECT_FALSE(label->accessibleDescription().isEmpty());
+    }
+    EXPECT_EQ(screen.findChild<QLabel*>(QStringLiteral("lastBatting"))->accessibleDescription(),
+              QStringLiteral("Batting"));
+    EXPECT_EQ(screen.findChild<QWidget*>(QStringLiteral("Frame_LAST_MATCH"))->accessibleName(),
+              QStringLiteral("LAST MATCH: 2, City (Pune)"));
+    EXPECT_TRUE(screen.findChild<QLabel*>(QStringLiteral("gaps"))->isHidden());
+
+    model.update([](Career& c) {
+        placeAtLevel(c, Level::national);
+        c.selectedForWorldCup = true;
+    });
+    EXPECT_EQ(shown(screen, "level"), QStringLiteral("National"));
+    EXPECT_EQ(shown(screen, "team"), QStringLiteral("India"));
+    EXPECT_EQ(shown(screen, "worldCup"), QStringLiteral("Selected"));
+}
+
+// The first match of a career is compared with the values the career started
+// with; the first match of a history kept from later on with nothing.
+TEST_F(HistoryWindow, TheFirstMatchKeptIsComparedWithTheStartOnlyWhenItIsTheCareersFirst) {
+    const struct {
+        std::int32_t match;
+        const char* batting;
+        const char* bat;
+        const char* events;
+    } cases[] = {{1, "62 (+17)", "90 (-10)", "Nothing"}, {8, "62", "90", "Nothing"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.match);
+        HistoryRow first = two.rows.front();
+        first.match = c.match;
+        CareerModel alone(two.career, CareerHistory({first}, gaps(c.match, 0)));
+        HistoryScreen screen(alone, nullptr);
+        EXPECT_EQ(shown(screen, "lastBatting"), QString::fromLatin1(c.batting));
+        EXPECT_EQ(shown(screen, "lastBat"), QString::fromLatin1(c.bat));
+        EXPECT_EQ(shown(screen, "lastEvents"), QString::fromLatin1(c.events));
+    }
+}
+
+TEST_F(HistoryWindow, TheGapsOfTheHistoryAreShownAboveIt) {
+    CareerModel damaged(two.career, two.history(gaps(1, 2)));
+    HistoryScreen screen(damaged, nullptr);
+    screen.show();
+    const auto* told = screen.findChild<QLabel*>(QStringLiteral("gaps"));
+    ASSERT_NE(told, nullptr);
+    EXPECT_TRUE(told->isVisible());
+    EXPECT_EQ(told->text(),
+              QStringLiteral("2 rows of the history file could not be read and were skipped."));
+
+    CareerModel none(two.career, CareerHistory({}, gaps(3, 0, 0, true)));
+    HistoryScreen empty(none, nullptr);
+    EXPECT_EQ(empty.findChild<QLabel*>(QStringLiteral("gaps"))->text(),
+              QStringLiteral("The history file could not be read. History kept from match 3: the "
+                             "matches before it were played without one."));
+    EXPECT_EQ(empty.table()->model()->rowCount(), 0);
+    EXPECT_EQ(empty.findChild<QWidget*>(QStringLiteral("Frame_LAST_MATCH"))->accessibleName(),
+              QStringLiteral("LAST MATCH: NONE KEPT YET"));
+    EXPECT_EQ(shown(empty, "lastRuns"), QString());
+}
+
+TEST_F(HistoryWindow, FollowsTheCareerWhileOpen) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    HistoryRow third = row(3, Level::city, "Pune", {77, 0, 3}, {66, 40, 55});
+    third.bankBalance = 5900;
+    model.update([&](Career& career, CareerHistory& history) {
+        history.append(third);
+        career.recordBook[levelIndex(Level::city)].matches = 2;
+        career.recordBook[levelIndex(Level::city)].runs = 197;
+    });
+    EXPECT_EQ(screen.table()->model()->rowCount(), 3);
+    EXPECT_EQ(screen.table()->model()->index(2, HistoryTableModel::runs).data().toString(),
+              QStringLiteral("77"));
+    EXPECT_EQ(shown(screen, "careerMatches"), QStringLiteral("3"));
+    EXPECT_EQ(shown(screen, "lastRuns"), QStringLiteral("77"));
+    EXPECT_EQ(shown(screen, "lastBatting"), QStringLiteral("66 (+16)"));
+    EXPECT_EQ(shown(screen, "lastEvents"), QStringLiteral("Nothing"));
+    QLineSeries* runs = lineNamed(screen.chartView(HistoryCharts::runs), QStringLiteral("Runs"));
+    ASSERT_NE(runs, nullptr);
+    EXPECT_EQ(runs->count(), 3);
+    EXPECT_EQ(runs->at(2), QPointF(3, 77));
+}
+
+TEST_F(HistoryWindow, TheTableListsEveryMatchNewestLastAndSortsFromItsHeadings) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    QTableView* table = screen.table();
+    EXPECT_EQ(table->accessibleName(), QStringLiteral("Matches"));
+    const QAbstractItemModel* shownRows = table->model();
+    ASSERT_EQ(shownRows->rowCount(), 2);
+    EXPECT_EQ(shownRows->headerData(HistoryTableModel::runs, Qt::Horizontal).toString(),
+              QStringLiteral("Runs"));
+    EXPECT_EQ(shownRows->index(1, HistoryTableModel::match).data().toString(), QStringLiteral("2"));
+
+    QTest::mouseClick(
+        table->horizontalHeader()->viewport(), Qt::LeftButton, {},
+        QPoint(
+            table->horizontalHeader()->sectionViewportPosition(HistoryTableModel::bankBalance) + 5,
+            5));
+    EXPECT_EQ(table->horizontalHeader()->sortIndicatorSection(), HistoryTableModel::bankBalance);
+    EXPECT_EQ(shownRows->index(0, HistoryTableModel::match).data().toString(), QStringLiteral("2"));
+}
+
+TEST_F(HistoryWindow, TheKeyboardReachesTheChartsTheTableAndOk) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    EXPECT_EQ(QApplication::focusWidget(), screen.okButton());
+    QList<QWidget*> reached;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    EXPECT_TRUE(reached.contains(screen.table()));
+    EXPECT_TRUE(reached.contains(screen.okButton()));
+    EXPECT_TRUE(std::any_of(reached.begin(), reached.end(),
+                            [&](QWidget* w) { return w && screen.chartTabs()->isAncestorOf(w); }));
+
+    // In the table the arrows move from match to match, and Tab leaves it.
+    screen.table()->setFocus();
+    screen.table()->setCurrentIndex(screen.table()->model()->index(0, 0));
+    QTest::keyClick(screen.table(), Qt::Key_Down);
+    EXPECT_EQ(screen.table()->currentIndex().row(), 1);
+    QTest::keyClick(screen.table(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), screen.okButton());
+
+    // Escape closes the window from the table as from anywhere.
+    screen.table()->setFocus();
+    QTest::keyClick(screen.table(), Qt::Key_Escape);
+    EXPECT_FALSE(screen.isVisible());
+}
+
+TEST_F(HistoryWindow, OkClosesIt) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    QTest::mouseClick(screen.okButton(), Qt::LeftButton);
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(screen.result(), QDialog::Accepted);
+}
+
+// Opens the History window from the main screen's menu and hands it to the
+// check, then closes it with OK.
+void visitHistory(MainScreen& main, const std::function<void(HistoryScreen&)>& check) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* history = qobject_cast<HistoryScreen*>(QApplication::activeModalWidget());
+        ASSERT_NE(history, nullptr);
+        seen = true;
+        check(*history);
+        QTest::mouseClick(history->okButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(main.command(MainScreen::History), Qt::LeftButton);
+    EXPECT_TRUE(seen);
+}
+
+// Each match played through the screens is in the window the next time it is
+// opened, with auto-save off as on: the session's history is kept in memory.
+TEST(HistoryFromTheMenu, EachMatchPlayedIsInTheWindowOpenedAfterIt) {
+    ScriptedPlatform scripted;
+    MainScreen main(scripted.platform, testCareer(100, 100, 100), SaveTarget{});
+    ASSERT_FALSE(main.career().career().autoSave);
+    main.show();
+    visitHistory(main, [](HistoryScreen& history) {
+        EXPECT_EQ(history.table()->model()->rowCount(), 0);
+        EXPECT_EQ(history.findChild<QLabel*>(QStringLiteral("careerMatches"))->text(),
+                  QStringLiteral("0"));
+    });
+    std::vector<QString> runsShown;
+    for (const double runsDraw : {drawFor(60, 100), drawFor(30, 100)}) {
+        // No bookie, then the match's runs, wickets and catches.
+        scripted.random.draws = {0.0, runsDraw, drawFor(20, 100), drawFor(30, 100)};
+        QTimer::singleShot(0, [&] {
+            auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
+            ASSERT_NE(match, nullptr);
+            runsShown.push_back(match->findChild<QLabel*>(QStringLiteral("Label4"))->text());
+            QTest::mouseClick(match->okButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(main.command(MainScreen::Play), Qt::LeftButton);
+        visitHistory(main, [&](HistoryScreen& history) {
+            const QAbstractItemModel* rows = history.table()->model();
+            ASSERT_EQ(rows->rowCount(), static_cast<int>(runsShown.size()));
+            for (int r = 0; r < rows->rowCount(); ++r) {
+                EXPECT_EQ(rows->index(r, HistoryTableModel::match).data().toString(),
+                          QString::number(r + 1));
+                EXPECT_EQ(rows->index(r, HistoryTableModel::runs).data().toString(), runsShown[r]);
+            }
+            EXPECT_EQ(history.findChild<QLabel*>(QStringLiteral("lastRuns"))->text(),
+                      runsShown.back());
+        });
+    }
+    EXPECT_EQ(runsShown, (std::vector<QString>{QStringLiteral("60"), QStringLiteral("30")}));
+    EXPECT_TRUE(scripted.prompter.messages.isEmpty());
+}
+
+}  // namespace
