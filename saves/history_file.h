@@ -9,18 +9,11 @@
 #include "game/history.h"
 
 // A career's history file: beside its save file and named after it
-// ("raj_auto.bsg" keeps "raj_auto.history.csv"), UTF-8 comma-separated text,
-// a header line, then one line a match, oldest first, every line ending in a
-// line feed (the reader also takes CR LF, as spreadsheets write it). Fields
-// are quoted as CSV requires, since names may hold commas and quotes; levels
-// are written as their words and money as the save file writes it.
+// ("raj_auto.bsg" keeps "raj_auto.history.csv"); saves/history_csv.h tells
+// what its text holds.
 
 // The history file that goes with a save file.
 QString historyFilePath(const QString& saveFilePath);
-
-// The header line and the line of one match, each with its line end.
-QByteArray historyHeaderLine();
-QByteArray historyLine(const HistoryRow& row);
 
 // The history of a career just loaded, read from its history file. Rows that
 // cannot be read are skipped, and so are rows that cannot belong to this

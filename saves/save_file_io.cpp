@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+
+#include "saves/replace_file.h"
 
 SaveFileReading readSaveFile(const QString& path) {
     QFile file(path);
@@ -35,18 +36,5 @@ std::optional<QString> writeSaveFile(const QString& folder, const QString& fileN
         return QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
             .arg(QDir::toNativeSeparators(folder));
     }
-    // Unbuffered, with every write checked: Qt's commit() does not notice a
-    // buffered write that fails while it closes the file, and would put a
-    // cut-off file in place of the earlier one. A short write is repeated so
-    // that the system names the reason. Unless committed, the temporary file
-    // is removed.
-    QSaveFile out(folder + QLatin1Char('/') + fileName);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return out.errorString();
-    for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 count = out.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) return out.errorString();
-        written += count;
-    }
-    if (!out.commit()) return out.errorString();
-    return std::nullopt;
+    return replaceFile(folder + QLatin1Char('/') + fileName, bytes);
 }

@@ -10,6 +10,7 @@
 
 #include "game/career.h"
 #include "game/history.h"
+#include "saves/history_csv.h"
 #include "saves/history_file.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include "file_size_limit.h"
 #include "game/match.h"
 #include "game/money.h"
+#include "saves/history_csv.h"
 #include "support/qt_printers.h"
 #include "support/test_career.h"
 

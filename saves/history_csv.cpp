@@ -1,0 +1,471 @@
+#include "saves/history_csv.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <utility>
+
+#include "game/money.h"
+#include "game/ratings.h"
+
+namespace {
+
+// The columns in file order. The first six name the match; the events
+// since the match before come last.
+enum Column {
+    matchColumn,
+    levelColumn,
+    teamColumn,
+    runsColumn,
+    wicketsColumn,
+    catchesColumn,
+    awardColumn,
+    battingColumn,
+    bowlingColumn,
+    fieldingColumn,
+    batColumn,
+    glovesColumn,
+    padsColumn,
+    othersColumn,
+    fitnessColumn,
+    healthColumn,
+    staminaColumn,
+    overallGearColumn,
+    overallHealthColumn,
+    matchFeeColumn,
+    sponsorshipColumn,
+    otherIncomeColumn,
+    bankBalanceColumn,
+    levelChangesColumn,
+    worldCupColumn,
+    sponsorTakenColumn,
+    trainingCostColumn,
+    gearCostColumn,
+    healthCareCostColumn,
+    bookieMoneyColumn,
+    columnCount
+};
+
+constexpr std::array<const char*, columnCount> columnNames{"match",
+                                                           "level",
+                                                           "team",
+                                                           "runs",
+                                                           "wickets",
+                                                           "catches",
+                                                           "award",
+                                                           "batting",
+                                                           "bowling",
+                                                           "fielding",
+                                                           "bat",
+                                                           "gloves",
+                                                           "pads",
+                                                           "others",
+                                                           "fitness",
+                                                           "health",
+                                                           "stamina",
+                                                           "overall_gear",
+                                                           "overall_health",
+                                                           "match_fee",
+                                                           "sponsorship",
+                                                           "other_income",
+                                                           "bank_balance",
+                                                           "level_changes",
+                                                           "world_cup",
+                                                           "sponsor_taken",
+                                                           "training_cost",
+                                                           "gear_cost",
+                                                           "health_care_cost",
+                                                           "bookie_money"};
+
+void appendText(QByteArray& line, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    const bool needsQuotes =
+        bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r');
+    if (!needsQuotes) {
+        line += bytes;
+        return;
+    }
+    line += '"';
+    for (const char c : bytes) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+void appendNumber(QByteArray& line, qint64 value) {
+    std::array<char, 24> digits;
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    line.append(digits.data(), end - digits.data());
+}
+
+void appendMoney(QByteArray& line, double amount) {
+    line += moneyText(amount).toLatin1();
+}
+
+void appendHistoryLine(QByteArray& line, const HistoryRow& row) {
+    const auto next = [&line] { line += ','; };
+    appendNumber(line, row.match);
+    next();
+    line += levelWord(row.level).toLatin1();
+    next();
+    appendText(line, row.team);
+    for (const int value :
+         {int{row.performance.runs}, int{row.performance.wickets}, int{row.performance.catches},
+          int{row.award}, int{row.skills.batting}, int{row.skills.bowling},
+          int{row.skills.fielding}, int{row.gear.bat}, int{row.gear.gloves}, int{row.gear.pads},
+          int{row.gear.others}, int{row.body.fitness}, int{row.body.health}, int{row.body.stamina},
+          overallGear(row.gear), overallHealth(row.body)}) {
+        next();
+        appendNumber(line, value);
+    }
+    for (const double amount : {row.matchFee, row.sponsorship, row.otherIncome, row.bankBalance}) {
+        next();
+        appendMoney(line, amount);
+    }
+    next();
+    for (std::size_t i = 0; i < row.events.levelChanges.size(); ++i) {
+        if (i > 0) line += ' ';
+        line += levelWord(row.events.levelChanges[i]).toLatin1();
+    }
+    next();
+    line += row.events.selectedForWorldCup ? '1' : '0';
+    next();
+    appendText(line, row.events.sponsorTaken);
+    for (const std::int32_t cost : {row.events.trainingCost, row.events.gearCost,
+                                    row.events.healthCareCost, row.events.bookieMoney}) {
+        next();
+        appendNumber(line, cost);
+    }
+    line += '\n';
+}
+
+// One record of the file split into its fields, quotes taken off. A field
+// that held doubled quotes is kept unescaped in storage of its own.
+struct Record {
+    std::array<QByteArrayView, columnCount> fields;
+    std::array<QByteArray, columnCount> unescaped;
+    int count = 0;
+    // Too many fields, or a quote where CSV allows none.
+    bool malformed = false;
+
+    void add(QByteArrayView field) {
+        if (count == columnCount) {
+            malformed = true;
+            return;
+        }
+        fields[count++] = field;
+    }
+    void addUnescaped(QByteArrayView quoted) {
+        if (count == columnCount) {
+            malformed = true;
+            return;
+        }
+        QByteArray& storage = unescaped[count];
+        storage.clear();
+        for (qsizetype i = 0; i < quoted.size(); ++i) {
+            storage += quoted[i];
+            if (quoted[i] == '"') ++i;  // the second of a doubled quote
+        }
+        fields[count++] = storage;
+    }
+};
+
+// Reads CSV records from bytes: fields separated by commas, records ended by
+// LF or CR LF; a field in quotes may hold commas, quotes (doubled) and line
+// ends.
+class RecordReader {
+  public:
+    explicit RecordReader(QByteArrayView bytes)
+        : at_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+
+    bool atEnd() const { return at_ == end_; }
+
+    // The next record; false when the file ends before its line end (a row
+    // being appended when the game stopped).
+    bool next(Record& record) {
+        record.count = 0;
+        record.malformed = false;
+        start_ = at_;
+        spansLines_ = false;
+        for (;;) {
+            if (at_ == end_) return false;
+            if (*at_ == '"') {
+                if (!readQuoted(record)) return false;
+                if (at_ == end_) return false;
+                if (*at_ == ',') {
+                    ++at_;
+                    continue;
+                }
+                if (endsLine()) return true;
+                // Text after the closing quote: the rest of the line is lost.
+                record.malformed = true;
+                return skipLine();
+            }
+            const char* const fieldStart = at_;
+            while (at_ != end_ && *at_ != ',' && *at_ != '\n') {
+                if (*at_ == '"') record.malformed = true;
+                ++at_;
+            }
+            if (at_ == end_) return false;
+            if (*at_ == ',') {
+                record.add(QByteArrayView(fieldStart, at_ - fieldStart));
+                ++at_;
+                continue;
+            }
+            const char* fieldEnd = at_;
+            if (fieldEnd != fieldStart && fieldEnd[-1] == '\r') --fieldEnd;
+            record.add(QByteArrayView(fieldStart, fieldEnd - fieldStart));
+            ++at_;
+            return true;
+        }
+    }
+
+    // The last record ran over more than one line of the file, inside quotes.
+    bool spansLines() const { return spansLines_; }
+
+    // Takes up reading again after the first line of the last record: a
+    // quote that opened a field by mistake then costs that line alone, not
+    // every line up to the next quote.
+    void resumeAfterFirstLine() {
+        const char* lineEnd = static_cast<const char*>(std::memchr(start_, '\n', end_ - start_));
+        at_ = lineEnd == nullptr ? end_ : lineEnd + 1;
+    }
+
+  private:
+    // A field in quotes, from its opening quote to just past its closing
+    // one; false when the file ends inside it.
+    bool readQuoted(Record& record) {
+        const char* const opened = ++at_;
+        bool doubled = false;
+        for (;;) {
+            const char* quote = static_cast<const char*>(std::memchr(at_, '"', end_ - at_));
+            if (quote == nullptr) {
+                spansLines_ = spansLines_ || std::memchr(at_, '\n', end_ - at_) != nullptr;
+                at_ = end_;
+                return false;
+            }
+            if (quote + 1 < end_ && quote[1] == '"') {
+                doubled = true;
+                at_ = quote + 2;
+                continue;
+            }
+            const QByteArrayView field(opened, quote - opened);
+            spansLines_ = spansLines_ || field.contains('\n');
+            doubled ? record.addUnescaped(field) : record.add(field);
+            at_ = quote + 1;
+            return true;
+        }
+    }
+
+    // At LF or CR LF after a closing quote: steps past it.
+    bool endsLine() {
+        if (*at_ == '\n') {
+            ++at_;
+            return true;
+        }
+        if (*at_ == '\r' && at_ + 1 < end_ && at_[1] == '\n') {
+            at_ += 2;
+            return true;
+        }
+        return false;
+    }
+
+    bool skipLine() {
+        const char* lineEnd = static_cast<const char*>(std::memchr(at_, '\n', end_ - at_));
+        at_ = lineEnd == nullptr ? end_ : lineEnd + 1;
+        return lineEnd != nullptr;
+    }
+
+    const char* at_;
+    const char* end_;
+    const char* start_ = nullptr;
+    bool spansLines_ = false;
+};
+
+template <typename Whole>
+bool readWhole(QByteArrayView field, Whole& result) {
+    qint64 value = 0;
+    const char* const end = field.data() + field.size();
+    const auto [stop, error] = std::from_chars(field.data(), end, value);
+    if (error != std::errc() || stop != end || field.empty()) return false;
+    if (value < std::numeric_limits<Whole>::min() || value > std::numeric_limits<Whole>::max()) {
+        return false;
+    }
+    result = static_cast<Whole>(value);
+    return true;
+}
+
+bool readMoney(QByteArrayView field, double& result) {
+    const char* const end = field.data() + field.size();
+    const auto [stop, error] = std::from_chars(field.data(), end, result);
+    return error == std::errc() && stop == end && !field.empty() && std::isfinite(result) &&
+           std::fabs(result) <= moneyLimit;
+}
+
+std::optional<Level> readLevel(QByteArrayView word) {
+    static const std::array<QByteArray, levelCount> words = [] {
+        std::array<QByteArray, levelCount> latin1;
+        for (const Level level : allLevels) latin1[levelIndex(level)] = levelWord(level).toLatin1();
+        return latin1;
+    }();
+    for (const Level level : allLevels) {
+        if (word == words[levelIndex(level)]) return level;
+    }
+    return std::nullopt;
+}
+
+bool readLevelChanges(QByteArrayView field, std::vector<Level>& changes) {
+    while (!field.empty()) {
+        const qsizetype blank = field.indexOf(' ');
+        const QByteArrayView word = blank < 0 ? field : field.first(blank);
+        const std::optional<Level> level = readLevel(word);
+        if (!level) return false;
+        changes.push_back(*level);
+        field = blank < 0 ? QByteArrayView() : field.sliced(blank + 1);
+    }
+    return true;
+}
+
+bool readFlag(QByteArrayView field, bool& result) {
+    if (field.empty() || field == "0") {
+        result = false;
+    } else if (field == "1") {
+        result = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The few names of a history (its teams and sponsors) made once each, so that
+// every row naming the same team shares one string.
+class Names {
+  public:
+    QString operator()(QByteArrayView bytes) {
+        for (const auto& [raw, name] : names_) {
+            if (raw == bytes) return name;
+        }
+        QString name = QString::fromUtf8(bytes);
+        // A file with a new name on every row keeps the table short.
+        if (names_.size() < maxNames) names_.emplace_back(bytes.toByteArray(), name);
+        return name;
+    }
+
+  private:
+    static constexpr std::size_t maxNames = 32;
+    std::vector<std::pair<QByteArray, QString>> names_;
+};
+
+std::optional<HistoryRow> readRow(const Record& record, Names& names) {
+    if (record.malformed || record.count != columnCount) return std::nullopt;
+    const auto& f = record.fields;
+    HistoryRow row;
+    std::int16_t writtenOverallGear = 0;
+    std::int16_t writtenOverallHealth = 0;
+    const std::optional<Level> level = readLevel(f[levelColumn]);
+    if (!level) return std::nullopt;
+    row.level = *level;
+    const bool numbersRead =
+        readWhole(f[matchColumn], row.match) && row.match > 0 &&
+        readWhole(f[runsColumn], row.performance.runs) &&
+        readWhole(f[wicketsColumn], row.performance.wickets) &&
+        readWhole(f[catchesColumn], row.performance.catches) &&
+        readWhole(f[awardColumn], row.award) && readWhole(f[battingColumn], row.skills.batting) &&
+        readWhole(f[bowlingColumn], row.skills.bowling) &&
+        readWhole(f[fieldingColumn], row.skills.fielding) &&
+        readWhole(f[batColumn], row.gear.bat) && readWhole(f[glovesColumn], row.gear.gloves) &&
+        readWhole(f[padsColumn], row.gear.pads) && readWhole(f[othersColumn], row.gear.others) &&
+        readWhole(f[fitnessColumn], row.body.fitness) &&
+        readWhole(f[healthColumn], row.body.health) &&
+        readWhole(f[staminaColumn], row.body.stamina) &&
+        readWhole(f[overallGearColumn], writtenOverallGear) &&
+        readWhole(f[overallHealthColumn], writtenOverallHealth) &&
+        readMoney(f[matchFeeColumn], row.matchFee) &&
+        readMoney(f[sponsorshipColumn], row.sponsorship) &&
+        readMoney(f[otherIncomeColumn], row.otherIncome) &&
+        readMoney(f[bankBalanceColumn], row.bankBalance) &&
+        readLevelChanges(f[levelChangesColumn], row.events.levelChanges) &&
+        readFlag(f[worldCupColumn], row.events.selectedForWorldCup) &&
+        readWhole(f[trainingCostColumn], row.events.trainingCost) &&
+        readWhole(f[gearCostColumn], row.events.gearCost) &&
+        readWhole(f[healthCareCostColumn], row.events.healthCareCost) &&
+        readWhole(f[bookieMoneyColumn], row.events.bookieMoney);
+    // The overall figures follow from the gear and body of the same row; a
+    // row where they do not was changed after it was written.
+    if (!numbersRead || writtenOverallGear != overallGear(row.gear) ||
+        writtenOverallHealth != overallHealth(row.body)) {
+        return std::nullopt;
+    }
+    row.team = names(f[teamColumn]);
+    if (!f[sponsorTakenColumn].empty()) row.events.sponsorTaken = names(f[sponsorTakenColumn]);
+    return row;
+}
+
+bool isHeader(const Record& record) {
+    if (record.malformed || record.count != columnCount) return false;
+    for (int column = 0; column < columnCount; ++column) {
+        if (record.fields[column] != QByteArrayView(columnNames[column])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QByteArray historyHeaderLine() {
+    QByteArray line;
+    for (const char* name : columnNames) {
+        if (!line.isEmpty()) line += ',';
+        line += name;
+    }
+    line += '\n';
+    return line;
+}
+
+QByteArray historyLine(const HistoryRow& row) {
+    QByteArray line;
+    appendHistoryLine(line, row);
+    return line;
+}
+
+HistoryLines readHistoryLines(QByteArrayView bytes) {
+    HistoryLines lines;
+    lines.rows.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
+    Names names;
+    Record record;
+    RecordReader reader(bytes);
+    bool first = true;
+    while (!reader.atEnd()) {
+        const bool complete = reader.next(record);
+        // An empty line (one an editor left at the end) is no row at all.
+        if (complete && record.count == 1 && record.fields[0].empty()) continue;
+        const bool firstRecord = std::exchange(first, false);
+        std::optional<HistoryRow> row;
+        if (complete) {
+            if (firstRecord && isHeader(record)) continue;
+            row = readRow(record, names);
+        }
+        if (!row && reader.spansLines()) {
+            // A stray quote, not a name holding a line break.
+            ++lines.damaged;
+            reader.resumeAfterFirstLine();
+            continue;
+        }
+        if (!complete) {
+            // The writer puts the header in place with the file, so a file
+            // without one whole line never came from it.
+            if (firstRecord && !historyHeaderLine().startsWith(bytes)) ++lines.damaged;
+            break;
+        }
+        if (row) {
+            lines.rows.push_back(std::move(*row));
+        } else {
+            ++lines.damaged;
+        }
+    }
+    return lines;
+}

@@ -1,0 +1,24 @@
+#include "saves/replace_file.h"
+
+#include <QSaveFile>
+
+std::optional<QString> writeAll(QFileDevice& out, const QByteArray& bytes) {
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = out.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) return out.errorString();
+        written += count;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes) {
+    // Unbuffered, with every write checked: Qt's commit() does not notice a
+    // buffered write that fails while it closes the file, and would put a
+    // cut-off file in place of the earlier one. Unless committed, the
+    // temporary file is removed.
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return out.errorString();
+    if (auto failure = writeAll(out, bytes)) return failure;
+    if (!out.commit()) return out.errorString();
+    return std::nullopt;
+}
