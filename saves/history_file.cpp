@@ -94,6 +94,13 @@ QString historyFilePath(const QString& saveFilePath) {
     return stem + QStringLiteral(".history.csv");
 }
 
+QString setAsideHistoryPath(const QString& historyPath) {
+    static const QString extension = QStringLiteral(".csv");
+    QString stem = historyPath;
+    if (stem.endsWith(extension, Qt::CaseInsensitive)) stem.chop(extension.size());
+    return stem + QStringLiteral(".old.csv");
+}
+
 CareerHistory readHistory(const QString& path, const Career& loaded) {
     CareerHistory::Gaps gaps;
     gaps.keptFrom = careerMatches(loaded) + 1;
@@ -150,12 +157,26 @@ std::optional<QString> HistoryFile::keep(const QString& path, const CareerHistor
     if (givenUp_) return std::nullopt;
     std::optional<QString> failure = path == writtenTo_ && rowsWritten_ <= history.rows().size()
                                          ? appendNewRows(path, history)
-                                         : writeWhole(path, history);
+                                         : writeFirst(path, history);
     if (failure) {
         givenUp_ = true;
         writtenTo_.clear();
     }
     return failure;
+}
+
+// The first write of a file replaces whatever was there; rows that the
+// history left out of it when it was read are kept in the file set aside.
+std::optional<QString> HistoryFile::writeFirst(const QString& path, const CareerHistory& history) {
+    const CareerHistory::Gaps& gaps = history.gaps();
+    const bool rowsLeftOut = gaps.damagedRows > 0 || gaps.foreignRows > 0 || gaps.unreadable;
+    if (rowsLeftOut && QFileInfo(path).isFile()) {
+        const QString aside = setAsideHistoryPath(path);
+        if (QFileInfo::exists(aside)) QFile::remove(aside);
+        QFile found(path);
+        if (!found.rename(aside)) return found.errorString();
+    }
+    return writeWhole(path, history);
 }
 
 std::optional<QString> HistoryFile::writeWhole(const QString& path, const CareerHistory& history) {

@@ -15,6 +15,11 @@
 // The history file that goes with a save file.
 QString historyFilePath(const QString& saveFilePath);
 
+// Where a history file some of whose rows were left out at Load is kept when
+// the game replaces it: "raj_auto.history.csv" is kept as
+// "raj_auto.history.old.csv".
+QString setAsideHistoryPath(const QString& historyPath);
+
 // The history of a career just loaded, read from its history file. Rows that
 // cannot be read are skipped, and so are rows that cannot belong to this
 // career (the file of another career that once had the same file name); a
@@ -37,8 +42,12 @@ std::optional<QString> writeHistoryFile(const QString& path, const CareerHistory
 // left by another career of the same name is replaced); after that the rows
 // the file does not hold yet, normally the newest alone, are appended and
 // flushed. A file removed or changed by another program meanwhile is written
-// whole again. Once writing fails it gives up, so the player is told once and
-// the game goes on with its history in memory. It never touches the save file.
+// whole again. A file whose rows the history left out when it was read (rows
+// of another career, damaged rows, or a file that could not be read at all)
+// is not lost to that first write: it is kept as it was under its set-aside
+// name, replacing an earlier one. Once writing fails it gives up, so the
+// player is told once and the game goes on with its history in memory. It
+// never touches the save file.
 class HistoryFile {
   public:
     // Brings the file at the path up to the history, whose last row is the
@@ -49,6 +58,7 @@ class HistoryFile {
     bool givenUp() const { return givenUp_; }
 
   private:
+    std::optional<QString> writeFirst(const QString& path, const CareerHistory& history);
     std::optional<QString> writeWhole(const QString& path, const CareerHistory& history);
     std::optional<QString> appendNewRows(const QString& path, const CareerHistory& history);
 

@@ -465,6 +465,57 @@ TEST_F(KeepingTheFile, WritesTheWholeHistoryFirstThenAppends) {
     EXPECT_EQ(contents(path), fileOf(4));
     EXPECT_EQ(inodeOf(path), written);
     EXPECT_FALSE(file.givenUp());
+    EXPECT_FALSE(QFileInfo::exists(setAsideHistoryPath(path)));
+}
+
+TEST(HistoryFilePath, ASetAsideFileSitsBesideTheHistory) {
+    EXPECT_EQ(setAsideHistoryPath(QStringLiteral("/Saves/raj_auto.history.csv")),
+              QStringLiteral("/Saves/raj_auto.history.old.csv"));
+}
+
+// A file whose rows were left out when the career was loaded (a hand-edited
+// save makes its own history look like another career's) is replaced by the
+// history in play, but what it held is kept under the set-aside name.
+TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
+    const QByteArray found = fileOf(5) + "a damaged row\n";
+    const struct {
+        const char* name;
+        CareerHistory::Gaps gaps;
+    } cases[] = {
+        {"rows of another career", {.foreignRows = 2}},
+        {"damaged rows", {.damagedRows = 1}},
+        {"a file that could not be read", {.unreadable = true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        put(path, found);
+        put(setAsideHistoryPath(path), "an earlier set-aside file\n");
+        HistoryFile kept;
+        EXPECT_EQ(kept.keep(path, CareerHistory(rows, c.gaps)), std::nullopt);
+        EXPECT_EQ(contents(path), fileOf(3));
+        EXPECT_EQ(contents(setAsideHistoryPath(path)), found);
+
+        // Only the file found at Load is set aside, not the one of this game.
+        put(path, "changed by another program\n");
+        play();
+        EXPECT_EQ(kept.keep(path, CareerHistory(rows, c.gaps)), std::nullopt);
+        EXPECT_EQ(contents(path), fileOf(4));
+        EXPECT_EQ(contents(setAsideHistoryPath(path)), found);
+        rows.pop_back();
+    }
+}
+
+// When the file cannot be set aside it is not replaced either: the player is
+// told once, and the file stays as it was.
+TEST_F(KeepingTheFile, AFileThatCannotBeSetAsideIsLeftAsItWas) {
+    const QByteArray found = fileOf(5);
+    put(path, found);
+    ASSERT_TRUE(QDir().mkpath(setAsideHistoryPath(path) + QStringLiteral("/inside")));
+    const auto failure = file.keep(path, CareerHistory(rows, {.foreignRows = 5}));
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->isEmpty());
+    EXPECT_TRUE(file.givenUp());
+    EXPECT_EQ(contents(path), found);
 }
 
 // A save that failed kept its row from the file; the next save brings the
