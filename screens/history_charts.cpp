@@ -126,6 +126,13 @@ QValueAxis* makeAxis(const QString& title, const QString& format, Span span) {
     span = span.shown();
     axis->setRange(span.low, span.high);
     axis->applyNiceNumbers();
+    // Every value a chart shows is a whole number, and so is every label: a
+    // span of a few units ticked in fifths would label "0" five times.
+    if ((axis->max() - axis->min()) / (axis->tickCount() - 1) < 1) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(1);
+    }
     return axis;
 }
 

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -382,6 +383,44 @@ TEST(HistoryCharts, ChartsShowTheHistoryWithLevelChangesAndTheSelectionFloor) {
             }
         }
         EXPECT_EQ(view->chart()->title(), QStringLiteral("No match kept yet"));
+    }
+}
+
+// Every label of a chart's axes is a whole number, and no two are the same,
+// however few matches or however small the values.
+TEST(HistoryCharts, AxesAreLabelledInWholeNumbersOnly) {
+    const TwoMatches two;
+    HistoryRow nothingDone = row(1, Level::club, "Five Star", {0, 0, 0}, {0, 0, 0});
+    HistoryRow rich = two.rows.back();
+    rich.bankBalance = 1234567890;
+    const struct {
+        const char* name;
+        CareerHistory history;
+    } histories[] = {
+        {"no match", CareerHistory()},
+        {"one match of noughts", CareerHistory({nothingDone}, {})},
+        {"two matches", two.history()},
+        {"a fortune", CareerHistory({two.rows.front(), rich}, {})},
+    };
+    QWidget owner;
+    for (const auto& h : histories) {
+        for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
+            const auto which = static_cast<HistoryCharts::Chart>(chart);
+            SCOPED_TRACE(h.name + (" / " + HistoryCharts::name(which).toStdString()));
+            QChartView* view = HistoryCharts::makeView(which, &owner);
+            HistoryCharts::draw(view, which, two.career, h.history);
+            for (QAbstractAxis* abstractAxis : view->chart()->axes()) {
+                auto* axis = qobject_cast<QValueAxis*>(abstractAxis);
+                ASSERT_NE(axis, nullptr);
+                const bool dynamic = axis->tickType() == QValueAxis::TicksDynamic;
+                const double first = dynamic ? axis->tickAnchor() : axis->min();
+                const double step = dynamic ? axis->tickInterval()
+                                            : (axis->max() - axis->min()) / (axis->tickCount() - 1);
+                EXPECT_EQ(first, std::round(first));
+                EXPECT_GE(step, 1);
+                EXPECT_EQ(step, std::round(step));
+            }
+        }
     }
 }
 
