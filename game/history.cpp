@@ -26,3 +26,10 @@ HistoryRow takeHistoryRow(Career& career, const MatchPerformance& match, double 
     row.events = std::exchange(career.sinceLastMatch, SinceLastMatch{});
     return row;
 }
+
+bool holdsFiguresOf(const HistoryRow& row, const Career& career) {
+    return row.level == career.level && row.team == career.team && row.skills == career.skills &&
+           row.gear == career.gear && row.body == career.body && row.matchFee == career.matchFee &&
+           row.sponsorship == career.sponsorship && row.otherIncome == career.otherIncome &&
+           row.bankBalance == career.bankBalance;
+}

@@ -35,6 +35,10 @@ std::int32_t careerMatches(const Career& career);
 // the match before; the career starts gathering afresh for the next one.
 HistoryRow takeHistoryRow(Career& career, const MatchPerformance& match, double award);
 
+// Whether the row holds the career's figures as they stand (level, team,
+// skills, gear, body and money), as the row of a match just taken does.
+bool holdsFiguresOf(const HistoryRow& row, const Career& career);
+
 // Every match of a career that is known, oldest first, and what is known of
 // the matches that are not.
 class CareerHistory {

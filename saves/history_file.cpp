@@ -76,15 +76,6 @@ FileBytes readRegularFile(const QString& path) {
     return {Opened::read, std::move(bytes)};
 }
 
-// A career is saved right after the row of its match is taken, so the row
-// of its last match holds what the save file holds.
-bool sameFigures(const HistoryRow& row, const Career& career) {
-    return row.level == career.level && row.team == career.team && row.skills == career.skills &&
-           row.gear == career.gear && row.body == career.body && row.matchFee == career.matchFee &&
-           row.sponsorship == career.sponsorship && row.otherIncome == career.otherIncome &&
-           row.bankBalance == career.bankBalance;
-}
-
 }  // namespace
 
 QString historyFilePath(const QString& saveFilePath) {
@@ -141,7 +132,9 @@ CareerHistory historyFromBytes(QByteArrayView bytes, const Career& loaded) {
     // Room for the rows left out is given back when it is much.
     if (rows.capacity() - rows.size() > rows.size() / 8) rows.shrink_to_fit();
 
-    if (!rows.empty() && rows.back().match == played && !sameFigures(rows.back(), loaded)) {
+    // A career is saved right after the row of its match is taken, so the
+    // row of its last match holds what the save file holds.
+    if (!rows.empty() && rows.back().match == played && !holdsFiguresOf(rows.back(), loaded)) {
         gaps.foreignRows += static_cast<int>(rows.size());
         rows = {};
     }

@@ -1,7 +1,5 @@
 #include "screens/command_button.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QStringList>
@@ -10,10 +8,9 @@
 #include "screens/focus_frame.h"
 #include "screens/look.h"
 
-CommandButton::CommandButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : HeldButton(parent) {
     setText(caption);
     setAccessibleName(look::accessibleCaption(caption));
-    setFocusPolicy(Qt::StrongFocus);
     setFont(look::font(false));
 }
 
@@ -34,7 +31,7 @@ void CommandButton::setShortcuts(const QList<QKeySequence>& keys) {
 }
 
 QColor CommandButton::fillColour() const {
-    return (mouseHeld_ || isDown()) ? look::red : look::silver;
+    return held() ? look::red : look::silver;
 }
 
 QSize CommandButton::sizeHint() const {
@@ -49,24 +46,4 @@ void CommandButton::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
     if (hasFocus()) drawFocusFrame(painter, rect().adjusted(3, 3, -3, -3), FocusGround::plain);
-}
-
-void CommandButton::mousePressEvent(QMouseEvent* event) {
-    mouseHeld_ = true;
-    update();
-    QAbstractButton::mousePressEvent(event);
-}
-
-void CommandButton::mouseReleaseEvent(QMouseEvent* event) {
-    mouseHeld_ = false;
-    update();
-    QAbstractButton::mouseReleaseEvent(event);
-}
-
-void CommandButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        animateClick();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
 }

@@ -1,6 +1,5 @@
 #include "screens/picture_button.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,8 +9,7 @@
 #include "screens/pictures.h"
 
 PictureButton::PictureButton(const QString& pictureName, QWidget* parent)
-    : QAbstractButton(parent), pictureName_(pictureName) {
-    setFocusPolicy(Qt::StrongFocus);
+    : HeldButton(parent), pictureName_(pictureName) {
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -28,24 +26,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {
-    mouseHeld_ = true;
-    update();
-    QAbstractButton::mousePressEvent(event);
+    HeldButton::mousePressEvent(event);
     // Keep the press, whatever the button, so the release that removes the
     // border comes back here.
     event->accept();
-}
-
-void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
-    mouseHeld_ = false;
-    update();
-    QAbstractButton::mouseReleaseEvent(event);
-}
-
-void PictureButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        animateClick();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
 }

@@ -20,23 +20,12 @@
 #include "screens/main_screen.h"
 #include "screens/player_screen.h"
 #include "screens/records_screen.h"
+#include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
 #include "support/scripted_platform.h"
 
 namespace {
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    return file.readAll();
-}
 
 // The text of a label of the window itself, not of a window it owns.
 QString shown(const QWidget* screen, const char* objectName) {

@@ -12,23 +12,12 @@
 #include "saves/career_file.h"
 #include "saves/save_file_io.h"
 #include "saves/saves_folder.h"
+#include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
 #include "support/scripted_random.h"
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    return file.readAll();
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class ConfirmMatch : public ::testing::Test {
   protected:

@@ -13,22 +13,11 @@
 #include "game/match.h"
 #include "game/money.h"
 #include "saves/history_csv.h"
+#include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/test_career.h"
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    return file.readAll();
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 ino_t inodeOf(const QString& path) {
     struct stat status {};
