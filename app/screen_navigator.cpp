@@ -70,8 +70,9 @@ void ScreenNavigator::loadCareer() {
     player_->showDetails(detailsFromSave(*reading.file));
     Career career = careerFromSave(*reading.file, chosen.fileName(), platform_.random);
     CareerHistory history = readHistory(historyFilePath(chosen.filePath()), career);
-    startCareer(std::move(career), saveTarget(platform_.programFolder, chosen.absolutePath()),
-                std::move(history));
+    SaveTarget target = saveTarget(platform_.programFolder, chosen.absolutePath());
+    target.loadedFrom = chosen.absoluteFilePath();
+    startCareer(std::move(career), target, std::move(history));
 }
 
 void ScreenNavigator::startCareer(Career career, const SaveTarget& saveTarget,
@@ -84,6 +85,7 @@ void ScreenNavigator::startCareer(Career career, const SaveTarget& saveTarget,
             Qt::QueuedConnection);
     connect(main_, &MainScreen::exitRequested, this, &ScreenNavigator::endProgram);
     main_->show();
+    main_->claimSaveFile();
 }
 
 void ScreenNavigator::careerEnded(bool playAgain) {

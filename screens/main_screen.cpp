@@ -19,6 +19,7 @@
 #include "screens/prompter.h"
 #include "screens/purchase_screen.h"
 #include "screens/records_screen.h"
+#include "screens/save_claim_prompts.h"
 #include "screens/sponsors_screen.h"
 #include "screens/titled_frame.h"
 
@@ -68,7 +69,7 @@ MainScreen::MainScreen(Platform& platform, Career career, SaveTarget saveTarget,
                        CareerHistory history)
     : platform_(platform),
       career_(new CareerModel(std::move(career), std::move(history), this)),
-      files_{std::move(saveTarget), {}} {
+      files_{std::move(saveTarget), {}, {}} {
     setObjectName(QStringLiteral("Main"));
     look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
 
@@ -343,6 +344,10 @@ PlayOutcome MainScreen::playStep(const std::function<PlayOutcome(Career&)>& step
         for (const Notice& notice : outcome.notices) platform_.prompter.notice(noticeText(notice));
     });
     return outcome;
+}
+
+void MainScreen::claimSaveFile() {
+    settleSaveClaim(career_->career(), files_, platform_.prompter, this);
 }
 
 void MainScreen::playMatch() {

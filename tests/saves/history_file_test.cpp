@@ -13,6 +13,7 @@
 #include "game/match.h"
 #include "game/money.h"
 #include "saves/history_csv.h"
+#include "saves/set_aside.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/test_career.h"
@@ -454,17 +455,16 @@ TEST_F(KeepingTheFile, WritesTheWholeHistoryFirstThenAppends) {
     EXPECT_EQ(contents(path), fileOf(4));
     EXPECT_EQ(inodeOf(path), written);
     EXPECT_FALSE(file.givenUp());
-    EXPECT_FALSE(QFileInfo::exists(setAsideHistoryPath(path)));
-}
-
-TEST(HistoryFilePath, ASetAsideFileSitsBesideTheHistory) {
-    EXPECT_EQ(setAsideHistoryPath(QStringLiteral("/Saves/raj_auto.history.csv")),
-              QStringLiteral("/Saves/raj_auto.history.old.csv"));
+    // What was there is kept aside, not lost.
+    const QStringList aside = setAsideFilesOf(path, setAsideHistoryEnding);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(contents(aside.front()), "another career's history\n");
 }
 
 // A file whose rows were left out when the career was loaded (a hand-edited
 // save makes its own history look like another career's) is replaced by the
-// history in play, but what it held is kept under the set-aside name.
+// history in play, but what it held is kept under a set-aside name of its
+// own: an earlier set-aside stays as it was.
 TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
     const QByteArray found = fileOf(5) + "a damaged row\n";
     const struct {
@@ -475,21 +475,32 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
         {"damaged rows", {.damagedRows = 1}},
         {"a file that could not be read", {.unreadable = true}},
     };
+    const QString earlier =
+        setAsideName(path, setAsideHistoryEnding, QDateTime::currentDateTime(), 1);
+    put(earlier, "an earlier set-aside file\n");
+    QStringList asideBefore = setAsideFilesOf(path, setAsideHistoryEnding);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         put(path, found);
-        put(setAsideHistoryPath(path), "an earlier set-aside file\n");
         HistoryFile kept;
         EXPECT_EQ(kept.keep(path, CareerHistory(rows, c.gaps)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(3));
-        EXPECT_EQ(contents(setAsideHistoryPath(path)), found);
+        const QStringList aside = setAsideFilesOf(path, setAsideHistoryEnding);
+        ASSERT_EQ(aside.size(), asideBefore.size() + 1);
+        EXPECT_EQ(contents(earlier), "an earlier set-aside file\n");
+        QString added;
+        for (const QString& file : aside) {
+            if (!asideBefore.contains(file)) added = file;
+        }
+        EXPECT_EQ(contents(added), found);
 
         // Only the file found at Load is set aside, not the one of this game.
         put(path, "changed by another program\n");
         play();
         EXPECT_EQ(kept.keep(path, CareerHistory(rows, c.gaps)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(4));
-        EXPECT_EQ(contents(setAsideHistoryPath(path)), found);
+        EXPECT_EQ(setAsideFilesOf(path, setAsideHistoryEnding), aside);
+        asideBefore = aside;
         rows.pop_back();
     }
 }
@@ -499,7 +510,10 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
 TEST_F(KeepingTheFile, AFileThatCannotBeSetAsideIsLeftAsItWas) {
     const QByteArray found = fileOf(5);
     put(path, found);
-    ASSERT_TRUE(QDir().mkpath(setAsideHistoryPath(path) + QStringLiteral("/inside")));
+    // A name the system takes, whose set-aside name is too long for it.
+    path = QFileInfo(path).absolutePath() + QLatin1Char('/') + QString(240, QLatin1Char('h')) +
+           QStringLiteral(".history.csv");
+    put(path, found);
     const auto failure = file.keep(path, CareerHistory(rows, {.foreignRows = 5}));
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());
