@@ -279,3 +279,35 @@ TEST_F(ConfirmMatch, MoneyAtTheLimitIsSavedAndLoadsAgainAfterEveryMatch) {
 }
 
 }  // namespace
+
+namespace {
+
+// A level's match count stops at 32,767, but the history goes on counting:
+// a career played past the limit and loaded again, twice, keeps every row,
+// numbered one after the other, and none looks like another career's.
+TEST_F(ConfirmMatch, AHistoryGoesOnPastALevelsMatchCountAndLoadsAgain) {
+    career.statistics().matches = 32765;
+    std::int32_t played = 0;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        SCOPED_TRACE(cycle);
+        CareerFiles again{{saves, false, {}}, {}, {}};
+        again.claim.written(path);
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_FALSE(confirmMatch(career, history, hundred, again).saveFailure);
+            ++played;
+        }
+        std::optional<Career> loaded = load();
+        ASSERT_TRUE(loaded);
+        history = readHistory(historyPath, *loaded);
+        EXPECT_EQ(history.gaps().foreignRows, 0);
+        EXPECT_EQ(history.gaps().damagedRows, 0);
+        ASSERT_EQ(history.rows().size(), static_cast<std::size_t>(played));
+        for (std::size_t i = 1; i < history.rows().size(); ++i) {
+            EXPECT_EQ(history.rows()[i].match, history.rows()[i - 1].match + 1);
+        }
+        career = *loaded;
+    }
+    EXPECT_EQ(career.statistics().matches, 32767);
+}
+
+}  // namespace
