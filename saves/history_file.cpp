@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "saves/history_csv.h"
+#include "saves/history_row_checks.h"
 #include "saves/regular_file.h"
 #include "saves/replace_file.h"
 #include "saves/set_aside.h"
@@ -130,10 +131,13 @@ CareerHistory historyFromBytes(QByteArrayView bytes, const Career& loaded) {
     if (rows.capacity() - rows.size() > rows.size() / 8) rows.shrink_to_fit();
 
     // A career is saved right after the row of its match is taken, so the
-    // row of its last match holds what the save file holds.
+    // row of its last match holds what the save file holds; and every row,
+    // from the first on, names the career's teams, one level after another.
+    // Rows of another career mixed in make the whole file another's.
     const bool lastMatchKnown =
         !rows.empty() && (rows.back().match == played || (saturated && rows.back().match > played));
-    if (lastMatchKnown && !holdsFiguresOf(rows.back(), loaded)) {
+    if ((lastMatchKnown && !holdsFiguresOf(rows.back(), loaded)) ||
+        !rowsAgreeWithCareer(rows, loaded)) {
         gaps.foreignRows += static_cast<int>(rows.size());
         rows = {};
     }

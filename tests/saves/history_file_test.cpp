@@ -113,6 +113,14 @@ Career loadedAt(const HistoryRow& row) {
     career.recordBook[levelIndex(Level::club)].matches = static_cast<std::int16_t>(row.match);
     career.level = row.level;
     career.team = row.team;
+    // The teams every row of someHistory() names, and the row's own.
+    career.teams.state = QStringLiteral("Pune");
+    career.teams.nation = QStringLiteral("Zoë's \"Goa\", XI");
+    if (row.level != Level::club) {
+        (row.level == Level::city    ? career.teams.city
+         : row.level == Level::state ? career.teams.state
+                                     : career.teams.nation) = row.team;
+    }
     career.skills = row.skills;
     career.gear = row.gear;
     career.body = row.body;
@@ -132,7 +140,12 @@ CareerHistory someHistory(int count) {
         row.performance.runs = static_cast<std::int16_t>(i * 7);
         row.bankBalance = 1000 * i;
         if (i % 2 == 0) row.events = {};
-        row.team = i < count / 2 ? QStringLiteral("Pune") : QStringLiteral("Zoë's \"Goa\", XI");
+        // State level first, then national, each with its team.
+        const bool state = i < count / 2;
+        row.level = state ? Level::state : Level::national;
+        if (state && !row.events.levelChanges.empty()) row.events.levelChanges = {Level::state};
+        if (i == count / 2) row.events.levelChanges = {Level::national};
+        row.team = state ? QStringLiteral("Pune") : QStringLiteral("Zoë's \"Goa\", XI");
         rows.push_back(row);
     }
     return CareerHistory(std::move(rows), {});
@@ -165,8 +178,9 @@ TEST_F(HistoryFileTest, ReadsBackEveryRowWritten) {
 TEST_F(HistoryFileTest, ReadsOddValuesBackExactly) {
     std::vector<HistoryRow> rows = written.rows();
     HistoryRow& last = rows.back();
-    last.team = QStringLiteral("line\r\nbreak, and \"quotes\"");
-    last.events.sponsorTaken = QStringLiteral("\"");
+    for (HistoryRow& row : rows) {
+        if (row.level == last.level) row.team = QStringLiteral("line\r\nbreak, and \"quotes\"");
+    }
     last.bankBalance = -moneyLimit;
     last.sponsorship = moneyLimit;
     last.otherIncome = 0.1;
@@ -296,8 +310,14 @@ TEST_F(HistoryFileTest, DamagedRowsAreSkippedAndCounted) {
         {"a column more", changed(1, "\n", ",0\n")},
         {"runs past 16 bits", changed(1, ",7,", ",32768,")},
         {"a match number of 0", "0" + row(1).mid(2)},
-        {"a level that is none", changed(1, "National", "Nation")},
-        {"a level change that is none", changed(3, "State National", "State  National")},
+        {"a level that is none", changed(1, "State,", "Stat,")},
+        {"negative runs", changed(1, ",7,", ",-7,")},
+        {"a NUL in a name", row(1).replace(QByteArray("Pune"), QByteArray("Pu\0e", 4))},
+        {"a name that is not UTF-8", changed(1, "Pune", "Pu\xffne")},
+        {"a sponsor the game does not have", changed(1, "Cable && Wireless", "Acme")},
+        {"a number too long to be written",
+         changed(1, ",7,", ",0000000000000000000000000000000007,")},
+        {"a level change that is none", changed(5, "State National", "State  National")},
         {"money past the limit", changed(1, "12000,12000", "12000,1e16")},
         {"money that is no number", changed(1, "12000,12000", "12000,inf")},
         {"a sign before a number", changed(1, ",7,", ",+7,")},
@@ -319,6 +339,49 @@ TEST_F(HistoryFileTest, DamagedRowsAreSkippedAndCounted) {
         expected.erase(expected.begin() + 1);
         EXPECT_EQ(read.rows(), expected);
     }
+}
+
+// A spreadsheet that saves the file again puts a byte-order mark in front:
+// no row is lost to it.
+TEST_F(HistoryFileTest, AByteOrderMarkIsNoDamage) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    put(path, "\xEF\xBB\xBF" + contents(path));
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_EQ(read.rows(), written.rows());
+    expectNoGaps(read);
+}
+
+// A field far longer than any the game writes is a damaged row, refused
+// at once, however long it is.
+TEST_F(HistoryFileTest, AHugeFieldIsADamagedRowAndCostsLittle) {
+    const std::vector<HistoryRow>& rows = written.rows();
+    QByteArray huge = historyLine(rows[1]);
+    huge.replace(QByteArray("Pune"), QByteArray(60 * 1024 * 1024, 'P'));
+    QByteArray bytes = lines({historyLine(rows[0]), huge});
+    for (std::size_t i = 2; i < rows.size(); ++i) bytes += historyLine(rows[i]);
+    put(path, bytes);
+    const auto started = std::chrono::steady_clock::now();
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_EQ(read.gaps().damagedRows, 1);
+    EXPECT_EQ(read.rows().size(), rows.size() - 1);
+}
+
+// A history whose first rows are another career's is another career's,
+// though its last row holds this career's figures.
+TEST_F(HistoryFileTest, RowsMustAgreeWithTheCareerFromFirstToLast) {
+    std::vector<HistoryRow> rows = written.rows();
+    rows[0].team = QStringLiteral("Another city");
+    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows, {})), std::nullopt);
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_TRUE(read.rows().empty());
+    EXPECT_EQ(read.gaps().foreignRows, static_cast<int>(rows.size()));
+
+    // A level reached without a level change is no history of this career.
+    rows = written.rows();
+    rows[3].events.levelChanges.clear();
+    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows, {})), std::nullopt);
+    EXPECT_TRUE(readHistory(path, loaded).rows().empty());
 }
 
 // A quote that opens a field and never closes does not take the rows after
