@@ -51,20 +51,21 @@ void ScreenNavigator::startNewCareer() {
 
 void ScreenNavigator::loadCareer() {
     const QString path = platform_.prompter.chooseFileToOpen(
-        tr("Bailcrest: Load Game"), QDir::toNativeSeparators(savesFolder(platform_.programFolder)),
+        player_, tr("Bailcrest: Load Game"),
+        QDir::toNativeSeparators(savesFolder(platform_.programFolder)),
         tr("Bailcrest Saves (*.bsg)"));
     const QFileInfo chosen(path);
     if (path.isEmpty() || !chosen.exists()) return;
     // A pipe, device or folder is never opened: reading a pipe would wait
     // for a writer that may never come.
     if (!chosen.isFile()) {
-        platform_.prompter.notice(notASaveFileNotice());
+        platform_.prompter.notice(player_, notASaveFileNotice());
         return;
     }
 
     const SaveFileReading reading = readSaveFile(path);
     if (!reading.file) {
-        platform_.prompter.notice(reading.error);
+        platform_.prompter.notice(player_, reading.error);
         return;
     }
     player_->showDetails(detailsFromSave(*reading.file));

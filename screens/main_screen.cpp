@@ -323,7 +323,7 @@ void MainScreen::play() {
         // Taking the money can end the career, so a Return or Escape pressed
         // without reading refuses it.
         const bool takesTheMoney =
-            platform_.prompter.question(bookieOfferQuestion(), Prompter::Answer::no);
+            platform_.prompter.question(this, bookieOfferQuestion(), Prompter::Answer::no);
         outcome = playStep([this, takesTheMoney](Career& career) {
             return answerBookie(career, takesTheMoney, platform_.random);
         });
@@ -341,7 +341,8 @@ PlayOutcome MainScreen::playStep(const std::function<PlayOutcome(Career&)>& step
     // he would hear the news before seeing its effect.
     career_->update([&](Career& career) {
         outcome = step(career);
-        for (const Notice& notice : outcome.notices) platform_.prompter.notice(noticeText(notice));
+        for (const Notice& notice : outcome.notices)
+            platform_.prompter.notice(this, noticeText(notice));
     });
     return outcome;
 }
@@ -358,13 +359,14 @@ void MainScreen::playMatch() {
     if (match.saved() && files_.target.besideTheProgramRefused && !toldWhereSaved_) {
         toldWhereSaved_ = true;
         platform_.prompter.notice(
-            tr("The folder beside the game cannot hold saves, so your career is saved in %1.")
-                .arg(QDir::toNativeSeparators(files_.target.folder)));
+            this, tr("The folder beside the game cannot hold saves, so your career is saved in %1.")
+                      .arg(QDir::toNativeSeparators(files_.target.folder)));
     }
 }
 
 void MainScreen::endCareer() {
-    const bool playAgain = platform_.prompter.question(playAgainQuestion(), Prompter::Answer::yes);
+    const bool playAgain =
+        platform_.prompter.question(this, playAgainQuestion(), Prompter::Answer::yes);
     records_->close();
     hide();
     emit careerEnded(playAgain);

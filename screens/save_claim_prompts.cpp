@@ -36,7 +36,6 @@ QString replaceQuestion(const QString& path, const FoundSave& found) {
 }  // namespace
 
 void settleSaveClaim(const Career& career, CareerFiles& files, Prompter& prompter, QWidget* owner) {
-    (void)owner;
     if (!career.autoSave) return;
     const QString path = files.target.folder + QLatin1Char('/') + career.saveFileName;
     const SaveClaim::Check check = files.claim.claim(path, files.target.loadedFrom);
@@ -46,13 +45,14 @@ void settleSaveClaim(const Career& career, CareerFiles& files, Prompter& prompte
             return;
         case SaveClaim::Standing::openInAnotherCopy:
             prompter.notice(
+                owner,
                 tr("The career saved as %1 is open in another copy of the game. This copy plays "
                    "it without saving, so that nothing the other copy saves is lost.")
                     .arg(shown));
             return;
         case SaveClaim::Standing::anotherFile:
-            files.claim.answer(
-                prompter.question(replaceQuestion(shown, check.found), Prompter::Answer::no));
+            files.claim.answer(prompter.question(owner, replaceQuestion(shown, check.found),
+                                                 Prompter::Answer::no));
             return;
     }
 }
