@@ -94,7 +94,7 @@ TEST_F(AnotherCareer, KeptItsSaveAndHistoryStayByteForByte) {
     ASSERT_EQ(scripted.prompter.questions.size(), 1);
     EXPECT_TRUE(scripted.prompter.questions[0].contains(QStringLiteral("Arjun Mehta")));
     EXPECT_TRUE(scripted.prompter.questions[0].contains(
-        QStringLiteral("after %1 matches").arg(mehtaMatches)));
+        QStringLiteral("after %1 match").arg(mehtaMatches)));
     EXPECT_EQ(scripted.prompter.questionDefaults, std::vector{Prompter::Answer::no});
     EXPECT_EQ(scripted.prompter.owners.front(), screens.mainScreen());
     EXPECT_EQ(contents(mehtaSave), mehtaBytes);
