@@ -35,11 +35,18 @@ void fitColumns(QFileDialog& dialog, QTreeView& files) {
     dialog.resize(std::max(widest, dialog.width()), dialog.height());
 }
 
+// Once a message is answered, the window that asked has the keyboard again,
+// even under a window manager that activates no window while one closes.
+void giveKeyboardBack(QWidget* owner) {
+    if (owner && owner->isVisible()) owner->window()->activateWindow();
+}
+
 }  // namespace
 
 void MessagePrompter::notice(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::Information, applicationTitle, text, QMessageBox::Ok, owner);
     box.exec();
+    giveKeyboardBack(owner);
 }
 
 bool MessagePrompter::question(QWidget* owner, const QString& text, Answer byDefault) {
@@ -47,7 +54,9 @@ bool MessagePrompter::question(QWidget* owner, const QString& text, Answer byDef
                     owner);
     box.setDefaultButton(byDefault == Answer::yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    const bool yes = box.exec() == QMessageBox::Yes;
+    giveKeyboardBack(owner);
+    return yes;
 }
 
 QString MessagePrompter::chooseFileToOpen(QWidget* owner, const QString& title,

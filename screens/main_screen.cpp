@@ -294,7 +294,10 @@ void MainScreen::runCommand(Command command) {
             play();
             // Whatever Play led to, the next Return plays on; the keyboard is
             // never left on Exit, where Return would end the program unsaved.
-            if (isVisible()) commands_[Play]->setFocus();
+            if (isVisible()) {
+                activateWindow();
+                commands_[Play]->setFocus();
+            }
             return;
         case Records:
             records_->exec();
@@ -308,6 +311,9 @@ void MainScreen::runCommand(Command command) {
         case commandCount:
             break;
     }
+    // A window manager may leave no window active while a dialog closes:
+    // the keyboard comes back here all the same.
+    activateWindow();
     if (focused) focused->setFocus();
 }
 
