@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLocale>
 
 #include "game/career.h"
 #include "saves/confirm_match.h"
@@ -10,26 +9,26 @@
 
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("SaveClaim", text, nullptr, n);
-}
-
 QString replaceQuestion(const QString& path, const FoundSave& found) {
     if (found.holds == FoundSave::Holds::career) {
         //: %1 is a file, %2 a player's name, %3 a level (Club, City, State, National).
-        return tr("The file %1 holds the career of %2, at %3 level after %n match(es). Saving "
-                  "this career there would replace it.\n\nReplace it? Yes keeps that career "
-                  "aside under a name of its own in the same folder and saves this one in its "
-                  "place. No keeps it as it is: this career then goes on without auto-save in "
-                  "this game, or you can start again under another name.",
-                  found.matches)
+        return QCoreApplication::translate(
+                   "SaveClaim",
+                   "The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving "
+                   "this career there would replace it.\n\nReplace it? Yes keeps that career "
+                   "aside under a name of its own in the same folder and saves this one in its "
+                   "place. No keeps it as it is: this career then goes on without auto-save in "
+                   "this game, or you can start again under another name.",
+                   nullptr, found.matches)
             .arg(path, found.player, found.level);
     }
-    return tr("The file %1 is not a save of this career. Saving this career there would replace "
-              "it.\n\nReplace it? Yes keeps that file aside under a name of its own in the same "
-              "folder and saves this career in its place. No keeps it as it is: this career then "
-              "goes on without auto-save in this game, or you can start again under another "
-              "name.")
+    return QCoreApplication::translate(
+               "SaveClaim",
+               "The file %1 is not a save of this career. Saving this career there would replace "
+               "it.\n\nReplace it? Yes keeps that file aside under a name of its own in the same "
+               "folder and saves this career in its place. No keeps it as it is: this career then "
+               "goes on without auto-save in this game, or you can start again under another "
+               "name.")
         .arg(path);
 }
 
@@ -46,8 +45,10 @@ void settleSaveClaim(const Career& career, CareerFiles& files, Prompter& prompte
         case SaveClaim::Standing::openInAnotherCopy:
             prompter.notice(
                 owner,
-                tr("The career saved as %1 is open in another copy of the game. This copy plays "
-                   "it without saving, so that nothing the other copy saves is lost.")
+                QCoreApplication::translate(
+                    "SaveClaim",
+                    "The career saved as %1 is open in another copy of the game. This copy plays "
+                    "it without saving, so that nothing the other copy saves is lost.")
                     .arg(shown));
             return;
         case SaveClaim::Standing::anotherFile:
