@@ -168,13 +168,15 @@ std::optional<QString> HistoryFile::writeFirst(const QString& path, const Career
     const CareerHistory::Gaps& gaps = history.gaps();
     const bool rowsLeftOut = gaps.damagedRows > 0 || gaps.foreignRows > 0 || gaps.unreadable;
     if (auto refusal = writeRefusal(path)) return refusal;
-    // A file that holds anything but the history about to be written (left
-    // by another career of the same file name, or re-saved by a spreadsheet)
-    // is set aside as well.
+    // A file that holds anything but the start of the history about to be
+    // written (left by another career of the same file name, or re-saved by
+    // a spreadsheet) is set aside as well; the file this history was read
+    // from, short of the match just played, is simply replaced.
     const bool holdsOtherBytes = [&] {
         if (rowsLeftOut || !QFileInfo::exists(path)) return rowsLeftOut;
         const FileBytes found = readRegularFile(path);
-        return found.opened != Opened::read || found.bytes != wholeFile(history);
+        return found.opened != Opened::read || !wholeFile(history).startsWith(found.bytes) ||
+               (!found.bytes.isEmpty() && !found.bytes.endsWith('\n'));
     }();
     if (holdsOtherBytes && QFileInfo::exists(path)) {
         const SetAside aside = setAsideFile(path, setAsideHistoryEnding);

@@ -308,6 +308,8 @@ TEST_F(ConfirmMatch, AHistoryGoesOnPastALevelsMatchCountAndLoadsAgain) {
         career = *loaded;
     }
     EXPECT_EQ(career.statistics().matches, 32767);
+    // The career's own history, read at each Load, is no file to set aside.
+    EXPECT_EQ(savesEntries(), savedFiles());
 }
 
 }  // namespace
