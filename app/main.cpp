@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/desktop_url_opener.h"
+#include "app/file_size_signal.h"
 #include "app/message_prompter.h"
 #include "app/screen_navigator.h"
 #include "app/system_random.h"
@@ -8,6 +9,7 @@
 #include "screens/platform.h"
 
 int main(int argc, char* argv[]) {
+    failWritesPastTheFileSizeLimit();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bailcrest"));
     // Desktops match the window to its menu entry and icon by this name.

@@ -35,25 +35,33 @@ void fitColumns(QFileDialog& dialog, QTreeView& files) {
     dialog.resize(std::max(widest, dialog.width()), dialog.height());
 }
 
+// Once a message is answered, the window that asked has the keyboard again,
+// even under a window manager that activates no window while one closes.
+void giveKeyboardBack(QWidget* owner) {
+    if (owner && owner->isVisible()) owner->window()->activateWindow();
+}
+
 }  // namespace
 
-void MessagePrompter::notice(const QString& text) {
-    QMessageBox box(QMessageBox::Information, applicationTitle, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+void MessagePrompter::notice(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Information, applicationTitle, text, QMessageBox::Ok, owner);
     box.exec();
+    giveKeyboardBack(owner);
 }
 
-bool MessagePrompter::question(const QString& text, Answer byDefault) {
+bool MessagePrompter::question(QWidget* owner, const QString& text, Answer byDefault) {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+                    owner);
     box.setDefaultButton(byDefault == Answer::yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    const bool yes = box.exec() == QMessageBox::Yes;
+    giveKeyboardBack(owner);
+    return yes;
 }
 
-QString MessagePrompter::chooseFileToOpen(const QString& title, const QString& folder,
-                                          const QString& filter) {
-    QFileDialog dialog(QApplication::activeWindow(), title, folder, filter);
+QString MessagePrompter::chooseFileToOpen(QWidget* owner, const QString& title,
+                                          const QString& folder, const QString& filter) {
+    QFileDialog dialog(owner, title, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setViewMode(QFileDialog::Detail);

@@ -51,27 +51,29 @@ void ScreenNavigator::startNewCareer() {
 
 void ScreenNavigator::loadCareer() {
     const QString path = platform_.prompter.chooseFileToOpen(
-        tr("Bailcrest: Load Game"), QDir::toNativeSeparators(savesFolder(platform_.programFolder)),
+        player_, tr("Bailcrest: Load Game"),
+        QDir::toNativeSeparators(savesFolder(platform_.programFolder)),
         tr("Bailcrest Saves (*.bsg)"));
     const QFileInfo chosen(path);
     if (path.isEmpty() || !chosen.exists()) return;
     // A pipe, device or folder is never opened: reading a pipe would wait
     // for a writer that may never come.
     if (!chosen.isFile()) {
-        platform_.prompter.notice(notASaveFileNotice());
+        platform_.prompter.notice(player_, notASaveFileNotice());
         return;
     }
 
     const SaveFileReading reading = readSaveFile(path);
     if (!reading.file) {
-        platform_.prompter.notice(reading.error);
+        platform_.prompter.notice(player_, reading.error);
         return;
     }
     player_->showDetails(detailsFromSave(*reading.file));
     Career career = careerFromSave(*reading.file, chosen.fileName(), platform_.random);
     CareerHistory history = readHistory(historyFilePath(chosen.filePath()), career);
-    startCareer(std::move(career), saveTarget(platform_.programFolder, chosen.absolutePath()),
-                std::move(history));
+    SaveTarget target = saveTarget(platform_.programFolder, chosen.absolutePath());
+    target.loadedFrom = chosen.absoluteFilePath();
+    startCareer(std::move(career), target, std::move(history));
 }
 
 void ScreenNavigator::startCareer(Career career, const SaveTarget& saveTarget,
@@ -84,6 +86,7 @@ void ScreenNavigator::startCareer(Career career, const SaveTarget& saveTarget,
             Qt::QueuedConnection);
     connect(main_, &MainScreen::exitRequested, this, &ScreenNavigator::endProgram);
     main_->show();
+    main_->claimSaveFile();
 }
 
 void ScreenNavigator::careerEnded(bool playAgain) {

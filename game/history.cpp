@@ -1,5 +1,7 @@
 #include "game/history.h"
 
+#include <algorithm>
+#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -7,6 +9,13 @@ std::int32_t careerMatches(const Career& career) {
     return std::accumulate(
         career.recordBook.begin(), career.recordBook.end(), std::int32_t{0},
         [](std::int32_t total, const LevelStatistics& level) { return total + level.matches; });
+}
+
+bool matchCountSaturated(const Career& career) {
+    return std::any_of(career.recordBook.begin(), career.recordBook.end(),
+                       [](const LevelStatistics& level) {
+                           return level.matches == std::numeric_limits<std::int16_t>::max();
+                       });
 }
 
 HistoryRow takeHistoryRow(Career& career, const MatchPerformance& match, double award) {

@@ -28,8 +28,13 @@ struct HistoryRow {
     bool operator==(const HistoryRow&) const = default;
 };
 
-// The matches a career has played at every level together.
+// The matches a career has played at every level together, as far as the
+// levels' 16-bit counts tell.
 std::int32_t careerMatches(const Career& career);
+
+// Whether a level's count of matches stands at its limit, so that the career
+// may have played more matches than careerMatches() tells.
+bool matchCountSaturated(const Career& career);
 
 // The row of a match just applied to the career, with what happened since
 // the match before; the career starts gathering afresh for the next one.
@@ -44,7 +49,13 @@ bool holdsFiguresOf(const HistoryRow& row, const Career& career);
 class CareerHistory {
   public:
     const std::vector<HistoryRow>& rows() const { return rows_; }
-    void append(HistoryRow row) { rows_.push_back(std::move(row)); }
+    // Adds the row of the match just played. Its number goes on from the row
+    // before it: a level's match count stops at its 16-bit limit, and the
+    // number taken from the counts would then stand still.
+    void append(HistoryRow row) {
+        if (!rows_.empty() && row.match <= rows_.back().match) row.match = rows_.back().match + 1;
+        rows_.push_back(std::move(row));
+    }
 
     // The history of a career loaded without all of it: the rows kept, the
     // first match the history is to start from when none are, and how many

@@ -20,10 +20,15 @@ ConfirmedMatch confirmMatch(Career& career, CareerHistory& history, const MatchP
     ConfirmedMatch confirmed;
     confirmed.award = applyMatch(career, match);
     history.append(takeHistoryRow(career, match, confirmed.award));
-    if (!career.autoSave) return confirmed;
+    if (!career.autoSave || files.claim.savingOff()) return confirmed;
+    const QString saved = files.target.folder + QLatin1Char('/') + career.saveFileName;
+    if (const auto refusal = files.claim.prepareToWrite(saved)) {
+        confirmed.saveFailure = SaveFailure{QDir::toNativeSeparators(saved), *refusal};
+        return confirmed;
+    }
     confirmed.saveFailure = saveCareer(career, files.target.folder);
     if (!confirmed.saveFailure) {
-        const QString saved = files.target.folder + QLatin1Char('/') + career.saveFileName;
+        files.claim.written(saved);
         confirmed.historyFailure = files.history.keep(historyFilePath(saved), history);
     }
     return confirmed;

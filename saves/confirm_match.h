@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "saves/history_file.h"
+#include "saves/save_claim.h"
 #include "saves/saves_folder.h"
 
 struct Career;
@@ -23,6 +24,8 @@ struct SaveFailure {
 struct CareerFiles {
     SaveTarget target;
     HistoryFile history;
+    // Whether the career may write its save file, and its lock.
+    SaveClaim claim;
 };
 
 // What confirming a match came to.
@@ -37,7 +40,9 @@ struct ConfirmedMatch {
 // OK on a played match: applies it to the career and adds its row to the
 // history; then, with auto-save on, writes the career to its save file in the
 // career's saves folder and, once that is done, brings its history file up
-// to date. With auto-save off nothing is written and no folder is created.
+// to date. With auto-save off, or when the career does not save in this game
+// (SaveClaim), nothing is written and no folder is created; a file there that
+// is not the career's own is replaced only as SaveClaim allows.
 ConfirmedMatch confirmMatch(Career& career, CareerHistory& history, const MatchPerformance& match,
                             CareerFiles& files);
 

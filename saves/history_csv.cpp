@@ -11,6 +11,7 @@
 
 #include "game/money.h"
 #include "game/ratings.h"
+#include "saves/history_row_checks.h"
 
 namespace {
 
@@ -364,6 +365,13 @@ class Names {
 std::optional<HistoryRow> readRow(const Record& record, Names& names) {
     if (record.malformed || record.count != columnCount) return std::nullopt;
     const auto& f = record.fields;
+    for (int column = 0; column < columnCount; ++column) {
+        const HistoryField kind = column == teamColumn || column == sponsorTakenColumn
+                                      ? HistoryField::name
+                                  : column == levelChangesColumn ? HistoryField::levelChanges
+                                                                 : HistoryField::number;
+        if (!historyFieldFits(f[column], kind)) return std::nullopt;
+    }
     HistoryRow row;
     std::int16_t writtenOverallGear = 0;
     std::int16_t writtenOverallHealth = 0;
@@ -403,6 +411,7 @@ std::optional<HistoryRow> readRow(const Record& record, Names& names) {
     }
     row.team = names(f[teamColumn]);
     if (!f[sponsorTakenColumn].empty()) row.events.sponsorTaken = names(f[sponsorTakenColumn]);
+    if (!plausibleHistoryRow(row)) return std::nullopt;
     return row;
 }
 
@@ -433,6 +442,7 @@ QByteArray historyLine(const HistoryRow& row) {
 }
 
 HistoryLines readHistoryLines(QByteArrayView bytes) {
+    bytes = withoutByteOrderMark(bytes);
     HistoryLines lines;
     lines.rows.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
     Names names;

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "saves/history_csv.h"
+#include "saves/history_row_checks.h"
+#include "saves/regular_file.h"
 #include "saves/replace_file.h"
+#include "saves/set_aside.h"
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -85,13 +88,6 @@ QString historyFilePath(const QString& saveFilePath) {
     return stem + QStringLiteral(".history.csv");
 }
 
-QString setAsideHistoryPath(const QString& historyPath) {
-    static const QString extension = QStringLiteral(".csv");
-    QString stem = historyPath;
-    if (stem.endsWith(extension, Qt::CaseInsensitive)) stem.chop(extension.size());
-    return stem + QStringLiteral(".old.csv");
-}
-
 CareerHistory readHistory(const QString& path, const Career& loaded) {
     CareerHistory::Gaps gaps;
     gaps.keptFrom = careerMatches(loaded) + 1;
@@ -114,14 +110,16 @@ CareerHistory historyFromBytes(QByteArrayView bytes, const Career& loaded) {
 
     // The rows kept run in match order, from 1 at the most to the career's
     // last match; a row out of order is damaged, one past the career's
-    // matches is another career's. They are kept in place, so a long history
-    // is held once.
+    // matches is another career's. A level whose count stands at its 16-bit
+    // limit may have played more matches than the counts tell, so its rows
+    // go on past them. They are kept in place, so a long history is held once.
+    const bool saturated = matchCountSaturated(loaded);
     std::vector<HistoryRow>& rows = lines.rows;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (kept > 0 && rows[i].match <= rows[kept - 1].match) {
             ++gaps.damagedRows;
-        } else if (rows[i].match > played) {
+        } else if (rows[i].match > played && !saturated) {
             ++gaps.foreignRows;
         } else {
             if (i != kept) rows[kept] = std::move(rows[i]);
@@ -133,8 +131,13 @@ CareerHistory historyFromBytes(QByteArrayView bytes, const Career& loaded) {
     if (rows.capacity() - rows.size() > rows.size() / 8) rows.shrink_to_fit();
 
     // A career is saved right after the row of its match is taken, so the
-    // row of its last match holds what the save file holds.
-    if (!rows.empty() && rows.back().match == played && !holdsFiguresOf(rows.back(), loaded)) {
+    // row of its last match holds what the save file holds; and every row,
+    // from the first on, names the career's teams, one level after another.
+    // Rows of another career mixed in make the whole file another's.
+    const bool lastMatchKnown =
+        !rows.empty() && (rows.back().match == played || (saturated && rows.back().match > played));
+    if ((lastMatchKnown && !holdsFiguresOf(rows.back(), loaded)) ||
+        !rowsAgreeWithCareer(rows, loaded)) {
         gaps.foreignRows += static_cast<int>(rows.size());
         rows = {};
     }
@@ -159,15 +162,25 @@ std::optional<QString> HistoryFile::keep(const QString& path, const CareerHistor
 }
 
 // The first write of a file replaces whatever was there; rows that the
-// history left out of it when it was read are kept in the file set aside.
+// history left out of it when it was read are kept in a file set aside under
+// a name of its own, and only once it is there is the new file written.
 std::optional<QString> HistoryFile::writeFirst(const QString& path, const CareerHistory& history) {
     const CareerHistory::Gaps& gaps = history.gaps();
     const bool rowsLeftOut = gaps.damagedRows > 0 || gaps.foreignRows > 0 || gaps.unreadable;
-    if (rowsLeftOut && QFileInfo(path).isFile()) {
-        const QString aside = setAsideHistoryPath(path);
-        if (QFileInfo::exists(aside)) QFile::remove(aside);
-        QFile found(path);
-        if (!found.rename(aside)) return found.errorString();
+    if (auto refusal = writeRefusal(path)) return refusal;
+    // A file that holds anything but the start of the history about to be
+    // written (left by another career of the same file name, or re-saved by
+    // a spreadsheet) is set aside as well; the file this history was read
+    // from, short of the match just played, is simply replaced.
+    const bool holdsOtherBytes = [&] {
+        if (rowsLeftOut || !QFileInfo::exists(path)) return rowsLeftOut;
+        const FileBytes found = readRegularFile(path);
+        return found.opened != Opened::read || !wholeFile(history).startsWith(found.bytes) ||
+               (!found.bytes.isEmpty() && !found.bytes.endsWith('\n'));
+    }();
+    if (holdsOtherBytes && QFileInfo::exists(path)) {
+        const SetAside aside = setAsideFile(path, setAsideHistoryEnding);
+        if (aside.failure) return aside.failure;
     }
     return writeWhole(path, history);
 }
@@ -188,9 +201,11 @@ std::optional<QString> HistoryFile::appendNewRows(const QString& path,
                                                   const CareerHistory& history) {
     const std::vector<HistoryRow>& rows = history.rows();
     if (rowsWritten_ == rows.size()) return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::Append | QIODevice::ExistingOnly | QIODevice::Unbuffered) ||
-        file.size() != bytesWritten_) {
+    QFile file;
+    QString refusal;
+    const AppendOpening opening = openToAppend(file, path, &refusal);
+    if (opening == AppendOpening::refused) return refusal;
+    if (opening == AppendOpening::missing || file.size() != bytesWritten_) {
         return writeWhole(path, history);
     }
     QByteArray bytes;

@@ -15,10 +15,11 @@
 // The history file that goes with a save file.
 QString historyFilePath(const QString& saveFilePath);
 
-// Where a history file some of whose rows were left out at Load is kept when
-// the game replaces it: "raj_auto.history.csv" is kept as
-// "raj_auto.history.old.csv".
-QString setAsideHistoryPath(const QString& historyPath);
+// The ending kept by the name under which a history file some of whose rows
+// were left out at Load is set aside when the game replaces it:
+// "raj_auto.history.csv" is kept as "raj_auto.history.old-20260412-183005.csv"
+// (saves/set_aside.h).
+inline const QString setAsideHistoryEnding = QStringLiteral(".csv");
 
 // The history of a career just loaded, read from its history file. Rows that
 // cannot be read are skipped, and so are rows that cannot belong to this
@@ -38,14 +39,15 @@ std::optional<QString> writeHistoryFile(const QString& path, const CareerHistory
 
 // Keeps the history file of a career in play up to date after each saved
 // match: the first time, the file is written whole from the history so far
-// (so that a career loaded from elsewhere takes its history along, and a file
-// left by another career of the same name is replaced); after that the rows
-// the file does not hold yet, normally the newest alone, are appended and
-// flushed. A file removed or changed by another program meanwhile is written
-// whole again. A file whose rows the history left out when it was read (rows
-// of another career, damaged rows, or a file that could not be read at all)
-// is not lost to that first write: it is kept as it was under its set-aside
-// name, replacing an earlier one. Once writing fails it gives up, so the
+// (so that a career loaded from elsewhere takes its history along); after
+// that the rows the file does not hold yet, normally the newest alone, are
+// appended and flushed. A file removed or changed by another program
+// meanwhile is written whole again. A file found there that is not the start
+// of this history (another career's of the same name, one whose rows the
+// history left out when it was read, one that could not be read at all) is
+// not lost to that first write: it is kept as it was under a set-aside name
+// of its own. A link or anything but a regular file at the path is never
+// written through nor replaced. Once writing fails it gives up, so the
 // player is told once and the game goes on with its history in memory. It
 // never touches the save file.
 class HistoryFile {

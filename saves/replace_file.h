@@ -11,5 +11,6 @@ class QFileDevice;
 std::optional<QString> writeAll(QFileDevice& out, const QByteArray& bytes);
 
 // Replaces the file at the path, in one step, by one holding the bytes, so a
-// failure leaves the earlier file as it was; the reason of a failure.
+// failure leaves the earlier file as it was; the reason of a failure. A link
+// or anything but a regular file at the path is refused and left as it is.
 std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes);

@@ -36,7 +36,7 @@ QString savesFolder(const QString& programFolder) {
 SaveTarget saveTarget(const QString& programFolder, const QString& loadedFromFolder) {
     const bool besideTheProgram = canHoldSaves(programFolder);
     if (!loadedFromFolder.isEmpty() && sameFolder(loadedFromFolder, usersSavesFolder())) {
-        return {usersSavesFolder(), !besideTheProgram};
+        return {usersSavesFolder(), !besideTheProgram, {}};
     }
-    return {savesFolder(programFolder), !besideTheProgram};
+    return {savesFolder(programFolder), !besideTheProgram, {}};
 }

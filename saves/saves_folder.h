@@ -15,6 +15,9 @@ struct SaveTarget {
     // The folder beside the program cannot hold saves, so the user's own
     // folder holds them instead: the player is to be told where, once.
     bool besideTheProgramRefused = false;
+    // The save file the career was loaded from, if any: its own file when
+    // it lies where the career saves.
+    QString loadedFrom;
 };
 
 // A new career saves to the saves folder. A loaded career goes on saving to

@@ -100,9 +100,9 @@ void CreditsScreen::openBanner(int index) {
     if (opener_.open(address)) return;
     // The address stands on a line of its own, where a message box does not
     // break it after "https://".
-    prompter_.notice(tr("The advertiser's page could not be opened. You can type its address "
-                        "into a web browser:\n\n%1")
-                         .arg(address));
+    prompter_.notice(this, tr("The advertiser's page could not be opened. You can type its address "
+                              "into a web browser:\n\n%1")
+                               .arg(address));
 }
 
 void CreditsScreen::continueOn() {

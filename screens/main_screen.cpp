@@ -19,6 +19,7 @@
 #include "screens/prompter.h"
 #include "screens/purchase_screen.h"
 #include "screens/records_screen.h"
+#include "screens/save_claim_prompts.h"
 #include "screens/sponsors_screen.h"
 #include "screens/titled_frame.h"
 
@@ -68,7 +69,7 @@ MainScreen::MainScreen(Platform& platform, Career career, SaveTarget saveTarget,
                        CareerHistory history)
     : platform_(platform),
       career_(new CareerModel(std::move(career), std::move(history), this)),
-      files_{std::move(saveTarget), {}} {
+      files_{std::move(saveTarget), {}, {}} {
     setObjectName(QStringLiteral("Main"));
     look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
 
@@ -293,7 +294,10 @@ void MainScreen::runCommand(Command command) {
             play();
             // Whatever Play led to, the next Return plays on; the keyboard is
             // never left on Exit, where Return would end the program unsaved.
-            if (isVisible()) commands_[Play]->setFocus();
+            if (isVisible()) {
+                activateWindow();
+                commands_[Play]->setFocus();
+            }
             return;
         case Records:
             records_->exec();
@@ -307,6 +311,9 @@ void MainScreen::runCommand(Command command) {
         case commandCount:
             break;
     }
+    // A window manager may leave no window active while a dialog closes:
+    // the keyboard comes back here all the same.
+    activateWindow();
     if (focused) focused->setFocus();
 }
 
@@ -322,7 +329,7 @@ void MainScreen::play() {
         // Taking the money can end the career, so a Return or Escape pressed
         // without reading refuses it.
         const bool takesTheMoney =
-            platform_.prompter.question(bookieOfferQuestion(), Prompter::Answer::no);
+            platform_.prompter.question(this, bookieOfferQuestion(), Prompter::Answer::no);
         outcome = playStep([this, takesTheMoney](Career& career) {
             return answerBookie(career, takesTheMoney, platform_.random);
         });
@@ -340,9 +347,14 @@ PlayOutcome MainScreen::playStep(const std::function<PlayOutcome(Career&)>& step
     // he would hear the news before seeing its effect.
     career_->update([&](Career& career) {
         outcome = step(career);
-        for (const Notice& notice : outcome.notices) platform_.prompter.notice(noticeText(notice));
+        for (const Notice& notice : outcome.notices)
+            platform_.prompter.notice(this, noticeText(notice));
     });
     return outcome;
+}
+
+void MainScreen::claimSaveFile() {
+    settleSaveClaim(career_->career(), files_, platform_.prompter, this);
 }
 
 void MainScreen::playMatch() {
@@ -353,13 +365,14 @@ void MainScreen::playMatch() {
     if (match.saved() && files_.target.besideTheProgramRefused && !toldWhereSaved_) {
         toldWhereSaved_ = true;
         platform_.prompter.notice(
-            tr("The folder beside the game cannot hold saves, so your career is saved in %1.")
-                .arg(QDir::toNativeSeparators(files_.target.folder)));
+            this, tr("The folder beside the game cannot hold saves, so your career is saved in %1.")
+                      .arg(QDir::toNativeSeparators(files_.target.folder)));
     }
 }
 
 void MainScreen::endCareer() {
-    const bool playAgain = platform_.prompter.question(playAgainQuestion(), Prompter::Answer::yes);
+    const bool playAgain =
+        platform_.prompter.question(this, playAgainQuestion(), Prompter::Answer::yes);
     records_->close();
     hide();
     emit careerEnded(playAgain);

@@ -39,6 +39,10 @@ class MainScreen : public QWidget {
     MainScreen(Platform& platform, Career career, SaveTarget saveTarget,
                CareerHistory history = {});
 
+    // Once shown: settles whether the career may save where it saves
+    // (another copy playing it, another career's file there).
+    void claimSaveFile();
+
     CareerModel& career() const { return *career_; }
     RecordsScreen* recordsScreen() const { return records_; }
     CommandButton* command(Command index) const { return commands_.at(index); }

@@ -72,9 +72,10 @@ void MatchScreen::confirm() {
         confirmed = confirmMatch(career, history, performance_, files_);
     });
     saved_ = career_.career().autoSave && !confirmed.saveFailure;
-    if (confirmed.award > 0) platform_.prompter.notice(awardNotice(confirmed.award));
+    if (confirmed.award > 0) platform_.prompter.notice(this, awardNotice(confirmed.award));
     if (const auto& failure = confirmed.saveFailure) {
-        platform_.prompter.notice(tr("Your career could not be saved as %1: %2. The earlier save "
+        platform_.prompter.notice(this,
+                                  tr("Your career could not be saved as %1: %2. The earlier save "
                                      "file, if there is one, is unchanged.")
                                       .arg(failure->path, failure->reason));
     }
@@ -82,6 +83,7 @@ void MatchScreen::confirm() {
         const QString saved =
             files_.target.folder + QLatin1Char('/') + career_.career().saveFileName;
         platform_.prompter.notice(
+            this,
             tr("The history of your career could not be kept in %1: %2. Your career is saved as "
                "before, and the History window still shows every match of this game.")
                 .arg(QDir::toNativeSeparators(historyFilePath(saved)), *reason));

@@ -182,7 +182,7 @@ void PlayerScreen::showSkills() {
 void PlayerScreen::start() {
     for (const QLineEdit* text : texts_) {
         if (text->text().isEmpty()) {
-            prompter_.notice(tr("Please fill in the player details properly."));
+            prompter_.notice(this, tr("Please fill in the player details properly."));
             return;
         }
     }

@@ -2,8 +2,12 @@
 
 #include <QString>
 
+class QWidget;
+
 // Every message box, question and file dialog of the game goes through this
-// interface, so the rules can be driven by scripted answers in tests.
+// interface, so the rules can be driven by scripted answers in tests. Each is
+// owned by the window that asks, never by none: it stays above that window,
+// and when it closes that window has the keyboard again.
 class Prompter {
   public:
     // The answers of a Yes/No question.
@@ -12,16 +16,16 @@ class Prompter {
     virtual ~Prompter() = default;
 
     // An information notice with a single OK button, titled "Bailcrest".
-    virtual void notice(const QString& text) = 0;
+    virtual void notice(QWidget* owner, const QString& text) = 0;
 
     // A Yes/No question without an icon, titled "Bailcrest". True means Yes.
     // Enter gives the answer byDefault; Escape always answers No, so that a
     // question whose Yes cannot be undone is never answered Yes by a key
     // pressed without reading it.
-    virtual bool question(const QString& text, Answer byDefault) = 0;
+    virtual bool question(QWidget* owner, const QString& text, Answer byDefault) = 0;
 
     // A file-open dialog. Returns the chosen file's full path, or an empty
     // text when the player cancels.
-    virtual QString chooseFileToOpen(const QString& title, const QString& folder,
+    virtual QString chooseFileToOpen(QWidget* owner, const QString& title, const QString& folder,
                                      const QString& filter) = 0;
 };

@@ -255,7 +255,7 @@ void PurchaseScreen::confirm() {
     PurchaseOutcome outcome = PurchaseOutcome::shortOfMoney;
     career_.update([&](Career& career) { outcome = confirmPurchase(career, purchase_); });
     if (outcome == PurchaseOutcome::shortOfMoney) {
-        prompter_.notice(tr("You don't have enough money to buy the units."));
+        prompter_.notice(this, tr("You don't have enough money to buy the units."));
         return;
     }
     accept();

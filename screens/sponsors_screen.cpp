@@ -1,8 +1,10 @@
 #include "screens/sponsors_screen.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "game/career.h"
 #include "screens/career_model.h"
@@ -68,6 +70,7 @@ SponsorsScreen::SponsorsScreen(CareerModel& career, QWidget* owner)
     group_->setExclusive(true);
     for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
         options_[i] = sponsorOption(this, i);
+        options_[i]->installEventFilter(this);
         group_->addButton(options_[i], i);
         offers_[i] = look::value(
             this, QStringLiteral("Label4_%1").arg(i), tr("Offer of %1").arg(sponsors[i].name),
@@ -83,6 +86,29 @@ SponsorsScreen::SponsorsScreen(CareerModel& career, QWidget* owner)
     for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
         look::setValueText(offers_[i], QString::number(offers.amounts[i]));
     }
+}
+
+bool SponsorsScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return ManagementDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto from = std::find(options_.begin(), options_.end(), watched);
+    if (from == options_.end() || key->modifiers() != Qt::NoModifier) return false;
+    int step = 0;
+    if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left) step = -1;
+    if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right) step = 1;
+    if (step == 0) return false;
+    // The next offer that can be chosen that way; at the last one the keys
+    // stop.
+    const int count = static_cast<int>(options_.size());
+    for (int at = static_cast<int>(from - options_.begin()) + step; at >= 0 && at < count;
+         at += step) {
+        QRadioButton* next = options_[at];
+        if (!next->isEnabled()) continue;
+        next->setFocus(Qt::OtherFocusReason);
+        next->setChecked(true);
+        return true;
+    }
+    return true;
 }
 
 void SponsorsScreen::confirm() {

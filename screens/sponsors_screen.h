@@ -23,6 +23,8 @@ class SponsorsScreen : public ManagementDialog {
 
   protected:
     void confirm() override;
+    // The arrow keys on an offer choose the offer they move to.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     CareerModel& career_;

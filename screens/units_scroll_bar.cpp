@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QStyleOptionSlider>
+#include <algorithm>
 
 namespace {
 
@@ -78,6 +79,9 @@ UnitsScrollBar::UnitsScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, paren
     // The units follow a finished change, not a thumb being dragged.
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
+    setToolTip(
+        tr("Up or Page Up adds units, Page Up ten at a time, and Home all of them; Down "
+           "or Page Down takes them away, Page Down ten at a time, and End all of them."));
 }
 
 void UnitsScrollBar::offer(int units) {
@@ -95,6 +99,14 @@ void UnitsScrollBar::keyPressEvent(QKeyEvent* event) {
         }
         if (event->key() == Qt::Key_End) {
             triggerAction(SliderToMinimum);
+            return;
+        }
+        // Ten units a press, so that a large offer is quickly bought or
+        // left; a click in the trough still moves one unit.
+        if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
+            const int step =
+                event->key() == Qt::Key_PageUp ? keyboardPageUnits : -keyboardPageUnits;
+            setValue(std::clamp(value() + step, minimum(), maximum()));
             return;
         }
     }

@@ -35,7 +35,7 @@ SimulatedCareer::SimulatedCareer(RandomSource& random, MessageCount& messages,
       messages_(messages),
       options_(options),
       saveFolder_(std::move(saveFolder)),
-      files_{{saveFolder_, false}, {}} {}
+      files_{{saveFolder_, false, {}}, {}, {}} {}
 
 CareerResult SimulatedCareer::play() {
     Skills& skills = ledger_.startingSkills;

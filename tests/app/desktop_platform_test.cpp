@@ -65,15 +65,19 @@ TEST(MessagePrompter, EnterGivesTheQuestionsDefaultAndEscapeAlwaysAnswersNo) {
                  {Prompter::Answer::yes, Qt::Key_Return, true},
                  {Prompter::Answer::yes, Qt::Key_Escape, false}};
     MessagePrompter prompter;
+    // The window that asks owns the question, so it stays above it.
+    QWidget asking;
+    asking.show();
     for (const auto& c : cases) {
         const bool defaultIsYes = c.byDefault == Prompter::Answer::yes;
         SCOPED_TRACE(testing::Message()
                      << "default " << (defaultIsYes ? "Yes" : "No") << ", key " << c.key);
         bool answer = !c.answer;
-        whenShown<QMessageBox>([&] { answer = prompter.question(text, c.byDefault); },
+        whenShown<QMessageBox>([&] { answer = prompter.question(&asking, text, c.byDefault); },
                                [](QMessageBox& box) { return box.focusWidget() != nullptr; },
                                [&](QMessageBox& box) {
                                    EXPECT_EQ(box.text(), text);
+                                   EXPECT_EQ(box.parentWidget(), &asking);
                                    EXPECT_EQ(box.windowTitle(), QStringLiteral("Bailcrest"));
                                    EXPECT_EQ(box.standardButtons(),
                                              QMessageBox::Yes | QMessageBox::No);
@@ -137,7 +141,7 @@ TEST_F(LoadDialog, ShowsTheSavesInDetailWithEveryColumnReadableAndReturnsTheChoi
         QString chosen = QStringLiteral("<not returned>");
         whenShown<QFileDialog>(
             [&] {
-                chosen = prompter.chooseFileToOpen(QStringLiteral("Bailcrest: Load Game"),
+                chosen = prompter.chooseFileToOpen(nullptr, QStringLiteral("Bailcrest: Load Game"),
                                                    QDir::toNativeSeparators(saves.path()),
                                                    QStringLiteral("Bailcrest Saves (*.bsg)"));
             },

@@ -27,7 +27,7 @@ class ConfirmMatch : public ::testing::Test {
     QString path = saves + QLatin1Char('/') + career.saveFileName;
     QString historyPath = historyFilePath(path);
     CareerHistory history;
-    CareerFiles files{{saves, false}, {}};
+    CareerFiles files{{saves, false, {}}, {}, {}};
     // A hundred at state level: the award of the level.
     MatchPerformance hundred{104, 1, 2};
 
@@ -91,6 +91,7 @@ TEST_F(ConfirmMatch, ALaterSaveReplacesTheEarlierFileAndLeavesNoOtherFile) {
 
 TEST_F(ConfirmMatch, AFullDiskLeavesTheEarlierFileIntactAndNamesTheFile) {
     ASSERT_EQ(saveCareer(career, saves), std::nullopt);
+    files.claim.written(path);
     const QByteArray earlier = contents(path);
     career.sponsor = QStringLiteral("A sponsor with a much longer name");
     ConfirmedMatch confirmed;
@@ -128,6 +129,7 @@ TEST_F(ConfirmMatch, ANameTooLongForTheReplacingStepKeepsTheEarlierFile) {
     career.saveFileName = QString(250, QLatin1Char('n')) + QStringLiteral(".bsg");
     QDir().mkpath(saves);
     put(saves + QLatin1Char('/') + career.saveFileName, "earlier");
+    files.claim.written(saves + QLatin1Char('/') + career.saveFileName);
     const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
     EXPECT_EQ(contents(saves + QLatin1Char('/') + career.saveFileName), QByteArray("earlier"));
     ASSERT_TRUE(confirmed.saveFailure);
@@ -136,6 +138,7 @@ TEST_F(ConfirmMatch, ANameTooLongForTheReplacingStepKeepsTheEarlierFile) {
 
 TEST_F(ConfirmMatch, ACareerThatCouldNotBeLoadedAgainIsNotWritten) {
     ASSERT_EQ(saveCareer(career, saves), std::nullopt);
+    files.claim.written(path);
     const QByteArray earlier = contents(path);
     career.player = QStringLiteral("two\nlines");
     const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
@@ -153,6 +156,7 @@ TEST_F(ConfirmMatch, ASaveTooLargeToLoadAgainIsRefusedAndTheEarlierFileStillLoad
     ASSERT_EQ(earlier.size(), 65530);
     QDir().mkpath(saves);
     put(path, earlier);
+    files.claim.written(path);
     std::optional<Career> loaded = load();
     ASSERT_TRUE(loaded);
     ASSERT_TRUE(loaded->autoSave);
@@ -227,7 +231,7 @@ TEST_F(ConfirmMatch, AHistoryThatCannotBeKeptIsToldOnceAndTheSaveFileStillSaves)
 // history goes with it: the first save there writes every row read.
 TEST_F(ConfirmMatch, ALoadedCareerTakesItsHistoryToTheSavesFolder) {
     const QString elsewhere = program.path() + QStringLiteral("/usb");
-    CareerFiles there{{elsewhere, false}, {}};
+    CareerFiles there{{elsewhere, false, {}}, {}, {}};
     for (const std::int16_t runs : {5, 50, 150}) {
         ASSERT_FALSE(
             confirmMatch(career, history, MatchPerformance{runs, 0, 0}, there).historyFailure);
@@ -259,6 +263,7 @@ TEST_F(ConfirmMatch, MoneyAtTheLimitIsSavedAndLoadsAgainAfterEveryMatch) {
     career.sponsorship = moneyLimit;
     career.bankBalance = moneyLimit;
     ASSERT_EQ(saveCareer(career, saves), std::nullopt);
+    files.claim.written(path);
     for (int match = 1; match <= 2; ++match) {
         SCOPED_TRACE(match);
         std::optional<Career> loaded = load();
@@ -271,6 +276,40 @@ TEST_F(ConfirmMatch, MoneyAtTheLimitIsSavedAndLoadsAgainAfterEveryMatch) {
         ASSERT_TRUE(saved.file) << saved.error.toStdString();
         EXPECT_EQ(saved.file->line(saveLine::bankbalance), QStringLiteral("999999999999999"));
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A level's match count stops at 32,767, but the history goes on counting:
+// a career played past the limit and loaded again, twice, keeps every row,
+// numbered one after the other, and none looks like another career's.
+TEST_F(ConfirmMatch, AHistoryGoesOnPastALevelsMatchCountAndLoadsAgain) {
+    career.statistics().matches = 32765;
+    std::int32_t played = 0;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        SCOPED_TRACE(cycle);
+        CareerFiles again{{saves, false, {}}, {}, {}};
+        again.claim.written(path);
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_FALSE(confirmMatch(career, history, hundred, again).saveFailure);
+            ++played;
+        }
+        std::optional<Career> loaded = load();
+        ASSERT_TRUE(loaded);
+        history = readHistory(historyPath, *loaded);
+        EXPECT_EQ(history.gaps().foreignRows, 0);
+        EXPECT_EQ(history.gaps().damagedRows, 0);
+        ASSERT_EQ(history.rows().size(), static_cast<std::size_t>(played));
+        for (std::size_t i = 1; i < history.rows().size(); ++i) {
+            EXPECT_EQ(history.rows()[i].match, history.rows()[i - 1].match + 1);
+        }
+        career = *loaded;
+    }
+    EXPECT_EQ(career.statistics().matches, 32767);
+    // The career's own history, read at each Load, is no file to set aside.
+    EXPECT_EQ(savesEntries(), savedFiles());
 }
 
 }  // namespace

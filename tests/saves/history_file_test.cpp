@@ -13,6 +13,7 @@
 #include "game/match.h"
 #include "game/money.h"
 #include "saves/history_csv.h"
+#include "saves/set_aside.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/test_career.h"
@@ -112,6 +113,14 @@ Career loadedAt(const HistoryRow& row) {
     career.recordBook[levelIndex(Level::club)].matches = static_cast<std::int16_t>(row.match);
     career.level = row.level;
     career.team = row.team;
+    // The teams every row of someHistory() names, and the row's own.
+    career.teams.state = QStringLiteral("Pune");
+    career.teams.nation = QStringLiteral("Zoë's \"Goa\", XI");
+    if (row.level != Level::club) {
+        (row.level == Level::city    ? career.teams.city
+         : row.level == Level::state ? career.teams.state
+                                     : career.teams.nation) = row.team;
+    }
     career.skills = row.skills;
     career.gear = row.gear;
     career.body = row.body;
@@ -131,7 +140,12 @@ CareerHistory someHistory(int count) {
         row.performance.runs = static_cast<std::int16_t>(i * 7);
         row.bankBalance = 1000 * i;
         if (i % 2 == 0) row.events = {};
-        row.team = i < count / 2 ? QStringLiteral("Pune") : QStringLiteral("Zoë's \"Goa\", XI");
+        // State level first, then national, each with its team.
+        const bool state = i < count / 2;
+        row.level = state ? Level::state : Level::national;
+        if (state && !row.events.levelChanges.empty()) row.events.levelChanges = {Level::state};
+        if (i == count / 2) row.events.levelChanges = {Level::national};
+        row.team = state ? QStringLiteral("Pune") : QStringLiteral("Zoë's \"Goa\", XI");
         rows.push_back(row);
     }
     return CareerHistory(std::move(rows), {});
@@ -164,8 +178,9 @@ TEST_F(HistoryFileTest, ReadsBackEveryRowWritten) {
 TEST_F(HistoryFileTest, ReadsOddValuesBackExactly) {
     std::vector<HistoryRow> rows = written.rows();
     HistoryRow& last = rows.back();
-    last.team = QStringLiteral("line\r\nbreak, and \"quotes\"");
-    last.events.sponsorTaken = QStringLiteral("\"");
+    for (HistoryRow& row : rows) {
+        if (row.level == last.level) row.team = QStringLiteral("line\r\nbreak, and \"quotes\"");
+    }
     last.bankBalance = -moneyLimit;
     last.sponsorship = moneyLimit;
     last.otherIncome = 0.1;
@@ -295,8 +310,14 @@ TEST_F(HistoryFileTest, DamagedRowsAreSkippedAndCounted) {
         {"a column more", changed(1, "\n", ",0\n")},
         {"runs past 16 bits", changed(1, ",7,", ",32768,")},
         {"a match number of 0", "0" + row(1).mid(2)},
-        {"a level that is none", changed(1, "National", "Nation")},
-        {"a level change that is none", changed(3, "State National", "State  National")},
+        {"a level that is none", changed(1, "State,", "Stat,")},
+        {"negative runs", changed(1, ",7,", ",-7,")},
+        {"a NUL in a name", row(1).replace(QByteArray("Pune"), QByteArray("Pu\0e", 4))},
+        {"a name that is not UTF-8", changed(1, "Pune", "Pu\xffne")},
+        {"a sponsor the game does not have", changed(1, "Cable && Wireless", "Acme")},
+        {"a number too long to be written",
+         changed(1, ",7,", ",0000000000000000000000000000000007,")},
+        {"a level change that is none", changed(5, "State National", "State  National")},
         {"money past the limit", changed(1, "12000,12000", "12000,1e16")},
         {"money that is no number", changed(1, "12000,12000", "12000,inf")},
         {"a sign before a number", changed(1, ",7,", ",+7,")},
@@ -318,6 +339,49 @@ TEST_F(HistoryFileTest, DamagedRowsAreSkippedAndCounted) {
         expected.erase(expected.begin() + 1);
         EXPECT_EQ(read.rows(), expected);
     }
+}
+
+// A spreadsheet that saves the file again puts a byte-order mark in front:
+// no row is lost to it.
+TEST_F(HistoryFileTest, AByteOrderMarkIsNoDamage) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    put(path, "\xEF\xBB\xBF" + contents(path));
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_EQ(read.rows(), written.rows());
+    expectNoGaps(read);
+}
+
+// A field far longer than any the game writes is a damaged row, refused
+// at once, however long it is.
+TEST_F(HistoryFileTest, AHugeFieldIsADamagedRowAndCostsLittle) {
+    const std::vector<HistoryRow>& rows = written.rows();
+    QByteArray huge = historyLine(rows[1]);
+    huge.replace(QByteArray("Pune"), QByteArray(60 * 1024 * 1024, 'P'));
+    QByteArray bytes = lines({historyLine(rows[0]), huge});
+    for (std::size_t i = 2; i < rows.size(); ++i) bytes += historyLine(rows[i]);
+    put(path, bytes);
+    const auto started = std::chrono::steady_clock::now();
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_EQ(read.gaps().damagedRows, 1);
+    EXPECT_EQ(read.rows().size(), rows.size() - 1);
+}
+
+// A history whose first rows are another career's is another career's,
+// though its last row holds this career's figures.
+TEST_F(HistoryFileTest, RowsMustAgreeWithTheCareerFromFirstToLast) {
+    std::vector<HistoryRow> rows = written.rows();
+    rows[0].team = QStringLiteral("Another city");
+    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows, {})), std::nullopt);
+    const CareerHistory read = readHistory(path, loaded);
+    EXPECT_TRUE(read.rows().empty());
+    EXPECT_EQ(read.gaps().foreignRows, static_cast<int>(rows.size()));
+
+    // A level reached without a level change is no history of this career.
+    rows = written.rows();
+    rows[3].events.levelChanges.clear();
+    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows, {})), std::nullopt);
+    EXPECT_TRUE(readHistory(path, loaded).rows().empty());
 }
 
 // A quote that opens a field and never closes does not take the rows after
@@ -454,17 +518,16 @@ TEST_F(KeepingTheFile, WritesTheWholeHistoryFirstThenAppends) {
     EXPECT_EQ(contents(path), fileOf(4));
     EXPECT_EQ(inodeOf(path), written);
     EXPECT_FALSE(file.givenUp());
-    EXPECT_FALSE(QFileInfo::exists(setAsideHistoryPath(path)));
-}
-
-TEST(HistoryFilePath, ASetAsideFileSitsBesideTheHistory) {
-    EXPECT_EQ(setAsideHistoryPath(QStringLiteral("/Saves/raj_auto.history.csv")),
-              QStringLiteral("/Saves/raj_auto.history.old.csv"));
+    // What was there is kept aside, not lost.
+    const QStringList aside = setAsideFilesOf(path, setAsideHistoryEnding);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(contents(aside.front()), "another career's history\n");
 }
 
 // A file whose rows were left out when the career was loaded (a hand-edited
 // save makes its own history look like another career's) is replaced by the
-// history in play, but what it held is kept under the set-aside name.
+// history in play, but what it held is kept under a set-aside name of its
+// own: an earlier set-aside stays as it was.
 TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
     const QByteArray found = fileOf(5) + "a damaged row\n";
     const struct {
@@ -475,21 +538,32 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
         {"damaged rows", {.damagedRows = 1}},
         {"a file that could not be read", {.unreadable = true}},
     };
+    const QString earlier =
+        setAsideName(path, setAsideHistoryEnding, QDateTime::currentDateTime(), 1);
+    put(earlier, "an earlier set-aside file\n");
+    QStringList asideBefore = setAsideFilesOf(path, setAsideHistoryEnding);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         put(path, found);
-        put(setAsideHistoryPath(path), "an earlier set-aside file\n");
         HistoryFile kept;
         EXPECT_EQ(kept.keep(path, CareerHistory(rows, c.gaps)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(3));
-        EXPECT_EQ(contents(setAsideHistoryPath(path)), found);
+        const QStringList aside = setAsideFilesOf(path, setAsideHistoryEnding);
+        ASSERT_EQ(aside.size(), asideBefore.size() + 1);
+        EXPECT_EQ(contents(earlier), "an earlier set-aside file\n");
+        QString added;
+        for (const QString& file : aside) {
+            if (!asideBefore.contains(file)) added = file;
+        }
+        EXPECT_EQ(contents(added), found);
 
         // Only the file found at Load is set aside, not the one of this game.
         put(path, "changed by another program\n");
         play();
         EXPECT_EQ(kept.keep(path, CareerHistory(rows, c.gaps)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(4));
-        EXPECT_EQ(contents(setAsideHistoryPath(path)), found);
+        EXPECT_EQ(setAsideFilesOf(path, setAsideHistoryEnding), aside);
+        asideBefore = aside;
         rows.pop_back();
     }
 }
@@ -499,7 +573,10 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
 TEST_F(KeepingTheFile, AFileThatCannotBeSetAsideIsLeftAsItWas) {
     const QByteArray found = fileOf(5);
     put(path, found);
-    ASSERT_TRUE(QDir().mkpath(setAsideHistoryPath(path) + QStringLiteral("/inside")));
+    // A name the system takes, whose set-aside name is too long for it.
+    path = QFileInfo(path).absolutePath() + QLatin1Char('/') + QString(240, QLatin1Char('h')) +
+           QStringLiteral(".history.csv");
+    put(path, found);
     const auto failure = file.keep(path, CareerHistory(rows, {.foreignRows = 5}));
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());

@@ -252,6 +252,29 @@ TEST_F(PurchaseScreenTest, TheScrollBarsSetTheUnitsAndTheBalanceAfter) {
     EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("5"));
 }
 
+// Page Up and Page Down move ten units on every purchase bar, stopping at
+// the ends, and each bar's tooltip says so.
+TEST_F(PurchaseScreenTest, PageUpAndPageDownMoveTenUnits) {
+    for (const PurchaseScreen::Centre centre :
+         {PurchaseScreen::training, PurchaseScreen::store, PurchaseScreen::health}) {
+        auto screen = open(centre);
+        UnitsScrollBar* bar = screen->scrollBar(0);
+        EXPECT_TRUE(bar->toolTip().contains(QStringLiteral("Page Up"))) << centre;
+        bar->setRange(0, 74);
+        bar->setValue(74);
+        const struct {
+            Qt::Key key;
+            int units;
+        } presses[] = {{Qt::Key_PageDown, 64}, {Qt::Key_PageDown, 54}, {Qt::Key_PageUp, 64},
+                       {Qt::Key_End, 0},       {Qt::Key_PageDown, 0},  {Qt::Key_PageUp, 10},
+                       {Qt::Key_Up, 11},       {Qt::Key_Home, 74},     {Qt::Key_PageUp, 74}};
+        for (const auto& press : presses) {
+            QTest::keyClick(bar, press.key);
+            EXPECT_EQ(screen->unitsBox(0)->text(), QString::number(press.units)) << press.key;
+        }
+    }
+}
+
 // A screen reader hears the units the bar stands at, the same number as the
 // box beside it shows, and the arrows move it the way they point.
 TEST_F(PurchaseScreenTest, EachBarTellsScreenReadersTheUnitsChosen) {

@@ -167,6 +167,11 @@ TEST(SponsorsScreen, ASponsorCanBeTakenWithTheKeyboard) {
     // Only the first three are offered at 66: the arrows stop at Standard Bank.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), screen.option(2));
+    // Each arrow chooses the offer it moves to, as a player expects.
+    EXPECT_TRUE(screen.option(2)->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_TRUE(screen.option(1)->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(screen.option(2)->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

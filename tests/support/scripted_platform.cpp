@@ -2,7 +2,23 @@
 
 #include <gtest/gtest.h>
 
-bool ScriptedPrompter::question(const QString& text, Answer byDefault) {
+namespace {
+
+void expectOwner(std::vector<QWidget*>& owners, QWidget* owner, const QString& text) {
+    EXPECT_NE(owner, nullptr) << "a message without an owner: " << text.toStdString();
+    owners.push_back(owner);
+}
+
+}  // namespace
+
+void ScriptedPrompter::notice(QWidget* owner, const QString& text) {
+    expectOwner(owners, owner, text);
+    notices << text;
+    messages << text;
+}
+
+bool ScriptedPrompter::question(QWidget* owner, const QString& text, Answer byDefault) {
+    expectOwner(owners, owner, text);
     questions << text;
     questionDefaults.push_back(byDefault);
     messages << text;
@@ -15,8 +31,9 @@ bool ScriptedPrompter::question(const QString& text, Answer byDefault) {
     return answer;
 }
 
-QString ScriptedPrompter::chooseFileToOpen(const QString& title, const QString& folder,
-                                           const QString& filter) {
+QString ScriptedPrompter::chooseFileToOpen(QWidget* owner, const QString& title,
+                                           const QString& folder, const QString& filter) {
+    expectOwner(owners, owner, title);
     dialogs << title + QLatin1Char('|') + folder + QLatin1Char('|') + filter;
     if (chosenFiles.empty()) return QString();
     const QString file = chosenFiles.front();

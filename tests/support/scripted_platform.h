@@ -12,7 +12,8 @@
 #include "support/scripted_random.h"
 
 // A prompter that records every message and answers questions from a script.
-// A question with no scripted answer fails the test.
+// A question with no scripted answer fails the test, and so does a message
+// without a window that owns it.
 class ScriptedPrompter final : public Prompter {
   public:
     QStringList notices;
@@ -23,13 +24,12 @@ class ScriptedPrompter final : public Prompter {
     std::deque<QString> chosenFiles;
     QStringList dialogs;  // "title|folder|filter" of every file dialog shown
 
-    void notice(const QString& text) override {
-        notices << text;
-        messages << text;
-    }
-    bool question(const QString& text, Answer byDefault) override;
-    QString chooseFileToOpen(const QString& title, const QString& folder,
+    void notice(QWidget* owner, const QString& text) override;
+    bool question(QWidget* owner, const QString& text, Answer byDefault) override;
+    QString chooseFileToOpen(QWidget* owner, const QString& title, const QString& folder,
                              const QString& filter) override;
+    // The window that owned each message, in the order shown.
+    std::vector<QWidget*> owners;
     // Every message in the order shown, notices and questions together.
     QStringList messages;
 };

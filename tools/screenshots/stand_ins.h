@@ -13,9 +13,9 @@
 // fixed round of draws, so every run pictures the same career.
 class SilentPrompter final : public Prompter {
   public:
-    void notice(const QString&) override {}
-    bool question(const QString&, Answer) override { return false; }
-    QString chooseFileToOpen(const QString&, const QString&, const QString&) override {
+    void notice(QWidget*, const QString&) override {}
+    bool question(QWidget*, const QString&, Answer) override { return false; }
+    QString chooseFileToOpen(QWidget*, const QString&, const QString&, const QString&) override {
         return QString();
     }
 };

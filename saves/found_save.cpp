@@ -1,0 +1,31 @@
+#include "saves/found_save.h"
+
+#include <QFileInfo>
+
+#include "saves/file_numbers.h"
+#include "saves/regular_file.h"
+#include "saves/save_file_io.h"
+
+FoundSave findSave(const QString& path) {
+    FoundSave found;
+    if (auto refusal = writeRefusal(path)) {
+        found.holds = FoundSave::Holds::unwritable;
+        found.refusal = *refusal;
+        return found;
+    }
+    if (!QFileInfo::exists(path)) return found;
+    const SaveFileReading reading = readSaveFile(path);
+    if (!reading.file) {
+        found.holds = FoundSave::Holds::otherFile;
+        return found;
+    }
+    found.holds = FoundSave::Holds::career;
+    found.player = reading.file->line(saveLine::player);
+    found.level = reading.file->line(saveLine::level);
+    for (int column = 0; column < 4; ++column) {
+        double matches = 0;
+        parseFileNumber(reading.file->line(saveLine::recordBook(column, 0)), matches);
+        found.matches += static_cast<int>(matches);
+    }
+    return found;
+}

@@ -1,0 +1,70 @@
+#include "saves/history_row_checks.h"
+
+#include <algorithm>
+
+#include "game/sponsorship.h"
+#include "game/start_career.h"
+
+namespace {
+
+// A whole number or an amount of money is at most 15 digits with a sign and
+// a fraction; 32 bytes leave room.
+constexpr qsizetype maxNumberBytes = 32;
+
+// The level words a row may list as changes since the match before. A player
+// may rise and fall many times between two matches, but not this often.
+constexpr qsizetype maxLevelChangesBytes = 64 * 1024;
+
+bool validUtf8WithoutNul(QByteArrayView bytes) {
+    return !bytes.contains('\0') && bytes.isValidUtf8();
+}
+
+bool isGameSponsor(const QString& name) {
+    return std::any_of(sponsors.begin(), sponsors.end(),
+                       [&name](const Sponsor& sponsor) { return sponsor.name == name; });
+}
+
+bool teamFits(const HistoryRow& row, const Career& career) {
+    if (row.level != Level::club) return row.team == teamAt(career, row.level);
+    return row.team == career.teams.club || row.team == career.drawnClub ||
+           std::find(clubNames.begin(), clubNames.end(), row.team) != clubNames.end();
+}
+
+}  // namespace
+
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes) {
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
+bool historyFieldFits(QByteArrayView field, HistoryField kind) {
+    switch (kind) {
+        case HistoryField::number:
+            return field.size() <= maxNumberBytes;
+        case HistoryField::name:
+            return field.size() <= maxHistoryNameBytes && validUtf8WithoutNul(field);
+        case HistoryField::levelChanges:
+            return field.size() <= maxLevelChangesBytes;
+    }
+    return false;
+}
+
+bool plausibleHistoryRow(const HistoryRow& row) {
+    const auto& e = row.events;
+    const bool noneNegative = row.performance.runs >= 0 && row.performance.wickets >= 0 &&
+                              row.performance.catches >= 0 && row.award >= 0 && row.matchFee >= 0 &&
+                              row.sponsorship >= 0 && row.otherIncome >= 0 && e.trainingCost >= 0 &&
+                              e.gearCost >= 0 && e.healthCareCost >= 0 && e.bookieMoney >= 0;
+    return noneNegative && (e.sponsorTaken.isEmpty() || isGameSponsor(e.sponsorTaken));
+}
+
+bool rowsAgreeWithCareer(const std::vector<HistoryRow>& rows, const Career& career) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const HistoryRow& row = rows[i];
+        if (!teamFits(row, career)) return false;
+        if (i == 0 || row.match != rows[i - 1].match + 1) continue;
+        const auto& changes = row.events.levelChanges;
+        const Level expected = changes.empty() ? rows[i - 1].level : changes.back();
+        if (row.level != expected) return false;
+    }
+    return true;
+}

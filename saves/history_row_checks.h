@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <vector>
+
+#include "game/history.h"
+
+// What a history row must be to be read as one: every field within the
+// longest the game writes, text that is UTF-8 without NUL, and figures the
+// game can produce. A row that is not is a damaged row. And a career's
+// history is its own only when every row agrees with the career.
+
+// The bytes of a history file without the UTF-8 byte-order mark a
+// spreadsheet puts in front when it saves the file again.
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
+
+// What a field of a history row holds, for its bound.
+enum class HistoryField { number, name, levelChanges };
+
+// The longest a name may be: a save file holds at most 64 KiB of UTF-16, and
+// a UTF-16 unit takes at most three bytes in UTF-8.
+constexpr qsizetype maxHistoryNameBytes = 64 * 1024 / 2 * 3;
+
+// Whether the field is within the bound of what it holds, and, for a name,
+// UTF-8 without NUL.
+bool historyFieldFits(QByteArrayView field, HistoryField kind);
+
+// Whether the game could have written the row: no negative runs, wickets,
+// catches, award, money or costs, and a sponsor taken that is one of the
+// game's sponsors.
+bool plausibleHistoryRow(const HistoryRow& row);
+
+// Whether every row could be one of the career's: each names the team the
+// career plays for at the row's level (at club level one of the game's
+// clubs or the career's own), and each row right after another is at the
+// level of the row before or the level it moved to since.
+bool rowsAgreeWithCareer(const std::vector<HistoryRow>& rows, const Career& career);

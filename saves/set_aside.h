@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Files the game keeps aside instead of replacing them: another career's save
+// and history found where a new career saves, or a history file some of whose
+// rows were left out at Load. Each one gets a name of its own beside the file,
+// made of the time it was set aside and, when that name is taken, a number,
+// so no set-aside ever takes the place of an earlier one:
+// "raj_auto.bsg" is kept as "raj_auto.old-20260412-183005.bsg" (which the
+// Load dialog lists, so the career can be played again), and its history
+// "raj_auto.history.csv" as "raj_auto.old-20260412-183005.history.csv",
+// beside it.
+
+// The name under which the file at the path would be set aside at the time,
+// as the n-th try (1 the first): the part of the name before the given
+// ending gains ".old-<date>-<time>" and, from the second try on, "-<n>".
+QString setAsideName(const QString& path, const QString& ending, const QDateTime& when, int n);
+
+// Moves the file at the path aside under a name no file has, never replacing
+// one; the new path, or the reason it could not be moved.
+struct SetAside {
+    QString path;
+    std::optional<QString> failure;
+};
+SetAside setAsideFile(const QString& path, const QString& ending,
+                      const QDateTime& when = QDateTime::currentDateTime());
+
+// A save file and the history file beside it, moved aside together under
+// names that go together, so the set-aside career loads with its history.
+// The history is moved first: should the save then fail to move, the career
+// it belongs to finds no history rather than a history of another career.
+SetAside setAsideCareer(const QString& savePath,
+                        const QDateTime& when = QDateTime::currentDateTime());
+
+// The files set aside from the file at the path, by name.
+QStringList setAsideFilesOf(const QString& path, const QString& ending);

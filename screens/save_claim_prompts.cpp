@@ -1,0 +1,59 @@
+#include "screens/save_claim_prompts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "game/career.h"
+#include "saves/confirm_match.h"
+#include "screens/prompter.h"
+
+namespace {
+
+QString replaceQuestion(const QString& path, const FoundSave& found) {
+    if (found.holds == FoundSave::Holds::career) {
+        //: %1 is a file, %2 a player's name, %3 a level (Club, City, State, National).
+        return QCoreApplication::translate(
+                   "SaveClaim",
+                   "The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving "
+                   "this career there would replace it.\n\nReplace it? Yes keeps that career "
+                   "aside under a name of its own in the same folder and saves this one in its "
+                   "place. No keeps it as it is: this career then goes on without auto-save in "
+                   "this game, or you can start again under another name.",
+                   nullptr, found.matches)
+            .arg(path, found.player, found.level);
+    }
+    return QCoreApplication::translate(
+               "SaveClaim",
+               "The file %1 is not a save of this career. Saving this career there would replace "
+               "it.\n\nReplace it? Yes keeps that file aside under a name of its own in the same "
+               "folder and saves this career in its place. No keeps it as it is: this career then "
+               "goes on without auto-save in this game, or you can start again under another "
+               "name.")
+        .arg(path);
+}
+
+}  // namespace
+
+void settleSaveClaim(const Career& career, CareerFiles& files, Prompter& prompter, QWidget* owner) {
+    if (!career.autoSave) return;
+    const QString path = files.target.folder + QLatin1Char('/') + career.saveFileName;
+    const SaveClaim::Check check = files.claim.claim(path, files.target.loadedFrom);
+    const QString shown = QDir::toNativeSeparators(path);
+    switch (check.standing) {
+        case SaveClaim::Standing::clear:
+            return;
+        case SaveClaim::Standing::openInAnotherCopy:
+            prompter.notice(
+                owner,
+                QCoreApplication::translate(
+                    "SaveClaim",
+                    "The career saved as %1 is open in another copy of the game. This copy plays "
+                    "it without saving, so that nothing the other copy saves is lost.")
+                    .arg(shown));
+            return;
+        case SaveClaim::Standing::anotherFile:
+            files.claim.answer(prompter.question(owner, replaceQuestion(shown, check.found),
+                                                 Prompter::Answer::no));
+            return;
+    }
+}

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/screen_navigator.h"
+#include "game/history.h"
+#include "saves/confirm_match.h"
+#include "saves/set_aside.h"
+#include "screens/command_button.h"
+#include "screens/main_screen.h"
+#include "screens/match_screen.h"
+#include "screens/player_screen.h"
+#include "support/file_contents.h"
+#include "support/qt_printers.h"
+#include "support/save_fixtures.h"
+#include "support/scripted_platform.h"
+
+namespace {
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class AnotherCareer : public ::testing::Test {
+  protected:
+    QTemporaryDir programFolder;
+    QString saves = programFolder.path() + QStringLiteral("/Saves");
+    QString mehtaSave = saves + QStringLiteral("/arjun_auto.bsg");
+    QByteArray mehtaBytes;
+    QByteArray mehtaHistory;
+    int mehtaMatches = 0;
+
+    // "Arjun Mehta", saved with his history after three matches.
+    void SetUp() override {
+        Career mehta = midCareer();
+        mehta.player = QStringLiteral("Arjun Mehta");
+        mehta.saveFileName = QStringLiteral("arjun_auto.bsg");
+        // Fit to be picked when loaded again.
+        mehta.gear = {};
+        mehta.body = {};
+        CareerHistory history;
+        CareerFiles files{{saves, false, {}}, {}, {}};
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_FALSE(
+                confirmMatch(mehta, history, MatchPerformance{10, 1, 0}, files).saveFailure);
+        }
+        mehtaMatches = careerMatches(mehta);
+        mehtaBytes = contents(mehtaSave);
+        mehtaHistory = contents(historyFilePath(mehtaSave));
+        ASSERT_FALSE(mehtaHistory.isEmpty());
+    }
+
+    // "Arjun Singh" starts with auto-save on, beside him, and plays a match.
+    void startSinghAndPlay(ScriptedPlatform& scripted, ScreenNavigator& screens) {
+        screens.start();
+        QTest::mouseClick(screens.creditsScreen()->continueButton(), Qt::LeftButton);
+        settle();
+        PlayerScreen* player = screens.playerScreen();
+        const QStringList texts{QStringLiteral("Arjun Singh"), QStringLiteral("Pune"),
+                                QStringLiteral("Goa"), QStringLiteral("India")};
+        for (int i = 0; i < 4; ++i) QTest::keyClicks(player->textField(i), texts.at(i));
+        QTest::mouseClick(player->autoSaveBox(), Qt::LeftButton);
+        scripted.random.draws = {0.1};
+        QTest::mouseClick(player->command(PlayerScreen::Start), Qt::LeftButton);
+        settle();
+        MainScreen* main = screens.mainScreen();
+        ASSERT_NE(main, nullptr);
+        scripted.random.draws = {0.0, 0.75, 0.4, 0.9};
+        QTimer::singleShot(0, [] {
+            auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
+            ASSERT_NE(match, nullptr);
+            QTest::mouseClick(match->okButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(main->command(MainScreen::Play), Qt::LeftButton);
+    }
+};
+
+// Asked before the first match, with the answer that keeps the file as the
+// one Enter gives: kept, Arjun Mehta's save and history stay byte for byte
+// and nothing else is written.
+TEST_F(AnotherCareer, KeptItsSaveAndHistoryStayByteForByte) {
+    ScriptedPlatform scripted(programFolder.path());
+    scripted.prompter.answers = {false};
+    ScreenNavigator screens(scripted.platform);
+    startSinghAndPlay(scripted, screens);
+    ASSERT_EQ(scripted.prompter.questions.size(), 1);
+    EXPECT_TRUE(scripted.prompter.questions[0].contains(QStringLiteral("Arjun Mehta")));
+    EXPECT_TRUE(scripted.prompter.questions[0].contains(
+        QStringLiteral("after %1 match").arg(mehtaMatches)));
+    EXPECT_EQ(scripted.prompter.questionDefaults, std::vector{Prompter::Answer::no});
+    EXPECT_EQ(scripted.prompter.owners.front(), screens.mainScreen());
+    EXPECT_EQ(contents(mehtaSave), mehtaBytes);
+    EXPECT_EQ(contents(historyFilePath(mehtaSave)), mehtaHistory);
+    EXPECT_EQ(QDir(saves).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    // Played without auto-save, without a notice after every match.
+    EXPECT_TRUE(scripted.prompter.notices.isEmpty())
+        << scripted.prompter.notices.join('\n').toStdString();
+}
+
+// Replaced, Arjun Mehta's save and history are kept aside together and the
+// new career saves in their place.
+TEST_F(AnotherCareer, ReplacedItIsKeptAsideWithItsHistory) {
+    ScriptedPlatform scripted(programFolder.path());
+    scripted.prompter.answers = {true};
+    ScreenNavigator screens(scripted.platform);
+    startSinghAndPlay(scripted, screens);
+    const QStringList aside = setAsideFilesOf(mehtaSave, QStringLiteral(".bsg"));
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(contents(aside.front()), mehtaBytes);
+    EXPECT_EQ(contents(historyFilePath(aside.front())), mehtaHistory);
+    EXPECT_NE(contents(mehtaSave), mehtaBytes);
+}
+
+// A second copy of the game on the same career is told, and writes nothing.
+TEST_F(AnotherCareer, ASecondCopyOnOneCareerIsToldAndWritesNothing) {
+    ScriptedPlatform first(programFolder.path());
+    ScreenNavigator firstCopy(first.platform);
+    firstCopy.start();
+    QTest::mouseClick(firstCopy.creditsScreen()->continueButton(), Qt::LeftButton);
+    settle();
+    first.prompter.chosenFiles = {mehtaSave};
+    first.random.draws = {0.9};
+    QTest::mouseClick(firstCopy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
+    settle();
+    ASSERT_NE(firstCopy.mainScreen(), nullptr);
+    EXPECT_TRUE(first.prompter.messages.isEmpty());
+
+    ScriptedPlatform second(programFolder.path());
+    ScreenNavigator secondCopy(second.platform);
+    secondCopy.start();
+    QTest::mouseClick(secondCopy.creditsScreen()->continueButton(), Qt::LeftButton);
+    settle();
+    second.prompter.chosenFiles = {mehtaSave};
+    second.random.draws = {0.9};
+    QTest::mouseClick(secondCopy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
+    settle();
+    MainScreen* main = secondCopy.mainScreen();
+    ASSERT_NE(main, nullptr);
+    ASSERT_EQ(second.prompter.notices.size(), 1);
+    EXPECT_TRUE(second.prompter.notices[0].contains(QStringLiteral("another copy")));
+    second.random.draws = {0.0, 0.75, 0.4, 0.9};
+    QTimer::singleShot(0, [] {
+        auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
+        ASSERT_NE(match, nullptr);
+        QTest::mouseClick(match->okButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(main->command(MainScreen::Play), Qt::LeftButton);
+    EXPECT_EQ(contents(mehtaSave), mehtaBytes);
+    EXPECT_EQ(contents(historyFilePath(mehtaSave)), mehtaHistory);
+}
+
+}  // namespace
