@@ -1,6 +1,7 @@
 #include "screens/history_table_model.h"
 
 #include <QColor>
+#include <QLocale>
 
 #include "game/money.h"
 #include "game/ratings.h"
@@ -108,13 +109,8 @@ int HistoryTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QStringList HistoryTableModel::eventsOf(int row) const {
-    std::optional<Level> before;
-    if (row > 0) {
-        before = rowAt(row - 1).level;
-    } else if (rowAt(row).match == 1) {
-        before = Level::club;
-    }
-    return HistoryTexts::events(rowAt(row), before, career_.career().teams);
+    return HistoryTexts::events(career_.history().rows(), static_cast<std::size_t>(row),
+                                career_.career());
 }
 
 const QString& HistoryTableModel::eventsText(int row) const {
@@ -147,7 +143,7 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
             if (column == events) return eventsText(index.row());
             if (role == Qt::ToolTipRole) return QVariant();
             if (isMoney(column)) return moneyText(figure(row, column));
-            return QString::number(static_cast<int>(figure(row, column)));
+            return QLocale().toString(static_cast<int>(figure(row, column)));
         case sortRole:
             if (column == team) return row.team;
             if (column == events) return eventsText(index.row());

@@ -302,12 +302,21 @@ void MainScreen::runCommand(Command command) {
             PurchaseScreen(PurchaseScreen::health, *career_, platform_.prompter, this).exec();
             break;
         case History:
-            HistoryScreen(*career_, this).exec();
-            break;
+            showHistory();
+            return;
         case commandCount:
             break;
     }
     if (focused) focused->setFocus();
+}
+
+void MainScreen::showHistory() {
+    // One window for the career, open beside this one while the player plays
+    // on; shown again, it keeps its size, place, tab and sort.
+    if (!history_) history_ = new HistoryScreen(*career_, this);
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
 }
 
 void MainScreen::showCredits() {
@@ -361,12 +370,14 @@ void MainScreen::playMatch() {
 void MainScreen::endCareer() {
     const bool playAgain = platform_.prompter.question(playAgainQuestion(), Prompter::Answer::yes);
     records_->close();
+    if (history_) history_->close();
     hide();
     emit careerEnded(playAgain);
 }
 
 void MainScreen::closeEvent(QCloseEvent* event) {
     records_->close();
+    if (history_) history_->close();
     event->accept();
     emit exitRequested();
 }

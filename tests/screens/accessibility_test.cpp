@@ -251,6 +251,13 @@ QString dialogOpenedBy(MainScreen& main, const QKeySequence& key) {
             modal->reject();
         }
     });
+    // The History window opens beside the main screen, not as a modal dialog.
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (HistoryScreen* history = main.historyScreen(); history && history->isVisible()) {
+            opened = history->objectName();
+            history->close();
+        }
+    });
     answer.start();
     QTest::keySequence(&main, key);
     return QTest::qWaitFor([&] { return !opened.isEmpty(); }) ? opened : QStringLiteral("nothing");
