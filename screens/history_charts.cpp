@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QCursor>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QScatterSeries>
@@ -69,10 +70,9 @@ const QColor orange{255, 160, 64};
 
 // Below this many matches each one shows as a point on its line.
 constexpr int pointsShownUpTo = 60;
-// Blocks of matches drawn with their markers, since they are few.
-constexpr int blockMarkersUpTo = blocksShown + 1;
-// Markers of level changes closer than this share a place.
-constexpr int mostMarkers = 400;
+// Markers of level changes closer than this share a place: at most about one
+// a marker's width across a chart, never stacked into a solid bar.
+constexpr int mostMarkers = 60;
 
 // The lowest and highest value a chart shows.
 struct Span {
@@ -215,15 +215,14 @@ class Drawing {
             band->setBrush(fill);
             band->setPen(Qt::NoPen);
             chart_->addSeries(band);
+            // The band belongs to its line, which the legend names.
+            for (QLegendMarker* marker : chart_->legend()->markers(band)) marker->setVisible(false);
             followBlocks(band, name, blocks);
         } else {
             delete lows;
             delete highs;
         }
-        //: The line of a long career's chart: the mean of each block of matches.
-        series->setName(HistoryCharts::tr("%1 (mean of a block)").arg(name));
         series->replace(means);
-        series->setPointsVisible(means.size() <= blockMarkersUpTo);
         chart_->addSeries(series);
         followBlocks(series, name, blocks);
     }
@@ -345,8 +344,8 @@ void attachAxes(QChart* chart, QValueAxis* x, QValueAxis* y) {
 // What a chart of a career draws, and what it tells a screen reader.
 struct Drawn {
     QString valueTitle;
-    QString format = QStringLiteral("%d");
     QString told;
+    QString format = QStringLiteral("%d");
 };
 
 Drawn drawRuns(Drawing& d, const Career& career, const std::vector<HistoryRow>& rows) {
@@ -357,12 +356,11 @@ Drawn drawRuns(Drawing& d, const Career& career, const std::vector<HistoryRow>& 
     d.line(
         HistoryCharts::tr("Batting average of the level"), look::green,
         [&](std::size_t i) { return averages[i]; }, false);
-    if (rows.empty()) return {HistoryCharts::tr("Runs"), {}, {}};
+    if (rows.empty()) return {HistoryCharts::tr("Runs"), {}};
     const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.performance.runs < b.performance.runs;
     });
     return {HistoryCharts::tr("Runs"),
-            {},
             HistoryCharts::tr("Runs in each match, %n kept; the most %1 in match "
                               "%2; the batting average of the level after the last match %3.",
                               nullptr, static_cast<int>(rows.size()))
@@ -375,14 +373,13 @@ Drawn drawWickets(Drawing& d, const std::vector<HistoryRow>& rows) {
     d.values().take(5);
     d.line(HistoryCharts::tr("Wickets"), lightBlue,
            [&](std::size_t i) { return rows[i].performance.wickets; });
-    if (rows.empty()) return {HistoryCharts::tr("Wickets"), {}, {}};
+    if (rows.empty()) return {HistoryCharts::tr("Wickets"), {}};
     std::int64_t total = 0;
     for (const HistoryRow& row : rows) total += row.performance.wickets;
     const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.performance.wickets < b.performance.wickets;
     });
     return {HistoryCharts::tr("Wickets"),
-            {},
             HistoryCharts::tr("Wickets in each match, %n kept; wickets in all %1, the "
                               "most %2 in match %3.",
                               nullptr, static_cast<int>(rows.size()))
@@ -392,12 +389,15 @@ Drawn drawWickets(Drawing& d, const std::vector<HistoryRow>& rows) {
 
 Drawn drawSkills(Drawing& d, const std::vector<HistoryRow>& rows) {
     d.values().take(0);
-    d.line(HistoryCharts::tr("Batting"), look::lightYellow,
-           [&](std::size_t i) { return rows[i].skills.batting; });
-    d.line(HistoryCharts::tr("Bowling"), lightBlue,
-           [&](std::size_t i) { return rows[i].skills.bowling; });
-    d.line(HistoryCharts::tr("Fielding"), orange,
-           [&](std::size_t i) { return rows[i].skills.fielding; });
+    d.line(
+        HistoryCharts::tr("Batting"), look::lightYellow,
+        [&](std::size_t i) { return rows[i].skills.batting; }, false);
+    d.line(
+        HistoryCharts::tr("Bowling"), lightBlue,
+        [&](std::size_t i) { return rows[i].skills.bowling; }, false);
+    d.line(
+        HistoryCharts::tr("Fielding"), orange,
+        [&](std::size_t i) { return rows[i].skills.fielding; }, false);
     d.line(
         HistoryCharts::tr("Overall skill"), look::green,
         [&](std::size_t i) { return overallSkill(rows[i].skills); }, false);
@@ -432,11 +432,10 @@ Drawn drawSkills(Drawing& d, const std::vector<HistoryRow>& rows) {
         d.markers(HistoryCharts::tr("World Cup selection"), worldCup, look::lightYellow,
                   QScatterSeries::MarkerShapeStar);
     }
-    if (rows.empty()) return {HistoryCharts::tr("Skill"), {}, {}};
+    if (rows.empty()) return {HistoryCharts::tr("Skill"), {}};
     const Skills& now = rows.back().skills;
     return {
         HistoryCharts::tr("Skill"),
-        {},
         HistoryCharts::tr("Batting, bowling, fielding and overall skill after each match, "
                           "%n kept; after the last %1, %2, %3 and overall %4, "
                           "against promotion at %5 overall or %6 batting or bowling.",
@@ -455,14 +454,15 @@ Drawn drawBankBalance(Drawing& d, const std::vector<HistoryRow>& rows) {
     d.values().take(0);
     d.line(HistoryCharts::tr("Bank balance"), look::green,
            [&](std::size_t i) { return rows[i].bankBalance; });
-    if (rows.empty()) return {HistoryCharts::tr("Rs."), QStringLiteral("%.0f"), {}};
+    if (rows.empty()) return {HistoryCharts::tr("Rs."), {}, QStringLiteral("%.0f")};
     double most = 0;
     for (const HistoryRow& row : rows) most = std::max(most, row.bankBalance);
-    return {HistoryCharts::tr("Rs."), QStringLiteral("%.0f"),
+    return {HistoryCharts::tr("Rs."),
             HistoryCharts::tr("The bank balance after each match, %n kept: Rs. %1 "
                               "after the last, Rs. %2 at the most.",
                               nullptr, static_cast<int>(rows.size()))
-                .arg(moneyText(rows.back().bankBalance), moneyText(most))};
+                .arg(moneyText(rows.back().bankBalance), moneyText(most)),
+            QStringLiteral("%.0f")};
 }
 
 int lowestGearItem(const Gear& g) {
@@ -487,10 +487,9 @@ Drawn drawCondition(Drawing& d, const std::vector<HistoryRow>& rows) {
            [&](std::size_t i) { return lowestOfBody(rows[i].body); });
     d.floor(HistoryCharts::tr("Selection floor: any item at 0 keeps the player out"),
             wornOutCondition, look::red);
-    if (rows.empty()) return {HistoryCharts::tr("Condition"), {}, {}};
+    if (rows.empty()) return {HistoryCharts::tr("Condition"), {}};
     const HistoryRow& last = rows.back();
     return {HistoryCharts::tr("Condition"),
-            {},
             HistoryCharts::tr("Overall gear and health, the lowest item of gear and the lowest "
                               "of fitness, health and stamina after each match, %n kept; "
                               "after the last %1, %2, %3 and %4. Any item of gear, "
@@ -533,7 +532,9 @@ HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     drawn->setTitleBrush(look::green);
     drawn->setTitleFont(look::font(true, 12));
     QLegend* legend = drawn->legend();
-    legend->setAlignment(Qt::AlignBottom);
+    // A list down the right names every line in full, where a row along the
+    // bottom cuts the names of a chart of many lines short.
+    legend->setAlignment(Qt::AlignRight);
     legend->setLabelColor(look::silver);
     legend->setFont(look::font(false));
     legend->setMarkerShape(QLegend::MarkerShapeFromSeries);

@@ -651,6 +651,6 @@ void HistoryScreen::showEvent(QShowEvent* event) {
     fitTheScreen();
     const int room = split_->height();
     split_->setSizes({room * 3 / 5, room - room * 3 / 5});
-    // The newest match in sight.
-    table_->scrollToBottom();
+    // The newest match in sight, once the table has its height.
+    QMetaObject::invokeMethod(table_, &QTableView::scrollToBottom, Qt::QueuedConnection);
 }
