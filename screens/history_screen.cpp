@@ -25,6 +25,7 @@
 #include "game/career_story.h"
 #include "game/money.h"
 #include "game/ratings.h"
+#include "saves/history_columns.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/focus_frame.h"
@@ -138,29 +139,22 @@ void darken(QWidget* widget) {
 // A width that holds the column's widest usual value and its heading.
 int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int column,
                 const QString& heading) {
-    QString widest = QStringLiteral("-9999");
-    switch (column) {
-        case HistoryTableModel::match:
-            widest = QStringLiteral("32767");
-            break;
-        case HistoryTableModel::level:
-            widest = HistoryTexts::levelName(Level::national);
-            break;
-        case HistoryTableModel::team:
-            widest = QStringLiteral("Maharashtra");
-            break;
-        case HistoryTableModel::award:
-        case HistoryTableModel::matchFee:
-        case HistoryTableModel::sponsorship:
-        case HistoryTableModel::otherIncome:
-        case HistoryTableModel::bankBalance:
-            widest = QStringLiteral("99999999");
-            break;
-        case HistoryTableModel::events:
-            widest = QString(40, QLatin1Char('x'));
-            break;
-        default:
-            break;
+    QString widest = QString(40, QLatin1Char('x'));  // the events since the match before
+    if (column < historyFigureCount) {
+        switch (historyColumns[column].kind) {
+            case HistoryColumn::whole:
+                widest = QLocale().toString(-32767);
+                break;
+            case HistoryColumn::money:
+                widest = QStringLiteral("99999999");
+                break;
+            case HistoryColumn::level:
+                widest = HistoryTexts::levelName(Level::national);
+                break;
+            case HistoryColumn::team:
+                widest = QStringLiteral("Maharashtra");
+                break;
+        }
     }
     return std::max(values.horizontalAdvance(widest), headings.horizontalAdvance(heading)) + 16;
 }
