@@ -29,6 +29,7 @@
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/focus_frame.h"
+#include "screens/frozen_column_table.h"
 #include "screens/history_table_model.h"
 #include "screens/history_texts.h"
 #include "screens/look.h"
@@ -378,7 +379,7 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
     rows_ = new HistoryTableModel(career_, this);
     sorted_ = new SortedHistory(rows_, this);
     layout->addWidget(buildSortChoice(box));
-    table_ = new QTableView(box);
+    table_ = new FrozenColumnTable(box);
     setUpTable(table_, QStringLiteral("matches"), tr("Matches"),
                tr("Every match of the career, one a row; a column heading, or the sort choice "
                   "above, sorts by it."));

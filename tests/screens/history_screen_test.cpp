@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
@@ -30,6 +31,7 @@
 #include "game/match.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
+#include "screens/frozen_column_table.h"
 #include "screens/history_charts.h"
 #include "screens/history_table_model.h"
 #include "screens/history_texts.h"
@@ -899,6 +901,25 @@ TEST_F(HistoryWindow, ItsFirstSizeFitsTheScreen) {
     EXPECT_LE(screen.height(), room.height());
     // What does not fit scrolls, so the window can always be made smaller.
     EXPECT_LE(screen.minimumSizeHint().height(), 400);
+}
+
+// Scrolled sideways to the last column, the table keeps each row's match in
+// view at its left edge.
+TEST_F(HistoryWindow, TheMatchColumnStaysInViewWhenTheTableScrollsSideways) {
+    HistoryScreen screen(model, nullptr);
+    screen.resize(700, 700);
+    screen.show();
+    auto* table = qobject_cast<FrozenColumnTable*>(screen.table());
+    ASSERT_NE(table, nullptr);
+    table->scrollTo(table->model()->index(0, HistoryTableModel::bankBalance));
+    ASSERT_GT(table->horizontalScrollBar()->value(), 0);
+    QTableView* frozen = table->frozenColumn();
+    EXPECT_TRUE(frozen->isVisible());
+    EXPECT_EQ(frozen->columnWidth(0), table->columnWidth(HistoryTableModel::match));
+    EXPECT_LE(frozen->x(), table->frameWidth());
+    EXPECT_TRUE(frozen->isColumnHidden(HistoryTableModel::runs));
+    EXPECT_EQ(frozen->indexAt(QPoint(5, 5)).data().toString(), QStringLiteral("1"));
+    EXPECT_EQ(frozen->horizontalHeader()->sortIndicatorSection(), HistoryTableModel::match);
 }
 
 // With the window open, Play on the main screen adds the match to it, and
