@@ -259,6 +259,34 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner)
     setModal(false);
     setSizeGripEnabled(true);
 
+    ok_ = new CommandButton(tr("OK"), this);
+    ok_->setObjectName(QStringLiteral("ok"));
+    ok_->setFixedSize(ok_->sizeHint());
+    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addStretch();
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(8, 8, 8, 8);
+    window->setSpacing(6);
+    window->addWidget(buildContent(), 1);
+    window->addLayout(buttons);
+
+    // The order the window is drawn in: tabs and the chart or view shown,
+    // the sort choice, the table, OK.
+    setTabOrder(tabs_, sortColumn_);
+    setTabOrder(sortColumn_, sortOrder_);
+    setTabOrder(sortOrder_, table_);
+    setTabOrder(table_, ok_);
+    ok_->setFocus();
+
+    stale_.fill(true);
+    connect(&career_, &CareerModel::changed, this, &HistoryScreen::showCareer);
+    showCareer();
+}
+
+QWidget* HistoryScreen::buildContent() {
     // Everything but OK scrolls when the screen is too small for it, so that
     // OK is always in reach.
     auto* scroll = new QScrollArea(this);
@@ -298,32 +326,7 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner)
     split_->setStretchFactor(1, 2);
     layout->addWidget(split_, 1);
     scroll->setWidget(content);
-
-    ok_ = new CommandButton(tr("OK"), this);
-    ok_->setObjectName(QStringLiteral("ok"));
-    ok_->setFixedSize(ok_->sizeHint());
-    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addStretch();
-    auto* window = new QVBoxLayout(this);
-    window->setContentsMargins(8, 8, 8, 8);
-    window->setSpacing(6);
-    window->addWidget(scroll, 1);
-    window->addLayout(buttons);
-
-    // The order the window is drawn in: tabs and the chart or view shown,
-    // the sort choice, the table, OK.
-    setTabOrder(tabs_, sortColumn_);
-    setTabOrder(sortColumn_, sortOrder_);
-    setTabOrder(sortOrder_, table_);
-    setTabOrder(table_, ok_);
-    ok_->setFocus();
-
-    stale_.fill(true);
-    connect(&career_, &CareerModel::changed, this, &HistoryScreen::showCareer);
-    showCareer();
+    return scroll;
 }
 
 QWidget* HistoryScreen::buildTabs(QWidget* parent) {

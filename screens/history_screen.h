@@ -52,6 +52,7 @@ class HistoryScreen : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QWidget* buildContent();
     QWidget* buildTabs(QWidget* parent);
     QWidget* buildTable(QWidget* parent);
     QWidget* buildSortChoice(QWidget* parent);
