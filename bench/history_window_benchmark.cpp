@@ -68,6 +68,19 @@ BENCHMARK(MatchApplied)
     ->DenseRange(-1, HistoryScreen::tabCount - 1)
     ->Unit(benchmark::kMillisecond);
 
+// Drawing one chart of the longest career afresh, without painting it.
+void DrawChart(benchmark::State& state) {
+    const PlayedCareer& played = longestCareerPlayed();
+    const auto chart = static_cast<HistoryCharts::Chart>(state.range(0));
+    HistoryChartView* view = HistoryCharts::makeView(chart, nullptr);
+    for (auto _ : state) HistoryCharts::draw(view, chart, played.career, played.history);
+    delete view;
+}
+BENCHMARK(DrawChart)
+    ->ArgName("chart")
+    ->DenseRange(0, HistoryCharts::chartCount - 1)
+    ->Unit(benchmark::kMillisecond);
+
 // Opening the window on the longest career, until it is shown.
 void OpenWindow(benchmark::State& state) {
     const PlayedCareer& played = longestCareerPlayed();

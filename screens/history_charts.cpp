@@ -163,7 +163,12 @@ class Drawing {
         : view_(view),
           chart_(view->chart()),
           rows_(rows),
-          byBlocks_(rows.size() > static_cast<std::size_t>(matchesShownOneByOne)) {}
+          byBlocks_(rows.size() > static_cast<std::size_t>(matchesShownOneByOne)) {
+        // A long career's bands cost most of a chart's drawing when smoothed,
+        // and a match played with the window open should not wait for them;
+        // a short career's few lines are drawn smooth.
+        view->setRenderHint(QPainter::Antialiasing, !byBlocks_);
+    }
 
     bool byBlocks() const { return byBlocks_; }
     Span& values() { return values_; }

@@ -251,9 +251,12 @@ QString dialogOpenedBy(MainScreen& main, const QKeySequence& key) {
             modal->reject();
         }
     });
-    // The History window opens beside the main screen, not as a modal dialog.
+    // The History window opens beside the main screen, not as a modal dialog;
+    // it is closed once it has become the active window, so that its
+    // activation does not arrive after the main screen's next one.
     QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (HistoryScreen* history = main.historyScreen(); history && history->isVisible()) {
+        if (HistoryScreen* history = main.historyScreen();
+            history && history->isVisible() && history->isActiveWindow()) {
             opened = history->objectName();
             history->close();
         }
