@@ -8,11 +8,9 @@
 
 namespace {
 
-constexpr int promotionSkill = 150;
-constexpr int promotionSpecialism = 200;
-
 bool anyWornOut(std::initializer_list<std::int16_t> conditions) {
-    return std::any_of(conditions.begin(), conditions.end(), [](int value) { return value <= 0; });
+    return std::any_of(conditions.begin(), conditions.end(),
+                       [](int value) { return value <= wornOutCondition; });
 }
 
 }  // namespace

@@ -6,6 +6,13 @@
 
 struct Career;
 
+// The overall skill, and the batting or bowling, that earn promotion.
+inline constexpr int promotionSkill = 150;
+inline constexpr int promotionSpecialism = 200;
+// An item of gear, or fitness, health or stamina, at this or below keeps the
+// player out of the side.
+inline constexpr int wornOutCondition = 0;
+
 // An overall skill of 150, or batting or bowling of 200, earns the next level
 // (at the top, the World Cup) whatever the state of gear and body. A player
 // already picked for the World Cup has nothing more to earn.

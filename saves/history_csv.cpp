@@ -11,6 +11,7 @@
 
 #include "game/money.h"
 #include "game/ratings.h"
+#include "saves/history_columns.h"
 #include "saves/history_row_checks.h"
 
 namespace {
@@ -51,36 +52,27 @@ enum Column {
     columnCount
 };
 
-constexpr std::array<const char*, columnCount> columnNames{"match",
-                                                           "level",
-                                                           "team",
-                                                           "runs",
-                                                           "wickets",
-                                                           "catches",
-                                                           "award",
-                                                           "batting",
-                                                           "bowling",
-                                                           "fielding",
-                                                           "bat",
-                                                           "gloves",
-                                                           "pads",
-                                                           "others",
-                                                           "fitness",
-                                                           "health",
-                                                           "stamina",
-                                                           "overall_gear",
-                                                           "overall_health",
-                                                           "match_fee",
-                                                           "sponsorship",
-                                                           "other_income",
-                                                           "bank_balance",
-                                                           "level_changes",
-                                                           "world_cup",
-                                                           "sponsor_taken",
-                                                           "training_cost",
-                                                           "gear_cost",
-                                                           "health_care_cost",
-                                                           "bookie_money"};
+static_assert(levelChangesColumn == historyFigureCount,
+              "the file's figure columns are those of the history's column table");
+
+// The names of the columns after the figures: what happened since the match
+// before.
+constexpr std::array<const char*, columnCount - historyFigureCount> eventColumnNames{
+    "level_changes", "world_cup",        "sponsor_taken", "training_cost",
+    "gear_cost",     "health_care_cost", "bookie_money"};
+
+const std::array<QByteArrayView, columnCount>& columnNames() {
+    static const std::array<QByteArrayView, columnCount> names = [] {
+        std::array<QByteArrayView, columnCount> all;
+        for (int column = 0; column < columnCount; ++column) {
+            all[column] = column < historyFigureCount
+                              ? QByteArrayView(historyColumns[column].fileName)
+                              : QByteArrayView(eventColumnNames[column - historyFigureCount]);
+        }
+        return all;
+    }();
+    return names;
+}
 
 void appendText(QByteArray& line, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -110,23 +102,22 @@ void appendMoney(QByteArray& line, double amount) {
 
 void appendHistoryLine(QByteArray& line, const HistoryRow& row) {
     const auto next = [&line] { line += ','; };
-    appendNumber(line, row.match);
-    next();
-    line += levelWord(row.level).toLatin1();
-    next();
-    appendText(line, row.team);
-    for (const int value :
-         {int{row.performance.runs}, int{row.performance.wickets}, int{row.performance.catches},
-          int{row.award}, int{row.skills.batting}, int{row.skills.bowling},
-          int{row.skills.fielding}, int{row.gear.bat}, int{row.gear.gloves}, int{row.gear.pads},
-          int{row.gear.others}, int{row.body.fitness}, int{row.body.health}, int{row.body.stamina},
-          overallGear(row.gear), overallHealth(row.body)}) {
-        next();
-        appendNumber(line, value);
-    }
-    for (const double amount : {row.matchFee, row.sponsorship, row.otherIncome, row.bankBalance}) {
-        next();
-        appendMoney(line, amount);
+    for (const HistoryColumn& column : historyColumns) {
+        if (&column != &historyColumns.front()) next();
+        switch (column.kind) {
+            case HistoryColumn::whole:
+                appendNumber(line, static_cast<qint64>(column.figure(row)));
+                break;
+            case HistoryColumn::money:
+                appendMoney(line, column.figure(row));
+                break;
+            case HistoryColumn::level:
+                line += levelWord(row.level).toLatin1();
+                break;
+            case HistoryColumn::team:
+                appendText(line, row.team);
+                break;
+        }
     }
     next();
     for (std::size_t i = 0; i < row.events.levelChanges.size(); ++i) {
@@ -418,7 +409,7 @@ std::optional<HistoryRow> readRow(const Record& record, Names& names) {
 bool isHeader(const Record& record) {
     if (record.malformed || record.count != columnCount) return false;
     for (int column = 0; column < columnCount; ++column) {
-        if (record.fields[column] != QByteArrayView(columnNames[column])) return false;
+        if (record.fields[column] != columnNames()[column]) return false;
     }
     return true;
 }
@@ -427,7 +418,7 @@ bool isHeader(const Record& record) {
 
 QByteArray historyHeaderLine() {
     QByteArray line;
-    for (const char* name : columnNames) {
+    for (const QByteArrayView name : columnNames()) {
         if (!line.isEmpty()) line += ',';
         line += name;
     }

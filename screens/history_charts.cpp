@@ -1,18 +1,26 @@
 #include "screens/history_charts.h"
 
+#include <QAreaSeries>
 #include <QChart>
-#include <QChartView>
+#include <QCursor>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QScatterSeries>
+#include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <memory>
 
+#include "game/career_story.h"
 #include "game/money.h"
 #include "game/ratings.h"
+#include "game/selection.h"
 #include "screens/history_texts.h"
 #include "screens/look.h"
 
@@ -54,23 +62,6 @@ QList<QPointF> spread(const QList<QPointF>& points, int most) {
     return kept;
 }
 
-std::vector<double> levelAverages(const Career& career, const std::vector<HistoryRow>& rows) {
-    std::array<double, levelCount> runs{};
-    std::array<double, levelCount> matches{};
-    for (const Level level : allLevels) {
-        runs[levelIndex(level)] = career.recordBook[levelIndex(level)].runs;
-        matches[levelIndex(level)] = career.recordBook[levelIndex(level)].matches;
-    }
-    std::vector<double> averages(rows.size());
-    for (std::size_t i = rows.size(); i-- > 0;) {
-        const int level = levelIndex(rows[i].level);
-        averages[i] = matches[level] > 0 ? std::max(runs[level], 0.0) / matches[level] : 0;
-        runs[level] -= rows[i].performance.runs;
-        matches[level] -= 1;
-    }
-    return averages;
-}
-
 namespace {
 
 const QColor gridColour{40, 40, 120};
@@ -79,8 +70,9 @@ const QColor orange{255, 160, 64};
 
 // Below this many matches each one shows as a point on its line.
 constexpr int pointsShownUpTo = 60;
-// Markers of level changes closer than this share a place.
-constexpr int mostMarkers = 400;
+// Markers of level changes closer than this share a place: at most about one
+// a marker's width across a chart, never stacked into a solid bar.
+constexpr int mostMarkers = 60;
 
 // The lowest and highest value a chart shows.
 struct Span {
@@ -148,40 +140,190 @@ QValueAxis* makeMatchAxis(const QString& title, Span span) {
     return axis;
 }
 
-// A line through a value of every match; in a short history each match
-// shows as a point on it.
-void addLine(QChart* chart, const QString& name, const QList<QPointF>& points,
-             const QColor& colour) {
-    auto* series = new QLineSeries;
-    series->setName(name);
-    series->setPen(QPen(colour, 1.5));
-    series->replace(thinned(points, mostPointsALine));
-    series->setPointsVisible(points.size() <= pointsShownUpTo);
-    chart->addSeries(series);
+// The row of the match nearest x, of rows that are not empty.
+std::size_t rowAt(const std::vector<HistoryRow>& rows, double x) {
+    const auto at = std::lower_bound(
+        rows.begin(), rows.end(), x,
+        [](const HistoryRow& row, double match) { return row.match < match - 0.5; });
+    return at == rows.end() ? rows.size() - 1 : static_cast<std::size_t>(at - rows.begin());
 }
 
-// A level the values are measured against, across the whole chart.
-void addFloor(QChart* chart, const QString& name, double value, double from, double to,
-              const QColor& colour) {
-    auto* series = new QLineSeries;
-    series->setName(name);
-    series->setPen(QPen(colour, 1.5, Qt::DashLine));
-    series->append(from, value);
-    series->append(to, value);
-    chart->addSeries(series);
+// The figure of row i that a line shows.
+using Figure = std::function<double(std::size_t)>;
+
+QString figureText(double value) {
+    return QLocale().toString(value, 'f', value == std::floor(value) ? 0 : 1);
 }
 
-void addMarkers(QChart* chart, const QString& name, const QList<QPointF>& points,
-                const QColor& colour, QScatterSeries::MarkerShape shape) {
-    auto* series = new QScatterSeries;
-    series->setName(name);
-    series->setMarkerShape(shape);
-    series->setMarkerSize(11);
-    series->setColor(colour);
-    series->setBorderColor(colour);
-    series->replace(spread(points, mostMarkers));
-    chart->addSeries(series);
-}
+// One drawing of a chart: its lines, bands, floors and markers, and the span
+// of their values for the axis.
+class Drawing {
+  public:
+    Drawing(HistoryChartView* view, const std::vector<HistoryRow>& rows)
+        : view_(view),
+          chart_(view->chart()),
+          rows_(rows),
+          byBlocks_(rows.size() > static_cast<std::size_t>(matchesShownOneByOne)) {
+        // A long career's bands cost most of a chart's drawing when smoothed,
+        // and a match played with the window open should not wait for them;
+        // a short career's few lines are drawn smooth.
+        view->setRenderHint(QPainter::Antialiasing, !byBlocks_);
+    }
+
+    bool byBlocks() const { return byBlocks_; }
+    Span& values() { return values_; }
+
+    // A line of the figure: a point a match, or for a long career the mean
+    // of each block with a band from its lowest to its highest value.
+    void line(const QString& name, const QColor& colour, const Figure& figure, bool banded = true) {
+        auto* series = new QLineSeries;
+        series->setName(name);
+        series->setPen(QPen(colour, 1.5));
+        if (!byBlocks_) {
+            QList<QPointF> points;
+            points.reserve(static_cast<qsizetype>(rows_.size()));
+            for (std::size_t i = 0; i < rows_.size(); ++i) {
+                points << QPointF(rows_[i].match, figure(i));
+            }
+            values_.take(points);
+            series->replace(thinned(points, mostPointsALine));
+            series->setPointsVisible(points.size() <= pointsShownUpTo);
+            chart_->addSeries(series);
+            auto shown = std::make_shared<std::vector<double>>();
+            shown->reserve(rows_.size());
+            for (const QPointF& point : points) shown->push_back(point.y());
+            follow(series, [rows = &rows_, name, shown](std::size_t i) {
+                //: A point of a chart: %1 the line's name, %2 the match, %3 the value.
+                return HistoryCharts::tr("%1 in match %2: %3")
+                    .arg(name, QLocale().toString((*rows)[i].match), figureText((*shown)[i]));
+            });
+            return;
+        }
+        const std::vector<Block> blocks = blocksOf(rows_.size(), blocksShown, figure);
+        QList<QPointF> means;
+        auto* lows = new QLineSeries;
+        auto* highs = new QLineSeries;
+        for (const Block& block : blocks) {
+            const double x = rows_[block.firstRow].match;
+            means << QPointF(x, block.mean);
+            lows->append(x, block.low);
+            highs->append(x, block.high);
+            values_.take(banded ? block.low : block.mean);
+            values_.take(banded ? block.high : block.mean);
+        }
+        if (banded) {
+            auto* band = new QAreaSeries(highs, lows);
+            //: The shaded band around a line of a long career's chart.
+            band->setName(HistoryCharts::tr("%1, lowest to highest").arg(name));
+            QColor fill = colour;
+            fill.setAlpha(60);
+            band->setBrush(fill);
+            band->setPen(Qt::NoPen);
+            chart_->addSeries(band);
+            // The band belongs to its line, which the legend names.
+            for (QLegendMarker* marker : chart_->legend()->markers(band)) marker->setVisible(false);
+            followBlocks(band, name, blocks);
+        } else {
+            delete lows;
+            delete highs;
+        }
+        series->replace(means);
+        chart_->addSeries(series);
+        followBlocks(series, name, blocks);
+    }
+
+    // A level the values are measured against, across the whole chart.
+    void floor(const QString& name, double value, const QColor& colour) {
+        auto* series = new QLineSeries;
+        series->setName(name);
+        series->setPen(QPen(colour, 1.5, Qt::DashLine));
+        const double from = rows_.empty() ? 0 : rows_.front().match;
+        const double to = rows_.empty() ? 1 : std::max<double>(rows_.back().match, from + 1);
+        series->append(from, value);
+        series->append(to, value);
+        values_.take(value);
+        chart_->addSeries(series);
+    }
+
+    void markers(const QString& name, const QList<QPointF>& points, const QColor& colour,
+                 QScatterSeries::MarkerShape shape) {
+        auto* series = new QScatterSeries;
+        series->setName(name);
+        series->setMarkerShape(shape);
+        series->setMarkerSize(11);
+        series->setColor(colour);
+        series->setBorderColor(colour);
+        series->replace(spread(points, mostMarkers));
+        chart_->addSeries(series);
+        follow(series, [rows = &rows_, name](std::size_t i) {
+            //: A marker of a chart: %1 what it marks, %2 the match.
+            return HistoryCharts::tr("%1 before match %2")
+                .arg(name, QLocale().toString((*rows)[i].match));
+        });
+    }
+
+  private:
+    // Pointing at a series tells the figures of the match under the pointer;
+    // a click picks the match. The connections outlive the drawing, so they
+    // hold the history's rows, which outlive the chart, and copies of the rest.
+    template <typename Series, typename Text>
+    void follow(Series* series, Text text) {
+        const std::vector<HistoryRow>* rows = &rows_;
+        HistoryChartView* view = view_;
+        QObject::connect(
+            series, &Series::hovered, series, [rows, view, text](const QPointF& point, bool over) {
+                if (over && !rows->empty()) {
+                    QToolTip::showText(QCursor::pos(), text(rowAt(*rows, point.x())), view);
+                } else {
+                    QToolTip::hideText();
+                }
+            });
+        QObject::connect(series, &Series::clicked, view, [rows, view](const QPointF& point) {
+            if (!rows->empty()) emit view->matchPicked((*rows)[rowAt(*rows, point.x())].match);
+        });
+    }
+
+    template <typename Series>
+    void followBlocks(Series* series, const QString& name, const std::vector<Block>& blocks) {
+        const std::vector<HistoryRow>* rows = &rows_;
+        HistoryChartView* view = view_;
+        const auto blockAt = [rows, blocks](double x) {
+            const std::size_t row = rowAt(*rows, x);
+            for (const Block& block : blocks) {
+                if (row < block.endRow) return block;
+            }
+            return blocks.back();
+        };
+        QObject::connect(
+            series, &Series::hovered, series,
+            [rows, view, name, blockAt](const QPointF& point, bool over) {
+                if (!over) {
+                    QToolTip::hideText();
+                    return;
+                }
+                const Block block = blockAt(point.x());
+                //: A block of a long career's chart: %1 the line's name, %2 and %3 the first
+                //: and last match of the block, %4 the mean, %5 the lowest, %6 the highest value.
+                QToolTip::showText(
+                    QCursor::pos(),
+                    HistoryCharts::tr("%1 in matches %2 to %3: mean %4, lowest %5, highest %6")
+                        .arg(name, QLocale().toString((*rows)[block.firstRow].match),
+                             QLocale().toString((*rows)[block.endRow - 1].match),
+                             figureText(block.mean), figureText(block.low), figureText(block.high)),
+                    view);
+            });
+        QObject::connect(series, &Series::clicked, view,
+                         [rows, view, blockAt](const QPointF& point) {
+                             emit view->matchPicked((*rows)[blockAt(point.x()).firstRow].match);
+                         });
+    }
+
+    HistoryChartView* view_;
+    QChart* chart_;
+    const std::vector<HistoryRow>& rows_;
+    bool byBlocks_;
+    Span values_;
+};
 
 // Clears the chart for drawing afresh.
 void clear(QChart* chart) {
@@ -204,11 +346,164 @@ void attachAxes(QChart* chart, QValueAxis* x, QValueAxis* y) {
     }
 }
 
-// The level of the match before each row, when known.
-std::optional<Level> levelBefore(const std::vector<HistoryRow>& rows, std::size_t i) {
-    if (i > 0) return rows[i - 1].level;
-    if (rows[i].match == 1) return Level::club;
-    return std::nullopt;
+// What a chart of a career draws, and what it tells a screen reader.
+struct Drawn {
+    QString valueTitle;
+    QString told;
+    QString format = QStringLiteral("%d");
+};
+
+Drawn drawRuns(Drawing& d, const Career& career, const std::vector<HistoryRow>& rows) {
+    const std::vector<double> averages = levelAverages(career, rows);
+    d.values().take(0);
+    d.line(HistoryCharts::tr("Runs"), look::lightYellow,
+           [&](std::size_t i) { return rows[i].performance.runs; });
+    d.line(
+        HistoryCharts::tr("Batting average of the level"), look::green,
+        [&](std::size_t i) { return averages[i]; }, false);
+    if (rows.empty()) return {HistoryCharts::tr("Runs"), {}};
+    const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return a.performance.runs < b.performance.runs;
+    });
+    return {HistoryCharts::tr("Runs"),
+            HistoryCharts::tr("Runs in each match, %n kept; the most %1 in match "
+                              "%2; the batting average of the level after the last match %3.",
+                              nullptr, static_cast<int>(rows.size()))
+                .arg(QLocale().toString(best->performance.runs), QLocale().toString(best->match),
+                     QLocale().toString(averages.back(), 'f', 2))};
+}
+
+Drawn drawWickets(Drawing& d, const std::vector<HistoryRow>& rows) {
+    d.values().take(0);
+    d.values().take(5);
+    d.line(HistoryCharts::tr("Wickets"), lightBlue,
+           [&](std::size_t i) { return rows[i].performance.wickets; });
+    if (rows.empty()) return {HistoryCharts::tr("Wickets"), {}};
+    std::int64_t total = 0;
+    for (const HistoryRow& row : rows) total += row.performance.wickets;
+    const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return a.performance.wickets < b.performance.wickets;
+    });
+    return {HistoryCharts::tr("Wickets"),
+            HistoryCharts::tr("Wickets in each match, %n kept; wickets in all %1, the "
+                              "most %2 in match %3.",
+                              nullptr, static_cast<int>(rows.size()))
+                .arg(QLocale().toString(total), QLocale().toString(best->performance.wickets),
+                     QLocale().toString(best->match))};
+}
+
+Drawn drawSkills(Drawing& d, const std::vector<HistoryRow>& rows) {
+    d.values().take(0);
+    d.line(
+        HistoryCharts::tr("Batting"), look::lightYellow,
+        [&](std::size_t i) { return rows[i].skills.batting; }, false);
+    d.line(
+        HistoryCharts::tr("Bowling"), lightBlue,
+        [&](std::size_t i) { return rows[i].skills.bowling; }, false);
+    d.line(
+        HistoryCharts::tr("Fielding"), orange,
+        [&](std::size_t i) { return rows[i].skills.fielding; }, false);
+    d.line(
+        HistoryCharts::tr("Overall skill"), look::green,
+        [&](std::size_t i) { return overallSkill(rows[i].skills); }, false);
+    d.line(
+        HistoryCharts::tr("Selection threshold of the level"), look::red,
+        [&](std::size_t i) { return selectionThreshold(rows[i].level); }, false);
+    d.floor(HistoryCharts::tr("Promotion: overall skill %1").arg(promotionSkill), promotionSkill,
+            look::green);
+    d.floor(HistoryCharts::tr("Promotion: batting or bowling %1").arg(promotionSpecialism),
+            promotionSpecialism, look::lightYellow);
+    // Promotions along the top of the chart, World Cup selections just below
+    // them, drops along the bottom.
+    const Span span = d.values().shown();
+    const double top = span.high - (span.high - span.low) * 0.04;
+    const double belowTop = span.high - (span.high - span.low) * 0.1;
+    const double bottom = span.low + (span.high - span.low) * 0.04;
+    QList<QPointF> promotions;
+    QList<QPointF> drops;
+    QList<QPointF> worldCup;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (const LevelMove& move : levelMoves(rows, i)) {
+            if (move.direction == LevelMove::promotion) promotions << QPointF(rows[i].match, top);
+            if (move.direction == LevelMove::drop) drops << QPointF(rows[i].match, bottom);
+        }
+        if (rows[i].events.selectedForWorldCup) worldCup << QPointF(rows[i].match, belowTop);
+    }
+    d.markers(HistoryCharts::tr("Promotion"), promotions, look::green,
+              QScatterSeries::MarkerShapeTriangle);
+    d.markers(HistoryCharts::tr("Drop"), drops, look::red,
+              QScatterSeries::MarkerShapeRotatedRectangle);
+    if (!worldCup.isEmpty()) {
+        d.markers(HistoryCharts::tr("World Cup selection"), worldCup, look::lightYellow,
+                  QScatterSeries::MarkerShapeStar);
+    }
+    if (rows.empty()) return {HistoryCharts::tr("Skill"), {}};
+    const Skills& now = rows.back().skills;
+    return {
+        HistoryCharts::tr("Skill"),
+        HistoryCharts::tr("Batting, bowling, fielding and overall skill after each match, "
+                          "%n kept; after the last %1, %2, %3 and overall %4, "
+                          "against promotion at %5 overall or %6 batting or bowling.",
+                          nullptr, static_cast<int>(rows.size()))
+                .arg(QLocale().toString(now.batting), QLocale().toString(now.bowling),
+                     QLocale().toString(now.fielding), QLocale().toString(overallSkill(now)),
+                     QLocale().toString(promotionSkill), QLocale().toString(promotionSpecialism)) +
+            QLatin1Char(' ') +
+            HistoryCharts::tr("Promotions marked: %n.", nullptr,
+                              static_cast<int>(promotions.size())) +
+            QLatin1Char(' ') +
+            HistoryCharts::tr("Drops marked: %n.", nullptr, static_cast<int>(drops.size()))};
+}
+
+Drawn drawBankBalance(Drawing& d, const std::vector<HistoryRow>& rows) {
+    d.values().take(0);
+    d.line(HistoryCharts::tr("Bank balance"), look::green,
+           [&](std::size_t i) { return rows[i].bankBalance; });
+    if (rows.empty()) return {HistoryCharts::tr("Rs."), {}, QStringLiteral("%.0f")};
+    double most = 0;
+    for (const HistoryRow& row : rows) most = std::max(most, row.bankBalance);
+    return {HistoryCharts::tr("Rs."),
+            HistoryCharts::tr("The bank balance after each match, %n kept: Rs. %1 "
+                              "after the last, Rs. %2 at the most.",
+                              nullptr, static_cast<int>(rows.size()))
+                .arg(moneyText(rows.back().bankBalance), moneyText(most)),
+            QStringLiteral("%.0f")};
+}
+
+int lowestGearItem(const Gear& g) {
+    return std::min({g.bat, g.gloves, g.pads, g.others});
+}
+
+int lowestOfBody(const Body& b) {
+    return std::min({b.fitness, b.health, b.stamina});
+}
+
+Drawn drawCondition(Drawing& d, const std::vector<HistoryRow>& rows) {
+    d.values().take(100);
+    d.line(
+        HistoryCharts::tr("Overall gear"), look::lightYellow,
+        [&](std::size_t i) { return overallGear(rows[i].gear); }, false);
+    d.line(
+        HistoryCharts::tr("Overall health"), lightBlue,
+        [&](std::size_t i) { return overallHealth(rows[i].body); }, false);
+    d.line(HistoryCharts::tr("Lowest item of gear"), orange,
+           [&](std::size_t i) { return lowestGearItem(rows[i].gear); });
+    d.line(HistoryCharts::tr("Lowest of fitness, health and stamina"), look::green,
+           [&](std::size_t i) { return lowestOfBody(rows[i].body); });
+    d.floor(HistoryCharts::tr("Selection floor: any item at 0 keeps the player out"),
+            wornOutCondition, look::red);
+    if (rows.empty()) return {HistoryCharts::tr("Condition"), {}};
+    const HistoryRow& last = rows.back();
+    return {HistoryCharts::tr("Condition"),
+            HistoryCharts::tr("Overall gear and health, the lowest item of gear and the lowest "
+                              "of fitness, health and stamina after each match, %n kept; "
+                              "after the last %1, %2, %3 and %4. Any item of gear, "
+                              "fitness, health or stamina at 0 keeps the player out of the side.",
+                              nullptr, static_cast<int>(rows.size()))
+                .arg(QLocale().toString(overallGear(last.gear)),
+                     QLocale().toString(overallHealth(last.body)),
+                     QLocale().toString(lowestGearItem(last.gear)),
+                     QLocale().toString(lowestOfBody(last.body)))};
 }
 
 }  // namespace
@@ -217,6 +512,8 @@ QString HistoryCharts::name(Chart chart) {
     switch (chart) {
         case runs:
             return tr("Runs");
+        case wickets:
+            return tr("Wickets");
         case skills:
             return tr("Skills");
         case bankBalance:
@@ -229,7 +526,7 @@ QString HistoryCharts::name(Chart chart) {
     return QString();
 }
 
-QChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
+HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     auto* drawn = new QChart;
     drawn->setTheme(QChart::ChartThemeDark);
     drawn->setBackgroundBrush(look::navy);
@@ -240,25 +537,49 @@ QChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     drawn->setTitleBrush(look::green);
     drawn->setTitleFont(look::font(true, 12));
     QLegend* legend = drawn->legend();
-    legend->setAlignment(Qt::AlignBottom);
+    // A list down the right names every line in full, where a row along the
+    // bottom cuts the names of a chart of many lines short.
+    legend->setAlignment(Qt::AlignRight);
     legend->setLabelColor(look::silver);
     legend->setFont(look::font(false));
     legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    auto* view = new QChartView(drawn, parent);
+    auto* view = new HistoryChartView(drawn, parent);
     view->setObjectName(QStringLiteral("chart_%1").arg(chart));
     view->setRenderHint(QPainter::Antialiasing);
     view->setFrameShape(QFrame::NoFrame);
     view->setBackgroundBrush(look::navy);
-    view->setFocusPolicy(Qt::NoFocus);
+    // In the Tab order, so that a screen reader reaches what the chart tells.
+    view->setFocusPolicy(Qt::StrongFocus);
     view->setAccessibleName(name(chart));
     return view;
 }
 
-void HistoryCharts::draw(QChartView* view, Chart chart, const Career& career,
+void HistoryCharts::draw(HistoryChartView* view, Chart chart, const Career& career,
                          const CareerHistory& history) {
     QChart* drawn = view->chart();
     clear(drawn);
     const std::vector<HistoryRow>& rows = history.rows();
+    Drawing drawing(view, rows);
+    Drawn told;
+    switch (chart) {
+        case runs:
+            told = drawRuns(drawing, career, rows);
+            break;
+        case wickets:
+            told = drawWickets(drawing, rows);
+            break;
+        case skills:
+            told = drawSkills(drawing, rows);
+            break;
+        case bankBalance:
+            told = drawBankBalance(drawing, rows);
+            break;
+        case condition:
+            told = drawCondition(drawing, rows);
+            break;
+        case chartCount:
+            break;
+    }
     Span matches;
     if (!rows.empty()) {
         matches.take(rows.front().match);
@@ -266,143 +587,7 @@ void HistoryCharts::draw(QChartView* view, Chart chart, const Career& career,
     }
     if (matches.high == matches.low) matches = {matches.low - 1, matches.high + 1};
     drawn->setTitle(rows.empty() ? tr("No match kept yet") : QString());
-    QValueAxis* x = makeMatchAxis(tr("Match"), matches);
-    const auto line = [&](auto value) {
-        QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(rows.size()));
-        for (std::size_t i = 0; i < rows.size(); ++i) points << QPointF(rows[i].match, value(i));
-        return points;
-    };
-    Span values;
-    QString told;
-    QString format = QStringLiteral("%d");
-    QString valueTitle;
-    switch (chart) {
-        case runs: {
-            const std::vector<double> averages = levelAverages(career, rows);
-            const QList<QPointF> scores =
-                line([&](std::size_t i) { return rows[i].performance.runs; });
-            const QList<QPointF> average = line([&](std::size_t i) { return averages[i]; });
-            addLine(drawn, tr("Runs"), scores, look::lightYellow);
-            addLine(drawn, tr("Batting average of the level"), average, look::green);
-            values.take(0);
-            values.take(scores);
-            values.take(average);
-            valueTitle = tr("Runs");
-            if (!rows.empty()) {
-                const auto best = std::max_element(
-                    rows.begin(), rows.end(), [](const HistoryRow& a, const HistoryRow& b) {
-                        return a.performance.runs < b.performance.runs;
-                    });
-                told = tr("Runs in each of %1 matches, the most %2 in match %3; the batting "
-                          "average of the level after the last match %4.")
-                           .arg(rows.size())
-                           .arg(best->performance.runs)
-                           .arg(best->match)
-                           .arg(averages.back(), 0, 'f', 2);
-            }
-            break;
-        }
-        case skills: {
-            const QList<QPointF> batting =
-                line([&](std::size_t i) { return rows[i].skills.batting; });
-            const QList<QPointF> bowling =
-                line([&](std::size_t i) { return rows[i].skills.bowling; });
-            const QList<QPointF> fielding =
-                line([&](std::size_t i) { return rows[i].skills.fielding; });
-            addLine(drawn, tr("Batting"), batting, look::lightYellow);
-            addLine(drawn, tr("Bowling"), bowling, lightBlue);
-            addLine(drawn, tr("Fielding"), fielding, orange);
-            values.take(0);
-            values.take(batting);
-            values.take(bowling);
-            values.take(fielding);
-            // Promotions along the top of the chart, World Cup selections just
-            // below them, drops along the bottom.
-            QValueAxis* y = makeAxis(QString(), format, values);
-            const double top = y->max() - (y->max() - y->min()) * 0.04;
-            const double bottom = y->min() + (y->max() - y->min()) * 0.04;
-            const double belowTop = y->max() - (y->max() - y->min()) * 0.1;
-            delete y;
-            QList<QPointF> promotions;
-            QList<QPointF> drops;
-            QList<QPointF> worldCup;
-            for (std::size_t i = 0; i < rows.size(); ++i) {
-                bool promoted = false;
-                bool dropped = false;
-                for (const LevelMove& move : levelMoves(rows[i], levelBefore(rows, i))) {
-                    promoted = promoted || move.direction == LevelMove::promotion;
-                    dropped = dropped || move.direction == LevelMove::drop;
-                }
-                if (promoted) promotions << QPointF(rows[i].match, top);
-                if (dropped) drops << QPointF(rows[i].match, bottom);
-                if (rows[i].events.selectedForWorldCup)
-                    worldCup << QPointF(rows[i].match, belowTop);
-            }
-            addMarkers(drawn, tr("Promotion"), promotions, look::green,
-                       QScatterSeries::MarkerShapeTriangle);
-            addMarkers(drawn, tr("Drop"), drops, look::red,
-                       QScatterSeries::MarkerShapeRotatedRectangle);
-            if (!worldCup.isEmpty()) {
-                addMarkers(drawn, tr("World Cup selection"), worldCup, look::lightYellow,
-                           QScatterSeries::MarkerShapeStar);
-            }
-            valueTitle = tr("Skill");
-            if (!rows.empty()) {
-                const Skills& now = rows.back().skills;
-                told = tr("Batting, bowling and fielding after each of %1 matches, after the "
-                          "last %2, %3 and %4; %5 promotions and %6 drops marked.")
-                           .arg(rows.size())
-                           .arg(now.batting)
-                           .arg(now.bowling)
-                           .arg(now.fielding)
-                           .arg(promotions.size())
-                           .arg(drops.size());
-            }
-            break;
-        }
-        case bankBalance: {
-            const QList<QPointF> balance = line([&](std::size_t i) { return rows[i].bankBalance; });
-            addLine(drawn, tr("Bank balance"), balance, look::green);
-            values.take(0);
-            values.take(balance);
-            valueTitle = tr("Rs.");
-            format = QStringLiteral("%.0f");
-            if (!rows.empty()) {
-                told = tr("The bank balance after each of %1 matches, Rs. %2 after the last, "
-                          "Rs. %3 at the most.")
-                           .arg(rows.size())
-                           .arg(moneyText(rows.back().bankBalance), moneyText(values.high));
-            }
-            break;
-        }
-        case condition: {
-            const QList<QPointF> gear =
-                line([&](std::size_t i) { return overallGear(rows[i].gear); });
-            const QList<QPointF> health =
-                line([&](std::size_t i) { return overallHealth(rows[i].body); });
-            addLine(drawn, tr("Overall gear"), gear, look::lightYellow);
-            addLine(drawn, tr("Overall health"), health, lightBlue);
-            addFloor(drawn, tr("Selection floor: any item at 0 keeps him out"), 0, x->min(),
-                     x->max(), look::red);
-            values.take(0);
-            values.take(100);
-            values.take(gear);
-            values.take(health);
-            valueTitle = tr("Condition");
-            if (!rows.empty()) {
-                told = tr("Overall gear and overall health after each of %1 matches, after the "
-                          "last %2 and %3; an item of gear or the body at 0 keeps him out of "
-                          "the side.")
-                           .arg(rows.size())
-                           .arg(overallGear(rows.back().gear))
-                           .arg(overallHealth(rows.back().body));
-            }
-            break;
-        }
-        case chartCount:
-            break;
-    }
-    attachAxes(drawn, x, makeAxis(valueTitle, format, values));
-    view->setAccessibleDescription(rows.empty() ? tr("No match kept yet.") : told);
+    attachAxes(drawn, makeMatchAxis(tr("Match"), matches),
+               makeAxis(told.valueTitle, told.format, drawing.values()));
+    view->setAccessibleDescription(rows.empty() ? tr("No match kept yet.") : told.told);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChartView>
 #include <QCoreApplication>
 #include <QList>
 #include <QPointF>
@@ -9,13 +10,19 @@
 #include "game/career.h"
 #include "game/history.h"
 
-class QChartView;
 class QWidget;
 
 // The most points a line of a chart is drawn with. A long career has tens of
 // thousands of matches, far more than a chart has pixels across; a line
 // through every one of them draws slowly and shows nothing more.
 inline constexpr int mostPointsALine = 2000;
+
+// Up to this many matches a chart shows a point a match; beyond it, blocks of
+// matches, each its mean with a band from its lowest to its highest value,
+// so that a long career reads as a shape and not as a solid block of lines.
+inline constexpr int matchesShownOneByOne = 300;
+// About how many blocks a long career is cut into.
+inline constexpr int blocksShown = 150;
 
 // The points of a line, x rising, thinned to at most `most` (at least 2)
 // without losing a peak or a trough: the points are cut into buckets of
@@ -28,29 +35,70 @@ QList<QPointF> thinned(const QList<QPointF>& points, int most);
 // hide one another.
 QList<QPointF> spread(const QList<QPointF>& points, int most);
 
-// The batting average of each row's level right after its match, worked back
-// from the career's record book as it stands now, so that a history kept
-// from a later match shows the averages the record book had then too.
-std::vector<double> levelAverages(const Career& career, const std::vector<HistoryRow>& rows);
+// A run of neighbouring rows, and the mean, lowest and highest of a figure
+// over them.
+struct Block {
+    std::size_t firstRow = 0;
+    std::size_t endRow = 0;
+    double mean = 0;
+    double low = 0;
+    double high = 0;
+};
+
+// The rows cut into about `count` blocks of equal length, in order, each with
+// the figure's mean, lowest and highest value.
+template <typename Figure>
+std::vector<Block> blocksOf(std::size_t rows, int count, Figure figure) {
+    std::vector<Block> blocks;
+    if (rows == 0) return blocks;
+    const std::size_t length = (rows + count - 1) / count;
+    for (std::size_t first = 0; first < rows; first += length) {
+        Block block;
+        block.firstRow = first;
+        block.endRow = std::min(rows, first + length);
+        block.low = block.high = figure(first);
+        double sum = 0;
+        for (std::size_t i = first; i < block.endRow; ++i) {
+            const double value = figure(i);
+            sum += value;
+            block.low = std::min(block.low, value);
+            block.high = std::max(block.high, value);
+        }
+        block.mean = sum / static_cast<double>(block.endRow - first);
+        blocks.push_back(block);
+    }
+    return blocks;
+}
+
+// A chart of the History window: a click on a point or a block picks its
+// match (the block's first) for the table to show.
+class HistoryChartView : public QChartView {
+    Q_OBJECT
+  public:
+    using QChartView::QChartView;
+
+  signals:
+    void matchPicked(int match);
+};
 
 // The History window's charts of a career, drawn with Qt Charts in the
 // game's navy look. Lines are drawn by the painter, without OpenGL, which a
-// player's machine may lack; thinned to mostPointsALine, the longest career
-// draws as quickly as a short one.
+// player's machine may lack; a long career is drawn by blocks of matches, so
+// the longest draws as quickly as a short one.
 class HistoryCharts {
     Q_DECLARE_TR_FUNCTIONS(HistoryCharts)
 
   public:
-    enum Chart { runs, skills, bankBalance, condition, chartCount };
+    enum Chart { runs, wickets, skills, bankBalance, condition, chartCount };
 
     // The chart's name, as its tab and a screen reader give it.
     static QString name(Chart chart);
 
     // A view of the chart, empty until drawn.
-    static QChartView* makeView(Chart chart, QWidget* parent);
+    static HistoryChartView* makeView(Chart chart, QWidget* parent);
 
     // Draws the chart afresh from the career and its history, and tells a
     // screen reader what it shows.
-    static void draw(QChartView* view, Chart chart, const Career& career,
+    static void draw(HistoryChartView* view, Chart chart, const Career& career,
                      const CareerHistory& history);
 };

@@ -1,23 +1,35 @@
 #include "screens/history_screen.h"
 
-#include <QChartView>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QStandardItemModel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
+#include "game/career_story.h"
 #include "game/money.h"
 #include "game/ratings.h"
+#include "saves/history_columns.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
+#include "screens/focus_frame.h"
+#include "screens/frozen_column_table.h"
 #include "screens/history_table_model.h"
 #include "screens/history_texts.h"
 #include "screens/look.h"
@@ -128,31 +140,113 @@ void darken(QWidget* widget) {
 // A width that holds the column's widest usual value and its heading.
 int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int column,
                 const QString& heading) {
-    QString widest = QStringLiteral("-9999");
-    switch (column) {
-        case HistoryTableModel::match:
-            widest = QStringLiteral("32767");
-            break;
-        case HistoryTableModel::level:
-            widest = HistoryTexts::levelName(Level::national);
-            break;
-        case HistoryTableModel::team:
-            widest = QStringLiteral("Maharashtra");
-            break;
-        case HistoryTableModel::award:
-        case HistoryTableModel::matchFee:
-        case HistoryTableModel::sponsorship:
-        case HistoryTableModel::otherIncome:
-        case HistoryTableModel::bankBalance:
-            widest = QStringLiteral("99999999");
-            break;
-        case HistoryTableModel::events:
-            widest = QString(40, QLatin1Char('x'));
-            break;
-        default:
-            break;
+    QString widest = QString(40, QLatin1Char('x'));  // the events since the match before
+    if (column < historyFigureCount) {
+        switch (historyColumns[column].kind) {
+            case HistoryColumn::whole:
+                widest = QLocale().toString(-32767);
+                break;
+            case HistoryColumn::money:
+                widest = QStringLiteral("99999999");
+                break;
+            case HistoryColumn::level:
+                widest = HistoryTexts::levelName(Level::national);
+                break;
+            case HistoryColumn::team:
+                widest = QStringLiteral("Maharashtra");
+                break;
+        }
     }
     return std::max(values.horizontalAdvance(widest), headings.horizontalAdvance(heading)) + 16;
+}
+
+// A tab bar that marks the tab it has keyboard focus on with the game's own
+// mark, where the style's is too faint to see on navy.
+class MarkedTabBar : public QTabBar {
+  public:
+    using QTabBar::QTabBar;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QTabBar::paintEvent(event);
+        if (!hasFocus() || currentIndex() < 0) return;
+        QPainter painter(this);
+        drawFocusFrame(painter, tabRect(currentIndex()).adjusted(3, 3, -3, -3));
+    }
+};
+
+class MarkedTabs : public QTabWidget {
+  public:
+    explicit MarkedTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new MarkedTabBar(this)); }
+};
+
+// The seasons table's columns, in order.
+enum SeasonColumn {
+    seasonLevel,
+    seasonTeam,
+    seasonMatches,
+    seasonRuns,
+    seasonHighest,
+    seasonAverage,
+    seasonFifties,
+    seasonHundreds,
+    seasonWickets,
+    seasonBest,
+    seasonFiveWickets,
+    seasonCatches,
+    seasonMoney,
+    seasonColumnCount
+};
+
+QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const SpellFigures& f) {
+    const QLocale locale;
+    const QString texts[seasonColumnCount] = {
+        level,
+        team,
+        locale.toString(f.matches),
+        locale.toString(f.runs),
+        locale.toString(f.highestScore),
+        locale.toString(f.battingAverage(), 'f', 2),
+        locale.toString(f.fifties),
+        locale.toString(f.hundreds),
+        locale.toString(f.wickets),
+        locale.toString(f.mostWickets),
+        locale.toString(f.fiveWicketHauls),
+        locale.toString(f.catches),
+        moneyText(f.moneyEarned),
+    };
+    QList<QStandardItem*> items;
+    for (int column = 0; column < seasonColumnCount; ++column) {
+        auto* item = new QStandardItem(texts[column]);
+        item->setEditable(false);
+        if (column > seasonTeam) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        items << item;
+    }
+    return items;
+}
+
+// A table view in the window's look, one row per line of text.
+void setUpTable(QTableView* view, const QString& objectName, const QString& name,
+                const QString& description) {
+    view->setObjectName(objectName);
+    view->setAccessibleName(name);
+    view->setAccessibleDescription(description);
+    darken(view);
+    view->setFont(look::font(false));
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the next control; the arrows move within it.
+    view->setTabKeyNavigation(false);
+    view->setAlternatingRowColors(true);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(QFontMetrics(view->font()).height() + 6);
+    view->horizontalHeader()->setFont(look::font(true));
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 
 }  // namespace
@@ -161,29 +255,82 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner)
     : QDialog(owner), career_(career) {
     setObjectName(QStringLiteral("History"));
     look::setUpResizableWindow(this, tr("Bailcrest: Career History"), 12900, 9900);
-    setModal(true);
+    // It stays open beside the main screen, which plays on while it is shown.
+    setModal(false);
     setSizeGripEnabled(true);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
+    ok_ = new CommandButton(tr("OK"), this);
+    ok_->setObjectName(QStringLiteral("ok"));
+    ok_->setFixedSize(ok_->sizeHint());
+    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addStretch();
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(8, 8, 8, 8);
+    window->setSpacing(6);
+    window->addWidget(buildContent(), 1);
+    window->addLayout(buttons);
+
+    // The order the window is drawn in: tabs and the chart or view shown,
+    // the sort choice, the table, OK.
+    setTabOrder(tabs_, sortColumn_);
+    setTabOrder(sortColumn_, sortOrder_);
+    setTabOrder(sortOrder_, table_);
+    setTabOrder(table_, ok_);
+    ok_->setFocus();
+
+    stale_.fill(true);
+    connect(&career_, &CareerModel::changed, this, &HistoryScreen::showCareer);
+    showCareer();
+}
+
+QWidget* HistoryScreen::buildContent() {
+    // Everything but OK scrolls when the screen is too small for it, so that
+    // OK is always in reach.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("content"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    // Tab brings each control into sight; the scroll bars, shown only on a
+    // screen too small for the window, are reached by Tab too.
+    scroll->verticalScrollBar()->setAccessibleName(tr("Scroll the window up or down"));
+    scroll->horizontalScrollBar()->setAccessibleName(tr("Scroll the window sideways"));
+    scroll->verticalScrollBar()->setFocusPolicy(Qt::TabFocus);
+    scroll->horizontalScrollBar()->setFocusPolicy(Qt::TabFocus);
+    auto* content = new QWidget(scroll);
+    content->setPalette(palette());
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
-    auto* header = titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), this);
+    auto* header = titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), content);
     buildHeader(header);
     layout->addWidget(header);
-
-    gaps_ = look::caption(this, QStringLiteral("gaps"), QString(), look::lightGrey, QRect());
+    gaps_ = look::caption(content, QStringLiteral("gaps"), QString(), look::lightGrey, QRect());
     gaps_->setWordWrap(true);
     gaps_->setFont(look::font(false));
     layout->addWidget(gaps_);
-
-    lastMatchFrame_ = titledFrame(QStringLiteral("Frame_LAST_MATCH"), tr("LAST MATCH"), this);
+    lastMatchFrame_ = titledFrame(QStringLiteral("Frame_LAST_MATCH"), tr("LAST MATCH"), content);
     buildLastMatch(lastMatchFrame_);
     layout->addWidget(lastMatchFrame_);
 
-    split_ = new QSplitter(Qt::Vertical, this);
+    split_ = new QSplitter(Qt::Vertical, content);
+    split_->setObjectName(QStringLiteral("split"));
     split_->setChildrenCollapsible(false);
-    tabs_ = new QTabWidget(split_);
+    split_->addWidget(buildTabs(split_));
+    split_->addWidget(buildTable(split_));
+    split_->setStretchFactor(0, 3);
+    split_->setStretchFactor(1, 2);
+    layout->addWidget(split_, 1);
+    scroll->setWidget(content);
+    return scroll;
+}
+
+QWidget* HistoryScreen::buildTabs(QWidget* parent) {
+    tabs_ = new MarkedTabs(parent);
     tabs_->setObjectName(QStringLiteral("charts"));
     tabs_->setAccessibleName(tr("Charts"));
     tabs_->setFont(look::font(true));
@@ -194,70 +341,106 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner)
     for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
         const auto which = static_cast<HistoryCharts::Chart>(chart);
         charts_[chart] = HistoryCharts::makeView(which, tabs_);
+        connect(charts_[chart], &HistoryChartView::matchPicked, this, &HistoryScreen::showMatch);
         tabs_->addTab(charts_[chart], HistoryCharts::name(which));
     }
 
+    seasons_ = new QTableView(tabs_);
+    setUpTable(seasons_, QStringLiteral("seasons"), tr("Seasons"),
+               tr("Each stay at one level, in order, then the career's totals."));
+    seasonRows_ = new QStandardItemModel(0, seasonColumnCount, seasons_);
+    seasonRows_->setHorizontalHeaderLabels(
+        {tr("Level"), tr("Team"), tr("Matches"), tr("Runs"), tr("Highest score"),
+         tr("Batting average"), tr("50s"), tr("100s"), tr("Wickets"),
+         //: The most wickets taken in one match.
+         tr("Best bowling"),
+         //: Matches in which the player took five wickets or more.
+         tr("Five-wicket matches"), tr("Catches"), tr("Money earned (Rs.)")});
+    seasons_->setModel(seasonRows_);
+    seasons_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabs_->addTab(seasons_, tr("Seasons"));
+
+    milestones_ = new QListWidget(tabs_);
+    milestones_->setObjectName(QStringLiteral("milestones"));
+    milestones_->setAccessibleName(tr("Milestones"));
+    milestones_->setAccessibleDescription(
+        tr("The moments of the career worth telling, with the match of each."));
+    milestones_->setFont(look::font(false));
+    milestones_->setAlternatingRowColors(true);
+    darken(milestones_);
+    tabs_->addTab(milestones_, tr("Milestones"));
+
+    connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::showTab);
+    return tabs_;
+}
+
+QWidget* HistoryScreen::buildTable(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
     rows_ = new HistoryTableModel(career_, this);
     sorted_ = new SortedHistory(rows_, this);
-    table_ = new QTableView(split_);
-    table_->setObjectName(QStringLiteral("matches"));
-    table_->setAccessibleName(tr("Matches"));
-    table_->setAccessibleDescription(
-        tr("Every match of the career, one a row; a column heading sorts by it."));
-    darken(table_);
+    layout->addWidget(buildSortChoice(box));
+    table_ = new FrozenColumnTable(box);
+    setUpTable(table_, QStringLiteral("matches"), tr("Matches"),
+               tr("Every match of the career, one a row; a column heading, or the sort choice "
+                  "above, sorts by it."));
     table_->setModel(sorted_);
-    table_->setFont(look::font(false));
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab leaves the table for the next control; the arrows move within it.
-    table_->setTabKeyNavigation(false);
-    table_->setAlternatingRowColors(true);
-    table_->setWordWrap(false);
-    table_->setCornerButtonEnabled(false);
     table_->setMinimumHeight(120);
     const QFontMetrics values(table_->font());
-    // Rows of one fixed height, so that tens of thousands of them lay out at once.
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(values.height() + 6);
     QHeaderView* headings = table_->horizontalHeader();
-    headings->setFont(look::font(true));
-    headings->setHighlightSections(false);
     headings->setStretchLastSection(true);
-    headings->setDefaultAlignment(Qt::AlignCenter);
     const QFontMetrics headingMetrics(headings->font());
     for (int column = 0; column < HistoryTableModel::columnTotal; ++column) {
         const QString heading = rows_->headerData(column, Qt::Horizontal).toString();
         table_->setColumnWidth(column, columnWidth(values, headingMetrics, column, heading));
     }
+    // What happened since the match before reads beside the match it led to,
+    // without scrolling sideways.
+    headings->moveSection(headings->visualIndex(HistoryTableModel::events),
+                          headings->visualIndex(HistoryTableModel::team) + 1);
+    headings->setStretchLastSection(false);
     // Oldest first, as played: the newest match is the last row.
     headings->setSortIndicator(HistoryTableModel::match, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
-    split_->addWidget(tabs_);
-    split_->addWidget(table_);
-    split_->setStretchFactor(0, 3);
-    split_->setStretchFactor(1, 2);
-    layout->addWidget(split_, 1);
+    connect(headings, &QHeaderView::sortIndicatorChanged, this, &HistoryScreen::followSort);
+    // The keyboard enters the table at the newest match.
+    table_->installEventFilter(this);
+    layout->addWidget(table_, 1);
+    return box;
+}
 
-    ok_ = new CommandButton(tr("OK"), this);
-    ok_->setObjectName(QStringLiteral("ok"));
-    ok_->setFixedSize(ok_->sizeHint());
-    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-
-    setTabOrder(tabs_, table_);
-    setTabOrder(table_, ok_);
-    ok_->setFocus();
-
-    connect(&career_, &CareerModel::changed, this, &HistoryScreen::showCareer);
-    showCareer();
-    // The least size the contents need, settled before the window exists.
-    layout->activate();
+QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* caption = look::caption(row, QStringLiteral("caption_sortBy"), tr("Sort the matches by:"),
+                                  look::silver, QRect());
+    sortColumn_ = new QComboBox(row);
+    sortColumn_->setObjectName(QStringLiteral("sortBy"));
+    sortColumn_->setAccessibleName(tr("Sort the matches by"));
+    for (int column = 0; column < HistoryTableModel::columnTotal; ++column) {
+        sortColumn_->addItem(rows_->headerData(column, Qt::Horizontal).toString(), column);
+    }
+    caption->setBuddy(sortColumn_);
+    sortOrder_ = new QComboBox(row);
+    sortOrder_->setObjectName(QStringLiteral("sortOrder"));
+    sortOrder_->setAccessibleName(tr("Order"));
+    //: Sorting order: smallest value first.
+    sortOrder_->addItem(tr("Lowest first"), Qt::AscendingOrder);
+    //: Sorting order: largest value first.
+    sortOrder_->addItem(tr("Highest first"), Qt::DescendingOrder);
+    for (QComboBox* box : {sortColumn_, sortOrder_}) {
+        box->setFont(look::font(false));
+        darken(box);
+        connect(box, &QComboBox::activated, this, &HistoryScreen::sortBy);
+    }
+    layout->addWidget(caption);
+    layout->addWidget(sortColumn_);
+    layout->addWidget(sortOrder_);
+    layout->addStretch();
+    return row;
 }
 
 void HistoryScreen::buildHeader(QWidget* frame) {
@@ -319,14 +502,85 @@ void HistoryScreen::showCareer() {
     showValue(header_[teamValue], career.team);
     showValue(header_[worldCupValue],
               career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
-    showValue(header_[matchesValue], QString::number(careerMatches(career)));
+    showValue(header_[matchesValue], QLocale().toString(careerMatches(career)));
 
     const QStringList gaps = HistoryTexts::gaps(career_.history());
     showValue(gaps_, gaps.join(QLatin1Char(' ')));
     gaps_->setVisible(!gaps.isEmpty());
 
     showLastMatch();
-    if (career_.history().rows().size() != chartedRows_ || chartedRows_ == 0) drawCharts();
+    stale_.fill(true);
+    showTab(tabs_->currentIndex());
+}
+
+void HistoryScreen::showTab(int tab) {
+    if (tab < 0 || tab >= tabCount || !stale_[tab]) return;
+    stale_[tab] = false;
+    if (tab == seasonsTab) {
+        showSeasons();
+    } else if (tab == milestonesTab) {
+        showMilestones();
+    } else {
+        HistoryCharts::draw(charts_[tab], static_cast<HistoryCharts::Chart>(tab), career_.career(),
+                            career_.history());
+    }
+}
+
+void HistoryScreen::showSeasons() {
+    seasonRows_->removeRows(0, seasonRows_->rowCount());
+    const std::vector<Spell> spells = levelSpells(career_.history().rows());
+    for (const Spell& spell : spells) {
+        seasonRows_->appendRow(
+            seasonRow(HistoryTexts::levelName(spell.level), spell.team, spell.figures));
+    }
+    if (!spells.empty()) {
+        //: The last row of the seasons table: the whole career's figures.
+        QList<QStandardItem*> total = seasonRow(tr("Career"), QString(), careerTotal(spells));
+        QFont bold = look::font(true);
+        for (QStandardItem* item : total) item->setFont(bold);
+        seasonRows_->appendRow(total);
+    }
+}
+
+void HistoryScreen::showMilestones() {
+    milestones_->clear();
+    const std::vector<Milestone> told = ::milestones(career_.career(), career_.history().rows());
+    for (const Milestone& milestone : told) {
+        auto* item = new QListWidgetItem(HistoryTexts::milestone(milestone), milestones_);
+        item->setData(Qt::UserRole, milestone.match);
+    }
+    if (told.empty()) new QListWidgetItem(tr("No milestone yet."), milestones_);
+}
+
+void HistoryScreen::sortBy() {
+    table_->sortByColumn(sortColumn_->currentData().toInt(),
+                         static_cast<Qt::SortOrder>(sortOrder_->currentData().toInt()));
+}
+
+void HistoryScreen::followSort(int column, Qt::SortOrder order) {
+    sortColumn_->setCurrentIndex(sortColumn_->findData(column));
+    sortOrder_->setCurrentIndex(sortOrder_->findData(static_cast<int>(order)));
+}
+
+void HistoryScreen::showMatch(int match) {
+    const std::vector<HistoryRow>& rows = career_.history().rows();
+    const auto at = std::lower_bound(rows.begin(), rows.end(), match,
+                                     [](const HistoryRow& row, int m) { return row.match < m; });
+    if (at == rows.end()) return;
+    const QModelIndex index =
+        sorted_->mapFromSource(rows_->index(static_cast<int>(at - rows.begin()), 0));
+    table_->setCurrentIndex(index);
+    table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::FocusIn &&
+        !table_->currentIndex().isValid()) {
+        const int newest =
+            career_.history().rows().empty() ? -1 : career_.history().rows().back().match;
+        if (newest > 0) showMatch(newest);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void HistoryScreen::showLastMatch() {
@@ -338,7 +592,7 @@ void HistoryScreen::showLastMatch() {
     }
     const HistoryRow& last = rows.back();
     lastMatchFrame_->setTitle(tr("LAST MATCH: %1, %2 (%3)")
-                                  .arg(last.match)
+                                  .arg(QLocale().toString(last.match))
                                   .arg(HistoryTexts::levelName(last.level), last.team));
     const std::optional<Before> before = valuesBefore(career_.career(), rows);
     const auto change = [&](int value, auto of) {
@@ -347,9 +601,9 @@ void HistoryScreen::showLastMatch() {
     };
     const QStringList events = rows_->eventsOf(static_cast<int>(rows.size()) - 1);
     const QString texts[lastMatchValueCount] = {
-        QString::number(last.performance.runs),
-        QString::number(last.performance.wickets),
-        QString::number(last.performance.catches),
+        QLocale().toString(last.performance.runs),
+        QLocale().toString(last.performance.wickets),
+        QLocale().toString(last.performance.catches),
         moneyText(last.award),
         moneyText(last.matchFee),
         moneyText(last.sponsorship),
@@ -371,22 +625,30 @@ void HistoryScreen::showLastMatch() {
     for (int i = 0; i < lastMatchValueCount; ++i) showValue(lastMatch_[i], texts[i]);
 }
 
-void HistoryScreen::drawCharts() {
-    chartedRows_ = career_.history().rows().size();
-    for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
-        HistoryCharts::draw(charts_[chart], static_cast<HistoryCharts::Chart>(chart),
-                            career_.career(), career_.history());
-    }
+void HistoryScreen::fitTheScreen() {
+    const QScreen* on = screen();
+    if (!on) return;
+    const QRect room = on->availableGeometry();
+    // Room for the window's frame and title bar, which the size leaves out.
+    const QMargins frame(8, 32, 8, 8);
+    const QSize most = room.marginsRemoved(frame).size();
+    resize(size().boundedTo(most));
+    QRect placed = frameGeometry();
+    placed.moveCenter(room.center());
+    placed.moveTopLeft(
+        QPoint(std::max(placed.left(), room.left()), std::max(placed.top(), room.top())));
+    move(placed.topLeft());
 }
 
 void HistoryScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous() && !shownBefore_) {
-        shownBefore_ = true;
-        // The charts take the larger share of the room the two have.
-        const int room = split_->height();
-        split_->setSizes({room * 3 / 5, room - room * 3 / 5});
-    }
-    // The newest match in sight.
-    table_->scrollToBottom();
+    if (event->spontaneous() || shownBefore_) return;
+    shownBefore_ = true;
+    // The first size fits the screen; after that the window keeps the size,
+    // place, tab, sort and splitter the player left it with.
+    fitTheScreen();
+    const int room = split_->height();
+    split_->setSizes({room * 3 / 5, room - room * 3 / 5});
+    // The newest match in sight, once the table has its height.
+    QMetaObject::invokeMethod(table_, &QTableView::scrollToBottom, Qt::QueuedConnection);
 }

@@ -7,42 +7,65 @@
 
 #include "screens/history_charts.h"
 
-class QChartView;
+class QComboBox;
 class QLabel;
-class QSortFilterProxyModel;
+class QListWidget;
+class QScrollArea;
 class QSplitter;
+class QStandardItemModel;
 class QTabWidget;
 class QTableView;
 class CareerModel;
 class CommandButton;
 class HistoryTableModel;
+class SortedHistory;
 class TitledFrame;
 
 // The story of a career: who and where the player is, what his last match
-// did, charts of his runs, skills, money and condition across the career, and
-// a table of every match. It follows the career while it is open, and unlike
-// the game's other windows it may be resized. OK and Escape close it.
+// did, charts of his runs, wickets, skills, money and condition across the
+// career, his stays at each level with their totals, the milestones of the
+// career, and a table of every match. It stays open beside the main screen
+// and follows the career as it is played; unlike the game's other windows it
+// may be resized, and its first size fits the screen. OK and Escape close it.
 class HistoryScreen : public QDialog {
     Q_OBJECT
   public:
+    // The tabs beside the charts: the text alternative of what they show.
+    enum Tab { seasonsTab = HistoryCharts::chartCount, milestonesTab, tabCount };
+
     HistoryScreen(const CareerModel& career, QWidget* owner);
 
     CommandButton* okButton() const { return ok_; }
     QTableView* table() const { return table_; }
-    HistoryTableModel* tableModel() const { return rows_; }
-    QSortFilterProxyModel* sortedRows() const { return sorted_; }
     QTabWidget* chartTabs() const { return tabs_; }
-    QChartView* chartView(HistoryCharts::Chart chart) const { return charts_.at(chart); }
+    HistoryChartView* chartView(HistoryCharts::Chart chart) const { return charts_.at(chart); }
+    QTableView* seasons() const { return seasons_; }
+    QListWidget* milestones() const { return milestones_; }
+    QComboBox* sortChoice() const { return sortColumn_; }
+    QComboBox* sortOrderChoice() const { return sortOrder_; }
+
+    // Selects the match's row in the table and brings it into sight.
+    void showMatch(int match);
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QWidget* buildContent();
+    QWidget* buildTabs(QWidget* parent);
+    QWidget* buildTable(QWidget* parent);
+    QWidget* buildSortChoice(QWidget* parent);
     void buildHeader(QWidget* frame);
     void buildLastMatch(QWidget* frame);
+    void fitTheScreen();
     void showCareer();
     void showLastMatch();
-    void drawCharts();
+    void showTab(int tab);
+    void showSeasons();
+    void showMilestones();
+    void sortBy();
+    void followSort(int column, Qt::SortOrder order);
 
     const CareerModel& career_;
     std::array<QLabel*, 5> header_{};
@@ -51,12 +74,18 @@ class HistoryScreen : public QDialog {
     std::vector<QLabel*> lastMatch_;
     QSplitter* split_;
     QTabWidget* tabs_;
-    std::array<QChartView*, HistoryCharts::chartCount> charts_{};
+    std::array<HistoryChartView*, HistoryCharts::chartCount> charts_{};
+    QTableView* seasons_;
+    QStandardItemModel* seasonRows_;
+    QListWidget* milestones_;
+    // Which tabs show the history as it stood before the last change: only
+    // the tab in sight is drawn again at once, the others when shown.
+    std::array<bool, tabCount> stale_{};
     HistoryTableModel* rows_;
-    QSortFilterProxyModel* sorted_;
+    SortedHistory* sorted_;
     QTableView* table_;
+    QComboBox* sortColumn_;
+    QComboBox* sortOrder_;
     CommandButton* ok_;
-    // The rows the charts were last drawn with.
-    std::size_t chartedRows_ = 0;
     bool shownBefore_ = false;
 };

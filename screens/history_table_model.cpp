@@ -1,75 +1,22 @@
 #include "screens/history_table_model.h"
 
 #include <QColor>
+#include <QLocale>
 
 #include "game/money.h"
 #include "game/ratings.h"
+#include "saves/history_columns.h"
 #include "screens/career_model.h"
 #include "screens/history_texts.h"
 #include "screens/look.h"
 
 namespace {
 
-// A column's number for sorting and, where it is shown as a number, display.
-double figure(const HistoryRow& row, int column) {
-    switch (column) {
-        case HistoryTableModel::match:
-            return row.match;
-        case HistoryTableModel::level:
-            return levelIndex(row.level);
-        case HistoryTableModel::runs:
-            return row.performance.runs;
-        case HistoryTableModel::wickets:
-            return row.performance.wickets;
-        case HistoryTableModel::catches:
-            return row.performance.catches;
-        case HistoryTableModel::award:
-            return row.award;
-        case HistoryTableModel::batting:
-            return row.skills.batting;
-        case HistoryTableModel::bowling:
-            return row.skills.bowling;
-        case HistoryTableModel::fielding:
-            return row.skills.fielding;
-        case HistoryTableModel::bat:
-            return row.gear.bat;
-        case HistoryTableModel::gloves:
-            return row.gear.gloves;
-        case HistoryTableModel::pads:
-            return row.gear.pads;
-        case HistoryTableModel::others:
-            return row.gear.others;
-        case HistoryTableModel::fitness:
-            return row.body.fitness;
-        case HistoryTableModel::health:
-            return row.body.health;
-        case HistoryTableModel::stamina:
-            return row.body.stamina;
-        case HistoryTableModel::overallGear:
-            return overallGear(row.gear);
-        case HistoryTableModel::overallHealth:
-            return overallHealth(row.body);
-        case HistoryTableModel::matchFee:
-            return row.matchFee;
-        case HistoryTableModel::sponsorship:
-            return row.sponsorship;
-        case HistoryTableModel::otherIncome:
-            return row.otherIncome;
-        case HistoryTableModel::bankBalance:
-            return row.bankBalance;
-        default:
-            return 0;
-    }
-}
+static_assert(HistoryTableModel::bankBalance < historyFigureCount,
+              "the table's named columns are among those of the history's column table");
 
-bool isMoney(int column) {
-    return column == HistoryTableModel::award ||
-           (column >= HistoryTableModel::matchFee && column <= HistoryTableModel::bankBalance);
-}
-
-bool isText(int column) {
-    return column == HistoryTableModel::level || column == HistoryTableModel::team ||
-           column == HistoryTableModel::events;
+const HistoryColumn* figureColumn(int column) {
+    return column >= 0 && column < historyFigureCount ? &historyColumns[column] : nullptr;
 }
 
 }  // namespace
@@ -108,13 +55,8 @@ int HistoryTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QStringList HistoryTableModel::eventsOf(int row) const {
-    std::optional<Level> before;
-    if (row > 0) {
-        before = rowAt(row - 1).level;
-    } else if (rowAt(row).match == 1) {
-        before = Level::club;
-    }
-    return HistoryTexts::events(rowAt(row), before, career_.career().teams);
+    return HistoryTexts::events(career_.history().rows(), static_cast<std::size_t>(row),
+                                career_.career());
 }
 
 const QString& HistoryTableModel::eventsText(int row) const {
@@ -131,7 +73,8 @@ bool HistoryTableModel::lessThan(int column, int row, int otherRow) const {
         case events:
             return eventsText(row) < eventsText(otherRow);
         default:
-            return figure(rowAt(row), column) < figure(rowAt(otherRow), column);
+            return historyColumns[column].figure(rowAt(row)) <
+                   historyColumns[column].figure(rowAt(otherRow));
     }
 }
 
@@ -139,22 +82,33 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= shownRows_) return QVariant();
     const HistoryRow& row = rowAt(index.row());
     const int column = index.column();
+    const HistoryColumn* figure = figureColumn(column);
     switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
-            if (column == level) return HistoryTexts::levelName(row.level);
-            if (column == team) return row.team;
-            if (column == events) return eventsText(index.row());
-            if (role == Qt::ToolTipRole) return QVariant();
-            if (isMoney(column)) return moneyText(figure(row, column));
-            return QString::number(static_cast<int>(figure(row, column)));
+            if (!figure) return eventsText(index.row());
+            switch (figure->kind) {
+                case HistoryColumn::level:
+                    return HistoryTexts::levelName(row.level);
+                case HistoryColumn::team:
+                    return row.team;
+                case HistoryColumn::money:
+                    if (role == Qt::ToolTipRole) return QVariant();
+                    return moneyText(figure->figure(row));
+                case HistoryColumn::whole:
+                    if (role == Qt::ToolTipRole) return QVariant();
+                    return QLocale().toString(static_cast<qint64>(figure->figure(row)));
+            }
+            return QVariant();
         case sortRole:
-            if (column == team) return row.team;
-            if (column == events) return eventsText(index.row());
-            return figure(row, column);
-        case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Qt::AlignVCenter |
-                                       (isText(column) ? Qt::AlignLeft : Qt::AlignRight));
+            if (!figure) return eventsText(index.row());
+            if (figure->kind == HistoryColumn::team) return row.team;
+            return figure->figure(row);
+        case Qt::TextAlignmentRole: {
+            const bool text = !figure || figure->kind == HistoryColumn::team ||
+                              figure->kind == HistoryColumn::level;
+            return QVariant::fromValue(Qt::AlignVCenter | (text ? Qt::AlignLeft : Qt::AlignRight));
+        }
         default:
             return QVariant();
     }
@@ -165,31 +119,8 @@ QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation,
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return QVariant();
-    const QString names[columnTotal] = {tr("Match"),
-                                        tr("Level"),
-                                        tr("Team"),
-                                        tr("Runs"),
-                                        tr("Wickets"),
-                                        tr("Catches"),
-                                        tr("Award (Rs.)"),
-                                        tr("Batting"),
-                                        tr("Bowling"),
-                                        tr("Fielding"),
-                                        tr("Bat"),
-                                        tr("Gloves"),
-                                        tr("Pads"),
-                                        tr("Others"),
-                                        tr("Fitness"),
-                                        tr("Health"),
-                                        tr("Stamina"),
-                                        tr("Overall gear"),
-                                        tr("Overall health"),
-                                        tr("Match fee (Rs.)"),
-                                        tr("Sponsorship (Rs.)"),
-                                        tr("Other income (Rs.)"),
-                                        tr("Bank balance (Rs.)"),
-                                        tr("Events since the match before")};
-    return names[section];
+    if (const HistoryColumn* figure = figureColumn(section)) return tr(figure->heading);
+    return tr("Events since the match before");
 }
 
 SortedHistory::SortedHistory(HistoryTableModel* rows, QObject* parent)

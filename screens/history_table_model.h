@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/history.h"
+#include "saves/history_columns.h"
 
 class CareerModel;
 
@@ -41,7 +42,9 @@ class HistoryTableModel : public QAbstractTableModel {
         sponsorship,
         otherIncome,
         bankBalance,
-        events,
+        // What happened since the match before, after every figure of the
+        // history's column table.
+        events = historyFigureCount,
         columnTotal
     };
     static constexpr int sortRole = Qt::UserRole;

@@ -1,45 +1,9 @@
 #include "screens/history_texts.h"
 
+#include <QLocale>
 #include <cstdlib>
 
 #include "game/money.h"
-
-namespace {
-
-const QString& sideAt(const Teams& teams, Level level) {
-    switch (level) {
-        case Level::club:
-            return teams.club;
-        case Level::city:
-            return teams.city;
-        case Level::state:
-            return teams.state;
-        case Level::national:
-            break;
-    }
-    return teams.nation;
-}
-
-}  // namespace
-
-std::vector<LevelMove> levelMoves(const HistoryRow& row, std::optional<Level> before) {
-    std::vector<LevelMove> moves;
-    for (const Level to : row.events.levelChanges) {
-        LevelMove::Direction direction = LevelMove::unknown;
-        if (before) {
-            direction =
-                levelIndex(to) > levelIndex(*before) ? LevelMove::promotion : LevelMove::drop;
-        } else if (to == Level::club) {
-            // Only a drop reaches the club, only a promotion the national side.
-            direction = LevelMove::drop;
-        } else if (to == Level::national) {
-            direction = LevelMove::promotion;
-        }
-        moves.push_back({to, direction});
-        before = to;
-    }
-    return moves;
-}
 
 QString HistoryTexts::levelName(Level level) {
     switch (level) {
@@ -55,12 +19,13 @@ QString HistoryTexts::levelName(Level level) {
     return QString();
 }
 
-QStringList HistoryTexts::events(const HistoryRow& row, std::optional<Level> before,
-                                 const Teams& teams) {
+QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_t i,
+                                 const Career& career) {
+    const HistoryRow& row = rows[i];
     QStringList items;
-    for (const LevelMove& move : levelMoves(row, before)) {
+    for (const LevelMove& move : levelMoves(rows, i)) {
         const QString level = levelName(move.to);
-        const QString& team = sideAt(teams, move.to);
+        const QString& team = teamAt(career, move.to);
         switch (move.direction) {
             case LevelMove::promotion:
                 items << tr("Promoted to %1 (%2)").arg(level, team);
@@ -99,28 +64,60 @@ QStringList HistoryTexts::gaps(const CareerHistory& history) {
     if (g.foreignRows > 0) {
         if (history.rows().empty() && g.damagedRows == 0) {
             sentences << tr("The history file belongs to another career and was not used.");
-        } else if (g.foreignRows == 1) {
-            sentences << tr(
-                "1 row of the history file belongs to another career and was "
-                "skipped.");
         } else {
-            sentences << tr("%1 rows of the history file belong to another career and were "
-                            "skipped.")
-                             .arg(g.foreignRows);
+            sentences << tr("Rows of the history file skipped as another career's: %n.", nullptr,
+                            g.foreignRows);
         }
     }
-    if (g.damagedRows == 1) {
-        sentences << tr("1 row of the history file could not be read and was skipped.");
-    } else if (g.damagedRows > 1) {
-        sentences << tr("%1 rows of the history file could not be read and were skipped.")
-                         .arg(g.damagedRows);
+    if (g.damagedRows > 0) {
+        sentences << tr("Rows of the history file skipped as unreadable: %n.", nullptr,
+                        g.damagedRows);
     }
     if (g.keptFrom > 1) {
         sentences << tr("History kept from match %1: the matches before it were played "
                         "without one.")
-                         .arg(g.keptFrom);
+                         .arg(QLocale().toString(g.keptFrom));
     }
     return sentences;
+}
+
+QString HistoryTexts::milestone(const Milestone& m) {
+    const QString match = QLocale().toString(m.match);
+    const QString amount = QLocale().toString(m.amount);
+    switch (m.kind) {
+        case Milestone::firstFifty:
+            //: %1 the match number, %2 the runs scored.
+            return tr("Match %1: first fifty, %2 runs.").arg(match, amount);
+        case Milestone::firstHundred:
+            //: %1 the match number, %2 the runs scored.
+            return tr("Match %1: first hundred, %2 runs.").arg(match, amount);
+        case Milestone::firstFiveWickets:
+            //: %1 the match number, %2 the wickets taken (five or more).
+            return tr("Match %1: first five-wicket match, %2 wickets.").arg(match, amount);
+        case Milestone::careerRuns:
+            //: %1 the match number, %2 a round thousand of runs.
+            return tr("Match %1: %2 career runs.").arg(match, amount);
+        case Milestone::careerWickets:
+            //: %1 the match number, %2 a round hundred of wickets.
+            return tr("Match %1: %2 career wickets.").arg(match, amount);
+        case Milestone::promotion:
+            //: %1 the match number, %2 the level, %3 the team.
+            return tr("Before match %1: promoted to %2 (%3).")
+                .arg(match, levelName(m.level), m.name);
+        case Milestone::drop:
+            //: %1 the match number, %2 the level, %3 the team.
+            return tr("Before match %1: dropped to %2 (%3).")
+                .arg(match, levelName(m.level), m.name);
+        case Milestone::worldCup:
+            return tr("Before match %1: selected for the World Cup.").arg(match);
+        case Milestone::sponsor:
+            //: %1 the match number, %2 the sponsor's name.
+            return tr("Before match %1: took %2 as sponsor.").arg(match, sponsorName(m.name));
+        case Milestone::bookieMoney:
+            //: %1 the match number, %2 the amount in rupees.
+            return tr("Before match %1: took the bookie's Rs. %2.").arg(match, moneyText(m.amount));
+    }
+    return QString();
 }
 
 QString HistoryTexts::sponsorName(const QString& name) {

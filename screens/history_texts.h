@@ -7,20 +7,8 @@
 #include <vector>
 
 #include "game/career.h"
+#include "game/career_story.h"
 #include "game/history.h"
-
-// One level the player moved to between two matches. Whether it was a
-// promotion or a drop follows from the level he left; it is unknown only for
-// a move to a middle level at the start of a history kept from a later match.
-struct LevelMove {
-    enum Direction { promotion, drop, unknown };
-    Level to;
-    Direction direction;
-};
-
-// The moves of a row, in order, from the level of the match before (nothing
-// when that is not known).
-std::vector<LevelMove> levelMoves(const HistoryRow& row, std::optional<Level> before);
 
 // How the History window words a career's history: levels, the events
 // between two matches, what a value did since the match before, and what of
@@ -32,10 +20,15 @@ class HistoryTexts {
     // The level as the player reads it: "Club", "City", "State", "National".
     static QString levelName(Level level);
 
-    // What happened between the match before and this one, one item each
-    // ("Promoted to City (Pune)", "Training Rs. 3000"); none when nothing did.
-    static QStringList events(const HistoryRow& row, std::optional<Level> before,
-                              const Teams& teams);
+    // What happened between the match before row i and its own, one item
+    // each ("Promoted to City (Pune)", "Training Rs. 3000"); none when
+    // nothing did.
+    static QStringList events(const std::vector<HistoryRow>& rows, std::size_t i,
+                              const Career& career);
+
+    // A milestone as one sentence with its match: "Match 212: first hundred,
+    // 104 runs for Pune."
+    static QString milestone(const Milestone& milestone);
 
     // A value and how it changed since the match before: "64 (+4)", "88 (-7)",
     // "50 (±0)"; the value alone when there is nothing to compare it with.

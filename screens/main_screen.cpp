@@ -306,8 +306,8 @@ void MainScreen::runCommand(Command command) {
             PurchaseScreen(PurchaseScreen::health, *career_, platform_.prompter, this).exec();
             break;
         case History:
-            HistoryScreen(*career_, this).exec();
-            break;
+            showHistory();
+            return;
         case commandCount:
             break;
     }
@@ -315,6 +315,15 @@ void MainScreen::runCommand(Command command) {
     // the keyboard comes back here all the same.
     activateWindow();
     if (focused) focused->setFocus();
+}
+
+void MainScreen::showHistory() {
+    // One window for the career, open beside this one while the player plays
+    // on; shown again, it keeps its size, place, tab and sort.
+    if (!history_) history_ = new HistoryScreen(*career_, this);
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
 }
 
 void MainScreen::showCredits() {
@@ -374,12 +383,14 @@ void MainScreen::endCareer() {
     const bool playAgain =
         platform_.prompter.question(this, playAgainQuestion(), Prompter::Answer::yes);
     records_->close();
+    if (history_) history_->close();
     hide();
     emit careerEnded(playAgain);
 }
 
 void MainScreen::closeEvent(QCloseEvent* event) {
     records_->close();
+    if (history_) history_->close();
     event->accept();
     emit exitRequested();
 }

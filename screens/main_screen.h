@@ -11,6 +11,7 @@
 class QLabel;
 class CareerModel;
 class CommandButton;
+class HistoryScreen;
 class RecordsScreen;
 struct Career;
 struct Platform;
@@ -45,6 +46,8 @@ class MainScreen : public QWidget {
 
     CareerModel& career() const { return *career_; }
     RecordsScreen* recordsScreen() const { return records_; }
+    // The History window, once opened.
+    HistoryScreen* historyScreen() const { return history_; }
     CommandButton* command(Command index) const { return commands_.at(index); }
 
   signals:
@@ -86,6 +89,7 @@ class MainScreen : public QWidget {
     void showCareer();
     void runCommand(Command command);
     void showCredits();
+    void showHistory();
     void play();
     PlayOutcome playStep(const std::function<PlayOutcome(Career&)>& step);
     void playMatch();
@@ -96,6 +100,7 @@ class MainScreen : public QWidget {
     CareerFiles files_;
     bool toldWhereSaved_ = false;
     RecordsScreen* records_ = nullptr;
+    HistoryScreen* history_ = nullptr;
     std::vector<Figure> figures_;
     std::vector<Bar> bars_;
     std::array<CommandButton*, commandCount> commands_{};

@@ -97,10 +97,11 @@ struct Program {
     std::vector<std::vector<int>> historyShown(QString* gaps = nullptr) {
         std::vector<std::vector<int>> rows;
         bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* history = qobject_cast<HistoryScreen*>(QApplication::activeModalWidget());
+        QTest::mouseClick(screens.mainScreen()->command(MainScreen::History), Qt::LeftButton);
+        [&] {
+            HistoryScreen* history = screens.mainScreen()->historyScreen();
             ASSERT_NE(history, nullptr);
-            opened = true;
+            opened = history->isVisible();
             const QAbstractItemModel* table = history->table()->model();
             for (int r = 0; r < table->rowCount(); ++r) {
                 std::vector<int> figures;
@@ -112,8 +113,7 @@ struct Program {
             }
             if (gaps) *gaps = history->findChild<QLabel*>(QStringLiteral("gaps"))->text();
             QTest::mouseClick(history->okButton(), Qt::LeftButton);
-        });
-        QTest::mouseClick(screens.mainScreen()->command(MainScreen::History), Qt::LeftButton);
+        }();
         EXPECT_TRUE(opened);
         return rows;
     }

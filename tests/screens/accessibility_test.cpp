@@ -251,6 +251,16 @@ QString dialogOpenedBy(MainScreen& main, const QKeySequence& key) {
             modal->reject();
         }
     });
+    // The History window opens beside the main screen, not as a modal dialog;
+    // it is closed once it has become the active window, so that its
+    // activation does not arrive after the main screen's next one.
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (HistoryScreen* history = main.historyScreen();
+            history && history->isVisible() && history->isActiveWindow()) {
+            opened = history->objectName();
+            history->close();
+        }
+    });
     answer.start();
     QTest::keySequence(&main, key);
     return QTest::qWaitFor([&] { return !opened.isEmpty(); }) ? opened : QStringLiteral("nothing");

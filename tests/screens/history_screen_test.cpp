@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QScatterSeries>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
@@ -26,6 +31,7 @@
 #include "game/match.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
+#include "screens/frozen_column_table.h"
 #include "screens/history_charts.h"
 #include "screens/history_table_model.h"
 #include "screens/history_texts.h"
@@ -132,8 +138,10 @@ CareerHistory::Gaps gaps(std::int32_t keptFrom, int damagedRows, int foreignRows
 }
 
 TEST(HistoryTexts, EventsSinceTheMatchBeforeAreToldInWords) {
-    Teams teams{QStringLiteral("Five Star"), QStringLiteral("Pune"), QStringLiteral("Goa"),
-                QStringLiteral("India")};
+    Career career;
+    career.teams = Teams{QStringLiteral("Five Star"), QStringLiteral("Pune"), QStringLiteral("Goa"),
+                         QStringLiteral("India")};
+    career.drawnClub = QStringLiteral("Five Star");
     const struct {
         const char* what;
         SinceLastMatch events;
@@ -188,9 +196,22 @@ TEST(HistoryTexts, EventsSinceTheMatchBeforeAreToldInWords) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        // The level before is that of the row before, the club's before the
+        // career's first match, or unknown at the start of a later history.
         HistoryRow r;
         r.events = c.events;
-        EXPECT_EQ(HistoryTexts::events(r, c.before, teams), c.told);
+        std::vector<HistoryRow> rows;
+        if (c.before && *c.before != Level::club) {
+            HistoryRow before;
+            before.match = 4;
+            before.level = *c.before;
+            rows.push_back(before);
+            r.match = 5;
+        } else {
+            r.match = c.before ? 1 : 5;
+        }
+        rows.push_back(r);
+        EXPECT_EQ(HistoryTexts::events(rows, rows.size() - 1, career), c.told);
     }
 }
 
@@ -218,11 +239,11 @@ TEST(HistoryTexts, TheGapsOfAHistoryAreToldOneSentenceEach) {
         {"one damaged row",
          gaps(1, 1),
          true,
-         {QStringLiteral("1 row of the history file could not be read and was skipped.")}},
+         {QStringLiteral("Rows of the history file skipped as unreadable: 1.")}},
         {"damaged rows",
          gaps(1, 3),
          true,
-         {QStringLiteral("3 rows of the history file could not be read and were skipped.")}},
+         {QStringLiteral("Rows of the history file skipped as unreadable: 3.")}},
         {"the file of another career",
          gaps(5, 0, 9),
          false,
@@ -232,8 +253,7 @@ TEST(HistoryTexts, TheGapsOfAHistoryAreToldOneSentenceEach) {
         {"some rows of another career",
          gaps(1, 0, 2),
          true,
-         {QStringLiteral("2 rows of the history file belong to another career and were "
-                         "skipped.")}},
+         {QStringLiteral("Rows of the history file skipped as another career's: 2.")}},
         {"unreadable",
          gaps(7, 0, 0, true),
          false,
@@ -356,8 +376,8 @@ TEST(HistoryCharts, ChartsShowTheHistoryWithLevelChangesAndTheSelectionFloor) {
              QLineSeries* gear = lineNamed(view, QStringLiteral("Overall gear"));
              ASSERT_NE(gear, nullptr);
              EXPECT_EQ(gear->points(), (QList<QPointF>{{1, 91}, {2, 73}}));
-             QLineSeries* floor =
-                 lineNamed(view, QStringLiteral("Selection floor: any item at 0 keeps him out"));
+             QLineSeries* floor = lineNamed(
+                 view, QStringLiteral("Selection floor: any item at 0 keeps the player out"));
              ASSERT_NE(floor, nullptr);
              ASSERT_EQ(floor->count(), 2);
              EXPECT_EQ(floor->at(0).y(), 0);
@@ -368,7 +388,7 @@ TEST(HistoryCharts, ChartsShowTheHistoryWithLevelChangesAndTheSelectionFloor) {
     };
     for (const auto& c : charts) {
         SCOPED_TRACE(HistoryCharts::name(c.chart).toStdString());
-        QChartView* view = HistoryCharts::makeView(c.chart, &owner);
+        HistoryChartView* view = HistoryCharts::makeView(c.chart, &owner);
         EXPECT_EQ(view->accessibleName(), HistoryCharts::name(c.chart));
         HistoryCharts::draw(view, c.chart, two.career, history);
         c.check(view);
@@ -379,7 +399,9 @@ TEST(HistoryCharts, ChartsShowTheHistoryWithLevelChangesAndTheSelectionFloor) {
         HistoryCharts::draw(view, c.chart, two.career, CareerHistory());
         for (QAbstractSeries* series : view->chart()->series()) {
             if (auto* line = qobject_cast<QXYSeries*>(series); line && line->count() > 0) {
-                EXPECT_TRUE(series->name().startsWith(QStringLiteral("Selection floor")));
+                EXPECT_TRUE(series->name().startsWith(QStringLiteral("Selection floor")) ||
+                            series->name().startsWith(QStringLiteral("Promotion:")))
+                    << series->name().toStdString();
             }
         }
         EXPECT_EQ(view->chart()->title(), QStringLiteral("No match kept yet"));
@@ -407,7 +429,7 @@ TEST(HistoryCharts, AxesAreLabelledInWholeNumbersOnly) {
         for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
             const auto which = static_cast<HistoryCharts::Chart>(chart);
             SCOPED_TRACE(h.name + (" / " + HistoryCharts::name(which).toStdString()));
-            QChartView* view = HistoryCharts::makeView(which, &owner);
+            HistoryChartView* view = HistoryCharts::makeView(which, &owner);
             HistoryCharts::draw(view, which, two.career, h.history);
             for (QAbstractAxis* abstractAxis : view->chart()->axes()) {
                 auto* axis = qobject_cast<QValueAxis*>(abstractAxis);
@@ -424,8 +446,8 @@ TEST(HistoryCharts, AxesAreLabelledInWholeNumbersOnly) {
     }
 }
 
-// The longest career draws with lines thinned to what a chart can show, the
-// best score still on its line.
+// The longest career draws by blocks of matches, a few points a line, the
+// best score still the top of its block's band.
 TEST(HistoryCharts, TheLongestCareerDrawsThinnedLines) {
     Career career = testCareer(45, 20, 30);
     std::vector<HistoryRow> rows;
@@ -437,17 +459,26 @@ TEST(HistoryCharts, TheLongestCareerDrawsThinnedLines) {
     career.recordBook[0].runs = 32767 * 44;
     QWidget owner;
     for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
-        QChartView* view =
+        HistoryChartView* view =
             HistoryCharts::makeView(static_cast<HistoryCharts::Chart>(chart), &owner);
         HistoryCharts::draw(view, static_cast<HistoryCharts::Chart>(chart), career,
                             CareerHistory(rows, {}));
         for (QAbstractSeries* series : view->chart()->series()) {
-            EXPECT_LE(static_cast<QXYSeries*>(series)->count(), mostPointsALine)
-                << series->name().toStdString();
+            if (auto* line = qobject_cast<QXYSeries*>(series)) {
+                EXPECT_LE(line->count(), blocksShown + 1) << series->name().toStdString();
+            }
         }
         if (chart == HistoryCharts::runs) {
-            EXPECT_TRUE(
-                lineNamed(view, QStringLiteral("Runs"))->points().contains(QPointF(12345, 250)));
+            QAreaSeries* band = nullptr;
+            for (QAbstractSeries* series : view->chart()->series()) {
+                if (auto* area = qobject_cast<QAreaSeries*>(series)) band = area;
+            }
+            ASSERT_NE(band, nullptr);
+            double highest = 0;
+            for (const QPointF& point : band->upperSeries()->points()) {
+                highest = std::max(highest, point.y());
+            }
+            EXPECT_EQ(highest, 250);
         }
     }
 }
@@ -537,12 +568,12 @@ class HistoryWindow : public ::testing::Test {
     CareerModel model{two.career, two.history()};
 };
 
-TEST_F(HistoryWindow, IsAResizableModalWindowOfTheGamesLook) {
+TEST_F(HistoryWindow, IsAResizableWindowOfTheGamesLookThatStaysOpenBesideTheGame) {
     HistoryScreen screen(model, nullptr);
     screen.show();
     EXPECT_EQ(screen.objectName(), QStringLiteral("History"));
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Career History"));
-    EXPECT_TRUE(screen.isModal());
+    EXPECT_FALSE(screen.isModal());
     EXPECT_LT(screen.minimumWidth(), screen.maximumWidth());
     EXPECT_LT(screen.minimumHeight(), screen.maximumHeight());
     EXPECT_EQ(screen.palette().color(QPalette::Window), look::navy);
@@ -645,8 +676,7 @@ TEST_F(HistoryWindow, TheGapsOfTheHistoryAreShownAboveIt) {
     const auto* told = screen.findChild<QLabel*>(QStringLiteral("gaps"));
     ASSERT_NE(told, nullptr);
     EXPECT_TRUE(told->isVisible());
-    EXPECT_EQ(told->text(),
-              QStringLiteral("2 rows of the history file could not be read and were skipped."));
+    EXPECT_EQ(told->text(), QStringLiteral("Rows of the history file skipped as unreadable: 2."));
 
     CareerModel none(two.career, CareerHistory({}, gaps(3, 0, 0, true)));
     HistoryScreen empty(none, nullptr);
@@ -705,15 +735,25 @@ TEST_F(HistoryWindow, TheTableListsEveryMatchNewestLastAndSortsFromItsHeadings) 
 TEST_F(HistoryWindow, TheKeyboardReachesTheChartsTheTableAndOk) {
     HistoryScreen screen(model, nullptr);
     screen.show();
+    // Room for everything, so that no scroll bar takes a place in the order.
+    screen.resize(1400, 1100);
     screen.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
     EXPECT_EQ(QApplication::focusWidget(), screen.okButton());
     QList<QWidget*> reached;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget();
     }
-    EXPECT_TRUE(reached.contains(screen.table()));
+    // In the order they are drawn: the tabs, the chart shown, the sort
+    // choice, the table, OK.
+    const QList<QWidget*> drawnOrder{screen.chartTabs()->tabBar(),
+                                     screen.chartView(HistoryCharts::runs),
+                                     screen.sortChoice(),
+                                     screen.sortOrderChoice(),
+                                     screen.table(),
+                                     screen.okButton()};
+    EXPECT_EQ(reached, drawnOrder);
     EXPECT_TRUE(reached.contains(screen.okButton()));
     EXPECT_TRUE(std::any_of(reached.begin(), reached.end(),
                             [&](QWidget* w) { return w && screen.chartTabs()->isAncestorOf(w); }));
@@ -743,16 +783,13 @@ TEST_F(HistoryWindow, OkClosesIt) {
 // Opens the History window from the main screen's menu and hands it to the
 // check, then closes it with OK.
 void visitHistory(MainScreen& main, const std::function<void(HistoryScreen&)>& check) {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* history = qobject_cast<HistoryScreen*>(QApplication::activeModalWidget());
-        ASSERT_NE(history, nullptr);
-        seen = true;
-        check(*history);
-        QTest::mouseClick(history->okButton(), Qt::LeftButton);
-    });
     QTest::mouseClick(main.command(MainScreen::History), Qt::LeftButton);
-    EXPECT_TRUE(seen);
+    HistoryScreen* history = main.historyScreen();
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(history->isVisible());
+    check(*history);
+    QTest::mouseClick(history->okButton(), Qt::LeftButton);
+    EXPECT_FALSE(history->isVisible());
 }
 
 // Each match played through the screens is in the window the next time it is
@@ -792,6 +829,129 @@ TEST(HistoryFromTheMenu, EachMatchPlayedIsInTheWindowOpenedAfterIt) {
     }
     EXPECT_EQ(runsShown, (std::vector<QString>{QStringLiteral("60"), QStringLiteral("30")}));
     EXPECT_TRUE(scripted.prompter.messages.isEmpty());
+}
+
+TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    screen.chartTabs()->setCurrentIndex(HistoryScreen::seasonsTab);
+    QTableView* seasons = screen.seasons();
+    EXPECT_EQ(seasons->accessibleName(), QStringLiteral("Seasons"));
+    const QAbstractItemModel* spells = seasons->model();
+    // The club, the city, then the career's total.
+    ASSERT_EQ(spells->rowCount(), 3);
+    const auto cell = [&](int row, int column) {
+        return spells->index(row, column).data().toString();
+    };
+    EXPECT_EQ(cell(0, 0), QStringLiteral("Club"));
+    EXPECT_EQ(cell(1, 0), QStringLiteral("City"));
+    EXPECT_EQ(cell(1, 1), QStringLiteral("Pune"));
+    EXPECT_EQ(cell(2, 0), QStringLiteral("Career"));
+    EXPECT_EQ(cell(2, 2), QStringLiteral("2"));
+    EXPECT_EQ(cell(2, 3), QStringLiteral("180"));
+    EXPECT_EQ(cell(2, 5), QStringLiteral("90.00"));
+
+    screen.chartTabs()->setCurrentIndex(HistoryScreen::milestonesTab);
+    QListWidget* told = screen.milestones();
+    EXPECT_EQ(told->accessibleName(), QStringLiteral("Milestones"));
+    QStringList sentences;
+    for (int i = 0; i < told->count(); ++i) sentences << told->item(i)->text();
+    EXPECT_EQ(sentences,
+              (QStringList{QStringLiteral("Match 1: first fifty, 60 runs."),
+                           QStringLiteral("Before match 2: promoted to City (Pune)."),
+                           QStringLiteral("Before match 2: took Cable & Wireless as sponsor."),
+                           QStringLiteral("Match 2: first hundred, 120 runs."),
+                           QStringLiteral("Match 2: first five-wicket match, 5 wickets.")}));
+}
+
+TEST_F(HistoryWindow, APickedMatchIsSelectedInTheTable) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    emit screen.chartView(HistoryCharts::runs)->matchPicked(1);
+    EXPECT_EQ(screen.table()->currentIndex().siblingAtColumn(0).data().toString(),
+              QStringLiteral("1"));
+    // The keyboard's way into the table starts at the newest match.
+    screen.table()->setCurrentIndex(QModelIndex());
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    screen.table()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(screen.table()->currentIndex().siblingAtColumn(0).data().toString(),
+              QStringLiteral("2"));
+}
+
+TEST_F(HistoryWindow, TheSortChoiceSortsAndFollowsTheHeadings) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    screen.sortChoice()->setCurrentIndex(HistoryTableModel::bankBalance);
+    emit screen.sortChoice()->activated(HistoryTableModel::bankBalance);
+    EXPECT_EQ(screen.table()->horizontalHeader()->sortIndicatorSection(),
+              HistoryTableModel::bankBalance);
+    EXPECT_EQ(screen.table()->model()->index(0, HistoryTableModel::match).data().toString(),
+              QStringLiteral("2"));
+    screen.table()->sortByColumn(HistoryTableModel::runs, Qt::DescendingOrder);
+    EXPECT_EQ(screen.sortChoice()->currentData().toInt(), HistoryTableModel::runs);
+    EXPECT_EQ(screen.sortOrderChoice()->currentData().toInt(), Qt::DescendingOrder);
+}
+
+TEST_F(HistoryWindow, ItsFirstSizeFitsTheScreen) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    const QRect room = screen.screen()->availableGeometry();
+    EXPECT_LE(screen.width(), room.width());
+    EXPECT_LE(screen.height(), room.height());
+    // What does not fit scrolls, so the window can always be made smaller.
+    EXPECT_LE(screen.minimumSizeHint().height(), 400);
+}
+
+// Scrolled sideways to the last column, the table keeps each row's match in
+// view at its left edge.
+TEST_F(HistoryWindow, TheMatchColumnStaysInViewWhenTheTableScrollsSideways) {
+    HistoryScreen screen(model, nullptr);
+    screen.resize(700, 700);
+    screen.show();
+    auto* table = qobject_cast<FrozenColumnTable*>(screen.table());
+    ASSERT_NE(table, nullptr);
+    table->scrollTo(table->model()->index(0, HistoryTableModel::bankBalance));
+    ASSERT_GT(table->horizontalScrollBar()->value(), 0);
+    QTableView* frozen = table->frozenColumn();
+    EXPECT_TRUE(frozen->isVisible());
+    EXPECT_EQ(frozen->columnWidth(0), table->columnWidth(HistoryTableModel::match));
+    EXPECT_LE(frozen->x(), table->frameWidth());
+    EXPECT_TRUE(frozen->isColumnHidden(HistoryTableModel::runs));
+    EXPECT_EQ(frozen->indexAt(QPoint(5, 5)).data().toString(), QStringLiteral("1"));
+    EXPECT_EQ(frozen->horizontalHeader()->sortIndicatorSection(), HistoryTableModel::match);
+}
+
+// With the window open, Play on the main screen adds the match to it, and
+// the menu brings back the same window, as the player left it.
+TEST(HistoryFromTheMenu, TheOpenWindowFollowsEachMatchPlayed) {
+    ScriptedPlatform scripted;
+    MainScreen main(scripted.platform, testCareer(100, 100, 100), SaveTarget{});
+    main.show();
+    QTest::mouseClick(main.command(MainScreen::History), Qt::LeftButton);
+    HistoryScreen* history = main.historyScreen();
+    ASSERT_NE(history, nullptr);
+    ASSERT_TRUE(history->isVisible());
+    history->chartTabs()->setCurrentIndex(HistoryCharts::wickets);
+    scripted.random.draws = {0.0, drawFor(60, 100), drawFor(20, 100), drawFor(30, 100)};
+    QTimer::singleShot(0, [&] {
+        auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
+        ASSERT_NE(match, nullptr);
+        QTest::mouseClick(match->okButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(main.command(MainScreen::Play), Qt::LeftButton);
+    EXPECT_TRUE(history->isVisible());
+    EXPECT_EQ(history->table()->model()->rowCount(), 1);
+    QLineSeries* wickets =
+        lineNamed(history->chartView(HistoryCharts::wickets), QStringLiteral("Wickets"));
+    ASSERT_NE(wickets, nullptr);
+    EXPECT_EQ(wickets->count(), 1);
+
+    QTest::mouseClick(main.command(MainScreen::History), Qt::LeftButton);
+    EXPECT_EQ(main.historyScreen(), history);
+    EXPECT_EQ(history->chartTabs()->currentIndex(), HistoryCharts::wickets);
+    main.close();
+    EXPECT_FALSE(history->isVisible());
 }
 
 }  // namespace

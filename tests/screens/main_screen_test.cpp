@@ -14,6 +14,7 @@
 #include "game/career.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
+#include "screens/history_screen.h"
 #include "screens/look.h"
 #include "screens/match_screen.h"
 #include "screens/records_screen.h"
@@ -363,8 +364,7 @@ TEST_F(KeyboardFocusTest, AVisitToAnotherScreenGivesTheFocusBackToWhereItWas) {
                   {MainScreen::Health, Qt::CTRL | Qt::Key_H, "Health", MainScreen::Sponsors},
                   {MainScreen::Sponsors, Qt::CTRL | Qt::Key_O, "Sponsors", MainScreen::Store},
                   {MainScreen::About, Qt::Key_F1, "About", MainScreen::Play},
-                  {MainScreen::Records, Qt::CTRL | Qt::Key_R, "Records", MainScreen::Training},
-                  {MainScreen::History, Qt::CTRL | Qt::Key_Y, "History", MainScreen::Store}};
+                  {MainScreen::Records, Qt::CTRL | Qt::Key_R, "Records", MainScreen::Training}};
     const auto closeWithEscape = [](QString& opened) {
         return [&opened](QWidget& modal) {
             opened = modal.objectName();
@@ -389,6 +389,21 @@ TEST_F(KeyboardFocusTest, AVisitToAnotherScreenGivesTheFocusBackToWhereItWas) {
         EXPECT_EQ(focusOnReturn(), command(v.command));
     }
     EXPECT_TRUE(scripted.prompter.messages.isEmpty());
+}
+
+// The History window opens beside the main screen and leaves its focus
+// where it was, for the next command.
+TEST_F(KeyboardFocusTest, TheHistoryWindowOpensBesideTheMainScreenAndLeavesItsFocusAlone) {
+    command(MainScreen::Store)->setFocus();
+    QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.historyScreen() != nullptr; }));
+    HistoryScreen* history = main.historyScreen();
+    EXPECT_TRUE(history->isVisible());
+    EXPECT_FALSE(history->isModal());
+    EXPECT_EQ(main.focusWidget(), command(MainScreen::Store));
+    pressOn(*history, Qt::Key_Escape);
+    EXPECT_FALSE(history->isVisible());
+    EXPECT_EQ(main.focusWidget(), command(MainScreen::Store));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextStream>
 #include <cstdio>
 #include <initializer_list>
@@ -48,6 +49,8 @@ void fillPlayerScreen(PlayerScreen& player, const PlayerDetails& details) {
 
 // Matches enough for the History window's charts to tell a story.
 constexpr int sampleCareerMatches = 60;
+// The most matches a career can hold at one level.
+constexpr int longestCareerMatches = 32767;
 
 void chooseUnits(PurchaseScreen& screen, std::initializer_list<int> units) {
     int row = 0;
@@ -120,5 +123,18 @@ int main(int argc, char* argv[]) {
     history.show();
     QApplication::processEvents();
     picture(history, "history");
+
+    // The longest career there can be reads as a shape, drawn by blocks of
+    // matches.
+    FixedDraws longDraws;
+    Career longest = startCareer(sampleDetails(), longDraws);
+    CareerHistory longestHistory;
+    playSampleCareer(longest, longestHistory, longDraws, longestCareerMatches);
+    CareerModel longestModel(std::move(longest), std::move(longestHistory));
+    HistoryScreen longHistory(longestModel, &main);
+    longHistory.chartTabs()->setCurrentIndex(HistoryCharts::skills);
+    longHistory.show();
+    QApplication::processEvents();
+    picture(longHistory, "history-long");
     return allWritten ? 0 : 1;
 }

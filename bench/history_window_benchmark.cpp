@@ -1,0 +1,105 @@
+// What the History window costs a match played while it is open: the same
+// match applied to the longest career (32,767 matches, its history kept),
+// with the window closed and with it open on each of its tabs, each time
+// until the main loop is idle again, so that the window's drawing counts.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTabWidget>
+
+#include "game/career.h"
+#include "game/history.h"
+#include "game/match.h"
+#include "screens/career_model.h"
+#include "screens/history_screen.h"
+#include "sim/message_count.h"
+#include "sim/seeded_random.h"
+#include "sim/simulated_career.h"
+#include "sim/simulation_options.h"
+
+namespace {
+
+struct PlayedCareer {
+    Career career;
+    CareerHistory history;
+};
+
+// Seed 1, the bookie always turned down, stopped at 32,767 matches.
+const PlayedCareer& longestCareerPlayed() {
+    static const PlayedCareer played = [] {
+        SeededRandom random(1);
+        MessageCount messages;
+        SimulationOptions options;
+        options.matchCap = longestCareer;
+        options.bribeAcceptance = 0;
+        SimulatedCareer career(random, messages, options, QString());
+        if (career.play().end != CareerEnd::matchCap) std::abort();
+        return PlayedCareer{career.career(), career.history()};
+    }();
+    return played;
+}
+
+// One match confirmed into the career in play, as OK on the match screen
+// does, then every event it set off handled.
+void applyOneMatch(CareerModel& model) {
+    model.update([](Career& career, CareerHistory& history) {
+        const MatchPerformance match{42, 2, 1};
+        const double award = applyMatch(career, match);
+        history.append(takeHistoryRow(career, match, award));
+    });
+    QApplication::processEvents();
+}
+
+// tab -1: the window closed.
+void MatchApplied(benchmark::State& state) {
+    const PlayedCareer& played = longestCareerPlayed();
+    CareerModel model(played.career, played.history);
+    std::unique_ptr<HistoryScreen> window;
+    if (state.range(0) >= 0) {
+        window = std::make_unique<HistoryScreen>(model, nullptr);
+        window->chartTabs()->setCurrentIndex(static_cast<int>(state.range(0)));
+        window->show();
+        QApplication::processEvents();
+    }
+    for (auto _ : state) applyOneMatch(model);
+}
+BENCHMARK(MatchApplied)
+    ->ArgName("tab")
+    ->DenseRange(-1, HistoryScreen::tabCount - 1)
+    ->Unit(benchmark::kMillisecond);
+
+// Drawing one chart of the longest career afresh, without painting it.
+void DrawChart(benchmark::State& state) {
+    const PlayedCareer& played = longestCareerPlayed();
+    const auto chart = static_cast<HistoryCharts::Chart>(state.range(0));
+    HistoryChartView* view = HistoryCharts::makeView(chart, nullptr);
+    for (auto _ : state) HistoryCharts::draw(view, chart, played.career, played.history);
+    delete view;
+}
+BENCHMARK(DrawChart)
+    ->ArgName("chart")
+    ->DenseRange(0, HistoryCharts::chartCount - 1)
+    ->Unit(benchmark::kMillisecond);
+
+// Opening the window on the longest career, until it is shown.
+void OpenWindow(benchmark::State& state) {
+    const PlayedCareer& played = longestCareerPlayed();
+    CareerModel model(played.career, played.history);
+    for (auto _ : state) {
+        HistoryScreen window(model, nullptr);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(OpenWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

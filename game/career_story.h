@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "game/career.h"
+#include "game/history.h"
+
+// What a career's history tells when read as a whole: how the player moved
+// between levels, his stays at each level, and the matches worth telling.
+
+// One level the player moved to between two matches. Whether it was a
+// promotion or a drop follows from the level he left; it is unknown only for
+// a move to a middle level at the start of a history kept from a later match.
+struct LevelMove {
+    enum Direction { promotion, drop, unknown };
+    Level to;
+    Direction direction;
+};
+
+// The level the player was at for the match before row i, when known: that
+// of the row before, or the club for the career's first match.
+std::optional<Level> levelBefore(const std::vector<HistoryRow>& rows, std::size_t i);
+
+// The moves between the match before row i and its own, in order.
+std::vector<LevelMove> levelMoves(const std::vector<HistoryRow>& rows, std::size_t i);
+
+// The batting average of each row's level right after its match, worked back
+// from the career's record book as it stands now, so that a history kept
+// from a later match shows the averages the record book had then too.
+std::vector<double> levelAverages(const Career& career, const std::vector<HistoryRow>& rows);
+
+// The figures of a run of matches, summed as the record book sums a level's.
+struct SpellFigures {
+    std::int32_t matches = 0;
+    std::int64_t runs = 0;
+    std::int32_t highestScore = 0;
+    std::int32_t fifties = 0;
+    std::int32_t hundreds = 0;
+    std::int64_t wickets = 0;
+    std::int32_t mostWickets = 0;
+    std::int32_t fiveWicketHauls = 0;
+    std::int64_t catches = 0;
+    // Match fees, sponsorship and awards the matches earned, in whole rupees.
+    double moneyEarned = 0;
+
+    void add(const HistoryRow& row);
+    void add(const SpellFigures& other);
+    // Runs per match; 0 before the first match.
+    double battingAverage() const;
+};
+
+// One stay at one level: from the match after the player arrived to the last
+// before he left. A promotion and a drop between the same two matches end
+// one stay at a level and start another.
+struct Spell {
+    Level level = Level::club;
+    QString team;
+    std::size_t firstRow = 0;
+    std::size_t endRow = 0;
+    std::int32_t firstMatch = 0;
+    std::int32_t lastMatch = 0;
+    SpellFigures figures;
+};
+
+// The history's stays at a level, in order.
+std::vector<Spell> levelSpells(const std::vector<HistoryRow>& rows);
+
+// Every spell's figures together.
+SpellFigures careerTotal(const std::vector<Spell>& spells);
+
+// A moment of a career worth telling, at the match where it happened (for
+// what happened between two matches, the match after it).
+struct Milestone {
+    enum Kind {
+        firstFifty,
+        firstHundred,
+        firstFiveWickets,
+        careerRuns,
+        careerWickets,
+        promotion,
+        drop,
+        worldCup,
+        sponsor,
+        bookieMoney,
+    };
+    Kind kind;
+    std::int32_t match;
+    // The runs or wickets reached, or the bookie's money.
+    std::int64_t amount = 0;
+    // The level moved to.
+    Level level = Level::club;
+    // The team moved to, or the sponsor taken.
+    QString name;
+
+    bool operator==(const Milestone&) const = default;
+};
+
+// Career runs are told at every thousand, career wickets at every hundred.
+inline constexpr int runsMilestone = 1000;
+inline constexpr int wicketsMilestone = 100;
+
+// The milestones of the history, oldest first. Counts of the career that
+// began before the history was kept are taken from the record book, so a
+// history kept from a later match neither claims a first fifty the player
+// had already made nor starts his career runs again from nothing.
+std::vector<Milestone> milestones(const Career& career, const std::vector<HistoryRow>& rows);

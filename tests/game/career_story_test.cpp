@@ -1,0 +1,152 @@
+#include "game/career_story.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/level_change.h"
+#include "game/match.h"
+#include "support/qt_printers.h"
+#include "support/test_career.h"
+
+namespace {
+
+// Plays the matches through the rules into the history, as a confirmed match
+// does.
+void play(Career& career, std::vector<HistoryRow>& rows,
+          const std::vector<MatchPerformance>& matches) {
+    for (const MatchPerformance& match : matches) {
+        const double award = applyMatch(career, match);
+        rows.push_back(takeHistoryRow(career, match, award));
+    }
+}
+
+// A career of three spells: the club, the city after a promotion, the club
+// again after a drop.
+struct ThreeSpells {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+
+    ThreeSpells() {
+        career.drawnClub = QStringLiteral("Five Star");
+        play(career, rows, {{60, 1, 0}, {10, 0, 1}, {120, 5, 2}});
+        promote(career);
+        play(career, rows, {{80, 0, 0}, {0, 6, 1}});
+        dropOneLevel(career);
+        play(career, rows, {{41, 1, 1}});
+    }
+};
+
+TEST(CareerStory, SpellsAreTheStaysAtALevelAndAddUpToTheRecordBook) {
+    const ThreeSpells story;
+    const std::vector<Spell> spells = levelSpells(story.rows);
+    ASSERT_EQ(spells.size(), 3u);
+    const struct {
+        Level level;
+        std::int32_t first, last, matches, runs, highest, fifties, hundreds, wickets, best, hauls;
+    } expected[] = {
+        {Level::club, 1, 3, 3, 190, 120, 1, 1, 6, 5, 1},
+        {Level::city, 4, 5, 2, 80, 80, 1, 0, 6, 6, 1},
+        {Level::club, 6, 6, 1, 41, 41, 0, 0, 1, 1, 0},
+    };
+    for (std::size_t i = 0; i < spells.size(); ++i) {
+        SCOPED_TRACE(i);
+        const Spell& s = spells[i];
+        const auto& e = expected[i];
+        EXPECT_EQ(s.level, e.level);
+        EXPECT_EQ(s.firstMatch, e.first);
+        EXPECT_EQ(s.lastMatch, e.last);
+        EXPECT_EQ(s.figures.matches, e.matches);
+        EXPECT_EQ(s.figures.runs, e.runs);
+        EXPECT_EQ(s.figures.highestScore, e.highest);
+        EXPECT_EQ(s.figures.fifties, e.fifties);
+        EXPECT_EQ(s.figures.hundreds, e.hundreds);
+        EXPECT_EQ(s.figures.wickets, e.wickets);
+        EXPECT_EQ(s.figures.mostWickets, e.best);
+        EXPECT_EQ(s.figures.fiveWicketHauls, e.hauls);
+    }
+    EXPECT_EQ(spells[1].team, story.career.teams.city);
+
+    // The spells of a level together are the record book's column of it.
+    for (const Level level : allLevels) {
+        SpellFigures atLevel;
+        for (const Spell& spell : spells) {
+            if (spell.level == level) atLevel.add(spell.figures);
+        }
+        const LevelStatistics& book = story.career.recordBook[levelIndex(level)];
+        EXPECT_EQ(atLevel.matches, book.matches);
+        EXPECT_EQ(atLevel.runs, book.runs);
+        EXPECT_EQ(atLevel.wickets, book.wickets);
+        EXPECT_EQ(atLevel.catches, book.catches);
+        EXPECT_EQ(atLevel.fifties, book.fifties);
+        EXPECT_EQ(atLevel.hundreds, book.hundreds);
+        EXPECT_EQ(atLevel.highestScore, book.highestScore);
+        EXPECT_EQ(atLevel.fiveWicketHauls, book.fiveWicketHauls);
+    }
+    const SpellFigures total = careerTotal(spells);
+    EXPECT_EQ(total.matches, 6);
+    EXPECT_EQ(total.runs, 311);
+    EXPECT_DOUBLE_EQ(total.battingAverage(), 311 / 6.0);
+    EXPECT_DOUBLE_EQ(SpellFigures{}.battingAverage(), 0);
+}
+
+TEST(CareerStory, LevelMovesAreTakenFromTheLevelBefore) {
+    const ThreeSpells story;
+    EXPECT_EQ(levelBefore(story.rows, 0), Level::club);
+    EXPECT_EQ(levelBefore(story.rows, 3), Level::club);
+    const std::vector<LevelMove> promoted = levelMoves(story.rows, 3);
+    ASSERT_EQ(promoted.size(), 1u);
+    EXPECT_EQ(promoted[0].direction, LevelMove::promotion);
+    const std::vector<LevelMove> dropped = levelMoves(story.rows, 5);
+    ASSERT_EQ(dropped.size(), 1u);
+    EXPECT_EQ(dropped[0].direction, LevelMove::drop);
+
+    // A history kept from a later match does not know where it started.
+    const std::vector<HistoryRow> later(story.rows.begin() + 4, story.rows.end());
+    EXPECT_EQ(levelBefore(later, 0), std::nullopt);
+}
+
+TEST(CareerStory, MilestonesAreToldAtTheirMatchOnce) {
+    const ThreeSpells story;
+    const std::vector<Milestone> told = milestones(story.career, story.rows);
+    const std::vector<Milestone> expected{
+        {Milestone::firstFifty, 1, 60, Level::club, {}},
+        {Milestone::firstHundred, 3, 120, Level::club, {}},
+        {Milestone::firstFiveWickets, 3, 5, Level::club, {}},
+        {Milestone::promotion, 4, 0, Level::city, story.career.teams.city},
+        {Milestone::drop, 6, 0, Level::club, QStringLiteral("Five Star")},
+    };
+    EXPECT_EQ(told, expected);
+}
+
+TEST(CareerStory, CareerRunsAndWicketsAreToldAtEveryRoundFigure) {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+    // 150 runs and 10 wickets a match: 1,000 runs in match 7, 2,000 in 14;
+    // 100 wickets in match 10.
+    for (int i = 0; i < 14; ++i) play(career, rows, {{150, 10, 0}});
+    const std::vector<Milestone> told = milestones(career, rows);
+    std::vector<std::pair<std::int32_t, std::int64_t>> runs;
+    std::vector<std::pair<std::int32_t, std::int64_t>> wickets;
+    for (const Milestone& m : told) {
+        if (m.kind == Milestone::careerRuns) runs.emplace_back(m.match, m.amount);
+        if (m.kind == Milestone::careerWickets) wickets.emplace_back(m.match, m.amount);
+    }
+    EXPECT_EQ(runs, (std::vector<std::pair<std::int32_t, std::int64_t>>{{7, 1000}, {14, 2000}}));
+    EXPECT_EQ(wickets, (std::vector<std::pair<std::int32_t, std::int64_t>>{{10, 100}}));
+
+    // Kept from match 8 on, the history goes on from the runs made before it
+    // and claims no first hundred the record book had already counted.
+    const std::vector<HistoryRow> later(rows.begin() + 7, rows.end());
+    const std::vector<Milestone> laterTold = milestones(career, later);
+    ASSERT_FALSE(laterTold.empty());
+    for (const Milestone& m : laterTold) {
+        EXPECT_NE(m.kind, Milestone::firstHundred);
+        EXPECT_NE(m.kind, Milestone::firstFifty);
+        if (m.kind == Milestone::careerRuns) {
+            EXPECT_EQ(m.amount, 2000);
+        }
+    }
+}
+
+}  // namespace
