@@ -12,7 +12,12 @@
 
 namespace {
 
-const QString applicationTitle = QStringLiteral("Bailcrest");
+// Asked for at every box, so that it follows the language in use.
+QString applicationTitle() {
+    //: The title of every message box: the game's name, which stays
+    //: "Bailcrest" in every language.
+    return QCoreApplication::translate("MessagePrompter", "Bailcrest");
+}
 
 // Qt's own file dialog opens with columns too narrow for a file's size and
 // type ("670…tes"). Once the folder is read its columns take the width their
@@ -38,14 +43,14 @@ void fitColumns(QFileDialog& dialog, QTreeView& files) {
 }  // namespace
 
 void MessagePrompter::notice(const QString& text) {
-    QMessageBox box(QMessageBox::Information, applicationTitle, text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Information, applicationTitle(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }
 
 bool MessagePrompter::question(const QString& text, Answer byDefault) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setDefaultButton(byDefault == Answer::yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -3,14 +3,26 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+#include <QVariant>
 #include <QWidget>
 
 namespace look {
 
+namespace {
+
+// The whole text of a caption shown elided.
+constexpr const char* fullTextProperty = "bailcrestFullText";
+
+}  // namespace
+
 QFont font(bool bold, int pixelSize) {
     QFont f;
+    // Latin letters come from the first family that has them; Devanagari,
+    // which none of the Latin families draws, from Noto Sans Devanagari
+    // (Debian's fonts-noto-core), which has a real bold.
     f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                   QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+                   QStringLiteral("Noto Sans Devanagari"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Sans Serif")});
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
@@ -58,7 +70,32 @@ QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
     label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
     setTextColour(label, colour);
+    fitCaption(label);
     return label;
+}
+
+void fitCaption(QLabel* label) {
+    const QVariant stored = label->property(fullTextProperty);
+    const QString text = stored.isValid() ? stored.toString() : label->text();
+    const int indent = label->indent() > 0 ? label->indent() : 0;
+    const int room = label->contentsRect().width() - 2 * label->margin() - indent;
+    const QFontMetrics metrics(label->font());
+    // A wrapped text, or one in a layout that has yet to give it its place,
+    // is left whole.
+    if (text.isEmpty() || label->wordWrap() || label->geometry().isEmpty() ||
+        metrics.horizontalAdvance(text) <= room) {
+        if (stored.isValid()) {
+            label->setText(text);
+            label->setToolTip(QString());
+            label->setAccessibleName(QString());
+            label->setProperty(fullTextProperty, QVariant());
+        }
+        return;
+    }
+    label->setProperty(fullTextProperty, text);
+    label->setText(metrics.elidedText(text, Qt::ElideRight, room));
+    label->setToolTip(text);
+    label->setAccessibleName(text);
 }
 
 QLabel* value(QWidget* parent, const QString& objectName, const QString& captionText,

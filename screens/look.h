@@ -48,6 +48,13 @@ void setTextColour(QWidget* widget, const QColor& colour);
 QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
                 const QColor& colour, QRect geometry);
 
+// A caption whose text is wider than its fixed place (a translation may run
+// longer than English) shows as much as fits, with an ellipsis, and keeps the
+// whole text as its tooltip and screen-reader name. caption() does this; a
+// caller that changes the label's font, indent or size afterwards calls it
+// again.
+void fitCaption(QLabel* label);
+
 // A value label: its text is its accessible name; the caption it belongs to,
 // without the colon, is its accessible description ("45", "Batting").
 QLabel* value(QWidget* parent, const QString& objectName, const QString& captionText,

@@ -9,6 +9,8 @@
 #include "game/money.h"
 #include "game/play_messages.h"
 #include "game/ratings.h"
+#include "game/shown_numbers.h"
+#include "game/start_career.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/credits_screen.h"
@@ -54,11 +56,16 @@ void fill(QWidget* bar, const QColor& colour) {
 }
 
 QString number(int value) {
-    return QString::number(value);
+    return shownNumber(value);
 }
 
-// A doubled ampersand is how a sponsor's name keeps a literal "&".
+// A doubled ampersand is how a sponsor's name keeps a literal "&". A career
+// without a sponsor holds "..." (as its save file does), which is shown in
+// the player's language.
 QString sponsorName(const QString& name) {
+    if (name == QLatin1String("..."))
+        //: Shown beside "Sponsor:" while the player has no sponsor.
+        return MainScreen::tr("...");
     return QString(name).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
@@ -120,7 +127,7 @@ void MainScreen::buildProfile() {
                   look::rect(1215, rowTop(i), 2280, rowHeight), std::move(text));
     };
     row(0, "player", tr("Player:"), [](const Career& c) { return c.player; });
-    row(1, "team", tr("Team:"), [](const Career& c) { return c.team; });
+    row(1, "team", tr("Team:"), [](const Career& c) { return teamName(c.team); });
     row(2, "role", tr("Category:"),
         [](const Career& c) { return categoryName(category(c.skills)); });
     row(3, "sponsor", tr("Sponsor:"), [](const Career& c) { return sponsorName(c.sponsor); });
@@ -161,9 +168,8 @@ void MainScreen::buildLevelStats() {
         [](const LevelStatistics& s) { return number(s.catches); });
     row(4, "highestscore", tr("Highest Score:"),
         [](const LevelStatistics& s) { return number(s.highestScore); });
-    row(5, "bataverage", tr("Batting Average:"), [](const LevelStatistics& s) {
-        return s.battingAverage.text(QLocale::system().decimalPoint());
-    });
+    row(5, "bataverage", tr("Batting Average:"),
+        [](const LevelStatistics& s) { return s.battingAverage.text(QLocale().decimalPoint()); });
     row(6, "fifty", tr("50s:"), [](const LevelStatistics& s) { return number(s.fifties); });
     row(7, "hundred", tr("100s:"), [](const LevelStatistics& s) { return number(s.hundreds); });
     row(8, "mostwickets", tr("Most Wickets:"),
@@ -180,7 +186,7 @@ void MainScreen::buildFinance() {
         return addFigure(finance, QString::fromLatin1(objectName), caption,
                          look::rect(120, rowTop(i), 2160, rowHeight),
                          look::rect(2280, rowTop(i), 1215, rowHeight),
-                         [amount](const Career& c) { return moneyText(c.*amount); });
+                         [amount](const Career& c) { return shownMoney(c.*amount); });
     };
     row(0, "matchfee", tr("Match Fee (Rs):"), &Career::matchFee);
     row(1, "sponsorship", tr("Sponsorship (Rs):"), &Career::sponsorship);
