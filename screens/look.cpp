@@ -1,10 +1,12 @@
 #include "screens/look.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 
 namespace look {
 
@@ -15,6 +17,15 @@ constexpr const char* fullTextProperty = "bailcrestFullText";
 
 }  // namespace
 
+int textSizeStep() {
+    bool isNumber = false;
+    //: How many pixels larger than the design's sizes the text of this
+    //: language is drawn, as a number: 0 for the Latin alphabet; Devanagari
+    //: reads as well as English a pixel larger.
+    const int step = QCoreApplication::translate("Look", "0").toInt(&isNumber);
+    return isNumber ? std::clamp(step, 0, 4) : 0;
+}
+
 QFont font(bool bold, int pixelSize) {
     QFont f;
     // Latin letters come from the first family that has them; Devanagari,
@@ -24,7 +35,7 @@ QFont font(bool bold, int pixelSize) {
                    QStringLiteral("Noto Sans Devanagari"), QStringLiteral("Liberation Sans"),
                    QStringLiteral("Sans Serif")});
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
+    f.setPixelSize(pixelSize + textSizeStep());
     f.setBold(bold);
     return f;
 }

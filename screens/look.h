@@ -32,8 +32,11 @@ inline const QColor blue{0, 0, 255};
 inline const QColor black{0, 0, 0};
 
 // Verdana 8.25 point is 11 pixels at the 96 dots an inch the twip geometry
-// assumes; other sans faces stand in where Verdana is not installed.
+// assumes; other sans faces stand in where Verdana is not installed. A
+// translation whose script reads small at the design's size draws its text
+// textSizeStep() pixels larger.
 QFont font(bool bold = true, int pixelSize = 11);
+int textSizeStep();
 
 // A top-level window of fixed client size with the navy background.
 void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);

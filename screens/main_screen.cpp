@@ -144,6 +144,7 @@ void MainScreen::buildProfile() {
           [](const Career& c) { return number(c.skills.bowling); });
     skill(5, 120, "Label2_2", tr("Fielding:"),
           [](const Career& c) { return number(c.skills.fielding); });
+    //: The overall skill, worked out from batting, bowling and fielding.
     QLabel* overall = skill(5, 1920, "skill", tr("Overall:"),
                             [](const Career& c) { return number(overallSkill(c.skills)); });
     look::setTextColour(overall, look::green);
@@ -197,8 +198,10 @@ void MainScreen::buildFinance() {
 
 void MainScreen::buildConditions() {
     auto* accessories =
+        //: Heading of the player's cricket gear (bat, gloves, pads, others).
         frame(this, QStringLiteral("Frame_ACCESSORIES"), tr("ACCESSORIES"), 3840, 1680, 3615, 1815);
     auto* health =
+        //: Heading of the player's body: fitness, health and stamina.
         frame(this, QStringLiteral("Frame_HEALTH"), tr("HEALTH"), 3840, 3600, 3615, 1575);
     const struct {
         QString caption;
@@ -207,6 +210,7 @@ void MainScreen::buildConditions() {
         {tr("Bat:"), [](const Career& c) { return c.gear.bat; }},
         {tr("Gloves:"), [](const Career& c) { return c.gear.gloves; }},
         {tr("Pads:"), [](const Career& c) { return c.gear.pads; }},
+        //: The other pieces of cricket gear, besides bat, gloves and pads.
         {tr("Others:"), [](const Career& c) { return c.gear.others; }},
         {tr("Fitness:"), [](const Career& c) { return c.body.fitness; }},
         {tr("Health:"), [](const Career& c) { return c.body.health; }},
@@ -234,15 +238,25 @@ void MainScreen::buildMenu() {
         QString caption;
         int top;
         QList<QKeySequence> keys;
-    } entries[commandCount] = {{tr("About"), 795, {Qt::Key_F1}},
-                               {tr("Exit"), 315, quitKeys()},
-                               {tr("Sponsors"), 1755, {Qt::CTRL | Qt::Key_O}},
-                               {tr("Store"), 2715, {Qt::CTRL | Qt::Key_G}},
-                               {tr("Training"), 2235, {Qt::CTRL | Qt::Key_T}},
-                               {tr("Play"), 4635, {Qt::Key_F5, Qt::CTRL | Qt::Key_P}},
-                               {tr("Records"), 4155, {Qt::CTRL | Qt::Key_R}},
-                               {tr("Health"), 3195, {Qt::CTRL | Qt::Key_H}},
-                               {tr("History"), 3675, {Qt::CTRL | Qt::Key_Y}}};
+    } entries[commandCount] = {
+        //: Main menu command: opens the credits.
+        {tr("About"), 795, {Qt::Key_F1}},
+        //: Main menu command: ends the game at once, without saving.
+        {tr("Exit"), 315, quitKeys()},
+        //: Main menu command: opens the sponsorship offers.
+        {tr("Sponsors"), 1755, {Qt::CTRL | Qt::Key_O}},
+        //: Main menu command: opens the cricket gear store (a shop, not "save").
+        {tr("Store"), 2715, {Qt::CTRL | Qt::Key_G}},
+        //: Main menu command: opens the training centre, where skills are bought.
+        {tr("Training"), 2235, {Qt::CTRL | Qt::Key_T}},
+        //: Main menu command (a verb): plays the next match.
+        {tr("Play"), 4635, {Qt::Key_F5, Qt::CTRL | Qt::Key_P}},
+        //: Main menu command: opens the record book of every level.
+        {tr("Records"), 4155, {Qt::CTRL | Qt::Key_R}},
+        //: Main menu command: opens the health care centre (fitness, health, stamina).
+        {tr("Health"), 3195, {Qt::CTRL | Qt::Key_H}},
+        //: Main menu command: opens the career's History window.
+        {tr("History"), 3675, {Qt::CTRL | Qt::Key_Y}}};
     // Tab order follows the column from top to bottom.
     const Command columnOrder[commandCount] = {Exit,   About,   Sponsors, Training, Store,
                                                Health, History, Records,  Play};

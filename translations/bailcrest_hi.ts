@@ -568,6 +568,14 @@
     </message>
 </context>
 <context>
+    <name>Look</name>
+    <message>
+        <source>0</source>
+        <extracomment>How many pixels larger than the design&apos;s sizes the text of this language is drawn, as a number: 0 for the Latin alphabet; Devanagari reads as well as English a pixel larger.</extracomment>
+        <translation>1</translation>
+    </message>
+</context>
+<context>
     <name>MainScreen</name>
     <message>
         <source>Bailcrest v1.0</source>
@@ -607,6 +615,7 @@
     </message>
     <message>
         <source>Overall:</source>
+        <extracomment>The overall skill, worked out from batting, bowling and fielding.</extracomment>
         <translation>कुल:</translation>
     </message>
     <message>
@@ -675,10 +684,12 @@
     </message>
     <message>
         <source>ACCESSORIES</source>
+        <extracomment>Heading of the player&apos;s cricket gear (bat, gloves, pads, others).</extracomment>
         <translation>किट</translation>
     </message>
     <message>
         <source>HEALTH</source>
+        <extracomment>Heading of the player&apos;s body: fitness, health and stamina.</extracomment>
         <translation>सेहत</translation>
     </message>
     <message>
@@ -695,6 +706,7 @@
     </message>
     <message>
         <source>Others:</source>
+        <extracomment>The other pieces of cricket gear, besides bat, gloves and pads.</extracomment>
         <translation>अन्य:</translation>
     </message>
     <message>
@@ -711,38 +723,47 @@
     </message>
     <message>
         <source>About</source>
+        <extracomment>Main menu command: opens the credits.</extracomment>
         <translation>परिचय</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Main menu command: ends the game at once, without saving.</extracomment>
         <translation>बाहर निकलें</translation>
     </message>
     <message>
         <source>Sponsors</source>
+        <extracomment>Main menu command: opens the sponsorship offers.</extracomment>
         <translation>प्रायोजक</translation>
     </message>
     <message>
         <source>Store</source>
+        <extracomment>Main menu command: opens the cricket gear store (a shop, not &quot;save&quot;).</extracomment>
         <translation>दुकान</translation>
     </message>
     <message>
         <source>Training</source>
+        <extracomment>Main menu command: opens the training centre, where skills are bought.</extracomment>
         <translation>अभ्यास</translation>
     </message>
     <message>
         <source>Play</source>
+        <extracomment>Main menu command (a verb): plays the next match.</extracomment>
         <translation>खेलें</translation>
     </message>
     <message>
         <source>Records</source>
+        <extracomment>Main menu command: opens the record book of every level.</extracomment>
         <translation>रिकॉर्ड</translation>
     </message>
     <message>
         <source>Health</source>
+        <extracomment>Main menu command: opens the health care centre (fitness, health, stamina).</extracomment>
         <translation>सेहत</translation>
     </message>
     <message>
         <source>History</source>
+        <extracomment>Main menu command: opens the career&apos;s History window.</extracomment>
         <translation>इतिहास</translation>
     </message>
     <message>
