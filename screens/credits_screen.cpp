@@ -54,6 +54,9 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
     QLabel* website = text(this, "Label2_6", QStringLiteral("www.bailcrest.example"), look::silver,
                            look::rect(5280, 1200, 2415, 255));
     website->setIndent(4);
+    // The address reads the same in every language: it keeps the design's
+    // size where a translation draws its own text larger.
+    website->setFont(look::font(true, 11 - look::textSizeStep()));
     look::fitCaption(website);
 
     auto* outline = new Outline(look::lightGrey, this);
