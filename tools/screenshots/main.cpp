@@ -19,8 +19,10 @@
 #include <initializer_list>
 
 #include "app/translations.h"
+#include "game/play_messages.h"
 #include "game/sponsorship.h"
 #include "game/start_career.h"
+#include "saves/save_file.h"
 #include "screens/career_model.h"
 #include "screens/credits_screen.h"
 #include "screens/history_screen.h"
@@ -158,6 +160,28 @@ QSet<QString> ownWords() {
     return words;
 }
 
+// What Play, a match and Load tell the player and ask him, as message boxes
+// show them: every notice with a club the game drew and a team the player
+// named, and the reasons a save file is refused.
+QStringList gameMessages() {
+    QStringList messages{bookieOfferQuestion(), playAgainQuestion(), awardNotice(1500),
+                         notASaveFileNotice(), tooLargeToLoadNotice()};
+    const PlayNotice notices[] = {PlayNotice::promoted,      PlayNotice::selectedForWorldCup,
+                                  PlayNotice::notGoodEnough, PlayNotice::poorFielding,
+                                  PlayNotice::shortOfGear,   PlayNotice::unfit,
+                                  PlayNotice::dropped,       PlayNotice::caughtByTheEnquiry};
+    for (const PlayNotice kind : notices) {
+        messages << noticeText({kind, QString::fromLatin1(clubNames[1])})
+                 << noticeText({kind, sampleDetails().city});
+    }
+    SaveFile damaged;
+    damaged.lines.fill(QStringLiteral("0"));
+    damaged.setLine(saveLine::header, saveFileHeader);
+    damaged.setLine(saveLine::bankbalance, QStringLiteral("lots"));
+    messages << decodeSaveFile(encodeSaveFile(damaged), true).error;
+    return messages;
+}
+
 int checkTexts(QApplication& application, const QString& language) {
     if (!useLanguage(application, language)) return 2;
     TextCheck check(language == QLatin1String("pseudo"), ownWords());
@@ -167,6 +191,7 @@ int checkTexts(QApplication& application, const QString& language) {
         const QString screenName = QString::fromLatin1(name);
         check.check(screen, screenName, screenName != QLatin1String("history"));
     });
+    for (const QString& message : gameMessages()) check.checkMessage(message);
     for (const QString& problem : check.problems())
         std::fprintf(stderr, "%s: %s\n", qPrintable(language), qPrintable(problem));
     return check.problems().isEmpty() ? 0 : 1;

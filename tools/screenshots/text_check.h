@@ -20,6 +20,8 @@ class TextCheck {
 
     // With `fit` false only the translation of the screen's texts is checked.
     void check(QWidget& screen, const QString& screenName, bool fit = true);
+    // A message box's or question's text, which no screen shows itself.
+    void checkMessage(const QString& text) { checkTranslated(QStringLiteral("message"), text); }
     const QStringList& problems() const { return problems_; }
 
   private:
