@@ -10,13 +10,6 @@
 
 namespace look {
 
-namespace {
-
-// The whole text of a caption shown elided.
-constexpr const char* fullTextProperty = "bailcrestFullText";
-
-}  // namespace
-
 int textSizeStep() {
     bool isNumber = false;
     //: How many pixels larger than the design's sizes the text of this

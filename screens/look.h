@@ -57,6 +57,8 @@ QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
 // caller that changes the label's font, indent or size afterwards calls it
 // again.
 void fitCaption(QLabel* label);
+// The property that holds the whole text of a caption shown elided.
+inline constexpr const char* fullTextProperty = "bailcrestFullText";
 
 // A value label: its text is its accessible name; the caption it belongs to,
 // without the colon, is its accessible description ("45", "Batting").

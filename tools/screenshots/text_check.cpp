@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QWidget>
 
+#include "screens/look.h"
 #include "screens/titled_frame.h"
 
 namespace {
@@ -112,6 +113,11 @@ void TextCheck::check(QWidget& screen, const QString& screenName, bool fit) {
             text = label->text();
             if (text.isEmpty() || Qt::mightBeRichText(text)) continue;
             fits = labelFits(*label);
+            // A caption elided to its place (look::fitCaption) is the last
+            // resort for a pseudo-translation, never the way a shipped
+            // language reads.
+            if (!untranslated_ && label->property(look::fullTextProperty).isValid())
+                problems_ << QStringLiteral("%1: elided: \"%2\"").arg(place, text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             text = button->text();
             if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) {
