@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 
 #include "game/level.h"
 #include "game/start_career.h"
+#include "saves/career_file.h"
 #include "saves/save_file.h"
 #include "support/qt_printers.h"
+#include "support/scripted_random.h"
 
 namespace {
 
@@ -89,6 +92,26 @@ TEST_F(Translated, ASaveFilesLineIsNamedInTheLanguageInUse) {
     EXPECT_EQ(
         saveFileProblem(file),
         QStringLiteral("पंक्ति %1 (शहर स्तर पर खेले गए मैच) में \"many\" है, जो संख्या नहीं है").arg(line));
+}
+
+// A career saved in Hindi is the file it is in English: the club, level and
+// category words and every figure as the English game writes them.
+TEST_F(Translated, ACareerSavedInHindiIsTheFileSavedInEnglish) {
+    ScriptedRandom random;
+    random.draws = {drawFor(3, 5)};
+    Career career =
+        startCareer({QStringLiteral("Arjun"), QStringLiteral("Pune"), QStringLiteral("Maharashtra"),
+                     QStringLiteral("India"), Skills{60, 40, 30}, true},
+                    random);
+    career.bankBalance = 100000;
+    career.statistics().battingAverage = BattingAverage::of(50.67f);
+    const QByteArray english = encodeSaveFile(saveFileOf(career));
+    ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("hi")));
+    QLocale::setDefault(QLocale(QStringLiteral("hi_IN")));
+    const QByteArray hindi = encodeSaveFile(saveFileOf(career));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(hindi, english);
+    EXPECT_EQ(saveFileOf(career).line(saveLine::clubTeam), QStringLiteral("Happy Valley"));
 }
 
 TEST_F(Translated, ThePseudoTranslationKeepsArgumentsAndAccessKeys) {
