@@ -5,6 +5,7 @@
 #include "app/message_prompter.h"
 #include "app/screen_navigator.h"
 #include "app/system_random.h"
+#include "app/translations.h"
 #include "screens/pictures.h"
 #include "screens/platform.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("com.example.bailcrest"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(gameIcon());
+    installDesktopTranslation(application);
 
     MessagePrompter prompter;
     SystemRandom random;

@@ -12,7 +12,12 @@
 
 namespace {
 
-const QString applicationTitle = QStringLiteral("Bailcrest");
+// Asked for at every box, so that it follows the language in use.
+QString applicationTitle() {
+    //: The title of every message box: the game's name, which stays
+    //: "Bailcrest" in every language.
+    return QCoreApplication::translate("MessagePrompter", "Bailcrest");
+}
 
 // Qt's own file dialog opens with columns too narrow for a file's size and
 // type ("670…tes"). Once the folder is read its columns take the width their
@@ -44,14 +49,14 @@ void giveKeyboardBack(QWidget* owner) {
 }  // namespace
 
 void MessagePrompter::notice(QWidget* owner, const QString& text) {
-    QMessageBox box(QMessageBox::Information, applicationTitle, text, QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::Information, applicationTitle(), text, QMessageBox::Ok, owner);
     box.exec();
     giveKeyboardBack(owner);
 }
 
 bool MessagePrompter::question(QWidget* owner, const QString& text, Answer byDefault) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Yes | QMessageBox::No,
-                    owner);
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
+                    QMessageBox::Yes | QMessageBox::No, owner);
     box.setDefaultButton(byDefault == Answer::yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     const bool yes = box.exec() == QMessageBox::Yes;

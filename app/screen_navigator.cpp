@@ -53,7 +53,9 @@ void ScreenNavigator::loadCareer() {
     const QString path = platform_.prompter.chooseFileToOpen(
         player_, tr("Bailcrest: Load Game"),
         QDir::toNativeSeparators(savesFolder(platform_.programFolder)),
-        tr("Bailcrest Saves (*.bsg)"));
+        //: The Load dialog's file type. %1 is the file pattern, which Qt reads
+        //: back from between the parentheses: keep it there, at the end.
+        tr("Bailcrest Saves (%1)").arg(QStringLiteral("*.bsg")));
     const QFileInfo chosen(path);
     if (path.isEmpty() || !chosen.exists()) return;
     // A pipe, device or folder is never opened: reading a pipe would wait

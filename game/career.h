@@ -50,7 +50,8 @@ class BattingAverage {
     static BattingAverage asWritten(QString text) { return BattingAverage(std::move(text)); }
 
     // The figure as shown and saved; a computed one as "##.00" with the
-    // given decimal point (".50", "37.25").
+    // given decimal point (".50", "37.25"), and one read from a file with its
+    // decimal point or comma replaced by the given one. Save files take ".".
     QString text(const QString& decimalPoint) const;
 
     bool operator==(const BattingAverage&) const = default;

@@ -1,11 +1,22 @@
 #include "game/level.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const std::array<QString, levelCount> words{QStringLiteral("Club"), QStringLiteral("City"),
                                             QStringLiteral("State"), QStringLiteral("National")};
 
+//: A level of play, as the record book heads its column.
+const char* const names[levelCount] = {
+    QT_TRANSLATE_NOOP("Level", "Club"), QT_TRANSLATE_NOOP("Level", "City"),
+    QT_TRANSLATE_NOOP("Level", "State"), QT_TRANSLATE_NOOP("Level", "National")};
+
 }  // namespace
+
+QString levelName(Level level) {
+    return QCoreApplication::translate("Level", names[levelIndex(level)]);
+}
 
 QString levelWord(Level level) {
     return words.at(levelIndex(level));

@@ -32,6 +32,10 @@ constexpr Level levelBelow(Level level) {
 // The level's word as the save file spells it: "Club", "City", "State", "National".
 QString levelWord(Level level);
 
+// The level's name in the player's language, for the screens and messages;
+// files keep levelWord.
+QString levelName(Level level);
+
 // Exact, case-sensitive; nothing for a word that is not a level.
 std::optional<Level> levelFromWord(const QString& word);
 

@@ -3,16 +3,19 @@
 #include <QCoreApplication>
 
 #include "game/money.h"
+#include "game/play.h"
+#include "game/shown_numbers.h"
+#include "game/start_career.h"
 
 QString noticeText(const Notice& notice) {
     switch (notice.kind) {
         case PlayNotice::promoted:
             return QCoreApplication::translate("Play", "You are selected in the %1 team.")
-                .arg(notice.team);
+                .arg(teamName(notice.team));
         case PlayNotice::selectedForWorldCup:
             return QCoreApplication::translate("Play",
                                                "You are selected for the World Cup in the %1 team.")
-                .arg(notice.team);
+                .arg(teamName(notice.team));
         case PlayNotice::notGoodEnough:
             return QCoreApplication::translate("Play", "You are not good enough at this level.");
         case PlayNotice::poorFielding:
@@ -25,7 +28,7 @@ QString noticeText(const Notice& notice) {
             return QCoreApplication::translate("Play", "You are unfit to play at this level.");
         case PlayNotice::dropped:
             return QCoreApplication::translate("Play", "You are dropped from the %1 team.")
-                .arg(notice.team);
+                .arg(teamName(notice.team));
         case PlayNotice::caughtByTheEnquiry:
             return QCoreApplication::translate(
                 "Play", "You're found guilty of match fixing in an enquiry. Your career is over.");
@@ -35,7 +38,8 @@ QString noticeText(const Notice& notice) {
 
 QString bookieOfferQuestion() {
     return QCoreApplication::translate(
-        "Play", "A bookie offers you Rs. 50000 if you play badly. Accept the offer?");
+               "Play", "A bookie offers you Rs. %1 if you play badly. Accept the offer?")
+        .arg(shownMoney(bookieBribe));
 }
 
 QString playAgainQuestion() {
@@ -44,5 +48,5 @@ QString playAgainQuestion() {
 
 QString awardNotice(double award) {
     return QCoreApplication::translate("Play", "You are awarded Rs.%1 based on your performance.")
-        .arg(moneyText(award));
+        .arg(shownMoney(award));
 }

@@ -21,8 +21,15 @@ Career startCareer(const PlayerDetails& details, RandomSource& random) {
     career.autoSave = details.autoSave;
     career.skills = details.skills;
     career.startingSkills = details.skills;
-    career.drawnClub = clubNames.at(drawBelow(random, static_cast<int>(clubNames.size())));
+    career.drawnClub =
+        QString::fromLatin1(clubNames.at(drawBelow(random, static_cast<int>(clubNames.size()))));
     career.team = career.drawnClub;
     career.teams = Teams{career.drawnClub, details.city, details.state, details.country};
     return career;
+}
+
+QString teamName(const QString& team) {
+    for (const char* club : clubNames)
+        if (team == QLatin1String(club)) return QCoreApplication::translate("Club", club);
+    return team;
 }

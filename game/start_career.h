@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -17,10 +18,16 @@ struct PlayerDetails {
     bool autoSave = false;
 };
 
-// The clubs a new career may start at, one drawn at random.
-inline const std::array<QString, 5> clubNames{
-    QStringLiteral("Five Star"), QStringLiteral("Rising Sun"), QStringLiteral("Shining Moon"),
-    QStringLiteral("Happy Valley"), QStringLiteral("Country Side")};
+// The clubs a new career may start at, one drawn at random. The career and
+// its save file hold the English name; screens show it through teamName().
+inline constexpr std::array<const char*, 5> clubNames{
+    QT_TRANSLATE_NOOP("Club", "Five Star"), QT_TRANSLATE_NOOP("Club", "Rising Sun"),
+    QT_TRANSLATE_NOOP("Club", "Shining Moon"), QT_TRANSLATE_NOOP("Club", "Happy Valley"),
+    QT_TRANSLATE_NOOP("Club", "Country Side")};
+
+// A team's name as the player reads it: a club the game drew, in the
+// player's language; a city, state or country as the player typed it.
+QString teamName(const QString& team);
 
 // The auto-save file name of a player: the first five characters of the
 // name in lower case, then "_auto.bsg". Characters that no file name may hold

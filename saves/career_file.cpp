@@ -1,7 +1,5 @@
 #include "saves/career_file.h"
 
-#include <QLocale>
-
 #include "game/money.h"
 #include "game/ratings.h"
 #include "game/saturating.h"
@@ -107,7 +105,9 @@ SaveFile saveFileOf(const Career& career) {
                                         career.gear.others, career.body.fitness, career.body.health,
                                         career.body.stamina};
     for (int i = 0; i < 7; ++i) put(saveLine::conditions + i, QString::number(conditions[i]));
-    const QString decimalPoint = QLocale::system().decimalPoint();
+    // Every figure is written the same way under every locale, the batting
+    // average with a decimal point, so that any reader loads what was saved.
+    const QString decimalPoint = QStringLiteral(".");
     for (const Level level : allLevels) {
         putStatistics(file, level, career.recordBook[levelIndex(level)], decimalPoint);
     }

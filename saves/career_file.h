@@ -10,7 +10,7 @@ class RandomSource;
 
 // The save file of a career: every saved value of the career and the four
 // columns of its record book. The category is written as it follows from the
-// skills, and the batting averages in the decimal form of this locale.
+// skills, and the batting averages with a decimal point under every locale.
 SaveFile saveFileOf(const Career& career);
 
 // Lines 2 to 9, as the player screen shows a loaded career before it starts:

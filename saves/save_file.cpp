@@ -8,21 +8,17 @@
 
 #include "game/level.h"
 #include "game/money.h"
+#include "game/shown_numbers.h"
 #include "saves/file_numbers.h"
 
 namespace {
-
-// The line names, marked for translation where they are listed.
-QString translated(const char* text) {
-    return QCoreApplication::translate("SaveFile", text);
-}
 
 using Rules = std::array<LineRule, saveFileLineCount>;
 
 Rules buildRules() {
     Rules rules;
     const auto rule = [&rules](int number, LineKind kind, const char* name) {
-        rules.at(number - 1) = LineRule{kind, translated(name)};
+        rules.at(number - 1) = LineRule{kind, name, std::nullopt};
     };
     rule(saveLine::header, LineKind::header, QT_TRANSLATE_NOOP("SaveFile", "header"));
     rule(saveLine::player, LineKind::text, QT_TRANSLATE_NOOP("SaveFile", "player name"));
@@ -58,11 +54,14 @@ Rules buildRules() {
                                        QT_TRANSLATE_NOOP("SaveFile", "stamina")};
     for (int i = 0; i < 7; ++i) rule(saveLine::conditions + i, LineKind::int16, conditions[i]);
     // Matches count in 16 bits and the other figures in 32; the batting
-    // average is the text the record book shows, in the locale's own form.
+    // average is the text the record book shows. %1 is the level's name.
     const struct {
         LineKind kind;
         const char* name;
-    } statistics[10] = {{LineKind::int16, QT_TRANSLATE_NOOP("SaveFile", "%1 matches played")},
+    } statistics[10] = {//: A line of the save file's record book; %1 is the level's
+                        //: name (Club, City, State or National), as the record book
+                        //: heads its column.
+                        {LineKind::int16, QT_TRANSLATE_NOOP("SaveFile", "%1 matches played")},
                         {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 runs scored")},
                         {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 wickets taken")},
                         {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 catches held")},
@@ -74,8 +73,8 @@ Rules buildRules() {
                         {LineKind::int32, QT_TRANSLATE_NOOP("SaveFile", "%1 5 wickets")}};
     for (const Level level : allLevels) {
         for (int row = 0; row < 10; ++row) {
-            rules.at(saveLine::recordBook(levelIndex(level), row) - 1) = LineRule{
-                statistics[row].kind, translated(statistics[row].name).arg(levelWord(level))};
+            rules.at(saveLine::recordBook(levelIndex(level), row) - 1) =
+                LineRule{statistics[row].kind, statistics[row].name, level};
         }
     }
     rule(saveLine::level, LineKind::level, QT_TRANSLATE_NOOP("SaveFile", "level"));
@@ -88,73 +87,95 @@ QString quoted(const QString& text) {
     return QLatin1Char('"') + part + QLatin1Char('"');
 }
 
-std::optional<QString> notANumber(const QString& text) {
-    if (text.isEmpty())
-        return QCoreApplication::translate("SaveFile", "is empty, but must hold a number");
-    return QCoreApplication::translate("SaveFile", "holds %1, which is not a number")
-        .arg(quoted(text));
+// A line named in a message: its number and what it holds, in the reader's
+// language ("line 17 (match fee)" in English).
+struct NamedLine {
+    int number;
+    QString name;
+};
+
+QString translatedName(const LineRule& rule) {
+    const QString name = QCoreApplication::translate("SaveFile", rule.name);
+    return rule.level ? name.arg(levelName(*rule.level)) : name;
 }
 
-std::optional<QString> outsideTheRange(const QString& text, double low, double high) {
-    return QCoreApplication::translate("SaveFile", "holds %1, which is outside the range %2 to %3")
-        .arg(quoted(text), moneyText(low), moneyText(high));
+// Each message names the line by its number (%1) and what it holds (%2).
+std::optional<QString> notANumber(const NamedLine& line, const QString& text) {
+    if (text.isEmpty())
+        return QCoreApplication::translate("SaveFile",
+                                           "line %1 (%2) is empty, but must hold a number")
+            .arg(line.number)
+            .arg(line.name);
+    return QCoreApplication::translate("SaveFile", "line %1 (%2) holds %3, which is not a number")
+        .arg(line.number)
+        .arg(line.name, quoted(text));
+}
+
+std::optional<QString> outsideTheRange(const NamedLine& line, const QString& text, double low,
+                                       double high) {
+    return QCoreApplication::translate("SaveFile",
+                                       "line %1 (%2) holds %3, which is outside the range %4 to %5")
+        .arg(line.number)
+        .arg(line.name, quoted(text), shownMoney(low), shownMoney(high));
 }
 
 // Whole-number lines are read rounding halves to even, so the rounded value
 // is what must fit.
 template <typename Whole>
-std::optional<QString> wholeNumberProblem(const QString& text) {
+std::optional<QString> wholeNumberProblem(const NamedLine& line, const QString& text) {
     constexpr double low = std::numeric_limits<Whole>::min();
     constexpr double high = std::numeric_limits<Whole>::max();
     double value = 0;
-    if (!parseFileNumber(text, value)) return notANumber(text);
+    if (!parseFileNumber(text, value)) return notANumber(line, text);
     const double rounded = std::nearbyint(value);
-    if (rounded < low || rounded > high) return outsideTheRange(text, low, high);
+    if (rounded < low || rounded > high) return outsideTheRange(line, text, low, high);
     return std::nullopt;
 }
 
 // A career holds money only within the limit, so a file holding more would
 // not be written back as it was read.
-std::optional<QString> moneyProblem(const QString& text) {
+std::optional<QString> moneyProblem(const NamedLine& line, const QString& text) {
     double value = 0;
-    if (!parseFileNumber(text, value)) return notANumber(text);
+    if (!parseFileNumber(text, value)) return notANumber(line, text);
     if (value < -moneyLimit || value > moneyLimit)
-        return outsideTheRange(text, -moneyLimit, moneyLimit);
+        return outsideTheRange(line, text, -moneyLimit, moneyLimit);
     return std::nullopt;
 }
 
-std::optional<QString> valueProblem(LineKind kind, const QString& text) {
+std::optional<QString> valueProblem(LineKind kind, const NamedLine& line, const QString& text) {
     double value = 0;
     switch (kind) {
         case LineKind::header:
             if (text != saveFileHeader)
-                return QCoreApplication::translate("SaveFile", "is not the header");
+                return QCoreApplication::translate("SaveFile", "line %1 (%2) is not the header")
+                    .arg(line.number)
+                    .arg(line.name);
             return std::nullopt;
         case LineKind::text:
             return std::nullopt;
         case LineKind::int16:
-            return wholeNumberProblem<std::int16_t>(text);
+            return wholeNumberProblem<std::int16_t>(line, text);
         case LineKind::int32:
-            return wholeNumberProblem<std::int32_t>(text);
+            return wholeNumberProblem<std::int32_t>(line, text);
         case LineKind::money:
-            return moneyProblem(text);
+            return moneyProblem(line, text);
         case LineKind::autoSave:
             if (parseFileNumber(text, value) && (value == 0 || value == 1)) return std::nullopt;
-            return QCoreApplication::translate("SaveFile", "holds %1, but must be 0 or 1")
-                .arg(quoted(text));
+            return QCoreApplication::translate("SaveFile",
+                                               "line %1 (%2) holds %3, but must be 0 or 1")
+                .arg(line.number)
+                .arg(line.name, quoted(text));
         case LineKind::level:
             if (levelFromWord(text)) return std::nullopt;
+            //: Club, City, State and National are the words the save file
+            //: holds whatever the language: keep them in English.
             return QCoreApplication::translate(
-                       "SaveFile", "holds %1, but must be Club, City, State or National")
-                .arg(quoted(text));
+                       "SaveFile",
+                       "line %1 (%2) holds %3, but must be Club, City, State or National")
+                .arg(line.number)
+                .arg(line.name, quoted(text));
     }
     return std::nullopt;
-}
-
-QString lineName(int number) {
-    return QCoreApplication::translate("SaveFile", "line %1 (%2)")
-        .arg(number)
-        .arg(lineRule(number).name);
 }
 
 QString damaged(const QString& problem) {
@@ -194,13 +215,14 @@ const LineRule& lineRule(int number) {
 std::optional<QString> saveFileProblem(const SaveFile& file) {
     for (int number = 1; number <= saveFileLineCount; ++number) {
         const QString& text = file.line(number);
+        const LineRule& rule = lineRule(number);
+        const NamedLine line{number, translatedName(rule)};
         // A line break inside a value would shift every line after it.
         if (text.contains(QLatin1Char('\n')))
-            return lineName(number) +
-                   QCoreApplication::translate("SaveFile", " holds a line break");
-        if (const auto problem = valueProblem(lineRule(number).kind, text)) {
-            return lineName(number) + QLatin1Char(' ') + *problem;
-        }
+            return QCoreApplication::translate("SaveFile", "line %1 (%2) holds a line break")
+                .arg(number)
+                .arg(line.name);
+        if (const auto problem = valueProblem(rule.kind, line, text)) return problem;
     }
     return std::nullopt;
 }

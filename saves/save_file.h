@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 
+#include "game/level.h"
+
 // One career on disk: 68 lines of UTF-16 little-endian text after the
 // byte-order mark FF FE, every line ending in CR LF, one value per line and
 // the meaning of a line given by its place alone. Other programs that follow
@@ -64,7 +66,11 @@ enum class LineKind { header, text, int16, int32, money, autoSave, level };
 
 struct LineRule {
     LineKind kind;
-    QString name;
+    // The line's name in English, marked for translation in the "SaveFile"
+    // context and translated when a message is written; a record-book line's
+    // name takes the level's name as %1.
+    const char* name = "";
+    std::optional<Level> level;
 };
 
 const LineRule& lineRule(int number);

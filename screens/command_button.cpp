@@ -27,7 +27,11 @@ void CommandButton::setShortcuts(const QList<QKeySequence>& keys) {
         });
         names << keys.at(i).toString(QKeySequence::NativeText);
     }
-    setToolTip(tr("%1 (%2)").arg(accessibleName(), names.join(QStringLiteral(", "))));
+    //: A command's tooltip: %1 is the command's name ("Play"), %2 its
+    //: keyboard shortcuts ("Ctrl+P, F5").
+    setToolTip(tr("%1 (%2)").arg(accessibleName(),
+                                 //: Between two keyboard shortcuts of one command.
+                                 names.join(tr(", "))));
 }
 
 QColor CommandButton::fillColour() const {

@@ -37,18 +37,27 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
     QLabel* title =
         text(this, "Label2_7", tr("BAILCREST"), look::darkRed, look::rect(2640, 0, 5055, 615));
     title->setFont(look::font(true, 32));
+    look::fitCaption(title);
     title->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     text(this, "Label2_8", tr("VERSION 1.0"), look::green, look::rect(6480, 600, 1215, 255))
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    text(this, "Label2_12", tr("PROGRAMMED BY:"), look::green, look::rect(4320, 960, 1680, 255));
+    // "PROGRAMMED BY:" takes one pixel more than its place in the design;
+    // the credit beside it gives it up, its text staying where it was.
+    text(this, "Label2_12", tr("PROGRAMMED BY:"), look::green, look::rect(4320, 960, 1695, 255));
     // The credits stand a little apart from their captions, which may fill
     // their width.
-    text(this, "Label2_4", tr("Bailcrest team"), look::silver, look::rect(6000, 960, 1695, 255))
-        ->setIndent(4);
+    QLabel* team = text(this, "Label2_4", tr("Bailcrest team"), look::silver,
+                        look::rect(6015, 960, 1680, 255));
+    team->setIndent(3);
+    look::fitCaption(team);
     text(this, "Label2_1", tr("WEBSITE:"), look::green, look::rect(4320, 1200, 960, 255));
-    text(this, "Label2_6", QStringLiteral("www.bailcrest.example"), look::silver,
-         look::rect(5280, 1200, 2415, 255))
-        ->setIndent(4);
+    QLabel* website = text(this, "Label2_6", QStringLiteral("www.bailcrest.example"), look::silver,
+                           look::rect(5280, 1200, 2415, 255));
+    website->setIndent(4);
+    // The address reads the same in every language: it keeps the design's
+    // size where a translation draws its own text larger.
+    website->setFont(look::font(true, 11 - look::textSizeStep()));
+    look::fitCaption(website);
 
     auto* outline = new Outline(look::lightGrey, this);
     outline->setObjectName(QStringLiteral("Shape1"));
@@ -63,6 +72,7 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
     QLabel* paragraph =
         text(this, "Label2_3", notice, look::lightGrey, look::rect(240, 1920, 7335, 2055));
     paragraph->setWordWrap(true);
+    look::fitCaption(paragraph);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const char* pictures[2] = {"banner_left.png", "banner_right.png"};

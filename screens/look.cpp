@@ -1,18 +1,34 @@
 #include "screens/look.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+#include <QVariant>
 #include <QWidget>
+#include <algorithm>
 
 namespace look {
 
+int textSizeStep() {
+    bool isNumber = false;
+    //: How many pixels larger than the design's sizes the text of this
+    //: language is drawn, as a number: 0 for the Latin alphabet; Devanagari
+    //: reads as well as English a pixel larger.
+    const int step = QCoreApplication::translate("Look", "0").toInt(&isNumber);
+    return isNumber ? std::clamp(step, 0, 4) : 0;
+}
+
 QFont font(bool bold, int pixelSize) {
     QFont f;
+    // Latin letters come from the first family that has them; Devanagari,
+    // which none of the Latin families draws, from Noto Sans Devanagari
+    // (Debian's fonts-noto-core), which has a real bold.
     f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                   QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+                   QStringLiteral("Noto Sans Devanagari"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Sans Serif")});
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
+    f.setPixelSize(pixelSize + textSizeStep());
     f.setBold(bold);
     return f;
 }
@@ -58,7 +74,32 @@ QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
     label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
     setTextColour(label, colour);
+    fitCaption(label);
     return label;
+}
+
+void fitCaption(QLabel* label) {
+    const QVariant stored = label->property(fullTextProperty);
+    const QString text = stored.isValid() ? stored.toString() : label->text();
+    const int indent = label->indent() > 0 ? label->indent() : 0;
+    const int room = label->contentsRect().width() - 2 * label->margin() - indent;
+    const QFontMetrics metrics(label->font());
+    // A wrapped text, or one in a layout that has yet to give it its place,
+    // is left whole.
+    if (text.isEmpty() || label->wordWrap() || label->geometry().isEmpty() ||
+        metrics.horizontalAdvance(text) <= room) {
+        if (stored.isValid()) {
+            label->setText(text);
+            label->setToolTip(QString());
+            label->setAccessibleName(QString());
+            label->setProperty(fullTextProperty, QVariant());
+        }
+        return;
+    }
+    label->setProperty(fullTextProperty, text);
+    label->setText(metrics.elidedText(text, Qt::ElideRight, room));
+    label->setToolTip(text);
+    label->setAccessibleName(text);
 }
 
 QLabel* value(QWidget* parent, const QString& objectName, const QString& captionText,

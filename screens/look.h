@@ -32,8 +32,11 @@ inline const QColor blue{0, 0, 255};
 inline const QColor black{0, 0, 0};
 
 // Verdana 8.25 point is 11 pixels at the 96 dots an inch the twip geometry
-// assumes; other sans faces stand in where Verdana is not installed.
+// assumes; other sans faces stand in where Verdana is not installed. A
+// translation whose script reads small at the design's size draws its text
+// textSizeStep() pixels larger.
 QFont font(bool bold = true, int pixelSize = 11);
+int textSizeStep();
 
 // A top-level window of fixed client size with the navy background.
 void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);
@@ -47,6 +50,15 @@ void setTextColour(QWidget* widget, const QColor& colour);
 // A caption label: fixed text, no accessible value of its own beyond the text.
 QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
                 const QColor& colour, QRect geometry);
+
+// A caption whose text is wider than its fixed place (a translation may run
+// longer than English) shows as much as fits, with an ellipsis, and keeps the
+// whole text as its tooltip and screen-reader name. caption() does this; a
+// caller that changes the label's font, indent or size afterwards calls it
+// again.
+void fitCaption(QLabel* label);
+// The property that holds the whole text of a caption shown elided.
+inline constexpr const char* fullTextProperty = "bailcrestFullText";
 
 // A value label: its text is its accessible name; the caption it belongs to,
 // without the colon, is its accessible description ("45", "Batting").

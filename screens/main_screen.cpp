@@ -9,6 +9,8 @@
 #include "game/money.h"
 #include "game/play_messages.h"
 #include "game/ratings.h"
+#include "game/shown_numbers.h"
+#include "game/start_career.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/credits_screen.h"
@@ -55,11 +57,16 @@ void fill(QWidget* bar, const QColor& colour) {
 }
 
 QString number(int value) {
-    return QString::number(value);
+    return shownNumber(value);
 }
 
-// A doubled ampersand is how a sponsor's name keeps a literal "&".
+// A doubled ampersand is how a sponsor's name keeps a literal "&". A career
+// without a sponsor holds "..." (as its save file does), which is shown in
+// the player's language.
 QString sponsorName(const QString& name) {
+    if (name == QLatin1String("..."))
+        //: Shown beside "Sponsor:" while the player has no sponsor.
+        return MainScreen::tr("...");
     return QString(name).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
@@ -121,7 +128,7 @@ void MainScreen::buildProfile() {
                   look::rect(1215, rowTop(i), 2280, rowHeight), std::move(text));
     };
     row(0, "player", tr("Player:"), [](const Career& c) { return c.player; });
-    row(1, "team", tr("Team:"), [](const Career& c) { return c.team; });
+    row(1, "team", tr("Team:"), [](const Career& c) { return teamName(c.team); });
     row(2, "role", tr("Category:"),
         [](const Career& c) { return categoryName(category(c.skills)); });
     row(3, "sponsor", tr("Sponsor:"), [](const Career& c) { return sponsorName(c.sponsor); });
@@ -138,6 +145,7 @@ void MainScreen::buildProfile() {
           [](const Career& c) { return number(c.skills.bowling); });
     skill(5, 120, "Label2_2", tr("Fielding:"),
           [](const Career& c) { return number(c.skills.fielding); });
+    //: The overall skill, worked out from batting, bowling and fielding.
     QLabel* overall = skill(5, 1920, "skill", tr("Overall:"),
                             [](const Career& c) { return number(overallSkill(c.skills)); });
     look::setTextColour(overall, look::green);
@@ -162,9 +170,8 @@ void MainScreen::buildLevelStats() {
         [](const LevelStatistics& s) { return number(s.catches); });
     row(4, "highestscore", tr("Highest Score:"),
         [](const LevelStatistics& s) { return number(s.highestScore); });
-    row(5, "bataverage", tr("Batting Average:"), [](const LevelStatistics& s) {
-        return s.battingAverage.text(QLocale::system().decimalPoint());
-    });
+    row(5, "bataverage", tr("Batting Average:"),
+        [](const LevelStatistics& s) { return s.battingAverage.text(QLocale().decimalPoint()); });
     row(6, "fifty", tr("50s:"), [](const LevelStatistics& s) { return number(s.fifties); });
     row(7, "hundred", tr("100s:"), [](const LevelStatistics& s) { return number(s.hundreds); });
     row(8, "mostwickets", tr("Most Wickets:"),
@@ -181,7 +188,7 @@ void MainScreen::buildFinance() {
         return addFigure(finance, QString::fromLatin1(objectName), caption,
                          look::rect(120, rowTop(i), 2160, rowHeight),
                          look::rect(2280, rowTop(i), 1215, rowHeight),
-                         [amount](const Career& c) { return moneyText(c.*amount); });
+                         [amount](const Career& c) { return shownMoney(c.*amount); });
     };
     row(0, "matchfee", tr("Match Fee (Rs):"), &Career::matchFee);
     row(1, "sponsorship", tr("Sponsorship (Rs):"), &Career::sponsorship);
@@ -192,8 +199,10 @@ void MainScreen::buildFinance() {
 
 void MainScreen::buildConditions() {
     auto* accessories =
+        //: Heading of the player's cricket gear (bat, gloves, pads, others).
         frame(this, QStringLiteral("Frame_ACCESSORIES"), tr("ACCESSORIES"), 3840, 1680, 3615, 1815);
     auto* health =
+        //: Heading of the player's body: fitness, health and stamina.
         frame(this, QStringLiteral("Frame_HEALTH"), tr("HEALTH"), 3840, 3600, 3615, 1575);
     const struct {
         QString caption;
@@ -202,6 +211,7 @@ void MainScreen::buildConditions() {
         {tr("Bat:"), [](const Career& c) { return c.gear.bat; }},
         {tr("Gloves:"), [](const Career& c) { return c.gear.gloves; }},
         {tr("Pads:"), [](const Career& c) { return c.gear.pads; }},
+        //: The other pieces of cricket gear, besides bat, gloves and pads.
         {tr("Others:"), [](const Career& c) { return c.gear.others; }},
         {tr("Fitness:"), [](const Career& c) { return c.body.fitness; }},
         {tr("Health:"), [](const Career& c) { return c.body.health; }},
@@ -229,15 +239,25 @@ void MainScreen::buildMenu() {
         QString caption;
         int top;
         QList<QKeySequence> keys;
-    } entries[commandCount] = {{tr("About"), 795, {Qt::Key_F1}},
-                               {tr("Exit"), 315, quitKeys()},
-                               {tr("Sponsors"), 1755, {Qt::CTRL | Qt::Key_O}},
-                               {tr("Store"), 2715, {Qt::CTRL | Qt::Key_G}},
-                               {tr("Training"), 2235, {Qt::CTRL | Qt::Key_T}},
-                               {tr("Play"), 4635, {Qt::Key_F5, Qt::CTRL | Qt::Key_P}},
-                               {tr("Records"), 4155, {Qt::CTRL | Qt::Key_R}},
-                               {tr("Health"), 3195, {Qt::CTRL | Qt::Key_H}},
-                               {tr("History"), 3675, {Qt::CTRL | Qt::Key_Y}}};
+    } entries[commandCount] = {
+        //: Main menu command: opens the credits.
+        {tr("About"), 795, {Qt::Key_F1}},
+        //: Main menu command: ends the game at once, without saving.
+        {tr("Exit"), 315, quitKeys()},
+        //: Main menu command: opens the sponsorship offers.
+        {tr("Sponsors"), 1755, {Qt::CTRL | Qt::Key_O}},
+        //: Main menu command: opens the cricket gear store (a shop, not "save").
+        {tr("Store"), 2715, {Qt::CTRL | Qt::Key_G}},
+        //: Main menu command: opens the training centre, where skills are bought.
+        {tr("Training"), 2235, {Qt::CTRL | Qt::Key_T}},
+        //: Main menu command (a verb): plays the next match.
+        {tr("Play"), 4635, {Qt::Key_F5, Qt::CTRL | Qt::Key_P}},
+        //: Main menu command: opens the record book of every level.
+        {tr("Records"), 4155, {Qt::CTRL | Qt::Key_R}},
+        //: Main menu command: opens the health care centre (fitness, health, stamina).
+        {tr("Health"), 3195, {Qt::CTRL | Qt::Key_H}},
+        //: Main menu command: opens the career's History window.
+        {tr("History"), 3675, {Qt::CTRL | Qt::Key_Y}}};
     // Tab order follows the column from top to bottom.
     const Command columnOrder[commandCount] = {Exit,   About,   Sponsors, Training, Store,
                                                Health, History, Records,  Play};

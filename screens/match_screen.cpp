@@ -6,6 +6,8 @@
 
 #include "game/career.h"
 #include "game/play_messages.h"
+#include "game/shown_numbers.h"
+#include "game/start_career.h"
 #include "saves/confirm_match.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
@@ -30,7 +32,7 @@ MatchScreen::MatchScreen(CareerModel& career, Platform& platform, CareerFiles& f
     look::setValueText(player, playing.player);
     QLabel* team = look::value(this, QStringLiteral("Label2_2"), tr("Team"), look::red,
                                look::rect(120, 360, 3735, 375), Qt::AlignHCenter);
-    look::setValueText(team, playing.team);
+    look::setValueText(team, teamName(playing.team));
     look::caption(this, QStringLiteral("Label2_0"), tr("MATCH STATISTICS"), look::green,
                   look::rect(120, 600, 3735, 255))
         ->setAlignment(Qt::AlignCenter);
@@ -52,7 +54,7 @@ MatchScreen::MatchScreen(CareerModel& career, Platform& platform, CareerFiles& f
                       look::rect(240, top, 2895, 255));
         QLabel* figure = look::value(this, QStringLiteral("Label%1").arg(4 + i), rows[i].caption,
                                      look::lightYellow, look::rect(2280, top, 1455, 255));
-        look::setValueText(figure, QString::number(rows[i].figure));
+        look::setValueText(figure, shownNumber(rows[i].figure));
     }
 
     ok_ = new CommandButton(tr("OK"), this);

@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "game/ratings.h"
+#include "game/shown_numbers.h"
 #include "screens/command_button.h"
 #include "screens/focus_marked.h"
 #include "screens/look.h"
@@ -130,6 +132,18 @@ void PlayerScreen::buildAutoSave() {
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Text, look::black);
     autoSave_->setPalette(palette);
+    // A translation may run longer than the frame is wide: the box then shows
+    // as much of the sentence as fits, and the whole as its tooltip and
+    // screen-reader name.
+    const QString sentence = autoSave_->text();
+    const QFontMetrics metrics(autoSave_->font());
+    const int beside = autoSave_->sizeHint().width() - metrics.horizontalAdvance(sentence);
+    const int room = autoSave_->width() - beside;
+    if (metrics.horizontalAdvance(sentence) > room) {
+        autoSave_->setText(metrics.elidedText(sentence, Qt::ElideRight, room));
+        autoSave_->setToolTip(sentence);
+        autoSave_->setAccessibleName(sentence);
+    }
 }
 
 void PlayerScreen::buildCommands() {
@@ -173,10 +187,10 @@ void PlayerScreen::sliderChanged(int index) {
 }
 
 void PlayerScreen::showSkills() {
-    look::setValueText(displays_[0], QString::number(skills_.batting));
-    look::setValueText(displays_[1], QString::number(skills_.bowling));
-    look::setValueText(displays_[2], QString::number(skills_.fielding));
-    look::setValueText(overall_, QString::number(overallSkill(skills_)));
+    look::setValueText(displays_[0], shownNumber(skills_.batting));
+    look::setValueText(displays_[1], shownNumber(skills_.bowling));
+    look::setValueText(displays_[2], shownNumber(skills_.fielding));
+    look::setValueText(overall_, shownNumber(overallSkill(skills_)));
 }
 
 void PlayerScreen::start() {

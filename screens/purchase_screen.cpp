@@ -7,6 +7,7 @@
 
 #include "game/career.h"
 #include "game/money.h"
+#include "game/shown_numbers.h"
 #include "screens/career_model.h"
 #include "screens/look.h"
 #include "screens/prompter.h"
@@ -59,6 +60,8 @@ QLineEdit* makeUnitsBox(QWidget* parent, const QString& objectName, const QStrin
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setFont(look::font(true));
     box->setGeometry(geometry);
+    //: A screen reader's name for the box of units chosen; %1 is the row's
+    //: name ("Batting", "Bat", "Fitness").
     box->setAccessibleName(QCoreApplication::translate("PurchaseScreen", "%1 units")
                                .arg(look::accessibleCaption(rowName)));
     box->setStyleSheet(
@@ -143,7 +146,7 @@ PurchaseScreen::PurchaseScreen(Centre centre, CareerModel& career, Prompter& pro
     look::setUpWindow(this, texts.title, windowWidth, commandsTop + 375 + 150);
     addCommands(texts.okCaption, texts.cancelCaption, windowWidth, commandsTop);
 
-    look::setValueText(bbbefore_, moneyText(purchase_.balanceBefore()));
+    look::setValueText(bbbefore_, shownMoney(purchase_.balanceBefore()));
     for (int row = 0; row < rowCount(); ++row) openRow(row);
 }
 
@@ -165,16 +168,20 @@ int PurchaseScreen::buildRateCard(const Texts& texts, int top) {
     for (int row = 0; row < rowCount(); ++row) {
         rowTop += cardRowStep + (row == 0 ? 30 : 0);
         const QString& name = texts.rowNames.at(row);
-        const QString described = look::accessibleCaption(name) + QStringLiteral(", ");
+        const auto described = [&name](const QString& column) {
+            //: What a screen reader says a rate-card figure is: %1 is the row
+            //: ("Batting"), %2 the column ("Rate (Rs.)").
+            return tr("%1, %2").arg(look::accessibleCaption(name), column);
+        };
         look::caption(this, QStringLiteral("name_%1").arg(row), name, look::lightGrey,
                       cell(0, rowTop));
         rows_[row].unitsOffered =
-            look::value(this, QStringLiteral("Label3_%1").arg(row), described + texts.unitsTitle,
+            look::value(this, QStringLiteral("Label3_%1").arg(row), described(texts.unitsTitle),
                         look::lightYellow, cell(1, rowTop));
         rows_[row].rate = look::value(this, QStringLiteral("Label4_%1").arg(row),
-                                      described + titles[2], look::lightYellow, cell(2, rowTop));
+                                      described(titles[2]), look::lightYellow, cell(2, rowTop));
         rows_[row].amount = look::value(this, QStringLiteral("Label5_%1").arg(row),
-                                        described + titles[3], look::lightYellow, cell(3, rowTop));
+                                        described(titles[3]), look::lightYellow, cell(3, rowTop));
     }
     const int cardBottom = rowTop + lineHeight + 120;
     outline(this, QStringLiteral("Shape1"), cardTop, cardBottom - cardTop);
@@ -237,18 +244,18 @@ int PurchaseScreen::buildBalances(int top) {
 void PurchaseScreen::openRow(int row) {
     const PurchaseRow& offer = purchase_.rows().at(row);
     RowWidgets& widgets = rows_.at(row);
-    look::setValueText(widgets.unitsOffered, QString::number(offer.unitsOffered));
-    look::setValueText(widgets.rate, QString::number(offer.rate));
-    look::setValueText(widgets.amount, QString::number(offer.amount()));
+    look::setValueText(widgets.unitsOffered, shownNumber(offer.unitsOffered));
+    look::setValueText(widgets.rate, shownMoney(offer.rate));
+    look::setValueText(widgets.amount, shownMoney(offer.amount()));
     widgets.bar->offer(offer.unitsOffered);
     unitsChanged(row);
 }
 
 void PurchaseScreen::unitsChanged(int row) {
     const int units = rows_.at(row).bar->value();
-    rows_.at(row).box->setText(QString::number(units));
+    rows_.at(row).box->setText(shownNumber(units));
     purchase_.setUnitsChosen(row, units);
-    look::setValueText(bbafter_, moneyText(purchase_.balanceAfter()));
+    look::setValueText(bbafter_, shownMoney(purchase_.balanceAfter()));
 }
 
 void PurchaseScreen::confirm() {

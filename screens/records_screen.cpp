@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "game/career.h"
+#include "game/shown_numbers.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
@@ -18,11 +19,11 @@ constexpr std::array<int, RecordsScreen::rowCount> rowTops{1200, 1440, 1680, 192
 // The figures of a level in the book's row order.
 std::array<QString, RecordsScreen::rowCount> rowsOf(const LevelStatistics& s,
                                                     const QString& decimalPoint) {
-    return {QString::number(s.matches),      QString::number(s.runs),
-            QString::number(s.wickets),      QString::number(s.catches),
-            QString::number(s.highestScore), s.battingAverage.text(decimalPoint),
-            QString::number(s.fifties),      QString::number(s.hundreds),
-            QString::number(s.mostWickets),  QString::number(s.fiveWicketHauls)};
+    return {shownNumber(s.matches),      shownNumber(s.runs),
+            shownNumber(s.wickets),      shownNumber(s.catches),
+            shownNumber(s.highestScore), s.battingAverage.text(decimalPoint),
+            shownNumber(s.fifties),      shownNumber(s.hundreds),
+            shownNumber(s.mostWickets),  shownNumber(s.fiveWicketHauls)};
 }
 
 }  // namespace
@@ -78,7 +79,7 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
 void RecordsScreen::showRecords() {
     const Career& career = career_.career();
     look::setValueText(name_, career.player);
-    const QString decimalPoint = QLocale::system().decimalPoint();
+    const QString decimalPoint = QLocale().decimalPoint();
     for (const Level level : allLevels) {
         const auto rows = rowsOf(career.recordBook[levelIndex(level)], decimalPoint);
         for (int row = 0; row < rowCount; ++row) {

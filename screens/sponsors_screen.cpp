@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "game/career.h"
+#include "game/shown_numbers.h"
 #include "screens/career_model.h"
 #include "screens/focus_marked.h"
 #include "screens/look.h"
@@ -84,7 +85,7 @@ SponsorsScreen::SponsorsScreen(CareerModel& career, QWidget* owner)
         options_[i]->setEnabled(offers.offered[i]);
     }
     for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
-        look::setValueText(offers_[i], QString::number(offers.amounts[i]));
+        look::setValueText(offers_[i], shownMoney(offers.amounts[i]));
     }
 }
 

@@ -89,11 +89,14 @@ TEST_F(LoadCareer, ASavedCareerContinuesExactlyWhereItStopped) {
     EXPECT_TRUE(scripted.prompter.messages.isEmpty());
     EXPECT_EQ(screens.playerScreen(), nullptr);
 
-    // Every saved value comes back; the World Cup pick is not saved, and the
-    // club he drops back to is drawn anew.
+    // Every saved value comes back; the World Cup pick is not saved, the
+    // club he drops back to is drawn anew, and the average read with a
+    // decimal comma comes back as files write it, with a point.
     Career expected = original;
     expected.selectedForWorldCup = false;
     expected.drawnClub = QStringLiteral("Country Side");
+    expected.recordBook[levelIndex(Level::club)].battingAverage =
+        BattingAverage::asWritten(QStringLiteral("30.60"));
     EXPECT_EQ(saveFileOf(loaded()).lines, saveFileOf(original).lines);
     EXPECT_TRUE(loaded() == expected);
     EXPECT_EQ(loaded().player, QStringLiteral("  Zoë Ann  "));
@@ -153,8 +156,8 @@ TEST_F(LoadCareer, AHandBuiltFileFromAnotherFolderLoadsAndLaterSavesGoToTheSaves
                  {categoryWord(category(c.skills)), "Batsman"},
                  {c.sponsor, "Cable && Wireless"},
                  {levelWord(c.level), "State"},
-                 {s.battingAverage.text(point), "37,50"},
-                 {c.recordBook[levelIndex(Level::city)].battingAverage.text(point), "33,44"},
+                 {s.battingAverage.text(point), "37.50"},
+                 {c.recordBook[levelIndex(Level::city)].battingAverage.text(point), "33.44"},
                  {c.recordBook[levelIndex(Level::national)].battingAverage.text(point), ".00"},
                  {c.saveFileName, "varer.bsg"},
                  {c.drawnClub, "Country Side"}};
@@ -276,7 +279,8 @@ TEST_F(LoadCareer, TheMainScreenShowsTheLoadedCareer) {
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(shown(main, "sponsor"), QStringLiteral("Cable & Wireless"));
     EXPECT_EQ(shown(main, "team"), QStringLiteral(" Maharashtra"));
-    EXPECT_EQ(shown(main, "bataverage"), QStringLiteral("37,50"));
+    // Written with a decimal comma, shown with the locale's point.
+    EXPECT_EQ(shown(main, "bataverage"), QStringLiteral("37.50"));
     EXPECT_EQ(shown(main, "Label25"), QStringLiteral("61"));
     EXPECT_EQ(main->recordsScreen()->cellLabel(1, Level::city)->text(), QStringLiteral("301"));
     EXPECT_EQ(main->focusWidget(), main->command(MainScreen::Play));

@@ -268,10 +268,16 @@ TEST(BattingAverage, TwoDecimalsHalvesAwayFromZero) {
     }
 }
 
+// A figure read from a file is shown as written, but with the decimal point
+// asked for: older files hold the writer's locale's separator.
 TEST(BattingAverage, AFigureNotYetComputedIsShownAsWritten) {
     EXPECT_EQ(BattingAverage().text(QStringLiteral(",")), QStringLiteral("0"));
     EXPECT_EQ(BattingAverage::asWritten(QStringLiteral("33,44")).text(QStringLiteral(".")),
+              QStringLiteral("33.44"));
+    EXPECT_EQ(BattingAverage::asWritten(QStringLiteral("33.44")).text(QStringLiteral(",")),
               QStringLiteral("33,44"));
+    EXPECT_EQ(BattingAverage::asWritten(QStringLiteral("n/a")).text(QStringLiteral(".")),
+              QStringLiteral("n/a"));
     EXPECT_EQ(BattingAverage::of(37.25f).text(QStringLiteral(",")), QStringLiteral("37,25"));
 }
 

@@ -53,7 +53,7 @@ TEST(ChangeLevel, EachLevelKeepsItsStatisticsAcrossClubCityClubCity) {
     const LevelStatistics clubLater = career.statistics();
     changeLevel(career, Level::city);
     EXPECT_EQ(career.statistics(), city);
-    EXPECT_EQ(career.statistics().battingAverage.text(QStringLiteral(".")),
+    EXPECT_EQ(career.statistics().battingAverage.text(QStringLiteral(",")),
               QStringLiteral("12,50"));
     EXPECT_EQ(column(career, Level::club), clubLater);
     EXPECT_EQ(column(career, Level::state), LevelStatistics{});

@@ -39,7 +39,9 @@ const char* const midCareerLines[saveFileLineCount] = {
     "60", "1", "55", "48", "41", "Five Star", " Western Cape", "Batsman", "Cable && Wireless",
     "7000", "4500", "5500", "98765", "71", "52", "88", "-3", "64", "59", "12",
     // Club
-    "20", "612", "14", "9", "104", "30,60", "4", "1", "4", "0",
+    // The career's average was read from a file written with a decimal comma;
+    // files take the point, whatever the locale.
+    "20", "612", "14", "9", "104", "30.60", "4", "1", "4", "0",
     // City
     "11", "402", "8", "6", "77", "36.55", "3", "0", "5", "1",
     // State
@@ -92,7 +94,7 @@ TEST(SaveFileOf, TakesTeamsSkillsAndCategoryFromTheCareerAsItIsNow) {
                     {24, "-3"},
                     {27, "12"},
                     {28, "20"},
-                    {33, "30,60"},
+                    {33, "30.60"},
                     {37, "0"},
                     {38, "11"},
                     {43, "36.55"},
@@ -117,9 +119,12 @@ TEST(CareerFromSave, ASavedCareerContinuesExactlyWhereItStopped) {
     original.selectedForWorldCup = true;
     const Career loaded = load(saveFileOf(original), original.saveFileName, 0);
 
-    // The World Cup selection is not saved; everything else comes back.
+    // The World Cup selection is not saved; everything else comes back, the
+    // average read with a decimal comma now as the file writes it, with a point.
     Career expected = original;
     expected.selectedForWorldCup = false;
+    expected.recordBook[levelIndex(Level::club)].battingAverage =
+        BattingAverage::asWritten(QStringLiteral("30.60"));
     EXPECT_EQ(loaded, expected);
     // Saved again unchanged, the file is the same.
     EXPECT_EQ(saveFileOf(loaded).lines, saveFileOf(original).lines);
@@ -157,7 +162,8 @@ TEST(CareerFromSave, TakesEveryStoredValue) {
     EXPECT_EQ(s.wickets, 6);
     EXPECT_EQ(s.catches, 1);
     EXPECT_EQ(s.highestScore, 77);
-    EXPECT_EQ(s.battingAverage.text(QStringLiteral(".")), QStringLiteral("37,50"));
+    // Written with a decimal comma, read as the figure it is.
+    EXPECT_EQ(s.battingAverage.text(QStringLiteral(".")), QStringLiteral("37.50"));
     EXPECT_EQ(s.fifties, 1);
     EXPECT_EQ(s.hundreds, 0);
     EXPECT_EQ(s.mostWickets, 5);
@@ -166,7 +172,7 @@ TEST(CareerFromSave, TakesEveryStoredValue) {
         return career.recordBook[levelIndex(level)].battingAverage.text(QStringLiteral("."));
     };
     EXPECT_EQ(average(Level::club), QStringLiteral("28.75"));
-    EXPECT_EQ(average(Level::city), QStringLiteral("33,44"));
+    EXPECT_EQ(average(Level::city), QStringLiteral("33.44"));
     EXPECT_EQ(average(Level::national), QStringLiteral(".00"));
     EXPECT_EQ(career.recordBook[levelIndex(Level::city)].runs, 301);
     EXPECT_EQ(career.recordBook[levelIndex(Level::club)].mostWickets, 3);
@@ -174,11 +180,14 @@ TEST(CareerFromSave, TakesEveryStoredValue) {
     EXPECT_EQ(career.drawnClub, QStringLiteral("Country Side"));
     EXPECT_FALSE(career.selectedForWorldCup);
 
-    // Written back, only the category line differs.
+    // Written back, only the category line differs, and the averages written
+    // with a comma, which files now write with a point.
     const SaveFile saved = saveFileOf(career);
     for (int number = 1; number <= saveFileLineCount; ++number) {
-        const QString expected =
+        QString expected =
             number == saveLine::role ? QStringLiteral("Batsman") : lines.at(number - 1);
+        if (expected == QLatin1String("33,44") || expected == QLatin1String("37,50"))
+            expected.replace(QLatin1Char(','), QLatin1Char('.'));
         EXPECT_EQ(saved.line(number), expected) << "line " << number;
     }
 }
@@ -277,7 +286,11 @@ TEST(CareerFromSave, ASaveGoesToTheFileNameItWasLoadedFrom) {
     EXPECT_EQ(saveCareer(career, saves), std::nullopt);
     QFile saved(saves + QStringLiteral("/varer.bsg"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), utf16File(handBuiltLines()));
+    // As it was read, but for the averages written with a decimal comma.
+    QStringList lines = handBuiltLines();
+    lines.replaceInStrings(QStringLiteral("33,44"), QStringLiteral("33.44"));
+    lines.replaceInStrings(QStringLiteral("37,50"), QStringLiteral("37.50"));
+    EXPECT_EQ(saved.readAll(), utf16File(lines));
 }
 
 // A career played on gives back its own save file once loaded: computed
@@ -292,7 +305,8 @@ TEST(CareerFromSave, ARoundTripGivesBackTheSameSaveFile) {
     applyMatch(played, {3, 0, 0});
     played.gear.pads = -7;
     played.bankBalance = 1234.5;
-    const QString point = QLocale::system().decimalPoint();
+    // Files write the average with a point under every locale.
+    const QString point = QStringLiteral(".");
     EXPECT_EQ(saveFileOf(played).line(saveLine::recordBook(0, 5)),
               QStringLiteral("47") + point + QStringLiteral("50"));
     EXPECT_EQ(saveFileOf(played).line(saveLine::recordBook(1, 5)),

@@ -33,7 +33,8 @@ TEST(CreditsScreen, EveryControlWithItsPlaceTextAndColour) {
                     {"Label2_7", 2640, 0, 5055, 615, "BAILCREST", look::darkRed},
                     {"Label2_8", 6480, 600, 1215, 255, "VERSION 1.0", look::green},
                     {"Label2_12", 4320, 960, 0, 0, "PROGRAMMED BY:", look::green},
-                    {"Label2_4", 6000, 960, 0, 0, nullptr, look::silver},
+                    // A pixel right of its place: "PROGRAMMED BY:" needs it.
+                    {"Label2_4", 6015, 960, 0, 0, nullptr, look::silver},
                     {"Label2_1", 4320, 1200, 0, 0, "WEBSITE:", look::green},
                     {"Label2_6", 5280, 1200, 0, 0, nullptr, look::silver},
                     {"Shape1", 120, 1560, 7575, 3135, nullptr, none},

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
 
 // Screen tests drive real widgets, so one application object lives for the
-// whole run; without a display they run on the offscreen platform.
+// whole run; without a display they run on the offscreen platform. They read
+// the numbers the screens show as the C locale writes them, plain digits,
+// whatever the machine's locale.
 int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale::c());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,15 +2,28 @@
 // PNG files into the folder named on the command line (docs/screenshots when
 // none is named). Without a display it draws offscreen; QT_SCALE_FACTOR
 // pictures the screens as a high-density display shows them.
+//
+//   bailcrest_screenshots [FOLDER [LANGUAGE]]  pictures in a translation ("hi"),
+//                                              as main-hi.png and so on
+//   bailcrest_screenshots --check LANGUAGE     no pictures: fails when a text is
+//                                              cut off ("en", "hi", "pseudo"), or
+//                                              under "pseudo" never translated
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QTabWidget>
 #include <QTextStream>
 #include <cstdio>
 #include <initializer_list>
 
+#include "app/translations.h"
+#include "game/play_messages.h"
+#include "game/sponsorship.h"
 #include "game/start_career.h"
+#include "saves/save_file.h"
 #include "screens/career_model.h"
 #include "screens/credits_screen.h"
 #include "screens/history_screen.h"
@@ -24,6 +37,7 @@
 #include "screens/units_scroll_bar.h"
 #include "tools/screenshots/sample_career.h"
 #include "tools/screenshots/stand_ins.h"
+#include "tools/screenshots/text_check.h"
 
 namespace {
 
@@ -57,42 +71,30 @@ void chooseUnits(PurchaseScreen& screen, std::initializer_list<int> units) {
     for (int count : units) screen.scrollBar(row++)->setValue(count);
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    const QDir folder(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs/screenshots"));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder.path()));
-        return 1;
-    }
-
+// Shows every screen of the game with the sample career to `visit`, in the
+// order a player meets them.
+template <typename Visit>
+void walkScreens(Visit&& visit) {
     SilentPrompter prompter;
     FixedDraws random;
     IdleOpener opener;
     Platform platform{prompter, random, opener, QString()};
-    bool allWritten = true;
-    const auto picture = [&](QWidget& screen, const char* name) {
-        allWritten = writePicture(screen, folder, QString::fromLatin1(name)) && allWritten;
-    };
 
     CreditsScreen credits(CreditsScreen::atStartUp, opener, prompter);
-    picture(credits, "credits");
+    visit(credits, "credits");
 
     PlayerScreen player(prompter);
     fillPlayerScreen(player, sampleDetails());
-    picture(player, "player");
+    visit(player, "player");
 
     MainScreen main(platform, startCareer(sampleDetails(), random), SaveTarget{});
     main.career().update([&](Career& career) { playSampleSeason(career, random); });
-    picture(main, "main");
+    visit(main, "main");
     main.show();
 
     CareerFiles files;
     MatchScreen match(main.career(), platform, files, &main);
-    picture(match, "match");
+    visit(match, "match");
 
     const std::pair<PurchaseScreen::Centre, const char*> centres[] = {
         {PurchaseScreen::training, "training"},
@@ -103,13 +105,13 @@ int main(int argc, char* argv[]) {
         // Training offers far more than the bank holds: show an order the
         // player can pay for.
         if (centre == PurchaseScreen::training) chooseUnits(screen, {4, 3, 2});
-        picture(screen, name);
+        visit(screen, name);
     }
 
     SponsorsScreen sponsorsScreen(main.career(), &main);
-    picture(sponsorsScreen, "sponsors");
+    visit(sponsorsScreen, "sponsors");
 
-    picture(*main.recordsScreen(), "record-book");
+    visit(*main.recordsScreen(), "record-book");
 
     // The history of a longer career than the season above, with its own
     // round of draws.
@@ -122,7 +124,7 @@ int main(int argc, char* argv[]) {
     // The charts lay themselves out in events of their own once shown.
     history.show();
     QApplication::processEvents();
-    picture(history, "history");
+    visit(history, "history");
 
     // The longest career there can be reads as a shape, drawn by blocks of
     // matches.
@@ -135,6 +137,102 @@ int main(int argc, char* argv[]) {
     longHistory.chartTabs()->setCurrentIndex(HistoryCharts::skills);
     longHistory.show();
     QApplication::processEvents();
-    picture(longHistory, "history-long");
+    visit(longHistory, "history-long");
+}
+
+// The translation and the locale whose numbers go with it: Hindi with India's
+// grouping, the pseudo-translation with the same (its numbers run longest).
+bool useLanguage(QApplication& application, const QString& language) {
+    // English as written, with the plain digits of the C locale whatever the
+    // desktop's locale, so the pictures are the same on every machine.
+    QLocale::setDefault(QLocale::c());
+    if (language.isEmpty() || language == QLatin1String("en")) return true;
+    if (!installTranslation(application, language)) {
+        std::fprintf(stderr, "the game has no translation \"%s\"\n", qPrintable(language));
+        return false;
+    }
+    QLocale::setDefault(QLocale(language == QLatin1String("hi") ? QStringLiteral("hi_IN")
+                                                                : QStringLiteral("en_IN")));
+    return true;
+}
+
+// Names the player typed and the sponsors' brands, which no translation touches.
+QSet<QString> ownWords() {
+    const PlayerDetails details = sampleDetails();
+    QSet<QString> words{details.name,
+                        details.city,
+                        details.state,
+                        details.country,
+                        QStringLiteral("Bailcrest"),
+                        QStringLiteral("BAILCREST")};
+    for (const QString& text : {details.name, details.city, details.state, details.country})
+        for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) words << word;
+    for (const Sponsor& sponsor : sponsors) {
+        words << sponsor.name;
+        for (const QString& word : sponsor.name.split(
+                 QRegularExpression(QStringLiteral(R"([^\w&]+)")), Qt::SkipEmptyParts))
+            words << word;
+    }
+    return words;
+}
+
+// What Play, a match and Load tell the player and ask him, as message boxes
+// show them: every notice with a club the game drew and a team the player
+// named, and the reasons a save file is refused.
+QStringList gameMessages() {
+    QStringList messages{bookieOfferQuestion(), playAgainQuestion(), awardNotice(1500),
+                         notASaveFileNotice(), tooLargeToLoadNotice()};
+    const PlayNotice notices[] = {PlayNotice::promoted,      PlayNotice::selectedForWorldCup,
+                                  PlayNotice::notGoodEnough, PlayNotice::poorFielding,
+                                  PlayNotice::shortOfGear,   PlayNotice::unfit,
+                                  PlayNotice::dropped,       PlayNotice::caughtByTheEnquiry};
+    for (const PlayNotice kind : notices) {
+        messages << noticeText({kind, QString::fromLatin1(clubNames[1])})
+                 << noticeText({kind, sampleDetails().city});
+    }
+    SaveFile damaged;
+    damaged.lines.fill(QStringLiteral("0"));
+    damaged.setLine(saveLine::header, saveFileHeader);
+    damaged.setLine(saveLine::bankbalance, QStringLiteral("lots"));
+    messages << decodeSaveFile(encodeSaveFile(damaged), true).error;
+    return messages;
+}
+
+int checkTexts(QApplication& application, const QString& language) {
+    if (!useLanguage(application, language)) return 2;
+    TextCheck check(language == QLatin1String("pseudo"), ownWords());
+    walkScreens([&](QWidget& screen, const char* name) {
+        // The History window sizes itself with layouts rather than the fixed
+        // places of the other screens; only its texts' translation is checked.
+        const QString screenName = QString::fromLatin1(name);
+        check.check(screen, screenName, !screenName.startsWith(QLatin1String("history")));
+    });
+    for (const QString& message : gameMessages()) check.checkMessage(message);
+    for (const QString& problem : check.problems())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(language), qPrintable(problem));
+    return check.problems().isEmpty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--check"))
+        return checkTexts(application, arguments.at(2));
+
+    const QDir folder(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs/screenshots"));
+    const QString language = arguments.size() > 2 ? arguments.at(2) : QString();
+    if (!useLanguage(application, language)) return 2;
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder.path()));
+        return 1;
+    }
+    const QString suffix = language.isEmpty() ? QString() : QLatin1Char('-') + language;
+    bool allWritten = true;
+    walkScreens([&](QWidget& screen, const char* name) {
+        allWritten = writePicture(screen, folder, QString::fromLatin1(name) + suffix) && allWritten;
+    });
     return allWritten ? 0 : 1;
 }

@@ -1,0 +1,57 @@
+#include "app/translations.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+QString gameFile(const QString& name) {
+    return QStringLiteral(":/i18n/bailcrest_%1.qm").arg(name);
+}
+
+bool gameHasTranslation(const QString& name) {
+    return QFile::exists(gameFile(name));
+}
+
+bool loadInto(QCoreApplication& application, const QString& fileName, const QString& folder = {}) {
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(fileName, folder) || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString chooseTranslation(const QStringList& uiLanguages, bool (*available)(const QString& name)) {
+    for (const QString& language : uiLanguages) {
+        // "hi-IN" may be served by "hi_IN" or, more often, by "hi".
+        QString name = QString(language).replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString base = name.section(QLatin1Char('_'), 0, 0);
+        // English is the language the game is written in: a desktop that
+        // prefers it before any other gets the game as written.
+        if (base == QLatin1String("en") || base == QLatin1String("C")) return {};
+        for (const QString& candidate : {name, base})
+            if (available(candidate)) return candidate;
+    }
+    return {};
+}
+
+bool installTranslation(QCoreApplication& application, const QString& name) {
+    if (name.isEmpty() || !gameHasTranslation(name)) return false;
+    // Qt's own translations, where the system has them, come first; the
+    // game's translation of the few Qt texts it shows is searched before them,
+    // as translators installed later are, and the game's own last of all.
+    loadInto(application, QStringLiteral("qtbase_") + name,
+             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    loadInto(application, QStringLiteral(":/i18n/qt_extra_%1.qm").arg(name));
+    return loadInto(application, gameFile(name));
+}
+
+void installDesktopTranslation(QCoreApplication& application) {
+    installTranslation(application, chooseTranslation(QLocale().uiLanguages(), gameHasTranslation));
+}

@@ -1,0 +1,16 @@
+# bailcrest_pseudo_translation(<ts file> <name> <qm variable>)
+# Compiles a pseudo-translation of every message of <ts file> into
+# ${CMAKE_CURRENT_BINARY_DIR}/<name>.qm and stores that path in <qm variable>.
+function(bailcrest_pseudo_translation ts_file name qm_variable)
+    get_filename_component(ts_path ${ts_file} ABSOLUTE)
+    set(pseudo_ts ${CMAKE_CURRENT_BINARY_DIR}/translations/${name}.ts)
+    set(pseudo_qm ${CMAKE_CURRENT_BINARY_DIR}/${name}.qm)
+    add_custom_command(OUTPUT ${pseudo_qm}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/translations
+        COMMAND bailcrest_pseudo_translate ${ts_path} ${pseudo_ts}
+        COMMAND Qt6::lrelease -silent ${pseudo_ts} -qm ${pseudo_qm}
+        DEPENDS bailcrest_pseudo_translate ${ts_path}
+        COMMENT "Pseudo-translating ${ts_file}"
+        VERBATIM)
+    set(${qm_variable} ${pseudo_qm} PARENT_SCOPE)
+endfunction()

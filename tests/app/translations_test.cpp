@@ -1,0 +1,136 @@
+#include "app/translations.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+#include "game/level.h"
+#include "game/start_career.h"
+#include "saves/career_file.h"
+#include "saves/save_file.h"
+#include "support/qt_printers.h"
+#include "support/scripted_random.h"
+
+namespace {
+
+bool hindiOnly(const QString& name) {
+    return name == QLatin1String("hi");
+}
+
+TEST(ChooseTranslation, TakesTheFirstLanguageTheGameHasUnlessEnglishComesFirst) {
+    const struct {
+        QStringList uiLanguages;
+        const char* chosen;
+    } cases[] = {
+        {{QStringLiteral("hi-IN")}, "hi"},
+        {{QStringLiteral("hi")}, "hi"},
+        {{QStringLiteral("fr-FR"), QStringLiteral("hi-IN"), QStringLiteral("en-US")}, "hi"},
+        {{QStringLiteral("en-US"), QStringLiteral("hi-IN")}, ""},
+        {{QStringLiteral("en-IN")}, ""},
+        {{QStringLiteral("C")}, ""},
+        {{QStringLiteral("de-DE"), QStringLiteral("fr")}, ""},
+        {{}, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(chooseTranslation(c.uiLanguages, hindiOnly), QString::fromLatin1(c.chosen))
+            << c.uiLanguages.join(QLatin1Char(',')).toStdString();
+    }
+    // "hi_IN" is tried before "hi" where the game has one of its own.
+    EXPECT_EQ(
+        chooseTranslation({QStringLiteral("hi-IN")},
+                          [](const QString& name) { return name.startsWith(QLatin1String("hi")); }),
+        QStringLiteral("hi_IN"));
+}
+
+// Installs a translation for one test and takes it away again after it.
+class Translated : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+};
+
+TEST_F(Translated, HindiReachesTheGameAndQtsOwnTexts) {
+    ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("hi")));
+    const struct {
+        const char* context;
+        const char* english;
+        const char* hindi;
+    } cases[] = {
+        {"MainScreen", "Play", "खेलें"},      {"Category", "Batsman", "बल्लेबाज़"},
+        {"QPlatformTheme", "&Yes", "&हाँ"}, {"QPlatformTheme", "OK", "ठीक है"},
+        {"QShortcut", "Ctrl", "कंट्रोल"},    {"QFileDialog", "File &name:", "फ़ाइल का &नाम:"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(QCoreApplication::translate(c.context, c.english), QString::fromUtf8(c.hindi))
+            << c.context << ' ' << c.english;
+    }
+    // What files hold stays English; only what is shown follows the language.
+    EXPECT_EQ(levelWord(Level::national), QStringLiteral("National"));
+    EXPECT_EQ(levelName(Level::national), QStringLiteral("राष्ट्रीय"));
+    EXPECT_EQ(teamName(QStringLiteral("Rising Sun")), QStringLiteral("उगता सूरज"));
+    EXPECT_EQ(teamName(QStringLiteral("Pune")), QStringLiteral("Pune"));
+}
+
+// Line names are translated when a message is written, not once for the
+// whole run: a message follows the language in use at the time.
+TEST_F(Translated, ASaveFilesLineIsNamedInTheLanguageInUse) {
+    SaveFile file;
+    file.lines.fill(QStringLiteral("0"));
+    file.lines[0] = saveFileHeader;
+    const int line = saveLine::recordBook(levelIndex(Level::city), 0);
+    file.setLine(line, QStringLiteral("many"));
+    EXPECT_EQ(saveFileProblem(file),
+              QStringLiteral("line %1 (City matches played) holds \"many\", which is not a number")
+                  .arg(line));
+    ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("hi")));
+    EXPECT_EQ(
+        saveFileProblem(file),
+        QStringLiteral("पंक्ति %1 (शहर स्तर पर खेले गए मैच) में \"many\" है, जो संख्या नहीं है").arg(line));
+}
+
+// A career saved in Hindi is the file it is in English: the club, level and
+// category words and every figure as the English game writes them.
+TEST_F(Translated, ACareerSavedInHindiIsTheFileSavedInEnglish) {
+    ScriptedRandom random;
+    random.draws = {drawFor(3, 5)};
+    Career career =
+        startCareer({QStringLiteral("Arjun"), QStringLiteral("Pune"), QStringLiteral("Maharashtra"),
+                     QStringLiteral("India"), Skills{60, 40, 30}, true},
+                    random);
+    career.bankBalance = 100000;
+    career.statistics().battingAverage = BattingAverage::of(50.67f);
+    const QByteArray english = encodeSaveFile(saveFileOf(career));
+    ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("hi")));
+    QLocale::setDefault(QLocale(QStringLiteral("hi_IN")));
+    const QByteArray hindi = encodeSaveFile(saveFileOf(career));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(hindi, english);
+    EXPECT_EQ(saveFileOf(career).line(saveLine::clubTeam), QStringLiteral("Happy Valley"));
+}
+
+TEST_F(Translated, ThePseudoTranslationKeepsArgumentsAndAccessKeys) {
+    ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("pseudo")));
+    const QString play = QCoreApplication::translate("MainScreen", "Play");
+    EXPECT_TRUE(play.startsWith(QLatin1Char('[')) && play.endsWith(QLatin1Char(']')))
+        << play.toStdString();
+    EXPECT_GE(play.size(), 6);
+    const QString ok = QCoreApplication::translate("PurchaseScreen", "&OK");
+    EXPECT_TRUE(ok.contains(QStringLiteral("&O"))) << ok.toStdString();
+    const QString filter = QCoreApplication::translate("ScreenNavigator", "Bailcrest Saves (%1)");
+    EXPECT_TRUE(filter.contains(QStringLiteral("(%1)"))) << filter.toStdString();
+}
+
+TEST_F(Translated, ALanguageTheGameLacksInstallsNothing) {
+    EXPECT_FALSE(installTranslation(*qApp, QStringLiteral("xx")));
+    EXPECT_FALSE(installTranslation(*qApp, QString()));
+    EXPECT_TRUE(qApp->findChildren<QTranslator*>().isEmpty());
+    EXPECT_EQ(QCoreApplication::translate("MainScreen", "Play"), QStringLiteral("Play"));
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include "game/shown_numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include "support/qt_printers.h"
+
+namespace {
+
+struct ShownCase {
+    const char* locale;
+    double amount;
+    const char* money;
+};
+
+// The C locale, under which the screenshots are taken, writes plain digits as
+// the game always did; an Indian locale groups by lakh and crore.
+TEST(ShownMoney, FollowsTheLocalesGroupingAndDecimalPoint) {
+    const ShownCase cases[] = {
+        {"C", 100000, "100000"},
+        {"C", -2500, "-2500"},
+        {"C", 1234.5, "1234.5"},
+        {"hi_IN", 100000, "1,00,000"},
+        {"hi_IN", 12345678, "1,23,45,678"},
+        {"en_IN", 100000, "1,00,000"},
+        {"hi_IN", -2500, "-2,500"},
+        {"hi_IN", 1234.5, "1,234.5"},
+        {"en_US", 100000, "100,000"},
+        {"de_DE", 1234567.25, "1.234.567,25"},
+        {"de_DE", 999, "999"},
+        {"C", 999'999'999'999'999.0, "999999999999999"},
+    };
+    for (const ShownCase& c : cases) {
+        QLocale::setDefault(QLocale(QLatin1String(c.locale)));
+        EXPECT_EQ(shownMoney(c.amount), QString::fromUtf8(c.money)) << c.locale << ' ' << c.amount;
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(ShownNumber, GroupsAsTheLocaleDoes) {
+    QLocale::setDefault(QLocale(QStringLiteral("hi_IN")));
+    EXPECT_EQ(shownNumber(250000), QStringLiteral("2,50,000"));
+    EXPECT_EQ(shownNumber(-32768), QStringLiteral("-32,768"));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(shownNumber(250000), QStringLiteral("250000"));
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+#include "tools/screenshots/text_check.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextDocument>
+#include <QWidget>
+
+#include "screens/look.h"
+#include "screens/titled_frame.h"
+
+namespace {
+
+QString withoutMnemonic(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// The width the widget's text needs beside what the widget draws besides it.
+int textWidth(const QWidget& widget, const QString& text) {
+    const QFontMetrics metrics(widget.font());
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// Whether a label shows its whole text in its contents rectangle.
+bool labelFits(const QLabel& label) {
+    const QString text = label.text();
+    const QRect room = label.contentsRect();
+    const QFontMetrics metrics(label.font());
+    if (label.wordWrap()) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
+                                                  label.alignment() | Qt::TextWordWrap, text);
+        return needed.height() <= room.height() && needed.width() <= room.width();
+    }
+    const int indent = label.indent() > 0 ? label.indent() : 0;
+    const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
+    return textWidth(label, text) + indent <= room.width() &&
+           metrics.height() * lines <= room.height() + 1;
+}
+
+// A check box or option button draws its indicator, a gap, then the text.
+bool indicatedButtonFits(const QAbstractButton& button) {
+    return button.sizeHint().width() <= button.width();
+}
+
+bool hasLetters(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+// A web address is the same in every language.
+bool isAddress(const QString& text) {
+    return text.contains(QLatin1String("://")) || text.startsWith(QLatin1String("www."));
+}
+
+}  // namespace
+
+void TextCheck::checkTranslated(const QString& place, const QString& text) {
+    if (!untranslated_ || text.isEmpty() || !hasLetters(text) || ownWords_.contains(text) ||
+        isAddress(text))
+        return;
+    // The pseudo-translation brackets every message; a text built from
+    // several holds several brackets, one glued from pieces holds text
+    // outside them.
+    QString outside;
+    int depth = 0;
+    for (QChar c : text) {
+        if (c == QLatin1Char('[')) {
+            ++depth;
+        } else if (c == QLatin1Char(']')) {
+            depth = std::max(0, depth - 1);
+        } else if (depth == 0) {
+            outside += c;
+        }
+    }
+    for (const QString& word :
+         outside.split(QRegularExpression(QStringLiteral(R"([^\w&]+)")), Qt::SkipEmptyParts)) {
+        if (hasLetters(word) && !ownWords_.contains(word)) {
+            problems_ << QStringLiteral("%1: not translated: \"%2\"").arg(place, text);
+            return;
+        }
+    }
+}
+
+void TextCheck::check(QWidget& screen, const QString& screenName, bool fit) {
+    screen.show();
+    QApplication::processEvents();
+    checkTranslated(screenName + QStringLiteral(" title"), screen.windowTitle());
+    for (QWidget* widget : screen.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&screen)) continue;
+        const QString place =
+            screenName + QLatin1Char('/') +
+            (widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                            : widget->objectName());
+        // What the player typed is his own.
+        if (qobject_cast<QLineEdit*>(widget)) continue;
+        checkTranslated(place + QStringLiteral(" tooltip"), widget->toolTip());
+        checkTranslated(place + QStringLiteral(" accessible name"), widget->accessibleName());
+        checkTranslated(place + QStringLiteral(" accessible description"),
+                        widget->accessibleDescription());
+        QString text;
+        bool fits = true;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = label->text();
+            if (text.isEmpty() || Qt::mightBeRichText(text)) continue;
+            fits = labelFits(*label);
+            // A caption elided to its place (look::fitCaption) is the last
+            // resort for a pseudo-translation, never the way a shipped
+            // language reads.
+            if (!untranslated_ && label->property(look::fullTextProperty).isValid())
+                problems_ << QStringLiteral("%1: elided: \"%2\"").arg(place, text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            text = button->text();
+            if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) {
+                fits = indicatedButtonFits(*button);
+            } else {
+                // Drawn centred inside a one-pixel frame.
+                fits = textWidth(*button, withoutMnemonic(text)) <= button->width() - 2;
+            }
+        } else if (auto* frame = dynamic_cast<TitledFrame*>(widget)) {
+            text = frame->title();
+            // Drawn 8 pixels in, with 2 pixels of navy either side.
+            fits = textWidth(*frame, text) + 8 + 4 + 8 <= frame->width();
+        } else {
+            continue;
+        }
+        checkTranslated(place, text);
+        if (fit && !fits) problems_ << QStringLiteral("%1: cut off: \"%2\"").arg(place, text);
+    }
+    screen.hide();
+}

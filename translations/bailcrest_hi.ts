@@ -1,0 +1,1416 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi">
+<context>
+    <name>Category</name>
+    <message>
+        <source>All Rounder</source>
+        <translation>ऑलराउंडर</translation>
+    </message>
+    <message>
+        <source>Batsman</source>
+        <translation>बल्लेबाज़</translation>
+    </message>
+    <message>
+        <source>Bowler</source>
+        <translation>गेंदबाज़</translation>
+    </message>
+</context>
+<context>
+    <name>Club</name>
+    <message>
+        <source>Five Star</source>
+        <translation>फ़ाइव स्टार</translation>
+    </message>
+    <message>
+        <source>Rising Sun</source>
+        <translation>उगता सूरज</translation>
+    </message>
+    <message>
+        <source>Shining Moon</source>
+        <translation>चमकता चाँद</translation>
+    </message>
+    <message>
+        <source>Happy Valley</source>
+        <translation>हैप्पी वैली</translation>
+    </message>
+    <message>
+        <source>Country Side</source>
+        <translation>कंट्री साइड</translation>
+    </message>
+</context>
+<context>
+    <name>CommandButton</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A command&apos;s tooltip: %1 is the command&apos;s name (&quot;Play&quot;), %2 its keyboard shortcuts (&quot;Ctrl+P, F5&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two keyboard shortcuts of one command.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CreditsScreen</name>
+    <message>
+        <source>Bailcrest: Credits</source>
+        <translation>Bailcrest: परिचय</translation>
+    </message>
+    <message>
+        <source>Bailcrest crest</source>
+        <translation>Bailcrest का प्रतीक-चिह्न</translation>
+    </message>
+    <message>
+        <source>BAILCREST</source>
+        <translation>BAILCREST</translation>
+    </message>
+    <message>
+        <source>VERSION 1.0</source>
+        <translation>संस्करण 1.0</translation>
+    </message>
+    <message>
+        <source>PROGRAMMED BY:</source>
+        <translation>प्रोग्रामर:</translation>
+    </message>
+    <message>
+        <source>Bailcrest team</source>
+        <translation>Bailcrest टीम</translation>
+    </message>
+    <message>
+        <source>WEBSITE:</source>
+        <translation>वेबसाइट:</translation>
+    </message>
+    <message>
+        <source>PLEASE READ CAREFULLY:</source>
+        <translation>कृपया ध्यान से पढ़ें:</translation>
+    </message>
+    <message>
+        <source>Bailcrest costs you nothing because our advertisers pay for it. Please take a moment to visit them: a click on a banner below opens the advertiser&apos;s web page in your browser, and your career stays exactly where you left it. Every visit helps to keep Bailcrest free for everyone. Thank you!</source>
+        <translation>Bailcrest आपके लिए मुफ़्त है, क्योंकि इसका ख़र्च हमारे विज्ञापनदाता उठाते हैं। कृपया एक पल निकालकर उनसे मिलें: नीचे किसी बैनर पर क्लिक करते ही विज्ञापनदाता का वेब पेज आपके ब्राउज़र में खुल जाएगा, और आपका करियर ठीक वहीं रहेगा जहाँ आपने छोड़ा था। आपकी हर विज़िट Bailcrest को सबके लिए मुफ़्त बनाए रखने में मदद करती है। धन्यवाद!</translation>
+    </message>
+    <message>
+        <source>Advertiser banner, %1</source>
+        <translation>विज्ञापन बैनर, %1</translation>
+    </message>
+    <message>
+        <source>Opens the advertiser&apos;s web page</source>
+        <translation>विज्ञापनदाता का वेब पेज खोलता है</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>आगे बढ़ें</translation>
+    </message>
+    <message>
+        <source>The advertiser&apos;s page could not be opened. You can type its address into a web browser:
+
+%1</source>
+        <translation>विज्ञापनदाता का पेज नहीं खुल सका। आप इसका पता किसी वेब ब्राउज़र में टाइप कर सकते हैं:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCharts</name>
+    <message>
+        <source>Runs</source>
+        <translation>रन</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation>कौशल</translation>
+    </message>
+    <message>
+        <source>Bank balance</source>
+        <translation>बैंक बैलेंस</translation>
+    </message>
+    <message>
+        <source>Gear and health</source>
+        <translation>सामान और सेहत</translation>
+    </message>
+    <message>
+        <source>No match kept yet</source>
+        <translation>अभी तक कोई मैच दर्ज नहीं</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>मैच</translation>
+    </message>
+    <message>
+        <source>Batting average of the level</source>
+        <translation>स्तर का बल्लेबाज़ी औसत</translation>
+    </message>
+    <message>
+        <source>Runs in each of %1 matches, the most %2 in match %3; the batting average of the level after the last match %4.</source>
+        <translation>%1 मैचों में से हर मैच के रन, सबसे ज़्यादा %2 मैच %3 में; आख़िरी मैच के बाद स्तर का बल्लेबाज़ी औसत %4।</translation>
+    </message>
+    <message>
+        <source>Batting</source>
+        <translation>बल्लेबाज़ी</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>गेंदबाज़ी</translation>
+    </message>
+    <message>
+        <source>Fielding</source>
+        <translation>क्षेत्ररक्षण</translation>
+    </message>
+    <message>
+        <source>Promotion</source>
+        <translation>तरक़्क़ी</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>बाहर</translation>
+    </message>
+    <message>
+        <source>World Cup selection</source>
+        <translation>विश्व कप में चयन</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>कौशल</translation>
+    </message>
+    <message>
+        <source>Batting, bowling and fielding after each of %1 matches, after the last %2, %3 and %4; %5 promotions and %6 drops marked.</source>
+        <translation>%1 मैचों में से हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी और क्षेत्ररक्षण, आख़िरी के बाद %2, %3 और %4; %5 तरक़्क़ियाँ और %6 बार बाहर होना दर्शाया गया।</translation>
+    </message>
+    <message>
+        <source>Rs.</source>
+        <translation>रु.</translation>
+    </message>
+    <message>
+        <source>The bank balance after each of %1 matches, Rs. %2 after the last, Rs. %3 at the most.</source>
+        <translation>%1 मैचों में से हर मैच के बाद बैंक बैलेंस, आख़िरी के बाद रु. %2, सबसे ज़्यादा रु. %3।</translation>
+    </message>
+    <message>
+        <source>Overall gear</source>
+        <translation>कुल सामान</translation>
+    </message>
+    <message>
+        <source>Overall health</source>
+        <translation>कुल सेहत</translation>
+    </message>
+    <message>
+        <source>Selection floor: any item at 0 keeps him out</source>
+        <translation>चयन की न्यूनतम सीमा: कोई भी चीज़ 0 पर हो तो वह बाहर रहता है</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>हालत</translation>
+    </message>
+    <message>
+        <source>Overall gear and overall health after each of %1 matches, after the last %2 and %3; an item of gear or the body at 0 keeps him out of the side.</source>
+        <translation>%1 मैचों में से हर मैच के बाद कुल सामान और कुल सेहत, आख़िरी के बाद %2 और %3; सामान या शरीर की कोई चीज़ 0 पर हो तो वह टीम से बाहर रहता है।</translation>
+    </message>
+    <message>
+        <source>No match kept yet.</source>
+        <translation>अभी तक कोई मैच दर्ज नहीं।</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryScreen</name>
+    <message>
+        <source>Bailcrest: Career History</source>
+        <translation>Bailcrest: करियर का इतिहास</translation>
+    </message>
+    <message>
+        <source>CAREER</source>
+        <translation>करियर</translation>
+    </message>
+    <message>
+        <source>LAST MATCH</source>
+        <translation>आख़िरी मैच</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>चार्ट</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>मैच</translation>
+    </message>
+    <message>
+        <source>Every match of the career, one a row; a column heading sorts by it.</source>
+        <translation>करियर का हर मैच, हर पंक्ति में एक; किसी कॉलम के शीर्षक पर क्लिक करने से उसी के हिसाब से क्रम बदलता है।</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>खिलाड़ी:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>स्तर:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>टीम:</translation>
+    </message>
+    <message>
+        <source>World Cup:</source>
+        <translation>विश्व कप:</translation>
+    </message>
+    <message>
+        <source>Matches in the career:</source>
+        <translation>करियर में मैच:</translation>
+    </message>
+    <message>
+        <source>Runs:</source>
+        <translation>रन:</translation>
+    </message>
+    <message>
+        <source>Wickets:</source>
+        <translation>विकेट:</translation>
+    </message>
+    <message>
+        <source>Catches:</source>
+        <translation>कैच:</translation>
+    </message>
+    <message>
+        <source>Award (Rs.):</source>
+        <translation>पुरस्कार (रु.):</translation>
+    </message>
+    <message>
+        <source>Match fee (Rs.):</source>
+        <translation>मैच फ़ीस (रु.):</translation>
+    </message>
+    <message>
+        <source>Sponsorship (Rs.):</source>
+        <translation>प्रायोजन (रु.):</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.):</source>
+        <translation>बैंक बैलेंस (रु.):</translation>
+    </message>
+    <message>
+        <source>Overall gear:</source>
+        <translation>कुल सामान:</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>बल्लेबाज़ी:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>गेंदबाज़ी:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>क्षेत्ररक्षण:</translation>
+    </message>
+    <message>
+        <source>Overall health:</source>
+        <translation>कुल सेहत:</translation>
+    </message>
+    <message>
+        <source>Bat:</source>
+        <translation>बल्ला:</translation>
+    </message>
+    <message>
+        <source>Gloves:</source>
+        <translation>दस्ताने:</translation>
+    </message>
+    <message>
+        <source>Pads:</source>
+        <translation>पैड:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <translation>अन्य:</translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation>फ़िटनेस:</translation>
+    </message>
+    <message>
+        <source>Health:</source>
+        <translation>सेहत:</translation>
+    </message>
+    <message>
+        <source>Stamina:</source>
+        <translation>दमखम:</translation>
+    </message>
+    <message>
+        <source>Since the match before:</source>
+        <translation>पिछले मैच के बाद से:</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>चयनित</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>चयन नहीं</translation>
+    </message>
+    <message>
+        <source>LAST MATCH: NONE KEPT YET</source>
+        <translation>आख़िरी मैच: अभी तक कोई दर्ज नहीं</translation>
+    </message>
+    <message>
+        <source>LAST MATCH: %1, %2 (%3)</source>
+        <translation>आख़िरी मैच: %1, %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>कुछ नहीं</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTableModel</name>
+    <message>
+        <source>Match</source>
+        <translation>मैच</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>स्तर</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>टीम</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>रन</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>विकेट</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>कैच</translation>
+    </message>
+    <message>
+        <source>Award (Rs.)</source>
+        <translation>पुरस्कार (रु.)</translation>
+    </message>
+    <message>
+        <source>Batting</source>
+        <translation>बल्लेबाज़ी</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>गेंदबाज़ी</translation>
+    </message>
+    <message>
+        <source>Fielding</source>
+        <translation>क्षेत्ररक्षण</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>बल्ला</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>दस्ताने</translation>
+    </message>
+    <message>
+        <source>Pads</source>
+        <translation>पैड</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>अन्य</translation>
+    </message>
+    <message>
+        <source>Fitness</source>
+        <translation>फ़िटनेस</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>सेहत</translation>
+    </message>
+    <message>
+        <source>Stamina</source>
+        <translation>दमखम</translation>
+    </message>
+    <message>
+        <source>Overall gear</source>
+        <translation>कुल सामान</translation>
+    </message>
+    <message>
+        <source>Overall health</source>
+        <translation>कुल सेहत</translation>
+    </message>
+    <message>
+        <source>Match fee (Rs.)</source>
+        <translation>मैच फ़ीस (रु.)</translation>
+    </message>
+    <message>
+        <source>Sponsorship (Rs.)</source>
+        <translation>प्रायोजन (रु.)</translation>
+    </message>
+    <message>
+        <source>Other income (Rs.)</source>
+        <translation>अन्य आय (रु.)</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.)</source>
+        <translation>बैंक बैलेंस (रु.)</translation>
+    </message>
+    <message>
+        <source>Events since the match before</source>
+        <translation>पिछले मैच के बाद की घटनाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTexts</name>
+    <message>
+        <source>Club</source>
+        <translation>क्लब</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>National</source>
+        <translation>राष्ट्रीय</translation>
+    </message>
+    <message>
+        <source>Promoted to %1 (%2)</source>
+        <translation>%1 (%2) में तरक़्क़ी</translation>
+    </message>
+    <message>
+        <source>Dropped to %1 (%2)</source>
+        <translation>%1 (%2) में वापस भेजा गया</translation>
+    </message>
+    <message>
+        <source>Moved to %1 (%2)</source>
+        <translation>%1 (%2) में भेजा गया</translation>
+    </message>
+    <message>
+        <source>Selected for the World Cup</source>
+        <translation>विश्व कप के लिए चयन</translation>
+    </message>
+    <message>
+        <source>Sponsor %1</source>
+        <translation>प्रायोजक %1</translation>
+    </message>
+    <message>
+        <source>Training Rs. %1</source>
+        <translation>अभ्यास रु. %1</translation>
+    </message>
+    <message>
+        <source>Gear Rs. %1</source>
+        <translation>सामान रु. %1</translation>
+    </message>
+    <message>
+        <source>Health care Rs. %1</source>
+        <translation>स्वास्थ्य सेवा रु. %1</translation>
+    </message>
+    <message>
+        <source>Took the bookie&apos;s Rs. %1</source>
+        <translation>सट्टेबाज़ से रु. %1 लिए</translation>
+    </message>
+    <message>
+        <source>%1 (%2%3)</source>
+        <translation>%1 (%2%3)</translation>
+    </message>
+    <message>
+        <source>The history file could not be read.</source>
+        <translation>इतिहास की फ़ाइल पढ़ी नहीं जा सकी।</translation>
+    </message>
+    <message>
+        <source>The history file belongs to another career and was not used.</source>
+        <translation>इतिहास की फ़ाइल किसी दूसरे करियर की है, इसलिए इस्तेमाल नहीं की गई।</translation>
+    </message>
+    <message>
+        <source>1 row of the history file belongs to another career and was skipped.</source>
+        <translation>इतिहास की फ़ाइल की 1 पंक्ति किसी दूसरे करियर की है, इसलिए छोड़ दी गई।</translation>
+    </message>
+    <message>
+        <source>%1 rows of the history file belong to another career and were skipped.</source>
+        <translation>इतिहास की फ़ाइल की %1 पंक्तियाँ किसी दूसरे करियर की हैं, इसलिए छोड़ दी गईं।</translation>
+    </message>
+    <message>
+        <source>1 row of the history file could not be read and was skipped.</source>
+        <translation>इतिहास की फ़ाइल की 1 पंक्ति पढ़ी नहीं जा सकी और छोड़ दी गई।</translation>
+    </message>
+    <message>
+        <source>%1 rows of the history file could not be read and were skipped.</source>
+        <translation>इतिहास की फ़ाइल की %1 पंक्तियाँ पढ़ी नहीं जा सकीं और छोड़ दी गईं।</translation>
+    </message>
+    <message>
+        <source>History kept from match %1: the matches before it were played without one.</source>
+        <translation>इतिहास मैच %1 से दर्ज है: उससे पहले के मैच बिना इतिहास के खेले गए थे।</translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Club</source>
+        <extracomment>A level of play, as the record book heads its column.</extracomment>
+        <translation>क्लब</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>National</source>
+        <translation>राष्ट्रीय</translation>
+    </message>
+</context>
+<context>
+    <name>Look</name>
+    <message>
+        <source>0</source>
+        <extracomment>How many pixels larger than the design&apos;s sizes the text of this language is drawn, as a number: 0 for the Latin alphabet; Devanagari reads as well as English a pixel larger.</extracomment>
+        <translation>1</translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Bailcrest v1.0</source>
+        <translation>Bailcrest v1.0</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>प्रोफ़ाइल</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>खिलाड़ी:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>टीम:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>श्रेणी:</translation>
+    </message>
+    <message>
+        <source>Sponsor:</source>
+        <translation>प्रायोजक:</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>बल्लेबाज़ी:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>गेंदबाज़ी:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>क्षेत्ररक्षण:</translation>
+    </message>
+    <message>
+        <source>Overall:</source>
+        <extracomment>The overall skill, worked out from batting, bowling and fielding.</extracomment>
+        <translation>कुल:</translation>
+    </message>
+    <message>
+        <source>LEVEL STATS</source>
+        <translation>स्तर के आँकड़े</translation>
+    </message>
+    <message>
+        <source>Matches Played:</source>
+        <translation>खेले गए मैच:</translation>
+    </message>
+    <message>
+        <source>Runs Scored:</source>
+        <translation>बनाए गए रन:</translation>
+    </message>
+    <message>
+        <source>Wickets Taken:</source>
+        <translation>लिए गए विकेट:</translation>
+    </message>
+    <message>
+        <source>Catches Held:</source>
+        <translation>पकड़े गए कैच:</translation>
+    </message>
+    <message>
+        <source>Highest Score:</source>
+        <translation>सर्वाधिक स्कोर:</translation>
+    </message>
+    <message>
+        <source>Batting Average:</source>
+        <translation>बल्लेबाज़ी औसत:</translation>
+    </message>
+    <message>
+        <source>50s:</source>
+        <translation>अर्धशतक:</translation>
+    </message>
+    <message>
+        <source>100s:</source>
+        <translation>शतक:</translation>
+    </message>
+    <message>
+        <source>Most Wickets:</source>
+        <translation>सर्वाधिक विकेट:</translation>
+    </message>
+    <message>
+        <source>5 Wickets:</source>
+        <translation>पाँच विकेट:</translation>
+    </message>
+    <message>
+        <source>FINANCE</source>
+        <translation>वित्त</translation>
+    </message>
+    <message>
+        <source>Match Fee (Rs):</source>
+        <translation>मैच फ़ीस (रु.):</translation>
+    </message>
+    <message>
+        <source>Sponsorship (Rs):</source>
+        <translation>प्रायोजन (रु.):</translation>
+    </message>
+    <message>
+        <source>Other Incomes (Rs):</source>
+        <translation>अन्य आय (रु.):</translation>
+    </message>
+    <message>
+        <source>Bank Balance (Rs):</source>
+        <translation>बैंक बैलेंस (रु.):</translation>
+    </message>
+    <message>
+        <source>ACCESSORIES</source>
+        <extracomment>Heading of the player&apos;s cricket gear (bat, gloves, pads, others).</extracomment>
+        <translation>किट</translation>
+    </message>
+    <message>
+        <source>HEALTH</source>
+        <extracomment>Heading of the player&apos;s body: fitness, health and stamina.</extracomment>
+        <translation>सेहत</translation>
+    </message>
+    <message>
+        <source>Bat:</source>
+        <translation>बल्ला:</translation>
+    </message>
+    <message>
+        <source>Gloves:</source>
+        <translation>दस्ताने:</translation>
+    </message>
+    <message>
+        <source>Pads:</source>
+        <translation>पैड:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <extracomment>The other pieces of cricket gear, besides bat, gloves and pads.</extracomment>
+        <translation>अन्य:</translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation>फ़िटनेस:</translation>
+    </message>
+    <message>
+        <source>Health:</source>
+        <translation>सेहत:</translation>
+    </message>
+    <message>
+        <source>Stamina:</source>
+        <translation>दमखम:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Main menu command: opens the credits.</extracomment>
+        <translation>परिचय</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Main menu command: ends the game at once, without saving.</extracomment>
+        <translation>बाहर निकलें</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <extracomment>Main menu command: opens the sponsorship offers.</extracomment>
+        <translation>प्रायोजक</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <extracomment>Main menu command: opens the cricket gear store (a shop, not &quot;save&quot;).</extracomment>
+        <translation>दुकान</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <extracomment>Main menu command: opens the training centre, where skills are bought.</extracomment>
+        <translation>अभ्यास</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>Main menu command (a verb): plays the next match.</extracomment>
+        <translation>खेलें</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <extracomment>Main menu command: opens the record book of every level.</extracomment>
+        <translation>रिकॉर्ड</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <extracomment>Main menu command: opens the health care centre (fitness, health, stamina).</extracomment>
+        <translation>सेहत</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>Main menu command: opens the career&apos;s History window.</extracomment>
+        <translation>इतिहास</translation>
+    </message>
+    <message>
+        <source>The folder beside the game cannot hold saves, so your career is saved in %1.</source>
+        <translation>गेम के पास वाले फ़ोल्डर में सेव नहीं रखे जा सकते, इसलिए आपका करियर %1 में सेव किया जाता है।</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <extracomment>Shown beside &quot;Sponsor:&quot; while the player has no sponsor.</extracomment>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>MatchScreen</name>
+    <message>
+        <source>Bailcrest: Match Details</source>
+        <translation>Bailcrest: मैच का ब्योरा</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>खिलाड़ी</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>टीम</translation>
+    </message>
+    <message>
+        <source>MATCH STATISTICS</source>
+        <translation>मैच के आँकड़े</translation>
+    </message>
+    <message>
+        <source>Runs Scored:</source>
+        <translation>बनाए गए रन:</translation>
+    </message>
+    <message>
+        <source>Wickets Taken:</source>
+        <translation>लिए गए विकेट:</translation>
+    </message>
+    <message>
+        <source>Catches Held:</source>
+        <translation>पकड़े गए कैच:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
+        <translation>आपका करियर %1 के रूप में सेव नहीं हो सका: %2। पहले की सेव फ़ाइल, अगर कोई है, तो वैसी ही बनी हुई है।</translation>
+    </message>
+    <message>
+        <source>The history of your career could not be kept in %1: %2. Your career is saved as before, and the History window still shows every match of this game.</source>
+        <translation>आपके करियर का इतिहास %1 में नहीं रखा जा सका: %2। आपका करियर पहले की तरह सेव है, और इतिहास विंडो इस गेम का हर मैच अब भी दिखाती है।</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePrompter</name>
+    <message>
+        <source>Bailcrest</source>
+        <extracomment>The title of every message box: the game&apos;s name, which stays &quot;Bailcrest&quot; in every language.</extracomment>
+        <translation>Bailcrest</translation>
+    </message>
+</context>
+<context>
+    <name>Play</name>
+    <message>
+        <source>You are selected in the %1 team.</source>
+        <translation>आपको %1 टीम में चुना गया है।</translation>
+    </message>
+    <message>
+        <source>You are selected for the World Cup in the %1 team.</source>
+        <translation>आपको विश्व कप के लिए %1 टीम में चुना गया है।</translation>
+    </message>
+    <message>
+        <source>You are not good enough at this level.</source>
+        <translation>आप इस स्तर के लायक़ अच्छा नहीं खेल रहे हैं।</translation>
+    </message>
+    <message>
+        <source>You are not selected due to poor fielding.</source>
+        <translation>ख़राब क्षेत्ररक्षण के कारण आपको नहीं चुना गया।</translation>
+    </message>
+    <message>
+        <source>You are short of proper cricket accessories.</source>
+        <translation>आपके पास क्रिकेट का ठीक-ठाक सामान नहीं है।</translation>
+    </message>
+    <message>
+        <source>You are unfit to play at this level.</source>
+        <translation>आप इस स्तर पर खेलने के लिए फ़िट नहीं हैं।</translation>
+    </message>
+    <message>
+        <source>You are dropped from the %1 team.</source>
+        <translation>आपको %1 टीम से बाहर कर दिया गया है।</translation>
+    </message>
+    <message>
+        <source>You&apos;re found guilty of match fixing in an enquiry. Your career is over.</source>
+        <translation>जाँच में आप मैच फ़िक्सिंग के दोषी पाए गए हैं। आपका करियर ख़त्म हो गया है।</translation>
+    </message>
+    <message>
+        <source>Do you want to play again?</source>
+        <translation>क्या आप फिर से खेलना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>You are awarded Rs.%1 based on your performance.</source>
+        <translation>आपके प्रदर्शन के आधार पर आपको रु. %1 का पुरस्कार दिया गया है।</translation>
+    </message>
+    <message>
+        <source>A bookie offers you Rs. %1 if you play badly. Accept the offer?</source>
+        <translation>एक सट्टेबाज़ ख़राब खेलने के बदले आपको रु. %1 की पेशकश कर रहा है। क्या आप पेशकश स्वीकार करते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerScreen</name>
+    <message>
+        <source>Bailcrest: Player Properties</source>
+        <translation>Bailcrest: खिलाड़ी का ब्योरा</translation>
+    </message>
+    <message>
+        <source>PLAYER DETAILS</source>
+        <translation>खिलाड़ी का परिचय</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>नाम:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>शहर:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>राज्य:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>देश:</translation>
+    </message>
+    <message>
+        <source>INITIAL SKILLS</source>
+        <translation>शुरुआती कौशल</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>बल्लेबाज़ी:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>गेंदबाज़ी:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>क्षेत्ररक्षण:</translation>
+    </message>
+    <message>
+        <source>Player Overall Skills:</source>
+        <translation>खिलाड़ी का कुल कौशल:</translation>
+    </message>
+    <message>
+        <source>AUTO SAVE</source>
+        <translation>अपने-आप सेव</translation>
+    </message>
+    <message>
+        <source>Check this box to automatically save the game after every match.</source>
+        <translation>हर मैच के बाद गेम अपने-आप सेव करने के लिए यह बॉक्स चुनें।</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>बाहर निकलें</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>लोड करें</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>शुरू करें</translation>
+    </message>
+    <message>
+        <source>Please fill in the player details properly.</source>
+        <translation>कृपया खिलाड़ी का ब्योरा ठीक से भरें।</translation>
+    </message>
+</context>
+<context>
+    <name>PurchaseScreen</name>
+    <message>
+        <source>%1 units</source>
+        <extracomment>A screen reader&apos;s name for the box of units chosen; %1 is the row&apos;s name (&quot;Batting&quot;, &quot;Bat&quot;, &quot;Fitness&quot;).</extracomment>
+        <translation>%1 इकाइयाँ</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Training Centre</source>
+        <translation>Bailcrest: अभ्यास केंद्र</translation>
+    </message>
+    <message>
+        <source>TRAINING CENTRE RATES</source>
+        <translation>अभ्यास केंद्र की दरें</translation>
+    </message>
+    <message>
+        <source>UNITS YOU INTEND TO DEVELOP</source>
+        <translation>जितनी इकाइयाँ आप बढ़ाना चाहते हैं</translation>
+    </message>
+    <message>
+        <source>Available Units</source>
+        <translation>उपलब्ध इकाइयाँ</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;ठीक है</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;रद्द करें</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>बल्लेबाज़ी:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>गेंदबाज़ी:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>क्षेत्ररक्षण:</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Cricket Store</source>
+        <translation>Bailcrest: क्रिकेट की दुकान</translation>
+    </message>
+    <message>
+        <source>CRICKET GEAR STORE</source>
+        <translation>क्रिकेट सामान की दुकान</translation>
+    </message>
+    <message>
+        <source>UNITS YOU INTEND TO BUY</source>
+        <translation>जितनी इकाइयाँ आप ख़रीदना चाहते हैं</translation>
+    </message>
+    <message>
+        <source>Required Units</source>
+        <translation>ज़रूरी इकाइयाँ</translation>
+    </message>
+    <message>
+        <source>Bat:</source>
+        <translation>बल्ला:</translation>
+    </message>
+    <message>
+        <source>Gloves:</source>
+        <translation>दस्ताने:</translation>
+    </message>
+    <message>
+        <source>Pads:</source>
+        <translation>पैड:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <translation>अन्य:</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Health Care</source>
+        <translation>Bailcrest: स्वास्थ्य सेवा</translation>
+    </message>
+    <message>
+        <source>HEALTH CARE CENTRE</source>
+        <translation>स्वास्थ्य सेवा केंद्र</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation>फ़िटनेस:</translation>
+    </message>
+    <message>
+        <source>Health:</source>
+        <translation>सेहत:</translation>
+    </message>
+    <message>
+        <source>Stamina:</source>
+        <translation>दमखम:</translation>
+    </message>
+    <message>
+        <source>Particulars</source>
+        <translation>विवरण</translation>
+    </message>
+    <message>
+        <source>Rate (Rs.)</source>
+        <translation>दर (रु.)</translation>
+    </message>
+    <message>
+        <source>Amount (Rs.)</source>
+        <translation>रक़म (रु.)</translation>
+    </message>
+    <message>
+        <source>Balance before purchase (Rs.):</source>
+        <translation>ख़रीद से पहले बैलेंस (रु.):</translation>
+    </message>
+    <message>
+        <source>Balance after purchase (Rs.):</source>
+        <translation>ख़रीद के बाद बैलेंस (रु.):</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough money to buy the units.</source>
+        <translation>ये इकाइयाँ ख़रीदने के लिए आपके पास पर्याप्त पैसे नहीं हैं।</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What a screen reader says a rate-card figure is: %1 is the row (&quot;Batting&quot;), %2 the column (&quot;Rate (Rs.)&quot;).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsScreen</name>
+    <message>
+        <source>Bailcrest: Record Book</source>
+        <translation>Bailcrest: रिकॉर्ड बुक</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>खिलाड़ी</translation>
+    </message>
+    <message>
+        <source>CAREER RECORDS AND STATS</source>
+        <translation>करियर के रिकॉर्ड और आँकड़े</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>क्लब</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Matches Played:</source>
+        <translation>खेले गए मैच:</translation>
+    </message>
+    <message>
+        <source>Runs Scored:</source>
+        <translation>बनाए गए रन:</translation>
+    </message>
+    <message>
+        <source>Wickets Taken:</source>
+        <translation>लिए गए विकेट:</translation>
+    </message>
+    <message>
+        <source>Catches Held:</source>
+        <translation>पकड़े गए कैच:</translation>
+    </message>
+    <message>
+        <source>Highest Score:</source>
+        <translation>सर्वाधिक स्कोर:</translation>
+    </message>
+    <message>
+        <source>Batting Average:</source>
+        <translation>बल्लेबाज़ी औसत:</translation>
+    </message>
+    <message>
+        <source>50s:</source>
+        <translation>अर्धशतक:</translation>
+    </message>
+    <message>
+        <source>100s:</source>
+        <translation>शतक:</translation>
+    </message>
+    <message>
+        <source>Most Wickets:</source>
+        <translation>सर्वाधिक विकेट:</translation>
+    </message>
+    <message>
+        <source>5 Wickets:</source>
+        <translation>पाँच विकेट:</translation>
+    </message>
+    <message>
+        <source>Level/Team:</source>
+        <translation>स्तर/टीम:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>header</source>
+        <translation>शीर्ष पंक्ति</translation>
+    </message>
+    <message>
+        <source>player name</source>
+        <translation>खिलाड़ी का नाम</translation>
+    </message>
+    <message>
+        <source>city team</source>
+        <translation>शहर की टीम</translation>
+    </message>
+    <message>
+        <source>state team</source>
+        <translation>राज्य की टीम</translation>
+    </message>
+    <message>
+        <source>national team</source>
+        <translation>राष्ट्रीय टीम</translation>
+    </message>
+    <message>
+        <source>batting skill</source>
+        <translation>बल्लेबाज़ी कौशल</translation>
+    </message>
+    <message>
+        <source>bowling skill</source>
+        <translation>गेंदबाज़ी कौशल</translation>
+    </message>
+    <message>
+        <source>fielding skill</source>
+        <translation>क्षेत्ररक्षण कौशल</translation>
+    </message>
+    <message>
+        <source>starting batting skill</source>
+        <translation>शुरुआती बल्लेबाज़ी कौशल</translation>
+    </message>
+    <message>
+        <source>starting bowling skill</source>
+        <translation>शुरुआती गेंदबाज़ी कौशल</translation>
+    </message>
+    <message>
+        <source>starting fielding skill</source>
+        <translation>शुरुआती क्षेत्ररक्षण कौशल</translation>
+    </message>
+    <message>
+        <source>auto-save flag</source>
+        <translation>अपने-आप सेव का निशान</translation>
+    </message>
+    <message>
+        <source>club team</source>
+        <translation>क्लब की टीम</translation>
+    </message>
+    <message>
+        <source>current team</source>
+        <translation>मौजूदा टीम</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>श्रेणी</translation>
+    </message>
+    <message>
+        <source>sponsor</source>
+        <translation>प्रायोजक</translation>
+    </message>
+    <message>
+        <source>match fee</source>
+        <translation>मैच फ़ीस</translation>
+    </message>
+    <message>
+        <source>sponsorship</source>
+        <translation>प्रायोजन</translation>
+    </message>
+    <message>
+        <source>other incomes</source>
+        <translation>अन्य आय</translation>
+    </message>
+    <message>
+        <source>bank balance</source>
+        <translation>बैंक बैलेंस</translation>
+    </message>
+    <message>
+        <source>bat condition</source>
+        <translation>बल्ले की हालत</translation>
+    </message>
+    <message>
+        <source>gloves condition</source>
+        <translation>दस्तानों की हालत</translation>
+    </message>
+    <message>
+        <source>pads condition</source>
+        <translation>पैड की हालत</translation>
+    </message>
+    <message>
+        <source>other accessories condition</source>
+        <translation>अन्य सामान की हालत</translation>
+    </message>
+    <message>
+        <source>fitness</source>
+        <translation>फ़िटनेस</translation>
+    </message>
+    <message>
+        <source>health</source>
+        <translation>सेहत</translation>
+    </message>
+    <message>
+        <source>stamina</source>
+        <translation>दमखम</translation>
+    </message>
+    <message>
+        <source>%1 matches played</source>
+        <extracomment>A line of the save file&apos;s record book; %1 is the level&apos;s name (Club, City, State or National), as the record book heads its column.</extracomment>
+        <translation>%1 स्तर पर खेले गए मैच</translation>
+    </message>
+    <message>
+        <source>%1 runs scored</source>
+        <translation>%1 स्तर पर बनाए गए रन</translation>
+    </message>
+    <message>
+        <source>%1 wickets taken</source>
+        <translation>%1 स्तर पर लिए गए विकेट</translation>
+    </message>
+    <message>
+        <source>%1 catches held</source>
+        <translation>%1 स्तर पर पकड़े गए कैच</translation>
+    </message>
+    <message>
+        <source>%1 highest score</source>
+        <translation>%1 स्तर पर सर्वाधिक स्कोर</translation>
+    </message>
+    <message>
+        <source>%1 batting average</source>
+        <translation>%1 स्तर पर बल्लेबाज़ी औसत</translation>
+    </message>
+    <message>
+        <source>%1 50s</source>
+        <translation>%1 स्तर पर अर्धशतक</translation>
+    </message>
+    <message>
+        <source>%1 100s</source>
+        <translation>%1 स्तर पर शतक</translation>
+    </message>
+    <message>
+        <source>%1 most wickets</source>
+        <translation>%1 स्तर पर सर्वाधिक विकेट</translation>
+    </message>
+    <message>
+        <source>%1 5 wickets</source>
+        <translation>%1 स्तर पर पाँच विकेट</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>स्तर</translation>
+    </message>
+    <message>
+        <source>This save file is damaged and was not loaded: %1.</source>
+        <translation>यह सेव फ़ाइल ख़राब है और लोड नहीं की गई: %1।</translation>
+    </message>
+    <message>
+        <source>This is not a valid Bailcrest Saves file.</source>
+        <translation>यह Bailcrest की मान्य सेव फ़ाइल नहीं है।</translation>
+    </message>
+    <message>
+        <source>This save file is too large to be loaded: a save file holds at most %1 KiB.</source>
+        <translation>यह सेव फ़ाइल लोड करने के लिए बहुत बड़ी है: एक सेव फ़ाइल में अधिकतम %1 KiB होते हैं।</translation>
+    </message>
+    <message>
+        <source>the file would take %1 bytes, but a save file holds at most %2 KiB</source>
+        <translation>फ़ाइल %1 बाइट की होती, पर एक सेव फ़ाइल में अधिकतम %2 KiB होते हैं</translation>
+    </message>
+    <message>
+        <source>it ends after line %1 of %2</source>
+        <translation>यह %2 में से पंक्ति %1 के बाद ख़त्म हो जाती है</translation>
+    </message>
+    <message>
+        <source>This save file could not be read: %1.</source>
+        <translation>यह सेव फ़ाइल पढ़ी नहीं जा सकी: %1।</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a file</source>
+        <translation>&quot;%1&quot; किसी फ़ाइल का नाम नहीं हो सकता</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created</source>
+        <translation>फ़ोल्डर %1 नहीं बनाया जा सका</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) is empty, but must hold a number</source>
+        <translation>पंक्ति %1 (%2) ख़ाली है, जबकि उसमें कोई संख्या होनी चाहिए</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, which is not a number</source>
+        <translation>पंक्ति %1 (%2) में %3 है, जो संख्या नहीं है</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, which is outside the range %4 to %5</source>
+        <translation>पंक्ति %1 (%2) में %3 है, जो %4 से %5 की सीमा से बाहर है</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) is not the header</source>
+        <translation>पंक्ति %1 (%2) सही शीर्ष पंक्ति नहीं है</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, but must be 0 or 1</source>
+        <translation>पंक्ति %1 (%2) में %3 है, जबकि इसे 0 या 1 होना चाहिए</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, but must be Club, City, State or National</source>
+        <extracomment>Club, City, State and National are the words the save file holds whatever the language: keep them in English.</extracomment>
+        <translation>पंक्ति %1 (%2) में %3 है, जबकि इसे Club, City, State या National होना चाहिए</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds a line break</source>
+        <translation>पंक्ति %1 (%2) में लाइन ब्रेक है</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenNavigator</name>
+    <message>
+        <source>Bailcrest: Load Game</source>
+        <translation>Bailcrest: गेम लोड करें</translation>
+    </message>
+    <message>
+        <source>Bailcrest Saves (%1)</source>
+        <extracomment>The Load dialog&apos;s file type. %1 is the file pattern, which Qt reads back from between the parentheses: keep it there, at the end.</extracomment>
+        <translation>Bailcrest सेव फ़ाइलें (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SponsorsScreen</name>
+    <message>
+        <source>Bailcrest: Sponsorship</source>
+        <translation>Bailcrest: प्रायोजन</translation>
+    </message>
+    <message>
+        <source>SPONSORSHIP OFFERS</source>
+        <translation>प्रायोजन के प्रस्ताव</translation>
+    </message>
+    <message>
+        <source>Offers (Rs.)</source>
+        <translation>प्रस्ताव (रु.)</translation>
+    </message>
+    <message>
+        <source>Offer of %1</source>
+        <translation>%1 का प्रस्ताव</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+</TS>
