@@ -142,10 +142,6 @@
         <translation>स्तर का बल्लेबाज़ी औसत</translation>
     </message>
     <message>
-        <source>Runs in each of %1 matches, the most %2 in match %3; the batting average of the level after the last match %4.</source>
-        <translation>%1 मैचों में से हर मैच के रन, सबसे ज़्यादा %2 मैच %3 में; आख़िरी मैच के बाद स्तर का बल्लेबाज़ी औसत %4।</translation>
-    </message>
-    <message>
         <source>Batting</source>
         <translation>बल्लेबाज़ी</translation>
     </message>
@@ -174,16 +170,8 @@
         <translation>कौशल</translation>
     </message>
     <message>
-        <source>Batting, bowling and fielding after each of %1 matches, after the last %2, %3 and %4; %5 promotions and %6 drops marked.</source>
-        <translation>%1 मैचों में से हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी और क्षेत्ररक्षण, आख़िरी के बाद %2, %3 और %4; %5 तरक़्क़ियाँ और %6 बार बाहर होना दर्शाया गया।</translation>
-    </message>
-    <message>
         <source>Rs.</source>
         <translation>रु.</translation>
-    </message>
-    <message>
-        <source>The bank balance after each of %1 matches, Rs. %2 after the last, Rs. %3 at the most.</source>
-        <translation>%1 मैचों में से हर मैच के बाद बैंक बैलेंस, आख़िरी के बाद रु. %2, सबसे ज़्यादा रु. %3।</translation>
     </message>
     <message>
         <source>Overall gear</source>
@@ -194,20 +182,113 @@
         <translation>कुल सेहत</translation>
     </message>
     <message>
-        <source>Selection floor: any item at 0 keeps him out</source>
-        <translation>चयन की न्यूनतम सीमा: कोई भी चीज़ 0 पर हो तो वह बाहर रहता है</translation>
-    </message>
-    <message>
         <source>Condition</source>
         <translation>हालत</translation>
     </message>
     <message>
-        <source>Overall gear and overall health after each of %1 matches, after the last %2 and %3; an item of gear or the body at 0 keeps him out of the side.</source>
-        <translation>%1 मैचों में से हर मैच के बाद कुल सामान और कुल सेहत, आख़िरी के बाद %2 और %3; सामान या शरीर की कोई चीज़ 0 पर हो तो वह टीम से बाहर रहता है।</translation>
-    </message>
-    <message>
         <source>No match kept yet.</source>
         <translation>अभी तक कोई मैच दर्ज नहीं।</translation>
+    </message>
+    <message>
+        <source>%1 in match %2: %3</source>
+        <extracomment>A point of a chart: %1 the line&apos;s name, %2 the match, %3 the value.</extracomment>
+        <translation>मैच %2 में %1: %3</translation>
+    </message>
+    <message>
+        <source>%1, lowest to highest</source>
+        <extracomment>The shaded band around a line of a long career&apos;s chart.</extracomment>
+        <translation>%1, न्यूनतम से अधिकतम</translation>
+    </message>
+    <message>
+        <source>%1 before match %2</source>
+        <extracomment>A marker of a chart: %1 what it marks, %2 the match.</extracomment>
+        <translation>मैच %2 से पहले %1</translation>
+    </message>
+    <message>
+        <source>%1 in matches %2 to %3: mean %4, lowest %5, highest %6</source>
+        <extracomment>A block of a long career&apos;s chart: %1 the line&apos;s name, %2 and %3 the first and last match of the block, %4 the mean, %5 the lowest, %6 the highest value.</extracomment>
+        <translation>मैच %2 से %3 तक %1: औसत %4, न्यूनतम %5, अधिकतम %6</translation>
+    </message>
+    <message numerus="yes">
+        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <translation>
+            <numerusform>हर मैच के रन, %n मैच दर्ज; सबसे अधिक %1 मैच %2 में; आख़िरी मैच के बाद स्तर का बल्लेबाज़ी औसत %3।</numerusform>
+            <numerusform>हर मैच के रन, %n मैच दर्ज; सबसे अधिक %1 मैच %2 में; आख़िरी मैच के बाद स्तर का बल्लेबाज़ी औसत %3।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>विकेट</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <translation>
+            <numerusform>हर मैच के विकेट, %n मैच दर्ज; कुल विकेट %1, सबसे अधिक %2 मैच %3 में।</numerusform>
+            <numerusform>हर मैच के विकेट, %n मैच दर्ज; कुल विकेट %1, सबसे अधिक %2 मैच %3 में।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Overall skill</source>
+        <translation>कुल कौशल</translation>
+    </message>
+    <message>
+        <source>Selection threshold of the level</source>
+        <translation>स्तर की चयन सीमा</translation>
+    </message>
+    <message>
+        <source>Promotion: overall skill %1</source>
+        <translation>पदोन्नति: कुल कौशल %1</translation>
+    </message>
+    <message>
+        <source>Promotion: batting or bowling %1</source>
+        <translation>पदोन्नति: बल्लेबाज़ी या गेंदबाज़ी %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <translation>
+            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और कुल कौशल, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और कुल %4, जबकि पदोन्नति कुल %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होती है।</numerusform>
+            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और कुल कौशल, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और कुल %4, जबकि पदोन्नति कुल %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होती है।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Promotions marked: %n.</source>
+        <translation>
+            <numerusform>चिह्नित पदोन्नतियाँ: %n।</numerusform>
+            <numerusform>चिह्नित पदोन्नतियाँ: %n।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Drops marked: %n.</source>
+        <translation>
+            <numerusform>चिह्नित बाहर होने: %n।</numerusform>
+            <numerusform>चिह्नित बाहर होने: %n।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <translation>
+            <numerusform>हर मैच के बाद बैंक बैलेंस, %n मैच दर्ज: आख़िरी मैच के बाद रु. %1, सबसे अधिक रु. %2।</numerusform>
+            <numerusform>हर मैच के बाद बैंक बैलेंस, %n मैच दर्ज: आख़िरी मैच के बाद रु. %1, सबसे अधिक रु. %2।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lowest item of gear</source>
+        <translation>किट की सबसे कमज़ोर चीज़</translation>
+    </message>
+    <message>
+        <source>Lowest of fitness, health and stamina</source>
+        <translation>फ़िटनेस, स्वास्थ्य और स्टैमिना में सबसे कम</translation>
+    </message>
+    <message>
+        <source>Selection floor: any item at 0 keeps the player out</source>
+        <translation>चयन की न्यूनतम सीमा: कोई भी चीज़ 0 पर हो तो खिलाड़ी बाहर</translation>
+    </message>
+    <message numerus="yes">
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <translation>
+            <numerusform>हर मैच के बाद कुल किट और स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
+            <numerusform>हर मैच के बाद कुल किट और स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -231,10 +312,6 @@
     <message>
         <source>Matches</source>
         <translation>मैच</translation>
-    </message>
-    <message>
-        <source>Every match of the career, one a row; a column heading sorts by it.</source>
-        <translation>करियर का हर मैच, हर पंक्ति में एक; किसी कॉलम के शीर्षक पर क्लिक करने से उसी के हिसाब से क्रम बदलता है।</translation>
     </message>
     <message>
         <source>OK</source>
@@ -359,6 +436,115 @@
     <message>
         <source>Nothing</source>
         <translation>कुछ नहीं</translation>
+    </message>
+    <message>
+        <source>Scroll the window up or down</source>
+        <translation>विंडो ऊपर या नीचे खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Scroll the window sideways</source>
+        <translation>विंडो दाएँ-बाएँ खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>सीज़न</translation>
+    </message>
+    <message>
+        <source>Each stay at one level, in order, then the career&apos;s totals.</source>
+        <translation>हर स्तर पर बिताया गया हर दौर, क्रम से, फिर पूरे करियर का योग।</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>स्तर</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>टीम</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>रन</translation>
+    </message>
+    <message>
+        <source>Highest score</source>
+        <translation>सर्वाधिक स्कोर</translation>
+    </message>
+    <message>
+        <source>Batting average</source>
+        <translation>बल्लेबाज़ी औसत</translation>
+    </message>
+    <message>
+        <source>50s</source>
+        <translation>अर्धशतक</translation>
+    </message>
+    <message>
+        <source>100s</source>
+        <translation>शतक</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>विकेट</translation>
+    </message>
+    <message>
+        <source>Best bowling</source>
+        <extracomment>The most wickets taken in one match.</extracomment>
+        <translation>सर्वश्रेष्ठ गेंदबाज़ी</translation>
+    </message>
+    <message>
+        <source>Five-wicket matches</source>
+        <extracomment>Matches in which the player took five wickets or more.</extracomment>
+        <translation>पाँच विकेट वाले मैच</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>कैच</translation>
+    </message>
+    <message>
+        <source>Money earned (Rs.)</source>
+        <translation>कमाई (रु.)</translation>
+    </message>
+    <message>
+        <source>Milestones</source>
+        <translation>उपलब्धियाँ</translation>
+    </message>
+    <message>
+        <source>The moments of the career worth telling, with the match of each.</source>
+        <translation>करियर के यादगार पल, हर एक के मैच के साथ।</translation>
+    </message>
+    <message>
+        <source>Every match of the career, one a row; a column heading, or the sort choice above, sorts by it.</source>
+        <translation>करियर का हर मैच, एक पंक्ति में एक; कॉलम का शीर्षक या ऊपर का क्रम-चुनाव उसी के अनुसार क्रम बदलता है।</translation>
+    </message>
+    <message>
+        <source>Sort the matches by:</source>
+        <translation>मैचों का क्रम:</translation>
+    </message>
+    <message>
+        <source>Sort the matches by</source>
+        <translation>मैचों का क्रम</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>क्रम</translation>
+    </message>
+    <message>
+        <source>Lowest first</source>
+        <extracomment>Sorting order: smallest value first.</extracomment>
+        <translation>सबसे कम पहले</translation>
+    </message>
+    <message>
+        <source>Highest first</source>
+        <extracomment>Sorting order: largest value first.</extracomment>
+        <translation>सबसे अधिक पहले</translation>
+    </message>
+    <message>
+        <source>Career</source>
+        <extracomment>The last row of the seasons table: the whole career&apos;s figures.</extracomment>
+        <translation>करियर</translation>
+    </message>
+    <message>
+        <source>No milestone yet.</source>
+        <translation>अभी कोई उपलब्धि नहीं।</translation>
     </message>
 </context>
 <context>
@@ -527,24 +713,71 @@
         <translation>इतिहास की फ़ाइल किसी दूसरे करियर की है, इसलिए इस्तेमाल नहीं की गई।</translation>
     </message>
     <message>
-        <source>1 row of the history file belongs to another career and was skipped.</source>
-        <translation>इतिहास की फ़ाइल की 1 पंक्ति किसी दूसरे करियर की है, इसलिए छोड़ दी गई।</translation>
-    </message>
-    <message>
-        <source>%1 rows of the history file belong to another career and were skipped.</source>
-        <translation>इतिहास की फ़ाइल की %1 पंक्तियाँ किसी दूसरे करियर की हैं, इसलिए छोड़ दी गईं।</translation>
-    </message>
-    <message>
-        <source>1 row of the history file could not be read and was skipped.</source>
-        <translation>इतिहास की फ़ाइल की 1 पंक्ति पढ़ी नहीं जा सकी और छोड़ दी गई।</translation>
-    </message>
-    <message>
-        <source>%1 rows of the history file could not be read and were skipped.</source>
-        <translation>इतिहास की फ़ाइल की %1 पंक्तियाँ पढ़ी नहीं जा सकीं और छोड़ दी गईं।</translation>
-    </message>
-    <message>
         <source>History kept from match %1: the matches before it were played without one.</source>
         <translation>इतिहास मैच %1 से दर्ज है: उससे पहले के मैच बिना इतिहास के खेले गए थे।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <translation>
+            <numerusform>इतिहास फ़ाइल की पंक्तियाँ जो किसी दूसरे करियर की होने से छोड़ी गईं: %n।</numerusform>
+            <numerusform>इतिहास फ़ाइल की पंक्तियाँ जो किसी दूसरे करियर की होने से छोड़ी गईं: %n।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <translation>
+            <numerusform>इतिहास फ़ाइल की पंक्तियाँ जो पढ़ी न जा सकने से छोड़ी गईं: %n।</numerusform>
+            <numerusform>इतिहास फ़ाइल की पंक्तियाँ जो पढ़ी न जा सकने से छोड़ी गईं: %n।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Match %1: first fifty, %2 runs.</source>
+        <extracomment>%1 the match number, %2 the runs scored.</extracomment>
+        <translation>मैच %1: पहला अर्धशतक, %2 रन।</translation>
+    </message>
+    <message>
+        <source>Match %1: first hundred, %2 runs.</source>
+        <extracomment>%1 the match number, %2 the runs scored.</extracomment>
+        <translation>मैच %1: पहला शतक, %2 रन।</translation>
+    </message>
+    <message>
+        <source>Match %1: first five-wicket match, %2 wickets.</source>
+        <extracomment>%1 the match number, %2 the wickets taken (five or more).</extracomment>
+        <translation>मैच %1: पहली बार पाँच विकेट, %2 विकेट।</translation>
+    </message>
+    <message>
+        <source>Match %1: %2 career runs.</source>
+        <extracomment>%1 the match number, %2 a round thousand of runs.</extracomment>
+        <translation>मैच %1: करियर में %2 रन।</translation>
+    </message>
+    <message>
+        <source>Match %1: %2 career wickets.</source>
+        <extracomment>%1 the match number, %2 a round hundred of wickets.</extracomment>
+        <translation>मैच %1: करियर में %2 विकेट।</translation>
+    </message>
+    <message>
+        <source>Before match %1: promoted to %2 (%3).</source>
+        <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
+        <translation>मैच %1 से पहले: %2 स्तर पर पदोन्नति (%3)।</translation>
+    </message>
+    <message>
+        <source>Before match %1: dropped to %2 (%3).</source>
+        <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
+        <translation>मैच %1 से पहले: %2 स्तर पर वापस (%3)।</translation>
+    </message>
+    <message>
+        <source>Before match %1: selected for the World Cup.</source>
+        <translation>मैच %1 से पहले: विश्व कप के लिए चयन।</translation>
+    </message>
+    <message>
+        <source>Before match %1: took %2 as sponsor.</source>
+        <extracomment>%1 the match number, %2 the sponsor&apos;s name.</extracomment>
+        <translation>मैच %1 से पहले: %2 को प्रायोजक चुना।</translation>
+    </message>
+    <message>
+        <source>Before match %1: took the bookie&apos;s Rs. %2.</source>
+        <extracomment>%1 the match number, %2 the amount in rupees.</extracomment>
+        <translation>मैच %1 से पहले: सट्टेबाज़ से रु. %2 लिए।</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1391,35 @@
     </message>
 </context>
 <context>
+    <name>SaveClaim</name>
+    <message numerus="yes">
+        <source>The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving this career there would replace it.
+
+Replace it? Yes keeps that career aside under a name of its own in the same folder and saves this one in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
+        <extracomment>%1 is a file, %2 a player&apos;s name, %3 a level (Club, City, State, National).</extracomment>
+        <translation>
+            <numerusform>फ़ाइल %1 में %2 का करियर है, %3 स्तर पर %Ln मैचों के बाद। इस करियर को वहाँ सहेजने से वह बदल जाएगा।
+
+क्या उसे बदलें? हाँ: वह करियर उसी फ़ोल्डर में अपने अलग नाम से सुरक्षित रख दिया जाएगा और यह करियर उसकी जगह सहेजा जाएगा। नहीं: वह जैसा है वैसा रहेगा; तब यह करियर इस खेल में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</numerusform>
+            <numerusform>फ़ाइल %1 में %2 का करियर है, %3 स्तर पर %Ln मैचों के बाद। इस करियर को वहाँ सहेजने से वह बदल जाएगा।
+
+क्या उसे बदलें? हाँ: वह करियर उसी फ़ोल्डर में अपने अलग नाम से सुरक्षित रख दिया जाएगा और यह करियर उसकी जगह सहेजा जाएगा। नहीं: वह जैसा है वैसा रहेगा; तब यह करियर इस खेल में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not a save of this career. Saving this career there would replace it.
+
+Replace it? Yes keeps that file aside under a name of its own in the same folder and saves this career in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
+        <translation>फ़ाइल %1 इस करियर की सेव फ़ाइल नहीं है। इस करियर को वहाँ सहेजने से वह बदल जाएगी।
+
+क्या उसे बदलें? हाँ: वह फ़ाइल उसी फ़ोल्डर में अपने अलग नाम से सुरक्षित रख दी जाएगी और यह करियर उसकी जगह सहेजा जाएगा। नहीं: वह जैसी है वैसी रहेगी; तब यह करियर इस खेल में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</translation>
+    </message>
+    <message>
+        <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
+        <translation>%1 के रूप में सहेजा गया करियर खेल की एक दूसरी कॉपी में खुला है। यह कॉपी उसे बिना सहेजे खेलेगी, ताकि दूसरी कॉपी का सहेजा कुछ भी न खोए।</translation>
+    </message>
+</context>
+<context>
     <name>SaveFile</name>
     <message>
         <source>header</source>
@@ -1373,6 +1635,26 @@
         <source>line %1 (%2) holds a line break</source>
         <translation>पंक्ति %1 (%2) में लाइन ब्रेक है</translation>
     </message>
+    <message>
+        <source>it is a link to another file, and the game writes only files of its own in its Saves folder</source>
+        <translation>यह किसी दूसरी फ़ाइल का लिंक है, और खेल केवल अपने Saves फ़ोल्डर में अपनी ही फ़ाइलें लिखता है</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file, and the game writes only ordinary files</source>
+        <translation>यह साधारण फ़ाइल नहीं है, और खेल केवल साधारण फ़ाइलें लिखता है</translation>
+    </message>
+    <message>
+        <source>this game does not save the career there</source>
+        <translation>यह खेल वहाँ करियर नहीं सहेजता</translation>
+    </message>
+    <message>
+        <source>it holds another file, which the game does not replace without asking</source>
+        <translation>वहाँ दूसरी फ़ाइल है, जिसे खेल बिना पूछे नहीं बदलता</translation>
+    </message>
+    <message>
+        <source>no free name was found to keep it aside</source>
+        <translation>उसे अलग रखने के लिए कोई खाली नाम नहीं मिला</translation>
+    </message>
 </context>
 <context>
     <name>ScreenNavigator</name>
@@ -1411,6 +1693,13 @@
     <message>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsScrollBar</name>
+    <message>
+        <source>Up or Page Up adds units, Page Up ten at a time, and Home all of them; Down or Page Down takes them away, Page Down ten at a time, and End all of them.</source>
+        <translation>Up या Page Up यूनिट जोड़ता है, Page Up एक बार में दस, और Home सारी; Down या Page Down यूनिट घटाता है, Page Down एक बार में दस, और End सारी।</translation>
     </message>
 </context>
 </TS>
