@@ -7,39 +7,14 @@
 
 #include <QTemporaryDir>
 
+#include "bench/longest_career.h"
 #include "game/career.h"
 #include "game/history.h"
 #include "saves/confirm_match.h"
 #include "saves/history_file.h"
-#include "sim/message_count.h"
-#include "sim/seeded_random.h"
-#include "sim/simulated_career.h"
 #include "sim/simulation_options.h"
 
 namespace {
-
-struct PlayedCareer {
-    Career career;
-    CareerHistory history;
-};
-
-// The longest career there can be: seed 1, the bookie always turned down,
-// stopped at 32,767 matches. `bailcrest_simulator --careers 1 --seed 1
-// --match-cap 32767 --bribe-acceptance 0 --history DIR` writes the very same
-// history file. Played once, on first use.
-const PlayedCareer& longestCareerPlayed() {
-    static const PlayedCareer played = [] {
-        SeededRandom random(1);
-        MessageCount messages;
-        SimulationOptions options;
-        options.matchCap = longestCareer;
-        options.bribeAcceptance = 0;
-        SimulatedCareer career(random, messages, options, QString());
-        if (career.play().end != CareerEnd::matchCap) std::abort();
-        return PlayedCareer{career.career(), career.history()};
-    }();
-    return played;
-}
 
 // The history file of the longest career, written once into a folder that
 // lasts as long as the program.

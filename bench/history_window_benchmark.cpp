@@ -7,37 +7,15 @@
 #include <QApplication>
 #include <QTabWidget>
 
+#include "bench/longest_career.h"
 #include "game/career.h"
 #include "game/history.h"
 #include "game/match.h"
 #include "screens/career_model.h"
 #include "screens/history_screen.h"
-#include "sim/message_count.h"
-#include "sim/seeded_random.h"
-#include "sim/simulated_career.h"
 #include "sim/simulation_options.h"
 
 namespace {
-
-struct PlayedCareer {
-    Career career;
-    CareerHistory history;
-};
-
-// Seed 1, the bookie always turned down, stopped at 32,767 matches.
-const PlayedCareer& longestCareerPlayed() {
-    static const PlayedCareer played = [] {
-        SeededRandom random(1);
-        MessageCount messages;
-        SimulationOptions options;
-        options.matchCap = longestCareer;
-        options.bribeAcceptance = 0;
-        SimulatedCareer career(random, messages, options, QString());
-        if (career.play().end != CareerEnd::matchCap) std::abort();
-        return PlayedCareer{career.career(), career.history()};
-    }();
-    return played;
-}
 
 // One match confirmed into the career in play, as OK on the match screen
 // does, then every event it set off handled.

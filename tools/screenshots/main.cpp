@@ -71,6 +71,23 @@ void chooseUnits(PurchaseScreen& screen, std::initializer_list<int> units) {
     for (int count : units) screen.scrollBar(row++)->setValue(count);
 }
 
+// Shows `visit` the History window of a career of that many matches, played
+// with a round of draws of its own, open on the chart given.
+template <typename Visit>
+void visitHistory(Visit& visit, QWidget& main, int matches, int chart, const char* name) {
+    FixedDraws draws;
+    Career career = startCareer(sampleDetails(), draws);
+    CareerHistory history;
+    playSampleCareer(career, history, draws, matches);
+    CareerModel model(std::move(career), std::move(history));
+    HistoryScreen screen(model, &main);
+    screen.chartTabs()->setCurrentIndex(chart);
+    // The charts lay themselves out in events of their own once shown.
+    screen.show();
+    QApplication::processEvents();
+    visit(screen, name);
+}
+
 // Shows every screen of the game with the sample career to `visit`, in the
 // order a player meets them.
 template <typename Visit>
@@ -113,31 +130,11 @@ void walkScreens(Visit&& visit) {
 
     visit(*main.recordsScreen(), "record-book");
 
-    // The history of a longer career than the season above, with its own
-    // round of draws.
-    FixedDraws storyDraws;
-    Career story = startCareer(sampleDetails(), storyDraws);
-    CareerHistory storyHistory;
-    playSampleCareer(story, storyHistory, storyDraws, sampleCareerMatches);
-    CareerModel storyModel(std::move(story), std::move(storyHistory));
-    HistoryScreen history(storyModel, &main);
-    // The charts lay themselves out in events of their own once shown.
-    history.show();
-    QApplication::processEvents();
-    visit(history, "history");
-
-    // The longest career there can be reads as a shape, drawn by blocks of
+    // The history of a longer career than the season above, then of the
+    // longest career there can be, which reads as a shape drawn by blocks of
     // matches.
-    FixedDraws longDraws;
-    Career longest = startCareer(sampleDetails(), longDraws);
-    CareerHistory longestHistory;
-    playSampleCareer(longest, longestHistory, longDraws, longestCareerMatches);
-    CareerModel longestModel(std::move(longest), std::move(longestHistory));
-    HistoryScreen longHistory(longestModel, &main);
-    longHistory.chartTabs()->setCurrentIndex(HistoryCharts::skills);
-    longHistory.show();
-    QApplication::processEvents();
-    visit(longHistory, "history-long");
+    visitHistory(visit, main, sampleCareerMatches, HistoryCharts::runs, "history");
+    visitHistory(visit, main, longestCareerMatches, HistoryCharts::skills, "history-long");
 }
 
 // The translation and the locale whose numbers go with it: Hindi with India's
