@@ -213,6 +213,9 @@ class Drawing {
         }
         if (banded) {
             auto* band = new QAreaSeries(highs, lows);
+            // An area series draws its edges but does not own them.
+            highs->setParent(band);
+            lows->setParent(band);
             //: The shaded band around a line of a long career's chart.
             band->setName(HistoryCharts::tr("%1, lowest to highest").arg(name));
             QColor fill = colour;
