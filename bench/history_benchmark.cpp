@@ -9,8 +9,8 @@
 
 #include "game/career.h"
 #include "game/history.h"
-#include "saves/confirm_match.h"
 #include "saves/history_file.h"
+#include "saves/save_career.h"
 #include "sim/message_count.h"
 #include "sim/seeded_random.h"
 #include "sim/simulated_career.h"

@@ -1,23 +1,5 @@
 #include "game/level.h"
 
-namespace {
-
-const std::array<QString, levelCount> words{QStringLiteral("Club"), QStringLiteral("City"),
-                                            QStringLiteral("State"), QStringLiteral("National")};
-
-}  // namespace
-
-QString levelWord(Level level) {
-    return words.at(levelIndex(level));
-}
-
-std::optional<Level> levelFromWord(const QString& word) {
-    for (const Level level : allLevels) {
-        if (words[levelIndex(level)] == word) return level;
-    }
-    return std::nullopt;
-}
-
 int selectionThreshold(Level level) {
     static constexpr std::array<int, levelCount> thresholds{0, 10, 15, 25};
     return thresholds[levelIndex(level)];

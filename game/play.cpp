@@ -15,7 +15,6 @@ constexpr int offerChances = 30;
 constexpr int offerDraw = 15;
 constexpr int enquiryChances = 3;
 constexpr int caughtDraw = 1;
-constexpr double bribe = 50000;
 
 PlayOutcome promotion(Career& career) {
     const bool worldCup = career.level == Level::national;
@@ -49,8 +48,9 @@ PlayOutcome selectForMatch(Career& career, RandomSource& random) {
 
 PlayOutcome answerBookie(Career& career, bool takesTheMoney, RandomSource& random) {
     if (!takesTheMoney) return {{}, PlayNext::match};
-    career.bankBalance = saturateMoney(std::floor(career.bankBalance) + bribe);
-    career.sinceLastMatch.bookieMoney = saturate32(career.sinceLastMatch.bookieMoney + bribe);
+    career.bankBalance = saturateMoney(std::floor(career.bankBalance) + bookiesBribe);
+    career.sinceLastMatch.bookieMoney =
+        saturate32(career.sinceLastMatch.bookieMoney + bookiesBribe);
     // A draw of its own: the enquiry does not follow from the offer.
     if (drawBelow(random, enquiryChances) == caughtDraw) {
         return {{{PlayNotice::caughtByTheEnquiry, QString()}}, PlayNext::careerOver};

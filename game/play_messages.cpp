@@ -33,9 +33,10 @@ QString noticeText(const Notice& notice) {
     return QString();
 }
 
-QString bookieOfferQuestion() {
+QString bookieOfferQuestion(double bribe) {
     return QCoreApplication::translate(
-        "Play", "A bookie offers you Rs. 50000 if you play badly. Accept the offer?");
+               "Play", "A bookie offers you Rs. %1 if you play badly. Accept the offer?")
+        .arg(moneyText(bribe));
 }
 
 QString playAgainQuestion() {

@@ -9,6 +9,7 @@
 #include "game/level.h"
 #include "game/money.h"
 #include "saves/file_numbers.h"
+#include "saves/file_words.h"
 
 namespace {
 

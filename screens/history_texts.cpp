@@ -75,7 +75,7 @@ QStringList HistoryTexts::events(const HistoryRow& row, std::optional<Level> bef
     }
     const SinceLastMatch& e = row.events;
     if (e.selectedForWorldCup) items << tr("Selected for the World Cup");
-    if (!e.sponsorTaken.isEmpty()) items << tr("Sponsor %1").arg(sponsorName(e.sponsorTaken));
+    if (!e.sponsorTaken.isEmpty()) items << tr("Sponsor %1").arg(e.sponsorTaken);
     if (e.trainingCost != 0) items << tr("Training Rs. %1").arg(moneyText(e.trainingCost));
     if (e.gearCost != 0) items << tr("Gear Rs. %1").arg(moneyText(e.gearCost));
     if (e.healthCareCost != 0) items << tr("Health care Rs. %1").arg(moneyText(e.healthCareCost));
@@ -121,8 +121,4 @@ QStringList HistoryTexts::gaps(const CareerHistory& history) {
                          .arg(g.keptFrom);
     }
     return sentences;
-}
-
-QString HistoryTexts::sponsorName(const QString& name) {
-    return QString(name).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }

@@ -11,6 +11,7 @@
 #include "game/ratings.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
+#include "screens/condition_bar.h"
 #include "screens/credits_screen.h"
 #include "screens/history_screen.h"
 #include "screens/look.h"
@@ -21,6 +22,7 @@
 #include "screens/records_screen.h"
 #include "screens/sponsors_screen.h"
 #include "screens/titled_frame.h"
+#include "session/career_session.h"
 
 namespace {
 
@@ -57,18 +59,13 @@ QString number(int value) {
     return QString::number(value);
 }
 
-// A doubled ampersand is how a sponsor's name keeps a literal "&".
-QString sponsorName(const QString& name) {
-    return QString(name).replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
-
 }  // namespace
 
 MainScreen::MainScreen(Platform& platform, Career career, SaveTarget saveTarget,
                        CareerHistory history)
     : platform_(platform),
-      career_(new CareerModel(std::move(career), std::move(history), this)),
-      files_{std::move(saveTarget), {}} {
+      career_(new CareerModel(
+          CareerSession(std::move(career), std::move(saveTarget), std::move(history)), this)) {
     setObjectName(QStringLiteral("Main"));
     look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
 
@@ -123,7 +120,7 @@ void MainScreen::buildProfile() {
     row(1, "team", tr("Team:"), [](const Career& c) { return c.team; });
     row(2, "role", tr("Category:"),
         [](const Career& c) { return categoryName(category(c.skills)); });
-    row(3, "sponsor", tr("Sponsor:"), [](const Career& c) { return sponsorName(c.sponsor); });
+    row(3, "sponsor", tr("Sponsor:"), [](const Career& c) { return c.sponsor; });
 
     const auto skill = [&](int i, int left, const char* objectName, const QString& caption,
                            std::function<QString(const Career&)> text) {
@@ -316,17 +313,17 @@ void MainScreen::showCredits() {
 }
 
 void MainScreen::play() {
-    PlayOutcome outcome =
-        playStep([this](Career& career) { return selectForMatch(career, platform_.random); });
-    if (outcome.next == PlayNext::bookieOffer) {
-        // Taking the money can end the career, so a Return or Escape pressed
-        // without reading refuses it.
-        const bool takesTheMoney =
-            platform_.prompter.question(bookieOfferQuestion(), Prompter::Answer::no);
-        outcome = playStep([this, takesTheMoney](Career& career) {
-            return answerBookie(career, takesTheMoney, platform_.random);
+    // The player reads what happened before the window shows the change, as
+    // he would hear the news before seeing its effect.
+    const PlayOutcome outcome = career_->update([this](CareerSession& session) {
+        PlayOutcome played = session.play(platform_.random, [this](double bribe) {
+            // Taking the money can end the career, so a Return or Escape
+            // pressed without reading refuses it.
+            return platform_.prompter.question(bookieOfferQuestion(bribe), Prompter::Answer::no);
         });
-    }
+        for (const Notice& notice : played.notices) platform_.prompter.notice(noticeText(notice));
+        return played;
+    });
     if (outcome.next == PlayNext::match) {
         playMatch();
     } else if (outcome.next == PlayNext::careerOver) {
@@ -334,27 +331,17 @@ void MainScreen::play() {
     }
 }
 
-PlayOutcome MainScreen::playStep(const std::function<PlayOutcome(Career&)>& step) {
-    PlayOutcome outcome;
-    // The player reads what happened before the window shows the change, as
-    // he would hear the news before seeing its effect.
-    career_->update([&](Career& career) {
-        outcome = step(career);
-        for (const Notice& notice : outcome.notices) platform_.prompter.notice(noticeText(notice));
-    });
-    return outcome;
-}
-
 void MainScreen::playMatch() {
-    MatchScreen match(*career_, platform_, files_, this);
+    MatchScreen match(*career_, platform_, this);
     match.exec();
     // Saves that cannot go beside the game go to the player's own folder; he
     // is told where at the first of them.
-    if (match.saved() && files_.target.besideTheProgramRefused && !toldWhereSaved_) {
+    const SaveTarget& target = career_->session().saveTarget();
+    if (match.saved() && target.besideTheProgramRefused && !toldWhereSaved_) {
         toldWhereSaved_ = true;
         platform_.prompter.notice(
             tr("The folder beside the game cannot hold saves, so your career is saved in %1.")
-                .arg(QDir::toNativeSeparators(files_.target.folder)));
+                .arg(QDir::toNativeSeparators(target.folder)));
     }
 }
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Every message box, question and file dialog of the game goes through this
-// interface, so the rules can be driven by scripted answers in tests.
+// interface, so the screens can be driven by scripted answers in tests.
 class Prompter {
   public:
     // The answers of a Yes/No question.

@@ -52,14 +52,14 @@ class FirstClub final : public RandomSource {
 
 Career midCareer() {
     FirstClub random;
-    Career career = startCareer(
-        PlayerDetails{QStringLiteral("  Zoë Ann  "), QStringLiteral("Cape Town "),
-                      QStringLiteral(" Western Cape"), QStringLiteral("South Africa"),
-                      Skills{55, 48, 41}, true},
-        random);
+    Career career =
+        startCareer(PlayerDetails{QStringLiteral("  Zoë Ann  "), QStringLiteral("Cape Town "),
+                                  QStringLiteral(" Western Cape"), QStringLiteral("South Africa"),
+                                  Skills{55, 48, 41}, true},
+                    random);
     career.skills = {131, 97, 60};
     career.team = QStringLiteral(" Western Cape");
-    career.sponsor = QStringLiteral("Cable && Wireless");
+    career.sponsor = QStringLiteral("Cable & Wireless");
     career.matchFee = 7000;
     career.sponsorship = 4500;
     career.otherIncome = 5500;
@@ -68,16 +68,11 @@ Career midCareer() {
     career.body = {64, 59, 12};
     const auto level = [](std::int16_t matches, int runs, int wickets, int catches, int highest,
                           const char* average, int fifties, int hundreds, int most, int five) {
-        return LevelStatistics{matches,
-                               runs,
-                               wickets,
-                               catches,
-                               highest,
-                               BattingAverage::asWritten(QString::fromLatin1(average)),
-                               fifties,
-                               hundreds,
-                               most,
-                               five};
+        return LevelStatistics{matches, runs,
+                               wickets, catches,
+                               highest, BattingAverage::asWritten(QString::fromLatin1(average)),
+                               fifties, hundreds,
+                               most,    five};
     };
     career.recordBook = {level(20, 612, 14, 9, 104, "30,60", 4, 1, 4, 0),
                          level(11, 402, 8, 6, 77, "36.55", 3, 0, 5, 1),

@@ -87,8 +87,7 @@ int main(int argc, char* argv[]) {
     picture(main, "main");
     main.show();
 
-    CareerFiles files;
-    MatchScreen match(main.career(), platform, files, &main);
+    MatchScreen match(main.career(), platform, &main);
     picture(match, "match");
 
     const std::pair<PurchaseScreen::Centre, const char*> centres[] = {
