@@ -10,8 +10,8 @@
 #include "bench/longest_career.h"
 #include "game/career.h"
 #include "game/history.h"
-#include "saves/confirm_match.h"
 #include "saves/history_file.h"
+#include "saves/save_career.h"
 #include "sim/simulation_options.h"
 
 namespace {

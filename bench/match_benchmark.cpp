@@ -1,6 +1,7 @@
 // Matches a second through the rules: the whole match as the match screen
-// plays it on the career (drawMatch, then confirmMatch with auto-save off,
-// which adds the match's row to the career's history), and applyMatch alone
+// plays it through the career's session (drawMatch, then confirmMatch with
+// auto-save off, which adds the match's row to the career's history), and
+// applyMatch alone
 // on performances drawn beforehand. Careers start from a State player in
 // mid-career and are set back to that start, with an empty history, every
 // thousand matches, so that wear and money stay in the ranges a real career
@@ -17,7 +18,7 @@
 #include "game/level_change.h"
 #include "game/match.h"
 #include "game/start_career.h"
-#include "saves/confirm_match.h"
+#include "session/career_session.h"
 #include "sim/seeded_random.h"
 
 namespace {
@@ -45,23 +46,20 @@ Career stateCareer() {
 // by page; otherwise it is kept for the next (see main()).
 void playThroughRecord(benchmark::State& state, bool freshMemory) {
     const Career start = stateCareer();
-    Career career = start;
-    CareerHistory history;
-    SeededRandom random(20240601);
     // Auto-save is off, so confirming a match writes nothing to the folder.
-    CareerFiles files;
+    CareerSession session(start);
+    SeededRandom random(20240601);
     int played = 0;
     for (auto _ : state) {
         if (++played == matchesPerCareer) {
-            career = start;
-            history = CareerHistory();
+            session = CareerSession(start);
             if (freshMemory) malloc_trim(0);
             played = 0;
         }
-        const MatchPerformance match = drawMatch(career, random);
-        benchmark::DoNotOptimize(confirmMatch(career, history, match, files));
+        const MatchPerformance match = session.drawMatch(random);
+        benchmark::DoNotOptimize(session.confirmMatch(match));
     }
-    benchmark::DoNotOptimize(career.bankBalance);
+    benchmark::DoNotOptimize(session.career().bankBalance);
     state.SetItemsProcessed(state.iterations());
 }
 

@@ -22,6 +22,22 @@ constexpr std::array<LevelFactors, levelCount> factors{
 constexpr int skillCap = 200;
 constexpr int idleFloor = 4;
 
+// A fifty, a hundred and a five-wicket haul, as the record book counts them.
+constexpr int fiftyRuns = 50;
+constexpr int hundredRuns = 100;
+constexpr int fiveWickets = 5;
+
+// Batting counts as used from 20 runs on, and then rises a point for every 5
+// runs; bowling and fielding rise 5 points a wicket and a catch.
+constexpr int runsThatTrainBatting = 20;
+constexpr int runsPerBattingPoint = 5;
+constexpr int pointsPerWicket = 5;
+constexpr int pointsPerCatch = 5;
+
+// Three wickets or catches are a good match, five an outstanding one.
+constexpr int goodWicketsOrCatches = 3;
+constexpr int outstandingWicketsOrCatches = 5;
+
 // A skill used in the match rises by its gain up to the cap; an idle one
 // decays unless it is already 4 or less.
 std::int16_t trained(std::int16_t skill, bool used, int gain, int decay) {
@@ -54,22 +70,28 @@ void recordStatistics(LevelStatistics& level, int r, int w, int c) {
     count(level.wickets, w);
     count(level.catches, c);
     if (level.highestScore < r) level.highestScore = r;
-    if (r >= 100) {
+    if (r >= hundredRuns) {
         count(level.hundreds, 1);
-    } else if (r >= 50) {
+    } else if (r >= fiftyRuns) {
         count(level.fifties, 1);
     }
     if (level.mostWickets < w) level.mostWickets = w;
-    if (w >= 5) count(level.fiveWicketHauls, 1);
+    if (w >= fiveWickets) count(level.fiveWicketHauls, 1);
 }
 
 void train(Skills& skills, int r, int w, int c, const LevelFactors& level) {
-    skills.batting = trained(skills.batting, r >= 20, r / 5, level.skillDecay);
-    skills.bowling = trained(skills.bowling, w >= 1, 5 * w, level.skillDecay);
-    skills.fielding = trained(skills.fielding, c >= 1, 5 * c, level.skillDecay);
-    skills.batting = withBonus(skills.batting, bonusesFor(r, 50, 100), level.skillBonus);
-    skills.bowling = withBonus(skills.bowling, bonusesFor(w, 3, 5), level.skillBonus);
-    skills.fielding = withBonus(skills.fielding, bonusesFor(c, 3, 5), level.skillBonus);
+    skills.batting = trained(skills.batting, r >= runsThatTrainBatting, r / runsPerBattingPoint,
+                             level.skillDecay);
+    skills.bowling = trained(skills.bowling, w >= 1, pointsPerWicket * w, level.skillDecay);
+    skills.fielding = trained(skills.fielding, c >= 1, pointsPerCatch * c, level.skillDecay);
+    skills.batting =
+        withBonus(skills.batting, bonusesFor(r, fiftyRuns, hundredRuns), level.skillBonus);
+    skills.bowling =
+        withBonus(skills.bowling, bonusesFor(w, goodWicketsOrCatches, outstandingWicketsOrCatches),
+                  level.skillBonus);
+    skills.fielding =
+        withBonus(skills.fielding, bonusesFor(c, goodWicketsOrCatches, outstandingWicketsOrCatches),
+                  level.skillBonus);
 }
 
 // Each amount lies within the money limit, so the sum is exact before it is
@@ -113,7 +135,7 @@ double applyMatch(Career& career, const MatchPerformance& match) {
     payOut(career);
     wearDown(career.gear, career.body, r, w, c);
 
-    if (r >= 100 || w >= 5) {
+    if (r >= hundredRuns || w >= fiveWickets) {
         career.otherIncome = level.performanceAward;
         return level.performanceAward;
     }

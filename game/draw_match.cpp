@@ -13,6 +13,14 @@ constexpr int mostRuns = 200;
 constexpr int mostWickets = 10;
 constexpr int mostCatches = 10;
 
+// How the draws become figures at full gear and health (both 100): a run for
+// every point of the batting draw, a wicket for every 17.5 points of the
+// bowling draw (35 × 50 / 100) and a catch for every 25 points of the
+// fielding draw.
+constexpr double wicketGearScale = 35;
+constexpr double wicketBowlingScale = 50;
+constexpr double catchGearScale = 25;
+
 // With skills, gear and health in the game's ranges a match is accepted at
 // least nine times in ten. Only figures far outside them (a save file edited
 // by hand) could reject every draw; after this many the last draw is kept
@@ -28,9 +36,11 @@ MatchPerformance drawOnce(const Skills& skills, double gear, double health, Rand
     const double batting = rawDraw(random, skills.batting);
     match.runs = saturate16(std::floor((gear / 100) * batting * (health / 100)));
     const double bowling = rawDraw(random, skills.bowling);
-    match.wickets = saturate16(std::floor((gear / 35) * (bowling / 50) * (health / 100)));
+    match.wickets = saturate16(
+        std::floor((gear / wicketGearScale) * (bowling / wicketBowlingScale) * (health / 100)));
     const double fielding = rawDraw(random, skills.fielding);
-    match.catches = saturate16(std::floor((gear / 25) * (fielding / 100) * (health / 100)));
+    match.catches =
+        saturate16(std::floor((gear / catchGearScale) * (fielding / 100) * (health / 100)));
     return match;
 }
 

@@ -4,9 +4,6 @@
 
 namespace {
 
-const std::array<QString, levelCount> words{QStringLiteral("Club"), QStringLiteral("City"),
-                                            QStringLiteral("State"), QStringLiteral("National")};
-
 //: A level of play, as the record book heads its column.
 const char* const names[levelCount] = {
     QT_TRANSLATE_NOOP("Level", "Club"), QT_TRANSLATE_NOOP("Level", "City"),
@@ -16,17 +13,6 @@ const char* const names[levelCount] = {
 
 QString levelName(Level level) {
     return QCoreApplication::translate("Level", names[levelIndex(level)]);
-}
-
-QString levelWord(Level level) {
-    return words.at(levelIndex(level));
-}
-
-std::optional<Level> levelFromWord(const QString& word) {
-    for (const Level level : allLevels) {
-        if (words[levelIndex(level)] == word) return level;
-    }
-    return std::nullopt;
 }
 
 int selectionThreshold(Level level) {

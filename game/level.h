@@ -29,15 +29,8 @@ constexpr Level levelBelow(Level level) {
     return level == Level::club ? level : static_cast<Level>(levelIndex(level) - 1);
 }
 
-// The level's word as the save file spells it: "Club", "City", "State", "National".
-QString levelWord(Level level);
-
-// The level's name in the player's language, for the screens and messages;
-// files keep levelWord.
+// The level's name in the player's language, for the screens and messages.
 QString levelName(Level level);
-
-// Exact, case-sensitive; nothing for a word that is not a level.
-std::optional<Level> levelFromWord(const QString& word);
 
 // The least overall skill, and the least fielding, that the level selects.
 int selectionThreshold(Level level);

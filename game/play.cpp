@@ -48,8 +48,9 @@ PlayOutcome selectForMatch(Career& career, RandomSource& random) {
 
 PlayOutcome answerBookie(Career& career, bool takesTheMoney, RandomSource& random) {
     if (!takesTheMoney) return {{}, PlayNext::match};
-    career.bankBalance = saturateMoney(std::floor(career.bankBalance) + bookieBribe);
-    career.sinceLastMatch.bookieMoney = saturate32(career.sinceLastMatch.bookieMoney + bookieBribe);
+    career.bankBalance = saturateMoney(std::floor(career.bankBalance) + bookiesBribe);
+    career.sinceLastMatch.bookieMoney =
+        saturate32(career.sinceLastMatch.bookieMoney + bookiesBribe);
     // A draw of its own: the enquiry does not follow from the offer.
     if (drawBelow(random, enquiryChances) == caughtDraw) {
         return {{{PlayNotice::caughtByTheEnquiry, QString()}}, PlayNext::careerOver};

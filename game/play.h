@@ -50,10 +50,10 @@ struct PlayOutcome {
 // in thirty a bookie offers money to play badly.
 PlayOutcome selectForMatch(Career& career, RandomSource& random);
 
-// What the bookie offers for playing badly.
-inline constexpr double bookieBribe = 50000;
+// What the bookie offers, in rupees.
+inline constexpr double bookiesBribe = 50000;
 
-// The player's answer to the bookie. Taking the money puts Rs. 50000 in the
+// The player's answer to the bookie. Taking the money puts the bribe in the
 // bank, but one time in three an enquiry finds him out and his career is
 // over. Otherwise the match is played.
 PlayOutcome answerBookie(Career& career, bool takesTheMoney, RandomSource& random);

@@ -36,10 +36,10 @@ QString noticeText(const Notice& notice) {
     return QString();
 }
 
-QString bookieOfferQuestion() {
+QString bookieOfferQuestion(double bribe) {
     return QCoreApplication::translate(
                "Play", "A bookie offers you Rs. %1 if you play badly. Accept the offer?")
-        .arg(shownMoney(bookieBribe));
+        .arg(shownMoney(bribe));
 }
 
 QString playAgainQuestion() {

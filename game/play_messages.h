@@ -9,7 +9,8 @@
 
 QString noticeText(const Notice& notice);
 
-QString bookieOfferQuestion();
+// The bookie's offer of the bribe: "A bookie offers you Rs. 50000 if ...".
+QString bookieOfferQuestion(double bribe);
 
 QString playAgainQuestion();
 

@@ -34,18 +34,14 @@ Category category(const Skills& skills) {
 
 namespace {
 
-const char* const categoryWords[] = {QT_TRANSLATE_NOOP("Category", "All Rounder"),
+const char* const categoryNames[] = {QT_TRANSLATE_NOOP("Category", "All Rounder"),
                                      QT_TRANSLATE_NOOP("Category", "Batsman"),
                                      QT_TRANSLATE_NOOP("Category", "Bowler")};
 
 }  // namespace
 
-QString categoryWord(Category category) {
-    return QString::fromLatin1(categoryWords[static_cast<int>(category)]);
-}
-
 QString categoryName(Category category) {
-    return QCoreApplication::translate("Category", categoryWords[static_cast<int>(category)]);
+    return QCoreApplication::translate("Category", categoryNames[static_cast<int>(category)]);
 }
 
 int overallGear(const Gear& gear) {
@@ -54,8 +50,4 @@ int overallGear(const Gear& gear) {
 
 int overallHealth(const Body& body) {
     return floorMean({body.fitness, body.health, body.stamina});
-}
-
-int barTwips(int value) {
-    return value <= 0 ? 0 : static_cast<int>(static_cast<long long>(value) * fullBarTwips / 100);
 }

@@ -16,9 +16,6 @@ int overallSkill(const Skills& skills);
 // round; fielding never decides it.
 Category category(const Skills& skills);
 
-// The category as the save file spells it: "All Rounder", "Batsman", "Bowler".
-QString categoryWord(Category category);
-
 // The category as the screens show it, in the player's language.
 QString categoryName(Category category);
 
@@ -34,8 +31,3 @@ inline constexpr int lowOverallCondition = 50;
 inline constexpr bool runningLow(int overall) {
     return overall < lowOverallCondition;
 }
-
-// The width of the bar that shows a condition or an overall condition: the
-// full width at 100, in proportion below, empty at 0 or less.
-inline constexpr int fullBarTwips = 1335;
-int barTwips(int value);

@@ -5,10 +5,8 @@
 
 struct Career;
 
-// A company that may sponsor the player: its name as the career keeps it (a
-// doubled "&" stands for a literal one, as on the sponsor's option), the
-// overall skill the player must pass for its offer, and its offer per level
-// number.
+// A company that may sponsor the player: its name, the overall skill the
+// player must pass for its offer, and its offer per level number.
 struct Sponsor {
     QString name;
     int threshold;
@@ -18,7 +16,7 @@ struct Sponsor {
 inline const std::array<Sponsor, 8> sponsors{{{QStringLiteral("PEPSI"), 55, 1200},
                                               {QStringLiteral("Coca Cola"), 60, 1500},
                                               {QStringLiteral("Standard Bank"), 65, 1800},
-                                              {QStringLiteral("Cable && Wireless"), 70, 2000},
+                                              {QStringLiteral("Cable & Wireless"), 70, 2000},
                                               {QStringLiteral("LG Electronics"), 75, 2300},
                                               {QStringLiteral("Orange Telecom"), 85, 2500},
                                               {QStringLiteral("Sahara India"), 90, 2800},

@@ -4,6 +4,7 @@
 #include "game/ratings.h"
 #include "game/saturating.h"
 #include "saves/file_numbers.h"
+#include "saves/file_words.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ SaveFile saveFileOf(const Career& career) {
     put(saveLine::clubTeam, career.teams.club);
     put(saveLine::team, career.team);
     put(saveLine::role, categoryWord(category(career.skills)));
-    put(saveLine::sponsor, career.sponsor);
+    put(saveLine::sponsor, sponsorInFile(career.sponsor));
     put(saveLine::matchfee, moneyText(career.matchFee));
     put(saveLine::sponsorship, moneyText(career.sponsorship));
     put(saveLine::otherincome, moneyText(career.otherIncome));
@@ -131,7 +132,7 @@ Career careerFromSave(const SaveFile& file, const QString& fileName, RandomSourc
     career.startingSkills = skillsAt(file, saveLine::startingSkills);
     career.teams.club = file.line(saveLine::clubTeam);
     career.team = file.line(saveLine::team);
-    career.sponsor = file.line(saveLine::sponsor);
+    career.sponsor = sponsorFromFile(file.line(saveLine::sponsor));
     career.matchFee = number(file, saveLine::matchfee);
     career.sponsorship = number(file, saveLine::sponsorship);
     career.otherIncome = number(file, saveLine::otherincome);

@@ -11,6 +11,7 @@
 
 #include "game/money.h"
 #include "game/ratings.h"
+#include "saves/file_words.h"
 #include "saves/history_columns.h"
 #include "saves/history_row_checks.h"
 
@@ -127,7 +128,7 @@ void appendHistoryLine(QByteArray& line, const HistoryRow& row) {
     next();
     line += row.events.selectedForWorldCup ? '1' : '0';
     next();
-    appendText(line, row.events.sponsorTaken);
+    appendText(line, sponsorInFile(row.events.sponsorTaken));
     for (const std::int32_t cost : {row.events.trainingCost, row.events.gearCost,
                                     row.events.healthCareCost, row.events.bookieMoney}) {
         next();
@@ -401,7 +402,8 @@ std::optional<HistoryRow> readRow(const Record& record, Names& names) {
         return std::nullopt;
     }
     row.team = names(f[teamColumn]);
-    if (!f[sponsorTakenColumn].empty()) row.events.sponsorTaken = names(f[sponsorTakenColumn]);
+    if (!f[sponsorTakenColumn].empty())
+        row.events.sponsorTaken = sponsorFromFile(names(f[sponsorTakenColumn]));
     if (!plausibleHistoryRow(row)) return std::nullopt;
     return row;
 }

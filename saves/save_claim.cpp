@@ -17,16 +17,19 @@ bool sameFile(const QString& one, const QString& other) {
 
 }  // namespace
 
-SaveClaim::Check SaveClaim::claim(const QString& savePath, const QString& loadedFrom) {
+void SaveClaim::recognise(const QString& savePath, const QString& loadedFrom) {
+    // A career loaded from a link is not the owner of what the link points
+    // to: the link is refused when the save comes.
+    if (sameFile(savePath, loadedFrom) && !QFileInfo(savePath).isSymLink()) ownFile_ = savePath;
+}
+
+SaveClaim::Check SaveClaim::claim(const QString& savePath) {
     Check check;
     if (lock_.take(savePath) == CareerLock::Taking::heldByAnotherCopy) {
         savingOff_ = true;
         check.standing = Standing::openInAnotherCopy;
         return check;
     }
-    // A career loaded from a link is not the owner of what the link points
-    // to: the link is refused when the save comes.
-    if (sameFile(savePath, loadedFrom) && !QFileInfo(savePath).isSymLink()) ownFile_ = savePath;
     if (ownFile_ == savePath) return check;
     check.found = findSave(savePath);
     if (check.found.holds == FoundSave::Holds::career ||

@@ -32,9 +32,13 @@ class SaveClaim {
         FoundSave found;
     };
 
+    // The career was loaded from loadedFrom, if anything: that file, when it
+    // is the save path itself, is the career's own.
+    void recognise(const QString& savePath, const QString& loadedFrom);
+
     // When the career starts: takes the lock of the save path and looks at
-    // what it holds. The career was loaded from loadedFrom, if anything.
-    Check claim(const QString& savePath, const QString& loadedFrom);
+    // what it holds.
+    Check claim(const QString& savePath);
 
     // The player's answer to replacing the file found: kept for the rest of
     // the game, so he is asked once.

@@ -10,6 +10,7 @@
 #include "game/money.h"
 #include "game/shown_numbers.h"
 #include "saves/file_numbers.h"
+#include "saves/file_words.h"
 
 namespace {
 

@@ -6,37 +6,53 @@
 
 #include "game/career.h"
 #include "game/history.h"
+#include "session/career_session.h"
 
-// The career in play and its history, for the windows that show them. Every
-// change goes through update(), after which changed() tells each window that
-// follows the career, when the career or its history did change.
+// The career in play, its history and its files, for the windows that show
+// them. Every change goes through update(), which hands the change the
+// career's session; changed() then tells each window that follows the
+// career, when the career or its history did change.
 class CareerModel : public QObject {
     Q_OBJECT
   public:
+    explicit CareerModel(CareerSession session, QObject* parent = nullptr)
+        : QObject(parent), session_(std::move(session)) {}
     explicit CareerModel(Career career, CareerHistory history = {}, QObject* parent = nullptr)
-        : QObject(parent), career_(std::move(career)), history_(std::move(history)) {}
+        : CareerModel(CareerSession(std::move(career), SaveTarget{}, std::move(history)), parent) {}
 
-    const Career& career() const { return career_; }
-    const CareerHistory& history() const { return history_; }
+    const Career& career() const { return session_.career(); }
+    const CareerHistory& history() const { return session_.history(); }
+    const CareerSession& session() const { return session_; }
 
-    // Runs the change on the career (and its history, for a change that takes
-    // both), then tells the windows.
+    // Runs the change on the session (or, for a change that takes the career
+    // alone, on the career: a change no rule makes), then tells the windows.
+    // Gives what the change gives.
     template <typename Change>
-    void update(Change&& change) {
-        const Career before = career_;
-        const std::size_t matchesBefore = history_.rows().size();
-        if constexpr (std::is_invocable_v<Change, Career&, CareerHistory&>) {
-            std::forward<Change>(change)(career_, history_);
+    decltype(auto) update(Change&& change) {
+        const Career before = session_.career();
+        const std::size_t matchesBefore = session_.history().rows().size();
+        const auto tell = [&] {
+            if (session_.career() != before || session_.history().rows().size() != matchesBefore)
+                emit changed();
+        };
+        if constexpr (std::is_invocable_v<Change, CareerSession&>) {
+            if constexpr (std::is_void_v<std::invoke_result_t<Change, CareerSession&>>) {
+                std::forward<Change>(change)(session_);
+                tell();
+            } else {
+                auto result = std::forward<Change>(change)(session_);
+                tell();
+                return result;
+            }
         } else {
-            std::forward<Change>(change)(career_);
+            session_.changeCareer(std::forward<Change>(change));
+            tell();
         }
-        if (career_ != before || history_.rows().size() != matchesBefore) emit changed();
     }
 
   signals:
     void changed();
 
   private:
-    Career career_;
-    CareerHistory history_;
+    CareerSession session_;
 };

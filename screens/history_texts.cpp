@@ -40,7 +40,7 @@ QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_
     }
     const SinceLastMatch& e = row.events;
     if (e.selectedForWorldCup) items << tr("Selected for the World Cup");
-    if (!e.sponsorTaken.isEmpty()) items << tr("Sponsor %1").arg(sponsorName(e.sponsorTaken));
+    if (!e.sponsorTaken.isEmpty()) items << tr("Sponsor %1").arg(e.sponsorTaken);
     if (e.trainingCost != 0) items << tr("Training Rs. %1").arg(moneyText(e.trainingCost));
     if (e.gearCost != 0) items << tr("Gear Rs. %1").arg(moneyText(e.gearCost));
     if (e.healthCareCost != 0) items << tr("Health care Rs. %1").arg(moneyText(e.healthCareCost));
@@ -112,14 +112,10 @@ QString HistoryTexts::milestone(const Milestone& m) {
             return tr("Before match %1: selected for the World Cup.").arg(match);
         case Milestone::sponsor:
             //: %1 the match number, %2 the sponsor's name.
-            return tr("Before match %1: took %2 as sponsor.").arg(match, sponsorName(m.name));
+            return tr("Before match %1: took %2 as sponsor.").arg(match, m.name);
         case Milestone::bookieMoney:
             //: %1 the match number, %2 the amount in rupees.
             return tr("Before match %1: took the bookie's Rs. %2.").arg(match, moneyText(m.amount));
     }
     return QString();
-}
-
-QString HistoryTexts::sponsorName(const QString& name) {
-    return QString(name).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }

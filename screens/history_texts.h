@@ -37,7 +37,4 @@ class HistoryTexts {
     // The sentences that tell what the history lacks, one a gap; none for a
     // history kept whole from the first match.
     static QStringList gaps(const CareerHistory& history);
-
-    // A sponsor's name as shown: a doubled ampersand is how a name keeps a "&".
-    static QString sponsorName(const QString& name);
 };

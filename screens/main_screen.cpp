@@ -13,6 +13,7 @@
 #include "game/start_career.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
+#include "screens/condition_bar.h"
 #include "screens/credits_screen.h"
 #include "screens/history_screen.h"
 #include "screens/look.h"
@@ -24,6 +25,7 @@
 #include "screens/save_claim_prompts.h"
 #include "screens/sponsors_screen.h"
 #include "screens/titled_frame.h"
+#include "session/career_session.h"
 
 namespace {
 
@@ -60,14 +62,13 @@ QString number(int value) {
     return shownNumber(value);
 }
 
-// A doubled ampersand is how a sponsor's name keeps a literal "&". A career
-// without a sponsor holds "..." (as its save file does), which is shown in
-// the player's language.
+// A career without a sponsor holds "..." (as its save file does), which is
+// shown in the player's language.
 QString sponsorName(const QString& name) {
     if (name == QLatin1String("..."))
         //: Shown beside "Sponsor:" while the player has no sponsor.
         return MainScreen::tr("...");
-    return QString(name).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return name;
 }
 
 }  // namespace
@@ -75,8 +76,8 @@ QString sponsorName(const QString& name) {
 MainScreen::MainScreen(Platform& platform, Career career, SaveTarget saveTarget,
                        CareerHistory history)
     : platform_(platform),
-      career_(new CareerModel(std::move(career), std::move(history), this)),
-      files_{std::move(saveTarget), {}, {}} {
+      career_(new CareerModel(
+          CareerSession(std::move(career), std::move(saveTarget), std::move(history)), this)) {
     setObjectName(QStringLiteral("Main"));
     look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
 
@@ -352,17 +353,18 @@ void MainScreen::showCredits() {
 }
 
 void MainScreen::play() {
-    PlayOutcome outcome =
-        playStep([this](Career& career) { return selectForMatch(career, platform_.random); });
-    if (outcome.next == PlayNext::bookieOffer) {
-        // Taking the money can end the career, so a Return or Escape pressed
-        // without reading refuses it.
-        const bool takesTheMoney =
-            platform_.prompter.question(this, bookieOfferQuestion(), Prompter::Answer::no);
-        outcome = playStep([this, takesTheMoney](Career& career) {
-            return answerBookie(career, takesTheMoney, platform_.random);
+    // The player reads what happened before the window shows the change, as
+    // he would hear the news before seeing its effect.
+    const PlayOutcome outcome = career_->update([this](CareerSession& session) {
+        PlayOutcome played = session.play(platform_.random, [this](double bribe) {
+            // Taking the money can end the career, so a Return or Escape
+            // pressed without reading refuses it.
+            return platform_.prompter.question(this, bookieOfferQuestion(bribe),
+                                               Prompter::Answer::no);
         });
-    }
+        for (const Notice& notice : played.notices) platform_.prompter.notice(this, noticeText(notice));
+        return played;
+    });
     if (outcome.next == PlayNext::match) {
         playMatch();
     } else if (outcome.next == PlayNext::careerOver) {
@@ -370,32 +372,23 @@ void MainScreen::play() {
     }
 }
 
-PlayOutcome MainScreen::playStep(const std::function<PlayOutcome(Career&)>& step) {
-    PlayOutcome outcome;
-    // The player reads what happened before the window shows the change, as
-    // he would hear the news before seeing its effect.
-    career_->update([&](Career& career) {
-        outcome = step(career);
-        for (const Notice& notice : outcome.notices)
-            platform_.prompter.notice(this, noticeText(notice));
-    });
-    return outcome;
-}
-
 void MainScreen::claimSaveFile() {
-    settleSaveClaim(career_->career(), files_, platform_.prompter, this);
+    career_->update([this](CareerSession& session) {
+        settleSaveClaim(session, platform_.prompter, this);
+    });
 }
 
 void MainScreen::playMatch() {
-    MatchScreen match(*career_, platform_, files_, this);
+    MatchScreen match(*career_, platform_, this);
     match.exec();
     // Saves that cannot go beside the game go to the player's own folder; he
     // is told where at the first of them.
-    if (match.saved() && files_.target.besideTheProgramRefused && !toldWhereSaved_) {
+    const SaveTarget& target = career_->session().saveTarget();
+    if (match.saved() && target.besideTheProgramRefused && !toldWhereSaved_) {
         toldWhereSaved_ = true;
         platform_.prompter.notice(
             this, tr("The folder beside the game cannot hold saves, so your career is saved in %1.")
-                      .arg(QDir::toNativeSeparators(files_.target.folder)));
+                      .arg(QDir::toNativeSeparators(target.folder)));
     }
 }
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "game/play.h"
-#include "saves/confirm_match.h"
+#include "game/history.h"
+#include "saves/saves_folder.h"
 
 class QLabel;
 class CareerModel;
@@ -91,13 +91,11 @@ class MainScreen : public QWidget {
     void showCredits();
     void showHistory();
     void play();
-    PlayOutcome playStep(const std::function<PlayOutcome(Career&)>& step);
     void playMatch();
     void endCareer();
 
     Platform& platform_;
     CareerModel* career_;
-    CareerFiles files_;
     bool toldWhereSaved_ = false;
     RecordsScreen* records_ = nullptr;
     HistoryScreen* history_ = nullptr;

@@ -8,20 +8,18 @@
 #include "game/play_messages.h"
 #include "game/shown_numbers.h"
 #include "game/start_career.h"
-#include "saves/confirm_match.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
 #include "screens/platform.h"
 #include "screens/prompter.h"
 #include "screens/titled_frame.h"
+#include "session/career_session.h"
 
-MatchScreen::MatchScreen(CareerModel& career, Platform& platform, CareerFiles& files,
-                         QWidget* owner)
+MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       career_(career),
-      platform_(platform),
-      files_(files) {
+      platform_(platform) {
     setObjectName(QStringLiteral("Match"));
     look::setUpWindow(this, tr("Bailcrest: Match Details"), 3975, 2400);
     setModal(true);
@@ -40,7 +38,7 @@ MatchScreen::MatchScreen(CareerModel& career, Platform& platform, CareerFiles& f
     outline->setObjectName(QStringLiteral("Shape1"));
     outline->setGeometry(look::rect(120, 840, 3735, 975));
 
-    performance_ = drawMatch(playing, platform_.random);
+    performance_ = career_.session().drawMatch(platform_.random);
 
     const struct {
         QString caption;
@@ -69,10 +67,8 @@ void MatchScreen::confirm() {
     // press must not apply the match again.
     if (applied_) return;
     applied_ = true;
-    ConfirmedMatch confirmed;
-    career_.update([&](Career& career, CareerHistory& history) {
-        confirmed = confirmMatch(career, history, performance_, files_);
-    });
+    const ConfirmedMatch confirmed = career_.update(
+        [this](CareerSession& session) { return session.confirmMatch(performance_); });
     saved_ = career_.career().autoSave && !confirmed.saveFailure;
     if (confirmed.award > 0) platform_.prompter.notice(this, awardNotice(confirmed.award));
     if (const auto& failure = confirmed.saveFailure) {
@@ -82,13 +78,11 @@ void MatchScreen::confirm() {
                                       .arg(failure->path, failure->reason));
     }
     if (const auto& reason = confirmed.historyFailure) {
-        const QString saved =
-            files_.target.folder + QLatin1Char('/') + career_.career().saveFileName;
         platform_.prompter.notice(
             this,
             tr("The history of your career could not be kept in %1: %2. Your career is saved as "
                "before, and the History window still shows every match of this game.")
-                .arg(QDir::toNativeSeparators(historyFilePath(saved)), *reason));
+                .arg(QDir::toNativeSeparators(career_.session().historyPath()), *reason));
     }
     accept();
 }

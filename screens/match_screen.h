@@ -3,22 +3,21 @@
 #include <QDialog>
 
 #include "game/match.h"
-#include "saves/confirm_match.h"
 
 class CareerModel;
 class CommandButton;
 struct Platform;
 
-// One played match. On opening it draws the runs, wickets and catches from
-// the career and shows them. OK confirms the match: it is applied to the
-// career, which saves itself when auto-save is on, and the screen closes. OK
+// One played match. On opening it has the career's session draw the runs,
+// wickets and catches and shows them. OK confirms the match: the session
+// applies it to the career, which saves itself when auto-save is on, and the
+// screen closes. OK
 // is the only way out: a match that has been drawn is always applied, so the
 // close box and Escape do nothing.
 class MatchScreen : public QDialog {
     Q_OBJECT
   public:
-    // With auto-save on, the career saves itself where its files go.
-    MatchScreen(CareerModel& career, Platform& platform, CareerFiles& files, QWidget* owner);
+    MatchScreen(CareerModel& career, Platform& platform, QWidget* owner);
 
     const MatchPerformance& performance() const { return performance_; }
     CommandButton* okButton() const { return ok_; }
@@ -36,7 +35,6 @@ class MatchScreen : public QDialog {
 
     CareerModel& career_;
     Platform& platform_;
-    CareerFiles& files_;
     MatchPerformance performance_;
     CommandButton* ok_;
     bool applied_ = false;

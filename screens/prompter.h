@@ -5,8 +5,8 @@
 class QWidget;
 
 // Every message box, question and file dialog of the game goes through this
-// interface, so the rules can be driven by scripted answers in tests. Each is
-// owned by the window that asks, never by none: it stays above that window,
+// interface, so the screens can be driven by scripted answers in tests. Each
+// is owned by the window that asks, never by none: it stays above that window,
 // and when it closes that window has the keyboard again.
 class Prompter {
   public:

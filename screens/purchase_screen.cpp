@@ -13,6 +13,7 @@
 #include "screens/prompter.h"
 #include "screens/titled_frame.h"
 #include "screens/units_scroll_bar.h"
+#include "session/career_session.h"
 
 namespace {
 
@@ -146,7 +147,7 @@ PurchaseScreen::PurchaseScreen(Centre centre, CareerModel& career, Prompter& pro
     look::setUpWindow(this, texts.title, windowWidth, commandsTop + 375 + 150);
     addCommands(texts.okCaption, texts.cancelCaption, windowWidth, commandsTop);
 
-    look::setValueText(bbbefore_, shownMoney(purchase_.balanceBefore()));
+    look::setValueText(balanceBeforeLabel_, shownMoney(purchase_.balanceBefore()));
     for (int row = 0; row < rowCount(); ++row) openRow(row);
 }
 
@@ -231,13 +232,13 @@ int PurchaseScreen::buildBalances(int top) {
     const int captionWidth = orderColumns[1] - captionLeft;
     look::caption(this, QStringLiteral("caption_bbbefore"), before, look::lightGrey,
                   look::rect(captionLeft, top, captionWidth, lineHeight));
-    bbbefore_ = look::value(this, QStringLiteral("bbbefore"), before, look::lightYellow,
-                            look::rect(orderColumns[1], top, 1815, lineHeight));
+    balanceBeforeLabel_ = look::value(this, QStringLiteral("bbbefore"), before, look::lightYellow,
+                                      look::rect(orderColumns[1], top, 1815, lineHeight));
     const int afterTop = top + 300;
     look::caption(this, QStringLiteral("caption_bbafter"), after, look::lightGrey,
                   look::rect(captionLeft, afterTop, captionWidth, lineHeight));
-    bbafter_ = look::value(this, QStringLiteral("bbafter"), after, look::lightYellow,
-                           look::rect(orderColumns[1], afterTop, 1815, lineHeight));
+    balanceAfterLabel_ = look::value(this, QStringLiteral("bbafter"), after, look::lightYellow,
+                                     look::rect(orderColumns[1], afterTop, 1815, lineHeight));
     return afterTop + lineHeight;
 }
 
@@ -255,12 +256,12 @@ void PurchaseScreen::unitsChanged(int row) {
     const int units = rows_.at(row).bar->value();
     rows_.at(row).box->setText(shownNumber(units));
     purchase_.setUnitsChosen(row, units);
-    look::setValueText(bbafter_, shownMoney(purchase_.balanceAfter()));
+    look::setValueText(balanceAfterLabel_, shownMoney(purchase_.balanceAfter()));
 }
 
 void PurchaseScreen::confirm() {
-    PurchaseOutcome outcome = PurchaseOutcome::shortOfMoney;
-    career_.update([&](Career& career) { outcome = confirmPurchase(career, purchase_); });
+    const PurchaseOutcome outcome = career_.update(
+        [this](CareerSession& session) { return session.confirmPurchase(purchase_); });
     if (outcome == PurchaseOutcome::shortOfMoney) {
         prompter_.notice(this, tr("You don't have enough money to buy the units."));
         return;

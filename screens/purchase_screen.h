@@ -28,8 +28,8 @@ class PurchaseScreen : public ManagementDialog {
     QLabel* amountLabel(int row) const { return rows_.at(row).amount; }
     QLineEdit* unitsBox(int row) const { return rows_.at(row).box; }
     UnitsScrollBar* scrollBar(int row) const { return rows_.at(row).bar; }
-    QLabel* balanceBeforeLabel() const { return bbbefore_; }
-    QLabel* balanceAfterLabel() const { return bbafter_; }
+    QLabel* balanceBeforeLabel() const { return balanceBeforeLabel_; }
+    QLabel* balanceAfterLabel() const { return balanceAfterLabel_; }
 
   protected:
     void confirm() override;
@@ -57,6 +57,6 @@ class PurchaseScreen : public ManagementDialog {
     Prompter& prompter_;
     Purchase purchase_;
     std::vector<RowWidgets> rows_;
-    QLabel* bbbefore_ = nullptr;
-    QLabel* bbafter_ = nullptr;
+    QLabel* balanceBeforeLabel_ = nullptr;
+    QLabel* balanceAfterLabel_ = nullptr;
 };

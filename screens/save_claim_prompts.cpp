@@ -3,9 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "game/career.h"
-#include "saves/confirm_match.h"
 #include "screens/prompter.h"
+#include "session/career_session.h"
 
 namespace {
 
@@ -34,11 +33,9 @@ QString replaceQuestion(const QString& path, const FoundSave& found) {
 
 }  // namespace
 
-void settleSaveClaim(const Career& career, CareerFiles& files, Prompter& prompter, QWidget* owner) {
-    if (!career.autoSave) return;
-    const QString path = files.target.folder + QLatin1Char('/') + career.saveFileName;
-    const SaveClaim::Check check = files.claim.claim(path, files.target.loadedFrom);
-    const QString shown = QDir::toNativeSeparators(path);
+void settleSaveClaim(CareerSession& session, Prompter& prompter, QWidget* owner) {
+    const SaveClaim::Check check = session.claimSaveFile();
+    const QString shown = QDir::toNativeSeparators(session.savePath());
     switch (check.standing) {
         case SaveClaim::Standing::clear:
             return;
@@ -52,8 +49,8 @@ void settleSaveClaim(const Career& career, CareerFiles& files, Prompter& prompte
                     .arg(shown));
             return;
         case SaveClaim::Standing::anotherFile:
-            files.claim.answer(prompter.question(owner, replaceQuestion(shown, check.found),
-                                                 Prompter::Answer::no));
+            session.answerReplace(prompter.question(owner, replaceQuestion(shown, check.found),
+                                                    Prompter::Answer::no));
             return;
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-struct Career;
-struct CareerFiles;
+class CareerSession;
 class Prompter;
 class QWidget;
 
@@ -9,4 +8,4 @@ class QWidget;
 // of the game plays the same career (this one then does not save), and asks
 // before its saves would replace a file that is not its own. The answer that
 // keeps the file is the one Enter and Escape give; it is kept for the game.
-void settleSaveClaim(const Career& career, CareerFiles& files, Prompter& prompter, QWidget* owner);
+void settleSaveClaim(CareerSession& session, Prompter& prompter, QWidget* owner);

@@ -12,6 +12,7 @@
 #include "screens/focus_marked.h"
 #include "screens/look.h"
 #include "screens/titled_frame.h"
+#include "session/career_session.h"
 
 namespace {
 
@@ -27,8 +28,14 @@ constexpr int firstOptionTop = 960;
 constexpr int optionStep = 300;
 const QColor unavailable{128, 128, 160};
 
+// An option's caption marks an access key with "&", so the "&" of a name is
+// doubled to show as itself.
+QString captionOf(const QString& name) {
+    return QString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QRadioButton* sponsorOption(QWidget* parent, int index) {
-    const QString& caption = sponsors.at(index).name;
+    const QString caption = captionOf(sponsors.at(index).name);
     auto* option = new FocusMarked<QRadioButton>(caption, parent);
     option->setObjectName(QStringLiteral("Option1_%1").arg(index));
     option->setFont(look::font(true));
@@ -74,8 +81,8 @@ SponsorsScreen::SponsorsScreen(CareerModel& career, QWidget* owner)
         options_[i]->installEventFilter(this);
         group_->addButton(options_[i], i);
         offers_[i] = look::value(
-            this, QStringLiteral("Label4_%1").arg(i), tr("Offer of %1").arg(sponsors[i].name),
-            look::lightYellow,
+            this, QStringLiteral("Label4_%1").arg(i),
+            tr("Offer of %1").arg(captionOf(sponsors[i].name)), look::lightYellow,
             look::rect(offerLeft, firstOptionTop + i * optionStep, offerWidth, lineHeight));
     }
     addCommands(tr("OK"), tr("Cancel"), windowWidth, commandsTop);
@@ -114,6 +121,7 @@ bool SponsorsScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void SponsorsScreen::confirm() {
     const int chosen = group_->checkedId();
-    if (chosen >= 0) career_.update([chosen](Career& career) { takeSponsor(career, chosen); });
+    if (chosen >= 0)
+        career_.update([chosen](CareerSession& session) { session.takeSponsor(chosen); });
     accept();
 }

@@ -8,6 +8,7 @@
 #include "game/batting_average.h"
 #include "game/money.h"
 #include "game/sponsorship.h"
+#include "saves/file_words.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "game/purchase.h"
 #include "game/start_career.h"
 #include "saves/career_file.h"
-#include "saves/confirm_match.h"
 #include "saves/save_file_io.h"
 #include "sim/bookie_policy.h"
 #include "sim/message_count.h"
@@ -31,21 +30,19 @@ bool tells(const PlayOutcome& outcome, PlayNotice kind) {
 
 SimulatedCareer::SimulatedCareer(RandomSource& random, MessageCount& messages,
                                  const SimulationOptions& options, QString saveFolder)
-    : random_(random),
-      messages_(messages),
-      options_(options),
-      saveFolder_(std::move(saveFolder)),
-      files_{{saveFolder_, false, {}}, {}, {}} {}
+    : random_(random), messages_(messages), options_(options), saveFolder_(std::move(saveFolder)) {}
 
 CareerResult SimulatedCareer::play() {
     Skills& skills = ledger_.startingSkills;
     skills.batting = static_cast<std::int16_t>(drawBelow(random_, 101));
     skills.bowling = static_cast<std::int16_t>(drawBelow(random_, 101));
     skills.fielding = static_cast<std::int16_t>(drawBelow(random_, 101));
-    career_ = startCareer(
-        PlayerDetails{QStringLiteral("Simulated Player"), QStringLiteral("Pune"),
-                      QStringLiteral("Maharashtra"), QStringLiteral("India"), skills, false},
-        random_);
+    session_ = CareerSession(
+        startCareer(
+            PlayerDetails{QStringLiteral("Simulated Player"), QStringLiteral("Pune"),
+                          QStringLiteral("Maharashtra"), QStringLiteral("India"), skills, false},
+            random_),
+        SaveTarget{saveFolder_, false, {}});
     check("the start");
 
     int playsWithoutMatch = 0;
@@ -69,8 +66,9 @@ CareerResult SimulatedCareer::play() {
 }
 
 void SimulatedCareer::spend() {
-    if (takeBestSponsor(career_)) {
-        seen_.sponsorTaken = career_.sponsor;
+    const Career& career = session_.career();
+    if (takeBestSponsor(session_)) {
+        seen_.sponsorTaken = career.sponsor;
         check("taking a sponsor");
     }
     const struct {
@@ -82,9 +80,9 @@ void SimulatedCareer::spend() {
         {purchase_centres::store(), "the gear store", &SinceLastMatch::gearCost},
         {purchase_centres::training(), "the training centre", &SinceLastMatch::trainingCost}};
     for (const auto& visit : visits) {
-        const double balanceBefore = career_.bankBalance;
-        if (!buyWhatIsAffordable(visit.centre, career_)) continue;
-        const double balanceAfter = career_.bankBalance;
+        const double balanceBefore = career.bankBalance;
+        if (!buyWhatIsAffordable(visit.centre, session_)) continue;
+        const double balanceAfter = career.bankBalance;
         if (balanceAfter >= balanceBefore) {
             fail(visit.step, QStringLiteral("a purchase took the balance from %1 to %2")
                                  .arg(balanceBefore)
@@ -96,21 +94,20 @@ void SimulatedCareer::spend() {
 }
 
 void SimulatedCareer::playOnce() {
-    const Level levelBefore = career_.level;
-    const bool worldCupBefore = career_.selectedForWorldCup;
+    const Career& career = session_.career();
+    const Level levelBefore = career.level;
+    const bool worldCupBefore = career.selectedForWorldCup;
+    const double balanceBefore = career.bankBalance;
 
-    PlayOutcome outcome = selectForMatch(career_, random_);
-    show(outcome);
-    if (career_.level != levelBefore) seen_.levelChanges.push_back(career_.level);
+    const PlayOutcome outcome = session_.play(random_, [this](double bribe) {
+        messages_.shown(bookieOfferQuestion(bribe));
+        return takesTheBookiesMoney(random_, options_.bribeAcceptance);
+    });
+    for (const Notice& notice : outcome.notices) messages_.shown(noticeText(notice));
+    if (career.level != levelBefore) seen_.levelChanges.push_back(career.level);
     if (tells(outcome, PlayNotice::selectedForWorldCup)) seen_.selectedForWorldCup = true;
-    if (outcome.next == PlayNext::bookieOffer) {
-        messages_.shown(bookieOfferQuestion());
-        const bool takesTheMoney = takesTheBookiesMoney(random_, options_.bribeAcceptance);
-        const double balanceBefore = career_.bankBalance;
-        outcome = answerBookie(career_, takesTheMoney, random_);
-        seen_.bookieMoney += static_cast<std::int32_t>(career_.bankBalance - balanceBefore);
-        show(outcome);
-    }
+    // Of all that Play does, only the bookie's money changes the balance.
+    seen_.bookieMoney += static_cast<std::int32_t>(career.bankBalance - balanceBefore);
     switch (outcome.next) {
         case PlayNext::nothing:
             break;
@@ -121,30 +118,26 @@ void SimulatedCareer::playOnce() {
             endCareer(outcome);
             return;  // the career is over and must not be touched
         case PlayNext::bookieOffer:
-            fail("Play", QStringLiteral("the bookie's offer came again after it was answered"));
+            fail("Play", QStringLiteral("the bookie's offer was left unanswered"));
     }
     check("Play");
 
-    const Level level = career_.level;
+    const Level level = career.level;
     if (level > levelBefore && level != Level::club &&
         !result_.matchesToReach[levelIndex(level) - 1]) {
         result_.matchesToReach[levelIndex(level) - 1] = ledger_.matches;
     }
-    if (career_.selectedForWorldCup && !worldCupBefore && !result_.matchesToReach[3]) {
+    if (career.selectedForWorldCup && !worldCupBefore && !result_.matchesToReach[3]) {
         result_.matchesToReach[3] = ledger_.matches;
     }
 }
 
-void SimulatedCareer::show(const PlayOutcome& outcome) {
-    for (const Notice& notice : outcome.notices) messages_.shown(noticeText(notice));
-}
-
 void SimulatedCareer::playMatch() {
-    const double expectedBalance = std::floor(career_.bankBalance) + std::floor(career_.matchFee) +
-                                   std::floor(career_.sponsorship) +
-                                   std::floor(career_.otherIncome);
+    const Career& career = session_.career();
+    const double expectedBalance = std::floor(career.bankBalance) + std::floor(career.matchFee) +
+                                   std::floor(career.sponsorship) + std::floor(career.otherIncome);
 
-    const MatchPerformance match = drawMatch(career_, random_);
+    const MatchPerformance match = session_.drawMatch(random_);
     if (match.runs < 0 || match.runs > 200 || match.wickets < 0 || match.wickets > 10 ||
         match.catches < 0 || match.catches > 10) {
         fail("the match", QStringLiteral("a match of %1 runs, %2 wickets and %3 catches")
@@ -153,7 +146,7 @@ void SimulatedCareer::playMatch() {
                               .arg(match.catches));
     }
     // Auto-save is off, so confirming writes nothing to the folder.
-    const ConfirmedMatch confirmed = confirmMatch(career_, history_, match, files_);
+    const ConfirmedMatch confirmed = session_.confirmMatch(match);
     if (confirmed.award > 0) messages_.shown(awardNotice(confirmed.award));
     if (confirmed.saveFailure) {
         fail("the match", QStringLiteral("the career was saved to %1, which failed: %2")
@@ -164,9 +157,9 @@ void SimulatedCareer::playMatch() {
     ledger_.wickets += match.wickets;
     ledger_.catches += match.catches;
 
-    if (career_.bankBalance != expectedBalance) {
+    if (career.bankBalance != expectedBalance) {
         fail("the match", QStringLiteral("the bank balance is %1 after the match, not %2")
-                              .arg(moneyText(career_.bankBalance))
+                              .arg(moneyText(career.bankBalance))
                               .arg(expectedBalance, 0, 'f', 0));
     }
     check("the match");
@@ -175,7 +168,7 @@ void SimulatedCareer::playMatch() {
 
     for (const int checkpoint : balanceCheckpoints) {
         if (ledger_.matches == checkpoint) {
-            result_.balances.emplace_back(checkpoint, career_.bankBalance);
+            result_.balances.emplace_back(checkpoint, career.bankBalance);
         }
     }
     if (options_.saveEvery > 0 && ledger_.matches % options_.saveEvery == 0) saveAndLoad();
@@ -185,16 +178,17 @@ void SimulatedCareer::playMatch() {
 // a club draw of its own, so that the run's stream is untouched) and expects
 // that career to write the very same file.
 void SimulatedCareer::saveAndLoad() const {
-    const SaveFile saved = saveFileOf(career_);
-    if (const auto error = writeSaveFile(saveFolder_, career_.saveFileName, saved)) {
+    const Career& career = session_.career();
+    const SaveFile saved = saveFileOf(career);
+    if (const auto error = writeSaveFile(saveFolder_, career.saveFileName, saved)) {
         fail("saving", *error);
     }
     const SaveFileReading reading =
-        readSaveFile(saveFolder_ + QLatin1Char('/') + career_.saveFileName);
+        readSaveFile(saveFolder_ + QLatin1Char('/') + career.saveFileName);
     if (!reading.file) fail("loading", reading.error);
 
     SeededRandom clubDraw(0);
-    const Career loaded = careerFromSave(*reading.file, career_.saveFileName, clubDraw);
+    const Career loaded = careerFromSave(*reading.file, career.saveFileName, clubDraw);
     const SaveFile resaved = saveFileOf(loaded);
     for (int number = 1; number <= saveFileLineCount; ++number) {
         if (resaved.line(number) != saved.line(number)) {
@@ -210,15 +204,17 @@ void SimulatedCareer::saveAndLoad() const {
 // The match's row holds the match as it was played and the career as the
 // match left it, under the next number of the career.
 void SimulatedCareer::checkHistory(const MatchPerformance& match, double award) const {
-    if (history_.rows().size() != static_cast<std::size_t>(ledger_.matches)) {
-        fail("the match", QStringLiteral("the history holds %1 rows").arg(history_.rows().size()));
+    const Career& career = session_.career();
+    const CareerHistory& history = session_.history();
+    if (history.rows().size() != static_cast<std::size_t>(ledger_.matches)) {
+        fail("the match", QStringLiteral("the history holds %1 rows").arg(history.rows().size()));
     }
-    const HistoryRow& row = history_.rows().back();
+    const HistoryRow& row = history.rows().back();
     if (row.match != ledger_.matches || row.performance != match || row.award != award ||
-        row.level != career_.level || row.team != career_.team || row.skills != career_.skills ||
-        row.gear != career_.gear || row.body != career_.body || row.matchFee != career_.matchFee ||
-        row.sponsorship != career_.sponsorship || row.otherIncome != career_.otherIncome ||
-        row.bankBalance != career_.bankBalance) {
+        row.level != career.level || row.team != career.team || row.skills != career.skills ||
+        row.gear != career.gear || row.body != career.body || row.matchFee != career.matchFee ||
+        row.sponsorship != career.sponsorship || row.otherIncome != career.otherIncome ||
+        row.bankBalance != career.bankBalance) {
         fail("the match",
              QStringLiteral("the history's row %1 is not the match just played").arg(row.match));
     }
@@ -227,16 +223,17 @@ void SimulatedCareer::checkHistory(const MatchPerformance& match, double award) 
                                          "the match before")
                               .arg(row.match));
     }
-    if (career_.sinceLastMatch != SinceLastMatch{}) {
+    if (career.sinceLastMatch != SinceLastMatch{}) {
         fail("the match", QStringLiteral("the events of match %1 were not cleared").arg(row.match));
     }
 }
 
 void SimulatedCareer::endCareer(const PlayOutcome& outcome) {
+    const Career& career = session_.career();
     messages_.shown(playAgainQuestion());
     if (tells(outcome, PlayNotice::caughtByTheEnquiry)) {
         end_ = CareerEnd::caught;
-    } else if (tells(outcome, PlayNotice::dropped) && career_.level == Level::club) {
+    } else if (tells(outcome, PlayNotice::dropped) && career.level == Level::club) {
         end_ = CareerEnd::dropped;
     } else {
         const QString last = outcome.notices.empty() ? QStringLiteral("no notice")
@@ -246,7 +243,7 @@ void SimulatedCareer::endCareer(const PlayOutcome& outcome) {
 }
 
 void SimulatedCareer::check(const char* step) const {
-    if (const auto problem = brokenInvariant(career_, ledger_)) fail(step, *problem);
+    if (const auto problem = brokenInvariant(session_.career(), ledger_)) fail(step, *problem);
 }
 
 void SimulatedCareer::fail(const char* step, const QString& what) const {

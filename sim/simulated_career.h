@@ -11,7 +11,7 @@
 #include "game/history.h"
 #include "game/match.h"
 #include "game/play.h"
-#include "saves/confirm_match.h"
+#include "session/career_session.h"
 #include "sim/record_invariants.h"
 #include "sim/simulation_options.h"
 
@@ -40,9 +40,9 @@ class InvariantBroken : public std::runtime_error {
 
 // One career played from start to end without a screen: a fresh player with
 // starting skills drawn from 0 to 100, then, until the career ends or reaches
-// the match cap, the spending policy and Play, as on the main screen: the
-// notices of Play, the bookie's offer answered by the policy, the match as
-// the match screen draws and confirms it, and "Do you want to play again?"
+// the match cap, the spending policy and Play through the career's session,
+// as on the main screen: the notices of Play, the bookie's offer answered by
+// the policy, the match drawn and confirmed, and "Do you want to play again?"
 // answered No. Every message shown is counted. The career is checked after
 // every step that changed it.
 class SimulatedCareer final {
@@ -54,15 +54,14 @@ class SimulatedCareer final {
     CareerResult play();
 
     // A row for every match played so far, as the History window shows it.
-    const CareerHistory& history() const { return history_; }
-    const Career& career() const { return career_; }
+    const CareerHistory& history() const { return session_.history(); }
+    const Career& career() const { return session_.career(); }
 
   private:
     void check(const char* step) const;
     [[noreturn]] void fail(const char* step, const QString& what) const;
     void spend();
     void playOnce();
-    void show(const PlayOutcome& outcome);
     void playMatch();
     void checkHistory(const MatchPerformance& match, double award) const;
     void endCareer(const PlayOutcome& outcome);
@@ -72,13 +71,11 @@ class SimulatedCareer final {
     MessageCount& messages_;
     const SimulationOptions& options_;
     QString saveFolder_;
-    Career career_;
-    CareerHistory history_;
+    // Auto-save is off, so the session writes nothing.
+    CareerSession session_{Career{}};
     // What the simulator saw happen since the last match, to be found in the
     // history's row of the next one.
     SinceLastMatch seen_;
-    // Auto-save is off, so nothing is written through these.
-    CareerFiles files_;
     CareerLedger ledger_;
     CareerResult result_;
     std::optional<CareerEnd> end_;

@@ -7,20 +7,22 @@
 #include "game/career.h"
 #include "game/purchase.h"
 #include "game/sponsorship.h"
+#include "session/career_session.h"
 
-bool takeBestSponsor(Career& career) {
+bool takeBestSponsor(CareerSession& session) {
+    const Career& career = session.career();
     const SponsorshipOffers offers = sponsorshipOffers(career);
     int best = -1;
     for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
         if (offers.offered[i] && (best < 0 || offers.amounts[i] > offers.amounts[best])) best = i;
     }
     if (best < 0 || offers.amounts[best] <= career.sponsorship) return false;
-    takeSponsor(career, best);
+    session.takeSponsor(best);
     return true;
 }
 
-bool buyWhatIsAffordable(const PurchaseCentre& centre, Career& career) {
-    Purchase purchase(centre, career);
+bool buyWhatIsAffordable(const PurchaseCentre& centre, CareerSession& session) {
+    Purchase purchase(centre, session.career());
     if (!purchase.affordable()) {
         auto left = static_cast<std::int64_t>(std::floor(purchase.balanceBefore()));
         for (int i = 0; i < static_cast<int>(purchase.rows().size()); ++i) {
@@ -32,5 +34,5 @@ bool buyWhatIsAffordable(const PurchaseCentre& centre, Career& career) {
         }
     }
     if (purchase.totalCost() == 0) return false;
-    return confirmPurchase(career, purchase) == PurchaseOutcome::bought;
+    return session.confirmPurchase(purchase) == PurchaseOutcome::bought;
 }

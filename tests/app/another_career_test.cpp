@@ -11,12 +11,12 @@
 
 #include "app/screen_navigator.h"
 #include "game/history.h"
-#include "saves/confirm_match.h"
 #include "saves/set_aside.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
 #include "screens/player_screen.h"
+#include "session/career_session.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
@@ -46,13 +46,10 @@ class AnotherCareer : public ::testing::Test {
         // Fit to be picked when loaded again.
         mehta.gear = {};
         mehta.body = {};
-        CareerHistory history;
-        CareerFiles files{{saves, false, {}}, {}, {}};
-        for (int i = 0; i < 3; ++i) {
-            ASSERT_FALSE(
-                confirmMatch(mehta, history, MatchPerformance{10, 1, 0}, files).saveFailure);
-        }
-        mehtaMatches = careerMatches(mehta);
+        CareerSession session(mehta, SaveTarget{saves, false, {}});
+        for (int i = 0; i < 3; ++i)
+            ASSERT_FALSE(session.confirmMatch(MatchPerformance{10, 1, 0}).saveFailure);
+        mehtaMatches = careerMatches(session.career());
         mehtaBytes = contents(mehtaSave);
         mehtaHistory = contents(historyFilePath(mehtaSave));
         ASSERT_FALSE(mehtaHistory.isEmpty());

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "saves/confirm_match.h"
+#include "saves/save_career.h"
 #include "support/save_fixtures.h"
 
 namespace {

@@ -12,10 +12,12 @@
 #include "app/screen_navigator.h"
 #include "game/ratings.h"
 #include "saves/career_file.h"
-#include "saves/confirm_match.h"
+#include "saves/file_words.h"
+#include "saves/save_career.h"
 #include "saves/saves_folder.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
+#include "screens/condition_bar.h"
 #include "screens/look.h"
 #include "screens/main_screen.h"
 #include "screens/player_screen.h"
@@ -154,7 +156,7 @@ TEST_F(LoadCareer, AHandBuiltFileFromAnotherFolderLoadsAndLaterSavesGoToTheSaves
                  {c.teams.club, "Rising Sun"},
                  {c.team, " Maharashtra"},
                  {categoryWord(category(c.skills)), "Batsman"},
-                 {c.sponsor, "Cable && Wireless"},
+                 {c.sponsor, "Cable & Wireless"},
                  {levelWord(c.level), "State"},
                  {s.battingAverage.text(point), "37.50"},
                  {c.recordBook[levelIndex(Level::city)].battingAverage.text(point), "33.44"},

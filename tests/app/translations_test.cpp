@@ -9,6 +9,7 @@
 #include "game/level.h"
 #include "game/start_career.h"
 #include "saves/career_file.h"
+#include "saves/file_words.h"
 #include "saves/save_file.h"
 #include "support/qt_printers.h"
 #include "support/scripted_random.h"

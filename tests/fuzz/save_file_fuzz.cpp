@@ -16,6 +16,7 @@
 #include "game/ratings.h"
 #include "saves/career_file.h"
 #include "saves/file_numbers.h"
+#include "saves/file_words.h"
 #include "saves/save_file.h"
 
 namespace {
@@ -37,11 +38,17 @@ double numberOn(const SaveFile& file, int line) {
 
 // The saved line holds what the loaded line held: names and words as they
 // were, numbers as the value read (whole-number lines rounded, halves to
-// even), and the category as it follows from the skills.
+// even), the category as it follows from the skills, and the sponsor as the
+// name read, written with its "&" doubled (a hand-edited lone "&" comes back
+// doubled, the same name to every version of the game).
 void requireSameValue(const SaveFile& loaded, const SaveFile& saved, const Career& career,
                       int line) {
     if (line == saveLine::role) {
         require(saved.line(line) == categoryWord(category(career.skills)));
+        return;
+    }
+    if (line == saveLine::sponsor) {
+        require(saved.line(line) == sponsorInFile(sponsorFromFile(loaded.line(line))));
         return;
     }
     switch (lineRule(line).kind) {

@@ -100,7 +100,7 @@ TEST(MatchDay, TheBookiesOfferAndTheEnquiry) {
         EXPECT_EQ(random.taken, 1);
         if (c.answer) {
             ASSERT_EQ(outcome.next, PlayNext::bookieOffer);
-            EXPECT_EQ(bookieOfferQuestion(), offer);
+            EXPECT_EQ(bookieOfferQuestion(bookiesBribe), offer);
             outcome = answerBookie(career, *c.answer, random);
         }
 

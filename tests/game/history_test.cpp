@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                        takeSponsor(career, 0);
                        takeSponsor(career, 3);
                        SinceLastMatch events;
-                       events.sponsorTaken = QStringLiteral("Cable && Wireless");
+                       events.sponsorTaken = QStringLiteral("Cable & Wireless");
                        return events;
                    },
                    Level::city},

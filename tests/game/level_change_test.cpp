@@ -88,7 +88,8 @@ TEST(PromoteAndDrop, MoveOneLevelWithItsFeeAndTeam) {
                  // Nothing lies below the club: nothing changes but the World Cup.
                  {Level::club, dropOneLevel, Level::club, 3000, "Five Star"}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(levelWord(c.from).toStdString() + " to " + levelWord(c.to).toStdString());
+        SCOPED_TRACE(std::to_string(levelNumber(c.from)) + " to " +
+                     std::to_string(levelNumber(c.to)));
         Career career = testCareer(40, 35, 30);
         placeAtLevel(career, c.from);
         career.skills = {120, 110, 100};

@@ -84,7 +84,8 @@ TEST(PurchaseRates, RatesAndAmountsFollowTheLevelWhereTheyShould) {
     };
     for (const RatesCase& c : cases) {
         const Purchase purchase(c.centre(), careerAt(c.level, 0, 0));
-        SCOPED_TRACE(std::string(c.centreName) + ' ' + levelWord(c.level).toStdString());
+        SCOPED_TRACE(std::string(c.centreName) + " at level " +
+                     std::to_string(levelNumber(c.level)));
         ASSERT_EQ(purchase.rows().size(), c.rates.size());
         std::int32_t total = 0;
         for (std::size_t i = 0; i < c.rates.size(); ++i) {

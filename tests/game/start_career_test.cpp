@@ -48,7 +48,7 @@ TEST(StartCareer, FillsEveryFieldFromThePlayersDetails) {
     EXPECT_EQ(career.saveFileName, QStringLiteral(" ravi_auto.bsg"));
     EXPECT_FALSE(career.autoSave);
     EXPECT_EQ(overallSkill(career.skills), 31);
-    EXPECT_EQ(categoryWord(category(career.skills)), QStringLiteral("Batsman"));
+    EXPECT_EQ(category(career.skills), Category::batsman);
     EXPECT_EQ(career.skills, (Skills{45, 20, 30}));
     EXPECT_EQ(career.startingSkills, (Skills{45, 20, 30}));
     EXPECT_EQ(career.drawnClub, QStringLiteral("Country Side"));

@@ -11,7 +11,8 @@
 #include "game/play.h"
 #include "game/play_messages.h"
 #include "game/ratings.h"
-#include "saves/confirm_match.h"
+#include "saves/file_words.h"
+#include "saves/save_career.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
 #include "support/scripted_random.h"
@@ -146,7 +147,7 @@ TEST(CareerFromSave, TakesEveryStoredValue) {
     EXPECT_EQ(career.teams.club, QStringLiteral("Rising Sun"));
     EXPECT_EQ(career.team, QStringLiteral(" Maharashtra"));
     EXPECT_EQ(categoryWord(category(career.skills)), QStringLiteral("Batsman"));
-    EXPECT_EQ(career.sponsor, QStringLiteral("Cable && Wireless"));
+    EXPECT_EQ(career.sponsor, QStringLiteral("Cable & Wireless"));
     EXPECT_EQ(career.matchFee, 7000);
     EXPECT_EQ(career.sponsorship, 2500);
     EXPECT_EQ(career.otherIncome, 1500);

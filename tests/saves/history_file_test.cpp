@@ -68,7 +68,7 @@ HistoryRow eventfulRow() {
     row.bankBalance = -250.5;
     row.events.levelChanges = {Level::state, Level::national};
     row.events.selectedForWorldCup = true;
-    row.events.sponsorTaken = QStringLiteral("Cable && Wireless");
+    row.events.sponsorTaken = QStringLiteral("Cable & Wireless");
     row.events.trainingCost = 16500;
     row.events.gearCost = 3975;
     row.events.healthCareCost = 0;

@@ -42,7 +42,6 @@ namespace {
 // draws enough for the club and a few matches.
 struct Screens {
     ScriptedPlatform scripted;
-    CareerFiles files;
     std::unique_ptr<MainScreen> main;
 
     Screens() {
@@ -93,8 +92,7 @@ const ScreenCase screenCases[] = {
     {"Main", [](Screens& s, auto&) -> QWidget* { return s.main.get(); }, false},
     {"Match",
      [](Screens& s, auto& owner) {
-         return own<MatchScreen>(owner, s.main->career(), s.scripted.platform, s.files,
-                                 s.main.get());
+         return own<MatchScreen>(owner, s.main->career(), s.scripted.platform, s.main.get());
      },
      false},
     {"Training",

@@ -74,7 +74,7 @@ struct TwoMatches {
         second.sponsorship = 4000;
         second.bankBalance = 900;
         second.events.levelChanges = {Level::city};
-        second.events.sponsorTaken = QStringLiteral("Cable && Wireless");
+        second.events.sponsorTaken = QStringLiteral("Cable & Wireless");
         second.events.trainingCost = 4500;
         rows = {first, second};
         placeAtLevel(career, Level::city);
@@ -180,7 +180,7 @@ TEST(HistoryTexts, EventsSinceTheMatchBeforeAreToldInWords) {
          Level::national,
          {QStringLiteral("Selected for the World Cup")}},
         {"a sponsor whose name keeps an ampersand",
-         since([](auto& e) { e.sponsorTaken = QStringLiteral("Cable && Wireless"); }),
+         since([](auto& e) { e.sponsorTaken = QStringLiteral("Cable & Wireless"); }),
          Level::club,
          {QStringLiteral("Sponsor Cable & Wireless")}},
         {"purchases and the bookie",

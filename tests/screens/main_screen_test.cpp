@@ -85,7 +85,7 @@ TEST_F(MainScreenTest, AFieldChangeShowsAtOnceAndBarsFollowTheirValues) {
     EXPECT_EQ(bar(main, "Shape3_0")->width(), 0);
     EXPECT_EQ(bar(main, "Shape4")->palette().color(QPalette::Window), look::green);
 
-    main.career().update([](Career& c) { c.sponsor = QStringLiteral("Cable && Wireless"); });
+    main.career().update([](Career& c) { c.sponsor = QStringLiteral("Cable & Wireless"); });
     EXPECT_EQ(text(main, "sponsor"), QStringLiteral("Cable & Wireless"));
 }
 

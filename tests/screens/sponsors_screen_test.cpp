@@ -106,7 +106,7 @@ TEST(SponsorsScreen, OkTakesTheChosenSponsorAndItsOffer) {
         const char* sponsor;
         double amount;
     } cases[] = {{Level::national, 7, "Hero Honda", 12000},
-                 {Level::club, 3, "Cable && Wireless", 2000},
+                 {Level::club, 3, "Cable & Wireless", 2000},
                  {Level::state, 0, "PEPSI", 3600}};
     for (const auto& c : cases) {
         Career start = careerWith(c.level, 96);

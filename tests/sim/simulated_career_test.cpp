@@ -52,7 +52,7 @@ TEST(SimulatedCareer, TakingTheBookiesMoneyCanEndTheCareerAtTheFirstPlay) {
     EXPECT_EQ(result.matches, 0);
     EXPECT_TRUE(run.random.draws.empty());
     const QHash<QString, long long> shown{
-        {bookieOfferQuestion(), 1},
+        {bookieOfferQuestion(bookiesBribe), 1},
         {noticeText({PlayNotice::caughtByTheEnquiry, QString()}), 1},
         {playAgainQuestion(), 1}};
     EXPECT_EQ(run.messages.counts(), shown);
@@ -78,7 +78,8 @@ TEST(SimulatedCareer, AMatchAfterTheBookieIsTurnedDownStopsAtTheCap) {
     EXPECT_EQ(result.end, CareerEnd::matchCap);
     EXPECT_EQ(result.matches, 1);
     EXPECT_TRUE(run.random.draws.empty());
-    const QHash<QString, long long> shown{{bookieOfferQuestion(), 1}, {awardNotice(1500), 1}};
+    const QHash<QString, long long> shown{{bookieOfferQuestion(bookiesBribe), 1},
+                                          {awardNotice(1500), 1}};
     EXPECT_EQ(run.messages.counts(), shown);
     // The history holds the match as it was shown, and the sponsor taken
     // before it; the offer turned down is no event.

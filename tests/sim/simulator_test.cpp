@@ -6,6 +6,7 @@
 
 #include "game/match.h"
 #include "game/purchase.h"
+#include "session/career_session.h"
 #include "sim/record_invariants.h"
 #include "sim/simulation_options.h"
 #include "sim/spending_policy.h"
@@ -199,14 +200,15 @@ TEST(SpendingPolicy, BuysWhatTheBalanceAllowsRowByRow) {
     career.gear.pads = 99;    // 1 unit at 225
     career.bankBalance = 1000;
 
+    CareerSession session(career);
     // Bought, so never refused for a shortage of money.
-    ASSERT_TRUE(buyWhatIsAffordable(purchase_centres::store(), career));
-    EXPECT_EQ(career.gear.bat, 96);
-    EXPECT_EQ(career.gear.gloves, 96);
-    EXPECT_EQ(career.gear.pads, 99);
-    EXPECT_EQ(career.bankBalance, 0);
+    ASSERT_TRUE(buyWhatIsAffordable(purchase_centres::store(), session));
+    EXPECT_EQ(session.career().gear.bat, 96);
+    EXPECT_EQ(session.career().gear.gloves, 96);
+    EXPECT_EQ(session.career().gear.pads, 99);
+    EXPECT_EQ(session.career().bankBalance, 0);
 
-    EXPECT_FALSE(buyWhatIsAffordable(purchase_centres::store(), career));
+    EXPECT_FALSE(buyWhatIsAffordable(purchase_centres::store(), session));
 }
 
 TEST(SpendingPolicy, BuysEveryUnitOfferedWhenTheBalanceCoversThem) {
@@ -216,9 +218,10 @@ TEST(SpendingPolicy, BuysEveryUnitOfferedWhenTheBalanceCoversThem) {
     career.body.stamina = 95;  // 5 units at 300
     career.bankBalance = 10000;
 
-    ASSERT_TRUE(buyWhatIsAffordable(purchase_centres::health(), career));
-    EXPECT_EQ(career.body, Body{});
-    EXPECT_EQ(career.bankBalance, 4500);
+    CareerSession session(career);
+    ASSERT_TRUE(buyWhatIsAffordable(purchase_centres::health(), session));
+    EXPECT_EQ(session.career().body, Body{});
+    EXPECT_EQ(session.career().bankBalance, 4500);
 }
 
 struct SponsorChoice {
@@ -244,9 +247,10 @@ TEST_P(BestSponsor, TakesTheOfferThatPaysMostWhenItPaysMore) {
     career.sponsor = QStringLiteral("Standard Bank");
     career.sponsorship = choice.sponsorshipBefore;
 
-    EXPECT_EQ(takeBestSponsor(career), choice.changes);
-    EXPECT_EQ(career.sponsor, QString::fromLatin1(choice.sponsor));
-    EXPECT_EQ(career.sponsorship, choice.sponsorship);
+    CareerSession session(career);
+    EXPECT_EQ(takeBestSponsor(session), choice.changes);
+    EXPECT_EQ(session.career().sponsor, QString::fromLatin1(choice.sponsor));
+    EXPECT_EQ(session.career().sponsorship, choice.sponsorship);
 }
 
 INSTANTIATE_TEST_SUITE_P(

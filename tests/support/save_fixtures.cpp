@@ -59,7 +59,7 @@ Career midCareer() {
                     random);
     career.skills = {131, 97, 60};
     career.team = QStringLiteral(" Western Cape");
-    career.sponsor = QStringLiteral("Cable && Wireless");
+    career.sponsor = QStringLiteral("Cable & Wireless");
     career.matchFee = 7000;
     career.sponsorship = 4500;
     career.otherIncome = 5500;

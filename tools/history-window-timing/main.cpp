@@ -19,8 +19,8 @@
 
 #include "game/start_career.h"
 #include "saves/career_file.h"
-#include "saves/confirm_match.h"
 #include "saves/history_file.h"
+#include "saves/save_career.h"
 #include "saves/save_file_io.h"
 #include "screens/career_model.h"
 #include "screens/history_screen.h"

@@ -20,6 +20,7 @@
 #include <initializer_list>
 
 #include "app/translations.h"
+#include "game/play.h"
 #include "game/play_messages.h"
 #include "game/sponsorship.h"
 #include "game/start_career.h"
@@ -109,8 +110,7 @@ void walkScreens(Visit&& visit) {
     visit(main, "main");
     main.show();
 
-    CareerFiles files;
-    MatchScreen match(main.career(), platform, files, &main);
+    MatchScreen match(main.career(), platform, &main);
     visit(match, "match");
 
     const std::pair<PurchaseScreen::Centre, const char*> centres[] = {
@@ -177,7 +177,7 @@ QSet<QString> ownWords() {
 // show them: every notice with a club the game drew and a team the player
 // named, and the reasons a save file is refused.
 QStringList gameMessages() {
-    QStringList messages{bookieOfferQuestion(), playAgainQuestion(), awardNotice(1500),
+    QStringList messages{bookieOfferQuestion(bookiesBribe), playAgainQuestion(), awardNotice(1500),
                          notASaveFileNotice(), tooLargeToLoadNotice()};
     const PlayNotice notices[] = {PlayNotice::promoted,      PlayNotice::selectedForWorldCup,
                                   PlayNotice::notGoodEnough, PlayNotice::poorFielding,

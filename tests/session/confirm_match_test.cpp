@@ -1,17 +1,17 @@
-#include "saves/confirm_match.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <map>
 
-#include "file_size_limit.h"
 #include "game/match.h"
 #include "game/money.h"
 #include "saves/career_file.h"
+#include "saves/file_size_limit.h"
 #include "saves/save_file_io.h"
 #include "saves/saves_folder.h"
+#include "session/career_session.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
@@ -27,9 +27,27 @@ class ConfirmMatch : public ::testing::Test {
     QString path = saves + QLatin1Char('/') + career.saveFileName;
     QString historyPath = historyFilePath(path);
     CareerHistory history;
-    CareerFiles files{{saves, false, {}}, {}, {}};
+    // The save file the career was loaded from, which is its own to replace.
+    QString loadedFrom;
+    // The session that plays each career of a test, made at its first match.
+    std::map<const Career*, CareerSession> sessions;
     // A hundred at state level: the award of the level.
     MatchPerformance hundred{104, 1, 2};
+
+    // Confirms the match in the session of the career, saving to the folder,
+    // and leaves the career and its history as the session left them.
+    ConfirmedMatch confirm(Career& played, CareerHistory& kept, const MatchPerformance& match,
+                           const QString& folder = QString()) {
+        auto [held, added] = sessions.try_emplace(
+            &played, played, SaveTarget{folder.isEmpty() ? saves : folder, false, loadedFrom},
+            kept);
+        CareerSession& session = held->second;
+        session.changeCareer([&](Career& career) { career = played; });
+        const ConfirmedMatch confirmed = session.confirmMatch(match);
+        played = session.career();
+        kept = session.history();
+        return confirmed;
+    }
 
     // The save file and, beside it, the history file.
     QStringList savedFiles() const {
@@ -55,7 +73,7 @@ class ConfirmMatch : public ::testing::Test {
 
 TEST_F(ConfirmMatch, WithAutoSaveOffWritesNothingAndCreatesNoFolder) {
     career.autoSave = false;
-    const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
+    const ConfirmedMatch confirmed = confirm(career, history, hundred);
     EXPECT_FALSE(QFileInfo::exists(saves));
     EXPECT_FALSE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.award, 5500);
@@ -69,7 +87,7 @@ TEST_F(ConfirmMatch, WithAutoSaveOffWritesNothingAndCreatesNoFolder) {
 
 TEST_F(ConfirmMatch, FirstSaveCreatesTheSavesFolderBesideTheProgram) {
     ASSERT_EQ(savesFolder(program.path()), saves);
-    const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
+    const ConfirmedMatch confirmed = confirm(career, history, hundred);
     EXPECT_FALSE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.award, 5500);
     // The career is saved as the match left it.
@@ -80,10 +98,10 @@ TEST_F(ConfirmMatch, FirstSaveCreatesTheSavesFolderBesideTheProgram) {
 }
 
 TEST_F(ConfirmMatch, ALaterSaveReplacesTheEarlierFileAndLeavesNoOtherFile) {
-    confirmMatch(career, history, hundred, files);
+    confirm(career, history, hundred);
     const QByteArray first = contents(path);
     career.bankBalance = 105765;
-    EXPECT_FALSE(confirmMatch(career, history, MatchPerformance{}, files).saveFailure);
+    EXPECT_FALSE(confirm(career, history, MatchPerformance{}).saveFailure);
     EXPECT_NE(contents(path), first);
     EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
     EXPECT_EQ(savesEntries(), savedFiles());
@@ -91,13 +109,13 @@ TEST_F(ConfirmMatch, ALaterSaveReplacesTheEarlierFileAndLeavesNoOtherFile) {
 
 TEST_F(ConfirmMatch, AFullDiskLeavesTheEarlierFileIntactAndNamesTheFile) {
     ASSERT_EQ(saveCareer(career, saves), std::nullopt);
-    files.claim.written(path);
+    loadedFrom = path;
     const QByteArray earlier = contents(path);
     career.sponsor = QStringLiteral("A sponsor with a much longer name");
     ConfirmedMatch confirmed;
     {
         const FileSizeLimit full(256);
-        confirmed = confirmMatch(career, history, hundred, files);
+        confirmed = confirm(career, history, hundred);
     }
     EXPECT_EQ(contents(path), earlier);
     EXPECT_EQ(savesEntries(), QStringList{career.saveFileName});
@@ -129,8 +147,8 @@ TEST_F(ConfirmMatch, ANameTooLongForTheReplacingStepKeepsTheEarlierFile) {
     career.saveFileName = QString(250, QLatin1Char('n')) + QStringLiteral(".bsg");
     QDir().mkpath(saves);
     put(saves + QLatin1Char('/') + career.saveFileName, "earlier");
-    files.claim.written(saves + QLatin1Char('/') + career.saveFileName);
-    const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
+    loadedFrom = saves + QLatin1Char('/') + career.saveFileName;
+    const ConfirmedMatch confirmed = confirm(career, history, hundred);
     EXPECT_EQ(contents(saves + QLatin1Char('/') + career.saveFileName), QByteArray("earlier"));
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_FALSE(confirmed.saveFailure->reason.isEmpty());
@@ -138,10 +156,10 @@ TEST_F(ConfirmMatch, ANameTooLongForTheReplacingStepKeepsTheEarlierFile) {
 
 TEST_F(ConfirmMatch, ACareerThatCouldNotBeLoadedAgainIsNotWritten) {
     ASSERT_EQ(saveCareer(career, saves), std::nullopt);
-    files.claim.written(path);
+    loadedFrom = path;
     const QByteArray earlier = contents(path);
     career.player = QStringLiteral("two\nlines");
-    const ConfirmedMatch confirmed = confirmMatch(career, history, hundred, files);
+    const ConfirmedMatch confirmed = confirm(career, history, hundred);
     EXPECT_EQ(contents(path), earlier);
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.saveFailure->reason,
@@ -156,14 +174,14 @@ TEST_F(ConfirmMatch, ASaveTooLargeToLoadAgainIsRefusedAndTheEarlierFileStillLoad
     ASSERT_EQ(earlier.size(), 65530);
     QDir().mkpath(saves);
     put(path, earlier);
-    files.claim.written(path);
+    loadedFrom = path;
     std::optional<Career> loaded = load();
     ASSERT_TRUE(loaded);
     ASSERT_TRUE(loaded->autoSave);
 
     // The hundred lengthens the bank balance, the highest score and the
     // batting average past the limit.
-    const ConfirmedMatch confirmed = confirmMatch(*loaded, history, hundred, files);
+    const ConfirmedMatch confirmed = confirm(*loaded, history, hundred);
     const qsizetype grown = encodeSaveFile(saveFileOf(*loaded)).size();
     ASSERT_GT(grown, maxSaveFileBytes);
     ASSERT_TRUE(confirmed.saveFailure);
@@ -187,7 +205,7 @@ TEST_F(ConfirmMatch, ASaveTooLargeToLoadAgainIsRefusedAndTheEarlierFileStillLoad
 TEST_F(ConfirmMatch, AfterEachSavedMatchTheHistoryFileHoldsItsRow) {
     const MatchPerformance matches[] = {{12, 0, 1}, {104, 1, 2}, {0, 5, 0}, {61, 2, 3}};
     for (const MatchPerformance& match : matches) {
-        const ConfirmedMatch confirmed = confirmMatch(career, history, match, files);
+        const ConfirmedMatch confirmed = confirm(career, history, match);
         EXPECT_FALSE(confirmed.saveFailure);
         EXPECT_FALSE(confirmed.historyFailure);
         const std::optional<Career> loaded = load();
@@ -210,13 +228,13 @@ TEST_F(ConfirmMatch, AfterEachSavedMatchTheHistoryFileHoldsItsRow) {
 // A folder where the history file goes cannot be written over, even by root.
 TEST_F(ConfirmMatch, AHistoryThatCannotBeKeptIsToldOnceAndTheSaveFileStillSaves) {
     ASSERT_TRUE(QDir().mkpath(historyPath));
-    const ConfirmedMatch first = confirmMatch(career, history, hundred, files);
+    const ConfirmedMatch first = confirm(career, history, hundred);
     EXPECT_FALSE(first.saveFailure);
     ASSERT_TRUE(first.historyFailure);
     EXPECT_FALSE(first.historyFailure->isEmpty());
     EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
 
-    const ConfirmedMatch second = confirmMatch(career, history, MatchPerformance{30, 1, 0}, files);
+    const ConfirmedMatch second = confirm(career, history, MatchPerformance{30, 1, 0});
     EXPECT_FALSE(second.saveFailure);
     EXPECT_FALSE(second.historyFailure);
     EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
@@ -231,10 +249,9 @@ TEST_F(ConfirmMatch, AHistoryThatCannotBeKeptIsToldOnceAndTheSaveFileStillSaves)
 // history goes with it: the first save there writes every row read.
 TEST_F(ConfirmMatch, ALoadedCareerTakesItsHistoryToTheSavesFolder) {
     const QString elsewhere = program.path() + QStringLiteral("/usb");
-    CareerFiles there{{elsewhere, false, {}}, {}, {}};
     for (const std::int16_t runs : {5, 50, 150}) {
         ASSERT_FALSE(
-            confirmMatch(career, history, MatchPerformance{runs, 0, 0}, there).historyFailure);
+            confirm(career, history, MatchPerformance{runs, 0, 0}, elsewhere).historyFailure);
     }
     const QString elsewherePath = elsewhere + QLatin1Char('/') + career.saveFileName;
     const SaveFileReading reading = readSaveFile(elsewherePath);
@@ -247,7 +264,7 @@ TEST_F(ConfirmMatch, ALoadedCareerTakesItsHistoryToTheSavesFolder) {
     const QByteArray savedThere = contents(elsewherePath);
     const QByteArray historyThere = contents(historyFilePath(elsewherePath));
 
-    EXPECT_FALSE(confirmMatch(loaded, loadedHistory, hundred, files).historyFailure);
+    EXPECT_FALSE(confirm(loaded, loadedHistory, hundred).historyFailure);
     ASSERT_EQ(loadedHistory.rows().size(), 4u);
     const std::optional<Career> again = load();
     ASSERT_TRUE(again);
@@ -263,13 +280,13 @@ TEST_F(ConfirmMatch, MoneyAtTheLimitIsSavedAndLoadsAgainAfterEveryMatch) {
     career.sponsorship = moneyLimit;
     career.bankBalance = moneyLimit;
     ASSERT_EQ(saveCareer(career, saves), std::nullopt);
-    files.claim.written(path);
+    loadedFrom = path;
     for (int match = 1; match <= 2; ++match) {
         SCOPED_TRACE(match);
         std::optional<Career> loaded = load();
         ASSERT_TRUE(loaded);
         EXPECT_EQ(loaded->bankBalance, moneyLimit);
-        const ConfirmedMatch confirmed = confirmMatch(*loaded, history, hundred, files);
+        const ConfirmedMatch confirmed = confirm(*loaded, history, hundred);
         EXPECT_FALSE(confirmed.saveFailure);
         EXPECT_EQ(loaded->bankBalance, moneyLimit);
         const SaveFileReading saved = readSaveFile(path);
@@ -290,10 +307,11 @@ TEST_F(ConfirmMatch, AHistoryGoesOnPastALevelsMatchCountAndLoadsAgain) {
     std::int32_t played = 0;
     for (int cycle = 0; cycle < 3; ++cycle) {
         SCOPED_TRACE(cycle);
-        CareerFiles again{{saves, false, {}}, {}, {}};
-        again.claim.written(path);
+        // Each Load starts the career afresh, owning the save it came from.
+        sessions.clear();
+        loadedFrom = path;
         for (int i = 0; i < 3; ++i) {
-            ASSERT_FALSE(confirmMatch(career, history, hundred, again).saveFailure);
+            ASSERT_FALSE(confirm(career, history, hundred).saveFailure);
             ++played;
         }
         std::optional<Career> loaded = load();

@@ -132,7 +132,7 @@ TEST_F(ManagementMenuTest, TheSponsorsAmpersandShowsSinglyOnTheMainScreen) {
         QTest::mouseClick(cable, Qt::LeftButton, {}, QPoint(8, cable->height() / 2));
         QTest::mouseClick(screen.okButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(main->career().career().sponsor, QStringLiteral("Cable && Wireless"));
+    EXPECT_EQ(main->career().career().sponsor, QStringLiteral("Cable & Wireless"));
     EXPECT_EQ(shown("sponsor"), QStringLiteral("Cable & Wireless"));
     EXPECT_EQ(main->findChild<QLabel*>(QStringLiteral("sponsor"))->accessibleName(),
               QStringLiteral("Cable & Wireless"));

@@ -33,8 +33,7 @@ TEST(MatchScreen, ShowsTheDrawnMatchAndOnlyOkAppliesAndClosesIt) {
     ScriptedPlatform scripted;
     CareerModel career(testCareer(100, 100, 100));
     scripted.random.draws = {drawFor(60, 100), drawFor(70, 100), drawFor(50, 100)};
-    CareerFiles files;
-    MatchScreen screen(career, scripted.platform, files, nullptr);
+    MatchScreen screen(career, scripted.platform, nullptr);
     screen.show();
 
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Match Details"));

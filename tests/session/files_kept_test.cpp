@@ -10,16 +10,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "game/match.h"
 #include "saves/career_file.h"
 #include "saves/career_lock.h"
-#include "saves/confirm_match.h"
 #include "saves/history_csv.h"
 #include "saves/history_file.h"
 #include "saves/regular_file.h"
 #include "saves/save_file_io.h"
 #include "saves/set_aside.h"
+#include "session/career_session.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
@@ -49,9 +50,13 @@ class FilesKept : public ::testing::Test {
     QString outside = root.path() + QStringLiteral("/outside");
     Career career = midCareer();
     QString path = saves + QLatin1Char('/') + career.saveFileName;
-    CareerHistory history;
-    CareerFiles files{{saves, false, {}}, {}, {}};
     MatchPerformance match{104, 1, 2};
+
+    // The career in play with auto-save to the Saves folder, loaded from
+    // loadedFrom if anything.
+    CareerSession sessionOf(const Career& played, const QString& loadedFrom = QString()) const {
+        return CareerSession(played, SaveTarget{saves, false, loadedFrom});
+    }
 
     void SetUp() override {
         ASSERT_TRUE(QDir().mkpath(saves));
@@ -86,10 +91,10 @@ TEST_F(FilesKept, NoWriteGoesThroughALink) {
         QDir().mkpath(saves);
         link(c.target, c.at);
         const auto before = snapshot(outside);
-        CareerFiles fresh{{saves, false, {}}, {}, {}};
+        CareerSession fresh = sessionOf(career);
         bool told = false;
         for (int played = 0; played < 2; ++played) {
-            const ConfirmedMatch confirmed = confirmMatch(career, history, match, fresh);
+            const ConfirmedMatch confirmed = fresh.confirmMatch(match);
             const auto& failure =
                 c.at == path ? confirmed.saveFailure : std::optional<SaveFailure>();
             if (failure) {
@@ -114,7 +119,8 @@ TEST_F(FilesKept, NoWriteGoesThroughALink) {
 TEST_F(FilesKept, NothingButARegularFileIsWrittenOrAppendedTo) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     EXPECT_TRUE(writeRefusal(path));
-    const ConfirmedMatch confirmed = confirmMatch(career, history, match, files);
+    CareerSession session = sessionOf(career);
+    const ConfirmedMatch confirmed = session.confirmMatch(match);
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_FALSE(QFileInfo(path).isFile());
 
@@ -133,32 +139,30 @@ TEST_F(FilesKept, NothingButARegularFileIsWrittenOrAppendedTo) {
 TEST_F(FilesKept, AnotherCareersSaveIsReplacedOnlyWhenThePlayerAgrees) {
     Career mehta = midCareer();
     mehta.player = QStringLiteral("Arjun Mehta");
-    CareerFiles mehtaFiles{{saves, false, {}}, {}, {}};
-    CareerHistory mehtaHistory;
-    for (int i = 0; i < 3; ++i)
-        ASSERT_FALSE(confirmMatch(mehta, mehtaHistory, match, mehtaFiles).saveFailure);
-    mehtaFiles.claim = SaveClaim();
+    {
+        CareerSession mehtaSession = sessionOf(mehta);
+        for (int i = 0; i < 3; ++i) ASSERT_FALSE(mehtaSession.confirmMatch(match).saveFailure);
+        mehta = mehtaSession.career();
+    }
     const auto before = snapshot(saves);
 
     for (const bool replace : {false, true}) {
         SCOPED_TRACE(replace ? "replaced" : "kept");
         Career singh = midCareer();
         singh.player = QStringLiteral("Arjun Singh");
-        CareerFiles singhFiles{{saves, false, {}}, {}, {}};
-        CareerHistory singhHistory;
-        const SaveClaim::Check check = singhFiles.claim.claim(path, QString());
+        CareerSession singhSession = sessionOf(singh);
+        const SaveClaim::Check check = singhSession.claimSaveFile();
         ASSERT_EQ(check.standing, SaveClaim::Standing::anotherFile);
         EXPECT_EQ(check.found.holds, FoundSave::Holds::career);
         EXPECT_EQ(check.found.player, QStringLiteral("Arjun Mehta"));
         EXPECT_EQ(check.found.level, QStringLiteral("State"));
         EXPECT_EQ(check.found.matches, careerMatches(mehta));
-        singhFiles.claim.answer(replace);
+        singhSession.answerReplace(replace);
         for (int i = 0; i < 2; ++i) {
-            const ConfirmedMatch confirmed = confirmMatch(singh, singhHistory, match, singhFiles);
+            const ConfirmedMatch confirmed = singhSession.confirmMatch(match);
             EXPECT_EQ(bool(confirmed.saveFailure), false);
         }
         if (!replace) {
-            EXPECT_TRUE(singhFiles.claim.savingOff());
             auto after = snapshot(saves);
             EXPECT_EQ(after, before);
             continue;
@@ -176,20 +180,21 @@ TEST_F(FilesKept, AnotherCareersSaveIsReplacedOnlyWhenThePlayerAgrees) {
 // A career's own file, the one it was loaded from or one it wrote, is
 // replaced silently, as every save does.
 TEST_F(FilesKept, ACareersOwnFileIsReplacedWithoutAsking) {
-    ASSERT_FALSE(confirmMatch(career, history, match, files).saveFailure);
-    EXPECT_FALSE(confirmMatch(career, history, match, files).saveFailure);
-    SaveClaim loaded;
-    EXPECT_EQ(loaded.claim(path, path).standing, SaveClaim::Standing::clear);
-    loaded.written(path);
-    EXPECT_EQ(loaded.prepareToWrite(path), std::nullopt);
-    loaded = SaveClaim();
+    {
+        CareerSession session = sessionOf(career);
+        ASSERT_FALSE(session.confirmMatch(match).saveFailure);
+        EXPECT_FALSE(session.confirmMatch(match).saveFailure);
+    }
+    {
+        CareerSession loaded = sessionOf(career, path);
+        EXPECT_EQ(loaded.claimSaveFile().standing, SaveClaim::Standing::clear);
+        EXPECT_FALSE(loaded.confirmMatch(match).saveFailure);
+    }
     // Reached through another path to the same folder, too.
     link(saves, root.path() + QStringLiteral("/SavesLink"));
-    SaveClaim throughLink;
-    EXPECT_EQ(
-        throughLink.claim(path, root.path() + QStringLiteral("/SavesLink/") + career.saveFileName)
-            .standing,
-        SaveClaim::Standing::clear);
+    CareerSession throughLink =
+        sessionOf(career, root.path() + QStringLiteral("/SavesLink/") + career.saveFileName);
+    EXPECT_EQ(throughLink.claimSaveFile().standing, SaveClaim::Standing::clear);
 }
 
 // Set aside twice in a row, within one second: both copies stay, under names
@@ -242,24 +247,21 @@ int inChild(Child child) {
 // Two copies of the game on one career: the second is told and does not
 // save; a lock left by a copy that died is taken over.
 TEST_F(FilesKept, OneCopyOfTheGamePlaysACareerAtATime) {
-    SaveClaim first;
-    ASSERT_EQ(first.claim(path, QString()).standing, SaveClaim::Standing::clear);
-    ASSERT_FALSE(confirmMatch(career, history, match, files).saveFailure);
+    std::optional<CareerSession> first(std::in_place, career, SaveTarget{saves, false, {}});
+    ASSERT_EQ(first->claimSaveFile().standing, SaveClaim::Standing::clear);
+    ASSERT_FALSE(first->confirmMatch(match).saveFailure);
     const QByteArray saved = contents(path);
 
     const int secondCopy = inChild([&] {
-        CareerFiles second{{saves, false, {}}, {}, {}};
-        if (second.claim.claim(path, path).standing != SaveClaim::Standing::openInAnotherCopy)
-            return 1;
-        Career copy = career;
-        CareerHistory copyHistory;
-        const ConfirmedMatch confirmed = confirmMatch(copy, copyHistory, match, second);
+        CareerSession second = sessionOf(career, path);
+        if (second.claimSaveFile().standing != SaveClaim::Standing::openInAnotherCopy) return 1;
+        const ConfirmedMatch confirmed = second.confirmMatch(match);
         return confirmed.saveFailure ? 2 : 0;
     });
     EXPECT_EQ(secondCopy, 0);
     EXPECT_EQ(contents(path), saved);
 
-    first = SaveClaim();
+    first.reset();
     const int died = inChild([&] {
         CareerLock lock;
         if (lock.take(path) != CareerLock::Taking::taken) return 1;

@@ -1,0 +1,17 @@
+#include "saves/save_career.h"
+
+#include <QDir>
+
+#include "game/career.h"
+#include "saves/career_file.h"
+#include "saves/save_file_io.h"
+
+QString saveFilePath(const QString& folder, const QString& fileName) {
+    return folder + QLatin1Char('/') + fileName;
+}
+
+std::optional<SaveFailure> saveCareer(const Career& career, const QString& folder) {
+    const auto error = writeSaveFile(folder, career.saveFileName, saveFileOf(career));
+    if (!error) return std::nullopt;
+    return SaveFailure{QDir::toNativeSeparators(saveFilePath(folder, career.saveFileName)), *error};
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+struct Career;
+
+// A save that did not complete: the file it was meant to replace, as the
+// player's system writes paths, and why it failed. The earlier file, if there
+// is one, is unchanged.
+struct SaveFailure {
+    QString path;
+    QString reason;
+};
+
+// The path of the save file of that name in the folder.
+QString saveFilePath(const QString& folder, const QString& fileName);
+
+// Writes the career to its save file in the folder; the failure, if any.
+std::optional<SaveFailure> saveCareer(const Career& career, const QString& folder);

@@ -1,0 +1,5 @@
+#include "screens/condition_bar.h"
+
+int barTwips(int value) {
+    return value <= 0 ? 0 : static_cast<int>(static_cast<long long>(value) * fullBarTwips / 100);
+}

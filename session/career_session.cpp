@@ -1,0 +1,61 @@
+#include "session/career_session.h"
+
+#include <QDir>
+
+#include "game/sponsorship.h"
+
+CareerSession::CareerSession(Career career, SaveTarget target, CareerHistory history)
+    : career_(std::move(career)),
+      history_(std::move(history)),
+      target_(std::move(target)),
+      savePath_(saveFilePath(target_.folder, career_.saveFileName)) {
+    claim_.recognise(savePath_, target_.loadedFrom);
+}
+
+SaveClaim::Check CareerSession::claimSaveFile() {
+    if (!career_.autoSave) return {};
+    return claim_.claim(savePath_);
+}
+
+QString CareerSession::historyPath() const {
+    return historyFilePath(savePath_);
+}
+
+PlayOutcome CareerSession::play(RandomSource& random, const BookieQuestion& takesTheBookiesMoney) {
+    const PlayOutcome selection = selectForMatch(career_, random);
+    if (selection.next != PlayNext::bookieOffer) return selection;
+    const bool takesTheMoney = takesTheBookiesMoney(bookiesBribe);
+    PlayOutcome answer = answerBookie(career_, takesTheMoney, random);
+    answer.notices.insert(answer.notices.begin(), selection.notices.begin(),
+                          selection.notices.end());
+    return answer;
+}
+
+MatchPerformance CareerSession::drawMatch(RandomSource& random) const {
+    return ::drawMatch(career_, random);
+}
+
+ConfirmedMatch CareerSession::confirmMatch(const MatchPerformance& match) {
+    ConfirmedMatch confirmed;
+    confirmed.award = applyMatch(career_, match);
+    history_.append(takeHistoryRow(career_, match, confirmed.award));
+    if (!career_.autoSave || claim_.savingOff()) return confirmed;
+    if (const auto refusal = claim_.prepareToWrite(savePath_)) {
+        confirmed.saveFailure = SaveFailure{QDir::toNativeSeparators(savePath_), *refusal};
+        return confirmed;
+    }
+    confirmed.saveFailure = saveCareer(career_, target_.folder);
+    if (!confirmed.saveFailure) {
+        claim_.written(savePath_);
+        confirmed.historyFailure = historyFile_.keep(historyPath(), history_);
+    }
+    return confirmed;
+}
+
+PurchaseOutcome CareerSession::confirmPurchase(const Purchase& purchase) {
+    return ::confirmPurchase(career_, purchase);
+}
+
+void CareerSession::takeSponsor(int index) {
+    ::takeSponsor(career_, index);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+#include "game/career.h"
+#include "game/history.h"
+#include "game/match.h"
+#include "game/play.h"
+#include "game/purchase.h"
+#include "saves/history_file.h"
+#include "saves/save_career.h"
+#include "saves/save_claim.h"
+#include "saves/saves_folder.h"
+
+class RandomSource;
+
+// What confirming a match came to.
+struct ConfirmedMatch {
+    // The performance award the match earned (0 for none).
+    double award = 0;
+    std::optional<SaveFailure> saveFailure;
+    // Why the history file could not be kept, the first time it could not.
+    std::optional<QString> historyFailure;
+};
+
+// One career in play: the career, its history and the files it keeps, and
+// the one place where it is played. A press of Play, the match it leads to,
+// purchases and sponsors all go through here, so that the main screen, the
+// match screen and the simulator play a career alike and none of them steps
+// through the rules on its own.
+class CareerSession {
+  public:
+    // With auto-save on, the career saves itself to the target's folder; its
+    // history so far comes along.
+    explicit CareerSession(Career career, SaveTarget target = {}, CareerHistory history = {});
+
+    const Career& career() const { return career_; }
+    const CareerHistory& history() const { return history_; }
+    const SaveTarget& saveTarget() const { return target_; }
+    // The save file the career writes after every match, with auto-save on.
+    const QString& savePath() const { return savePath_; }
+    QString historyPath() const;
+
+    // When the career starts, with auto-save on: takes the career's save for
+    // this copy of the game and tells what stands there (SaveClaim). With
+    // auto-save off there is nothing to claim.
+    SaveClaim::Check claimSaveFile();
+    // The player's answer to replacing another file found at the save path;
+    // keeping it turns auto-save off for this game.
+    void answerReplace(bool replace) { claim_.answer(replace); }
+
+    // Asks the player whether he takes the bookie's bribe, in rupees; true if
+    // he does.
+    using BookieQuestion = std::function<bool(double bribe)>;
+
+    // A press of Play: selection, then promotion, a drop or the match day,
+    // where the bookie's offer, when one is made, is put to the question. The
+    // notices tell what happened, in order; next is what follows: nothing,
+    // the match (drawMatch(), then confirmMatch()) or the end of the career.
+    PlayOutcome play(RandomSource& random, const BookieQuestion& takesTheBookiesMoney);
+
+    // Draws the runs, wickets and catches of the match the player was
+    // selected for; the career does not change until the match is confirmed.
+    MatchPerformance drawMatch(RandomSource& random) const;
+
+    // OK on a drawn match: applies it to the career and adds its row to the
+    // history; then, with auto-save on, writes the save file and, once that is
+    // done, brings the history file up to date. With auto-save off, or when
+    // the career does not save in this game, nothing is written and no folder
+    // is created; a file there that is not the career's own is replaced only
+    // as the save claim allows.
+    ConfirmedMatch confirmMatch(const MatchPerformance& match);
+
+    // OK on a purchase centre.
+    PurchaseOutcome confirmPurchase(const Purchase& purchase);
+    // OK on the sponsorship offers with the sponsor at the index chosen.
+    void takeSponsor(int index);
+
+    // A change no rule of the game makes, for setting a career up in a given
+    // state (sample careers, tests), to the career alone or with its history.
+    template <typename Change>
+    void changeCareer(Change&& change) {
+        if constexpr (std::is_invocable_v<Change, Career&, CareerHistory&>) {
+            std::forward<Change>(change)(career_, history_);
+        } else {
+            std::forward<Change>(change)(career_);
+        }
+    }
+
+  private:
+    Career career_;
+    CareerHistory history_;
+    SaveTarget target_;
+    QString savePath_;
+    HistoryFile historyFile_;
+    SaveClaim claim_;
+};
