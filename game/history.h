@@ -7,15 +7,11 @@
 #include "game/career.h"
 #include "game/match.h"
 
-// One match of a career, as it stood right after the match was applied.
-struct HistoryRow {
-    // The match's number in the whole career: 1, 2, … across every level.
-    std::int32_t match = 0;
+// The figures of a career that its history keeps for every match: where he
+// played, his skills and condition, and his money.
+struct CareerFigures {
     Level level = Level::club;
     QString team;
-    MatchPerformance performance;
-    // The performance award the match earned, paid in with the next match.
-    std::int32_t award = 0;
     Skills skills;
     Gear gear;
     Body body;
@@ -23,6 +19,21 @@ struct HistoryRow {
     double sponsorship = 0;
     double otherIncome = 0;
     double bankBalance = 0;
+
+    bool operator==(const CareerFigures&) const = default;
+};
+
+// The career's figures as they stand.
+CareerFigures figuresOf(const Career& career);
+
+// One match of a career: the match, and the career's figures as they stood
+// right after the match was applied.
+struct HistoryRow : CareerFigures {
+    // The match's number in the whole career: 1, 2, … across every level.
+    std::int32_t match = 0;
+    MatchPerformance performance;
+    // The performance award the match earned, paid in with the next match.
+    std::int32_t award = 0;
     SinceLastMatch events;
 
     bool operator==(const HistoryRow&) const = default;
