@@ -56,13 +56,15 @@ void AppendRow(benchmark::State& state) {
 }
 BENCHMARK(AppendRow)->Unit(benchmark::kMicrosecond);
 
+const struct AutoSave autoSaveOn { true, QStringLiteral("raj_auto.bsg") };
+
 // The auto-save after the same match, whose file is replaced in one step and
 // synced to disk.
 void AutoSave(benchmark::State& state) {
     QTemporaryDir folder;
     const Career& career = longestCareerPlayed().career;
     for (auto _ : state) {
-        if (const auto failure = saveCareer(career, folder.path())) {
+        if (const auto failure = saveCareer(career, autoSaveOn, folder.path())) {
             state.SkipWithError(failure->reason.toStdString().c_str());
             break;
         }

@@ -796,8 +796,8 @@ void visitHistory(MainScreen& main, const std::function<void(HistoryScreen&)>& c
 // opened, with auto-save off as on: the session's history is kept in memory.
 TEST(HistoryFromTheMenu, EachMatchPlayedIsInTheWindowOpenedAfterIt) {
     ScriptedPlatform scripted;
-    MainScreen main(scripted.platform, testCareer(100, 100, 100), SaveTarget{});
-    ASSERT_FALSE(main.career().career().autoSave);
+    MainScreen main(scripted.platform, testCareer(100, 100, 100));
+    ASSERT_FALSE(main.career().session().autoSave().on);
     main.show();
     visitHistory(main, [](HistoryScreen& history) {
         EXPECT_EQ(history.table()->model()->rowCount(), 0);
@@ -926,7 +926,7 @@ TEST_F(HistoryWindow, TheMatchColumnStaysInViewWhenTheTableScrollsSideways) {
 // the menu brings back the same window, as the player left it.
 TEST(HistoryFromTheMenu, TheOpenWindowFollowsEachMatchPlayed) {
     ScriptedPlatform scripted;
-    MainScreen main(scripted.platform, testCareer(100, 100, 100), SaveTarget{});
+    MainScreen main(scripted.platform, testCareer(100, 100, 100));
     main.show();
     QTest::mouseClick(main.command(MainScreen::History), Qt::LeftButton);
     HistoryScreen* history = main.historyScreen();
