@@ -73,7 +73,7 @@ void ScreenNavigator::loadCareer() {
     }
     player_->showDetails(detailsFromSave(*reading.file));
     Career career = careerFromSave(*reading.file, platform_.random);
-    CareerHistory history = readHistory(historyFilePath(chosen.filePath()), career);
+    HistoryReading history = readHistory(historyFilePath(chosen.filePath()), career);
     SaveTarget target = saveTarget(platform_.programFolder, chosen.absolutePath());
     target.loadedFrom = chosen.absoluteFilePath();
     startCareer(std::move(career), autoSaveFromSave(*reading.file, chosen.fileName()), target,
@@ -81,7 +81,7 @@ void ScreenNavigator::loadCareer() {
 }
 
 void ScreenNavigator::startCareer(Career career, const AutoSave& autoSave,
-                                  const SaveTarget& saveTarget, CareerHistory history) {
+                                  const SaveTarget& saveTarget, HistoryReading history) {
     discardMainScreen();
     discardPlayerScreen();
     main_ = new MainScreen(platform_, std::move(career), autoSave, saveTarget, std::move(history));

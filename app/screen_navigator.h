@@ -6,6 +6,7 @@
 #include "game/career.h"
 #include "game/history.h"
 #include "saves/auto_save.h"
+#include "saves/history_file.h"
 #include "saves/saves_folder.h"
 #include "screens/credits_screen.h"
 #include "screens/main_screen.h"
@@ -40,7 +41,7 @@ class ScreenNavigator : public QObject {
     void startNewCareer();
     void loadCareer();
     void startCareer(Career career, const AutoSave& autoSave, const SaveTarget& saveTarget,
-                     CareerHistory history = {});
+                     HistoryReading history = {});
     void careerEnded(bool playAgain);
     void endProgram();
     void discardPlayerScreen();

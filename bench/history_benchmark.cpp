@@ -78,7 +78,7 @@ void ReadLongestHistory(benchmark::State& state) {
     const QString& path = longestHistoryFile();
     const Career& career = longestCareerPlayed().career;
     for (auto _ : state) {
-        const CareerHistory history = readHistory(path, career);
+        const CareerHistory history = readHistory(path, career).history;
         if (history.rows().size() != static_cast<std::size_t>(longestCareer)) {
             state.SkipWithError("the history did not read back whole");
             break;
@@ -100,7 +100,7 @@ void MemoryPerMatch(benchmark::State& state) {
     for (auto _ : state) {
         const std::size_t beforeRead = allocatedBytes();
         {
-            const CareerHistory read = readHistory(path, played.career);
+            const CareerHistory read = readHistory(path, played.career).history;
             readBytes = static_cast<double>(allocatedBytes() - beforeRead);
         }
         const std::size_t beforeGrown = allocatedBytes();

@@ -55,8 +55,8 @@ HistoryRow takeHistoryRow(Career& career, const MatchPerformance& match, double 
 // skills, gear, body and money), as the row of a match just taken does.
 bool holdsFiguresOf(const HistoryRow& row, const Career& career);
 
-// Every match of a career that is known, oldest first, and what is known of
-// the matches that are not.
+// Every match of a career that is known, oldest first, and from which match
+// on it is known.
 class CareerHistory {
   public:
     const std::vector<HistoryRow>& rows() const { return rows_; }
@@ -68,26 +68,17 @@ class CareerHistory {
         rows_.push_back(std::move(row));
     }
 
-    // The history of a career loaded without all of it: the rows kept, the
-    // first match the history is to start from when none are, and how many
-    // rows of the history file were left out and why.
-    struct Gaps {
-        // Matches before this one were played without a history kept.
-        std::int32_t keptFrom = 1;
-        // Rows that could not be read.
-        int damagedRows = 0;
-        // Rows that do not belong to this career.
-        int foreignRows = 0;
-        // The history file could not be read at all.
-        bool unreadable = false;
-    };
-
     CareerHistory() = default;
-    CareerHistory(std::vector<HistoryRow> rows, Gaps gaps) : rows_(std::move(rows)), gaps_(gaps) {}
+    // A history kept from a later match than the first: the rows known, and
+    // the match the history starts from, which is the career's next when
+    // none are known.
+    explicit CareerHistory(std::vector<HistoryRow> rows, std::int32_t keptFrom = 1)
+        : rows_(std::move(rows)), keptFrom_(keptFrom) {}
 
-    const Gaps& gaps() const { return gaps_; }
+    // Matches before this one were played without a history kept.
+    std::int32_t keptFrom() const { return keptFrom_; }
 
   private:
     std::vector<HistoryRow> rows_;
-    Gaps gaps_;
+    std::int32_t keptFrom_ = 1;
 };

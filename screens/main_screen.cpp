@@ -74,11 +74,12 @@ QString sponsorName(const QString& name) {
 }  // namespace
 
 MainScreen::MainScreen(Platform& platform, Career career, AutoSave autoSave, SaveTarget saveTarget,
-                       CareerHistory history)
+                       HistoryReading history)
     : platform_(platform),
-      career_(new CareerModel(CareerSession(std::move(career), std::move(autoSave),
-                                            std::move(saveTarget), std::move(history)),
-                              this)) {
+      career_(new CareerModel(
+          CareerSession(std::move(career), std::move(autoSave), std::move(saveTarget),
+                        std::move(history.history), history.leftOut),
+          this)) {
     setObjectName(QStringLiteral("Main"));
     look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
 

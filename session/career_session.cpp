@@ -5,12 +5,13 @@
 #include "game/sponsorship.h"
 
 CareerSession::CareerSession(Career career, AutoSave autoSave, SaveTarget target,
-                             CareerHistory history)
+                             CareerHistory history, HistoryLeftOut historyLeftOut)
     : career_(std::move(career)),
       history_(std::move(history)),
       autoSave_(std::move(autoSave)),
       target_(std::move(target)),
-      savePath_(saveFilePath(target_.folder, autoSave_.fileName)) {
+      savePath_(saveFilePath(target_.folder, autoSave_.fileName)),
+      historyFile_(historyLeftOut) {
     claim_.recognise(savePath_, target_.loadedFrom);
 }
 

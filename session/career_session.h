@@ -36,12 +36,14 @@ struct ConfirmedMatch {
 class CareerSession {
   public:
     // With auto-save on, the career saves itself to the target's folder; its
-    // history so far comes along.
+    // history so far comes along, with what was left out of its file when
+    // it was read.
     explicit CareerSession(Career career, AutoSave autoSave = {}, SaveTarget target = {},
-                           CareerHistory history = {});
+                           CareerHistory history = {}, HistoryLeftOut historyLeftOut = {});
 
     const Career& career() const { return career_; }
     const CareerHistory& history() const { return history_; }
+    const HistoryLeftOut& historyLeftOut() const { return historyFile_.leftOutWhenRead(); }
     const AutoSave& autoSave() const { return autoSave_; }
     const SaveTarget& saveTarget() const { return target_; }
     // The save file the career writes after every match, with auto-save on.

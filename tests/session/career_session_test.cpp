@@ -228,7 +228,7 @@ TEST_F(SavedSession, AMatchAfterTheBookiesMoneyIsSavedWithItsHistoryRow) {
     EXPECT_EQ(saveFileOf(loaded(session), true).line(saveLine::bankbalance),
               QStringLiteral("53000"));
     EXPECT_EQ(contents(session.savePath()), encodeSaveFile(saveFileOf(session.career(), true)));
-    const CareerHistory read = readHistory(session.historyPath(), loaded(session));
+    const CareerHistory read = readHistory(session.historyPath(), loaded(session)).history;
     ASSERT_EQ(read.rows().size(), 1u);
     EXPECT_EQ(read.rows(), session.history().rows());
     EXPECT_EQ(read.rows().front().performance, match);
@@ -270,7 +270,8 @@ TEST_F(SavedSession, WhatHappensBetweenMatchesGoesIntoTheNextRow) {
     EXPECT_EQ(events.gearCost, gear.totalCost());
     EXPECT_EQ(events.trainingCost, 0);
     EXPECT_EQ(events.bookieMoney, 0);
-    EXPECT_EQ(readHistory(session.historyPath(), loaded(session)).rows(), session.history().rows());
+    EXPECT_EQ(readHistory(session.historyPath(), loaded(session)).history.rows(),
+              session.history().rows());
 }
 
 TEST_F(SavedSession, WithAutoSaveOffNothingIsWritten) {

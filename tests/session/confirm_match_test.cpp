@@ -211,11 +211,11 @@ TEST_F(ConfirmMatch, AfterEachSavedMatchTheHistoryFileHoldsItsRow) {
         EXPECT_FALSE(confirmed.historyFailure);
         const std::optional<Career> loaded = load();
         ASSERT_TRUE(loaded);
-        const CareerHistory read = readHistory(historyPath, *loaded);
-        EXPECT_EQ(read.rows(), history.rows());
-        EXPECT_EQ(read.gaps().keptFrom, 38);
-        EXPECT_EQ(read.gaps().damagedRows, 0);
-        EXPECT_EQ(read.gaps().foreignRows, 0);
+        const HistoryReading read = readHistory(historyPath, *loaded);
+        EXPECT_EQ(read.history.rows(), history.rows());
+        EXPECT_EQ(read.history.keptFrom(), 38);
+        EXPECT_EQ(read.leftOut.damagedRows, 0);
+        EXPECT_EQ(read.leftOut.foreignRows, 0);
     }
     ASSERT_EQ(history.rows().size(), 4u);
     for (std::size_t i = 0; i < history.rows().size(); ++i) {
@@ -260,7 +260,7 @@ TEST_F(ConfirmMatch, ALoadedCareerTakesItsHistoryToTheSavesFolder) {
     ScriptedRandom random;
     random.draws = {drawFor(0, 5)};
     Career loaded = careerFromSave(*reading.file, random);
-    CareerHistory loadedHistory = readHistory(historyFilePath(elsewherePath), loaded);
+    CareerHistory loadedHistory = readHistory(historyFilePath(elsewherePath), loaded).history;
     ASSERT_EQ(loadedHistory.rows(), history.rows());
     const QByteArray savedThere = contents(elsewherePath);
     const QByteArray historyThere = contents(historyFilePath(elsewherePath));
@@ -269,9 +269,9 @@ TEST_F(ConfirmMatch, ALoadedCareerTakesItsHistoryToTheSavesFolder) {
     ASSERT_EQ(loadedHistory.rows().size(), 4u);
     const std::optional<Career> again = load();
     ASSERT_TRUE(again);
-    const CareerHistory read = readHistory(historyPath, *again);
-    EXPECT_EQ(read.rows(), loadedHistory.rows());
-    EXPECT_EQ(read.gaps().keptFrom, 38);
+    const HistoryReading read = readHistory(historyPath, *again);
+    EXPECT_EQ(read.history.rows(), loadedHistory.rows());
+    EXPECT_EQ(read.history.keptFrom(), 38);
     // The files it was loaded from are left as they were.
     EXPECT_EQ(contents(elsewherePath), savedThere);
     EXPECT_EQ(contents(historyFilePath(elsewherePath)), historyThere);
@@ -317,9 +317,10 @@ TEST_F(ConfirmMatch, AHistoryGoesOnPastALevelsMatchCountAndLoadsAgain) {
         }
         std::optional<Career> loaded = load();
         ASSERT_TRUE(loaded);
-        history = readHistory(historyPath, *loaded);
-        EXPECT_EQ(history.gaps().foreignRows, 0);
-        EXPECT_EQ(history.gaps().damagedRows, 0);
+        const HistoryReading reading = readHistory(historyPath, *loaded);
+        history = reading.history;
+        EXPECT_EQ(reading.leftOut.foreignRows, 0);
+        EXPECT_EQ(reading.leftOut.damagedRows, 0);
         ASSERT_EQ(history.rows().size(), static_cast<std::size_t>(played));
         for (std::size_t i = 1; i < history.rows().size(); ++i) {
             EXPECT_EQ(history.rows()[i].match, history.rows()[i - 1].match + 1);

@@ -136,7 +136,7 @@ int main(int argc, char* argv[]) {
         }
         career = careerFromSave(*save.file, draws);
         const double saveRead = milliseconds(reading);
-        history = readHistory(historyFilePath(saveFile), career);
+        history = readHistory(historyFilePath(saveFile), career).history;
         out << "save file read in " << saveRead << " ms; history file of "
             << QFileInfo(historyFilePath(saveFile)).size() << " bytes read in "
             << milliseconds(reading) - saveRead << " ms: " << history.rows().size() << " matches\n";
