@@ -45,7 +45,8 @@ void ScreenNavigator::showPlayerScreen() {
 }
 
 void ScreenNavigator::startNewCareer() {
-    startCareer(::startCareer(player_->details(), platform_.random),
+    const PlayerDetails details = player_->details();
+    startCareer(::startCareer(details, platform_.random), autoSaveOf(details),
                 saveTarget(platform_.programFolder));
 }
 
@@ -71,18 +72,19 @@ void ScreenNavigator::loadCareer() {
         return;
     }
     player_->showDetails(detailsFromSave(*reading.file));
-    Career career = careerFromSave(*reading.file, chosen.fileName(), platform_.random);
-    CareerHistory history = readHistory(historyFilePath(chosen.filePath()), career);
+    Career career = careerFromSave(*reading.file, platform_.random);
+    HistoryReading history = readHistory(historyFilePath(chosen.filePath()), career);
     SaveTarget target = saveTarget(platform_.programFolder, chosen.absolutePath());
     target.loadedFrom = chosen.absoluteFilePath();
-    startCareer(std::move(career), target, std::move(history));
+    startCareer(std::move(career), autoSaveFromSave(*reading.file, chosen.fileName()), target,
+                std::move(history));
 }
 
-void ScreenNavigator::startCareer(Career career, const SaveTarget& saveTarget,
-                                  CareerHistory history) {
+void ScreenNavigator::startCareer(Career career, const AutoSave& autoSave,
+                                  const SaveTarget& saveTarget, HistoryReading history) {
     discardMainScreen();
     discardPlayerScreen();
-    main_ = new MainScreen(platform_, std::move(career), saveTarget, std::move(history));
+    main_ = new MainScreen(platform_, std::move(career), autoSave, saveTarget, std::move(history));
     // Queued, so that the main screen has left its own handler before it goes.
     connect(main_, &MainScreen::careerEnded, this, &ScreenNavigator::careerEnded,
             Qt::QueuedConnection);

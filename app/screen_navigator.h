@@ -5,6 +5,8 @@
 
 #include "game/career.h"
 #include "game/history.h"
+#include "saves/auto_save.h"
+#include "saves/history_file.h"
 #include "saves/saves_folder.h"
 #include "screens/credits_screen.h"
 #include "screens/main_screen.h"
@@ -38,7 +40,8 @@ class ScreenNavigator : public QObject {
     void showPlayerScreen();
     void startNewCareer();
     void loadCareer();
-    void startCareer(Career career, const SaveTarget& saveTarget, CareerHistory history = {});
+    void startCareer(Career career, const AutoSave& autoSave, const SaveTarget& saveTarget,
+                     HistoryReading history = {});
     void careerEnded(bool playAgain);
     void endProgram();
     void discardPlayerScreen();

@@ -56,13 +56,15 @@ void AppendRow(benchmark::State& state) {
 }
 BENCHMARK(AppendRow)->Unit(benchmark::kMicrosecond);
 
+const struct AutoSave autoSaveOn { true, QStringLiteral("raj_auto.bsg") };
+
 // The auto-save after the same match, whose file is replaced in one step and
 // synced to disk.
 void AutoSave(benchmark::State& state) {
     QTemporaryDir folder;
     const Career& career = longestCareerPlayed().career;
     for (auto _ : state) {
-        if (const auto failure = saveCareer(career, folder.path())) {
+        if (const auto failure = saveCareer(career, autoSaveOn, folder.path())) {
             state.SkipWithError(failure->reason.toStdString().c_str());
             break;
         }
@@ -76,7 +78,7 @@ void ReadLongestHistory(benchmark::State& state) {
     const QString& path = longestHistoryFile();
     const Career& career = longestCareerPlayed().career;
     for (auto _ : state) {
-        const CareerHistory history = readHistory(path, career);
+        const CareerHistory history = readHistory(path, career).history;
         if (history.rows().size() != static_cast<std::size_t>(longestCareer)) {
             state.SkipWithError("the history did not read back whole");
             break;
@@ -98,7 +100,7 @@ void MemoryPerMatch(benchmark::State& state) {
     for (auto _ : state) {
         const std::size_t beforeRead = allocatedBytes();
         {
-            const CareerHistory read = readHistory(path, played.career);
+            const CareerHistory read = readHistory(path, played.career).history;
             readBytes = static_cast<double>(allocatedBytes() - beforeRead);
         }
         const std::size_t beforeGrown = allocatedBytes();

@@ -18,18 +18,19 @@ class FirstClub final : public RandomSource {
     double draw() override { return 0.0; }
 };
 
-void loadInto(const SaveFile& file, const QString& fileName) {
+void load(const SaveFile& file) {
     FirstClub random;
-    Career loaded = careerFromSave(file, fileName, random);
+    Career loaded = careerFromSave(file, random);
     benchmark::DoNotOptimize(loaded);
 }
 
 void SaveAndLoadOnDisk(benchmark::State& state) {
     const Career career = midCareer();
     QTemporaryDir folder;
-    const QString path = folder.path() + QLatin1Char('/') + career.saveFileName;
+    const QString fileName = QStringLiteral("raj_auto.bsg");
+    const QString path = folder.path() + QLatin1Char('/') + fileName;
     for (auto _ : state) {
-        if (writeSaveFile(folder.path(), career.saveFileName, saveFileOf(career))) {
+        if (writeSaveFile(folder.path(), fileName, saveFileOf(career, true))) {
             state.SkipWithError("save failed");
             break;
         }
@@ -38,7 +39,7 @@ void SaveAndLoadOnDisk(benchmark::State& state) {
             state.SkipWithError("load failed");
             break;
         }
-        loadInto(*reading.file, career.saveFileName);
+        load(*reading.file);
     }
 }
 BENCHMARK(SaveAndLoadOnDisk)->Unit(benchmark::kMicrosecond);
@@ -46,13 +47,13 @@ BENCHMARK(SaveAndLoadOnDisk)->Unit(benchmark::kMicrosecond);
 void SaveAndLoadInMemory(benchmark::State& state) {
     const Career career = midCareer();
     for (auto _ : state) {
-        const QByteArray bytes = encodeSaveFile(saveFileOf(career));
+        const QByteArray bytes = encodeSaveFile(saveFileOf(career, true));
         const SaveFileReading reading = decodeSaveFile(bytes, true);
         if (!reading.file) {
             state.SkipWithError("load failed");
             break;
         }
-        loadInto(*reading.file, career.saveFileName);
+        load(*reading.file);
     }
 }
 BENCHMARK(SaveAndLoadInMemory)->Unit(benchmark::kMicrosecond);

@@ -141,9 +141,6 @@ struct Career {
     bool selectedForWorldCup = false;
     // Not saved either: a career is saved right after a match.
     SinceLastMatch sinceLastMatch;
-    // The file the career saves itself to after every match, when autoSave is on.
-    QString saveFileName = QStringLiteral("default.bsg");
-    bool autoSave = false;
 
     LevelStatistics& statistics() { return recordBook[levelIndex(level)]; }
     const LevelStatistics& statistics() const { return recordBook[levelIndex(level)]; }

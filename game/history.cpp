@@ -18,27 +18,21 @@ bool matchCountSaturated(const Career& career) {
                        });
 }
 
+CareerFigures figuresOf(const Career& career) {
+    return {career.level,    career.team,        career.skills,      career.gear,       career.body,
+            career.matchFee, career.sponsorship, career.otherIncome, career.bankBalance};
+}
+
 HistoryRow takeHistoryRow(Career& career, const MatchPerformance& match, double award) {
     HistoryRow row;
+    static_cast<CareerFigures&>(row) = figuresOf(career);
     row.match = careerMatches(career);
-    row.level = career.level;
-    row.team = career.team;
     row.performance = match;
     row.award = static_cast<std::int32_t>(award);
-    row.skills = career.skills;
-    row.gear = career.gear;
-    row.body = career.body;
-    row.matchFee = career.matchFee;
-    row.sponsorship = career.sponsorship;
-    row.otherIncome = career.otherIncome;
-    row.bankBalance = career.bankBalance;
     row.events = std::exchange(career.sinceLastMatch, SinceLastMatch{});
     return row;
 }
 
 bool holdsFiguresOf(const HistoryRow& row, const Career& career) {
-    return row.level == career.level && row.team == career.team && row.skills == career.skills &&
-           row.gear == career.gear && row.body == career.body && row.matchFee == career.matchFee &&
-           row.sponsorship == career.sponsorship && row.otherIncome == career.otherIncome &&
-           row.bankBalance == career.bankBalance;
+    return static_cast<const CareerFigures&>(row) == figuresOf(career);
 }

@@ -7,15 +7,11 @@
 #include "game/career.h"
 #include "game/match.h"
 
-// One match of a career, as it stood right after the match was applied.
-struct HistoryRow {
-    // The match's number in the whole career: 1, 2, … across every level.
-    std::int32_t match = 0;
+// The figures of a career that its history keeps for every match: where he
+// played, his skills and condition, and his money.
+struct CareerFigures {
     Level level = Level::club;
     QString team;
-    MatchPerformance performance;
-    // The performance award the match earned, paid in with the next match.
-    std::int32_t award = 0;
     Skills skills;
     Gear gear;
     Body body;
@@ -23,6 +19,21 @@ struct HistoryRow {
     double sponsorship = 0;
     double otherIncome = 0;
     double bankBalance = 0;
+
+    bool operator==(const CareerFigures&) const = default;
+};
+
+// The career's figures as they stand.
+CareerFigures figuresOf(const Career& career);
+
+// One match of a career: the match, and the career's figures as they stood
+// right after the match was applied.
+struct HistoryRow : CareerFigures {
+    // The match's number in the whole career: 1, 2, … across every level.
+    std::int32_t match = 0;
+    MatchPerformance performance;
+    // The performance award the match earned, paid in with the next match.
+    std::int32_t award = 0;
     SinceLastMatch events;
 
     bool operator==(const HistoryRow&) const = default;
@@ -44,8 +55,8 @@ HistoryRow takeHistoryRow(Career& career, const MatchPerformance& match, double 
 // skills, gear, body and money), as the row of a match just taken does.
 bool holdsFiguresOf(const HistoryRow& row, const Career& career);
 
-// Every match of a career that is known, oldest first, and what is known of
-// the matches that are not.
+// Every match of a career that is known, oldest first, and from which match
+// on it is known.
 class CareerHistory {
   public:
     const std::vector<HistoryRow>& rows() const { return rows_; }
@@ -57,26 +68,17 @@ class CareerHistory {
         rows_.push_back(std::move(row));
     }
 
-    // The history of a career loaded without all of it: the rows kept, the
-    // first match the history is to start from when none are, and how many
-    // rows of the history file were left out and why.
-    struct Gaps {
-        // Matches before this one were played without a history kept.
-        std::int32_t keptFrom = 1;
-        // Rows that could not be read.
-        int damagedRows = 0;
-        // Rows that do not belong to this career.
-        int foreignRows = 0;
-        // The history file could not be read at all.
-        bool unreadable = false;
-    };
-
     CareerHistory() = default;
-    CareerHistory(std::vector<HistoryRow> rows, Gaps gaps) : rows_(std::move(rows)), gaps_(gaps) {}
+    // A history kept from a later match than the first: the rows known, and
+    // the match the history starts from, which is the career's next when
+    // none are known.
+    explicit CareerHistory(std::vector<HistoryRow> rows, std::int32_t keptFrom = 1)
+        : rows_(std::move(rows)), keptFrom_(keptFrom) {}
 
-    const Gaps& gaps() const { return gaps_; }
+    // Matches before this one were played without a history kept.
+    std::int32_t keptFrom() const { return keptFrom_; }
 
   private:
     std::vector<HistoryRow> rows_;
-    Gaps gaps_;
+    std::int32_t keptFrom_ = 1;
 };

@@ -2,23 +2,9 @@
 
 #include "game/random_source.h"
 
-QString saveFileName(const QString& playerName) {
-    QString stem = playerName.left(5).toLower();
-    for (QChar& c : stem) {
-        const bool forbidden =
-            c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c);
-        if (forbidden) c = QLatin1Char('_');
-    }
-    // A leading dot would hide the file, and the Load dialog would not list it.
-    if (stem.startsWith(QLatin1Char('.'))) stem[0] = QLatin1Char('_');
-    return stem + QStringLiteral("_auto.bsg");
-}
-
 Career startCareer(const PlayerDetails& details, RandomSource& random) {
     Career career;
     career.player = details.name;
-    career.saveFileName = saveFileName(details.name);
-    career.autoSave = details.autoSave;
     career.skills = details.skills;
     career.startingSkills = details.skills;
     career.drawnClub =

@@ -29,13 +29,6 @@ inline constexpr std::array<const char*, 5> clubNames{
 // player's language; a city, state or country as the player typed it.
 QString teamName(const QString& team);
 
-// The auto-save file name of a player: the first five characters of the
-// name in lower case, then "_auto.bsg". Characters that no file name may hold
-// on Windows or Linux become "_", so no name can lead a save out of its folder,
-// and so does a leading dot, which would hide the save from the Load dialog.
-QString saveFileName(const QString& playerName);
-
-// A new career in club cricket: the name as typed, its save-file name, the
-// auto-save choice, the skills (which are also the starting skills), a club
-// drawn at random and the city, state and country as the teams above it.
+// A new career in club cricket: the name as typed, the skills (which are also the starting skills),
+// a club drawn at random and the city, state and country as the teams above it.
 Career startCareer(const PlayerDetails& details, RandomSource& random);

@@ -83,7 +83,7 @@ void putSkills(SaveFile& file, int firstLine, const Skills& skills) {
 
 }  // namespace
 
-SaveFile saveFileOf(const Career& career) {
+SaveFile saveFileOf(const Career& career, bool autoSave) {
     SaveFile file;
     const auto put = [&file](int line, const QString& text) { file.setLine(line, text); };
     put(saveLine::header, saveFileHeader);
@@ -92,7 +92,7 @@ SaveFile saveFileOf(const Career& career) {
     put(saveLine::stateTeam, career.teams.state);
     put(saveLine::nationTeam, career.teams.nation);
     putSkills(file, saveLine::skills, career.skills);
-    put(saveLine::autoSave, career.autoSave ? QStringLiteral("1") : QStringLiteral("0"));
+    put(saveLine::autoSave, autoSave ? QStringLiteral("1") : QStringLiteral("0"));
     putSkills(file, saveLine::startingSkills, career.startingSkills);
     put(saveLine::clubTeam, career.teams.club);
     put(saveLine::team, career.team);
@@ -127,7 +127,7 @@ PlayerDetails detailsFromSave(const SaveFile& file) {
     return details;
 }
 
-Career careerFromSave(const SaveFile& file, const QString& fileName, RandomSource& random) {
+Career careerFromSave(const SaveFile& file, RandomSource& random) {
     Career career = startCareer(detailsFromSave(file), random);
     career.startingSkills = skillsAt(file, saveLine::startingSkills);
     career.teams.club = file.line(saveLine::clubTeam);
@@ -144,6 +144,9 @@ Career careerFromSave(const SaveFile& file, const QString& fileName, RandomSourc
         career.recordBook[levelIndex(level)] = statisticsAt(file, level);
     }
     career.level = levelFromWord(file.line(saveLine::level)).value_or(Level::club);
-    career.saveFileName = fileName;
     return career;
+}
+
+AutoSave autoSaveFromSave(const SaveFile& file, const QString& fileName) {
+    return AutoSave{detailsFromSave(file).autoSave, fileName};
 }

@@ -4,6 +4,7 @@
 
 #include "game/career.h"
 #include "game/start_career.h"
+#include "saves/auto_save.h"
 #include "saves/save_file.h"
 
 class RandomSource;
@@ -11,7 +12,9 @@ class RandomSource;
 // The save file of a career: every saved value of the career and the four
 // columns of its record book. The category is written as it follows from the
 // skills, and the batting averages with a decimal point under every locale.
-SaveFile saveFileOf(const Career& career);
+// A career loaded from it goes on saving itself after every match when
+// autoSave is on.
+SaveFile saveFileOf(const Career& career, bool autoSave);
 
 // Lines 2 to 9, as the player screen shows a loaded career before it starts:
 // name, city, state, country, the three skills and the auto-save choice.
@@ -20,6 +23,9 @@ PlayerDetails detailsFromSave(const SaveFile& file);
 // The career a checked save file holds. It starts as a new career does from
 // detailsFromSave() (which draws a club, the side he drops back to from the
 // city), then takes the rest of the file: starting skills, club and current
-// team, sponsor, money, gear and body, the record book and the level. Later
-// saves go to a file of the given name.
-Career careerFromSave(const SaveFile& file, const QString& fileName, RandomSource& random);
+// team, sponsor, money, gear and body, the record book and the level.
+Career careerFromSave(const SaveFile& file, RandomSource& random);
+
+// The auto-save of a career loaded from the file of that name: on as the file
+// says, and to a file of the same name.
+AutoSave autoSaveFromSave(const SaveFile& file, const QString& fileName);

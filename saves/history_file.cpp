@@ -88,25 +88,24 @@ QString historyFilePath(const QString& saveFilePath) {
     return stem + QStringLiteral(".history.csv");
 }
 
-CareerHistory readHistory(const QString& path, const Career& loaded) {
-    CareerHistory::Gaps gaps;
-    gaps.keptFrom = careerMatches(loaded) + 1;
+HistoryReading readHistory(const QString& path, const Career& loaded) {
+    HistoryLeftOut leftOut;
     try {
         const FileBytes file = readRegularFile(path);
         if (file.opened == Opened::read) return historyFromBytes(file.bytes, loaded);
-        gaps.unreadable = file.opened == Opened::unreadable;
+        leftOut.unreadable = file.opened == Opened::unreadable;
     } catch (const std::bad_alloc&) {
         // Short of memory for the history, the career still loads.
-        gaps.unreadable = true;
+        leftOut.unreadable = true;
     }
-    return CareerHistory({}, gaps);
+    return {CareerHistory({}, careerMatches(loaded) + 1), leftOut};
 }
 
-CareerHistory historyFromBytes(QByteArrayView bytes, const Career& loaded) {
+HistoryReading historyFromBytes(QByteArrayView bytes, const Career& loaded) {
     const std::int32_t played = careerMatches(loaded);
     HistoryLines lines = readHistoryLines(bytes);
-    CareerHistory::Gaps gaps;
-    gaps.damagedRows = lines.damaged;
+    HistoryLeftOut leftOut;
+    leftOut.damagedRows = lines.damaged;
 
     // The rows kept run in match order, from 1 at the most to the career's
     // last match; a row out of order is damaged, one past the career's
@@ -118,9 +117,9 @@ CareerHistory historyFromBytes(QByteArrayView bytes, const Career& loaded) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (kept > 0 && rows[i].match <= rows[kept - 1].match) {
-            ++gaps.damagedRows;
+            ++leftOut.damagedRows;
         } else if (rows[i].match > played && !saturated) {
-            ++gaps.foreignRows;
+            ++leftOut.foreignRows;
         } else {
             if (i != kept) rows[kept] = std::move(rows[i]);
             ++kept;
@@ -138,11 +137,11 @@ CareerHistory historyFromBytes(QByteArrayView bytes, const Career& loaded) {
         !rows.empty() && (rows.back().match == played || (saturated && rows.back().match > played));
     if ((lastMatchKnown && !holdsFiguresOf(rows.back(), loaded)) ||
         !rowsAgreeWithCareer(rows, loaded)) {
-        gaps.foreignRows += static_cast<int>(rows.size());
+        leftOut.foreignRows += static_cast<int>(rows.size());
         rows = {};
     }
-    gaps.keptFrom = rows.empty() ? played + 1 : rows.front().match;
-    return CareerHistory(std::move(rows), gaps);
+    const std::int32_t keptFrom = rows.empty() ? played + 1 : rows.front().match;
+    return {CareerHistory(std::move(rows), keptFrom), leftOut};
 }
 
 std::optional<QString> writeHistoryFile(const QString& path, const CareerHistory& history) {
@@ -165,8 +164,7 @@ std::optional<QString> HistoryFile::keep(const QString& path, const CareerHistor
 // history left out of it when it was read are kept in a file set aside under
 // a name of its own, and only once it is there is the new file written.
 std::optional<QString> HistoryFile::writeFirst(const QString& path, const CareerHistory& history) {
-    const CareerHistory::Gaps& gaps = history.gaps();
-    const bool rowsLeftOut = gaps.damagedRows > 0 || gaps.foreignRows > 0 || gaps.unreadable;
+    const bool rowsLeftOut = leftOutWhenRead_.any();
     if (auto refusal = writeRefusal(path)) return refusal;
     // A file that holds anything but the start of the history about to be
     // written (left by another career of the same file name, or re-saved by

@@ -21,17 +21,35 @@ QString historyFilePath(const QString& saveFilePath);
 // (saves/set_aside.h).
 inline const QString setAsideHistoryEnding = QStringLiteral(".csv");
 
+// What of a history file was left out when it was read.
+struct HistoryLeftOut {
+    // Rows that could not be read.
+    int damagedRows = 0;
+    // Rows that do not belong to the career.
+    int foreignRows = 0;
+    // The file could not be read at all.
+    bool unreadable = false;
+
+    bool any() const { return damagedRows > 0 || foreignRows > 0 || unreadable; }
+};
+
+// A history file as read: the history of the career, and what was left out.
+struct HistoryReading {
+    CareerHistory history;
+    HistoryLeftOut leftOut;
+};
+
 // The history of a career just loaded, read from its history file. Rows that
 // cannot be read are skipped, and so are rows that cannot belong to this
 // career (the file of another career that once had the same file name); a
 // line cut off at the end (a crash while it was written) is dropped without
-// a word. The gaps say what was left out and from which match on the history
-// is known; a missing file gives an empty history kept from the career's
-// next match. Never fails: whatever the file holds, the career loads.
-CareerHistory readHistory(const QString& path, const Career& loaded);
+// a word. The history tells from which match on it is known; a missing file
+// gives an empty history kept from the career's next match. Never fails:
+// whatever the file holds, the career loads.
+HistoryReading readHistory(const QString& path, const Career& loaded);
 
 // The same from the bytes of a history file already read.
-CareerHistory historyFromBytes(QByteArrayView bytes, const Career& loaded);
+HistoryReading historyFromBytes(QByteArrayView bytes, const Career& loaded);
 
 // Writes the whole history as a file of its own, replacing any earlier one in
 // a single step; the reason of a failure.
@@ -52,6 +70,13 @@ std::optional<QString> writeHistoryFile(const QString& path, const CareerHistory
 // never touches the save file.
 class HistoryFile {
   public:
+    HistoryFile() = default;
+    // For a history read from the file with rows left out: the file is
+    // set aside before the first write.
+    explicit HistoryFile(HistoryLeftOut leftOutWhenRead) : leftOutWhenRead_(leftOutWhenRead) {}
+
+    const HistoryLeftOut& leftOutWhenRead() const { return leftOutWhenRead_; }
+
     // Brings the file at the path up to the history, whose last row is the
     // match just saved. Gives the reason the first time it fails, and
     // nothing after.
@@ -70,4 +95,5 @@ class HistoryFile {
     std::size_t rowsWritten_ = 0;
     qint64 bytesWritten_ = 0;
     bool givenUp_ = false;
+    HistoryLeftOut leftOutWhenRead_;
 };

@@ -10,8 +10,9 @@ QString saveFilePath(const QString& folder, const QString& fileName) {
     return folder + QLatin1Char('/') + fileName;
 }
 
-std::optional<SaveFailure> saveCareer(const Career& career, const QString& folder) {
-    const auto error = writeSaveFile(folder, career.saveFileName, saveFileOf(career));
+std::optional<SaveFailure> saveCareer(const Career& career, const AutoSave& autoSave,
+                                      const QString& folder) {
+    const auto error = writeSaveFile(folder, autoSave.fileName, saveFileOf(career, autoSave.on));
     if (!error) return std::nullopt;
-    return SaveFailure{QDir::toNativeSeparators(saveFilePath(folder, career.saveFileName)), *error};
+    return SaveFailure{QDir::toNativeSeparators(saveFilePath(folder, autoSave.fileName)), *error};
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "saves/auto_save.h"
+
 struct Career;
 
 // A save that did not complete: the file it was meant to replace, as the
@@ -16,5 +18,7 @@ struct SaveFailure {
 // The path of the save file of that name in the folder.
 QString saveFilePath(const QString& folder, const QString& fileName);
 
-// Writes the career to its save file in the folder; the failure, if any.
-std::optional<SaveFailure> saveCareer(const Career& career, const QString& folder);
+// Writes the career to its save file in the folder, with its auto-save
+// choice; the failure, if any.
+std::optional<SaveFailure> saveCareer(const Career& career, const AutoSave& autoSave,
+                                      const QString& folder);

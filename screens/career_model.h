@@ -17,8 +17,9 @@ class CareerModel : public QObject {
   public:
     explicit CareerModel(CareerSession session, QObject* parent = nullptr)
         : QObject(parent), session_(std::move(session)) {}
-    explicit CareerModel(Career career, CareerHistory history = {}, QObject* parent = nullptr)
-        : CareerModel(CareerSession(std::move(career), SaveTarget{}, std::move(history)), parent) {}
+    explicit CareerModel(Career career, CareerHistory history = {}, HistoryLeftOut leftOut = {})
+        : CareerModel(CareerSession(std::move(career), AutoSave{}, SaveTarget{}, std::move(history),
+                                    leftOut)) {}
 
     const Career& career() const { return session_.career(); }
     const CareerHistory& history() const { return session_.history(); }

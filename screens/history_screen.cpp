@@ -504,7 +504,8 @@ void HistoryScreen::showCareer() {
               career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
     showValue(header_[matchesValue], QLocale().toString(careerMatches(career)));
 
-    const QStringList gaps = HistoryTexts::gaps(career_.history());
+    const QStringList gaps =
+        HistoryTexts::gaps(career_.history(), career_.session().historyLeftOut());
     showValue(gaps_, gaps.join(QLatin1Char(' ')));
     gaps_->setVisible(!gaps.isEmpty());
 

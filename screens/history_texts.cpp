@@ -57,8 +57,7 @@ QString HistoryTexts::withChange(int value, std::optional<int> before) {
     return tr("%1 (%2%3)").arg(value).arg(sign).arg(std::abs(change));
 }
 
-QStringList HistoryTexts::gaps(const CareerHistory& history) {
-    const CareerHistory::Gaps& g = history.gaps();
+QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOut& g) {
     QStringList sentences;
     if (g.unreadable) sentences << tr("The history file could not be read.");
     if (g.foreignRows > 0) {
@@ -73,10 +72,10 @@ QStringList HistoryTexts::gaps(const CareerHistory& history) {
         sentences << tr("Rows of the history file skipped as unreadable: %n.", nullptr,
                         g.damagedRows);
     }
-    if (g.keptFrom > 1) {
+    if (history.keptFrom() > 1) {
         sentences << tr("History kept from match %1: the matches before it were played "
                         "without one.")
-                         .arg(QLocale().toString(g.keptFrom));
+                         .arg(QLocale().toString(history.keptFrom()));
     }
     return sentences;
 }

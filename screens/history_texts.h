@@ -9,6 +9,7 @@
 #include "game/career.h"
 #include "game/career_story.h"
 #include "game/history.h"
+#include "saves/history_file.h"
 
 // How the History window words a career's history: levels, the events
 // between two matches, what a value did since the match before, and what of
@@ -34,7 +35,8 @@ class HistoryTexts {
     // "50 (±0)"; the value alone when there is nothing to compare it with.
     static QString withChange(int value, std::optional<int> before);
 
-    // The sentences that tell what the history lacks, one a gap; none for a
-    // history kept whole from the first match.
-    static QStringList gaps(const CareerHistory& history);
+    // The sentences that tell what the history lacks, one a gap: the rows
+    // of its file left out when it was read, the matches before it was
+    // kept; none for a history kept whole from the first match.
+    static QStringList gaps(const CareerHistory& history, const HistoryLeftOut& leftOut);
 };

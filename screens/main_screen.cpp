@@ -73,11 +73,13 @@ QString sponsorName(const QString& name) {
 
 }  // namespace
 
-MainScreen::MainScreen(Platform& platform, Career career, SaveTarget saveTarget,
-                       CareerHistory history)
+MainScreen::MainScreen(Platform& platform, Career career, AutoSave autoSave, SaveTarget saveTarget,
+                       HistoryReading history)
     : platform_(platform),
       career_(new CareerModel(
-          CareerSession(std::move(career), std::move(saveTarget), std::move(history)), this)) {
+          CareerSession(std::move(career), std::move(autoSave), std::move(saveTarget),
+                        std::move(history.history), history.leftOut),
+          this)) {
     setObjectName(QStringLiteral("Main"));
     look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
 
@@ -362,7 +364,8 @@ void MainScreen::play() {
             return platform_.prompter.question(this, bookieOfferQuestion(bribe),
                                                Prompter::Answer::no);
         });
-        for (const Notice& notice : played.notices) platform_.prompter.notice(this, noticeText(notice));
+        for (const Notice& notice : played.notices)
+            platform_.prompter.notice(this, noticeText(notice));
         return played;
     });
     if (outcome.next == PlayNext::match) {
@@ -373,9 +376,8 @@ void MainScreen::play() {
 }
 
 void MainScreen::claimSaveFile() {
-    career_->update([this](CareerSession& session) {
-        settleSaveClaim(session, platform_.prompter, this);
-    });
+    career_->update(
+        [this](CareerSession& session) { settleSaveClaim(session, platform_.prompter, this); });
 }
 
 void MainScreen::playMatch() {

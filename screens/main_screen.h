@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "game/history.h"
+#include "saves/auto_save.h"
+#include "saves/history_file.h"
 #include "saves/saves_folder.h"
 
 class QLabel;
@@ -37,8 +39,8 @@ class MainScreen : public QWidget {
 
     // The career saves itself, with auto-save on, to the target's folder;
     // its history so far comes along.
-    MainScreen(Platform& platform, Career career, SaveTarget saveTarget,
-               CareerHistory history = {});
+    MainScreen(Platform& platform, Career career, AutoSave autoSave = {},
+               SaveTarget saveTarget = {}, HistoryReading history = {});
 
     // Once shown: settles whether the career may save where it saves
     // (another copy playing it, another career's file there).

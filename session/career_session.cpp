@@ -4,16 +4,19 @@
 
 #include "game/sponsorship.h"
 
-CareerSession::CareerSession(Career career, SaveTarget target, CareerHistory history)
+CareerSession::CareerSession(Career career, AutoSave autoSave, SaveTarget target,
+                             CareerHistory history, HistoryLeftOut historyLeftOut)
     : career_(std::move(career)),
       history_(std::move(history)),
+      autoSave_(std::move(autoSave)),
       target_(std::move(target)),
-      savePath_(saveFilePath(target_.folder, career_.saveFileName)) {
+      savePath_(saveFilePath(target_.folder, autoSave_.fileName)),
+      historyFile_(historyLeftOut) {
     claim_.recognise(savePath_, target_.loadedFrom);
 }
 
 SaveClaim::Check CareerSession::claimSaveFile() {
-    if (!career_.autoSave) return {};
+    if (!autoSave_.on) return {};
     return claim_.claim(savePath_);
 }
 
@@ -39,12 +42,12 @@ ConfirmedMatch CareerSession::confirmMatch(const MatchPerformance& match) {
     ConfirmedMatch confirmed;
     confirmed.award = applyMatch(career_, match);
     history_.append(takeHistoryRow(career_, match, confirmed.award));
-    if (!career_.autoSave || claim_.savingOff()) return confirmed;
+    if (!autoSave_.on || claim_.savingOff()) return confirmed;
     if (const auto refusal = claim_.prepareToWrite(savePath_)) {
         confirmed.saveFailure = SaveFailure{QDir::toNativeSeparators(savePath_), *refusal};
         return confirmed;
     }
-    confirmed.saveFailure = saveCareer(career_, target_.folder);
+    confirmed.saveFailure = saveCareer(career_, autoSave_, target_.folder);
     if (!confirmed.saveFailure) {
         claim_.written(savePath_);
         confirmed.historyFailure = historyFile_.keep(historyPath(), history_);

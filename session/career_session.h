@@ -11,6 +11,7 @@
 #include "game/match.h"
 #include "game/play.h"
 #include "game/purchase.h"
+#include "saves/auto_save.h"
 #include "saves/history_file.h"
 #include "saves/save_career.h"
 #include "saves/save_claim.h"
@@ -35,11 +36,15 @@ struct ConfirmedMatch {
 class CareerSession {
   public:
     // With auto-save on, the career saves itself to the target's folder; its
-    // history so far comes along.
-    explicit CareerSession(Career career, SaveTarget target = {}, CareerHistory history = {});
+    // history so far comes along, with what was left out of its file when
+    // it was read.
+    explicit CareerSession(Career career, AutoSave autoSave = {}, SaveTarget target = {},
+                           CareerHistory history = {}, HistoryLeftOut historyLeftOut = {});
 
     const Career& career() const { return career_; }
     const CareerHistory& history() const { return history_; }
+    const HistoryLeftOut& historyLeftOut() const { return historyFile_.leftOutWhenRead(); }
+    const AutoSave& autoSave() const { return autoSave_; }
     const SaveTarget& saveTarget() const { return target_; }
     // The save file the career writes after every match, with auto-save on.
     const QString& savePath() const { return savePath_; }
@@ -94,6 +99,7 @@ class CareerSession {
   private:
     Career career_;
     CareerHistory history_;
+    AutoSave autoSave_;
     SaveTarget target_;
     QString savePath_;
     HistoryFile historyFile_;

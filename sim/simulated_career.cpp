@@ -8,7 +8,9 @@
 #include "game/play_messages.h"
 #include "game/purchase.h"
 #include "game/start_career.h"
+#include "saves/auto_save.h"
 #include "saves/career_file.h"
+#include "saves/save_career.h"
 #include "saves/save_file_io.h"
 #include "sim/bookie_policy.h"
 #include "sim/message_count.h"
@@ -42,6 +44,7 @@ CareerResult SimulatedCareer::play() {
             PlayerDetails{QStringLiteral("Simulated Player"), QStringLiteral("Pune"),
                           QStringLiteral("Maharashtra"), QStringLiteral("India"), skills, false},
             random_),
+        AutoSave{false, autoSaveFileName(QStringLiteral("Simulated Player"))},
         SaveTarget{saveFolder_, false, {}});
     check("the start");
 
@@ -179,17 +182,18 @@ void SimulatedCareer::playMatch() {
 // that career to write the very same file.
 void SimulatedCareer::saveAndLoad() const {
     const Career& career = session_.career();
-    const SaveFile saved = saveFileOf(career);
-    if (const auto error = writeSaveFile(saveFolder_, career.saveFileName, saved)) {
+    const AutoSave& autoSave = session_.autoSave();
+    const SaveFile saved = saveFileOf(career, autoSave.on);
+    if (const auto error = writeSaveFile(saveFolder_, autoSave.fileName, saved)) {
         fail("saving", *error);
     }
-    const SaveFileReading reading =
-        readSaveFile(saveFolder_ + QLatin1Char('/') + career.saveFileName);
+    const SaveFileReading reading = readSaveFile(saveFilePath(saveFolder_, autoSave.fileName));
     if (!reading.file) fail("loading", reading.error);
 
     SeededRandom clubDraw(0);
-    const Career loaded = careerFromSave(*reading.file, career.saveFileName, clubDraw);
-    const SaveFile resaved = saveFileOf(loaded);
+    const Career loaded = careerFromSave(*reading.file, clubDraw);
+    const SaveFile resaved =
+        saveFileOf(loaded, autoSaveFromSave(*reading.file, autoSave.fileName).on);
     for (int number = 1; number <= saveFileLineCount; ++number) {
         if (resaved.line(number) != saved.line(number)) {
             fail("loading",

@@ -42,11 +42,11 @@ class AnotherCareer : public ::testing::Test {
     void SetUp() override {
         Career mehta = midCareer();
         mehta.player = QStringLiteral("Arjun Mehta");
-        mehta.saveFileName = QStringLiteral("arjun_auto.bsg");
         // Fit to be picked when loaded again.
         mehta.gear = {};
         mehta.body = {};
-        CareerSession session(mehta, SaveTarget{saves, false, {}});
+        CareerSession session(mehta, AutoSave{true, QStringLiteral("arjun_auto.bsg")},
+                              SaveTarget{saves, false, {}});
         for (int i = 0; i < 3; ++i)
             ASSERT_FALSE(session.confirmMatch(MatchPerformance{10, 1, 0}).saveFailure);
         mehtaMatches = careerMatches(session.career());

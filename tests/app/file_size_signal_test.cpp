@@ -22,7 +22,7 @@ int saveUnderAFileSizeLimit(bool signalIgnored, const QString& folder) {
         if (signalIgnored) failWritesPastTheFileSizeLimit();
         const rlimit limit{256, 256};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const auto failure = saveCareer(midCareer(), folder);
+        const auto failure = saveCareer(midCareer(), midCareerAutoSave(), folder);
         ::_exit(failure && failure->reason == QStringLiteral("File too large") ? 0 : 1);
     }
     int status = 0;

@@ -66,6 +66,9 @@ class LoadCareer : public ::testing::Test {
     }
 
     const Career& loaded() const { return screens.mainScreen()->career().career(); }
+    const AutoSave& loadedAutoSave() const {
+        return screens.mainScreen()->career().session().autoSave();
+    }
 
     // Nothing of a refused or cancelled load reaches the screens.
     void expectNothingChanged() {
@@ -81,8 +84,8 @@ class LoadCareer : public ::testing::Test {
 TEST_F(LoadCareer, ASavedCareerContinuesExactlyWhereItStopped) {
     Career original = midCareer();
     original.selectedForWorldCup = true;
-    ASSERT_FALSE(saveCareer(original, saves));
-    const QString path = saves + QLatin1Char('/') + original.saveFileName;
+    ASSERT_FALSE(saveCareer(original, midCareerAutoSave(), saves));
+    const QString path = saves + QLatin1Char('/') + midCareerAutoSave().fileName;
 
     ASSERT_TRUE(load(path));
     EXPECT_EQ(scripted.prompter.dialogs,
@@ -99,7 +102,8 @@ TEST_F(LoadCareer, ASavedCareerContinuesExactlyWhereItStopped) {
     expected.drawnClub = QStringLiteral("Country Side");
     expected.recordBook[levelIndex(Level::club)].battingAverage =
         BattingAverage::asWritten(QStringLiteral("30.60"));
-    EXPECT_EQ(saveFileOf(loaded()).lines, saveFileOf(original).lines);
+    EXPECT_EQ(saveFileOf(loaded(), true).lines, saveFileOf(original, true).lines);
+    EXPECT_EQ(loadedAutoSave(), midCareerAutoSave());
     EXPECT_TRUE(loaded() == expected);
     EXPECT_EQ(loaded().player, QStringLiteral("  Zoë Ann  "));
     EXPECT_EQ(loaded().teams.state, QStringLiteral(" Western Cape"));
@@ -129,7 +133,7 @@ TEST_F(LoadCareer, ASavedCareerContinuesExactlyWhereItStopped) {
 
     // Saved again unchanged, the file is the same byte for byte.
     const QByteArray first = contents(path);
-    ASSERT_FALSE(saveCareer(loaded(), saves));
+    ASSERT_FALSE(saveCareer(loaded(), loadedAutoSave(), saves));
     EXPECT_EQ(contents(path), first);
 }
 
@@ -161,7 +165,7 @@ TEST_F(LoadCareer, AHandBuiltFileFromAnotherFolderLoadsAndLaterSavesGoToTheSaves
                  {s.battingAverage.text(point), "37.50"},
                  {c.recordBook[levelIndex(Level::city)].battingAverage.text(point), "33.44"},
                  {c.recordBook[levelIndex(Level::national)].battingAverage.text(point), ".00"},
-                 {c.saveFileName, "varer.bsg"},
+                 {loadedAutoSave().fileName, "varer.bsg"},
                  {c.drawnClub, "Country Side"}};
     for (const auto& t : texts) EXPECT_EQ(t.got, QString::fromUtf8(t.expected));
     const struct {
@@ -171,7 +175,7 @@ TEST_F(LoadCareer, AHandBuiltFileFromAnotherFolderLoadsAndLaterSavesGoToTheSaves
                    {double(c.skills.bowling), 45},
                    {double(c.skills.fielding), 30},
                    {double(overallSkill(c.skills)), 54},
-                   {double(c.autoSave), 1},
+                   {double(loadedAutoSave().on), 1},
                    {double(c.startingSkills.batting), 45},
                    {double(c.startingSkills.bowling), 20},
                    {double(c.startingSkills.fielding), 30},
@@ -196,7 +200,7 @@ TEST_F(LoadCareer, AHandBuiltFileFromAnotherFolderLoadsAndLaterSavesGoToTheSaves
         EXPECT_EQ(figures[i].got, figures[i].expected) << "figure " << i;
     }
 
-    ASSERT_FALSE(saveCareer(c, saves));
+    ASSERT_FALSE(saveCareer(c, loadedAutoSave(), saves));
     EXPECT_TRUE(QFileInfo::exists(saves + QStringLiteral("/varer.bsg")));
     EXPECT_EQ(contents(outside), bytes);
 }

@@ -131,8 +131,9 @@ TEST(ScreenNavigator, StartHandsThePlayerToANewCareer) {
         EXPECT_EQ(career.player, name);
         EXPECT_EQ(shown(main, "player"), name);
         EXPECT_EQ(main->recordsScreen()->nameLabel()->text(), name);
-        EXPECT_EQ(career.saveFileName, QString::fromLatin1(c.file));
-        EXPECT_EQ(career.autoSave, c.autoSave);
+        const AutoSave& autoSave = main->career().session().autoSave();
+        EXPECT_EQ(autoSave.fileName, QString::fromLatin1(c.file));
+        EXPECT_EQ(autoSave.on, c.autoSave);
         const Skills typed{45, 20, 30};
         EXPECT_TRUE(career.skills == typed);
         EXPECT_TRUE(career.startingSkills == typed);

@@ -106,13 +106,13 @@ TEST_F(Translated, ACareerSavedInHindiIsTheFileSavedInEnglish) {
                     random);
     career.bankBalance = 100000;
     career.statistics().battingAverage = BattingAverage::of(50.67f);
-    const QByteArray english = encodeSaveFile(saveFileOf(career));
+    const QByteArray english = encodeSaveFile(saveFileOf(career, true));
     ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("hi")));
     QLocale::setDefault(QLocale(QStringLiteral("hi_IN")));
-    const QByteArray hindi = encodeSaveFile(saveFileOf(career));
+    const QByteArray hindi = encodeSaveFile(saveFileOf(career, true));
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(hindi, english);
-    EXPECT_EQ(saveFileOf(career).line(saveLine::clubTeam), QStringLiteral("Happy Valley"));
+    EXPECT_EQ(saveFileOf(career, true).line(saveLine::clubTeam), QStringLiteral("Happy Valley"));
 }
 
 TEST_F(Translated, ThePseudoTranslationKeepsArgumentsAndAccessKeys) {

@@ -30,16 +30,16 @@ Career loadedCareer() {
 }
 
 void check(const QByteArray& bytes, const Career& career) {
-    const CareerHistory history = historyFromBytes(bytes, career);
-    const std::vector<HistoryRow>& rows = history.rows();
-    const CareerHistory::Gaps& gaps = history.gaps();
+    const HistoryReading history = historyFromBytes(bytes, career);
+    const std::vector<HistoryRow>& rows = history.history.rows();
+    const HistoryLeftOut& gaps = history.leftOut;
     const std::int32_t played = careerMatches(career);
 
     require(!gaps.unreadable);
     require(gaps.damagedRows >= 0 && gaps.foreignRows >= 0);
     const auto lines = static_cast<std::size_t>(bytes.count('\n')) + 1;
     require(rows.size() + static_cast<std::size_t>(gaps.damagedRows + gaps.foreignRows) <= lines);
-    require(gaps.keptFrom == (rows.empty() ? played + 1 : rows.front().match));
+    require(history.history.keptFrom() == (rows.empty() ? played + 1 : rows.front().match));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         require(rows[i].match >= 1 && rows[i].match <= played);
         if (i > 0) require(rows[i].match > rows[i - 1].match);
@@ -48,9 +48,9 @@ void check(const QByteArray& bytes, const Career& career) {
     // What was kept is written so that it reads back the same, whole.
     QByteArray written = historyHeaderLine();
     for (const HistoryRow& row : rows) written += historyLine(row);
-    const CareerHistory again = historyFromBytes(written, career);
-    require(again.rows() == rows);
-    require(again.gaps().damagedRows == 0 && again.gaps().foreignRows == 0);
+    const HistoryReading again = historyFromBytes(written, career);
+    require(again.history.rows() == rows);
+    require(again.leftOut.damagedRows == 0 && again.leftOut.foreignRows == 0);
 }
 
 }  // namespace

@@ -79,16 +79,16 @@ void check(const QByteArray& bytes, bool wholeFile) {
     require(again.file && again.file->lines == file.lines);
 
     MiddleClub random;
-    const Career career = careerFromSave(file, QStringLiteral("fuzz.bsg"), random);
-    const SaveFile saved = saveFileOf(career);
+    const Career career = careerFromSave(file, random);
+    const bool autoSave = detailsFromSave(file).autoSave;
+    const SaveFile saved = saveFileOf(career, autoSave);
     require(!saveFileProblem(saved));
     for (int line = 1; line <= saveFileLineCount; ++line) {
         requireSameValue(file, saved, career, line);
     }
     // Once written by the game, a file loads into a career that writes it
     // again unchanged.
-    require(saveFileOf(careerFromSave(saved, QStringLiteral("fuzz.bsg"), random)).lines ==
-            saved.lines);
+    require(saveFileOf(careerFromSave(saved, random), autoSave).lines == saved.lines);
 
     // A match, the bookie's money and a purchase on whatever the file holds:
     // the sanitizers watch the arithmetic, and the money stays within what a
@@ -97,8 +97,8 @@ void check(const QByteArray& bytes, bool wholeFile) {
     applyMatch(played, drawMatch(played, random));
     answerBookie(played, true, random);
     confirmPurchase(played, Purchase(purchase_centres::training(), played));
-    require(!encodeSaveFile(saveFileOf(played)).isEmpty());
-    require(!saveFileProblem(saveFileOf(played)));
+    require(!encodeSaveFile(saveFileOf(played, autoSave)).isEmpty());
+    require(!saveFileProblem(saveFileOf(played, autoSave)));
 }
 
 }  // namespace

@@ -95,7 +95,6 @@ TEST(Career, StartsWithTheStartValues) {
     EXPECT_EQ(career.sponsor, QStringLiteral("..."));
     EXPECT_EQ(career.matchFee, 3000);
     EXPECT_EQ(career.level, Level::club);
-    EXPECT_EQ(career.saveFileName, QStringLiteral("default.bsg"));
     EXPECT_EQ(career.teams.nation, QStringLiteral("nation"));
     const std::array<int, 7> conditions{career.gear.bat,    career.gear.gloves,  career.gear.pads,
                                         career.gear.others, career.body.fitness, career.body.health,

@@ -9,33 +9,6 @@
 
 namespace {
 
-TEST(SaveFileName, FirstFiveCharactersInLowerCase) {
-    const struct {
-        const char* name;
-        const char* file;
-    } cases[] = {{"Raj", "raj_auto.bsg"},
-                 {"ANIL KUMAR", "anil _auto.bsg"},
-                 {"Ramesh", "rames_auto.bsg"},
-                 {"Rezavi", "rezav_auto.bsg"},
-                 {"REZAVI T", "rezav_auto.bsg"},
-                 {"  x", "  x_auto.bsg"},
-                 {"ZOË ANN", "zoë a_auto.bsg"},
-                 // Characters no file name may hold cannot lead a save elsewhere.
-                 {"../..", "_._.._auto.bsg"},
-                 {"a/b\\c", "a_b_c_auto.bsg"},
-                 {"C:*?\"", "c_____auto.bsg"},
-                 {"<|>ab", "___ab_auto.bsg"},
-                 {"a\tb", "a_b_auto.bsg"},
-                 // A leading dot would hide the save from the Load dialog.
-                 {".Ravi", "_ravi_auto.bsg"},
-                 {"..", "_._auto.bsg"},
-                 {" .x", " .x_auto.bsg"},
-                 {"R.K. Rao", "r.k. _auto.bsg"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(saveFileName(QString::fromUtf8(c.name)), QString::fromUtf8(c.file)) << c.name;
-    }
-}
-
 TEST(StartCareer, FillsEveryFieldFromThePlayersDetails) {
     ScriptedRandom random;
     random.draws = {0.99};
@@ -45,8 +18,6 @@ TEST(StartCareer, FillsEveryFieldFromThePlayersDetails) {
         random);
     EXPECT_EQ(random.taken, 1);
     EXPECT_EQ(career.player, QStringLiteral(" Ravi "));
-    EXPECT_EQ(career.saveFileName, QStringLiteral(" ravi_auto.bsg"));
-    EXPECT_FALSE(career.autoSave);
     EXPECT_EQ(overallSkill(career.skills), 31);
     EXPECT_EQ(category(career.skills), Category::batsman);
     EXPECT_EQ(career.skills, (Skills{45, 20, 30}));
@@ -80,7 +51,6 @@ TEST(StartCareer, EachOfTheFiveClubsCanBeDrawn) {
         const Career career =
             startCareer(PlayerDetails{QStringLiteral("A"), {}, {}, {}, Skills{}, true}, random);
         EXPECT_EQ(career.drawnClub, QString::fromLatin1(clubs[i])) << draws[i];
-        EXPECT_TRUE(career.autoSave);
     }
 }
 

@@ -27,10 +27,10 @@ SaveFile fileOf(const QStringList& lines) {
 }
 
 // Loads with the club drawn at load being the k-th of the five.
-Career load(const SaveFile& file, const QString& fileName, int club = 4) {
+Career load(const SaveFile& file, int club = 4) {
     ScriptedRandom random;
     random.draws = {drawFor(club, 5)};
-    Career career = careerFromSave(file, fileName, random);
+    Career career = careerFromSave(file, random);
     EXPECT_EQ(random.taken, 1);
     return career;
 }
@@ -53,7 +53,7 @@ const char* const midCareerLines[saveFileLineCount] = {
 TEST(SaveFileOf, WritesEveryValueOfTheCareerOnItsLine) {
     QStringList lines;
     for (const char* line : midCareerLines) lines << QString::fromUtf8(line);
-    const SaveFile file = saveFileOf(midCareer());
+    const SaveFile file = saveFileOf(midCareer(), true);
     for (int number = 1; number <= saveFileLineCount; ++number) {
         EXPECT_EQ(file.line(number), lines.at(number - 1)) << "line " << number;
     }
@@ -67,7 +67,7 @@ TEST(SaveFileOf, TakesTeamsSkillsAndCategoryFromTheCareerAsItIsNow) {
                     QStringLiteral("Nation D")};
     career.skills = {140, 101, 7};
     career.startingSkills = {55, 48, 41};
-    const SaveFile file = saveFileOf(career);
+    const SaveFile file = saveFileOf(career, true);
     const struct {
         int line;
         const char* text;
@@ -108,17 +108,16 @@ TEST(SaveFileOf, TakesTeamsSkillsAndCategoryFromTheCareerAsItIsNow) {
         EXPECT_EQ(file.line(e.line), QString::fromUtf8(e.text)) << "line " << e.line;
     }
     career.skills = {40, 101, 7};
-    EXPECT_EQ(saveFileOf(career).line(saveLine::role), QStringLiteral("Bowler"));
-    career.autoSave = false;
+    EXPECT_EQ(saveFileOf(career, true).line(saveLine::role), QStringLiteral("Bowler"));
     career.level = Level::national;
-    EXPECT_EQ(saveFileOf(career).line(saveLine::autoSave), QStringLiteral("0"));
-    EXPECT_EQ(saveFileOf(career).line(saveLine::level), QStringLiteral("National"));
+    EXPECT_EQ(saveFileOf(career, false).line(saveLine::autoSave), QStringLiteral("0"));
+    EXPECT_EQ(saveFileOf(career, true).line(saveLine::level), QStringLiteral("National"));
 }
 
 TEST(CareerFromSave, ASavedCareerContinuesExactlyWhereItStopped) {
     Career original = midCareer();
     original.selectedForWorldCup = true;
-    const Career loaded = load(saveFileOf(original), original.saveFileName, 0);
+    const Career loaded = load(saveFileOf(original, true), 0);
 
     // The World Cup selection is not saved; everything else comes back, the
     // average read with a decimal comma now as the file writes it, with a point.
@@ -128,13 +127,13 @@ TEST(CareerFromSave, ASavedCareerContinuesExactlyWhereItStopped) {
         BattingAverage::asWritten(QStringLiteral("30.60"));
     EXPECT_EQ(loaded, expected);
     // Saved again unchanged, the file is the same.
-    EXPECT_EQ(saveFileOf(loaded).lines, saveFileOf(original).lines);
+    EXPECT_EQ(saveFileOf(loaded, true).lines, saveFileOf(original, true).lines);
 }
 
 TEST(CareerFromSave, TakesEveryStoredValue) {
     QStringList lines = handBuiltLines();
     lines[14] = QStringLiteral("Bowler");  // the category follows from the skills instead
-    const Career career = load(fileOf(lines), QStringLiteral("varer.bsg"));
+    const Career career = load(fileOf(lines));
 
     EXPECT_EQ(career.player, QStringLiteral(" Ravi  "));
     EXPECT_EQ(career.teams.city, QStringLiteral("Pune"));
@@ -142,7 +141,8 @@ TEST(CareerFromSave, TakesEveryStoredValue) {
     EXPECT_EQ(career.teams.nation, QStringLiteral("India "));
     EXPECT_EQ(career.skills, (Skills{87, 45, 30}));
     EXPECT_EQ(overallSkill(career.skills), 54);
-    EXPECT_TRUE(career.autoSave);
+    EXPECT_EQ(autoSaveFromSave(fileOf(lines), QStringLiteral("varer.bsg")),
+              (AutoSave{true, QStringLiteral("varer.bsg")}));
     EXPECT_EQ(career.startingSkills, (Skills{45, 20, 30}));
     EXPECT_EQ(career.teams.club, QStringLiteral("Rising Sun"));
     EXPECT_EQ(career.team, QStringLiteral(" Maharashtra"));
@@ -177,13 +177,12 @@ TEST(CareerFromSave, TakesEveryStoredValue) {
     EXPECT_EQ(average(Level::national), QStringLiteral(".00"));
     EXPECT_EQ(career.recordBook[levelIndex(Level::city)].runs, 301);
     EXPECT_EQ(career.recordBook[levelIndex(Level::club)].mostWickets, 3);
-    EXPECT_EQ(career.saveFileName, QStringLiteral("varer.bsg"));
     EXPECT_EQ(career.drawnClub, QStringLiteral("Country Side"));
     EXPECT_FALSE(career.selectedForWorldCup);
 
     // Written back, only the category line differs, and the averages written
     // with a comma, which files now write with a point.
-    const SaveFile saved = saveFileOf(career);
+    const SaveFile saved = saveFileOf(career, true);
     for (int number = 1; number <= saveFileLineCount; ++number) {
         QString expected =
             number == saveLine::role ? QStringLiteral("Batsman") : lines.at(number - 1);
@@ -206,7 +205,7 @@ TEST(CareerFromSave, TheLevelSelectsTheStatistics) {
     for (const auto& c : cases) {
         QStringList lines = handBuiltLines();
         lines[saveLine::level - 1] = QString::fromLatin1(c.level);
-        const Career career = load(fileOf(lines), QStringLiteral("x.bsg"));
+        const Career career = load(fileOf(lines));
         EXPECT_EQ(career.level, c.expected) << c.level;
         EXPECT_EQ(career.statistics().matches, c.matches) << c.level;
         EXPECT_EQ(career.statistics().runs, c.runs) << c.level;
@@ -217,7 +216,7 @@ TEST(CareerFromSave, TheClubDrawnAtLoadIsTheSideADroppedCityPlayerJoins) {
     QStringList lines = handBuiltLines();
     lines[saveLine::level - 1] = QStringLiteral("City");
     lines[saveLine::team - 1] = QStringLiteral("Pune");
-    Career career = load(fileOf(lines), QStringLiteral("x.bsg"), 3);
+    Career career = load(fileOf(lines), 3);
     EXPECT_EQ(career.drawnClub, QStringLiteral("Happy Valley"));
     EXPECT_EQ(career.teams.club, QStringLiteral("Rising Sun"));
 
@@ -230,8 +229,8 @@ TEST(CareerFromSave, TheClubDrawnAtLoadIsTheSideADroppedCityPlayerJoins) {
     EXPECT_EQ(career.level, Level::club);
     EXPECT_EQ(career.team, QStringLiteral("Happy Valley"));
     // The club saved in the file is kept and saved again.
-    EXPECT_EQ(saveFileOf(career).line(saveLine::clubTeam), QStringLiteral("Rising Sun"));
-    EXPECT_EQ(saveFileOf(career).line(saveLine::team), QStringLiteral("Happy Valley"));
+    EXPECT_EQ(saveFileOf(career, true).line(saveLine::clubTeam), QStringLiteral("Rising Sun"));
+    EXPECT_EQ(saveFileOf(career, true).line(saveLine::team), QStringLiteral("Happy Valley"));
 }
 
 TEST(CareerFromSave, WholeNumberLinesAreReadAsTheNearestWholeNumber) {
@@ -242,7 +241,7 @@ TEST(CareerFromSave, WholeNumberLinesAreReadAsTheNearestWholeNumber) {
     lines[saveLine::recordBook(2, 1) - 1] = QStringLiteral("13.5");
     lines[saveLine::recordBook(2, 3) - 1] = QStringLiteral("1e1");
     lines[saveLine::bankbalance - 1] = QStringLiteral("-250.5");
-    const Career career = load(fileOf(lines), QStringLiteral("x.bsg"));
+    const Career career = load(fileOf(lines));
     EXPECT_EQ(career.skills.bowling, 45);
     EXPECT_EQ(career.gear.gloves, 86);
     EXPECT_EQ(career.statistics().matches, 12);
@@ -250,7 +249,7 @@ TEST(CareerFromSave, WholeNumberLinesAreReadAsTheNearestWholeNumber) {
     EXPECT_EQ(career.statistics().catches, 10);
     EXPECT_EQ(career.bankBalance, -250.5);
 
-    const SaveFile saved = saveFileOf(career);
+    const SaveFile saved = saveFileOf(career, true);
     EXPECT_EQ(saved.line(saveLine::skills + 1), QStringLiteral("45"));
     EXPECT_EQ(saved.line(saveLine::conditions + 1), QStringLiteral("86"));
     EXPECT_EQ(saved.line(saveLine::recordBook(2, 0)), QStringLiteral("12"));
@@ -267,7 +266,7 @@ TEST(DetailsFromSave, ShowsNameTeamsSkillsAndTheAutoSaveChoice) {
     EXPECT_EQ(details.skills, (Skills{87, 45, 30}));
     EXPECT_TRUE(details.autoSave);
 
-    const PlayerDetails mid = detailsFromSave(saveFileOf(midCareer()));
+    const PlayerDetails mid = detailsFromSave(saveFileOf(midCareer(), true));
     EXPECT_EQ(mid.name, QStringLiteral("  Zoë Ann  "));
     EXPECT_EQ(mid.country, QStringLiteral("South Africa"));
     EXPECT_EQ(mid.skills, (Skills{131, 97, 60}));
@@ -283,8 +282,10 @@ TEST(DetailsFromSave, ShowsNameTeamsSkillsAndTheAutoSaveChoice) {
 TEST(CareerFromSave, ASaveGoesToTheFileNameItWasLoadedFrom) {
     QTemporaryDir folder;
     const QString saves = folder.path() + QStringLiteral("/Saves");
-    const Career career = load(fileOf(handBuiltLines()), QStringLiteral("varer.bsg"));
-    EXPECT_EQ(saveCareer(career, saves), std::nullopt);
+    const Career career = load(fileOf(handBuiltLines()));
+    const AutoSave autoSave =
+        autoSaveFromSave(fileOf(handBuiltLines()), QStringLiteral("varer.bsg"));
+    EXPECT_EQ(saveCareer(career, autoSave, saves), std::nullopt);
     QFile saved(saves + QStringLiteral("/varer.bsg"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     // As it was read, but for the averages written with a decimal comma.
@@ -298,7 +299,6 @@ TEST(CareerFromSave, ASaveGoesToTheFileNameItWasLoadedFrom) {
 // batting averages are written as they are shown, and read back as written.
 TEST(CareerFromSave, ARoundTripGivesBackTheSameSaveFile) {
     Career played = testCareer(80, 60, 40);
-    played.autoSave = true;
     const MatchPerformance matches[] = {{37, 1, 0}, {104, 0, 2}, {0, 5, 1}, {49, 2, 0}};
     for (const MatchPerformance& match : matches) applyMatch(played, match);
     promote(played);
@@ -308,16 +308,16 @@ TEST(CareerFromSave, ARoundTripGivesBackTheSameSaveFile) {
     played.bankBalance = 1234.5;
     // Files write the average with a point under every locale.
     const QString point = QStringLiteral(".");
-    EXPECT_EQ(saveFileOf(played).line(saveLine::recordBook(0, 5)),
+    EXPECT_EQ(saveFileOf(played, true).line(saveLine::recordBook(0, 5)),
               QStringLiteral("47") + point + QStringLiteral("50"));
-    EXPECT_EQ(saveFileOf(played).line(saveLine::recordBook(1, 5)),
+    EXPECT_EQ(saveFileOf(played, true).line(saveLine::recordBook(1, 5)),
               QStringLiteral("7") + point + QStringLiteral("50"));
 
     for (const Career& career : {midCareer(), played}) {
-        const SaveFile file = saveFileOf(career);
-        const Career loaded = load(file, career.saveFileName, 0);
-        EXPECT_EQ(saveFileOf(loaded).lines, file.lines) << career.player.toStdString();
-        EXPECT_EQ(encodeSaveFile(saveFileOf(loaded)), encodeSaveFile(file));
+        const SaveFile file = saveFileOf(career, true);
+        const Career loaded = load(file, 0);
+        EXPECT_EQ(saveFileOf(loaded, true).lines, file.lines) << career.player.toStdString();
+        EXPECT_EQ(encodeSaveFile(saveFileOf(loaded, true)), encodeSaveFile(file));
     }
 }
 

@@ -148,7 +148,7 @@ CareerHistory someHistory(int count) {
         row.team = state ? QStringLiteral("Pune") : QStringLiteral("Zoë's \"Goa\", XI");
         rows.push_back(row);
     }
-    return CareerHistory(std::move(rows), {});
+    return CareerHistory(std::move(rows));
 }
 
 class HistoryFileTest : public ::testing::Test {
@@ -158,21 +158,21 @@ class HistoryFileTest : public ::testing::Test {
     CareerHistory written = someHistory(6);
     Career loaded = loadedAt(written.rows().back());
 
-    void expectNoGaps(const CareerHistory& read) const {
-        EXPECT_EQ(read.gaps().damagedRows, 0);
-        EXPECT_EQ(read.gaps().foreignRows, 0);
-        EXPECT_FALSE(read.gaps().unreadable);
+    void expectNoGaps(const HistoryReading& read) const {
+        EXPECT_EQ(read.leftOut.damagedRows, 0);
+        EXPECT_EQ(read.leftOut.foreignRows, 0);
+        EXPECT_FALSE(read.leftOut.unreadable);
     }
 };
 
 TEST_F(HistoryFileTest, ReadsBackEveryRowWritten) {
     ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
-    const CareerHistory read = readHistory(path, loaded);
-    EXPECT_EQ(read.rows(), written.rows());
-    EXPECT_EQ(read.gaps().keptFrom, 11);
+    const HistoryReading read = readHistory(path, loaded);
+    EXPECT_EQ(read.history.rows(), written.rows());
+    EXPECT_EQ(read.history.keptFrom(), 11);
     expectNoGaps(read);
     // Every row naming the team shares one string.
-    EXPECT_TRUE(read.rows()[0].team.isSharedWith(read.rows()[1].team));
+    EXPECT_TRUE(read.history.rows()[0].team.isSharedWith(read.history.rows()[1].team));
 }
 
 TEST_F(HistoryFileTest, ReadsOddValuesBackExactly) {
@@ -189,8 +189,8 @@ TEST_F(HistoryFileTest, ReadsOddValuesBackExactly) {
     last.events.bookieMoney = 2147483647;
     const CareerHistory odd(rows, {});
     ASSERT_EQ(writeHistoryFile(path, odd), std::nullopt);
-    const CareerHistory read = readHistory(path, loadedAt(last));
-    EXPECT_EQ(read.rows(), odd.rows());
+    const HistoryReading read = readHistory(path, loadedAt(last));
+    EXPECT_EQ(read.history.rows(), odd.rows());
     expectNoGaps(read);
 }
 
@@ -201,23 +201,22 @@ TEST_F(HistoryFileTest, TakesLinesEndedInCrLfAndEmptyLines) {
     for (const QByteArray& edited : {QByteArray(bytes).replace("\n", "\r\n"), "\n" + bytes + "\n",
                                      QByteArray(bytes).replace("\n", "\r\n\r\n")}) {
         put(path, edited);
-        const CareerHistory read = readHistory(path, loaded);
-        EXPECT_EQ(read.rows(), written.rows());
+        const HistoryReading read = readHistory(path, loaded);
+        EXPECT_EQ(read.history.rows(), written.rows());
         expectNoGaps(read);
     }
 }
 
 TEST_F(HistoryFileTest, AMissingFileStartsAtTheNextMatch) {
-    const CareerHistory read = readHistory(path, loaded);
-    EXPECT_TRUE(read.rows().empty());
-    EXPECT_EQ(read.gaps().keptFrom, 17);
+    const HistoryReading read = readHistory(path, loaded);
+    EXPECT_TRUE(read.history.rows().empty());
+    EXPECT_EQ(read.history.keptFrom(), 17);
     expectNoGaps(read);
 
     // Nor is a path under a file a folder that cannot be read.
     put(folder.path() + QStringLiteral("/plain"), "x");
     EXPECT_FALSE(readHistory(folder.path() + QStringLiteral("/plain/a.history.csv"), loaded)
-                     .gaps()
-                     .unreadable);
+                     .leftOut.unreadable);
 }
 
 // A crash while a row was appended leaves it cut off: dropped without a word,
@@ -231,9 +230,9 @@ TEST_F(HistoryFileTest, ALastLineCutOffIsDroppedSilently) {
     for (const qsizetype cut : {qsizetype{1}, qsizetype{3}, insideQuotes, last.size() - 1}) {
         SCOPED_TRACE(cut);
         put(path, whole.left(lastStart + cut));
-        const CareerHistory read = readHistory(path, loaded);
-        EXPECT_EQ(read.rows().size(), 5u);
-        EXPECT_EQ(read.rows().back(), written.rows()[4]);
+        const HistoryReading read = readHistory(path, loaded);
+        EXPECT_EQ(read.history.rows().size(), 5u);
+        EXPECT_EQ(read.history.rows().back(), written.rows()[4]);
         expectNoGaps(read);
     }
 }
@@ -260,11 +259,11 @@ TEST_F(HistoryFileTest, AnotherCareersFileKeepsNoRow) {
         SCOPED_TRACE(difference.name);
         Career other = loaded;
         difference.change(other);
-        const CareerHistory read = readHistory(path, other);
-        EXPECT_TRUE(read.rows().empty());
-        EXPECT_EQ(read.gaps().foreignRows, 6);
-        EXPECT_EQ(read.gaps().damagedRows, 0);
-        EXPECT_EQ(read.gaps().keptFrom, 17);
+        const HistoryReading read = readHistory(path, other);
+        EXPECT_TRUE(read.history.rows().empty());
+        EXPECT_EQ(read.leftOut.foreignRows, 6);
+        EXPECT_EQ(read.leftOut.damagedRows, 0);
+        EXPECT_EQ(read.history.keptFrom(), 17);
     }
 }
 
@@ -273,12 +272,12 @@ TEST_F(HistoryFileTest, AnotherCareersFileKeepsNoRow) {
 // save file holds.
 TEST_F(HistoryFileTest, RowsPastTheLoadedMatchAreForeign) {
     ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
-    const CareerHistory read = readHistory(path, loadedAt(written.rows()[3]));
-    ASSERT_EQ(read.rows().size(), 4u);
-    EXPECT_EQ(read.rows().back(), written.rows()[3]);
-    EXPECT_EQ(read.gaps().foreignRows, 2);
-    EXPECT_EQ(read.gaps().damagedRows, 0);
-    EXPECT_EQ(read.gaps().keptFrom, 11);
+    const HistoryReading read = readHistory(path, loadedAt(written.rows()[3]));
+    ASSERT_EQ(read.history.rows().size(), 4u);
+    EXPECT_EQ(read.history.rows().back(), written.rows()[3]);
+    EXPECT_EQ(read.leftOut.foreignRows, 2);
+    EXPECT_EQ(read.leftOut.damagedRows, 0);
+    EXPECT_EQ(read.history.keptFrom(), 11);
 }
 
 // A history whose last rows never reached the file (the game stopped between
@@ -288,8 +287,8 @@ TEST_F(HistoryFileTest, ALoadedCareerAheadOfItsHistoryKeepsTheRows) {
     Career ahead = loaded;
     ahead.recordBook[levelIndex(Level::city)].matches = 2;
     ahead.bankBalance = 5;
-    const CareerHistory read = readHistory(path, ahead);
-    EXPECT_EQ(read.rows(), written.rows());
+    const HistoryReading read = readHistory(path, ahead);
+    EXPECT_EQ(read.history.rows(), written.rows());
     expectNoGaps(read);
 }
 
@@ -332,12 +331,12 @@ TEST_F(HistoryFileTest, DamagedRowsAreSkippedAndCounted) {
     for (const auto& damage : damages) {
         SCOPED_TRACE(damage.name);
         put(path, lines({row(0), damage.line, row(2), row(3), row(4), row(5)}));
-        const CareerHistory read = readHistory(path, loaded);
-        EXPECT_EQ(read.gaps().damagedRows, 1);
-        EXPECT_EQ(read.gaps().foreignRows, 0);
+        const HistoryReading read = readHistory(path, loaded);
+        EXPECT_EQ(read.leftOut.damagedRows, 1);
+        EXPECT_EQ(read.leftOut.foreignRows, 0);
         std::vector<HistoryRow> expected = rows;
         expected.erase(expected.begin() + 1);
-        EXPECT_EQ(read.rows(), expected);
+        EXPECT_EQ(read.history.rows(), expected);
     }
 }
 
@@ -346,8 +345,8 @@ TEST_F(HistoryFileTest, DamagedRowsAreSkippedAndCounted) {
 TEST_F(HistoryFileTest, AByteOrderMarkIsNoDamage) {
     ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
     put(path, "\xEF\xBB\xBF" + contents(path));
-    const CareerHistory read = readHistory(path, loaded);
-    EXPECT_EQ(read.rows(), written.rows());
+    const HistoryReading read = readHistory(path, loaded);
+    EXPECT_EQ(read.history.rows(), written.rows());
     expectNoGaps(read);
 }
 
@@ -361,10 +360,10 @@ TEST_F(HistoryFileTest, AHugeFieldIsADamagedRowAndCostsLittle) {
     for (std::size_t i = 2; i < rows.size(); ++i) bytes += historyLine(rows[i]);
     put(path, bytes);
     const auto started = std::chrono::steady_clock::now();
-    const CareerHistory read = readHistory(path, loaded);
+    const HistoryReading read = readHistory(path, loaded);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
-    EXPECT_EQ(read.gaps().damagedRows, 1);
-    EXPECT_EQ(read.rows().size(), rows.size() - 1);
+    EXPECT_EQ(read.leftOut.damagedRows, 1);
+    EXPECT_EQ(read.history.rows().size(), rows.size() - 1);
 }
 
 // A history whose first rows are another career's is another career's,
@@ -372,16 +371,16 @@ TEST_F(HistoryFileTest, AHugeFieldIsADamagedRowAndCostsLittle) {
 TEST_F(HistoryFileTest, RowsMustAgreeWithTheCareerFromFirstToLast) {
     std::vector<HistoryRow> rows = written.rows();
     rows[0].team = QStringLiteral("Another city");
-    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows, {})), std::nullopt);
-    const CareerHistory read = readHistory(path, loaded);
-    EXPECT_TRUE(read.rows().empty());
-    EXPECT_EQ(read.gaps().foreignRows, static_cast<int>(rows.size()));
+    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows)), std::nullopt);
+    const HistoryReading read = readHistory(path, loaded);
+    EXPECT_TRUE(read.history.rows().empty());
+    EXPECT_EQ(read.leftOut.foreignRows, static_cast<int>(rows.size()));
 
     // A level reached without a level change is no history of this career.
     rows = written.rows();
     rows[3].events.levelChanges.clear();
-    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows, {})), std::nullopt);
-    EXPECT_TRUE(readHistory(path, loaded).rows().empty());
+    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows)), std::nullopt);
+    EXPECT_TRUE(readHistory(path, loaded).history.rows().empty());
 }
 
 // A quote that opens a field and never closes does not take the rows after
@@ -390,9 +389,9 @@ TEST_F(HistoryFileTest, AStrayQuoteLosesOneLine) {
     const std::vector<HistoryRow>& rows = written.rows();
     put(path, lines({historyLine(rows[0]), "\"12,Club\n", historyLine(rows[2]),
                      historyLine(rows[3]), historyLine(rows[4]), historyLine(rows[5])}));
-    const CareerHistory read = readHistory(path, loaded);
-    EXPECT_EQ(read.gaps().damagedRows, 1);
-    EXPECT_EQ(read.rows().size(), 5u);
+    const HistoryReading read = readHistory(path, loaded);
+    EXPECT_EQ(read.leftOut.damagedRows, 1);
+    EXPECT_EQ(read.history.rows().size(), 5u);
 }
 
 TEST_F(HistoryFileTest, GarbageIsReadAsDamagedRowsAndNeverFailsTheLoad) {
@@ -403,27 +402,27 @@ TEST_F(HistoryFileTest, GarbageIsReadAsDamagedRowsAndNeverFailsTheLoad) {
          {garbage, QByteArray("not a history\nat all\n"), QByteArray("no line end at all"),
           QByteArray("\"\n\n\n"), QByteArray(",,,,\n,\n")}) {
         put(path, bytes);
-        const CareerHistory read = readHistory(path, loaded);
-        EXPECT_TRUE(read.rows().empty());
-        EXPECT_GE(read.gaps().damagedRows, 1) << bytes.left(40).toStdString();
-        EXPECT_EQ(read.gaps().keptFrom, 17);
-        EXPECT_FALSE(read.gaps().unreadable);
+        const HistoryReading read = readHistory(path, loaded);
+        EXPECT_TRUE(read.history.rows().empty());
+        EXPECT_GE(read.leftOut.damagedRows, 1) << bytes.left(40).toStdString();
+        EXPECT_EQ(read.history.keptFrom(), 17);
+        EXPECT_FALSE(read.leftOut.unreadable);
     }
     // A file holding the header alone, or less of it, is an empty history.
     for (const QByteArray& bytes : {historyHeaderLine(), historyHeaderLine().left(20)}) {
         put(path, bytes);
-        const CareerHistory read = readHistory(path, loaded);
-        EXPECT_TRUE(read.rows().empty());
+        const HistoryReading read = readHistory(path, loaded);
+        EXPECT_TRUE(read.history.rows().empty());
         expectNoGaps(read);
     }
 }
 
 TEST_F(HistoryFileTest, AFolderIsUnreadable) {
     ASSERT_TRUE(QDir().mkpath(path));
-    const CareerHistory read = readHistory(path, loaded);
-    EXPECT_TRUE(read.rows().empty());
-    EXPECT_TRUE(read.gaps().unreadable);
-    EXPECT_EQ(read.gaps().keptFrom, 17);
+    const HistoryReading read = readHistory(path, loaded);
+    EXPECT_TRUE(read.history.rows().empty());
+    EXPECT_TRUE(read.leftOut.unreadable);
+    EXPECT_EQ(read.history.keptFrom(), 17);
 }
 
 // Far larger than the longest career fills: not read at all.
@@ -431,9 +430,9 @@ TEST_F(HistoryFileTest, AHugeFileIsUnreadable) {
     ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
     QFile file(path);
     ASSERT_TRUE(file.resize(65 * 1024 * 1024));
-    const CareerHistory read = readHistory(path, loaded);
-    EXPECT_TRUE(read.rows().empty());
-    EXPECT_TRUE(read.gaps().unreadable);
+    const HistoryReading read = readHistory(path, loaded);
+    EXPECT_TRUE(read.history.rows().empty());
+    EXPECT_TRUE(read.leftOut.unreadable);
 }
 
 // Reading a pipe would wait for a writer that may never come.
@@ -447,9 +446,9 @@ TEST_F(HistoryFileTest, APipeIsUnreadableAndNeverWaitedOn) {
         writer.close();
         FAIL() << "readHistory waited on the pipe";
     }
-    const CareerHistory read = reading.get();
-    EXPECT_TRUE(read.gaps().unreadable);
-    EXPECT_EQ(read.gaps().keptFrom, 17);
+    const HistoryReading read = reading.get();
+    EXPECT_TRUE(read.leftOut.unreadable);
+    EXPECT_EQ(read.history.keptFrom(), 17);
 }
 
 TEST_F(HistoryFileTest, WritingReplacesTheFileWhole) {
@@ -494,7 +493,7 @@ class KeepingTheFile : public HistoryFileTest {
     std::vector<HistoryRow> all = someHistory(5).rows();
     std::vector<HistoryRow> rows{all.begin(), all.begin() + 3};
 
-    CareerHistory history() const { return CareerHistory(rows, {}); }
+    CareerHistory history() const { return CareerHistory(rows); }
     // The next match is played.
     void play() { rows.push_back(all.at(rows.size())); }
 
@@ -532,7 +531,7 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
     const QByteArray found = fileOf(5) + "a damaged row\n";
     const struct {
         const char* name;
-        CareerHistory::Gaps gaps;
+        HistoryLeftOut leftOut;
     } cases[] = {
         {"rows of another career", {.foreignRows = 2}},
         {"damaged rows", {.damagedRows = 1}},
@@ -545,8 +544,8 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         put(path, found);
-        HistoryFile kept;
-        EXPECT_EQ(kept.keep(path, CareerHistory(rows, c.gaps)), std::nullopt);
+        HistoryFile kept(c.leftOut);
+        EXPECT_EQ(kept.keep(path, CareerHistory(rows)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(3));
         const QStringList aside = setAsideFilesOf(path, setAsideHistoryEnding);
         ASSERT_EQ(aside.size(), asideBefore.size() + 1);
@@ -560,7 +559,7 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
         // Only the file found at Load is set aside, not the one of this game.
         put(path, "changed by another program\n");
         play();
-        EXPECT_EQ(kept.keep(path, CareerHistory(rows, c.gaps)), std::nullopt);
+        EXPECT_EQ(kept.keep(path, CareerHistory(rows)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(4));
         EXPECT_EQ(setAsideFilesOf(path, setAsideHistoryEnding), aside);
         asideBefore = aside;
@@ -577,10 +576,11 @@ TEST_F(KeepingTheFile, AFileThatCannotBeSetAsideIsLeftAsItWas) {
     path = QFileInfo(path).absolutePath() + QLatin1Char('/') + QString(240, QLatin1Char('h')) +
            QStringLiteral(".history.csv");
     put(path, found);
-    const auto failure = file.keep(path, CareerHistory(rows, {.foreignRows = 5}));
+    HistoryFile keptWithRowsLeftOut(HistoryLeftOut{.foreignRows = 5});
+    const auto failure = keptWithRowsLeftOut.keep(path, CareerHistory(rows));
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());
-    EXPECT_TRUE(file.givenUp());
+    EXPECT_TRUE(keptWithRowsLeftOut.givenUp());
     EXPECT_EQ(contents(path), found);
 }
 
@@ -636,8 +636,8 @@ TEST_F(KeepingTheFile, ADiskFullWhileAppendingIsToldOnce) {
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, QStringLiteral("File too large"));
     // What was cut off is dropped when the file is read.
-    const CareerHistory read = readHistory(path, loadedAt(all[2]));
-    EXPECT_EQ(read.rows(), std::vector<HistoryRow>(all.begin(), all.begin() + 3));
+    const HistoryReading read = readHistory(path, loadedAt(all[2]));
+    EXPECT_EQ(read.history.rows(), std::vector<HistoryRow>(all.begin(), all.begin() + 3));
     expectNoGaps(read);
 
     const QByteArray left = contents(path);

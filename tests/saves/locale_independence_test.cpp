@@ -28,7 +28,6 @@ const char* const locales[] = {"C", "hi_IN", "de_DE"};
 // Fractional averages on two levels, and sums of money far past a lakh.
 Career playedCareer() {
     Career career = testCareer(80, 60, 40);
-    career.autoSave = true;
     for (const MatchPerformance& match :
          {MatchPerformance{37, 1, 0}, MatchPerformance{104, 0, 2}, MatchPerformance{0, 5, 1}})
         applyMatch(career, match);
@@ -43,20 +42,20 @@ Career playedCareer() {
 Career load(const SaveFile& file) {
     ScriptedRandom random;
     random.draws = {0.0};
-    return careerFromSave(file, QStringLiteral("playe_auto.bsg"), random);
+    return careerFromSave(file, random);
 }
 
 TEST(SaveFileUnderAnyLocale, IsTheBytesWrittenUnderTheCLocale) {
     LocaleSwitch locale;
     const Career career = playedCareer();
-    const QByteArray written = encodeSaveFile(saveFileOf(career));
+    const QByteArray written = encodeSaveFile(saveFileOf(career, true));
     // 141 runs in 3 club matches, 15 in 2 at city level.
-    EXPECT_EQ(saveFileOf(career).line(saveLine::recordBook(0, 5)), QStringLiteral("47.00"));
-    EXPECT_EQ(saveFileOf(career).line(saveLine::recordBook(1, 5)), QStringLiteral("7.50"));
-    EXPECT_EQ(saveFileOf(career).line(saveLine::bankbalance), QStringLiteral("1234567.5"));
+    EXPECT_EQ(saveFileOf(career, true).line(saveLine::recordBook(0, 5)), QStringLiteral("47.00"));
+    EXPECT_EQ(saveFileOf(career, true).line(saveLine::recordBook(1, 5)), QStringLiteral("7.50"));
+    EXPECT_EQ(saveFileOf(career, true).line(saveLine::bankbalance), QStringLiteral("1234567.5"));
     for (const char* name : locales) {
         locale.use(name);
-        EXPECT_EQ(encodeSaveFile(saveFileOf(career)), written) << name;
+        EXPECT_EQ(encodeSaveFile(saveFileOf(career, true)), written) << name;
     }
 }
 
@@ -65,7 +64,7 @@ TEST(SaveFileUnderAnyLocale, LoadsWithEveryFigureUnderEveryOther) {
     for (const char* writer : locales) {
         locale.use(writer);
         const Career career = playedCareer();
-        const SaveFile file = saveFileOf(career);
+        const SaveFile file = saveFileOf(career, true);
         for (const char* reader : locales) {
             locale.use(reader);
             const Career loaded = load(file);
@@ -82,7 +81,7 @@ TEST(SaveFileUnderAnyLocale, LoadsWithEveryFigureUnderEveryOther) {
                 EXPECT_EQ(is.battingAverage.text(QLocale().decimalPoint()),
                           was.battingAverage.text(QLocale().decimalPoint()));
             }
-            EXPECT_EQ(encodeSaveFile(saveFileOf(loaded)), encodeSaveFile(file));
+            EXPECT_EQ(encodeSaveFile(saveFileOf(loaded, true)), encodeSaveFile(file));
         }
     }
 }
@@ -117,7 +116,7 @@ TEST(SaveFileUnderAnyLocale, AnAverageWrittenWithACommaShowsInTheReadersForm) {
         const Career loaded = load(file);
         EXPECT_EQ(loaded.recordBook[0].battingAverage.text(QLocale().decimalPoint()),
                   QString::fromLatin1(c.shown));
-        EXPECT_EQ(saveFileOf(loaded).line(averageLine), QString::fromLatin1(c.savedAgain));
+        EXPECT_EQ(saveFileOf(loaded, true).line(averageLine), QString::fromLatin1(c.savedAgain));
     }
 }
 

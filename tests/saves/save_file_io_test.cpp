@@ -24,7 +24,7 @@ class SaveFileIo : public ::testing::Test {
   protected:
     QTemporaryDir root;
     QString saves = root.path() + QStringLiteral("/Saves");
-    SaveFile file = saveFileOf(midCareer());
+    SaveFile file = saveFileOf(midCareer(), true);
 
     QStringList savesEntries() const {
         return QDir(saves).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);

@@ -46,8 +46,7 @@ struct Screens {
 
     Screens() {
         scripted.random.draws.assign(20, 0.2);
-        main =
-            std::make_unique<MainScreen>(scripted.platform, testCareer(80, 72, 78), SaveTarget{});
+        main = std::make_unique<MainScreen>(scripted.platform, testCareer(80, 72, 78));
         main->show();
     }
 

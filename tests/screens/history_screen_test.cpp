@@ -84,7 +84,7 @@ struct TwoMatches {
         career.recordBook[levelIndex(Level::city)].runs = 120;
     }
 
-    CareerHistory history(CareerHistory::Gaps gaps = {}) const { return {rows, gaps}; }
+    CareerHistory history() const { return CareerHistory(rows); }
 };
 
 QString shown(const QWidget& screen, const char* objectName) {
@@ -127,14 +127,15 @@ SinceLastMatch since(const std::function<void(SinceLastMatch&)>& happened) {
     return events;
 }
 
-CareerHistory::Gaps gaps(std::int32_t keptFrom, int damagedRows, int foreignRows = 0,
-                         bool unreadable = false) {
-    CareerHistory::Gaps g;
-    g.keptFrom = keptFrom;
-    g.damagedRows = damagedRows;
-    g.foreignRows = foreignRows;
-    g.unreadable = unreadable;
-    return g;
+// What a history lacks: the rows of its file left out when it was read, and
+// the matches before the one it was kept from.
+struct Gaps {
+    std::int32_t keptFrom = 1;
+    HistoryLeftOut leftOut;
+};
+
+Gaps gaps(std::int32_t keptFrom, int damagedRows, int foreignRows = 0, bool unreadable = false) {
+    return Gaps{keptFrom, HistoryLeftOut{damagedRows, foreignRows, unreadable}};
 }
 
 TEST(HistoryTexts, EventsSinceTheMatchBeforeAreToldInWords) {
@@ -226,7 +227,7 @@ TEST(HistoryTexts, TheGapsOfAHistoryAreToldOneSentenceEach) {
     const std::vector<HistoryRow> someRows{row(4, Level::club, "Five Star", {}, {})};
     const struct {
         const char* what;
-        CareerHistory::Gaps gaps;
+        Gaps gaps;
         bool anyRows;
         QStringList told;
     } cases[] = {
@@ -263,8 +264,9 @@ TEST(HistoryTexts, TheGapsOfAHistoryAreToldOneSentenceEach) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const CareerHistory history(c.anyRows ? someRows : std::vector<HistoryRow>{}, c.gaps);
-        EXPECT_EQ(HistoryTexts::gaps(history), c.told);
+        const CareerHistory history(c.anyRows ? someRows : std::vector<HistoryRow>{},
+                                    c.gaps.keptFrom);
+        EXPECT_EQ(HistoryTexts::gaps(history, c.gaps.leftOut), c.told);
     }
 }
 
@@ -420,9 +422,9 @@ TEST(HistoryCharts, AxesAreLabelledInWholeNumbersOnly) {
         CareerHistory history;
     } histories[] = {
         {"no match", CareerHistory()},
-        {"one match of noughts", CareerHistory({nothingDone}, {})},
+        {"one match of noughts", CareerHistory({nothingDone})},
         {"two matches", two.history()},
-        {"a fortune", CareerHistory({two.rows.front(), rich}, {})},
+        {"a fortune", CareerHistory({two.rows.front(), rich})},
     };
     QWidget owner;
     for (const auto& h : histories) {
@@ -462,7 +464,7 @@ TEST(HistoryCharts, TheLongestCareerDrawsThinnedLines) {
         HistoryChartView* view =
             HistoryCharts::makeView(static_cast<HistoryCharts::Chart>(chart), &owner);
         HistoryCharts::draw(view, static_cast<HistoryCharts::Chart>(chart), career,
-                            CareerHistory(rows, {}));
+                            CareerHistory(rows));
         for (QAbstractSeries* series : view->chart()->series()) {
             if (auto* line = qobject_cast<QXYSeries*>(series)) {
                 EXPECT_LE(line->count(), blocksShown + 1) << series->name().toStdString();
@@ -661,7 +663,7 @@ TEST_F(HistoryWindow, TheFirstMatchKeptIsComparedWithTheStartOnlyWhenItIsTheCare
         SCOPED_TRACE(c.match);
         HistoryRow first = two.rows.front();
         first.match = c.match;
-        CareerModel alone(two.career, CareerHistory({first}, gaps(c.match, 0)));
+        CareerModel alone(two.career, CareerHistory({first}, c.match));
         HistoryScreen screen(alone, nullptr);
         EXPECT_EQ(shown(screen, "lastBatting"), QString::fromLatin1(c.batting));
         EXPECT_EQ(shown(screen, "lastBat"), QString::fromLatin1(c.bat));
@@ -670,7 +672,7 @@ TEST_F(HistoryWindow, TheFirstMatchKeptIsComparedWithTheStartOnlyWhenItIsTheCare
 }
 
 TEST_F(HistoryWindow, TheGapsOfTheHistoryAreShownAboveIt) {
-    CareerModel damaged(two.career, two.history(gaps(1, 2)));
+    CareerModel damaged(two.career, two.history(), gaps(1, 2).leftOut);
     HistoryScreen screen(damaged, nullptr);
     screen.show();
     const auto* told = screen.findChild<QLabel*>(QStringLiteral("gaps"));
@@ -678,7 +680,8 @@ TEST_F(HistoryWindow, TheGapsOfTheHistoryAreShownAboveIt) {
     EXPECT_TRUE(told->isVisible());
     EXPECT_EQ(told->text(), QStringLiteral("Rows of the history file skipped as unreadable: 2."));
 
-    CareerModel none(two.career, CareerHistory({}, gaps(3, 0, 0, true)));
+    const Gaps unreadable = gaps(3, 0, 0, true);
+    CareerModel none(two.career, CareerHistory({}, unreadable.keptFrom), unreadable.leftOut);
     HistoryScreen empty(none, nullptr);
     EXPECT_EQ(empty.findChild<QLabel*>(QStringLiteral("gaps"))->text(),
               QStringLiteral("The history file could not be read. History kept from match 3: the "
@@ -796,8 +799,8 @@ void visitHistory(MainScreen& main, const std::function<void(HistoryScreen&)>& c
 // opened, with auto-save off as on: the session's history is kept in memory.
 TEST(HistoryFromTheMenu, EachMatchPlayedIsInTheWindowOpenedAfterIt) {
     ScriptedPlatform scripted;
-    MainScreen main(scripted.platform, testCareer(100, 100, 100), SaveTarget{});
-    ASSERT_FALSE(main.career().career().autoSave);
+    MainScreen main(scripted.platform, testCareer(100, 100, 100));
+    ASSERT_FALSE(main.career().session().autoSave().on);
     main.show();
     visitHistory(main, [](HistoryScreen& history) {
         EXPECT_EQ(history.table()->model()->rowCount(), 0);
@@ -926,7 +929,7 @@ TEST_F(HistoryWindow, TheMatchColumnStaysInViewWhenTheTableScrollsSideways) {
 // the menu brings back the same window, as the player left it.
 TEST(HistoryFromTheMenu, TheOpenWindowFollowsEachMatchPlayed) {
     ScriptedPlatform scripted;
-    MainScreen main(scripted.platform, testCareer(100, 100, 100), SaveTarget{});
+    MainScreen main(scripted.platform, testCareer(100, 100, 100));
     main.show();
     QTest::mouseClick(main.command(MainScreen::History), Qt::LeftButton);
     HistoryScreen* history = main.historyScreen();

@@ -47,7 +47,7 @@ class MainScreenTest : public ::testing::Test {
     MainScreenTest() { main.show(); }
 
     ScriptedPlatform scripted;
-    MainScreen main{scripted.platform, testCareer(45, 20, 30), SaveTarget{}};
+    MainScreen main{scripted.platform, testCareer(45, 20, 30)};
     QSignalSpy exits{&main, &MainScreen::exitRequested};
     QSignalSpy ended{&main, &MainScreen::careerEnded};
 };
@@ -180,7 +180,7 @@ TEST(MainScreen, EndOfCareerHandsOverByTheAnswer) {
         SCOPED_TRACE(playAgain);
         ScriptedPlatform scripted;
         scripted.prompter.answers = {playAgain};
-        MainScreen main(scripted.platform, testCareer(45, 20, 30), SaveTarget{});
+        MainScreen main(scripted.platform, testCareer(45, 20, 30));
         main.show();
         main.career().update([](Career& c) { c.gear.bat = 0; });
         QSignalSpy ended(&main, &MainScreen::careerEnded);

@@ -24,8 +24,7 @@ namespace {
 class ManagementMenuTest : public ::testing::Test {
   protected:
     ManagementMenuTest() {
-        main =
-            std::make_unique<MainScreen>(scripted.platform, testCareer(70, 70, 70), SaveTarget{});
+        main = std::make_unique<MainScreen>(scripted.platform, testCareer(70, 70, 70));
         main->show();
     }
 

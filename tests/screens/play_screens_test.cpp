@@ -71,8 +71,7 @@ TEST(MatchScreen, ShowsTheDrawnMatchAndOnlyOkAppliesAndClosesIt) {
 class CareerOnScreen : public ::testing::Test {
   protected:
     void SetUp() override {
-        main = std::make_unique<MainScreen>(scripted.platform, testCareer(100, 100, 100),
-                                            SaveTarget{});
+        main = std::make_unique<MainScreen>(scripted.platform, testCareer(100, 100, 100));
         QObject::connect(main.get(), &MainScreen::careerEnded,
                          [this](bool playAgain) { ++(playAgain ? newCareers : programEnds); });
         QObject::connect(main.get(), &MainScreen::exitRequested, [this] { ++programEnds; });

@@ -190,10 +190,8 @@ class SavedSession : public ::testing::Test {
     QTemporaryDir program;
     QString saves = program.path() + QStringLiteral("/Saves");
 
-    static Career autoSaved(Career career) {
-        career.autoSave = true;
-        return career;
-    }
+    // On, to the file of the player "Ravi".
+    const AutoSave autoSaveOn{true, QStringLiteral("ravi_auto.bsg")};
 
     // The career as Load would read it back from its save file.
     Career loaded(const CareerSession& session) const {
@@ -202,12 +200,12 @@ class SavedSession : public ::testing::Test {
         if (!reading.file) return {};
         ScriptedRandom clubDraw;
         clubDraw.draws = {drawFor(0, 5)};
-        return careerFromSave(*reading.file, session.career().saveFileName, clubDraw);
+        return careerFromSave(*reading.file, clubDraw);
     }
 };
 
 TEST_F(SavedSession, AMatchAfterTheBookiesMoneyIsSavedWithItsHistoryRow) {
-    CareerSession session(autoSaved(testCareer(60, 60, 60)), SaveTarget{saves, false, {}});
+    CareerSession session(testCareer(60, 60, 60), autoSaveOn, SaveTarget{saves, false, {}});
     EXPECT_EQ(session.savePath(), saves + QStringLiteral("/ravi_auto.bsg"));
     EXPECT_EQ(session.historyPath(), saves + QStringLiteral("/ravi_auto.history.csv"));
     ScriptedRandom random;
@@ -227,9 +225,10 @@ TEST_F(SavedSession, AMatchAfterTheBookiesMoneyIsSavedWithItsHistoryRow) {
     EXPECT_EQ(session.career().bankBalance, 53000);
 
     // What is on disk is the career in play, and the row of its match.
-    EXPECT_EQ(saveFileOf(loaded(session)).line(saveLine::bankbalance), QStringLiteral("53000"));
-    EXPECT_EQ(contents(session.savePath()), encodeSaveFile(saveFileOf(session.career())));
-    const CareerHistory read = readHistory(session.historyPath(), loaded(session));
+    EXPECT_EQ(saveFileOf(loaded(session), true).line(saveLine::bankbalance),
+              QStringLiteral("53000"));
+    EXPECT_EQ(contents(session.savePath()), encodeSaveFile(saveFileOf(session.career(), true)));
+    const CareerHistory read = readHistory(session.historyPath(), loaded(session)).history;
     ASSERT_EQ(read.rows().size(), 1u);
     EXPECT_EQ(read.rows(), session.history().rows());
     EXPECT_EQ(read.rows().front().performance, match);
@@ -239,7 +238,7 @@ TEST_F(SavedSession, AMatchAfterTheBookiesMoneyIsSavedWithItsHistoryRow) {
 // A promotion, a sponsor and a visit to the store between two matches all
 // reach the next match's row; the career is saved after each match only.
 TEST_F(SavedSession, WhatHappensBetweenMatchesGoesIntoTheNextRow) {
-    CareerSession session(autoSaved(testCareer(60, 60, 60)), SaveTarget{saves, false, {}});
+    CareerSession session(testCareer(60, 60, 60), autoSaveOn, SaveTarget{saves, false, {}});
     ScriptedRandom random;
 
     random.draws = {noOffer};
@@ -271,11 +270,12 @@ TEST_F(SavedSession, WhatHappensBetweenMatchesGoesIntoTheNextRow) {
     EXPECT_EQ(events.gearCost, gear.totalCost());
     EXPECT_EQ(events.trainingCost, 0);
     EXPECT_EQ(events.bookieMoney, 0);
-    EXPECT_EQ(readHistory(session.historyPath(), loaded(session)).rows(), session.history().rows());
+    EXPECT_EQ(readHistory(session.historyPath(), loaded(session)).history.rows(),
+              session.history().rows());
 }
 
 TEST_F(SavedSession, WithAutoSaveOffNothingIsWritten) {
-    CareerSession session(testCareer(60, 60, 60), SaveTarget{saves, false, {}});
+    CareerSession session(testCareer(60, 60, 60), AutoSave{}, SaveTarget{saves, false, {}});
     ScriptedRandom random;
     random.draws = {noOffer};
     ASSERT_EQ(session.play(random, [](double) { return false; }).next, PlayNext::match);

@@ -23,8 +23,9 @@ class ConfirmMatch : public ::testing::Test {
   protected:
     QTemporaryDir program;
     Career career = midCareer();
+    AutoSave autoSave = midCareerAutoSave();
     QString saves = program.path() + QStringLiteral("/Saves");
-    QString path = saves + QLatin1Char('/') + career.saveFileName;
+    QString path = saves + QLatin1Char('/') + autoSave.fileName;
     QString historyPath = historyFilePath(path);
     CareerHistory history;
     // The save file the career was loaded from, which is its own to replace.
@@ -39,8 +40,8 @@ class ConfirmMatch : public ::testing::Test {
     ConfirmedMatch confirm(Career& played, CareerHistory& kept, const MatchPerformance& match,
                            const QString& folder = QString()) {
         auto [held, added] = sessions.try_emplace(
-            &played, played, SaveTarget{folder.isEmpty() ? saves : folder, false, loadedFrom},
-            kept);
+            &played, played, autoSave,
+            SaveTarget{folder.isEmpty() ? saves : folder, false, loadedFrom}, kept);
         CareerSession& session = held->second;
         session.changeCareer([&](Career& career) { career = played; });
         const ConfirmedMatch confirmed = session.confirmMatch(match);
@@ -51,7 +52,7 @@ class ConfirmMatch : public ::testing::Test {
 
     // The save file and, beside it, the history file.
     QStringList savedFiles() const {
-        return {career.saveFileName, QFileInfo(historyPath).fileName()};
+        return {autoSave.fileName, QFileInfo(historyPath).fileName()};
     }
 
     QStringList savesEntries() const {
@@ -67,12 +68,12 @@ class ConfirmMatch : public ::testing::Test {
         }
         ScriptedRandom random;
         random.draws = {drawFor(0, 5)};
-        return careerFromSave(*reading.file, career.saveFileName, random);
+        return careerFromSave(*reading.file, random);
     }
 };
 
 TEST_F(ConfirmMatch, WithAutoSaveOffWritesNothingAndCreatesNoFolder) {
-    career.autoSave = false;
+    autoSave.on = false;
     const ConfirmedMatch confirmed = confirm(career, history, hundred);
     EXPECT_FALSE(QFileInfo::exists(saves));
     EXPECT_FALSE(confirmed.saveFailure);
@@ -93,7 +94,7 @@ TEST_F(ConfirmMatch, FirstSaveCreatesTheSavesFolderBesideTheProgram) {
     // The career is saved as the match left it.
     EXPECT_EQ(career.statistics().matches, 7);
     EXPECT_EQ(career.otherIncome, 5500);
-    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
+    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career, true)));
     EXPECT_EQ(savesEntries(), savedFiles());
 }
 
@@ -103,12 +104,12 @@ TEST_F(ConfirmMatch, ALaterSaveReplacesTheEarlierFileAndLeavesNoOtherFile) {
     career.bankBalance = 105765;
     EXPECT_FALSE(confirm(career, history, MatchPerformance{}).saveFailure);
     EXPECT_NE(contents(path), first);
-    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
+    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career, true)));
     EXPECT_EQ(savesEntries(), savedFiles());
 }
 
 TEST_F(ConfirmMatch, AFullDiskLeavesTheEarlierFileIntactAndNamesTheFile) {
-    ASSERT_EQ(saveCareer(career, saves), std::nullopt);
+    ASSERT_EQ(saveCareer(career, autoSave, saves), std::nullopt);
     loadedFrom = path;
     const QByteArray earlier = contents(path);
     career.sponsor = QStringLiteral("A sponsor with a much longer name");
@@ -118,7 +119,7 @@ TEST_F(ConfirmMatch, AFullDiskLeavesTheEarlierFileIntactAndNamesTheFile) {
         confirmed = confirm(career, history, hundred);
     }
     EXPECT_EQ(contents(path), earlier);
-    EXPECT_EQ(savesEntries(), QStringList{career.saveFileName});
+    EXPECT_EQ(savesEntries(), QStringList{autoSave.fileName});
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.saveFailure->path, QDir::toNativeSeparators(path));
     EXPECT_EQ(confirmed.saveFailure->reason, QStringLiteral("File too large"));
@@ -134,28 +135,28 @@ TEST_F(ConfirmMatch, AFullDiskLeavesTheEarlierFileIntactAndNamesTheFile) {
 TEST_F(ConfirmMatch, AFolderThatCannotBeCreatedIsReported) {
     put(program.path() + QStringLiteral("/plain"), "a regular file, not a folder");
     const QString folder = program.path() + QStringLiteral("/plain/Saves");
-    const auto failure = saveCareer(career, folder);
+    const auto failure = saveCareer(career, autoSave, folder);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path,
-              QDir::toNativeSeparators(folder + QLatin1Char('/') + career.saveFileName));
+              QDir::toNativeSeparators(folder + QLatin1Char('/') + autoSave.fileName));
     EXPECT_EQ(
         failure->reason,
         QStringLiteral("the folder %1 could not be created").arg(QDir::toNativeSeparators(folder)));
 }
 
 TEST_F(ConfirmMatch, ANameTooLongForTheReplacingStepKeepsTheEarlierFile) {
-    career.saveFileName = QString(250, QLatin1Char('n')) + QStringLiteral(".bsg");
+    autoSave.fileName = QString(250, QLatin1Char('n')) + QStringLiteral(".bsg");
     QDir().mkpath(saves);
-    put(saves + QLatin1Char('/') + career.saveFileName, "earlier");
-    loadedFrom = saves + QLatin1Char('/') + career.saveFileName;
+    put(saves + QLatin1Char('/') + autoSave.fileName, "earlier");
+    loadedFrom = saves + QLatin1Char('/') + autoSave.fileName;
     const ConfirmedMatch confirmed = confirm(career, history, hundred);
-    EXPECT_EQ(contents(saves + QLatin1Char('/') + career.saveFileName), QByteArray("earlier"));
+    EXPECT_EQ(contents(saves + QLatin1Char('/') + autoSave.fileName), QByteArray("earlier"));
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_FALSE(confirmed.saveFailure->reason.isEmpty());
 }
 
 TEST_F(ConfirmMatch, ACareerThatCouldNotBeLoadedAgainIsNotWritten) {
-    ASSERT_EQ(saveCareer(career, saves), std::nullopt);
+    ASSERT_EQ(saveCareer(career, autoSave, saves), std::nullopt);
     loadedFrom = path;
     const QByteArray earlier = contents(path);
     career.player = QStringLiteral("two\nlines");
@@ -168,21 +169,21 @@ TEST_F(ConfirmMatch, ACareerThatCouldNotBeLoadedAgainIsNotWritten) {
 
 TEST_F(ConfirmMatch, ASaveTooLargeToLoadAgainIsRefusedAndTheEarlierFileStillLoads) {
     // A hand-edited name brings the file to just under the size a reader reads.
-    career.player += QString((maxSaveFileBytes - 6 - encodeSaveFile(saveFileOf(career)).size()) / 2,
-                             QLatin1Char('n'));
-    const QByteArray earlier = encodeSaveFile(saveFileOf(career));
+    career.player +=
+        QString((maxSaveFileBytes - 6 - encodeSaveFile(saveFileOf(career, true)).size()) / 2,
+                QLatin1Char('n'));
+    const QByteArray earlier = encodeSaveFile(saveFileOf(career, true));
     ASSERT_EQ(earlier.size(), 65530);
     QDir().mkpath(saves);
     put(path, earlier);
     loadedFrom = path;
     std::optional<Career> loaded = load();
     ASSERT_TRUE(loaded);
-    ASSERT_TRUE(loaded->autoSave);
 
     // The hundred lengthens the bank balance, the highest score and the
     // batting average past the limit.
     const ConfirmedMatch confirmed = confirm(*loaded, history, hundred);
-    const qsizetype grown = encodeSaveFile(saveFileOf(*loaded)).size();
+    const qsizetype grown = encodeSaveFile(saveFileOf(*loaded, true)).size();
     ASSERT_GT(grown, maxSaveFileBytes);
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.saveFailure->path, QDir::toNativeSeparators(path));
@@ -190,7 +191,7 @@ TEST_F(ConfirmMatch, ASaveTooLargeToLoadAgainIsRefusedAndTheEarlierFileStillLoad
               QStringLiteral("the file would take %1 bytes, but a save file holds at most 64 KiB")
                   .arg(grown));
     EXPECT_EQ(contents(path), earlier);
-    EXPECT_EQ(savesEntries(), QStringList{career.saveFileName});
+    EXPECT_EQ(savesEntries(), QStringList{autoSave.fileName});
     // The match counts all the same, and the earlier file loads again.
     EXPECT_EQ(confirmed.award, 5500);
     EXPECT_EQ(loaded->statistics().matches, 7);
@@ -210,11 +211,11 @@ TEST_F(ConfirmMatch, AfterEachSavedMatchTheHistoryFileHoldsItsRow) {
         EXPECT_FALSE(confirmed.historyFailure);
         const std::optional<Career> loaded = load();
         ASSERT_TRUE(loaded);
-        const CareerHistory read = readHistory(historyPath, *loaded);
-        EXPECT_EQ(read.rows(), history.rows());
-        EXPECT_EQ(read.gaps().keptFrom, 38);
-        EXPECT_EQ(read.gaps().damagedRows, 0);
-        EXPECT_EQ(read.gaps().foreignRows, 0);
+        const HistoryReading read = readHistory(historyPath, *loaded);
+        EXPECT_EQ(read.history.rows(), history.rows());
+        EXPECT_EQ(read.history.keptFrom(), 38);
+        EXPECT_EQ(read.leftOut.damagedRows, 0);
+        EXPECT_EQ(read.leftOut.foreignRows, 0);
     }
     ASSERT_EQ(history.rows().size(), 4u);
     for (std::size_t i = 0; i < history.rows().size(); ++i) {
@@ -232,12 +233,12 @@ TEST_F(ConfirmMatch, AHistoryThatCannotBeKeptIsToldOnceAndTheSaveFileStillSaves)
     EXPECT_FALSE(first.saveFailure);
     ASSERT_TRUE(first.historyFailure);
     EXPECT_FALSE(first.historyFailure->isEmpty());
-    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
+    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career, true)));
 
     const ConfirmedMatch second = confirm(career, history, MatchPerformance{30, 1, 0});
     EXPECT_FALSE(second.saveFailure);
     EXPECT_FALSE(second.historyFailure);
-    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career)));
+    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(career, true)));
     EXPECT_EQ(career.statistics().matches, 8);
     EXPECT_EQ(history.rows().size(), 2u);
     EXPECT_TRUE(QFileInfo(historyPath).isDir());
@@ -253,13 +254,13 @@ TEST_F(ConfirmMatch, ALoadedCareerTakesItsHistoryToTheSavesFolder) {
         ASSERT_FALSE(
             confirm(career, history, MatchPerformance{runs, 0, 0}, elsewhere).historyFailure);
     }
-    const QString elsewherePath = elsewhere + QLatin1Char('/') + career.saveFileName;
+    const QString elsewherePath = elsewhere + QLatin1Char('/') + autoSave.fileName;
     const SaveFileReading reading = readSaveFile(elsewherePath);
     ASSERT_TRUE(reading.file);
     ScriptedRandom random;
     random.draws = {drawFor(0, 5)};
-    Career loaded = careerFromSave(*reading.file, career.saveFileName, random);
-    CareerHistory loadedHistory = readHistory(historyFilePath(elsewherePath), loaded);
+    Career loaded = careerFromSave(*reading.file, random);
+    CareerHistory loadedHistory = readHistory(historyFilePath(elsewherePath), loaded).history;
     ASSERT_EQ(loadedHistory.rows(), history.rows());
     const QByteArray savedThere = contents(elsewherePath);
     const QByteArray historyThere = contents(historyFilePath(elsewherePath));
@@ -268,9 +269,9 @@ TEST_F(ConfirmMatch, ALoadedCareerTakesItsHistoryToTheSavesFolder) {
     ASSERT_EQ(loadedHistory.rows().size(), 4u);
     const std::optional<Career> again = load();
     ASSERT_TRUE(again);
-    const CareerHistory read = readHistory(historyPath, *again);
-    EXPECT_EQ(read.rows(), loadedHistory.rows());
-    EXPECT_EQ(read.gaps().keptFrom, 38);
+    const HistoryReading read = readHistory(historyPath, *again);
+    EXPECT_EQ(read.history.rows(), loadedHistory.rows());
+    EXPECT_EQ(read.history.keptFrom(), 38);
     // The files it was loaded from are left as they were.
     EXPECT_EQ(contents(elsewherePath), savedThere);
     EXPECT_EQ(contents(historyFilePath(elsewherePath)), historyThere);
@@ -279,7 +280,7 @@ TEST_F(ConfirmMatch, ALoadedCareerTakesItsHistoryToTheSavesFolder) {
 TEST_F(ConfirmMatch, MoneyAtTheLimitIsSavedAndLoadsAgainAfterEveryMatch) {
     career.sponsorship = moneyLimit;
     career.bankBalance = moneyLimit;
-    ASSERT_EQ(saveCareer(career, saves), std::nullopt);
+    ASSERT_EQ(saveCareer(career, autoSave, saves), std::nullopt);
     loadedFrom = path;
     for (int match = 1; match <= 2; ++match) {
         SCOPED_TRACE(match);
@@ -316,9 +317,10 @@ TEST_F(ConfirmMatch, AHistoryGoesOnPastALevelsMatchCountAndLoadsAgain) {
         }
         std::optional<Career> loaded = load();
         ASSERT_TRUE(loaded);
-        history = readHistory(historyPath, *loaded);
-        EXPECT_EQ(history.gaps().foreignRows, 0);
-        EXPECT_EQ(history.gaps().damagedRows, 0);
+        const HistoryReading reading = readHistory(historyPath, *loaded);
+        history = reading.history;
+        EXPECT_EQ(reading.leftOut.foreignRows, 0);
+        EXPECT_EQ(reading.leftOut.damagedRows, 0);
         ASSERT_EQ(history.rows().size(), static_cast<std::size_t>(played));
         for (std::size_t i = 1; i < history.rows().size(); ++i) {
             EXPECT_EQ(history.rows()[i].match, history.rows()[i - 1].match + 1);

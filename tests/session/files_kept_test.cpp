@@ -49,13 +49,14 @@ class FilesKept : public ::testing::Test {
     QString saves = root.path() + QStringLiteral("/Saves");
     QString outside = root.path() + QStringLiteral("/outside");
     Career career = midCareer();
-    QString path = saves + QLatin1Char('/') + career.saveFileName;
+    AutoSave autoSave = midCareerAutoSave();
+    QString path = saves + QLatin1Char('/') + autoSave.fileName;
     MatchPerformance match{104, 1, 2};
 
     // The career in play with auto-save to the Saves folder, loaded from
     // loadedFrom if anything.
     CareerSession sessionOf(const Career& played, const QString& loadedFrom = QString()) const {
-        return CareerSession(played, SaveTarget{saves, false, loadedFrom});
+        return CareerSession(played, autoSave, SaveTarget{saves, false, loadedFrom});
     }
 
     void SetUp() override {
@@ -193,7 +194,7 @@ TEST_F(FilesKept, ACareersOwnFileIsReplacedWithoutAsking) {
     // Reached through another path to the same folder, too.
     link(saves, root.path() + QStringLiteral("/SavesLink"));
     CareerSession throughLink =
-        sessionOf(career, root.path() + QStringLiteral("/SavesLink/") + career.saveFileName);
+        sessionOf(career, root.path() + QStringLiteral("/SavesLink/") + autoSave.fileName);
     EXPECT_EQ(throughLink.claimSaveFile().standing, SaveClaim::Standing::clear);
 }
 
@@ -207,7 +208,7 @@ TEST_F(FilesKept, SetAsideFilesAreNeverReplaced) {
     const SetAside first = setAsideFile(historyPath, setAsideHistoryEnding, when);
     ASSERT_FALSE(first.failure);
     EXPECT_EQ(QFileInfo(first.path).fileName(),
-              career.saveFileName.chopped(4) + QStringLiteral(".history.old-20260412-183005.csv"));
+              autoSave.fileName.chopped(4) + QStringLiteral(".history.old-20260412-183005.csv"));
     put(historyPath, "a spreadsheet's copy\n");
     const SetAside second = setAsideFile(historyPath, setAsideHistoryEnding, when);
     ASSERT_FALSE(second.failure);
@@ -247,7 +248,8 @@ int inChild(Child child) {
 // Two copies of the game on one career: the second is told and does not
 // save; a lock left by a copy that died is taken over.
 TEST_F(FilesKept, OneCopyOfTheGamePlaysACareerAtATime) {
-    std::optional<CareerSession> first(std::in_place, career, SaveTarget{saves, false, {}});
+    std::optional<CareerSession> first(std::in_place, career, autoSave,
+                                       SaveTarget{saves, false, {}});
     ASSERT_EQ(first->claimSaveFile().standing, SaveClaim::Standing::clear);
     ASSERT_FALSE(first->confirmMatch(match).saveFailure);
     const QByteArray saved = contents(path);

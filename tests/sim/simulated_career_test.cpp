@@ -109,15 +109,16 @@ TEST(SimulatedCareer, HistoryReadsBackAsTheGameReadsIt) {
         ASSERT_EQ(history.rows().size(), 400u);
         const QString path = folder.path() + QLatin1Char('/') + historyFileName(number);
         ASSERT_EQ(writeHistoryFile(path, history), std::nullopt);
-        const CareerHistory read = readHistory(path, career.career());
-        EXPECT_EQ(read.rows(), history.rows());
-        EXPECT_EQ(read.gaps().keptFrom, 1);
-        EXPECT_EQ(read.gaps().damagedRows, 0);
-        EXPECT_EQ(read.gaps().foreignRows, 0);
+        const HistoryReading read = readHistory(path, career.career());
+        EXPECT_EQ(read.history.rows(), history.rows());
+        EXPECT_EQ(read.history.keptFrom(), 1);
+        EXPECT_EQ(read.leftOut.damagedRows, 0);
+        EXPECT_EQ(read.leftOut.foreignRows, 0);
         const auto changedLevel = [](const HistoryRow& row) {
             return !row.events.levelChanges.empty();
         };
-        EXPECT_TRUE(std::any_of(read.rows().begin(), read.rows().end(), changedLevel));
+        EXPECT_TRUE(
+            std::any_of(read.history.rows().begin(), read.history.rows().end(), changedLevel));
         return;
     }
     FAIL() << "no career of seed 1 reached the cap";

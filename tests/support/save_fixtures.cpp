@@ -80,3 +80,7 @@ Career midCareer() {
     career.level = Level::state;
     return career;
 }
+
+AutoSave midCareerAutoSave() {
+    return AutoSave{true, autoSaveFileName(midCareer().player)};
+}

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "game/career.h"
+#include "saves/auto_save.h"
 
 // The 68 lines of a save file built by hand from the file layout: a State
 // career with names that keep their blanks, a sponsor with "&&" and averages
@@ -19,3 +20,6 @@ QByteArray utf16File(const QStringList& lines, const QString& lineEnd = QStringL
 // A career in mid-flight whose saved fields all differ from their start
 // values, as the main screen would hold it after some matches.
 Career midCareer();
+
+// midCareer()'s auto-save: on, to the file named after its player.
+AutoSave midCareerAutoSave();

@@ -118,8 +118,9 @@ int main(int argc, char* argv[]) {
         saveFile = arguments.front();
     }
     if (throughFiles) {
-        saveFile = folder.filePath(career.saveFileName);
-        if (saveCareer(career, folder.path()) ||
+        const AutoSave autoSave = autoSaveOf(sampleDetails());
+        saveFile = folder.filePath(autoSave.fileName);
+        if (saveCareer(career, autoSave, folder.path()) ||
             writeHistoryFile(historyFilePath(saveFile), history)) {
             QTextStream(stderr) << "cannot write the career's files in " << folder.path() << '\n';
             return 1;
@@ -133,9 +134,9 @@ int main(int argc, char* argv[]) {
             QTextStream(stderr) << "cannot read the save file " << saveFile << '\n';
             return 1;
         }
-        career = careerFromSave(*save.file, QFileInfo(saveFile).fileName(), draws);
+        career = careerFromSave(*save.file, draws);
         const double saveRead = milliseconds(reading);
-        history = readHistory(historyFilePath(saveFile), career);
+        history = readHistory(historyFilePath(saveFile), career).history;
         out << "save file read in " << saveRead << " ms; history file of "
             << QFileInfo(historyFilePath(saveFile)).size() << " bytes read in "
             << milliseconds(reading) - saveRead << " ms: " << history.rows().size() << " matches\n";

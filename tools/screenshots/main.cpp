@@ -105,7 +105,7 @@ void walkScreens(Visit&& visit) {
     fillPlayerScreen(player, sampleDetails());
     visit(player, "player");
 
-    MainScreen main(platform, startCareer(sampleDetails(), random), SaveTarget{});
+    MainScreen main(platform, startCareer(sampleDetails(), random));
     main.career().update([&](Career& career) { playSampleSeason(career, random); });
     visit(main, "main");
     main.show();
