@@ -143,11 +143,12 @@ bool useLanguage(QApplication& application, const QString& language) {
     // English as written, with the plain digits of the C locale whatever the
     // desktop's locale, so the pictures are the same on every machine.
     QLocale::setDefault(QLocale::c());
-    if (language.isEmpty() || language == QLatin1String("en")) return true;
-    if (!installTranslation(application, language)) {
+    const QString name = language.isEmpty() ? QStringLiteral("en") : language;
+    if (!installTranslation(application, name)) {
         std::fprintf(stderr, "the game has no translation \"%s\"\n", qPrintable(language));
         return false;
     }
+    if (name == QLatin1String("en")) return true;
     QLocale::setDefault(QLocale(language == QLatin1String("hi") ? QStringLiteral("hi_IN")
                                                                 : QStringLiteral("en_IN")));
     return true;
