@@ -16,6 +16,15 @@
 
 namespace {
 
+// The question about another career's save file, the one text counted with
+// the locale's digits (%Ln).
+const char* const saveClaim =
+    "The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving this career "
+    "there would replace it.\n\nReplace it? Yes keeps that career aside under a name of its "
+    "own in the same folder and saves this one in its place. No keeps it as it is: this "
+    "career then goes on without auto-save in this game, or you can start again under another "
+    "name.";
+
 bool hindiOnly(const QString& name) {
     return name == QLatin1String("hi");
 }
@@ -125,18 +134,14 @@ TEST_F(Translated, ThePseudoTranslationKeepsArgumentsAndAccessKeys) {
     EXPECT_TRUE(ok.contains(QStringLiteral("&O"))) << ok.toStdString();
     const QString filter = QCoreApplication::translate("ScreenNavigator", "Bailcrest Saves (%1)");
     EXPECT_TRUE(filter.contains(QStringLiteral("(%1)"))) << filter.toStdString();
+    const QString counted = QCoreApplication::translate("SaveClaim", saveClaim, nullptr, 12);
+    EXPECT_TRUE(counted.contains(QStringLiteral(" 12 "))) << counted.toStdString();
 }
 
 // English's own translation chooses between "match" and "matches", where the
 // source can only write both; a desktop in a language the game lacks gets it
 // too, and it lies under every other language.
 TEST_F(Translated, EnglishCountsReadAsEnglish) {
-    const char* const saveClaim =
-        "The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving this career "
-        "there would replace it.\n\nReplace it? Yes keeps that career aside under a name of its "
-        "own in the same folder and saves this one in its place. No keeps it as it is: this "
-        "career then goes on without auto-save in this game, or you can start again under another "
-        "name.";
     const struct {
         const char* context;
         const char* source;
@@ -163,8 +168,10 @@ TEST_F(Translated, EnglishCountsReadAsEnglish) {
     }
     QLocale::setDefault(QLocale::c());
     ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("hi")));
+    EXPECT_TRUE(QCoreApplication::translate("SaveClaim", saveClaim, nullptr, 1)
+                    .contains(QStringLiteral("1 मैच के बाद")));
     EXPECT_TRUE(QCoreApplication::translate("SaveClaim", saveClaim, nullptr, 2)
-                    .contains(QStringLiteral("2 मैचों")));
+                    .contains(QStringLiteral("2 मैचों के बाद")));
 }
 
 TEST_F(Translated, ALanguageTheGameLacksInstallsNothing) {

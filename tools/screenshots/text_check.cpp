@@ -40,7 +40,9 @@ bool labelFits(const QLabel& label) {
     if (label.wordWrap()) {
         const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
                                                   label.alignment() | Qt::TextWordWrap, text);
-        return needed.height() <= room.height() && needed.width() <= room.width();
+        // The measure counts a pixel of leading below the last line that the
+        // label leaves out, as for lines that do not wrap below.
+        return needed.height() <= room.height() + 1 && needed.width() <= room.width();
     }
     const int indent = label.indent() > 0 ? label.indent() : 0;
     const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
@@ -65,6 +67,11 @@ bool isAddress(const QString& text) {
 }  // namespace
 
 void TextCheck::checkTranslated(const QString& place, const QString& text) {
+    // An argument a translation mangled, or a count a text has no plural
+    // forms for, shows as written.
+    static const QRegularExpression unfilled(QStringLiteral(R"(%(\d|L|n\b))"));
+    if (text.contains(unfilled))
+        problems_ << QStringLiteral("%1: argument left unfilled: \"%2\"").arg(place, text);
     if (!untranslated_ || text.isEmpty() || !hasLetters(text) || ownWords_.contains(text) ||
         isAddress(text))
         return;

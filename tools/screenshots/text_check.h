@@ -10,7 +10,8 @@ class QWidget;
 // window title, tooltips and screen-reader names) and reports each that
 // does not fit its widget, measured with the widget's own font, and, when
 // `untranslated` is set (under the pseudo-translation), each that never went
-// through a translation. Texts in `ownWords` (names the player typed, brand
+// through a translation; in every language, each that shows an argument
+// unfilled ("%1", "%Ln"). Texts in `ownWords` (names the player typed, brand
 // names) and texts without letters (numbers) are the player's or nobody's
 // language and pass.
 class TextCheck {
@@ -20,8 +21,6 @@ class TextCheck {
 
     // With `fit` false only the translation of the screen's texts is checked.
     void check(QWidget& screen, const QString& screenName, bool fit = true);
-    // A message box's or question's text, which no screen shows itself.
-    void checkMessage(const QString& text) { checkTranslated(QStringLiteral("message"), text); }
     const QStringList& problems() const { return problems_; }
 
   private:
