@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 
 #include "app/message_prompter.h"
@@ -182,9 +183,12 @@ void raiseLoadRefusals(ShowingPrompter& prompter, Platform& platform, const QDir
     const QString notASave = scratch.filePath(QStringLiteral("letter.bsg"));
     const QString damaged = scratch.filePath(QStringLiteral("damaged.bsg"));
     SaveFile damagedSave = saveFileOf(sampleCareer(platform.random));
+    SaveFile tooLargeSave = damagedSave;
     damagedSave.setLine(saveLine::bankbalance, QStringLiteral("lots"));
-    if (!writeFile(tooLarge, QByteArray(maxSaveFileBytes + 1, 'x')) ||
-        !writeFile(notASave, "Dear Arjun") || !writeFile(damaged, encodeSaveFile(damagedSave)))
+    // A name running past the most the reader reads.
+    tooLargeSave.setLine(saveLine::player, QString(maxSaveFileBytes, QLatin1Char('A')));
+    if (!writeFile(tooLarge, encodeSaveFile(tooLargeSave)) || !writeFile(notASave, "Dear Arjun") ||
+        !writeFile(damaged, encodeSaveFile(damagedSave)))
         return;
     prompter.filesToLoad = {scratch.path(), tooLarge, notASave, damaged};
 
@@ -196,8 +200,47 @@ void raiseLoadRefusals(ShowingPrompter& prompter, Platform& platform, const QDir
         press(screens.playerScreen()->command(PlayerScreen::Load));
 }
 
-// What Play tells and asks, with a club the game drew and a team the player
-// named, as the main screen shows it.
+// Presses of Play: a promotion; a club player short of gear, dropped and
+// asked whether to play again; a match saved in the player's own folder, as
+// the folder beside the game refused saves.
+void pressPlay(ShowingPrompter& prompter, Platform& platform, const QDir& scratch) {
+    prompter.enter(QStringLiteral("play: promoted"));
+    {
+        Career career = startCareer(sampleDetails(), platform.random);
+        career.skills = Skills{200, 200, 200};
+        MainScreen main(platform, career, SaveTarget{});
+        main.show();
+        press(main.command(MainScreen::Play));
+    }
+    prompter.enter(QStringLiteral("play: dropped from the club"));
+    {
+        Career career = startCareer(sampleDetails(), platform.random);
+        career.gear.bat = 0;
+        MainScreen main(platform, career, SaveTarget{});
+        main.show();
+        press(main.command(MainScreen::Play));
+    }
+    prompter.enter(QStringLiteral("play: saved in the player's folder"));
+    {
+        Career career = sampleCareer(platform.random);
+        // Fit to be picked.
+        career.gear = {};
+        career.body = {};
+        MainScreen main(platform, career,
+                        SaveTarget{scratch.filePath(QStringLiteral("Home/Saves")), true, {}});
+        main.show();
+        main.claimSaveFile();
+        // The match screen waits for its OK in an event loop of its own.
+        QTimer::singleShot(0, &main, [] {
+            if (auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget()))
+                match->okButton()->click();
+        });
+        press(main.command(MainScreen::Play));
+    }
+}
+
+// What else Play tells and asks, with a club the game drew and a team the
+// player named, as the main screen shows it.
 void raisePlayMessages(ShowingPrompter& prompter, Platform& platform) {
     MainScreen main(platform, sampleCareer(platform.random), SaveTarget{});
     main.show();
@@ -231,6 +274,7 @@ QStringList raiseMessages(const Visit& visit) {
     raiseSaveFailure(prompter, platform, scratch);
     raiseSaveClaims(prompter, platform, scratch);
     raiseLoadRefusals(prompter, platform, scratch);
+    pressPlay(prompter, platform, scratch);
     raisePlayMessages(prompter, platform);
     prompter.leave();
     return prompter.silentScenes;
