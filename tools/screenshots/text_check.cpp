@@ -11,6 +11,7 @@
 #include <QStyleOptionButton>
 #include <QTextDocument>
 #include <QWidget>
+#include <cmath>
 
 #include "screens/look.h"
 #include "screens/titled_frame.h"
@@ -37,6 +38,18 @@ bool labelFits(const QLabel& label) {
     const QString text = label.text();
     const QRect room = label.contentsRect();
     const QFontMetrics metrics(label.font());
+    if (label.wordWrap() && label.textInteractionFlags() != Qt::NoTextInteraction) {
+        // A label whose text can be selected (a message box's) lays it out
+        // as a text document, which breaks lines where the font's measure
+        // does not, and measures in fractions of a pixel.
+        QTextDocument document;
+        document.setDefaultFont(label.font());
+        document.setDocumentMargin(0);
+        document.setPlainText(text);
+        document.setTextWidth(room.width());
+        return std::floor(document.size().height()) <= room.height() + 1 &&
+               std::floor(document.idealWidth()) <= room.width();
+    }
     if (label.wordWrap()) {
         const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
                                                   label.alignment() | Qt::TextWordWrap, text);
