@@ -1061,6 +1061,14 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of this translation, as the pictures with words (the credits&apos; banners) are named by: the language&apos;s code, &quot;hi&quot; for Hindi.</extracomment>
+        <translation>hi</translation>
+    </message>
+</context>
+<context>
     <name>Play</name>
     <message>
         <source>You are selected in the %1 team.</source>

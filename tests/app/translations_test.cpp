@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QLocale>
+#include <QResource>
 #include <QTranslator>
 
 #include "game/level.h"
@@ -11,6 +13,7 @@
 #include "saves/career_file.h"
 #include "saves/file_words.h"
 #include "saves/save_file.h"
+#include "screens/pictures.h"
 #include "support/qt_printers.h"
 #include "support/scripted_random.h"
 
@@ -172,6 +175,47 @@ TEST_F(Translated, EnglishCountsReadAsEnglish) {
                     .contains(QStringLiteral("1 मैच के बाद")));
     EXPECT_TRUE(QCoreApplication::translate("SaveClaim", saveClaim, nullptr, 2)
                     .contains(QStringLiteral("2 मैचों के बाद")));
+}
+
+QImage bannerIn(const char* language) {
+    const QResource resource(QStringLiteral(":/banner_left.png"),
+                             QLocale(QString::fromLatin1(language)));
+    return QImage::fromData(resource.uncompressedData(), "png")
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage shownBanner() {
+    return gamePicture(QStringLiteral("banner_left.png"), 1.0)
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+// The banners' words are those of the texts around them, whatever locale the
+// numbers follow: the desktop may choose the two apart.
+TEST_F(Translated, TheBannersSpeakTheLanguageOfTheTexts) {
+    const QImage shownBefore = shownBanner();
+    const QImage english = bannerIn("en");
+    const QImage hindi = bannerIn("hi");
+    ASSERT_FALSE(english.isNull());
+    ASSERT_NE(english, hindi);
+    EXPECT_EQ(shownBefore, english);
+    const struct {
+        const char* translation;
+        const char* locale;
+        const QImage& shown;
+    } cases[] = {
+        {"hi", "en_US", hindi},
+        {"en", "hi_IN", english},
+        {"hi", "hi_IN", hindi},
+        {"en", "en_US", english},
+    };
+    for (const auto& c : cases) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        ASSERT_TRUE(installTranslation(*qApp, QString::fromLatin1(c.translation)));
+        EXPECT_TRUE(shownBanner() == c.shown) << c.translation << " under " << c.locale;
+        TearDown();
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(Translated, ALanguageTheGameLacksInstallsNothing) {
