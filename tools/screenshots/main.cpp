@@ -22,11 +22,8 @@
 #include <initializer_list>
 
 #include "app/translations.h"
-#include "game/play.h"
-#include "game/play_messages.h"
 #include "game/sponsorship.h"
 #include "game/start_career.h"
-#include "saves/save_file.h"
 #include "screens/career_model.h"
 #include "screens/credits_screen.h"
 #include "screens/history_screen.h"
@@ -182,11 +179,10 @@ int checkTexts(QApplication& application, const QString& language) {
     TextCheck check(language == QLatin1String("pseudo"), ownWords());
     walkScreens([&](QWidget& screen, const char* name) {
         const QString screenName = QString::fromLatin1(name);
-        // Each of the History window's tabs in turn, the one it opened on
-        // last, with the rest of the window. The charts draw their own texts,
-        // which scale with the chart, and the cells of its tables, which
-        // scroll and elide, are the table's own; their column headings are
-        // checked.
+        // The History window: each of its tabs in turn, then the whole window
+        // on the tab it opened on. Its charts draw their own texts, scaled
+        // with the chart, and the cells of its tables scroll and elide, so
+        // those are left out; the tables' column headings are checked.
         if (auto* history = qobject_cast<HistoryScreen*>(&screen)) {
             QTabWidget* tabs = history->chartTabs();
             const int opened = tabs->currentIndex();

@@ -82,9 +82,9 @@ bool tabFits(const QTabBar& tabs, int tab) {
 
 // A column heading is drawn between the style's margins.
 bool headingFits(const QHeaderView& headings, int section) {
+    if (headings.orientation() == Qt::Vertical) return true;
     const QString text = headings.model()->headerData(section, headings.orientation()).toString();
     const int margin = headings.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &headings);
-    if (headings.orientation() == Qt::Vertical) return true;
     return textWidth(headings, text) + 2 * margin <= headings.sectionSize(section);
 }
 
