@@ -126,9 +126,9 @@ void raiseShortOfMoney(ShowingPrompter& prompter, Platform& platform) {
 
 // A match saved where no folder can be made: beneath a regular file.
 void raiseSaveFailure(ShowingPrompter& prompter, Platform& platform, const QDir& scratch) {
+    prompter.enter(QStringLiteral("match: its save fails"));
     const QString blocker = scratch.filePath(QStringLiteral("not-a-folder"));
     if (!writeFile(blocker, "x")) return;
-    prompter.enter(QStringLiteral("match: its save fails"));
     MainScreen main(platform, sampleCareer(platform.random),
                     SaveTarget{blocker + QStringLiteral("/Saves"), false, {}});
     main.show();
@@ -153,21 +153,21 @@ void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& 
         main.claimSaveFile();
     }
 
+    prompter.enter(QStringLiteral("main: a file that is no save"));
     const QString elsewhere = scratch.filePath(QStringLiteral("Elsewhere"));
     Career career = sampleCareer(platform.random);
     if (QDir().mkpath(elsewhere) &&
         writeFile(elsewhere + QLatin1Char('/') + career.saveFileName, "notes")) {
-        prompter.enter(QStringLiteral("main: a file that is no save"));
         MainScreen main(platform, career, SaveTarget{elsewhere, false, {}});
         main.show();
         main.claimSaveFile();
     }
 
+    prompter.enter(QStringLiteral("main: open in another copy"));
     const QString locked = scratch.filePath(QStringLiteral("Locked"));
     CareerLock anotherCopy;
     if (anotherCopy.take(locked + QLatin1Char('/') + career.saveFileName) ==
         CareerLock::Taking::taken) {
-        prompter.enter(QStringLiteral("main: open in another copy"));
         // The lock file names this process, which is running: as good as
         // another copy's.
         MainScreen main(platform, career, SaveTarget{locked, false, {}});
@@ -179,6 +179,7 @@ void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& 
 // Load refusing a folder, a file too large to be a save, a file that is not
 // one and a save with a figure that is not a number.
 void raiseLoadRefusals(ShowingPrompter& prompter, Platform& platform, const QDir& scratch) {
+    prompter.enter(QStringLiteral("load: refused"));
     const QString tooLarge = scratch.filePath(QStringLiteral("large.bsg"));
     const QString notASave = scratch.filePath(QStringLiteral("letter.bsg"));
     const QString damaged = scratch.filePath(QStringLiteral("damaged.bsg"));
@@ -191,8 +192,6 @@ void raiseLoadRefusals(ShowingPrompter& prompter, Platform& platform, const QDir
         !writeFile(damaged, encodeSaveFile(damagedSave)))
         return;
     prompter.filesToLoad = {scratch.path(), tooLarge, notASave, damaged};
-
-    prompter.enter(QStringLiteral("load: refused"));
     ScreenNavigator screens(platform);
     screens.start();
     press(screens.creditsScreen()->continueButton());
