@@ -16,6 +16,7 @@
 #include "game/start_career.h"
 #include "saves/career_file.h"
 #include "saves/career_lock.h"
+#include "saves/history_file.h"
 #include "saves/save_file.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
@@ -124,13 +125,28 @@ void raiseShortOfMoney(ShowingPrompter& prompter, Platform& platform) {
     }
 }
 
-// A match saved where no folder can be made: beneath a regular file.
+// A match whose save fails: no folder can be made beneath a regular file.
 void raiseSaveFailure(ShowingPrompter& prompter, Platform& platform, const QDir& scratch) {
     prompter.enter(QStringLiteral("match: its save fails"));
     const QString blocker = scratch.filePath(QStringLiteral("not-a-folder"));
     if (!writeFile(blocker, "x")) return;
     MainScreen main(platform, sampleCareer(platform.random),
                     SaveTarget{blocker + QStringLiteral("/Saves"), false, {}});
+    main.show();
+    main.claimSaveFile();
+    MatchScreen match(main.career(), platform, &main);
+    match.show();
+    press(match.okButton());
+}
+
+// A match saved whose history cannot be kept: a folder stands where the
+// history file goes.
+void raiseHistoryFailure(ShowingPrompter& prompter, Platform& platform, const QDir& scratch) {
+    prompter.enter(QStringLiteral("match: its history cannot be kept"));
+    const QString saves = scratch.filePath(QStringLiteral("Kept/Saves"));
+    Career career = sampleCareer(platform.random);
+    if (!QDir().mkpath(historyFilePath(saves + QLatin1Char('/') + career.saveFileName))) return;
+    MainScreen main(platform, career, SaveTarget{saves, false, {}});
     main.show();
     main.claimSaveFile();
     MatchScreen match(main.career(), platform, &main);
@@ -271,6 +287,7 @@ QStringList raiseMessages(const Visit& visit) {
     raiseFillIn(prompter);
     raiseShortOfMoney(prompter, platform);
     raiseSaveFailure(prompter, platform, scratch);
+    raiseHistoryFailure(prompter, platform, scratch);
     raiseSaveClaims(prompter, platform, scratch);
     raiseLoadRefusals(prompter, platform, scratch);
     pressPlay(prompter, platform, scratch);
