@@ -48,18 +48,29 @@ void giveKeyboardBack(QWidget* owner) {
 
 }  // namespace
 
+std::unique_ptr<QMessageBox> noticeBox(QWidget* owner, const QString& text) {
+    return std::make_unique<QMessageBox>(QMessageBox::Information, applicationTitle(), text,
+                                         QMessageBox::Ok, owner);
+}
+
+std::unique_ptr<QMessageBox> questionBox(QWidget* owner, const QString& text,
+                                         Prompter::Answer byDefault) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, applicationTitle(), text,
+                                             QMessageBox::Yes | QMessageBox::No, owner);
+    box->setDefaultButton(byDefault == Prompter::Answer::yes ? QMessageBox::Yes : QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    return box;
+}
+
 void MessagePrompter::notice(QWidget* owner, const QString& text) {
-    QMessageBox box(QMessageBox::Information, applicationTitle(), text, QMessageBox::Ok, owner);
-    box.exec();
+    const auto box = noticeBox(owner, text);
+    box->exec();
     giveKeyboardBack(owner);
 }
 
 bool MessagePrompter::question(QWidget* owner, const QString& text, Answer byDefault) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
-                    QMessageBox::Yes | QMessageBox::No, owner);
-    box.setDefaultButton(byDefault == Answer::yes ? QMessageBox::Yes : QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    const bool yes = box.exec() == QMessageBox::Yes;
+    const auto box = questionBox(owner, text, byDefault);
+    const bool yes = box->exec() == QMessageBox::Yes;
     giveKeyboardBack(owner);
     return yes;
 }

@@ -1,6 +1,17 @@
 #pragma once
 
+#include <memory>
+
 #include "screens/prompter.h"
+
+class QMessageBox;
+
+// The message box of a notice (information icon, OK) and of a question (Yes
+// and No, Escape answering No), titled with the game's name, as the player
+// sees them; not yet shown.
+std::unique_ptr<QMessageBox> noticeBox(QWidget* owner, const QString& text);
+std::unique_ptr<QMessageBox> questionBox(QWidget* owner, const QString& text,
+                                         Prompter::Answer byDefault);
 
 // Message boxes and the file dialog of the desktop, owned by the window that asks.
 class MessagePrompter final : public Prompter {

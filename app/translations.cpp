@@ -8,6 +8,10 @@
 
 namespace {
 
+// The language the game is written in. Its translation holds only the plural
+// forms of the texts with a count ("1 match", "2 matches").
+const QString english = QStringLiteral("en");
+
 QString gameFile(const QString& name) {
     return QStringLiteral(":/i18n/bailcrest_%1.qm").arg(name);
 }
@@ -34,15 +38,19 @@ QString chooseTranslation(const QStringList& uiLanguages, bool (*available)(cons
         const QString base = name.section(QLatin1Char('_'), 0, 0);
         // English is the language the game is written in: a desktop that
         // prefers it before any other gets the game as written.
-        if (base == QLatin1String("en") || base == QLatin1String("C")) return {};
+        if (base == english || base == QLatin1String("C")) return english;
         for (const QString& candidate : {name, base})
             if (available(candidate)) return candidate;
     }
-    return {};
+    return english;
 }
 
 bool installTranslation(QCoreApplication& application, const QString& name) {
     if (name.isEmpty() || !gameHasTranslation(name)) return false;
+    // English lies under every other language, searched last: a text a
+    // translation still lacks reads as written, its plural chosen by count.
+    loadInto(application, gameFile(english));
+    if (name == english) return true;
     // Qt's own translations, where the system has them, come first; the
     // game's translation of the few Qt texts it shows is searched before them,
     // as translators installed later are, and the game's own last of all.

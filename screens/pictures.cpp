@@ -1,6 +1,10 @@
 #include "screens/pictures.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
+#include <QLocale>
+#include <QResource>
 
 // The resources live in a static library, whose registration the linker drops
 // unless something refers to it. The macro must stand outside any namespace.
@@ -10,14 +14,27 @@ static void registerPictures() {
 
 namespace {
 
+// A picture with words has a twin in each language that has its own words
+// (resources/bailcrest.qrc). The one shown is in the language of the game's
+// texts, the translation loaded, which the desktop may choose apart from the
+// locale that numbers follow (LANGUAGE=hi with LANG=en_US.UTF-8).
+QLocale wordsLanguage() {
+    //: The language of this translation, as the pictures with words (the
+    //: credits' banners) are named by: the language's code, "hi" for Hindi.
+    return QLocale(QCoreApplication::translate("Pictures", "en"));
+}
+
 QPixmap decodePng(const QString& fileName) {
     static const bool registered = (registerPictures(), true);
     Q_UNUSED(registered);
+    const QResource resource(QStringLiteral(":/") + fileName, wordsLanguage());
+    QByteArray bytes = resource.uncompressedData();
+    QBuffer file(&bytes);
     // The format is known. Naming it, with detection off, keeps Qt from
     // loading every image plugin on the system, and the libraries they need,
     // to ask whether one of them would rather read the file: a cost the
     // first window would otherwise pay.
-    QImageReader reader(QStringLiteral(":/") + fileName, "png");
+    QImageReader reader(&file, "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }

@@ -3,10 +3,19 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "game/level.h"
+#include "saves/file_words.h"
 #include "screens/prompter.h"
 #include "session/career_session.h"
 
 namespace {
+
+// The file spells its level in English whatever the language; the player
+// reads it in his own.
+QString shownLevel(const QString& fileWord) {
+    const std::optional<Level> level = levelFromWord(fileWord);
+    return level ? levelName(*level) : fileWord;
+}
 
 QString replaceQuestion(const QString& path, const FoundSave& found) {
     if (found.holds == FoundSave::Holds::career) {
@@ -19,7 +28,7 @@ QString replaceQuestion(const QString& path, const FoundSave& found) {
                    "place. No keeps it as it is: this career then goes on without auto-save in "
                    "this game, or you can start again under another name.",
                    nullptr, found.matches)
-            .arg(path, found.player, found.level);
+            .arg(path, found.player, shownLevel(found.level));
     }
     return QCoreApplication::translate(
                "SaveClaim",

@@ -1061,6 +1061,14 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of this translation, as the pictures with words (the credits&apos; banners) are named by: the language&apos;s code, &quot;hi&quot; for Hindi.</extracomment>
+        <translation>hi</translation>
+    </message>
+</context>
+<context>
     <name>Play</name>
     <message>
         <source>You are selected in the %1 team.</source>
@@ -1398,7 +1406,7 @@
 Replace it? Yes keeps that career aside under a name of its own in the same folder and saves this one in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
         <extracomment>%1 is a file, %2 a player&apos;s name, %3 a level (Club, City, State, National).</extracomment>
         <translation>
-            <numerusform>फ़ाइल %1 में %2 का करियर है, %3 स्तर पर %Ln मैचों के बाद। इस करियर को वहाँ सहेजने से वह बदल जाएगा।
+            <numerusform>फ़ाइल %1 में %2 का करियर है, %3 स्तर पर %Ln मैच के बाद। इस करियर को वहाँ सहेजने से वह बदल जाएगा।
 
 क्या उसे बदलें? हाँ: वह करियर उसी फ़ोल्डर में अपने अलग नाम से सुरक्षित रख दिया जाएगा और यह करियर उसकी जगह सहेजा जाएगा। नहीं: वह जैसा है वैसा रहेगा; तब यह करियर इस खेल में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</numerusform>
             <numerusform>फ़ाइल %1 में %2 का करियर है, %3 स्तर पर %Ln मैचों के बाद। इस करियर को वहाँ सहेजने से वह बदल जाएगा।

@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/screen_navigator.h"
+#include "app/translations.h"
 #include "game/history.h"
 #include "saves/set_aside.h"
 #include "screens/command_button.h"
@@ -100,6 +102,35 @@ TEST_F(AnotherCareer, KeptItsSaveAndHistoryStayByteForByte) {
     // Played without auto-save, without a notice after every match.
     EXPECT_TRUE(scripted.prompter.notices.isEmpty())
         << scripted.prompter.notices.join('\n').toStdString();
+}
+
+// The question names the level the file holds, and counts its matches, in
+// the player's language, though the file spells its level in English.
+TEST_F(AnotherCareer, TheQuestionReadsInThePlayersLanguage) {
+    // Matches played at his level change no level.
+    const Level mehtaLevel = midCareer().level;
+    for (const char* language : {"en", "hi"}) {
+        ASSERT_TRUE(installTranslation(*qApp, QString::fromLatin1(language)));
+        ScriptedPlatform scripted(programFolder.path());
+        scripted.prompter.answers = {false};
+        {
+            ScreenNavigator screens(scripted.platform);
+            startSinghAndPlay(scripted, screens);
+        }
+        const QString matches = language == std::string("en")
+                                    ? QStringLiteral("at %1 level after %2 matches.")
+                                    : QStringLiteral("%1 स्तर पर %2 मैचों के बाद।");
+        ASSERT_EQ(scripted.prompter.questions.size(), 1);
+        EXPECT_TRUE(scripted.prompter.questions[0].contains(
+            matches.arg(levelName(mehtaLevel)).arg(mehtaMatches)))
+            << scripted.prompter.questions[0].toStdString();
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QDir(saves).removeRecursively();
+        SetUp();
+    }
 }
 
 // Replaced, Arjun Mehta's save and history are kept aside together and the

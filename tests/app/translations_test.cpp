@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QLocale>
+#include <QResource>
 #include <QTranslator>
 
 #include "game/level.h"
@@ -11,16 +13,26 @@
 #include "saves/career_file.h"
 #include "saves/file_words.h"
 #include "saves/save_file.h"
+#include "screens/pictures.h"
 #include "support/qt_printers.h"
 #include "support/scripted_random.h"
 
 namespace {
 
+// The question about another career's save file, the one text counted with
+// the locale's digits (%Ln).
+const char* const saveClaim =
+    "The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving this career "
+    "there would replace it.\n\nReplace it? Yes keeps that career aside under a name of its "
+    "own in the same folder and saves this one in its place. No keeps it as it is: this "
+    "career then goes on without auto-save in this game, or you can start again under another "
+    "name.";
+
 bool hindiOnly(const QString& name) {
     return name == QLatin1String("hi");
 }
 
-TEST(ChooseTranslation, TakesTheFirstLanguageTheGameHasUnlessEnglishComesFirst) {
+TEST(ChooseTranslation, TakesTheFirstLanguageTheGameHasOrElseEnglish) {
     const struct {
         QStringList uiLanguages;
         const char* chosen;
@@ -28,11 +40,11 @@ TEST(ChooseTranslation, TakesTheFirstLanguageTheGameHasUnlessEnglishComesFirst) 
         {{QStringLiteral("hi-IN")}, "hi"},
         {{QStringLiteral("hi")}, "hi"},
         {{QStringLiteral("fr-FR"), QStringLiteral("hi-IN"), QStringLiteral("en-US")}, "hi"},
-        {{QStringLiteral("en-US"), QStringLiteral("hi-IN")}, ""},
-        {{QStringLiteral("en-IN")}, ""},
-        {{QStringLiteral("C")}, ""},
-        {{QStringLiteral("de-DE"), QStringLiteral("fr")}, ""},
-        {{}, ""},
+        {{QStringLiteral("en-US"), QStringLiteral("hi-IN")}, "en"},
+        {{QStringLiteral("en-IN")}, "en"},
+        {{QStringLiteral("C")}, "en"},
+        {{QStringLiteral("de-DE"), QStringLiteral("fr")}, "en"},
+        {{}, "en"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(chooseTranslation(c.uiLanguages, hindiOnly), QString::fromLatin1(c.chosen))
@@ -125,6 +137,85 @@ TEST_F(Translated, ThePseudoTranslationKeepsArgumentsAndAccessKeys) {
     EXPECT_TRUE(ok.contains(QStringLiteral("&O"))) << ok.toStdString();
     const QString filter = QCoreApplication::translate("ScreenNavigator", "Bailcrest Saves (%1)");
     EXPECT_TRUE(filter.contains(QStringLiteral("(%1)"))) << filter.toStdString();
+    const QString counted = QCoreApplication::translate("SaveClaim", saveClaim, nullptr, 12);
+    EXPECT_TRUE(counted.contains(QStringLiteral(" 12 "))) << counted.toStdString();
+}
+
+// English's own translation chooses between "match" and "matches", where the
+// source can only write both; a desktop in a language the game lacks gets it
+// too, and it lies under every other language.
+TEST_F(Translated, EnglishCountsReadAsEnglish) {
+    const struct {
+        const char* context;
+        const char* source;
+        int count;
+        const char* shown;
+    } cases[] = {
+        {"SaveClaim", saveClaim, 1, "at %3 level after 1 match. Saving"},
+        {"SaveClaim", saveClaim, 2, "at %3 level after 2 matches. Saving"},
+        {"SaveClaim", saveClaim, 0, "at %3 level after 0 matches. Saving"},
+        {"HistoryTexts", "Rows of the history file skipped as unreadable: %n.", 1,
+         "Rows of the history file skipped as unreadable: 1."},
+        {"HistoryCharts", "Promotions marked: %n.", 2, "Promotions marked: 2."},
+    };
+    for (const char* desktop : {"en_US", "de_DE"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(desktop)));
+        installDesktopTranslation(*qApp);
+        for (const auto& c : cases) {
+            const QString shown =
+                QCoreApplication::translate(c.context, c.source, nullptr, c.count);
+            EXPECT_TRUE(shown.contains(QString::fromLatin1(c.shown)))
+                << desktop << ", " << c.count << ": " << shown.toStdString();
+        }
+        TearDown();
+    }
+    QLocale::setDefault(QLocale::c());
+    ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("hi")));
+    EXPECT_TRUE(QCoreApplication::translate("SaveClaim", saveClaim, nullptr, 1)
+                    .contains(QStringLiteral("1 मैच के बाद")));
+    EXPECT_TRUE(QCoreApplication::translate("SaveClaim", saveClaim, nullptr, 2)
+                    .contains(QStringLiteral("2 मैचों के बाद")));
+}
+
+QImage bannerIn(const char* language) {
+    const QResource resource(QStringLiteral(":/banner_left.png"),
+                             QLocale(QString::fromLatin1(language)));
+    return QImage::fromData(resource.uncompressedData(), "png")
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage shownBanner() {
+    return gamePicture(QStringLiteral("banner_left.png"), 1.0)
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+// The banners' words are those of the texts around them, whatever locale the
+// numbers follow: the desktop may choose the two apart.
+TEST_F(Translated, TheBannersSpeakTheLanguageOfTheTexts) {
+    const QImage shownBefore = shownBanner();
+    const QImage english = bannerIn("en");
+    const QImage hindi = bannerIn("hi");
+    ASSERT_FALSE(english.isNull());
+    ASSERT_NE(english, hindi);
+    EXPECT_EQ(shownBefore, english);
+    const struct {
+        const char* translation;
+        const char* locale;
+        const QImage& shown;
+    } cases[] = {
+        {"hi", "en_US", hindi},
+        {"en", "hi_IN", english},
+        {"hi", "hi_IN", hindi},
+        {"en", "en_US", english},
+    };
+    for (const auto& c : cases) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        ASSERT_TRUE(installTranslation(*qApp, QString::fromLatin1(c.translation)));
+        EXPECT_TRUE(shownBanner() == c.shown) << c.translation << " under " << c.locale;
+        TearDown();
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(Translated, ALanguageTheGameLacksInstallsNothing) {

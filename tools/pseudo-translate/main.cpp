@@ -29,11 +29,11 @@ QChar accented(QChar c) {
     return accents.value(c, c);
 }
 
-// Arguments (%1, %L2, %n), file patterns ("*.bsg"), markup and the character
+// Arguments (%1, %L2, %n, %Ln), file patterns ("*.bsg"), markup and the character
 // after an access key's & pass through untouched.
 const QRegularExpression& kept() {
     static const QRegularExpression pattern(
-        QStringLiteral(R"(%L?\d+|%n|\*\.\w+|<[^>]*>|&&|&\w|&[a-z]+;)"));
+        QStringLiteral(R"(%L?\d+|%L?n|\*\.\w+|<[^>]*>|&&|&\w|&[a-z]+;)"));
     return pattern;
 }
 

@@ -3,14 +3,19 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
 #include <QTextDocument>
 #include <QWidget>
+#include <cmath>
 
 #include "screens/look.h"
 #include "screens/titled_frame.h"
@@ -37,10 +42,24 @@ bool labelFits(const QLabel& label) {
     const QString text = label.text();
     const QRect room = label.contentsRect();
     const QFontMetrics metrics(label.font());
+    if (label.wordWrap() && label.textInteractionFlags() != Qt::NoTextInteraction) {
+        // A label whose text can be selected (a message box's) lays it out
+        // as a text document, which breaks lines where the font's measure
+        // does not, and measures in fractions of a pixel.
+        QTextDocument document;
+        document.setDefaultFont(label.font());
+        document.setDocumentMargin(0);
+        document.setPlainText(text);
+        document.setTextWidth(room.width());
+        return std::floor(document.size().height()) <= room.height() + 1 &&
+               std::floor(document.idealWidth()) <= room.width();
+    }
     if (label.wordWrap()) {
         const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
                                                   label.alignment() | Qt::TextWordWrap, text);
-        return needed.height() <= room.height() && needed.width() <= room.width();
+        // The measure counts a pixel of leading below the last line that the
+        // label leaves out, as for lines that do not wrap below.
+        return needed.height() <= room.height() + 1 && needed.width() <= room.width();
     }
     const int indent = label.indent() > 0 ? label.indent() : 0;
     const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
@@ -51,6 +70,32 @@ bool labelFits(const QLabel& label) {
 // A check box or option button draws its indicator, a gap, then the text.
 bool indicatedButtonFits(const QAbstractButton& button) {
     return button.sizeHint().width() <= button.width();
+}
+
+// A tab shows its whole text, and is in sight without scrolling the bar.
+bool tabFits(const QTabBar& tabs, int tab) {
+    const QRect place = tabs.tabRect(tab);
+    const int padding = tabs.style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, &tabs);
+    return tabs.rect().contains(place) &&
+           textWidth(tabs, withoutMnemonic(tabs.tabText(tab))) + padding <= place.width();
+}
+
+// A column heading is drawn between the style's margins.
+bool headingFits(const QHeaderView& headings, int section) {
+    if (headings.orientation() == Qt::Vertical) return true;
+    const QString text = headings.model()->headerData(section, headings.orientation()).toString();
+    const int margin = headings.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &headings);
+    return textWidth(headings, text) + 2 * margin <= headings.sectionSize(section);
+}
+
+// Any of a choice's items, when chosen, fits the box beside its arrow.
+bool choiceFits(const QComboBox& choice, int item) {
+    QStyleOptionComboBox option;
+    option.initFrom(&choice);
+    option.editable = choice.isEditable();
+    const QRect field = choice.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, &choice);
+    return textWidth(choice, choice.itemText(item)) <= field.width();
 }
 
 bool hasLetters(const QString& text) {
@@ -65,6 +110,11 @@ bool isAddress(const QString& text) {
 }  // namespace
 
 void TextCheck::checkTranslated(const QString& place, const QString& text) {
+    // An argument a translation mangled, or a count a text has no plural
+    // forms for, shows as written.
+    static const QRegularExpression unfilled(QStringLiteral(R"(%(\d|L|n\b))"));
+    if (text.contains(unfilled))
+        problems_ << QStringLiteral("%1: argument left unfilled: \"%2\"").arg(place, text);
     if (!untranslated_ || text.isEmpty() || !hasLetters(text) || ownWords_.contains(text) ||
         isAddress(text))
         return;
@@ -91,12 +141,17 @@ void TextCheck::checkTranslated(const QString& place, const QString& text) {
     }
 }
 
-void TextCheck::check(QWidget& screen, const QString& screenName, bool fit) {
+void TextCheck::check(QWidget& screen, const QString& screenName) {
     screen.show();
     QApplication::processEvents();
     checkTranslated(screenName + QStringLiteral(" title"), screen.windowTitle());
-    for (QWidget* widget : screen.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&screen)) continue;
+    checkPart(screen, screenName);
+    screen.hide();
+}
+
+void TextCheck::checkPart(QWidget& part, const QString& screenName) {
+    for (QWidget* widget : part.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&part)) continue;
         const QString place =
             screenName + QLatin1Char('/') +
             (widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
@@ -130,11 +185,33 @@ void TextCheck::check(QWidget& screen, const QString& screenName, bool fit) {
             text = frame->title();
             // Drawn 8 pixels in, with 2 pixels of navy either side.
             fits = textWidth(*frame, text) + 8 + 4 + 8 <= frame->width();
+        } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                checkShown(QStringLiteral("%1 tab %2").arg(place).arg(tab), tabs->tabText(tab),
+                           tabFits(*tabs, tab));
+            continue;
+        } else if (auto* headings = qobject_cast<QHeaderView*>(widget)) {
+            for (int section = 0; section < headings->count(); ++section) {
+                if (headings->isSectionHidden(section)) continue;
+                checkShown(
+                    QStringLiteral("%1 heading %2").arg(place).arg(section),
+                    headings->model()->headerData(section, headings->orientation()).toString(),
+                    headingFits(*headings, section));
+            }
+            continue;
+        } else if (auto* choice = qobject_cast<QComboBox*>(widget)) {
+            for (int item = 0; item < choice->count(); ++item)
+                checkShown(QStringLiteral("%1 choice %2").arg(place).arg(item),
+                           choice->itemText(item), choiceFits(*choice, item));
+            continue;
         } else {
             continue;
         }
-        checkTranslated(place, text);
-        if (fit && !fits) problems_ << QStringLiteral("%1: cut off: \"%2\"").arg(place, text);
+        checkShown(place, text, fits);
     }
-    screen.hide();
+}
+
+void TextCheck::checkShown(const QString& place, const QString& text, bool fits) {
+    checkTranslated(place, text);
+    if (!fits) problems_ << QStringLiteral("%1: cut off: \"%2\"").arg(place, text);
 }

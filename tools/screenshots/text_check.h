@@ -6,11 +6,13 @@
 
 class QWidget;
 
-// Looks at every text a screen shows (labels, buttons, frame titles, the
-// window title, tooltips and screen-reader names) and reports each that
+// Looks at every text a screen shows (labels, buttons, frame titles, tabs,
+// column headings, the items of a choice, the window title, tooltips and
+// screen-reader names) and reports each that
 // does not fit its widget, measured with the widget's own font, and, when
 // `untranslated` is set (under the pseudo-translation), each that never went
-// through a translation. Texts in `ownWords` (names the player typed, brand
+// through a translation; in every language, each that shows an argument
+// unfilled ("%1", "%Ln"). Texts in `ownWords` (names the player typed, brand
 // names) and texts without letters (numbers) are the player's or nobody's
 // language and pass.
 class TextCheck {
@@ -18,13 +20,15 @@ class TextCheck {
     TextCheck(bool untranslated, QSet<QString> ownWords)
         : untranslated_(untranslated), ownWords_(std::move(ownWords)) {}
 
-    // With `fit` false only the translation of the screen's texts is checked.
-    void check(QWidget& screen, const QString& screenName, bool fit = true);
-    // A message box's or question's text, which no screen shows itself.
-    void checkMessage(const QString& text) { checkTranslated(QStringLiteral("message"), text); }
+    // The texts of a screen or message box: labels, buttons, frame titles,
+    // tabs, column headings and the items of a choice.
+    void check(QWidget& screen, const QString& screenName);
+    // The texts of a part of a screen already shown, such as one tab's page.
+    void checkPart(QWidget& part, const QString& screenName);
     const QStringList& problems() const { return problems_; }
 
   private:
+    void checkShown(const QString& place, const QString& text, bool fits);
     void checkTranslated(const QString& place, const QString& text);
 
     bool untranslated_;

@@ -1,0 +1,90 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>HistoryCharts</name>
+    <message numerus="yes">
+        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <translation>
+            <numerusform>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</numerusform>
+            <numerusform>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <translation>
+            <numerusform>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</numerusform>
+            <numerusform>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <translation>
+            <numerusform>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</numerusform>
+            <numerusform>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Promotions marked: %n.</source>
+        <translation>
+            <numerusform>Promotions marked: %n.</numerusform>
+            <numerusform>Promotions marked: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Drops marked: %n.</source>
+        <translation>
+            <numerusform>Drops marked: %n.</numerusform>
+            <numerusform>Drops marked: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <translation>
+            <numerusform>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</numerusform>
+            <numerusform>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <translation>
+            <numerusform>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</numerusform>
+            <numerusform>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTexts</name>
+    <message numerus="yes">
+        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <translation>
+            <numerusform>Rows of the history file skipped as another career&apos;s: %n.</numerusform>
+            <numerusform>Rows of the history file skipped as another career&apos;s: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <translation>
+            <numerusform>Rows of the history file skipped as unreadable: %n.</numerusform>
+            <numerusform>Rows of the history file skipped as unreadable: %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SaveClaim</name>
+    <message numerus="yes">
+        <source>The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving this career there would replace it.
+
+Replace it? Yes keeps that career aside under a name of its own in the same folder and saves this one in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
+        <extracomment>%1 is a file, %2 a player&apos;s name, %3 a level (Club, City, State, National).</extracomment>
+        <translation>
+            <numerusform>The file %1 holds the career of %2, at %3 level after %Ln match. Saving this career there would replace it.
+
+Replace it? Yes keeps that career aside under a name of its own in the same folder and saves this one in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</numerusform>
+            <numerusform>The file %1 holds the career of %2, at %3 level after %Ln matches. Saving this career there would replace it.
+
+Replace it? Yes keeps that career aside under a name of its own in the same folder and saves this one in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
