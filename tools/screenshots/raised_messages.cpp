@@ -14,6 +14,7 @@
 #include "game/play.h"
 #include "game/play_messages.h"
 #include "game/start_career.h"
+#include "saves/auto_save.h"
 #include "saves/career_file.h"
 #include "saves/career_lock.h"
 #include "saves/history_file.h"
@@ -101,6 +102,11 @@ Career sampleCareer(RandomSource& random) {
     return career;
 }
 
+// The sample career's auto-save: on, to the file named after its player.
+AutoSave sampleAutoSave() {
+    return autoSaveOf(sampleDetails());
+}
+
 void raiseFillIn(ShowingPrompter& prompter) {
     prompter.enter(QStringLiteral("player: a field left empty"));
     PlayerScreen player(prompter);
@@ -109,7 +115,7 @@ void raiseFillIn(ShowingPrompter& prompter) {
 }
 
 void raiseShortOfMoney(ShowingPrompter& prompter, Platform& platform) {
-    MainScreen main(platform, sampleCareer(platform.random), SaveTarget{});
+    MainScreen main(platform, sampleCareer(platform.random));
     main.career().update([](Career& career) { career.bankBalance = 0; });
     const std::pair<PurchaseScreen::Centre, const char*> centres[] = {
         {PurchaseScreen::training, "training"},
@@ -130,7 +136,7 @@ void raiseSaveFailure(ShowingPrompter& prompter, Platform& platform, const QDir&
     prompter.enter(QStringLiteral("match: its save fails"));
     const QString blocker = scratch.filePath(QStringLiteral("not-a-folder"));
     if (!writeFile(blocker, "x")) return;
-    MainScreen main(platform, sampleCareer(platform.random),
+    MainScreen main(platform, sampleCareer(platform.random), sampleAutoSave(),
                     SaveTarget{blocker + QStringLiteral("/Saves"), false, {}});
     main.show();
     main.claimSaveFile();
@@ -145,8 +151,9 @@ void raiseHistoryFailure(ShowingPrompter& prompter, Platform& platform, const QD
     prompter.enter(QStringLiteral("match: its history cannot be kept"));
     const QString saves = scratch.filePath(QStringLiteral("Kept/Saves"));
     Career career = sampleCareer(platform.random);
-    if (!QDir().mkpath(historyFilePath(saves + QLatin1Char('/') + career.saveFileName))) return;
-    MainScreen main(platform, career, SaveTarget{saves, false, {}});
+    if (!QDir().mkpath(historyFilePath(saves + QLatin1Char('/') + sampleAutoSave().fileName)))
+        return;
+    MainScreen main(platform, career, sampleAutoSave(), SaveTarget{saves, false, {}});
     main.show();
     main.claimSaveFile();
     MatchScreen match(main.career(), platform, &main);
@@ -160,11 +167,13 @@ void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& 
     Career other = startCareer(sampleDetails(), platform.random);
     other.player = QStringLiteral("Arjun Kapoor");
     const QString saves = scratch.filePath(QStringLiteral("Saves"));
-    CareerSession(other, SaveTarget{saves, false, {}}).confirmMatch(MatchPerformance{10, 1, 0});
+    CareerSession(other, sampleAutoSave(), SaveTarget{saves, false, {}})
+        .confirmMatch(MatchPerformance{10, 1, 0});
 
     prompter.enter(QStringLiteral("main: another career's save"));
     {
-        MainScreen main(platform, sampleCareer(platform.random), SaveTarget{saves, false, {}});
+        MainScreen main(platform, sampleCareer(platform.random), sampleAutoSave(),
+                        SaveTarget{saves, false, {}});
         main.show();
         main.claimSaveFile();
     }
@@ -173,8 +182,8 @@ void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& 
     const QString elsewhere = scratch.filePath(QStringLiteral("Elsewhere"));
     Career career = sampleCareer(platform.random);
     if (QDir().mkpath(elsewhere) &&
-        writeFile(elsewhere + QLatin1Char('/') + career.saveFileName, "notes")) {
-        MainScreen main(platform, career, SaveTarget{elsewhere, false, {}});
+        writeFile(elsewhere + QLatin1Char('/') + sampleAutoSave().fileName, "notes")) {
+        MainScreen main(platform, career, sampleAutoSave(), SaveTarget{elsewhere, false, {}});
         main.show();
         main.claimSaveFile();
     }
@@ -182,11 +191,11 @@ void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& 
     prompter.enter(QStringLiteral("main: open in another copy"));
     const QString locked = scratch.filePath(QStringLiteral("Locked"));
     CareerLock anotherCopy;
-    if (anotherCopy.take(locked + QLatin1Char('/') + career.saveFileName) ==
+    if (anotherCopy.take(locked + QLatin1Char('/') + sampleAutoSave().fileName) ==
         CareerLock::Taking::taken) {
         // The lock file names this process, which is running: as good as
         // another copy's.
-        MainScreen main(platform, career, SaveTarget{locked, false, {}});
+        MainScreen main(platform, career, sampleAutoSave(), SaveTarget{locked, false, {}});
         main.show();
         main.claimSaveFile();
     }
@@ -199,7 +208,7 @@ void raiseLoadRefusals(ShowingPrompter& prompter, Platform& platform, const QDir
     const QString tooLarge = scratch.filePath(QStringLiteral("large.bsg"));
     const QString notASave = scratch.filePath(QStringLiteral("letter.bsg"));
     const QString damaged = scratch.filePath(QStringLiteral("damaged.bsg"));
-    SaveFile damagedSave = saveFileOf(sampleCareer(platform.random));
+    SaveFile damagedSave = saveFileOf(sampleCareer(platform.random), true);
     SaveFile tooLargeSave = damagedSave;
     damagedSave.setLine(saveLine::bankbalance, QStringLiteral("lots"));
     // A name running past the most the reader reads.
@@ -223,7 +232,7 @@ void pressPlay(ShowingPrompter& prompter, Platform& platform, const QDir& scratc
     {
         Career career = startCareer(sampleDetails(), platform.random);
         career.skills = Skills{200, 200, 200};
-        MainScreen main(platform, career, SaveTarget{});
+        MainScreen main(platform, career);
         main.show();
         press(main.command(MainScreen::Play));
     }
@@ -231,7 +240,7 @@ void pressPlay(ShowingPrompter& prompter, Platform& platform, const QDir& scratc
     {
         Career career = startCareer(sampleDetails(), platform.random);
         career.gear.bat = 0;
-        MainScreen main(platform, career, SaveTarget{});
+        MainScreen main(platform, career);
         main.show();
         press(main.command(MainScreen::Play));
     }
@@ -241,7 +250,7 @@ void pressPlay(ShowingPrompter& prompter, Platform& platform, const QDir& scratc
         // Fit to be picked.
         career.gear = {};
         career.body = {};
-        MainScreen main(platform, career,
+        MainScreen main(platform, career, sampleAutoSave(),
                         SaveTarget{scratch.filePath(QStringLiteral("Home/Saves")), true, {}});
         main.show();
         main.claimSaveFile();
@@ -257,7 +266,7 @@ void pressPlay(ShowingPrompter& prompter, Platform& platform, const QDir& scratc
 // What else Play tells and asks, with a club the game drew and a team the
 // player named, as the main screen shows it.
 void raisePlayMessages(ShowingPrompter& prompter, Platform& platform) {
-    MainScreen main(platform, sampleCareer(platform.random), SaveTarget{});
+    MainScreen main(platform, sampleCareer(platform.random));
     main.show();
     prompter.enter(QStringLiteral("play"));
     prompter.question(&main, bookieOfferQuestion(bookiesBribe), Prompter::Answer::no);
