@@ -46,7 +46,8 @@ BENCHMARK(MatchApplied)
     ->DenseRange(-1, HistoryScreen::tabCount - 1)
     ->Unit(benchmark::kMillisecond);
 
-// Drawing one chart of the longest career afresh, without painting it.
+// Drawing one chart of the longest career again, in place and with nothing
+// changed, without painting it.
 void DrawChart(benchmark::State& state) {
     const PlayedCareer& played = longestCareerPlayed();
     const auto chart = static_cast<HistoryCharts::Chart>(state.range(0));

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <list>
 #include <vector>
 
 #include "game/history.h"
@@ -479,6 +480,77 @@ TEST(HistoryCharts, TheLongestCareerDrawsThinnedLines) {
                 highest = std::max(highest, point.y());
             }
             EXPECT_EQ(highest, 250);
+        }
+    }
+}
+
+// A chart drawn again as the career grows, a match at a time as the window
+// follows it or by many at once, or when a shorter career takes its place,
+// is changed in place and looks exactly as the chart drawn afresh: the same
+// series with the same points, the same axes, the same picture. The lengths
+// cross from a point a match to lines without points and to blocks, and the
+// first World Cup marker and a level change come in between.
+TEST(HistoryCharts, AChartDrawnAgainInPlaceLooksAsOneDrawnAfresh) {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+    const auto n = [](int value) { return static_cast<std::int16_t>(value); };
+    for (int match = 1; match <= 420; ++match) {
+        const bool club = match < 200;
+        HistoryRow r =
+            row(match, club ? Level::club : Level::city, club ? "Five Star" : "Pune",
+                {static_cast<std::int16_t>(match * 37 % 120), static_cast<std::int16_t>(match % 6),
+                 static_cast<std::int16_t>(match % 3)},
+                {n(40 + match / 10), n(30 + match / 12), n(35 + match % 7)});
+        r.gear = {n(90 - match % 50), n(80 - match % 30), n(70 + match % 20), 60};
+        r.body = {n(95 - match % 40), 90, n(50 + match % 45)};
+        r.bankBalance = match * 250.0 - (match % 9) * 1000.0;
+        if (match == 200) r.events.levelChanges = {Level::city};
+        if (match == 310) r.events.selectedForWorldCup = true;
+        rows.push_back(r);
+    }
+    career.recordBook[0].matches = 199;
+    career.recordBook[0].runs = 199 * 50;
+    // The histories are kept while the views may still point at them.
+    std::list<CareerHistory> histories;
+    const auto historyOf = [&](std::size_t length) -> const CareerHistory& {
+        return histories.emplace_back(
+            std::vector<HistoryRow>(rows.begin(), rows.begin() + static_cast<long>(length)),
+            CareerHistory::Gaps{});
+    };
+    const std::size_t lengths[] = {0, 1, 2, 59, 60, 61, 62, 300, 301, 302, 309, 310, 311, 420, 45};
+    QWidget owner;
+    for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
+        const auto which = static_cast<HistoryCharts::Chart>(chart);
+        HistoryChartView* followed = HistoryCharts::makeView(which, &owner);
+        followed->resize(640, 360);
+        for (const std::size_t length : lengths) {
+            SCOPED_TRACE(HistoryCharts::name(which).toStdString() + " after " +
+                         std::to_string(length) + " matches");
+            const CareerHistory& history = historyOf(length);
+            HistoryCharts::draw(followed, which, career, history);
+            HistoryChartView* fresh = HistoryCharts::makeView(which, &owner);
+            fresh->resize(640, 360);
+            HistoryCharts::draw(fresh, which, career, history);
+
+            const QList<QAbstractSeries*> got = followed->chart()->series();
+            const QList<QAbstractSeries*> want = fresh->chart()->series();
+            ASSERT_EQ(got.size(), want.size());
+            for (qsizetype i = 0; i < got.size(); ++i) {
+                EXPECT_EQ(got[i]->name(), want[i]->name());
+                EXPECT_EQ(got[i]->type(), want[i]->type());
+                EXPECT_EQ(got[i]->attachedAxes().size(), 2);
+                const auto points = [](QAbstractSeries* series) {
+                    if (auto* band = qobject_cast<QAreaSeries*>(series)) {
+                        return band->upperSeries()->points() + band->lowerSeries()->points();
+                    }
+                    return qobject_cast<QXYSeries*>(series)->points();
+                };
+                EXPECT_EQ(points(got[i]), points(want[i])) << got[i]->name().toStdString();
+            }
+            EXPECT_EQ(followed->accessibleDescription(), fresh->accessibleDescription());
+            QApplication::processEvents();
+            EXPECT_EQ(followed->grab().toImage(), fresh->grab().toImage());
+            delete fresh;
         }
     }
 }
