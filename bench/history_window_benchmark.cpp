@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "bench/longest_career.h"
+#include "charts/history_charts.h"
 #include "game/career.h"
 #include "game/history.h"
 #include "game/match.h"

@@ -1,6 +1,7 @@
 #include "screens/history_screen.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -249,10 +250,30 @@ void setUpTable(QTableView* view, const QString& objectName, const QString& name
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 
+// What a chart's tab shows when the game's charts cannot be loaded (a
+// damaged installation): the rest of the window still tells the career.
+QLabel* noCharts(QWidget* parent) {
+    auto* sentence = new QLabel(
+        //: Shown in place of a chart when the module that draws the charts is missing.
+        QCoreApplication::translate("HistoryScreen",
+                                    "The charts cannot be shown, as part of the game is missing. "
+                                    "The seasons, the milestones and the table of matches tell "
+                                    "the whole career."),
+        parent);
+    sentence->setWordWrap(true);
+    sentence->setAlignment(Qt::AlignCenter);
+    sentence->setMargin(12);
+    sentence->setAccessibleName(sentence->text());
+    // In the Tab order, as a chart would be, so that a screen reader reads it.
+    sentence->setFocusPolicy(Qt::StrongFocus);
+    return sentence;
+}
+
 }  // namespace
 
-HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner)
-    : QDialog(owner), career_(career) {
+HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner,
+                             const HistoryChartPlugin* charts)
+    : QDialog(owner), career_(career), chartPlugin_(charts) {
     setObjectName(QStringLiteral("History"));
     look::setUpResizableWindow(this, tr("Bailcrest: Career History"), 12900, 9900);
     // It stays open beside the main screen, which plays on while it is shown.
@@ -338,11 +359,16 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     // legend have theirs.
     tabs_->setMinimumHeight(220);
     darken(tabs_);
-    for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
-        const auto which = static_cast<HistoryCharts::Chart>(chart);
-        charts_[chart] = HistoryCharts::makeView(which, tabs_);
-        connect(charts_[chart], &HistoryChartView::matchPicked, this, &HistoryScreen::showMatch);
-        tabs_->addTab(charts_[chart], HistoryCharts::name(which));
+    for (int chart = 0; chart < historyChart::chartCount; ++chart) {
+        const auto which = static_cast<historyChart::Chart>(chart);
+        if (chartPlugin_ != nullptr) {
+            charts_[chart] = chartPlugin_->makeView(which, tabs_);
+            chartPlugin_->onMatchPicked(charts_[chart], this,
+                                        [this](int match) { showMatch(match); });
+        } else {
+            charts_[chart] = noCharts(tabs_);
+        }
+        tabs_->addTab(charts_[chart], historyChart::name(which));
     }
 
     seasons_ = new QTableView(tabs_);
@@ -520,9 +546,9 @@ void HistoryScreen::showTab(int tab) {
         showSeasons();
     } else if (tab == milestonesTab) {
         showMilestones();
-    } else {
-        HistoryCharts::draw(charts_[tab], static_cast<HistoryCharts::Chart>(tab), career_.career(),
-                            career_.history());
+    } else if (chartPlugin_ != nullptr) {
+        chartPlugin_->draw(charts_[tab], static_cast<historyChart::Chart>(tab), career_.career(),
+                           career_.history());
     }
 }
 

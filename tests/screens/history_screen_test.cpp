@@ -27,13 +27,13 @@
 #include <list>
 #include <vector>
 
+#include "charts/history_charts.h"
 #include "game/history.h"
 #include "game/level_change.h"
 #include "game/match.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/frozen_column_table.h"
-#include "screens/history_charts.h"
 #include "screens/history_table_model.h"
 #include "screens/history_texts.h"
 #include "screens/look.h"
@@ -106,7 +106,8 @@ void play(Career& career, CareerHistory& history, const std::vector<MatchPerform
     }
 }
 
-QLineSeries* lineNamed(QChartView* view, const QString& name) {
+QLineSeries* lineNamed(QWidget* chart, const QString& name) {
+    auto* view = qobject_cast<QChartView*>(chart);
     for (QAbstractSeries* series : view->chart()->series()) {
         auto* line = qobject_cast<QLineSeries*>(series);
         if (line && !qobject_cast<QScatterSeries*>(series) && series->name() == name) return line;
@@ -114,7 +115,8 @@ QLineSeries* lineNamed(QChartView* view, const QString& name) {
     return nullptr;
 }
 
-QScatterSeries* markersNamed(QChartView* view, const QString& name) {
+QScatterSeries* markersNamed(QWidget* chart, const QString& name) {
+    auto* view = qobject_cast<QChartView*>(chart);
     for (QAbstractSeries* series : view->chart()->series()) {
         auto* markers = qobject_cast<QScatterSeries*>(series);
         if (markers && series->name() == name) return markers;
@@ -939,7 +941,7 @@ TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
 TEST_F(HistoryWindow, APickedMatchIsSelectedInTheTable) {
     HistoryScreen screen(model, nullptr);
     screen.show();
-    emit screen.chartView(HistoryCharts::runs)->matchPicked(1);
+    emit qobject_cast<HistoryChartView*>(screen.chartView(HistoryCharts::runs))->matchPicked(1);
     EXPECT_EQ(screen.table()->currentIndex().siblingAtColumn(0).data().toString(),
               QStringLiteral("1"));
     // The keyboard's way into the table starts at the newest match.

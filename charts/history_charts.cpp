@@ -1,4 +1,4 @@
-#include "screens/history_charts.h"
+#include "charts/history_charts.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -691,24 +691,6 @@ Drawn drawCondition(Drawing& d, const std::vector<HistoryRow>& rows) {
 }
 
 }  // namespace
-
-QString HistoryCharts::name(Chart chart) {
-    switch (chart) {
-        case runs:
-            return tr("Runs");
-        case wickets:
-            return tr("Wickets");
-        case skills:
-            return tr("Skills");
-        case bankBalance:
-            return tr("Bank balance");
-        case condition:
-            return tr("Gear and health");
-        case chartCount:
-            break;
-    }
-    return QString();
-}
 
 HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     auto* drawn = new QChart;
