@@ -517,7 +517,14 @@ void HistoryScreen::buildLastMatch(QWidget* frame) {
                                      QString::fromLatin1(values[i].objectName), values[i].caption,
                                      events ? perRow : 1));
     }
-    lastMatch_[eventsValue]->setWordWrap(true);
+    // A long line of events is cut short, with an ellipsis, to the room the
+    // window gives it, and told whole as its tooltip and accessible name: a
+    // wrapped line in the window's scrolled grid got no more height and was
+    // cut off. It keeps its wrapping all the same, so that a long line asks
+    // for no more width than a short one.
+    QLabel* events = lastMatch_[eventsValue];
+    events->setWordWrap(true);
+    events->installEventFilter(this);
     for (int column = 1; column < 2 * perRow; column += 2) grid->setColumnStretch(column, 1);
 }
 
@@ -600,6 +607,9 @@ void HistoryScreen::showMatch(int match) {
 }
 
 bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lastMatch_[eventsValue] && event->type() == QEvent::Resize) {
+        showEvents(lastMatch_[eventsValue]->accessibleName());
+    }
     if (watched == table_ && event->type() == QEvent::FocusIn &&
         !table_->currentIndex().isValid()) {
         const int newest =
@@ -614,6 +624,7 @@ void HistoryScreen::showLastMatch() {
     if (rows.empty()) {
         lastMatchFrame_->setTitle(tr("LAST MATCH: NONE KEPT YET"));
         for (QLabel* label : lastMatch_) showValue(label, QString());
+        showEvents(QString());
         return;
     }
     const HistoryRow& last = rows.back();
@@ -648,7 +659,25 @@ void HistoryScreen::showLastMatch() {
         change(last.body.stamina, [](const Before& b) { return b.body.stamina; }),
         events.isEmpty() ? tr("Nothing") : events.join(QStringLiteral("; ")),
     };
-    for (int i = 0; i < lastMatchValueCount; ++i) showValue(lastMatch_[i], texts[i]);
+    for (int i = 0; i < lastMatchValueCount; ++i) {
+        if (i == eventsValue) {
+            showEvents(texts[i]);
+        } else {
+            showValue(lastMatch_[i], texts[i]);
+        }
+    }
+}
+
+void HistoryScreen::showEvents(const QString& text) {
+    QLabel* events = lastMatch_[eventsValue];
+    // Until the window lays it out the line has no room of its own yet: it
+    // holds the whole text, and is cut to its room when it gets one.
+    if (events->isVisible()) {
+        look::setValueText(events, text);
+    } else {
+        showValue(events, text);
+        events->setToolTip(QString());
+    }
 }
 
 void HistoryScreen::fitTheScreen() {

@@ -65,6 +65,7 @@ class HistoryScreen : public QDialog {
     void fitTheScreen();
     void showCareer();
     void showLastMatch();
+    void showEvents(const QString& text);
     void showTab(int tab);
     void showSeasons();
     void showMilestones();

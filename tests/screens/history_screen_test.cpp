@@ -763,6 +763,42 @@ TEST_F(HistoryWindow, TheGapsOfTheHistoryAreShownAboveIt) {
     EXPECT_EQ(shown(empty, "lastRuns"), QString());
 }
 
+// A last match with much to tell stays readable however narrow the window:
+// the events line shows what fits its room, never cut through a letter, and
+// the whole of it is the tooltip and the name a screen reader reads.
+TEST_F(HistoryWindow, ALongEventsLineOfTheLastMatchIsReadInFull) {
+    HistoryRow busy = two.rows.back();
+    busy.events.levelChanges = {Level::city, Level::state};
+    busy.events.selectedForWorldCup = true;
+    busy.events.trainingCost = 12000;
+    busy.events.gearCost = 6600;
+    busy.events.healthCareCost = 3000;
+    busy.events.bookieMoney = 25000;
+    CareerModel full(two.career, CareerHistory({two.rows.front(), busy}, {}));
+    HistoryScreen screen(full, nullptr);
+    screen.show();
+    auto* events = screen.findChild<QLabel*>(QStringLiteral("lastEvents"));
+    ASSERT_NE(events, nullptr);
+    const QString told = events->accessibleName();
+    EXPECT_TRUE(told.startsWith(QStringLiteral("Promoted to City"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("Training Rs. 12000"))) << told.toStdString();
+    for (const int width : {screen.width(), screen.minimumWidth(), screen.width() * 2}) {
+        SCOPED_TRACE(width);
+        screen.resize(width, screen.height());
+        QApplication::processEvents();
+        EXPECT_EQ(events->accessibleName(), told);
+        const QFontMetrics metrics(events->font());
+        EXPECT_LE(metrics.horizontalAdvance(events->text()), events->contentsRect().width());
+        EXPECT_LE(metrics.height(), events->contentsRect().height());
+        if (events->text() == told) {
+            EXPECT_TRUE(events->toolTip().isEmpty());
+        } else {
+            EXPECT_TRUE(events->text().endsWith(QChar(0x2026))) << events->text().toStdString();
+            EXPECT_EQ(events->toolTip(), told);
+        }
+    }
+}
+
 TEST_F(HistoryWindow, FollowsTheCareerWhileOpen) {
     HistoryScreen screen(model, nullptr);
     screen.show();
