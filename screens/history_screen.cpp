@@ -607,7 +607,8 @@ void HistoryScreen::showMatch(int match) {
 }
 
 bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lastMatch_[eventsValue] && event->type() == QEvent::Resize) {
+    if (!lastMatch_.empty() && watched == lastMatch_[eventsValue] &&
+        event->type() == QEvent::Resize) {
         showEvents(lastMatch_[eventsValue]->accessibleName());
     }
     if (watched == table_ && event->type() == QEvent::FocusIn &&
