@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "bench/longest_career.h"
+#include "charts/history_charts.h"
 #include "game/career.h"
 #include "game/history.h"
 #include "game/match.h"
@@ -46,7 +47,8 @@ BENCHMARK(MatchApplied)
     ->DenseRange(-1, HistoryScreen::tabCount - 1)
     ->Unit(benchmark::kMillisecond);
 
-// Drawing one chart of the longest career afresh, without painting it.
+// Drawing one chart of the longest career again, in place and with nothing
+// changed, without painting it.
 void DrawChart(benchmark::State& state) {
     const PlayedCareer& played = longestCareerPlayed();
     const auto chart = static_cast<HistoryCharts::Chart>(state.range(0));

@@ -1,6 +1,7 @@
 #include "screens/history_screen.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -249,10 +250,30 @@ void setUpTable(QTableView* view, const QString& objectName, const QString& name
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 
+// What a chart's tab shows when the game's charts cannot be loaded (a
+// damaged installation): the rest of the window still tells the career.
+QLabel* noCharts(QWidget* parent) {
+    auto* sentence = new QLabel(
+        //: Shown in place of a chart when the module that draws the charts is missing.
+        QCoreApplication::translate("HistoryScreen",
+                                    "The charts cannot be shown, as part of the game is missing. "
+                                    "The seasons, the milestones and the table of matches tell "
+                                    "the whole career."),
+        parent);
+    sentence->setWordWrap(true);
+    sentence->setAlignment(Qt::AlignCenter);
+    sentence->setMargin(12);
+    sentence->setAccessibleName(sentence->text());
+    // In the Tab order, as a chart would be, so that a screen reader reads it.
+    sentence->setFocusPolicy(Qt::StrongFocus);
+    return sentence;
+}
+
 }  // namespace
 
-HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner)
-    : QDialog(owner), career_(career) {
+HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner,
+                             const HistoryChartPlugin* charts)
+    : QDialog(owner), career_(career), chartPlugin_(charts) {
     setObjectName(QStringLiteral("History"));
     look::setUpResizableWindow(this, tr("Bailcrest: Career History"), 12900, 9900);
     // It stays open beside the main screen, which plays on while it is shown.
@@ -338,11 +359,16 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     // legend have theirs.
     tabs_->setMinimumHeight(220);
     darken(tabs_);
-    for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
-        const auto which = static_cast<HistoryCharts::Chart>(chart);
-        charts_[chart] = HistoryCharts::makeView(which, tabs_);
-        connect(charts_[chart], &HistoryChartView::matchPicked, this, &HistoryScreen::showMatch);
-        tabs_->addTab(charts_[chart], HistoryCharts::name(which));
+    for (int chart = 0; chart < historyChart::chartCount; ++chart) {
+        const auto which = static_cast<historyChart::Chart>(chart);
+        if (chartPlugin_ != nullptr) {
+            charts_[chart] = chartPlugin_->makeView(which, tabs_);
+            chartPlugin_->onMatchPicked(charts_[chart], this,
+                                        [this](int match) { showMatch(match); });
+        } else {
+            charts_[chart] = noCharts(tabs_);
+        }
+        tabs_->addTab(charts_[chart], historyChart::name(which));
     }
 
     seasons_ = new QTableView(tabs_);
@@ -491,7 +517,14 @@ void HistoryScreen::buildLastMatch(QWidget* frame) {
                                      QString::fromLatin1(values[i].objectName), values[i].caption,
                                      events ? perRow : 1));
     }
-    lastMatch_[eventsValue]->setWordWrap(true);
+    // A long line of events is cut short, with an ellipsis, to the room the
+    // window gives it, and told whole as its tooltip and accessible name: a
+    // wrapped line in the window's scrolled grid got no more height and was
+    // cut off. It keeps its wrapping all the same, so that a long line asks
+    // for no more width than a short one.
+    QLabel* events = lastMatch_[eventsValue];
+    events->setWordWrap(true);
+    events->installEventFilter(this);
     for (int column = 1; column < 2 * perRow; column += 2) grid->setColumnStretch(column, 1);
 }
 
@@ -521,9 +554,9 @@ void HistoryScreen::showTab(int tab) {
         showSeasons();
     } else if (tab == milestonesTab) {
         showMilestones();
-    } else {
-        HistoryCharts::draw(charts_[tab], static_cast<HistoryCharts::Chart>(tab), career_.career(),
-                            career_.history());
+    } else if (chartPlugin_ != nullptr) {
+        chartPlugin_->draw(charts_[tab], static_cast<historyChart::Chart>(tab), career_.career(),
+                           career_.history());
     }
 }
 
@@ -575,6 +608,10 @@ void HistoryScreen::showMatch(int match) {
 }
 
 bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (!lastMatch_.empty() && watched == lastMatch_[eventsValue] &&
+        event->type() == QEvent::Resize) {
+        showEvents(lastMatch_[eventsValue]->accessibleName());
+    }
     if (watched == table_ && event->type() == QEvent::FocusIn &&
         !table_->currentIndex().isValid()) {
         const int newest =
@@ -589,6 +626,7 @@ void HistoryScreen::showLastMatch() {
     if (rows.empty()) {
         lastMatchFrame_->setTitle(tr("LAST MATCH: NONE KEPT YET"));
         for (QLabel* label : lastMatch_) showValue(label, QString());
+        showEvents(QString());
         return;
     }
     const HistoryRow& last = rows.back();
@@ -623,7 +661,25 @@ void HistoryScreen::showLastMatch() {
         change(last.body.stamina, [](const Before& b) { return b.body.stamina; }),
         events.isEmpty() ? tr("Nothing") : events.join(QStringLiteral("; ")),
     };
-    for (int i = 0; i < lastMatchValueCount; ++i) showValue(lastMatch_[i], texts[i]);
+    for (int i = 0; i < lastMatchValueCount; ++i) {
+        if (i == eventsValue) {
+            showEvents(texts[i]);
+        } else {
+            showValue(lastMatch_[i], texts[i]);
+        }
+    }
+}
+
+void HistoryScreen::showEvents(const QString& text) {
+    QLabel* events = lastMatch_[eventsValue];
+    // Until the window lays it out the line has no room of its own yet: it
+    // holds the whole text, and is cut to its room when it gets one.
+    if (events->isVisible()) {
+        look::setValueText(events, text);
+    } else {
+        showValue(events, text);
+        events->setToolTip(QString());
+    }
 }
 
 void HistoryScreen::fitTheScreen() {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "screens/history_charts.h"
+#include "screens/history_chart_plugin.h"
 
 class QComboBox;
 class QLabel;
@@ -31,14 +31,18 @@ class HistoryScreen : public QDialog {
     Q_OBJECT
   public:
     // The tabs beside the charts: the text alternative of what they show.
-    enum Tab { seasonsTab = HistoryCharts::chartCount, milestonesTab, tabCount };
+    enum Tab { seasonsTab = historyChart::chartCount, milestonesTab, tabCount };
 
-    HistoryScreen(const CareerModel& career, QWidget* owner);
+    // The charts are drawn by `charts`; without them each chart's tab says
+    // so in a sentence.
+    HistoryScreen(const CareerModel& career, QWidget* owner,
+                  const HistoryChartPlugin* charts = historyCharts());
 
     CommandButton* okButton() const { return ok_; }
     QTableView* table() const { return table_; }
     QTabWidget* chartTabs() const { return tabs_; }
-    HistoryChartView* chartView(HistoryCharts::Chart chart) const { return charts_.at(chart); }
+    // The chart's view, or the sentence in its place when there are no charts.
+    QWidget* chartView(historyChart::Chart chart) const { return charts_.at(chart); }
     QTableView* seasons() const { return seasons_; }
     QListWidget* milestones() const { return milestones_; }
     QComboBox* sortChoice() const { return sortColumn_; }
@@ -61,6 +65,7 @@ class HistoryScreen : public QDialog {
     void fitTheScreen();
     void showCareer();
     void showLastMatch();
+    void showEvents(const QString& text);
     void showTab(int tab);
     void showSeasons();
     void showMilestones();
@@ -74,7 +79,8 @@ class HistoryScreen : public QDialog {
     std::vector<QLabel*> lastMatch_;
     QSplitter* split_;
     QTabWidget* tabs_;
-    std::array<HistoryChartView*, HistoryCharts::chartCount> charts_{};
+    const HistoryChartPlugin* chartPlugin_;
+    std::array<QWidget*, historyChart::chartCount> charts_{};
     QTableView* seasons_;
     QStandardItemModel* seasonRows_;
     QListWidget* milestones_;

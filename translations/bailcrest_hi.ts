@@ -546,6 +546,11 @@
         <source>No milestone yet.</source>
         <translation>अभी कोई उपलब्धि नहीं।</translation>
     </message>
+    <message>
+        <source>The charts cannot be shown, as part of the game is missing. The seasons, the milestones and the table of matches tell the whole career.</source>
+        <extracomment>Shown in place of a chart when the module that draws the charts is missing.</extracomment>
+        <translation>चार्ट नहीं दिखाए जा सकते, क्योंकि खेल का एक हिस्सा मौजूद नहीं है। सीज़न, उपलब्धियाँ और मैचों की तालिका पूरा करियर बताती हैं।</translation>
+    </message>
 </context>
 <context>
     <name>HistoryTableModel</name>

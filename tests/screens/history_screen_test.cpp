@@ -24,15 +24,16 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <list>
 #include <vector>
 
+#include "charts/history_charts.h"
 #include "game/history.h"
 #include "game/level_change.h"
 #include "game/match.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/frozen_column_table.h"
-#include "screens/history_charts.h"
 #include "screens/history_table_model.h"
 #include "screens/history_texts.h"
 #include "screens/look.h"
@@ -105,7 +106,8 @@ void play(Career& career, CareerHistory& history, const std::vector<MatchPerform
     }
 }
 
-QLineSeries* lineNamed(QChartView* view, const QString& name) {
+QLineSeries* lineNamed(QWidget* chart, const QString& name) {
+    auto* view = qobject_cast<QChartView*>(chart);
     for (QAbstractSeries* series : view->chart()->series()) {
         auto* line = qobject_cast<QLineSeries*>(series);
         if (line && !qobject_cast<QScatterSeries*>(series) && series->name() == name) return line;
@@ -113,7 +115,8 @@ QLineSeries* lineNamed(QChartView* view, const QString& name) {
     return nullptr;
 }
 
-QScatterSeries* markersNamed(QChartView* view, const QString& name) {
+QScatterSeries* markersNamed(QWidget* chart, const QString& name) {
+    auto* view = qobject_cast<QChartView*>(chart);
     for (QAbstractSeries* series : view->chart()->series()) {
         auto* markers = qobject_cast<QScatterSeries*>(series);
         if (markers && series->name() == name) return markers;
@@ -485,6 +488,76 @@ TEST(HistoryCharts, TheLongestCareerDrawsThinnedLines) {
     }
 }
 
+// A chart drawn again as the career grows, a match at a time as the window
+// follows it or by many at once, or when a shorter career takes its place,
+// is changed in place and looks exactly as the chart drawn afresh: the same
+// series with the same points, the same axes, the same picture. The lengths
+// cross from a point a match to lines without points and to blocks, and the
+// first World Cup marker and a level change come in between.
+TEST(HistoryCharts, AChartDrawnAgainInPlaceLooksAsOneDrawnAfresh) {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+    const auto n = [](int value) { return static_cast<std::int16_t>(value); };
+    for (int match = 1; match <= 420; ++match) {
+        const bool club = match < 200;
+        HistoryRow r =
+            row(match, club ? Level::club : Level::city, club ? "Five Star" : "Pune",
+                {static_cast<std::int16_t>(match * 37 % 120), static_cast<std::int16_t>(match % 6),
+                 static_cast<std::int16_t>(match % 3)},
+                {n(40 + match / 10), n(30 + match / 12), n(35 + match % 7)});
+        r.gear = {n(90 - match % 50), n(80 - match % 30), n(70 + match % 20), 60};
+        r.body = {n(95 - match % 40), 90, n(50 + match % 45)};
+        r.bankBalance = match * 250.0 - (match % 9) * 1000.0;
+        if (match == 200) r.events.levelChanges = {Level::city};
+        if (match == 310) r.events.selectedForWorldCup = true;
+        rows.push_back(r);
+    }
+    career.recordBook[0].matches = 199;
+    career.recordBook[0].runs = 199 * 50;
+    // The histories are kept while the views may still point at them.
+    std::list<CareerHistory> histories;
+    const auto historyOf = [&](std::size_t length) -> const CareerHistory& {
+        return histories.emplace_back(
+            std::vector<HistoryRow>(rows.begin(), rows.begin() + static_cast<long>(length)));
+    };
+    const std::size_t lengths[] = {0, 1, 2, 59, 60, 61, 62, 300, 301, 302, 309, 310, 311, 420, 45};
+    QWidget owner;
+    for (int chart = 0; chart < HistoryCharts::chartCount; ++chart) {
+        const auto which = static_cast<HistoryCharts::Chart>(chart);
+        HistoryChartView* followed = HistoryCharts::makeView(which, &owner);
+        followed->resize(640, 360);
+        for (const std::size_t length : lengths) {
+            SCOPED_TRACE(HistoryCharts::name(which).toStdString() + " after " +
+                         std::to_string(length) + " matches");
+            const CareerHistory& history = historyOf(length);
+            HistoryCharts::draw(followed, which, career, history);
+            HistoryChartView* fresh = HistoryCharts::makeView(which, &owner);
+            fresh->resize(640, 360);
+            HistoryCharts::draw(fresh, which, career, history);
+
+            const QList<QAbstractSeries*> got = followed->chart()->series();
+            const QList<QAbstractSeries*> want = fresh->chart()->series();
+            ASSERT_EQ(got.size(), want.size());
+            for (qsizetype i = 0; i < got.size(); ++i) {
+                EXPECT_EQ(got[i]->name(), want[i]->name());
+                EXPECT_EQ(got[i]->type(), want[i]->type());
+                EXPECT_EQ(got[i]->attachedAxes().size(), 2);
+                const auto points = [](QAbstractSeries* series) {
+                    if (auto* band = qobject_cast<QAreaSeries*>(series)) {
+                        return band->upperSeries()->points() + band->lowerSeries()->points();
+                    }
+                    return qobject_cast<QXYSeries*>(series)->points();
+                };
+                EXPECT_EQ(points(got[i]), points(want[i])) << got[i]->name().toStdString();
+            }
+            EXPECT_EQ(followed->accessibleDescription(), fresh->accessibleDescription());
+            QApplication::processEvents();
+            EXPECT_EQ(followed->grab().toImage(), fresh->grab().toImage());
+            delete fresh;
+        }
+    }
+}
+
 class HistoryTable : public ::testing::Test {
   protected:
     TwoMatches two;
@@ -692,6 +765,42 @@ TEST_F(HistoryWindow, TheGapsOfTheHistoryAreShownAboveIt) {
     EXPECT_EQ(shown(empty, "lastRuns"), QString());
 }
 
+// A last match with much to tell stays readable however narrow the window:
+// the events line shows what fits its room, never cut through a letter, and
+// the whole of it is the tooltip and the name a screen reader reads.
+TEST_F(HistoryWindow, ALongEventsLineOfTheLastMatchIsReadInFull) {
+    HistoryRow busy = two.rows.back();
+    busy.events.levelChanges = {Level::city, Level::state};
+    busy.events.selectedForWorldCup = true;
+    busy.events.trainingCost = 12000;
+    busy.events.gearCost = 6600;
+    busy.events.healthCareCost = 3000;
+    busy.events.bookieMoney = 25000;
+    CareerModel full(two.career, CareerHistory({two.rows.front(), busy}, {}));
+    HistoryScreen screen(full, nullptr);
+    screen.show();
+    auto* events = screen.findChild<QLabel*>(QStringLiteral("lastEvents"));
+    ASSERT_NE(events, nullptr);
+    const QString told = events->accessibleName();
+    EXPECT_TRUE(told.startsWith(QStringLiteral("Promoted to City"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("Training Rs. 12000"))) << told.toStdString();
+    for (const int width : {screen.width(), screen.minimumWidth(), screen.width() * 2}) {
+        SCOPED_TRACE(width);
+        screen.resize(width, screen.height());
+        QApplication::processEvents();
+        EXPECT_EQ(events->accessibleName(), told);
+        const QFontMetrics metrics(events->font());
+        EXPECT_LE(metrics.horizontalAdvance(events->text()), events->contentsRect().width());
+        EXPECT_LE(metrics.height(), events->contentsRect().height());
+        if (events->text() == told) {
+            EXPECT_TRUE(events->toolTip().isEmpty());
+        } else {
+            EXPECT_TRUE(events->text().endsWith(QChar(0x2026))) << events->text().toStdString();
+            EXPECT_EQ(events->toolTip(), told);
+        }
+    }
+}
+
 TEST_F(HistoryWindow, FollowsTheCareerWhileOpen) {
     HistoryScreen screen(model, nullptr);
     screen.show();
@@ -870,7 +979,7 @@ TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
 TEST_F(HistoryWindow, APickedMatchIsSelectedInTheTable) {
     HistoryScreen screen(model, nullptr);
     screen.show();
-    emit screen.chartView(HistoryCharts::runs)->matchPicked(1);
+    emit qobject_cast<HistoryChartView*>(screen.chartView(HistoryCharts::runs))->matchPicked(1);
     EXPECT_EQ(screen.table()->currentIndex().siblingAtColumn(0).data().toString(),
               QStringLiteral("1"));
     // The keyboard's way into the table starts at the newest match.

@@ -73,7 +73,7 @@ Opening open(const CareerModel& career) {
     PaintWatch painted;
     painted.watch(&screen);
     painted.watch(screen.table()->viewport());
-    painted.watch(screen.chartView(HistoryCharts::runs)->viewport());
+    painted.watch(qobject_cast<QChartView*>(screen.chartView(historyChart::runs))->viewport());
     while (!painted.allPainted() && timer.elapsed() < 10000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }

@@ -133,8 +133,8 @@ void walkScreens(Visit&& visit) {
     // The history of a longer career than the season above, then of the
     // longest career there can be, which reads as a shape drawn by blocks of
     // matches.
-    visitHistory(visit, main, sampleCareerMatches, HistoryCharts::runs, "history");
-    visitHistory(visit, main, longestCareerMatches, HistoryCharts::skills, "history-long");
+    visitHistory(visit, main, sampleCareerMatches, historyChart::runs, "history");
+    visitHistory(visit, main, longestCareerMatches, historyChart::skills, "history-long");
 }
 
 // The translation and the locale whose numbers go with it: Hindi with India's

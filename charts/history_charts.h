@@ -9,6 +9,7 @@
 
 #include "game/career.h"
 #include "game/history.h"
+#include "screens/history_chart_plugin.h"
 
 class QWidget;
 
@@ -89,10 +90,11 @@ class HistoryCharts {
     Q_DECLARE_TR_FUNCTIONS(HistoryCharts)
 
   public:
-    enum Chart { runs, wickets, skills, bankBalance, condition, chartCount };
+    using Chart = historyChart::Chart;
+    using enum historyChart::Chart;
 
     // The chart's name, as its tab and a screen reader give it.
-    static QString name(Chart chart);
+    static QString name(Chart chart) { return historyChart::name(chart); }
 
     // A view of the chart, empty until drawn.
     static HistoryChartView* makeView(Chart chart, QWidget* parent);

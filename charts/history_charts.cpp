@@ -1,4 +1,4 @@
-#include "screens/history_charts.h"
+#include "charts/history_charts.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -15,7 +15,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <memory>
 
 #include "game/career_story.h"
 #include "game/money.h"
@@ -103,8 +102,60 @@ double roundStep(double span, int stretches) {
     return std::max(1.0, factor * magnitude);
 }
 
-// An axis of the span's values, widened to round numbers.
-QValueAxis* makeAxis(const QString& title, const QString& format, Span span) {
+// Where an axis runs and how it is ticked.
+struct AxisPlan {
+    double min = 0;
+    double max = 1;
+    int tickCount = 5;
+    bool dynamic = false;
+    double interval = 1;
+};
+
+// An axis of the span's values, widened to round numbers as Qt Charts rounds
+// them (worked out on an axis of its own, so that the axis shown changes once
+// and only where the numbers changed).
+AxisPlan valuePlan(Span span) {
+    span = span.shown();
+    QValueAxis nice;
+    nice.setRange(span.low, span.high);
+    nice.applyNiceNumbers();
+    AxisPlan plan{nice.min(), nice.max(), nice.tickCount()};
+    // Every value a chart shows is a whole number, and so is every label: a
+    // span of a few units ticked in fifths would label "0" five times.
+    if ((plan.max - plan.min) / (plan.tickCount - 1) < 1) {
+        plan.dynamic = true;
+        plan.interval = 1;
+    }
+    return plan;
+}
+
+// An axis of matches, from the first to the last exactly, ticked at round
+// numbers.
+AxisPlan matchPlan(Span span) {
+    AxisPlan plan = valuePlan(span);
+    span = span.shown();
+    plan.min = span.low;
+    plan.max = span.high;
+    plan.dynamic = true;
+    plan.interval = roundStep(span.high - span.low, 6);
+    return plan;
+}
+
+// Sets the axis as planned; Qt Charts lays a chart out again only for what
+// changed.
+void setAxis(QValueAxis* axis, const AxisPlan& plan) {
+    axis->setRange(plan.min, plan.max);
+    axis->setTickCount(plan.tickCount);
+    if (plan.dynamic) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(plan.interval);
+    } else {
+        axis->setTickType(QValueAxis::TicksFixed);
+    }
+}
+
+QValueAxis* makeAxis(const QString& title, const QString& format) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
     axis->setTitleBrush(look::silver);
@@ -115,29 +166,25 @@ QValueAxis* makeAxis(const QString& title, const QString& format, Span span) {
     axis->setGridLineColor(gridColour);
     axis->setLinePenColor(look::silver);
     axis->setMinorGridLineVisible(false);
-    span = span.shown();
-    axis->setRange(span.low, span.high);
-    axis->applyNiceNumbers();
-    // Every value a chart shows is a whole number, and so is every label: a
-    // span of a few units ticked in fifths would label "0" five times.
-    if ((axis->max() - axis->min()) / (axis->tickCount() - 1) < 1) {
-        axis->setTickType(QValueAxis::TicksDynamic);
-        axis->setTickAnchor(0);
-        axis->setTickInterval(1);
-    }
     return axis;
 }
 
-// An axis of matches, from the first to the last exactly, ticked at round
-// numbers.
-QValueAxis* makeMatchAxis(const QString& title, Span span) {
-    QValueAxis* axis = makeAxis(title, QStringLiteral("%d"), span);
-    span = span.shown();
-    axis->setRange(span.low, span.high);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0);
-    axis->setTickInterval(roundStep(span.high - span.low, 6));
-    return axis;
+// Gives the series the points, changing only what changed: after a match
+// most lines gain a point at their end or change their last one, and Qt
+// Charts redraws a series for each change it is told of.
+void setPoints(QXYSeries* series, const QList<QPointF>& points) {
+    const QList<QPointF> old = series->points();
+    const qsizetype kept = std::min(old.size(), points.size());
+    qsizetype same = 0;
+    while (same < kept && old[same] == points[same]) ++same;
+    if (same == points.size() && old.size() == points.size()) return;
+    if (same == old.size() && points.size() == old.size() + 1) {
+        series->append(points.back());
+    } else if (old.size() == points.size() && same == points.size() - 1) {
+        series->replace(same, points.back());
+    } else {
+        series->replace(points);
+    }
 }
 
 // The row of the match nearest x, of rows that are not empty.
@@ -155,15 +202,98 @@ QString figureText(double value) {
     return QLocale().toString(value, 'f', value == std::floor(value) ? 0 : 1);
 }
 
+// What pointing at a series tells: the figures it was last drawn from. It
+// is a child of its series, so that a series drawn again in place tells the
+// new figures, and it goes with the series.
+class SeriesFigures : public QObject {
+  public:
+    enum Kind { line, marker };
+
+    SeriesFigures(QXYSeries* series, Kind kind) : QObject(series), kind(kind) {
+        setObjectName(objectNameOf());
+    }
+    static QString objectNameOf() { return QStringLiteral("figures"); }
+    static SeriesFigures* of(QObject* series) {
+        return static_cast<SeriesFigures*>(
+            series->findChild<QObject*>(objectNameOf(), Qt::FindDirectChildrenOnly));
+    }
+
+    Kind kind;
+    const std::vector<HistoryRow>* rows = nullptr;
+    // A value a match, or the blocks of a long career.
+    std::vector<double> values;
+    std::vector<Block> blocks;
+
+    bool shown() const { return rows != nullptr && !rows->empty(); }
+
+    Block blockAt(double x) const {
+        const std::size_t row = rowAt(*rows, x);
+        for (const Block& block : blocks) {
+            if (row < block.endRow) return block;
+        }
+        return blocks.back();
+    }
+
+    QString tip(const QString& name, double x) const {
+        if (!blocks.empty()) {
+            const Block block = blockAt(x);
+            //: A block of a long career's chart: %1 the line's name, %2 and %3 the first
+            //: and last match of the block, %4 the mean, %5 the lowest, %6 the highest value.
+            return HistoryCharts::tr("%1 in matches %2 to %3: mean %4, lowest %5, highest %6")
+                .arg(name, QLocale().toString((*rows)[block.firstRow].match),
+                     QLocale().toString((*rows)[block.endRow - 1].match), figureText(block.mean),
+                     figureText(block.low), figureText(block.high));
+        }
+        const std::size_t i = rowAt(*rows, x);
+        if (kind == marker) {
+            //: A marker of a chart: %1 what it marks, %2 the match.
+            return HistoryCharts::tr("%1 before match %2")
+                .arg(name, QLocale().toString((*rows)[i].match));
+        }
+        //: A point of a chart: %1 the line's name, %2 the match, %3 the value.
+        return HistoryCharts::tr("%1 in match %2: %3")
+            .arg(name, QLocale().toString((*rows)[i].match),
+                 figureText(i < values.size() ? values[i] : 0));
+    }
+
+    int matchAt(double x) const {
+        return blocks.empty() ? (*rows)[rowAt(*rows, x)].match : (*rows)[blockAt(x).firstRow].match;
+    }
+};
+
+// Pointing at a series tells the figures under the pointer; a click picks
+// the match, or a block's first.
+template <typename Series>
+SeriesFigures* follow(Series* series, HistoryChartView* view, SeriesFigures::Kind kind) {
+    auto* figures = new SeriesFigures(series, kind);
+    const QString name = series->name();
+    QObject::connect(
+        series, &Series::hovered, figures, [figures, view, name](const QPointF& point, bool over) {
+            if (over && figures->shown()) {
+                QToolTip::showText(QCursor::pos(), figures->tip(name, point.x()), view);
+            } else {
+                QToolTip::hideText();
+            }
+        });
+    QObject::connect(series, &Series::clicked, figures, [figures, view](const QPointF& point) {
+        if (figures->shown()) emit view->matchPicked(figures->matchAt(point.x()));
+    });
+    return figures;
+}
+
 // One drawing of a chart: its lines, bands, floors and markers, and the span
-// of their values for the axis.
+// of their values for the axis. A chart drawn before is changed in place:
+// each series it already has, in order and by name, takes its new points;
+// from the first that differs (a long career's band appearing, the first
+// World Cup marker) on, the series are made afresh.
 class Drawing {
   public:
     Drawing(HistoryChartView* view, const std::vector<HistoryRow>& rows)
         : view_(view),
           chart_(view->chart()),
           rows_(rows),
-          byBlocks_(rows.size() > static_cast<std::size_t>(matchesShownOneByOne)) {
+          byBlocks_(rows.size() > static_cast<std::size_t>(matchesShownOneByOne)),
+          drawn_(chart_->series()) {
         // A long career's bands cost most of a chart's drawing when smoothed,
         // and a match played with the window open should not wait for them;
         // a short career's few lines are drawn smooth.
@@ -176,9 +306,6 @@ class Drawing {
     // A line of the figure: a point a match, or for a long career the mean
     // of each block with a band from its lowest to its highest value.
     void line(const QString& name, const QColor& colour, const Figure& figure, bool banded = true) {
-        auto* series = new QLineSeries;
-        series->setName(name);
-        series->setPen(QPen(colour, 1.5));
         if (!byBlocks_) {
             QList<QPointF> points;
             points.reserve(static_cast<qsizetype>(rows_.size()));
@@ -186,139 +313,178 @@ class Drawing {
                 points << QPointF(rows_[i].match, figure(i));
             }
             values_.take(points);
-            series->replace(thinned(points, mostPointsALine));
-            series->setPointsVisible(points.size() <= pointsShownUpTo);
-            chart_->addSeries(series);
-            auto shown = std::make_shared<std::vector<double>>();
-            shown->reserve(rows_.size());
-            for (const QPointF& point : points) shown->push_back(point.y());
-            follow(series, [rows = &rows_, name, shown](std::size_t i) {
-                //: A point of a chart: %1 the line's name, %2 the match, %3 the value.
-                return HistoryCharts::tr("%1 in match %2: %3")
-                    .arg(name, QLocale().toString((*rows)[i].match), figureText((*shown)[i]));
-            });
+            const bool pointsShown = points.size() <= pointsShownUpTo;
+            QLineSeries* series = reused<QLineSeries>(name);
+            // The legend draws a line's mark as the line was when added, with
+            // or without a point: a line that gains or loses its points is
+            // made afresh, with those after it.
+            if (series != nullptr && series->pointsVisible() != pointsShown) {
+                dropFrom(--next_);
+                series = nullptr;
+            }
+            const bool made = series == nullptr;
+            if (made) series = newLine(name, colour);
+            setPoints(series, thinned(points, mostPointsALine));
+            series->setPointsVisible(pointsShown);
+            if (made) addLine(series);
+            SeriesFigures* figures = SeriesFigures::of(series);
+            figures->rows = &rows_;
+            figures->blocks.clear();
+            figures->values.resize(rows_.size());
+            for (qsizetype i = 0; i < points.size(); ++i) figures->values[i] = points[i].y();
             return;
         }
         const std::vector<Block> blocks = blocksOf(rows_.size(), blocksShown, figure);
         QList<QPointF> means;
-        auto* lows = new QLineSeries;
-        auto* highs = new QLineSeries;
+        QList<QPointF> lows;
+        QList<QPointF> highs;
         for (const Block& block : blocks) {
             const double x = rows_[block.firstRow].match;
             means << QPointF(x, block.mean);
-            lows->append(x, block.low);
-            highs->append(x, block.high);
+            lows << QPointF(x, block.low);
+            highs << QPointF(x, block.high);
             values_.take(banded ? block.low : block.mean);
             values_.take(banded ? block.high : block.mean);
         }
         if (banded) {
-            auto* band = new QAreaSeries(highs, lows);
-            // An area series draws its edges but does not own them.
-            highs->setParent(band);
-            lows->setParent(band);
-            //: The shaded band around a line of a long career's chart.
-            band->setName(HistoryCharts::tr("%1, lowest to highest").arg(name));
-            QColor fill = colour;
-            fill.setAlpha(60);
-            band->setBrush(fill);
-            band->setPen(Qt::NoPen);
-            chart_->addSeries(band);
-            // The band belongs to its line, which the legend names.
-            for (QLegendMarker* marker : chart_->legend()->markers(band)) marker->setVisible(false);
-            followBlocks(band, name, blocks);
-        } else {
-            delete lows;
-            delete highs;
+            QAreaSeries* band = bandSeries(name, colour, highs, lows);
+            SeriesFigures* figures = SeriesFigures::of(band->upperSeries());
+            figures->rows = &rows_;
+            figures->blocks = blocks;
         }
-        series->replace(means);
-        chart_->addSeries(series);
-        followBlocks(series, name, blocks);
+        QLineSeries* series = reused<QLineSeries>(name);
+        const bool made = series == nullptr;
+        if (made) series = newLine(name, colour);
+        setPoints(series, means);
+        series->setPointsVisible(false);
+        if (made) addLine(series);
+        SeriesFigures* figures = SeriesFigures::of(series);
+        figures->rows = &rows_;
+        figures->values.clear();
+        figures->blocks = blocks;
     }
 
     // A level the values are measured against, across the whole chart.
     void floor(const QString& name, double value, const QColor& colour) {
+        const double from = rows_.empty() ? 0 : rows_.front().match;
+        const double to = rows_.empty() ? 1 : std::max<double>(rows_.back().match, from + 1);
+        values_.take(value);
+        if (auto* series = reused<QLineSeries>(name)) {
+            setPoints(series, {QPointF(from, value), QPointF(to, value)});
+            return;
+        }
         auto* series = new QLineSeries;
         series->setName(name);
         series->setPen(QPen(colour, 1.5, Qt::DashLine));
-        const double from = rows_.empty() ? 0 : rows_.front().match;
-        const double to = rows_.empty() ? 1 : std::max<double>(rows_.back().match, from + 1);
         series->append(from, value);
         series->append(to, value);
-        values_.take(value);
         chart_->addSeries(series);
     }
 
     void markers(const QString& name, const QList<QPointF>& points, const QColor& colour,
                  QScatterSeries::MarkerShape shape) {
-        auto* series = new QScatterSeries;
-        series->setName(name);
-        series->setMarkerShape(shape);
-        series->setMarkerSize(11);
-        series->setColor(colour);
-        series->setBorderColor(colour);
-        series->replace(spread(points, mostMarkers));
-        chart_->addSeries(series);
-        follow(series, [rows = &rows_, name](std::size_t i) {
-            //: A marker of a chart: %1 what it marks, %2 the match.
-            return HistoryCharts::tr("%1 before match %2")
-                .arg(name, QLocale().toString((*rows)[i].match));
-        });
+        auto* series = reused<QScatterSeries>(name);
+        if (series != nullptr) {
+            setPoints(series, spread(points, mostMarkers));
+        } else {
+            series = new QScatterSeries;
+            series->setName(name);
+            series->setMarkerShape(shape);
+            series->setMarkerSize(11);
+            series->setColor(colour);
+            series->setBorderColor(colour);
+            series->replace(spread(points, mostMarkers));
+            chart_->addSeries(series);
+            follow(series, view_, SeriesFigures::marker);
+        }
+        SeriesFigures::of(series)->rows = &rows_;
     }
+
+    // Takes away the series of the drawing before that this one no longer
+    // has.
+    void finish() { dropFrom(next_); }
 
   private:
-    // Pointing at a series tells the figures of the match under the pointer;
-    // a click picks the match. The connections outlive the drawing, so they
-    // hold the history's rows, which outlive the chart, and copies of the rest.
-    template <typename Series, typename Text>
-    void follow(Series* series, Text text) {
-        const std::vector<HistoryRow>* rows = &rows_;
-        HistoryChartView* view = view_;
-        QObject::connect(
-            series, &Series::hovered, series, [rows, view, text](const QPointF& point, bool over) {
-                if (over && !rows->empty()) {
-                    QToolTip::showText(QCursor::pos(), text(rowAt(*rows, point.x())), view);
-                } else {
-                    QToolTip::hideText();
-                }
-            });
-        QObject::connect(series, &Series::clicked, view, [rows, view](const QPointF& point) {
-            if (!rows->empty()) emit view->matchPicked((*rows)[rowAt(*rows, point.x())].match);
-        });
+    // The next series of the drawing before, if it is of the type and name
+    // asked for; if not, it and all after it go, to be made afresh.
+    template <typename Series>
+    Series* reused(const QString& name) {
+        if (next_ < drawn_.size()) {
+            auto* series = qobject_cast<Series*>(drawn_[next_]);
+            if (series != nullptr && series->name() == name) {
+                ++next_;
+                return series;
+            }
+            dropFrom(next_);
+        }
+        return nullptr;
     }
 
-    template <typename Series>
-    void followBlocks(Series* series, const QString& name, const std::vector<Block>& blocks) {
-        const std::vector<HistoryRow>* rows = &rows_;
-        HistoryChartView* view = view_;
-        const auto blockAt = [rows, blocks](double x) {
-            const std::size_t row = rowAt(*rows, x);
-            for (const Block& block : blocks) {
-                if (row < block.endRow) return block;
-            }
-            return blocks.back();
-        };
-        QObject::connect(
-            series, &Series::hovered, series,
-            [rows, view, name, blockAt](const QPointF& point, bool over) {
-                if (!over) {
-                    QToolTip::hideText();
-                    return;
-                }
-                const Block block = blockAt(point.x());
-                //: A block of a long career's chart: %1 the line's name, %2 and %3 the first
-                //: and last match of the block, %4 the mean, %5 the lowest, %6 the highest value.
-                QToolTip::showText(
-                    QCursor::pos(),
-                    HistoryCharts::tr("%1 in matches %2 to %3: mean %4, lowest %5, highest %6")
-                        .arg(name, QLocale().toString((*rows)[block.firstRow].match),
-                             QLocale().toString((*rows)[block.endRow - 1].match),
-                             figureText(block.mean), figureText(block.low), figureText(block.high)),
-                    view);
-            });
-        QObject::connect(series, &Series::clicked, view,
-                         [rows, view, blockAt](const QPointF& point) {
-                             emit view->matchPicked((*rows)[blockAt(point.x()).firstRow].match);
+    void dropFrom(qsizetype first) {
+        for (qsizetype i = first; i < drawn_.size(); ++i) {
+            chart_->removeSeries(drawn_[i]);
+            // A band's edges are its children and go with it.
+            delete drawn_[i];
+        }
+        drawn_.resize(std::min(first, drawn_.size()));
+    }
+
+    // A line is made whole, its points given, before the chart takes it:
+    // the legend draws its mark as the line is when it is added.
+    static QLineSeries* newLine(const QString& name, const QColor& colour) {
+        auto* series = new QLineSeries;
+        series->setName(name);
+        series->setPen(QPen(colour, 1.5));
+        return series;
+    }
+
+    void addLine(QLineSeries* series) {
+        chart_->addSeries(series);
+        follow(series, view_, SeriesFigures::line);
+    }
+
+    QAreaSeries* bandSeries(const QString& lineName, const QColor& colour,
+                            const QList<QPointF>& highPoints, const QList<QPointF>& lowPoints) {
+        //: The shaded band around a line of a long career's chart.
+        const QString name = HistoryCharts::tr("%1, lowest to highest").arg(lineName);
+        if (auto* band = reused<QAreaSeries>(name)) {
+            setPoints(band->upperSeries(), highPoints);
+            setPoints(band->lowerSeries(), lowPoints);
+            return band;
+        }
+        auto* highs = new QLineSeries;
+        auto* lows = new QLineSeries;
+        highs->append(highPoints);
+        lows->append(lowPoints);
+        auto* band = new QAreaSeries(highs, lows);
+        // An area series draws its edges but does not own them.
+        highs->setParent(band);
+        lows->setParent(band);
+        band->setName(name);
+        QColor fill = colour;
+        fill.setAlpha(60);
+        band->setBrush(fill);
+        band->setPen(Qt::NoPen);
+        chart_->addSeries(band);
+        // The band belongs to its line, which the legend names.
+        for (QLegendMarker* marker : chart_->legend()->markers(band)) marker->setVisible(false);
+        // The band is pointed at through its own signals, told by its edge.
+        auto* figures = new SeriesFigures(highs, SeriesFigures::line);
+        QObject::connect(band, &QAreaSeries::hovered, figures,
+                         [figures, view = view_, lineName](const QPointF& point, bool over) {
+                             if (over && figures->shown()) {
+                                 QToolTip::showText(QCursor::pos(),
+                                                    figures->tip(lineName, point.x()), view);
+                             } else {
+                                 QToolTip::hideText();
+                             }
                          });
+        QObject::connect(band, &QAreaSeries::clicked, figures,
+                         [figures, view = view_](const QPointF& point) {
+                             if (figures->shown())
+                                 emit view->matchPicked(figures->matchAt(point.x()));
+                         });
+        return band;
     }
 
     HistoryChartView* view_;
@@ -326,24 +492,39 @@ class Drawing {
     const std::vector<HistoryRow>& rows_;
     bool byBlocks_;
     Span values_;
+    // The series of the drawing before, and how many of them are drawn again.
+    QList<QAbstractSeries*> drawn_;
+    qsizetype next_ = 0;
 };
 
-// Clears the chart for drawing afresh.
-void clear(QChart* chart) {
-    chart->removeAllSeries();
-    const QList<QAbstractAxis*> axes = chart->axes();
-    for (QAbstractAxis* axis : axes) {
-        chart->removeAxis(axis);
-        delete axis;
+// Puts the axes on the chart, or sets those it has, and every series on them.
+void setAxes(QChart* chart, const QString& valueTitle, const QString& format,
+             const AxisPlan& matches, const AxisPlan& values) {
+    const QList<QAbstractAxis*> xs = chart->axes(Qt::Horizontal);
+    const QList<QAbstractAxis*> ys = chart->axes(Qt::Vertical);
+    auto* x = xs.size() == 1 ? qobject_cast<QValueAxis*>(xs.front()) : nullptr;
+    auto* y = ys.size() == 1 ? qobject_cast<QValueAxis*>(ys.front()) : nullptr;
+    if (x == nullptr || y == nullptr) {
+        const QList<QAbstractAxis*> axes = chart->axes();
+        for (QAbstractAxis* axis : axes) {
+            chart->removeAxis(axis);
+            delete axis;
+        }
+        x = makeAxis(HistoryCharts::tr("Match"), QStringLiteral("%d"));
+        y = makeAxis(valueTitle, format);
+        setAxis(x, matches);
+        setAxis(y, values);
+        chart->addAxis(x, Qt::AlignBottom);
+        chart->addAxis(y, Qt::AlignLeft);
+    } else {
+        y->setTitleText(valueTitle);
+        y->setLabelFormat(format);
+        setAxis(x, matches);
+        setAxis(y, values);
     }
-}
-
-// Puts the axes on the chart and every series on them.
-void attachAxes(QChart* chart, QValueAxis* x, QValueAxis* y) {
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
     const QList<QAbstractSeries*> series = chart->series();
     for (QAbstractSeries* one : series) {
+        if (!one->attachedAxes().isEmpty()) continue;
         one->attachAxis(x);
         one->attachAxis(y);
     }
@@ -511,24 +692,6 @@ Drawn drawCondition(Drawing& d, const std::vector<HistoryRow>& rows) {
 
 }  // namespace
 
-QString HistoryCharts::name(Chart chart) {
-    switch (chart) {
-        case runs:
-            return tr("Runs");
-        case wickets:
-            return tr("Wickets");
-        case skills:
-            return tr("Skills");
-        case bankBalance:
-            return tr("Bank balance");
-        case condition:
-            return tr("Gear and health");
-        case chartCount:
-            break;
-    }
-    return QString();
-}
-
 HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     auto* drawn = new QChart;
     drawn->setTheme(QChart::ChartThemeDark);
@@ -560,7 +723,6 @@ HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
 void HistoryCharts::draw(HistoryChartView* view, Chart chart, const Career& career,
                          const CareerHistory& history) {
     QChart* drawn = view->chart();
-    clear(drawn);
     const std::vector<HistoryRow>& rows = history.rows();
     Drawing drawing(view, rows);
     Drawn told;
@@ -583,6 +745,7 @@ void HistoryCharts::draw(HistoryChartView* view, Chart chart, const Career& care
         case chartCount:
             break;
     }
+    drawing.finish();
     Span matches;
     if (!rows.empty()) {
         matches.take(rows.front().match);
@@ -590,7 +753,6 @@ void HistoryCharts::draw(HistoryChartView* view, Chart chart, const Career& care
     }
     if (matches.high == matches.low) matches = {matches.low - 1, matches.high + 1};
     drawn->setTitle(rows.empty() ? tr("No match kept yet") : QString());
-    attachAxes(drawn, makeMatchAxis(tr("Match"), matches),
-               makeAxis(told.valueTitle, told.format, drawing.values()));
+    setAxes(drawn, told.valueTitle, told.format, matchPlan(matches), valuePlan(drawing.values()));
     view->setAccessibleDescription(rows.empty() ? tr("No match kept yet.") : told.told);
 }

@@ -1,0 +1,65 @@
+#include "screens/history_chart_plugin.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPluginLoader>
+
+namespace historyChart {
+
+QString name(Chart chart) {
+    // The names are the charts' own texts, whichever side of the module
+    // they are shown on.
+    switch (chart) {
+        case runs:
+            return QCoreApplication::translate("HistoryCharts", "Runs");
+        case wickets:
+            return QCoreApplication::translate("HistoryCharts", "Wickets");
+        case skills:
+            return QCoreApplication::translate("HistoryCharts", "Skills");
+        case bankBalance:
+            return QCoreApplication::translate("HistoryCharts", "Bank balance");
+        case condition:
+            return QCoreApplication::translate("HistoryCharts", "Gear and health");
+        case chartCount:
+            break;
+    }
+    return QString();
+}
+
+}  // namespace historyChart
+
+namespace {
+
+const HistoryChartPlugin* linkedCharts() {
+    const QObjectList linked = QPluginLoader::staticInstances();
+    for (QObject* plugin : linked) {
+        if (auto* charts = qobject_cast<HistoryChartPlugin*>(plugin)) return charts;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const HistoryChartPlugin* loadHistoryCharts(const QStringList& folders) {
+    for (const QString& folder : folders) {
+        const QString file = QDir(folder).filePath(QStringLiteral(BAILCREST_CHARTS_FILE));
+        if (!QFileInfo(file).isFile()) continue;
+        QPluginLoader loader(file);
+        if (auto* charts = qobject_cast<HistoryChartPlugin*>(loader.instance())) return charts;
+        qWarning("The charts module %s could not be loaded: %s", qPrintable(file),
+                 qPrintable(loader.errorString()));
+    }
+    return nullptr;
+}
+
+const HistoryChartPlugin* historyCharts() {
+    static const HistoryChartPlugin* const charts = [] {
+        if (const HistoryChartPlugin* linked = linkedCharts()) return linked;
+        // Installed, the module sits in the game's own library folder; in
+        // the build tree, beside the game.
+        const QString game = QCoreApplication::applicationDirPath();
+        return loadHistoryCharts(
+            {QDir(game).filePath(QStringLiteral(BAILCREST_CHARTS_FOLDER)), game});
+    }();
+    return charts;
+}
