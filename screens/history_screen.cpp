@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "game/career_story.h"
@@ -41,30 +42,69 @@ namespace {
 // The header's values, in their order across the top.
 enum HeaderValue { playerValue, levelValue, teamValue, worldCupValue, matchesValue };
 
-// The last match's values, in the order they are laid out.
-enum LastMatchValue {
-    runsValue,
-    wicketsValue,
-    catchesValue,
-    awardValue,
-    feeValue,
-    sponsorshipValue,
-    balanceValue,
-    overallGearValue,
-    battingValue,
-    bowlingValue,
-    fieldingValue,
-    overallHealthValue,
-    batValue,
-    glovesValue,
-    padsValue,
-    othersValue,
-    fitnessValue,
-    healthValue,
-    staminaValue,
-    eventsValue,
-    lastMatchValueCount
+// A figure of the last match: its label's name, its caption, the column of
+// the history it shows, and whether it is shown with its change since the
+// match before. In the order they are laid out, four to a row: what he did
+// and what it paid, then the skills and the overall conditions, then each
+// condition. What happened since the match before comes after them.
+struct LastMatchFigure {
+    const char* objectName;
+    const char* caption;
+    int column;
+    bool withChange;
 };
+
+constexpr LastMatchFigure lastMatchFigures[] = {
+    {"lastRuns", QT_TRANSLATE_NOOP("HistoryScreen", "Runs:"), HistoryTableModel::runs, false},
+    {"lastWickets", QT_TRANSLATE_NOOP("HistoryScreen", "Wickets:"), HistoryTableModel::wickets,
+     false},
+    {"lastCatches", QT_TRANSLATE_NOOP("HistoryScreen", "Catches:"), HistoryTableModel::catches,
+     false},
+    {"lastAward", QT_TRANSLATE_NOOP("HistoryScreen", "Award (Rs.):"), HistoryTableModel::award,
+     false},
+    {"lastFee", QT_TRANSLATE_NOOP("HistoryScreen", "Match fee (Rs.):"), HistoryTableModel::matchFee,
+     false},
+    {"lastSponsorship", QT_TRANSLATE_NOOP("HistoryScreen", "Sponsorship (Rs.):"),
+     HistoryTableModel::sponsorship, false},
+    {"lastBalance", QT_TRANSLATE_NOOP("HistoryScreen", "Bank balance (Rs.):"),
+     HistoryTableModel::bankBalance, false},
+    {"lastOverallGear", QT_TRANSLATE_NOOP("HistoryScreen", "Overall gear:"),
+     HistoryTableModel::overallGear, true},
+    {"lastBatting", QT_TRANSLATE_NOOP("HistoryScreen", "Batting:"), HistoryTableModel::batting,
+     true},
+    {"lastBowling", QT_TRANSLATE_NOOP("HistoryScreen", "Bowling:"), HistoryTableModel::bowling,
+     true},
+    {"lastFielding", QT_TRANSLATE_NOOP("HistoryScreen", "Fielding:"), HistoryTableModel::fielding,
+     true},
+    {"lastOverallHealth", QT_TRANSLATE_NOOP("HistoryScreen", "Overall health:"),
+     HistoryTableModel::overallHealth, true},
+    {"lastBat", QT_TRANSLATE_NOOP("HistoryScreen", "Bat:"), HistoryTableModel::bat, true},
+    {"lastGloves", QT_TRANSLATE_NOOP("HistoryScreen", "Gloves:"), HistoryTableModel::gloves, true},
+    {"lastPads", QT_TRANSLATE_NOOP("HistoryScreen", "Pads:"), HistoryTableModel::pads, true},
+    {"lastOthers", QT_TRANSLATE_NOOP("HistoryScreen", "Others:"), HistoryTableModel::others, true},
+    {"lastFitness", QT_TRANSLATE_NOOP("HistoryScreen", "Fitness:"), HistoryTableModel::fitness,
+     true},
+    {"lastHealth", QT_TRANSLATE_NOOP("HistoryScreen", "Health:"), HistoryTableModel::health, true},
+    {"lastStamina", QT_TRANSLATE_NOOP("HistoryScreen", "Stamina:"), HistoryTableModel::stamina,
+     true},
+};
+
+constexpr int lastMatchFigureCount = static_cast<int>(std::size(lastMatchFigures));
+// The label of what happened since the match before, after the figures.
+constexpr int eventsValue = lastMatchFigureCount;
+
+// The text of a figure of the last match, with its change since the values
+// before when it has one.
+QString lastMatchText(const LastMatchFigure& figure, const HistoryRow& last,
+                      const std::optional<HistoryRow>& before) {
+    const HistoryColumn& column = historyColumns[figure.column];
+    const double value = column.figure(last);
+    if (column.kind == HistoryColumn::money) return moneyText(value);
+    if (!figure.withChange) return QLocale().toString(static_cast<qint64>(value));
+    return HistoryTexts::withChange(
+        static_cast<int>(value),
+        before ? std::optional<int>(static_cast<int>(column.figure(*before))) : std::nullopt);
+}
 
 // Half a row of a grid: a silver caption and the light-yellow value after it.
 QLabel* addPair(QGridLayout* grid, int row, int pair, const QString& objectName,
@@ -99,22 +139,17 @@ QGridLayout* gridIn(QWidget* frame) {
     return grid;
 }
 
-// The values a row is compared with: those of the match just before it, or
-// the career's start for its first match.
-struct Before {
-    Skills skills;
-    Gear gear;
-    Body body;
-};
-
-std::optional<Before> valuesBefore(const Career& career, const std::vector<HistoryRow>& rows) {
+// The row the last one is compared with: that of the match just before it,
+// or the career's start (its skills, gear and body) for its first match.
+std::optional<HistoryRow> rowBefore(const Career& career, const std::vector<HistoryRow>& rows) {
     const HistoryRow& last = rows.back();
     if (rows.size() >= 2 && rows[rows.size() - 2].match == last.match - 1) {
-        const HistoryRow& previous = rows[rows.size() - 2];
-        return Before{previous.skills, previous.gear, previous.body};
+        return rows[rows.size() - 2];
     }
-    if (last.match == 1) return Before{career.startingSkills, Gear{}, Body{}};
-    return std::nullopt;
+    if (last.match != 1) return std::nullopt;
+    HistoryRow start;
+    start.skills = career.startingSkills;
+    return start;
 }
 
 // The game's look for a view the style draws: light-yellow text on navy,
@@ -484,39 +519,15 @@ void HistoryScreen::buildLastMatch(QWidget* frame) {
     QGridLayout* grid = gridIn(frame);
     // Four to a row: what he did and what it paid, then the skills and the
     // overall conditions, then each condition.
-    const struct {
-        const char* objectName;
-        QString caption;
-    } values[lastMatchValueCount] = {
-        {"lastRuns", tr("Runs:")},
-        {"lastWickets", tr("Wickets:")},
-        {"lastCatches", tr("Catches:")},
-        {"lastAward", tr("Award (Rs.):")},
-        {"lastFee", tr("Match fee (Rs.):")},
-        {"lastSponsorship", tr("Sponsorship (Rs.):")},
-        {"lastBalance", tr("Bank balance (Rs.):")},
-        {"lastOverallGear", tr("Overall gear:")},
-        {"lastBatting", tr("Batting:")},
-        {"lastBowling", tr("Bowling:")},
-        {"lastFielding", tr("Fielding:")},
-        {"lastOverallHealth", tr("Overall health:")},
-        {"lastBat", tr("Bat:")},
-        {"lastGloves", tr("Gloves:")},
-        {"lastPads", tr("Pads:")},
-        {"lastOthers", tr("Others:")},
-        {"lastFitness", tr("Fitness:")},
-        {"lastHealth", tr("Health:")},
-        {"lastStamina", tr("Stamina:")},
-        {"lastEvents", tr("Since the match before:")},
-    };
     constexpr int perRow = 4;
-    for (int i = 0; i < lastMatchValueCount; ++i) {
-        const bool events = i == eventsValue;
-        const int row = events ? 5 : i / perRow;
-        lastMatch_.push_back(addPair(grid, row, events ? 0 : i % perRow,
-                                     QString::fromLatin1(values[i].objectName), values[i].caption,
-                                     events ? perRow : 1));
+    for (int i = 0; i < lastMatchFigureCount; ++i) {
+        const LastMatchFigure& figure = lastMatchFigures[i];
+        lastMatch_.push_back(addPair(grid, i / perRow, i % perRow,
+                                     QString::fromLatin1(figure.objectName), tr(figure.caption)));
     }
+    lastMatch_.push_back(addPair(grid, lastMatchFigureCount / perRow + 1, 0,
+                                 QStringLiteral("lastEvents"), tr("Since the match before:"),
+                                 perRow));
     // A long line of events is cut short, with an ellipsis, to the room the
     // window gives it, and told whole as its tooltip and accessible name: a
     // wrapped line in the window's scrolled grid got no more height and was
@@ -633,41 +644,11 @@ void HistoryScreen::showLastMatch() {
     lastMatchFrame_->setTitle(tr("LAST MATCH: %1, %2 (%3)")
                                   .arg(QLocale().toString(last.match))
                                   .arg(HistoryTexts::levelName(last.level), last.team));
-    const std::optional<Before> before = valuesBefore(career_.career(), rows);
-    const auto change = [&](int value, auto of) {
-        return HistoryTexts::withChange(
-            value, before ? std::optional<int>(of(*before)) : std::optional<int>());
-    };
+    const std::optional<HistoryRow> before = rowBefore(career_.career(), rows);
+    for (int i = 0; i < lastMatchFigureCount; ++i)
+        showValue(lastMatch_[i], lastMatchText(lastMatchFigures[i], last, before));
     const QStringList events = rows_->eventsOf(static_cast<int>(rows.size()) - 1);
-    const QString texts[lastMatchValueCount] = {
-        QLocale().toString(last.performance.runs),
-        QLocale().toString(last.performance.wickets),
-        QLocale().toString(last.performance.catches),
-        moneyText(last.award),
-        moneyText(last.matchFee),
-        moneyText(last.sponsorship),
-        moneyText(last.bankBalance),
-        change(overallGear(last.gear), [](const Before& b) { return overallGear(b.gear); }),
-        change(last.skills.batting, [](const Before& b) { return b.skills.batting; }),
-        change(last.skills.bowling, [](const Before& b) { return b.skills.bowling; }),
-        change(last.skills.fielding, [](const Before& b) { return b.skills.fielding; }),
-        change(overallHealth(last.body), [](const Before& b) { return overallHealth(b.body); }),
-        change(last.gear.bat, [](const Before& b) { return b.gear.bat; }),
-        change(last.gear.gloves, [](const Before& b) { return b.gear.gloves; }),
-        change(last.gear.pads, [](const Before& b) { return b.gear.pads; }),
-        change(last.gear.others, [](const Before& b) { return b.gear.others; }),
-        change(last.body.fitness, [](const Before& b) { return b.body.fitness; }),
-        change(last.body.health, [](const Before& b) { return b.body.health; }),
-        change(last.body.stamina, [](const Before& b) { return b.body.stamina; }),
-        events.isEmpty() ? tr("Nothing") : events.join(QStringLiteral("; ")),
-    };
-    for (int i = 0; i < lastMatchValueCount; ++i) {
-        if (i == eventsValue) {
-            showEvents(texts[i]);
-        } else {
-            showValue(lastMatch_[i], texts[i]);
-        }
-    }
+    showEvents(events.isEmpty() ? tr("Nothing") : events.join(QStringLiteral("; ")));
 }
 
 void HistoryScreen::showEvents(const QString& text) {
