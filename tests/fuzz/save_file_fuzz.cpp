@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "game/career.h"
+#include "game/level.h"
 #include "game/match.h"
 #include "game/play.h"
 #include "game/purchase.h"
@@ -36,13 +37,31 @@ double numberOn(const SaveFile& file, int line) {
     return value;
 }
 
+// The row of a level's batting average in its column of the record book.
+constexpr int battingAverageRow = 5;
+
 // The saved line holds what the loaded line held: names and words as they
-// were, numbers as the value read (whole-number lines rounded, halves to
-// even), the category as it follows from the skills, and the sponsor as the
-// name read, written with its "&" doubled (a hand-edited lone "&" comes back
-// doubled, the same name to every version of the game).
+// were, the batting average with a decimal point, numbers as the value read (whole-number lines
+// rounded, halves to even), the category as it follows from the skills, and the sponsor as the name
+// read, written with its "&" doubled (a hand-edited lone "&" comes back doubled, the same name to
+// every version of the game).
+bool isBattingAverage(int line) {
+    for (int column = 0; column < levelCount; ++column) {
+        if (line == saveLine::recordBook(column, battingAverageRow)) return true;
+    }
+    return false;
+}
+
 void requireSameValue(const SaveFile& loaded, const SaveFile& saved, const Career& career,
                       int line) {
+    // A batting average comes back as it was written, but with a decimal
+    // point where the file held a comma: files use one form under every
+    // locale.
+    if (isBattingAverage(line)) {
+        require(saved.line(line) ==
+                BattingAverage::asWritten(loaded.line(line)).text(QStringLiteral(".")));
+        return;
+    }
     if (line == saveLine::role) {
         require(saved.line(line) == categoryWord(category(career.skills)));
         return;
