@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <array>
 
 #include "game/history.h"
+#include "game/ratings.h"
 
 // The figures of a history row, one description each, in the order of the
 // history file's first columns and of the History window's table: the name
@@ -32,5 +34,55 @@ struct HistoryColumn {
     double (*figure)(const HistoryRow& row);
 };
 
-inline constexpr int historyFigureCount = 23;
-extern const std::array<HistoryColumn, historyFigureCount> historyColumns;
+// The headings are marked for translation here and translated where the
+// table shows them.
+inline constexpr std::array historyColumns = std::to_array<HistoryColumn>({
+    {"match", QT_TRANSLATE_NOOP("HistoryTableModel", "Match"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.match; }},
+    {"level", QT_TRANSLATE_NOOP("HistoryTableModel", "Level"), HistoryColumn::level,
+     [](const HistoryRow& r) -> double { return levelIndex(r.level); }},
+    {"team", QT_TRANSLATE_NOOP("HistoryTableModel", "Team"), HistoryColumn::team,
+     [](const HistoryRow&) -> double { return 0; }},
+    {"runs", QT_TRANSLATE_NOOP("HistoryTableModel", "Runs"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.performance.runs; }},
+    {"wickets", QT_TRANSLATE_NOOP("HistoryTableModel", "Wickets"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.performance.wickets; }},
+    {"catches", QT_TRANSLATE_NOOP("HistoryTableModel", "Catches"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.performance.catches; }},
+    {"award", QT_TRANSLATE_NOOP("HistoryTableModel", "Award (Rs.)"), HistoryColumn::money,
+     [](const HistoryRow& r) -> double { return r.award; }},
+    {"batting", QT_TRANSLATE_NOOP("HistoryTableModel", "Batting"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.skills.batting; }},
+    {"bowling", QT_TRANSLATE_NOOP("HistoryTableModel", "Bowling"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.skills.bowling; }},
+    {"fielding", QT_TRANSLATE_NOOP("HistoryTableModel", "Fielding"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.skills.fielding; }},
+    {"bat", QT_TRANSLATE_NOOP("HistoryTableModel", "Bat"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.gear.bat; }},
+    {"gloves", QT_TRANSLATE_NOOP("HistoryTableModel", "Gloves"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.gear.gloves; }},
+    {"pads", QT_TRANSLATE_NOOP("HistoryTableModel", "Pads"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.gear.pads; }},
+    {"others", QT_TRANSLATE_NOOP("HistoryTableModel", "Others"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.gear.others; }},
+    {"fitness", QT_TRANSLATE_NOOP("HistoryTableModel", "Fitness"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.body.fitness; }},
+    {"health", QT_TRANSLATE_NOOP("HistoryTableModel", "Health"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.body.health; }},
+    {"stamina", QT_TRANSLATE_NOOP("HistoryTableModel", "Stamina"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return r.body.stamina; }},
+    {"overall_gear", QT_TRANSLATE_NOOP("HistoryTableModel", "Overall gear"), HistoryColumn::whole,
+     [](const HistoryRow& r) -> double { return overallGear(r.gear); }},
+    {"overall_health", QT_TRANSLATE_NOOP("HistoryTableModel", "Overall health"),
+     HistoryColumn::whole, [](const HistoryRow& r) -> double { return overallHealth(r.body); }},
+    {"match_fee", QT_TRANSLATE_NOOP("HistoryTableModel", "Match fee (Rs.)"), HistoryColumn::money,
+     [](const HistoryRow& r) -> double { return r.matchFee; }},
+    {"sponsorship", QT_TRANSLATE_NOOP("HistoryTableModel", "Sponsorship (Rs.)"),
+     HistoryColumn::money, [](const HistoryRow& r) -> double { return r.sponsorship; }},
+    {"other_income", QT_TRANSLATE_NOOP("HistoryTableModel", "Other income (Rs.)"),
+     HistoryColumn::money, [](const HistoryRow& r) -> double { return r.otherIncome; }},
+    {"bank_balance", QT_TRANSLATE_NOOP("HistoryTableModel", "Bank balance (Rs.)"),
+     HistoryColumn::money, [](const HistoryRow& r) -> double { return r.bankBalance; }},
+});
+
+inline constexpr int historyFigureCount = static_cast<int>(historyColumns.size());

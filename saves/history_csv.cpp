@@ -43,7 +43,9 @@ enum Column {
     sponsorshipColumn,
     otherIncomeColumn,
     bankBalanceColumn,
-    levelChangesColumn,
+    // What happened since the match before follows every figure of the
+    // column table, those the reader takes by name and any after them.
+    levelChangesColumn = historyFigureCount,
     worldCupColumn,
     sponsorTakenColumn,
     trainingCostColumn,
@@ -53,9 +55,8 @@ enum Column {
     columnCount
 };
 
-static_assert(levelChangesColumn == historyFigureCount,
-              "the file's figure columns are those of the history's column table");
-
+static_assert(bankBalanceColumn < historyFigureCount,
+              "the figures the reader takes by name are among those of the history's column table");
 // The names of the columns after the figures: what happened since the match
 // before.
 constexpr std::array<const char*, columnCount - historyFigureCount> eventColumnNames{
