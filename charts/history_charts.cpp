@@ -654,14 +654,6 @@ Drawn drawBankBalance(Drawing& d, const std::vector<HistoryRow>& rows) {
             QStringLiteral("%.0f")};
 }
 
-int lowestGearItem(const Gear& g) {
-    return std::min({g.bat, g.gloves, g.pads, g.others});
-}
-
-int lowestOfBody(const Body& b) {
-    return std::min({b.fitness, b.health, b.stamina});
-}
-
 Drawn drawCondition(Drawing& d, const std::vector<HistoryRow>& rows) {
     d.values().take(100);
     d.line(

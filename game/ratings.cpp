@@ -51,3 +51,11 @@ int overallGear(const Gear& gear) {
 int overallHealth(const Body& body) {
     return floorMean({body.fitness, body.health, body.stamina});
 }
+
+int lowestGearItem(const Gear& gear) {
+    return std::min({gear.bat, gear.gloves, gear.pads, gear.others});
+}
+
+int lowestOfBody(const Body& body) {
+    return std::min({body.fitness, body.health, body.stamina});
+}

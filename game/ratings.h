@@ -25,6 +25,11 @@ int overallGear(const Gear& gear);
 // The mean of fitness, health and stamina, rounded down.
 int overallHealth(const Body& body);
 
+// The most worn item of gear, and the lowest of fitness, health and stamina:
+// what keeps a player out of the side, more than the overall figures.
+int lowestGearItem(const Gear& gear);
+int lowestOfBody(const Body& body);
+
 // Below this an overall condition is running low.
 inline constexpr int lowOverallCondition = 50;
 
