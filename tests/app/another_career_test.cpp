@@ -7,7 +7,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTranslator>
 
 #include "app/screen_navigator.h"
@@ -16,10 +15,10 @@
 #include "saves/set_aside.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
-#include "screens/match_screen.h"
 #include "screens/player_screen.h"
 #include "session/career_session.h"
 #include "support/file_contents.h"
+#include "support/match_on_screen.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
 #include "support/scripted_platform.h"
@@ -73,12 +72,7 @@ class AnotherCareer : public ::testing::Test {
         MainScreen* main = screens.mainScreen();
         ASSERT_NE(main, nullptr);
         scripted.random.draws = {0.0, 0.75, 0.4, 0.9};
-        QTimer::singleShot(0, [] {
-            auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
-            ASSERT_NE(match, nullptr);
-            QTest::mouseClick(match->okButton(), Qt::LeftButton);
-        });
-        QTest::mouseClick(main->command(MainScreen::Play), Qt::LeftButton);
+        playMatchOnScreen(*main);
     }
 };
 
@@ -175,12 +169,7 @@ TEST_F(AnotherCareer, ASecondCopyOnOneCareerIsToldAndWritesNothing) {
     ASSERT_EQ(second.prompter.notices.size(), 1);
     EXPECT_TRUE(second.prompter.notices[0].contains(QStringLiteral("another copy")));
     second.random.draws = {0.0, 0.75, 0.4, 0.9};
-    QTimer::singleShot(0, [] {
-        auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
-        ASSERT_NE(match, nullptr);
-        QTest::mouseClick(match->okButton(), Qt::LeftButton);
-    });
-    QTest::mouseClick(main->command(MainScreen::Play), Qt::LeftButton);
+    playMatchOnScreen(*main);
     EXPECT_EQ(contents(mehtaSave), mehtaBytes);
     EXPECT_EQ(contents(historyFilePath(mehtaSave)), mehtaHistory);
 }

@@ -14,7 +14,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -30,6 +29,7 @@
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
 #include "screens/player_screen.h"
+#include "support/match_on_screen.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 
@@ -77,17 +77,13 @@ struct Program {
     MatchPerformance play(double runs, double wickets, double catches) {
         scripted.random.draws = {0.0, runs, wickets, catches};  // no bookie, then the match
         MatchPerformance seen{-1, -1, -1};
-        QTimer::singleShot(0, [&] {
-            auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
-            ASSERT_NE(match, nullptr);
+        playMatchOnScreen(*screens.mainScreen(), [&](MatchScreen& match) {
             const auto figure = [&](const char* name) {
                 return static_cast<std::int16_t>(
-                    match->findChild<QLabel*>(QString::fromLatin1(name))->text().toInt());
+                    match.findChild<QLabel*>(QString::fromLatin1(name))->text().toInt());
             };
             seen = {figure("Label4"), figure("Label5"), figure("Label6")};
-            QTest::mouseClick(match->okButton(), Qt::LeftButton);
         });
-        QTest::mouseClick(screens.mainScreen()->command(MainScreen::Play), Qt::LeftButton);
         EXPECT_TRUE(scripted.random.draws.empty());
         return seen;
     }

@@ -7,15 +7,14 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "app/screen_navigator.h"
 #include "saves/career_file.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
-#include "screens/match_screen.h"
 #include "screens/player_screen.h"
+#include "support/match_on_screen.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 
@@ -53,12 +52,7 @@ TEST(SavedCareer, AMatchSavedThroughTheScreensLoadsBackWhereItStopped) {
     ASSERT_NE(main, nullptr);
     // No bookie, then 60 runs, 3 wickets and 1 catch.
     scripted.random.draws = {0.0, 0.75, 0.4, 0.9};
-    QTimer::singleShot(0, [] {
-        auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
-        ASSERT_NE(match, nullptr);
-        QTest::mouseClick(match->okButton(), Qt::LeftButton);
-    });
-    QTest::mouseClick(main->command(MainScreen::Play), Qt::LeftButton);
+    playMatchOnScreen(*main);
     const QString saved = programFolder.path() + QStringLiteral("/Saves/ ravi_auto.bsg");
     ASSERT_TRUE(QFile::exists(saved));
     const Career played = main->career().career();

@@ -9,14 +9,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "app/screen_navigator.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
-#include "screens/match_screen.h"
 #include "screens/player_screen.h"
+#include "support/match_on_screen.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 
@@ -56,12 +55,7 @@ class FallbackFolder : public ::testing::Test {
     // of 10 runs, no wicket and no catch.
     void playAMatch(ScreenNavigator& screens) {
         scripted.random.draws = {0.0, 0.11, 0.0, 0.0};
-        QTimer::singleShot(0, [] {
-            auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
-            ASSERT_NE(match, nullptr);
-            QTest::mouseClick(match->okButton(), Qt::LeftButton);
-        });
-        QTest::mouseClick(screens.mainScreen()->command(MainScreen::Play), Qt::LeftButton);
+        playMatchOnScreen(*screens.mainScreen());
     }
 
     QTemporaryDir program;

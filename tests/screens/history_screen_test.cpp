@@ -19,7 +19,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -39,6 +38,7 @@
 #include "screens/look.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
+#include "support/match_on_screen.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 #include "support/test_career.h"
@@ -920,13 +920,9 @@ TEST(HistoryFromTheMenu, EachMatchPlayedIsInTheWindowOpenedAfterIt) {
     for (const double runsDraw : {drawFor(60, 100), drawFor(30, 100)}) {
         // No bookie, then the match's runs, wickets and catches.
         scripted.random.draws = {0.0, runsDraw, drawFor(20, 100), drawFor(30, 100)};
-        QTimer::singleShot(0, [&] {
-            auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
-            ASSERT_NE(match, nullptr);
-            runsShown.push_back(match->findChild<QLabel*>(QStringLiteral("Label4"))->text());
-            QTest::mouseClick(match->okButton(), Qt::LeftButton);
+        playMatchOnScreen(main, [&](MatchScreen& match) {
+            runsShown.push_back(match.findChild<QLabel*>(QStringLiteral("Label4"))->text());
         });
-        QTest::mouseClick(main.command(MainScreen::Play), Qt::LeftButton);
         visitHistory(main, [&](HistoryScreen& history) {
             const QAbstractItemModel* rows = history.table()->model();
             ASSERT_EQ(rows->rowCount(), static_cast<int>(runsShown.size()));
@@ -1046,12 +1042,7 @@ TEST(HistoryFromTheMenu, TheOpenWindowFollowsEachMatchPlayed) {
     ASSERT_TRUE(history->isVisible());
     history->chartTabs()->setCurrentIndex(HistoryCharts::wickets);
     scripted.random.draws = {0.0, drawFor(60, 100), drawFor(20, 100), drawFor(30, 100)};
-    QTimer::singleShot(0, [&] {
-        auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
-        ASSERT_NE(match, nullptr);
-        QTest::mouseClick(match->okButton(), Qt::LeftButton);
-    });
-    QTest::mouseClick(main.command(MainScreen::Play), Qt::LeftButton);
+    playMatchOnScreen(main);
     EXPECT_TRUE(history->isVisible());
     EXPECT_EQ(history->table()->model()->rowCount(), 1);
     QLineSeries* wickets =

@@ -18,6 +18,7 @@
 #include "saves/career_file.h"
 #include "saves/career_lock.h"
 #include "saves/history_file.h"
+#include "saves/save_career.h"
 #include "saves/save_file.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
@@ -131,13 +132,10 @@ void raiseShortOfMoney(ShowingPrompter& prompter, Platform& platform) {
     }
 }
 
-// A match whose save fails: no folder can be made beneath a regular file.
-void raiseSaveFailure(ShowingPrompter& prompter, Platform& platform, const QDir& scratch) {
-    prompter.enter(QStringLiteral("match: its save fails"));
-    const QString blocker = scratch.filePath(QStringLiteral("not-a-folder"));
-    if (!writeFile(blocker, "x")) return;
+// The sample career, saving itself to the folder, confirms a match.
+void confirmMatchSavedTo(Platform& platform, const QString& saves) {
     MainScreen main(platform, sampleCareer(platform.random), sampleAutoSave(),
-                    SaveTarget{blocker + QStringLiteral("/Saves"), false, {}});
+                    SaveTarget{saves, false, {}});
     main.show();
     main.claimSaveFile();
     MatchScreen match(main.career(), platform, &main);
@@ -145,20 +143,21 @@ void raiseSaveFailure(ShowingPrompter& prompter, Platform& platform, const QDir&
     press(match.okButton());
 }
 
+// A match whose save fails: no folder can be made beneath a regular file.
+void raiseSaveFailure(ShowingPrompter& prompter, Platform& platform, const QDir& scratch) {
+    prompter.enter(QStringLiteral("match: its save fails"));
+    const QString blocker = scratch.filePath(QStringLiteral("not-a-folder"));
+    if (!writeFile(blocker, "x")) return;
+    confirmMatchSavedTo(platform, blocker + QStringLiteral("/Saves"));
+}
+
 // A match saved whose history cannot be kept: a folder stands where the
 // history file goes.
 void raiseHistoryFailure(ShowingPrompter& prompter, Platform& platform, const QDir& scratch) {
     prompter.enter(QStringLiteral("match: its history cannot be kept"));
     const QString saves = scratch.filePath(QStringLiteral("Kept/Saves"));
-    Career career = sampleCareer(platform.random);
-    if (!QDir().mkpath(historyFilePath(saves + QLatin1Char('/') + sampleAutoSave().fileName)))
-        return;
-    MainScreen main(platform, career, sampleAutoSave(), SaveTarget{saves, false, {}});
-    main.show();
-    main.claimSaveFile();
-    MatchScreen match(main.career(), platform, &main);
-    match.show();
-    press(match.okButton());
+    if (!QDir().mkpath(historyFilePath(saveFilePath(saves, sampleAutoSave().fileName)))) return;
+    confirmMatchSavedTo(platform, saves);
 }
 
 // The career's save file holds another career, or something else, or the
@@ -182,7 +181,7 @@ void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& 
     const QString elsewhere = scratch.filePath(QStringLiteral("Elsewhere"));
     Career career = sampleCareer(platform.random);
     if (QDir().mkpath(elsewhere) &&
-        writeFile(elsewhere + QLatin1Char('/') + sampleAutoSave().fileName, "notes")) {
+        writeFile(saveFilePath(elsewhere, sampleAutoSave().fileName), "notes")) {
         MainScreen main(platform, career, sampleAutoSave(), SaveTarget{elsewhere, false, {}});
         main.show();
         main.claimSaveFile();
@@ -191,7 +190,7 @@ void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& 
     prompter.enter(QStringLiteral("main: open in another copy"));
     const QString locked = scratch.filePath(QStringLiteral("Locked"));
     CareerLock anotherCopy;
-    if (anotherCopy.take(locked + QLatin1Char('/') + sampleAutoSave().fileName) ==
+    if (anotherCopy.take(saveFilePath(locked, sampleAutoSave().fileName)) ==
         CareerLock::Taking::taken) {
         // The lock file names this process, which is running: as good as
         // another copy's.

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+
+class MainScreen;
+class MatchScreen;
+
+// Presses Play on the main screen with a match to come: once the match
+// screen shows (in an event loop of its own), the test may read it, and then
+// it is confirmed with OK.
+void playMatchOnScreen(MainScreen& main, const std::function<void(MatchScreen&)>& read = {});
