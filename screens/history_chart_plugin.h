@@ -8,7 +8,7 @@
 
 class QObject;
 class QWidget;
-class Career;
+struct Career;
 class CareerHistory;
 
 // The charts of the History window, by what they show.
