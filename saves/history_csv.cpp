@@ -138,6 +138,11 @@ void appendHistoryLine(QByteArray& line, const HistoryRow& row) {
     line += '\n';
 }
 
+// The longest line whose every field fits: both names in quotes with every
+// character a doubled quote, the level changes, the numbers and the commas.
+constexpr qsizetype maxHistoryLineBytes = 2 * (2 * maxHistoryNameBytes + 2) + maxLevelChangesBytes +
+                                          columnCount * (maxNumberBytes + 1) + 1;
+
 // One record of the file split into its fields, quotes taken off. A field
 // that held doubled quotes is kept unescaped in storage of its own.
 struct Record {
@@ -201,11 +206,19 @@ class RecordReader {
                 return skipLine();
             }
             const char* const fieldStart = at_;
-            while (at_ != end_ && *at_ != ',' && *at_ != '\n') {
+            // No line the game writes is longer; one that is, is refused
+            // without looking at the rest of it byte by byte.
+            const qsizetype room = std::max<qsizetype>(0, maxHistoryLineBytes - (at_ - start_));
+            const char* const stop = at_ + std::min<qsizetype>(end_ - at_, room);
+            while (at_ != stop && *at_ != ',' && *at_ != '\n') {
                 if (*at_ == '"') record.malformed = true;
                 ++at_;
             }
             if (at_ == end_) return false;
+            if (at_ == stop) {
+                record.malformed = true;
+                return skipLine();
+            }
             if (*at_ == ',') {
                 record.add(QByteArrayView(fieldStart, at_ - fieldStart));
                 ++at_;
@@ -409,6 +422,17 @@ std::optional<HistoryRow> readRow(const Record& record, Names& names) {
     return row;
 }
 
+std::size_t lineCount(QByteArrayView bytes) {
+    std::size_t count = 0;
+    const char* const end = bytes.data() + bytes.size();
+    const char* at = bytes.data();
+    while ((at = static_cast<const char*>(std::memchr(at, '\n', end - at))) != nullptr) {
+        ++count;
+        ++at;
+    }
+    return count;
+}
+
 bool isHeader(const Record& record) {
     if (record.malformed || record.count != columnCount) return false;
     for (int column = 0; column < columnCount; ++column) {
@@ -438,7 +462,7 @@ QByteArray historyLine(const HistoryRow& row) {
 HistoryLines readHistoryLines(QByteArrayView bytes) {
     bytes = withoutByteOrderMark(bytes);
     HistoryLines lines;
-    lines.rows.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
+    lines.rows.reserve(lineCount(bytes));
     Names names;
     Record record;
     RecordReader reader(bytes);

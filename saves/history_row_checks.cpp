@@ -7,14 +7,6 @@
 
 namespace {
 
-// A whole number or an amount of money is at most 15 digits with a sign and
-// a fraction; 32 bytes leave room.
-constexpr qsizetype maxNumberBytes = 32;
-
-// The level words a row may list as changes since the match before. A player
-// may rise and fall many times between two matches, but not this often.
-constexpr qsizetype maxLevelChangesBytes = 64 * 1024;
-
 bool validUtf8WithoutNul(QByteArrayView bytes) {
     return !bytes.contains('\0') && bytes.isValidUtf8();
 }

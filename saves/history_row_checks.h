@@ -17,6 +17,14 @@ QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
 // What a field of a history row holds, for its bound.
 enum class HistoryField { number, name, levelChanges };
 
+// A whole number or an amount of money is at most 15 digits with a sign and
+// a fraction; 32 bytes leave room.
+constexpr qsizetype maxNumberBytes = 32;
+
+// The level words a row may list as changes since the match before. A player
+// may rise and fall many times between two matches, but not this often.
+constexpr qsizetype maxLevelChangesBytes = 64 * 1024;
+
 // The longest a name may be: a save file holds at most 64 KiB of UTF-16, and
 // a UTF-16 unit takes at most three bytes in UTF-8.
 constexpr qsizetype maxHistoryNameBytes = 64 * 1024 / 2 * 3;

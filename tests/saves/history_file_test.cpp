@@ -13,6 +13,7 @@
 #include "game/match.h"
 #include "game/money.h"
 #include "saves/history_csv.h"
+#include "saves/history_row_checks.h"
 #include "saves/set_aside.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
@@ -104,6 +105,25 @@ TEST(HistoryLine, QuotesWhatCsvRequiresAndWritesLevelsAsWords) {
     const QByteArray line = historyLine(plain);
     EXPECT_TRUE(line.contains("\"two\nlines\"")) << line.toStdString();
     EXPECT_TRUE(line.contains("\"a\rb\"")) << line.toStdString();
+}
+
+// The longest line the game can write is read back; a name one byte longer
+// makes the row a damaged one.
+TEST(HistoryLine, TheLongestLineWrittenReadsBack) {
+    HistoryRow longest = eventfulRow();
+    // Every character a quote, so the name doubles in the file.
+    longest.team = QString(maxHistoryNameBytes, u'"');
+    longest.events.levelChanges.assign(maxLevelChangesBytes / 5, Level::club);
+    const HistoryLines read = readHistoryLines(historyHeaderLine() + historyLine(longest));
+    EXPECT_EQ(read.damaged, 0);
+    EXPECT_EQ(read.rows, std::vector<HistoryRow>{longest});
+
+    HistoryRow tooLong = longest;
+    tooLong.team += u'"';
+    const HistoryLines refused =
+        readHistoryLines(historyHeaderLine() + historyLine(tooLong) + historyLine(eventfulRow()));
+    EXPECT_EQ(refused.damaged, 1);
+    EXPECT_EQ(refused.rows, std::vector<HistoryRow>{eventfulRow()});
 }
 
 // A career loaded from the save file written with the row's match: its
