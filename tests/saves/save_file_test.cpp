@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <random>
 
 #include "support/qt_printers.h"
@@ -277,8 +276,7 @@ TEST(SaveFileFormat, RandomBytesNeverCrashAndAreRefusedUnlessTheyFormASaveFile) 
 }
 
 TEST(SaveFileFormat, TheFuzzSeedsAreValidSaveFiles) {
-    const QDir corpus(
-        QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../fuzz/corpus")));
+    const QDir corpus(QStringLiteral(BAILCREST_FUZZ_CORPUS));
     const QStringList seeds = corpus.entryList(QDir::Files);
     EXPECT_EQ(seeds.size(), 3);
     for (const QString& seed : seeds) {
