@@ -69,7 +69,7 @@ void MatchScreen::confirm() {
     applied_ = true;
     const ConfirmedMatch confirmed = career_.update(
         [this](CareerSession& session) { return session.confirmMatch(performance_); });
-    saved_ = career_.session().autoSave().on && !confirmed.saveFailure;
+    saved_ = confirmed.saved;
     if (confirmed.award > 0) platform_.prompter.notice(this, awardNotice(confirmed.award));
     if (const auto& failure = confirmed.saveFailure) {
         platform_.prompter.notice(this,

@@ -11,9 +11,8 @@ struct Platform;
 // One played match. On opening it has the career's session draw the runs,
 // wickets and catches and shows them. OK confirms the match: the session
 // applies it to the career, which saves itself when auto-save is on, and the
-// screen closes. OK
-// is the only way out: a match that has been drawn is always applied, so the
-// close box and Escape do nothing.
+// screen closes. OK is the only way out: a match that has been drawn is
+// always applied, so the close box and Escape do nothing.
 class MatchScreen : public QDialog {
     Q_OBJECT
   public:

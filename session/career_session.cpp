@@ -48,7 +48,8 @@ ConfirmedMatch CareerSession::confirmMatch(const MatchPerformance& match) {
         return confirmed;
     }
     confirmed.saveFailure = saveCareer(career_, autoSave_, target_.folder);
-    if (!confirmed.saveFailure) {
+    confirmed.saved = !confirmed.saveFailure;
+    if (confirmed.saved) {
         claim_.written(savePath_);
         confirmed.historyFailure = historyFile_.keep(historyPath(), history_);
     }

@@ -23,6 +23,9 @@ class RandomSource;
 struct ConfirmedMatch {
     // The performance award the match earned (0 for none).
     double award = 0;
+    // Whether the save file was written: not with auto-save off, not while
+    // the career does not save in this game, and not when the save failed.
+    bool saved = false;
     std::optional<SaveFailure> saveFailure;
     // Why the history file could not be kept, the first time it could not.
     std::optional<QString> historyFailure;

@@ -76,6 +76,7 @@ TEST_F(ConfirmMatch, WithAutoSaveOffWritesNothingAndCreatesNoFolder) {
     autoSave.on = false;
     const ConfirmedMatch confirmed = confirm(career, history, hundred);
     EXPECT_FALSE(QFileInfo::exists(saves));
+    EXPECT_FALSE(confirmed.saved);
     EXPECT_FALSE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.award, 5500);
     EXPECT_EQ(career.statistics().matches, 7);
@@ -89,6 +90,7 @@ TEST_F(ConfirmMatch, WithAutoSaveOffWritesNothingAndCreatesNoFolder) {
 TEST_F(ConfirmMatch, FirstSaveCreatesTheSavesFolderBesideTheProgram) {
     ASSERT_EQ(savesFolder(program.path()), saves);
     const ConfirmedMatch confirmed = confirm(career, history, hundred);
+    EXPECT_TRUE(confirmed.saved);
     EXPECT_FALSE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.award, 5500);
     // The career is saved as the match left it.
@@ -120,6 +122,7 @@ TEST_F(ConfirmMatch, AFullDiskLeavesTheEarlierFileIntactAndNamesTheFile) {
     }
     EXPECT_EQ(contents(path), earlier);
     EXPECT_EQ(savesEntries(), QStringList{autoSave.fileName});
+    EXPECT_FALSE(confirmed.saved);
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_EQ(confirmed.saveFailure->path, QDir::toNativeSeparators(path));
     EXPECT_EQ(confirmed.saveFailure->reason, QStringLiteral("File too large"));

@@ -162,6 +162,7 @@ TEST_F(FilesKept, AnotherCareersSaveIsReplacedOnlyWhenThePlayerAgrees) {
         for (int i = 0; i < 2; ++i) {
             const ConfirmedMatch confirmed = singhSession.confirmMatch(match);
             EXPECT_EQ(bool(confirmed.saveFailure), false);
+            EXPECT_EQ(confirmed.saved, replace);
         }
         if (!replace) {
             auto after = snapshot(saves);
@@ -258,7 +259,7 @@ TEST_F(FilesKept, OneCopyOfTheGamePlaysACareerAtATime) {
         CareerSession second = sessionOf(career, path);
         if (second.claimSaveFile().standing != SaveClaim::Standing::openInAnotherCopy) return 1;
         const ConfirmedMatch confirmed = second.confirmMatch(match);
-        return confirmed.saveFailure ? 2 : 0;
+        return confirmed.saveFailure ? 2 : confirmed.saved ? 3 : 0;
     });
     EXPECT_EQ(secondCopy, 0);
     EXPECT_EQ(contents(path), saved);
