@@ -25,6 +25,7 @@
 #include <optional>
 
 #include "game/career_story.h"
+#include "game/level.h"
 #include "game/money.h"
 #include "game/ratings.h"
 #include "saves/history_columns.h"
@@ -186,7 +187,7 @@ int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int co
                 widest = QStringLiteral("99999999");
                 break;
             case HistoryColumn::level:
-                widest = HistoryTexts::levelName(Level::national);
+                widest = levelName(Level::national);
                 break;
             case HistoryColumn::team:
                 widest = QStringLiteral("Maharashtra");
@@ -542,7 +543,7 @@ void HistoryScreen::buildLastMatch(QWidget* frame) {
 void HistoryScreen::showCareer() {
     const Career& career = career_.career();
     showValue(header_[playerValue], career.player);
-    showValue(header_[levelValue], HistoryTexts::levelName(career.level));
+    showValue(header_[levelValue], levelName(career.level));
     showValue(header_[teamValue], career.team);
     showValue(header_[worldCupValue],
               career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
@@ -575,8 +576,7 @@ void HistoryScreen::showSeasons() {
     seasonRows_->removeRows(0, seasonRows_->rowCount());
     const std::vector<Spell> spells = levelSpells(career_.history().rows());
     for (const Spell& spell : spells) {
-        seasonRows_->appendRow(
-            seasonRow(HistoryTexts::levelName(spell.level), spell.team, spell.figures));
+        seasonRows_->appendRow(seasonRow(levelName(spell.level), spell.team, spell.figures));
     }
     if (!spells.empty()) {
         //: The last row of the seasons table: the whole career's figures.
@@ -643,7 +643,7 @@ void HistoryScreen::showLastMatch() {
     const HistoryRow& last = rows.back();
     lastMatchFrame_->setTitle(tr("LAST MATCH: %1, %2 (%3)")
                                   .arg(QLocale().toString(last.match))
-                                  .arg(HistoryTexts::levelName(last.level), last.team));
+                                  .arg(levelName(last.level), last.team));
     const std::optional<HistoryRow> before = rowBefore(career_.career(), rows);
     for (int i = 0; i < lastMatchFigureCount; ++i)
         showValue(lastMatch_[i], lastMatchText(lastMatchFigures[i], last, before));

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QLocale>
 
+#include "game/level.h"
 #include "game/money.h"
 #include "game/ratings.h"
 #include "saves/history_columns.h"
@@ -89,7 +90,7 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
             if (!figure) return eventsText(index.row());
             switch (figure->kind) {
                 case HistoryColumn::level:
-                    return HistoryTexts::levelName(row.level);
+                    return levelName(row.level);
                 case HistoryColumn::team:
                     return row.team;
                 case HistoryColumn::money:

@@ -3,21 +3,8 @@
 #include <QLocale>
 #include <cstdlib>
 
+#include "game/level.h"
 #include "game/money.h"
-
-QString HistoryTexts::levelName(Level level) {
-    switch (level) {
-        case Level::club:
-            return tr("Club");
-        case Level::city:
-            return tr("City");
-        case Level::state:
-            return tr("State");
-        case Level::national:
-            return tr("National");
-    }
-    return QString();
-}
 
 QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_t i,
                                  const Career& career) {

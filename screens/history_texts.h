@@ -18,9 +18,6 @@ class HistoryTexts {
     Q_DECLARE_TR_FUNCTIONS(HistoryTexts)
 
   public:
-    // The level as the player reads it: "Club", "City", "State", "National".
-    static QString levelName(Level level);
-
     // What happened between the match before row i and its own, one item
     // each ("Promoted to City (Pune)", "Training Rs. 3000"); none when
     // nothing did.

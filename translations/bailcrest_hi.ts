@@ -654,22 +654,6 @@
 <context>
     <name>HistoryTexts</name>
     <message>
-        <source>Club</source>
-        <translation>क्लब</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>शहर</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>राज्य</translation>
-    </message>
-    <message>
-        <source>National</source>
-        <translation>राष्ट्रीय</translation>
-    </message>
-    <message>
         <source>Promoted to %1 (%2)</source>
         <translation>%1 (%2) में तरक़्क़ी</translation>
     </message>
