@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a career's history costs: keeping its file after a match (one row
 // appended to a file of a long career) against the auto-save that comes just
 // before; reading the history file of the longest career, 32,767 matches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the History window costs a match played while it is open: the same
 // match applied to the longest career (32,767 matches, its history kept),
 // with the window closed and with it open on each of its tabs, each time

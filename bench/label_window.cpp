@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second yardstick for the game's start: a minimal window that also draws
 // a line of text, so that Qt's own cost of the first text (reading the font
 // configuration, loading a font) is counted on both sides.

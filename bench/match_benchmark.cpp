@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Matches a second through the rules: the whole match as the match screen
 // plays it through the career's session (drawMatch, then confirmMatch with
 // auto-save off, which adds the match's row to the career's history), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one auto-save and one load of a career in mid-flight: on disk (the
 // file replaced in one step and synced) and in memory (format alone).
 #include <benchmark/benchmark.h>

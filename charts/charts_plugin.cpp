@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/charts_plugin.h"
 
 #include "charts/history_charts.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bailcrest_pseudo_translation(<ts file> <name> <qm variable>)
 # Compiles a pseudo-translation of every message of <ts file> into
 # ${CMAKE_CURRENT_BINARY_DIR}/<name>.qm and stores that path in <qm variable>.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/start_career.h"
 
 #include "game/random_source.h"

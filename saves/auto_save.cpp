@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "saves/auto_save.h"
 
 #include "game/start_career.h"

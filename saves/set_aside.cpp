@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "saves/set_aside.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/save_claim_prompts.h"
 
 #include <QCoreApplication>

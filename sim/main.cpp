@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays many careers of the game's rules without a screen and checks every
 // step against the rules; see usage() for the options.
 #include <QDir>

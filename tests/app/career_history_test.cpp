@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of a career played from outside, as a player meets it: kept in
 // its file beside the save with auto-save on, back in the History window
 // after a restart and Load, and in memory alone with auto-save off.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's own message boxes and file dialog, driven offscreen as a
 // player meets them.
 #include <gtest/gtest.h>

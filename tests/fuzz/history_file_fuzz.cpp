@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the history-file reader: whatever the bytes, reading
 // them gives rows of the career in match order, no more rows than the bytes
 // hold lines, and rows that the writer writes so that they read back the

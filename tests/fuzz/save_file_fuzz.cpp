@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the save-file reader: whatever the bytes, reading
 // either refuses them with a message or gives a file that loads into a career
 // whose save file holds the same values and loads into the same career again,

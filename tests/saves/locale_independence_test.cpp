@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save file is the same bytes under every locale, and a file written under
 // one loads with every figure intact under any other, older files written
 // with a decimal comma included.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One walk over every screen as a screen reader and a keyboard user meet it:
 // the accessibility tree names every command, field and value, and Tab
 // reaches every command and field.

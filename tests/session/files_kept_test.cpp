@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game never does to files: write through a link or into anything
 // but a regular file, replace another career's save without the player's
 // word, destroy a file it set aside, or let two copies write one career.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times opening the History window on a long career, as the player opens it:
 // the window built, shown, and painted for the first time. Without a
 // display it draws offscreen; under X it draws on the display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a pseudo-translation of a .ts file: every message bracketed, its
 // letters accented and the text made about 40% longer, with what the program
 // relies on kept as it is (%1 and %n arguments, & access keys, file patterns,

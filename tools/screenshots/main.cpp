@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures every screen of the game with a sample career and writes them as
 // PNG files into the folder named on the command line (docs/screenshots when
 // none is named). Without a display it draws offscreen; QT_SCALE_FACTOR

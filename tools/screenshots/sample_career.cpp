@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/screenshots/sample_career.h"
 
 #include "game/career.h"
