@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>PLAYER DETAILS</source>
-        <translation>खिलाड़ी का परिचय</translation>
+        <translation>खिलाड़ी का ब्योरा</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -1650,7 +1650,7 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>no free name was found to keep it aside</source>
-        <translation>उसे अलग रखने के लिए कोई खाली नाम नहीं मिला</translation>
+        <translation>उसे अलग रखने के लिए कोई ख़ाली नाम नहीं मिला</translation>
     </message>
 </context>
 <context>
