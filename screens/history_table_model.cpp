@@ -72,7 +72,9 @@ const QString& HistoryTableModel::eventsText(int row) const {
 bool HistoryTableModel::lessThan(int column, int row, int otherRow) const {
     switch (column) {
         case team:
-            return teamName(rowAt(row).team) < teamName(rowAt(otherRow).team);
+            // By the names shown; a career's rows mostly share a team.
+            return rowAt(row).team != rowAt(otherRow).team &&
+                   teamName(rowAt(row).team) < teamName(rowAt(otherRow).team);
         case events:
             return eventsText(row) < eventsText(otherRow);
         default:
