@@ -104,6 +104,7 @@ class Glossaries(TranslationFile):
         self.glossary("ur", "wicket\tوکٹ\t")
         self.assertEqual(self.problems("ur", ("Wickets:", "وکٹ:")), [])
         self.assertEqual(len(self.problems("ur", ("Wickets:", "विकेट:"))), 1)
+        self.assertEqual(len(self.problems("ur_PK", ("Wickets:", "विकेट:"))), 1)
         self.assertEqual(self.problems("bn", ("Wickets:", "উইকেট:")), [])
 
     def test_a_term_given_twice_or_a_row_without_its_columns_fails(self):
