@@ -29,6 +29,7 @@
 #include "game/level.h"
 #include "game/money.h"
 #include "game/ratings.h"
+#include "game/start_career.h"
 #include "saves/history_columns.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
@@ -545,7 +546,7 @@ void HistoryScreen::showCareer() {
     const Career& career = career_.career();
     showValue(header_[playerValue], career.player);
     showValue(header_[levelValue], levelName(career.level));
-    showValue(header_[teamValue], career.team);
+    showValue(header_[teamValue], teamName(career.team));
     showValue(header_[worldCupValue],
               career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
     showValue(header_[matchesValue], QLocale().toString(careerMatches(career)));
@@ -577,7 +578,8 @@ void HistoryScreen::showSeasons() {
     seasonRows_->removeRows(0, seasonRows_->rowCount());
     const std::vector<Spell> spells = levelSpells(career_.history().rows());
     for (const Spell& spell : spells) {
-        seasonRows_->appendRow(seasonRow(levelName(spell.level), spell.team, spell.figures));
+        seasonRows_->appendRow(
+            seasonRow(levelName(spell.level), teamName(spell.team), spell.figures));
     }
     if (!spells.empty()) {
         //: The last row of the seasons table: the whole career's figures.
@@ -644,7 +646,7 @@ void HistoryScreen::showLastMatch() {
     const HistoryRow& last = rows.back();
     lastMatchFrame_->setTitle(tr("LAST MATCH: %1, %2 (%3)")
                                   .arg(QLocale().toString(last.match))
-                                  .arg(levelName(last.level), last.team));
+                                  .arg(levelName(last.level), teamName(last.team)));
     const std::optional<HistoryRow> before = rowBefore(career_.career(), rows);
     for (int i = 0; i < lastMatchFigureCount; ++i)
         showValue(lastMatch_[i], lastMatchText(lastMatchFigures[i], last, before));

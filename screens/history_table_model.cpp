@@ -7,6 +7,7 @@
 #include "game/level.h"
 #include "game/money.h"
 #include "game/ratings.h"
+#include "game/start_career.h"
 #include "saves/history_columns.h"
 #include "screens/career_model.h"
 #include "screens/history_texts.h"
@@ -71,7 +72,9 @@ const QString& HistoryTableModel::eventsText(int row) const {
 bool HistoryTableModel::lessThan(int column, int row, int otherRow) const {
     switch (column) {
         case team:
-            return rowAt(row).team < rowAt(otherRow).team;
+            // By the names shown; a career's rows mostly share a team.
+            return rowAt(row).team != rowAt(otherRow).team &&
+                   teamName(rowAt(row).team) < teamName(rowAt(otherRow).team);
         case events:
             return eventsText(row) < eventsText(otherRow);
         default:
@@ -93,7 +96,7 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
                 case HistoryColumn::level:
                     return levelName(row.level);
                 case HistoryColumn::team:
-                    return row.team;
+                    return teamName(row.team);
                 case HistoryColumn::money:
                     if (role == Qt::ToolTipRole) return QVariant();
                     return moneyText(figure->figure(row));
@@ -104,7 +107,7 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
             return QVariant();
         case sortRole:
             if (!figure) return eventsText(index.row());
-            if (figure->kind == HistoryColumn::team) return row.team;
+            if (figure->kind == HistoryColumn::team) return teamName(row.team);
             return figure->figure(row);
         case Qt::TextAlignmentRole: {
             const bool text = !figure || figure->kind == HistoryColumn::team ||

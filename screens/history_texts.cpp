@@ -6,6 +6,7 @@
 
 #include "game/level.h"
 #include "game/money.h"
+#include "game/start_career.h"
 
 QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_t i,
                                  const Career& career) {
@@ -13,7 +14,7 @@ QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_
     QStringList items;
     for (const LevelMove& move : levelMoves(rows, i)) {
         const QString level = levelName(move.to);
-        const QString& team = teamAt(career, move.to);
+        const QString team = teamName(teamAt(career, move.to));
         switch (move.direction) {
             case LevelMove::promotion:
                 items << tr("Promoted to %1 (%2)").arg(level, team);
@@ -90,11 +91,11 @@ QString HistoryTexts::milestone(const Milestone& m) {
         case Milestone::promotion:
             //: %1 the match number, %2 the level, %3 the team.
             return tr("Before match %1: promoted to %2 (%3).")
-                .arg(match, levelName(m.level), m.name);
+                .arg(match, levelName(m.level), teamName(m.name));
         case Milestone::drop:
             //: %1 the match number, %2 the level, %3 the team.
             return tr("Before match %1: dropped to %2 (%3).")
-                .arg(match, levelName(m.level), m.name);
+                .arg(match, levelName(m.level), teamName(m.name));
         case Milestone::worldCup:
             return tr("Before match %1: selected for the World Cup.").arg(match);
         case Milestone::sponsor:

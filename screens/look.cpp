@@ -3,11 +3,13 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 namespace look {
 
@@ -45,6 +47,25 @@ void paintWindow(QWidget* window, const QString& title) {
     palette.setColor(QPalette::WindowText, silver);
     window->setPalette(palette);
     window->setFont(font(false));
+}
+
+// The rows of a label that its text inks, in its parent's coordinates; an
+// empty range (bottom above top) for a label without text.
+std::pair<int, int> inkedRows(QLabel* label) {
+    QImage image(label->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    label->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    int top = image.height();
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::any_of(line, line + image.width(),
+                        [](QRgb pixel) { return qAlpha(pixel) != 0; })) {
+            top = std::min(top, y);
+            bottom = y;
+        }
+    }
+    return {label->y() + top, label->y() + bottom};
 }
 
 }  // namespace
@@ -122,6 +143,18 @@ void setValueText(QLabel* label, const QString& text) {
     label->setText(shown);
     label->setToolTip(shown == text ? QString() : text);
     label->setAccessibleName(text);
+}
+
+void keepApart(QLabel* upper, QLabel* lower, int gap) {
+    const int lowerTop = inkedRows(lower).first;
+    QMargins margins = upper->contentsMargins();
+    // Each two pixels less room below the text raise a centred text by one.
+    for (int raised = 0; raised < upper->height(); ++raised) {
+        const auto [top, bottom] = inkedRows(upper);
+        if (bottom < top || lowerTop - bottom > gap || top <= upper->y()) return;
+        margins.setBottom(margins.bottom() + 2);
+        upper->setContentsMargins(margins);
+    }
 }
 
 QString accessibleCaption(const QString& captionText) {

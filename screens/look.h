@@ -71,6 +71,13 @@ QLabel* value(QWidget* parent, const QString& objectName, const QString& caption
 // is always the whole text.
 void setValueText(QLabel* label, const QString& text);
 
+// Two labels whose places overlap, one line above the other, keep at least
+// `gap` pixels between their letters: where the upper line's letters would
+// come closer to the lower's, the upper's text rises within its own place.
+// Latin letters at the design's sizes keep apart as they are; a script with
+// signs above its letters, drawn larger, may not.
+void keepApart(QLabel* upper, QLabel* lower, int gap = 2);
+
 // The caption without access-key marks and without a trailing colon.
 QString accessibleCaption(const QString& captionText);
 

@@ -32,9 +32,12 @@ MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner
     QLabel* team = look::value(this, QStringLiteral("Label2_2"), tr("Team"), look::red,
                                look::rect(120, 360, 3735, 375), Qt::AlignHCenter);
     look::setValueText(team, teamName(playing.team));
-    look::caption(this, QStringLiteral("Label2_0"), tr("MATCH STATISTICS"), look::green,
-                  look::rect(120, 600, 3735, 255))
-        ->setAlignment(Qt::AlignCenter);
+    QLabel* heading = look::caption(this, QStringLiteral("Label2_0"), tr("MATCH STATISTICS"),
+                                    look::green, look::rect(120, 600, 3735, 255));
+    heading->setAlignment(Qt::AlignCenter);
+    // The three lines' places overlap: their letters must not.
+    look::keepApart(team, heading);
+    look::keepApart(player, team);
     auto* outline = new Outline(look::lightGrey, this);
     outline->setObjectName(QStringLiteral("Shape1"));
     outline->setGeometry(look::rect(120, 840, 3735, 975));

@@ -24,11 +24,11 @@
     </message>
     <message>
         <source>Rising Sun</source>
-        <translation>उगता सूरज</translation>
+        <translation>राइज़िंग सन</translation>
     </message>
     <message>
         <source>Shining Moon</source>
-        <translation>चमकता चाँद</translation>
+        <translation>शाइनिंग मून</translation>
     </message>
     <message>
         <source>Happy Valley</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>Gear and health</source>
-        <translation>सामान और सेहत</translation>
+        <translation>किट और स्वास्थ्य</translation>
     </message>
     <message>
         <source>No match kept yet</source>
@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Promotion</source>
-        <translation>तरक़्क़ी</translation>
+        <translation>प्रमोशन</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation>बाहर</translation>
+        <translation>ड्रॉप</translation>
     </message>
     <message>
         <source>World Cup selection</source>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>Overall gear</source>
-        <translation>कुल सामान</translation>
+        <translation>समग्र किट</translation>
     </message>
     <message>
         <source>Overall health</source>
-        <translation>कुल सेहत</translation>
+        <translation>समग्र स्वास्थ्य</translation>
     </message>
     <message>
         <source>Condition</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Overall skill</source>
-        <translation>कुल कौशल</translation>
+        <translation>समग्र कौशल</translation>
     </message>
     <message>
         <source>Selection threshold of the level</source>
@@ -237,31 +237,31 @@
     </message>
     <message>
         <source>Promotion: overall skill %1</source>
-        <translation>पदोन्नति: कुल कौशल %1</translation>
+        <translation>प्रमोशन: समग्र कौशल %1</translation>
     </message>
     <message>
         <source>Promotion: batting or bowling %1</source>
-        <translation>पदोन्नति: बल्लेबाज़ी या गेंदबाज़ी %1</translation>
+        <translation>प्रमोशन: बल्लेबाज़ी या गेंदबाज़ी %1</translation>
     </message>
     <message numerus="yes">
         <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
         <translation>
-            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और कुल कौशल, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और कुल %4, जबकि पदोन्नति कुल %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होती है।</numerusform>
-            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और कुल कौशल, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और कुल %4, जबकि पदोन्नति कुल %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होती है।</numerusform>
+            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और समग्र कौशल, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और समग्र %4, जबकि प्रमोशन समग्र %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होता है।</numerusform>
+            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और समग्र कौशल, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और समग्र %4, जबकि प्रमोशन समग्र %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होता है।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Promotions marked: %n.</source>
         <translation>
-            <numerusform>चिह्नित पदोन्नतियाँ: %n।</numerusform>
-            <numerusform>चिह्नित पदोन्नतियाँ: %n।</numerusform>
+            <numerusform>प्रमोशन: %n बार।</numerusform>
+            <numerusform>प्रमोशन: %n बार।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Drops marked: %n.</source>
         <translation>
-            <numerusform>चिह्नित बाहर होने: %n।</numerusform>
-            <numerusform>चिह्नित बाहर होने: %n।</numerusform>
+            <numerusform>ड्रॉप: %n बार।</numerusform>
+            <numerusform>ड्रॉप: %n बार।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -286,8 +286,8 @@
     <message numerus="yes">
         <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
         <translation>
-            <numerusform>हर मैच के बाद कुल किट और स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
-            <numerusform>हर मैच के बाद कुल किट और स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
+            <numerusform>हर मैच के बाद समग्र किट और समग्र स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
+            <numerusform>हर मैच के बाद समग्र किट और समग्र स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
         </translation>
     </message>
 </context>
@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>Overall gear:</source>
-        <translation>कुल सामान:</translation>
+        <translation>समग्र किट:</translation>
     </message>
     <message>
         <source>Batting:</source>
@@ -383,7 +383,7 @@
     </message>
     <message>
         <source>Overall health:</source>
-        <translation>कुल सेहत:</translation>
+        <translation>समग्र स्वास्थ्य:</translation>
     </message>
     <message>
         <source>Bat:</source>
@@ -407,11 +407,11 @@
     </message>
     <message>
         <source>Health:</source>
-        <translation>सेहत:</translation>
+        <translation>स्वास्थ्य:</translation>
     </message>
     <message>
         <source>Stamina:</source>
-        <translation>दमखम:</translation>
+        <translation>स्टैमिना:</translation>
     </message>
     <message>
         <source>Since the match before:</source>
@@ -419,11 +419,11 @@
     </message>
     <message>
         <source>Selected</source>
-        <translation>चयनित</translation>
+        <translation>चुने गए</translation>
     </message>
     <message>
         <source>Not selected</source>
-        <translation>चयन नहीं</translation>
+        <translation>नहीं चुने गए</translation>
     </message>
     <message>
         <source>LAST MATCH: NONE KEPT YET</source>
@@ -467,7 +467,7 @@
     </message>
     <message>
         <source>Highest score</source>
-        <translation>सर्वाधिक स्कोर</translation>
+        <translation>सर्वोच्च स्कोर</translation>
     </message>
     <message>
         <source>Batting average</source>
@@ -493,7 +493,7 @@
     <message>
         <source>Five-wicket matches</source>
         <extracomment>Matches in which the player took five wickets or more.</extracomment>
-        <translation>पाँच विकेट वाले मैच</translation>
+        <translation>5 विकेट हॉल वाले मैच</translation>
     </message>
     <message>
         <source>Catches</source>
@@ -549,7 +549,7 @@
     <message>
         <source>The charts cannot be shown, as part of the game is missing. The seasons, the milestones and the table of matches tell the whole career.</source>
         <extracomment>Shown in place of a chart when the module that draws the charts is missing.</extracomment>
-        <translation>चार्ट नहीं दिखाए जा सकते, क्योंकि खेल का एक हिस्सा मौजूद नहीं है। सीज़न, उपलब्धियाँ और मैचों की तालिका पूरा करियर बताती हैं।</translation>
+        <translation>चार्ट नहीं दिखाए जा सकते, क्योंकि गेम का एक हिस्सा मौजूद नहीं है। सीज़न, उपलब्धियाँ और मैचों की तालिका पूरा करियर बताती हैं।</translation>
     </message>
 </context>
 <context>
@@ -616,19 +616,19 @@
     </message>
     <message>
         <source>Health</source>
-        <translation>सेहत</translation>
+        <translation>स्वास्थ्य</translation>
     </message>
     <message>
         <source>Stamina</source>
-        <translation>दमखम</translation>
+        <translation>स्टैमिना</translation>
     </message>
     <message>
         <source>Overall gear</source>
-        <translation>कुल सामान</translation>
+        <translation>समग्र किट</translation>
     </message>
     <message>
         <source>Overall health</source>
-        <translation>कुल सेहत</translation>
+        <translation>समग्र स्वास्थ्य</translation>
     </message>
     <message>
         <source>Match fee (Rs.)</source>
@@ -655,15 +655,15 @@
     <name>HistoryTexts</name>
     <message>
         <source>Promoted to %1 (%2)</source>
-        <translation>%1 (%2) में तरक़्क़ी</translation>
+        <translation>%1 स्तर पर प्रमोशन (%2)</translation>
     </message>
     <message>
         <source>Dropped to %1 (%2)</source>
-        <translation>%1 (%2) में वापस भेजा गया</translation>
+        <translation>%1 स्तर पर ड्रॉप (%2)</translation>
     </message>
     <message>
         <source>Moved to %1 (%2)</source>
-        <translation>%1 (%2) में भेजा गया</translation>
+        <translation>%1 स्तर पर भेजा गया (%2)</translation>
     </message>
     <message>
         <source>Selected for the World Cup</source>
@@ -675,11 +675,11 @@
     </message>
     <message>
         <source>Training Rs. %1</source>
-        <translation>अभ्यास रु. %1</translation>
+        <translation>प्रशिक्षण रु. %1</translation>
     </message>
     <message>
         <source>Gear Rs. %1</source>
-        <translation>सामान रु. %1</translation>
+        <translation>किट रु. %1</translation>
     </message>
     <message>
         <source>Health care Rs. %1</source>
@@ -708,15 +708,15 @@
     <message numerus="yes">
         <source>Rows of the history file skipped as another career&apos;s: %n.</source>
         <translation>
-            <numerusform>इतिहास फ़ाइल की पंक्तियाँ जो किसी दूसरे करियर की होने से छोड़ी गईं: %n।</numerusform>
-            <numerusform>इतिहास फ़ाइल की पंक्तियाँ जो किसी दूसरे करियर की होने से छोड़ी गईं: %n।</numerusform>
+            <numerusform>इतिहास फ़ाइल की %n पंक्ति किसी दूसरे करियर की थी, इसलिए छोड़ दी गई।</numerusform>
+            <numerusform>इतिहास फ़ाइल की %n पंक्तियाँ किसी दूसरे करियर की थीं, इसलिए छोड़ दी गईं।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Rows of the history file skipped as unreadable: %n.</source>
         <translation>
-            <numerusform>इतिहास फ़ाइल की पंक्तियाँ जो पढ़ी न जा सकने से छोड़ी गईं: %n।</numerusform>
-            <numerusform>इतिहास फ़ाइल की पंक्तियाँ जो पढ़ी न जा सकने से छोड़ी गईं: %n।</numerusform>
+            <numerusform>इतिहास फ़ाइल की %n पंक्ति पढ़ी नहीं जा सकी, इसलिए छोड़ दी गई।</numerusform>
+            <numerusform>इतिहास फ़ाइल की %n पंक्तियाँ पढ़ी नहीं जा सकीं, इसलिए छोड़ दी गईं।</numerusform>
         </translation>
     </message>
     <message>
@@ -732,7 +732,7 @@
     <message>
         <source>Match %1: first five-wicket match, %2 wickets.</source>
         <extracomment>%1 the match number, %2 the wickets taken (five or more).</extracomment>
-        <translation>मैच %1: पहली बार पाँच विकेट, %2 विकेट।</translation>
+        <translation>मैच %1: पहला 5 विकेट हॉल, %2 विकेट।</translation>
     </message>
     <message>
         <source>Match %1: %2 career runs.</source>
@@ -747,12 +747,12 @@
     <message>
         <source>Before match %1: promoted to %2 (%3).</source>
         <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
-        <translation>मैच %1 से पहले: %2 स्तर पर पदोन्नति (%3)।</translation>
+        <translation>मैच %1 से पहले: %2 स्तर पर प्रमोशन (%3)।</translation>
     </message>
     <message>
         <source>Before match %1: dropped to %2 (%3).</source>
         <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
-        <translation>मैच %1 से पहले: %2 स्तर पर वापस (%3)।</translation>
+        <translation>मैच %1 से पहले: %2 स्तर पर ड्रॉप (%3)।</translation>
     </message>
     <message>
         <source>Before match %1: selected for the World Cup.</source>
@@ -838,7 +838,7 @@
     <message>
         <source>Overall:</source>
         <extracomment>The overall skill, worked out from batting, bowling and fielding.</extracomment>
-        <translation>कुल:</translation>
+        <translation>समग्र:</translation>
     </message>
     <message>
         <source>LEVEL STATS</source>
@@ -862,7 +862,7 @@
     </message>
     <message>
         <source>Highest Score:</source>
-        <translation>सर्वाधिक स्कोर:</translation>
+        <translation>सर्वोच्च स्कोर:</translation>
     </message>
     <message>
         <source>Batting Average:</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>5 Wickets:</source>
-        <translation>पाँच विकेट:</translation>
+        <translation>5 विकेट हॉल:</translation>
     </message>
     <message>
         <source>FINANCE</source>
@@ -912,7 +912,7 @@
     <message>
         <source>HEALTH</source>
         <extracomment>Heading of the player&apos;s body: fitness, health and stamina.</extracomment>
-        <translation>सेहत</translation>
+        <translation>स्वास्थ्य</translation>
     </message>
     <message>
         <source>Bat:</source>
@@ -937,11 +937,11 @@
     </message>
     <message>
         <source>Health:</source>
-        <translation>सेहत:</translation>
+        <translation>स्वास्थ्य:</translation>
     </message>
     <message>
         <source>Stamina:</source>
-        <translation>दमखम:</translation>
+        <translation>स्टैमिना:</translation>
     </message>
     <message>
         <source>About</source>
@@ -966,7 +966,7 @@
     <message>
         <source>Training</source>
         <extracomment>Main menu command: opens the training centre, where skills are bought.</extracomment>
-        <translation>अभ्यास</translation>
+        <translation>प्रशिक्षण</translation>
     </message>
     <message>
         <source>Play</source>
@@ -981,7 +981,7 @@
     <message>
         <source>Health</source>
         <extracomment>Main menu command: opens the health care centre (fitness, health, stamina).</extracomment>
-        <translation>सेहत</translation>
+        <translation>स्वास्थ्य</translation>
     </message>
     <message>
         <source>History</source>
@@ -995,7 +995,7 @@
     <message>
         <source>...</source>
         <extracomment>Shown beside &quot;Sponsor:&quot; while the player has no sponsor.</extracomment>
-        <translation>...</translation>
+        <translation>कोई नहीं</translation>
     </message>
 </context>
 <context>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>You are not good enough at this level.</source>
-        <translation>आप इस स्तर के लायक़ अच्छा नहीं खेल रहे हैं।</translation>
+        <translation>आपका खेल इस स्तर के लायक़ नहीं है।</translation>
     </message>
     <message>
         <source>You are not selected due to poor fielding.</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>You are short of proper cricket accessories.</source>
-        <translation>आपके पास क्रिकेट का ठीक-ठाक सामान नहीं है।</translation>
+        <translation>आपके पास खेलने लायक़ क्रिकेट किट नहीं है।</translation>
     </message>
     <message>
         <source>You are unfit to play at this level.</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>You are dropped from the %1 team.</source>
-        <translation>आपको %1 टीम से बाहर कर दिया गया है।</translation>
+        <translation>आपको %1 टीम से ड्रॉप कर दिया गया है।</translation>
     </message>
     <message>
         <source>You&apos;re found guilty of match fixing in an enquiry. Your career is over.</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>PLAYER DETAILS</source>
-        <translation>खिलाड़ी का परिचय</translation>
+        <translation>खिलाड़ी का ब्योरा</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -1148,11 +1148,11 @@
     </message>
     <message>
         <source>Player Overall Skills:</source>
-        <translation>खिलाड़ी का कुल कौशल:</translation>
+        <translation>खिलाड़ी का समग्र कौशल:</translation>
     </message>
     <message>
         <source>AUTO SAVE</source>
-        <translation>अपने-आप सेव</translation>
+        <translation>ऑटो-सेव</translation>
     </message>
     <message>
         <source>Check this box to automatically save the game after every match.</source>
@@ -1184,15 +1184,15 @@
     </message>
     <message>
         <source>Bailcrest: Training Centre</source>
-        <translation>Bailcrest: अभ्यास केंद्र</translation>
+        <translation>Bailcrest: प्रशिक्षण केंद्र</translation>
     </message>
     <message>
         <source>TRAINING CENTRE RATES</source>
-        <translation>अभ्यास केंद्र की दरें</translation>
+        <translation>प्रशिक्षण केंद्र की दरें</translation>
     </message>
     <message>
         <source>UNITS YOU INTEND TO DEVELOP</source>
-        <translation>जितनी इकाइयाँ आप बढ़ाना चाहते हैं</translation>
+        <translation>आप कितनी इकाइयाँ बढ़ाना चाहते हैं?</translation>
     </message>
     <message>
         <source>Available Units</source>
@@ -1200,11 +1200,11 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;ठीक है</translation>
+        <translation>ठीक है (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;रद्द करें</translation>
+        <translation>रद्द करें (&amp;C)</translation>
     </message>
     <message>
         <source>Batting:</source>
@@ -1224,11 +1224,11 @@
     </message>
     <message>
         <source>CRICKET GEAR STORE</source>
-        <translation>क्रिकेट सामान की दुकान</translation>
+        <translation>क्रिकेट किट की दुकान</translation>
     </message>
     <message>
         <source>UNITS YOU INTEND TO BUY</source>
-        <translation>जितनी इकाइयाँ आप ख़रीदना चाहते हैं</translation>
+        <translation>आप कितनी इकाइयाँ ख़रीदना चाहते हैं?</translation>
     </message>
     <message>
         <source>Required Units</source>
@@ -1272,11 +1272,11 @@
     </message>
     <message>
         <source>Health:</source>
-        <translation>सेहत:</translation>
+        <translation>स्वास्थ्य:</translation>
     </message>
     <message>
         <source>Stamina:</source>
-        <translation>दमखम:</translation>
+        <translation>स्टैमिना:</translation>
     </message>
     <message>
         <source>Particulars</source>
@@ -1356,7 +1356,7 @@
     </message>
     <message>
         <source>Highest Score:</source>
-        <translation>सर्वाधिक स्कोर:</translation>
+        <translation>सर्वोच्च स्कोर:</translation>
     </message>
     <message>
         <source>Batting Average:</source>
@@ -1376,7 +1376,7 @@
     </message>
     <message>
         <source>5 Wickets:</source>
-        <translation>पाँच विकेट:</translation>
+        <translation>5 विकेट हॉल:</translation>
     </message>
     <message>
         <source>Level/Team:</source>
@@ -1395,25 +1395,25 @@
 Replace it? Yes keeps that career aside under a name of its own in the same folder and saves this one in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
         <extracomment>%1 is a file, %2 a player&apos;s name, %3 a level (Club, City, State, National).</extracomment>
         <translation>
-            <numerusform>फ़ाइल %1 में %2 का करियर है, %3 स्तर पर %Ln मैच के बाद। इस करियर को वहाँ सहेजने से वह बदल जाएगा।
+            <numerusform>फ़ाइल %1 में %2 का करियर है, %3 स्तर पर %Ln मैच के बाद। इस करियर को वहाँ सेव करने पर यह उसकी जगह ले लेगा।
 
-क्या उसे बदलें? हाँ: वह करियर उसी फ़ोल्डर में अपने अलग नाम से सुरक्षित रख दिया जाएगा और यह करियर उसकी जगह सहेजा जाएगा। नहीं: वह जैसा है वैसा रहेगा; तब यह करियर इस खेल में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</numerusform>
-            <numerusform>फ़ाइल %1 में %2 का करियर है, %3 स्तर पर %Ln मैचों के बाद। इस करियर को वहाँ सहेजने से वह बदल जाएगा।
+क्या उसकी जगह सेव करें? हाँ: वह करियर उसी फ़ोल्डर में अपने अलग नाम से अलग रख दिया जाएगा और यह करियर उसकी जगह सेव होगा। नहीं: वह जैसा है वैसा रहेगा; तब यह करियर इस गेम में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</numerusform>
+            <numerusform>फ़ाइल %1 में %2 का करियर है, %3 स्तर पर %Ln मैचों के बाद। इस करियर को वहाँ सेव करने पर यह उसकी जगह ले लेगा।
 
-क्या उसे बदलें? हाँ: वह करियर उसी फ़ोल्डर में अपने अलग नाम से सुरक्षित रख दिया जाएगा और यह करियर उसकी जगह सहेजा जाएगा। नहीं: वह जैसा है वैसा रहेगा; तब यह करियर इस खेल में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</numerusform>
+क्या उसकी जगह सेव करें? हाँ: वह करियर उसी फ़ोल्डर में अपने अलग नाम से अलग रख दिया जाएगा और यह करियर उसकी जगह सेव होगा। नहीं: वह जैसा है वैसा रहेगा; तब यह करियर इस गेम में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</numerusform>
         </translation>
     </message>
     <message>
         <source>The file %1 is not a save of this career. Saving this career there would replace it.
 
 Replace it? Yes keeps that file aside under a name of its own in the same folder and saves this career in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
-        <translation>फ़ाइल %1 इस करियर की सेव फ़ाइल नहीं है। इस करियर को वहाँ सहेजने से वह बदल जाएगी।
+        <translation>फ़ाइल %1 इस करियर की सेव फ़ाइल नहीं है। इस करियर को वहाँ सेव करने पर यह उसकी जगह ले लेगा।
 
-क्या उसे बदलें? हाँ: वह फ़ाइल उसी फ़ोल्डर में अपने अलग नाम से सुरक्षित रख दी जाएगी और यह करियर उसकी जगह सहेजा जाएगा। नहीं: वह जैसी है वैसी रहेगी; तब यह करियर इस खेल में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</translation>
+क्या उसकी जगह सेव करें? हाँ: वह फ़ाइल उसी फ़ोल्डर में अपने अलग नाम से अलग रख दी जाएगी और यह करियर उसकी जगह सेव होगा। नहीं: वह जैसी है वैसी रहेगी; तब यह करियर इस गेम में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</translation>
     </message>
     <message>
         <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
-        <translation>%1 के रूप में सहेजा गया करियर खेल की एक दूसरी कॉपी में खुला है। यह कॉपी उसे बिना सहेजे खेलेगी, ताकि दूसरी कॉपी का सहेजा कुछ भी न खोए।</translation>
+        <translation>%1 के रूप में सेव किया गया करियर गेम की एक दूसरी कॉपी में खुला है। यह कॉपी उसे बिना सेव किए खेलेगी, ताकि दूसरी कॉपी का सेव किया हुआ कुछ भी न खोए।</translation>
     </message>
 </context>
 <context>
@@ -1464,7 +1464,7 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>auto-save flag</source>
-        <translation>अपने-आप सेव का निशान</translation>
+        <translation>ऑटो-सेव का निशान</translation>
     </message>
     <message>
         <source>club team</source>
@@ -1512,7 +1512,7 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>other accessories condition</source>
-        <translation>अन्य सामान की हालत</translation>
+        <translation>किट की अन्य चीज़ों की हालत</translation>
     </message>
     <message>
         <source>fitness</source>
@@ -1520,11 +1520,11 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>health</source>
-        <translation>सेहत</translation>
+        <translation>स्वास्थ्य</translation>
     </message>
     <message>
         <source>stamina</source>
-        <translation>दमखम</translation>
+        <translation>स्टैमिना</translation>
     </message>
     <message>
         <source>%1 matches played</source>
@@ -1545,7 +1545,7 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>%1 highest score</source>
-        <translation>%1 स्तर पर सर्वाधिक स्कोर</translation>
+        <translation>%1 स्तर पर सर्वोच्च स्कोर</translation>
     </message>
     <message>
         <source>%1 batting average</source>
@@ -1565,7 +1565,7 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>%1 5 wickets</source>
-        <translation>%1 स्तर पर पाँच विकेट</translation>
+        <translation>%1 स्तर पर 5 विकेट हॉल</translation>
     </message>
     <message>
         <source>level</source>
@@ -1634,23 +1634,23 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>it is a link to another file, and the game writes only files of its own in its Saves folder</source>
-        <translation>यह किसी दूसरी फ़ाइल का लिंक है, और खेल केवल अपने Saves फ़ोल्डर में अपनी ही फ़ाइलें लिखता है</translation>
+        <translation>यह किसी दूसरी फ़ाइल का लिंक है, और गेम केवल अपने Saves फ़ोल्डर में अपनी ही फ़ाइलें लिखता है</translation>
     </message>
     <message>
         <source>it is not an ordinary file, and the game writes only ordinary files</source>
-        <translation>यह साधारण फ़ाइल नहीं है, और खेल केवल साधारण फ़ाइलें लिखता है</translation>
+        <translation>यह साधारण फ़ाइल नहीं है, और गेम केवल साधारण फ़ाइलें लिखता है</translation>
     </message>
     <message>
         <source>this game does not save the career there</source>
-        <translation>यह खेल वहाँ करियर नहीं सहेजता</translation>
+        <translation>यह गेम वहाँ करियर सेव नहीं करता</translation>
     </message>
     <message>
         <source>it holds another file, which the game does not replace without asking</source>
-        <translation>वहाँ दूसरी फ़ाइल है, जिसे खेल बिना पूछे नहीं बदलता</translation>
+        <translation>वहाँ दूसरी फ़ाइल है, जिसे गेम बिना पूछे नहीं बदलता</translation>
     </message>
     <message>
         <source>no free name was found to keep it aside</source>
-        <translation>उसे अलग रखने के लिए कोई खाली नाम नहीं मिला</translation>
+        <translation>उसे अलग रखने के लिए कोई ख़ाली नाम नहीं मिला</translation>
     </message>
 </context>
 <context>
@@ -1696,7 +1696,7 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     <name>UnitsScrollBar</name>
     <message>
         <source>Up or Page Up adds units, Page Up ten at a time, and Home all of them; Down or Page Down takes them away, Page Down ten at a time, and End all of them.</source>
-        <translation>Up या Page Up यूनिट जोड़ता है, Page Up एक बार में दस, और Home सारी; Down या Page Down यूनिट घटाता है, Page Down एक बार में दस, और End सारी।</translation>
+        <translation>↑ या Page Up इकाइयाँ जोड़ता है, Page Up एक बार में दस, और Home सारी; ↓ या Page Down इकाइयाँ घटाता है, Page Down एक बार में दस, और End सारी।</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- The texts of Qt itself that the game shows (message-box buttons, the Load dialog, key names in tooltips), in the contexts and words Qt uses: Debian ships no Hindi translation of Qt. Maintained by hand; lupdate does not touch it. -->
+<!-- The texts of Qt itself that the game shows (message-box buttons, the Load dialog, key names in tooltips, the History window's tab scroll buttons, the menus of text fields and scroll bars), in the contexts and words Qt uses: Debian ships no Hindi translation of Qt. Maintained by hand; lupdate does not touch it. Keys keep the names printed on them (Ctrl, Esc); access keys go after the text: "खोलें (&amp;O)". -->
 <TS version="2.1" language="hi">
 <context>
     <name>QPlatformTheme</name>
@@ -10,11 +10,11 @@
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;हाँ</translation>
+        <translation>हाँ (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;नहीं</translation>
+        <translation>नहीं (&amp;N)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -33,35 +33,35 @@
     <name>QShortcut</name>
     <message>
         <source>Ctrl</source>
-        <translation>कंट्रोल</translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation>शिफ़्ट</translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation>ऑल्ट</translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Meta</source>
-        <translation>मेटा</translation>
+        <translation>Meta</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation>रिटर्न</translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation>एंटर</translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation>एस्केप</translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation>स्पेस</translation>
+        <translation>Space</translation>
     </message>
 </context>
 <context>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation>फ़ाइल का &amp;नाम:</translation>
+        <translation>फ़ाइल का नाम (&amp;N):</translation>
     </message>
     <message>
         <source>Files of type:</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>&amp;खोलें</translation>
+        <translation>खोलें (&amp;O)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -152,19 +152,19 @@
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation>&amp;नाम बदलें</translation>
+        <translation>नाम बदलें (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;मिटाएँ</translation>
+        <translation>मिटाएँ (&amp;D)</translation>
     </message>
     <message>
         <source>Show &amp;hidden files</source>
-        <translation>&amp;छिपी फ़ाइलें दिखाएँ</translation>
+        <translation>छिपी फ़ाइलें दिखाएँ (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;New Folder</source>
-        <translation>&amp;नया फ़ोल्डर</translation>
+        <translation>नया फ़ोल्डर (&amp;N)</translation>
     </message>
     <message>
         <source>Directory:</source>
@@ -239,6 +239,103 @@
     <message>
         <source>Directory</source>
         <translation>फ़ोल्डर</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>बाएँ खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>दाएँ खिसकाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>पहले जैसा करें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>फिर से करें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>काटें (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>चिपकाएँ (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>मिटाएँ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>सब चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>यहाँ तक खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>बायाँ छोर</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>सबसे ऊपर</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>दायाँ छोर</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>सबसे नीचे</translation>
+    </message>
+    <message>
+        <source>Page left</source>
+        <translation>एक पेज बाएँ</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>एक पेज ऊपर</translation>
+    </message>
+    <message>
+        <source>Page right</source>
+        <translation>एक पेज दाएँ</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>एक पेज नीचे</translation>
+    </message>
+    <message>
+        <source>Scroll left</source>
+        <translation>बाएँ खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>ऊपर खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>दाएँ खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>नीचे खिसकाएँ</translation>
     </message>
 </context>
 </TS>

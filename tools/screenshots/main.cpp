@@ -158,14 +158,13 @@ bool useLanguage(QApplication& application, const QString& language) {
 // Names the player typed and the sponsors' brands, which no translation touches.
 QSet<QString> ownWords() {
     const PlayerDetails details = sampleDetails();
-    QSet<QString> words{details.name,
-                        details.city,
-                        details.state,
-                        details.country,
-                        QStringLiteral("Bailcrest"),
-                        QStringLiteral("BAILCREST")};
-    for (const QString& text : {details.name, details.city, details.state, details.country})
+    QSet<QString> words{QStringLiteral("Bailcrest"), QStringLiteral("BAILCREST")};
+    for (const QString& text :
+         QStringList{details.name, details.city, details.state, details.country} +
+             quotedInMessages()) {
+        words << text;
         for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) words << word;
+    }
     for (const Sponsor& sponsor : sponsors) {
         words << sponsor.name;
         for (const QString& word : sponsor.name.split(
@@ -177,7 +176,12 @@ QSet<QString> ownWords() {
 
 int checkTexts(QApplication& application, const QString& language) {
     if (!useLanguage(application, language)) return 2;
-    TextCheck check(language == QLatin1String("pseudo"), ownWords());
+    const bool pseudo = language == QLatin1String("pseudo");
+    // Every language but English and the pseudo-translation (English
+    // bracketed) writes in a script of its own.
+    const bool latinIsForeign = !pseudo && language != QLatin1String("en") &&
+                                QLocale(language).script() != QLocale::LatinScript;
+    TextCheck check(pseudo, latinIsForeign, ownWords());
     walkScreens([&](QWidget& screen, const char* name) {
         const QString screenName = QString::fromLatin1(name);
         // The History window: each of its tabs in turn, then the whole window

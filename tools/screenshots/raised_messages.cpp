@@ -35,6 +35,9 @@
 
 namespace {
 
+const QString otherPlayer = QStringLiteral("Arjun Kapoor");
+const QString notANumber = QStringLiteral("lots");
+
 using Visit = std::function<void(QWidget&, const QString&)>;
 
 // Builds each message as the desktop's prompter does and hands it to the
@@ -165,7 +168,7 @@ void raiseHistoryFailure(ShowingPrompter& prompter, Platform& platform, const QD
 // career is open in another copy of the game.
 void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& scratch) {
     Career other = startCareer(sampleDetails(), platform.random);
-    other.player = QStringLiteral("Arjun Kapoor");
+    other.player = otherPlayer;
     const QString saves = scratch.filePath(QStringLiteral("Saves"));
     CareerSession(other, sampleAutoSave(), SaveTarget{saves, false, {}})
         .confirmMatch(MatchPerformance{10, 1, 0});
@@ -210,7 +213,7 @@ void raiseLoadRefusals(ShowingPrompter& prompter, Platform& platform, const QDir
     const QString damaged = scratch.filePath(QStringLiteral("damaged.bsg"));
     SaveFile damagedSave = saveFileOf(sampleCareer(platform.random), true);
     SaveFile tooLargeSave = damagedSave;
-    damagedSave.setLine(saveLine::bankbalance, QStringLiteral("lots"));
+    damagedSave.setLine(saveLine::bankbalance, notANumber);
     // A name running past the most the reader reads.
     tooLargeSave.setLine(saveLine::player, QString(maxSaveFileBytes, QLatin1Char('A')));
     if (!writeFile(tooLarge, encodeSaveFile(tooLargeSave)) || !writeFile(notASave, "Dear Arjun") ||
@@ -303,4 +306,8 @@ QStringList raiseMessages(const Visit& visit) {
     raisePlayMessages(prompter, platform);
     prompter.leave();
     return prompter.silentScenes;
+}
+
+QStringList quotedInMessages() {
+    return {otherPlayer, notANumber};
 }

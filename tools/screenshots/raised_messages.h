@@ -15,3 +15,7 @@ class QWidget;
 // Load dialog's refusals, and the notices and questions of Play. Questions are
 // answered No. Returns the names of what raised nothing though it should have.
 QStringList raiseMessages(const std::function<void(QWidget& box, const QString& name)>& visit);
+
+// What the messages quote that no translation touches: the name of the other
+// career's player, the damaged save's words.
+QStringList quotedInMessages();

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -108,7 +110,37 @@ bool isAddress(const QString& text) {
     return text.contains(QLatin1String("://")) || text.startsWith(QLatin1String("www."));
 }
 
+// What a translation into another script keeps in Latin letters: a single
+// letter (an access key, "(&O)"), the names of keys as printed on them
+// ("Ctrl+Q", "Page Up", "F5") and units of measure.
+bool keptInLatin(const QString& word) {
+    static const QSet<QString> kept{
+        QStringLiteral("Ctrl"),   QStringLiteral("Shift"), QStringLiteral("Alt"),
+        QStringLiteral("Meta"),   QStringLiteral("Esc"),   QStringLiteral("Enter"),
+        QStringLiteral("Return"), QStringLiteral("Tab"),   QStringLiteral("Page"),
+        QStringLiteral("Up"),     QStringLiteral("Down"),  QStringLiteral("Home"),
+        QStringLiteral("End"),    QStringLiteral("KiB")};
+    static const QRegularExpression functionKey(QStringLiteral(R"(^F\d{1,2}$)"));
+    return word.size() == 1 || kept.contains(word) || functionKey.match(word).hasMatch();
+}
+
 }  // namespace
+
+void TextCheck::checkNoEnglishWord(const QString& place, const QString& text) {
+    static const QRegularExpression spaces(QStringLiteral(R"(\s+)"));
+    static const QRegularExpression notLatin(QStringLiteral("[^A-Za-z]+"));
+    for (const QString& token : text.split(spaces, Qt::SkipEmptyParts)) {
+        // A file's path is the file system's.
+        if (token.contains(QLatin1Char('/')) || token.contains(QLatin1Char('\\'))) continue;
+        for (const QString& word : token.split(notLatin, Qt::SkipEmptyParts)) {
+            if (!keptInLatin(word) && !ownWords_.contains(word)) {
+                problems_
+                    << QStringLiteral("%1: English word \"%2\" in \"%3\"").arg(place, word, text);
+                return;
+            }
+        }
+    }
+}
 
 void TextCheck::checkTranslated(const QString& place, const QString& text) {
     // An argument a translation mangled, or a count a text has no plural
@@ -116,9 +148,9 @@ void TextCheck::checkTranslated(const QString& place, const QString& text) {
     static const QRegularExpression unfilled(QStringLiteral(R"(%(\d|L|n\b))"));
     if (text.contains(unfilled))
         problems_ << QStringLiteral("%1: argument left unfilled: \"%2\"").arg(place, text);
-    if (!untranslated_ || text.isEmpty() || !hasLetters(text) || ownWords_.contains(text) ||
-        isAddress(text))
-        return;
+    if (text.isEmpty() || !hasLetters(text) || ownWords_.contains(text) || isAddress(text)) return;
+    if (latinIsForeign_) checkNoEnglishWord(place, text);
+    if (!untranslated_) return;
     // The pseudo-translation brackets every message; a text built from
     // several holds several brackets, one glued from pieces holds text
     // outside them.
@@ -190,6 +222,12 @@ void TextCheck::checkPart(QWidget& part, const QString& screenName) {
             for (int tab = 0; tab < tabs->count(); ++tab)
                 checkShown(QStringLiteral("%1 tab %2").arg(place).arg(tab), tabs->tabText(tab),
                            tabFits(*tabs, tab));
+            // Its scroll buttons, which show once the window is too narrow
+            // for its tabs.
+            for (const QAbstractButton* scroll : tabs->findChildren<QAbstractButton*>())
+                checkTranslated(
+                    QStringLiteral("%1/%2 accessible name").arg(place, scroll->objectName()),
+                    scroll->accessibleName());
             continue;
         } else if (auto* headings = qobject_cast<QHeaderView*>(widget)) {
             for (int section = 0; section < headings->count(); ++section) {

@@ -13,13 +13,17 @@ class QWidget;
 // does not fit its widget, measured with the widget's own font, and, when
 // `untranslated` is set (under the pseudo-translation), each that never went
 // through a translation; in every language, each that shows an argument
-// unfilled ("%1", "%Ln"). Texts in `ownWords` (names the player typed, brand
-// names) and texts without letters (numbers) are the player's or nobody's
-// language and pass.
+// unfilled ("%1", "%Ln"). When `latinIsForeign` is set (a translation into a
+// script other than Latin) it reports each text that keeps an English word,
+// the names of keys as printed on them aside. Texts in `ownWords` (names the
+// player typed, brand names) and texts without letters (numbers) are the
+// player's or nobody's language and pass.
 class TextCheck {
   public:
-    TextCheck(bool untranslated, QSet<QString> ownWords)
-        : untranslated_(untranslated), ownWords_(std::move(ownWords)) {}
+    TextCheck(bool untranslated, bool latinIsForeign, QSet<QString> ownWords)
+        : untranslated_(untranslated),
+          latinIsForeign_(latinIsForeign),
+          ownWords_(std::move(ownWords)) {}
 
     // The texts of a screen or message box: labels, buttons, frame titles,
     // tabs, column headings and the items of a choice.
@@ -31,8 +35,10 @@ class TextCheck {
   private:
     void checkShown(const QString& place, const QString& text, bool fits);
     void checkTranslated(const QString& place, const QString& text);
+    void checkNoEnglishWord(const QString& place, const QString& text);
 
     bool untranslated_;
+    bool latinIsForeign_;
     QSet<QString> ownWords_;
     QStringList problems_;
 };

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The screens in Hindi as a player meets them: access keys that are the
+// letters printed on the buttons and work, and a club named the same way in
+// every window.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTranslator>
+#include <memory>
+
+#include "app/translations.h"
+#include "game/history.h"
+#include "game/start_career.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/history_screen.h"
+#include "screens/history_table_model.h"
+#include "screens/main_screen.h"
+#include "screens/purchase_screen.h"
+#include "support/qt_printers.h"
+#include "support/scripted_platform.h"
+#include "support/test_career.h"
+
+namespace {
+
+class InHindi : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("hi"))); }
+    void TearDown() override {
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+
+    ScriptedPlatform scripted;
+};
+
+TEST_F(InHindi, TheTrainingCentresAccessKeysAreThePrintedLettersAndWork) {
+    Career broke = testCareer(45, 60, 199);
+    broke.bankBalance = 0;
+    CareerModel career(broke);
+    const auto open = [&] {
+        auto screen = std::make_unique<PurchaseScreen>(PurchaseScreen::training, career,
+                                                       scripted.prompter, nullptr);
+        screen->show();
+        QApplication::setActiveWindow(screen.get());
+        return screen;
+    };
+
+    auto screen = open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+    QStringList keys;
+    for (const auto* command : screen->findChildren<CommandButton*>()) keys << command->text();
+    keys.sort();
+    EXPECT_EQ(keys, (QStringList{QStringLiteral("ठीक है (&O)"), QStringLiteral("रद्द करें (&C)")}));
+
+    // OK with nothing in the bank: the centre tells it is short of money.
+    QTest::keyClick(screen.get(), Qt::Key_O, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scripted.prompter.notices.size() == 1; }));
+    EXPECT_TRUE(screen->isVisible());
+    QTest::keyClick(screen.get(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !screen->isVisible(); }));
+}
+
+HistoryRow rowAt(std::int32_t match, Level level, const char* team) {
+    HistoryRow row;
+    row.match = match;
+    row.level = level;
+    row.team = QString::fromLatin1(team);
+    return row;
+}
+
+// Ravi at his club, promoted to Pune, then dropped back to the club.
+TEST_F(InHindi, AClubIsNamedAlikeOnTheMainScreenAndThroughoutTheHistory) {
+    Career ravi = testCareer(45, 20, 30);
+    HistoryRow promoted = rowAt(2, Level::city, "Pune");
+    promoted.events.levelChanges = {Level::city};
+    HistoryRow dropped = rowAt(3, Level::club, "Five Star");
+    dropped.events.levelChanges = {Level::club};
+    CareerModel career(ravi,
+                       CareerHistory({rowAt(1, Level::club, "Five Star"), promoted, dropped}));
+    const QString club = teamName(QStringLiteral("Five Star"));
+    ASSERT_EQ(club, QStringLiteral("फ़ाइव स्टार"));
+
+    MainScreen main(scripted.platform, ravi);
+    EXPECT_EQ(main.findChild<QLabel*>(QStringLiteral("team"))->text(), club);
+
+    HistoryScreen history(career, nullptr);
+    history.show();
+    EXPECT_EQ(history.findChild<QLabel*>(QStringLiteral("team"))->text(), club);
+    EXPECT_EQ(history.findChild<QWidget*>(QStringLiteral("Frame_LAST_MATCH"))->accessibleName(),
+              QStringLiteral("आख़िरी मैच: 3, क्लब (फ़ाइव स्टार)"));
+    EXPECT_EQ(history.findChild<QLabel*>(QStringLiteral("lastEvents"))->accessibleName(),
+              QStringLiteral("क्लब स्तर पर ड्रॉप (फ़ाइव स्टार)"));
+
+    const QAbstractItemModel* table = history.table()->model();
+    for (int row : {0, 2})
+        EXPECT_EQ(table->index(row, HistoryTableModel::team).data().toString(), club) << row;
+
+    history.chartTabs()->setCurrentIndex(HistoryScreen::seasonsTab);
+    const QAbstractItemModel* seasons = history.seasons()->model();
+    EXPECT_EQ(seasons->index(0, 1).data().toString(), club);
+    EXPECT_EQ(seasons->index(1, 1).data().toString(), QStringLiteral("Pune"));
+    EXPECT_EQ(seasons->index(2, 1).data().toString(), club);
+
+    history.chartTabs()->setCurrentIndex(HistoryScreen::milestonesTab);
+    QStringList milestones;
+    for (int i = 0; i < history.milestones()->count(); ++i)
+        milestones << history.milestones()->item(i)->text();
+    EXPECT_TRUE(milestones.contains(QStringLiteral("मैच 3 से पहले: क्लब स्तर पर ड्रॉप (फ़ाइव स्टार)।")))
+        << milestones.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
