@@ -52,9 +52,12 @@ void ScreenNavigator::startNewCareer() {
 }
 
 void ScreenNavigator::loadCareer() {
+    // The dialog opens in the Saves folder even before the first career is
+    // saved there, rather than wherever the desktop's dialog would.
+    const QString saves = savesFolder(platform_.programFolder);
+    QDir().mkpath(saves);
     const QString path = platform_.prompter.chooseFileToOpen(
-        player_, tr("Bailcrest: Load Game"),
-        QDir::toNativeSeparators(savesFolder(platform_.programFolder)),
+        player_, tr("Bailcrest: Load Game"), QDir::toNativeSeparators(saves),
         //: The Load dialog's file type. %1 is the file pattern, which Qt reads
         //: back from between the parentheses: keep it there, at the end.
         tr("Bailcrest Saves (%1)").arg(QStringLiteral("*.bsg")));

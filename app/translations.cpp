@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,6 +20,26 @@ QString gameFile(const QString& name) {
 
 bool gameHasTranslation(const QString& name) {
     return QFile::exists(gameFile(name));
+}
+
+// Whether an installed font writes the script. Only the scripts of the
+// game's languages are asked for; Latin is always there, as Qt's own fallback.
+bool installedFontWrites(QLocale::Script script) {
+    QFontDatabase::WritingSystem system = QFontDatabase::Any;
+    switch (script) {
+        case QLocale::DevanagariScript:
+            system = QFontDatabase::Devanagari;
+            break;
+        case QLocale::BengaliScript:
+            system = QFontDatabase::Bengali;
+            break;
+        case QLocale::ArabicScript:
+            system = QFontDatabase::Arabic;
+            break;
+        default:
+            return true;
+    }
+    return !QFontDatabase::families(system).isEmpty();
 }
 
 bool loadInto(QCoreApplication& application, const QString& fileName, const QString& folder = {}) {
@@ -63,4 +84,25 @@ bool installTranslation(QCoreApplication& application, const QString& name) {
 
 void installDesktopTranslation(QCoreApplication& application) {
     installTranslation(application, chooseTranslation(QLocale().uiLanguages(), gameHasTranslation));
+}
+
+ReadableTranslation chooseReadableTranslation(const QString& desktopChoice,
+                                              bool (*writable)(QLocale::Script script)) {
+    const QLocale language(desktopChoice);
+    if (desktopChoice == english || writable(language.script())) return {desktopChoice, {}};
+    const QString languageName = QLocale::languageToString(language.language());
+    //: Shown in English, as the game has fallen back to it. %1 is the
+    //: desktop's language, named in English.
+    return {english, QCoreApplication::translate(
+                         "Translations",
+                         "Bailcrest speaks English: no font on this computer can write %1. To play "
+                         "in %1, install a font for it, such as those of Debian's fonts-noto-core.")
+                         .arg(languageName)};
+}
+
+QString installReadableDesktopTranslation(QCoreApplication& application) {
+    const ReadableTranslation chosen = chooseReadableTranslation(
+        chooseTranslation(QLocale().uiLanguages(), gameHasTranslation), installedFontWrites);
+    installTranslation(application, chosen.name);
+    return chosen.whyEnglish;
 }

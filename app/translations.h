@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -27,3 +28,19 @@ bool installTranslation(QCoreApplication& application, const QString& name);
 // Installs the translation the desktop asks for, or English when the game has
 // none of its languages; to be called before any window exists.
 void installDesktopTranslation(QCoreApplication& application);
+
+// The translation the desktop asks for when a font can write its script
+// (`writable` tells), else English: with the sentence that tells the player
+// why, in English, or an empty one when the desktop's choice stands.
+struct ReadableTranslation {
+    QString name;
+    QString whyEnglish;
+};
+ReadableTranslation chooseReadableTranslation(const QString& desktopChoice,
+                                              bool (*writable)(QLocale::Script script));
+
+// As installDesktopTranslation, but English when no installed font can write
+// the desktop's language, whose letters would otherwise show as empty boxes;
+// returns why it is English then, to be told once. Needs the application's
+// fonts, so a QGuiApplication.
+QString installReadableDesktopTranslation(QCoreApplication& application);

@@ -17,10 +17,6 @@ bool canHoldSaves(const QString& programFolder) {
     return program.isDir() && program.isWritable();
 }
 
-QString usersSavesFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + savesName;
-}
-
 // One folder reached by two paths (a link, "..") is the same folder.
 bool sameFolder(const QString& one, const QString& other) {
     const QString oneReal = QFileInfo(one).canonicalFilePath();
@@ -29,15 +25,23 @@ bool sameFolder(const QString& one, const QString& other) {
 
 }  // namespace
 
+QString usersSavesFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString current = data + QStringLiteral("/bailcrest") + savesName;
+    const QString earlier = data + QStringLiteral("/Bailcrest") + savesName;
+    if (!QFileInfo::exists(current) && QFileInfo(earlier).isDir()) return earlier;
+    return current;
+}
+
 QString savesFolder(const QString& programFolder) {
     if (canHoldSaves(programFolder)) return programFolder + savesName;
     return usersSavesFolder();
 }
 
 SaveTarget saveTarget(const QString& programFolder, const QString& loadedFromFolder) {
-    const bool besideTheProgram = canHoldSaves(programFolder);
+    const bool refused = !programFolder.isEmpty() && !canHoldSaves(programFolder);
     if (!loadedFromFolder.isEmpty() && sameFolder(loadedFromFolder, usersSavesFolder())) {
-        return {usersSavesFolder(), !besideTheProgram, {}};
+        return {usersSavesFolder(), refused, {}};
     }
-    return {savesFolder(programFolder), !besideTheProgram, {}};
+    return {savesFolder(programFolder), refused, {}};
 }

@@ -4,17 +4,25 @@
 #include <QString>
 
 // The folder that holds the save files, for saving and for the Load dialog
-// alike: Saves beside the program when the program's folder can hold it,
-// otherwise Saves in the user's application data folder, so that a game
-// installed system-wide still saves. The folder itself is not created here.
+// alike. `programFolder` is the folder of a copy of the game that keeps its
+// saves beside itself, or empty for an installed game: Saves beside that
+// folder when it can hold it, otherwise the user's own Saves folder. The
+// folder itself is not created here.
 QString savesFolder(const QString& programFolder);
+
+// The user's own Saves folder, in the user's data folder
+// ($XDG_DATA_HOME/bailcrest/Saves). A player whose careers are still in the
+// folder earlier versions kept them in (Bailcrest/Saves there), and who has
+// no other yet, goes on with that one, so that they are found where they are.
+QString usersSavesFolder();
 
 // Where one career saves itself: chosen when the career starts and kept for
 // its whole life, so that its saves never split between two folders.
 struct SaveTarget {
     QString folder;
-    // The folder beside the program cannot hold saves, so the user's own
-    // folder holds them instead: the player is to be told where, once.
+    // A copy of the game whose own folder cannot hold saves keeps them in
+    // the user's folder instead: the player is to be told where, once. An
+    // installed game always saves there, and says nothing.
     bool besideTheProgramRefused = false;
     // The save file the career was loaded from, if any: its own file when
     // it lies where the career saves.

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 
+#include "screens/install_location.h"
+
 namespace historyChart {
 
 QString name(Chart chart) {
@@ -56,11 +58,9 @@ const HistoryChartPlugin* loadHistoryCharts(const QStringList& folders) {
 const HistoryChartPlugin* historyCharts() {
     static const HistoryChartPlugin* const charts = [] {
         if (const HistoryChartPlugin* linked = linkedCharts()) return linked;
-        // Installed, the module sits in the game's own library folder; in
-        // the build tree, beside the game.
-        const QString game = QCoreApplication::applicationDirPath();
-        return loadHistoryCharts(
-            {QDir(game).filePath(QStringLiteral(BAILCREST_CHARTS_FOLDER)), game});
+        const QString folder =
+            chartsModuleFolder(QCoreApplication::applicationDirPath(), builtLayout());
+        return folder.isEmpty() ? nullptr : loadHistoryCharts({folder});
     }();
     return charts;
 }

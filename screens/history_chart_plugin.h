@@ -43,7 +43,7 @@ class HistoryChartPlugin {
                                std::function<void(int)> picked) const = 0;
 };
 
-#define HistoryChartPlugin_iid "com.example.bailcrest.HistoryChartPlugin/1"
+#define HistoryChartPlugin_iid "io.github.bailcrest.HistoryChartPlugin/1"
 Q_DECLARE_INTERFACE(HistoryChartPlugin, HistoryChartPlugin_iid)
 
 // The charts: those linked into the program if it has them, else the module

@@ -13,5 +13,8 @@ struct Platform {
     Prompter& prompter;
     RandomSource& random;
     UrlOpener& opener;
+    // The folder of a copy of the game that keeps its Saves beside itself;
+    // empty for an installed game, whose saves live in the player's own
+    // data folder.
     QString programFolder;
 };

@@ -53,6 +53,18 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Bailcrest, a cricket-career game: take a cricketer from club cricket to the World Cup.</source>
+        <translation>Bailcrest, एक क्रिकेट करियर गेम: एक क्रिकेटर को क्लब क्रिकेट से विश्व कप तक ले जाएँ।</translation>
+    </message>
+    <message>
+        <source>Bailcrest takes no arguments: %1.</source>
+        <extracomment>On the command line: %1 is what was typed after the program&apos;s name.</extracomment>
+        <translation>Bailcrest कोई तर्क नहीं लेता: %1।</translation>
+    </message>
+</context>
+<context>
     <name>CreditsScreen</name>
     <message>
         <source>Bailcrest: Credits</source>
@@ -1690,6 +1702,14 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     <message>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>Bailcrest speaks English: no font on this computer can write %1. To play in %1, install a font for it, such as those of Debian&apos;s fonts-noto-core.</source>
+        <extracomment>Shown in English, as the game has fallen back to it. %1 is the desktop&apos;s language, named in English.</extracomment>
+        <translation>Bailcrest अंग्रेज़ी में है: इस कंप्यूटर का कोई फ़ॉन्ट %1 नहीं लिख सकता। %1 में खेलने के लिए उसका कोई फ़ॉन्ट लगाएँ, जैसे Debian के fonts-noto-core वाले।</translation>
     </message>
 </context>
 <context>

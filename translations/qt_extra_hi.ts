@@ -65,6 +65,33 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>कमांड लाइन के विकल्पों की मदद दिखाता है।</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt के अपने विकल्पों समेत मदद दिखाता है।</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>संस्करण की जानकारी दिखाता है।</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>उपयोग: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>विकल्प:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[विकल्प]</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>

@@ -207,11 +207,17 @@ TEST_F(LoadCareer, AHandBuiltFileFromAnotherFolderLoadsAndLaterSavesGoToTheSaves
 }
 
 TEST_F(LoadCareer, ACancelledDialogOrAMissingFileChangesNothingSilently) {
+    // A new player's dialog opens in the Saves folder, made for it.
+    ASSERT_TRUE(QDir(saves).removeRecursively());
     for (const QString& path : {QString(), program.path() + QStringLiteral("/gone.bsg")}) {
         EXPECT_FALSE(load(path)) << path.toStdString();
     }
     expectNothingChanged();
     EXPECT_TRUE(scripted.prompter.messages.isEmpty());
+    EXPECT_TRUE(QFileInfo(saves).isDir());
+    EXPECT_TRUE(scripted.prompter.dialogs.front().startsWith(
+        QStringLiteral("Bailcrest: Load Game|") + saves + QLatin1Char('|')))
+        << scripted.prompter.dialogs.front().toStdString();
 }
 
 // A pipe, a device or a folder is no save file, whatever its name, and is

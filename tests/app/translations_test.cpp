@@ -58,6 +58,31 @@ TEST(ChooseTranslation, TakesTheFirstLanguageTheGameHasOrElseEnglish) {
         QStringLiteral("hi_IN"));
 }
 
+bool noDevanagari(QLocale::Script script) {
+    return script != QLocale::DevanagariScript;
+}
+
+// A language no installed font can write would be empty boxes: the game
+// speaks English then, and says why in a sentence that names the language.
+TEST(ChooseReadableTranslation, EnglishWithAReasonWhenNoFontWritesTheLanguage) {
+    const ReadableTranslation withoutFont =
+        chooseReadableTranslation(QStringLiteral("hi"), noDevanagari);
+    EXPECT_EQ(withoutFont.name, QStringLiteral("en"));
+    EXPECT_TRUE(withoutFont.whyEnglish.contains(QStringLiteral("Hindi")))
+        << withoutFont.whyEnglish.toStdString();
+
+    for (const char* stands : {"en", "pseudo"}) {
+        const ReadableTranslation chosen =
+            chooseReadableTranslation(QString::fromLatin1(stands), noDevanagari);
+        EXPECT_EQ(chosen.name, QString::fromLatin1(stands));
+        EXPECT_TRUE(chosen.whyEnglish.isEmpty()) << stands;
+    }
+    const ReadableTranslation withFont =
+        chooseReadableTranslation(QStringLiteral("hi"), [](QLocale::Script) { return true; });
+    EXPECT_EQ(withFont.name, QStringLiteral("hi"));
+    EXPECT_TRUE(withFont.whyEnglish.isEmpty());
+}
+
 // Installs a translation for one test and takes it away again after it.
 class Translated : public ::testing::Test {
   protected:

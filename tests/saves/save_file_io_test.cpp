@@ -146,8 +146,7 @@ TEST_F(SaveFileIo, AHugeFileIsReadOnlyAsFarAsSixtyEightLinesCanGo) {
 TEST(SavesFolder, BesideTheProgramUnlessItsFolderCannotHoldIt) {
     QTemporaryDir root;
     const QString base = root.path();
-    const QString userSaves = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                              QStringLiteral("/Saves");
+    const QString userSaves = usersSavesFolder();
     QDir(base).mkpath(QStringLiteral("with/Saves"));
     QDir(base).mkpath(QStringLiteral("without"));
     QDir(base).mkpath(QStringLiteral("savesIsAFile"));

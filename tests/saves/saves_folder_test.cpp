@@ -18,8 +18,7 @@ class SaveTargets : public ::testing::Test {
   protected:
     void SetUp() override {
         QStandardPaths::setTestModeEnabled(true);
-        users = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                QStringLiteral("/Saves");
+        users = usersSavesFolder();
         ASSERT_TRUE(QDir().mkpath(users));
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("game")));
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("elsewhere")));
@@ -59,12 +58,38 @@ TEST_F(SaveTargets, OneCareerKeepsToTheSavesFolderItCameFrom) {
         {"loaded from the user's folder, the program's refuses", locked, users, users, true},
         {"loaded from the user's folder by another path", writable,
          users + QStringLiteral("/../Saves"), users, false},
+        // An installed game has no folder of its own to save beside, and
+        // says nothing of one.
+        {"installed, new", QString(), QString(), users, false},
+        {"installed, loaded from another folder", QString(),
+         root.path() + QStringLiteral("/elsewhere"), users, false},
     };
     for (const auto& c : cases) {
         const SaveTarget target = saveTarget(c.program, c.loadedFrom);
         EXPECT_EQ(target.folder, c.folder) << c.name;
         EXPECT_EQ(target.besideTheProgramRefused, c.told) << c.name;
     }
+}
+
+// Careers an earlier version kept in Bailcrest/Saves of the user's data
+// folder are found there until the player has the current folder.
+TEST(UsersSavesFolder, IsTheEarlierOneOnlyWhileItIsTheOnlyOne) {
+    QStandardPaths::setTestModeEnabled(true);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString current = data + QStringLiteral("/bailcrest/Saves");
+    const QString earlier = data + QStringLiteral("/Bailcrest/Saves");
+    QDir(current).removeRecursively();
+    QDir(earlier).removeRecursively();
+
+    EXPECT_EQ(usersSavesFolder(), current);
+    ASSERT_TRUE(QDir().mkpath(earlier));
+    EXPECT_EQ(usersSavesFolder(), earlier);
+    ASSERT_TRUE(QDir().mkpath(current));
+    EXPECT_EQ(usersSavesFolder(), current);
+
+    QDir(current).removeRecursively();
+    QDir(earlier).removeRecursively();
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 }  // namespace
