@@ -1,67 +1,27 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- The texts of Qt itself that the game shows (message-box buttons, the Load dialog, key names in tooltips), in the contexts and words Qt uses: Debian ships no Hindi translation of Qt. Maintained by hand; lupdate does not touch it. -->
 <TS version="2.1" language="hi">
 <context>
-    <name>QPlatformTheme</name>
+    <name>QAbstractFileIconProvider</name>
     <message>
-        <source>OK</source>
-        <translation>ठीक है</translation>
+        <source>Drive</source>
+        <translation>ड्राइव</translation>
     </message>
     <message>
-        <source>&amp;Yes</source>
-        <translation>&amp;हाँ</translation>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
     </message>
     <message>
-        <source>&amp;No</source>
-        <translation>&amp;नहीं</translation>
+        <source>%1 File</source>
+        <translation>%1 फ़ाइल</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>रद्द करें</translation>
+        <source>Folder</source>
+        <translation>फ़ोल्डर</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>खोलें</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>बंद करें</translation>
-    </message>
-</context>
-<context>
-    <name>QShortcut</name>
-    <message>
-        <source>Ctrl</source>
-        <translation>कंट्रोल</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <translation>शिफ़्ट</translation>
-    </message>
-    <message>
-        <source>Alt</source>
-        <translation>ऑल्ट</translation>
-    </message>
-    <message>
-        <source>Meta</source>
-        <translation>मेटा</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>रिटर्न</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>एंटर</translation>
-    </message>
-    <message>
-        <source>Esc</source>
-        <translation>एस्केप</translation>
-    </message>
-    <message>
-        <source>Space</source>
-        <translation>स्पेस</translation>
+        <source>Directory</source>
+        <translation>फ़ोल्डर</translation>
     </message>
 </context>
 <context>
@@ -219,26 +179,73 @@
     </message>
 </context>
 <context>
-    <name>QAbstractFileIconProvider</name>
+    <name>QGuiApplication</name>
     <message>
-        <source>Drive</source>
-        <translation>ड्राइव</translation>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction the language is written in: &quot;LTR&quot; for left to right, &quot;RTL&quot; for right to left (Urdu). Every screen of the game is mirrored under &quot;RTL&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>फ़ाइल</translation>
+        <source>&amp;Yes</source>
+        <translation>&amp;हाँ</translation>
     </message>
     <message>
-        <source>%1 File</source>
-        <translation>%1 फ़ाइल</translation>
+        <source>&amp;No</source>
+        <translation>&amp;नहीं</translation>
     </message>
     <message>
-        <source>Folder</source>
-        <translation>फ़ोल्डर</translation>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
     </message>
     <message>
-        <source>Directory</source>
-        <translation>फ़ोल्डर</translation>
+        <source>Open</source>
+        <translation>खोलें</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>कंट्रोल</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>शिफ़्ट</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>ऑल्ट</translation>
+    </message>
+    <message>
+        <source>Meta</source>
+        <translation>मेटा</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>रिटर्न</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>एंटर</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>एस्केप</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>स्पेस</translation>
     </message>
 </context>
 </TS>
