@@ -695,6 +695,12 @@ HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     drawn->setMargins(QMargins(4, 4, 4, 4));
     drawn->setTitleBrush(look::green);
     drawn->setTitleFont(look::font(true, 12));
+    // The axes' numbers in the digits and marks of the screen's other numbers;
+    // under the C locale they are printf's own, as the labels' formats write.
+    if (QLocale().language() != QLocale::C) {
+        drawn->setLocale(QLocale());
+        drawn->setLocalizeNumbers(true);
+    }
     QLegend* legend = drawn->legend();
     // A list down the right names every line in full, where a row along the
     // bottom cuts the names of a chart of many lines short.
@@ -707,6 +713,9 @@ HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     view->setRenderHint(QPainter::Antialiasing);
     view->setFrameShape(QFrame::NoFrame);
     view->setBackgroundBrush(look::navy);
+    // A chart reads as a time line, the first match at the left, in every
+    // language: right to left too, the window around it mirrored.
+    view->setLayoutDirection(Qt::LeftToRight);
     // In the Tab order, so that a screen reader reaches what the chart tells.
     view->setFocusPolicy(Qt::StrongFocus);
     view->setAccessibleName(name(chart));

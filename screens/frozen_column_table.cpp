@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 
 FrozenColumnTable::FrozenColumnTable(QWidget* parent)
     : QTableView(parent), frozen_(new QTableView(this)) {
@@ -65,8 +66,11 @@ void FrozenColumnTable::resizeEvent(QResizeEvent* event) {
 void FrozenColumnTable::placeFrozen() {
     frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
     frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
-    frozen_->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), columnWidth(0),
-                         viewport()->height() + horizontalHeader()->height());
+    // Over the first column, beside the row headings: right to left, both
+    // stand at the right.
+    const QRect overFirst(verticalHeader()->width() + frameWidth(), frameWidth(), columnWidth(0),
+                          viewport()->height() + horizontalHeader()->height());
+    frozen_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), overFirst));
     frozen_->show();
 }
 
