@@ -511,7 +511,7 @@ void setAxes(QChart* chart, const QString& valueTitle, const QString& format,
             chart->removeAxis(axis);
             delete axis;
         }
-        x = makeAxis(HistoryCharts::tr("Match"), QStringLiteral("%d"));
+        x = makeAxis(HistoryCharts::tr("Match"), QStringLiteral("%.0f"));
         y = makeAxis(valueTitle, format);
         setAxis(x, matches);
         setAxis(y, values);
@@ -535,7 +535,9 @@ void setAxes(QChart* chart, const QString& valueTitle, const QString& format,
 struct Drawn {
     QString valueTitle;
     QString told;
-    QString format = QStringLiteral("%d");
+    // Whole numbers. Written with a precision, as the charts' numbers in the
+    // locale's digits take no other form.
+    QString format = QStringLiteral("%.0f");
 };
 
 Drawn drawRuns(Drawing& d, const Career& career, const std::vector<HistoryRow>& rows) {
@@ -714,8 +716,10 @@ HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     view->setFrameShape(QFrame::NoFrame);
     view->setBackgroundBrush(look::navy);
     // A chart reads as a time line, the first match at the left, in every
-    // language: right to left too, the window around it mirrored.
+    // language: right to left too, the window around it mirrored. The chart
+    // itself would otherwise take the application's direction.
     view->setLayoutDirection(Qt::LeftToRight);
+    drawn->setLayoutDirection(Qt::LeftToRight);
     // In the Tab order, so that a screen reader reaches what the chart tells.
     view->setFocusPolicy(Qt::StrongFocus);
     view->setAccessibleName(name(chart));
