@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Health care Rs. %1</source>
-        <translation>طبی نگہداشت %1 روپے</translation>
+        <translation>صحت کی نگہداشت %1 روپے</translation>
     </message>
     <message>
         <source>Took the bookie&apos;s Rs. %1</source>
@@ -1186,7 +1186,7 @@
     </message>
     <message>
         <source>AUTO SAVE</source>
-        <translation>آٹو سیو</translation>
+        <translation>خودکار محفوظ کاری</translation>
     </message>
     <message>
         <source>Check this box to automatically save the game after every match.</source>
@@ -1286,11 +1286,11 @@
     </message>
     <message>
         <source>Bailcrest: Health Care</source>
-        <translation>‏Bailcrest: طبی نگہداشت</translation>
+        <translation>‏Bailcrest: صحت کی نگہداشت</translation>
     </message>
     <message>
         <source>HEALTH CARE CENTRE</source>
-        <translation>طبی نگہداشت کا مرکز</translation>
+        <translation>صحت کی نگہداشت کا مرکز</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1431,10 +1431,10 @@ Replace it? Yes keeps that career aside under a name of its own in the same fold
         <translation>
             <numerusform>فائل %1 میں %2 کا کیریئر ہے، %Ln میچ کے بعد %3 سطح پر۔ یہ کیریئر وہاں محفوظ کرنے سے وہ بدل جائے گا۔
 
-کیا اسے بدل دیں؟ ہاں: وہ کیریئر اسی فولڈر میں اپنے الگ نام سے محفوظ رکھا جائے گا اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کا توں رہے گا؛ تب یہ کیریئر اس گیم میں آٹو سیو کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</numerusform>
+کیا اسے بدل دیں؟ ہاں: وہ کیریئر اسی فولڈر میں اپنے الگ نام سے محفوظ رکھا جائے گا اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کا توں رہے گا؛ تب یہ کیریئر اس گیم میں خودکار محفوظ کاری کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</numerusform>
             <numerusform>فائل %1 میں %2 کا کیریئر ہے، %Ln میچوں کے بعد %3 سطح پر۔ یہ کیریئر وہاں محفوظ کرنے سے وہ بدل جائے گا۔
 
-کیا اسے بدل دیں؟ ہاں: وہ کیریئر اسی فولڈر میں اپنے الگ نام سے محفوظ رکھا جائے گا اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کا توں رہے گا؛ تب یہ کیریئر اس گیم میں آٹو سیو کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</numerusform>
+کیا اسے بدل دیں؟ ہاں: وہ کیریئر اسی فولڈر میں اپنے الگ نام سے محفوظ رکھا جائے گا اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کا توں رہے گا؛ تب یہ کیریئر اس گیم میں خودکار محفوظ کاری کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</numerusform>
         </translation>
     </message>
     <message>
@@ -1443,7 +1443,7 @@ Replace it? Yes keeps that career aside under a name of its own in the same fold
 Replace it? Yes keeps that file aside under a name of its own in the same folder and saves this career in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
         <translation>فائل %1 اس کیریئر کی محفوظ فائل نہیں ہے۔ یہ کیریئر وہاں محفوظ کرنے سے وہ بدل جائے گی۔
 
-کیا اسے بدل دیں؟ ہاں: وہ فائل اسی فولڈر میں اپنے الگ نام سے محفوظ رکھی جائے گی اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کی توں رہے گی؛ تب یہ کیریئر اس گیم میں آٹو سیو کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</translation>
+کیا اسے بدل دیں؟ ہاں: وہ فائل اسی فولڈر میں اپنے الگ نام سے محفوظ رکھی جائے گی اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کی توں رہے گی؛ تب یہ کیریئر اس گیم میں خودکار محفوظ کاری کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</translation>
     </message>
     <message>
         <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
@@ -1514,7 +1514,7 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>auto-save flag</source>
-        <translation>آٹو سیو کا نشان</translation>
+        <translation>خودکار محفوظ کاری کا نشان</translation>
     </message>
     <message>
         <source>club team</source>
