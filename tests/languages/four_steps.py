@@ -38,20 +38,24 @@ def edit(path, change):
 
 
 def translate(path):
-    """Step 2, as a translator's editor leaves a file: every message finished."""
-    tree = ET.parse(path)
-    for message in tree.getroot().iter("message"):
-        source = message.findtext("source")
-        translation = message.find("translation")
-        translation.attrib.pop("type", None)
-        special = {"QT_LAYOUT_DIRECTION": "LTR", "en": CODE, "0": "0"}
+    """Step 2, as a translator's editor leaves a file: every message finished,
+    the file otherwise as lupdate wrote it."""
+    special = {"QT_LAYOUT_DIRECTION": "LTR", "en": CODE, "0": "0"}
+
+    def finish(match):
+        message = match.group(0)
+        source = re.search(r"<source>(.*?)</source>", message, re.S).group(1)
         text = special.get(source, f"[{source}]")
-        forms = list(translation.iter("numerusform"))
-        for form in forms:
-            form.text = text
-        if not forms:
-            translation.text = text
-    tree.write(path, encoding="utf-8", xml_declaration=True)
+        message = message.replace('<translation type="unfinished">', "<translation>")
+        message = message.replace("<numerusform></numerusform>",
+                                  f"<numerusform>{text}</numerusform>")
+        return message.replace("<translation></translation>",
+                               f"<translation>{text}</translation>")
+
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(re.sub(r"<message[^>]*>.*?</message>", finish, text, flags=re.S))
 
 
 def expect(condition, what):
