@@ -16,14 +16,7 @@
 
 namespace look {
 
-int textSizeStep() {
-    bool isNumber = false;
-    //: How many pixels larger than the design's sizes the text of this
-    //: language is drawn, as a number: 0 for the Latin alphabet; Devanagari
-    //: reads as well as English a pixel larger.
-    const int step = QCoreApplication::translate("Look", "0").toInt(&isNumber);
-    return isNumber ? std::clamp(step, 0, 4) : 0;
-}
+namespace {
 
 QStringList fontFamilies() {
     // Each letter comes from the first family that has it. The font of the
@@ -41,6 +34,17 @@ QStringList fontFamilies() {
     return QStringList{QStringLiteral("Verdana")} + own +
            QStringList{QStringLiteral("DejaVu Sans")} + others +
            QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")};
+}
+
+}  // namespace
+
+int textSizeStep() {
+    bool isNumber = false;
+    //: How many pixels larger than the design's sizes the text of this
+    //: language is drawn, as a number: 0 for the Latin alphabet; Devanagari
+    //: reads as well as English a pixel larger.
+    const int step = QCoreApplication::translate("Look", "0").toInt(&isNumber);
+    return isNumber ? std::clamp(step, 0, 4) : 0;
 }
 
 QFont font(bool bold, int pixelSize) {

@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 class QLabel;
 class QWidget;
@@ -52,9 +51,6 @@ inline const QColor black{0, 0, 0};
 // textSizeStep() pixels larger.
 QFont font(bool bold = true, int pixelSize = 11);
 int textSizeStep();
-// The families font() asks for, the language's own script font first after
-// Verdana.
-QStringList fontFamilies();
 
 // A top-level window of fixed client size with the navy background.
 void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
-#include <QLocale>
 #include <QPointer>
 
 #include "game/money.h"

@@ -2,7 +2,6 @@
 #include "screens/records_screen.h"
 
 #include <QLabel>
-#include <QLocale>
 
 #include "game/career.h"
 #include "game/shown_numbers.h"
