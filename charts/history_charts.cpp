@@ -18,9 +18,9 @@
 #include <limits>
 
 #include "game/career_story.h"
-#include "game/money.h"
 #include "game/ratings.h"
 #include "game/selection.h"
+#include "game/shown_numbers.h"
 #include "screens/history_texts.h"
 #include "screens/look.h"
 
@@ -653,7 +653,7 @@ Drawn drawBankBalance(Drawing& d, const std::vector<HistoryRow>& rows) {
             HistoryCharts::tr("The bank balance after each match, %n kept: Rs. %1 "
                               "after the last, Rs. %2 at the most.",
                               nullptr, static_cast<int>(rows.size()))
-                .arg(moneyText(rows.back().bankBalance), moneyText(most)),
+                .arg(shownMoney(rows.back().bankBalance), shownMoney(most)),
             QStringLiteral("%.0f")};
 }
 
