@@ -74,14 +74,17 @@ void FrozenColumnTable::placeFrozen() {
     frozen_->show();
 }
 
-// A cell moved to from the keyboard is not left hidden under the first column.
+// A cell moved to from the keyboard is not left hidden under the first column,
+// which stands at the left, or right to left at the right.
 QModelIndex FrozenColumnTable::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     const QModelIndex current = QTableView::moveCursor(action, modifiers);
-    if (action == MoveLeft && current.column() > 0 &&
-        visualRect(current).topLeft().x() < frozen_->columnWidth(0)) {
-        const int shift = visualRect(current).topLeft().x() - frozen_->columnWidth(0);
-        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shift);
-    }
+    const CursorAction towardFirst = isRightToLeft() ? MoveRight : MoveLeft;
+    if (action != towardFirst || current.column() == 0) return current;
+    const QRect cell = visualRect(current);
+    const int firstWidth = frozen_->columnWidth(0);
+    const int under = isRightToLeft() ? cell.right() + 1 - (viewport()->width() - firstWidth)
+                                      : firstWidth - cell.left();
+    if (under > 0) horizontalScrollBar()->setValue(horizontalScrollBar()->value() - under);
     return current;
 }
 
