@@ -18,9 +18,9 @@
 #include <limits>
 
 #include "game/career_story.h"
-#include "game/money.h"
 #include "game/ratings.h"
 #include "game/selection.h"
+#include "game/shown_numbers.h"
 #include "screens/history_texts.h"
 #include "screens/look.h"
 
@@ -511,7 +511,7 @@ void setAxes(QChart* chart, const QString& valueTitle, const QString& format,
             chart->removeAxis(axis);
             delete axis;
         }
-        x = makeAxis(HistoryCharts::tr("Match"), QStringLiteral("%d"));
+        x = makeAxis(HistoryCharts::tr("Match"), QStringLiteral("%.0f"));
         y = makeAxis(valueTitle, format);
         setAxis(x, matches);
         setAxis(y, values);
@@ -535,7 +535,9 @@ void setAxes(QChart* chart, const QString& valueTitle, const QString& format,
 struct Drawn {
     QString valueTitle;
     QString told;
-    QString format = QStringLiteral("%d");
+    // Whole numbers. Written with a precision, as the charts' numbers in the
+    // locale's digits take no other form.
+    QString format = QStringLiteral("%.0f");
 };
 
 Drawn drawRuns(Drawing& d, const Career& career, const std::vector<HistoryRow>& rows) {
@@ -651,7 +653,7 @@ Drawn drawBankBalance(Drawing& d, const std::vector<HistoryRow>& rows) {
             HistoryCharts::tr("The bank balance after each match, %n kept: Rs. %1 "
                               "after the last, Rs. %2 at the most.",
                               nullptr, static_cast<int>(rows.size()))
-                .arg(moneyText(rows.back().bankBalance), moneyText(most)),
+                .arg(shownMoney(rows.back().bankBalance), shownMoney(most)),
             QStringLiteral("%.0f")};
 }
 
@@ -695,6 +697,12 @@ HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     drawn->setMargins(QMargins(4, 4, 4, 4));
     drawn->setTitleBrush(look::green);
     drawn->setTitleFont(look::font(true, 12));
+    // The axes' numbers in the digits and marks of the screen's other numbers;
+    // under the C locale they are printf's own, as the labels' formats write.
+    if (QLocale().language() != QLocale::C) {
+        drawn->setLocale(QLocale());
+        drawn->setLocalizeNumbers(true);
+    }
     QLegend* legend = drawn->legend();
     // A list down the right names every line in full, where a row along the
     // bottom cuts the names of a chart of many lines short.
@@ -707,6 +715,11 @@ HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
     view->setRenderHint(QPainter::Antialiasing);
     view->setFrameShape(QFrame::NoFrame);
     view->setBackgroundBrush(look::navy);
+    // A chart reads as a time line, the first match at the left, in every
+    // language: right to left too, the window around it mirrored. The chart
+    // itself would otherwise take the application's direction.
+    view->setLayoutDirection(Qt::LeftToRight);
+    drawn->setLayoutDirection(Qt::LeftToRight);
     // In the Tab order, so that a screen reader reaches what the chart tells.
     view->setFocusPolicy(Qt::StrongFocus);
     view->setAccessibleName(name(chart));

@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <cmath>
 
+#include "game/career.h"
+
 namespace {
 
 // The C (or POSIX) locale writes plain digits, as the game always has.
@@ -17,6 +19,32 @@ QLocale shownLocale() {
 
 QString shownNumber(qint64 value) {
     return shownLocale().toString(value);
+}
+
+QString shownAverage(const BattingAverage& average) {
+    // The average's own form, with a point, written again character by
+    // character: a digit as the locale writes it (Bengali "৩৭.২৫").
+    const QLocale locale = shownLocale();
+    QString shown;
+    for (const QChar c : average.text(QStringLiteral("."))) {
+        if (c.isDigit()) {
+            shown += locale.toString(c.digitValue());
+        } else if (c == QLatin1Char('.')) {
+            shown += locale.decimalPoint();
+        } else if (c == QLatin1Char('-')) {
+            shown += locale.negativeSign();
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+QString shownSign(qint64 change) {
+    const QLocale locale = shownLocale();
+    if (change > 0) return locale.positiveSign();
+    if (change < 0) return locale.negativeSign();
+    return QStringLiteral("\u00b1");
 }
 
 QString shownMoney(double amount) {

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class BattingAverage;
+
 // Numbers as the player reads them: the digits, grouping and decimal point of
 // the player's locale (an Indian locale writes one lakh "1,00,000"; the C
 // locale writes plain digits). Files never use these: they keep one form
@@ -13,3 +15,11 @@ QString shownNumber(qint64 value);
 // fraction only when there is one (which only a save file changed by hand
 // brings).
 QString shownMoney(double amount);
+
+// A batting average as the record book shows it (".50", "37.25"), in the
+// locale's digits and decimal point.
+QString shownAverage(const BattingAverage& average);
+
+// The sign of a change since before, "+" or "-" as the locale writes them,
+// "±" for none: "45 (+5)" is shownNumber(45), shownSign(5), shownNumber(5).
+QString shownSign(qint64 change);

@@ -31,7 +31,7 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
 
     auto* corner = new QLabel(this);
     corner->setObjectName(QStringLiteral("Image1_2"));
-    corner->setGeometry(look::rect(-120, 0, 2400, 1500));
+    look::place(corner, look::rect(-120, 0, 2400, 1500));
     corner->setPixmap(gamePicture(QStringLiteral("crest.png"), devicePixelRatio()));
     corner->setAccessibleName(tr("Bailcrest crest"));
 
@@ -39,9 +39,10 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
         text(this, "Label2_7", tr("BAILCREST"), look::darkRed, look::rect(2640, 0, 5055, 615));
     title->setFont(look::font(true, 32));
     look::fitCaption(title);
-    title->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    text(this, "Label2_8", tr("VERSION 1.0"), look::green, look::rect(6480, 600, 1215, 255))
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    look::align(title, Qt::AlignRight | Qt::AlignVCenter);
+    look::align(
+        text(this, "Label2_8", tr("VERSION 1.0"), look::green, look::rect(6480, 600, 1215, 255)),
+        Qt::AlignRight | Qt::AlignVCenter);
     // "PROGRAMMED BY:" takes one pixel more than its place in the design;
     // the credit beside it gives it up, its text staying where it was.
     text(this, "Label2_12", tr("PROGRAMMED BY:"), look::green, look::rect(4320, 960, 1695, 255));
@@ -62,7 +63,7 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
 
     auto* outline = new Outline(look::lightGrey, this);
     outline->setObjectName(QStringLiteral("Shape1"));
-    outline->setGeometry(look::rect(120, 1560, 7575, 3135));
+    look::place(outline, look::rect(120, 1560, 7575, 3135));
     text(this, "Label2_2", tr("PLEASE READ CAREFULLY:"), look::green,
          look::rect(240, 1680, 3735, 255));
     const QString notice =
@@ -74,14 +75,14 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
         text(this, "Label2_3", notice, look::lightGrey, look::rect(240, 1920, 7335, 2055));
     paragraph->setWordWrap(true);
     look::fitCaption(paragraph);
-    paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    look::align(paragraph, Qt::AlignLeft | Qt::AlignTop);
 
     const char* pictures[2] = {"banner_left.png", "banner_right.png"};
     const int lefts[2] = {240, 4035};
     for (int i = 0; i < 2; ++i) {
         auto* banner = new PictureButton(QString::fromLatin1(pictures[i]), this);
         banner->setObjectName(QStringLiteral("Image1_%1").arg(i));
-        banner->setGeometry(look::rect(lefts[i], 3645, 3510, 900));
+        look::place(banner, look::rect(lefts[i], 3645, 3510, 900));
         banner->setAccessibleName(tr("Advertiser banner, %1").arg(bannerAddresses[i]));
         banner->setAccessibleDescription(tr("Opens the advertiser's web page"));
         banner->setToolTip(bannerAddresses[i]);
@@ -91,7 +92,7 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
 
     continue_ = new CommandButton(tr("Continue"), this);
     continue_->setObjectName(QStringLiteral("Label1_0"));
-    continue_->setGeometry(look::rect(3120, 4800, 1575, 375));
+    look::place(continue_, look::rect(3120, 4800, 1575, 375));
     connect(continue_, &QAbstractButton::clicked, this, &CreditsScreen::continueOn);
     continue_->setFocus();
 }

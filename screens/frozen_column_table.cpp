@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 
 FrozenColumnTable::FrozenColumnTable(QWidget* parent)
     : QTableView(parent), frozen_(new QTableView(this)) {
@@ -65,19 +66,25 @@ void FrozenColumnTable::resizeEvent(QResizeEvent* event) {
 void FrozenColumnTable::placeFrozen() {
     frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
     frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
-    frozen_->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), columnWidth(0),
-                         viewport()->height() + horizontalHeader()->height());
+    // Over the first column, beside the row headings: right to left, both
+    // stand at the right.
+    const QRect overFirst(verticalHeader()->width() + frameWidth(), frameWidth(), columnWidth(0),
+                          viewport()->height() + horizontalHeader()->height());
+    frozen_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), overFirst));
     frozen_->show();
 }
 
-// A cell moved to from the keyboard is not left hidden under the first column.
+// A cell moved to from the keyboard is not left hidden under the first column,
+// which stands at the left, or right to left at the right.
 QModelIndex FrozenColumnTable::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     const QModelIndex current = QTableView::moveCursor(action, modifiers);
-    if (action == MoveLeft && current.column() > 0 &&
-        visualRect(current).topLeft().x() < frozen_->columnWidth(0)) {
-        const int shift = visualRect(current).topLeft().x() - frozen_->columnWidth(0);
-        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shift);
-    }
+    const CursorAction towardFirst = isRightToLeft() ? MoveRight : MoveLeft;
+    if (action != towardFirst || current.column() == 0) return current;
+    const QRect cell = visualRect(current);
+    const int firstWidth = frozen_->columnWidth(0);
+    const int under = isRightToLeft() ? cell.right() + 1 - (viewport()->width() - firstWidth)
+                                      : firstWidth - cell.left();
+    if (under > 0) horizontalScrollBar()->setValue(horizontalScrollBar()->value() - under);
     return current;
 }
 

@@ -673,6 +673,12 @@ void HistoryScreen::fitTheScreen() {
     // Room for the window's frame and title bar, which the size leaves out.
     const QMargins frame(8, 32, 8, 8);
     const QSize most = room.marginsRemoved(frame).size();
+    // A language that runs longer than English widens the window to show
+    // its figures whole, where the screen has the room.
+    if (const auto* content = findChild<QScrollArea*>(QStringLiteral("content"))) {
+        const int besides = width() - content->viewport()->width();
+        resize(std::max(width(), content->widget()->minimumSizeHint().width() + besides), height());
+    }
     resize(size().boundedTo(most));
     QRect placed = frameGeometry();
     placed.moveCenter(room.center());

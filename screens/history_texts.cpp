@@ -7,6 +7,7 @@
 #include "game/level.h"
 #include "game/money.h"
 #include "game/start_career.h"
+#include "game/shown_numbers.h"
 
 QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_t i,
                                  const Career& career) {
@@ -38,12 +39,10 @@ QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_
 }
 
 QString HistoryTexts::withChange(int value, std::optional<int> before) {
-    if (!before) return QString::number(value);
+    if (!before) return shownNumber(value);
     const int change = value - *before;
-    const QString sign = change > 0   ? QStringLiteral("+")
-                         : change < 0 ? QStringLiteral("-")
-                                      : QStringLiteral("\u00b1");
-    return tr("%1 (%2%3)").arg(value).arg(sign).arg(std::abs(change));
+    return tr("%1 (%2%3)")
+        .arg(shownNumber(value), shownSign(change), shownNumber(std::abs(change)));
 }
 
 QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOut& g) {

@@ -6,12 +6,39 @@
 #include <QImage>
 #include <QLabel>
 #include <QPalette>
+#include <QStringList>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
 
+// Made by the build from the list of languages: the font each script needs.
+#include "screens/script_fonts.h"
+
 namespace look {
+
+namespace {
+
+QStringList fontFamilies() {
+    // Each letter comes from the first family that has it. The font of the
+    // language the game speaks stands before DejaVu Sans, which has some
+    // letters of other scripts (most of Urdu's, not all) and would break a
+    // word between two fonts; the fonts of the other scripts come after it,
+    // for names typed in them. Verdana, where installed, keeps the Latin
+    // letters, which the script fonts do not have.
+    const QString language = QCoreApplication::translate("Pictures", "en");
+    QStringList own;
+    QStringList others;
+    for (const ScriptFont* script = scriptFonts; script->language; ++script)
+        (language == QLatin1String(script->language) ? own : others)
+            << QString::fromUtf8(script->family);
+    return QStringList{QStringLiteral("Verdana")} + own +
+           QStringList{QStringLiteral("DejaVu Sans")} + others +
+           QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")};
+}
+
+}  // namespace
 
 int textSizeStep() {
     bool isNumber = false;
@@ -24,12 +51,7 @@ int textSizeStep() {
 
 QFont font(bool bold, int pixelSize) {
     QFont f;
-    // Latin letters come from the first family that has them; Devanagari,
-    // which none of the Latin families draws, from Noto Sans Devanagari
-    // (Debian's fonts-noto-core), which has a real bold.
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                   QStringLiteral("Noto Sans Devanagari"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Sans Serif")});
+    f.setFamilies(fontFamilies());
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixelSize + textSizeStep());
     f.setBold(bold);
@@ -37,6 +59,34 @@ QFont font(bool bold, int pixelSize) {
 }
 
 namespace {
+
+constexpr const char* placeProperty = "bailcrestPlace";
+const QString mirrorName = QStringLiteral("bailcrestMirror");
+
+QRect mirrored(const QWidget* parent, QRect fromLeft) {
+    return QStyle::visualRect(Qt::RightToLeft, parent->rect(), fromLeft);
+}
+
+// Places a right-to-left widget's children again when it changes width: a
+// place from the right edge moves with it, and a window may be given its
+// size only after its contents.
+class Mirror : public QObject {
+  public:
+    explicit Mirror(QWidget* parent) : QObject(parent) {
+        setObjectName(mirrorName);
+        parent->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Resize || watched != parent()) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QVariant fromLeft = child->property(placeProperty);
+            if (fromLeft.isValid()) child->setGeometry(mirrored(widget, fromLeft.toRect()));
+        }
+        return false;
+    }
+};
 
 void paintWindow(QWidget* window, const QString& title) {
     window->setWindowTitle(title);
@@ -80,6 +130,26 @@ void setUpResizableWindow(QWidget* window, const QString& title, int widthTwips,
     window->resize(px(widthTwips), px(heightTwips));
 }
 
+void place(QWidget* widget, QRect fromLeft) {
+    QWidget* parent = widget->parentWidget();
+    if (!parent || !widget->isRightToLeft()) {
+        widget->setGeometry(fromLeft);
+        return;
+    }
+    widget->setProperty(placeProperty, fromLeft);
+    if (!parent->findChild<QObject*>(mirrorName, Qt::FindDirectChildrenOnly)) new Mirror(parent);
+    widget->setGeometry(mirrored(parent, fromLeft));
+}
+
+Qt::Alignment visualAlignment(const QWidget* widget, Qt::Alignment alignment) {
+    if (!widget->isRightToLeft()) return alignment;
+    return QStyle::visualAlignment(Qt::RightToLeft, alignment) | Qt::AlignAbsolute;
+}
+
+void align(QLabel* label, Qt::Alignment alignment) {
+    label->setAlignment(visualAlignment(label, alignment));
+}
+
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -93,8 +163,13 @@ QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
     auto* label = new QLabel(text, parent);
     label->setObjectName(objectName);
     label->setFont(font(true));
-    label->setGeometry(geometry);
+    if (geometry.isNull()) {
+        label->setGeometry(geometry);
+    } else {
+        place(label, geometry);
+    }
     label->setTextFormat(Qt::PlainText);
+    align(label, Qt::AlignLeft | Qt::AlignVCenter);
     setTextColour(label, colour);
     fitCaption(label);
     return label;
@@ -127,7 +202,7 @@ void fitCaption(QLabel* label) {
 QLabel* value(QWidget* parent, const QString& objectName, const QString& captionText,
               const QColor& colour, QRect geometry, Qt::Alignment alignment) {
     QLabel* label = caption(parent, objectName, QString(), colour, geometry);
-    label->setAlignment(alignment | Qt::AlignVCenter);
+    align(label, alignment | Qt::AlignVCenter);
     label->setAccessibleDescription(accessibleCaption(captionText));
     return label;
 }

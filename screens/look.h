@@ -10,7 +10,8 @@ class QLabel;
 class QWidget;
 
 // The game's look: geometry in twips at 15 twips a logical pixel, its colours
-// and its fonts.
+// and its fonts. In a right-to-left language (the layout direction Qt takes
+// from the translation) every screen is the mirror image of the English one.
 namespace look {
 
 constexpr int twipsPerPixel = 15;
@@ -21,6 +22,18 @@ constexpr int px(int twips) {
 inline QRect rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
+
+// Puts a widget at its place in its parent, given from the parent's left edge
+// as the design draws it (rect()). Right to left, the place is mirrored: as
+// far from the parent's right edge, and kept so when the parent is resized.
+void place(QWidget* widget, QRect fromLeft);
+
+// The alignment to give a widget's text, Left and Right meaning the start and
+// the end of a line in the language's direction: right to left they swap,
+// whatever the direction of the text itself (a number in an Urdu screen
+// stands at the right, as a word would).
+Qt::Alignment visualAlignment(const QWidget* widget, Qt::Alignment alignment);
+void align(QLabel* label, Qt::Alignment alignment);
 
 inline const QColor navy{0, 0, 64};
 inline const QColor green{0, 255, 0};

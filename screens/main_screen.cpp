@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
-#include <QLocale>
 #include <QPointer>
 
 #include "game/money.h"
@@ -33,6 +32,7 @@ namespace {
 constexpr int rowStep = 270;
 constexpr int firstRow = 300;
 constexpr int rowHeight = 255;
+constexpr int barLeft = 1740;
 
 int rowTop(int row) {
     return firstRow + row * rowStep;
@@ -42,7 +42,7 @@ TitledFrame* frame(QWidget* parent, const QString& objectName, const QString& ti
                    int top, int width, int height) {
     auto* f = new TitledFrame(title, parent);
     f->setObjectName(objectName);
-    f->setGeometry(look::rect(left, top, width, height));
+    look::place(f, look::rect(left, top, width, height));
     return f;
 }
 
@@ -112,13 +112,13 @@ QLabel* MainScreen::addCondition(QWidget* frame, int row, const QString& objectN
         addFigure(frame, objectName, captionText, look::rect(120, rowTop(row), 960, rowHeight),
                   look::rect(1080, rowTop(row), 525, rowHeight),
                   [value](const Career& c) { return number(value(c)); });
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    look::align(label, Qt::AlignRight | Qt::AlignVCenter);
     auto* bar = new QWidget(frame);
     bar->setObjectName(barName);
     bar->setAutoFillBackground(true);
-    bar->setGeometry(look::rect(1740, rowTop(row), fullBarTwips, rowHeight));
+    look::place(bar, look::rect(barLeft, rowTop(row), fullBarTwips, rowHeight));
     fill(bar, look::blue);
-    bars_.push_back({bar, std::move(value), overall ? label : nullptr});
+    bars_.push_back({bar, rowTop(row), std::move(value), overall ? label : nullptr});
     return label;
 }
 
@@ -175,7 +175,7 @@ void MainScreen::buildLevelStats() {
     row(4, "highestscore", tr("Highest Score:"),
         [](const LevelStatistics& s) { return number(s.highestScore); });
     row(5, "bataverage", tr("Batting Average:"),
-        [](const LevelStatistics& s) { return s.battingAverage.text(QLocale().decimalPoint()); });
+        [](const LevelStatistics& s) { return shownAverage(s.battingAverage); });
     row(6, "fifty", tr("50s:"), [](const LevelStatistics& s) { return number(s.fifties); });
     row(7, "hundred", tr("100s:"), [](const LevelStatistics& s) { return number(s.hundreds); });
     row(8, "mostwickets", tr("Most Wickets:"),
@@ -268,7 +268,7 @@ void MainScreen::buildMenu() {
     for (int i = 0; i < commandCount; ++i) {
         auto* button = new CommandButton(entries[i].caption, menu);
         button->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        button->setGeometry(look::rect(120, entries[i].top, 1095, 375));
+        look::place(button, look::rect(120, entries[i].top, 1095, 375));
         button->setShortcuts(entries[i].keys);
         commands_[i] = button;
         connect(button, &QAbstractButton::clicked, this,
@@ -287,7 +287,8 @@ void MainScreen::showCareer() {
     for (const Figure& figure : figures_) look::setValueText(figure.label, figure.text(career));
     for (const Bar& bar : bars_) {
         const int value = bar.value(career);
-        bar.bar->resize(look::px(barTwips(value)), bar.bar->height());
+        // The bar grows from its start, the left (right to left, the right).
+        look::place(bar.bar, look::rect(barLeft, bar.top, barTwips(value), rowHeight));
         if (!bar.overallLabel) continue;
         const QColor colour = runningLow(value) ? look::red : look::green;
         fill(bar.bar, colour);

@@ -74,6 +74,7 @@ class MainScreen : public QWidget {
     // the overall value.
     struct Bar {
         QWidget* bar;
+        int top;  // in twips
         std::function<int(const Career&)> value;
         QLabel* overallLabel;
     };

@@ -23,11 +23,11 @@ void ManagementDialog::addCommands(const QString& okCaption, const QString& canc
     const int middle = windowWidthTwips / 2;
     cancel_ = new CommandButton(cancelCaption, this);
     cancel_->setObjectName(QStringLiteral("Label1_1"));
-    cancel_->setGeometry(
-        look::rect(middle - commandGap / 2 - commandWidth, top, commandWidth, commandHeight));
+    look::place(cancel_, look::rect(middle - commandGap / 2 - commandWidth, top, commandWidth,
+                                    commandHeight));
     ok_ = new CommandButton(okCaption, this);
     ok_->setObjectName(QStringLiteral("Label1_0"));
-    ok_->setGeometry(look::rect(middle + commandGap / 2, top, commandWidth, commandHeight));
+    look::place(ok_, look::rect(middle + commandGap / 2, top, commandWidth, commandHeight));
     connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(ok_, &QAbstractButton::clicked, this, [this] { confirm(); });
 }

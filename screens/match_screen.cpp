@@ -40,7 +40,7 @@ MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner
     look::keepApart(player, team);
     auto* outline = new Outline(look::lightGrey, this);
     outline->setObjectName(QStringLiteral("Shape1"));
-    outline->setGeometry(look::rect(120, 840, 3735, 975));
+    look::place(outline, look::rect(120, 840, 3735, 975));
 
     performance_ = career_.session().drawMatch(platform_.random);
 
@@ -61,7 +61,7 @@ MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner
 
     ok_ = new CommandButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("Label1_0"));
-    ok_->setGeometry(look::rect(1440, 1920, 1095, 375));
+    look::place(ok_, look::rect(1440, 1920, 1095, 375));
     ok_->setFocus();
     connect(ok_, &QAbstractButton::clicked, this, &MatchScreen::confirm);
 }

@@ -37,7 +37,7 @@ TitledFrame* frame(QWidget* parent, const QString& name, const QString& title, i
                    int height) {
     auto* f = new TitledFrame(title, parent);
     f->setObjectName(QStringLiteral("Frame_") + name);
-    f->setGeometry(look::rect(120, top, 7575, height));
+    look::place(f, look::rect(120, top, 7575, height));
     return f;
 }
 
@@ -71,7 +71,7 @@ void PlayerScreen::buildDetails() {
                       look::rect(captionLeft, rowTop(i), captionWidth, 300));
         auto* text = new QLineEdit(details);
         text->setObjectName(QStringLiteral("Text%1").arg(i + 1));
-        text->setGeometry(look::rect(inputLeft, rowTop(i), 3240, 300));
+        look::place(text, look::rect(inputLeft, rowTop(i), 3240, 300));
         text->setMaxLength(maxTextLength);
         text->setFont(look::font(false));
         // A thin silver edge shows where a navy field lies on the navy frame;
@@ -97,7 +97,7 @@ void PlayerScreen::buildSkills() {
                       look::rect(captionLeft, rowTop(i), captionWidth, 255));
         auto* slider = new ScrollBar(Qt::Horizontal, skills);
         slider->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
-        slider->setGeometry(look::rect(inputLeft, rowTop(i), 4920, 255));
+        look::place(slider, look::rect(inputLeft, rowTop(i), 4920, 255));
         slider->setRange(0, 100);
         slider->setSingleStep(1);
         slider->setPageStep(1);
@@ -125,7 +125,7 @@ void PlayerScreen::buildAutoSave() {
     autoSave_ = new FocusMarked<QCheckBox>(
         tr("Check this box to automatically save the game after every match."), box);
     autoSave_->setObjectName(QStringLiteral("Check1"));
-    autoSave_->setGeometry(look::rect(captionLeft, firstRow, 7215, 255));
+    look::place(autoSave_, look::rect(captionLeft, firstRow, 7215, 255));
     autoSave_->setFont(look::font(true));
     // The box itself is white with a black tick; its text is silver on navy.
     QPalette palette = autoSave_->palette();
@@ -157,7 +157,7 @@ void PlayerScreen::buildCommands() {
     for (const auto& entry : row) {
         auto* button = new CommandButton(entry.caption, this);
         button->setObjectName(QStringLiteral("Label1_%1").arg(entry.command));
-        button->setGeometry(look::rect(entry.left, 4800, 1095, 375));
+        look::place(button, look::rect(entry.left, 4800, 1095, 375));
         commands_[entry.command] = button;
     }
     connect(commands_[Start], &QAbstractButton::clicked, this, &PlayerScreen::start);

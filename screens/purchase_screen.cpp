@@ -39,14 +39,14 @@ constexpr int orderLineStep = 450;
 QLabel* heading(QWidget* parent, const QString& objectName, const QString& text, int top) {
     QLabel* label = look::caption(parent, objectName, text, look::green,
                                   look::rect(innerLeft, top, innerWidth, lineHeight));
-    label->setAlignment(Qt::AlignCenter);
+    look::align(label, Qt::AlignCenter);
     return label;
 }
 
 Outline* outline(QWidget* parent, const QString& objectName, int top, int height) {
     auto* box = new Outline(look::lightGrey, parent);
     box->setObjectName(objectName);
-    box->setGeometry(look::rect(innerLeft, top, innerWidth, height));
+    look::place(box, look::rect(innerLeft, top, innerWidth, height));
     return box;
 }
 
@@ -59,9 +59,9 @@ QLineEdit* makeUnitsBox(QWidget* parent, const QString& objectName, const QStrin
     box->setFocusPolicy(Qt::NoFocus);
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setCursor(Qt::ArrowCursor);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setAlignment(look::visualAlignment(box, Qt::AlignRight | Qt::AlignVCenter));
     box->setFont(look::font(true));
-    box->setGeometry(geometry);
+    look::place(box, geometry);
     //: A screen reader's name for the box of units chosen; %1 is the row's
     //: name ("Batting", "Bat", "Fitness").
     box->setAccessibleName(QCoreApplication::translate("PurchaseScreen", "%1 units")
@@ -203,7 +203,7 @@ int PurchaseScreen::buildOrder(const Texts& texts, int top) {
 
         auto* cue = new Outline(look::lightYellow, this);
         cue->setObjectName(QStringLiteral("focusCue_%1").arg(row));
-        cue->setGeometry(look::rect(left + orderNameWidth - 45, lineTop - 45,
+        look::place(cue, look::rect(left + orderNameWidth - 45, lineTop - 45,
                                     unitsBoxWidth + scrollBarWidth + 90, unitsBoxHeight + 90));
         cue->hide();
         widgets.focusCue = cue;
@@ -215,7 +215,7 @@ int PurchaseScreen::buildOrder(const Texts& texts, int top) {
                          look::rect(left + orderNameWidth, lineTop, unitsBoxWidth, unitsBoxHeight));
         widgets.bar = new UnitsScrollBar(this);
         widgets.bar->setObjectName(QStringLiteral("VScroll1_%1").arg(row));
-        widgets.bar->setGeometry(look::rect(left + orderNameWidth + unitsBoxWidth, lineTop,
+        look::place(widgets.bar, look::rect(left + orderNameWidth + unitsBoxWidth, lineTop,
                                             scrollBarWidth, unitsBoxHeight));
         widgets.bar->setAccessibleName(look::accessibleCaption(name));
         widgets.bar->installEventFilter(this);

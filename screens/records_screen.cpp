@@ -2,7 +2,6 @@
 #include "screens/records_screen.h"
 
 #include <QLabel>
-#include <QLocale>
 
 #include "game/career.h"
 #include "game/shown_numbers.h"
@@ -18,11 +17,10 @@ constexpr std::array<int, RecordsScreen::rowCount> rowTops{1200, 1440, 1680, 192
                                                            2520, 2760, 3000, 3360, 3600};
 
 // The figures of a level in the book's row order.
-std::array<QString, RecordsScreen::rowCount> rowsOf(const LevelStatistics& s,
-                                                    const QString& decimalPoint) {
+std::array<QString, RecordsScreen::rowCount> rowsOf(const LevelStatistics& s) {
     return {shownNumber(s.matches),      shownNumber(s.runs),
             shownNumber(s.wickets),      shownNumber(s.catches),
-            shownNumber(s.highestScore), s.battingAverage.text(decimalPoint),
+            shownNumber(s.highestScore), shownAverage(s.battingAverage),
             shownNumber(s.fifties),      shownNumber(s.hundreds),
             shownNumber(s.mostWickets),  shownNumber(s.fiveWicketHauls)};
 }
@@ -42,7 +40,7 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
         ->setAlignment(Qt::AlignCenter);
     auto* outline = new Outline(look::lightGrey, this);
     outline->setObjectName(QStringLiteral("Shape1"));
-    outline->setGeometry(look::rect(120, 720, 7695, 3255));
+    look::place(outline, look::rect(120, 720, 7695, 3255));
 
     const std::array<QString, levelCount> columnHeadings{tr("Club"), tr("City"), tr("State"),
                                                          tr("Country")};
@@ -70,7 +68,7 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
 
     ok_ = new CommandButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("Label1_0"));
-    ok_->setGeometry(look::rect(3420, 4080, 1095, 375));
+    look::place(ok_, look::rect(3420, 4080, 1095, 375));
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::hide);
 
     connect(&career_, &CareerModel::changed, this, &RecordsScreen::showRecords);
@@ -80,9 +78,8 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
 void RecordsScreen::showRecords() {
     const Career& career = career_.career();
     look::setValueText(name_, career.player);
-    const QString decimalPoint = QLocale().decimalPoint();
     for (const Level level : allLevels) {
-        const auto rows = rowsOf(career.recordBook[levelIndex(level)], decimalPoint);
+        const auto rows = rowsOf(career.recordBook[levelIndex(level)]);
         for (int row = 0; row < rowCount; ++row) {
             look::setValueText(cells_[row][levelIndex(level)], rows[row]);
         }

@@ -40,8 +40,8 @@ QRadioButton* sponsorOption(QWidget* parent, int index) {
     auto* option = new FocusMarked<QRadioButton>(caption, parent);
     option->setObjectName(QStringLiteral("Option1_%1").arg(index));
     option->setFont(look::font(true));
-    option->setGeometry(
-        look::rect(optionLeft, firstOptionTop + index * optionStep, optionWidth, lineHeight));
+    look::place(option, look::rect(optionLeft, firstOptionTop + index * optionStep, optionWidth,
+                                   lineHeight));
     option->setAccessibleName(look::accessibleCaption(caption));
     option->setAutoFillBackground(true);
     QPalette palette = option->palette();
@@ -72,7 +72,7 @@ SponsorsScreen::SponsorsScreen(CareerModel& career, QWidget* owner)
         ->setAlignment(Qt::AlignCenter);
     auto* box = new Outline(look::lightGrey, this);
     box->setObjectName(QStringLiteral("Shape1"));
-    box->setGeometry(look::rect(innerLeft, 420, innerWidth, boxBottom - 420));
+    look::place(box, look::rect(innerLeft, 420, innerWidth, boxBottom - 420));
     look::caption(this, QStringLiteral("Label3"), tr("Offers (Rs.)"), look::lightGrey,
                   look::rect(offerLeft, 600, offerWidth, lineHeight));
 

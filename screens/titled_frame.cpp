@@ -2,6 +2,7 @@
 #include "screens/titled_frame.h"
 
 #include <QPainter>
+#include <QStyle>
 
 #include "screens/crisp_frame.h"
 #include "screens/look.h"
@@ -25,7 +26,9 @@ void TitledFrame::paintEvent(QPaintEvent*) {
     drawCrispFrame(painter, rect().adjusted(0, lineTop, 0, 0), look::silver);
     if (title_.isEmpty()) return;
     const int titleWidth = fontMetrics().horizontalAdvance(title_);
-    const QRect titleRect(8, 0, titleWidth + 4, titleHeight);
+    // The title stands at the start of the top line: right to left, at its right.
+    const QRect titleRect =
+        QStyle::visualRect(layoutDirection(), rect(), QRect(8, 0, titleWidth + 4, titleHeight));
     painter.fillRect(titleRect, look::navy);
     painter.setPen(look::green);
     painter.drawText(titleRect, Qt::AlignCenter, title_);

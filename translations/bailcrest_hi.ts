@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi">
 <context>
+    <name>AppStream</name>
+    <message>
+        <source>Take a cricketer from club cricket to the World Cup</source>
+        <translation>एक क्रिकेटर को क्लब क्रिकेट से विश्व कप तक ले जाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>Banners</name>
+    <message>
+        <source>Bats, pads and gloves for every level</source>
+        <extracomment>The line under &quot;Example Sports&quot; on the credits&apos; left banner, an advertisement for cricket gear. Drawn in 10-point type on a banner 215 pixels wide: keep it as short as English.</extracomment>
+        <translation>हर स्तर के लिए बल्ले, पैड और दस्ताने</translation>
+    </message>
+    <message>
+        <source>Follow your team to every ground</source>
+        <translation>अपनी टीम के साथ हर मैदान तक</translation>
+    </message>
+</context>
+<context>
     <name>Category</name>
     <message>
         <source>All Rounder</source>
@@ -121,6 +140,21 @@
         <translation>विज्ञापनदाता का पेज नहीं खुल सका। आप इसका पता किसी वेब ब्राउज़र में टाइप कर सकते हैं:
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Cricket Career Game</source>
+        <translation>क्रिकेट करियर गेम</translation>
+    </message>
+    <message>
+        <source>Manage the career of a cricketer from club cricket to the World Cup</source>
+        <translation>क्लब क्रिकेट से विश्व कप तक एक क्रिकेटर का करियर सँवारें</translation>
+    </message>
+    <message>
+        <source>cricket;career;sports;</source>
+        <translation>क्रिकेट;करियर;खेल;cricket;</translation>
     </message>
 </context>
 <context>

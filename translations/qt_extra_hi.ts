@@ -1,71 +1,43 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- The texts of Qt itself that the game shows (message-box buttons, the Load dialog, key names in tooltips, the History window's tab scroll buttons, the menus of text fields and scroll bars), in the contexts and words Qt uses: Debian ships no Hindi translation of Qt. Maintained by hand; lupdate does not touch it. Keys keep the names printed on them (Ctrl, Esc); access keys go after the text: "खोलें (&amp;O)". -->
 <TS version="2.1" language="hi">
 <context>
-    <name>QPlatformTheme</name>
+    <name>QAbstractFileIconProvider</name>
     <message>
-        <source>OK</source>
-        <translation>ठीक है</translation>
+        <source>Drive</source>
+        <translation>ड्राइव</translation>
     </message>
     <message>
-        <source>&amp;Yes</source>
-        <translation>हाँ (&amp;Y)</translation>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
     </message>
     <message>
-        <source>&amp;No</source>
-        <translation>नहीं (&amp;N)</translation>
+        <source>%1 File</source>
+        <translation>%1 फ़ाइल</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>रद्द करें</translation>
+        <source>Folder</source>
+        <translation>फ़ोल्डर</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>खोलें</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>बंद करें</translation>
-    </message>
-</context>
-<context>
-    <name>QShortcut</name>
-    <message>
-        <source>Ctrl</source>
-        <translation>Ctrl</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <translation>Shift</translation>
-    </message>
-    <message>
-        <source>Alt</source>
-        <translation>Alt</translation>
-    </message>
-    <message>
-        <source>Meta</source>
-        <translation>Meta</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Return</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Enter</translation>
-    </message>
-    <message>
-        <source>Esc</source>
-        <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Space</source>
-        <translation>Space</translation>
+        <source>Directory</source>
+        <translation>फ़ोल्डर</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>उपयोग: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[विकल्प]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>विकल्प:</translation>
+    </message>
     <message>
         <source>Displays help on commandline options.</source>
         <translation>कमांड लाइन के विकल्पों की मदद दिखाता है।</translation>
@@ -77,18 +49,6 @@
     <message>
         <source>Displays version information.</source>
         <translation>संस्करण की जानकारी दिखाता है।</translation>
-    </message>
-    <message>
-        <source>Usage: %1</source>
-        <translation>उपयोग: %1</translation>
-    </message>
-    <message>
-        <source>Options:</source>
-        <translation>विकल्प:</translation>
-    </message>
-    <message>
-        <source>[options]</source>
-        <translation>[विकल्प]</translation>
     </message>
 </context>
 <context>
@@ -246,37 +206,11 @@
     </message>
 </context>
 <context>
-    <name>QAbstractFileIconProvider</name>
+    <name>QGuiApplication</name>
     <message>
-        <source>Drive</source>
-        <translation>ड्राइव</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>फ़ाइल</translation>
-    </message>
-    <message>
-        <source>%1 File</source>
-        <translation>%1 फ़ाइल</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>फ़ोल्डर</translation>
-    </message>
-    <message>
-        <source>Directory</source>
-        <translation>फ़ोल्डर</translation>
-    </message>
-</context>
-<context>
-    <name>QTabBar</name>
-    <message>
-        <source>Scroll Left</source>
-        <translation>बाएँ खिसकाएँ</translation>
-    </message>
-    <message>
-        <source>Scroll Right</source>
-        <translation>दाएँ खिसकाएँ</translation>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction the language is written in: &quot;LTR&quot; for left to right, &quot;RTL&quot; for right to left (Urdu). Every screen of the game is mirrored under &quot;RTL&quot;.</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -308,6 +242,33 @@
     <message>
         <source>Select All</source>
         <translation>सब चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>खोलें</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
     </message>
 </context>
 <context>
@@ -363,6 +324,52 @@
     <message>
         <source>Scroll down</source>
         <translation>नीचे खिसकाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Meta</source>
+        <translation>Meta</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>बाएँ खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>दाएँ खिसकाएँ</translation>
     </message>
 </context>
 </TS>

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
 #include <QResource>
 #include <QTranslator>
+#include <QWidget>
 
 #include "game/level.h"
 #include "game/start_career.h"
@@ -114,6 +117,28 @@ TEST_F(Translated, HindiReachesTheGameAndQtsOwnTexts) {
     EXPECT_EQ(levelName(Level::national), QStringLiteral("राष्ट्रीय"));
     EXPECT_EQ(teamName(QStringLiteral("Rising Sun")), QStringLiteral("राइज़िंग सन"));
     EXPECT_EQ(teamName(QStringLiteral("Pune")), QStringLiteral("Pune"));
+}
+
+// The translation tells Qt the direction its language is written in: every
+// window of Urdu is mirrored, those of Hindi and Bengali are not, and English
+// comes back left to right.
+TEST_F(Translated, UrduTurnsEveryWindowRightToLeft) {
+    const struct {
+        const char* language;
+        Qt::LayoutDirection direction;
+    } cases[] = {{"ur", Qt::RightToLeft},
+                 {"bn", Qt::LeftToRight},
+                 {"hi", Qt::LeftToRight},
+                 {"pseudo_rtl", Qt::RightToLeft},
+                 {"en", Qt::LeftToRight}};
+    for (const auto& c : cases) {
+        TearDown();
+        ASSERT_TRUE(installTranslation(*qApp, QString::fromLatin1(c.language))) << c.language;
+        QApplication::processEvents();
+        EXPECT_EQ(QGuiApplication::layoutDirection(), c.direction) << c.language;
+        QWidget window;
+        EXPECT_EQ(window.layoutDirection(), c.direction) << c.language;
+    }
 }
 
 // Line names are translated when a message is written, not once for the
@@ -224,6 +249,13 @@ TEST_F(Translated, TheBannersSpeakTheLanguageOfTheTexts) {
     const QImage hindi = bannerIn("hi");
     ASSERT_FALSE(english.isNull());
     ASSERT_NE(english, hindi);
+    // Every language of the list has banners of its own, drawn by the build.
+    for (const char* language : {"ur", "bn"}) {
+        const QImage own = bannerIn(language);
+        EXPECT_EQ(own.size(), english.size()) << language;
+        EXPECT_NE(own, english) << language;
+        EXPECT_NE(own, hindi) << language;
+    }
     EXPECT_EQ(shownBefore, english);
     const struct {
         const char* translation;

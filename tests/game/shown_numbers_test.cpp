@@ -5,6 +5,7 @@
 
 #include <QLocale>
 
+#include "game/career.h"
 #include "support/qt_printers.h"
 
 namespace {
@@ -48,3 +49,25 @@ TEST(ShownNumber, GroupsAsTheLocaleDoes) {
 }
 
 }  // namespace
+
+// One digit system within a screen: under a Bengali locale the batting average
+// and a change's sign come in Bengali digits and marks like every other
+// number, and under the C locale exactly as the record has always shown them.
+TEST(ShownAverage, FollowsTheLocalesDigitsAndDecimalPoint) {
+    QLocale::setDefault(QLocale(QStringLiteral("bn_IN")));
+    EXPECT_EQ(shownAverage(BattingAverage::of(37.25F)), QString::fromUtf8("৩৭.২৫"));
+    EXPECT_EQ(shownAverage(BattingAverage::of(0.5F)), QString::fromUtf8(".৫০"));
+    EXPECT_EQ(shownAverage(BattingAverage::asWritten(QStringLiteral("12,5"))),
+              QString::fromUtf8("১২.৫"));
+    EXPECT_EQ(shownSign(5) + shownNumber(5), QString::fromUtf8("+৫"));
+    EXPECT_EQ(shownNumber(100000), QString::fromUtf8("১,০০,০০০"));
+
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(shownAverage(BattingAverage::of(37.25F)), QStringLiteral("37,25"));
+
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(shownAverage(BattingAverage::of(37.25F)), QStringLiteral("37.25"));
+    EXPECT_EQ(shownAverage(BattingAverage()), QStringLiteral("0"));
+    EXPECT_EQ(shownSign(-3), QStringLiteral("-"));
+    EXPECT_EQ(shownSign(0), QString::fromUtf8("\u00b1"));
+}

@@ -4,9 +4,11 @@
 // relies on kept as it is (%1 and %n arguments, & access keys, file patterns,
 // markup). Loaded into the game it shows at a glance which texts never reach
 // a translator, which sentences are glued from pieces, and which texts do not
-// fit their place once a language runs longer than English.
+// fit their place once a language runs longer than English. Written right to
+// left (--right-to-left), each message is embedded as right-to-left text and
+// Qt's layout direction is "RTL": every screen is mirrored, as in Urdu.
 //
-// Usage: bailcrest_pseudo_translate INPUT.ts OUTPUT.ts
+// Usage: bailcrest_pseudo_translate [--right-to-left] INPUT.ts OUTPUT.ts
 
 #include <QCoreApplication>
 #include <QFile>
@@ -38,8 +40,13 @@ const QRegularExpression& kept() {
     return pattern;
 }
 
-QString pseudo(const QString& source) {
+// The message by which Qt chooses the layout direction of every window.
+const QString layoutDirection = QStringLiteral("QT_LAYOUT_DIRECTION");
+
+QString pseudo(const QString& source, bool rightToLeft) {
     if (source.isEmpty()) return source;
+    if (source == layoutDirection)
+        return rightToLeft ? QStringLiteral("RTL") : QStringLiteral("LTR");
     QString text;
     qsizetype from = 0;
     int letters = 0;
@@ -60,7 +67,12 @@ QString pseudo(const QString& source) {
     const int extra = std::max(1, static_cast<int>(std::lround(source.size() * 0.4)) - 2);
     QString tail;
     for (int i = 0; i < extra; ++i) tail += padding[i % padding.size()];
-    return QStringLiteral("[") + text + QLatin1Char(' ') + tail.trimmed() + QStringLiteral("]");
+    const QString bracketed =
+        QStringLiteral("[") + text + QLatin1Char(' ') + tail.trimmed() + QStringLiteral("]");
+    // Embedded right to left: the words run from the right, each word as
+    // written, as English words do inside an Urdu sentence.
+    if (rightToLeft) return QChar(0x202B) + bracketed + QChar(0x202C);
+    return bracketed;
 }
 
 struct Message {
@@ -74,14 +86,18 @@ struct Message {
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    if (argc != 3) {
-        QTextStream(stderr) << "Usage: bailcrest_pseudo_translate INPUT.ts OUTPUT.ts\n";
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool rightToLeft = arguments.removeAll(QStringLiteral("--right-to-left")) > 0;
+    if (arguments.size() != 2) {
+        QTextStream(stderr)
+            << "Usage: bailcrest_pseudo_translate [--right-to-left] INPUT.ts OUTPUT.ts\n";
         return 2;
     }
-    QFile input(QString::fromLocal8Bit(argv[1]));
-    QFile output(QString::fromLocal8Bit(argv[2]));
+    QFile input(arguments.at(0));
+    QFile output(arguments.at(1));
     if (!input.open(QIODevice::ReadOnly) || !output.open(QIODevice::WriteOnly)) {
-        QTextStream(stderr) << "Cannot open " << argv[1] << " or " << argv[2] << '\n';
+        QTextStream(stderr) << "Cannot open " << arguments.at(0) << " or " << arguments.at(1)
+                            << '\n';
         return 1;
     }
     QXmlStreamReader reader(&input);
@@ -127,7 +143,7 @@ int main(int argc, char* argv[]) {
                 if (!message.comment.isEmpty())
                     writer.writeTextElement(QStringLiteral("comment"), message.comment);
                 writer.writeStartElement(QStringLiteral("translation"));
-                const QString translation = pseudo(message.source);
+                const QString translation = pseudo(message.source, rightToLeft);
                 if (message.numerus) {
                     for (int form = 0; form < 2; ++form)
                         writer.writeTextElement(QStringLiteral("numerusform"), translation);
@@ -142,7 +158,7 @@ int main(int argc, char* argv[]) {
     writer.writeEndElement();
     writer.writeEndDocument();
     if (reader.hasError()) {
-        QTextStream(stderr) << argv[1] << ": " << reader.errorString() << '\n';
+        QTextStream(stderr) << arguments.at(0) << ": " << reader.errorString() << '\n';
         return 1;
     }
     return 0;

@@ -4,11 +4,13 @@
 // none is named). Without a display it draws offscreen; QT_SCALE_FACTOR
 // pictures the screens as a high-density display shows them.
 //
-//   bailcrest_screenshots [FOLDER [LANGUAGE]]  pictures in a translation ("hi"),
-//                                              as main-hi.png and so on
+//   bailcrest_screenshots [FOLDER [LANGUAGE]]  pictures in a translation ("hi",
+//                                              or "bn_IN" for Bengali with India's
+//                                              numbers), as main-hi.png and so on
 //   bailcrest_screenshots --check LANGUAGE     no pictures: fails when a text is
-//                                              cut off ("en", "hi", "pseudo"), or
-//                                              under "pseudo" never translated, on
+//                                              cut off ("en", "hi_IN", "pseudo",
+//                                              "pseudo_rtl"), or under a pseudo-
+//                                              translation never translated, on
 //                                              the screens and in the message
 //                                              boxes they raise
 #include <QApplication>
@@ -138,20 +140,30 @@ void walkScreens(Visit&& visit) {
     visitHistory(visit, main, longestCareerMatches, historyChart::skills, "history-long");
 }
 
-// The translation and the locale whose numbers go with it: Hindi with India's
-// grouping, the pseudo-translation with the same (its numbers run longest).
+bool isPseudo(const QString& language) {
+    return language.startsWith(QLatin1String("pseudo"));
+}
+
+// The translation's name: the language's code of a locale ("bn" of "bn_IN").
+QString translationOf(const QString& language) {
+    if (language.isEmpty()) return QStringLiteral("en");
+    return isPseudo(language) ? language : language.section(QLatin1Char('_'), 0, 0);
+}
+
+// The translation and the locale whose numbers go with it: a language's own
+// (its country's, where named: "bn_IN"), a pseudo-translation with India's
+// grouping (its numbers run longest).
 bool useLanguage(QApplication& application, const QString& language) {
     // English as written, with the plain digits of the C locale whatever the
     // desktop's locale, so the pictures are the same on every machine.
     QLocale::setDefault(QLocale::c());
-    const QString name = language.isEmpty() ? QStringLiteral("en") : language;
+    const QString name = translationOf(language);
     if (!installTranslation(application, name)) {
         std::fprintf(stderr, "the game has no translation \"%s\"\n", qPrintable(language));
         return false;
     }
     if (name == QLatin1String("en")) return true;
-    QLocale::setDefault(QLocale(language == QLatin1String("hi") ? QStringLiteral("hi_IN")
-                                                                : QStringLiteral("en_IN")));
+    QLocale::setDefault(QLocale(isPseudo(language) ? QStringLiteral("en_IN") : language));
     return true;
 }
 
@@ -176,7 +188,7 @@ QSet<QString> ownWords() {
 
 int checkTexts(QApplication& application, const QString& language) {
     if (!useLanguage(application, language)) return 2;
-    const bool pseudo = language == QLatin1String("pseudo");
+    const bool pseudo = isPseudo(language);
     // Every language but English and the pseudo-translation (English
     // bracketed) writes in a script of its own.
     const bool latinIsForeign = !pseudo && language != QLatin1String("en") &&
@@ -229,7 +241,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder.path()));
         return 1;
     }
-    const QString suffix = language.isEmpty() ? QString() : QLatin1Char('-') + language;
+    const QString suffix =
+        language.isEmpty() ? QString() : QLatin1Char('-') + translationOf(language);
     bool allWritten = true;
     walkScreens([&](QWidget& screen, const char* name) {
         allWritten = writePicture(screen, folder, QString::fromLatin1(name) + suffix) && allWritten;

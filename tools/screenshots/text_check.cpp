@@ -40,6 +40,23 @@ int textWidth(const QWidget& widget, const QString& text) {
     return widest;
 }
 
+// Whether the letters of a label's one line, drawn where the label draws
+// them, lie inside it. A script font may ask for a taller line than the
+// design's than its letters need (Noto Naskh Arabic leaves room for marks
+// stacked above and below): what counts is whether a letter is cut.
+bool inkFits(const QLabel& label, const QRect& room) {
+    if (label.text().contains(QLatin1Char('\n'))) return false;
+    const QFontMetrics metrics(label.font());
+    const QRect ink = metrics.tightBoundingRect(label.text());
+    int baseline = metrics.ascent();
+    if (label.alignment() & Qt::AlignVCenter) {
+        baseline += (room.height() - metrics.height()) / 2;
+    } else if (label.alignment() & Qt::AlignBottom) {
+        baseline += room.height() - metrics.height();
+    }
+    return baseline + ink.top() >= 0 && baseline + ink.bottom() < room.height();
+}
+
 // Whether a label shows its whole text in its contents rectangle.
 bool labelFits(const QLabel& label) {
     const QString text = label.text();
@@ -67,7 +84,7 @@ bool labelFits(const QLabel& label) {
     const int indent = label.indent() > 0 ? label.indent() : 0;
     const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
     return textWidth(label, text) + indent <= room.width() &&
-           metrics.height() * lines <= room.height() + 1;
+           (metrics.height() * lines <= room.height() + 1 || inkFits(label, room));
 }
 
 // A check box or option button draws its indicator, a gap, then the text.

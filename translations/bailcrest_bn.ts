@@ -1,0 +1,1756 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bn_IN">
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Take a cricketer from club cricket to the World Cup</source>
+        <translation>একজন ক্রিকেটারকে ক্লাব ক্রিকেট থেকে বিশ্বকাপে নিয়ে যান</translation>
+    </message>
+</context>
+<context>
+    <name>Banners</name>
+    <message>
+        <source>Bats, pads and gloves for every level</source>
+        <extracomment>The line under &quot;Example Sports&quot; on the credits&apos; left banner, an advertisement for cricket gear. Drawn in 10-point type on a banner 215 pixels wide: keep it as short as English.</extracomment>
+        <translation>প্রতিটি স্তরের জন্য ব্যাট, প্যাড আর গ্লাভস</translation>
+    </message>
+    <message>
+        <source>Follow your team to every ground</source>
+        <translation>আপনার দলের সঙ্গে প্রতিটি মাঠে</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>All Rounder</source>
+        <translation>অলরাউন্ডার</translation>
+    </message>
+    <message>
+        <source>Batsman</source>
+        <translation>ব্যাটসম্যান</translation>
+    </message>
+    <message>
+        <source>Bowler</source>
+        <translation>বোলার</translation>
+    </message>
+</context>
+<context>
+    <name>Club</name>
+    <message>
+        <source>Five Star</source>
+        <translation>ফাইভ স্টার</translation>
+    </message>
+    <message>
+        <source>Rising Sun</source>
+        <translation>রাইজিং সান</translation>
+    </message>
+    <message>
+        <source>Shining Moon</source>
+        <translation>শাইনিং মুন</translation>
+    </message>
+    <message>
+        <source>Happy Valley</source>
+        <translation>হ্যাপি ভ্যালি</translation>
+    </message>
+    <message>
+        <source>Country Side</source>
+        <translation>কান্ট্রি সাইড</translation>
+    </message>
+</context>
+<context>
+    <name>CommandButton</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A command&apos;s tooltip: %1 is the command&apos;s name (&quot;Play&quot;), %2 its keyboard shortcuts (&quot;Ctrl+P, F5&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two keyboard shortcuts of one command.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Bailcrest, a cricket-career game: take a cricketer from club cricket to the World Cup.</source>
+        <translation>Bailcrest, একটি ক্রিকেট কেরিয়ার গেম: একজন ক্রিকেটারকে ক্লাব ক্রিকেট থেকে বিশ্বকাপে নিয়ে যান।</translation>
+    </message>
+    <message>
+        <source>Bailcrest takes no arguments: %1.</source>
+        <extracomment>On the command line: %1 is what was typed after the program&apos;s name.</extracomment>
+        <translation>Bailcrest কোনো আর্গুমেন্ট নেয় না: %1।</translation>
+    </message>
+</context>
+<context>
+    <name>CreditsScreen</name>
+    <message>
+        <source>Bailcrest: Credits</source>
+        <translation>Bailcrest: পরিচিতি</translation>
+    </message>
+    <message>
+        <source>Bailcrest crest</source>
+        <translation>Bailcrest-এর প্রতীক</translation>
+    </message>
+    <message>
+        <source>BAILCREST</source>
+        <translation>BAILCREST</translation>
+    </message>
+    <message>
+        <source>VERSION 1.0</source>
+        <translation>সংস্করণ ১.০</translation>
+    </message>
+    <message>
+        <source>PROGRAMMED BY:</source>
+        <translation>প্রোগ্রামার:</translation>
+    </message>
+    <message>
+        <source>Bailcrest team</source>
+        <translation>Bailcrest দল</translation>
+    </message>
+    <message>
+        <source>WEBSITE:</source>
+        <translation>ওয়েবসাইট:</translation>
+    </message>
+    <message>
+        <source>PLEASE READ CAREFULLY:</source>
+        <translation>অনুগ্রহ করে মন দিয়ে পড়ুন:</translation>
+    </message>
+    <message>
+        <source>Bailcrest costs you nothing because our advertisers pay for it. Please take a moment to visit them: a click on a banner below opens the advertiser&apos;s web page in your browser, and your career stays exactly where you left it. Every visit helps to keep Bailcrest free for everyone. Thank you!</source>
+        <translation>Bailcrest আপনার জন্য বিনামূল্যে, কারণ এর খরচ আমাদের বিজ্ঞাপনদাতারা দেন। অনুগ্রহ করে একটু সময় নিয়ে তাঁদের দেখে আসুন: নিচের কোনো ব্যানারে ক্লিক করলে বিজ্ঞাপনদাতার ওয়েব পেজ আপনার ব্রাউজারে খুলবে, আর আপনার কেরিয়ার ঠিক যেখানে রেখেছিলেন সেখানেই থাকবে। প্রতিটি ভিজিট Bailcrest-কে সবার জন্য বিনামূল্যে রাখতে সাহায্য করে। ধন্যবাদ!</translation>
+    </message>
+    <message>
+        <source>Advertiser banner, %1</source>
+        <translation>বিজ্ঞাপনের ব্যানার, %1</translation>
+    </message>
+    <message>
+        <source>Opens the advertiser&apos;s web page</source>
+        <translation>বিজ্ঞাপনদাতার ওয়েব পেজ খোলে</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>এগিয়ে চলুন</translation>
+    </message>
+    <message>
+        <source>The advertiser&apos;s page could not be opened. You can type its address into a web browser:
+
+%1</source>
+        <translation>বিজ্ঞাপনদাতার পেজ খোলা গেল না। আপনি এর ঠিকানা কোনো ওয়েব ব্রাউজারে লিখতে পারেন:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Cricket Career Game</source>
+        <translation>ক্রিকেট কেরিয়ার গেম</translation>
+    </message>
+    <message>
+        <source>Manage the career of a cricketer from club cricket to the World Cup</source>
+        <translation>ক্লাব ক্রিকেট থেকে বিশ্বকাপ পর্যন্ত একজন ক্রিকেটারের কেরিয়ার গড়ে তুলুন</translation>
+    </message>
+    <message>
+        <source>cricket;career;sports;</source>
+        <translation>ক্রিকেট;কেরিয়ার;খেলা;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCharts</name>
+    <message>
+        <source>Runs</source>
+        <translation>রান</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>উইকেট</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation>দক্ষতা</translation>
+    </message>
+    <message>
+        <source>Bank balance</source>
+        <translation>ব্যাংক ব্যালান্স</translation>
+    </message>
+    <message>
+        <source>Gear and health</source>
+        <translation>সরঞ্জাম ও স্বাস্থ্য</translation>
+    </message>
+    <message>
+        <source>%1 in matches %2 to %3: mean %4, lowest %5, highest %6</source>
+        <extracomment>A block of a long career&apos;s chart: %1 the line&apos;s name, %2 and %3 the first and last match of the block, %4 the mean, %5 the lowest, %6 the highest value.</extracomment>
+        <translation>ম্যাচ %2 থেকে %3-এ %1: গড় %4, সর্বনিম্ন %5, সর্বোচ্চ %6</translation>
+    </message>
+    <message>
+        <source>%1 before match %2</source>
+        <extracomment>A marker of a chart: %1 what it marks, %2 the match.</extracomment>
+        <translation>ম্যাচ %2-এর আগে %1</translation>
+    </message>
+    <message>
+        <source>%1 in match %2: %3</source>
+        <extracomment>A point of a chart: %1 the line&apos;s name, %2 the match, %3 the value.</extracomment>
+        <translation>ম্যাচ %2-এ %1: %3</translation>
+    </message>
+    <message>
+        <source>%1, lowest to highest</source>
+        <extracomment>The shaded band around a line of a long career&apos;s chart.</extracomment>
+        <translation>%1, সর্বনিম্ন থেকে সর্বোচ্চ</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>ম্যাচ</translation>
+    </message>
+    <message>
+        <source>Batting average of the level</source>
+        <translation>স্তরের ব্যাটিং গড়</translation>
+    </message>
+    <message numerus="yes">
+        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <translation>
+            <numerusform>প্রতি ম্যাচের রান, %nটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
+            <numerusform>প্রতি ম্যাচের রান, %nটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <translation>
+            <numerusform>প্রতি ম্যাচের উইকেট, %nটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের উইকেট, %nটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Batting</source>
+        <translation>ব্যাটিং</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>বোলিং</translation>
+    </message>
+    <message>
+        <source>Fielding</source>
+        <translation>ফিল্ডিং</translation>
+    </message>
+    <message>
+        <source>Overall skill</source>
+        <translation>সামগ্রিক দক্ষতা</translation>
+    </message>
+    <message>
+        <source>Selection threshold of the level</source>
+        <translation>স্তরের নির্বাচনের সীমা</translation>
+    </message>
+    <message>
+        <source>Promotion: overall skill %1</source>
+        <translation>পদোন্নতি: সামগ্রিক দক্ষতা %1</translation>
+    </message>
+    <message>
+        <source>Promotion: batting or bowling %1</source>
+        <translation>পদোন্নতি: ব্যাটিং বা বোলিং %1</translation>
+    </message>
+    <message>
+        <source>Promotion</source>
+        <translation>পদোন্নতি</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>বাদ</translation>
+    </message>
+    <message>
+        <source>World Cup selection</source>
+        <translation>বিশ্বকাপে নির্বাচন</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>দক্ষতা</translation>
+    </message>
+    <message numerus="yes">
+        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <translation>
+            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Promotions marked: %n.</source>
+        <translation>
+            <numerusform>চিহ্নিত পদোন্নতি: %n।</numerusform>
+            <numerusform>চিহ্নিত পদোন্নতি: %n।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Drops marked: %n.</source>
+        <translation>
+            <numerusform>চিহ্নিত বাদ পড়া: %n।</numerusform>
+            <numerusform>চিহ্নিত বাদ পড়া: %n।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rs.</source>
+        <translation>টাকা</translation>
+    </message>
+    <message numerus="yes">
+        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <translation>
+            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %nটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %nটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Overall gear</source>
+        <translation>সামগ্রিক সরঞ্জাম</translation>
+    </message>
+    <message>
+        <source>Overall health</source>
+        <translation>সামগ্রিক স্বাস্থ্য</translation>
+    </message>
+    <message>
+        <source>Lowest item of gear</source>
+        <translation>সরঞ্জামের দুর্বলতম জিনিস</translation>
+    </message>
+    <message>
+        <source>Lowest of fitness, health and stamina</source>
+        <translation>ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন</translation>
+    </message>
+    <message>
+        <source>Selection floor: any item at 0 keeps the player out</source>
+        <translation>নির্বাচনের ন্যূনতম সীমা: কোনো জিনিস ০-তে থাকলে খেলোয়াড় বাদ</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>অবস্থা</translation>
+    </message>
+    <message numerus="yes">
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <translation>
+            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No match kept yet</source>
+        <translation>এখনও কোনো ম্যাচ রাখা নেই</translation>
+    </message>
+    <message>
+        <source>No match kept yet.</source>
+        <translation>এখনও কোনো ম্যাচ রাখা নেই।</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryScreen</name>
+    <message>
+        <source>Runs:</source>
+        <translation>রান:</translation>
+    </message>
+    <message>
+        <source>Wickets:</source>
+        <translation>উইকেট:</translation>
+    </message>
+    <message>
+        <source>Catches:</source>
+        <translation>ক্যাচ:</translation>
+    </message>
+    <message>
+        <source>Award (Rs.):</source>
+        <translation>পুরস্কার (টাকা):</translation>
+    </message>
+    <message>
+        <source>Match fee (Rs.):</source>
+        <translation>ম্যাচ ফি (টাকা):</translation>
+    </message>
+    <message>
+        <source>Sponsorship (Rs.):</source>
+        <translation>স্পনসরশিপ (টাকা):</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.):</source>
+        <translation>ব্যাংক ব্যালান্স (টাকা):</translation>
+    </message>
+    <message>
+        <source>Overall gear:</source>
+        <translation>সামগ্রিক সরঞ্জাম:</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>ব্যাটিং:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>বোলিং:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>ফিল্ডিং:</translation>
+    </message>
+    <message>
+        <source>Overall health:</source>
+        <translation>সামগ্রিক স্বাস্থ্য:</translation>
+    </message>
+    <message>
+        <source>Bat:</source>
+        <translation>ব্যাট:</translation>
+    </message>
+    <message>
+        <source>Gloves:</source>
+        <translation>গ্লাভস:</translation>
+    </message>
+    <message>
+        <source>Pads:</source>
+        <translation>প্যাড:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <translation>অন্যান্য:</translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation>ফিটনেস:</translation>
+    </message>
+    <message>
+        <source>Health:</source>
+        <translation>স্বাস্থ্য:</translation>
+    </message>
+    <message>
+        <source>Stamina:</source>
+        <translation>স্ট্যামিনা:</translation>
+    </message>
+    <message>
+        <source>The charts cannot be shown, as part of the game is missing. The seasons, the milestones and the table of matches tell the whole career.</source>
+        <extracomment>Shown in place of a chart when the module that draws the charts is missing.</extracomment>
+        <translation>চার্ট দেখানো যাচ্ছে না, কারণ গেমের একটি অংশ নেই। মরসুম, মাইলফলক আর ম্যাচের তালিকা পুরো কেরিয়ারের কথা বলে।</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Career History</source>
+        <translation>Bailcrest: কেরিয়ারের ইতিহাস</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Scroll the window up or down</source>
+        <translation>উইন্ডো ওপরে বা নিচে সরান</translation>
+    </message>
+    <message>
+        <source>Scroll the window sideways</source>
+        <translation>উইন্ডো ডানে-বাঁয়ে সরান</translation>
+    </message>
+    <message>
+        <source>CAREER</source>
+        <translation>কেরিয়ার</translation>
+    </message>
+    <message>
+        <source>LAST MATCH</source>
+        <translation>শেষ ম্যাচ</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>চার্ট</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>মরসুম</translation>
+    </message>
+    <message>
+        <source>Each stay at one level, in order, then the career&apos;s totals.</source>
+        <translation>প্রতিটি স্তরে কাটানো প্রতিটি পর্ব, ক্রমানুসারে, তারপর পুরো কেরিয়ারের মোট।</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>স্তর</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>দল</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>ম্যাচ</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>রান</translation>
+    </message>
+    <message>
+        <source>Highest score</source>
+        <translation>সর্বোচ্চ স্কোর</translation>
+    </message>
+    <message>
+        <source>Batting average</source>
+        <translation>ব্যাটিং গড়</translation>
+    </message>
+    <message>
+        <source>50s</source>
+        <translation>অর্ধশতরান</translation>
+    </message>
+    <message>
+        <source>100s</source>
+        <translation>শতরান</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>উইকেট</translation>
+    </message>
+    <message>
+        <source>Best bowling</source>
+        <extracomment>The most wickets taken in one match.</extracomment>
+        <translation>সেরা বোলিং</translation>
+    </message>
+    <message>
+        <source>Five-wicket matches</source>
+        <extracomment>Matches in which the player took five wickets or more.</extracomment>
+        <translation>পাঁচ উইকেটের ম্যাচ</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>ক্যাচ</translation>
+    </message>
+    <message>
+        <source>Money earned (Rs.)</source>
+        <translation>উপার্জন (টাকা)</translation>
+    </message>
+    <message>
+        <source>Milestones</source>
+        <translation>মাইলফলক</translation>
+    </message>
+    <message>
+        <source>The moments of the career worth telling, with the match of each.</source>
+        <translation>কেরিয়ারের স্মরণীয় মুহূর্ত, প্রতিটির ম্যাচসহ।</translation>
+    </message>
+    <message>
+        <source>Every match of the career, one a row; a column heading, or the sort choice above, sorts by it.</source>
+        <translation>কেরিয়ারের প্রতিটি ম্যাচ, প্রতি সারিতে একটি; কলামের শিরোনাম বা ওপরের সাজানোর পছন্দ সেই অনুযায়ী সাজায়।</translation>
+    </message>
+    <message>
+        <source>Sort the matches by:</source>
+        <translation>ম্যাচ সাজান:</translation>
+    </message>
+    <message>
+        <source>Sort the matches by</source>
+        <translation>ম্যাচ সাজান</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>ক্রম</translation>
+    </message>
+    <message>
+        <source>Lowest first</source>
+        <extracomment>Sorting order: smallest value first.</extracomment>
+        <translation>সর্বনিম্ন আগে</translation>
+    </message>
+    <message>
+        <source>Highest first</source>
+        <extracomment>Sorting order: largest value first.</extracomment>
+        <translation>সর্বোচ্চ আগে</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>খেলোয়াড়:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>স্তর:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>দল:</translation>
+    </message>
+    <message>
+        <source>World Cup:</source>
+        <translation>বিশ্বকাপ:</translation>
+    </message>
+    <message>
+        <source>Matches in the career:</source>
+        <translation>কেরিয়ারে ম্যাচ:</translation>
+    </message>
+    <message>
+        <source>Since the match before:</source>
+        <translation>আগের ম্যাচের পর থেকে:</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>নির্বাচিত</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>নির্বাচিত নয়</translation>
+    </message>
+    <message>
+        <source>Career</source>
+        <extracomment>The last row of the seasons table: the whole career&apos;s figures.</extracomment>
+        <translation>কেরিয়ার</translation>
+    </message>
+    <message>
+        <source>No milestone yet.</source>
+        <translation>এখনও কোনো মাইলফলক নেই।</translation>
+    </message>
+    <message>
+        <source>LAST MATCH: NONE KEPT YET</source>
+        <translation>শেষ ম্যাচ: এখনও কোনোটি রাখা নেই</translation>
+    </message>
+    <message>
+        <source>LAST MATCH: %1, %2 (%3)</source>
+        <translation>শেষ ম্যাচ: %1, %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>কিছু নয়</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTableModel</name>
+    <message>
+        <source>Match</source>
+        <translation>ম্যাচ</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>স্তর</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>দল</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>রান</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>উইকেট</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>ক্যাচ</translation>
+    </message>
+    <message>
+        <source>Award (Rs.)</source>
+        <translation>পুরস্কার (টাকা)</translation>
+    </message>
+    <message>
+        <source>Batting</source>
+        <translation>ব্যাটিং</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>বোলিং</translation>
+    </message>
+    <message>
+        <source>Fielding</source>
+        <translation>ফিল্ডিং</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>ব্যাট</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>গ্লাভস</translation>
+    </message>
+    <message>
+        <source>Pads</source>
+        <translation>প্যাড</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>অন্যান্য</translation>
+    </message>
+    <message>
+        <source>Fitness</source>
+        <translation>ফিটনেস</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>স্বাস্থ্য</translation>
+    </message>
+    <message>
+        <source>Stamina</source>
+        <translation>স্ট্যামিনা</translation>
+    </message>
+    <message>
+        <source>Overall gear</source>
+        <translation>সামগ্রিক সরঞ্জাম</translation>
+    </message>
+    <message>
+        <source>Overall health</source>
+        <translation>সামগ্রিক স্বাস্থ্য</translation>
+    </message>
+    <message>
+        <source>Match fee (Rs.)</source>
+        <translation>ম্যাচ ফি (টাকা)</translation>
+    </message>
+    <message>
+        <source>Sponsorship (Rs.)</source>
+        <translation>স্পনসরশিপ (টাকা)</translation>
+    </message>
+    <message>
+        <source>Other income (Rs.)</source>
+        <translation>অন্যান্য আয় (টাকা)</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.)</source>
+        <translation>ব্যাংক ব্যালান্স (টাকা)</translation>
+    </message>
+    <message>
+        <source>Events since the match before</source>
+        <translation>আগের ম্যাচের পরের ঘটনা</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTexts</name>
+    <message>
+        <source>Promoted to %1 (%2)</source>
+        <translation>%1 (%2)-এ পদোন্নতি</translation>
+    </message>
+    <message>
+        <source>Dropped to %1 (%2)</source>
+        <translation>%1 (%2)-এ বাদ পড়ে নামা</translation>
+    </message>
+    <message>
+        <source>Moved to %1 (%2)</source>
+        <translation>%1 (%2)-এ স্থানান্তর</translation>
+    </message>
+    <message>
+        <source>Selected for the World Cup</source>
+        <translation>বিশ্বকাপে নির্বাচিত</translation>
+    </message>
+    <message>
+        <source>Sponsor %1</source>
+        <translation>স্পনসর %1</translation>
+    </message>
+    <message>
+        <source>Training Rs. %1</source>
+        <translation>প্রশিক্ষণ %1 টাকা</translation>
+    </message>
+    <message>
+        <source>Gear Rs. %1</source>
+        <translation>সরঞ্জাম %1 টাকা</translation>
+    </message>
+    <message>
+        <source>Health care Rs. %1</source>
+        <translation>স্বাস্থ্যসেবা %1 টাকা</translation>
+    </message>
+    <message>
+        <source>Took the bookie&apos;s Rs. %1</source>
+        <translation>জুয়াড়ির কাছ থেকে %1 টাকা নেওয়া</translation>
+    </message>
+    <message>
+        <source>%1 (%2%3)</source>
+        <translation>%1 (%2%3)</translation>
+    </message>
+    <message>
+        <source>The history file could not be read.</source>
+        <translation>ইতিহাসের ফাইল পড়া গেল না।</translation>
+    </message>
+    <message>
+        <source>The history file belongs to another career and was not used.</source>
+        <translation>ইতিহাসের ফাইলটি অন্য কেরিয়ারের, তাই ব্যবহার করা হয়নি।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <translation>
+            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
+            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <translation>
+            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
+            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>History kept from match %1: the matches before it were played without one.</source>
+        <translation>ইতিহাস রাখা আছে ম্যাচ %1 থেকে: তার আগের ম্যাচগুলো ইতিহাস ছাড়াই খেলা হয়েছিল।</translation>
+    </message>
+    <message>
+        <source>Match %1: first fifty, %2 runs.</source>
+        <extracomment>%1 the match number, %2 the runs scored.</extracomment>
+        <translation>ম্যাচ %1: প্রথম অর্ধশতরান, %2 রান।</translation>
+    </message>
+    <message>
+        <source>Match %1: first hundred, %2 runs.</source>
+        <extracomment>%1 the match number, %2 the runs scored.</extracomment>
+        <translation>ম্যাচ %1: প্রথম শতরান, %2 রান।</translation>
+    </message>
+    <message>
+        <source>Match %1: first five-wicket match, %2 wickets.</source>
+        <extracomment>%1 the match number, %2 the wickets taken (five or more).</extracomment>
+        <translation>ম্যাচ %1: প্রথমবার পাঁচ উইকেট, %2 উইকেট।</translation>
+    </message>
+    <message>
+        <source>Match %1: %2 career runs.</source>
+        <extracomment>%1 the match number, %2 a round thousand of runs.</extracomment>
+        <translation>ম্যাচ %1: কেরিয়ারে %2 রান।</translation>
+    </message>
+    <message>
+        <source>Match %1: %2 career wickets.</source>
+        <extracomment>%1 the match number, %2 a round hundred of wickets.</extracomment>
+        <translation>ম্যাচ %1: কেরিয়ারে %2 উইকেট।</translation>
+    </message>
+    <message>
+        <source>Before match %1: promoted to %2 (%3).</source>
+        <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
+        <translation>ম্যাচ %1-এর আগে: %2 স্তরে পদোন্নতি (%3)।</translation>
+    </message>
+    <message>
+        <source>Before match %1: dropped to %2 (%3).</source>
+        <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
+        <translation>ম্যাচ %1-এর আগে: %2 স্তরে বাদ পড়ে নামা (%3)।</translation>
+    </message>
+    <message>
+        <source>Before match %1: selected for the World Cup.</source>
+        <translation>ম্যাচ %1-এর আগে: বিশ্বকাপে নির্বাচিত।</translation>
+    </message>
+    <message>
+        <source>Before match %1: took %2 as sponsor.</source>
+        <extracomment>%1 the match number, %2 the sponsor&apos;s name.</extracomment>
+        <translation>ম্যাচ %1-এর আগে: %2-কে স্পনসর হিসেবে নেওয়া।</translation>
+    </message>
+    <message>
+        <source>Before match %1: took the bookie&apos;s Rs. %2.</source>
+        <extracomment>%1 the match number, %2 the amount in rupees.</extracomment>
+        <translation>ম্যাচ %1-এর আগে: জুয়াড়ির কাছ থেকে %2 টাকা নেওয়া।</translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Club</source>
+        <extracomment>A level of play, as the record book heads its column.</extracomment>
+        <translation>ক্লাব</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>শহর</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>রাজ্য</translation>
+    </message>
+    <message>
+        <source>National</source>
+        <translation>জাতীয়</translation>
+    </message>
+</context>
+<context>
+    <name>Look</name>
+    <message>
+        <source>0</source>
+        <extracomment>How many pixels larger than the design&apos;s sizes the text of this language is drawn, as a number: 0 for the Latin alphabet; Devanagari reads as well as English a pixel larger.</extracomment>
+        <translation>0</translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>...</source>
+        <extracomment>Shown beside &quot;Sponsor:&quot; while the player has no sponsor.</extracomment>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Bailcrest v1.0</source>
+        <translation>Bailcrest v1.0</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>প্রোফাইল</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>খেলোয়াড়:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>দল:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>শ্রেণি:</translation>
+    </message>
+    <message>
+        <source>Sponsor:</source>
+        <translation>স্পনসর:</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>ব্যাটিং:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>বোলিং:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>ফিল্ডিং:</translation>
+    </message>
+    <message>
+        <source>Overall:</source>
+        <extracomment>The overall skill, worked out from batting, bowling and fielding.</extracomment>
+        <translation>সামগ্রিক:</translation>
+    </message>
+    <message>
+        <source>LEVEL STATS</source>
+        <translation>স্তরের পরিসংখ্যান</translation>
+    </message>
+    <message>
+        <source>Matches Played:</source>
+        <translation>খেলা ম্যাচ:</translation>
+    </message>
+    <message>
+        <source>Runs Scored:</source>
+        <translation>করা রান:</translation>
+    </message>
+    <message>
+        <source>Wickets Taken:</source>
+        <translation>নেওয়া উইকেট:</translation>
+    </message>
+    <message>
+        <source>Catches Held:</source>
+        <translation>ধরা ক্যাচ:</translation>
+    </message>
+    <message>
+        <source>Highest Score:</source>
+        <translation>সর্বোচ্চ স্কোর:</translation>
+    </message>
+    <message>
+        <source>Batting Average:</source>
+        <translation>ব্যাটিং গড়:</translation>
+    </message>
+    <message>
+        <source>50s:</source>
+        <translation>অর্ধশতরান:</translation>
+    </message>
+    <message>
+        <source>100s:</source>
+        <translation>শতরান:</translation>
+    </message>
+    <message>
+        <source>Most Wickets:</source>
+        <translation>সর্বাধিক উইকেট:</translation>
+    </message>
+    <message>
+        <source>5 Wickets:</source>
+        <translation>পাঁচ উইকেট:</translation>
+    </message>
+    <message>
+        <source>FINANCE</source>
+        <translation>অর্থ</translation>
+    </message>
+    <message>
+        <source>Match Fee (Rs):</source>
+        <translation>ম্যাচ ফি (টাকা):</translation>
+    </message>
+    <message>
+        <source>Sponsorship (Rs):</source>
+        <translation>স্পনসরশিপ (টাকা):</translation>
+    </message>
+    <message>
+        <source>Other Incomes (Rs):</source>
+        <translation>অন্যান্য আয় (টাকা):</translation>
+    </message>
+    <message>
+        <source>Bank Balance (Rs):</source>
+        <translation>ব্যাংক ব্যালান্স (টাকা):</translation>
+    </message>
+    <message>
+        <source>ACCESSORIES</source>
+        <extracomment>Heading of the player&apos;s cricket gear (bat, gloves, pads, others).</extracomment>
+        <translation>সরঞ্জাম</translation>
+    </message>
+    <message>
+        <source>HEALTH</source>
+        <extracomment>Heading of the player&apos;s body: fitness, health and stamina.</extracomment>
+        <translation>স্বাস্থ্য</translation>
+    </message>
+    <message>
+        <source>Bat:</source>
+        <translation>ব্যাট:</translation>
+    </message>
+    <message>
+        <source>Gloves:</source>
+        <translation>গ্লাভস:</translation>
+    </message>
+    <message>
+        <source>Pads:</source>
+        <translation>প্যাড:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <extracomment>The other pieces of cricket gear, besides bat, gloves and pads.</extracomment>
+        <translation>অন্যান্য:</translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation>ফিটনেস:</translation>
+    </message>
+    <message>
+        <source>Health:</source>
+        <translation>স্বাস্থ্য:</translation>
+    </message>
+    <message>
+        <source>Stamina:</source>
+        <translation>স্ট্যামিনা:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Main menu command: opens the credits.</extracomment>
+        <translation>পরিচিতি</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Main menu command: ends the game at once, without saving.</extracomment>
+        <translation>প্রস্থান</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <extracomment>Main menu command: opens the sponsorship offers.</extracomment>
+        <translation>স্পনসর</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <extracomment>Main menu command: opens the cricket gear store (a shop, not &quot;save&quot;).</extracomment>
+        <translation>দোকান</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <extracomment>Main menu command: opens the training centre, where skills are bought.</extracomment>
+        <translation>প্রশিক্ষণ</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>Main menu command (a verb): plays the next match.</extracomment>
+        <translation>খেলুন</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <extracomment>Main menu command: opens the record book of every level.</extracomment>
+        <translation>রেকর্ড</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <extracomment>Main menu command: opens the health care centre (fitness, health, stamina).</extracomment>
+        <translation>স্বাস্থ্য</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>Main menu command: opens the career&apos;s History window.</extracomment>
+        <translation>ইতিহাস</translation>
+    </message>
+    <message>
+        <source>The folder beside the game cannot hold saves, so your career is saved in %1.</source>
+        <translation>গেমের পাশের ফোল্ডারে সেভ রাখা যায় না, তাই আপনার কেরিয়ার %1-এ সেভ করা হয়।</translation>
+    </message>
+</context>
+<context>
+    <name>MatchScreen</name>
+    <message>
+        <source>Bailcrest: Match Details</source>
+        <translation>Bailcrest: ম্যাচের বিবরণ</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>খেলোয়াড়</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>দল</translation>
+    </message>
+    <message>
+        <source>MATCH STATISTICS</source>
+        <translation>ম্যাচের পরিসংখ্যান</translation>
+    </message>
+    <message>
+        <source>Runs Scored:</source>
+        <translation>করা রান:</translation>
+    </message>
+    <message>
+        <source>Wickets Taken:</source>
+        <translation>নেওয়া উইকেট:</translation>
+    </message>
+    <message>
+        <source>Catches Held:</source>
+        <translation>ধরা ক্যাচ:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
+        <translation>আপনার কেরিয়ার %1 হিসেবে সেভ করা গেল না: %2। আগের সেভ ফাইল, যদি থাকে, অপরিবর্তিত আছে।</translation>
+    </message>
+    <message>
+        <source>The history of your career could not be kept in %1: %2. Your career is saved as before, and the History window still shows every match of this game.</source>
+        <translation>আপনার কেরিয়ারের ইতিহাস %1-এ রাখা গেল না: %2। আপনার কেরিয়ার আগের মতোই সেভ করা আছে, আর ইতিহাস উইন্ডো এখনও এই গেমের প্রতিটি ম্যাচ দেখায়।</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePrompter</name>
+    <message>
+        <source>Bailcrest</source>
+        <extracomment>The title of every message box: the game&apos;s name, which stays &quot;Bailcrest&quot; in every language.</extracomment>
+        <translation>Bailcrest</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of this translation, as the pictures with words (the credits&apos; banners) are named by: the language&apos;s code, &quot;hi&quot; for Hindi.</extracomment>
+        <translation>bn</translation>
+    </message>
+</context>
+<context>
+    <name>Play</name>
+    <message>
+        <source>You are selected in the %1 team.</source>
+        <translation>আপনি %1 দলে নির্বাচিত হয়েছেন।</translation>
+    </message>
+    <message>
+        <source>You are selected for the World Cup in the %1 team.</source>
+        <translation>আপনি বিশ্বকাপের জন্য %1 দলে নির্বাচিত হয়েছেন।</translation>
+    </message>
+    <message>
+        <source>You are not good enough at this level.</source>
+        <translation>এই স্তরের জন্য আপনি যথেষ্ট ভালো নন।</translation>
+    </message>
+    <message>
+        <source>You are not selected due to poor fielding.</source>
+        <translation>খারাপ ফিল্ডিংয়ের জন্য আপনি নির্বাচিত হননি।</translation>
+    </message>
+    <message>
+        <source>You are short of proper cricket accessories.</source>
+        <translation>আপনার কাছে ক্রিকেটের উপযুক্ত সরঞ্জাম নেই।</translation>
+    </message>
+    <message>
+        <source>You are unfit to play at this level.</source>
+        <translation>এই স্তরে খেলার মতো ফিটনেস আপনার নেই।</translation>
+    </message>
+    <message>
+        <source>You are dropped from the %1 team.</source>
+        <translation>আপনাকে %1 দল থেকে বাদ দেওয়া হয়েছে।</translation>
+    </message>
+    <message>
+        <source>You&apos;re found guilty of match fixing in an enquiry. Your career is over.</source>
+        <translation>তদন্তে আপনি ম্যাচ গড়াপেটায় দোষী সাব্যস্ত হয়েছেন। আপনার কেরিয়ার শেষ।</translation>
+    </message>
+    <message>
+        <source>A bookie offers you Rs. %1 if you play badly. Accept the offer?</source>
+        <translation>একজন জুয়াড়ি খারাপ খেলার বিনিময়ে আপনাকে %1 টাকার প্রস্তাব দিচ্ছে। প্রস্তাব গ্রহণ করবেন?</translation>
+    </message>
+    <message>
+        <source>Do you want to play again?</source>
+        <translation>আপনি কি আবার খেলতে চান?</translation>
+    </message>
+    <message>
+        <source>You are awarded Rs.%1 based on your performance.</source>
+        <translation>আপনার পারফরম্যান্সের ভিত্তিতে আপনাকে %1 টাকা পুরস্কার দেওয়া হয়েছে।</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerScreen</name>
+    <message>
+        <source>Bailcrest: Player Properties</source>
+        <translation>Bailcrest: খেলোয়াড়ের বিবরণ</translation>
+    </message>
+    <message>
+        <source>PLAYER DETAILS</source>
+        <translation>খেলোয়াড়ের পরিচয়</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>নাম:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>শহর:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>রাজ্য:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>দেশ:</translation>
+    </message>
+    <message>
+        <source>INITIAL SKILLS</source>
+        <translation>শুরুর দক্ষতা</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>ব্যাটিং:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>বোলিং:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>ফিল্ডিং:</translation>
+    </message>
+    <message>
+        <source>Player Overall Skills:</source>
+        <translation>খেলোয়াড়ের সামগ্রিক দক্ষতা:</translation>
+    </message>
+    <message>
+        <source>AUTO SAVE</source>
+        <translation>অটো-সেভ</translation>
+    </message>
+    <message>
+        <source>Check this box to automatically save the game after every match.</source>
+        <translation>প্রতিটি ম্যাচের পর গেম নিজে থেকে সেভ করতে এই বাক্সে টিক দিন।</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>প্রস্থান</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>লোড</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>শুরু</translation>
+    </message>
+    <message>
+        <source>Please fill in the player details properly.</source>
+        <translation>অনুগ্রহ করে খেলোয়াড়ের বিবরণ ঠিকভাবে পূরণ করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>PurchaseScreen</name>
+    <message>
+        <source>%1 units</source>
+        <extracomment>A screen reader&apos;s name for the box of units chosen; %1 is the row&apos;s name (&quot;Batting&quot;, &quot;Bat&quot;, &quot;Fitness&quot;).</extracomment>
+        <translation>%1 ইউনিট</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Training Centre</source>
+        <translation>Bailcrest: প্রশিক্ষণ কেন্দ্র</translation>
+    </message>
+    <message>
+        <source>TRAINING CENTRE RATES</source>
+        <translation>প্রশিক্ষণ কেন্দ্রের হার</translation>
+    </message>
+    <message>
+        <source>UNITS YOU INTEND TO DEVELOP</source>
+        <translation>যত ইউনিট আপনি বাড়াতে চান</translation>
+    </message>
+    <message>
+        <source>Available Units</source>
+        <translation>উপলব্ধ ইউনিট</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>ঠিক আছে (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>বাতিল (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>ব্যাটিং:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>বোলিং:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>ফিল্ডিং:</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Cricket Store</source>
+        <translation>Bailcrest: ক্রিকেটের দোকান</translation>
+    </message>
+    <message>
+        <source>CRICKET GEAR STORE</source>
+        <translation>ক্রিকেট সরঞ্জামের দোকান</translation>
+    </message>
+    <message>
+        <source>UNITS YOU INTEND TO BUY</source>
+        <translation>যত ইউনিট আপনি কিনতে চান</translation>
+    </message>
+    <message>
+        <source>Required Units</source>
+        <translation>প্রয়োজনীয় ইউনিট</translation>
+    </message>
+    <message>
+        <source>Bat:</source>
+        <translation>ব্যাট:</translation>
+    </message>
+    <message>
+        <source>Gloves:</source>
+        <translation>গ্লাভস:</translation>
+    </message>
+    <message>
+        <source>Pads:</source>
+        <translation>প্যাড:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <translation>অন্যান্য:</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Health Care</source>
+        <translation>Bailcrest: স্বাস্থ্যসেবা</translation>
+    </message>
+    <message>
+        <source>HEALTH CARE CENTRE</source>
+        <translation>স্বাস্থ্যসেবা কেন্দ্র</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation>ফিটনেস:</translation>
+    </message>
+    <message>
+        <source>Health:</source>
+        <translation>স্বাস্থ্য:</translation>
+    </message>
+    <message>
+        <source>Stamina:</source>
+        <translation>স্ট্যামিনা:</translation>
+    </message>
+    <message>
+        <source>Particulars</source>
+        <translation>বিবরণ</translation>
+    </message>
+    <message>
+        <source>Rate (Rs.)</source>
+        <translation>হার (টাকা)</translation>
+    </message>
+    <message>
+        <source>Amount (Rs.)</source>
+        <translation>পরিমাণ (টাকা)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What a screen reader says a rate-card figure is: %1 is the row (&quot;Batting&quot;), %2 the column (&quot;Rate (Rs.)&quot;).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Balance before purchase (Rs.):</source>
+        <translation>কেনার আগে ব্যালান্স (টাকা):</translation>
+    </message>
+    <message>
+        <source>Balance after purchase (Rs.):</source>
+        <translation>কেনার পরে ব্যালান্স (টাকা):</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough money to buy the units.</source>
+        <translation>এই ইউনিটগুলো কেনার মতো যথেষ্ট টাকা আপনার নেই।</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsScreen</name>
+    <message>
+        <source>Bailcrest: Record Book</source>
+        <translation>Bailcrest: রেকর্ড বুক</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>খেলোয়াড়</translation>
+    </message>
+    <message>
+        <source>CAREER RECORDS AND STATS</source>
+        <translation>কেরিয়ারের রেকর্ড ও পরিসংখ্যান</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>ক্লাব</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>শহর</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>রাজ্য</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>দেশ</translation>
+    </message>
+    <message>
+        <source>Matches Played:</source>
+        <translation>খেলা ম্যাচ:</translation>
+    </message>
+    <message>
+        <source>Runs Scored:</source>
+        <translation>করা রান:</translation>
+    </message>
+    <message>
+        <source>Wickets Taken:</source>
+        <translation>নেওয়া উইকেট:</translation>
+    </message>
+    <message>
+        <source>Catches Held:</source>
+        <translation>ধরা ক্যাচ:</translation>
+    </message>
+    <message>
+        <source>Highest Score:</source>
+        <translation>সর্বোচ্চ স্কোর:</translation>
+    </message>
+    <message>
+        <source>Batting Average:</source>
+        <translation>ব্যাটিং গড়:</translation>
+    </message>
+    <message>
+        <source>50s:</source>
+        <translation>অর্ধশতরান:</translation>
+    </message>
+    <message>
+        <source>100s:</source>
+        <translation>শতরান:</translation>
+    </message>
+    <message>
+        <source>Most Wickets:</source>
+        <translation>সর্বাধিক উইকেট:</translation>
+    </message>
+    <message>
+        <source>5 Wickets:</source>
+        <translation>পাঁচ উইকেট:</translation>
+    </message>
+    <message>
+        <source>Level/Team:</source>
+        <translation>স্তর/দল:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+</context>
+<context>
+    <name>SaveClaim</name>
+    <message numerus="yes">
+        <source>The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving this career there would replace it.
+
+Replace it? Yes keeps that career aside under a name of its own in the same folder and saves this one in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
+        <extracomment>%1 is a file, %2 a player&apos;s name, %3 a level (Club, City, State, National).</extracomment>
+        <translation>
+            <numerusform>%1 ফাইলে %2-এর কেরিয়ার আছে, %Lnটি ম্যাচের পর %3 স্তরে। এই কেরিয়ার সেখানে সেভ করলে সেটি বদলে যাবে।
+
+বদলে দেবেন? হ্যাঁ: সেই কেরিয়ার একই ফোল্ডারে নিজের আলাদা নামে সরিয়ে রাখা হবে আর এই কেরিয়ার তার জায়গায় সেভ হবে। না: সেটি যেমন আছে তেমনই থাকবে; তখন এই কেরিয়ার এই গেমে অটো-সেভ ছাড়াই চলবে, অথবা আপনি অন্য নামে আবার শুরু করতে পারেন।</numerusform>
+            <numerusform>%1 ফাইলে %2-এর কেরিয়ার আছে, %Lnটি ম্যাচের পর %3 স্তরে। এই কেরিয়ার সেখানে সেভ করলে সেটি বদলে যাবে।
+
+বদলে দেবেন? হ্যাঁ: সেই কেরিয়ার একই ফোল্ডারে নিজের আলাদা নামে সরিয়ে রাখা হবে আর এই কেরিয়ার তার জায়গায় সেভ হবে। না: সেটি যেমন আছে তেমনই থাকবে; তখন এই কেরিয়ার এই গেমে অটো-সেভ ছাড়াই চলবে, অথবা আপনি অন্য নামে আবার শুরু করতে পারেন।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not a save of this career. Saving this career there would replace it.
+
+Replace it? Yes keeps that file aside under a name of its own in the same folder and saves this career in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
+        <translation>%1 ফাইলটি এই কেরিয়ারের সেভ নয়। এই কেরিয়ার সেখানে সেভ করলে সেটি বদলে যাবে।
+
+বদলে দেবেন? হ্যাঁ: সেই ফাইল একই ফোল্ডারে নিজের আলাদা নামে সরিয়ে রাখা হবে আর এই কেরিয়ার তার জায়গায় সেভ হবে। না: সেটি যেমন আছে তেমনই থাকবে; তখন এই কেরিয়ার এই গেমে অটো-সেভ ছাড়াই চলবে, অথবা আপনি অন্য নামে আবার শুরু করতে পারেন।</translation>
+    </message>
+    <message>
+        <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
+        <translation>%1 হিসেবে সেভ করা কেরিয়ারটি গেমের আরেকটি কপিতে খোলা আছে। এই কপি সেটি সেভ না করেই খেলবে, যাতে অন্য কপি যা সেভ করে তার কিছুই হারিয়ে না যায়।</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>it is a link to another file, and the game writes only files of its own in its Saves folder</source>
+        <translation>এটি অন্য একটি ফাইলের লিংক, আর গেম তার Saves ফোল্ডারে কেবল নিজের ফাইলই লেখে</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file, and the game writes only ordinary files</source>
+        <translation>এটি সাধারণ ফাইল নয়, আর গেম কেবল সাধারণ ফাইলই লেখে</translation>
+    </message>
+    <message>
+        <source>this game does not save the career there</source>
+        <translation>এই গেম সেখানে কেরিয়ার সেভ করে না</translation>
+    </message>
+    <message>
+        <source>it holds another file, which the game does not replace without asking</source>
+        <translation>সেখানে অন্য একটি ফাইল আছে, যা গেম জিজ্ঞেস না করে বদলায় না</translation>
+    </message>
+    <message>
+        <source>header</source>
+        <translation>শিরোনামের লাইন</translation>
+    </message>
+    <message>
+        <source>player name</source>
+        <translation>খেলোয়াড়ের নাম</translation>
+    </message>
+    <message>
+        <source>city team</source>
+        <translation>শহরের দল</translation>
+    </message>
+    <message>
+        <source>state team</source>
+        <translation>রাজ্যের দল</translation>
+    </message>
+    <message>
+        <source>national team</source>
+        <translation>জাতীয় দল</translation>
+    </message>
+    <message>
+        <source>batting skill</source>
+        <translation>ব্যাটিং দক্ষতা</translation>
+    </message>
+    <message>
+        <source>bowling skill</source>
+        <translation>বোলিং দক্ষতা</translation>
+    </message>
+    <message>
+        <source>fielding skill</source>
+        <translation>ফিল্ডিং দক্ষতা</translation>
+    </message>
+    <message>
+        <source>starting batting skill</source>
+        <translation>শুরুর ব্যাটিং দক্ষতা</translation>
+    </message>
+    <message>
+        <source>starting bowling skill</source>
+        <translation>শুরুর বোলিং দক্ষতা</translation>
+    </message>
+    <message>
+        <source>starting fielding skill</source>
+        <translation>শুরুর ফিল্ডিং দক্ষতা</translation>
+    </message>
+    <message>
+        <source>auto-save flag</source>
+        <translation>অটো-সেভের চিহ্ন</translation>
+    </message>
+    <message>
+        <source>club team</source>
+        <translation>ক্লাবের দল</translation>
+    </message>
+    <message>
+        <source>current team</source>
+        <translation>বর্তমান দল</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>শ্রেণি</translation>
+    </message>
+    <message>
+        <source>sponsor</source>
+        <translation>স্পনসর</translation>
+    </message>
+    <message>
+        <source>match fee</source>
+        <translation>ম্যাচ ফি</translation>
+    </message>
+    <message>
+        <source>sponsorship</source>
+        <translation>স্পনসরশিপ</translation>
+    </message>
+    <message>
+        <source>other incomes</source>
+        <translation>অন্যান্য আয়</translation>
+    </message>
+    <message>
+        <source>bank balance</source>
+        <translation>ব্যাংক ব্যালান্স</translation>
+    </message>
+    <message>
+        <source>bat condition</source>
+        <translation>ব্যাটের অবস্থা</translation>
+    </message>
+    <message>
+        <source>gloves condition</source>
+        <translation>গ্লাভসের অবস্থা</translation>
+    </message>
+    <message>
+        <source>pads condition</source>
+        <translation>প্যাডের অবস্থা</translation>
+    </message>
+    <message>
+        <source>other accessories condition</source>
+        <translation>অন্যান্য সরঞ্জামের অবস্থা</translation>
+    </message>
+    <message>
+        <source>fitness</source>
+        <translation>ফিটনেস</translation>
+    </message>
+    <message>
+        <source>health</source>
+        <translation>স্বাস্থ্য</translation>
+    </message>
+    <message>
+        <source>stamina</source>
+        <translation>স্ট্যামিনা</translation>
+    </message>
+    <message>
+        <source>%1 matches played</source>
+        <extracomment>A line of the save file&apos;s record book; %1 is the level&apos;s name (Club, City, State or National), as the record book heads its column.</extracomment>
+        <translation>%1 স্তরে খেলা ম্যাচ</translation>
+    </message>
+    <message>
+        <source>%1 runs scored</source>
+        <translation>%1 স্তরে করা রান</translation>
+    </message>
+    <message>
+        <source>%1 wickets taken</source>
+        <translation>%1 স্তরে নেওয়া উইকেট</translation>
+    </message>
+    <message>
+        <source>%1 catches held</source>
+        <translation>%1 স্তরে ধরা ক্যাচ</translation>
+    </message>
+    <message>
+        <source>%1 highest score</source>
+        <translation>%1 স্তরে সর্বোচ্চ স্কোর</translation>
+    </message>
+    <message>
+        <source>%1 batting average</source>
+        <translation>%1 স্তরে ব্যাটিং গড়</translation>
+    </message>
+    <message>
+        <source>%1 50s</source>
+        <translation>%1 স্তরে অর্ধশতরান</translation>
+    </message>
+    <message>
+        <source>%1 100s</source>
+        <translation>%1 স্তরে শতরান</translation>
+    </message>
+    <message>
+        <source>%1 most wickets</source>
+        <translation>%1 স্তরে সর্বাধিক উইকেট</translation>
+    </message>
+    <message>
+        <source>%1 5 wickets</source>
+        <translation>%1 স্তরে পাঁচ উইকেট</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>স্তর</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) is empty, but must hold a number</source>
+        <translation>লাইন %1 (%2) ফাঁকা, অথচ সেখানে একটি সংখ্যা থাকার কথা</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, which is not a number</source>
+        <translation>লাইন %1 (%2)-এ আছে %3, যা সংখ্যা নয়</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, which is outside the range %4 to %5</source>
+        <translation>লাইন %1 (%2)-এ আছে %3, যা %4 থেকে %5 সীমার বাইরে</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) is not the header</source>
+        <translation>লাইন %1 (%2) শিরোনামের লাইন নয়</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, but must be 0 or 1</source>
+        <translation>লাইন %1 (%2)-এ আছে %3, অথচ তা 0 বা 1 হওয়ার কথা</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, but must be Club, City, State or National</source>
+        <extracomment>Club, City, State and National are the words the save file holds whatever the language: keep them in English.</extracomment>
+        <translation>লাইন %1 (%2)-এ আছে %3, অথচ তা Club, City, State বা National হওয়ার কথা</translation>
+    </message>
+    <message>
+        <source>This save file is damaged and was not loaded: %1.</source>
+        <translation>এই সেভ ফাইলটি নষ্ট, তাই লোড করা হয়নি: %1।</translation>
+    </message>
+    <message>
+        <source>This is not a valid Bailcrest Saves file.</source>
+        <translation>এটি Bailcrest-এর বৈধ সেভ ফাইল নয়।</translation>
+    </message>
+    <message>
+        <source>This save file is too large to be loaded: a save file holds at most %1 KiB.</source>
+        <translation>এই সেভ ফাইলটি লোড করার পক্ষে খুব বড়: একটি সেভ ফাইলে সর্বাধিক %1 KiB থাকে।</translation>
+    </message>
+    <message>
+        <source>the file would take %1 bytes, but a save file holds at most %2 KiB</source>
+        <translation>ফাইলটি %1 বাইট নিত, কিন্তু একটি সেভ ফাইলে সর্বাধিক %2 KiB থাকে</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds a line break</source>
+        <translation>লাইন %1 (%2)-এ একটি লাইন ব্রেক আছে</translation>
+    </message>
+    <message>
+        <source>it ends after line %1 of %2</source>
+        <translation>এটি %2-এর মধ্যে লাইন %1-এর পরে শেষ হয়ে যায়</translation>
+    </message>
+    <message>
+        <source>This save file could not be read: %1.</source>
+        <translation>এই সেভ ফাইলটি পড়া গেল না: %1।</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a file</source>
+        <translation>&quot;%1&quot; কোনো ফাইলের নাম হতে পারে না</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created</source>
+        <translation>%1 ফোল্ডার তৈরি করা গেল না</translation>
+    </message>
+    <message>
+        <source>no free name was found to keep it aside</source>
+        <translation>সেটি সরিয়ে রাখার মতো কোনো খালি নাম পাওয়া যায়নি</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenNavigator</name>
+    <message>
+        <source>Bailcrest: Load Game</source>
+        <translation>Bailcrest: গেম লোড করুন</translation>
+    </message>
+    <message>
+        <source>Bailcrest Saves (%1)</source>
+        <extracomment>The Load dialog&apos;s file type. %1 is the file pattern, which Qt reads back from between the parentheses: keep it there, at the end.</extracomment>
+        <translation>Bailcrest সেভ ফাইল (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SponsorsScreen</name>
+    <message>
+        <source>Bailcrest: Sponsorship</source>
+        <translation>Bailcrest: স্পনসরশিপ</translation>
+    </message>
+    <message>
+        <source>SPONSORSHIP OFFERS</source>
+        <translation>স্পনসরশিপের প্রস্তাব</translation>
+    </message>
+    <message>
+        <source>Offers (Rs.)</source>
+        <translation>প্রস্তাব (টাকা)</translation>
+    </message>
+    <message>
+        <source>Offer of %1</source>
+        <translation>%1-এর প্রস্তাব</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>Bailcrest speaks English: no font on this computer can write %1. To play in %1, install a font for it, such as those of Debian&apos;s fonts-noto-core.</source>
+        <extracomment>Shown in English, as the game has fallen back to it. %1 is the desktop&apos;s language, named in English.</extracomment>
+        <translation>Bailcrest ইংরেজিতে চলছে: এই কম্পিউটারের কোনো ফন্ট %1 লিখতে পারে না। %1-এ খেলতে এর একটি ফন্ট ইনস্টল করুন, যেমন Debian-এর fonts-noto-core-এর ফন্টগুলো।</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsScrollBar</name>
+    <message>
+        <source>Up or Page Up adds units, Page Up ten at a time, and Home all of them; Down or Page Down takes them away, Page Down ten at a time, and End all of them.</source>
+        <translation>Up বা Page Up ইউনিট যোগ করে, Page Up একবারে দশটি, আর Home সবগুলো; Down বা Page Down ইউনিট কমায়, Page Down একবারে দশটি, আর End সবগুলো।</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1756 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ur_PK">
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Take a cricketer from club cricket to the World Cup</source>
+        <translation>ایک کرکٹر کو کلب کرکٹ سے ورلڈ کپ تک لے جائیں</translation>
+    </message>
+</context>
+<context>
+    <name>Banners</name>
+    <message>
+        <source>Bats, pads and gloves for every level</source>
+        <extracomment>The line under &quot;Example Sports&quot; on the credits&apos; left banner, an advertisement for cricket gear. Drawn in 10-point type on a banner 215 pixels wide: keep it as short as English.</extracomment>
+        <translation>ہر سطح کے لیے بلے، پیڈ اور دستانے</translation>
+    </message>
+    <message>
+        <source>Follow your team to every ground</source>
+        <translation>اپنی ٹیم کے ساتھ ہر میدان تک</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>All Rounder</source>
+        <translation>آل راؤنڈر</translation>
+    </message>
+    <message>
+        <source>Batsman</source>
+        <translation>بلے باز</translation>
+    </message>
+    <message>
+        <source>Bowler</source>
+        <translation>گیند باز</translation>
+    </message>
+</context>
+<context>
+    <name>Club</name>
+    <message>
+        <source>Five Star</source>
+        <translation>فائیو اسٹار</translation>
+    </message>
+    <message>
+        <source>Rising Sun</source>
+        <translation>رائزنگ سن</translation>
+    </message>
+    <message>
+        <source>Shining Moon</source>
+        <translation>شائننگ مون</translation>
+    </message>
+    <message>
+        <source>Happy Valley</source>
+        <translation>ہیپی ویلی</translation>
+    </message>
+    <message>
+        <source>Country Side</source>
+        <translation>کنٹری سائیڈ</translation>
+    </message>
+</context>
+<context>
+    <name>CommandButton</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A command&apos;s tooltip: %1 is the command&apos;s name (&quot;Play&quot;), %2 its keyboard shortcuts (&quot;Ctrl+P, F5&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two keyboard shortcuts of one command.</extracomment>
+        <translation>، </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Bailcrest, a cricket-career game: take a cricketer from club cricket to the World Cup.</source>
+        <translation>‏Bailcrest، ایک کرکٹ کیریئر گیم: ایک کرکٹر کو کلب کرکٹ سے ورلڈ کپ تک لے جائیں۔</translation>
+    </message>
+    <message>
+        <source>Bailcrest takes no arguments: %1.</source>
+        <extracomment>On the command line: %1 is what was typed after the program&apos;s name.</extracomment>
+        <translation>‏Bailcrest کوئی دلائل نہیں لیتا: %1۔</translation>
+    </message>
+</context>
+<context>
+    <name>CreditsScreen</name>
+    <message>
+        <source>Bailcrest: Credits</source>
+        <translation>‏Bailcrest: تعارف</translation>
+    </message>
+    <message>
+        <source>Bailcrest crest</source>
+        <translation>‏Bailcrest کا نشان</translation>
+    </message>
+    <message>
+        <source>BAILCREST</source>
+        <translation>BAILCREST</translation>
+    </message>
+    <message>
+        <source>VERSION 1.0</source>
+        <translation>ورژن 1.0</translation>
+    </message>
+    <message>
+        <source>PROGRAMMED BY:</source>
+        <translation>پروگرامر:</translation>
+    </message>
+    <message>
+        <source>Bailcrest team</source>
+        <translation>‏Bailcrest ٹیم</translation>
+    </message>
+    <message>
+        <source>WEBSITE:</source>
+        <translation>ویب سائٹ:</translation>
+    </message>
+    <message>
+        <source>PLEASE READ CAREFULLY:</source>
+        <translation>براہ کرم غور سے پڑھیں:</translation>
+    </message>
+    <message>
+        <source>Bailcrest costs you nothing because our advertisers pay for it. Please take a moment to visit them: a click on a banner below opens the advertiser&apos;s web page in your browser, and your career stays exactly where you left it. Every visit helps to keep Bailcrest free for everyone. Thank you!</source>
+        <translation>‏Bailcrest آپ کے لیے مفت ہے کیونکہ اس کا خرچ ہمارے مشتہرین اٹھاتے ہیں۔ براہ کرم ایک لمحہ نکال کر ان سے ملیں: نیچے کسی بینر پر کلک کرنے سے مشتہر کا ویب صفحہ آپ کے براؤزر میں کھل جاتا ہے، اور آپ کا کیریئر بالکل وہیں رہتا ہے جہاں آپ نے چھوڑا تھا۔ ہر وزٹ Bailcrest کو سب کے لیے مفت رکھنے میں مدد کرتا ہے۔ شکریہ!</translation>
+    </message>
+    <message>
+        <source>Advertiser banner, %1</source>
+        <translation>مشتہر کا بینر، %1</translation>
+    </message>
+    <message>
+        <source>Opens the advertiser&apos;s web page</source>
+        <translation>مشتہر کا ویب صفحہ کھولتا ہے</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>آگے بڑھیں</translation>
+    </message>
+    <message>
+        <source>The advertiser&apos;s page could not be opened. You can type its address into a web browser:
+
+%1</source>
+        <translation>مشتہر کا صفحہ نہیں کھل سکا۔ آپ اس کا پتا کسی ویب براؤزر میں لکھ سکتے ہیں:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Cricket Career Game</source>
+        <translation>کرکٹ کیریئر گیم</translation>
+    </message>
+    <message>
+        <source>Manage the career of a cricketer from club cricket to the World Cup</source>
+        <translation>کلب کرکٹ سے ورلڈ کپ تک ایک کرکٹر کا کیریئر سنواریں</translation>
+    </message>
+    <message>
+        <source>cricket;career;sports;</source>
+        <translation>کرکٹ;کیریئر;کھیل;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCharts</name>
+    <message>
+        <source>Runs</source>
+        <translation>رن</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>وکٹیں</translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation>مہارتیں</translation>
+    </message>
+    <message>
+        <source>Bank balance</source>
+        <translation>بینک بیلنس</translation>
+    </message>
+    <message>
+        <source>Gear and health</source>
+        <translation>کٹ اور صحت</translation>
+    </message>
+    <message>
+        <source>%1 in matches %2 to %3: mean %4, lowest %5, highest %6</source>
+        <extracomment>A block of a long career&apos;s chart: %1 the line&apos;s name, %2 and %3 the first and last match of the block, %4 the mean, %5 the lowest, %6 the highest value.</extracomment>
+        <translation>میچ %2 سے %3 تک %1: اوسط %4، کم سے کم %5، زیادہ سے زیادہ %6</translation>
+    </message>
+    <message>
+        <source>%1 before match %2</source>
+        <extracomment>A marker of a chart: %1 what it marks, %2 the match.</extracomment>
+        <translation>میچ %2 سے پہلے %1</translation>
+    </message>
+    <message>
+        <source>%1 in match %2: %3</source>
+        <extracomment>A point of a chart: %1 the line&apos;s name, %2 the match, %3 the value.</extracomment>
+        <translation>میچ %2 میں %1: %3</translation>
+    </message>
+    <message>
+        <source>%1, lowest to highest</source>
+        <extracomment>The shaded band around a line of a long career&apos;s chart.</extracomment>
+        <translation>‏%1، کم سے زیادہ تک</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>میچ</translation>
+    </message>
+    <message>
+        <source>Batting average of the level</source>
+        <translation>سطح کی بیٹنگ اوسط</translation>
+    </message>
+    <message numerus="yes">
+        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <translation>
+            <numerusform>ہر میچ کے رن، %n میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
+            <numerusform>ہر میچ کے رن، %n میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <translation>
+            <numerusform>ہر میچ کی وکٹیں، %n میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
+            <numerusform>ہر میچ کی وکٹیں، %n میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Batting</source>
+        <translation>بیٹنگ</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>بولنگ</translation>
+    </message>
+    <message>
+        <source>Fielding</source>
+        <translation>فیلڈنگ</translation>
+    </message>
+    <message>
+        <source>Overall skill</source>
+        <translation>مجموعی مہارت</translation>
+    </message>
+    <message>
+        <source>Selection threshold of the level</source>
+        <translation>سطح پر انتخاب کی حد</translation>
+    </message>
+    <message>
+        <source>Promotion: overall skill %1</source>
+        <translation>ترقی: مجموعی مہارت %1</translation>
+    </message>
+    <message>
+        <source>Promotion: batting or bowling %1</source>
+        <translation>ترقی: بیٹنگ یا بولنگ %1</translation>
+    </message>
+    <message>
+        <source>Promotion</source>
+        <translation>ترقی</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>ڈراپ</translation>
+    </message>
+    <message>
+        <source>World Cup selection</source>
+        <translation>ورلڈ کپ کے لیے انتخاب</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>مہارت</translation>
+    </message>
+    <message numerus="yes">
+        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <translation>
+            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Promotions marked: %n.</source>
+        <translation>
+            <numerusform>نشان زد ترقیاں: %n۔</numerusform>
+            <numerusform>نشان زد ترقیاں: %n۔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Drops marked: %n.</source>
+        <translation>
+            <numerusform>نشان زد ڈراپ: %n۔</numerusform>
+            <numerusform>نشان زد ڈراپ: %n۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rs.</source>
+        <translation>روپے</translation>
+    </message>
+    <message numerus="yes">
+        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <translation>
+            <numerusform>ہر میچ کے بعد بینک بیلنس، %n میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بینک بیلنس، %n میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Overall gear</source>
+        <translation>مجموعی کٹ</translation>
+    </message>
+    <message>
+        <source>Overall health</source>
+        <translation>مجموعی صحت</translation>
+    </message>
+    <message>
+        <source>Lowest item of gear</source>
+        <translation>کٹ کی سب سے کمزور چیز</translation>
+    </message>
+    <message>
+        <source>Lowest of fitness, health and stamina</source>
+        <translation>فٹنس، صحت اور اسٹیمنا میں سب سے کم</translation>
+    </message>
+    <message>
+        <source>Selection floor: any item at 0 keeps the player out</source>
+        <translation>انتخاب کی کم از کم حد: کوئی بھی چیز 0 پر ہو تو کھلاڑی باہر</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>حالت</translation>
+    </message>
+    <message numerus="yes">
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <translation>
+            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No match kept yet</source>
+        <translation>ابھی کوئی میچ محفوظ نہیں</translation>
+    </message>
+    <message>
+        <source>No match kept yet.</source>
+        <translation>ابھی کوئی میچ محفوظ نہیں۔</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryScreen</name>
+    <message>
+        <source>Runs:</source>
+        <translation>رن:</translation>
+    </message>
+    <message>
+        <source>Wickets:</source>
+        <translation>وکٹیں:</translation>
+    </message>
+    <message>
+        <source>Catches:</source>
+        <translation>کیچ:</translation>
+    </message>
+    <message>
+        <source>Award (Rs.):</source>
+        <translation>انعام (روپے):</translation>
+    </message>
+    <message>
+        <source>Match fee (Rs.):</source>
+        <translation>میچ فیس (روپے):</translation>
+    </message>
+    <message>
+        <source>Sponsorship (Rs.):</source>
+        <translation>اسپانسرشپ (روپے):</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.):</source>
+        <translation>بینک بیلنس (روپے):</translation>
+    </message>
+    <message>
+        <source>Overall gear:</source>
+        <translation>مجموعی کٹ:</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>بیٹنگ:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>بولنگ:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>فیلڈنگ:</translation>
+    </message>
+    <message>
+        <source>Overall health:</source>
+        <translation>مجموعی صحت:</translation>
+    </message>
+    <message>
+        <source>Bat:</source>
+        <translation>بلا:</translation>
+    </message>
+    <message>
+        <source>Gloves:</source>
+        <translation>دستانے:</translation>
+    </message>
+    <message>
+        <source>Pads:</source>
+        <translation>پیڈ:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <translation>دیگر:</translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation>فٹنس:</translation>
+    </message>
+    <message>
+        <source>Health:</source>
+        <translation>صحت:</translation>
+    </message>
+    <message>
+        <source>Stamina:</source>
+        <translation>اسٹیمنا:</translation>
+    </message>
+    <message>
+        <source>The charts cannot be shown, as part of the game is missing. The seasons, the milestones and the table of matches tell the whole career.</source>
+        <extracomment>Shown in place of a chart when the module that draws the charts is missing.</extracomment>
+        <translation>چارٹ نہیں دکھائے جا سکتے کیونکہ گیم کا ایک حصہ موجود نہیں۔ سیزن، سنگ میل اور میچوں کی جدول پورا کیریئر بتاتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Career History</source>
+        <translation>‏Bailcrest: کیریئر کا تاریخچہ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Scroll the window up or down</source>
+        <translation>ونڈو اوپر یا نیچے کریں</translation>
+    </message>
+    <message>
+        <source>Scroll the window sideways</source>
+        <translation>ونڈو دائیں بائیں کریں</translation>
+    </message>
+    <message>
+        <source>CAREER</source>
+        <translation>کیریئر</translation>
+    </message>
+    <message>
+        <source>LAST MATCH</source>
+        <translation>آخری میچ</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>چارٹ</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>سیزن</translation>
+    </message>
+    <message>
+        <source>Each stay at one level, in order, then the career&apos;s totals.</source>
+        <translation>ہر سطح پر گزارا ہر دور، ترتیب سے، پھر پورے کیریئر کا مجموعہ۔</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>سطح</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>ٹیم</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>میچ</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>رن</translation>
+    </message>
+    <message>
+        <source>Highest score</source>
+        <translation>سب سے بڑا اسکور</translation>
+    </message>
+    <message>
+        <source>Batting average</source>
+        <translation>بیٹنگ اوسط</translation>
+    </message>
+    <message>
+        <source>50s</source>
+        <translation>نصف سنچریاں</translation>
+    </message>
+    <message>
+        <source>100s</source>
+        <translation>سنچریاں</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>وکٹیں</translation>
+    </message>
+    <message>
+        <source>Best bowling</source>
+        <extracomment>The most wickets taken in one match.</extracomment>
+        <translation>بہترین بولنگ</translation>
+    </message>
+    <message>
+        <source>Five-wicket matches</source>
+        <extracomment>Matches in which the player took five wickets or more.</extracomment>
+        <translation>پانچ وکٹوں والے میچ</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>کیچ</translation>
+    </message>
+    <message>
+        <source>Money earned (Rs.)</source>
+        <translation>کمائی (روپے)</translation>
+    </message>
+    <message>
+        <source>Milestones</source>
+        <translation>سنگ میل</translation>
+    </message>
+    <message>
+        <source>The moments of the career worth telling, with the match of each.</source>
+        <translation>کیریئر کے یادگار لمحے، ہر ایک کے میچ کے ساتھ۔</translation>
+    </message>
+    <message>
+        <source>Every match of the career, one a row; a column heading, or the sort choice above, sorts by it.</source>
+        <translation>کیریئر کا ہر میچ، ہر قطار میں ایک؛ کالم کا عنوان یا اوپر ترتیب کا انتخاب اسی کے مطابق ترتیب دیتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Sort the matches by:</source>
+        <translation>میچوں کی ترتیب:</translation>
+    </message>
+    <message>
+        <source>Sort the matches by</source>
+        <translation>میچوں کی ترتیب</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>ترتیب</translation>
+    </message>
+    <message>
+        <source>Lowest first</source>
+        <extracomment>Sorting order: smallest value first.</extracomment>
+        <translation>سب سے کم پہلے</translation>
+    </message>
+    <message>
+        <source>Highest first</source>
+        <extracomment>Sorting order: largest value first.</extracomment>
+        <translation>سب سے زیادہ پہلے</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>کھلاڑی:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>سطح:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>ٹیم:</translation>
+    </message>
+    <message>
+        <source>World Cup:</source>
+        <translation>ورلڈ کپ:</translation>
+    </message>
+    <message>
+        <source>Matches in the career:</source>
+        <translation>کیریئر میں میچ:</translation>
+    </message>
+    <message>
+        <source>Since the match before:</source>
+        <translation>پچھلے میچ کے بعد سے:</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>منتخب</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>منتخب نہیں</translation>
+    </message>
+    <message>
+        <source>Career</source>
+        <extracomment>The last row of the seasons table: the whole career&apos;s figures.</extracomment>
+        <translation>کیریئر</translation>
+    </message>
+    <message>
+        <source>No milestone yet.</source>
+        <translation>ابھی کوئی سنگ میل نہیں۔</translation>
+    </message>
+    <message>
+        <source>LAST MATCH: NONE KEPT YET</source>
+        <translation>آخری میچ: ابھی کوئی محفوظ نہیں</translation>
+    </message>
+    <message>
+        <source>LAST MATCH: %1, %2 (%3)</source>
+        <translation>آخری میچ: %1، %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>کچھ نہیں</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTableModel</name>
+    <message>
+        <source>Match</source>
+        <translation>میچ</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>سطح</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>ٹیم</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>رن</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>وکٹیں</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>کیچ</translation>
+    </message>
+    <message>
+        <source>Award (Rs.)</source>
+        <translation>انعام (روپے)</translation>
+    </message>
+    <message>
+        <source>Batting</source>
+        <translation>بیٹنگ</translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation>بولنگ</translation>
+    </message>
+    <message>
+        <source>Fielding</source>
+        <translation>فیلڈنگ</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>Gloves</source>
+        <translation>دستانے</translation>
+    </message>
+    <message>
+        <source>Pads</source>
+        <translation>پیڈ</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>دیگر</translation>
+    </message>
+    <message>
+        <source>Fitness</source>
+        <translation>فٹنس</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>صحت</translation>
+    </message>
+    <message>
+        <source>Stamina</source>
+        <translation>اسٹیمنا</translation>
+    </message>
+    <message>
+        <source>Overall gear</source>
+        <translation>مجموعی کٹ</translation>
+    </message>
+    <message>
+        <source>Overall health</source>
+        <translation>مجموعی صحت</translation>
+    </message>
+    <message>
+        <source>Match fee (Rs.)</source>
+        <translation>میچ فیس (روپے)</translation>
+    </message>
+    <message>
+        <source>Sponsorship (Rs.)</source>
+        <translation>اسپانسرشپ (روپے)</translation>
+    </message>
+    <message>
+        <source>Other income (Rs.)</source>
+        <translation>دیگر آمدنی (روپے)</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.)</source>
+        <translation>بینک بیلنس (روپے)</translation>
+    </message>
+    <message>
+        <source>Events since the match before</source>
+        <translation>پچھلے میچ کے بعد کے واقعات</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTexts</name>
+    <message>
+        <source>Promoted to %1 (%2)</source>
+        <translation>‏%1 (%2) میں ترقی</translation>
+    </message>
+    <message>
+        <source>Dropped to %1 (%2)</source>
+        <translation>‏%1 (%2) میں ڈراپ</translation>
+    </message>
+    <message>
+        <source>Moved to %1 (%2)</source>
+        <translation>‏%1 (%2) میں منتقل</translation>
+    </message>
+    <message>
+        <source>Selected for the World Cup</source>
+        <translation>ورلڈ کپ کے لیے منتخب</translation>
+    </message>
+    <message>
+        <source>Sponsor %1</source>
+        <translation>اسپانسر %1</translation>
+    </message>
+    <message>
+        <source>Training Rs. %1</source>
+        <translation>تربیت %1 روپے</translation>
+    </message>
+    <message>
+        <source>Gear Rs. %1</source>
+        <translation>کٹ %1 روپے</translation>
+    </message>
+    <message>
+        <source>Health care Rs. %1</source>
+        <translation>صحت کی نگہداشت %1 روپے</translation>
+    </message>
+    <message>
+        <source>Took the bookie&apos;s Rs. %1</source>
+        <translation>سٹے باز سے %1 روپے لیے</translation>
+    </message>
+    <message>
+        <source>%1 (%2%3)</source>
+        <translation>%1 (%2%3)</translation>
+    </message>
+    <message>
+        <source>The history file could not be read.</source>
+        <translation>تاریخچے کی فائل پڑھی نہیں جا سکی۔</translation>
+    </message>
+    <message>
+        <source>The history file belongs to another career and was not used.</source>
+        <translation>تاریخچے کی فائل کسی دوسرے کیریئر کی ہے، اس لیے استعمال نہیں کی گئی۔</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <translation>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <translation>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>History kept from match %1: the matches before it were played without one.</source>
+        <translation>تاریخچہ میچ %1 سے محفوظ ہے: اس سے پہلے کے میچ تاریخچے کے بغیر کھیلے گئے تھے۔</translation>
+    </message>
+    <message>
+        <source>Match %1: first fifty, %2 runs.</source>
+        <extracomment>%1 the match number, %2 the runs scored.</extracomment>
+        <translation>میچ %1: پہلی نصف سنچری، %2 رن۔</translation>
+    </message>
+    <message>
+        <source>Match %1: first hundred, %2 runs.</source>
+        <extracomment>%1 the match number, %2 the runs scored.</extracomment>
+        <translation>میچ %1: پہلی سنچری، %2 رن۔</translation>
+    </message>
+    <message>
+        <source>Match %1: first five-wicket match, %2 wickets.</source>
+        <extracomment>%1 the match number, %2 the wickets taken (five or more).</extracomment>
+        <translation>میچ %1: پہلی بار پانچ وکٹیں، %2 وکٹیں۔</translation>
+    </message>
+    <message>
+        <source>Match %1: %2 career runs.</source>
+        <extracomment>%1 the match number, %2 a round thousand of runs.</extracomment>
+        <translation>میچ %1: کیریئر میں %2 رن۔</translation>
+    </message>
+    <message>
+        <source>Match %1: %2 career wickets.</source>
+        <extracomment>%1 the match number, %2 a round hundred of wickets.</extracomment>
+        <translation>میچ %1: کیریئر میں %2 وکٹیں۔</translation>
+    </message>
+    <message>
+        <source>Before match %1: promoted to %2 (%3).</source>
+        <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
+        <translation>میچ %1 سے پہلے: %2 سطح پر ترقی (%3)۔</translation>
+    </message>
+    <message>
+        <source>Before match %1: dropped to %2 (%3).</source>
+        <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
+        <translation>میچ %1 سے پہلے: %2 سطح پر ڈراپ (%3)۔</translation>
+    </message>
+    <message>
+        <source>Before match %1: selected for the World Cup.</source>
+        <translation>میچ %1 سے پہلے: ورلڈ کپ کے لیے منتخب۔</translation>
+    </message>
+    <message>
+        <source>Before match %1: took %2 as sponsor.</source>
+        <extracomment>%1 the match number, %2 the sponsor&apos;s name.</extracomment>
+        <translation>میچ %1 سے پہلے: %2 کو اسپانسر چنا۔</translation>
+    </message>
+    <message>
+        <source>Before match %1: took the bookie&apos;s Rs. %2.</source>
+        <extracomment>%1 the match number, %2 the amount in rupees.</extracomment>
+        <translation>میچ %1 سے پہلے: سٹے باز سے %2 روپے لیے۔</translation>
+    </message>
+</context>
+<context>
+    <name>Level</name>
+    <message>
+        <source>Club</source>
+        <extracomment>A level of play, as the record book heads its column.</extracomment>
+        <translation>کلب</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>شہر</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>ریاست</translation>
+    </message>
+    <message>
+        <source>National</source>
+        <translation>قومی</translation>
+    </message>
+</context>
+<context>
+    <name>Look</name>
+    <message>
+        <source>0</source>
+        <extracomment>How many pixels larger than the design&apos;s sizes the text of this language is drawn, as a number: 0 for the Latin alphabet; Devanagari reads as well as English a pixel larger.</extracomment>
+        <translation>1</translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>...</source>
+        <extracomment>Shown beside &quot;Sponsor:&quot; while the player has no sponsor.</extracomment>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Bailcrest v1.0</source>
+        <translation>Bailcrest v1.0</translation>
+    </message>
+    <message>
+        <source>PROFILE</source>
+        <translation>پروفائل</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>کھلاڑی:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>ٹیم:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>زمرہ:</translation>
+    </message>
+    <message>
+        <source>Sponsor:</source>
+        <translation>اسپانسر:</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>بیٹنگ:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>بولنگ:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>فیلڈنگ:</translation>
+    </message>
+    <message>
+        <source>Overall:</source>
+        <extracomment>The overall skill, worked out from batting, bowling and fielding.</extracomment>
+        <translation>مجموعی:</translation>
+    </message>
+    <message>
+        <source>LEVEL STATS</source>
+        <translation>سطح کے اعداد و شمار</translation>
+    </message>
+    <message>
+        <source>Matches Played:</source>
+        <translation>کھیلے گئے میچ:</translation>
+    </message>
+    <message>
+        <source>Runs Scored:</source>
+        <translation>بنائے گئے رن:</translation>
+    </message>
+    <message>
+        <source>Wickets Taken:</source>
+        <translation>لی گئی وکٹیں:</translation>
+    </message>
+    <message>
+        <source>Catches Held:</source>
+        <translation>پکڑے گئے کیچ:</translation>
+    </message>
+    <message>
+        <source>Highest Score:</source>
+        <translation>سب سے بڑا اسکور:</translation>
+    </message>
+    <message>
+        <source>Batting Average:</source>
+        <translation>بیٹنگ اوسط:</translation>
+    </message>
+    <message>
+        <source>50s:</source>
+        <translation>نصف سنچریاں:</translation>
+    </message>
+    <message>
+        <source>100s:</source>
+        <translation>سنچریاں:</translation>
+    </message>
+    <message>
+        <source>Most Wickets:</source>
+        <translation>سب سے زیادہ وکٹیں:</translation>
+    </message>
+    <message>
+        <source>5 Wickets:</source>
+        <translation>پانچ وکٹیں:</translation>
+    </message>
+    <message>
+        <source>FINANCE</source>
+        <translation>مالیات</translation>
+    </message>
+    <message>
+        <source>Match Fee (Rs):</source>
+        <translation>میچ فیس (روپے):</translation>
+    </message>
+    <message>
+        <source>Sponsorship (Rs):</source>
+        <translation>اسپانسرشپ (روپے):</translation>
+    </message>
+    <message>
+        <source>Other Incomes (Rs):</source>
+        <translation>دیگر آمدنی (روپے):</translation>
+    </message>
+    <message>
+        <source>Bank Balance (Rs):</source>
+        <translation>بینک بیلنس (روپے):</translation>
+    </message>
+    <message>
+        <source>ACCESSORIES</source>
+        <extracomment>Heading of the player&apos;s cricket gear (bat, gloves, pads, others).</extracomment>
+        <translation>کٹ</translation>
+    </message>
+    <message>
+        <source>HEALTH</source>
+        <extracomment>Heading of the player&apos;s body: fitness, health and stamina.</extracomment>
+        <translation>صحت</translation>
+    </message>
+    <message>
+        <source>Bat:</source>
+        <translation>بلا:</translation>
+    </message>
+    <message>
+        <source>Gloves:</source>
+        <translation>دستانے:</translation>
+    </message>
+    <message>
+        <source>Pads:</source>
+        <translation>پیڈ:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <extracomment>The other pieces of cricket gear, besides bat, gloves and pads.</extracomment>
+        <translation>دیگر:</translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation>فٹنس:</translation>
+    </message>
+    <message>
+        <source>Health:</source>
+        <translation>صحت:</translation>
+    </message>
+    <message>
+        <source>Stamina:</source>
+        <translation>اسٹیمنا:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Main menu command: opens the credits.</extracomment>
+        <translation>تعارف</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Main menu command: ends the game at once, without saving.</extracomment>
+        <translation>باہر نکلیں</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <extracomment>Main menu command: opens the sponsorship offers.</extracomment>
+        <translation>اسپانسر</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <extracomment>Main menu command: opens the cricket gear store (a shop, not &quot;save&quot;).</extracomment>
+        <translation>دکان</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <extracomment>Main menu command: opens the training centre, where skills are bought.</extracomment>
+        <translation>تربیت</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>Main menu command (a verb): plays the next match.</extracomment>
+        <translation>کھیلیں</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <extracomment>Main menu command: opens the record book of every level.</extracomment>
+        <translation>ریکارڈ</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <extracomment>Main menu command: opens the health care centre (fitness, health, stamina).</extracomment>
+        <translation>صحت</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>Main menu command: opens the career&apos;s History window.</extracomment>
+        <translation>تاریخچہ</translation>
+    </message>
+    <message>
+        <source>The folder beside the game cannot hold saves, so your career is saved in %1.</source>
+        <translation>گیم کے ساتھ والے فولڈر میں محفوظ فائلیں نہیں رکھی جا سکتیں، اس لیے آپ کا کیریئر %1 میں محفوظ ہوتا ہے۔</translation>
+    </message>
+</context>
+<context>
+    <name>MatchScreen</name>
+    <message>
+        <source>Bailcrest: Match Details</source>
+        <translation>‏Bailcrest: میچ کی تفصیل</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>کھلاڑی</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>ٹیم</translation>
+    </message>
+    <message>
+        <source>MATCH STATISTICS</source>
+        <translation>میچ کے اعداد و شمار</translation>
+    </message>
+    <message>
+        <source>Runs Scored:</source>
+        <translation>بنائے گئے رن:</translation>
+    </message>
+    <message>
+        <source>Wickets Taken:</source>
+        <translation>لی گئی وکٹیں:</translation>
+    </message>
+    <message>
+        <source>Catches Held:</source>
+        <translation>پکڑے گئے کیچ:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
+        <translation>آپ کا کیریئر %1 کے طور پر محفوظ نہیں ہو سکا: %2۔ پہلے کی محفوظ فائل، اگر کوئی ہے، جوں کی توں ہے۔</translation>
+    </message>
+    <message>
+        <source>The history of your career could not be kept in %1: %2. Your career is saved as before, and the History window still shows every match of this game.</source>
+        <translation>آپ کے کیریئر کا تاریخچہ %1 میں محفوظ نہیں ہو سکا: %2۔ آپ کا کیریئر پہلے کی طرح محفوظ ہے، اور تاریخچے کی ونڈو اب بھی اس گیم کا ہر میچ دکھاتی ہے۔</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePrompter</name>
+    <message>
+        <source>Bailcrest</source>
+        <extracomment>The title of every message box: the game&apos;s name, which stays &quot;Bailcrest&quot; in every language.</extracomment>
+        <translation>Bailcrest</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of this translation, as the pictures with words (the credits&apos; banners) are named by: the language&apos;s code, &quot;hi&quot; for Hindi.</extracomment>
+        <translation>ur</translation>
+    </message>
+</context>
+<context>
+    <name>Play</name>
+    <message>
+        <source>You are selected in the %1 team.</source>
+        <translation>آپ %1 ٹیم میں منتخب ہو گئے ہیں۔</translation>
+    </message>
+    <message>
+        <source>You are selected for the World Cup in the %1 team.</source>
+        <translation>آپ ورلڈ کپ کے لیے %1 ٹیم میں منتخب ہو گئے ہیں۔</translation>
+    </message>
+    <message>
+        <source>You are not good enough at this level.</source>
+        <translation>آپ اس سطح کے لیے اتنے اچھے نہیں ہیں۔</translation>
+    </message>
+    <message>
+        <source>You are not selected due to poor fielding.</source>
+        <translation>خراب فیلڈنگ کی وجہ سے آپ منتخب نہیں ہوئے۔</translation>
+    </message>
+    <message>
+        <source>You are short of proper cricket accessories.</source>
+        <translation>آپ کے پاس کرکٹ کی مناسب کٹ نہیں ہے۔</translation>
+    </message>
+    <message>
+        <source>You are unfit to play at this level.</source>
+        <translation>آپ اس سطح پر کھیلنے کے لیے فٹ نہیں ہیں۔</translation>
+    </message>
+    <message>
+        <source>You are dropped from the %1 team.</source>
+        <translation>آپ کو %1 ٹیم سے ڈراپ کر دیا گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>You&apos;re found guilty of match fixing in an enquiry. Your career is over.</source>
+        <translation>تحقیقات میں آپ میچ فکسنگ کے مجرم پائے گئے ہیں۔ آپ کا کیریئر ختم ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>A bookie offers you Rs. %1 if you play badly. Accept the offer?</source>
+        <translation>ایک سٹے باز خراب کھیلنے کے بدلے آپ کو %1 روپے کی پیشکش کر رہا ہے۔ کیا آپ پیشکش قبول کرتے ہیں؟</translation>
+    </message>
+    <message>
+        <source>Do you want to play again?</source>
+        <translation>کیا آپ دوبارہ کھیلنا چاہتے ہیں؟</translation>
+    </message>
+    <message>
+        <source>You are awarded Rs.%1 based on your performance.</source>
+        <translation>آپ کی کارکردگی کی بنیاد پر آپ کو %1 روپے انعام دیا گیا ہے۔</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerScreen</name>
+    <message>
+        <source>Bailcrest: Player Properties</source>
+        <translation>‏Bailcrest: کھلاڑی کی تفصیل</translation>
+    </message>
+    <message>
+        <source>PLAYER DETAILS</source>
+        <translation>کھلاڑی کا تعارف</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>نام:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>شہر:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>ریاست:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>ملک:</translation>
+    </message>
+    <message>
+        <source>INITIAL SKILLS</source>
+        <translation>ابتدائی مہارتیں</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>بیٹنگ:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>بولنگ:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>فیلڈنگ:</translation>
+    </message>
+    <message>
+        <source>Player Overall Skills:</source>
+        <translation>کھلاڑی کی مجموعی مہارت:</translation>
+    </message>
+    <message>
+        <source>AUTO SAVE</source>
+        <translation>خودکار محفوظ کاری</translation>
+    </message>
+    <message>
+        <source>Check this box to automatically save the game after every match.</source>
+        <translation>ہر میچ کے بعد گیم خود بخود محفوظ کرنے کے لیے یہ خانہ چنیں۔</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>باہر نکلیں</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>لوڈ کریں</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>شروع کریں</translation>
+    </message>
+    <message>
+        <source>Please fill in the player details properly.</source>
+        <translation>براہ کرم کھلاڑی کی تفصیل ٹھیک سے بھریں۔</translation>
+    </message>
+</context>
+<context>
+    <name>PurchaseScreen</name>
+    <message>
+        <source>%1 units</source>
+        <extracomment>A screen reader&apos;s name for the box of units chosen; %1 is the row&apos;s name (&quot;Batting&quot;, &quot;Bat&quot;, &quot;Fitness&quot;).</extracomment>
+        <translation>‏%1 یونٹ</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Training Centre</source>
+        <translation>‏Bailcrest: تربیتی مرکز</translation>
+    </message>
+    <message>
+        <source>TRAINING CENTRE RATES</source>
+        <translation>تربیتی مرکز کی شرحیں</translation>
+    </message>
+    <message>
+        <source>UNITS YOU INTEND TO DEVELOP</source>
+        <translation>جتنے یونٹ آپ بڑھانا چاہتے ہیں</translation>
+    </message>
+    <message>
+        <source>Available Units</source>
+        <translation>دستیاب یونٹ</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>ٹھیک ہے (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>منسوخ (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Batting:</source>
+        <translation>بیٹنگ:</translation>
+    </message>
+    <message>
+        <source>Bowling:</source>
+        <translation>بولنگ:</translation>
+    </message>
+    <message>
+        <source>Fielding:</source>
+        <translation>فیلڈنگ:</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Cricket Store</source>
+        <translation>‏Bailcrest: کرکٹ کی دکان</translation>
+    </message>
+    <message>
+        <source>CRICKET GEAR STORE</source>
+        <translation>کرکٹ کٹ کی دکان</translation>
+    </message>
+    <message>
+        <source>UNITS YOU INTEND TO BUY</source>
+        <translation>جتنے یونٹ آپ خریدنا چاہتے ہیں</translation>
+    </message>
+    <message>
+        <source>Required Units</source>
+        <translation>مطلوبہ یونٹ</translation>
+    </message>
+    <message>
+        <source>Bat:</source>
+        <translation>بلا:</translation>
+    </message>
+    <message>
+        <source>Gloves:</source>
+        <translation>دستانے:</translation>
+    </message>
+    <message>
+        <source>Pads:</source>
+        <translation>پیڈ:</translation>
+    </message>
+    <message>
+        <source>Others:</source>
+        <translation>دیگر:</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Health Care</source>
+        <translation>‏Bailcrest: صحت کی نگہداشت</translation>
+    </message>
+    <message>
+        <source>HEALTH CARE CENTRE</source>
+        <translation>صحت کی نگہداشت کا مرکز</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ</translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation>فٹنس:</translation>
+    </message>
+    <message>
+        <source>Health:</source>
+        <translation>صحت:</translation>
+    </message>
+    <message>
+        <source>Stamina:</source>
+        <translation>اسٹیمنا:</translation>
+    </message>
+    <message>
+        <source>Particulars</source>
+        <translation>تفصیل</translation>
+    </message>
+    <message>
+        <source>Rate (Rs.)</source>
+        <translation>شرح (روپے)</translation>
+    </message>
+    <message>
+        <source>Amount (Rs.)</source>
+        <translation>رقم (روپے)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What a screen reader says a rate-card figure is: %1 is the row (&quot;Batting&quot;), %2 the column (&quot;Rate (Rs.)&quot;).</extracomment>
+        <translation>‏%1، %2</translation>
+    </message>
+    <message>
+        <source>Balance before purchase (Rs.):</source>
+        <translation>خریداری سے پہلے بیلنس (روپے):</translation>
+    </message>
+    <message>
+        <source>Balance after purchase (Rs.):</source>
+        <translation>خریداری کے بعد بیلنس (روپے):</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough money to buy the units.</source>
+        <translation>یہ یونٹ خریدنے کے لیے آپ کے پاس کافی پیسے نہیں ہیں۔</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsScreen</name>
+    <message>
+        <source>Bailcrest: Record Book</source>
+        <translation>‏Bailcrest: ریکارڈ بک</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>کھلاڑی</translation>
+    </message>
+    <message>
+        <source>CAREER RECORDS AND STATS</source>
+        <translation>کیریئر کے ریکارڈ اور اعداد و شمار</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>کلب</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>شہر</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>ریاست</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>ملک</translation>
+    </message>
+    <message>
+        <source>Matches Played:</source>
+        <translation>کھیلے گئے میچ:</translation>
+    </message>
+    <message>
+        <source>Runs Scored:</source>
+        <translation>بنائے گئے رن:</translation>
+    </message>
+    <message>
+        <source>Wickets Taken:</source>
+        <translation>لی گئی وکٹیں:</translation>
+    </message>
+    <message>
+        <source>Catches Held:</source>
+        <translation>پکڑے گئے کیچ:</translation>
+    </message>
+    <message>
+        <source>Highest Score:</source>
+        <translation>سب سے بڑا اسکور:</translation>
+    </message>
+    <message>
+        <source>Batting Average:</source>
+        <translation>بیٹنگ اوسط:</translation>
+    </message>
+    <message>
+        <source>50s:</source>
+        <translation>نصف سنچریاں:</translation>
+    </message>
+    <message>
+        <source>100s:</source>
+        <translation>سنچریاں:</translation>
+    </message>
+    <message>
+        <source>Most Wickets:</source>
+        <translation>سب سے زیادہ وکٹیں:</translation>
+    </message>
+    <message>
+        <source>5 Wickets:</source>
+        <translation>پانچ وکٹیں:</translation>
+    </message>
+    <message>
+        <source>Level/Team:</source>
+        <translation>سطح/ٹیم:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+</context>
+<context>
+    <name>SaveClaim</name>
+    <message numerus="yes">
+        <source>The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving this career there would replace it.
+
+Replace it? Yes keeps that career aside under a name of its own in the same folder and saves this one in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
+        <extracomment>%1 is a file, %2 a player&apos;s name, %3 a level (Club, City, State, National).</extracomment>
+        <translation>
+            <numerusform>فائل %1 میں %2 کا کیریئر ہے، %Ln میچ کے بعد %3 سطح پر۔ یہ کیریئر وہاں محفوظ کرنے سے وہ بدل جائے گا۔
+
+کیا اسے بدل دیں؟ ہاں: وہ کیریئر اسی فولڈر میں اپنے الگ نام سے محفوظ رکھا جائے گا اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کا توں رہے گا؛ تب یہ کیریئر اس گیم میں خودکار محفوظ کاری کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</numerusform>
+            <numerusform>فائل %1 میں %2 کا کیریئر ہے، %Ln میچوں کے بعد %3 سطح پر۔ یہ کیریئر وہاں محفوظ کرنے سے وہ بدل جائے گا۔
+
+کیا اسے بدل دیں؟ ہاں: وہ کیریئر اسی فولڈر میں اپنے الگ نام سے محفوظ رکھا جائے گا اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کا توں رہے گا؛ تب یہ کیریئر اس گیم میں خودکار محفوظ کاری کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not a save of this career. Saving this career there would replace it.
+
+Replace it? Yes keeps that file aside under a name of its own in the same folder and saves this career in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</source>
+        <translation>فائل %1 اس کیریئر کی محفوظ فائل نہیں ہے۔ یہ کیریئر وہاں محفوظ کرنے سے وہ بدل جائے گی۔
+
+کیا اسے بدل دیں؟ ہاں: وہ فائل اسی فولڈر میں اپنے الگ نام سے محفوظ رکھی جائے گی اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کی توں رہے گی؛ تب یہ کیریئر اس گیم میں خودکار محفوظ کاری کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
+        <translation>‏%1 کے طور پر محفوظ کیریئر گیم کی ایک دوسری کاپی میں کھلا ہے۔ یہ کاپی اسے محفوظ کیے بغیر کھیلے گی، تاکہ دوسری کاپی جو کچھ محفوظ کرے وہ ضائع نہ ہو۔</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>it is a link to another file, and the game writes only files of its own in its Saves folder</source>
+        <translation>یہ کسی دوسری فائل کا لنک ہے، اور گیم اپنے Saves فولڈر میں صرف اپنی فائلیں لکھتا ہے</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file, and the game writes only ordinary files</source>
+        <translation>یہ عام فائل نہیں ہے، اور گیم صرف عام فائلیں لکھتا ہے</translation>
+    </message>
+    <message>
+        <source>this game does not save the career there</source>
+        <translation>یہ گیم وہاں کیریئر محفوظ نہیں کرتا</translation>
+    </message>
+    <message>
+        <source>it holds another file, which the game does not replace without asking</source>
+        <translation>وہاں دوسری فائل ہے، جسے گیم پوچھے بغیر نہیں بدلتا</translation>
+    </message>
+    <message>
+        <source>header</source>
+        <translation>سرخی کی سطر</translation>
+    </message>
+    <message>
+        <source>player name</source>
+        <translation>کھلاڑی کا نام</translation>
+    </message>
+    <message>
+        <source>city team</source>
+        <translation>شہر کی ٹیم</translation>
+    </message>
+    <message>
+        <source>state team</source>
+        <translation>ریاست کی ٹیم</translation>
+    </message>
+    <message>
+        <source>national team</source>
+        <translation>قومی ٹیم</translation>
+    </message>
+    <message>
+        <source>batting skill</source>
+        <translation>بیٹنگ کی مہارت</translation>
+    </message>
+    <message>
+        <source>bowling skill</source>
+        <translation>بولنگ کی مہارت</translation>
+    </message>
+    <message>
+        <source>fielding skill</source>
+        <translation>فیلڈنگ کی مہارت</translation>
+    </message>
+    <message>
+        <source>starting batting skill</source>
+        <translation>ابتدائی بیٹنگ کی مہارت</translation>
+    </message>
+    <message>
+        <source>starting bowling skill</source>
+        <translation>ابتدائی بولنگ کی مہارت</translation>
+    </message>
+    <message>
+        <source>starting fielding skill</source>
+        <translation>ابتدائی فیلڈنگ کی مہارت</translation>
+    </message>
+    <message>
+        <source>auto-save flag</source>
+        <translation>خودکار محفوظ کاری کا نشان</translation>
+    </message>
+    <message>
+        <source>club team</source>
+        <translation>کلب کی ٹیم</translation>
+    </message>
+    <message>
+        <source>current team</source>
+        <translation>موجودہ ٹیم</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>زمرہ</translation>
+    </message>
+    <message>
+        <source>sponsor</source>
+        <translation>اسپانسر</translation>
+    </message>
+    <message>
+        <source>match fee</source>
+        <translation>میچ فیس</translation>
+    </message>
+    <message>
+        <source>sponsorship</source>
+        <translation>اسپانسرشپ</translation>
+    </message>
+    <message>
+        <source>other incomes</source>
+        <translation>دیگر آمدنی</translation>
+    </message>
+    <message>
+        <source>bank balance</source>
+        <translation>بینک بیلنس</translation>
+    </message>
+    <message>
+        <source>bat condition</source>
+        <translation>بلے کی حالت</translation>
+    </message>
+    <message>
+        <source>gloves condition</source>
+        <translation>دستانوں کی حالت</translation>
+    </message>
+    <message>
+        <source>pads condition</source>
+        <translation>پیڈ کی حالت</translation>
+    </message>
+    <message>
+        <source>other accessories condition</source>
+        <translation>دیگر کٹ کی حالت</translation>
+    </message>
+    <message>
+        <source>fitness</source>
+        <translation>فٹنس</translation>
+    </message>
+    <message>
+        <source>health</source>
+        <translation>صحت</translation>
+    </message>
+    <message>
+        <source>stamina</source>
+        <translation>اسٹیمنا</translation>
+    </message>
+    <message>
+        <source>%1 matches played</source>
+        <extracomment>A line of the save file&apos;s record book; %1 is the level&apos;s name (Club, City, State or National), as the record book heads its column.</extracomment>
+        <translation>‏%1 سطح پر کھیلے گئے میچ</translation>
+    </message>
+    <message>
+        <source>%1 runs scored</source>
+        <translation>‏%1 سطح پر بنائے گئے رن</translation>
+    </message>
+    <message>
+        <source>%1 wickets taken</source>
+        <translation>‏%1 سطح پر لی گئی وکٹیں</translation>
+    </message>
+    <message>
+        <source>%1 catches held</source>
+        <translation>‏%1 سطح پر پکڑے گئے کیچ</translation>
+    </message>
+    <message>
+        <source>%1 highest score</source>
+        <translation>‏%1 سطح پر سب سے بڑا اسکور</translation>
+    </message>
+    <message>
+        <source>%1 batting average</source>
+        <translation>‏%1 سطح پر بیٹنگ اوسط</translation>
+    </message>
+    <message>
+        <source>%1 50s</source>
+        <translation>‏%1 سطح پر نصف سنچریاں</translation>
+    </message>
+    <message>
+        <source>%1 100s</source>
+        <translation>‏%1 سطح پر سنچریاں</translation>
+    </message>
+    <message>
+        <source>%1 most wickets</source>
+        <translation>‏%1 سطح پر سب سے زیادہ وکٹیں</translation>
+    </message>
+    <message>
+        <source>%1 5 wickets</source>
+        <translation>‏%1 سطح پر پانچ وکٹیں</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>سطح</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) is empty, but must hold a number</source>
+        <translation>سطر %1 (%2) خالی ہے، جبکہ اس میں کوئی عدد ہونا چاہیے</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, which is not a number</source>
+        <translation>سطر %1 (%2) میں %3 ہے، جو عدد نہیں ہے</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, which is outside the range %4 to %5</source>
+        <translation>سطر %1 (%2) میں %3 ہے، جو %4 سے %5 کی حد سے باہر ہے</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) is not the header</source>
+        <translation>سطر %1 (%2) سرخی کی سطر نہیں ہے</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, but must be 0 or 1</source>
+        <translation>سطر %1 (%2) میں %3 ہے، جبکہ اسے 0 یا 1 ہونا چاہیے</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds %3, but must be Club, City, State or National</source>
+        <extracomment>Club, City, State and National are the words the save file holds whatever the language: keep them in English.</extracomment>
+        <translation>سطر %1 (%2) میں %3 ہے، جبکہ اسے Club، City، State یا National ہونا چاہیے</translation>
+    </message>
+    <message>
+        <source>This save file is damaged and was not loaded: %1.</source>
+        <translation>یہ محفوظ فائل خراب ہے اور لوڈ نہیں کی گئی: %1۔</translation>
+    </message>
+    <message>
+        <source>This is not a valid Bailcrest Saves file.</source>
+        <translation>یہ Bailcrest کی درست محفوظ فائل نہیں ہے۔</translation>
+    </message>
+    <message>
+        <source>This save file is too large to be loaded: a save file holds at most %1 KiB.</source>
+        <translation>یہ محفوظ فائل لوڈ کرنے کے لیے بہت بڑی ہے: ایک محفوظ فائل میں زیادہ سے زیادہ %1 KiB ہوتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>the file would take %1 bytes, but a save file holds at most %2 KiB</source>
+        <translation>فائل %1 بائٹ کی ہوتی، مگر ایک محفوظ فائل میں زیادہ سے زیادہ %2 KiB ہوتے ہیں</translation>
+    </message>
+    <message>
+        <source>line %1 (%2) holds a line break</source>
+        <translation>سطر %1 (%2) میں سطر کا وقفہ ہے</translation>
+    </message>
+    <message>
+        <source>it ends after line %1 of %2</source>
+        <translation>یہ %2 میں سے سطر %1 کے بعد ختم ہو جاتی ہے</translation>
+    </message>
+    <message>
+        <source>This save file could not be read: %1.</source>
+        <translation>یہ محفوظ فائل پڑھی نہیں جا سکی: %1۔</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a file</source>
+        <translation>‏&quot;%1&quot; کسی فائل کا نام نہیں ہو سکتا</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created</source>
+        <translation>فولڈر %1 نہیں بنایا جا سکا</translation>
+    </message>
+    <message>
+        <source>no free name was found to keep it aside</source>
+        <translation>اسے الگ رکھنے کے لیے کوئی خالی نام نہیں ملا</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenNavigator</name>
+    <message>
+        <source>Bailcrest: Load Game</source>
+        <translation>‏Bailcrest: گیم لوڈ کریں</translation>
+    </message>
+    <message>
+        <source>Bailcrest Saves (%1)</source>
+        <extracomment>The Load dialog&apos;s file type. %1 is the file pattern, which Qt reads back from between the parentheses: keep it there, at the end.</extracomment>
+        <translation>‏Bailcrest محفوظ فائلیں (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SponsorsScreen</name>
+    <message>
+        <source>Bailcrest: Sponsorship</source>
+        <translation>‏Bailcrest: اسپانسرشپ</translation>
+    </message>
+    <message>
+        <source>SPONSORSHIP OFFERS</source>
+        <translation>اسپانسرشپ کی پیشکشیں</translation>
+    </message>
+    <message>
+        <source>Offers (Rs.)</source>
+        <translation>پیشکشیں (روپے)</translation>
+    </message>
+    <message>
+        <source>Offer of %1</source>
+        <translation>‏%1 کی پیشکش</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>Bailcrest speaks English: no font on this computer can write %1. To play in %1, install a font for it, such as those of Debian&apos;s fonts-noto-core.</source>
+        <extracomment>Shown in English, as the game has fallen back to it. %1 is the desktop&apos;s language, named in English.</extracomment>
+        <translation>‏Bailcrest انگریزی میں ہے: اس کمپیوٹر کا کوئی فونٹ %1 نہیں لکھ سکتا۔ %1 میں کھیلنے کے لیے اس کا کوئی فونٹ انسٹال کریں، جیسے Debian کے fonts-noto-core والے۔</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsScrollBar</name>
+    <message>
+        <source>Up or Page Up adds units, Page Up ten at a time, and Home all of them; Down or Page Down takes them away, Page Down ten at a time, and End all of them.</source>
+        <translation>‏Up یا Page Up یونٹ بڑھاتا ہے، Page Up ایک بار میں دس، اور Home سارے؛ Down یا Page Down یونٹ گھٹاتا ہے، Page Down ایک بار میں دس، اور End سارے۔</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The languages the game speaks besides English, each named with the country
+# whose numbers its pictures and checks show (the language's code is the part
+# before "_"). Every file of a language follows from this list: its .ts files,
+# made and kept current by `update_translations`, its compiled translation,
+# its banners, its lines in the desktop entry and the AppStream metadata, and
+# its screen checks.
+set(BAILCREST_LANGUAGES hi_IN ur_PK bn_IN)
+
+# The font family that draws each script the Latin fonts do not, by language
+# code; every one of them in Debian's fonts-noto-core. Urdu is in Naskh rather
+# than Nastaliq: Nastaliq needs half as much height again as the design's
+# fixed lines give a text (docs/translating.md).
+set(BAILCREST_FONT_hi "Noto Sans Devanagari")
+set(BAILCREST_FONT_ur "Noto Naskh Arabic")
+set(BAILCREST_FONT_bn "Noto Sans Bengali")
