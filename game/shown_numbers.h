@@ -13,3 +13,6 @@ QString shownNumber(qint64 value);
 // fraction only when there is one (which only a save file changed by hand
 // brings).
 QString shownMoney(double amount);
+
+// A figure with a fraction (runs per match), with the given decimals.
+QString shownDecimal(double value, int decimals);
