@@ -1812,6 +1812,18 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
         <source>no free name was found to keep it aside</source>
         <translation>उसे अलग रखने के लिए कोई खाली नाम नहीं मिला</translation>
     </message>
+    <message>
+        <source>it is a link to another file</source>
+        <translation>यह किसी दूसरी फ़ाइल का लिंक है</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>यह साधारण फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>it is no longer there</source>
+        <translation>यह अब वहाँ नहीं है</translation>
+    </message>
 </context>
 <context>
     <name>ScreenNavigator</name>
