@@ -52,7 +52,7 @@ void ScreenNavigator::startNewCareer() {
 }
 
 void ScreenNavigator::loadCareer() {
-    const QString path = platform_.prompter.chooseFileToOpen(
+    const QString path = platform_.prompter.chooseCareerToLoad(
         player_, tr("Bailcrest: Load Game"),
         QDir::toNativeSeparators(savesFolder(platform_.programFolder)),
         //: The Load dialog's file type. %1 is the file pattern, which Qt reads

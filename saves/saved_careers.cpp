@@ -37,6 +37,7 @@ SavedCareer readSavedCareer(const QString& path) {
     saved.kind = isSetAsideSaveName(saved.fileName) ? SavedCareer::Kind::setAside
                                                     : SavedCareer::Kind::career;
     saved.career = careerInSave(*reading.file);
+    saved.summary = summarise(saved.career, CareerHistory({}, careerMatches(saved.career) + 1));
     saved.lastPlayed = info.lastModified();
     return saved;
 }
@@ -54,9 +55,8 @@ std::vector<SavedCareer> listSavedCareers(const QString& folder) {
     for (const QString& name : names) {
         SavedCareer saved = readSavedCareer(dir.filePath(name));
         if (saved.kind != SavedCareer::Kind::notACareer) {
-            const std::int32_t matches = careerMatches(saved.career);
             saved.ended = std::any_of(remembered.begin(), remembered.end(), [&](const auto& e) {
-                return endedWith(e, name, saved.career.player, matches);
+                return endedWith(e, name, saved.career.player, saved.summary.matches);
             });
         }
         careers.push_back(std::move(saved));

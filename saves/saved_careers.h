@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/career.h"
+#include "game/career_summary.h"
 
 // The careers a Saves folder holds, as the Load list shows them: read from
 // the save files alone, a few kilobytes each, so that a folder of hundreds
@@ -28,6 +29,8 @@ struct SavedCareer {
     QString reason;
     // The career as its save holds it, for the other kinds.
     Career career;
+    // Its totals, as the record book in the file tells them.
+    CareerSummary summary;
     // The career ended where its save left it, as the hall of fame remembers.
     bool ended = false;
     // When the save was last written.

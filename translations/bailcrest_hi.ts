@@ -162,6 +162,46 @@
     </message>
 </context>
 <context>
+    <name>CareerPicker</name>
+    <message>
+        <source>&amp;Find:</source>
+        <extracomment>Above the Load list: what the player types narrows the list.</extracomment>
+        <translation>खोजें (&amp;F):</translation>
+    </message>
+    <message>
+        <source>Name, team, level or file</source>
+        <extracomment>In the Load list&apos;s find field, before anything is typed.</extracomment>
+        <translation>नाम, टीम, स्तर या फ़ाइल</translation>
+    </message>
+    <message>
+        <source>Saved careers</source>
+        <extracomment>The Load list&apos;s table, as a screen reader names it.</extracomment>
+        <translation>सहेजे गए करियर</translation>
+    </message>
+    <message>
+        <source>No career is saved in %1 yet. Browse… finds a save elsewhere.</source>
+        <translation>%1 में अभी कोई करियर सहेजा नहीं गया है। ब्राउज़… से कहीं और रखी सेव फ़ाइल खोजी जा सकती है।</translation>
+    </message>
+    <message>
+        <source>Careers saved in %1.</source>
+        <translation>%1 में सहेजे गए करियर।</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <extracomment>Opens the file dialog to load a save from another folder.</extracomment>
+        <translation>ब्राउज़…</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Loads the career chosen in the list.</extracomment>
+        <translation>खोलें</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
     <name>Category</name>
     <message>
         <source>All Rounder</source>
@@ -1823,6 +1863,72 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     <message>
         <source>it is no longer there</source>
         <translation>यह अब वहाँ नहीं है</translation>
+    </message>
+</context>
+<context>
+    <name>SavedCareersModel</name>
+    <message>
+        <source>Set aside, ended</source>
+        <extracomment>A career&apos;s save kept aside when another career took its file.</extracomment>
+        <translation>अलग रखा गया, समाप्त</translation>
+    </message>
+    <message>
+        <source>Set aside</source>
+        <translation>अलग रखा गया</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <extracomment>Whether a saved career has ended or can be played on.</extracomment>
+        <translation>समाप्त</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>जारी</translation>
+    </message>
+    <message>
+        <source>%1 is not a career the game can load: %2</source>
+        <extracomment>Why a file in the Saves folder cannot be loaded; %1 is the reason.</extracomment>
+        <translation>%1 ऐसा करियर नहीं है जिसे खेल लोड कर सके: %2</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>खिलाड़ी</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>स्तर</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>टीम</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>मैच</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>रन</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>विकेट</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.)</source>
+        <translation>बैंक बैलेंस (रु.)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>स्थिति</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>आख़िरी बार खेला</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
     </message>
 </context>
 <context>
