@@ -10,6 +10,7 @@
 #include "saves/save_file.h"
 #include "saves/save_file_io.h"
 #include "saves/saves_folder.h"
+#include "screens/hall_of_fame_screen.h"
 #include "screens/platform.h"
 #include "screens/prompter.h"
 
@@ -41,6 +42,7 @@ void ScreenNavigator::showPlayerScreen() {
     player_ = new PlayerScreen(platform_.prompter);
     connect(player_, &PlayerScreen::startRequested, this, &ScreenNavigator::startNewCareer);
     connect(player_, &PlayerScreen::loadRequested, this, &ScreenNavigator::loadCareer);
+    connect(player_, &PlayerScreen::hallOfFameRequested, this, &ScreenNavigator::showHallOfFame);
     connect(player_, &PlayerScreen::exitRequested, this, &ScreenNavigator::endProgram);
     player_->show();
 }
@@ -79,6 +81,10 @@ void ScreenNavigator::loadCareer() {
     target.loadedFrom = chosen.absoluteFilePath();
     startCareer(std::move(career), autoSaveFromSave(*reading.file, chosen.fileName()), target,
                 std::move(history));
+}
+
+void ScreenNavigator::showHallOfFame() {
+    ::showHallOfFame(savesFolder(platform_.programFolder), platform_.prompter, player_);
 }
 
 void ScreenNavigator::startCareer(Career career, const AutoSave& autoSave,

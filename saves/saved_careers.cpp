@@ -63,3 +63,14 @@ std::vector<SavedCareer> listSavedCareers(const QString& folder) {
     }
     return careers;
 }
+
+HallOfFameUpdate rememberSavedCareers(const QString& folder) {
+    const QString path = hallOfFamePath(folder);
+    if (!QFileInfo(folder).isDir()) return {readHallOfFame(path).entries, {}, std::nullopt};
+    std::vector<FameEntry> careers;
+    for (const SavedCareer& saved : listSavedCareers(folder)) {
+        if (saved.kind == SavedCareer::Kind::notACareer) continue;
+        careers.push_back(fameEntryOf(saved.summary, saved.fileName, saved.lastPlayed));
+    }
+    return rememberInHallOfFame(path, careers);
+}

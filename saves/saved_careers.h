@@ -7,6 +7,7 @@
 
 #include "game/career.h"
 #include "game/career_summary.h"
+#include "saves/hall_of_fame_file.h"
 
 // The careers a Saves folder holds, as the Load list shows them: read from
 // the save files alone, a few kilobytes each, so that a folder of hundreds
@@ -47,3 +48,9 @@ SavedCareer readSavedCareer(const QString& path);
 // Every file of the folder that ends in ".bsg", by name, with the careers the
 // hall of fame file beside them remembers as ended marked so.
 std::vector<SavedCareer> listSavedCareers(const QString& folder);
+
+// The hall of fame of the folder, its file brought up to every career saved
+// there now (set-asides among them): the figures of those going on are
+// taken in, ended careers keep theirs, and careers whose files are gone stay.
+// Nothing is written in a folder that does not exist.
+HallOfFameUpdate rememberSavedCareers(const QString& folder);

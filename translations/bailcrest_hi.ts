@@ -202,6 +202,46 @@
     </message>
 </context>
 <context>
+    <name>CareerSummaryScreen</name>
+    <message>
+        <source>Bailcrest: Career Summary</source>
+        <translation>Bailcrest: करियर का सार</translation>
+    </message>
+    <message>
+        <source>The career of %1 is over.</source>
+        <extracomment>Heading of the window shown when a career ends; %1 is the player&apos;s name.</extracomment>
+        <translation>%1 का करियर समाप्त हो गया है।</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <extracomment>Saves the career card as a picture (PNG) beside the save.</extracomment>
+        <translation>चित्र सहेजें</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>Opens the career&apos;s History window.</extracomment>
+        <translation>इतिहास</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <extracomment>Closes the summary; the game then asks whether to play again.</extracomment>
+        <translation>आगे बढ़ें</translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>फ़ोल्डर नहीं बनाया जा सका</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be saved: %2.</source>
+        <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
+        <translation>चित्र %1 सहेजा नहीं जा सका: %2।</translation>
+    </message>
+    <message>
+        <source>The career card is saved as %1.</source>
+        <translation>करियर कार्ड %1 के रूप में सहेजा गया है।</translation>
+    </message>
+</context>
+<context>
     <name>Category</name>
     <message>
         <source>All Rounder</source>
@@ -309,6 +349,99 @@
         <translation>विज्ञापनदाता का पेज नहीं खुल सका। आप इसका पता किसी वेब ब्राउज़र में टाइप कर सकते हैं:
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>HallOfFameScreen</name>
+    <message>
+        <source>Most &amp;Runs</source>
+        <translation>सबसे ज़्यादा रन (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Most &amp;Wickets</source>
+        <translation>सबसे ज़्यादा विकेट (&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Highest Level</source>
+        <extracomment>The careers that rose highest: Club, City, State, National.</extracomment>
+        <translation>सबसे ऊँचा स्तर (&amp;H)</translation>
+    </message>
+    <message>
+        <source>L&amp;ongest Career</source>
+        <extracomment>The careers of the most matches.</extracomment>
+        <translation>सबसे लंबा करियर (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Ri&amp;chest</source>
+        <extracomment>The careers with the most money in the bank.</extracomment>
+        <translation>सबसे अमीर (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>The place in a list of the best careers.</extracomment>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>खिलाड़ी</translation>
+    </message>
+    <message>
+        <source>Highest level</source>
+        <translation>सबसे ऊँचा स्तर</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>मैच</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>रन</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>विकेट</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.)</source>
+        <translation>बैंक बैलेंस (रु.)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>स्थिति</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>आख़िरी बार खेला</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <extracomment>Whether a career in the hall of fame has ended or is still played.</extracomment>
+        <translation>समाप्त</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>जारी</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Hall of Fame</source>
+        <translation>Bailcrest: कीर्ति स्तंभ</translation>
+    </message>
+    <message>
+        <source>No career has been saved yet. Careers that save themselves after every match come in here.</source>
+        <translation>अभी तक कोई करियर सहेजा नहीं गया है। जो करियर हर मैच के बाद अपने-आप सहेजे जाते हैं, वे यहाँ आते हैं।</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame starts afresh from what could be read of it.</source>
+        <translation>कीर्ति स्तंभ की फ़ाइल ख़राब थी। वह %1 के रूप में रखी गई है, और कीर्ति स्तंभ उसमें से पढ़े जा सके हिस्से से नए सिरे से शुरू होता है।</translation>
+    </message>
+    <message>
+        <source>The hall of fame could not be kept: %1.</source>
+        <extracomment>%1 is the reason the file could not be written.</extracomment>
+        <translation>कीर्ति स्तंभ सहेजा नहीं जा सका: %1।</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1330,11 @@
         <extracomment>Shown beside &quot;Sponsor:&quot; while the player has no sponsor.</extracomment>
         <translation>...</translation>
     </message>
+    <message>
+        <source>Fame</source>
+        <extracomment>Main menu command: opens the hall of fame, the best careers ever played. The button is narrow: a short word.</extracomment>
+        <translation>कीर्ति</translation>
+    </message>
 </context>
 <context>
     <name>MatchScreen</name>
@@ -1373,6 +1511,11 @@
     <message>
         <source>Please fill in the player details properly.</source>
         <translation>कृपया खिलाड़ी का ब्योरा ठीक से भरें।</translation>
+    </message>
+    <message>
+        <source>Hall of Fame</source>
+        <extracomment>Opens the hall of fame, the best careers ever played.</extracomment>
+        <translation>कीर्ति स्तंभ</translation>
     </message>
 </context>
 <context>
