@@ -175,7 +175,8 @@ void CareerCard::showSummary(const CareerSummary& s) {
     }
     show("cardPlayer", s.player);
     show("cardHighestLevel", levelName(s.highestLevel));
-    show("cardLevels", QLocale().createSeparatedList(levels));
+    //: Between two levels the career reached: "Club, City, State".
+    show("cardLevels", levels.join(tr(", ")));
     show("cardMatches", shownNumber(s.matches));
     show("cardRuns", shownNumber(s.runs));
     show("cardWickets", shownNumber(s.wickets));

@@ -2,6 +2,7 @@
 #include "screens/career_picker.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -182,11 +183,18 @@ CareerPicker::CareerPicker(const QString& folder, const QString& title, const QS
     filterField_ = new QLineEdit(this);
     filterField_->setObjectName(QStringLiteral("careerFilter"));
     filterField_->setFont(look::font(false));
+    darkenView(filterField_);
+    QPalette findPalette = filterField_->palette();
+    findPalette.setColor(QPalette::PlaceholderText, QColor(150, 150, 170));
+    filterField_->setPalette(findPalette);
     filterField_->setClearButtonEnabled(true);
     filterField_->setAccessibleName(look::accessibleCaption(findCaption->text()));
     //: In the Load list's find field, before anything is typed.
     filterField_->setPlaceholderText(tr("Name, team, level or file"));
     findCaption->setBuddy(filterField_);
+    // Room for the caption as written, access-key mark and all, in any language.
+    findCaption->setMinimumWidth(
+        QFontMetrics(findCaption->font()).horizontalAdvance(findCaption->text()));
     findRow->addWidget(findCaption);
     findRow->addWidget(filterField_, 1);
     layout->addLayout(findRow);

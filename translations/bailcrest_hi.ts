@@ -160,6 +160,11 @@
         <extracomment>In the career card&apos;s table: a level&apos;s figures with every team there.</extracomment>
         <translation>सभी टीमें</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two levels the career reached: &quot;Club, City, State&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>CareerPicker</name>
