@@ -15,7 +15,9 @@ FameEntry fameEntryOf(const CareerSummary& summary, const QString& saveFile,
     entry.wickets = summary.wickets;
     entry.bankBalance = summary.bankBalance;
     entry.ended = summary.ending != CareerEnding::goingOn;
-    entry.lastPlayed = lastPlayed;
+    // To the second, as the hall of fame's file keeps it, so that a career
+    // seen again unchanged reads as unchanged.
+    entry.lastPlayed = lastPlayed.addMSecs(-lastPlayed.time().msec());
     return entry;
 }
 

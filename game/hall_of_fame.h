@@ -31,7 +31,7 @@ struct FameEntry {
     bool operator==(const FameEntry&) const = default;
 };
 
-// The career's figures as its summary tells them.
+// The career's figures as its summary tells them, last played to the second.
 FameEntry fameEntryOf(const CareerSummary& summary, const QString& saveFile,
                       const QDateTime& lastPlayed);
 

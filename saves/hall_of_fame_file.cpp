@@ -79,7 +79,7 @@ std::optional<FameEntry> entryOf(QByteArrayView line) {
     const auto level = levelFromWord(QString::fromUtf8((*f)[2]));
     qint64 matches = 0, runs = 0, wickets = 0;
     double balance = 0;
-    if (entry.player.isEmpty() || !level || !wholeNumber((*f)[3], INT32_MAX, matches) ||
+    if (!level || !wholeNumber((*f)[3], INT32_MAX, matches) ||
         !wholeNumber((*f)[4], INT64_MAX / 2, runs) ||
         !wholeNumber((*f)[5], INT64_MAX / 2, wickets) ||
         !parseFileNumber(QString::fromLatin1((*f)[6]), balance)) {

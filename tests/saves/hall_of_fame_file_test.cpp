@@ -78,6 +78,18 @@ TEST_F(HallOfFameFile, ADamagedFileIsSetAsideWithItsGoodLinesKept) {
 }
 
 TEST_F(HallOfFameFile, AFileOfAnotherKindIsDamagedAndAnUnchangedOneIsNotWrittenAgain) {
+    // A career seen again as it was, to the millisecond of its save file,
+    // changes nothing once the file has it to the second.
+    const QDateTime saved = QDateTime::fromMSecsSinceEpoch(1796000000123, Qt::UTC);
+    CareerSummary ravi;
+    ravi.player = QStringLiteral("Ravi");
+    ASSERT_EQ(
+        rememberInHallOfFame(path, {fameEntryOf(ravi, QStringLiteral("a.bsg"), saved)}).failure,
+        std::nullopt);
+    EXPECT_EQ(readHallOfFame(path).entries.at(0),
+              fameEntryOf(ravi, QStringLiteral("a.bsg"), saved));
+    QFile::remove(path);
+
     for (const QByteArray& bytes : {QByteArray("not a hall of fame\n"),
                                     QByteArray("\xff\xfe"
                                                "B\0a\0",
