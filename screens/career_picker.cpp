@@ -240,7 +240,8 @@ CareerPicker::CareerPicker(const QString& folder, const QString& title, const QS
     //: Loads the career chosen in the list.
     open_ = addCommand(commands, QStringLiteral("open"), tr("Open"),
                        {QKeySequence(Qt::CTRL | Qt::Key_O)});
-    auto* cancel = addCommand(commands, QStringLiteral("cancel"), tr("Cancel"), {});
+    auto* cancel = addCommand(commands, QStringLiteral("cancel"), tr("Cancel"),
+                              {QKeySequence(Qt::Key_Escape)});
     layout->addLayout(commands);
 
     connect(browse_, &QAbstractButton::clicked, this, &CareerPicker::browse);

@@ -51,7 +51,8 @@ CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QSt
                           {QKeySequence(Qt::CTRL | Qt::Key_Y)});
     commands->addStretch(1);
     //: Closes the summary; the game then asks whether to play again.
-    continue_ = addCommand(commands, QStringLiteral("continue"), tr("Continue"), {});
+    continue_ = addCommand(commands, QStringLiteral("continue"), tr("Continue"),
+                           {QKeySequence(Qt::Key_Escape)});
     layout->addLayout(commands);
     savePicture_->setEnabled(!picturePath_.isEmpty());
 

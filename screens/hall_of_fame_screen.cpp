@@ -125,7 +125,8 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
 
     auto* commands = new QHBoxLayout;
     commands->addStretch(1);
-    auto* close = addCommand(commands, QStringLiteral("close"), tr("Close"), {});
+    auto* close =
+        addCommand(commands, QStringLiteral("close"), tr("Close"), {QKeySequence(Qt::Key_Escape)});
     layout->addLayout(commands);
     connect(close, &QAbstractButton::clicked, this, &QDialog::accept);
     tables_[0]->setFocus();

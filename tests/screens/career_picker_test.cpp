@@ -103,7 +103,7 @@ TEST_F(CareerPickerTest, ArrowsMoveTheListFromTheFindFieldAndBrowseKeepsTheFileD
     EXPECT_EQ(scripted.prompter.owners.back(), &picker);
 }
 
-TEST_F(CareerPickerTest, AnEmptyFolderSaysSoAndOpensNothing) {
+TEST_F(CareerPickerTest, AnEmptyFolderSaysSoOpensNothingAndEscapeCancels) {
     CareerPicker picker(saves.path() + QStringLiteral("/none"), QStringLiteral("Load"),
                         QStringLiteral("*.bsg"), scripted.prompter, nullptr);
     picker.show();
@@ -112,6 +112,10 @@ TEST_F(CareerPickerTest, AnEmptyFolderSaysSoAndOpensNothing) {
     QTest::keyClick(picker.filterField(), Qt::Key_Return);
     EXPECT_TRUE(picker.chosenPath().isEmpty());
     EXPECT_TRUE(picker.isVisible());
+    // Escape cancels, from the find field as from anywhere.
+    QTest::keyClick(picker.filterField(), Qt::Key_Escape);
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_EQ(picker.result(), QDialog::Rejected);
 }
 
 }  // namespace
