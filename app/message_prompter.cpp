@@ -11,6 +11,8 @@
 #include <QTreeView>
 #include <algorithm>
 
+#include "screens/career_picker.h"
+
 namespace {
 
 // Asked for at every box, so that it follows the language in use.
@@ -99,4 +101,12 @@ QString MessagePrompter::chooseFileToOpen(QWidget* owner, const QString& title,
     if (dialog.exec() != QDialog::Accepted) return QString();
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+QString MessagePrompter::chooseCareerToLoad(QWidget* owner, const QString& title,
+                                            const QString& folder, const QString& filter) {
+    CareerPicker picker(folder, title, filter, *this, owner);
+    const bool chosen = picker.exec() == QDialog::Accepted;
+    giveKeyboardBack(owner);
+    return chosen ? picker.chosenPath() : QString();
 }

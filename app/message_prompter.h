@@ -21,4 +21,6 @@ class MessagePrompter final : public Prompter {
     bool question(QWidget* owner, const QString& text, Answer byDefault) override;
     QString chooseFileToOpen(QWidget* owner, const QString& title, const QString& folder,
                              const QString& filter) override;
+    QString chooseCareerToLoad(QWidget* owner, const QString& title, const QString& folder,
+                               const QString& filter) override;
 };

@@ -10,6 +10,7 @@
 #include "saves/save_file.h"
 #include "saves/save_file_io.h"
 #include "saves/saves_folder.h"
+#include "screens/hall_of_fame_screen.h"
 #include "screens/platform.h"
 #include "screens/prompter.h"
 
@@ -41,6 +42,7 @@ void ScreenNavigator::showPlayerScreen() {
     player_ = new PlayerScreen(platform_.prompter);
     connect(player_, &PlayerScreen::startRequested, this, &ScreenNavigator::startNewCareer);
     connect(player_, &PlayerScreen::loadRequested, this, &ScreenNavigator::loadCareer);
+    connect(player_, &PlayerScreen::hallOfFameRequested, this, &ScreenNavigator::showHallOfFame);
     connect(player_, &PlayerScreen::exitRequested, this, &ScreenNavigator::endProgram);
     player_->show();
 }
@@ -52,11 +54,11 @@ void ScreenNavigator::startNewCareer() {
 }
 
 void ScreenNavigator::loadCareer() {
-    // The dialog opens in the Saves folder even before the first career is
-    // saved there, rather than wherever the desktop's dialog would.
+    // The list opens on the Saves folder even before the first career is
+    // saved there.
     const QString saves = savesFolder(platform_.programFolder);
     QDir().mkpath(saves);
-    const QString path = platform_.prompter.chooseFileToOpen(
+    const QString path = platform_.prompter.chooseCareerToLoad(
         player_, tr("Bailcrest: Load Game"), QDir::toNativeSeparators(saves),
         //: The Load dialog's file type. %1 is the file pattern, which Qt reads
         //: back from between the parentheses: keep it there, at the end.
@@ -82,6 +84,10 @@ void ScreenNavigator::loadCareer() {
     target.loadedFrom = chosen.absoluteFilePath();
     startCareer(std::move(career), autoSaveFromSave(*reading.file, chosen.fileName()), target,
                 std::move(history));
+}
+
+void ScreenNavigator::showHallOfFame() {
+    ::showHallOfFame(savesFolder(platform_.programFolder), platform_.prompter, player_);
 }
 
 void ScreenNavigator::startCareer(Career career, const AutoSave& autoSave,

@@ -41,6 +41,7 @@ class ScreenNavigator : public QObject {
     void showPlayerScreen();
     void startNewCareer();
     void loadCareer();
+    void showHallOfFame();
     void startCareer(Career career, const AutoSave& autoSave, const SaveTarget& saveTarget,
                      HistoryReading history = {});
     void careerEnded(bool playAgain);

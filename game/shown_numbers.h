@@ -23,3 +23,6 @@ QString shownAverage(const BattingAverage& average);
 // The sign of a change since before, "+" or "-" as the locale writes them,
 // "±" for none: "45 (+5)" is shownNumber(45), shownSign(5), shownNumber(5).
 QString shownSign(qint64 change);
+
+// A figure with a fraction (runs per match), with the given decimals.
+QString shownDecimal(double value, int decimals);

@@ -128,8 +128,11 @@ PlayerDetails detailsFromSave(const SaveFile& file) {
     return details;
 }
 
-Career careerFromSave(const SaveFile& file, RandomSource& random) {
-    Career career = startCareer(detailsFromSave(file), random);
+namespace {
+
+// Every value of the file after the player's details and the club he drops
+// back to.
+void takeSavedValues(Career& career, const SaveFile& file) {
     career.startingSkills = skillsAt(file, saveLine::startingSkills);
     career.teams.club = file.line(saveLine::clubTeam);
     career.team = file.line(saveLine::team);
@@ -145,6 +148,24 @@ Career careerFromSave(const SaveFile& file, RandomSource& random) {
         career.recordBook[levelIndex(level)] = statisticsAt(file, level);
     }
     career.level = levelFromWord(file.line(saveLine::level)).value_or(Level::club);
+}
+
+}  // namespace
+
+Career careerFromSave(const SaveFile& file, RandomSource& random) {
+    Career career = startCareer(detailsFromSave(file), random);
+    takeSavedValues(career, file);
+    return career;
+}
+
+Career careerInSave(const SaveFile& file) {
+    const PlayerDetails details = detailsFromSave(file);
+    Career career;
+    career.player = details.name;
+    career.skills = details.skills;
+    career.teams =
+        Teams{file.line(saveLine::clubTeam), details.city, details.state, details.country};
+    takeSavedValues(career, file);
     return career;
 }
 

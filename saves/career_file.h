@@ -27,6 +27,11 @@ PlayerDetails detailsFromSave(const SaveFile& file);
 // team, sponsor, money, gear and body, the record book and the level.
 Career careerFromSave(const SaveFile& file, RandomSource& random);
 
+// The career a checked save file holds, as it stands in the file, without
+// the club a career draws as it starts: for telling saved careers apart, not
+// for playing on.
+Career careerInSave(const SaveFile& file);
+
 // The auto-save of a career loaded from the file of that name: on as the file
 // says, and to a file of the same name.
 AutoSave autoSaveFromSave(const SaveFile& file, const QString& fileName);

@@ -12,9 +12,11 @@
 #include "game/shown_numbers.h"
 #include "game/start_career.h"
 #include "screens/career_model.h"
+#include "screens/career_summary_screen.h"
 #include "screens/command_button.h"
 #include "screens/condition_bar.h"
 #include "screens/credits_screen.h"
+#include "screens/hall_of_fame_screen.h"
 #include "screens/history_screen.h"
 #include "screens/look.h"
 #include "screens/match_screen.h"
@@ -236,9 +238,11 @@ void MainScreen::buildConditions() {
 
 void MainScreen::buildMenu() {
     auto* menu = frame(this, QStringLiteral("Frame_menu"), QString(), 7560, 120, 1335, 5055);
+    menu_ = menu;
     // Each command's keys: Play also on F5, Exit on the desktop's Quit key,
     // the store on G for gear (S would suggest Save), sponsors on O for offers,
-    // the history on Y for years (H is taken by Health).
+    // the history on Y for years (H is taken by Health), the hall of fame on F
+    // in the gap the column leaves between About and Sponsors.
     const struct {
         QString caption;
         int top;
@@ -261,10 +265,13 @@ void MainScreen::buildMenu() {
         //: Main menu command: opens the health care centre (fitness, health, stamina).
         {tr("Health"), 3195, {Qt::CTRL | Qt::Key_H}},
         //: Main menu command: opens the career's History window.
-        {tr("History"), 3675, {Qt::CTRL | Qt::Key_Y}}};
+        {tr("History"), 3675, {Qt::CTRL | Qt::Key_Y}},
+        //: Main menu command: opens the hall of fame, the best careers ever
+        //: played. The button is narrow: a short word.
+        {tr("Fame"), 1275, {Qt::CTRL | Qt::Key_F}}};
     // Tab order follows the column from top to bottom.
-    const Command columnOrder[commandCount] = {Exit,   About,   Sponsors, Training, Store,
-                                               Health, History, Records,  Play};
+    const Command columnOrder[commandCount] = {Exit,  About,  HallOfFame, Sponsors, Training,
+                                               Store, Health, History,    Records,  Play};
     for (int i = 0; i < commandCount; ++i) {
         auto* button = new CommandButton(entries[i].caption, menu);
         button->setObjectName(QStringLiteral("Label1_%1").arg(i));
@@ -333,6 +340,9 @@ void MainScreen::runCommand(Command command) {
         case History:
             showHistory();
             return;
+        case HallOfFame:
+            showHallOfFame();
+            break;
         case commandCount:
             break;
     }
@@ -373,7 +383,7 @@ void MainScreen::play() {
     if (outcome.next == PlayNext::match) {
         playMatch();
     } else if (outcome.next == PlayNext::careerOver) {
-        endCareer();
+        endCareer(careerEndingOf(outcome));
     }
 }
 
@@ -396,7 +406,37 @@ void MainScreen::playMatch() {
     }
 }
 
-void MainScreen::endCareer() {
+void MainScreen::showHallOfFame() {
+    const QString& folder = career_->session().saveTarget().folder;
+    ::showHallOfFame(folder.isEmpty() ? savesFolder(platform_.programFolder) : folder,
+                     platform_.prompter, this);
+}
+
+void MainScreen::endCareer(CareerEnding ending) {
+    // The career takes its place in the hall of fame before its summary
+    // shows, so the hall opened from the next screen has it.
+    const HallOfFameUpdate fame = career_->update(
+        [ending](CareerSession& session) { return session.enterHallOfFame(ending); });
+    if (fame.failure) {
+        platform_.prompter.notice(
+            this,
+            HallOfFameScreen::tr("The hall of fame could not be kept: %1.").arg(*fame.failure));
+    }
+    // Nothing more is played: the menu waits while the player reads.
+    menu_->setEnabled(false);
+    const CareerSession& session = career_->session();
+    const QString picture =
+        session.saveTarget().folder.isEmpty() ? QString() : cardPicturePath(session.savePath());
+    summary_ = new CareerSummaryScreen(summarise(session.career(), session.history(), ending),
+                                       picture, platform_.prompter, this);
+    connect(summary_, &CareerSummaryScreen::historyRequested, this, &MainScreen::showHistory);
+    connect(summary_, &QDialog::finished, this, &MainScreen::askPlayAgain);
+    summary_->show();
+}
+
+void MainScreen::askPlayAgain() {
+    if (summary_) summary_->deleteLater();
+    summary_ = nullptr;
     const bool playAgain =
         platform_.prompter.question(this, playAgainQuestion(), Prompter::Answer::yes);
     records_->close();
@@ -407,6 +447,11 @@ void MainScreen::endCareer() {
 
 void MainScreen::closeEvent(QCloseEvent* event) {
     records_->close();
+    // Closed with the program, not answered: no question follows it.
+    if (summary_) {
+        summary_->disconnect(this);
+        summary_->close();
+    }
     if (history_) history_->close();
     event->accept();
     emit exitRequested();

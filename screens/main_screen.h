@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "game/career_summary.h"
 #include "game/history.h"
 #include "saves/auto_save.h"
 #include "saves/history_file.h"
@@ -13,6 +14,7 @@
 
 class QLabel;
 class CareerModel;
+class CareerSummaryScreen;
 class CommandButton;
 class HistoryScreen;
 class RecordsScreen;
@@ -35,6 +37,7 @@ class MainScreen : public QWidget {
         Records,
         Health,
         History,
+        HallOfFame,
         commandCount
     };
 
@@ -52,6 +55,8 @@ class MainScreen : public QWidget {
     // The History window, once opened.
     HistoryScreen* historyScreen() const { return history_; }
     CommandButton* command(Command index) const { return commands_.at(index); }
+    // The summary shown once the career has ended, until it is closed.
+    CareerSummaryScreen* careerSummary() const { return summary_; }
 
   signals:
     // The career is over and the player has answered "Do you want to play
@@ -96,13 +101,17 @@ class MainScreen : public QWidget {
     void showHistory();
     void play();
     void playMatch();
-    void endCareer();
+    void endCareer(CareerEnding ending);
+    void askPlayAgain();
+    void showHallOfFame();
 
     Platform& platform_;
     CareerModel* career_;
     bool toldWhereSaved_ = false;
     RecordsScreen* records_ = nullptr;
     HistoryScreen* history_ = nullptr;
+    CareerSummaryScreen* summary_ = nullptr;
+    QWidget* menu_ = nullptr;
     std::vector<Figure> figures_;
     std::vector<Bar> bars_;
     std::array<CommandButton*, commandCount> commands_{};

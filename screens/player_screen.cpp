@@ -54,9 +54,9 @@ PlayerScreen::PlayerScreen(Prompter& prompter) : prompter_(prompter) {
 
     // Keyboard order: the four texts, the three sliders, the check box, then
     // the commands as they stand from left to right.
-    QWidget* order[] = {texts_[0],       texts_[1],       texts_[2],       texts_[3],
-                        sliders_[0],     sliders_[1],     sliders_[2],     autoSave_,
-                        commands_[Exit], commands_[Load], commands_[Start]};
+    QWidget* order[] = {texts_[0],       texts_[1],       texts_[2],        texts_[3],
+                        sliders_[0],     sliders_[1],     sliders_[2],      autoSave_,
+                        commands_[Exit], commands_[Load], commands_[Start], hallOfFame_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     texts_[0]->setFocus();
 }
@@ -163,6 +163,14 @@ void PlayerScreen::buildCommands() {
     connect(commands_[Start], &QAbstractButton::clicked, this, &PlayerScreen::start);
     connect(commands_[Exit], &QAbstractButton::clicked, this, &QWidget::close);
     connect(commands_[Load], &QAbstractButton::clicked, this, &PlayerScreen::loadRequested);
+
+    // Beyond the row of the three, at its right: the best careers so far.
+    //: Opens the hall of fame, the best careers ever played.
+    hallOfFame_ = new CommandButton(tr("Hall of Fame"), this);
+    hallOfFame_->setObjectName(QStringLiteral("hallOfFame"));
+    hallOfFame_->setGeometry(look::rect(6030, 4800, 1545, 375));
+    hallOfFame_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F)});
+    connect(hallOfFame_, &QAbstractButton::clicked, this, &PlayerScreen::hallOfFameRequested);
 }
 
 PlayerDetails PlayerScreen::details() const {

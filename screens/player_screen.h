@@ -38,11 +38,13 @@ class PlayerScreen : public QWidget {
     QLabel* overallDisplay() const { return overall_; }
     QCheckBox* autoSaveBox() const { return autoSave_; }
     CommandButton* command(Command index) const { return commands_.at(index); }
+    CommandButton* hallOfFameCommand() const { return hallOfFame_; }
 
   signals:
     // Start with every text filled in.
     void startRequested();
     void loadRequested();
+    void hallOfFameRequested();
     // Exit, or the window's close box: nothing is left to go on with.
     void exitRequested();
 
@@ -66,4 +68,5 @@ class PlayerScreen : public QWidget {
     QLabel* overall_ = nullptr;
     QCheckBox* autoSave_ = nullptr;
     std::array<CommandButton*, commandCount> commands_{};
+    CommandButton* hallOfFame_ = nullptr;
 };

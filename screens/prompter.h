@@ -29,4 +29,11 @@ class Prompter {
     // text when the player cancels.
     virtual QString chooseFileToOpen(QWidget* owner, const QString& title, const QString& folder,
                                      const QString& filter) = 0;
+
+    // Load's list of the careers saved in the folder, with Browse… for the
+    // file dialog above (its title and filter) to reach a save elsewhere.
+    // Returns the chosen save's full path, or an empty text when the player
+    // cancels.
+    virtual QString chooseCareerToLoad(QWidget* owner, const QString& title, const QString& folder,
+                                       const QString& filter) = 0;
 };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/career_session.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include "game/sponsorship.h"
 
@@ -52,9 +54,21 @@ ConfirmedMatch CareerSession::confirmMatch(const MatchPerformance& match) {
     confirmed.saved = !confirmed.saveFailure;
     if (confirmed.saved) {
         claim_.written(savePath_);
+        savedHere_ = true;
         confirmed.historyFailure = historyFile_.keep(historyPath(), history_);
     }
     return confirmed;
+}
+
+HallOfFameUpdate CareerSession::enterHallOfFame(CareerEnding ending) {
+    // Only a career whose save file is its own: saved in this game, or loaded
+    // from where it saves.
+    const bool ownFile = savedHere_ || (!target_.loadedFrom.isEmpty() &&
+                                        QFileInfo(target_.loadedFrom) == QFileInfo(savePath_));
+    if (!autoSave_.on || claim_.savingOff() || !ownFile) return {};
+    const FameEntry entry = fameEntryOf(summarise(career_, history_, ending), autoSave_.fileName,
+                                        QDateTime::currentDateTimeUtc());
+    return rememberInHallOfFame(hallOfFamePath(target_.folder), {entry});
 }
 
 PurchaseOutcome CareerSession::confirmPurchase(const Purchase& purchase) {

@@ -8,11 +8,13 @@
 #include <utility>
 
 #include "game/career.h"
+#include "game/career_summary.h"
 #include "game/history.h"
 #include "game/match.h"
 #include "game/play.h"
 #include "game/purchase.h"
 #include "saves/auto_save.h"
+#include "saves/hall_of_fame_file.h"
 #include "saves/history_file.h"
 #include "saves/save_career.h"
 #include "saves/save_claim.h"
@@ -84,6 +86,10 @@ class CareerSession {
     // as the save claim allows.
     ConfirmedMatch confirmMatch(const MatchPerformance& match);
 
+    // The end of the career, as it came: taken into the hall of fame of the
+    // folder it saves to, when it saves in this game and has saved there.
+    HallOfFameUpdate enterHallOfFame(CareerEnding ending);
+
     // OK on a purchase centre.
     PurchaseOutcome confirmPurchase(const Purchase& purchase);
     // OK on the sponsorship offers with the sponsor at the index chosen.
@@ -108,4 +114,5 @@ class CareerSession {
     QString savePath_;
     HistoryFile historyFile_;
     SaveClaim claim_;
+    bool savedHere_ = false;
 };

@@ -21,6 +21,251 @@
     </message>
 </context>
 <context>
+    <name>CareerCard</name>
+    <message>
+        <source>%1 for %2 (%3), match %4</source>
+        <extracomment>A stay at one level: &quot;2,345 for Pune (City), match 12&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 the match.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 for %2 (%3), matches %4 to %5</source>
+        <extracomment>A stay at one level: &quot;2,345 for Pune (City), matches 12 to 80&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 and %5 the first and last match.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropped from club cricket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caught by the enquiry into the bookie&apos;s money.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still playing.</source>
+        <extracomment>How the career ended: it has not, the player plays on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAREER</source>
+        <extracomment>Heading of the card that sums up a whole career.</extracomment>
+        <translation type="unfinished">কেরিয়ার</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation type="unfinished">খেলোয়াড়:</translation>
+    </message>
+    <message>
+        <source>Highest level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels reached:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs:</source>
+        <translation type="unfinished">রান:</translation>
+    </message>
+    <message>
+        <source>Wickets:</source>
+        <translation type="unfinished">উইকেট:</translation>
+    </message>
+    <message>
+        <source>Catches:</source>
+        <translation type="unfinished">ক্যাচ:</translation>
+    </message>
+    <message>
+        <source>Highest score:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best bowling:</source>
+        <extracomment>The most wickets the player took in one match.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50s:</source>
+        <translation type="unfinished">অর্ধশতরান:</translation>
+    </message>
+    <message>
+        <source>100s:</source>
+        <translation type="unfinished">শতরান:</translation>
+    </message>
+    <message>
+        <source>5 wickets:</source>
+        <extracomment>Matches in which the player took five wickets or more.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peak overall skill:</source>
+        <extracomment>The highest overall skill the player ever had.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money earned (Rs.):</source>
+        <extracomment>Match fees, sponsorship and awards earned over the career, in rupees.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.):</source>
+        <translation type="unfinished">ব্যাংক ব্যালান্স (টাকা):</translation>
+    </message>
+    <message>
+        <source>Most runs in a stay:</source>
+        <extracomment>A stay: the matches played at one level, from arriving there to leaving.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best stay (runs a match):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest stay (matches):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How it ended:</source>
+        <extracomment>How the career came to its end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished">স্তর</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation type="unfinished">দল</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation type="unfinished">ম্যাচ</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation type="unfinished">রান</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation type="unfinished">উইকেট</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation type="unfinished">ক্যাচ</translation>
+    </message>
+    <message>
+        <source>Money earned (Rs.)</source>
+        <translation type="unfinished">উপার্জন (টাকা)</translation>
+    </message>
+    <message>
+        <source>Levels and teams</source>
+        <extracomment>The table of the career&apos;s figures at each level and with each team.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two levels the career reached: &quot;Club, City, State&quot;.</extracomment>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <extracomment>Shown for a stay when the career has no history to find it in.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stays, teams and money earned count from match %1, where the history begins.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All teams</source>
+        <extracomment>In the career card&apos;s table: a level&apos;s figures with every team there.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CareerPicker</name>
+    <message>
+        <source>&amp;Find:</source>
+        <extracomment>Above the Load list: what the player types narrows the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name, team, level or file</source>
+        <extracomment>In the Load list&apos;s find field, before anything is typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved careers</source>
+        <extracomment>The Load list&apos;s table, as a screen reader names it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No career is saved in %1 yet. Browse… finds a save elsewhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Careers saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <extracomment>Opens the file dialog to load a save from another folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Loads the career chosen in the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">বাতিল</translation>
+    </message>
+</context>
+<context>
+    <name>CareerSummaryScreen</name>
+    <message>
+        <source>Bailcrest: Career Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The career of %1 is over.</source>
+        <extracomment>Heading of the window shown when a career ends; %1 is the player&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <extracomment>Saves the career card as a picture (PNG) beside the save.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>Opens the career&apos;s History window.</extracomment>
+        <translation type="unfinished">ইতিহাস</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <extracomment>Closes the summary; the game then asks whether to play again.</extracomment>
+        <translation type="unfinished">এগিয়ে চলুন</translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be saved: %2.</source>
+        <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The career card is saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Category</name>
     <message>
         <source>All Rounder</source>
@@ -155,6 +400,99 @@
     <message>
         <source>cricket;career;sports;</source>
         <translation>ক্রিকেট;কেরিয়ার;খেলা;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>HallOfFameScreen</name>
+    <message>
+        <source>Most &amp;Runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most &amp;Wickets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Highest Level</source>
+        <extracomment>The careers that rose highest: Club, City, State, National.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;ongest Career</source>
+        <extracomment>The careers of the most matches.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ri&amp;chest</source>
+        <extracomment>The careers with the most money in the bank.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>The place in a list of the best careers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished">খেলোয়াড়</translation>
+    </message>
+    <message>
+        <source>Highest level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation type="unfinished">ম্যাচ</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation type="unfinished">রান</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation type="unfinished">উইকেট</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.)</source>
+        <translation type="unfinished">ব্যাংক ব্যালান্স (টাকা)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <extracomment>Whether a career in the hall of fame has ended or is still played.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bailcrest: Hall of Fame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No career has been saved yet. Careers that save themselves after every match come in here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame starts afresh from what could be read of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hall of fame could not be kept: %1.</source>
+        <extracomment>%1 is the reason the file could not be written.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1381,11 @@
         <source>The folder beside the game cannot hold saves, so your career is saved in %1.</source>
         <translation>গেমের পাশের ফোল্ডারে সেভ রাখা যায় না, তাই আপনার কেরিয়ার %1-এ সেভ করা হয়।</translation>
     </message>
+    <message>
+        <source>Fame</source>
+        <extracomment>Main menu command: opens the hall of fame, the best careers ever played. The button is narrow: a short word.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MatchScreen</name>
@@ -1219,6 +1562,11 @@
     <message>
         <source>Please fill in the player details properly.</source>
         <translation>অনুগ্রহ করে খেলোয়াড়ের বিবরণ ঠিকভাবে পূরণ করুন।</translation>
+    </message>
+    <message>
+        <source>Hall of Fame</source>
+        <extracomment>Opens the hall of fame, the best careers ever played.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1697,6 +2045,84 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     <message>
         <source>no free name was found to keep it aside</source>
         <translation>সেটি সরিয়ে রাখার মতো কোনো খালি নাম পাওয়া যায়নি</translation>
+    </message>
+    <message>
+        <source>it is a link to another file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no longer there</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SavedCareersModel</name>
+    <message>
+        <source>Set aside, ended</source>
+        <extracomment>A career&apos;s save kept aside when another career took its file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set aside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <extracomment>Whether a saved career has ended or can be played on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a career the game can load: %2</source>
+        <extracomment>Why a file in the Saves folder cannot be loaded; %1 is the reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished">খেলোয়াড়</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished">স্তর</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation type="unfinished">দল</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation type="unfinished">ম্যাচ</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation type="unfinished">রান</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation type="unfinished">উইকেট</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.)</source>
+        <translation type="unfinished">ব্যাংক ব্যালান্স (টাকা)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

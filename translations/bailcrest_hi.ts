@@ -21,6 +21,251 @@
     </message>
 </context>
 <context>
+    <name>CareerCard</name>
+    <message>
+        <source>%1 for %2 (%3), match %4</source>
+        <extracomment>A stay at one level: &quot;2,345 for Pune (City), match 12&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 the match.</extracomment>
+        <translation>%2 (%3) के लिए %1, मैच %4</translation>
+    </message>
+    <message>
+        <source>%1 for %2 (%3), matches %4 to %5</source>
+        <extracomment>A stay at one level: &quot;2,345 for Pune (City), matches 12 to 80&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 and %5 the first and last match.</extracomment>
+        <translation>%2 (%3) के लिए %1, मैच %4 से %5</translation>
+    </message>
+    <message>
+        <source>Dropped from club cricket.</source>
+        <translation>क्लब क्रिकेट से बाहर कर दिया गया।</translation>
+    </message>
+    <message>
+        <source>Caught by the enquiry into the bookie&apos;s money.</source>
+        <translation>सट्टेबाज़ के पैसे की जाँच में पकड़ा गया।</translation>
+    </message>
+    <message>
+        <source>Still playing.</source>
+        <extracomment>How the career ended: it has not, the player plays on.</extracomment>
+        <translation>अभी खेल रहा है।</translation>
+    </message>
+    <message>
+        <source>CAREER</source>
+        <extracomment>Heading of the card that sums up a whole career.</extracomment>
+        <translation>करियर</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>खिलाड़ी:</translation>
+    </message>
+    <message>
+        <source>Highest level:</source>
+        <translation>सबसे ऊँचा स्तर:</translation>
+    </message>
+    <message>
+        <source>Levels reached:</source>
+        <translation>पहुँचे स्तर:</translation>
+    </message>
+    <message>
+        <source>Matches:</source>
+        <translation>मैच:</translation>
+    </message>
+    <message>
+        <source>Runs:</source>
+        <translation>रन:</translation>
+    </message>
+    <message>
+        <source>Wickets:</source>
+        <translation>विकेट:</translation>
+    </message>
+    <message>
+        <source>Catches:</source>
+        <translation>कैच:</translation>
+    </message>
+    <message>
+        <source>Highest score:</source>
+        <translation>सर्वाधिक स्कोर:</translation>
+    </message>
+    <message>
+        <source>Best bowling:</source>
+        <extracomment>The most wickets the player took in one match.</extracomment>
+        <translation>सर्वश्रेष्ठ गेंदबाज़ी:</translation>
+    </message>
+    <message>
+        <source>50s:</source>
+        <translation>अर्धशतक:</translation>
+    </message>
+    <message>
+        <source>100s:</source>
+        <translation>शतक:</translation>
+    </message>
+    <message>
+        <source>5 wickets:</source>
+        <extracomment>Matches in which the player took five wickets or more.</extracomment>
+        <translation>पाँच विकेट:</translation>
+    </message>
+    <message>
+        <source>Peak overall skill:</source>
+        <extracomment>The highest overall skill the player ever had.</extracomment>
+        <translation>सर्वोच्च कुल कौशल:</translation>
+    </message>
+    <message>
+        <source>Money earned (Rs.):</source>
+        <extracomment>Match fees, sponsorship and awards earned over the career, in rupees.</extracomment>
+        <translation>कमाई (रु.):</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.):</source>
+        <translation>बैंक बैलेंस (रु.):</translation>
+    </message>
+    <message>
+        <source>Most runs in a stay:</source>
+        <extracomment>A stay: the matches played at one level, from arriving there to leaving.</extracomment>
+        <translation>एक दौर में सबसे ज़्यादा रन:</translation>
+    </message>
+    <message>
+        <source>Best stay (runs a match):</source>
+        <translation>सबसे अच्छा दौर (रन प्रति मैच):</translation>
+    </message>
+    <message>
+        <source>Longest stay (matches):</source>
+        <translation>सबसे लंबा दौर (मैच):</translation>
+    </message>
+    <message>
+        <source>How it ended:</source>
+        <extracomment>How the career came to its end.</extracomment>
+        <translation>अंत कैसे हुआ:</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>स्तर</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>टीम</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>मैच</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>रन</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>विकेट</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>कैच</translation>
+    </message>
+    <message>
+        <source>Money earned (Rs.)</source>
+        <translation>कमाई (रु.)</translation>
+    </message>
+    <message>
+        <source>Levels and teams</source>
+        <extracomment>The table of the career&apos;s figures at each level and with each team.</extracomment>
+        <translation>स्तर और टीमें</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two levels the career reached: &quot;Club, City, State&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <extracomment>Shown for a stay when the career has no history to find it in.</extracomment>
+        <translation>अभी कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Stays, teams and money earned count from match %1, where the history begins.</source>
+        <translation>दौर, टीमें और कमाई मैच %1 से गिनी गई हैं, जहाँ से इतिहास शुरू होता है।</translation>
+    </message>
+    <message>
+        <source>All teams</source>
+        <extracomment>In the career card&apos;s table: a level&apos;s figures with every team there.</extracomment>
+        <translation>सभी टीमें</translation>
+    </message>
+</context>
+<context>
+    <name>CareerPicker</name>
+    <message>
+        <source>&amp;Find:</source>
+        <extracomment>Above the Load list: what the player types narrows the list.</extracomment>
+        <translation>खोजें (&amp;F):</translation>
+    </message>
+    <message>
+        <source>Name, team, level or file</source>
+        <extracomment>In the Load list&apos;s find field, before anything is typed.</extracomment>
+        <translation>नाम, टीम, स्तर या फ़ाइल</translation>
+    </message>
+    <message>
+        <source>Saved careers</source>
+        <extracomment>The Load list&apos;s table, as a screen reader names it.</extracomment>
+        <translation>सहेजे गए करियर</translation>
+    </message>
+    <message>
+        <source>No career is saved in %1 yet. Browse… finds a save elsewhere.</source>
+        <translation>%1 में अभी कोई करियर सहेजा नहीं गया है। ब्राउज़… से कहीं और रखी सेव फ़ाइल खोजी जा सकती है।</translation>
+    </message>
+    <message>
+        <source>Careers saved in %1.</source>
+        <translation>%1 में सहेजे गए करियर।</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <extracomment>Opens the file dialog to load a save from another folder.</extracomment>
+        <translation>ब्राउज़…</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Loads the career chosen in the list.</extracomment>
+        <translation>खोलें</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>CareerSummaryScreen</name>
+    <message>
+        <source>Bailcrest: Career Summary</source>
+        <translation>Bailcrest: करियर का सार</translation>
+    </message>
+    <message>
+        <source>The career of %1 is over.</source>
+        <extracomment>Heading of the window shown when a career ends; %1 is the player&apos;s name.</extracomment>
+        <translation>%1 का करियर समाप्त हो गया है।</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <extracomment>Saves the career card as a picture (PNG) beside the save.</extracomment>
+        <translation>चित्र सहेजें</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>Opens the career&apos;s History window.</extracomment>
+        <translation>इतिहास</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <extracomment>Closes the summary; the game then asks whether to play again.</extracomment>
+        <translation>आगे बढ़ें</translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>फ़ोल्डर नहीं बनाया जा सका</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be saved: %2.</source>
+        <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
+        <translation>चित्र %1 सहेजा नहीं जा सका: %2।</translation>
+    </message>
+    <message>
+        <source>The career card is saved as %1.</source>
+        <translation>करियर कार्ड %1 के रूप में सहेजा गया है।</translation>
+    </message>
+</context>
+<context>
     <name>Category</name>
     <message>
         <source>All Rounder</source>
@@ -155,6 +400,99 @@
     <message>
         <source>cricket;career;sports;</source>
         <translation>क्रिकेट;करियर;खेल;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>HallOfFameScreen</name>
+    <message>
+        <source>Most &amp;Runs</source>
+        <translation>सबसे ज़्यादा रन (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Most &amp;Wickets</source>
+        <translation>सबसे ज़्यादा विकेट (&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Highest Level</source>
+        <extracomment>The careers that rose highest: Club, City, State, National.</extracomment>
+        <translation>सबसे ऊँचा स्तर (&amp;H)</translation>
+    </message>
+    <message>
+        <source>L&amp;ongest Career</source>
+        <extracomment>The careers of the most matches.</extracomment>
+        <translation>सबसे लंबा करियर (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Ri&amp;chest</source>
+        <extracomment>The careers with the most money in the bank.</extracomment>
+        <translation>सबसे अमीर (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>The place in a list of the best careers.</extracomment>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>खिलाड़ी</translation>
+    </message>
+    <message>
+        <source>Highest level</source>
+        <translation>सबसे ऊँचा स्तर</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>मैच</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>रन</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>विकेट</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.)</source>
+        <translation>बैंक बैलेंस (रु.)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>स्थिति</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>आख़िरी बार खेला</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <extracomment>Whether a career in the hall of fame has ended or is still played.</extracomment>
+        <translation>समाप्त</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>जारी</translation>
+    </message>
+    <message>
+        <source>Bailcrest: Hall of Fame</source>
+        <translation>Bailcrest: कीर्ति स्तंभ</translation>
+    </message>
+    <message>
+        <source>No career has been saved yet. Careers that save themselves after every match come in here.</source>
+        <translation>अभी तक कोई करियर सहेजा नहीं गया है। जो करियर हर मैच के बाद अपने-आप सहेजे जाते हैं, वे यहाँ आते हैं।</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame starts afresh from what could be read of it.</source>
+        <translation>कीर्ति स्तंभ की फ़ाइल ख़राब थी। वह %1 के रूप में रखी गई है, और कीर्ति स्तंभ उसमें से पढ़े जा सके हिस्से से नए सिरे से शुरू होता है।</translation>
+    </message>
+    <message>
+        <source>The hall of fame could not be kept: %1.</source>
+        <extracomment>%1 is the reason the file could not be written.</extracomment>
+        <translation>कीर्ति स्तंभ सहेजा नहीं जा सका: %1।</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1381,11 @@
         <extracomment>Shown beside &quot;Sponsor:&quot; while the player has no sponsor.</extracomment>
         <translation>कोई नहीं</translation>
     </message>
+    <message>
+        <source>Fame</source>
+        <extracomment>Main menu command: opens the hall of fame, the best careers ever played. The button is narrow: a short word.</extracomment>
+        <translation>कीर्ति</translation>
+    </message>
 </context>
 <context>
     <name>MatchScreen</name>
@@ -1219,6 +1562,11 @@
     <message>
         <source>Please fill in the player details properly.</source>
         <translation>कृपया खिलाड़ी का ब्योरा ठीक से भरें।</translation>
+    </message>
+    <message>
+        <source>Hall of Fame</source>
+        <extracomment>Opens the hall of fame, the best careers ever played.</extracomment>
+        <translation>कीर्ति स्तंभ</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +2045,84 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     <message>
         <source>no free name was found to keep it aside</source>
         <translation>उसे अलग रखने के लिए कोई ख़ाली नाम नहीं मिला</translation>
+    </message>
+    <message>
+        <source>it is a link to another file</source>
+        <translation>यह किसी दूसरी फ़ाइल का लिंक है</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>यह साधारण फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>it is no longer there</source>
+        <translation>यह अब वहाँ नहीं है</translation>
+    </message>
+</context>
+<context>
+    <name>SavedCareersModel</name>
+    <message>
+        <source>Set aside, ended</source>
+        <extracomment>A career&apos;s save kept aside when another career took its file.</extracomment>
+        <translation>अलग रखा गया, समाप्त</translation>
+    </message>
+    <message>
+        <source>Set aside</source>
+        <translation>अलग रखा गया</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <extracomment>Whether a saved career has ended or can be played on.</extracomment>
+        <translation>समाप्त</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>जारी</translation>
+    </message>
+    <message>
+        <source>%1 is not a career the game can load: %2</source>
+        <extracomment>Why a file in the Saves folder cannot be loaded; %1 is the reason.</extracomment>
+        <translation>%1 ऐसा करियर नहीं है जिसे खेल लोड कर सके: %2</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>खिलाड़ी</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>स्तर</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>टीम</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>मैच</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>रन</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>विकेट</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.)</source>
+        <translation>बैंक बैलेंस (रु.)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>स्थिति</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>आख़िरी बार खेला</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
     </message>
 </context>
 <context>

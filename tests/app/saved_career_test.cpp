@@ -64,6 +64,7 @@ TEST(SavedCareer, AMatchSavedThroughTheScreensLoadsBackWhereItStopped) {
     main->career().update([](Career& c) { c.body.stamina = -3; });
     scripted.prompter.answers = {true};
     QTest::mouseClick(main->command(MainScreen::Play), Qt::LeftButton);
+    continueFromCareerSummary(*main);
     settle();
     ASSERT_NE(screens.playerScreen(), nullptr);
 

@@ -99,6 +99,7 @@ TEST_F(FallbackFolder, ThePlayerIsToldOnceAndTheCareerStaysInOneFolder) {
     screens.mainScreen()->career().update([](Career& c) { c.body.stamina = -3; });
     scripted.prompter.answers = {true};
     QTest::mouseClick(screens.mainScreen()->command(MainScreen::Play), Qt::LeftButton);
+    continueFromCareerSummary(*screens.mainScreen());
     settle();
     scripted.prompter.notices.clear();
     scripted.prompter.chosenFiles = {saved};

@@ -20,6 +20,7 @@
 #include "screens/picture_button.h"
 #include "screens/player_screen.h"
 #include "screens/records_screen.h"
+#include "support/match_on_screen.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 
@@ -68,6 +69,7 @@ QString shown(const QWidget* screen, const char* objectName) {
 void endCareer(MainScreen* main) {
     main->career().update([](Career& c) { c.body.stamina = -3; });
     QTest::mouseClick(main->command(MainScreen::Play), Qt::LeftButton);
+    continueFromCareerSummary(*main);
     settle();
 }
 

@@ -19,6 +19,7 @@
 #include "screens/look.h"
 #include "screens/match_screen.h"
 #include "screens/records_screen.h"
+#include "support/match_on_screen.h"
 #include "support/scripted_platform.h"
 #include "support/test_career.h"
 
@@ -152,9 +153,9 @@ TEST_F(MainScreenTest, KeyboardReachesAndRunsACommand) {
 TEST_F(MainScreenTest, TabFollowsTheMenuColumnFromTopToBottom) {
     QApplication::setActiveWindow(&main);
     const MainScreen::Command column[] = {
-        MainScreen::Exit,     MainScreen::About,   MainScreen::Sponsors,
-        MainScreen::Training, MainScreen::Store,   MainScreen::Health,
-        MainScreen::History,  MainScreen::Records, MainScreen::Play};
+        MainScreen::Exit,     MainScreen::About, MainScreen::HallOfFame, MainScreen::Sponsors,
+        MainScreen::Training, MainScreen::Store, MainScreen::Health,     MainScreen::History,
+        MainScreen::Records,  MainScreen::Play};
     main.command(MainScreen::Exit)->setFocus();
     for (const MainScreen::Command next : column) {
         EXPECT_EQ(QApplication::focusWidget(), main.command(next))
@@ -187,6 +188,8 @@ TEST(MainScreen, EndOfCareerHandsOverByTheAnswer) {
         QSignalSpy ended(&main, &MainScreen::careerEnded);
         QSignalSpy exits(&main, &MainScreen::exitRequested);
         QTest::mouseClick(main.command(MainScreen::Play), Qt::LeftButton);
+        EXPECT_TRUE(scripted.prompter.questions.isEmpty());
+        continueFromCareerSummary(main);
         EXPECT_EQ(scripted.prompter.questions,
                   QStringList{QStringLiteral("Do you want to play again?")});
         // Return plays again, as it always has; Escape ends the program.

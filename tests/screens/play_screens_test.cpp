@@ -16,6 +16,7 @@
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
 #include "screens/records_screen.h"
+#include "support/match_on_screen.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 #include "support/test_career.h"
@@ -103,6 +104,7 @@ class CareerOnScreen : public ::testing::Test {
             });
         }
         QTest::mouseClick(main->command(MainScreen::Play), Qt::LeftButton);
+        if (main->careerSummary()) continueFromCareerSummary(*main);
         EXPECT_EQ(matchShown, matchExpected);
         EXPECT_TRUE(scripted.random.draws.empty()) << scripted.random.draws.size() << " draws left";
         return seen;

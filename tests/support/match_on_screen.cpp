@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "screens/career_summary_screen.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
@@ -19,4 +20,11 @@ void playMatchOnScreen(MainScreen& main, const std::function<void(MatchScreen&)>
         QTest::mouseClick(match->okButton(), Qt::LeftButton);
     });
     QTest::mouseClick(main.command(MainScreen::Play), Qt::LeftButton);
+}
+
+void continueFromCareerSummary(MainScreen& main) {
+    CareerSummaryScreen* summary = main.careerSummary();
+    ASSERT_NE(summary, nullptr);
+    EXPECT_TRUE(summary->isVisible());
+    QTest::mouseClick(summary->continueCommand(), Qt::LeftButton);
 }

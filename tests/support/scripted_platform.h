@@ -29,6 +29,12 @@ class ScriptedPrompter final : public Prompter {
     bool question(QWidget* owner, const QString& text, Answer byDefault) override;
     QString chooseFileToOpen(QWidget* owner, const QString& title, const QString& folder,
                              const QString& filter) override;
+    // Answered as the file dialog is, from chosenFiles: a test picks the
+    // career by its path. The list itself is tested on its own.
+    QString chooseCareerToLoad(QWidget* owner, const QString& title, const QString& folder,
+                               const QString& filter) override {
+        return chooseFileToOpen(owner, title, folder, filter);
+    }
     // The window that owned each message, in the order shown.
     std::vector<QWidget*> owners;
     // Every message in the order shown, notices and questions together.

@@ -20,15 +20,23 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <initializer_list>
 
 #include "app/translations.h"
+#include "game/career_summary.h"
+#include "game/hall_of_fame.h"
 #include "game/sponsorship.h"
 #include "game/start_career.h"
+#include "saves/career_file.h"
+#include "saves/save_file_io.h"
 #include "screens/career_model.h"
+#include "screens/career_picker.h"
+#include "screens/career_summary_screen.h"
 #include "screens/credits_screen.h"
+#include "screens/hall_of_fame_screen.h"
 #include "screens/history_screen.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
@@ -108,6 +116,26 @@ void walkScreens(Visit&& visit) {
     fillPlayerScreen(player, sampleDetails());
     visit(player, "player");
 
+    // Load's list, on a folder of the sample career, one set aside and a
+    // file that is no save.
+    {
+        QTemporaryDir saves;
+        FixedDraws draws;
+        Career saved = startCareer(sampleDetails(), draws);
+        playSampleSeason(saved, draws);
+        writeSaveFile(saves.path(), autoSaveFileName(saved.player), saveFileOf(saved, true));
+        saved.player = QStringLiteral("Arjun Mehta");
+        writeSaveFile(saves.path(), QStringLiteral("arjun_auto.old-20261208-142406.bsg"),
+                      saveFileOf(saved, true));
+        QFile other(saves.path() + QStringLiteral("/notes.bsg"));
+        if (other.open(QIODevice::WriteOnly)) other.write("not a save");
+        other.close();
+        CareerPicker picker(saves.path(),
+                            QCoreApplication::translate("ScreenNavigator", "Bailcrest: Load Game"),
+                            QStringLiteral("*.bsg"), prompter, &player);
+        visit(picker, "load");
+    }
+
     MainScreen main(platform, startCareer(sampleDetails(), random));
     main.career().update([&](Career& career) { playSampleSeason(career, random); });
     visit(main, "main");
@@ -138,6 +166,24 @@ void walkScreens(Visit&& visit) {
     // matches.
     visitHistory(visit, main, sampleCareerMatches, historyChart::runs, "history");
     visitHistory(visit, main, longestCareerMatches, historyChart::skills, "history-long");
+
+    // The end of a longer career, and the hall of fame it enters.
+    FixedDraws draws;
+    Career ended = startCareer(sampleDetails(), draws);
+    CareerHistory history;
+    playSampleCareer(ended, history, draws, sampleCareerMatches);
+    const CareerSummary summary = summarise(ended, history, CareerEnding::dropped);
+    CareerSummaryScreen summaryScreen(summary, QStringLiteral("sample.card.png"), prompter, &main);
+    visit(summaryScreen, "summary");
+
+    std::vector<FameEntry> fame{fameEntryOf(summary, autoSaveFileName(ended.player),
+                                            QDateTime(QDate(2026, 12, 8), QTime(14, 24)))};
+    fame.push_back(fameEntryOf(summarise(main.career().career(), main.career().history()),
+                               QStringLiteral("arjun_auto.bsg"),
+                               QDateTime(QDate(2026, 12, 1), QTime(9, 5))));
+    fame.back().player = QStringLiteral("Arjun Mehta");
+    HallOfFameScreen hallOfFame(fame, &main);
+    visit(hallOfFame, "hall-of-fame");
 }
 
 bool isPseudo(const QString& language) {

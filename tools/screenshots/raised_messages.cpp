@@ -74,6 +74,10 @@ class ShowingPrompter final : public Prompter {
     QString chooseFileToOpen(QWidget*, const QString&, const QString&, const QString&) override {
         return filesToLoad.isEmpty() ? QString() : filesToLoad.takeFirst();
     }
+    QString chooseCareerToLoad(QWidget* owner, const QString& title, const QString& folder,
+                               const QString& filter) override {
+        return chooseFileToOpen(owner, title, folder, filter);
+    }
 
   private:
     void show(QWidget& box) {

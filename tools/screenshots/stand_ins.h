@@ -19,6 +19,9 @@ class SilentPrompter final : public Prompter {
     QString chooseFileToOpen(QWidget*, const QString&, const QString&, const QString&) override {
         return QString();
     }
+    QString chooseCareerToLoad(QWidget*, const QString&, const QString&, const QString&) override {
+        return QString();
+    }
 };
 
 class FixedDraws final : public RandomSource {

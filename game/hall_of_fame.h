@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "game/career_summary.h"
+#include "game/level.h"
+
+// The best careers ever played in one Saves folder, kept even when their
+// save files are gone.
+
+// One career as the hall of fame remembers it.
+struct FameEntry {
+    QString player;
+    // The save file the career saves to: with the player's name it tells one
+    // career from another, and a later career saving to the same file, once
+    // this one has ended, from this one.
+    QString saveFile;
+    Level highestLevel = Level::club;
+    std::int32_t matches = 0;
+    std::int64_t runs = 0;
+    std::int64_t wickets = 0;
+    double bankBalance = 0;
+    bool ended = false;
+    QDateTime lastPlayed;
+
+    bool operator==(const FameEntry&) const = default;
+};
+
+// The career's figures as its summary tells them, last played to the second.
+FameEntry fameEntryOf(const CareerSummary& summary, const QString& saveFile,
+                      const QDateTime& lastPlayed);
+
+// Whether the entry remembers the career of that file and player, ended with
+// just that many matches: a save file a career left behind when it ended.
+bool endedWith(const FameEntry& entry, const QString& saveFile, const QString& player,
+               std::int32_t matches);
+
+// Takes a career's latest figures in. They replace those of the same career
+// while it goes on; a career that has ended keeps its place for good, so a
+// new career saving to the same file comes in beside it, and its own save
+// file, seen again, changes nothing.
+void remember(std::vector<FameEntry>& entries, const FameEntry& career);
+
+// The lists of the hall of fame.
+enum class FameList : std::uint8_t { mostRuns, mostWickets, highestLevel, longestCareer, richest };
+inline constexpr int fameListCount = 5;
+
+// The careers in the list's order, best first, at most count of them. Ties
+// go to the longer career, then to the one played last.
+std::vector<FameEntry> ranked(const std::vector<FameEntry>& entries, FameList list,
+                              std::size_t count);

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "saves/hall_of_fame_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "game/money.h"
+#include "saves/bounded_read.h"
+#include "saves/file_numbers.h"
+#include "saves/file_words.h"
+#include "saves/replace_file.h"
+#include "saves/set_aside.h"
+
+namespace {
+
+// Far more than thousands of careers fill, and a bound on what a huge file
+// can cost.
+constexpr qint64 maxHallOfFameBytes = 4 * 1024 * 1024;
+
+const QByteArray header =
+    "player,save file,highest level,matches,runs,wickets,bank balance,"
+    "ended,last played\n";
+constexpr int columnCount = 9;
+
+QByteArray quoted(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    bytes.replace('"', "\"\"");
+    return '"' + bytes + '"';
+}
+
+// The fields of one line without its line end; nothing when a quote is
+// left open or stray.
+std::optional<QList<QByteArray>> fields(QByteArrayView line) {
+    QList<QByteArray> result;
+    QByteArray field;
+    bool inQuotes = false;
+    bool wasQuoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (inQuotes) {
+            if (c != '"') {
+                field += c;
+            } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else {
+                inQuotes = false;
+            }
+        } else if (c == ',') {
+            result << field;
+            field.clear();
+            wasQuoted = false;
+        } else if (c == '"' && field.isEmpty() && !wasQuoted) {
+            inQuotes = wasQuoted = true;
+        } else if (wasQuoted) {
+            return std::nullopt;
+        } else {
+            field += c;
+        }
+    }
+    if (inQuotes) return std::nullopt;
+    result << field;
+    return result;
+}
+
+bool wholeNumber(const QByteArray& text, qint64 limit, qint64& value) {
+    bool ok = false;
+    value = text.toLongLong(&ok);
+    return ok && value >= 0 && value <= limit;
+}
+
+std::optional<FameEntry> entryOf(QByteArrayView line) {
+    const auto f = fields(line);
+    if (!f || f->size() != columnCount) return std::nullopt;
+    FameEntry entry;
+    entry.player = QString::fromUtf8((*f)[0]);
+    entry.saveFile = QString::fromUtf8((*f)[1]);
+    const auto level = levelFromWord(QString::fromUtf8((*f)[2]));
+    qint64 matches = 0, runs = 0, wickets = 0;
+    double balance = 0;
+    if (!level || !wholeNumber((*f)[3], INT32_MAX, matches) ||
+        !wholeNumber((*f)[4], INT64_MAX / 2, runs) ||
+        !wholeNumber((*f)[5], INT64_MAX / 2, wickets) ||
+        !parseFileNumber(QString::fromLatin1((*f)[6]), balance)) {
+        return std::nullopt;
+    }
+    if ((*f)[7] != "yes" && (*f)[7] != "no") return std::nullopt;
+    entry.highestLevel = *level;
+    entry.matches = static_cast<std::int32_t>(matches);
+    entry.runs = runs;
+    entry.wickets = wickets;
+    entry.bankBalance = balance;
+    entry.ended = (*f)[7] == "yes";
+    if (!(*f)[8].isEmpty()) {
+        entry.lastPlayed = QDateTime::fromString(QString::fromLatin1((*f)[8]), Qt::ISODate);
+        if (!entry.lastPlayed.isValid()) return std::nullopt;
+    }
+    return entry;
+}
+
+}  // namespace
+
+QString hallOfFamePath(const QString& savesFolder) {
+    return QDir(savesFolder).filePath(QStringLiteral("hall_of_fame.csv"));
+}
+
+QByteArray hallOfFameBytes(const std::vector<FameEntry>& entries) {
+    QByteArray bytes = header;
+    for (const FameEntry& e : entries) {
+        bytes += quoted(e.player) + ',' + quoted(e.saveFile) + ',' +
+                 levelWord(e.highestLevel).toUtf8() + ',' + QByteArray::number(e.matches) + ',' +
+                 QByteArray::number(e.runs) + ',' + QByteArray::number(e.wickets) + ',' +
+                 moneyText(e.bankBalance).toUtf8() + ',' + (e.ended ? "yes" : "no") + ',' +
+                 e.lastPlayed.toUTC().toString(Qt::ISODate).toLatin1() + '\n';
+    }
+    return bytes;
+}
+
+HallOfFameReading hallOfFameFromBytes(QByteArrayView bytes) {
+    HallOfFameReading reading;
+    if (!bytes.startsWith(header)) {
+        reading.damaged = !bytes.isEmpty();
+        return reading;
+    }
+    QByteArrayView rest = bytes.sliced(header.size());
+    while (!rest.isEmpty()) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.isEmpty()) continue;
+        if (const auto entry = entryOf(line)) {
+            reading.entries.push_back(*entry);
+        } else {
+            reading.damaged = true;
+        }
+    }
+    return reading;
+}
+
+HallOfFameReading readHallOfFame(const QString& path) {
+    const BoundedRead read = readBounded(path, maxHallOfFameBytes);
+    if (read.outcome == BoundedRead::Outcome::missing) return {};
+    if (read.outcome != BoundedRead::Outcome::read || !read.whole) return {{}, true};
+    return hallOfFameFromBytes(read.bytes);
+}
+
+HallOfFameUpdate rememberInHallOfFame(const QString& path, const std::vector<FameEntry>& careers) {
+    const HallOfFameReading reading = readHallOfFame(path);
+    HallOfFameUpdate update;
+    update.entries = reading.entries;
+    for (const FameEntry& career : careers) remember(update.entries, career);
+    if (reading.damaged) {
+        const SetAside aside = setAsideFile(path, QStringLiteral(".csv"));
+        if (aside.failure) {
+            update.failure = aside.failure;
+            return update;
+        }
+        update.setAsideTo = aside.path;
+    }
+    if (!reading.damaged && update.entries == reading.entries) return update;
+    update.failure = replaceFile(path, hallOfFameBytes(update.entries));
+    return update;
+}

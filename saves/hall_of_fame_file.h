@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "game/hall_of_fame.h"
+
+// The hall of fame's file in the Saves folder: UTF-8 comma-separated values,
+// a header line, then one line a career, the same bytes under every
+// language. Names are quoted as CSV requires; levels are the files' words,
+// money as the save file writes it, the last time played in UTC.
+
+QString hallOfFamePath(const QString& savesFolder);
+
+QByteArray hallOfFameBytes(const std::vector<FameEntry>& entries);
+
+// The file as read: the careers of every line that reads, and whether some
+// line did not (or the file could not be read at all).
+struct HallOfFameReading {
+    std::vector<FameEntry> entries;
+    bool damaged = false;
+};
+
+HallOfFameReading hallOfFameFromBytes(QByteArrayView bytes);
+
+// Reads the file, never through a link, opening nothing but a regular file;
+// a missing file is an empty hall of fame.
+HallOfFameReading readHallOfFame(const QString& path);
+
+// What taking careers into the file came to.
+struct HallOfFameUpdate {
+    std::vector<FameEntry> entries;
+    // Where a damaged file was set aside before being written afresh.
+    QString setAsideTo;
+    // Why the file could not be written, or set aside.
+    std::optional<QString> failure;
+};
+
+// Reads the file, takes the careers in (remember()), and writes it back in
+// one step, as the saves are written. A damaged file is first set aside
+// under a name of its own, so nothing it held is lost; the lines that did
+// read come along. A file that cannot be set aside is not replaced.
+HallOfFameUpdate rememberInHallOfFame(const QString& path, const std::vector<FameEntry>& careers);

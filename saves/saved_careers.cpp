@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "saves/saved_careers.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+
+#include "game/hall_of_fame.h"
+#include "saves/bounded_read.h"
+#include "saves/career_file.h"
+#include "saves/hall_of_fame_file.h"
+#include "saves/save_file.h"
+
+bool isSetAsideSaveName(const QString& fileName) {
+    static const QRegularExpression setAside(QStringLiteral(R"(\.old-\d{8}-\d{6}(-\d+)?\.bsg$)"));
+    return setAside.match(fileName).hasMatch();
+}
+
+SavedCareer readSavedCareer(const QString& path) {
+    SavedCareer saved;
+    const QFileInfo info(path);
+    saved.path = path;
+    saved.fileName = info.fileName();
+    const BoundedRead read = readBounded(path, maxSaveFileBytes);
+    if (read.outcome != BoundedRead::Outcome::read) {
+        saved.reason = read.outcome == BoundedRead::Outcome::missing
+                           ? QCoreApplication::translate("SaveFile", "it is no longer there")
+                           : read.reason;
+        return saved;
+    }
+    const SaveFileReading reading = decodeSaveFile(read.bytes, read.whole);
+    if (!reading.file) {
+        saved.reason = reading.error;
+        return saved;
+    }
+    saved.kind = isSetAsideSaveName(saved.fileName) ? SavedCareer::Kind::setAside
+                                                    : SavedCareer::Kind::career;
+    saved.career = careerInSave(*reading.file);
+    saved.summary = summarise(saved.career, CareerHistory({}, careerMatches(saved.career) + 1));
+    saved.lastPlayed = info.lastModified();
+    return saved;
+}
+
+std::vector<SavedCareer> listSavedCareers(const QString& folder) {
+    const QDir dir(folder);
+    // Links, pipes and the like are listed too, each with the reason it is
+    // not opened.
+    const QStringList names = dir.entryList(
+        {QStringLiteral("*.bsg")},
+        QDir::Files | QDir::System | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    const std::vector<FameEntry> remembered = readHallOfFame(hallOfFamePath(folder)).entries;
+    std::vector<SavedCareer> careers;
+    careers.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names) {
+        SavedCareer saved = readSavedCareer(dir.filePath(name));
+        if (saved.kind != SavedCareer::Kind::notACareer) {
+            saved.ended = std::any_of(remembered.begin(), remembered.end(), [&](const auto& e) {
+                return endedWith(e, name, saved.career.player, saved.summary.matches);
+            });
+        }
+        careers.push_back(std::move(saved));
+    }
+    return careers;
+}
+
+HallOfFameUpdate rememberSavedCareers(const QString& folder) {
+    const QString path = hallOfFamePath(folder);
+    if (!QFileInfo(folder).isDir()) return {readHallOfFame(path).entries, {}, std::nullopt};
+    std::vector<FameEntry> careers;
+    for (const SavedCareer& saved : listSavedCareers(folder)) {
+        if (saved.kind == SavedCareer::Kind::notACareer) continue;
+        careers.push_back(fameEntryOf(saved.summary, saved.fileName, saved.lastPlayed));
+    }
+    return rememberInHallOfFame(path, careers);
+}

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/career_summary_screen.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "saves/replace_file.h"
+#include "screens/career_card.h"
+#include "screens/command_button.h"
+#include "screens/command_row.h"
+#include "screens/look.h"
+#include "screens/prompter.h"
+
+QString cardPicturePath(const QString& saveFilePath) {
+    const QFileInfo save(saveFilePath);
+    return save.dir().filePath(save.completeBaseName() + QStringLiteral(".card.png"));
+}
+
+CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QString& picturePath,
+                                         Prompter& prompter, QWidget* owner)
+    : QDialog(owner), picturePath_(picturePath), prompter_(prompter) {
+    setObjectName(QStringLiteral("careerSummary"));
+    look::setUpResizableWindow(this, tr("Bailcrest: Career Summary"), 9000, 6600);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(this);
+    heading->setObjectName(QStringLiteral("summaryHeading"));
+    heading->setFont(look::font(true, 11 + 4 + look::textSizeStep()));
+    heading->setWordWrap(true);
+    heading->setTextFormat(Qt::PlainText);
+    look::setTextColour(heading, look::green);
+    //: Heading of the window shown when a career ends; %1 is the player's name.
+    heading->setText(tr("The career of %1 is over.").arg(summary.player));
+    layout->addWidget(heading);
+
+    card_ = new CareerCard(this);
+    card_->showSummary(summary);
+    layout->addWidget(card_);
+    layout->addStretch(1);
+
+    auto* commands = new QHBoxLayout;
+    //: Saves the career card as a picture (PNG) beside the save.
+    savePicture_ = addCommand(commands, QStringLiteral("savePicture"), tr("Save Picture"),
+                              {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    //: Opens the career's History window.
+    history_ = addCommand(commands, QStringLiteral("history"), tr("History"),
+                          {QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    commands->addStretch(1);
+    //: Closes the summary; the game then asks whether to play again.
+    continue_ = addCommand(commands, QStringLiteral("continue"), tr("Continue"),
+                           {QKeySequence(Qt::Key_Escape)});
+    layout->addLayout(commands);
+    savePicture_->setEnabled(!picturePath_.isEmpty());
+
+    connect(savePicture_, &QAbstractButton::clicked, this, &CareerSummaryScreen::savePicture);
+    connect(history_, &QAbstractButton::clicked, this, &CareerSummaryScreen::historyRequested);
+    connect(continue_, &QAbstractButton::clicked, this, &QDialog::accept);
+    // Return goes on, as it would from the question that follows.
+    continue_->setFocus();
+}
+
+void CareerSummaryScreen::savePicture() {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    card_->picture().save(&buffer, "PNG");
+    const QString shown = QDir::toNativeSeparators(picturePath_);
+    const QFileInfo where(picturePath_);
+    std::optional<QString> failure;
+    if (!QDir().mkpath(where.absolutePath())) {
+        failure = tr("the folder could not be created");
+    } else {
+        failure = replaceFile(picturePath_, bytes);
+    }
+    if (failure) {
+        //: %1 is a file, %2 the reason it could not be written.
+        prompter_.notice(this, tr("The picture %1 could not be saved: %2.").arg(shown, *failure));
+    } else {
+        prompter_.notice(this, tr("The career card is saved as %1.").arg(shown));
+    }
+}

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+#include "game/career_summary.h"
+
+class CareerCard;
+class CommandButton;
+class Prompter;
+
+// The end of a career: its card, which the player may keep as a picture
+// beside the save, and the way to the History window, before he is asked
+// whether he plays again. Not modal, so the History window it opens can be
+// read beside it; closing it goes on.
+class CareerSummaryScreen : public QDialog {
+    Q_OBJECT
+  public:
+    // picturePath is where the picture is saved; empty when the career has
+    // no folder to save it in.
+    CareerSummaryScreen(const CareerSummary& summary, const QString& picturePath,
+                        Prompter& prompter, QWidget* owner);
+
+    CareerCard* card() const { return card_; }
+    CommandButton* savePictureCommand() const { return savePicture_; }
+    CommandButton* historyCommand() const { return history_; }
+    CommandButton* continueCommand() const { return continue_; }
+
+  signals:
+    void historyRequested();
+
+  private:
+    void savePicture();
+
+    QString picturePath_;
+    Prompter& prompter_;
+    CareerCard* card_ = nullptr;
+    CommandButton* savePicture_ = nullptr;
+    CommandButton* history_ = nullptr;
+    CommandButton* continue_ = nullptr;
+};
+
+// Where the card of the career saving to the save file is kept: beside it,
+// named after it ("ravi_auto.bsg" keeps "ravi_auto.card.png").
+QString cardPicturePath(const QString& saveFilePath);

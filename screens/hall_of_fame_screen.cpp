@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/hall_of_fame_screen.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "game/level.h"
+#include "game/shown_numbers.h"
+#include "saves/saved_careers.h"
+#include "screens/command_button.h"
+#include "screens/command_row.h"
+#include "screens/dark_view.h"
+#include "screens/look.h"
+#include "screens/prompter.h"
+
+namespace {
+
+enum Column {
+    rankColumn,
+    playerColumn,
+    levelColumn,
+    matchesColumn,
+    runsColumn,
+    wicketsColumn,
+    balanceColumn,
+    statusColumn,
+    lastPlayedColumn,
+    columnCount
+};
+
+QString listName(FameList list) {
+    switch (list) {
+        case FameList::mostRuns:
+            return HallOfFameScreen::tr("Most &Runs");
+        case FameList::mostWickets:
+            return HallOfFameScreen::tr("Most &Wickets");
+        case FameList::highestLevel:
+            //: The careers that rose highest: Club, City, State, National.
+            return HallOfFameScreen::tr("&Highest Level");
+        case FameList::longestCareer:
+            //: The careers of the most matches.
+            return HallOfFameScreen::tr("L&ongest Career");
+        case FameList::richest:
+            //: The careers with the most money in the bank.
+            return HallOfFameScreen::tr("Ri&chest");
+    }
+    return QString();
+}
+
+QStandardItemModel* listModel(const std::vector<FameEntry>& ranked, QObject* parent) {
+    auto* model = new QStandardItemModel(0, columnCount, parent);
+    model->setHorizontalHeaderLabels(
+        {//: The place in a list of the best careers.
+         HallOfFameScreen::tr("Place"), HallOfFameScreen::tr("Player"),
+         HallOfFameScreen::tr("Highest level"), HallOfFameScreen::tr("Matches"),
+         HallOfFameScreen::tr("Runs"), HallOfFameScreen::tr("Wickets"),
+         HallOfFameScreen::tr("Bank balance (Rs.)"), HallOfFameScreen::tr("Status"),
+         HallOfFameScreen::tr("Last played")});
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        const FameEntry& e = ranked[i];
+        const QString texts[columnCount] = {
+            shownNumber(static_cast<qint64>(i + 1)), e.player, levelName(e.highestLevel),
+            shownNumber(e.matches), shownNumber(e.runs), shownNumber(e.wickets),
+            shownMoney(e.bankBalance),
+            //: Whether a career in the hall of fame has ended or is still played.
+            e.ended ? HallOfFameScreen::tr("Ended") : HallOfFameScreen::tr("Playing"),
+            e.lastPlayed.isValid()
+                ? QLocale().toString(e.lastPlayed.toLocalTime(), QLocale::ShortFormat)
+                : QString()};
+        QList<QStandardItem*> row;
+        for (int column = 0; column < columnCount; ++column) {
+            auto* item = new QStandardItem(texts[column]);
+            item->setEditable(false);
+            const bool number =
+                column == rankColumn || (column >= matchesColumn && column <= balanceColumn);
+            item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            row << item;
+        }
+        model->appendRow(row);
+    }
+    return model;
+}
+
+}  // namespace
+
+HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidget* owner)
+    : QDialog(owner) {
+    setObjectName(QStringLiteral("hallOfFame"));
+    look::setUpResizableWindow(this, tr("Bailcrest: Hall of Fame"), 11000, 5400);
+    setModal(true);
+
+    auto* layout = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("fameLists"));
+    tabs_->setFont(look::font(true));
+    darkenView(tabs_);
+    for (int i = 0; i < fameListCount; ++i) {
+        const auto list = static_cast<FameList>(i);
+        auto* table = new QTableView(tabs_);
+        table->setObjectName(QStringLiteral("fameList%1").arg(i));
+        table->setModel(listModel(ranked(careers, list, listLength), table));
+        setUpRowTable(table, look::accessibleCaption(listName(list)));
+        table->resizeColumnsToContents();
+        tabs_->addTab(table, listName(list));
+        tables_[static_cast<std::size_t>(i)] = table;
+    }
+    layout->addWidget(tabs_, 1);
+
+    if (careers.empty()) {
+        auto* none = new QLabel(tr("No career has been saved yet. Careers that save themselves "
+                                   "after every match come in here."),
+                                this);
+        none->setObjectName(QStringLiteral("noCareers"));
+        none->setFont(look::font(false));
+        none->setWordWrap(true);
+        look::setTextColour(none, look::silver);
+        layout->addWidget(none);
+    }
+
+    auto* commands = new QHBoxLayout;
+    commands->addStretch(1);
+    auto* close =
+        addCommand(commands, QStringLiteral("close"), tr("Close"), {QKeySequence(Qt::Key_Escape)});
+    layout->addLayout(commands);
+    connect(close, &QAbstractButton::clicked, this, &QDialog::accept);
+    tables_[0]->setFocus();
+}
+
+void showHallOfFame(const QString& folder, Prompter& prompter, QWidget* owner) {
+    const HallOfFameUpdate update = rememberSavedCareers(folder);
+    if (!update.setAsideTo.isEmpty()) {
+        prompter.notice(owner, HallOfFameScreen::tr("The hall of fame file was damaged. It is kept "
+                                                    "as %1, and the hall of fame starts afresh "
+                                                    "from what could be read of it.")
+                                   .arg(QDir::toNativeSeparators(update.setAsideTo)));
+    }
+    if (update.failure) {
+        //: %1 is the reason the file could not be written.
+        prompter.notice(
+            owner,
+            HallOfFameScreen::tr("The hall of fame could not be kept: %1.").arg(*update.failure));
+    }
+    HallOfFameScreen screen(update.entries, owner);
+    screen.exec();
+}

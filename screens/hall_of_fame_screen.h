@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <vector>
+
+#include "game/hall_of_fame.h"
+
+class QTabWidget;
+class QTableView;
+class Prompter;
+
+// The best careers ever played in the Saves folder, in five tables: most
+// runs, most wickets, highest level reached, longest career, richest.
+class HallOfFameScreen : public QDialog {
+    Q_OBJECT
+  public:
+    // How many careers each list shows.
+    static constexpr std::size_t listLength = 10;
+
+    HallOfFameScreen(const std::vector<FameEntry>& careers, QWidget* owner);
+
+    QTableView* table(FameList list) const { return tables_.at(static_cast<std::size_t>(list)); }
+    QTabWidget* lists() const { return tabs_; }
+
+  private:
+    QTabWidget* tabs_ = nullptr;
+    std::array<QTableView*, fameListCount> tables_{};
+};
+
+// Brings the folder's hall of fame up to the careers saved there, tells the
+// player of a damaged file set aside or one that could not be written, and
+// shows it until he closes it.
+void showHallOfFame(const QString& folder, Prompter& prompter, QWidget* owner);

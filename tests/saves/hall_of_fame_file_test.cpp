@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "saves/hall_of_fame_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include "saves/set_aside.h"
+#include "support/file_contents.h"
+#include "support/qt_printers.h"
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+FameEntry entry(const char* player, std::int64_t runs, bool ended = false) {
+    FameEntry e;
+    e.player = QString::fromUtf8(player);
+    e.saveFile = e.player.left(5).toLower() + QStringLiteral("_auto.bsg");
+    e.highestLevel = Level::state;
+    e.matches = 40;
+    e.runs = runs;
+    e.wickets = 12;
+    e.bankBalance = 123456;
+    e.ended = ended;
+    e.lastPlayed = QDateTime(QDate(2026, 12, 8), QTime(14, 24, 6), Qt::UTC);
+    return e;
+}
+
+class HallOfFameFile : public ::testing::Test {
+  protected:
+    QTemporaryDir saves;
+    QString path = hallOfFamePath(saves.path());
+
+    void write(const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+TEST_F(HallOfFameFile, CareersReadBackAsWrittenUnderEveryLocale) {
+    // Names with a comma, a quote and Devanagari; an ended career.
+    const std::vector<FameEntry> careers = {entry("Singh, \"Jr\"", 1234), entry("रवि", 99, true)};
+    QLocale::setDefault(QLocale(QLocale::Hindi, QLocale::India));
+    const QByteArray bytes = hallOfFameBytes(careers);
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(bytes, hallOfFameBytes(careers));
+    EXPECT_TRUE(bytes.contains("123456,no,2026-12-08T14:24:06Z\n")) << bytes.toStdString();
+
+    ASSERT_EQ(rememberInHallOfFame(path, careers).failure, std::nullopt);
+    const HallOfFameReading reading = readHallOfFame(path);
+    EXPECT_FALSE(reading.damaged);
+    EXPECT_EQ(reading.entries, careers);
+}
+
+TEST_F(HallOfFameFile, ADamagedFileIsSetAsideWithItsGoodLinesKept) {
+    const QByteArray good = hallOfFameBytes({entry("Ravi", 500)});
+    const QByteArray damaged = good + "\"Arjun\",\"arjun_auto.bsg\",Heaven,1,2,3,4,no,\n";
+    write(damaged);
+    const HallOfFameUpdate update = rememberInHallOfFame(path, {entry("Mehta", 800)});
+    ASSERT_EQ(update.failure, std::nullopt);
+    ASSERT_FALSE(update.setAsideTo.isEmpty());
+    // The damaged file as it was, under a set-aside name beside it.
+    EXPECT_EQ(contents(update.setAsideTo), damaged);
+    EXPECT_EQ(setAsideFilesOf(path, QStringLiteral(".csv")).size(), 1);
+    const HallOfFameReading reading = readHallOfFame(path);
+    EXPECT_FALSE(reading.damaged);
+    ASSERT_EQ(reading.entries.size(), 2u);
+    EXPECT_EQ(reading.entries[0].player, QStringLiteral("Ravi"));
+    EXPECT_EQ(reading.entries[1].player, QStringLiteral("Mehta"));
+}
+
+TEST_F(HallOfFameFile, AFileOfAnotherKindIsDamagedAndAnUnchangedOneIsNotWrittenAgain) {
+    // A career seen again as it was, to the millisecond of its save file,
+    // changes nothing once the file has it to the second.
+    const QDateTime saved = QDateTime::fromMSecsSinceEpoch(1796000000123, Qt::UTC);
+    CareerSummary ravi;
+    ravi.player = QStringLiteral("Ravi");
+    ASSERT_EQ(
+        rememberInHallOfFame(path, {fameEntryOf(ravi, QStringLiteral("a.bsg"), saved)}).failure,
+        std::nullopt);
+    EXPECT_EQ(readHallOfFame(path).entries.at(0),
+              fameEntryOf(ravi, QStringLiteral("a.bsg"), saved));
+    QFile::remove(path);
+
+    for (const QByteArray& bytes : {QByteArray("not a hall of fame\n"),
+                                    QByteArray("\xff\xfe"
+                                               "B\0a\0",
+                                               6),
+                                    hallOfFameBytes({entry("Ravi", 1)}) + "\"open quote,\n"}) {
+        EXPECT_TRUE(hallOfFameFromBytes(bytes).damaged);
+    }
+    EXPECT_FALSE(hallOfFameFromBytes(QByteArray()).damaged);
+
+    ASSERT_EQ(rememberInHallOfFame(path, {entry("Ravi", 1)}).failure, std::nullopt);
+    const QDateTime written = QFileInfo(path).lastModified();
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    // Told the same again: nothing to write, so no failure from the
+    // read-only file.
+    EXPECT_EQ(rememberInHallOfFame(path, {entry("Ravi", 1)}).failure, std::nullopt);
+    EXPECT_EQ(QFileInfo(path).lastModified(), written);
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(HallOfFameFile, ALinkInItsPlaceIsNeitherReadNorReplacedNorWrittenThrough) {
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.path() + QStringLiteral("/target.csv");
+    const QByteArray targetBytes = hallOfFameBytes({entry("Far", 10)});
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(targetBytes);
+    }
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
+              0);
+    EXPECT_TRUE(readHallOfFame(path).damaged);
+    // Neither replaced nor written through: the player is told why.
+    EXPECT_NE(rememberInHallOfFame(path, {entry("Ravi", 1)}).failure, std::nullopt);
+    EXPECT_EQ(contents(target), targetBytes);
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "saves/saved_careers.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "game/hall_of_fame.h"
+#include "saves/career_file.h"
+#include "saves/hall_of_fame_file.h"
+#include "saves/save_file_io.h"
+#include "support/qt_printers.h"
+#include "support/save_fixtures.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+class SavedCareers : public ::testing::Test {
+  protected:
+    QTemporaryDir root;
+    QString saves = root.path() + QStringLiteral("/Saves");
+    Career career = midCareer();
+
+    void save(const QString& name, const Career& c) {
+        ASSERT_EQ(writeSaveFile(saves, name, saveFileOf(c, true)), std::nullopt);
+    }
+    void write(const QString& name, const QByteArray& bytes) {
+        QFile file(saves + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const SavedCareer& named(const std::vector<SavedCareer>& list, const char* name) {
+        for (const SavedCareer& c : list) {
+            if (c.fileName == QLatin1String(name)) return c;
+        }
+        ADD_FAILURE() << name << " not listed";
+        static const SavedCareer none;
+        return none;
+    }
+};
+
+TEST_F(SavedCareers, EachKindOfFileIsListedAsWhatItIsAndOnlySavesAreRead) {
+    save(QStringLiteral("mid_auto.bsg"), career);
+    Career older = career;
+    older.player = QStringLiteral("Old Timer");
+    save(QStringLiteral("mid_auto.old-20261208-142406.bsg"), older);
+    write(QStringLiteral("notes.bsg"), "shopping list\n");
+    // A save whose match fee is no number.
+    SaveFile damaged = saveFileOf(career, true);
+    damaged.setLine(saveLine::matchfee, QStringLiteral("abc"));
+    write(QStringLiteral("damaged.bsg"), encodeSaveFile(damaged));
+    write(QStringLiteral("other.txt"), "not listed at all");
+    ASSERT_TRUE(QDir(saves).mkdir(QStringLiteral("folder.bsg")));
+#ifdef Q_OS_UNIX
+    // A link to a good save elsewhere, and a pipe no program writes to: a
+    // pipe opened for reading would keep the list waiting.
+    QTemporaryDir elsewhere;
+    ASSERT_EQ(writeSaveFile(elsewhere.path(), QStringLiteral("far.bsg"), saveFileOf(career, true)),
+              std::nullopt);
+    ASSERT_EQ(
+        ::symlink(QFile::encodeName(elsewhere.path() + QStringLiteral("/far.bsg")).constData(),
+                  QFile::encodeName(saves + QStringLiteral("/link.bsg")).constData()),
+        0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(saves + QStringLiteral("/pipe.bsg")).constData(), 0600),
+              0);
+#endif
+
+    const std::vector<SavedCareer> list = listSavedCareers(saves);
+    QStringList names;
+    for (const SavedCareer& c : list) names << c.fileName;
+    EXPECT_FALSE(names.contains(QStringLiteral("other.txt")));
+
+    const SavedCareer& own = named(list, "mid_auto.bsg");
+    EXPECT_EQ(own.kind, SavedCareer::Kind::career);
+    EXPECT_EQ(own.career.player, career.player);
+    EXPECT_EQ(own.career.level, career.level);
+    EXPECT_EQ(own.career.team, career.team);
+    EXPECT_EQ(careerMatches(own.career), careerMatches(career));
+    EXPECT_EQ(own.career.statistics().runs, career.statistics().runs);
+    EXPECT_EQ(own.career.statistics().wickets, career.statistics().wickets);
+    EXPECT_EQ(own.career.bankBalance, career.bankBalance);
+    EXPECT_TRUE(own.lastPlayed.isValid());
+    EXPECT_FALSE(own.ended);
+
+    const SavedCareer& aside = named(list, "mid_auto.old-20261208-142406.bsg");
+    EXPECT_EQ(aside.kind, SavedCareer::Kind::setAside);
+    EXPECT_EQ(aside.career.player, QStringLiteral("Old Timer"));
+
+    for (const char* name : {"notes.bsg", "damaged.bsg", "folder.bsg"}) {
+        SCOPED_TRACE(name);
+        const SavedCareer& other = named(list, name);
+        EXPECT_EQ(other.kind, SavedCareer::Kind::notACareer);
+        EXPECT_FALSE(other.reason.isEmpty());
+    }
+#ifdef Q_OS_UNIX
+    const SavedCareer& link = named(list, "link.bsg");
+    EXPECT_EQ(link.kind, SavedCareer::Kind::notACareer);
+    EXPECT_TRUE(link.reason.contains(QStringLiteral("link"))) << link.reason.toStdString();
+    EXPECT_EQ(link.career.player, Career().player);
+    const SavedCareer& pipe = named(list, "pipe.bsg");
+    EXPECT_EQ(pipe.kind, SavedCareer::Kind::notACareer);
+    EXPECT_TRUE(pipe.reason.contains(QStringLiteral("ordinary"))) << pipe.reason.toStdString();
+#endif
+}
+
+TEST_F(SavedCareers, ASaveTheHallOfFameRemembersAsEndedIsMarkedEndedUntilItIsPlayedOn) {
+    save(QStringLiteral("mid_auto.bsg"), career);
+    FameEntry ended;
+    ended.player = career.player;
+    ended.saveFile = QStringLiteral("mid_auto.bsg");
+    ended.matches = careerMatches(career);
+    ended.ended = true;
+    ASSERT_EQ(rememberInHallOfFame(hallOfFamePath(saves), {ended}).failure, std::nullopt);
+    EXPECT_TRUE(listSavedCareers(saves).at(0).ended);
+
+    // Loaded and played on, the file holds another match: a career again.
+    Career playedOn = career;
+    playedOn.statistics().matches += 1;
+    save(QStringLiteral("mid_auto.bsg"), playedOn);
+    EXPECT_FALSE(listSavedCareers(saves).at(0).ended);
+}
+
+TEST(SetAsideSaveNames, AreTheSetAsideNamesAndNoOthers) {
+    EXPECT_TRUE(isSetAsideSaveName(QStringLiteral("raj_auto.old-20260412-183005.bsg")));
+    EXPECT_TRUE(isSetAsideSaveName(QStringLiteral("raj_auto.old-20260412-183005-2.bsg")));
+    EXPECT_FALSE(isSetAsideSaveName(QStringLiteral("raj_auto.bsg")));
+    EXPECT_FALSE(isSetAsideSaveName(QStringLiteral("old-20260412.bsg")));
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "saves/hall_of_fame_file.h"
+#include "saves/set_aside.h"
+#include "screens/career_card.h"
+#include "screens/career_model.h"
+#include "screens/career_summary_screen.h"
+#include "screens/command_button.h"
+#include "screens/hall_of_fame_screen.h"
+#include "screens/history_screen.h"
+#include "screens/main_screen.h"
+#include "screens/player_screen.h"
+#include "support/match_on_screen.h"
+#include "support/qt_printers.h"
+#include "support/scripted_platform.h"
+#include "support/test_career.h"
+
+namespace {
+
+// Reads the hall of fame once it shows (in an event loop of its own), then
+// closes it.
+void whileHallOfFameShows(const std::function<void()>& open,
+                          const std::function<void(HallOfFameScreen&)>& read) {
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* fame = qobject_cast<HallOfFameScreen*>(QApplication::activeModalWidget());
+        ASSERT_NE(fame, nullptr);
+        shown = true;
+        read(*fame);
+        fame->close();
+    });
+    open();
+    EXPECT_TRUE(shown);
+}
+
+QString cell(HallOfFameScreen& fame, FameList list, int row, int column) {
+    return fame.table(list)->model()->index(row, column).data().toString();
+}
+
+class CareerEnd : public ::testing::Test {
+  protected:
+    QTemporaryDir saves;
+    ScriptedPlatform scripted;
+    MainScreen main{scripted.platform, testCareer(45, 20, 30),
+                    AutoSave{true, QStringLiteral("ravi_auto.bsg")},
+                    SaveTarget{saves.path(), false, {}}};
+
+    CareerEnd() {
+        main.show();
+        main.claimSaveFile();
+    }
+};
+
+TEST_F(CareerEnd, ShowsTheSummaryKeepsItsPictureOpensTheHistoryAndEntersTheHallOfFame) {
+    // One match saved; then, exhausted at the club, the career ends.
+    scripted.random.draws = {0.0, 0.75, 0.4, 0.9};
+    playMatchOnScreen(main);
+    const std::int32_t runs = main.career().career().statistics().runs;
+    ASSERT_GT(runs, 0);
+    main.career().update([](Career& c) { c.body.stamina = -3; });
+    scripted.prompter.answers = {true};
+    QTest::mouseClick(main.command(MainScreen::Play), Qt::LeftButton);
+
+    CareerSummaryScreen* summary = main.careerSummary();
+    ASSERT_NE(summary, nullptr);
+    EXPECT_TRUE(summary->isVisible());
+    EXPECT_TRUE(scripted.prompter.questions.isEmpty());
+    EXPECT_EQ(summary->card()->value(QStringLiteral("cardMatches"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(summary->card()->value(QStringLiteral("cardRuns"))->text(), QString::number(runs));
+    EXPECT_EQ(summary->card()->value(QStringLiteral("cardEnding"))->text(),
+              QStringLiteral("Dropped from club cricket."));
+    // Nothing more is played while it shows.
+    EXPECT_FALSE(main.command(MainScreen::Play)->isEnabled());
+
+    QTest::mouseClick(summary->savePictureCommand(), Qt::LeftButton);
+    const QString picture = saves.path() + QStringLiteral("/ravi_auto.card.png");
+    EXPECT_FALSE(QImage(picture).isNull());
+    EXPECT_EQ(scripted.prompter.notices.last(),
+              QStringLiteral("The career card is saved as %1.").arg(picture));
+
+    QTest::mouseClick(summary->historyCommand(), Qt::LeftButton);
+    ASSERT_NE(main.historyScreen(), nullptr);
+    EXPECT_TRUE(main.historyScreen()->isVisible());
+
+    // The hall of fame holds it, ended, before the player is asked.
+    const HallOfFameReading fame = readHallOfFame(hallOfFamePath(saves.path()));
+    ASSERT_EQ(fame.entries.size(), 1u);
+    EXPECT_EQ(fame.entries[0].player, QStringLiteral("Ravi"));
+    EXPECT_EQ(fame.entries[0].runs, runs);
+    EXPECT_TRUE(fame.entries[0].ended);
+
+    continueFromCareerSummary(main);
+    EXPECT_EQ(scripted.prompter.questions,
+              QStringList{QStringLiteral("Do you want to play again?")});
+    EXPECT_FALSE(main.isVisible());
+}
+
+TEST_F(CareerEnd, TheHallOfFameListsTheBestCareersFromTheMenuAndTheirFileGoneStillCounts) {
+    scripted.random.draws = {0.0, 0.75, 0.4, 0.9};
+    playMatchOnScreen(main);
+    const QString runs = QString::number(main.career().career().statistics().runs);
+    FameEntry legend;
+    legend.player = QStringLiteral("Legend");
+    legend.saveFile = QStringLiteral("legen_auto.bsg");
+    legend.highestLevel = Level::national;
+    legend.matches = 300;
+    legend.runs = 12000;
+    legend.ended = true;
+    ASSERT_EQ(rememberInHallOfFame(hallOfFamePath(saves.path()), {legend}).failure, std::nullopt);
+
+    whileHallOfFameShows(
+        [&] { QTest::mouseClick(main.command(MainScreen::HallOfFame), Qt::LeftButton); },
+        [&runs](HallOfFameScreen& fame) {
+            EXPECT_EQ(fame.lists()->count(), fameListCount);
+            EXPECT_EQ(fame.table(FameList::mostRuns)->accessibleName(),
+                      QStringLiteral("Most Runs"));
+            // The legend, whose save is gone, then Ravi, still playing.
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 0, 1), QStringLiteral("Legend"));
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 1, 1), QStringLiteral("Ravi"));
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 1, 4), runs);
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 0, 7), QStringLiteral("Ended"));
+            EXPECT_EQ(cell(fame, FameList::richest, 0, 1), QStringLiteral("Ravi"));
+        });
+}
+
+TEST_F(CareerEnd, ADamagedHallOfFameIsSetAsideAndThePlayerTold) {
+    const QString path = hallOfFamePath(saves.path());
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("scribbled over\n");
+    }
+    PlayerScreen player(scripted.prompter);
+    whileHallOfFameShows([&] { showHallOfFame(saves.path(), scripted.prompter, &player); },
+                         [](HallOfFameScreen& fame) {
+                             EXPECT_EQ(fame.table(FameList::mostRuns)->model()->rowCount(), 0);
+                         });
+    const QStringList aside = setAsideFilesOf(path, QStringLiteral(".csv"));
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(aside.first());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("scribbled over\n"));
+    ASSERT_EQ(scripted.prompter.notices.size(), 1);
+    EXPECT_TRUE(scripted.prompter.notices[0].contains(QStringLiteral("damaged")));
+}
+
+}  // namespace
