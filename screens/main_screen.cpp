@@ -280,9 +280,27 @@ void MainScreen::buildMenu() {
     // The window opens with Play ready for Return; the first command of the
     // column is Exit, which would end the program unsaved.
     commands_[Play]->setFocus();
+
+    // In the room between About and Sponsors, while the career is not being
+    // saved; the reason is its description, and its tip under the mouse.
+    //: Shown on the main screen while the career's saves are off.
+    savingStatus_ = look::caption(menu, QStringLiteral("savingStatus"), tr("Not being saved"),
+                                  look::red, look::rect(60, 1230, 1215, 465));
+    savingStatus_->setAlignment(Qt::AlignCenter);
+    savingStatus_->setWordWrap(true);
+    savingStatus_->hide();
+}
+
+void MainScreen::showSavingStatus() {
+    const auto& off = career_->session().whySavingOff();
+    const QString reason = off ? savingOffReason(*off) : QString();
+    savingStatus_->setToolTip(reason);
+    savingStatus_->setAccessibleDescription(reason);
+    savingStatus_->setVisible(off.has_value());
 }
 
 void MainScreen::showCareer() {
+    showSavingStatus();
     const Career& career = career_->career();
     for (const Figure& figure : figures_) look::setValueText(figure.label, figure.text(career));
     for (const Bar& bar : bars_) {
