@@ -300,7 +300,6 @@ void MainScreen::showSavingStatus() {
 }
 
 void MainScreen::showCareer() {
-    showSavingStatus();
     const Career& career = career_->career();
     for (const Figure& figure : figures_) look::setValueText(figure.label, figure.text(career));
     for (const Bar& bar : bars_) {
@@ -397,11 +396,13 @@ void MainScreen::play() {
 void MainScreen::claimSaveFile() {
     career_->update(
         [this](CareerSession& session) { settleSaveClaim(session, platform_.prompter, this); });
+    showSavingStatus();
 }
 
 void MainScreen::playMatch() {
     MatchScreen match(*career_, platform_, this);
     match.exec();
+    showSavingStatus();
     // Saves that cannot go beside the game go to the player's own folder; he
     // is told where at the first of them.
     const SaveTarget& target = career_->session().saveTarget();

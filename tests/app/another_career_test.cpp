@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -13,6 +15,7 @@
 #include "app/screen_navigator.h"
 #include "app/translations.h"
 #include "game/history.h"
+#include "saves/career_lock.h"
 #include "saves/set_aside.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
@@ -169,10 +172,47 @@ TEST_F(AnotherCareer, ASecondCopyOnOneCareerIsToldAndWritesNothing) {
     ASSERT_NE(main, nullptr);
     ASSERT_EQ(second.prompter.notices.size(), 1);
     EXPECT_TRUE(second.prompter.notices[0].contains(QStringLiteral("another copy")));
+    EXPECT_TRUE(
+        second.prompter.notices[0].contains(QDir::toNativeSeparators(lockFilePath(mehtaSave))));
+    // The main screen says so, and why, for as long as it is so; the
+    // first copy's saves as before.
+    const auto* status = main->findChild<QLabel*>(QStringLiteral("savingStatus"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->accessibleDescription().contains(QStringLiteral("another copy")));
+    EXPECT_FALSE(firstCopy.mainScreen()
+                     ->findChild<QLabel*>(QStringLiteral("savingStatus"))
+                     ->isVisibleTo(firstCopy.mainScreen()));
     second.random.draws = {0.0, 0.75, 0.4, 0.9};
     playMatchOnScreen(*main);
     EXPECT_EQ(contents(mehtaSave), mehtaBytes);
     EXPECT_EQ(contents(historyFilePath(mehtaSave)), mehtaHistory);
+    EXPECT_TRUE(status->isVisible());
+}
+
+// A pipe where the lock would be does not keep Load waiting: the career
+// loads, the player is told which file is in the way and what to do, and
+// nothing is saved.
+TEST_F(AnotherCareer, APipeAtTheLockDoesNotHangLoad) {
+    const QString lock = lockFilePath(mehtaSave);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+    ScriptedPlatform player(programFolder.path());
+    ScreenNavigator copy(player.platform);
+    copy.start();
+    QTest::mouseClick(copy.creditsScreen()->continueButton(), Qt::LeftButton);
+    settle();
+    player.prompter.chosenFiles = {mehtaSave};
+    player.random.draws = {0.9};
+    QTest::mouseClick(copy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
+    settle();
+    ASSERT_NE(copy.mainScreen(), nullptr);
+    ASSERT_EQ(player.prompter.notices.size(), 1);
+    EXPECT_TRUE(player.prompter.notices[0].contains(QDir::toNativeSeparators(lock)));
+    EXPECT_TRUE(player.prompter.notices[0].contains(QStringLiteral("remove or rename")));
+    player.random.draws = {0.0, 0.75, 0.4, 0.9};
+    playMatchOnScreen(*copy.mainScreen());
+    EXPECT_EQ(contents(mehtaSave), mehtaBytes);
+    EXPECT_TRUE(QFileInfo(lock).exists() && !QFileInfo(lock).isFile());
 }
 
 }  // namespace
