@@ -4,6 +4,7 @@
 #include "app/desktop_url_opener.h"
 #include "app/file_size_signal.h"
 #include "app/message_prompter.h"
+#include "app/no_user_settings.h"
 #include "app/screen_navigator.h"
 #include "app/system_random.h"
 #include "app/translations.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[]) {
     failWritesPastTheFileSizeLimit();
+    keepNoUserSettings();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bailcrest"));
     // Desktops match the window to its menu entry and icon by this name.
