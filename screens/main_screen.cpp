@@ -287,7 +287,9 @@ void MainScreen::buildMenu() {
     savingStatus_ = look::caption(menu, QStringLiteral("savingStatus"), tr("Not being saved"),
                                   look::red, look::rect(60, 1230, 1215, 465));
     savingStatus_->setAlignment(Qt::AlignCenter);
+    // On two lines rather than cut short.
     savingStatus_->setWordWrap(true);
+    look::fitCaption(savingStatus_);
     savingStatus_->hide();
 }
 
