@@ -46,8 +46,9 @@ bool plausibleHistoryRow(const HistoryRow& row);
 bool rowsAgreeWithCareer(const std::vector<HistoryRow>& rows, const Career& career);
 
 // Whether the rows can be matches of the career's past: at each level,
-// together they played no more matches, scored no more runs and took no
-// more wickets or catches than the career's record book holds for that
-// level, and none of them beat its highest score or most wickets. A shorter
-// history of another career fails this more often than not.
+// together they scored no more runs and took no more wickets or catches than
+// the career's record book holds for that level, and none of them beat its
+// highest score or most wickets. (How many matches a level counts is left
+// out: a count at its 16-bit limit stops counting.) A shorter history of
+// another career fails this more often than not.
 bool rowsLeadToCareer(const std::vector<HistoryRow>& rows, const Career& career);

@@ -2,7 +2,6 @@
 #include "saves/save_claim.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #include "saves/file_names.h"
@@ -26,6 +25,10 @@ std::optional<FileStamp> stampNow(const QString& path) {
     return stampOf(path, *bytes);
 }
 
+QString refusalWhileOff() {
+    return QCoreApplication::translate("SaveFile", "this game does not save the career there");
+}
+
 }  // namespace
 
 void SaveClaim::recognise(const QString& savePath, const QString& loadedFrom) {
@@ -42,14 +45,6 @@ SaveClaim::Check SaveClaim::claim(const QString& savePath) {
     switch (taking.taking) {
         case CareerLock::Taking::taken:
             return lookAt(savePath);
-        case CareerLock::Taking::heldOnAnotherComputer: {
-            Check check;
-            check.standing = Standing::openOnAnotherComputer;
-            check.computer = taking.computer;
-            savingOff_ = SavingOff{NotSaving::openOnAnotherComputer, lockFilePath(savePath),
-                                   taking.computer};
-            return check;
-        }
         default:
             return lockRefused(savePath, taking);
     }
@@ -67,6 +62,11 @@ SaveClaim::Check SaveClaim::lockRefused(const QString& savePath, const CareerLoc
     Check check;
     const QString lock = lockFilePath(savePath);
     switch (taking.taking) {
+        case CareerLock::Taking::heldOnAnotherComputer:
+            check.standing = Standing::openOnAnotherComputer;
+            check.computer = taking.computer;
+            savingOff_ = SavingOff{NotSaving::openOnAnotherComputer, lock, taking.computer};
+            break;
         case CareerLock::Taking::heldByAnotherCopy:
             check.standing = Standing::openInAnotherCopy;
             savingOff_ = SavingOff{NotSaving::openInAnotherCopy, lock, {}};
@@ -109,10 +109,6 @@ void SaveClaim::answer(bool replace) {
     }
 }
 
-std::optional<QString> SaveClaim::refusalWhileOff() const {
-    return QCoreApplication::translate("SaveFile", "this game does not save the career there");
-}
-
 SaveClaim::Preparation SaveClaim::prepareToWrite(const QString& savePath) {
     if (savingOff_) return {refusalWhileOff(), {}};
     // Never a save without the lock: a career that was not claimed when it
@@ -120,12 +116,7 @@ SaveClaim::Preparation SaveClaim::prepareToWrite(const QString& savePath) {
     if (!lock_.holds(savePath)) {
         const CareerLock::Result taking = lock_.take(savePath);
         if (taking.taking != CareerLock::Taking::taken) {
-            if (taking.taking == CareerLock::Taking::heldOnAnotherComputer) {
-                savingOff_ = SavingOff{NotSaving::openOnAnotherComputer, lockFilePath(savePath),
-                                       taking.computer};
-            } else {
-                lockRefused(savePath, taking);
-            }
+            lockRefused(savePath, taking);
             return {refusalWhileOff(), {}};
         }
     }
@@ -139,6 +130,7 @@ SaveClaim::Preparation SaveClaim::prepareToWrite(const QString& savePath) {
         if (aside.failure) return {aside.failure, {}};
         return {std::nullopt, KeptFile{savePath, aside.path}};
     }
+    if (savePath == ownFile_) return {};
     const FoundSave found = findSave(savePath);
     switch (found.holds) {
         case FoundSave::Holds::nothing:

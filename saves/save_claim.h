@@ -96,8 +96,8 @@ class SaveClaim {
 
   private:
     Check lookAt(const QString& savePath);
+    // Saving is off for this game, for the lock could not be taken.
     Check lockRefused(const QString& savePath, const CareerLock::Result& taking);
-    std::optional<QString> refusalWhileOff() const;
 
     CareerLock lock_;
     QString ownFile_;

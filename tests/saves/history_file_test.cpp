@@ -132,6 +132,12 @@ TEST(HistoryLine, TheLongestLineWrittenReadsBack) {
 Career loadedAt(const HistoryRow& row) {
     Career career = testCareer(50, 50, 50);
     career.recordBook[levelIndex(Level::club)].matches = static_cast<std::int16_t>(row.match);
+    // Every level's record book holds more than the rows of any history
+    // here.
+    for (LevelStatistics& level : career.recordBook) {
+        level.runs = level.wickets = level.catches = 1000000;
+        level.highestScore = level.mostWickets = 32767;
+    }
     career.level = row.level;
     career.team = row.team;
     // The teams every row of someHistory() names, and the row's own.
