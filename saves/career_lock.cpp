@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "saves/career_lock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -90,7 +91,11 @@ bool CareerLock::holds(const QString& savePath) const {
 CareerLock::Result CareerLock::lock(const QString& savePath, bool overAnotherComputer) {
     release();
     const QString folder = QFileInfo(savePath).absolutePath();
-    if (!QDir().mkpath(folder)) return with(Taking::failed, {}, systemError(errno));
+    if (!QDir().mkpath(folder)) {
+        return with(Taking::failed, {},
+                    QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
+                        .arg(QDir::toNativeSeparators(folder)));
+    }
     const QByteArray path = QFile::encodeName(lockFilePath(savePath));
     const LockHolder thisCopy{static_cast<qint64>(::getpid()), QSysInfo::machineHostName()};
     // A few tries, for a lock let go of and removed right while it is taken.
