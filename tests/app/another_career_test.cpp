@@ -16,6 +16,7 @@
 #include "app/translations.h"
 #include "game/history.h"
 #include "saves/career_lock.h"
+#include "saves/history_file.h"
 #include "saves/set_aside.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
@@ -138,7 +139,7 @@ TEST_F(AnotherCareer, ReplacedItIsKeptAsideWithItsHistory) {
     scripted.prompter.answers = {true};
     ScreenNavigator screens(scripted.platform);
     startSinghAndPlay(scripted, screens);
-    const QStringList aside = setAsideFilesOf(mehtaSave, QStringLiteral(".bsg"));
+    const QStringList aside = setAsideFilesOf(mehtaSave, saveFileEnding);
     ASSERT_EQ(aside.size(), 1);
     EXPECT_EQ(contents(aside.front()), mehtaBytes);
     EXPECT_EQ(contents(historyFilePath(aside.front())), mehtaHistory);
@@ -213,6 +214,44 @@ TEST_F(AnotherCareer, APipeAtTheLockDoesNotHangLoad) {
     playMatchOnScreen(*copy.mainScreen());
     EXPECT_EQ(contents(mehtaSave), mehtaBytes);
     EXPECT_TRUE(QFileInfo(lock).exists() && !QFileInfo(lock).isFile());
+}
+
+// A career loaded and played while another program copies another save over
+// its own and rewrites its history: at the next match both are found kept
+// in Saves, and the player is told of each, once.
+TEST_F(AnotherCareer, FilesChangedWhileTheGameRunsAreKeptAndTold) {
+    ScriptedPlatform player(programFolder.path());
+    ScreenNavigator copy(player.platform);
+    copy.start();
+    QTest::mouseClick(copy.creditsScreen()->continueButton(), Qt::LeftButton);
+    settle();
+    player.prompter.chosenFiles = {mehtaSave};
+    player.random.draws = {0.9};
+    QTest::mouseClick(copy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
+    settle();
+    ASSERT_NE(copy.mainScreen(), nullptr);
+
+    const QString history = historyFilePath(mehtaSave);
+    const QByteArray edited = QByteArray(mehtaHistory).replace("\n", "\r\n");
+    put(history, edited);
+    // Not even a save: whatever another program put there is kept.
+    put(mehtaSave, "a letter saved over the career\n");
+    const QByteArray replaced = contents(mehtaSave);
+    player.prompter.notices.clear();
+    player.random.draws = {0.0, 0.75, 0.4, 0.9};
+    playMatchOnScreen(*copy.mainScreen());
+
+    const QStringList keptSaves = setAsideFilesOf(mehtaSave, saveFileEnding);
+    ASSERT_EQ(keptSaves.size(), 1);
+    EXPECT_EQ(contents(keptSaves.front()), replaced);
+    const QStringList keptHistories = setAsideFilesOf(history, setAsideHistoryEnding);
+    ASSERT_EQ(keptHistories.size(), 1);
+    EXPECT_EQ(contents(keptHistories.front()), edited);
+    int told = 0;
+    for (const QString& notice : player.prompter.notices) {
+        if (notice.contains(QStringLiteral("kept unchanged as"))) ++told;
+    }
+    EXPECT_EQ(told, 2);
 }
 
 }  // namespace
