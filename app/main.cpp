@@ -6,6 +6,7 @@
 #include "app/desktop_url_opener.h"
 #include "app/file_size_signal.h"
 #include "app/message_prompter.h"
+#include "app/no_user_settings.h"
 #include "app/screen_navigator.h"
 #include "app/system_random.h"
 #include "app/translations.h"
@@ -16,6 +17,7 @@
 int main(int argc, char* argv[]) {
     if (const std::optional<int> answered = answerHelpOrVersion(argc, argv)) return *answered;
     failWritesPastTheFileSizeLimit();
+    keepNoUserSettings();
     QApplication application(argc, argv);
     if (!argumentsAreKnown(application)) return 2;
     QApplication::setApplicationName(QStringLiteral("Bailcrest"));

@@ -6,6 +6,7 @@
 
 #include "game/start_career.h"
 #include "saves/career_file.h"
+#include "saves/file_names.h"
 #include "saves/history_file.h"
 #include "saves/save_file.h"
 #include "saves/save_file_io.h"
@@ -62,7 +63,7 @@ void ScreenNavigator::loadCareer() {
         player_, tr("Bailcrest: Load Game"), QDir::toNativeSeparators(saves),
         //: The Load dialog's file type. %1 is the file pattern, which Qt reads
         //: back from between the parentheses: keep it there, at the end.
-        tr("Bailcrest Saves (%1)").arg(QStringLiteral("*.bsg")));
+        tr("Bailcrest Saves (%1)").arg(QLatin1Char('*') + saveFileEnding));
     const QFileInfo chosen(path);
     if (path.isEmpty() || !chosen.exists()) return;
     // A pipe, device or folder is never opened: reading a pipe would wait

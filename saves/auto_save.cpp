@@ -2,6 +2,7 @@
 #include "saves/auto_save.h"
 
 #include "game/start_career.h"
+#include "saves/file_names.h"
 
 QString autoSaveFileName(const QString& playerName) {
     QString stem = playerName.left(5).toLower();
@@ -12,7 +13,7 @@ QString autoSaveFileName(const QString& playerName) {
     }
     // A leading dot would hide the file, and the Load dialog would not list it.
     if (stem.startsWith(QLatin1Char('.'))) stem[0] = QLatin1Char('_');
-    return stem + QStringLiteral("_auto.bsg");
+    return stem + QStringLiteral("_auto") + saveFileEnding;
 }
 
 AutoSave autoSaveOf(const PlayerDetails& details) {

@@ -3,13 +3,15 @@
 
 #include <QString>
 
+#include "saves/file_names.h"
+
 struct PlayerDetails;
 
 // Whether a career saves itself after every match, and the name of the file
 // in the Saves folder it saves to.
 struct AutoSave {
     bool on = false;
-    QString fileName = QStringLiteral("default.bsg");
+    QString fileName = QStringLiteral("default") + saveFileEnding;
 
     bool operator==(const AutoSave&) const = default;
 };

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "saves/file_stamp.h"
 #include "saves/history_csv.h"
 #include "saves/history_row_checks.h"
 #include "saves/regular_file.h"
@@ -36,7 +37,7 @@ QByteArray wholeFile(const CareerHistory& history) {
     return bytes;
 }
 
-enum class Opened { missing, unreadable, read };
+enum class Opened { missing, unreadable, tooLarge, read };
 
 struct FileBytes {
     Opened opened = Opened::missing;
@@ -60,7 +61,7 @@ FileBytes readRegularFile(const QString& path) {
     if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_size > maxHistoryFileBytes) {
         ::close(handle);
-        return {Opened::unreadable, {}};
+        return {S_ISREG(status.st_mode) ? Opened::tooLarge : Opened::unreadable, {}};
     }
     if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(handle);
@@ -69,32 +70,35 @@ FileBytes readRegularFile(const QString& path) {
 #else
     const QFileInfo info(path);
     if (!info.exists()) return {Opened::missing, {}};
-    if (!info.isFile() || info.size() > maxHistoryFileBytes) return {Opened::unreadable, {}};
+    if (!info.isFile()) return {Opened::unreadable, {}};
+    if (info.size() > maxHistoryFileBytes) return {Opened::tooLarge, {}};
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) return {Opened::unreadable, {}};
 #endif
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() > maxHistoryFileBytes) {
-        return {Opened::unreadable, {}};
-    }
+    QByteArray bytes = file.read(maxHistoryFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) return {Opened::unreadable, {}};
+    if (bytes.size() > maxHistoryFileBytes) return {Opened::tooLarge, {}};
     return {Opened::read, std::move(bytes)};
 }
 
-}  // namespace
-
-QString historyFilePath(const QString& saveFilePath) {
-    static const QString extension = QStringLiteral(".bsg");
-    QString stem = saveFilePath;
-    if (stem.endsWith(extension, Qt::CaseInsensitive)) stem.chop(extension.size());
-    return stem + QStringLiteral(".history.csv");
+// The bytes up to the end of the last whole row: a row cut off while it was
+// appended ends the file without a line end.
+// A file without a line end at all was never written by the game, whose
+// whole-file writes take the place of the file in one step.
+QByteArrayView withoutTornRow(QByteArrayView bytes) {
+    const qsizetype end = bytes.lastIndexOf('\n');
+    return end < 0 ? bytes : bytes.first(end + 1);
 }
+
+}  // namespace
 
 HistoryReading readHistory(const QString& path, const Career& loaded) {
     HistoryLeftOut leftOut;
     try {
         const FileBytes file = readRegularFile(path);
         if (file.opened == Opened::read) return historyFromBytes(file.bytes, loaded);
-        leftOut.unreadable = file.opened == Opened::unreadable;
+        leftOut.unreadable = file.opened != Opened::missing;
+        leftOut.tooLarge = file.opened == Opened::tooLarge;
     } catch (const std::bad_alloc&) {
         // Short of memory for the history, the career still loads.
         leftOut.unreadable = true;
@@ -104,6 +108,13 @@ HistoryReading readHistory(const QString& path, const Career& loaded) {
 
 HistoryReading historyFromBytes(QByteArrayView bytes, const Career& loaded) {
     const std::int32_t played = careerMatches(loaded);
+    // A spreadsheet of old ends its lines with a carriage return alone.
+    QByteArray lineFeeds;
+    if (!bytes.contains('\n') && bytes.contains('\r')) {
+        lineFeeds = bytes.toByteArray();
+        lineFeeds.replace('\r', '\n');
+        bytes = lineFeeds;
+    }
     HistoryLines lines = readHistoryLines(bytes);
     HistoryLeftOut leftOut;
     leftOut.damagedRows = lines.damaged;
@@ -137,7 +148,7 @@ HistoryReading historyFromBytes(QByteArrayView bytes, const Career& loaded) {
     const bool lastMatchKnown =
         !rows.empty() && (rows.back().match == played || (saturated && rows.back().match > played));
     if ((lastMatchKnown && !holdsFiguresOf(rows.back(), loaded)) ||
-        !rowsAgreeWithCareer(rows, loaded)) {
+        !rowsAgreeWithCareer(rows, loaded) || !rowsLeadToCareer(rows, loaded)) {
         leftOut.foreignRows += static_cast<int>(rows.size());
         rows = {};
     }
@@ -150,15 +161,14 @@ std::optional<QString> writeHistoryFile(const QString& path, const CareerHistory
 }
 
 std::optional<QString> HistoryFile::keep(const QString& path, const CareerHistory& history) {
-    if (givenUp_) return std::nullopt;
-    std::optional<QString> failure = path == writtenTo_ && rowsWritten_ <= history.rows().size()
-                                         ? appendNewRows(path, history)
-                                         : writeFirst(path, history);
-    if (failure) {
-        givenUp_ = true;
-        writtenTo_.clear();
-    }
-    return failure;
+    kept_.reset();
+    const std::optional<QString> failure =
+        path == writtenTo_ && rowsWritten_ <= history.rows().size() ? appendNewRows(path, history)
+                                                                    : writeFirst(path, history);
+    // Tried again at the next match; the player hears of it once.
+    const bool toldAlready = failing_;
+    failing_ = failure.has_value();
+    return toldAlready ? std::nullopt : failure;
 }
 
 // The first write of a file replaces whatever was there; rows that the
@@ -170,16 +180,18 @@ std::optional<QString> HistoryFile::writeFirst(const QString& path, const Career
     // A file that holds anything but the start of the history about to be
     // written (left by another career of the same file name, or re-saved by
     // a spreadsheet) is set aside as well; the file this history was read
-    // from, short of the match just played, is simply replaced.
+    // from, short of the match just played or of the end of a row cut off
+    // while it was written, is simply replaced.
     const bool holdsOtherBytes = [&] {
         if (rowsLeftOut || !QFileInfo::exists(path)) return rowsLeftOut;
         const FileBytes found = readRegularFile(path);
-        return found.opened != Opened::read || !wholeFile(history).startsWith(found.bytes) ||
-               (!found.bytes.isEmpty() && !found.bytes.endsWith('\n'));
+        return found.opened != Opened::read ||
+               !wholeFile(history).startsWith(withoutTornRow(found.bytes));
     }();
     if (holdsOtherBytes && QFileInfo::exists(path)) {
         const SetAside aside = setAsideFile(path, setAsideHistoryEnding);
         if (aside.failure) return aside.failure;
+        kept_ = KeptFile{path, aside.path};
     }
     return writeWhole(path, history);
 }
@@ -189,29 +201,42 @@ std::optional<QString> HistoryFile::writeWhole(const QString& path, const Career
     if (auto failure = replaceFile(path, bytes)) return failure;
     writtenTo_ = path;
     rowsWritten_ = history.rows().size();
-    bytesWritten_ = bytes.size();
+    written_ = stampOf(path, bytes);
     return std::nullopt;
 }
 
 // The rows not yet in the file, which is normally the newest alone (more when
-// a save failed in between). A file that is no longer as this game left it
-// (removed, or changed by another program) is written whole instead.
+// a save failed in between). A row cut off by a write that failed is cut
+// back first. A file removed since is written whole again; one changed by
+// another program is set aside first.
 std::optional<QString> HistoryFile::appendNewRows(const QString& path,
                                                   const CareerHistory& history) {
     const std::vector<HistoryRow>& rows = history.rows();
     if (rowsWritten_ == rows.size()) return std::nullopt;
+    QByteArray bytes;
+    for (std::size_t i = rowsWritten_; i < rows.size(); ++i) bytes += historyLine(rows[i]);
     QFile file;
     QString refusal;
     const AppendOpening opening = openToAppend(file, path, &refusal);
     if (opening == AppendOpening::refused) return refusal;
-    if (opening == AppendOpening::missing || file.size() != bytesWritten_) {
-        return writeWhole(path, history);
+    if (opening == AppendOpening::missing) return writeWhole(path, history);
+    if (!stillAsStamped(path, written_)) {
+        const std::optional<QByteArray> found = readBounded(path, maxHistoryFileBytes);
+        const bool tornByThisGame = found && found->size() > written_.size &&
+                                    contentHash(found->first(written_.size)) == written_.hash &&
+                                    bytes.startsWith(found->sliced(written_.size));
+        if (!tornByThisGame) {
+            file.close();
+            const SetAside aside = setAsideFile(path, setAsideHistoryEnding);
+            if (aside.failure) return aside.failure;
+            kept_ = KeptFile{path, aside.path};
+            return writeWhole(path, history);
+        }
+        if (!file.resize(written_.size)) return file.errorString();
     }
-    QByteArray bytes;
-    for (std::size_t i = rowsWritten_; i < rows.size(); ++i) bytes += historyLine(rows[i]);
     if (auto failure = writeAll(file, bytes)) return failure;
     if (!file.flush()) return file.errorString();
     rowsWritten_ = rows.size();
-    bytesWritten_ += bytes.size();
+    written_ = stampAfterAppending(path, written_, bytes);
     return std::nullopt;
 }

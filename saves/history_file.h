@@ -8,13 +8,13 @@
 #include <optional>
 
 #include "game/history.h"
+#include "saves/file_names.h"
+#include "saves/file_stamp.h"
+#include "saves/set_aside.h"
 
 // A career's history file: beside its save file and named after it
 // ("raj_auto.bsg" keeps "raj_auto.history.csv"); saves/history_csv.h tells
 // what its text holds.
-
-// The history file that goes with a save file.
-QString historyFilePath(const QString& saveFilePath);
 
 // The ending kept by the name under which a history file some of whose rows
 // were left out at Load is set aside when the game replaces it:
@@ -30,6 +30,8 @@ struct HistoryLeftOut {
     int foreignRows = 0;
     // The file could not be read at all.
     bool unreadable = false;
+    // It could not, being larger than any career could fill.
+    bool tooLarge = false;
 
     bool any() const { return damagedRows > 0 || foreignRows > 0 || unreadable; }
 };
@@ -60,14 +62,14 @@ std::optional<QString> writeHistoryFile(const QString& path, const CareerHistory
 // match: the first time, the file is written whole from the history so far
 // (so that a career loaded from elsewhere takes its history along); after
 // that the rows the file does not hold yet, normally the newest alone, are
-// appended and flushed. A file removed or changed by another program
-// meanwhile is written whole again. A file found there that is not the start
-// of this history (another career's of the same name, one whose rows the
-// history left out when it was read, one that could not be read at all) is
-// not lost to that first write: it is kept as it was under a set-aside name
-// of its own. A link or anything but a regular file at the path is never
-// written through nor replaced. Once writing fails it gives up, so the
-// player is told once and the game goes on with its history in memory. It
+// appended and flushed. A file found there that is not the start of this
+// history (another career's of the same name, one whose rows the history
+// left out when it was read, one that could not be read at all), and one that
+// another program changed since this game last wrote it, is not lost: it is
+// kept as it was under a set-aside name of its own before the file is
+// written whole. A link or anything but a regular file at the path is never
+// written through nor replaced. A write that fails is tried again at the
+// next match, a row it cut off cut back first; the player is told once. It
 // never touches the save file.
 class HistoryFile {
   public:
@@ -80,10 +82,13 @@ class HistoryFile {
 
     // Brings the file at the path up to the history, whose last row is the
     // match just saved. Gives the reason the first time it fails, and
-    // nothing after.
+    // nothing while it goes on failing.
     std::optional<QString> keep(const QString& path, const CareerHistory& history);
 
-    bool givenUp() const { return givenUp_; }
+    // Whether the last keep() failed.
+    bool failing() const { return failing_; }
+    // The file the last keep() set aside, if it did.
+    const std::optional<KeptFile>& keptAside() const { return kept_; }
 
   private:
     std::optional<QString> writeFirst(const QString& path, const CareerHistory& history);
@@ -91,10 +96,11 @@ class HistoryFile {
     std::optional<QString> appendNewRows(const QString& path, const CareerHistory& history);
 
     // The file last brought up to the history, how many rows it holds and
-    // its size as written, to tell whether it is still as it was left.
+    // what it held as written, to tell whether it is still as it was left.
     QString writtenTo_;
     std::size_t rowsWritten_ = 0;
-    qint64 bytesWritten_ = 0;
-    bool givenUp_ = false;
+    FileStamp written_;
+    bool failing_ = false;
+    std::optional<KeptFile> kept_;
     HistoryLeftOut leftOutWhenRead_;
 };

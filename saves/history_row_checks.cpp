@@ -2,6 +2,7 @@
 #include "saves/history_row_checks.h"
 
 #include <algorithm>
+#include <array>
 
 #include "game/sponsorship.h"
 #include "game/start_career.h"
@@ -58,6 +59,32 @@ bool rowsAgreeWithCareer(const std::vector<HistoryRow>& rows, const Career& care
         const auto& changes = row.events.levelChanges;
         const Level expected = changes.empty() ? rows[i - 1].level : changes.back();
         if (row.level != expected) return false;
+    }
+    return true;
+}
+
+bool rowsLeadToCareer(const std::vector<HistoryRow>& rows, const Career& career) {
+    struct Played {
+        qint64 runs = 0, wickets = 0, catches = 0;
+        int highestScore = 0, mostWickets = 0;
+    };
+    std::array<Played, levelCount> played{};
+    for (const HistoryRow& row : rows) {
+        Played& level = played[levelIndex(row.level)];
+        level.runs += row.performance.runs;
+        level.wickets += row.performance.wickets;
+        level.catches += row.performance.catches;
+        level.highestScore = std::max<int>(level.highestScore, row.performance.runs);
+        level.mostWickets = std::max<int>(level.mostWickets, row.performance.wickets);
+    }
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const Played& rowsAt = played[i];
+        const LevelStatistics& book = career.recordBook[i];
+        if (rowsAt.runs > book.runs || rowsAt.wickets > book.wickets ||
+            rowsAt.catches > book.catches || rowsAt.highestScore > book.highestScore ||
+            rowsAt.mostWickets > book.mostWickets) {
+            return false;
+        }
     }
     return true;
 }

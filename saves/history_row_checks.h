@@ -44,3 +44,11 @@ bool plausibleHistoryRow(const HistoryRow& row);
 // clubs or the career's own), and each row right after another is at the
 // level of the row before or the level it moved to since.
 bool rowsAgreeWithCareer(const std::vector<HistoryRow>& rows, const Career& career);
+
+// Whether the rows can be matches of the career's past: at each level,
+// together they scored no more runs and took no more wickets or catches than
+// the career's record book holds for that level, and none of them beat its
+// highest score or most wickets. (How many matches a level counts is left
+// out: a count at its 16-bit limit stops counting.) A shorter history of
+// another career fails this more often than not.
+bool rowsLeadToCareer(const std::vector<HistoryRow>& rows, const Career& career);

@@ -9,11 +9,14 @@
 #include "game/hall_of_fame.h"
 #include "saves/bounded_read.h"
 #include "saves/career_file.h"
+#include "saves/file_names.h"
 #include "saves/hall_of_fame_file.h"
 #include "saves/save_file.h"
 
 bool isSetAsideSaveName(const QString& fileName) {
-    static const QRegularExpression setAside(QStringLiteral(R"(\.old-\d{8}-\d{6}(-\d+)?\.bsg$)"));
+    static const QRegularExpression setAside(QStringLiteral(R"(\.old-\d{8}-\d{6}(-\d+)?)") +
+                                             QRegularExpression::escape(saveFileEnding) +
+                                             QLatin1Char('$'));
     return setAside.match(fileName).hasMatch();
 }
 
@@ -47,7 +50,7 @@ std::vector<SavedCareer> listSavedCareers(const QString& folder) {
     // Links, pipes and the like are listed too, each with the reason it is
     // not opened.
     const QStringList names = dir.entryList(
-        {QStringLiteral("*.bsg")},
+        {QLatin1Char('*') + saveFileEnding},
         QDir::Files | QDir::System | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     const std::vector<FameEntry> remembered = readHallOfFame(hallOfFamePath(folder)).entries;
     std::vector<SavedCareer> careers;

@@ -6,13 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "saves/history_file.h"
+#include "saves/file_names.h"
 #include "saves/regular_file.h"
 
 namespace {
-
-const QString saveEnding = QStringLiteral(".bsg");
-const QString historyEnding = QStringLiteral(".history.csv");
 
 QString stemOf(const QString& path, const QString& ending) {
     return path.endsWith(ending, Qt::CaseInsensitive) ? path.chopped(ending.size()) : path;
@@ -56,7 +53,7 @@ SetAside setAsideFile(const QString& path, const QString& ending, const QDateTim
 SetAside setAsideCareer(const QString& savePath, const QDateTime& when) {
     const QString history = historyFilePath(savePath);
     for (int n = 1; n <= maxTries; ++n) {
-        const QString saveAside = setAsideName(savePath, saveEnding, when, n);
+        const QString saveAside = setAsideName(savePath, saveFileEnding, when, n);
         const QString historyAside = historyFilePath(saveAside);
         if (taken(saveAside) || taken(historyAside)) continue;
         if (auto refusal = writeRefusal(savePath)) return {QString(), refusal};

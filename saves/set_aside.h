@@ -39,3 +39,10 @@ SetAside setAsideCareer(const QString& savePath,
 
 // The files set aside from the file at the path, by name.
 QStringList setAsideFilesOf(const QString& path, const QString& ending);
+
+// A file of the game's that another program changed since the game last
+// read or wrote it, kept aside before the game writes in its place.
+struct KeptFile {
+    QString file;
+    QString keptAs;
+};

@@ -47,7 +47,11 @@ QString HistoryTexts::withChange(int value, std::optional<int> before) {
 
 QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOut& g) {
     QStringList sentences;
-    if (g.unreadable) sentences << tr("The history file could not be read.");
+    if (g.tooLarge) {
+        sentences << tr("The history file is larger than any career could fill and was not read.");
+    } else if (g.unreadable) {
+        sentences << tr("The history file could not be read.");
+    }
     if (g.foreignRows > 0) {
         if (history.rows().empty() && g.damagedRows == 0) {
             sentences << tr("The history file belongs to another career and was not used.");
@@ -60,7 +64,8 @@ QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOu
         sentences << tr("Rows of the history file skipped as unreadable: %n.", nullptr,
                         g.damagedRows);
     }
-    if (history.keptFrom() > 1) {
+    // A file left out whole is told above: its matches were played with one.
+    if (history.keptFrom() > 1 && !(history.rows().empty() && g.any())) {
         sentences << tr("History kept from match %1: the matches before it were played "
                         "without one.")
                          .arg(QLocale().toString(history.keptFrom()));

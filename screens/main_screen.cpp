@@ -287,6 +287,25 @@ void MainScreen::buildMenu() {
     // The window opens with Play ready for Return; the first command of the
     // column is Exit, which would end the program unsaved.
     commands_[Play]->setFocus();
+
+    // In the room between About and Sponsors, while the career is not being
+    // saved; the reason is its description, and its tip under the mouse.
+    //: Shown on the main screen while the career's saves are off.
+    savingStatus_ = look::caption(menu, QStringLiteral("savingStatus"), tr("Not being saved"),
+                                  look::red, look::rect(60, 1230, 1215, 465));
+    savingStatus_->setAlignment(Qt::AlignCenter);
+    // On two lines rather than cut short.
+    savingStatus_->setWordWrap(true);
+    look::fitCaption(savingStatus_);
+    savingStatus_->hide();
+}
+
+void MainScreen::showSavingStatus() {
+    const auto& off = career_->session().whySavingOff();
+    const QString reason = off ? savingOffReason(*off) : QString();
+    savingStatus_->setToolTip(reason);
+    savingStatus_->setAccessibleDescription(reason);
+    savingStatus_->setVisible(off.has_value());
 }
 
 void MainScreen::showCareer() {
@@ -390,11 +409,13 @@ void MainScreen::play() {
 void MainScreen::claimSaveFile() {
     career_->update(
         [this](CareerSession& session) { settleSaveClaim(session, platform_.prompter, this); });
+    showSavingStatus();
 }
 
 void MainScreen::playMatch() {
     MatchScreen match(*career_, platform_, this);
     match.exec();
+    showSavingStatus();
     // Saves that cannot go beside the game go to the player's own folder; he
     // is told where at the first of them.
     const SaveTarget& target = career_->session().saveTarget();

@@ -96,6 +96,7 @@ class MainScreen : public QWidget {
                          const QString& captionText, std::function<int(const Career&)> value,
                          bool overall);
     void showCareer();
+    void showSavingStatus();
     void runCommand(Command command);
     void showCredits();
     void showHistory();
@@ -115,4 +116,5 @@ class MainScreen : public QWidget {
     std::vector<Figure> figures_;
     std::vector<Bar> bars_;
     std::array<CommandButton*, commandCount> commands_{};
+    QLabel* savingStatus_ = nullptr;
 };

@@ -81,11 +81,21 @@ void MatchScreen::confirm() {
                                      "file, if there is one, is unchanged.")
                                       .arg(failure->path, failure->reason));
     }
+    for (const KeptFile& kept : confirmed.keptAside) {
+        //: %1 is a file of the game's Saves folder, %2 the name it is kept under.
+        platform_.prompter.notice(
+            this,
+            tr("The file %1 was not as this game last left it: another program changed it, "
+               "or it holds what this career cannot use. It is kept unchanged as %2, and "
+               "your career is saved in its place.")
+                .arg(QDir::toNativeSeparators(kept.file), QDir::toNativeSeparators(kept.keptAs)));
+    }
     if (const auto& reason = confirmed.historyFailure) {
         platform_.prompter.notice(
             this,
             tr("The history of your career could not be kept in %1: %2. Your career is saved as "
-               "before, and the History window still shows every match of this game.")
+               "before, the History window still shows every match of this game, and the game "
+               "tries again after your next match.")
                 .arg(QDir::toNativeSeparators(career_.session().historyPath()), *reason));
     }
     accept();

@@ -41,22 +41,105 @@ QString replaceQuestion(const QString& path, const FoundSave& found) {
         .arg(path);
 }
 
+QString takeOverQuestion(const QString& path, const QString& computer) {
+    //: %1 is a save file, %2 the name of another computer.
+    return QCoreApplication::translate(
+               "SaveClaim",
+               "The career saved as %1 was last opened by the game on the computer %2, which may "
+               "still be playing it: this folder cannot tell.\n\nTake the career over on this "
+               "computer? Yes saves it here from now on, and what the other computer saves after "
+               "that is lost. No plays it here without saving.")
+        .arg(path, computer);
+}
+
 }  // namespace
 
+QString savingOffNotice(const QString& savePath, const SaveClaim::SavingOff& off) {
+    const QString save = QDir::toNativeSeparators(savePath);
+    const QString lock = QDir::toNativeSeparators(off.file);
+    switch (off.why) {
+        case SaveClaim::NotSaving::openInAnotherCopy:
+            //: %1 is a save file, %2 its lock file.
+            return QCoreApplication::translate(
+                       "SaveClaim",
+                       "The career saved as %1 is open in another copy of the game, which holds "
+                       "its lock %2. This copy plays it without saving, so that nothing the other "
+                       "copy saves is lost. To save it here, close the other copy and load the "
+                       "career again.")
+                .arg(save, lock);
+        case SaveClaim::NotSaving::lockNotARegularFile:
+            //: %1 is a save file, %2 its lock file.
+            return QCoreApplication::translate(
+                       "SaveClaim",
+                       "The career saved as %1 cannot be locked for this copy of the game: %2 is "
+                       "not an ordinary file, and the game never opens it. This copy plays the "
+                       "career without saving. To save it, remove or rename %2 and load the "
+                       "career again.")
+                .arg(save, lock);
+        case SaveClaim::NotSaving::lockNotMade:
+            //: %1 is a save file, %2 its lock file, %3 the system's reason.
+            return QCoreApplication::translate(
+                       "SaveClaim",
+                       "The career saved as %1 cannot be locked for this copy of the game: the "
+                       "lock %2 could not be made (%3). This copy plays the career without "
+                       "saving, so that it never overwrites what another copy saves. To save it, "
+                       "make room on the disk or let the folder be written to, and load the "
+                       "career again.")
+                .arg(save, lock, off.detail);
+        case SaveClaim::NotSaving::openOnAnotherComputer:
+        case SaveClaim::NotSaving::anotherFileKept:
+            break;
+    }
+    return QString();
+}
+
+QString savingOffReason(const SaveClaim::SavingOff& off) {
+    switch (off.why) {
+        case SaveClaim::NotSaving::openInAnotherCopy:
+            return QCoreApplication::translate(
+                "SaveClaim",
+                "This career is not being saved: it is open in another copy of the game.");
+        case SaveClaim::NotSaving::openOnAnotherComputer:
+            //: %1 is the name of another computer.
+            return QCoreApplication::translate(
+                       "SaveClaim",
+                       "This career is not being saved: it is open on the computer %1.")
+                .arg(off.detail);
+        case SaveClaim::NotSaving::lockNotARegularFile:
+            //: %1 is the career's lock file.
+            return QCoreApplication::translate(
+                       "SaveClaim", "This career is not being saved: %1 is not an ordinary file.")
+                .arg(QDir::toNativeSeparators(off.file));
+        case SaveClaim::NotSaving::lockNotMade:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate(
+                       "SaveClaim",
+                       "This career is not being saved: its lock could not be made (%1).")
+                .arg(off.detail);
+        case SaveClaim::NotSaving::anotherFileKept:
+            return QCoreApplication::translate(
+                "SaveClaim",
+                "This career is not being saved: another file is kept where it would save.");
+    }
+    return QString();
+}
+
 void settleSaveClaim(CareerSession& session, Prompter& prompter, QWidget* owner) {
-    const SaveClaim::Check check = session.claimSaveFile();
+    SaveClaim::Check check = session.claimSaveFile();
     const QString shown = QDir::toNativeSeparators(session.savePath());
+    if (check.standing == SaveClaim::Standing::openOnAnotherComputer) {
+        check = session.answerTakeOver(prompter.question(
+            owner, takeOverQuestion(shown, check.computer), Prompter::Answer::no));
+    }
     switch (check.standing) {
         case SaveClaim::Standing::clear:
+        case SaveClaim::Standing::openOnAnotherComputer:
             return;
         case SaveClaim::Standing::openInAnotherCopy:
-            prompter.notice(
-                owner,
-                QCoreApplication::translate(
-                    "SaveClaim",
-                    "The career saved as %1 is open in another copy of the game. This copy plays "
-                    "it without saving, so that nothing the other copy saves is lost.")
-                    .arg(shown));
+        case SaveClaim::Standing::lockRefused:
+            if (const auto& off = session.whySavingOff()) {
+                prompter.notice(owner, savingOffNotice(session.savePath(), *off));
+            }
             return;
         case SaveClaim::Standing::anotherFile:
             session.answerReplace(prompter.question(owner, replaceQuestion(shown, check.found),

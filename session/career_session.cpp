@@ -46,8 +46,12 @@ ConfirmedMatch CareerSession::confirmMatch(const MatchPerformance& match) {
     confirmed.award = applyMatch(career_, match);
     history_.append(takeHistoryRow(career_, match, confirmed.award));
     if (!autoSave_.on || claim_.savingOff()) return confirmed;
-    if (const auto refusal = claim_.prepareToWrite(savePath_)) {
-        confirmed.saveFailure = SaveFailure{QDir::toNativeSeparators(savePath_), *refusal};
+    const SaveClaim::Preparation prepared = claim_.prepareToWrite(savePath_);
+    if (prepared.kept) confirmed.keptAside.push_back(*prepared.kept);
+    if (prepared.refusal) {
+        // A career that could not take its lock goes on without saves from
+        // here, and is told so once, now.
+        confirmed.saveFailure = SaveFailure{QDir::toNativeSeparators(savePath_), *prepared.refusal};
         return confirmed;
     }
     confirmed.saveFailure = saveCareer(career_, autoSave_, target_.folder);
@@ -56,6 +60,7 @@ ConfirmedMatch CareerSession::confirmMatch(const MatchPerformance& match) {
         claim_.written(savePath_);
         savedHere_ = true;
         confirmed.historyFailure = historyFile_.keep(historyPath(), history_);
+        if (historyFile_.keptAside()) confirmed.keptAside.push_back(*historyFile_.keptAside());
     }
     return confirmed;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "game/career.h"
 #include "game/career_summary.h"
@@ -32,6 +33,9 @@ struct ConfirmedMatch {
     std::optional<SaveFailure> saveFailure;
     // Why the history file could not be kept, the first time it could not.
     std::optional<QString> historyFailure;
+    // Files another program changed since this game last read or wrote
+    // them, kept aside before the save and the history took their place.
+    std::vector<KeptFile> keptAside;
 };
 
 // One career in play: the career, its history and the files it keeps, and
@@ -63,6 +67,14 @@ class CareerSession {
     // The player's answer to replacing another file found at the save path;
     // keeping it turns auto-save off for this game.
     void answerReplace(bool replace) { claim_.answer(replace); }
+    // The player's answer to a lock written by a copy on another computer:
+    // taking the career over looks at the save path as claimSaveFile()
+    // does; keeping the lock leaves this game without saves.
+    SaveClaim::Check answerTakeOver(bool take) { return claim_.takeOver(savePath_, take); }
+    // Why the career does not save in this game, while it does not.
+    const std::optional<SaveClaim::SavingOff>& whySavingOff() const {
+        return claim_.whySavingOff();
+    }
 
     // Asks the player whether he takes the bookie's bribe, in rupees; true if
     // he does.

@@ -3,6 +3,8 @@
 
 #include <type_traits>
 
+#include "saves/file_names.h"
+
 namespace {
 
 template <typename Number>
@@ -44,7 +46,7 @@ QString usage() {
 }
 
 QString historyFileName(long long career) {
-    return QStringLiteral("career-%1.history.csv").arg(career);
+    return QStringLiteral("career-%1").arg(career) + historyFileEnding;
 }
 
 ParsedOptions parseOptions(const QStringList& arguments) {

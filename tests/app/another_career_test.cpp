@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -13,6 +15,8 @@
 #include "app/screen_navigator.h"
 #include "app/translations.h"
 #include "game/history.h"
+#include "saves/career_lock.h"
+#include "saves/history_file.h"
 #include "saves/set_aside.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
@@ -135,7 +139,7 @@ TEST_F(AnotherCareer, ReplacedItIsKeptAsideWithItsHistory) {
     scripted.prompter.answers = {true};
     ScreenNavigator screens(scripted.platform);
     startSinghAndPlay(scripted, screens);
-    const QStringList aside = setAsideFilesOf(mehtaSave, QStringLiteral(".bsg"));
+    const QStringList aside = setAsideFilesOf(mehtaSave, saveFileEnding);
     ASSERT_EQ(aside.size(), 1);
     EXPECT_EQ(contents(aside.front()), mehtaBytes);
     EXPECT_EQ(contents(historyFilePath(aside.front())), mehtaHistory);
@@ -169,10 +173,85 @@ TEST_F(AnotherCareer, ASecondCopyOnOneCareerIsToldAndWritesNothing) {
     ASSERT_NE(main, nullptr);
     ASSERT_EQ(second.prompter.notices.size(), 1);
     EXPECT_TRUE(second.prompter.notices[0].contains(QStringLiteral("another copy")));
+    EXPECT_TRUE(
+        second.prompter.notices[0].contains(QDir::toNativeSeparators(lockFilePath(mehtaSave))));
+    // The main screen says so, and why, for as long as it is so; the
+    // first copy's saves as before.
+    const auto* status = main->findChild<QLabel*>(QStringLiteral("savingStatus"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->accessibleDescription().contains(QStringLiteral("another copy")));
+    EXPECT_FALSE(firstCopy.mainScreen()
+                     ->findChild<QLabel*>(QStringLiteral("savingStatus"))
+                     ->isVisibleTo(firstCopy.mainScreen()));
     second.random.draws = {0.0, 0.75, 0.4, 0.9};
     playMatchOnScreen(*main);
     EXPECT_EQ(contents(mehtaSave), mehtaBytes);
     EXPECT_EQ(contents(historyFilePath(mehtaSave)), mehtaHistory);
+    EXPECT_TRUE(status->isVisible());
+}
+
+// A pipe where the lock would be does not keep Load waiting: the career
+// loads, the player is told which file is in the way and what to do, and
+// nothing is saved.
+TEST_F(AnotherCareer, APipeAtTheLockDoesNotHangLoad) {
+    const QString lock = lockFilePath(mehtaSave);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+    ScriptedPlatform player(programFolder.path());
+    ScreenNavigator copy(player.platform);
+    copy.start();
+    QTest::mouseClick(copy.creditsScreen()->continueButton(), Qt::LeftButton);
+    settle();
+    player.prompter.chosenFiles = {mehtaSave};
+    player.random.draws = {0.9};
+    QTest::mouseClick(copy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
+    settle();
+    ASSERT_NE(copy.mainScreen(), nullptr);
+    ASSERT_EQ(player.prompter.notices.size(), 1);
+    EXPECT_TRUE(player.prompter.notices[0].contains(QDir::toNativeSeparators(lock)));
+    EXPECT_TRUE(player.prompter.notices[0].contains(QStringLiteral("remove or rename")));
+    player.random.draws = {0.0, 0.75, 0.4, 0.9};
+    playMatchOnScreen(*copy.mainScreen());
+    EXPECT_EQ(contents(mehtaSave), mehtaBytes);
+    EXPECT_TRUE(QFileInfo(lock).exists() && !QFileInfo(lock).isFile());
+}
+
+// A career loaded and played while another program copies another save over
+// its own and rewrites its history: at the next match both are found kept
+// in Saves, and the player is told of each, once.
+TEST_F(AnotherCareer, FilesChangedWhileTheGameRunsAreKeptAndTold) {
+    ScriptedPlatform player(programFolder.path());
+    ScreenNavigator copy(player.platform);
+    copy.start();
+    QTest::mouseClick(copy.creditsScreen()->continueButton(), Qt::LeftButton);
+    settle();
+    player.prompter.chosenFiles = {mehtaSave};
+    player.random.draws = {0.9};
+    QTest::mouseClick(copy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
+    settle();
+    ASSERT_NE(copy.mainScreen(), nullptr);
+
+    const QString history = historyFilePath(mehtaSave);
+    const QByteArray edited = QByteArray(mehtaHistory).replace("\n", "\r\n");
+    put(history, edited);
+    // Not even a save: whatever another program put there is kept.
+    put(mehtaSave, "a letter saved over the career\n");
+    const QByteArray replaced = contents(mehtaSave);
+    player.prompter.notices.clear();
+    player.random.draws = {0.0, 0.75, 0.4, 0.9};
+    playMatchOnScreen(*copy.mainScreen());
+
+    const QStringList keptSaves = setAsideFilesOf(mehtaSave, saveFileEnding);
+    ASSERT_EQ(keptSaves.size(), 1);
+    EXPECT_EQ(contents(keptSaves.front()), replaced);
+    const QStringList keptHistories = setAsideFilesOf(history, setAsideHistoryEnding);
+    ASSERT_EQ(keptHistories.size(), 1);
+    EXPECT_EQ(contents(keptHistories.front()), edited);
+    int told = 0;
+    for (const QString& notice : player.prompter.notices) {
+        if (notice.contains(QStringLiteral("kept unchanged as"))) ++told;
+    }
+    EXPECT_EQ(told, 2);
 }
 
 }  // namespace

@@ -132,6 +132,12 @@ TEST(HistoryLine, TheLongestLineWrittenReadsBack) {
 Career loadedAt(const HistoryRow& row) {
     Career career = testCareer(50, 50, 50);
     career.recordBook[levelIndex(Level::club)].matches = static_cast<std::int16_t>(row.match);
+    // Every level's record book holds more than the rows of any history
+    // here.
+    for (LevelStatistics& level : career.recordBook) {
+        level.runs = level.wickets = level.catches = 1000000;
+        level.highestScore = level.mostWickets = 32767;
+    }
     career.level = row.level;
     career.team = row.team;
     // The teams every row of someHistory() names, and the row's own.
@@ -537,7 +543,7 @@ TEST_F(KeepingTheFile, WritesTheWholeHistoryFirstThenAppends) {
     EXPECT_EQ(file.keep(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(4));
     EXPECT_EQ(inodeOf(path), written);
-    EXPECT_FALSE(file.givenUp());
+    EXPECT_FALSE(file.failing());
     // What was there is kept aside, not lost.
     const QStringList aside = setAsideFilesOf(path, setAsideHistoryEnding);
     ASSERT_EQ(aside.size(), 1);
@@ -577,13 +583,20 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
         }
         EXPECT_EQ(contents(added), found);
 
-        // Only the file found at Load is set aside, not the one of this game.
-        put(path, "changed by another program\n");
+        // The file of this game is appended to; changed by another program,
+        // it is set aside as well.
         play();
         EXPECT_EQ(kept.keep(path, CareerHistory(rows)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(4));
         EXPECT_EQ(setAsideFilesOf(path, setAsideHistoryEnding), aside);
-        asideBefore = aside;
+        put(path, "changed by another program\n");
+        play();
+        EXPECT_EQ(kept.keep(path, CareerHistory(rows)), std::nullopt);
+        EXPECT_EQ(contents(path), fileOf(5));
+        ASSERT_TRUE(kept.keptAside());
+        EXPECT_EQ(contents(kept.keptAside()->keptAs), "changed by another program\n");
+        asideBefore = setAsideFilesOf(path, setAsideHistoryEnding);
+        rows.pop_back();
         rows.pop_back();
     }
 }
@@ -601,7 +614,7 @@ TEST_F(KeepingTheFile, AFileThatCannotBeSetAsideIsLeftAsItWas) {
     const auto failure = keptWithRowsLeftOut.keep(path, CareerHistory(rows));
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());
-    EXPECT_TRUE(keptWithRowsLeftOut.givenUp());
+    EXPECT_TRUE(keptWithRowsLeftOut.failing());
     EXPECT_EQ(contents(path), found);
 }
 
@@ -628,24 +641,34 @@ TEST_F(KeepingTheFile, AFileChangedSinceIsWrittenWhole) {
     play();
     EXPECT_EQ(file.keep(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(5));
+    // What the other program left is kept, and the player is to be told.
+    ASSERT_TRUE(file.keptAside());
+    EXPECT_EQ(file.keptAside()->file, path);
+    EXPECT_EQ(contents(file.keptAside()->keptAs), "truncated\n");
 }
 
-// The player is told once; after that the game goes on without the file,
-// which is never written again, even when it could be.
-TEST_F(KeepingTheFile, TellsOnceAndGivesUp) {
+// The player is told once while writing fails; it is tried again at every
+// match, and once it can be written the file holds every match.
+TEST_F(KeepingTheFile, TellsOnceAndTriesAgainAtTheNextMatch) {
     ASSERT_TRUE(QDir().mkpath(path));
     const auto failure = file.keep(path, history());
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());
-    EXPECT_TRUE(file.givenUp());
+    EXPECT_TRUE(file.failing());
+    play();
+    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_TRUE(file.failing());
 
     ASSERT_TRUE(QDir().rmdir(path));
     play();
     EXPECT_EQ(file.keep(path, history()), std::nullopt);
-    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_FALSE(file.failing());
+    EXPECT_EQ(contents(path), fileOf(5));
 }
 
-TEST_F(KeepingTheFile, ADiskFullWhileAppendingIsToldOnce) {
+// A row cut off by a full disk is cut back at the next match, which appends
+// the rows missing: nothing is set aside, for the file is this game's own.
+TEST_F(KeepingTheFile, ADiskFullWhileAppendingIsToldOnceAndMendedAtTheNextMatch) {
     ASSERT_EQ(file.keep(path, history()), std::nullopt);
     const qint64 size = QFileInfo(path).size();
     play();
@@ -661,10 +684,13 @@ TEST_F(KeepingTheFile, ADiskFullWhileAppendingIsToldOnce) {
     EXPECT_EQ(read.history.rows(), std::vector<HistoryRow>(all.begin(), all.begin() + 3));
     expectNoGaps(read);
 
-    const QByteArray left = contents(path);
+    ASSERT_NE(contents(path), fileOf(3));
+    const ino_t appendedTo = inodeOf(path);
     play();
     EXPECT_EQ(file.keep(path, history()), std::nullopt);
-    EXPECT_EQ(contents(path), left);
+    EXPECT_EQ(contents(path), fileOf(5));
+    EXPECT_EQ(inodeOf(path), appendedTo);
+    EXPECT_TRUE(setAsideFilesOf(path, setAsideHistoryEnding).isEmpty());
 }
 
 }  // namespace

@@ -252,9 +252,8 @@ TEST(HistoryTexts, TheGapsOfAHistoryAreToldOneSentenceEach) {
         {"the file of another career",
          gaps(5, 0, 9),
          false,
-         {QStringLiteral("The history file belongs to another career and was not used."),
-          QStringLiteral(
-              "History kept from match 5: the matches before it were played without one.")}},
+         // Its matches were played with a history, another career's.
+         {QStringLiteral("The history file belongs to another career and was not used.")}},
         {"some rows of another career",
          gaps(1, 0, 2),
          true,
@@ -262,9 +261,12 @@ TEST(HistoryTexts, TheGapsOfAHistoryAreToldOneSentenceEach) {
         {"unreadable",
          gaps(7, 0, 0, true),
          false,
-         {QStringLiteral("The history file could not be read."),
-          QStringLiteral(
-              "History kept from match 7: the matches before it were played without one.")}},
+         {QStringLiteral("The history file could not be read.")}},
+        {"too large to be any career's",
+         Gaps{7, HistoryLeftOut{.unreadable = true, .tooLarge = true}},
+         false,
+         {QStringLiteral(
+             "The history file is larger than any career could fill and was not read.")}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -758,8 +760,7 @@ TEST_F(HistoryWindow, TheGapsOfTheHistoryAreShownAboveIt) {
     CareerModel none(two.career, CareerHistory({}, unreadable.keptFrom), unreadable.leftOut);
     HistoryScreen empty(none, nullptr);
     EXPECT_EQ(empty.findChild<QLabel*>(QStringLiteral("gaps"))->text(),
-              QStringLiteral("The history file could not be read. History kept from match 3: the "
-                             "matches before it were played without one."));
+              QStringLiteral("The history file could not be read."));
     EXPECT_EQ(empty.table()->model()->rowCount(), 0);
     EXPECT_EQ(empty.findChild<QWidget*>(QStringLiteral("Frame_LAST_MATCH"))->accessibleName(),
               QStringLiteral("LAST MATCH: NONE KEPT YET"));

@@ -56,8 +56,13 @@ class ConfirmMatch : public ::testing::Test {
         return {autoSave.fileName, QFileInfo(historyPath).fileName()};
     }
 
+    // What the Saves folder holds but the lock, which lies beside the save
+    // for as long as the career is played.
     QStringList savesEntries() const {
-        return QDir(saves).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QStringList entries =
+            QDir(saves).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        entries.removeAll(QFileInfo(lockFilePath(path)).fileName());
+        return entries;
     }
 
     // Loads the career's save file as Load does.

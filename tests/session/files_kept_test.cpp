@@ -268,7 +268,7 @@ TEST_F(FilesKept, OneCopyOfTheGamePlaysACareerAtATime) {
     first.reset();
     const int died = inChild([&] {
         CareerLock lock;
-        if (lock.take(path) != CareerLock::Taking::taken) return 1;
+        if (lock.take(path).taking != CareerLock::Taking::taken) return 1;
         // Gone without letting go.
         std::quick_exit(0);
         return 0;
@@ -276,7 +276,7 @@ TEST_F(FilesKept, OneCopyOfTheGamePlaysACareerAtATime) {
     ASSERT_EQ(died, 0);
     ASSERT_TRUE(QFileInfo::exists(lockFilePath(path)));
     CareerLock after;
-    EXPECT_EQ(after.take(path), CareerLock::Taking::taken);
+    EXPECT_EQ(after.take(path).taking, CareerLock::Taking::taken);
 }
 
 }  // namespace

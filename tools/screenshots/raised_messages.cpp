@@ -198,10 +198,9 @@ void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& 
     prompter.enter(QStringLiteral("main: open in another copy"));
     const QString locked = scratch.filePath(QStringLiteral("Locked"));
     CareerLock anotherCopy;
-    if (anotherCopy.take(saveFilePath(locked, sampleAutoSave().fileName)) ==
+    if (anotherCopy.take(saveFilePath(locked, sampleAutoSave().fileName)).taking ==
         CareerLock::Taking::taken) {
-        // The lock file names this process, which is running: as good as
-        // another copy's.
+        // Held on a handle of its own: as good as another copy's.
         MainScreen main(platform, career, sampleAutoSave(), SaveTarget{locked, false, {}});
         main.show();
         main.claimSaveFile();

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "saves/lock_holder.h"
+
+#include <QList>
+
+QByteArray lockFileBytes(const LockHolder& holder) {
+    return QByteArray::number(holder.pid) + "\nbailcrest\n" + holder.computer.toUtf8() + '\n';
+}
+
+std::optional<LockHolder> lockHolderIn(const QByteArray& firstBytes) {
+    const QList<QByteArray> lines = firstBytes.left(maxLockFileBytes).split('\n');
+    // The process, the program and the computer, each with its line end.
+    if (lines.size() < 4) return std::nullopt;
+    bool number = false;
+    const qint64 pid = lines[0].toLongLong(&number);
+    const QString computer = QString::fromUtf8(lines[2]);
+    if (!number || pid <= 0 || computer.isEmpty() || !lines[2].isValidUtf8()) return std::nullopt;
+    return LockHolder{pid, computer};
+}
+
+LockStanding standingOf(const std::optional<LockHolder>& holder, const LockHolder& thisCopy,
+                        bool (*running)(qint64 pid)) {
+    if (!holder) return LockStanding::stale;
+    if (holder->computer != thisCopy.computer) return LockStanding::heldElsewhere;
+    if (holder->pid == thisCopy.pid || !running(holder->pid)) return LockStanding::stale;
+    return LockStanding::heldHere;
+}
