@@ -1152,6 +1152,10 @@
         <extracomment>%1 the match number, %2 the amount in rupees.</extracomment>
         <translation>मैच %1 से पहले: सट्टेबाज़ से रु. %2 लिए।</translation>
     </message>
+    <message>
+        <source>The history file is larger than any career could fill and was not read.</source>
+        <translation>इतिहास फ़ाइल किसी भी करियर से भर सकने से बड़ी है, इसलिए पढ़ी नहीं गई।</translation>
+    </message>
 </context>
 <context>
     <name>Level</name>
@@ -1386,6 +1390,11 @@
         <extracomment>Main menu command: opens the hall of fame, the best careers ever played. The button is narrow: a short word.</extracomment>
         <translation>कीर्ति</translation>
     </message>
+    <message>
+        <source>Not being saved</source>
+        <extracomment>Shown on the main screen while the career&apos;s saves are off.</extracomment>
+        <translation>सहेजा नहीं जा रहा</translation>
+    </message>
 </context>
 <context>
     <name>MatchScreen</name>
@@ -1427,7 +1436,16 @@
     </message>
     <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, and the History window still shows every match of this game.</source>
-        <translation>आपके करियर का इतिहास %1 में नहीं रखा जा सका: %2। आपका करियर पहले की तरह सेव है, और इतिहास विंडो इस गेम का हर मैच अब भी दिखाती है।</translation>
+        <translation type="vanished">आपके करियर का इतिहास %1 में नहीं रखा जा सका: %2। आपका करियर पहले की तरह सेव है, और इतिहास विंडो इस गेम का हर मैच अब भी दिखाती है।</translation>
+    </message>
+    <message>
+        <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
+        <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
+        <translation>फ़ाइल %1 वैसी नहीं थी जैसी इस खेल ने उसे पिछली बार छोड़ा था: किसी दूसरे प्रोग्राम ने उसे बदला, या उसमें वह है जो यह करियर काम में नहीं ले सकता। उसे बिना बदले %2 के रूप में रख दिया गया है, और आपका करियर उसकी जगह सहेजा गया है।</translation>
+    </message>
+    <message>
+        <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
+        <translation>आपके करियर का इतिहास %1 में नहीं रखा जा सका: %2। आपका करियर पहले की तरह सेव है, इतिहास विंडो इस गेम का हर मैच अब भी दिखाती है, और खेल आपके अगले मैच के बाद फिर कोशिश करेगा।</translation>
     </message>
 </context>
 <context>
@@ -1807,7 +1825,54 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
-        <translation>%1 के रूप में सेव किया गया करियर गेम की एक दूसरी कॉपी में खुला है। यह कॉपी उसे बिना सेव किए खेलेगी, ताकि दूसरी कॉपी का सेव किया हुआ कुछ भी न खोए।</translation>
+        <translation type="vanished">%1 के रूप में सेव किया गया करियर गेम की एक दूसरी कॉपी में खुला है। यह कॉपी उसे बिना सेव किए खेलेगी, ताकि दूसरी कॉपी का सेव किया हुआ कुछ भी न खोए।</translation>
+    </message>
+    <message>
+        <source>The career saved as %1 was last opened by the game on the computer %2, which may still be playing it: this folder cannot tell.
+
+Take the career over on this computer? Yes saves it here from now on, and what the other computer saves after that is lost. No plays it here without saving.</source>
+        <extracomment>%1 is a save file, %2 the name of another computer.</extracomment>
+        <translation>%1 के रूप में सहेजा गया करियर पिछली बार कंप्यूटर %2 पर खेल में खोला गया था, जो शायद उसे अब भी खेल रहा है: यह फ़ोल्डर यह नहीं बता सकता।
+
+क्या करियर इस कंप्यूटर पर ले लें? हाँ: अब से वह यहाँ सहेजा जाएगा, और उसके बाद दूसरा कंप्यूटर जो सहेजेगा वह खो जाएगा। नहीं: वह यहाँ बिना सहेजे खेला जाएगा।</translation>
+    </message>
+    <message>
+        <source>The career saved as %1 is open in another copy of the game, which holds its lock %2. This copy plays it without saving, so that nothing the other copy saves is lost. To save it here, close the other copy and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation>%1 के रूप में सहेजा गया करियर खेल की एक दूसरी कॉपी में खुला है, जिसके पास उसका लॉक %2 है। यह कॉपी उसे बिना सहेजे खेलेगी, ताकि दूसरी कॉपी का सहेजा कुछ भी न खोए। उसे यहाँ सहेजने के लिए दूसरी कॉपी बंद करें और करियर फिर से लोड करें।</translation>
+    </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: %2 is not an ordinary file, and the game never opens it. This copy plays the career without saving. To save it, remove or rename %2 and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation>%1 के रूप में सहेजा गया करियर खेल की इस कॉपी के लिए लॉक नहीं किया जा सकता: %2 साधारण फ़ाइल नहीं है, और खेल उसे कभी नहीं खोलता। यह कॉपी करियर को बिना सहेजे खेलेगी। उसे सहेजने के लिए %2 को हटाएँ या उसका नाम बदलें और करियर फिर से लोड करें।</translation>
+    </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: the lock %2 could not be made (%3). This copy plays the career without saving, so that it never overwrites what another copy saves. To save it, make room on the disk or let the folder be written to, and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file, %3 the system&apos;s reason.</extracomment>
+        <translation>%1 के रूप में सहेजा गया करियर खेल की इस कॉपी के लिए लॉक नहीं किया जा सकता: लॉक %2 नहीं बनाया जा सका (%3)। यह कॉपी करियर को बिना सहेजे खेलेगी, ताकि वह किसी दूसरी कॉपी का सहेजा कभी न मिटाए। उसे सहेजने के लिए डिस्क पर जगह बनाएँ या फ़ोल्डर में लिखने दें, और करियर फिर से लोड करें।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: it is open in another copy of the game.</source>
+        <translation>यह करियर सहेजा नहीं जा रहा: यह खेल की एक दूसरी कॉपी में खुला है।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: it is open on the computer %1.</source>
+        <extracomment>%1 is the name of another computer.</extracomment>
+        <translation>यह करियर सहेजा नहीं जा रहा: यह कंप्यूटर %1 पर खुला है।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: %1 is not an ordinary file.</source>
+        <extracomment>%1 is the career&apos;s lock file.</extracomment>
+        <translation>यह करियर सहेजा नहीं जा रहा: %1 साधारण फ़ाइल नहीं है।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: its lock could not be made (%1).</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>यह करियर सहेजा नहीं जा रहा: उसका लॉक नहीं बनाया जा सका (%1)।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: another file is kept where it would save.</source>
+        <translation>यह करियर सहेजा नहीं जा रहा: जहाँ वह सहेजा जाता, वहाँ एक दूसरी फ़ाइल रखी गई है।</translation>
     </message>
 </context>
 <context>

@@ -1152,6 +1152,10 @@
         <extracomment>%1 the match number, %2 the amount in rupees.</extracomment>
         <translation>میچ %1 سے پہلے: سٹے باز سے %2 روپے لیے۔</translation>
     </message>
+    <message>
+        <source>The history file is larger than any career could fill and was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Level</name>
@@ -1386,6 +1390,11 @@
         <extracomment>Main menu command: opens the hall of fame, the best careers ever played. The button is narrow: a short word.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Not being saved</source>
+        <extracomment>Shown on the main screen while the career&apos;s saves are off.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MatchScreen</name>
@@ -1427,7 +1436,16 @@
     </message>
     <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, and the History window still shows every match of this game.</source>
-        <translation>آپ کے کیریئر کا تاریخچہ %1 میں محفوظ نہیں ہو سکا: %2۔ آپ کا کیریئر پہلے کی طرح محفوظ ہے، اور تاریخچے کی ونڈو اب بھی اس گیم کا ہر میچ دکھاتی ہے۔</translation>
+        <translation type="vanished">آپ کے کیریئر کا تاریخچہ %1 میں محفوظ نہیں ہو سکا: %2۔ آپ کا کیریئر پہلے کی طرح محفوظ ہے، اور تاریخچے کی ونڈو اب بھی اس گیم کا ہر میچ دکھاتی ہے۔</translation>
+    </message>
+    <message>
+        <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
+        <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1807,7 +1825,52 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
     </message>
     <message>
         <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
-        <translation>‏%1 کے طور پر محفوظ کیریئر گیم کی ایک دوسری کاپی میں کھلا ہے۔ یہ کاپی اسے محفوظ کیے بغیر کھیلے گی، تاکہ دوسری کاپی جو کچھ محفوظ کرے وہ ضائع نہ ہو۔</translation>
+        <translation type="vanished">‏%1 کے طور پر محفوظ کیریئر گیم کی ایک دوسری کاپی میں کھلا ہے۔ یہ کاپی اسے محفوظ کیے بغیر کھیلے گی، تاکہ دوسری کاپی جو کچھ محفوظ کرے وہ ضائع نہ ہو۔</translation>
+    </message>
+    <message>
+        <source>The career saved as %1 was last opened by the game on the computer %2, which may still be playing it: this folder cannot tell.
+
+Take the career over on this computer? Yes saves it here from now on, and what the other computer saves after that is lost. No plays it here without saving.</source>
+        <extracomment>%1 is a save file, %2 the name of another computer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The career saved as %1 is open in another copy of the game, which holds its lock %2. This copy plays it without saving, so that nothing the other copy saves is lost. To save it here, close the other copy and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: %2 is not an ordinary file, and the game never opens it. This copy plays the career without saving. To save it, remove or rename %2 and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: the lock %2 could not be made (%3). This copy plays the career without saving, so that it never overwrites what another copy saves. To save it, make room on the disk or let the folder be written to, and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file, %3 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This career is not being saved: it is open in another copy of the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This career is not being saved: it is open on the computer %1.</source>
+        <extracomment>%1 is the name of another computer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This career is not being saved: %1 is not an ordinary file.</source>
+        <extracomment>%1 is the career&apos;s lock file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This career is not being saved: its lock could not be made (%1).</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This career is not being saved: another file is kept where it would save.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
