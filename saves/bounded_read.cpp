@@ -82,3 +82,9 @@ BoundedRead readBounded(const QString& path, qint64 maxBytes) {
     result.whole = file.atEnd();
     return result;
 }
+
+std::optional<QByteArray> readWholeBounded(const QString& path, qint64 maxBytes) {
+    BoundedRead read = readBounded(path, maxBytes);
+    if (read.outcome != BoundedRead::Outcome::read || !read.whole) return std::nullopt;
+    return std::move(read.bytes);
+}

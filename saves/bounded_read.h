@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The start of a regular file, read without following a link and without
 // opening anything but a regular file: a pipe would keep the reader waiting
@@ -19,3 +20,7 @@ struct BoundedRead {
 };
 
 BoundedRead readBounded(const QString& path, qint64 maxBytes);
+
+// The whole of a regular file read so, or nothing when it is missing, is not
+// a regular file, cannot be read or is longer than the bound.
+std::optional<QByteArray> readWholeBounded(const QString& path, qint64 maxBytes);

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "saves/bounded_read.h"
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -52,36 +54,13 @@ FileStamp stampOf(const QString& path, QByteArrayView bytes) {
     return {true, state.size, state.changedAt, contentHash(bytes)};
 }
 
-std::optional<QByteArray> readBounded(const QString& path, qint64 maxBytes) {
-    QFile file;
-#ifdef Q_OS_UNIX
-    const int handle =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (handle < 0) return std::nullopt;
-    struct stat status {};
-    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maxBytes ||
-        !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(handle);
-        return std::nullopt;
-    }
-#else
-    const QFileInfo info(path);
-    if (!info.isFile() || info.isSymLink() || info.size() > maxBytes) return std::nullopt;
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-#endif
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > maxBytes) return std::nullopt;
-    return bytes;
-}
-
 bool stillAsStamped(const QString& path, const FileStamp& stamp) {
     const DiskState state = diskState(path);
     if (state.exists != stamp.exists) return false;
     if (!state.exists) return true;
     if (!state.regular || state.size != stamp.size) return false;
     if (state.changedAt == stamp.changedAt) return true;
-    const std::optional<QByteArray> bytes = readBounded(path, stamp.size);
+    const std::optional<QByteArray> bytes = readWholeBounded(path, stamp.size);
     return bytes && contentHash(*bytes) == stamp.hash;
 }
 

@@ -28,10 +28,6 @@ quint64 contentHash(QByteArrayView bytes, quint64 before = 0xcbf29ce484222325ULL
 // just read or written; a missing file has the stamp of none.
 FileStamp stampOf(const QString& path, QByteArrayView bytes);
 
-// What the file at the path holds now, read without following a link and
-// without waiting on a pipe: nothing when it is missing, is not a regular
-// file, or is longer than the bound.
-std::optional<QByteArray> readBounded(const QString& path, qint64 maxBytes);
 
 // Whether the file at the path is still as the stamp tells: the same size
 // and time, or, when only its time changed, the same content.

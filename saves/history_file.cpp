@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "saves/bounded_read.h"
 #include "saves/file_stamp.h"
 #include "saves/history_csv.h"
 #include "saves/history_row_checks.h"
@@ -221,7 +222,7 @@ std::optional<QString> HistoryFile::appendNewRows(const QString& path,
     if (opening == AppendOpening::refused) return refusal;
     if (opening == AppendOpening::missing) return writeWhole(path, history);
     if (!stillAsStamped(path, written_)) {
-        const std::optional<QByteArray> found = readBounded(path, maxHistoryFileBytes);
+        const std::optional<QByteArray> found = readWholeBounded(path, maxHistoryFileBytes);
         const bool tornByThisGame = found && found->size() > written_.size &&
                                     contentHash(found->first(written_.size)) == written_.hash &&
                                     bytes.startsWith(found->sliced(written_.size));

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "saves/bounded_read.h"
 #include "saves/file_names.h"
 #include "saves/regular_file.h"
 #include "saves/save_file.h"
@@ -20,7 +21,7 @@ bool sameFile(const QString& one, const QString& other) {
 // The stamp of the save file at the path as it is now; none when it cannot
 // be read as one.
 std::optional<FileStamp> stampNow(const QString& path) {
-    const std::optional<QByteArray> bytes = readBounded(path, maxSaveFileBytes);
+    const std::optional<QByteArray> bytes = readWholeBounded(path, maxSaveFileBytes);
     if (!bytes) return std::nullopt;
     return stampOf(path, *bytes);
 }
