@@ -14,7 +14,7 @@
 #include "game/history.h"
 #include "game/match.h"
 #include "screens/career_model.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "sim/simulation_options.h"
 
 namespace {

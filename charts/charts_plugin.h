@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_plugin.h"
 
 // The module of the History window's charts, as the game loads it.
 class ChartsPlugin : public QObject, public HistoryChartPlugin {

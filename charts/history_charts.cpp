@@ -21,7 +21,7 @@
 #include "game/money.h"
 #include "game/ratings.h"
 #include "game/selection.h"
-#include "screens/history_texts.h"
+#include "screens/history/history_texts.h"
 #include "screens/look.h"
 
 QList<QPointF> thinned(const QList<QPointF>& points, int most) {

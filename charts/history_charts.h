@@ -10,7 +10,7 @@
 
 #include "game/career.h"
 #include "game/history.h"
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_plugin.h"
 
 class QWidget;
 

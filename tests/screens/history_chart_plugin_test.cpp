@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_plugin.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 
 #include "game/history.h"
 #include "screens/career_model.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "support/test_career.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,14 +16,11 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <iterator>
-#include <optional>
 
 #include "game/career_story.h"
 #include "game/level.h"
@@ -33,9 +30,12 @@
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/focus_frame.h"
-#include "screens/frozen_column_table.h"
-#include "screens/history_table_model.h"
-#include "screens/history_texts.h"
+#include "screens/history/frozen_column_table.h"
+#include "screens/history/history_look.h"
+#include "screens/history/history_table_model.h"
+#include "screens/history/history_texts.h"
+#include "screens/history/last_match_panel.h"
+#include "screens/history/seasons_view.h"
 #include "screens/look.h"
 #include "screens/titled_frame.h"
 
@@ -43,137 +43,6 @@ namespace {
 
 // The header's values, in their order across the top.
 enum HeaderValue { playerValue, levelValue, teamValue, worldCupValue, matchesValue };
-
-// A figure of the last match: its label's name, its caption, the column of
-// the history it shows, and whether it is shown with its change since the
-// match before. In the order they are laid out, four to a row: what he did
-// and what it paid, then the skills and the overall conditions, then each
-// condition. What happened since the match before comes after them.
-struct LastMatchFigure {
-    const char* objectName;
-    const char* caption;
-    int column;
-    bool withChange;
-};
-
-constexpr LastMatchFigure lastMatchFigures[] = {
-    {"lastRuns", QT_TRANSLATE_NOOP("HistoryScreen", "Runs:"), HistoryTableModel::runs, false},
-    {"lastWickets", QT_TRANSLATE_NOOP("HistoryScreen", "Wickets:"), HistoryTableModel::wickets,
-     false},
-    {"lastCatches", QT_TRANSLATE_NOOP("HistoryScreen", "Catches:"), HistoryTableModel::catches,
-     false},
-    {"lastAward", QT_TRANSLATE_NOOP("HistoryScreen", "Award (Rs.):"), HistoryTableModel::award,
-     false},
-    {"lastFee", QT_TRANSLATE_NOOP("HistoryScreen", "Match fee (Rs.):"), HistoryTableModel::matchFee,
-     false},
-    {"lastSponsorship", QT_TRANSLATE_NOOP("HistoryScreen", "Sponsorship (Rs.):"),
-     HistoryTableModel::sponsorship, false},
-    {"lastBalance", QT_TRANSLATE_NOOP("HistoryScreen", "Bank balance (Rs.):"),
-     HistoryTableModel::bankBalance, false},
-    {"lastOverallGear", QT_TRANSLATE_NOOP("HistoryScreen", "Overall gear:"),
-     HistoryTableModel::overallGear, true},
-    {"lastBatting", QT_TRANSLATE_NOOP("HistoryScreen", "Batting:"), HistoryTableModel::batting,
-     true},
-    {"lastBowling", QT_TRANSLATE_NOOP("HistoryScreen", "Bowling:"), HistoryTableModel::bowling,
-     true},
-    {"lastFielding", QT_TRANSLATE_NOOP("HistoryScreen", "Fielding:"), HistoryTableModel::fielding,
-     true},
-    {"lastOverallHealth", QT_TRANSLATE_NOOP("HistoryScreen", "Overall health:"),
-     HistoryTableModel::overallHealth, true},
-    {"lastBat", QT_TRANSLATE_NOOP("HistoryScreen", "Bat:"), HistoryTableModel::bat, true},
-    {"lastGloves", QT_TRANSLATE_NOOP("HistoryScreen", "Gloves:"), HistoryTableModel::gloves, true},
-    {"lastPads", QT_TRANSLATE_NOOP("HistoryScreen", "Pads:"), HistoryTableModel::pads, true},
-    {"lastOthers", QT_TRANSLATE_NOOP("HistoryScreen", "Others:"), HistoryTableModel::others, true},
-    {"lastFitness", QT_TRANSLATE_NOOP("HistoryScreen", "Fitness:"), HistoryTableModel::fitness,
-     true},
-    {"lastHealth", QT_TRANSLATE_NOOP("HistoryScreen", "Health:"), HistoryTableModel::health, true},
-    {"lastStamina", QT_TRANSLATE_NOOP("HistoryScreen", "Stamina:"), HistoryTableModel::stamina,
-     true},
-};
-
-constexpr int lastMatchFigureCount = static_cast<int>(std::size(lastMatchFigures));
-// The label of what happened since the match before, after the figures.
-constexpr int eventsValue = lastMatchFigureCount;
-
-// The text of a figure of the last match, with its change since the values
-// before when it has one.
-QString lastMatchText(const LastMatchFigure& figure, const HistoryRow& last,
-                      const std::optional<HistoryRow>& before) {
-    const HistoryColumn& column = historyColumns[figure.column];
-    const double value = column.figure(last);
-    if (column.kind == HistoryColumn::money) return moneyText(value);
-    if (!figure.withChange) return QLocale().toString(static_cast<qint64>(value));
-    return HistoryTexts::withChange(
-        static_cast<int>(value),
-        before ? std::optional<int>(static_cast<int>(column.figure(*before))) : std::nullopt);
-}
-
-// Half a row of a grid: a silver caption and the light-yellow value after it.
-QLabel* addPair(QGridLayout* grid, int row, int pair, const QString& objectName,
-                const QString& caption, int pairsSpanned = 1) {
-    QWidget* frame = grid->parentWidget();
-    QLabel* captionLabel = look::caption(frame, QStringLiteral("caption_") + objectName, caption,
-                                         look::silver, QRect());
-    QLabel* value = look::value(frame, objectName, caption, look::lightYellow, QRect());
-    grid->addWidget(captionLabel, row, 2 * pair);
-    grid->addWidget(value, row, 2 * pair + 1, 1, 2 * pairsSpanned - 1);
-    return value;
-}
-
-void showValue(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setAccessibleName(text);
-}
-
-TitledFrame* titledFrame(const QString& objectName, const QString& title, QWidget* parent) {
-    auto* frame = new TitledFrame(title, parent);
-    frame->setObjectName(objectName);
-    return frame;
-}
-
-// A grid filling the frame, its contents clear of the frame's title.
-QGridLayout* gridIn(QWidget* frame) {
-    auto* grid = new QGridLayout(frame);
-    const int titleHeight = QFontMetrics(look::font(true)).height();
-    grid->setContentsMargins(10, titleHeight + 2, 10, 6);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(2);
-    return grid;
-}
-
-// The row the last one is compared with: that of the match just before it,
-// or the career's start (its skills, gear and body) for its first match.
-std::optional<HistoryRow> rowBefore(const Career& career, const std::vector<HistoryRow>& rows) {
-    const HistoryRow& last = rows.back();
-    if (rows.size() >= 2 && rows[rows.size() - 2].match == last.match - 1) {
-        return rows[rows.size() - 2];
-    }
-    if (last.match != 1) return std::nullopt;
-    HistoryRow start;
-    start.skills = career.startingSkills;
-    return start;
-}
-
-// The game's look for a view the style draws: light-yellow text on navy,
-// rows in two shades of it, silver headings and tabs, a blue selection.
-void darken(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, look::navy);
-    palette.setColor(QPalette::Base, look::navy);
-    palette.setColor(QPalette::AlternateBase, QColor(0, 0, 92));
-    palette.setColor(QPalette::Button, QColor(16, 16, 104));
-    palette.setColor(QPalette::ButtonText, look::silver);
-    palette.setColor(QPalette::WindowText, look::silver);
-    palette.setColor(QPalette::Text, look::lightYellow);
-    palette.setColor(QPalette::Highlight, look::blue);
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::Light, QColor(96, 96, 160));
-    palette.setColor(QPalette::Midlight, QColor(64, 64, 136));
-    palette.setColor(QPalette::Mid, QColor(48, 48, 120));
-    palette.setColor(QPalette::Dark, QColor(24, 24, 80));
-    palette.setColor(QPalette::Shadow, Qt::black);
-    widget->setPalette(palette);
-}
 
 // A width that holds the column's widest usual value and its heading.
 int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int column,
@@ -217,75 +86,6 @@ class MarkedTabs : public QTabWidget {
   public:
     explicit MarkedTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new MarkedTabBar(this)); }
 };
-
-// The seasons table's columns, in order.
-enum SeasonColumn {
-    seasonLevel,
-    seasonTeam,
-    seasonMatches,
-    seasonRuns,
-    seasonHighest,
-    seasonAverage,
-    seasonFifties,
-    seasonHundreds,
-    seasonWickets,
-    seasonBest,
-    seasonFiveWickets,
-    seasonCatches,
-    seasonMoney,
-    seasonColumnCount
-};
-
-QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const SpellFigures& f) {
-    const QLocale locale;
-    const QString texts[seasonColumnCount] = {
-        level,
-        team,
-        locale.toString(f.matches),
-        locale.toString(f.runs),
-        locale.toString(f.highestScore),
-        locale.toString(f.battingAverage(), 'f', 2),
-        locale.toString(f.fifties),
-        locale.toString(f.hundreds),
-        locale.toString(f.wickets),
-        locale.toString(f.mostWickets),
-        locale.toString(f.fiveWicketHauls),
-        locale.toString(f.catches),
-        moneyText(f.moneyEarned),
-    };
-    QList<QStandardItem*> items;
-    for (int column = 0; column < seasonColumnCount; ++column) {
-        auto* item = new QStandardItem(texts[column]);
-        item->setEditable(false);
-        if (column > seasonTeam) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        items << item;
-    }
-    return items;
-}
-
-// A table view in the window's look, one row per line of text.
-void setUpTable(QTableView* view, const QString& objectName, const QString& name,
-                const QString& description) {
-    view->setObjectName(objectName);
-    view->setAccessibleName(name);
-    view->setAccessibleDescription(description);
-    darken(view);
-    view->setFont(look::font(false));
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab leaves the table for the next control; the arrows move within it.
-    view->setTabKeyNavigation(false);
-    view->setAlternatingRowColors(true);
-    view->setWordWrap(false);
-    view->setCornerButtonEnabled(false);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(QFontMetrics(view->font()).height() + 6);
-    view->horizontalHeader()->setFont(look::font(true));
-    view->horizontalHeader()->setHighlightSections(false);
-    view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-}
 
 // What a chart's tab shows when the game's charts cannot be loaded (a
 // damaged installation): the rest of the window still tells the career.
@@ -364,16 +164,15 @@ QWidget* HistoryScreen::buildContent() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
-    auto* header = titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), content);
+    auto* header = historyLook::titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), content);
     buildHeader(header);
     layout->addWidget(header);
     gaps_ = look::caption(content, QStringLiteral("gaps"), QString(), look::lightGrey, QRect());
     gaps_->setWordWrap(true);
     gaps_->setFont(look::font(false));
     layout->addWidget(gaps_);
-    lastMatchFrame_ = titledFrame(QStringLiteral("Frame_LAST_MATCH"), tr("LAST MATCH"), content);
-    buildLastMatch(lastMatchFrame_);
-    layout->addWidget(lastMatchFrame_);
+    lastMatch_ = new LastMatchPanel(content);
+    layout->addWidget(lastMatch_);
 
     split_ = new QSplitter(Qt::Vertical, content);
     split_->setObjectName(QStringLiteral("split"));
@@ -395,7 +194,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     // Below this a chart has no room left for its lines once its axes and
     // legend have theirs.
     tabs_->setMinimumHeight(220);
-    darken(tabs_);
+    historyLook::darken(tabs_);
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
         const auto which = static_cast<historyChart::Chart>(chart);
         if (chartPlugin_ != nullptr) {
@@ -408,19 +207,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
         tabs_->addTab(charts_[chart], historyChart::name(which));
     }
 
-    seasons_ = new QTableView(tabs_);
-    setUpTable(seasons_, QStringLiteral("seasons"), tr("Seasons"),
-               tr("Each stay at one level, in order, then the career's totals."));
-    seasonRows_ = new QStandardItemModel(0, seasonColumnCount, seasons_);
-    seasonRows_->setHorizontalHeaderLabels(
-        {tr("Level"), tr("Team"), tr("Matches"), tr("Runs"), tr("Highest score"),
-         tr("Batting average"), tr("50s"), tr("100s"), tr("Wickets"),
-         //: The most wickets taken in one match.
-         tr("Best bowling"),
-         //: Matches in which the player took five wickets or more.
-         tr("Five-wicket matches"), tr("Catches"), tr("Money earned (Rs.)")});
-    seasons_->setModel(seasonRows_);
-    seasons_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    seasons_ = new SeasonsView(tabs_);
     tabs_->addTab(seasons_, tr("Seasons"));
 
     milestones_ = new QListWidget(tabs_);
@@ -430,7 +217,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
         tr("The moments of the career worth telling, with the match of each."));
     milestones_->setFont(look::font(false));
     milestones_->setAlternatingRowColors(true);
-    darken(milestones_);
+    historyLook::darken(milestones_);
     tabs_->addTab(milestones_, tr("Milestones"));
 
     connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::showTab);
@@ -446,9 +233,10 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
     sorted_ = new SortedHistory(rows_, this);
     layout->addWidget(buildSortChoice(box));
     table_ = new FrozenColumnTable(box);
-    setUpTable(table_, QStringLiteral("matches"), tr("Matches"),
-               tr("Every match of the career, one a row; a column heading, or the sort choice "
-                  "above, sorts by it."));
+    historyLook::setUpTable(
+        table_, QStringLiteral("matches"), tr("Matches"),
+        tr("Every match of the career, one a row; a column heading, or the sort choice "
+           "above, sorts by it."));
     table_->setModel(sorted_);
     table_->setMinimumHeight(120);
     const QFontMetrics values(table_->font());
@@ -496,7 +284,7 @@ QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
     sortOrder_->addItem(tr("Highest first"), Qt::DescendingOrder);
     for (QComboBox* box : {sortColumn_, sortOrder_}) {
         box->setFont(look::font(false));
-        darken(box);
+        historyLook::darken(box);
         connect(box, &QComboBox::activated, this, &HistoryScreen::sortBy);
     }
     layout->addWidget(caption);
@@ -507,52 +295,30 @@ QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
 }
 
 void HistoryScreen::buildHeader(QWidget* frame) {
-    QGridLayout* grid = gridIn(frame);
-    header_[playerValue] = addPair(grid, 0, 0, QStringLiteral("player"), tr("Player:"));
-    header_[levelValue] = addPair(grid, 0, 1, QStringLiteral("level"), tr("Level:"));
-    header_[teamValue] = addPair(grid, 0, 2, QStringLiteral("team"), tr("Team:"));
-    header_[worldCupValue] = addPair(grid, 1, 0, QStringLiteral("worldCup"), tr("World Cup:"));
-    header_[matchesValue] =
-        addPair(grid, 1, 1, QStringLiteral("careerMatches"), tr("Matches in the career:"));
+    QGridLayout* grid = historyLook::gridIn(frame);
+    header_[playerValue] =
+        historyLook::addPair(grid, 0, 0, QStringLiteral("player"), tr("Player:"));
+    header_[levelValue] = historyLook::addPair(grid, 0, 1, QStringLiteral("level"), tr("Level:"));
+    header_[teamValue] = historyLook::addPair(grid, 0, 2, QStringLiteral("team"), tr("Team:"));
+    header_[worldCupValue] =
+        historyLook::addPair(grid, 1, 0, QStringLiteral("worldCup"), tr("World Cup:"));
+    header_[matchesValue] = historyLook::addPair(grid, 1, 1, QStringLiteral("careerMatches"),
+                                                 tr("Matches in the career:"));
     for (int column = 1; column < 6; column += 2) grid->setColumnStretch(column, 1);
-}
-
-void HistoryScreen::buildLastMatch(QWidget* frame) {
-    QGridLayout* grid = gridIn(frame);
-    // Four to a row: what he did and what it paid, then the skills and the
-    // overall conditions, then each condition.
-    constexpr int perRow = 4;
-    for (int i = 0; i < lastMatchFigureCount; ++i) {
-        const LastMatchFigure& figure = lastMatchFigures[i];
-        lastMatch_.push_back(addPair(grid, i / perRow, i % perRow,
-                                     QString::fromLatin1(figure.objectName), tr(figure.caption)));
-    }
-    lastMatch_.push_back(addPair(grid, lastMatchFigureCount / perRow + 1, 0,
-                                 QStringLiteral("lastEvents"), tr("Since the match before:"),
-                                 perRow));
-    // A long line of events is cut short, with an ellipsis, to the room the
-    // window gives it, and told whole as its tooltip and accessible name: a
-    // wrapped line in the window's scrolled grid got no more height and was
-    // cut off. It keeps its wrapping all the same, so that a long line asks
-    // for no more width than a short one.
-    QLabel* events = lastMatch_[eventsValue];
-    events->setWordWrap(true);
-    events->installEventFilter(this);
-    for (int column = 1; column < 2 * perRow; column += 2) grid->setColumnStretch(column, 1);
 }
 
 void HistoryScreen::showCareer() {
     const Career& career = career_.career();
-    showValue(header_[playerValue], career.player);
-    showValue(header_[levelValue], levelName(career.level));
-    showValue(header_[teamValue], career.team);
-    showValue(header_[worldCupValue],
-              career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
-    showValue(header_[matchesValue], QLocale().toString(careerMatches(career)));
+    historyLook::showValue(header_[playerValue], career.player);
+    historyLook::showValue(header_[levelValue], levelName(career.level));
+    historyLook::showValue(header_[teamValue], career.team);
+    historyLook::showValue(header_[worldCupValue],
+                           career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
+    historyLook::showValue(header_[matchesValue], QLocale().toString(careerMatches(career)));
 
     const QStringList gaps =
         HistoryTexts::gaps(career_.history(), career_.session().historyLeftOut());
-    showValue(gaps_, gaps.join(QLatin1Char(' ')));
+    historyLook::showValue(gaps_, gaps.join(QLatin1Char(' ')));
     gaps_->setVisible(!gaps.isEmpty());
 
     showLastMatch();
@@ -564,27 +330,12 @@ void HistoryScreen::showTab(int tab) {
     if (tab < 0 || tab >= tabCount || !stale_[tab]) return;
     stale_[tab] = false;
     if (tab == seasonsTab) {
-        showSeasons();
+        seasons_->showSeasons(career_.history().rows());
     } else if (tab == milestonesTab) {
         showMilestones();
     } else if (chartPlugin_ != nullptr) {
         chartPlugin_->draw(charts_[tab], static_cast<historyChart::Chart>(tab), career_.career(),
                            career_.history());
-    }
-}
-
-void HistoryScreen::showSeasons() {
-    seasonRows_->removeRows(0, seasonRows_->rowCount());
-    const std::vector<Spell> spells = levelSpells(career_.history().rows());
-    for (const Spell& spell : spells) {
-        seasonRows_->appendRow(seasonRow(levelName(spell.level), spell.team, spell.figures));
-    }
-    if (!spells.empty()) {
-        //: The last row of the seasons table: the whole career's figures.
-        QList<QStandardItem*> total = seasonRow(tr("Career"), QString(), careerTotal(spells));
-        QFont bold = look::font(true);
-        for (QStandardItem* item : total) item->setFont(bold);
-        seasonRows_->appendRow(total);
     }
 }
 
@@ -620,10 +371,6 @@ void HistoryScreen::showMatch(int match) {
 }
 
 bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (!lastMatch_.empty() && watched == lastMatch_[eventsValue] &&
-        event->type() == QEvent::Resize) {
-        showEvents(lastMatch_[eventsValue]->accessibleName());
-    }
     if (watched == table_ && event->type() == QEvent::FocusIn &&
         !table_->currentIndex().isValid()) {
         const int newest =
@@ -635,33 +382,9 @@ bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void HistoryScreen::showLastMatch() {
     const std::vector<HistoryRow>& rows = career_.history().rows();
-    if (rows.empty()) {
-        lastMatchFrame_->setTitle(tr("LAST MATCH: NONE KEPT YET"));
-        for (QLabel* label : lastMatch_) showValue(label, QString());
-        showEvents(QString());
-        return;
-    }
-    const HistoryRow& last = rows.back();
-    lastMatchFrame_->setTitle(tr("LAST MATCH: %1, %2 (%3)")
-                                  .arg(QLocale().toString(last.match))
-                                  .arg(levelName(last.level), last.team));
-    const std::optional<HistoryRow> before = rowBefore(career_.career(), rows);
-    for (int i = 0; i < lastMatchFigureCount; ++i)
-        showValue(lastMatch_[i], lastMatchText(lastMatchFigures[i], last, before));
-    const QStringList events = rows_->eventsOf(static_cast<int>(rows.size()) - 1);
-    showEvents(events.isEmpty() ? tr("Nothing") : events.join(QStringLiteral("; ")));
-}
-
-void HistoryScreen::showEvents(const QString& text) {
-    QLabel* events = lastMatch_[eventsValue];
-    // Until the window lays it out the line has no room of its own yet: it
-    // holds the whole text, and is cut to its room when it gets one.
-    if (events->isVisible()) {
-        look::setValueText(events, text);
-    } else {
-        showValue(events, text);
-        events->setToolTip(QString());
-    }
+    lastMatch_->showLast(
+        career_.career(), rows,
+        rows.empty() ? QStringList() : rows_->eventsOf(static_cast<int>(rows.size()) - 1));
 }
 
 void HistoryScreen::fitTheScreen() {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 
 #include <gtest/gtest.h>
 
@@ -33,9 +33,9 @@
 #include "game/match.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
-#include "screens/frozen_column_table.h"
-#include "screens/history_table_model.h"
-#include "screens/history_texts.h"
+#include "screens/history/frozen_column_table.h"
+#include "screens/history/history_table_model.h"
+#include "screens/history/history_texts.h"
 #include "screens/look.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"

@@ -6,21 +6,21 @@
 #include <cstddef>
 #include <vector>
 
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_plugin.h"
+#include "screens/history/seasons_view.h"
 
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QScrollArea;
 class QSplitter;
-class QStandardItemModel;
 class QTabWidget;
 class QTableView;
 class CareerModel;
 class CommandButton;
 class HistoryTableModel;
 class SortedHistory;
-class TitledFrame;
+class LastMatchPanel;
 
 // The story of a career: who and where the player is, what his last match
 // did, charts of his runs, wickets, skills, money and condition across the
@@ -44,7 +44,7 @@ class HistoryScreen : public QDialog {
     QTabWidget* chartTabs() const { return tabs_; }
     // The chart's view, or the sentence in its place when there are no charts.
     QWidget* chartView(historyChart::Chart chart) const { return charts_.at(chart); }
-    QTableView* seasons() const { return seasons_; }
+    SeasonsView* seasons() const { return seasons_; }
     QListWidget* milestones() const { return milestones_; }
     QComboBox* sortChoice() const { return sortColumn_; }
     QComboBox* sortOrderChoice() const { return sortOrder_; }
@@ -62,13 +62,10 @@ class HistoryScreen : public QDialog {
     QWidget* buildTable(QWidget* parent);
     QWidget* buildSortChoice(QWidget* parent);
     void buildHeader(QWidget* frame);
-    void buildLastMatch(QWidget* frame);
     void fitTheScreen();
     void showCareer();
     void showLastMatch();
-    void showEvents(const QString& text);
     void showTab(int tab);
-    void showSeasons();
     void showMilestones();
     void sortBy();
     void followSort(int column, Qt::SortOrder order);
@@ -76,14 +73,12 @@ class HistoryScreen : public QDialog {
     const CareerModel& career_;
     std::array<QLabel*, 5> header_{};
     QLabel* gaps_;
-    TitledFrame* lastMatchFrame_;
-    std::vector<QLabel*> lastMatch_;
+    LastMatchPanel* lastMatch_;
     QSplitter* split_;
     QTabWidget* tabs_;
     const HistoryChartPlugin* chartPlugin_;
     std::array<QWidget*, historyChart::chartCount> charts_{};
-    QTableView* seasons_;
-    QStandardItemModel* seasonRows_;
+    SeasonsView* seasons_;
     QListWidget* milestones_;
     // Which tabs show the history as it stood before the last change: only
     // the tab in sight is drawn again at once, the others when shown.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_plugin.h"
 
 #include <QDir>
 #include <QFileInfo>
