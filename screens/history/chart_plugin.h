@@ -7,15 +7,12 @@
 #include <QtPlugin>
 #include <functional>
 
+#include "screens/history/chart_data.h"
+
 class QObject;
 class QWidget;
-struct Career;
-class CareerHistory;
 
-// The charts of the History window, by what they show.
 namespace historyChart {
-
-enum Chart { runs, wickets, skills, bankBalance, condition, chartCount };
 
 // The chart's name, as its tab and a screen reader give it.
 QString name(Chart chart);
@@ -24,18 +21,19 @@ QString name(Chart chart);
 
 // The History window's charts, drawn by a module of their own: Qt Charts and
 // the OpenGL libraries it brings are loaded only when the window first
-// opens, so that a game played without it never pays for them.
+// opens, so that a game played without it never pays for them. The module
+// is given each chart as plain data and knows nothing else of the game.
 class HistoryChartPlugin {
   public:
     virtual ~HistoryChartPlugin() = default;
 
-    // A view of the chart, empty until drawn.
-    virtual QWidget* makeView(historyChart::Chart chart, QWidget* parent) const = 0;
+    // A view of a chart in the look, empty until drawn.
+    virtual QWidget* makeView(const ChartLook& look, QWidget* parent) const = 0;
 
-    // Draws the chart from the career and its history, in place of what it
-    // showed, and tells a screen reader what it shows.
-    virtual void draw(QWidget* view, historyChart::Chart chart, const Career& career,
-                      const CareerHistory& history) const = 0;
+    // Draws the chart on a view it made, in place of what the view showed,
+    // and tells a screen reader what it shows. False, drawing nothing, for a
+    // view it did not make.
+    virtual bool draw(QWidget* view, const ChartData& data) const = 0;
 
     // Calls `picked` with the match a click on the view picks (a point's, or
     // the first of a block's), for as long as `receiver` lives.
@@ -43,13 +41,26 @@ class HistoryChartPlugin {
                                std::function<void(int)> picked) const = 0;
 };
 
-#define HistoryChartPlugin_iid "com.example.bailcrest.HistoryChartPlugin/1"
+// The interface's version is part of its id: a module built for another
+// version draws data of another layout, and is refused.
+#define HistoryChartPlugin_iid "com.example.bailcrest.HistoryChartPlugin/2"
 Q_DECLARE_INTERFACE(HistoryChartPlugin, HistoryChartPlugin_iid)
 
-// The charts: those linked into the program if it has them, else the module
-// installed with the game, loaded once; null when neither is there.
-const HistoryChartPlugin* historyCharts();
+// The charts as found: drawn by `plugin`, or, without it, missing or of
+// another version of the game.
+struct HistoryChartModule {
+    enum State { loaded, missing, otherVersion };
+    const HistoryChartPlugin* plugin = nullptr;
+    State state = missing;
+};
 
-// The charts of the first of the folders that holds the module, loaded, or
-// null.
-const HistoryChartPlugin* loadHistoryCharts(const QStringList& folders);
+// The charts: those linked into the program if it has them, else the module
+// installed with the game, loaded once.
+HistoryChartModule historyCharts();
+
+// The charts of the first of the folders that holds the module, loaded; a
+// module of another interface version is refused, and the search ends there.
+HistoryChartModule loadHistoryCharts(const QStringList& folders);
+
+// The game's look, for the charts.
+ChartLook chartLook();

@@ -5,32 +5,12 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPalette>
 #include <QTableView>
 
 #include "screens/look.h"
 #include "screens/titled_frame.h"
 
 namespace historyLook {
-
-void darken(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, look::navy);
-    palette.setColor(QPalette::Base, look::navy);
-    palette.setColor(QPalette::AlternateBase, QColor(0, 0, 92));
-    palette.setColor(QPalette::Button, QColor(16, 16, 104));
-    palette.setColor(QPalette::ButtonText, look::silver);
-    palette.setColor(QPalette::WindowText, look::silver);
-    palette.setColor(QPalette::Text, look::lightYellow);
-    palette.setColor(QPalette::Highlight, look::blue);
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::Light, QColor(96, 96, 160));
-    palette.setColor(QPalette::Midlight, QColor(64, 64, 136));
-    palette.setColor(QPalette::Mid, QColor(48, 48, 120));
-    palette.setColor(QPalette::Dark, QColor(24, 24, 80));
-    palette.setColor(QPalette::Shadow, Qt::black);
-    widget->setPalette(palette);
-}
 
 TitledFrame* titledFrame(const QString& objectName, const QString& title, QWidget* parent) {
     auto* frame = new TitledFrame(title, parent);
@@ -68,7 +48,7 @@ void setUpTable(QTableView* view, const QString& objectName, const QString& name
     view->setObjectName(objectName);
     view->setAccessibleName(name);
     view->setAccessibleDescription(description);
-    darken(view);
+    look::darken(view);
     view->setFont(look::font(false));
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);

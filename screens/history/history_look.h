@@ -9,13 +9,9 @@ class QTableView;
 class QWidget;
 class TitledFrame;
 
-// The History window's look, shared by its parts: the game's navy for the
-// views the style draws, titled frames with a grid of captions and values.
+// The History window's look, shared by its parts: titled frames with a grid
+// of captions and values, and tables in the game's navy.
 namespace historyLook {
-
-// Light-yellow text on navy, rows in two shades of it, silver headings and
-// tabs, a blue selection.
-void darken(QWidget* widget);
 
 TitledFrame* titledFrame(const QString& objectName, const QString& title, QWidget* parent);
 

@@ -87,30 +87,40 @@ class MarkedTabs : public QTabWidget {
     explicit MarkedTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new MarkedTabBar(this)); }
 };
 
-// What a chart's tab shows when the game's charts cannot be loaded (a
-// damaged installation): the rest of the window still tells the career.
-QLabel* noCharts(QWidget* parent) {
-    auto* sentence = new QLabel(
+// What a chart's tab shows when the game's charts cannot be drawn (a damaged
+// installation, or a module left from another version of the game): the
+// rest of the window still tells the career.
+QLabel* noCharts(HistoryChartModule::State why, QWidget* parent) {
+    QString sentence;
+    if (why == HistoryChartModule::otherVersion) {
+        //: Shown in place of a chart when the module that draws the charts was installed
+        //: with another version of the game.
+        sentence = QCoreApplication::translate(
+            "HistoryScreen",
+            "The charts cannot be shown, as the part of the game that draws them belongs to "
+            "another version of it. The seasons, the milestones and the table of matches tell "
+            "the whole career.");
+    } else {
         //: Shown in place of a chart when the module that draws the charts is missing.
-        QCoreApplication::translate("HistoryScreen",
-                                    "The charts cannot be shown, as part of the game is missing. "
-                                    "The seasons, the milestones and the table of matches tell "
-                                    "the whole career."),
-        parent);
-    sentence->setWordWrap(true);
-    sentence->setAlignment(Qt::AlignCenter);
-    sentence->setMargin(12);
-    sentence->setAccessibleName(sentence->text());
+        sentence = QCoreApplication::translate(
+            "HistoryScreen",
+            "The charts cannot be shown, as part of the game is missing. The seasons, the "
+            "milestones and the table of matches tell the whole career.");
+    }
+    auto* label = new QLabel(sentence, parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMargin(12);
+    label->setAccessibleName(label->text());
     // In the Tab order, as a chart would be, so that a screen reader reads it.
-    sentence->setFocusPolicy(Qt::StrongFocus);
-    return sentence;
+    label->setFocusPolicy(Qt::StrongFocus);
+    return label;
 }
 
 }  // namespace
 
-HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner,
-                             const HistoryChartPlugin* charts)
-    : QDialog(owner), career_(career), chartPlugin_(charts) {
+HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryChartModule charts)
+    : QDialog(owner), career_(career), charts_(charts) {
     setObjectName(QStringLiteral("History"));
     look::setUpResizableWindow(this, tr("Bailcrest: Career History"), 12900, 9900);
     // It stays open beside the main screen, which plays on while it is shown.
@@ -194,17 +204,20 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     // Below this a chart has no room left for its lines once its axes and
     // legend have theirs.
     tabs_->setMinimumHeight(220);
-    historyLook::darken(tabs_);
+    look::darken(tabs_);
+    const ChartLook look = chartLook();
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
         const auto which = static_cast<historyChart::Chart>(chart);
-        if (chartPlugin_ != nullptr) {
-            charts_[chart] = chartPlugin_->makeView(which, tabs_);
-            chartPlugin_->onMatchPicked(charts_[chart], this,
-                                        [this](int match) { showMatch(match); });
+        QWidget*& view = chartViews_[chart];
+        if (charts_.plugin != nullptr) {
+            view = charts_.plugin->makeView(look, tabs_);
+            view->setObjectName(QStringLiteral("chart_%1").arg(chart));
+            view->setAccessibleName(historyChart::name(which));
+            charts_.plugin->onMatchPicked(view, this, [this](int match) { showMatch(match); });
         } else {
-            charts_[chart] = noCharts(tabs_);
+            view = noCharts(charts_.state, tabs_);
         }
-        tabs_->addTab(charts_[chart], historyChart::name(which));
+        tabs_->addTab(view, historyChart::name(which));
     }
 
     seasons_ = new SeasonsView(tabs_);
@@ -217,7 +230,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
         tr("The moments of the career worth telling, with the match of each."));
     milestones_->setFont(look::font(false));
     milestones_->setAlternatingRowColors(true);
-    historyLook::darken(milestones_);
+    look::darken(milestones_);
     tabs_->addTab(milestones_, tr("Milestones"));
 
     connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::showTab);
@@ -284,7 +297,7 @@ QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
     sortOrder_->addItem(tr("Highest first"), Qt::DescendingOrder);
     for (QComboBox* box : {sortColumn_, sortOrder_}) {
         box->setFont(look::font(false));
-        historyLook::darken(box);
+        look::darken(box);
         connect(box, &QComboBox::activated, this, &HistoryScreen::sortBy);
     }
     layout->addWidget(caption);
@@ -333,9 +346,9 @@ void HistoryScreen::showTab(int tab) {
         seasons_->showSeasons(career_.history().rows());
     } else if (tab == milestonesTab) {
         showMilestones();
-    } else if (chartPlugin_ != nullptr) {
-        chartPlugin_->draw(charts_[tab], static_cast<historyChart::Chart>(tab), career_.career(),
-                           career_.history());
+    } else if (charts_.plugin != nullptr) {
+        charts_.plugin->draw(chartViews_[tab], chartData(static_cast<historyChart::Chart>(tab),
+                                                         career_.career(), career_.history()));
     }
 }
 

@@ -37,13 +37,13 @@ class HistoryScreen : public QDialog {
     // The charts are drawn by `charts`; without them each chart's tab says
     // so in a sentence.
     HistoryScreen(const CareerModel& career, QWidget* owner,
-                  const HistoryChartPlugin* charts = historyCharts());
+                  HistoryChartModule charts = historyCharts());
 
     CommandButton* okButton() const { return ok_; }
     QTableView* table() const { return table_; }
     QTabWidget* chartTabs() const { return tabs_; }
     // The chart's view, or the sentence in its place when there are no charts.
-    QWidget* chartView(historyChart::Chart chart) const { return charts_.at(chart); }
+    QWidget* chartView(historyChart::Chart chart) const { return chartViews_.at(chart); }
     SeasonsView* seasons() const { return seasons_; }
     QListWidget* milestones() const { return milestones_; }
     QComboBox* sortChoice() const { return sortColumn_; }
@@ -76,8 +76,8 @@ class HistoryScreen : public QDialog {
     LastMatchPanel* lastMatch_;
     QSplitter* split_;
     QTabWidget* tabs_;
-    const HistoryChartPlugin* chartPlugin_;
-    std::array<QWidget*, historyChart::chartCount> charts_{};
+    HistoryChartModule charts_;
+    std::array<QWidget*, historyChart::chartCount> chartViews_{};
     SeasonsView* seasons_;
     QListWidget* milestones_;
     // Which tabs show the history as it stood before the last change: only
