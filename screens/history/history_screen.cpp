@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
@@ -24,8 +23,8 @@
 
 #include "game/career_story.h"
 #include "game/level.h"
-#include "game/money.h"
 #include "game/ratings.h"
+#include "game/shown_numbers.h"
 #include "saves/history_columns.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
@@ -51,10 +50,10 @@ int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int co
     if (column < historyFigureCount) {
         switch (historyColumns[column].kind) {
             case HistoryColumn::whole:
-                widest = QLocale().toString(-32767);
+                widest = shownNumber(-32767);
                 break;
             case HistoryColumn::money:
-                widest = QStringLiteral("99999999");
+                widest = shownMoney(99999999);
                 break;
             case HistoryColumn::level:
                 widest = levelName(Level::national);
@@ -327,7 +326,7 @@ void HistoryScreen::showCareer() {
     historyLook::showValue(header_[teamValue], career.team);
     historyLook::showValue(header_[worldCupValue],
                            career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
-    historyLook::showValue(header_[matchesValue], QLocale().toString(careerMatches(career)));
+    historyLook::showValue(header_[matchesValue], shownNumber(careerMatches(career)));
 
     const QStringList gaps =
         HistoryTexts::gaps(career_.history(), career_.session().historyLeftOut());

@@ -2,11 +2,10 @@
 #include "screens/history/history_table_model.h"
 
 #include <QColor>
-#include <QLocale>
 
 #include "game/level.h"
-#include "game/money.h"
 #include "game/ratings.h"
+#include "game/shown_numbers.h"
 #include "saves/history_columns.h"
 #include "screens/career_model.h"
 #include "screens/history/history_texts.h"
@@ -96,10 +95,10 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
                     return row.team;
                 case HistoryColumn::money:
                     if (role == Qt::ToolTipRole) return QVariant();
-                    return moneyText(figure->figure(row));
+                    return shownMoney(figure->figure(row));
                 case HistoryColumn::whole:
                     if (role == Qt::ToolTipRole) return QVariant();
-                    return QLocale().toString(static_cast<qint64>(figure->figure(row)));
+                    return shownNumber(static_cast<qint64>(figure->figure(row)));
             }
             return QVariant();
         case sortRole:

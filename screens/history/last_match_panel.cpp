@@ -4,12 +4,11 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLocale>
 #include <iterator>
 #include <optional>
 
 #include "game/level.h"
-#include "game/money.h"
+#include "game/shown_numbers.h"
 #include "saves/history_columns.h"
 #include "screens/history/history_look.h"
 #include "screens/history/history_table_model.h"
@@ -73,8 +72,8 @@ QString lastMatchText(const LastMatchFigure& figure, const HistoryRow& last,
                       const std::optional<HistoryRow>& before) {
     const HistoryColumn& column = historyColumns[figure.column];
     const double value = column.figure(last);
-    if (column.kind == HistoryColumn::money) return moneyText(value);
-    if (!figure.withChange) return QLocale().toString(static_cast<qint64>(value));
+    if (column.kind == HistoryColumn::money) return shownMoney(value);
+    if (!figure.withChange) return shownNumber(static_cast<qint64>(value));
     return HistoryTexts::withChange(
         static_cast<int>(value),
         before ? std::optional<int>(static_cast<int>(column.figure(*before))) : std::nullopt);
@@ -130,7 +129,7 @@ void LastMatchPanel::showLast(const Career& career, const std::vector<HistoryRow
     }
     const HistoryRow& last = rows.back();
     setTitle(tr("LAST MATCH: %1, %2 (%3)")
-                 .arg(QLocale().toString(last.match))
+                 .arg(shownNumber(last.match))
                  .arg(levelName(last.level), last.team));
     const std::optional<HistoryRow> before = rowBefore(career, rows);
     for (int i = 0; i < lastMatchFigureCount; ++i)

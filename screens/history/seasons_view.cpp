@@ -2,12 +2,11 @@
 #include "screens/history/seasons_view.h"
 
 #include <QHeaderView>
-#include <QLocale>
 #include <QStandardItemModel>
 
 #include "game/career_story.h"
 #include "game/level.h"
-#include "game/money.h"
+#include "game/shown_numbers.h"
 #include "screens/history/history_look.h"
 #include "screens/look.h"
 
@@ -32,21 +31,20 @@ enum SeasonColumn {
 };
 
 QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const SpellFigures& f) {
-    const QLocale locale;
     const QString texts[seasonColumnCount] = {
         level,
         team,
-        locale.toString(f.matches),
-        locale.toString(f.runs),
-        locale.toString(f.highestScore),
-        locale.toString(f.battingAverage(), 'f', 2),
-        locale.toString(f.fifties),
-        locale.toString(f.hundreds),
-        locale.toString(f.wickets),
-        locale.toString(f.mostWickets),
-        locale.toString(f.fiveWicketHauls),
-        locale.toString(f.catches),
-        moneyText(f.moneyEarned),
+        shownNumber(f.matches),
+        shownNumber(f.runs),
+        shownNumber(f.highestScore),
+        shownDecimal(f.battingAverage(), 2),
+        shownNumber(f.fifties),
+        shownNumber(f.hundreds),
+        shownNumber(f.wickets),
+        shownNumber(f.mostWickets),
+        shownNumber(f.fiveWicketHauls),
+        shownNumber(f.catches),
+        shownMoney(f.moneyEarned),
     };
     QList<QStandardItem*> items;
     for (int column = 0; column < seasonColumnCount; ++column) {
