@@ -778,19 +778,22 @@
     <name>Level</name>
     <message>
         <source>Club</source>
-        <extracomment>A level of play, as the record book heads its column.</extracomment>
+        <extracomment>A level of play.</extracomment>
         <translation>क्लब</translation>
     </message>
     <message>
         <source>City</source>
+        <extracomment>A level of play.</extracomment>
         <translation>शहर</translation>
     </message>
     <message>
         <source>State</source>
+        <extracomment>A level of play.</extracomment>
         <translation>राज्य</translation>
     </message>
     <message>
         <source>National</source>
+        <extracomment>A level of play.</extracomment>
         <translation>राष्ट्रीय</translation>
     </message>
 </context>
