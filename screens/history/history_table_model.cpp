@@ -13,9 +13,6 @@
 
 namespace {
 
-static_assert(HistoryTableModel::bankBalance < historyFigureCount,
-              "the table's named columns are among those of the history's column table");
-
 const HistoryColumn* figureColumn(int column) {
     return column >= 0 && column < historyFigureCount ? &historyColumns[column] : nullptr;
 }

@@ -11,14 +11,13 @@
 #include "game/shown_numbers.h"
 #include "saves/history_columns.h"
 #include "screens/history/history_look.h"
-#include "screens/history/history_table_model.h"
 #include "screens/history/history_texts.h"
 #include "screens/look.h"
 
 namespace {
 
 // A figure of the last match: its label's name, its caption, the column of
-// the history it shows, and whether it is shown with its change since the
+// the history it shows (found by its name), and whether it is shown with its change since the
 // match before. In the order they are laid out, four to a row: what he did
 // and what it paid, then the skills and the overall conditions, then each
 // condition. What happened since the match before comes after them.
@@ -30,37 +29,37 @@ struct LastMatchFigure {
 };
 
 constexpr LastMatchFigure lastMatchFigures[] = {
-    {"lastRuns", QT_TRANSLATE_NOOP("HistoryScreen", "Runs:"), HistoryTableModel::runs, false},
-    {"lastWickets", QT_TRANSLATE_NOOP("HistoryScreen", "Wickets:"), HistoryTableModel::wickets,
+    {"lastRuns", QT_TRANSLATE_NOOP("HistoryScreen", "Runs:"), historyColumnAt("runs"), false},
+    {"lastWickets", QT_TRANSLATE_NOOP("HistoryScreen", "Wickets:"), historyColumnAt("wickets"),
      false},
-    {"lastCatches", QT_TRANSLATE_NOOP("HistoryScreen", "Catches:"), HistoryTableModel::catches,
+    {"lastCatches", QT_TRANSLATE_NOOP("HistoryScreen", "Catches:"), historyColumnAt("catches"),
      false},
-    {"lastAward", QT_TRANSLATE_NOOP("HistoryScreen", "Award (Rs.):"), HistoryTableModel::award,
+    {"lastAward", QT_TRANSLATE_NOOP("HistoryScreen", "Award (Rs.):"), historyColumnAt("award"),
      false},
-    {"lastFee", QT_TRANSLATE_NOOP("HistoryScreen", "Match fee (Rs.):"), HistoryTableModel::matchFee,
-     false},
+    {"lastFee", QT_TRANSLATE_NOOP("HistoryScreen", "Match fee (Rs.):"),
+     historyColumnAt("match_fee"), false},
     {"lastSponsorship", QT_TRANSLATE_NOOP("HistoryScreen", "Sponsorship (Rs.):"),
-     HistoryTableModel::sponsorship, false},
+     historyColumnAt("sponsorship"), false},
     {"lastBalance", QT_TRANSLATE_NOOP("HistoryScreen", "Bank balance (Rs.):"),
-     HistoryTableModel::bankBalance, false},
+     historyColumnAt("bank_balance"), false},
     {"lastOverallGear", QT_TRANSLATE_NOOP("HistoryScreen", "Overall gear:"),
-     HistoryTableModel::overallGear, true},
-    {"lastBatting", QT_TRANSLATE_NOOP("HistoryScreen", "Batting:"), HistoryTableModel::batting,
+     historyColumnAt("overall_gear"), true},
+    {"lastBatting", QT_TRANSLATE_NOOP("HistoryScreen", "Batting:"), historyColumnAt("batting"),
      true},
-    {"lastBowling", QT_TRANSLATE_NOOP("HistoryScreen", "Bowling:"), HistoryTableModel::bowling,
+    {"lastBowling", QT_TRANSLATE_NOOP("HistoryScreen", "Bowling:"), historyColumnAt("bowling"),
      true},
-    {"lastFielding", QT_TRANSLATE_NOOP("HistoryScreen", "Fielding:"), HistoryTableModel::fielding,
+    {"lastFielding", QT_TRANSLATE_NOOP("HistoryScreen", "Fielding:"), historyColumnAt("fielding"),
      true},
     {"lastOverallHealth", QT_TRANSLATE_NOOP("HistoryScreen", "Overall health:"),
-     HistoryTableModel::overallHealth, true},
-    {"lastBat", QT_TRANSLATE_NOOP("HistoryScreen", "Bat:"), HistoryTableModel::bat, true},
-    {"lastGloves", QT_TRANSLATE_NOOP("HistoryScreen", "Gloves:"), HistoryTableModel::gloves, true},
-    {"lastPads", QT_TRANSLATE_NOOP("HistoryScreen", "Pads:"), HistoryTableModel::pads, true},
-    {"lastOthers", QT_TRANSLATE_NOOP("HistoryScreen", "Others:"), HistoryTableModel::others, true},
-    {"lastFitness", QT_TRANSLATE_NOOP("HistoryScreen", "Fitness:"), HistoryTableModel::fitness,
+     historyColumnAt("overall_health"), true},
+    {"lastBat", QT_TRANSLATE_NOOP("HistoryScreen", "Bat:"), historyColumnAt("bat"), true},
+    {"lastGloves", QT_TRANSLATE_NOOP("HistoryScreen", "Gloves:"), historyColumnAt("gloves"), true},
+    {"lastPads", QT_TRANSLATE_NOOP("HistoryScreen", "Pads:"), historyColumnAt("pads"), true},
+    {"lastOthers", QT_TRANSLATE_NOOP("HistoryScreen", "Others:"), historyColumnAt("others"), true},
+    {"lastFitness", QT_TRANSLATE_NOOP("HistoryScreen", "Fitness:"), historyColumnAt("fitness"),
      true},
-    {"lastHealth", QT_TRANSLATE_NOOP("HistoryScreen", "Health:"), HistoryTableModel::health, true},
-    {"lastStamina", QT_TRANSLATE_NOOP("HistoryScreen", "Stamina:"), HistoryTableModel::stamina,
+    {"lastHealth", QT_TRANSLATE_NOOP("HistoryScreen", "Health:"), historyColumnAt("health"), true},
+    {"lastStamina", QT_TRANSLATE_NOOP("HistoryScreen", "Stamina:"), historyColumnAt("stamina"),
      true},
 };
 

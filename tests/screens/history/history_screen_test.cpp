@@ -262,7 +262,7 @@ class HistoryTable : public ::testing::Test {
     CareerModel model{two.career, two.history()};
     HistoryTableModel table{model};
 
-    QString cell(int row, HistoryTableModel::Column column) const {
+    QString cell(int row, int column) const {
         return table.data(table.index(row, column)).toString();
     }
 };
@@ -271,7 +271,7 @@ TEST_F(HistoryTable, OneRowAMatchWithHeadingsAScreenReaderReads) {
     EXPECT_EQ(table.rowCount(), 2);
     EXPECT_EQ(table.columnCount(), HistoryTableModel::columnTotal);
     const struct {
-        HistoryTableModel::Column column;
+        int column;
         const char* heading;
         const char* first;
         const char* second;
@@ -309,7 +309,7 @@ TEST_F(HistoryTable, ColumnsSortByWhatTheyMeanNotByTheirText) {
     model.update([&](Career&, CareerHistory& history) { history.append(third); });
     ASSERT_EQ(table.rowCount(), 3);
     SortedHistory sorted(&table, nullptr);
-    const auto order = [&](HistoryTableModel::Column column, Qt::SortOrder direction) {
+    const auto order = [&](int column, Qt::SortOrder direction) {
         sorted.sort(column, direction);
         QStringList matches;
         for (int r = 0; r < sorted.rowCount(); ++r) {
