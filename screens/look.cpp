@@ -86,6 +86,30 @@ void darken(QWidget* widget) {
     widget->setPalette(palette);
 }
 
+namespace {
+
+QString cssColour(const QColor& colour) {
+    return QStringLiteral("rgb(%1, %2, %3)")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
+}
+
+}  // namespace
+
+QString fieldStyle(const QColor& text, int paddingPixels, bool focusMarked) {
+    QString style = QStringLiteral(
+                        "QLineEdit { background: %1; color: %2; border: 1px solid %3; "
+                        "padding: 0 %4px; }")
+                        .arg(cssColour(navy), cssColour(text), cssColour(silver))
+                        .arg(paddingPixels);
+    if (focusMarked) {
+        style +=
+            QStringLiteral(" QLineEdit:focus { border-color: %1; }").arg(cssColour(lightYellow));
+    }
+    return style;
+}
+
 QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
                 const QColor& colour, QRect geometry) {
     auto* label = new QLabel(text, parent);

@@ -52,6 +52,12 @@ void setUpResizableWindow(QWidget* window, const QString& title, int widthTwips,
 
 void setTextColour(QWidget* widget, const QColor& colour);
 
+// The style sheet of a text field in the game's look: navy, its text in the
+// colour given, and a thin silver edge that shows where it lies on a navy
+// frame; with focusMarked, the edge turns light yellow while the field has
+// the keyboard focus.
+QString fieldStyle(const QColor& text, int paddingPixels, bool focusMarked);
+
 // The look for a view the style draws (a table, a list, tabs, a choice):
 // light-yellow text on navy, rows in two shades of it, silver headings and
 // tabs, a blue selection.
