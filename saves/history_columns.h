@@ -21,7 +21,8 @@ struct HistoryColumn {
     enum Kind {
         // A whole number: written in digits, shown with the locale's grouping.
         whole,
-        // Rupees: written and shown as the save file writes money.
+        // Rupees: written as the save file writes money, shown as the screens
+        // show it, in the locale's form.
         money,
         // The level: written as its word, shown in the player's language,
         // sorted in the levels' order.
