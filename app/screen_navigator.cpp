@@ -7,13 +7,12 @@
 #include "game/start_career.h"
 #include "saves/career_file.h"
 #include "saves/file_names.h"
-#include "saves/history_file.h"
 #include "saves/save_file.h"
-#include "saves/save_file_io.h"
 #include "saves/saves_folder.h"
 #include "screens/hall_of_fame_screen.h"
 #include "screens/platform.h"
 #include "screens/prompter.h"
+#include "session/load_career.h"
 
 ScreenNavigator::ScreenNavigator(Platform& platform) : platform_(platform) {}
 
@@ -73,18 +72,15 @@ void ScreenNavigator::loadCareer() {
         return;
     }
 
-    const SaveFileReading reading = readSaveFile(path);
-    if (!reading.file) {
-        platform_.prompter.notice(player_, reading.error);
+    CareerLoading loading = ::loadCareer(path, platform_.programFolder, platform_.random);
+    if (!loading.loaded) {
+        platform_.prompter.notice(player_, loading.error);
         return;
     }
-    player_->showDetails(detailsFromSave(*reading.file));
-    Career career = careerFromSave(*reading.file, platform_.random);
-    HistoryReading history = readHistory(historyFilePath(chosen.filePath()), career);
-    SaveTarget target = saveTarget(platform_.programFolder, chosen.absolutePath());
-    target.loadedFrom = chosen.absoluteFilePath();
-    startCareer(std::move(career), autoSaveFromSave(*reading.file, chosen.fileName()), target,
-                std::move(history));
+    LoadedCareer& loaded = *loading.loaded;
+    player_->showDetails(loaded.details);
+    startCareer(std::move(loaded.career), loaded.autoSave, loaded.target,
+                std::move(loaded.history));
 }
 
 void ScreenNavigator::showHallOfFame() {

@@ -84,8 +84,10 @@ struct LevelStatistics {
 // where they stopped when the player comes back to it.
 using RecordBook = std::array<LevelStatistics, levelCount>;
 
-// The names of the player's sides: his club, then the city, state and
-// country he comes from, whose teams he rises to.
+// The names of the player's sides: the club he started his career at (kept
+// in the save file; a player dropped back to club cricket joins the club
+// drawn when the career was started or loaded, drawnClub), then the city,
+// state and country he comes from, whose teams he rises to.
 struct Teams {
     QString club = QStringLiteral("club");
     QString city = QStringLiteral("city");

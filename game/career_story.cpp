@@ -5,13 +5,9 @@
 #include <array>
 #include <cmath>
 
-namespace {
+#include "game/match_record.h"
 
-// A score that counts as a fifty or a hundred, and a five-wicket match, as
-// the record book counts them.
-constexpr int fiftyRuns = 50;
-constexpr int hundredRuns = 100;
-constexpr int fiveWickets = 5;
+namespace {
 
 bool startsSpell(const std::vector<HistoryRow>& rows, std::size_t i) {
     return i == 0 || !rows[i].events.levelChanges.empty() || rows[i].level != rows[i - 1].level;
@@ -28,7 +24,9 @@ std::optional<Level> levelBefore(const std::vector<HistoryRow>& rows, std::size_
 std::vector<LevelMove> levelMoves(const std::vector<HistoryRow>& rows, std::size_t i) {
     std::optional<Level> before = levelBefore(rows, i);
     std::vector<LevelMove> moves;
-    for (const Level to : rows[i].events.levelChanges) {
+    const std::vector<Level>& changes = rows[i].events.levelChanges;
+    for (std::size_t c = 0; c < changes.size(); ++c) {
+        const Level to = changes[c];
         LevelMove::Direction direction = LevelMove::unknown;
         if (before) {
             direction =
@@ -39,10 +37,20 @@ std::vector<LevelMove> levelMoves(const std::vector<HistoryRow>& rows, std::size
         } else if (to == Level::national) {
             direction = LevelMove::promotion;
         }
-        moves.push_back({to, direction});
+        QString team;
+        if (c + 1 == changes.size() && to == rows[i].level) {
+            team = rows[i].team;
+        } else if (i > 0 && rows[i - 1].level == to) {
+            team = rows[i - 1].team;
+        }
+        moves.push_back({to, direction, team});
         before = to;
     }
     return moves;
+}
+
+const QString& teamOf(const Career& career, const LevelMove& move) {
+    return move.team.isEmpty() ? teamAt(career, move.to) : move.team;
 }
 
 std::vector<double> levelAverages(const Career& career, const std::vector<HistoryRow>& rows) {
@@ -63,20 +71,7 @@ std::vector<double> levelAverages(const Career& career, const std::vector<Histor
 }
 
 void SpellFigures::add(const HistoryRow& row) {
-    const int r = row.performance.runs;
-    const int w = row.performance.wickets;
-    ++matches;
-    runs += r;
-    highestScore = std::max(highestScore, r);
-    if (r >= hundredRuns) {
-        ++hundreds;
-    } else if (r >= fiftyRuns) {
-        ++fifties;
-    }
-    wickets += w;
-    mostWickets = std::max(mostWickets, w);
-    if (w >= fiveWickets) ++fiveWicketHauls;
-    catches += row.performance.catches;
+    recordMatch(*this, row.performance.runs, row.performance.wickets, row.performance.catches);
     moneyEarned += std::floor(row.matchFee) + std::floor(row.sponsorship) + row.award;
 }
 
@@ -157,7 +152,7 @@ std::vector<Milestone> milestones(const Career& career, const std::vector<Histor
             if (move.direction == LevelMove::unknown) continue;
             told.push_back(
                 {move.direction == LevelMove::promotion ? Milestone::promotion : Milestone::drop,
-                 match, 0, move.to, teamAt(career, move.to)});
+                 match, 0, move.to, teamOf(career, move)});
         }
         if (row.events.selectedForWorldCup) {
             told.push_back({Milestone::worldCup, match, 0, Level::national, QString()});

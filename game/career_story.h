@@ -20,7 +20,17 @@ struct LevelMove {
     enum Direction { promotion, drop, unknown };
     Level to;
     Direction direction;
+    // The side he joined, as the history tells it: the row's own for the
+    // move that brought him to the row's level, the side he had at that
+    // level in the match before for a move back to it; empty when the
+    // history does not tell.
+    QString team;
 };
+
+// The side the player joined with the move: the history's, else the side
+// the career has at that level now (for the club, the one drawn when the
+// career was loaded).
+const QString& teamOf(const Career& career, const LevelMove& move);
 
 // The level the player was at for the match before row i, when known: that
 // of the row before, or the club for the career's first match.

@@ -5,10 +5,18 @@
 
 namespace {
 
-//: A level of play, as the record book heads its column.
+// The levels' names, wherever the game names a level: the main screen, the
+// record book's columns, the History window, the notices of a promotion or
+// a drop.
 const char* const names[levelCount] = {
-    QT_TRANSLATE_NOOP("Level", "Club"), QT_TRANSLATE_NOOP("Level", "City"),
-    QT_TRANSLATE_NOOP("Level", "State"), QT_TRANSLATE_NOOP("Level", "National")};
+    //: A level of play.
+    QT_TRANSLATE_NOOP("Level", "Club"),
+    //: A level of play.
+    QT_TRANSLATE_NOOP("Level", "City"),
+    //: A level of play.
+    QT_TRANSLATE_NOOP("Level", "State"),
+    //: A level of play.
+    QT_TRANSLATE_NOOP("Level", "National")};
 
 }  // namespace
 

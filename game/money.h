@@ -14,7 +14,8 @@ constexpr double moneyLimit = 999'999'999'999'999.0;
 // infinity.
 double saturateMoney(double amount);
 
-// An amount of rupees as the screens and the save file write it: plain
-// digits without grouping, a minus sign only below zero, and the fraction
-// only when there is one (which only a save file changed by hand brings).
+// An amount of rupees as the save and history files write it, the same
+// under every locale: plain digits without grouping, a minus sign only below
+// zero, and the fraction only when there is one (which only a save file
+// changed by hand brings). The screens show an amount with shownMoney.
 QString moneyText(double amount);

@@ -6,16 +6,12 @@
 
 #include "game/career.h"
 
-namespace {
-
 // The C (or POSIX) locale writes plain digits, as the game always has.
 QLocale shownLocale() {
     QLocale locale;
     if (locale.language() == QLocale::C) locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
 }
-
-}  // namespace
 
 QString shownNumber(qint64 value) {
     return shownLocale().toString(value);

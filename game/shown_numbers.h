@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class BattingAverage;
@@ -10,6 +11,14 @@ class BattingAverage;
 // locale writes plain digits). Files never use these: they keep one form
 // under every locale (moneyText, QString::number).
 QString shownNumber(qint64 value);
+
+// A figure with a fraction (runs per match, a chart's mean), with that many
+// decimals.
+QString shownDecimal(double value, int decimals);
+
+// The locale these write numbers in, for what writes its own (a chart's
+// axes).
+QLocale shownLocale();
 
 // An amount of rupees: whole rupees grouped as the locale groups them, the
 // fraction only when there is one (which only a save file changed by hand
@@ -24,5 +33,3 @@ QString shownAverage(const BattingAverage& average);
 // "±" for none: "45 (+5)" is shownNumber(45), shownSign(5), shownNumber(5).
 QString shownSign(qint64 change);
 
-// A figure with a fraction (runs per match), with the given decimals.
-QString shownDecimal(double value, int decimals);

@@ -15,9 +15,14 @@ SponsorshipOffers sponsorshipOffers(const Career& career) {
     return offers;
 }
 
-void takeSponsor(Career& career, int index) {
-    const Sponsor& sponsor = sponsors.at(index);
+SponsorOutcome takeSponsor(Career& career, int index) {
+    if (index < 0 || index >= static_cast<int>(sponsors.size()) ||
+        !sponsorshipOffers(career).offered[static_cast<std::size_t>(index)]) {
+        return SponsorOutcome::notOffered;
+    }
+    const Sponsor& sponsor = sponsors[static_cast<std::size_t>(index)];
     career.sponsor = sponsor.name;
     career.sponsorship = sponsor.offerPerLevel * levelNumber(career.level);
     career.sinceLastMatch.sponsorTaken = sponsor.name;
+    return SponsorOutcome::taken;
 }

@@ -32,6 +32,9 @@ struct SponsorshipOffers {
 
 SponsorshipOffers sponsorshipOffers(const Career& career);
 
+enum class SponsorOutcome { taken, notOffered };
+
 // Takes the sponsor at the index in the list, whose offer at the player's
-// level replaces the sponsorship he had, even a larger one.
-void takeSponsor(Career& career, int index);
+// level replaces the sponsorship he had, even a larger one. A sponsor that
+// makes the player no offer, or an index outside the list, changes nothing.
+SponsorOutcome takeSponsor(Career& career, int index);

@@ -18,34 +18,35 @@
 
 namespace {
 
-// The columns in file order. The first six name the match; the events
-// since the match before come last.
-enum Column {
-    matchColumn,
-    levelColumn,
-    teamColumn,
-    runsColumn,
-    wicketsColumn,
-    catchesColumn,
-    awardColumn,
-    battingColumn,
-    bowlingColumn,
-    fieldingColumn,
-    batColumn,
-    glovesColumn,
-    padsColumn,
-    othersColumn,
-    fitnessColumn,
-    healthColumn,
-    staminaColumn,
-    overallGearColumn,
-    overallHealthColumn,
-    matchFeeColumn,
-    sponsorshipColumn,
-    otherIncomeColumn,
-    bankBalanceColumn,
-    // What happened since the match before follows every figure of the
-    // column table, those the reader takes by name and any after them.
+// The figures' columns, each found by its name in the history's column
+// table, so that the table's order is the file's, whatever it is.
+constexpr int matchColumn = historyColumnAt("match");
+constexpr int levelColumn = historyColumnAt("level");
+constexpr int teamColumn = historyColumnAt("team");
+constexpr int runsColumn = historyColumnAt("runs");
+constexpr int wicketsColumn = historyColumnAt("wickets");
+constexpr int catchesColumn = historyColumnAt("catches");
+constexpr int awardColumn = historyColumnAt("award");
+constexpr int battingColumn = historyColumnAt("batting");
+constexpr int bowlingColumn = historyColumnAt("bowling");
+constexpr int fieldingColumn = historyColumnAt("fielding");
+constexpr int batColumn = historyColumnAt("bat");
+constexpr int glovesColumn = historyColumnAt("gloves");
+constexpr int padsColumn = historyColumnAt("pads");
+constexpr int othersColumn = historyColumnAt("others");
+constexpr int fitnessColumn = historyColumnAt("fitness");
+constexpr int healthColumn = historyColumnAt("health");
+constexpr int staminaColumn = historyColumnAt("stamina");
+constexpr int overallGearColumn = historyColumnAt("overall_gear");
+constexpr int overallHealthColumn = historyColumnAt("overall_health");
+constexpr int matchFeeColumn = historyColumnAt("match_fee");
+constexpr int sponsorshipColumn = historyColumnAt("sponsorship");
+constexpr int otherIncomeColumn = historyColumnAt("other_income");
+constexpr int bankBalanceColumn = historyColumnAt("bank_balance");
+
+// What happened since the match before follows every figure of the column
+// table, those the reader takes by name and any after them.
+enum EventColumn {
     levelChangesColumn = historyFigureCount,
     worldCupColumn,
     sponsorTakenColumn,
@@ -56,8 +57,6 @@ enum Column {
     columnCount
 };
 
-static_assert(bankBalanceColumn < historyFigureCount,
-              "the figures the reader takes by name are among those of the history's column table");
 // The names of the columns after the figures: what happened since the match
 // before.
 constexpr std::array<const char*, columnCount - historyFigureCount> eventColumnNames{

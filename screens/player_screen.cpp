@@ -76,12 +76,7 @@ void PlayerScreen::buildDetails() {
         text->setFont(look::font(false));
         // A thin silver edge shows where a navy field lies on the navy frame;
         // it turns light yellow while the field has the keyboard focus.
-        text->setStyleSheet(
-            QStringLiteral("QLineEdit { background: rgb(0, 0, 64); "
-                           "color: rgb(255, 255, 128); "
-                           "border: 1px solid rgb(192, 192, 192); "
-                           "padding: 0 2px; } "
-                           "QLineEdit:focus { border-color: rgb(255, 255, 128); }"));
+        text->setStyleSheet(look::fieldStyle(look::lightYellow, 2, true));
         text->setAccessibleName(look::accessibleCaption(captionText));
         texts_[i] = text;
     }

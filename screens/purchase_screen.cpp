@@ -66,9 +66,7 @@ QLineEdit* makeUnitsBox(QWidget* parent, const QString& objectName, const QStrin
     //: name ("Batting", "Bat", "Fitness").
     box->setAccessibleName(QCoreApplication::translate("PurchaseScreen", "%1 units")
                                .arg(look::accessibleCaption(rowName)));
-    box->setStyleSheet(
-        QStringLiteral("QLineEdit { background: rgb(0, 0, 64); color: rgb(255, 0, 0);"
-                       " border: 1px solid rgb(192, 192, 192); padding: 0 3px; }"));
+    box->setStyleSheet(look::fieldStyle(look::red, 3, false));
     return box;
 }
 

@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "game/sponsorship.h"
-
 CareerSession::CareerSession(Career career, AutoSave autoSave, SaveTarget target,
                              CareerHistory history, HistoryLeftOut historyLeftOut)
     : career_(std::move(career)),
@@ -80,6 +78,6 @@ PurchaseOutcome CareerSession::confirmPurchase(const Purchase& purchase) {
     return ::confirmPurchase(career_, purchase);
 }
 
-void CareerSession::takeSponsor(int index) {
-    ::takeSponsor(career_, index);
+SponsorOutcome CareerSession::takeSponsor(int index) {
+    return ::takeSponsor(career_, index);
 }

@@ -14,6 +14,7 @@
 #include "game/match.h"
 #include "game/play.h"
 #include "game/purchase.h"
+#include "game/sponsorship.h"
 #include "saves/auto_save.h"
 #include "saves/hall_of_fame_file.h"
 #include "saves/history_file.h"
@@ -104,8 +105,9 @@ class CareerSession {
 
     // OK on a purchase centre.
     PurchaseOutcome confirmPurchase(const Purchase& purchase);
-    // OK on the sponsorship offers with the sponsor at the index chosen.
-    void takeSponsor(int index);
+    // OK on the sponsorship offers with the sponsor at the index chosen; one
+    // that makes no offer is refused, and nothing changes.
+    SponsorOutcome takeSponsor(int index);
 
     // A change no rule of the game makes, for setting a career up in a given
     // state (sample careers, tests), to the career alone or with its history.

@@ -19,7 +19,7 @@
 #include "screens/career_summary_screen.h"
 #include "screens/command_button.h"
 #include "screens/hall_of_fame_screen.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "screens/main_screen.h"
 #include "screens/player_screen.h"
 #include "support/match_on_screen.h"

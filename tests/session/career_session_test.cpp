@@ -287,3 +287,28 @@ TEST_F(SavedSession, WithAutoSaveOffNothingIsWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+// Only a sponsor that makes the player an offer can be taken: one whose
+// threshold his overall skill does not pass, or an index outside the list,
+// is refused, and neither his sponsor nor what he has taken since the match
+// before changes.
+TEST(TakingASponsor, OnlyOneThatMakesAnOfferIsTaken) {
+    CareerSession session(testCareer(60, 60, 60));
+    const SponsorshipOffers offers = sponsorshipOffers(session.career());
+    ASSERT_TRUE(offers.offered[0]);
+    ASSERT_FALSE(offers.offered[sponsors.size() - 1]);
+    const Career before = session.career();
+    for (const int index :
+         {static_cast<int>(sponsors.size()) - 1, -1, static_cast<int>(sponsors.size())}) {
+        EXPECT_EQ(session.takeSponsor(index), SponsorOutcome::notOffered) << index;
+        EXPECT_EQ(session.career(), before) << index;
+    }
+    EXPECT_EQ(session.takeSponsor(0), SponsorOutcome::taken);
+    EXPECT_EQ(session.career().sponsor, sponsors[0].name);
+    EXPECT_EQ(session.career().sponsorship, offers.amounts[0]);
+    EXPECT_EQ(session.career().sinceLastMatch.sponsorTaken, sponsors[0].name);
+}
+
+}  // namespace

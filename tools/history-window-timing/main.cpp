@@ -24,7 +24,8 @@
 #include "saves/save_career.h"
 #include "saves/save_file_io.h"
 #include "screens/career_model.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
+#include "session/load_career.h"
 #include "tools/screenshots/sample_career.h"
 #include "tools/screenshots/stand_ins.h"
 
@@ -130,17 +131,17 @@ int main(int argc, char* argv[]) {
     if (!saveFile.isEmpty()) {
         QElapsedTimer reading;
         reading.start();
-        const SaveFileReading save = readSaveFile(saveFile);
-        if (!save.file) {
-            QTextStream(stderr) << "cannot read the save file " << saveFile << '\n';
+        CareerLoading loading = loadCareer(saveFile, QCoreApplication::applicationDirPath(), draws);
+        if (!loading.loaded) {
+            QTextStream(stderr) << "cannot read the save file " << saveFile << ": " << loading.error
+                                << '\n';
             return 1;
         }
-        career = careerFromSave(*save.file, draws);
-        const double saveRead = milliseconds(reading);
-        history = readHistory(historyFilePath(saveFile), career).history;
-        out << "save file read in " << saveRead << " ms; history file of "
-            << QFileInfo(historyFilePath(saveFile)).size() << " bytes read in "
-            << milliseconds(reading) - saveRead << " ms: " << history.rows().size() << " matches\n";
+        career = std::move(loading.loaded->career);
+        history = std::move(loading.loaded->history.history);
+        out << "career and history file of " << QFileInfo(historyFilePath(saveFile)).size()
+            << " bytes loaded in " << milliseconds(reading) << " ms: " << history.rows().size()
+            << " matches\n";
     }
     CareerModel model(std::move(career), std::move(history));
 

@@ -37,7 +37,7 @@
 #include "screens/career_summary_screen.h"
 #include "screens/credits_screen.h"
 #include "screens/hall_of_fame_screen.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"

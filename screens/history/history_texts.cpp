@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/history_texts.h"
+#include "screens/history/history_texts.h"
 
-#include <QLocale>
 #include <cstdlib>
 
 #include "game/level.h"
-#include "game/money.h"
 #include "game/start_career.h"
 #include "game/shown_numbers.h"
 
@@ -15,7 +13,7 @@ QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_
     QStringList items;
     for (const LevelMove& move : levelMoves(rows, i)) {
         const QString level = levelName(move.to);
-        const QString team = teamName(teamAt(career, move.to));
+        const QString team = teamName(teamOf(career, move));
         switch (move.direction) {
             case LevelMove::promotion:
                 items << tr("Promoted to %1 (%2)").arg(level, team);
@@ -31,10 +29,10 @@ QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_
     const SinceLastMatch& e = row.events;
     if (e.selectedForWorldCup) items << tr("Selected for the World Cup");
     if (!e.sponsorTaken.isEmpty()) items << tr("Sponsor %1").arg(e.sponsorTaken);
-    if (e.trainingCost != 0) items << tr("Training Rs. %1").arg(moneyText(e.trainingCost));
-    if (e.gearCost != 0) items << tr("Gear Rs. %1").arg(moneyText(e.gearCost));
-    if (e.healthCareCost != 0) items << tr("Health care Rs. %1").arg(moneyText(e.healthCareCost));
-    if (e.bookieMoney != 0) items << tr("Took the bookie's Rs. %1").arg(moneyText(e.bookieMoney));
+    if (e.trainingCost != 0) items << tr("Training Rs. %1").arg(shownMoney(e.trainingCost));
+    if (e.gearCost != 0) items << tr("Gear Rs. %1").arg(shownMoney(e.gearCost));
+    if (e.healthCareCost != 0) items << tr("Health care Rs. %1").arg(shownMoney(e.healthCareCost));
+    if (e.bookieMoney != 0) items << tr("Took the bookie's Rs. %1").arg(shownMoney(e.bookieMoney));
     return items;
 }
 
@@ -68,14 +66,14 @@ QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOu
     if (history.keptFrom() > 1 && !(history.rows().empty() && g.any())) {
         sentences << tr("History kept from match %1: the matches before it were played "
                         "without one.")
-                         .arg(QLocale().toString(history.keptFrom()));
+                         .arg(shownNumber(history.keptFrom()));
     }
     return sentences;
 }
 
 QString HistoryTexts::milestone(const Milestone& m) {
-    const QString match = QLocale().toString(m.match);
-    const QString amount = QLocale().toString(m.amount);
+    const QString match = shownNumber(m.match);
+    const QString amount = shownNumber(m.amount);
     switch (m.kind) {
         case Milestone::firstFifty:
             //: %1 the match number, %2 the runs scored.
@@ -107,7 +105,8 @@ QString HistoryTexts::milestone(const Milestone& m) {
             return tr("Before match %1: took %2 as sponsor.").arg(match, m.name);
         case Milestone::bookieMoney:
             //: %1 the match number, %2 the amount in rupees.
-            return tr("Before match %1: took the bookie's Rs. %2.").arg(match, moneyText(m.amount));
+            return tr("Before match %1: took the bookie's Rs. %2.")
+                .arg(match, shownMoney(m.amount));
     }
     return QString();
 }

@@ -19,35 +19,34 @@ class CareerModel;
 class HistoryTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column {
-        match,
-        level,
-        team,
-        runs,
-        wickets,
-        catches,
-        award,
-        batting,
-        bowling,
-        fielding,
-        bat,
-        gloves,
-        pads,
-        others,
-        fitness,
-        health,
-        stamina,
-        overallGear,
-        overallHealth,
-        matchFee,
-        sponsorship,
-        otherIncome,
-        bankBalance,
-        // What happened since the match before, after every figure of the
-        // history's column table.
-        events = historyFigureCount,
-        columnTotal
-    };
+    // The table's columns: each figure's found by its name in the history's
+    // column table, whose order the table follows; then what happened since
+    // the match before.
+    static constexpr int match = historyColumnAt("match");
+    static constexpr int level = historyColumnAt("level");
+    static constexpr int team = historyColumnAt("team");
+    static constexpr int runs = historyColumnAt("runs");
+    static constexpr int wickets = historyColumnAt("wickets");
+    static constexpr int catches = historyColumnAt("catches");
+    static constexpr int award = historyColumnAt("award");
+    static constexpr int batting = historyColumnAt("batting");
+    static constexpr int bowling = historyColumnAt("bowling");
+    static constexpr int fielding = historyColumnAt("fielding");
+    static constexpr int bat = historyColumnAt("bat");
+    static constexpr int gloves = historyColumnAt("gloves");
+    static constexpr int pads = historyColumnAt("pads");
+    static constexpr int others = historyColumnAt("others");
+    static constexpr int fitness = historyColumnAt("fitness");
+    static constexpr int health = historyColumnAt("health");
+    static constexpr int stamina = historyColumnAt("stamina");
+    static constexpr int overallGear = historyColumnAt("overall_gear");
+    static constexpr int overallHealth = historyColumnAt("overall_health");
+    static constexpr int matchFee = historyColumnAt("match_fee");
+    static constexpr int sponsorship = historyColumnAt("sponsorship");
+    static constexpr int otherIncome = historyColumnAt("other_income");
+    static constexpr int bankBalance = historyColumnAt("bank_balance");
+    static constexpr int events = historyFigureCount;
+    static constexpr int columnTotal = events + 1;
     static constexpr int sortRole = Qt::UserRole;
 
     explicit HistoryTableModel(const CareerModel& career, QObject* parent = nullptr);

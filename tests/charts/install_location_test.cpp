@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "saves/saves_folder.h"
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_plugin.h"
 #include "support/qt_printers.h"
 
 namespace {
@@ -99,7 +99,7 @@ TEST_F(InstallLocation, APlantedModuleBesideACopyIsNeverLoaded) {
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(root.path()));
 
-    EXPECT_EQ(loadHistoryCharts({chartsModuleFolder(copy, layout)}), nullptr);
+    EXPECT_EQ(loadHistoryCharts({chartsModuleFolder(copy, layout)}).plugin, nullptr);
     EXPECT_TRUE(chartsModuleFolder(QString(), layout).isEmpty());
     EXPECT_FALSE(mapped(planted));
     EXPECT_FALSE(mapped(inTheCurrentFolder));

@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/history_table_model.h"
+#include "screens/history/history_table_model.h"
 
 #include <QColor>
-#include <QLocale>
 
 #include "game/level.h"
-#include "game/money.h"
 #include "game/ratings.h"
+#include "game/shown_numbers.h"
 #include "game/start_career.h"
 #include "saves/history_columns.h"
 #include "screens/career_model.h"
-#include "screens/history_texts.h"
+#include "screens/history/history_texts.h"
 #include "screens/look.h"
 
 namespace {
-
-static_assert(HistoryTableModel::bankBalance < historyFigureCount,
-              "the table's named columns are among those of the history's column table");
 
 const HistoryColumn* figureColumn(int column) {
     return column >= 0 && column < historyFigureCount ? &historyColumns[column] : nullptr;
@@ -99,10 +95,10 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
                     return teamName(row.team);
                 case HistoryColumn::money:
                     if (role == Qt::ToolTipRole) return QVariant();
-                    return moneyText(figure->figure(row));
+                    return shownMoney(figure->figure(row));
                 case HistoryColumn::whole:
                     if (role == Qt::ToolTipRole) return QVariant();
-                    return QLocale().toString(static_cast<qint64>(figure->figure(row)));
+                    return shownNumber(static_cast<qint64>(figure->figure(row)));
             }
             return QVariant();
         case sortRole:
