@@ -935,6 +935,11 @@
         <source>Nothing</source>
         <translation>কিছু নয়</translation>
     </message>
+    <message>
+        <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
+        <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HistoryTableModel</name>
@@ -1161,19 +1166,22 @@
     <name>Level</name>
     <message>
         <source>Club</source>
-        <extracomment>A level of play, as the record book heads its column.</extracomment>
+        <extracomment>A level of play.</extracomment>
         <translation>ক্লাব</translation>
     </message>
     <message>
         <source>City</source>
+        <extracomment>A level of play.</extracomment>
         <translation>শহর</translation>
     </message>
     <message>
         <source>State</source>
+        <extracomment>A level of play.</extracomment>
         <translation>রাজ্য</translation>
     </message>
     <message>
         <source>National</source>
+        <extracomment>A level of play.</extracomment>
         <translation>জাতীয়</translation>
     </message>
 </context>
@@ -1433,10 +1441,6 @@
     <message>
         <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
         <translation>আপনার কেরিয়ার %1 হিসেবে সেভ করা গেল না: %2। আগের সেভ ফাইল, যদি থাকে, অপরিবর্তিত আছে।</translation>
-    </message>
-    <message>
-        <source>The history of your career could not be kept in %1: %2. Your career is saved as before, and the History window still shows every match of this game.</source>
-        <translation type="vanished">আপনার কেরিয়ারের ইতিহাস %1-এ রাখা গেল না: %2। আপনার কেরিয়ার আগের মতোই সেভ করা আছে, আর ইতিহাস উইন্ডো এখনও এই গেমের প্রতিটি ম্যাচ দেখায়।</translation>
     </message>
     <message>
         <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
@@ -1822,10 +1826,6 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
         <translation>%1 ফাইলটি এই কেরিয়ারের সেভ নয়। এই কেরিয়ার সেখানে সেভ করলে সেটি বদলে যাবে।
 
 বদলে দেবেন? হ্যাঁ: সেই ফাইল একই ফোল্ডারে নিজের আলাদা নামে সরিয়ে রাখা হবে আর এই কেরিয়ার তার জায়গায় সেভ হবে। না: সেটি যেমন আছে তেমনই থাকবে; তখন এই কেরিয়ার এই গেমে অটো-সেভ ছাড়াই চলবে, অথবা আপনি অন্য নামে আবার শুরু করতে পারেন।</translation>
-    </message>
-    <message>
-        <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
-        <translation type="vanished">%1 হিসেবে সেভ করা কেরিয়ারটি গেমের আরেকটি কপিতে খোলা আছে। এই কপি সেটি সেভ না করেই খেলবে, যাতে অন্য কপি যা সেভ করে তার কিছুই হারিয়ে না যায়।</translation>
     </message>
     <message>
         <source>The career saved as %1 was last opened by the game on the computer %2, which may still be playing it: this folder cannot tell.

@@ -1443,10 +1443,6 @@
         <translation>आपका करियर %1 के रूप में सेव नहीं हो सका: %2। पहले की सेव फ़ाइल, अगर कोई है, तो वैसी ही बनी हुई है।</translation>
     </message>
     <message>
-        <source>The history of your career could not be kept in %1: %2. Your career is saved as before, and the History window still shows every match of this game.</source>
-        <translation type="vanished">आपके करियर का इतिहास %1 में नहीं रखा जा सका: %2। आपका करियर पहले की तरह सेव है, और इतिहास विंडो इस गेम का हर मैच अब भी दिखाती है।</translation>
-    </message>
-    <message>
         <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
         <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
         <translation>फ़ाइल %1 वैसी नहीं थी जैसी इस खेल ने उसे पिछली बार छोड़ा था: किसी दूसरे प्रोग्राम ने उसे बदला, या उसमें वह है जो यह करियर काम में नहीं ले सकता। उसे बिना बदले %2 के रूप में रख दिया गया है, और आपका करियर उसकी जगह सहेजा गया है।</translation>
@@ -1830,10 +1826,6 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
         <translation>फ़ाइल %1 इस करियर की सेव फ़ाइल नहीं है। इस करियर को वहाँ सेव करने पर यह उसकी जगह ले लेगा।
 
 क्या उसकी जगह सेव करें? हाँ: वह फ़ाइल उसी फ़ोल्डर में अपने अलग नाम से अलग रख दी जाएगी और यह करियर उसकी जगह सेव होगा। नहीं: वह जैसी है वैसी रहेगी; तब यह करियर इस गेम में ऑटो-सेव के बिना चलेगा, या आप किसी दूसरे नाम से फिर शुरू कर सकते हैं।</translation>
-    </message>
-    <message>
-        <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
-        <translation type="vanished">%1 के रूप में सेव किया गया करियर गेम की एक दूसरी कॉपी में खुला है। यह कॉपी उसे बिना सेव किए खेलेगी, ताकि दूसरी कॉपी का सेव किया हुआ कुछ भी न खोए।</translation>
     </message>
     <message>
         <source>The career saved as %1 was last opened by the game on the computer %2, which may still be playing it: this folder cannot tell.

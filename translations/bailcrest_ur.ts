@@ -935,6 +935,11 @@
         <source>Nothing</source>
         <translation>کچھ نہیں</translation>
     </message>
+    <message>
+        <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
+        <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HistoryTableModel</name>
@@ -1161,19 +1166,22 @@
     <name>Level</name>
     <message>
         <source>Club</source>
-        <extracomment>A level of play, as the record book heads its column.</extracomment>
+        <extracomment>A level of play.</extracomment>
         <translation>کلب</translation>
     </message>
     <message>
         <source>City</source>
+        <extracomment>A level of play.</extracomment>
         <translation>شہر</translation>
     </message>
     <message>
         <source>State</source>
+        <extracomment>A level of play.</extracomment>
         <translation>ریاست</translation>
     </message>
     <message>
         <source>National</source>
+        <extracomment>A level of play.</extracomment>
         <translation>قومی</translation>
     </message>
 </context>
@@ -1433,10 +1441,6 @@
     <message>
         <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
         <translation>آپ کا کیریئر %1 کے طور پر محفوظ نہیں ہو سکا: %2۔ پہلے کی محفوظ فائل، اگر کوئی ہے، جوں کی توں ہے۔</translation>
-    </message>
-    <message>
-        <source>The history of your career could not be kept in %1: %2. Your career is saved as before, and the History window still shows every match of this game.</source>
-        <translation type="vanished">آپ کے کیریئر کا تاریخچہ %1 میں محفوظ نہیں ہو سکا: %2۔ آپ کا کیریئر پہلے کی طرح محفوظ ہے، اور تاریخچے کی ونڈو اب بھی اس گیم کا ہر میچ دکھاتی ہے۔</translation>
     </message>
     <message>
         <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
@@ -1822,10 +1826,6 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
         <translation>فائل %1 اس کیریئر کی محفوظ فائل نہیں ہے۔ یہ کیریئر وہاں محفوظ کرنے سے وہ بدل جائے گی۔
 
 کیا اسے بدل دیں؟ ہاں: وہ فائل اسی فولڈر میں اپنے الگ نام سے محفوظ رکھی جائے گی اور یہ کیریئر اس کی جگہ محفوظ ہو گا۔ نہیں: وہ جوں کی توں رہے گی؛ تب یہ کیریئر اس گیم میں خودکار محفوظ کاری کے بغیر چلے گا، یا آپ کسی دوسرے نام سے دوبارہ شروع کر سکتے ہیں۔</translation>
-    </message>
-    <message>
-        <source>The career saved as %1 is open in another copy of the game. This copy plays it without saving, so that nothing the other copy saves is lost.</source>
-        <translation type="vanished">‏%1 کے طور پر محفوظ کیریئر گیم کی ایک دوسری کاپی میں کھلا ہے۔ یہ کاپی اسے محفوظ کیے بغیر کھیلے گی، تاکہ دوسری کاپی جو کچھ محفوظ کرے وہ ضائع نہ ہو۔</translation>
     </message>
     <message>
         <source>The career saved as %1 was last opened by the game on the computer %2, which may still be playing it: this folder cannot tell.
