@@ -366,7 +366,7 @@ void MainScreen::play() {
                                                Prompter::Answer::no);
         });
         for (const Notice& notice : played.notices)
-            platform_.prompter.notice(this, noticeText(notice));
+            platform_.prompter.notice(this, shownNoticeText(notice));
         return played;
     });
     if (outcome.next == PlayNext::match) {
