@@ -182,6 +182,23 @@ void MainScreen::buildLevelStats() {
         [](const LevelStatistics& s) { return number(s.mostWickets); });
     row(9, "fivewickets", tr("5 Wickets:"),
         [](const LevelStatistics& s) { return number(s.fiveWicketHauls); });
+
+    // The level these statistics are of, at the far end of the frame's title
+    // line, where it covers nothing but the line; its place follows its width.
+    //: The level the player plays at now: Club, City, State or National.
+    levelName_ = look::value(stats, QStringLiteral("level"), tr("Level:"), look::green, QRect());
+    levelName_->setAutoFillBackground(true);
+    levelName_->setAlignment(Qt::AlignCenter);
+}
+
+void MainScreen::showLevelName(Level level) {
+    QLabel* label = levelName_;
+    label->setText(levelName(level));
+    label->setAccessibleName(label->text());
+    const int width = label->fontMetrics().horizontalAdvance(label->text()) + 4;
+    const int height = label->fontMetrics().height();
+    const int right = label->parentWidget()->width() - look::px(120);
+    label->setGeometry(label->isRightToLeft() ? look::px(120) : right - width, 0, width, height);
 }
 
 void MainScreen::buildFinance() {
@@ -285,6 +302,7 @@ void MainScreen::buildMenu() {
 void MainScreen::showCareer() {
     const Career& career = career_->career();
     for (const Figure& figure : figures_) look::setValueText(figure.label, figure.text(career));
+    showLevelName(career.level);
     for (const Bar& bar : bars_) {
         const int value = bar.value(career);
         bar.bar->resize(look::px(barTwips(value)), bar.bar->height());

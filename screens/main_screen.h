@@ -90,6 +90,7 @@ class MainScreen : public QWidget {
                          const QString& captionText, std::function<int(const Career&)> value,
                          bool overall);
     void showCareer();
+    void showLevelName(Level level);
     void runCommand(Command command);
     void showCredits();
     void showHistory();
@@ -102,6 +103,7 @@ class MainScreen : public QWidget {
     bool toldWhereSaved_ = false;
     RecordsScreen* records_ = nullptr;
     HistoryScreen* history_ = nullptr;
+    QLabel* levelName_ = nullptr;
     std::vector<Figure> figures_;
     std::vector<Bar> bars_;
     std::array<CommandButton*, commandCount> commands_{};
