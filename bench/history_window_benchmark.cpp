@@ -14,7 +14,7 @@
 #include "game/history.h"
 #include "game/match.h"
 #include "screens/career_model.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "sim/simulation_options.h"
 
 namespace {
@@ -49,17 +49,19 @@ BENCHMARK(MatchApplied)
     ->Unit(benchmark::kMillisecond);
 
 // Drawing one chart of the longest career again, in place and with nothing
-// changed, without painting it.
+// changed, without painting it: its data worked out, then drawn.
 void DrawChart(benchmark::State& state) {
     const PlayedCareer& played = longestCareerPlayed();
-    const auto chart = static_cast<HistoryCharts::Chart>(state.range(0));
-    HistoryChartView* view = HistoryCharts::makeView(chart, nullptr);
-    for (auto _ : state) HistoryCharts::draw(view, chart, played.career, played.history);
+    const auto chart = static_cast<historyChart::Chart>(state.range(0));
+    HistoryChartView* view = HistoryCharts::makeView(chartLook(), nullptr);
+    for (auto _ : state) {
+        HistoryCharts::draw(view, chartData(chart, played.career, played.history));
+    }
     delete view;
 }
 BENCHMARK(DrawChart)
     ->ArgName("chart")
-    ->DenseRange(0, HistoryCharts::chartCount - 1)
+    ->DenseRange(0, historyChart::chartCount - 1)
     ->Unit(benchmark::kMillisecond);
 
 // Opening the window on the longest career, until it is shown.

@@ -3,15 +3,15 @@
 
 #include "charts/history_charts.h"
 
-QWidget* ChartsPlugin::makeView(historyChart::Chart chart, QWidget* parent) const {
-    return HistoryCharts::makeView(chart, parent);
+QWidget* ChartsPlugin::makeView(const ChartLook& look, QWidget* parent) const {
+    return HistoryCharts::makeView(look, parent);
 }
 
-void ChartsPlugin::draw(QWidget* view, historyChart::Chart chart, const Career& career,
-                        const CareerHistory& history) const {
-    if (auto* chartView = qobject_cast<HistoryChartView*>(view)) {
-        HistoryCharts::draw(chartView, chart, career, history);
-    }
+bool ChartsPlugin::draw(QWidget* view, const ChartData& data) const {
+    auto* chartView = qobject_cast<HistoryChartView*>(view);
+    if (chartView == nullptr) return false;
+    HistoryCharts::draw(chartView, data);
+    return true;
 }
 
 void ChartsPlugin::onMatchPicked(QWidget* view, QObject* receiver,

@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_plugin.h"
 
 // The module of the History window's charts, as the game loads it.
 class ChartsPlugin : public QObject, public HistoryChartPlugin {
@@ -12,9 +12,8 @@ class ChartsPlugin : public QObject, public HistoryChartPlugin {
     Q_INTERFACES(HistoryChartPlugin)
 
   public:
-    QWidget* makeView(historyChart::Chart chart, QWidget* parent) const override;
-    void draw(QWidget* view, historyChart::Chart chart, const Career& career,
-              const CareerHistory& history) const override;
+    QWidget* makeView(const ChartLook& look, QWidget* parent) const override;
+    bool draw(QWidget* view, const ChartData& data) const override;
     void onMatchPicked(QWidget* view, QObject* receiver,
                        std::function<void(int)> picked) const override;
 };

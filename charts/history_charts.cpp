@@ -17,13 +17,6 @@
 #include <functional>
 #include <limits>
 
-#include "game/career_story.h"
-#include "game/money.h"
-#include "game/ratings.h"
-#include "game/selection.h"
-#include "screens/history_texts.h"
-#include "screens/look.h"
-
 QList<QPointF> thinned(const QList<QPointF>& points, int most) {
     most = std::max(most, 2);
     if (points.size() <= most) return points;
@@ -63,10 +56,6 @@ QList<QPointF> spread(const QList<QPointF>& points, int most) {
 }
 
 namespace {
-
-const QColor gridColour{40, 40, 120};
-const QColor lightBlue{128, 192, 255};
-const QColor orange{255, 160, 64};
 
 // Below this many matches each one shows as a point on its line.
 constexpr int pointsShownUpTo = 60;
@@ -156,16 +145,17 @@ void setAxis(QValueAxis* axis, const AxisPlan& plan) {
     }
 }
 
-QValueAxis* makeAxis(const QString& title, const QString& format) {
+QValueAxis* makeAxis(const ChartLook& look, const QString& title) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
-    axis->setTitleBrush(look::silver);
-    axis->setTitleFont(look::font(true));
-    axis->setLabelsBrush(look::silver);
-    axis->setLabelsFont(look::font(false));
-    axis->setLabelFormat(format);
-    axis->setGridLineColor(gridColour);
-    axis->setLinePenColor(look::silver);
+    axis->setTitleBrush(look.text);
+    axis->setTitleFont(look.headings);
+    axis->setLabelsBrush(look.text);
+    axis->setLabelsFont(look.labels);
+    // Whole numbers, written as the chart's locale writes them.
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    axis->setGridLineColor(look.grid);
+    axis->setLinePenColor(look.text);
     axis->setMinorGridLineVisible(false);
     return axis;
 }
@@ -188,20 +178,16 @@ void setPoints(QXYSeries* series, const QList<QPointF>& points) {
     }
 }
 
-// The row of the match nearest x, of rows that are not empty.
-std::size_t rowAt(const std::vector<HistoryRow>& rows, double x) {
-    const auto at = std::lower_bound(
-        rows.begin(), rows.end(), x,
-        [](const HistoryRow& row, double match) { return row.match < match - 0.5; });
-    return at == rows.end() ? rows.size() - 1 : static_cast<std::size_t>(at - rows.begin());
+// The place of the match nearest x among the matches, which are not empty.
+std::size_t placeAt(const std::vector<std::int32_t>& matches, double x) {
+    const auto at =
+        std::lower_bound(matches.begin(), matches.end(), x,
+                         [](std::int32_t match, double near) { return match < near - 0.5; });
+    return at == matches.end() ? matches.size() - 1
+                               : static_cast<std::size_t>(at - matches.begin());
 }
 
-// The figure of row i that a line shows.
-using Figure = std::function<double(std::size_t)>;
-
-QString figureText(double value) {
-    return QLocale().toString(value, 'f', value == std::floor(value) ? 0 : 1);
-}
+using Matches = std::shared_ptr<const std::vector<std::int32_t>>;
 
 // What pointing at a series tells: the figures it was last drawn from. It
 // is a child of its series, so that a series drawn again in place tells the
@@ -220,19 +206,27 @@ class SeriesFigures : public QObject {
     }
 
     Kind kind;
-    const std::vector<HistoryRow>* rows = nullptr;
+    Matches matches;
+    QLocale numbers;
     // A value a match, or the blocks of a long career.
     std::vector<double> values;
     std::vector<Block> blocks;
 
-    bool shown() const { return rows != nullptr && !rows->empty(); }
+    bool shown() const { return matches != nullptr && !matches->empty(); }
 
     Block blockAt(double x) const {
-        const std::size_t row = rowAt(*rows, x);
+        const std::size_t place = placeAt(*matches, x);
         for (const Block& block : blocks) {
-            if (row < block.endRow) return block;
+            if (place < block.endRow) return block;
         }
         return blocks.back();
+    }
+
+    QString figureText(double value) const {
+        return numbers.toString(value, 'f', value == std::floor(value) ? 0 : 1);
+    }
+    QString matchText(std::size_t place) const {
+        return numbers.toString(static_cast<qint64>((*matches)[place]));
     }
 
     QString tip(const QString& name, double x) const {
@@ -241,33 +235,28 @@ class SeriesFigures : public QObject {
             //: A block of a long career's chart: %1 the line's name, %2 and %3 the first
             //: and last match of the block, %4 the mean, %5 the lowest, %6 the highest value.
             return HistoryCharts::tr("%1 in matches %2 to %3: mean %4, lowest %5, highest %6")
-                .arg(name, QLocale().toString((*rows)[block.firstRow].match),
-                     QLocale().toString((*rows)[block.endRow - 1].match), figureText(block.mean),
-                     figureText(block.low), figureText(block.high));
+                .arg(name, matchText(block.firstRow), matchText(block.endRow - 1),
+                     figureText(block.mean), figureText(block.low), figureText(block.high));
         }
-        const std::size_t i = rowAt(*rows, x);
+        const std::size_t i = placeAt(*matches, x);
         if (kind == marker) {
             //: A marker of a chart: %1 what it marks, %2 the match.
-            return HistoryCharts::tr("%1 before match %2")
-                .arg(name, QLocale().toString((*rows)[i].match));
+            return HistoryCharts::tr("%1 before match %2").arg(name, matchText(i));
         }
         //: A point of a chart: %1 the line's name, %2 the match, %3 the value.
         return HistoryCharts::tr("%1 in match %2: %3")
-            .arg(name, QLocale().toString((*rows)[i].match),
-                 figureText(i < values.size() ? values[i] : 0));
+            .arg(name, matchText(i), figureText(i < values.size() ? values[i] : 0));
     }
 
     int matchAt(double x) const {
-        return blocks.empty() ? (*rows)[rowAt(*rows, x)].match : (*rows)[blockAt(x).firstRow].match;
+        return blocks.empty() ? (*matches)[placeAt(*matches, x)] : (*matches)[blockAt(x).firstRow];
     }
 };
 
 // Pointing at a series tells the figures under the pointer; a click picks
 // the match, or a block's first.
 template <typename Series>
-SeriesFigures* follow(Series* series, HistoryChartView* view, SeriesFigures::Kind kind) {
-    auto* figures = new SeriesFigures(series, kind);
-    const QString name = series->name();
+void follow(Series* series, SeriesFigures* figures, HistoryChartView* view, const QString& name) {
     QObject::connect(
         series, &Series::hovered, figures, [figures, view, name](const QPointF& point, bool over) {
             if (over && figures->shown()) {
@@ -279,7 +268,18 @@ SeriesFigures* follow(Series* series, HistoryChartView* view, SeriesFigures::Kin
     QObject::connect(series, &Series::clicked, figures, [figures, view](const QPointF& point) {
         if (figures->shown()) emit view->matchPicked(figures->matchAt(point.x()));
     });
-    return figures;
+}
+
+QScatterSeries::MarkerShape shapeOf(ChartMarkers::Shape shape) {
+    switch (shape) {
+        case ChartMarkers::triangle:
+            return QScatterSeries::MarkerShapeTriangle;
+        case ChartMarkers::diamond:
+            return QScatterSeries::MarkerShapeRotatedRectangle;
+        case ChartMarkers::star:
+            return QScatterSeries::MarkerShapeStar;
+    }
+    return QScatterSeries::MarkerShapeCircle;
 }
 
 // One drawing of a chart: its lines, bands, floors and markers, and the span
@@ -289,11 +289,12 @@ SeriesFigures* follow(Series* series, HistoryChartView* view, SeriesFigures::Kin
 // World Cup marker) on, the series are made afresh.
 class Drawing {
   public:
-    Drawing(HistoryChartView* view, const std::vector<HistoryRow>& rows)
+    Drawing(HistoryChartView* view, const ChartData& data)
         : view_(view),
           chart_(view->chart()),
-          rows_(rows),
-          byBlocks_(rows.size() > static_cast<std::size_t>(matchesShownOneByOne)),
+          matches_(std::make_shared<const std::vector<std::int32_t>>(data.matches)),
+          numbers_(data.numbers),
+          byBlocks_(data.matches.size() > static_cast<std::size_t>(matchesShownOneByOne)),
           drawn_(chart_->series()) {
         // A long career's bands cost most of a chart's drawing when smoothed,
         // and a match played with the window open should not wait for them;
@@ -301,21 +302,20 @@ class Drawing {
         view->setRenderHint(QPainter::Antialiasing, !byBlocks_);
     }
 
-    bool byBlocks() const { return byBlocks_; }
     Span& values() { return values_; }
 
-    // A line of the figure: a point a match, or for a long career the mean
+    // A line of the values: a point a match, or for a long career the mean
     // of each block with a band from its lowest to its highest value.
-    void line(const QString& name, const QColor& colour, const Figure& figure, bool banded = true) {
+    void line(const ChartLine& line) {
+        const std::vector<std::int32_t>& matches = *matches_;
+        const std::size_t count = std::min(matches.size(), line.values.size());
         if (!byBlocks_) {
             QList<QPointF> points;
-            points.reserve(static_cast<qsizetype>(rows_.size()));
-            for (std::size_t i = 0; i < rows_.size(); ++i) {
-                points << QPointF(rows_[i].match, figure(i));
-            }
+            points.reserve(static_cast<qsizetype>(count));
+            for (std::size_t i = 0; i < count; ++i) points << QPointF(matches[i], line.values[i]);
             values_.take(points);
             const bool pointsShown = points.size() <= pointsShownUpTo;
-            QLineSeries* series = reused<QLineSeries>(name);
+            QLineSeries* series = reused<QLineSeries>(line.name);
             // The legend draws a line's mark as the line was when added, with
             // or without a point: a line that gains or loses its points is
             // made afresh, with those after it.
@@ -324,81 +324,88 @@ class Drawing {
                 series = nullptr;
             }
             const bool made = series == nullptr;
-            if (made) series = newLine(name, colour);
+            if (made) series = newLine(line.name, line.colour);
             setPoints(series, thinned(points, mostPointsALine));
             series->setPointsVisible(pointsShown);
             if (made) addLine(series);
-            SeriesFigures* figures = SeriesFigures::of(series);
-            figures->rows = &rows_;
+            SeriesFigures* figures = figuresOf(series);
             figures->blocks.clear();
-            figures->values.resize(rows_.size());
-            for (qsizetype i = 0; i < points.size(); ++i) figures->values[i] = points[i].y();
+            figures->values.assign(line.values.begin(),
+                                   line.values.begin() + static_cast<std::ptrdiff_t>(count));
             return;
         }
-        const std::vector<Block> blocks = blocksOf(rows_.size(), blocksShown, figure);
+        const std::vector<Block> blocks =
+            blocksOf(count, blocksShown, [&](std::size_t i) { return line.values[i]; });
         QList<QPointF> means;
         QList<QPointF> lows;
         QList<QPointF> highs;
         for (const Block& block : blocks) {
-            const double x = rows_[block.firstRow].match;
+            const double x = matches[block.firstRow];
             means << QPointF(x, block.mean);
             lows << QPointF(x, block.low);
             highs << QPointF(x, block.high);
-            values_.take(banded ? block.low : block.mean);
-            values_.take(banded ? block.high : block.mean);
+            values_.take(line.banded ? block.low : block.mean);
+            values_.take(line.banded ? block.high : block.mean);
         }
-        if (banded) {
-            QAreaSeries* band = bandSeries(name, colour, highs, lows);
-            SeriesFigures* figures = SeriesFigures::of(band->upperSeries());
-            figures->rows = &rows_;
-            figures->blocks = blocks;
+        if (line.banded) {
+            QAreaSeries* band = bandSeries(line.name, line.colour, highs, lows);
+            figuresOf(band->upperSeries())->blocks = blocks;
         }
-        QLineSeries* series = reused<QLineSeries>(name);
+        QLineSeries* series = reused<QLineSeries>(line.name);
         const bool made = series == nullptr;
-        if (made) series = newLine(name, colour);
+        if (made) series = newLine(line.name, line.colour);
         setPoints(series, means);
         series->setPointsVisible(false);
         if (made) addLine(series);
-        SeriesFigures* figures = SeriesFigures::of(series);
-        figures->rows = &rows_;
+        SeriesFigures* figures = figuresOf(series);
         figures->values.clear();
         figures->blocks = blocks;
     }
 
     // A level the values are measured against, across the whole chart.
-    void floor(const QString& name, double value, const QColor& colour) {
-        const double from = rows_.empty() ? 0 : rows_.front().match;
-        const double to = rows_.empty() ? 1 : std::max<double>(rows_.back().match, from + 1);
-        values_.take(value);
-        if (auto* series = reused<QLineSeries>(name)) {
-            setPoints(series, {QPointF(from, value), QPointF(to, value)});
+    void floor(const ChartFloor& floor) {
+        const std::vector<std::int32_t>& matches = *matches_;
+        const double from = matches.empty() ? 0 : matches.front();
+        const double to = matches.empty() ? 1 : std::max<double>(matches.back(), from + 1);
+        values_.take(floor.value);
+        if (auto* series = reused<QLineSeries>(floor.name)) {
+            setPoints(series, {QPointF(from, floor.value), QPointF(to, floor.value)});
             return;
         }
         auto* series = new QLineSeries;
-        series->setName(name);
-        series->setPen(QPen(colour, 1.5, Qt::DashLine));
-        series->append(from, value);
-        series->append(to, value);
+        series->setName(floor.name);
+        series->setPen(QPen(floor.colour, 1.5, Qt::DashLine));
+        series->append(from, floor.value);
+        series->append(to, floor.value);
         chart_->addSeries(series);
     }
 
-    void markers(const QString& name, const QList<QPointF>& points, const QColor& colour,
-                 QScatterSeries::MarkerShape shape) {
-        auto* series = reused<QScatterSeries>(name);
+    // Markers along the top or the bottom of the values drawn so far.
+    void markers(const ChartMarkers& markers) {
+        const Span span = values_.shown();
+        const double room = span.high - span.low;
+        const double y = markers.place == ChartMarkers::top        ? span.high - room * 0.04
+                         : markers.place == ChartMarkers::belowTop ? span.high - room * 0.1
+                                                                   : span.low + room * 0.04;
+        QList<QPointF> points;
+        for (const std::int32_t match : markers.matches) points << QPointF(match, y);
+        points = spread(points, mostMarkers);
+        auto* series = reused<QScatterSeries>(markers.name);
         if (series != nullptr) {
-            setPoints(series, spread(points, mostMarkers));
+            setPoints(series, points);
         } else {
             series = new QScatterSeries;
-            series->setName(name);
-            series->setMarkerShape(shape);
+            series->setName(markers.name);
+            series->setMarkerShape(shapeOf(markers.shape));
             series->setMarkerSize(11);
-            series->setColor(colour);
-            series->setBorderColor(colour);
-            series->replace(spread(points, mostMarkers));
+            series->setColor(markers.colour);
+            series->setBorderColor(markers.colour);
+            series->replace(points);
             chart_->addSeries(series);
-            follow(series, view_, SeriesFigures::marker);
+            auto* figures = new SeriesFigures(series, SeriesFigures::marker);
+            follow(series, figures, view_, markers.name);
         }
-        SeriesFigures::of(series)->rows = &rows_;
+        figuresOf(series);
     }
 
     // Takes away the series of the drawing before that this one no longer
@@ -406,6 +413,14 @@ class Drawing {
     void finish() { dropFrom(next_); }
 
   private:
+    // The figures the series tells, now those of this drawing.
+    SeriesFigures* figuresOf(QXYSeries* series) {
+        SeriesFigures* figures = SeriesFigures::of(series);
+        figures->matches = matches_;
+        figures->numbers = numbers_;
+        return figures;
+    }
+
     // The next series of the drawing before, if it is of the type and name
     // asked for; if not, it and all after it go, to be made afresh.
     template <typename Series>
@@ -441,7 +456,8 @@ class Drawing {
 
     void addLine(QLineSeries* series) {
         chart_->addSeries(series);
-        follow(series, view_, SeriesFigures::line);
+        auto* figures = new SeriesFigures(series, SeriesFigures::line);
+        follow(series, figures, view_, series->name());
     }
 
     QAreaSeries* bandSeries(const QString& lineName, const QColor& colour,
@@ -471,26 +487,14 @@ class Drawing {
         for (QLegendMarker* marker : chart_->legend()->markers(band)) marker->setVisible(false);
         // The band is pointed at through its own signals, told by its edge.
         auto* figures = new SeriesFigures(highs, SeriesFigures::line);
-        QObject::connect(band, &QAreaSeries::hovered, figures,
-                         [figures, view = view_, lineName](const QPointF& point, bool over) {
-                             if (over && figures->shown()) {
-                                 QToolTip::showText(QCursor::pos(),
-                                                    figures->tip(lineName, point.x()), view);
-                             } else {
-                                 QToolTip::hideText();
-                             }
-                         });
-        QObject::connect(band, &QAreaSeries::clicked, figures,
-                         [figures, view = view_](const QPointF& point) {
-                             if (figures->shown())
-                                 emit view->matchPicked(figures->matchAt(point.x()));
-                         });
+        follow(band, figures, view_, lineName);
         return band;
     }
 
     HistoryChartView* view_;
     QChart* chart_;
-    const std::vector<HistoryRow>& rows_;
+    Matches matches_;
+    QLocale numbers_;
     bool byBlocks_;
     Span values_;
     // The series of the drawing before, and how many of them are drawn again.
@@ -499,8 +503,8 @@ class Drawing {
 };
 
 // Puts the axes on the chart, or sets those it has, and every series on them.
-void setAxes(QChart* chart, const QString& valueTitle, const QString& format,
-             const AxisPlan& matches, const AxisPlan& values) {
+void setAxes(QChart* chart, const ChartLook& look, const ChartData& data, const AxisPlan& matches,
+             const AxisPlan& values) {
     const QList<QAbstractAxis*> xs = chart->axes(Qt::Horizontal);
     const QList<QAbstractAxis*> ys = chart->axes(Qt::Vertical);
     auto* x = xs.size() == 1 ? qobject_cast<QValueAxis*>(xs.front()) : nullptr;
@@ -511,15 +515,15 @@ void setAxes(QChart* chart, const QString& valueTitle, const QString& format,
             chart->removeAxis(axis);
             delete axis;
         }
-        x = makeAxis(HistoryCharts::tr("Match"), QStringLiteral("%d"));
-        y = makeAxis(valueTitle, format);
+        x = makeAxis(look, data.matchTitle);
+        y = makeAxis(look, data.valueTitle);
         setAxis(x, matches);
         setAxis(y, values);
         chart->addAxis(x, Qt::AlignBottom);
         chart->addAxis(y, Qt::AlignLeft);
     } else {
-        y->setTitleText(valueTitle);
-        y->setLabelFormat(format);
+        x->setTitleText(data.matchTitle);
+        y->setTitleText(data.valueTitle);
         setAxis(x, matches);
         setAxis(y, values);
     }
@@ -531,221 +535,52 @@ void setAxes(QChart* chart, const QString& valueTitle, const QString& format,
     }
 }
 
-// What a chart of a career draws, and what it tells a screen reader.
-struct Drawn {
-    QString valueTitle;
-    QString told;
-    QString format = QStringLiteral("%d");
-};
-
-Drawn drawRuns(Drawing& d, const Career& career, const std::vector<HistoryRow>& rows) {
-    const std::vector<double> averages = levelAverages(career, rows);
-    d.values().take(0);
-    d.line(HistoryCharts::tr("Runs"), look::lightYellow,
-           [&](std::size_t i) { return rows[i].performance.runs; });
-    d.line(
-        HistoryCharts::tr("Batting average of the level"), look::green,
-        [&](std::size_t i) { return averages[i]; }, false);
-    if (rows.empty()) return {HistoryCharts::tr("Runs"), {}};
-    const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        return a.performance.runs < b.performance.runs;
-    });
-    return {HistoryCharts::tr("Runs"),
-            HistoryCharts::tr("Runs in each match, %n kept; the most %1 in match "
-                              "%2; the batting average of the level after the last match %3.",
-                              nullptr, static_cast<int>(rows.size()))
-                .arg(QLocale().toString(best->performance.runs), QLocale().toString(best->match),
-                     QLocale().toString(averages.back(), 'f', 2))};
-}
-
-Drawn drawWickets(Drawing& d, const std::vector<HistoryRow>& rows) {
-    d.values().take(0);
-    d.values().take(5);
-    d.line(HistoryCharts::tr("Wickets"), lightBlue,
-           [&](std::size_t i) { return rows[i].performance.wickets; });
-    if (rows.empty()) return {HistoryCharts::tr("Wickets"), {}};
-    std::int64_t total = 0;
-    for (const HistoryRow& row : rows) total += row.performance.wickets;
-    const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        return a.performance.wickets < b.performance.wickets;
-    });
-    return {HistoryCharts::tr("Wickets"),
-            HistoryCharts::tr("Wickets in each match, %n kept; wickets in all %1, the "
-                              "most %2 in match %3.",
-                              nullptr, static_cast<int>(rows.size()))
-                .arg(QLocale().toString(total), QLocale().toString(best->performance.wickets),
-                     QLocale().toString(best->match))};
-}
-
-Drawn drawSkills(Drawing& d, const std::vector<HistoryRow>& rows) {
-    d.values().take(0);
-    d.line(
-        HistoryCharts::tr("Batting"), look::lightYellow,
-        [&](std::size_t i) { return rows[i].skills.batting; }, false);
-    d.line(
-        HistoryCharts::tr("Bowling"), lightBlue,
-        [&](std::size_t i) { return rows[i].skills.bowling; }, false);
-    d.line(
-        HistoryCharts::tr("Fielding"), orange,
-        [&](std::size_t i) { return rows[i].skills.fielding; }, false);
-    d.line(
-        HistoryCharts::tr("Overall skill"), look::green,
-        [&](std::size_t i) { return overallSkill(rows[i].skills); }, false);
-    d.line(
-        HistoryCharts::tr("Selection threshold of the level"), look::red,
-        [&](std::size_t i) { return selectionThreshold(rows[i].level); }, false);
-    d.floor(HistoryCharts::tr("Promotion: overall skill %1").arg(promotionSkill), promotionSkill,
-            look::green);
-    d.floor(HistoryCharts::tr("Promotion: batting or bowling %1").arg(promotionSpecialism),
-            promotionSpecialism, look::lightYellow);
-    // Promotions along the top of the chart, World Cup selections just below
-    // them, drops along the bottom.
-    const Span span = d.values().shown();
-    const double top = span.high - (span.high - span.low) * 0.04;
-    const double belowTop = span.high - (span.high - span.low) * 0.1;
-    const double bottom = span.low + (span.high - span.low) * 0.04;
-    QList<QPointF> promotions;
-    QList<QPointF> drops;
-    QList<QPointF> worldCup;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        for (const LevelMove& move : levelMoves(rows, i)) {
-            if (move.direction == LevelMove::promotion) promotions << QPointF(rows[i].match, top);
-            if (move.direction == LevelMove::drop) drops << QPointF(rows[i].match, bottom);
-        }
-        if (rows[i].events.selectedForWorldCup) worldCup << QPointF(rows[i].match, belowTop);
-    }
-    d.markers(HistoryCharts::tr("Promotion"), promotions, look::green,
-              QScatterSeries::MarkerShapeTriangle);
-    d.markers(HistoryCharts::tr("Drop"), drops, look::red,
-              QScatterSeries::MarkerShapeRotatedRectangle);
-    if (!worldCup.isEmpty()) {
-        d.markers(HistoryCharts::tr("World Cup selection"), worldCup, look::lightYellow,
-                  QScatterSeries::MarkerShapeStar);
-    }
-    if (rows.empty()) return {HistoryCharts::tr("Skill"), {}};
-    const Skills& now = rows.back().skills;
-    return {
-        HistoryCharts::tr("Skill"),
-        HistoryCharts::tr("Batting, bowling, fielding and overall skill after each match, "
-                          "%n kept; after the last %1, %2, %3 and overall %4, "
-                          "against promotion at %5 overall or %6 batting or bowling.",
-                          nullptr, static_cast<int>(rows.size()))
-                .arg(QLocale().toString(now.batting), QLocale().toString(now.bowling),
-                     QLocale().toString(now.fielding), QLocale().toString(overallSkill(now)),
-                     QLocale().toString(promotionSkill), QLocale().toString(promotionSpecialism)) +
-            QLatin1Char(' ') +
-            HistoryCharts::tr("Promotions marked: %n.", nullptr,
-                              static_cast<int>(promotions.size())) +
-            QLatin1Char(' ') +
-            HistoryCharts::tr("Drops marked: %n.", nullptr, static_cast<int>(drops.size()))};
-}
-
-Drawn drawBankBalance(Drawing& d, const std::vector<HistoryRow>& rows) {
-    d.values().take(0);
-    d.line(HistoryCharts::tr("Bank balance"), look::green,
-           [&](std::size_t i) { return rows[i].bankBalance; });
-    if (rows.empty()) return {HistoryCharts::tr("Rs."), {}, QStringLiteral("%.0f")};
-    double most = 0;
-    for (const HistoryRow& row : rows) most = std::max(most, row.bankBalance);
-    return {HistoryCharts::tr("Rs."),
-            HistoryCharts::tr("The bank balance after each match, %n kept: Rs. %1 "
-                              "after the last, Rs. %2 at the most.",
-                              nullptr, static_cast<int>(rows.size()))
-                .arg(moneyText(rows.back().bankBalance), moneyText(most)),
-            QStringLiteral("%.0f")};
-}
-
-Drawn drawCondition(Drawing& d, const std::vector<HistoryRow>& rows) {
-    d.values().take(100);
-    d.line(
-        HistoryCharts::tr("Overall gear"), look::lightYellow,
-        [&](std::size_t i) { return overallGear(rows[i].gear); }, false);
-    d.line(
-        HistoryCharts::tr("Overall health"), lightBlue,
-        [&](std::size_t i) { return overallHealth(rows[i].body); }, false);
-    d.line(HistoryCharts::tr("Lowest item of gear"), orange,
-           [&](std::size_t i) { return lowestGearItem(rows[i].gear); });
-    d.line(HistoryCharts::tr("Lowest of fitness, health and stamina"), look::green,
-           [&](std::size_t i) { return lowestOfBody(rows[i].body); });
-    d.floor(HistoryCharts::tr("Selection floor: any item at 0 keeps the player out"),
-            wornOutCondition, look::red);
-    if (rows.empty()) return {HistoryCharts::tr("Condition"), {}};
-    const HistoryRow& last = rows.back();
-    return {HistoryCharts::tr("Condition"),
-            HistoryCharts::tr("Overall gear and health, the lowest item of gear and the lowest "
-                              "of fitness, health and stamina after each match, %n kept; "
-                              "after the last %1, %2, %3 and %4. Any item of gear, "
-                              "fitness, health or stamina at 0 keeps the player out of the side.",
-                              nullptr, static_cast<int>(rows.size()))
-                .arg(QLocale().toString(overallGear(last.gear)),
-                     QLocale().toString(overallHealth(last.body)),
-                     QLocale().toString(lowestGearItem(last.gear)),
-                     QLocale().toString(lowestOfBody(last.body)))};
-}
-
 }  // namespace
 
-HistoryChartView* HistoryCharts::makeView(Chart chart, QWidget* parent) {
+HistoryChartView* HistoryCharts::makeView(const ChartLook& look, QWidget* parent) {
     auto* drawn = new QChart;
     drawn->setTheme(QChart::ChartThemeDark);
-    drawn->setBackgroundBrush(look::navy);
+    drawn->setBackgroundBrush(look.background);
     drawn->setBackgroundPen(Qt::NoPen);
     drawn->setBackgroundRoundness(0);
     drawn->setPlotAreaBackgroundVisible(false);
     drawn->setMargins(QMargins(4, 4, 4, 4));
-    drawn->setTitleBrush(look::green);
-    drawn->setTitleFont(look::font(true, 12));
+    drawn->setTitleBrush(look.title);
+    drawn->setTitleFont(look.titleFont);
+    // The axes write their numbers in the chart's locale, as drawn.
+    drawn->setLocalizeNumbers(true);
     QLegend* legend = drawn->legend();
     // A list down the right names every line in full, where a row along the
     // bottom cuts the names of a chart of many lines short.
     legend->setAlignment(Qt::AlignRight);
-    legend->setLabelColor(look::silver);
-    legend->setFont(look::font(false));
+    legend->setLabelColor(look.text);
+    legend->setFont(look.labels);
     legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    auto* view = new HistoryChartView(drawn, parent);
-    view->setObjectName(QStringLiteral("chart_%1").arg(chart));
+    auto* view = new HistoryChartView(drawn, look, parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setFrameShape(QFrame::NoFrame);
-    view->setBackgroundBrush(look::navy);
+    view->setBackgroundBrush(look.background);
     // In the Tab order, so that a screen reader reaches what the chart tells.
     view->setFocusPolicy(Qt::StrongFocus);
-    view->setAccessibleName(name(chart));
     return view;
 }
 
-void HistoryCharts::draw(HistoryChartView* view, Chart chart, const Career& career,
-                         const CareerHistory& history) {
+void HistoryCharts::draw(HistoryChartView* view, const ChartData& data) {
     QChart* drawn = view->chart();
-    const std::vector<HistoryRow>& rows = history.rows();
-    Drawing drawing(view, rows);
-    Drawn told;
-    switch (chart) {
-        case runs:
-            told = drawRuns(drawing, career, rows);
-            break;
-        case wickets:
-            told = drawWickets(drawing, rows);
-            break;
-        case skills:
-            told = drawSkills(drawing, rows);
-            break;
-        case bankBalance:
-            told = drawBankBalance(drawing, rows);
-            break;
-        case condition:
-            told = drawCondition(drawing, rows);
-            break;
-        case chartCount:
-            break;
-    }
+    drawn->setLocale(data.numbers);
+    Drawing drawing(view, data);
+    for (const double value : data.alwaysShown) drawing.values().take(value);
+    for (const ChartLine& line : data.lines) drawing.line(line);
+    for (const ChartFloor& floor : data.floors) drawing.floor(floor);
+    for (const ChartMarkers& markers : data.markers) drawing.markers(markers);
     drawing.finish();
     Span matches;
-    if (!rows.empty()) {
-        matches.take(rows.front().match);
-        matches.take(rows.back().match);
+    if (!data.matches.empty()) {
+        matches.take(data.matches.front());
+        matches.take(data.matches.back());
     }
     if (matches.high == matches.low) matches = {matches.low - 1, matches.high + 1};
-    drawn->setTitle(rows.empty() ? tr("No match kept yet") : QString());
-    setAxes(drawn, told.valueTitle, told.format, matchPlan(matches), valuePlan(drawing.values()));
-    view->setAccessibleDescription(rows.empty() ? tr("No match kept yet.") : told.told);
+    drawn->setTitle(data.title);
+    setAxes(drawn, view->look(), data, matchPlan(matches), valuePlan(drawing.values()));
+    view->setAccessibleDescription(data.told);
 }

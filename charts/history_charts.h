@@ -8,9 +8,7 @@
 #include <QString>
 #include <vector>
 
-#include "game/career.h"
-#include "game/history.h"
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_data.h"
 
 class QWidget;
 
@@ -47,7 +45,7 @@ struct Block {
     double high = 0;
 };
 
-// The rows cut into about `count` blocks of equal length, in order, each with
+// The values cut into about `count` blocks of equal length, in order, each with
 // the figure's mean, lowest and highest value.
 template <typename Figure>
 std::vector<Block> blocksOf(std::size_t rows, int count, Figure figure) {
@@ -72,36 +70,35 @@ std::vector<Block> blocksOf(std::size_t rows, int count, Figure figure) {
     return blocks;
 }
 
-// A chart of the History window: a click on a point or a block picks its
-// match (the block's first) for the table to show.
+// A chart of the History window, in the game's look: a click on a point or a
+// block picks its match (the block's first) for the table to show.
 class HistoryChartView : public QChartView {
     Q_OBJECT
   public:
-    using QChartView::QChartView;
+    HistoryChartView(QChart* chart, const ChartLook& look, QWidget* parent)
+        : QChartView(chart, parent), look_(look) {}
+
+    const ChartLook& look() const { return look_; }
 
   signals:
     void matchPicked(int match);
+
+  private:
+    ChartLook look_;
 };
 
-// The History window's charts of a career, drawn with Qt Charts in the
-// game's navy look. Lines are drawn by the painter, without OpenGL, which a
-// player's machine may lack; a long career is drawn by blocks of matches, so
-// the longest draws as quickly as a short one.
+// The History window's charts, drawn with Qt Charts from their data. Lines
+// are drawn by the painter, without OpenGL, which a player's machine may
+// lack; a long career is drawn by blocks of matches, so the longest draws as
+// quickly as a short one.
 class HistoryCharts {
     Q_DECLARE_TR_FUNCTIONS(HistoryCharts)
 
   public:
-    using Chart = historyChart::Chart;
-    using enum historyChart::Chart;
+    // A view of a chart, empty until drawn.
+    static HistoryChartView* makeView(const ChartLook& look, QWidget* parent);
 
-    // The chart's name, as its tab and a screen reader give it.
-    static QString name(Chart chart) { return historyChart::name(chart); }
-
-    // A view of the chart, empty until drawn.
-    static HistoryChartView* makeView(Chart chart, QWidget* parent);
-
-    // Draws the chart afresh from the career and its history, and tells a
-    // screen reader what it shows.
-    static void draw(HistoryChartView* view, Chart chart, const Career& career,
-                     const CareerHistory& history);
+    // Draws the chart afresh from its data, changing in place what it
+    // showed before, and tells a screen reader what it shows.
+    static void draw(HistoryChartView* view, const ChartData& data);
 };

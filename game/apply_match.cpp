@@ -4,6 +4,7 @@
 
 #include "game/career.h"
 #include "game/match.h"
+#include "game/match_record.h"
 #include "game/money.h"
 #include "game/saturating.h"
 
@@ -22,11 +23,6 @@ constexpr std::array<LevelFactors, levelCount> factors{
 
 constexpr int skillCap = 200;
 constexpr int idleFloor = 4;
-
-// A fifty, a hundred and a five-wicket haul, as the record book counts them.
-constexpr int fiftyRuns = 50;
-constexpr int hundredRuns = 100;
-constexpr int fiveWickets = 5;
 
 // Batting counts as used from 20 runs on, and then rises a point for every 5
 // runs; bowling and fielding rise 5 points a wicket and a catch.
@@ -59,25 +55,6 @@ std::int16_t withBonus(std::int16_t skill, int bonuses, int skillBonus) {
 int bonusesFor(int figure, int good, int outstanding) {
     if (figure >= outstanding) return 2;
     return figure >= good ? 1 : 0;
-}
-
-void count(std::int32_t& total, int more) {
-    total = saturate32(static_cast<double>(total) + more);
-}
-
-void recordStatistics(LevelStatistics& level, int r, int w, int c) {
-    level.matches = saturate16(level.matches + 1);
-    count(level.runs, r);
-    count(level.wickets, w);
-    count(level.catches, c);
-    if (level.highestScore < r) level.highestScore = r;
-    if (r >= hundredRuns) {
-        count(level.hundreds, 1);
-    } else if (r >= fiftyRuns) {
-        count(level.fifties, 1);
-    }
-    if (level.mostWickets < w) level.mostWickets = w;
-    if (w >= fiveWickets) count(level.fiveWicketHauls, 1);
 }
 
 void train(Skills& skills, int r, int w, int c, const LevelFactors& level) {
@@ -127,7 +104,7 @@ double applyMatch(Career& career, const MatchPerformance& match) {
     const int c = match.catches;
 
     LevelStatistics& statistics = career.statistics();
-    recordStatistics(statistics, r, w, c);
+    recordMatch(statistics, r, w, c);
     train(career.skills, r, w, c, level);
     statistics.battingAverage = BattingAverage::of(
         statistics.matches == 0

@@ -5,13 +5,9 @@
 #include <array>
 #include <cmath>
 
-namespace {
+#include "game/match_record.h"
 
-// A score that counts as a fifty or a hundred, and a five-wicket match, as
-// the record book counts them.
-constexpr int fiftyRuns = 50;
-constexpr int hundredRuns = 100;
-constexpr int fiveWickets = 5;
+namespace {
 
 bool startsSpell(const std::vector<HistoryRow>& rows, std::size_t i) {
     return i == 0 || rows[i].level != rows[i - 1].level;
@@ -63,20 +59,7 @@ std::vector<double> levelAverages(const Career& career, const std::vector<Histor
 }
 
 void SpellFigures::add(const HistoryRow& row) {
-    const int r = row.performance.runs;
-    const int w = row.performance.wickets;
-    ++matches;
-    runs += r;
-    highestScore = std::max(highestScore, r);
-    if (r >= hundredRuns) {
-        ++hundreds;
-    } else if (r >= fiftyRuns) {
-        ++fifties;
-    }
-    wickets += w;
-    mostWickets = std::max(mostWickets, w);
-    if (w >= fiveWickets) ++fiveWicketHauls;
-    catches += row.performance.catches;
+    recordMatch(*this, row.performance.runs, row.performance.wickets, row.performance.catches);
     moneyEarned += std::floor(row.matchFee) + std::floor(row.sponsorship) + row.award;
 }
 

@@ -4,8 +4,6 @@
 #include <QLocale>
 #include <cmath>
 
-namespace {
-
 // The C (or POSIX) locale writes plain digits, as the game always has.
 QLocale shownLocale() {
     QLocale locale;
@@ -13,10 +11,12 @@ QLocale shownLocale() {
     return locale;
 }
 
-}  // namespace
-
 QString shownNumber(qint64 value) {
     return shownLocale().toString(value);
+}
+
+QString shownDecimal(double value, int decimals) {
+    return shownLocale().toString(value, 'f', decimals);
 }
 
 QString shownMoney(double amount) {

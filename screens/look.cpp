@@ -67,6 +67,25 @@ void setTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
+void darken(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, navy);
+    palette.setColor(QPalette::Base, navy);
+    palette.setColor(QPalette::AlternateBase, QColor(0, 0, 92));
+    palette.setColor(QPalette::Button, QColor(16, 16, 104));
+    palette.setColor(QPalette::ButtonText, silver);
+    palette.setColor(QPalette::WindowText, silver);
+    palette.setColor(QPalette::Text, lightYellow);
+    palette.setColor(QPalette::Highlight, blue);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Light, QColor(96, 96, 160));
+    palette.setColor(QPalette::Midlight, QColor(64, 64, 136));
+    palette.setColor(QPalette::Mid, QColor(48, 48, 120));
+    palette.setColor(QPalette::Dark, QColor(24, 24, 80));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    widget->setPalette(palette);
+}
+
 QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
                 const QColor& colour, QRect geometry) {
     auto* label = new QLabel(text, parent);

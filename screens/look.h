@@ -31,6 +31,10 @@ inline const QColor red{255, 0, 0};
 inline const QColor darkRed{192, 0, 0};
 inline const QColor blue{0, 0, 255};
 inline const QColor black{0, 0, 0};
+// The lines of a chart beside the colours above, and its grid.
+inline const QColor lightBlue{128, 192, 255};
+inline const QColor orange{255, 160, 64};
+inline const QColor chartGrid{40, 40, 120};
 
 // Verdana 8.25 point is 11 pixels at the 96 dots an inch the twip geometry
 // assumes; other sans faces stand in where Verdana is not installed. A
@@ -47,6 +51,11 @@ void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heig
 void setUpResizableWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);
 
 void setTextColour(QWidget* widget, const QColor& colour);
+
+// The look for a view the style draws (a table, a list, tabs, a choice):
+// light-yellow text on navy, rows in two shades of it, silver headings and
+// tabs, a blue selection.
+void darken(QWidget* widget);
 
 // A caption label: fixed text, no accessible value of its own beyond the text.
 QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,

@@ -16,7 +16,7 @@
 #include "screens/command_button.h"
 #include "screens/condition_bar.h"
 #include "screens/credits_screen.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "screens/look.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"

@@ -551,6 +551,11 @@
         <extracomment>Shown in place of a chart when the module that draws the charts is missing.</extracomment>
         <translation>चार्ट नहीं दिखाए जा सकते, क्योंकि खेल का एक हिस्सा मौजूद नहीं है। सीज़न, उपलब्धियाँ और मैचों की तालिका पूरा करियर बताती हैं।</translation>
     </message>
+    <message>
+        <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
+        <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
+        <translation>चार्ट नहीं दिखाए जा सकते, क्योंकि उन्हें बनाने वाला खेल का हिस्सा खेल के किसी दूसरे संस्करण का है। सीज़न, उपलब्धियाँ और मैचों की तालिका पूरा करियर बताती हैं।</translation>
+    </message>
 </context>
 <context>
     <name>HistoryTableModel</name>

@@ -26,7 +26,7 @@
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/credits_screen.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "screens/look.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"

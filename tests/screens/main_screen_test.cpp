@@ -15,7 +15,7 @@
 #include "game/career.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "screens/look.h"
 #include "screens/match_screen.h"
 #include "screens/records_screen.h"

@@ -24,7 +24,7 @@
 #include "saves/save_career.h"
 #include "saves/save_file_io.h"
 #include "screens/career_model.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "tools/screenshots/sample_career.h"
 #include "tools/screenshots/stand_ins.h"
 

@@ -27,7 +27,7 @@
 #include "game/start_career.h"
 #include "screens/career_model.h"
 #include "screens/credits_screen.h"
-#include "screens/history_screen.h"
+#include "screens/history/history_screen.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"

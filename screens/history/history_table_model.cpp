@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/history_table_model.h"
+#include "screens/history/history_table_model.h"
 
 #include <QColor>
 #include <QLocale>
@@ -9,7 +9,7 @@
 #include "game/ratings.h"
 #include "saves/history_columns.h"
 #include "screens/career_model.h"
-#include "screens/history_texts.h"
+#include "screens/history/history_texts.h"
 #include "screens/look.h"
 
 namespace {

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_plugin.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QPluginLoader>
+
+#include "screens/look.h"
 
 namespace historyChart {
 
@@ -41,21 +44,32 @@ const HistoryChartPlugin* linkedCharts() {
 
 }  // namespace
 
-const HistoryChartPlugin* loadHistoryCharts(const QStringList& folders) {
+HistoryChartModule loadHistoryCharts(const QStringList& folders) {
     for (const QString& folder : folders) {
         const QString file = QDir(folder).filePath(QStringLiteral(BAILCREST_CHARTS_FILE));
         if (!QFileInfo(file).isFile()) continue;
         QPluginLoader loader(file);
-        if (auto* charts = qobject_cast<HistoryChartPlugin*>(loader.instance())) return charts;
+        // Read from the module's metadata, before any of its code is run.
+        const QString id = loader.metaData().value(QStringLiteral("IID")).toString();
+        if (!id.isEmpty() && id != QLatin1String(HistoryChartPlugin_iid)) {
+            qWarning("The charts module %s is of another version of the game (%s), not %s.",
+                     qPrintable(file), qPrintable(id), HistoryChartPlugin_iid);
+            return {nullptr, HistoryChartModule::otherVersion};
+        }
+        if (auto* charts = qobject_cast<HistoryChartPlugin*>(loader.instance())) {
+            return {charts, HistoryChartModule::loaded};
+        }
         qWarning("The charts module %s could not be loaded: %s", qPrintable(file),
                  qPrintable(loader.errorString()));
     }
-    return nullptr;
+    return {};
 }
 
-const HistoryChartPlugin* historyCharts() {
-    static const HistoryChartPlugin* const charts = [] {
-        if (const HistoryChartPlugin* linked = linkedCharts()) return linked;
+HistoryChartModule historyCharts() {
+    static const HistoryChartModule charts = [] {
+        if (const HistoryChartPlugin* linked = linkedCharts()) {
+            return HistoryChartModule{linked, HistoryChartModule::loaded};
+        }
         // Installed, the module sits in the game's own library folder; in
         // the build tree, beside the game.
         const QString game = QCoreApplication::applicationDirPath();
@@ -63,4 +77,9 @@ const HistoryChartPlugin* historyCharts() {
             {QDir(game).filePath(QStringLiteral(BAILCREST_CHARTS_FOLDER)), game});
     }();
     return charts;
+}
+
+ChartLook chartLook() {
+    return {look::navy,        look::silver,     look::green,         look::chartGrid,
+            look::font(false), look::font(true), look::font(true, 12)};
 }

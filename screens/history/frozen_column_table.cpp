@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/frozen_column_table.h"
+#include "screens/history/frozen_column_table.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

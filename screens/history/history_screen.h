@@ -6,21 +6,21 @@
 #include <cstddef>
 #include <vector>
 
-#include "screens/history_chart_plugin.h"
+#include "screens/history/chart_plugin.h"
+#include "screens/history/seasons_view.h"
 
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QScrollArea;
 class QSplitter;
-class QStandardItemModel;
 class QTabWidget;
 class QTableView;
 class CareerModel;
 class CommandButton;
 class HistoryTableModel;
 class SortedHistory;
-class TitledFrame;
+class LastMatchPanel;
 
 // The story of a career: who and where the player is, what his last match
 // did, charts of his runs, wickets, skills, money and condition across the
@@ -37,14 +37,14 @@ class HistoryScreen : public QDialog {
     // The charts are drawn by `charts`; without them each chart's tab says
     // so in a sentence.
     HistoryScreen(const CareerModel& career, QWidget* owner,
-                  const HistoryChartPlugin* charts = historyCharts());
+                  HistoryChartModule charts = historyCharts());
 
     CommandButton* okButton() const { return ok_; }
     QTableView* table() const { return table_; }
     QTabWidget* chartTabs() const { return tabs_; }
     // The chart's view, or the sentence in its place when there are no charts.
-    QWidget* chartView(historyChart::Chart chart) const { return charts_.at(chart); }
-    QTableView* seasons() const { return seasons_; }
+    QWidget* chartView(historyChart::Chart chart) const { return chartViews_.at(chart); }
+    SeasonsView* seasons() const { return seasons_; }
     QListWidget* milestones() const { return milestones_; }
     QComboBox* sortChoice() const { return sortColumn_; }
     QComboBox* sortOrderChoice() const { return sortOrder_; }
@@ -62,13 +62,10 @@ class HistoryScreen : public QDialog {
     QWidget* buildTable(QWidget* parent);
     QWidget* buildSortChoice(QWidget* parent);
     void buildHeader(QWidget* frame);
-    void buildLastMatch(QWidget* frame);
     void fitTheScreen();
     void showCareer();
     void showLastMatch();
-    void showEvents(const QString& text);
     void showTab(int tab);
-    void showSeasons();
     void showMilestones();
     void sortBy();
     void followSort(int column, Qt::SortOrder order);
@@ -76,14 +73,12 @@ class HistoryScreen : public QDialog {
     const CareerModel& career_;
     std::array<QLabel*, 5> header_{};
     QLabel* gaps_;
-    TitledFrame* lastMatchFrame_;
-    std::vector<QLabel*> lastMatch_;
+    LastMatchPanel* lastMatch_;
     QSplitter* split_;
     QTabWidget* tabs_;
-    const HistoryChartPlugin* chartPlugin_;
-    std::array<QWidget*, historyChart::chartCount> charts_{};
-    QTableView* seasons_;
-    QStandardItemModel* seasonRows_;
+    HistoryChartModule charts_;
+    std::array<QWidget*, historyChart::chartCount> chartViews_{};
+    SeasonsView* seasons_;
     QListWidget* milestones_;
     // Which tabs show the history as it stood before the last change: only
     // the tab in sight is drawn again at once, the others when shown.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/history_texts.h"
+#include "screens/history/history_texts.h"
 
 #include <QLocale>
 #include <cstdlib>

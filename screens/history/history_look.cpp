@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/history/history_look.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+
+#include "screens/look.h"
+#include "screens/titled_frame.h"
+
+namespace historyLook {
+
+TitledFrame* titledFrame(const QString& objectName, const QString& title, QWidget* parent) {
+    auto* frame = new TitledFrame(title, parent);
+    frame->setObjectName(objectName);
+    return frame;
+}
+
+QGridLayout* gridIn(QWidget* frame) {
+    auto* grid = new QGridLayout(frame);
+    const int titleHeight = QFontMetrics(look::font(true)).height();
+    grid->setContentsMargins(10, titleHeight + 2, 10, 6);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(2);
+    return grid;
+}
+
+QLabel* addPair(QGridLayout* grid, int row, int pair, const QString& objectName,
+                const QString& caption, int pairsSpanned) {
+    QWidget* frame = grid->parentWidget();
+    QLabel* captionLabel = look::caption(frame, QStringLiteral("caption_") + objectName, caption,
+                                         look::silver, QRect());
+    QLabel* value = look::value(frame, objectName, caption, look::lightYellow, QRect());
+    grid->addWidget(captionLabel, row, 2 * pair);
+    grid->addWidget(value, row, 2 * pair + 1, 1, 2 * pairsSpanned - 1);
+    return value;
+}
+
+void showValue(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+void setUpTable(QTableView* view, const QString& objectName, const QString& name,
+                const QString& description) {
+    view->setObjectName(objectName);
+    view->setAccessibleName(name);
+    view->setAccessibleDescription(description);
+    look::darken(view);
+    view->setFont(look::font(false));
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the next control; the arrows move within it.
+    view->setTabKeyNavigation(false);
+    view->setAlternatingRowColors(true);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(QFontMetrics(view->font()).height() + 6);
+    view->horizontalHeader()->setFont(look::font(true));
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+}
+
+}  // namespace historyLook

@@ -1,0 +1,429 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/history/history_screen.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "game/career_story.h"
+#include "game/level.h"
+#include "game/money.h"
+#include "game/ratings.h"
+#include "saves/history_columns.h"
+#include "screens/career_model.h"
+#include "screens/command_button.h"
+#include "screens/focus_frame.h"
+#include "screens/history/frozen_column_table.h"
+#include "screens/history/history_look.h"
+#include "screens/history/history_table_model.h"
+#include "screens/history/history_texts.h"
+#include "screens/history/last_match_panel.h"
+#include "screens/history/seasons_view.h"
+#include "screens/look.h"
+#include "screens/titled_frame.h"
+
+namespace {
+
+// The header's values, in their order across the top.
+enum HeaderValue { playerValue, levelValue, teamValue, worldCupValue, matchesValue };
+
+// A width that holds the column's widest usual value and its heading.
+int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int column,
+                const QString& heading) {
+    QString widest = QString(40, QLatin1Char('x'));  // the events since the match before
+    if (column < historyFigureCount) {
+        switch (historyColumns[column].kind) {
+            case HistoryColumn::whole:
+                widest = QLocale().toString(-32767);
+                break;
+            case HistoryColumn::money:
+                widest = QStringLiteral("99999999");
+                break;
+            case HistoryColumn::level:
+                widest = levelName(Level::national);
+                break;
+            case HistoryColumn::team:
+                widest = QStringLiteral("Maharashtra");
+                break;
+        }
+    }
+    return std::max(values.horizontalAdvance(widest), headings.horizontalAdvance(heading)) + 16;
+}
+
+// A tab bar that marks the tab it has keyboard focus on with the game's own
+// mark, where the style's is too faint to see on navy.
+class MarkedTabBar : public QTabBar {
+  public:
+    using QTabBar::QTabBar;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QTabBar::paintEvent(event);
+        if (!hasFocus() || currentIndex() < 0) return;
+        QPainter painter(this);
+        drawFocusFrame(painter, tabRect(currentIndex()).adjusted(3, 3, -3, -3));
+    }
+};
+
+class MarkedTabs : public QTabWidget {
+  public:
+    explicit MarkedTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new MarkedTabBar(this)); }
+};
+
+// What a chart's tab shows when the game's charts cannot be drawn (a damaged
+// installation, or a module left from another version of the game): the
+// rest of the window still tells the career.
+QLabel* noCharts(HistoryChartModule::State why, QWidget* parent) {
+    QString sentence;
+    if (why == HistoryChartModule::otherVersion) {
+        //: Shown in place of a chart when the module that draws the charts was installed
+        //: with another version of the game.
+        sentence = QCoreApplication::translate(
+            "HistoryScreen",
+            "The charts cannot be shown, as the part of the game that draws them belongs to "
+            "another version of it. The seasons, the milestones and the table of matches tell "
+            "the whole career.");
+    } else {
+        //: Shown in place of a chart when the module that draws the charts is missing.
+        sentence = QCoreApplication::translate(
+            "HistoryScreen",
+            "The charts cannot be shown, as part of the game is missing. The seasons, the "
+            "milestones and the table of matches tell the whole career.");
+    }
+    auto* label = new QLabel(sentence, parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMargin(12);
+    label->setAccessibleName(label->text());
+    // In the Tab order, as a chart would be, so that a screen reader reads it.
+    label->setFocusPolicy(Qt::StrongFocus);
+    return label;
+}
+
+}  // namespace
+
+HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryChartModule charts)
+    : QDialog(owner), career_(career), charts_(charts) {
+    setObjectName(QStringLiteral("History"));
+    look::setUpResizableWindow(this, tr("Bailcrest: Career History"), 12900, 9900);
+    // It stays open beside the main screen, which plays on while it is shown.
+    setModal(false);
+    setSizeGripEnabled(true);
+
+    ok_ = new CommandButton(tr("OK"), this);
+    ok_->setObjectName(QStringLiteral("ok"));
+    ok_->setFixedSize(ok_->sizeHint());
+    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addStretch();
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(8, 8, 8, 8);
+    window->setSpacing(6);
+    window->addWidget(buildContent(), 1);
+    window->addLayout(buttons);
+
+    // The order the window is drawn in: tabs and the chart or view shown,
+    // the sort choice, the table, OK.
+    setTabOrder(tabs_, sortColumn_);
+    setTabOrder(sortColumn_, sortOrder_);
+    setTabOrder(sortOrder_, table_);
+    setTabOrder(table_, ok_);
+    ok_->setFocus();
+
+    stale_.fill(true);
+    connect(&career_, &CareerModel::changed, this, &HistoryScreen::showCareer);
+    showCareer();
+}
+
+QWidget* HistoryScreen::buildContent() {
+    // Everything but OK scrolls when the screen is too small for it, so that
+    // OK is always in reach.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("content"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    // Tab brings each control into sight; the scroll bars, shown only on a
+    // screen too small for the window, are reached by Tab too.
+    scroll->verticalScrollBar()->setAccessibleName(tr("Scroll the window up or down"));
+    scroll->horizontalScrollBar()->setAccessibleName(tr("Scroll the window sideways"));
+    scroll->verticalScrollBar()->setFocusPolicy(Qt::TabFocus);
+    scroll->horizontalScrollBar()->setFocusPolicy(Qt::TabFocus);
+    auto* content = new QWidget(scroll);
+    content->setPalette(palette());
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+
+    auto* header = historyLook::titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), content);
+    buildHeader(header);
+    layout->addWidget(header);
+    gaps_ = look::caption(content, QStringLiteral("gaps"), QString(), look::lightGrey, QRect());
+    gaps_->setWordWrap(true);
+    gaps_->setFont(look::font(false));
+    layout->addWidget(gaps_);
+    lastMatch_ = new LastMatchPanel(content);
+    layout->addWidget(lastMatch_);
+
+    split_ = new QSplitter(Qt::Vertical, content);
+    split_->setObjectName(QStringLiteral("split"));
+    split_->setChildrenCollapsible(false);
+    split_->addWidget(buildTabs(split_));
+    split_->addWidget(buildTable(split_));
+    split_->setStretchFactor(0, 3);
+    split_->setStretchFactor(1, 2);
+    layout->addWidget(split_, 1);
+    scroll->setWidget(content);
+    return scroll;
+}
+
+QWidget* HistoryScreen::buildTabs(QWidget* parent) {
+    tabs_ = new MarkedTabs(parent);
+    tabs_->setObjectName(QStringLiteral("charts"));
+    tabs_->setAccessibleName(tr("Charts"));
+    tabs_->setFont(look::font(true));
+    // Below this a chart has no room left for its lines once its axes and
+    // legend have theirs.
+    tabs_->setMinimumHeight(220);
+    look::darken(tabs_);
+    const ChartLook look = chartLook();
+    for (int chart = 0; chart < historyChart::chartCount; ++chart) {
+        const auto which = static_cast<historyChart::Chart>(chart);
+        QWidget*& view = chartViews_[chart];
+        if (charts_.plugin != nullptr) {
+            view = charts_.plugin->makeView(look, tabs_);
+            view->setObjectName(QStringLiteral("chart_%1").arg(chart));
+            view->setAccessibleName(historyChart::name(which));
+            charts_.plugin->onMatchPicked(view, this, [this](int match) { showMatch(match); });
+        } else {
+            view = noCharts(charts_.state, tabs_);
+        }
+        tabs_->addTab(view, historyChart::name(which));
+    }
+
+    seasons_ = new SeasonsView(tabs_);
+    tabs_->addTab(seasons_, tr("Seasons"));
+
+    milestones_ = new QListWidget(tabs_);
+    milestones_->setObjectName(QStringLiteral("milestones"));
+    milestones_->setAccessibleName(tr("Milestones"));
+    milestones_->setAccessibleDescription(
+        tr("The moments of the career worth telling, with the match of each."));
+    milestones_->setFont(look::font(false));
+    milestones_->setAlternatingRowColors(true);
+    look::darken(milestones_);
+    tabs_->addTab(milestones_, tr("Milestones"));
+
+    connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::showTab);
+    return tabs_;
+}
+
+QWidget* HistoryScreen::buildTable(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    rows_ = new HistoryTableModel(career_, this);
+    sorted_ = new SortedHistory(rows_, this);
+    layout->addWidget(buildSortChoice(box));
+    table_ = new FrozenColumnTable(box);
+    historyLook::setUpTable(
+        table_, QStringLiteral("matches"), tr("Matches"),
+        tr("Every match of the career, one a row; a column heading, or the sort choice "
+           "above, sorts by it."));
+    table_->setModel(sorted_);
+    table_->setMinimumHeight(120);
+    const QFontMetrics values(table_->font());
+    QHeaderView* headings = table_->horizontalHeader();
+    headings->setStretchLastSection(true);
+    const QFontMetrics headingMetrics(headings->font());
+    for (int column = 0; column < HistoryTableModel::columnTotal; ++column) {
+        const QString heading = rows_->headerData(column, Qt::Horizontal).toString();
+        table_->setColumnWidth(column, columnWidth(values, headingMetrics, column, heading));
+    }
+    // What happened since the match before reads beside the match it led to,
+    // without scrolling sideways.
+    headings->moveSection(headings->visualIndex(HistoryTableModel::events),
+                          headings->visualIndex(HistoryTableModel::team) + 1);
+    headings->setStretchLastSection(false);
+    // Oldest first, as played: the newest match is the last row.
+    headings->setSortIndicator(HistoryTableModel::match, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+    connect(headings, &QHeaderView::sortIndicatorChanged, this, &HistoryScreen::followSort);
+    // The keyboard enters the table at the newest match.
+    table_->installEventFilter(this);
+    layout->addWidget(table_, 1);
+    return box;
+}
+
+QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* caption = look::caption(row, QStringLiteral("caption_sortBy"), tr("Sort the matches by:"),
+                                  look::silver, QRect());
+    sortColumn_ = new QComboBox(row);
+    sortColumn_->setObjectName(QStringLiteral("sortBy"));
+    sortColumn_->setAccessibleName(tr("Sort the matches by"));
+    for (int column = 0; column < HistoryTableModel::columnTotal; ++column) {
+        sortColumn_->addItem(rows_->headerData(column, Qt::Horizontal).toString(), column);
+    }
+    caption->setBuddy(sortColumn_);
+    sortOrder_ = new QComboBox(row);
+    sortOrder_->setObjectName(QStringLiteral("sortOrder"));
+    sortOrder_->setAccessibleName(tr("Order"));
+    //: Sorting order: smallest value first.
+    sortOrder_->addItem(tr("Lowest first"), Qt::AscendingOrder);
+    //: Sorting order: largest value first.
+    sortOrder_->addItem(tr("Highest first"), Qt::DescendingOrder);
+    for (QComboBox* box : {sortColumn_, sortOrder_}) {
+        box->setFont(look::font(false));
+        look::darken(box);
+        connect(box, &QComboBox::activated, this, &HistoryScreen::sortBy);
+    }
+    layout->addWidget(caption);
+    layout->addWidget(sortColumn_);
+    layout->addWidget(sortOrder_);
+    layout->addStretch();
+    return row;
+}
+
+void HistoryScreen::buildHeader(QWidget* frame) {
+    QGridLayout* grid = historyLook::gridIn(frame);
+    header_[playerValue] =
+        historyLook::addPair(grid, 0, 0, QStringLiteral("player"), tr("Player:"));
+    header_[levelValue] = historyLook::addPair(grid, 0, 1, QStringLiteral("level"), tr("Level:"));
+    header_[teamValue] = historyLook::addPair(grid, 0, 2, QStringLiteral("team"), tr("Team:"));
+    header_[worldCupValue] =
+        historyLook::addPair(grid, 1, 0, QStringLiteral("worldCup"), tr("World Cup:"));
+    header_[matchesValue] = historyLook::addPair(grid, 1, 1, QStringLiteral("careerMatches"),
+                                                 tr("Matches in the career:"));
+    for (int column = 1; column < 6; column += 2) grid->setColumnStretch(column, 1);
+}
+
+void HistoryScreen::showCareer() {
+    const Career& career = career_.career();
+    historyLook::showValue(header_[playerValue], career.player);
+    historyLook::showValue(header_[levelValue], levelName(career.level));
+    historyLook::showValue(header_[teamValue], career.team);
+    historyLook::showValue(header_[worldCupValue],
+                           career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
+    historyLook::showValue(header_[matchesValue], QLocale().toString(careerMatches(career)));
+
+    const QStringList gaps =
+        HistoryTexts::gaps(career_.history(), career_.session().historyLeftOut());
+    historyLook::showValue(gaps_, gaps.join(QLatin1Char(' ')));
+    gaps_->setVisible(!gaps.isEmpty());
+
+    showLastMatch();
+    stale_.fill(true);
+    showTab(tabs_->currentIndex());
+}
+
+void HistoryScreen::showTab(int tab) {
+    if (tab < 0 || tab >= tabCount || !stale_[tab]) return;
+    stale_[tab] = false;
+    if (tab == seasonsTab) {
+        seasons_->showSeasons(career_.history().rows());
+    } else if (tab == milestonesTab) {
+        showMilestones();
+    } else if (charts_.plugin != nullptr) {
+        charts_.plugin->draw(chartViews_[tab], chartData(static_cast<historyChart::Chart>(tab),
+                                                         career_.career(), career_.history()));
+    }
+}
+
+void HistoryScreen::showMilestones() {
+    milestones_->clear();
+    const std::vector<Milestone> told = ::milestones(career_.career(), career_.history().rows());
+    for (const Milestone& milestone : told) {
+        auto* item = new QListWidgetItem(HistoryTexts::milestone(milestone), milestones_);
+        item->setData(Qt::UserRole, milestone.match);
+    }
+    if (told.empty()) new QListWidgetItem(tr("No milestone yet."), milestones_);
+}
+
+void HistoryScreen::sortBy() {
+    table_->sortByColumn(sortColumn_->currentData().toInt(),
+                         static_cast<Qt::SortOrder>(sortOrder_->currentData().toInt()));
+}
+
+void HistoryScreen::followSort(int column, Qt::SortOrder order) {
+    sortColumn_->setCurrentIndex(sortColumn_->findData(column));
+    sortOrder_->setCurrentIndex(sortOrder_->findData(static_cast<int>(order)));
+}
+
+void HistoryScreen::showMatch(int match) {
+    const std::vector<HistoryRow>& rows = career_.history().rows();
+    const auto at = std::lower_bound(rows.begin(), rows.end(), match,
+                                     [](const HistoryRow& row, int m) { return row.match < m; });
+    if (at == rows.end()) return;
+    const QModelIndex index =
+        sorted_->mapFromSource(rows_->index(static_cast<int>(at - rows.begin()), 0));
+    table_->setCurrentIndex(index);
+    table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::FocusIn &&
+        !table_->currentIndex().isValid()) {
+        const int newest =
+            career_.history().rows().empty() ? -1 : career_.history().rows().back().match;
+        if (newest > 0) showMatch(newest);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void HistoryScreen::showLastMatch() {
+    const std::vector<HistoryRow>& rows = career_.history().rows();
+    lastMatch_->showLast(
+        career_.career(), rows,
+        rows.empty() ? QStringList() : rows_->eventsOf(static_cast<int>(rows.size()) - 1));
+}
+
+void HistoryScreen::fitTheScreen() {
+    const QScreen* on = screen();
+    if (!on) return;
+    const QRect room = on->availableGeometry();
+    // Room for the window's frame and title bar, which the size leaves out.
+    const QMargins frame(8, 32, 8, 8);
+    const QSize most = room.marginsRemoved(frame).size();
+    resize(size().boundedTo(most));
+    QRect placed = frameGeometry();
+    placed.moveCenter(room.center());
+    placed.moveTopLeft(
+        QPoint(std::max(placed.left(), room.left()), std::max(placed.top(), room.top())));
+    move(placed.topLeft());
+}
+
+void HistoryScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous() || shownBefore_) return;
+    shownBefore_ = true;
+    // The first size fits the screen; after that the window keeps the size,
+    // place, tab, sort and splitter the player left it with.
+    fitTheScreen();
+    const int room = split_->height();
+    split_->setSizes({room * 3 / 5, room - room * 3 / 5});
+    // The newest match in sight, once the table has its height.
+    QMetaObject::invokeMethod(table_, &QTableView::scrollToBottom, Qt::QueuedConnection);
+}

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/history/last_match_panel.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
+#include <iterator>
+#include <optional>
+
+#include "game/level.h"
+#include "game/money.h"
+#include "saves/history_columns.h"
+#include "screens/history/history_look.h"
+#include "screens/history/history_table_model.h"
+#include "screens/history/history_texts.h"
+#include "screens/look.h"
+
+namespace {
+
+// A figure of the last match: its label's name, its caption, the column of
+// the history it shows, and whether it is shown with its change since the
+// match before. In the order they are laid out, four to a row: what he did
+// and what it paid, then the skills and the overall conditions, then each
+// condition. What happened since the match before comes after them.
+struct LastMatchFigure {
+    const char* objectName;
+    const char* caption;
+    int column;
+    bool withChange;
+};
+
+constexpr LastMatchFigure lastMatchFigures[] = {
+    {"lastRuns", QT_TRANSLATE_NOOP("HistoryScreen", "Runs:"), HistoryTableModel::runs, false},
+    {"lastWickets", QT_TRANSLATE_NOOP("HistoryScreen", "Wickets:"), HistoryTableModel::wickets,
+     false},
+    {"lastCatches", QT_TRANSLATE_NOOP("HistoryScreen", "Catches:"), HistoryTableModel::catches,
+     false},
+    {"lastAward", QT_TRANSLATE_NOOP("HistoryScreen", "Award (Rs.):"), HistoryTableModel::award,
+     false},
+    {"lastFee", QT_TRANSLATE_NOOP("HistoryScreen", "Match fee (Rs.):"), HistoryTableModel::matchFee,
+     false},
+    {"lastSponsorship", QT_TRANSLATE_NOOP("HistoryScreen", "Sponsorship (Rs.):"),
+     HistoryTableModel::sponsorship, false},
+    {"lastBalance", QT_TRANSLATE_NOOP("HistoryScreen", "Bank balance (Rs.):"),
+     HistoryTableModel::bankBalance, false},
+    {"lastOverallGear", QT_TRANSLATE_NOOP("HistoryScreen", "Overall gear:"),
+     HistoryTableModel::overallGear, true},
+    {"lastBatting", QT_TRANSLATE_NOOP("HistoryScreen", "Batting:"), HistoryTableModel::batting,
+     true},
+    {"lastBowling", QT_TRANSLATE_NOOP("HistoryScreen", "Bowling:"), HistoryTableModel::bowling,
+     true},
+    {"lastFielding", QT_TRANSLATE_NOOP("HistoryScreen", "Fielding:"), HistoryTableModel::fielding,
+     true},
+    {"lastOverallHealth", QT_TRANSLATE_NOOP("HistoryScreen", "Overall health:"),
+     HistoryTableModel::overallHealth, true},
+    {"lastBat", QT_TRANSLATE_NOOP("HistoryScreen", "Bat:"), HistoryTableModel::bat, true},
+    {"lastGloves", QT_TRANSLATE_NOOP("HistoryScreen", "Gloves:"), HistoryTableModel::gloves, true},
+    {"lastPads", QT_TRANSLATE_NOOP("HistoryScreen", "Pads:"), HistoryTableModel::pads, true},
+    {"lastOthers", QT_TRANSLATE_NOOP("HistoryScreen", "Others:"), HistoryTableModel::others, true},
+    {"lastFitness", QT_TRANSLATE_NOOP("HistoryScreen", "Fitness:"), HistoryTableModel::fitness,
+     true},
+    {"lastHealth", QT_TRANSLATE_NOOP("HistoryScreen", "Health:"), HistoryTableModel::health, true},
+    {"lastStamina", QT_TRANSLATE_NOOP("HistoryScreen", "Stamina:"), HistoryTableModel::stamina,
+     true},
+};
+
+constexpr int lastMatchFigureCount = static_cast<int>(std::size(lastMatchFigures));
+
+// The text of a figure of the last match, with its change since the values
+// before when it has one.
+QString lastMatchText(const LastMatchFigure& figure, const HistoryRow& last,
+                      const std::optional<HistoryRow>& before) {
+    const HistoryColumn& column = historyColumns[figure.column];
+    const double value = column.figure(last);
+    if (column.kind == HistoryColumn::money) return moneyText(value);
+    if (!figure.withChange) return QLocale().toString(static_cast<qint64>(value));
+    return HistoryTexts::withChange(
+        static_cast<int>(value),
+        before ? std::optional<int>(static_cast<int>(column.figure(*before))) : std::nullopt);
+}
+
+// The row the last one is compared with: that of the match just before it,
+// or the career's start (its skills, gear and body) for its first match.
+std::optional<HistoryRow> rowBefore(const Career& career, const std::vector<HistoryRow>& rows) {
+    const HistoryRow& last = rows.back();
+    if (rows.size() >= 2 && rows[rows.size() - 2].match == last.match - 1) {
+        return rows[rows.size() - 2];
+    }
+    if (last.match != 1) return std::nullopt;
+    HistoryRow start;
+    start.skills = career.startingSkills;
+    return start;
+}
+
+}  // namespace
+
+LastMatchPanel::LastMatchPanel(QWidget* parent) : TitledFrame(tr("LAST MATCH"), parent) {
+    setObjectName(QStringLiteral("Frame_LAST_MATCH"));
+    QGridLayout* grid = historyLook::gridIn(this);
+    // Four to a row: what he did and what it paid, then the skills and the
+    // overall conditions, then each condition.
+    constexpr int perRow = 4;
+    for (int i = 0; i < lastMatchFigureCount; ++i) {
+        const LastMatchFigure& figure = lastMatchFigures[i];
+        figures_.push_back(historyLook::addPair(grid, i / perRow, i % perRow,
+                                                QString::fromLatin1(figure.objectName),
+                                                tr(figure.caption)));
+    }
+    events_ =
+        historyLook::addPair(grid, lastMatchFigureCount / perRow + 1, 0,
+                             QStringLiteral("lastEvents"), tr("Since the match before:"), perRow);
+    // A long line of events is cut short, with an ellipsis, to the room the
+    // window gives it, and told whole as its tooltip and accessible name: a
+    // wrapped line in the window's scrolled grid got no more height and was
+    // cut off. It keeps its wrapping all the same, so that a long line asks
+    // for no more width than a short one.
+    events_->setWordWrap(true);
+    events_->installEventFilter(this);
+    for (int column = 1; column < 2 * perRow; column += 2) grid->setColumnStretch(column, 1);
+}
+
+void LastMatchPanel::showLast(const Career& career, const std::vector<HistoryRow>& rows,
+                              const QStringList& events) {
+    if (rows.empty()) {
+        setTitle(tr("LAST MATCH: NONE KEPT YET"));
+        for (QLabel* label : figures_) historyLook::showValue(label, QString());
+        showEvents(QString());
+        return;
+    }
+    const HistoryRow& last = rows.back();
+    setTitle(tr("LAST MATCH: %1, %2 (%3)")
+                 .arg(QLocale().toString(last.match))
+                 .arg(levelName(last.level), last.team));
+    const std::optional<HistoryRow> before = rowBefore(career, rows);
+    for (int i = 0; i < lastMatchFigureCount; ++i)
+        historyLook::showValue(figures_[i], lastMatchText(lastMatchFigures[i], last, before));
+    showEvents(events.isEmpty() ? tr("Nothing") : events.join(QStringLiteral("; ")));
+}
+
+void LastMatchPanel::showEvents(const QString& text) {
+    // Until the window lays it out the line has no room of its own yet: it
+    // holds the whole text, and is cut to its room when it gets one.
+    if (events_->isVisible()) {
+        look::setValueText(events_, text);
+    } else {
+        historyLook::showValue(events_, text);
+        events_->setToolTip(QString());
+    }
+}
+
+bool LastMatchPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == events_ && event->type() == QEvent::Resize) {
+        showEvents(events_->accessibleName());
+    }
+    return TitledFrame::eventFilter(watched, event);
+}

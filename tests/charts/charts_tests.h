@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "game/career.h"
+#include "game/history.h"
+#include "game/match.h"
+#include "screens/history/chart_data.h"
+#include "screens/history/chart_plugin.h"
+
+// What the chart tests share: the module as built, loaded once, and the
+// careers and series they look at.
+
+// The charts module built beside the game, loaded as the game loads it.
+const HistoryChartPlugin& builtModule();
+
+// A view the module made, and the chart drawn on it from the career's data.
+QChartView* makeView(QWidget* owner);
+void draw(QChartView* view, historyChart::Chart chart, const Career& career,
+          const CareerHistory& history);
+
+HistoryRow row(std::int32_t match, Level level, const char* team, MatchPerformance performance,
+               Skills skills);
+
+// Ravi after two matches: one at his club, then, promoted, one for Pune.
+struct TwoMatches {
+    Career career;
+    std::vector<HistoryRow> rows;
+
+    TwoMatches();
+    CareerHistory history() const { return CareerHistory(rows); }
+};
+
+// Plays the matches through the rules into the history, as OK on the match
+// screen does.
+void play(Career& career, CareerHistory& history, const std::vector<MatchPerformance>& matches);
+
+QLineSeries* lineNamed(QWidget* chart, const QString& name);
+QScatterSeries* markersNamed(QWidget* chart, const QString& name);
