@@ -42,6 +42,7 @@ class MainScreen : public QWidget {
     // its history so far comes along.
     MainScreen(Platform& platform, Career career, AutoSave autoSave = {},
                SaveTarget saveTarget = {}, HistoryReading history = {});
+    ~MainScreen() override;
 
     // Once shown: settles whether the career may save where it saves
     // (another copy playing it, another career's file there).
@@ -49,8 +50,12 @@ class MainScreen : public QWidget {
 
     CareerModel& career() const { return *career_; }
     RecordsScreen* recordsScreen() const { return records_; }
-    // The History window, once opened.
+    // The History window, once opened: a window of its own, which the main
+    // screen keeps for the career.
     HistoryScreen* historyScreen() const { return history_; }
+    // Where the commands stand on the desktop, which a window beside this
+    // one leaves in sight.
+    QRect commandsOnDesktop() const;
     CommandButton* command(Command index) const { return commands_.at(index); }
 
   signals:
@@ -91,7 +96,10 @@ class MainScreen : public QWidget {
                          bool overall);
     void showCareer();
     void showLevelName(Level level);
-    void runCommand(Command command);
+    // A command given here, or from the History window (`from`), to which
+    // the keyboard then goes back.
+    void runCommand(Command command, QWidget* from = nullptr);
+    void openHistory();
     void showCredits();
     void showHistory();
     void play();

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
@@ -35,6 +34,7 @@
 #include "screens/history/history_table_model.h"
 #include "screens/history/history_texts.h"
 #include "screens/history/last_match_panel.h"
+#include "screens/history/milestones_view.h"
 #include "screens/history/seasons_view.h"
 #include "screens/look.h"
 #include "screens/titled_frame.h"
@@ -120,7 +120,7 @@ QLabel* noCharts(HistoryChartModule::State why, QWidget* parent) {
 }  // namespace
 
 HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryChartModule charts)
-    : QDialog(owner), career_(career), charts_(charts) {
+    : QDialog(owner, Qt::Window), career_(career), charts_(charts) {
     setObjectName(QStringLiteral("History"));
     look::setUpResizableWindow(this, tr("Bailcrest: Career History"), 12900, 9900);
     // It stays open beside the main screen, which plays on while it is shown.
@@ -223,14 +223,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     seasons_ = new SeasonsView(tabs_);
     tabs_->addTab(seasons_, tr("Seasons"));
 
-    milestones_ = new QListWidget(tabs_);
-    milestones_->setObjectName(QStringLiteral("milestones"));
-    milestones_->setAccessibleName(tr("Milestones"));
-    milestones_->setAccessibleDescription(
-        tr("The moments of the career worth telling, with the match of each."));
-    milestones_->setFont(look::font(false));
-    milestones_->setAlternatingRowColors(true);
-    look::darken(milestones_);
+    milestones_ = new MilestonesView(tabs_);
     tabs_->addTab(milestones_, tr("Milestones"));
 
     connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::showTab);
@@ -269,6 +262,20 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
     headings->setSortIndicator(HistoryTableModel::match, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
     connect(headings, &QHeaderView::sortIndicatorChanged, this, &HistoryScreen::followSort);
+    // The match just played comes into sight, unless the player has scrolled
+    // away from the newest to look at others.
+    // (The sorted rows follow the table's rows through connections made
+    // before these, so they are in order when the second runs.)
+    connect(rows_, &QAbstractItemModel::rowsAboutToBeInserted, this,
+            [this] { followNewest_ = newestInSight(); });
+    connect(rows_, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!followNewest_) return;
+        const std::vector<HistoryRow>& rows = career_.history().rows();
+        if (rows.empty()) return;
+        const QModelIndex newest =
+            sorted_->mapFromSource(rows_->index(static_cast<int>(rows.size()) - 1, 0));
+        table_->scrollTo(newest);
+    });
     // The keyboard enters the table at the newest match.
     table_->installEventFilter(this);
     layout->addWidget(table_, 1);
@@ -353,13 +360,7 @@ void HistoryScreen::showTab(int tab) {
 }
 
 void HistoryScreen::showMilestones() {
-    milestones_->clear();
-    const std::vector<Milestone> told = ::milestones(career_.career(), career_.history().rows());
-    for (const Milestone& milestone : told) {
-        auto* item = new QListWidgetItem(HistoryTexts::milestone(milestone), milestones_);
-        item->setData(Qt::UserRole, milestone.match);
-    }
-    if (told.empty()) new QListWidgetItem(tr("No milestone yet."), milestones_);
+    milestones_->follow(career_.career(), career_.history().rows());
 }
 
 void HistoryScreen::sortBy() {
@@ -393,6 +394,14 @@ bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+bool HistoryScreen::newestInSight() const {
+    const int count = rows_->rowCount();
+    if (count == 0 || !table_->isVisible()) return true;
+    const QModelIndex newest = sorted_->mapFromSource(rows_->index(count - 1, 0));
+    const QRect place = table_->visualRect(newest);
+    return place.isValid() && table_->viewport()->rect().intersects(place);
+}
+
 void HistoryScreen::showLastMatch() {
     const std::vector<HistoryRow>& rows = career_.history().rows();
     lastMatch_->showLast(
@@ -401,12 +410,17 @@ void HistoryScreen::showLastMatch() {
 }
 
 void HistoryScreen::fitTheScreen() {
+    if (firstPlace_.isValid()) {
+        const QRect client = firstPlace_.marginsRemoved(expectedFrame());
+        resize(client.size());
+        move(firstPlace_.topLeft());
+        return;
+    }
     const QScreen* on = screen();
     if (!on) return;
     const QRect room = on->availableGeometry();
     // Room for the window's frame and title bar, which the size leaves out.
-    const QMargins frame(8, 32, 8, 8);
-    const QSize most = room.marginsRemoved(frame).size();
+    const QSize most = room.marginsRemoved(expectedFrame()).size();
     resize(size().boundedTo(most));
     QRect placed = frameGeometry();
     placed.moveCenter(room.center());

@@ -58,11 +58,26 @@ QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const
     return items;
 }
 
+// Up to this many stays, every level's stays are listed open.
+constexpr std::size_t openStays = 12;
+
+void setBold(const QList<QStandardItem*>& row) {
+    const QFont bold = look::font(true);
+    for (QStandardItem* item : row) item->setFont(bold);
+}
+
 }  // namespace
 
-SeasonsView::SeasonsView(QWidget* parent) : QTableView(parent) {
-    historyLook::setUpTable(this, QStringLiteral("seasons"), tr("Seasons"),
-                            tr("Each stay at one level, in order, then the career's totals."));
+SeasonsView::SeasonsView(QWidget* parent) : QTreeView(parent) {
+    setObjectName(QStringLiteral("seasons"));
+    setAccessibleName(tr("Seasons"));
+    setAccessibleDescription(
+        tr("The career's totals, then each level with its totals and its stays."));
+    setFont(look::font(false));
+    setAlternatingRowColors(true);
+    setUniformRowHeights(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    look::darken(this);
     seasonRows_ = new QStandardItemModel(0, seasonColumnCount, this);
     seasonRows_->setHorizontalHeaderLabels(
         {tr("Level"), tr("Team"), tr("Matches"), tr("Runs"), tr("Highest score"),
@@ -72,20 +87,39 @@ SeasonsView::SeasonsView(QWidget* parent) : QTableView(parent) {
          //: Matches in which the player took five wickets or more.
          tr("Five-wicket matches"), tr("Catches"), tr("Money earned (Rs.)")});
     setModel(seasonRows_);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::Interactive);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Opening or folding a level may bring wider figures into sight.
+    connect(this, &QTreeView::expanded, this, &SeasonsView::fitColumns);
+}
+
+void SeasonsView::fitColumns() {
+    for (int column = 0; column < seasonColumnCount; ++column) resizeColumnToContents(column);
 }
 
 void SeasonsView::showSeasons(const std::vector<HistoryRow>& rows) {
     seasonRows_->removeRows(0, seasonRows_->rowCount());
     const std::vector<Spell> spells = levelSpells(rows);
-    for (const Spell& spell : spells) {
-        seasonRows_->appendRow(seasonRow(levelName(spell.level), spell.team, spell.figures));
-    }
     if (!spells.empty()) {
-        //: The last row of the seasons table: the whole career's figures.
+        //: The first row of the seasons table: the whole career's figures.
         QList<QStandardItem*> total = seasonRow(tr("Career"), QString(), careerTotal(spells));
-        QFont bold = look::font(true);
-        for (QStandardItem* item : total) item->setFont(bold);
+        setBold(total);
         seasonRows_->appendRow(total);
     }
+    for (const LevelStays& level : staysByLevel(spells)) {
+        QList<QStandardItem*> group = seasonRow(levelName(level.level), QString(), level.figures);
+        setBold(group);
+        for (const std::size_t at : level.spells) {
+            const Spell& spell = spells[at];
+            //: A stay at one level in the seasons table: the first and last match of it.
+            const QString matches =
+                tr("Matches %1 to %2")
+                    .arg(QLocale().toString(spell.firstMatch), QLocale().toString(spell.lastMatch));
+            group.first()->appendRow(seasonRow(matches, spell.team, spell.figures));
+        }
+        seasonRows_->appendRow(group);
+    }
+    if (spells.size() <= openStays) expandAll();
+    fitColumns();
 }
