@@ -450,10 +450,6 @@
         <translation>सीज़न</translation>
     </message>
     <message>
-        <source>Each stay at one level, in order, then the career&apos;s totals.</source>
-        <translation>हर स्तर पर बिताया गया हर दौर, क्रम से, फिर पूरे करियर का योग।</translation>
-    </message>
-    <message>
         <source>Level</source>
         <translation>स्तर</translation>
     </message>
@@ -539,7 +535,7 @@
     </message>
     <message>
         <source>Career</source>
-        <extracomment>The last row of the seasons table: the whole career&apos;s figures.</extracomment>
+        <extracomment>The first row of the seasons table: the whole career&apos;s figures.</extracomment>
         <translation>करियर</translation>
     </message>
     <message>
@@ -555,6 +551,49 @@
         <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
         <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
         <translation>चार्ट नहीं दिखाए जा सकते, क्योंकि उन्हें बनाने वाला खेल का हिस्सा खेल के किसी दूसरे संस्करण का है। सीज़न, उपलब्धियाँ और मैचों की तालिका पूरा करियर बताती हैं।</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>दिखाएँ:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Every milestone</source>
+        <extracomment>Which milestones the list shows: all of them.</extracomment>
+        <translation>सभी उपलब्धियाँ</translation>
+    </message>
+    <message>
+        <source>Runs and wickets</source>
+        <translation>रन और विकेट</translation>
+    </message>
+    <message>
+        <source>Level changes</source>
+        <translation>स्तर में बदलाव</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>प्रायोजक</translation>
+    </message>
+    <message>
+        <source>The bookie</source>
+        <extracomment>Milestones of taking the bookie&apos;s money.</extracomment>
+        <translation>सट्टेबाज़</translation>
+    </message>
+    <message>
+        <source>Group repeats</source>
+        <translation>दोहराव एक साथ</translation>
+    </message>
+    <message>
+        <source>The career&apos;s totals, then each level with its totals and its stays.</source>
+        <translation>पूरे करियर का योग, फिर हर स्तर अपने योग और अपने दौरों के साथ।</translation>
+    </message>
+    <message>
+        <source>Matches %1 to %2</source>
+        <extracomment>A stay at one level in the seasons table: the first and last match of it.</extracomment>
+        <translation>मैच %1 से %2</translation>
     </message>
 </context>
 <context>
@@ -772,6 +811,55 @@
         <source>Before match %1: took the bookie&apos;s Rs. %2.</source>
         <extracomment>%1 the match number, %2 the amount in rupees.</extracomment>
         <translation>मैच %1 से पहले: सट्टेबाज़ से रु. %2 लिए।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Another thousand career runs %Ln times</source>
+        <translation>
+            <numerusform>करियर में और हज़ार रन, %Ln बार</numerusform>
+            <numerusform>करियर में और हज़ार रन, %Ln बार</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Another hundred career wickets %Ln times</source>
+        <translation>
+            <numerusform>करियर में और सौ विकेट, %Ln बार</numerusform>
+            <numerusform>करियर में और सौ विकेट, %Ln बार</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Promoted %Ln times</source>
+        <translation>
+            <numerusform>%Ln बार तरक़्क़ी</numerusform>
+            <numerusform>%Ln बार तरक़्क़ी</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dropped %Ln times</source>
+        <translation>
+            <numerusform>%Ln बार वापस भेजा गया</numerusform>
+            <numerusform>%Ln बार वापस भेजा गया</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected for the World Cup %Ln times</source>
+        <translation>
+            <numerusform>%Ln बार विश्व कप के लिए चयन</numerusform>
+            <numerusform>%Ln बार विश्व कप के लिए चयन</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sponsor changed %Ln times</source>
+        <translation>
+            <numerusform>प्रायोजक %Ln बार बदला</numerusform>
+            <numerusform>प्रायोजक %Ln बार बदला</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Took the bookie&apos;s money %Ln times</source>
+        <translation>
+            <numerusform>सट्टेबाज़ से %Ln बार पैसे लिए</numerusform>
+            <numerusform>सट्टेबाज़ से %Ln बार पैसे लिए</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1090,11 @@
         <extracomment>Shown beside &quot;Sponsor:&quot; while the player has no sponsor.</extracomment>
         <translation>...</translation>
     </message>
+    <message>
+        <source>Level:</source>
+        <extracomment>The level the player plays at now: Club, City, State or National.</extracomment>
+        <translation>स्तर:</translation>
+    </message>
 </context>
 <context>
     <name>MatchScreen</name>
@@ -1107,6 +1200,42 @@
     <message>
         <source>A bookie offers you Rs. %1 if you play badly. Accept the offer?</source>
         <translation>एक सट्टेबाज़ ख़राब खेलने के बदले आपको रु. %1 की पेशकश कर रहा है। क्या आप पेशकश स्वीकार करते हैं?</translation>
+    </message>
+    <message>
+        <source>Overall skill %1, %2 short of the %3 needed.</source>
+        <translation>कुल कौशल %1, ज़रूरी %3 से %2 कम।</translation>
+    </message>
+    <message>
+        <source>Fielding %1, %2 short of the %3 needed.</source>
+        <translation>क्षेत्ररक्षण %1, ज़रूरी %3 से %2 कम।</translation>
+    </message>
+    <message>
+        <source>Bat worn down to %1; each item of gear must be at least %2.</source>
+        <translation>बल्ला घिसकर %1 रह गया; हर सामान कम से कम %2 होना चाहिए।</translation>
+    </message>
+    <message>
+        <source>Gloves worn down to %1; each item of gear must be at least %2.</source>
+        <translation>दस्ताने घिसकर %1 रह गए; हर सामान कम से कम %2 होना चाहिए।</translation>
+    </message>
+    <message>
+        <source>Pads worn down to %1; each item of gear must be at least %2.</source>
+        <translation>पैड घिसकर %1 रह गए; हर सामान कम से कम %2 होना चाहिए।</translation>
+    </message>
+    <message>
+        <source>Other gear worn down to %1; each item of gear must be at least %2.</source>
+        <translation>अन्य सामान घिसकर %1 रह गया; हर सामान कम से कम %2 होना चाहिए।</translation>
+    </message>
+    <message>
+        <source>Fitness down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation>फ़िटनेस घटकर %1 रह गई; फ़िटनेस, सेहत और दमखम हर एक कम से कम %2 होने चाहिए।</translation>
+    </message>
+    <message>
+        <source>Health down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation>सेहत घटकर %1 रह गई; फ़िटनेस, सेहत और दमखम हर एक कम से कम %2 होने चाहिए।</translation>
+    </message>
+    <message>
+        <source>Stamina down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation>दमखम घटकर %1 रह गया; फ़िटनेस, सेहत और दमखम हर एक कम से कम %2 होने चाहिए।</translation>
     </message>
 </context>
 <context>
