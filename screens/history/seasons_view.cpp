@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/history/seasons_view.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLocale>
 #include <QStandardItemModel>
+#include <algorithm>
+#include <vector>
 
 #include "game/career_story.h"
 #include "game/level.h"
@@ -90,12 +93,31 @@ SeasonsView::SeasonsView(QWidget* parent) : QTreeView(parent) {
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::Interactive);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // Opening or folding a level may bring wider figures into sight.
-    connect(this, &QTreeView::expanded, this, &SeasonsView::fitColumns);
 }
 
 void SeasonsView::fitColumns() {
-    for (int column = 0; column < seasonColumnCount; ++column) resizeColumnToContents(column);
+    // Every row counts, folded or not, so that opening a level never finds
+    // a figure wider than its column.
+    std::vector<int> widths(seasonColumnCount, 0);
+    const auto measure = [&](const QStandardItem* item, int column, int indent) {
+        const QFont font = item->data(Qt::FontRole).isValid() ? item->font() : this->font();
+        const int width = QFontMetrics(font).horizontalAdvance(item->text()) + indent + 12;
+        widths[column] = std::max(widths[column], width);
+    };
+    for (int row = 0; row < seasonRows_->rowCount(); ++row) {
+        const QStandardItem* level = seasonRows_->item(row, 0);
+        for (int column = 0; column < seasonColumnCount; ++column) {
+            measure(seasonRows_->item(row, column), column, column == 0 ? indentation() : 0);
+        }
+        for (int stay = 0; stay < level->rowCount(); ++stay) {
+            for (int column = 0; column < seasonColumnCount; ++column) {
+                measure(level->child(stay, column), column, column == 0 ? 2 * indentation() : 0);
+            }
+        }
+    }
+    for (int column = 0; column < seasonColumnCount; ++column) {
+        setColumnWidth(column, std::max(widths[column], header()->sectionSizeHint(column)));
+    }
 }
 
 void SeasonsView::showSeasons(const std::vector<HistoryRow>& rows) {

@@ -832,6 +832,74 @@ TEST(HistoryFromTheMenu, AWindowOfItsOwnWhoseKeysPlayOnBesideTheMainScreen) {
     EXPECT_TRUE(scripted.prompter.messages.isEmpty());
 }
 
+// Seasons cuts no figure, for a new career and for a long one of many stays
+// (promotions, drops and visits to a level without a match there): every
+// column is at least as wide as every text shown in it, a table wider than
+// its room scrolling sideways instead.
+TEST(SeasonsView, NoFigureIsCutForANewOrALongCareer) {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+    SeasonsView seasons(nullptr);
+    seasons.resize(300, 200);
+    seasons.show();
+    const auto expectNothingCut = [&seasons] {
+        const QAbstractItemModel* model = seasons.model();
+        std::vector<QModelIndex> shown;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex level = model->index(row, 0);
+            shown.push_back(level);
+            if (!seasons.isExpanded(level)) continue;
+            for (int stay = 0; stay < model->rowCount(level); ++stay) {
+                shown.push_back(model->index(stay, 0, level));
+            }
+        }
+        for (const QModelIndex& row : shown) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex cell = row.siblingAtColumn(column);
+                const QFont font = cell.data(Qt::FontRole).isValid()
+                                       ? cell.data(Qt::FontRole).value<QFont>()
+                                       : seasons.font();
+                const int indent =
+                    column == 0 && row.parent().isValid() ? seasons.indentation() : 0;
+                EXPECT_GE(seasons.columnWidth(column),
+                          QFontMetrics(font).horizontalAdvance(cell.data().toString()) + indent)
+                    << cell.data().toString().toStdString();
+            }
+        }
+    };
+    seasons.showSeasons(rows);
+    EXPECT_EQ(seasons.model()->rowCount(), 0);
+    const MatchPerformance match{48, 2, 1};
+    double award = applyMatch(career, match);
+    rows.push_back(takeHistoryRow(career, match, award));
+    seasons.showSeasons(rows);
+    expectNothingCut();
+
+    for (int played = 1; played < 600; ++played) {
+        if (played % 40 == 0) promote(career);
+        if (played % 40 == 20 && career.level != Level::club) dropOneLevel(career);
+        // A visit to the city and back between two matches.
+        if (played % 97 == 0 && career.level == Level::club) {
+            promote(career);
+            dropOneLevel(career);
+        }
+        const MatchPerformance next{static_cast<std::int16_t>(played % 7 == 0 ? 123 : 31),
+                                    static_cast<std::int16_t>(played % 5), 1};
+        award = applyMatch(career, next);
+        rows.push_back(takeHistoryRow(career, next, award));
+    }
+    seasons.showSeasons(rows);
+    // The career's total first, then one row a level.
+    EXPECT_EQ(seasons.model()->index(0, 0).data().toString(), QStringLiteral("Career"));
+    EXPECT_EQ(seasons.model()->index(0, 2).data().toString(), QLocale().toString(600));
+    EXPECT_LE(seasons.model()->rowCount(), 1 + levelCount);
+    EXPECT_EQ(levelSpells(rows).size() > 12, !seasons.isExpanded(seasons.model()->index(1, 0)));
+    expectNothingCut();
+    seasons.expandAll();
+    expectNothingCut();
+    EXPECT_TRUE(seasons.horizontalScrollBar()->maximum() > 0);
+}
+
 // Milestones narrowed to a topic, and repeats standing as one line with
 // their count that opens to list them, each added as its match is played.
 TEST(MilestonesView, RepeatsAreGroupedAndTheTopicNarrowsThem) {
