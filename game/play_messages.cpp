@@ -83,7 +83,10 @@ QString shortfallText(const Shortfall& shortfall) {
 
 QString shownNoticeText(const Notice& notice) {
     if (!notice.shortfall) return noticeText(notice);
-    return noticeText(notice) + QLatin1Char('\n') + shortfallText(*notice.shortfall);
+    //: A notice of not being selected (%1), then the figure that failed (%2), on a
+    //: line of its own where the message box has room for it.
+    return QCoreApplication::translate("Play", "%1\n%2")
+        .arg(noticeText(notice), shortfallText(*notice.shortfall));
 }
 
 QString bookieOfferQuestion(double bribe) {

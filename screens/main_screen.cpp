@@ -398,7 +398,7 @@ void MainScreen::openHistory() {
     const QRect room = on ? on->availableGeometry() : QRect();
     if (room.isValid()) {
         const QSize wanted = history_->size().grownBy(HistoryScreen::expectedFrame());
-        const QSize least = history_->minimumSizeHint().grownBy(HistoryScreen::expectedFrame());
+        const QSize least = history_->leastUsefulSize().grownBy(HistoryScreen::expectedFrame());
         history_->openAt(
             besideMainWindow(frameGeometry(), commandsOnDesktop(), wanted, least, room));
     }

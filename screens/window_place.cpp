@@ -62,12 +62,15 @@ QRect besideMainWindow(const QRect& mainFrame, const QRect& commands, QSize want
         place.moveRight(mainFrame.left() - 1 - gap);
         return place;
     }
-    // No free side holds it: it goes over the main window, but never over
-    // its commands.
+    // No free side holds it: it goes over the main window as little as its
+    // least size asks, against the screen's edge on the side with more room,
+    // and never over the main window's commands.
     const int besideRight = screen.right() - commands.right() - gap;
     const int besideLeft = commands.left() - screen.left() - gap;
-    if (besideRight > besideLeft) return placeIn(commands.right() + 1 + gap, screen.right());
-    QRect place = placeIn(screen.left(), commands.left() - 1 - gap);
-    place.moveRight(std::min(place.right(), commands.left() - 1 - gap));
-    return place;
+    if (besideRight > besideLeft) {
+        const int width = std::min(besideRight, std::max(least.width(), roomRight));
+        return placeIn(screen.right() - width + 1, screen.right());
+    }
+    const int width = std::min(besideLeft, std::max(least.width(), roomLeft));
+    return placeIn(screen.left(), screen.left() + width - 1);
 }

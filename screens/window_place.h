@@ -20,8 +20,8 @@ void openCentredOn(QWidget* window, const QRect& where);
 // Where a companion window opens beside a main window without covering its
 // commands (`commands`, within the main window's frame). It takes the widest
 // free side of the screen, left or right of the main window, when that holds
-// its least size; otherwise the larger part of the screen beside the
-// commands, over the rest of the main window. Its size is the size it asks
-// for, cut to the room it has.
+// its least size; otherwise it lies against the screen's edge, over as
+// little of the main window as its least size allows. Its size is the size
+// it asks for, cut to the room it has.
 QRect besideMainWindow(const QRect& mainFrame, const QRect& commands, QSize wanted, QSize least,
                        const QRect& screen);

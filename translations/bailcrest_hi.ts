@@ -1211,31 +1211,37 @@
     </message>
     <message>
         <source>Bat worn down to %1; each item of gear must be at least %2.</source>
-        <translation>बल्ला घिसकर %1 रह गया; हर सामान कम से कम %2 होना चाहिए।</translation>
+        <translation>बल्ला घिसकर %1 रह गया; हर सामान कम से कम %2 चाहिए।</translation>
     </message>
     <message>
         <source>Gloves worn down to %1; each item of gear must be at least %2.</source>
-        <translation>दस्ताने घिसकर %1 रह गए; हर सामान कम से कम %2 होना चाहिए।</translation>
+        <translation>दस्ताने घिसकर %1 रह गए; हर सामान कम से कम %2 चाहिए।</translation>
     </message>
     <message>
         <source>Pads worn down to %1; each item of gear must be at least %2.</source>
-        <translation>पैड घिसकर %1 रह गए; हर सामान कम से कम %2 होना चाहिए।</translation>
+        <translation>पैड घिसकर %1 रह गए; हर सामान कम से कम %2 चाहिए।</translation>
     </message>
     <message>
         <source>Other gear worn down to %1; each item of gear must be at least %2.</source>
-        <translation>अन्य सामान घिसकर %1 रह गया; हर सामान कम से कम %2 होना चाहिए।</translation>
+        <translation>अन्य सामान घिसकर %1 रह गया; हर सामान कम से कम %2 चाहिए।</translation>
     </message>
     <message>
         <source>Fitness down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation>फ़िटनेस घटकर %1 रह गई; फ़िटनेस, सेहत और दमखम हर एक कम से कम %2 होने चाहिए।</translation>
+        <translation>फ़िटनेस घटकर %1 रह गई; फ़िटनेस, सेहत, दमखम हर एक कम से कम %2 चाहिए।</translation>
     </message>
     <message>
         <source>Health down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation>सेहत घटकर %1 रह गई; फ़िटनेस, सेहत और दमखम हर एक कम से कम %2 होने चाहिए।</translation>
+        <translation>सेहत घटकर %1 रह गई; फ़िटनेस, सेहत, दमखम हर एक कम से कम %2 चाहिए।</translation>
     </message>
     <message>
         <source>Stamina down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation>दमखम घटकर %1 रह गया; फ़िटनेस, सेहत और दमखम हर एक कम से कम %2 होने चाहिए।</translation>
+        <translation>दमखम घटकर %1 रह गया; फ़िटनेस, सेहत, दमखम हर एक कम से कम %2 चाहिए।</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

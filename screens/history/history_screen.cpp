@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -158,6 +159,7 @@ QWidget* HistoryScreen::buildContent() {
     // Everything but OK scrolls when the screen is too small for it, so that
     // OK is always in reach.
     auto* scroll = new QScrollArea(this);
+    scroll_ = scroll;
     scroll->setObjectName(QStringLiteral("content"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -203,7 +205,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     tabs_->setFont(look::font(true));
     // Below this a chart has no room left for its lines once its axes and
     // legend have theirs.
-    tabs_->setMinimumHeight(220);
+    tabs_->setMinimumHeight(200);
     look::darken(tabs_);
     const ChartLook look = chartLook();
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
@@ -427,6 +429,22 @@ void HistoryScreen::fitTheScreen() {
     placed.moveTopLeft(
         QPoint(std::max(placed.left(), room.left()), std::max(placed.top(), room.top())));
     move(placed.topLeft());
+}
+
+QSize HistoryScreen::leastUsefulSize() const {
+    return {560, 420};
+}
+
+void HistoryScreen::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // On a short screen the last match's panel gives way, so that the chart
+    // and the table's rows are in sight without scrolling: the table's
+    // newest row tells the same.
+    QWidget* content = scroll_->widget();
+    const int panel = lastMatch_->sizeHint().height() + content->layout()->spacing();
+    const int without =
+        content->layout()->minimumSize().height() - (lastMatch_->isVisibleTo(content) ? panel : 0);
+    lastMatch_->setVisible(scroll_->viewport()->height() >= without + panel);
 }
 
 void HistoryScreen::showEvent(QShowEvent* event) {

@@ -60,9 +60,13 @@ class HistoryScreen : public QDialog {
     void openAt(const QRect& frame) { firstPlace_ = frame; }
     // The margins a window manager's frame is expected to add to the window.
     static QMargins expectedFrame() { return {8, 32, 8, 8}; }
+    // The least size at which the window shows its charts, tabs and table
+    // without scrolling sideways.
+    QSize leastUsefulSize() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -85,6 +89,7 @@ class HistoryScreen : public QDialog {
     QLabel* gaps_;
     LastMatchPanel* lastMatch_;
     QSplitter* split_;
+    QScrollArea* scroll_ = nullptr;
     QTabWidget* tabs_;
     HistoryChartModule charts_;
     std::array<QWidget*, historyChart::chartCount> chartViews_{};
