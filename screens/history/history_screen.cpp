@@ -413,9 +413,9 @@ void HistoryScreen::showLastMatch() {
 
 void HistoryScreen::fitTheScreen() {
     if (firstPlace_.isValid()) {
-        const QRect client = firstPlace_.marginsRemoved(expectedFrame());
-        resize(client.size());
-        move(firstPlace_.topLeft());
+        // The frame is not known before the window is first shown: the
+        // client area goes where the frame's inside is to be.
+        setGeometry(firstPlace_.marginsRemoved(expectedFrame()));
         return;
     }
     const QScreen* on = screen();
@@ -454,8 +454,14 @@ void HistoryScreen::showEvent(QShowEvent* event) {
     // The first size fits the screen; after that the window keeps the size,
     // place, tab, sort and splitter the player left it with.
     fitTheScreen();
+    // The table's share holds five rows at least, the charts take the rest.
     const int room = split_->height();
-    split_->setSizes({room * 3 / 5, room - room * 3 / 5});
+    const int fiveRows = table_->horizontalHeader()->sizeHint().height() +
+                         5 * table_->verticalHeader()->defaultSectionSize() +
+                         table_->horizontalScrollBar()->sizeHint().height() +
+                         2 * table_->frameWidth() + sortColumn_->sizeHint().height() + 4;
+    const int tablePane = std::max(room - room * 3 / 5, fiveRows);
+    split_->setSizes({room - tablePane, tablePane});
     // The newest match in sight, once the table has its height.
     QMetaObject::invokeMethod(table_, &QTableView::scrollToBottom, Qt::QueuedConnection);
 }
