@@ -21,3 +21,6 @@ QLocale shownLocale();
 // fraction only when there is one (which only a save file changed by hand
 // brings).
 QString shownMoney(double amount);
+
+// A figure with a fraction (runs per match), with the given decimals.
+QString shownDecimal(double value, int decimals);

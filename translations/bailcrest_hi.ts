@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi">
 <context>
+    <name>CareerCard</name>
+    <message>
+        <source>%1 for %2 (%3), match %4</source>
+        <extracomment>A stay at one level: &quot;2,345 for Pune (City), match 12&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 the match.</extracomment>
+        <translation>%2 (%3) के लिए %1, मैच %4</translation>
+    </message>
+    <message>
+        <source>%1 for %2 (%3), matches %4 to %5</source>
+        <extracomment>A stay at one level: &quot;2,345 for Pune (City), matches 12 to 80&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 and %5 the first and last match.</extracomment>
+        <translation>%2 (%3) के लिए %1, मैच %4 से %5</translation>
+    </message>
+    <message>
+        <source>Dropped from club cricket.</source>
+        <translation>क्लब क्रिकेट से बाहर कर दिया गया।</translation>
+    </message>
+    <message>
+        <source>Caught by the enquiry into the bookie&apos;s money.</source>
+        <translation>सट्टेबाज़ के पैसे की जाँच में पकड़ा गया।</translation>
+    </message>
+    <message>
+        <source>Still playing.</source>
+        <extracomment>How the career ended: it has not, the player plays on.</extracomment>
+        <translation>अभी खेल रहा है।</translation>
+    </message>
+    <message>
+        <source>CAREER</source>
+        <extracomment>Heading of the card that sums up a whole career.</extracomment>
+        <translation>करियर</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>खिलाड़ी:</translation>
+    </message>
+    <message>
+        <source>Highest level:</source>
+        <translation>सबसे ऊँचा स्तर:</translation>
+    </message>
+    <message>
+        <source>Levels reached:</source>
+        <translation>पहुँचे स्तर:</translation>
+    </message>
+    <message>
+        <source>Matches:</source>
+        <translation>मैच:</translation>
+    </message>
+    <message>
+        <source>Runs:</source>
+        <translation>रन:</translation>
+    </message>
+    <message>
+        <source>Wickets:</source>
+        <translation>विकेट:</translation>
+    </message>
+    <message>
+        <source>Catches:</source>
+        <translation>कैच:</translation>
+    </message>
+    <message>
+        <source>Highest score:</source>
+        <translation>सर्वाधिक स्कोर:</translation>
+    </message>
+    <message>
+        <source>Best bowling:</source>
+        <extracomment>The most wickets the player took in one match.</extracomment>
+        <translation>सर्वश्रेष्ठ गेंदबाज़ी:</translation>
+    </message>
+    <message>
+        <source>50s:</source>
+        <translation>अर्धशतक:</translation>
+    </message>
+    <message>
+        <source>100s:</source>
+        <translation>शतक:</translation>
+    </message>
+    <message>
+        <source>5 wickets:</source>
+        <extracomment>Matches in which the player took five wickets or more.</extracomment>
+        <translation>पाँच विकेट:</translation>
+    </message>
+    <message>
+        <source>Peak overall skill:</source>
+        <extracomment>The highest overall skill the player ever had.</extracomment>
+        <translation>सर्वोच्च कुल कौशल:</translation>
+    </message>
+    <message>
+        <source>Money earned (Rs.):</source>
+        <extracomment>Match fees, sponsorship and awards earned over the career, in rupees.</extracomment>
+        <translation>कमाई (रु.):</translation>
+    </message>
+    <message>
+        <source>Bank balance (Rs.):</source>
+        <translation>बैंक बैलेंस (रु.):</translation>
+    </message>
+    <message>
+        <source>Most runs in a stay:</source>
+        <extracomment>A stay: the matches played at one level, from arriving there to leaving.</extracomment>
+        <translation>एक दौर में सबसे ज़्यादा रन:</translation>
+    </message>
+    <message>
+        <source>Best stay (runs a match):</source>
+        <translation>सबसे अच्छा दौर (रन प्रति मैच):</translation>
+    </message>
+    <message>
+        <source>Longest stay (matches):</source>
+        <translation>सबसे लंबा दौर (मैच):</translation>
+    </message>
+    <message>
+        <source>How it ended:</source>
+        <extracomment>How the career came to its end.</extracomment>
+        <translation>अंत कैसे हुआ:</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>स्तर</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>टीम</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>मैच</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>रन</translation>
+    </message>
+    <message>
+        <source>Wickets</source>
+        <translation>विकेट</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>कैच</translation>
+    </message>
+    <message>
+        <source>Money earned (Rs.)</source>
+        <translation>कमाई (रु.)</translation>
+    </message>
+    <message>
+        <source>Levels and teams</source>
+        <extracomment>The table of the career&apos;s figures at each level and with each team.</extracomment>
+        <translation>स्तर और टीमें</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <extracomment>Shown for a stay when the career has no history to find it in.</extracomment>
+        <translation>अभी कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Stays, teams and money earned count from match %1, where the history begins.</source>
+        <translation>दौर, टीमें और कमाई मैच %1 से गिनी गई हैं, जहाँ से इतिहास शुरू होता है।</translation>
+    </message>
+    <message>
+        <source>All teams</source>
+        <extracomment>In the career card&apos;s table: a level&apos;s figures with every team there.</extracomment>
+        <translation>सभी टीमें</translation>
+    </message>
+</context>
+<context>
     <name>Category</name>
     <message>
         <source>All Rounder</source>

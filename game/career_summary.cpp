@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/career_summary.h"
+
+#include <algorithm>
+
+#include "game/ratings.h"
+
+CareerEnding careerEndingOf(const PlayOutcome& outcome) {
+    if (outcome.next != PlayNext::careerOver) return CareerEnding::goingOn;
+    const bool caught = std::any_of(
+        outcome.notices.begin(), outcome.notices.end(),
+        [](const Notice& notice) { return notice.kind == PlayNotice::caughtByTheEnquiry; });
+    return caught ? CareerEnding::caughtByTheEnquiry : CareerEnding::dropped;
+}
+
+namespace {
+
+void addRecordBook(CareerSummary& summary, const Career& career) {
+    summary.levels = career.recordBook;
+    summary.matches = careerMatches(career);
+    for (const Level level : allLevels) {
+        const LevelStatistics& s = career.recordBook[levelIndex(level)];
+        if (s.matches > 0) summary.levelsReached[levelIndex(level)] = true;
+        summary.runs += s.runs;
+        summary.wickets += s.wickets;
+        summary.catches += s.catches;
+        summary.highestScore = std::max(summary.highestScore, s.highestScore);
+        summary.bestBowling = std::max(summary.bestBowling, s.mostWickets);
+        summary.fifties += s.fifties;
+        summary.hundreds += s.hundreds;
+        summary.fiveWicketHauls += s.fiveWicketHauls;
+    }
+}
+
+void addStays(CareerSummary& summary, const std::vector<Spell>& spells) {
+    const auto runsPerMatch = [](const Spell& spell) { return spell.figures.battingAverage(); };
+    const bool anyLongEnough = std::any_of(spells.begin(), spells.end(), [](const Spell& spell) {
+        return spell.figures.matches >= bestStayMatches;
+    });
+    for (const Spell& spell : spells) {
+        // The earliest stay wins a tie: it got there first.
+        if (!summary.mostRunsStay || spell.figures.runs > summary.mostRunsStay->figures.runs)
+            summary.mostRunsStay = spell;
+        if (!summary.longestStay || spell.figures.matches > summary.longestStay->figures.matches)
+            summary.longestStay = spell;
+        if (anyLongEnough && spell.figures.matches < bestStayMatches) continue;
+        if (!summary.bestStay || runsPerMatch(spell) > runsPerMatch(*summary.bestStay))
+            summary.bestStay = spell;
+    }
+}
+
+void addTeams(CareerSummary& summary, const std::vector<Spell>& spells) {
+    for (const Spell& spell : spells) {
+        const auto same = [&spell](const TeamFigures& t) {
+            return t.level == spell.level && t.team == spell.team;
+        };
+        auto found = std::find_if(summary.teams.begin(), summary.teams.end(), same);
+        if (found == summary.teams.end()) {
+            summary.teams.push_back({spell.level, spell.team, {}});
+            found = std::prev(summary.teams.end());
+        }
+        found->figures.add(spell.figures);
+    }
+}
+
+}  // namespace
+
+CareerSummary summarise(const Career& career, const CareerHistory& history, CareerEnding ending) {
+    CareerSummary summary;
+    summary.player = career.player;
+    summary.ending = ending;
+    summary.bankBalance = career.bankBalance;
+    summary.historyKeptFrom = history.keptFrom();
+    addRecordBook(summary, career);
+
+    const std::vector<HistoryRow>& rows = history.rows();
+    summary.levelsReached[levelIndex(career.level)] = true;
+    summary.peakOverallSkill = overallSkill(career.skills);
+    for (const HistoryRow& row : rows) {
+        summary.levelsReached[levelIndex(row.level)] = true;
+        for (const Level moved : row.events.levelChanges)
+            summary.levelsReached[levelIndex(moved)] = true;
+        summary.peakOverallSkill = std::max(summary.peakOverallSkill, overallSkill(row.skills));
+    }
+    for (const Level level : allLevels) {
+        if (summary.levelsReached[levelIndex(level)]) summary.highestLevel = level;
+    }
+
+    const std::vector<Spell> spells = levelSpells(rows);
+    addStays(summary, spells);
+    addTeams(summary, spells);
+    summary.moneyEarned = careerTotal(spells).moneyEarned;
+    return summary;
+}

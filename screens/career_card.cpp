@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/career_card.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "game/level.h"
+#include "game/shown_numbers.h"
+#include "game/start_career.h"
+#include "screens/dark_view.h"
+#include "screens/look.h"
+#include "screens/titled_frame.h"
+
+namespace {
+
+// The values, three pairs of caption and value to a row.
+constexpr int pairsPerRow = 3;
+
+enum TeamColumn {
+    levelColumn,
+    teamColumn,
+    matchesColumn,
+    runsColumn,
+    wicketsColumn,
+    catchesColumn,
+    moneyColumn,
+    teamColumnCount
+};
+
+QString stayText(double figure, int decimals, const Spell& stay) {
+    const QString shown =
+        decimals > 0 ? shownDecimal(figure, decimals) : shownNumber(static_cast<qint64>(figure));
+    if (stay.firstMatch == stay.lastMatch) {
+        //: A stay at one level: "2,345 for Pune (City), match 12". %1 is the figure
+        //: the caption names, %2 the team, %3 the level, %4 the match.
+        return CareerCard::tr("%1 for %2 (%3), match %4")
+            .arg(shown, teamName(stay.team), levelName(stay.level), shownNumber(stay.firstMatch));
+    }
+    //: A stay at one level: "2,345 for Pune (City), matches 12 to 80". %1 is the
+    //: figure the caption names, %2 the team, %3 the level, %4 and %5 the first and
+    //: last match.
+    return CareerCard::tr("%1 for %2 (%3), matches %4 to %5")
+        .arg(shown, teamName(stay.team), levelName(stay.level), shownNumber(stay.firstMatch),
+             shownNumber(stay.lastMatch));
+}
+
+QString endingText(CareerEnding ending) {
+    switch (ending) {
+        case CareerEnding::dropped:
+            return CareerCard::tr("Dropped from club cricket.");
+        case CareerEnding::caughtByTheEnquiry:
+            return CareerCard::tr("Caught by the enquiry into the bookie's money.");
+        case CareerEnding::goingOn:
+            break;
+    }
+    //: How the career ended: it has not, the player plays on.
+    return CareerCard::tr("Still playing.");
+}
+
+QList<QStandardItem*> teamRow(const QString& level, const QString& team, qint64 matches,
+                              qint64 runs, qint64 wickets, qint64 catches, const QString& money) {
+    const QString texts[teamColumnCount] = {level,
+                                            team,
+                                            shownNumber(matches),
+                                            shownNumber(runs),
+                                            shownNumber(wickets),
+                                            shownNumber(catches),
+                                            money};
+    QList<QStandardItem*> items;
+    for (int column = 0; column < teamColumnCount; ++column) {
+        auto* item = new QStandardItem(texts[column]);
+        item->setEditable(false);
+        if (column > teamColumn) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        items << item;
+    }
+    return items;
+}
+
+}  // namespace
+
+CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("careerCard"));
+    setAutoFillBackground(true);
+    darkenView(this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    //: Heading of the card that sums up a whole career.
+    frame_ = new TitledFrame(tr("CAREER"), this);
+    frame_->setObjectName(QStringLiteral("Frame_career_card"));
+    outer->addWidget(frame_);
+
+    auto* grid = new QGridLayout(frame_);
+    const int titleHeight = QFontMetrics(look::font(true)).height();
+    grid->setContentsMargins(10, titleHeight + 2, 10, 6);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(2);
+
+    addValue("cardPlayer", tr("Player:"), 0, 0);
+    addValue("cardHighestLevel", tr("Highest level:"), 0, 1);
+    addValue("cardLevels", tr("Levels reached:"), 0, 2);
+    addValue("cardMatches", tr("Matches:"), 1, 0);
+    addValue("cardRuns", tr("Runs:"), 1, 1);
+    addValue("cardWickets", tr("Wickets:"), 1, 2);
+    addValue("cardCatches", tr("Catches:"), 2, 0);
+    addValue("cardHighestScore", tr("Highest score:"), 2, 1);
+    //: The most wickets the player took in one match.
+    addValue("cardBestBowling", tr("Best bowling:"), 2, 2);
+    addValue("cardFifties", tr("50s:"), 3, 0);
+    addValue("cardHundreds", tr("100s:"), 3, 1);
+    //: Matches in which the player took five wickets or more.
+    addValue("cardFiveWickets", tr("5 wickets:"), 3, 2);
+    //: The highest overall skill the player ever had.
+    addValue("cardPeakSkill", tr("Peak overall skill:"), 4, 0);
+    //: Match fees, sponsorship and awards earned over the career, in rupees.
+    addValue("cardMoneyEarned", tr("Money earned (Rs.):"), 4, 1);
+    addValue("cardBankBalance", tr("Bank balance (Rs.):"), 4, 2);
+    //: A stay: the matches played at one level, from arriving there to leaving.
+    addValue("cardMostRunsStay", tr("Most runs in a stay:"), 5, 0, pairsPerRow);
+    addValue("cardBestStay", tr("Best stay (runs a match):"), 6, 0, pairsPerRow);
+    addValue("cardLongestStay", tr("Longest stay (matches):"), 7, 0, pairsPerRow);
+    //: How the career came to its end.
+    addValue("cardEnding", tr("How it ended:"), 8, 0, pairsPerRow);
+
+    gap_ = new QLabel(frame_);
+    gap_->setObjectName(QStringLiteral("cardHistoryGap"));
+    gap_->setFont(look::font(false));
+    gap_->setWordWrap(true);
+    look::setTextColour(gap_, look::silver);
+    grid->addWidget(gap_, 9, 0, 1, 2 * pairsPerRow);
+
+    teamsModel_ = new QStandardItemModel(0, teamColumnCount, this);
+    teamsModel_->setHorizontalHeaderLabels({tr("Level"), tr("Team"), tr("Matches"), tr("Runs"),
+                                            tr("Wickets"), tr("Catches"),
+                                            tr("Money earned (Rs.)")});
+    teams_ = new QTableView(frame_);
+    teams_->setObjectName(QStringLiteral("cardTeams"));
+    teams_->setModel(teamsModel_);
+    //: The table of the career's figures at each level and with each team.
+    setUpRowTable(teams_, tr("Levels and teams"));
+    grid->addWidget(teams_, 10, 0, 1, 2 * pairsPerRow);
+    for (int column = 1; column < 2 * pairsPerRow; column += 2) grid->setColumnStretch(column, 1);
+}
+
+QLabel* CareerCard::addValue(const char* objectName, const QString& caption, int row, int pair,
+                             int pairsSpanned) {
+    const QString name = QString::fromLatin1(objectName);
+    QLabel* captionLabel =
+        look::caption(frame_, QStringLiteral("caption_") + name, caption, look::silver, QRect());
+    QLabel* label = look::value(frame_, name, caption, look::lightYellow, QRect());
+    auto* grid = static_cast<QGridLayout*>(frame_->layout());
+    grid->addWidget(captionLabel, row, 2 * pair);
+    grid->addWidget(label, row, 2 * pair + 1, 1, 2 * pairsSpanned - 1);
+    return label;
+}
+
+QLabel* CareerCard::value(const QString& objectName) const {
+    return frame_->findChild<QLabel*>(objectName);
+}
+
+void CareerCard::showSummary(const CareerSummary& s) {
+    const auto show = [this](const char* name, const QString& text) {
+        QLabel* label = value(QString::fromLatin1(name));
+        label->setText(text);
+        label->setAccessibleName(text);
+    };
+    QStringList levels;
+    for (const Level level : allLevels) {
+        if (s.levelsReached[levelIndex(level)]) levels << levelName(level);
+    }
+    show("cardPlayer", s.player);
+    show("cardHighestLevel", levelName(s.highestLevel));
+    show("cardLevels", QLocale().createSeparatedList(levels));
+    show("cardMatches", shownNumber(s.matches));
+    show("cardRuns", shownNumber(s.runs));
+    show("cardWickets", shownNumber(s.wickets));
+    show("cardCatches", shownNumber(s.catches));
+    show("cardHighestScore", shownNumber(s.highestScore));
+    show("cardBestBowling", shownNumber(s.bestBowling));
+    show("cardFifties", shownNumber(s.fifties));
+    show("cardHundreds", shownNumber(s.hundreds));
+    show("cardFiveWickets", shownNumber(s.fiveWicketHauls));
+    show("cardPeakSkill", shownNumber(s.peakOverallSkill));
+    show("cardMoneyEarned", shownMoney(s.moneyEarned));
+    show("cardBankBalance", shownMoney(s.bankBalance));
+    //: Shown for a stay when the career has no history to find it in.
+    const QString none = tr("None yet");
+    show("cardMostRunsStay",
+         s.mostRunsStay
+             ? stayText(static_cast<double>(s.mostRunsStay->figures.runs), 0, *s.mostRunsStay)
+             : none);
+    show("cardBestStay",
+         s.bestStay ? stayText(s.bestStay->figures.battingAverage(), 2, *s.bestStay) : none);
+    show("cardLongestStay",
+         s.longestStay ? stayText(s.longestStay->figures.matches, 0, *s.longestStay) : none);
+    show("cardEnding", endingText(s.ending));
+
+    const QString gap =
+        s.historyKeptFrom > 1
+            //: %1 is the match from which the career's history was kept.
+            ? tr("Stays, teams and money earned count from match %1, where the history begins.")
+                  .arg(shownNumber(s.historyKeptFrom))
+            : QString();
+    gap_->setText(gap);
+    gap_->setAccessibleName(gap);
+    gap_->setVisible(!gap.isEmpty());
+
+    teamsModel_->removeRows(0, teamsModel_->rowCount());
+    for (const Level level : allLevels) {
+        const LevelStatistics& book = s.levels[levelIndex(level)];
+        if (!s.levelsReached[levelIndex(level)]) continue;
+        //: In the career card's table: a level's figures with every team there.
+        teamsModel_->appendRow(teamRow(levelName(level), tr("All teams"), book.matches, book.runs,
+                                       book.wickets, book.catches, QString()));
+        for (const TeamFigures& team : s.teams) {
+            if (team.level != level) continue;
+            const SpellFigures& f = team.figures;
+            teamsModel_->appendRow(teamRow(levelName(level), teamName(team.team), f.matches, f.runs,
+                                           f.wickets, f.catches, shownMoney(f.moneyEarned)));
+        }
+    }
+    teams_->resizeColumnsToContents();
+    // Tall enough for every row, so the card needs no scrolling of its own.
+    const int rows = teamsModel_->rowCount();
+    const int rowHeight = teams_->verticalHeader()->defaultSectionSize();
+    teams_->setFixedHeight(teams_->horizontalHeader()->sizeHint().height() +
+                           std::max(rows, 1) * rowHeight + 2 * teams_->frameWidth() + 2);
+}
+
+QImage CareerCard::picture() {
+    return grab().toImage();
+}
