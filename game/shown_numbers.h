@@ -22,5 +22,3 @@ QLocale shownLocale();
 // brings).
 QString shownMoney(double amount);
 
-// A figure with a fraction (runs per match), with the given decimals.
-QString shownDecimal(double value, int decimals);
