@@ -23,10 +23,12 @@
 #include <algorithm>
 
 #include "game/career_story.h"
+#include "game/career_summary.h"
 #include "game/level.h"
 #include "game/money.h"
 #include "game/ratings.h"
 #include "saves/history_columns.h"
+#include "screens/career_card.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/focus_frame.h"
@@ -144,6 +146,7 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryC
 
     // The order the window is drawn in: tabs and the chart or view shown,
     // the sort choice, the table, OK.
+    setTabOrder(card_->teamsTable(), tabs_);
     setTabOrder(tabs_, sortColumn_);
     setTabOrder(sortColumn_, sortOrder_);
     setTabOrder(sortOrder_, table_);
@@ -176,6 +179,8 @@ QWidget* HistoryScreen::buildContent() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
+    card_ = new CareerCard(content);
+    layout->addWidget(card_);
     auto* header = historyLook::titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), content);
     buildHeader(header);
     layout->addWidget(header);
@@ -344,6 +349,7 @@ void HistoryScreen::showCareer() {
     gaps_->setVisible(!gaps.isEmpty());
 
     showLastMatch();
+    showCard();
     stale_.fill(true);
     showTab(tabs_->currentIndex());
 }
@@ -437,14 +443,30 @@ QSize HistoryScreen::leastUsefulSize() const {
 
 void HistoryScreen::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    // On a short screen the last match's panel gives way, so that the chart
-    // and the table's rows are in sight without scrolling: the table's
-    // newest row tells the same.
+    // On a short screen the last match's panel, then the career card, give
+    // way, so that the chart and the table's rows are in sight without
+    // scrolling: the table and the Seasons tell the same.
     QWidget* content = scroll_->widget();
-    const int panel = lastMatch_->sizeHint().height() + content->layout()->spacing();
-    const int without =
-        content->layout()->minimumSize().height() - (lastMatch_->isVisibleTo(content) ? panel : 0);
-    lastMatch_->setVisible(scroll_->viewport()->height() >= without + panel);
+    const int spacing = content->layout()->spacing();
+    const auto room = [&](QWidget* panel) {
+        return panel->isVisibleTo(content) ? panel->sizeHint().height() + spacing : 0;
+    };
+    int needed = content->layout()->minimumSize().height() - room(card_) - room(lastMatch_);
+    const int height = scroll_->viewport()->height();
+    for (QWidget* panel : {static_cast<QWidget*>(lastMatch_), static_cast<QWidget*>(card_)}) {
+        const int more = panel->sizeHint().height() + spacing;
+        const bool fits = height >= needed + more;
+        const bool shown = panel->isVisibleTo(content);
+        panel->setVisible(fits);
+        if (fits) needed += more;
+        if (fits && !shown && panel == card_) showCard();
+    }
+}
+
+void HistoryScreen::showCard() {
+    if (card_->isVisibleTo(scroll_->widget())) {
+        card_->showSummary(summarise(career_.career(), career_.history()));
+    }
 }
 
 void HistoryScreen::showEvent(QShowEvent* event) {

@@ -18,6 +18,7 @@ class QScrollArea;
 class QSplitter;
 class QTabWidget;
 class QTableView;
+class CareerCard;
 class CareerModel;
 class CommandButton;
 class HistoryTableModel;
@@ -45,6 +46,8 @@ class HistoryScreen : public QDialog {
     CommandButton* okButton() const { return ok_; }
     QTableView* table() const { return table_; }
     QTabWidget* chartTabs() const { return tabs_; }
+    // The card that sums up the career, at the window's head.
+    CareerCard* careerCard() const { return card_; }
     // The chart's view, or the sentence in its place when there are no charts.
     QWidget* chartView(historyChart::Chart chart) const { return chartViews_.at(chart); }
     SeasonsView* seasons() const { return seasons_; }
@@ -78,6 +81,7 @@ class HistoryScreen : public QDialog {
     void fitTheScreen();
     void showCareer();
     void showLastMatch();
+    void showCard();
     bool newestInSight() const;
     void showTab(int tab);
     void showMilestones();
@@ -88,6 +92,7 @@ class HistoryScreen : public QDialog {
     std::array<QLabel*, 5> header_{};
     QLabel* gaps_;
     LastMatchPanel* lastMatch_;
+    CareerCard* card_;
     QSplitter* split_;
     QScrollArea* scroll_ = nullptr;
     QTabWidget* tabs_;

@@ -35,6 +35,7 @@
 #include "game/history.h"
 #include "game/level_change.h"
 #include "game/match.h"
+#include "screens/career_card.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/history/frozen_column_table.h"
@@ -556,13 +557,14 @@ TEST_F(HistoryWindow, TheKeyboardReachesTheChartsTheTableAndOk) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
     EXPECT_EQ(QApplication::focusWidget(), screen.okButton());
     QList<QWidget*> reached;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget();
     }
-    // In the order they are drawn: the tabs, the chart shown, the sort
-    // choice, the table, OK.
-    const QList<QWidget*> drawnOrder{screen.chartTabs()->tabBar(),
+    // In the order they are drawn: the career card's teams, the tabs, the
+    // chart shown, the sort choice, the table, OK.
+    const QList<QWidget*> drawnOrder{screen.careerCard()->teamsTable(),
+                                     screen.chartTabs()->tabBar(),
                                      screen.chartView(historyChart::runs),
                                      screen.sortChoice(),
                                      screen.sortOrderChoice(),
