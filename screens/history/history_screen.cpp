@@ -282,6 +282,10 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
         const QModelIndex newest =
             sorted_->mapFromSource(rows_->index(static_cast<int>(rows.size()) - 1, 0));
         table_->scrollTo(newest);
+        // On a screen too short for the whole window, the table's foot too,
+        // without scrolling the window sideways.
+        const int foot = table_->mapTo(scroll_->widget(), QPoint(0, table_->height())).y();
+        scroll_->ensureVisible(scroll_->horizontalScrollBar()->value(), foot, 0, 0);
     });
     // The keyboard enters the table at the newest match.
     table_->installEventFilter(this);
@@ -447,20 +451,15 @@ void HistoryScreen::resizeEvent(QResizeEvent* event) {
     // way, so that the chart and the table's rows are in sight without
     // scrolling: the table and the Seasons tell the same.
     QWidget* content = scroll_->widget();
-    const int spacing = content->layout()->spacing();
-    const auto room = [&](QWidget* panel) {
-        return panel->isVisibleTo(content) ? panel->sizeHint().height() + spacing : 0;
-    };
-    int needed = content->layout()->minimumSize().height() - room(card_) - room(lastMatch_);
+    const bool cardShown = card_->isVisibleTo(content);
     const int height = scroll_->viewport()->height();
     for (QWidget* panel : {static_cast<QWidget*>(lastMatch_), static_cast<QWidget*>(card_)}) {
-        const int more = panel->sizeHint().height() + spacing;
-        const bool fits = height >= needed + more;
-        const bool shown = panel->isVisibleTo(content);
-        panel->setVisible(fits);
-        if (fits) needed += more;
-        if (fits && !shown && panel == card_) showCard();
+        panel->setVisible(true);
     }
+    for (QWidget* panel : {static_cast<QWidget*>(card_), static_cast<QWidget*>(lastMatch_)}) {
+        if (content->minimumSizeHint().height() > height) panel->setVisible(false);
+    }
+    if (!cardShown) showCard();
 }
 
 void HistoryScreen::showCard() {
