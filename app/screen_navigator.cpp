@@ -12,6 +12,7 @@
 #include "screens/hall_of_fame_screen.h"
 #include "screens/platform.h"
 #include "screens/prompter.h"
+#include "screens/window_place.h"
 #include "session/load_career.h"
 
 ScreenNavigator::ScreenNavigator(Platform& platform) : platform_(platform) {}
@@ -27,7 +28,14 @@ void ScreenNavigator::start() {
     credits_ = new CreditsScreen(CreditsScreen::atStartUp, platform_.opener, platform_.prompter);
     connect(credits_, &CreditsScreen::continuedAtStartUp, this, &ScreenNavigator::showPlayerScreen);
     connect(credits_, &QDialog::finished, this, &ScreenNavigator::creditsClosed);
+    if (lastPlace_.isValid()) openCentredOn(credits_, lastPlace_);
     credits_->show();
+}
+
+void ScreenNavigator::backToCredits() {
+    if (player_) lastPlace_ = player_->frameGeometry();
+    discardPlayerScreen();
+    start();
 }
 
 void ScreenNavigator::creditsClosed() {
@@ -38,12 +46,18 @@ void ScreenNavigator::creditsClosed() {
 }
 
 void ScreenNavigator::showPlayerScreen() {
+    // The player screen takes the place of the credits it follows, which are
+    // still closing (or of the main screen of a career just ended), rather
+    // than wherever the window system finds room.
+    if (credits_) lastPlace_ = credits_->frameGeometry();
     discardPlayerScreen();
     player_ = new PlayerScreen(platform_.prompter);
     connect(player_, &PlayerScreen::startRequested, this, &ScreenNavigator::startNewCareer);
     connect(player_, &PlayerScreen::loadRequested, this, &ScreenNavigator::loadCareer);
     connect(player_, &PlayerScreen::hallOfFameRequested, this, &ScreenNavigator::showHallOfFame);
     connect(player_, &PlayerScreen::exitRequested, this, &ScreenNavigator::endProgram);
+    connect(player_, &PlayerScreen::backRequested, this, &ScreenNavigator::backToCredits);
+    if (lastPlace_.isValid()) openCentredOn(player_, lastPlace_);
     player_->show();
 }
 
@@ -105,6 +119,7 @@ void ScreenNavigator::careerEnded(bool playAgain) {
         endProgram();
         return;
     }
+    if (main_) lastPlace_ = main_->frameGeometry();
     discardMainScreen();
     showPlayerScreen();
 }

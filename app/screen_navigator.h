@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 #include "game/career.h"
 #include "game/history.h"
@@ -39,6 +40,7 @@ class ScreenNavigator : public QObject {
   private:
     void creditsClosed();
     void showPlayerScreen();
+    void backToCredits();
     void startNewCareer();
     void loadCareer();
     void showHallOfFame();
@@ -54,4 +56,6 @@ class ScreenNavigator : public QObject {
     QPointer<PlayerScreen> player_;
     QPointer<MainScreen> main_;
     bool ended_ = false;
+    // Where the screen the next one takes the place of stood.
+    QRect lastPlace_;
 };

@@ -48,6 +48,30 @@ BENCHMARK(MatchApplied)
     ->DenseRange(-1, HistoryScreen::tabCount - 1)
     ->Unit(benchmark::kMillisecond);
 
+// Switching to a tab after a match played on another, so that the tab shows
+// the career afresh, until it is painted: what a press of a tab costs.
+void SwitchToTab(benchmark::State& state) {
+    const PlayedCareer& played = longestCareerPlayed();
+    CareerModel model(played.career, played.history);
+    HistoryScreen window(model, nullptr);
+    const int away = state.range(0) == 0 ? 1 : 0;
+    window.chartTabs()->setCurrentIndex(away);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.chartTabs()->setCurrentIndex(away);
+        applyOneMatch(model);
+        state.ResumeTiming();
+        window.chartTabs()->setCurrentIndex(static_cast<int>(state.range(0)));
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(SwitchToTab)
+    ->ArgName("tab")
+    ->DenseRange(0, HistoryScreen::tabCount - 1)
+    ->Unit(benchmark::kMillisecond);
+
 // Drawing one chart of the longest career again, in place and with nothing
 // changed, without painting it: its data worked out, then drawn.
 void DrawChart(benchmark::State& state) {

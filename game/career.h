@@ -97,12 +97,35 @@ struct Teams {
     bool operator==(const Teams&) const = default;
 };
 
+// The figure that kept a player out of the side at a press of Play: what it
+// stood at, and the least it had to be for him to play.
+struct Shortfall {
+    enum Figure : std::uint8_t {
+        overallSkill,
+        fielding,
+        bat,
+        gloves,
+        pads,
+        others,
+        fitness,
+        health,
+        stamina,
+    };
+    Figure figure = overallSkill;
+    std::int32_t value = 0;
+    std::int32_t needed = 0;
+
+    bool operator==(const Shortfall&) const = default;
+};
+
 // What happened to a career since its last match, for the history's row of
 // the next one. Purchases are summed by centre.
 struct SinceLastMatch {
     // Each level the player moved to, in order: a promotion when it is above
     // the level before, a drop when below.
     std::vector<Level> levelChanges;
+    // Why he was dropped, for each drop among the level changes, in order.
+    std::vector<Shortfall> dropReasons;
     bool selectedForWorldCup = false;
     // The sponsor taken last, if any.
     QString sponsorTaken;

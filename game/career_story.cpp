@@ -10,7 +10,7 @@
 namespace {
 
 bool startsSpell(const std::vector<HistoryRow>& rows, std::size_t i) {
-    return i == 0 || !rows[i].events.levelChanges.empty() || rows[i].level != rows[i - 1].level;
+    return i == 0 || rows[i].level != rows[i - 1].level;
 }
 
 }  // namespace
@@ -94,8 +94,14 @@ double SpellFigures::battingAverage() const {
 
 std::vector<Spell> levelSpells(const std::vector<HistoryRow>& rows) {
     std::vector<Spell> spells;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (startsSpell(rows, i)) {
+    extendSpells(spells, rows, 0);
+    return spells;
+}
+
+void extendSpells(std::vector<Spell>& spells, const std::vector<HistoryRow>& rows,
+                  std::size_t from) {
+    for (std::size_t i = from; i < rows.size(); ++i) {
+        if (spells.empty() || startsSpell(rows, i)) {
             Spell spell;
             spell.level = rows[i].level;
             spell.team = rows[i].team;
@@ -108,7 +114,6 @@ std::vector<Spell> levelSpells(const std::vector<HistoryRow>& rows) {
         spell.lastMatch = rows[i].match;
         spell.figures.add(rows[i]);
     }
-    return spells;
 }
 
 SpellFigures careerTotal(const std::vector<Spell>& spells) {
@@ -117,73 +122,127 @@ SpellFigures careerTotal(const std::vector<Spell>& spells) {
     return total;
 }
 
-std::vector<Milestone> milestones(const Career& career, const std::vector<HistoryRow>& rows) {
+std::vector<LevelStays> staysByLevel(const std::vector<Spell>& spells) {
+    std::array<LevelStays, levelCount> all;
+    for (const Level level : allLevels) all[levelIndex(level)].level = level;
+    for (std::size_t i = 0; i < spells.size(); ++i) {
+        LevelStays& stays = all[levelIndex(spells[i].level)];
+        stays.figures.add(spells[i].figures);
+        stays.spells.push_back(i);
+    }
+    std::vector<LevelStays> played;
+    for (LevelStays& stays : all) {
+        if (!stays.spells.empty()) played.push_back(std::move(stays));
+    }
+    return played;
+}
+
+MilestoneTopic topicOf(Milestone::Kind kind) {
+    switch (kind) {
+        case Milestone::firstFifty:
+        case Milestone::firstHundred:
+        case Milestone::firstFiveWickets:
+        case Milestone::careerRuns:
+        case Milestone::careerWickets:
+            return MilestoneTopic::runsAndWickets;
+        case Milestone::promotion:
+        case Milestone::drop:
+        case Milestone::worldCup:
+            return MilestoneTopic::levelChanges;
+        case Milestone::sponsor:
+            return MilestoneTopic::sponsors;
+        case Milestone::bookieMoney:
+            return MilestoneTopic::bookie;
+    }
+    return MilestoneTopic::runsAndWickets;
+}
+
+MilestoneLog::MilestoneLog(const Career& career, const std::vector<HistoryRow>& rows) {
     // What the career had made before the history's first row.
-    std::int64_t runs = 0;
-    std::int64_t wickets = 0;
-    std::int64_t fifties = 0;
-    std::int64_t hundreds = 0;
-    std::int64_t hauls = 0;
     for (const LevelStatistics& level : career.recordBook) {
-        runs += level.runs;
-        wickets += level.wickets;
-        fifties += level.fifties + level.hundreds;
-        hundreds += level.hundreds;
-        hauls += level.fiveWicketHauls;
+        runs_ += level.runs;
+        wickets_ += level.wickets;
+        fifties_ += level.fifties + level.hundreds;
+        hundreds_ += level.hundreds;
+        hauls_ += level.fiveWicketHauls;
     }
     for (const HistoryRow& row : rows) {
-        runs -= row.performance.runs;
-        wickets -= row.performance.wickets;
-        fifties -= row.performance.runs >= fiftyRuns ? 1 : 0;
-        hundreds -= row.performance.runs >= hundredRuns ? 1 : 0;
-        hauls -= row.performance.wickets >= fiveWickets ? 1 : 0;
+        runs_ -= row.performance.runs;
+        wickets_ -= row.performance.wickets;
+        fifties_ -= row.performance.runs >= fiftyRuns ? 1 : 0;
+        hundreds_ -= row.performance.runs >= hundredRuns ? 1 : 0;
+        hauls_ -= row.performance.wickets >= fiveWickets ? 1 : 0;
     }
     // A record book that holds less than the history (one changed by hand)
     // counts as nothing made before it.
-    for (std::int64_t* before : {&runs, &wickets, &fifties, &hundreds, &hauls}) {
+    for (std::int64_t* before : {&runs_, &wickets_, &fifties_, &hundreds_, &hauls_}) {
         *before = std::max<std::int64_t>(*before, 0);
     }
+    catchUp(career, rows);
+}
 
-    std::vector<Milestone> told;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const HistoryRow& row = rows[i];
-        const std::int32_t match = row.match;
-        for (const LevelMove& move : levelMoves(rows, i)) {
-            if (move.direction == LevelMove::unknown) continue;
-            told.push_back(
-                {move.direction == LevelMove::promotion ? Milestone::promotion : Milestone::drop,
-                 match, 0, move.to, teamOf(career, move)});
-        }
-        if (row.events.selectedForWorldCup) {
-            told.push_back({Milestone::worldCup, match, 0, Level::national, QString()});
-        }
-        if (!row.events.sponsorTaken.isEmpty()) {
-            told.push_back({Milestone::sponsor, match, 0, row.level, row.events.sponsorTaken});
-        }
-        if (row.events.bookieMoney != 0) {
-            told.push_back({Milestone::bookieMoney, match, row.events.bookieMoney, row.level, {}});
-        }
-        const int r = row.performance.runs;
-        const int w = row.performance.wickets;
-        if (r >= fiftyRuns && fifties++ == 0) {
-            told.push_back({Milestone::firstFifty, match, r, row.level, {}});
-        }
-        if (r >= hundredRuns && hundreds++ == 0) {
-            told.push_back({Milestone::firstHundred, match, r, row.level, {}});
-        }
-        if (w >= fiveWickets && hauls++ == 0) {
-            told.push_back({Milestone::firstFiveWickets, match, w, row.level, {}});
-        }
-        for (std::int64_t mark = (runs / runsMilestone + 1) * runsMilestone; mark <= runs + r;
-             mark += runsMilestone) {
-            told.push_back({Milestone::careerRuns, match, mark, row.level, {}});
-        }
-        for (std::int64_t mark = (wickets / wicketsMilestone + 1) * wicketsMilestone;
-             mark <= wickets + w; mark += wicketsMilestone) {
-            told.push_back({Milestone::careerWickets, match, mark, row.level, {}});
-        }
-        runs += r;
-        wickets += w;
+std::size_t MilestoneLog::catchUp(const Career& career, const std::vector<HistoryRow>& rows) {
+    const std::size_t before = told_.size();
+    for (; rowsTold_ < rows.size(); ++rowsTold_) tell(career, rows, rowsTold_);
+    return told_.size() - before;
+}
+
+void MilestoneLog::tell(const Career& career, const std::vector<HistoryRow>& rows, std::size_t i) {
+    const std::size_t first = told_.size();
+    const HistoryRow& row = rows[i];
+    const std::int32_t match = row.match;
+
+    // Each drop's reason, in order; the reasons of the drops known to be
+    // drops are the last ones when the first move's direction is unknown.
+    const std::vector<LevelMove> moves = levelMoves(rows, i);
+    const auto knownDrops =
+        static_cast<std::size_t>(std::count_if(moves.begin(), moves.end(), [](const LevelMove& m) {
+            return m.direction == LevelMove::drop;
+        }));
+    const std::vector<Shortfall>& reasons = row.events.dropReasons;
+    const bool reasonsKnown = reasons.size() >= knownDrops;
+    std::size_t reason = reasonsKnown ? reasons.size() - knownDrops : 0;
+    for (const LevelMove& move : moves) {
+        if (move.direction == LevelMove::unknown) continue;
+        Milestone told{
+            move.direction == LevelMove::promotion ? Milestone::promotion : Milestone::drop, match,
+            0, move.to, teamOf(career, move)};
+        if (move.direction == LevelMove::drop && reasonsKnown) told.why = reasons[reason++];
+        told_.push_back(std::move(told));
     }
-    return told;
+    if (row.events.selectedForWorldCup) {
+        told_.push_back({Milestone::worldCup, match, 0, Level::national, QString()});
+    }
+    if (!row.events.sponsorTaken.isEmpty()) {
+        told_.push_back({Milestone::sponsor, match, 0, row.level, row.events.sponsorTaken});
+    }
+    if (row.events.bookieMoney != 0) {
+        told_.push_back({Milestone::bookieMoney, match, row.events.bookieMoney, row.level, {}});
+    }
+    const int r = row.performance.runs;
+    const int w = row.performance.wickets;
+    if (r >= fiftyRuns && fifties_++ == 0) {
+        told_.push_back({Milestone::firstFifty, match, r, row.level, {}});
+    }
+    if (r >= hundredRuns && hundreds_++ == 0) {
+        told_.push_back({Milestone::firstHundred, match, r, row.level, {}});
+    }
+    if (w >= fiveWickets && hauls_++ == 0) {
+        told_.push_back({Milestone::firstFiveWickets, match, w, row.level, {}});
+    }
+    for (std::int64_t mark = (runs_ / runsMilestone + 1) * runsMilestone; mark <= runs_ + r;
+         mark += runsMilestone) {
+        told_.push_back({Milestone::careerRuns, match, mark, row.level, {}});
+    }
+    for (std::int64_t mark = (wickets_ / wicketsMilestone + 1) * wicketsMilestone;
+         mark <= wickets_ + w; mark += wicketsMilestone) {
+        told_.push_back({Milestone::careerWickets, match, mark, row.level, {}});
+    }
+    runs_ += r;
+    wickets_ += w;
+    for (std::size_t at = first; at < told_.size(); ++at) byKind_[told_[at].kind].push_back(at);
+}
+
+std::vector<Milestone> milestones(const Career& career, const std::vector<HistoryRow>& rows) {
+    return MilestoneLog(career, rows).told();
 }

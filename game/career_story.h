@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -64,9 +65,10 @@ struct SpellFigures {
     double battingAverage() const;
 };
 
-// One stay at one level: from the match after the player arrived to the last
-// before he left. A promotion and a drop between the same two matches end
-// one stay at a level and start another.
+// One stay at one level, from the first match after the player arrived to
+// the last before he left. A visit to another level between two matches at
+// which he played no match (a promotion and a drop at once) does not end a
+// stay: it is told by the moves' milestones alone.
 struct Spell {
     Level level = Level::club;
     QString team;
@@ -80,8 +82,25 @@ struct Spell {
 // The history's stays at a level, in order.
 std::vector<Spell> levelSpells(const std::vector<HistoryRow>& rows);
 
+// Adds the rows from `from` on to the stays told of the rows before them, so
+// that a match played costs its own row alone.
+void extendSpells(std::vector<Spell>& spells, const std::vector<HistoryRow>& rows,
+                  std::size_t from);
+
 // Every spell's figures together.
 SpellFigures careerTotal(const std::vector<Spell>& spells);
+
+// The stays at one level and their figures together, which are the record
+// book's column of the level as far as the history goes.
+struct LevelStays {
+    Level level = Level::club;
+    SpellFigures figures;
+    // Indices into the spells, in order.
+    std::vector<std::size_t> spells;
+};
+
+// The levels the player played at, lowest first, each with its stays.
+std::vector<LevelStays> staysByLevel(const std::vector<Spell>& spells);
 
 // A moment of a career worth telling, at the match where it happened (for
 // what happened between two matches, the match after it).
@@ -98,6 +117,7 @@ struct Milestone {
         sponsor,
         bookieMoney,
     };
+    static constexpr int kindCount = bookieMoney + 1;
     Kind kind;
     std::int32_t match;
     // The runs or wickets reached, or the bookie's money.
@@ -106,16 +126,53 @@ struct Milestone {
     Level level = Level::club;
     // The team moved to, or the sponsor taken.
     QString name;
+    // For a drop, the figure that kept the player out, when it is known.
+    std::optional<Shortfall> why = std::nullopt;
 
     bool operator==(const Milestone&) const = default;
 };
+
+// The kinds of milestone a player looks for together.
+enum class MilestoneTopic { runsAndWickets, levelChanges, sponsors, bookie };
+inline constexpr int milestoneTopicCount = 4;
+MilestoneTopic topicOf(Milestone::Kind kind);
 
 // Career runs are told at every thousand, career wickets at every hundred.
 inline constexpr int runsMilestone = 1000;
 inline constexpr int wicketsMilestone = 100;
 
-// The milestones of the history, oldest first. Counts of the career that
-// began before the history was kept are taken from the record book, so a
-// history kept from a later match neither claims a first fifty the player
-// had already made nor starts his career runs again from nothing.
+// The milestones of a history, oldest first, told as its matches come in:
+// each new match costs only its own row. Counts of the career that began
+// before the history was kept are taken from the record book, so a history
+// kept from a later match neither claims a first fifty the player had
+// already made nor starts his career runs again from nothing.
+class MilestoneLog {
+  public:
+    MilestoneLog() = default;
+    MilestoneLog(const Career& career, const std::vector<HistoryRow>& rows);
+
+    // Tells the rows added to the history since the last call, and returns
+    // how many milestones they brought. The history must be the one the log
+    // was made from, grown at its end, with the career that played it.
+    std::size_t catchUp(const Career& career, const std::vector<HistoryRow>& rows);
+
+    const std::vector<Milestone>& told() const { return told_; }
+    // Where each kind's milestones stand in told(), in order.
+    const std::vector<std::size_t>& ofKind(Milestone::Kind kind) const { return byKind_[kind]; }
+    std::size_t rowsTold() const { return rowsTold_; }
+
+  private:
+    void tell(const Career& career, const std::vector<HistoryRow>& rows, std::size_t i);
+
+    std::int64_t runs_ = 0;
+    std::int64_t wickets_ = 0;
+    std::int64_t fifties_ = 0;
+    std::int64_t hundreds_ = 0;
+    std::int64_t hauls_ = 0;
+    std::size_t rowsTold_ = 0;
+    std::vector<Milestone> told_;
+    std::array<std::vector<std::size_t>, Milestone::kindCount> byKind_;
+};
+
+// The milestones of the history, oldest first.
 std::vector<Milestone> milestones(const Career& career, const std::vector<HistoryRow>& rows);

@@ -24,13 +24,14 @@ PlayOutcome promotion(Career& career) {
     return {{{PlayNotice::promoted, career.team}}};
 }
 
-PlayOutcome drop(Career& career, PlayNotice reason) {
+PlayOutcome drop(Career& career, const Rejection& rejection) {
     // A club player has no level below: his career ends, dropped from the
     // side he plays for, whichever club a loaded career names.
     const bool fromTheClub = career.level == Level::club;
     const QString leaving = fromTheClub ? career.team : teamAt(career, career.level);
     dropOneLevel(career);
-    return {{{reason, QString()}, {PlayNotice::dropped, leaving}},
+    if (!fromTheClub) career.sinceLastMatch.dropReasons.push_back(rejection.shortfall);
+    return {{{rejection.reason, QString(), rejection.shortfall}, {PlayNotice::dropped, leaving}},
             fromTheClub ? PlayNext::careerOver : PlayNext::nothing};
 }
 
@@ -43,7 +44,7 @@ PlayOutcome matchDay(RandomSource& random) {
 
 PlayOutcome selectForMatch(Career& career, RandomSource& random) {
     if (earnsPromotion(career)) return promotion(career);
-    if (const auto reason = rejection(career)) return drop(career, *reason);
+    if (const auto why = rejection(career)) return drop(career, *why);
     return matchDay(random);
 }
 

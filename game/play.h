@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
+
+#include "game/career.h"
 
 struct Career;
 class RandomSource;
@@ -23,6 +26,8 @@ struct Notice {
     PlayNotice kind;
     // The team the notice names, for promotions, the World Cup and drops.
     QString team;
+    // For the reason a player is not selected: the figure that failed.
+    std::optional<Shortfall> shortfall = std::nullopt;
 
     bool operator==(const Notice&) const = default;
 };

@@ -2,6 +2,7 @@
 #include "game/play_messages.h"
 
 #include <QCoreApplication>
+#include <cstdint>
 
 #include "game/money.h"
 #include "game/play.h"
@@ -35,6 +36,57 @@ QString noticeText(const Notice& notice) {
                 "Play", "You're found guilty of match fixing in an enquiry. Your career is over.");
     }
     return QString();
+}
+
+QString shortfallText(const Shortfall& shortfall) {
+    const QString value = shownNumber(shortfall.value);
+    const QString needed = shownNumber(shortfall.needed);
+    const QString missing = shownNumber(std::int64_t{shortfall.needed} - shortfall.value);
+    const auto gear = [&](const char* sentence) {
+        return QCoreApplication::translate("Play", sentence).arg(value, needed);
+    };
+    switch (shortfall.figure) {
+        case Shortfall::overallSkill:
+            return QCoreApplication::translate("Play",
+                                               "Overall skill %1, %2 short of the %3 needed.")
+                .arg(value, missing, needed);
+        case Shortfall::fielding:
+            return QCoreApplication::translate("Play", "Fielding %1, %2 short of the %3 needed.")
+                .arg(value, missing, needed);
+        case Shortfall::bat:
+            return gear(QT_TRANSLATE_NOOP(
+                "Play", "Bat worn down to %1; each item of gear must be at least %2."));
+        case Shortfall::gloves:
+            return gear(QT_TRANSLATE_NOOP(
+                "Play", "Gloves worn down to %1; each item of gear must be at least %2."));
+        case Shortfall::pads:
+            return gear(QT_TRANSLATE_NOOP(
+                "Play", "Pads worn down to %1; each item of gear must be at least %2."));
+        case Shortfall::others:
+            return gear(QT_TRANSLATE_NOOP(
+                "Play", "Other gear worn down to %1; each item of gear must be at least %2."));
+        case Shortfall::fitness:
+            return gear(QT_TRANSLATE_NOOP(
+                "Play",
+                "Fitness down to %1; fitness, health and stamina must each be at least %2."));
+        case Shortfall::health:
+            return gear(QT_TRANSLATE_NOOP(
+                "Play",
+                "Health down to %1; fitness, health and stamina must each be at least %2."));
+        case Shortfall::stamina:
+            return gear(QT_TRANSLATE_NOOP(
+                "Play",
+                "Stamina down to %1; fitness, health and stamina must each be at least %2."));
+    }
+    return QString();
+}
+
+QString shownNoticeText(const Notice& notice) {
+    if (!notice.shortfall) return noticeText(notice);
+    //: A notice of not being selected (%1), then the figure that failed (%2), on a
+    //: line of its own where the message box has room for it.
+    return QCoreApplication::translate("Play", "%1\n%2")
+        .arg(noticeText(notice), shortfallText(*notice.shortfall));
 }
 
 QString bookieOfferQuestion(double bribe) {

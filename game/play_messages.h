@@ -10,6 +10,14 @@
 
 QString noticeText(const Notice& notice);
 
+// The figure that kept the player out and by how much: "Fielding 7, 3 short
+// of the 10 needed."
+QString shortfallText(const Shortfall& shortfall);
+
+// A notice as the player reads it: its sentence and, for the reason he was
+// not selected, the figure that failed on a line of its own.
+QString shownNoticeText(const Notice& notice);
+
 // The bookie's offer of the bribe: "A bookie offers you Rs. 50000 if ...".
 QString bookieOfferQuestion(double bribe);
 

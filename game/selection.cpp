@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/selection.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "game/career.h"
 #include "game/ratings.h"
 
@@ -11,11 +14,41 @@ bool earnsPromotion(const Career& career) {
            career.skills.bowling >= promotionSpecialism;
 }
 
-std::optional<PlayNotice> rejection(const Career& career) {
+namespace {
+
+// The lowest of a few figures, the first named of equals.
+Shortfall mostWorn(std::initializer_list<std::pair<Shortfall::Figure, int>> figures) {
+    auto lowest = *figures.begin();
+    for (const auto& figure : figures) {
+        if (figure.second < lowest.second) lowest = figure;
+    }
+    return {lowest.first, lowest.second, leastToPlay};
+}
+
+}  // namespace
+
+std::optional<Rejection> rejection(const Career& career) {
     const int threshold = selectionThreshold(career.level);
-    if (overallSkill(career.skills) < threshold) return PlayNotice::notGoodEnough;
-    if (career.skills.fielding < threshold) return PlayNotice::poorFielding;
-    if (lowestGearItem(career.gear) <= wornOutCondition) return PlayNotice::shortOfGear;
-    if (lowestOfBody(career.body) <= wornOutCondition) return PlayNotice::unfit;
+    const int overall = overallSkill(career.skills);
+    if (overall < threshold) {
+        return Rejection{PlayNotice::notGoodEnough, {Shortfall::overallSkill, overall, threshold}};
+    }
+    if (career.skills.fielding < threshold) {
+        return Rejection{PlayNotice::poorFielding,
+                         {Shortfall::fielding, career.skills.fielding, threshold}};
+    }
+    if (lowestGearItem(career.gear) <= wornOutCondition) {
+        const Gear& g = career.gear;
+        return Rejection{PlayNotice::shortOfGear, mostWorn({{Shortfall::bat, g.bat},
+                                                            {Shortfall::gloves, g.gloves},
+                                                            {Shortfall::pads, g.pads},
+                                                            {Shortfall::others, g.others}})};
+    }
+    if (lowestOfBody(career.body) <= wornOutCondition) {
+        const Body& b = career.body;
+        return Rejection{PlayNotice::unfit, mostWorn({{Shortfall::fitness, b.fitness},
+                                                      {Shortfall::health, b.health},
+                                                      {Shortfall::stamina, b.stamina}})};
+    }
     return std::nullopt;
 }

@@ -19,7 +19,21 @@ inline constexpr int wornOutCondition = 0;
 // already picked for the World Cup has nothing more to earn.
 bool earnsPromotion(const Career& career);
 
+// The least a figure that keeps a player out must be for him to play: the
+// level's threshold for the overall skill and fielding, and for each item of
+// gear and of the body a value above worn out.
+inline constexpr int leastToPlay = wornOutCondition + 1;
+
+// Why the player is not selected: the notice that says so, and the figure
+// that failed. Of several worn-out items the most worn is named.
+struct Rejection {
+    PlayNotice reason;
+    Shortfall shortfall;
+
+    bool operator==(const Rejection&) const = default;
+};
+
 // Why the player is not selected at his level, or nothing when he is: in this
 // order, an overall skill or fielding below the level's threshold, any item
 // of gear worn out to 0 or less, and fitness, health or stamina exhausted.
-std::optional<PlayNotice> rejection(const Career& career);
+std::optional<Rejection> rejection(const Career& career);

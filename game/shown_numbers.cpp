@@ -50,7 +50,3 @@ QString shownMoney(double amount) {
     return locale.toString(amount, 'f',
                            std::floor(amount) == amount ? 0 : QLocale::FloatingPointShortest);
 }
-
-QString shownDecimal(double value, int decimals) {
-    return shownLocale().toString(value, 'f', decimals);
-}

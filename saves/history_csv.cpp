@@ -102,6 +102,20 @@ void appendMoney(QByteArray& line, double amount) {
     line += moneyText(amount).toLatin1();
 }
 
+// The figures a drop's reason can name, as the level changes' field writes
+// them after the levels: "gloves:-4:1", the figure, what it stood at, and
+// the least it had to be.
+constexpr std::array<const char*, Shortfall::stamina + 1> shortfallWords{
+    "overall_skill", "fielding", "bat", "gloves", "pads", "others", "fitness", "health", "stamina"};
+
+void appendShortfall(QByteArray& line, const Shortfall& why) {
+    line += shortfallWords[why.figure];
+    line += ':';
+    appendNumber(line, why.value);
+    line += ':';
+    appendNumber(line, why.needed);
+}
+
 void appendHistoryLine(QByteArray& line, const HistoryRow& row) {
     const auto next = [&line] { line += ','; };
     for (const HistoryColumn& column : historyColumns) {
@@ -125,6 +139,10 @@ void appendHistoryLine(QByteArray& line, const HistoryRow& row) {
     for (std::size_t i = 0; i < row.events.levelChanges.size(); ++i) {
         if (i > 0) line += ' ';
         line += levelWord(row.events.levelChanges[i]).toLatin1();
+    }
+    for (const Shortfall& why : row.events.dropReasons) {
+        line += ' ';
+        appendShortfall(line, why);
     }
     next();
     line += row.events.selectedForWorldCup ? '1' : '0';
@@ -326,16 +344,42 @@ std::optional<Level> readLevel(QByteArrayView word) {
     return std::nullopt;
 }
 
-bool readLevelChanges(QByteArrayView field, std::vector<Level>& changes) {
+std::optional<Shortfall> readShortfall(QByteArrayView word) {
+    const qsizetype first = word.indexOf(':');
+    const qsizetype second = first < 0 ? -1 : word.indexOf(':', first + 1);
+    if (second < 0) return std::nullopt;
+    const QByteArrayView figure = word.first(first);
+    Shortfall why;
+    for (std::size_t i = 0; i < shortfallWords.size(); ++i) {
+        if (figure == shortfallWords[i]) {
+            why.figure = static_cast<Shortfall::Figure>(i);
+            if (readWhole(word.sliced(first + 1, second - first - 1), why.value) &&
+                readWhole(word.sliced(second + 1), why.needed)) {
+                return why;
+            }
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+// The levels moved to, then the reasons of the drops among them.
+bool readLevelChanges(QByteArrayView field, SinceLastMatch& events) {
     while (!field.empty()) {
         const qsizetype blank = field.indexOf(' ');
         const QByteArrayView word = blank < 0 ? field : field.first(blank);
-        const std::optional<Level> level = readLevel(word);
-        if (!level) return false;
-        changes.push_back(*level);
+        if (const std::optional<Level> level = readLevel(word);
+            level && events.dropReasons.empty()) {
+            events.levelChanges.push_back(*level);
+        } else if (const std::optional<Shortfall> why = readShortfall(word)) {
+            events.dropReasons.push_back(*why);
+        } else {
+            return false;
+        }
         field = blank < 0 ? QByteArrayView() : field.sliced(blank + 1);
     }
-    return true;
+    // No more reasons than moves.
+    return events.dropReasons.size() <= events.levelChanges.size();
 }
 
 bool readFlag(QByteArrayView field, bool& result) {
@@ -403,7 +447,7 @@ std::optional<HistoryRow> readRow(const Record& record, Names& names) {
         readMoney(f[sponsorshipColumn], row.sponsorship) &&
         readMoney(f[otherIncomeColumn], row.otherIncome) &&
         readMoney(f[bankBalanceColumn], row.bankBalance) &&
-        readLevelChanges(f[levelChangesColumn], row.events.levelChanges) &&
+        readLevelChanges(f[levelChangesColumn], row.events) &&
         readFlag(f[worldCupColumn], row.events.selectedForWorldCup) &&
         readWhole(f[trainingCostColumn], row.events.trainingCost) &&
         readWhole(f[gearCostColumn], row.events.gearCost) &&

@@ -17,6 +17,7 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : HeldButt
 
 void CommandButton::setShortcuts(const QList<QKeySequence>& keys) {
     if (keys.isEmpty()) return;
+    keys_ = keys;
     setShortcut(keys.first());
     QStringList names{keys.first().toString(QKeySequence::NativeText)};
     for (qsizetype i = 1; i < keys.size(); ++i) {

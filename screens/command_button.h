@@ -21,8 +21,12 @@ class CommandButton : public HeldButton {
     // Keys that choose the command from anywhere in its window, named in its
     // tooltip ("Play (F5, Ctrl+P)"); the first is the one offered to screen readers.
     void setShortcuts(const QList<QKeySequence>& keys);
+    const QList<QKeySequence>& shortcuts() const { return keys_; }
     QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QList<QKeySequence> keys_;
 };

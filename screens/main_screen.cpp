@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
+#include <QShortcut>
 
 #include "game/money.h"
 #include "game/play_messages.h"
@@ -27,6 +29,7 @@
 #include "screens/save_claim_prompts.h"
 #include "screens/sponsors_screen.h"
 #include "screens/titled_frame.h"
+#include "screens/window_place.h"
 #include "session/career_session.h"
 
 namespace {
@@ -95,6 +98,11 @@ MainScreen::MainScreen(Platform& platform, Career career, AutoSave autoSave, Sav
     records_ = new RecordsScreen(*career_, this);
     connect(career_, &CareerModel::changed, this, &MainScreen::showCareer);
     showCareer();
+}
+
+MainScreen::~MainScreen() {
+    // Not a child of this window, which it would stand over, but its own.
+    delete history_;
 }
 
 QLabel* MainScreen::addFigure(QWidget* frame, const QString& objectName, const QString& captionText,
@@ -184,6 +192,23 @@ void MainScreen::buildLevelStats() {
         [](const LevelStatistics& s) { return number(s.mostWickets); });
     row(9, "fivewickets", tr("5 Wickets:"),
         [](const LevelStatistics& s) { return number(s.fiveWicketHauls); });
+
+    // The level these statistics are of, at the far end of the frame's title
+    // line, where it covers nothing but the line; its place follows its width.
+    //: The level the player plays at now: Club, City, State or National.
+    levelName_ = look::value(stats, QStringLiteral("level"), tr("Level:"), look::green, QRect());
+    levelName_->setAutoFillBackground(true);
+    levelName_->setAlignment(Qt::AlignCenter);
+}
+
+void MainScreen::showLevelName(Level level) {
+    QLabel* label = levelName_;
+    label->setText(levelName(level));
+    label->setAccessibleName(label->text());
+    const int width = label->fontMetrics().horizontalAdvance(label->text()) + 4;
+    const int height = label->fontMetrics().height();
+    const int right = label->parentWidget()->width() - look::px(120);
+    label->setGeometry(label->isRightToLeft() ? look::px(120) : right - width, 0, width, height);
 }
 
 void MainScreen::buildFinance() {
@@ -311,6 +336,7 @@ void MainScreen::showSavingStatus() {
 void MainScreen::showCareer() {
     const Career& career = career_->career();
     for (const Figure& figure : figures_) look::setValueText(figure.label, figure.text(career));
+    showLevelName(career.level);
     for (const Bar& bar : bars_) {
         const int value = bar.value(career);
         // The bar grows from its start, the left (right to left, the right).
@@ -322,9 +348,11 @@ void MainScreen::showCareer() {
     }
 }
 
-void MainScreen::runCommand(Command command) {
+void MainScreen::runCommand(Command command, QWidget* from) {
     // A visit to another screen leaves the keyboard where it was.
-    const QPointer<QWidget> focused = focusWidget();
+    QWidget* window = from ? from : this;
+    const QPointer<QWidget> focused = window->focusWidget();
+    const QPointer<QWidget> back = window;
     switch (command) {
         case About:
             showCredits();
@@ -343,12 +371,17 @@ void MainScreen::runCommand(Command command) {
             break;
         case Play:
             play();
+            if (!isVisible()) return;
+            if (from && back && back->isVisible()) {
+                // Played from the History window, the player watches it on.
+                back->activateWindow();
+                if (focused) focused->setFocus();
+                return;
+            }
             // Whatever Play led to, the next Return plays on; the keyboard is
             // never left on Exit, where Return would end the program unsaved.
-            if (isVisible()) {
-                activateWindow();
-                commands_[Play]->setFocus();
-            }
+            activateWindow();
+            commands_[Play]->setFocus();
             return;
         case Records:
             records_->exec();
@@ -366,15 +399,45 @@ void MainScreen::runCommand(Command command) {
             break;
     }
     // A window manager may leave no window active while a dialog closes:
-    // the keyboard comes back here all the same.
-    activateWindow();
+    // the keyboard comes back to where the command was given all the same.
+    if (!back || !back->isVisible()) return;
+    back->activateWindow();
     if (focused) focused->setFocus();
+}
+
+QRect MainScreen::commandsOnDesktop() const {
+    const QWidget* menu = commands_[Exit]->parentWidget();
+    return QRect(menu->mapToGlobal(QPoint(0, 0)), menu->size());
+}
+
+void MainScreen::openHistory() {
+    history_ = new HistoryScreen(*career_, nullptr);
+    // Every command of the menu answers its keys there too, so the player
+    // can play on while he watches the career grow.
+    for (int i = 0; i < commandCount; ++i) {
+        const auto command = static_cast<Command>(i);
+        if (command == History) continue;
+        for (const QKeySequence& key : commands_[i]->shortcuts()) {
+            auto* shortcut = new QShortcut(key, history_);
+            connect(shortcut, &QShortcut::activated, this,
+                    [this, command] { runCommand(command, history_); });
+        }
+    }
+    // Beside this window where the screen has room, never over its commands.
+    const QScreen* on = screen();
+    const QRect room = on ? on->availableGeometry() : QRect();
+    if (room.isValid()) {
+        const QSize wanted = history_->size().grownBy(HistoryScreen::expectedFrame());
+        const QSize least = history_->leastUsefulSize().grownBy(HistoryScreen::expectedFrame());
+        history_->openAt(
+            besideMainWindow(frameGeometry(), commandsOnDesktop(), wanted, least, room));
+    }
 }
 
 void MainScreen::showHistory() {
     // One window for the career, open beside this one while the player plays
     // on; shown again, it keeps its size, place, tab and sort.
-    if (!history_) history_ = new HistoryScreen(*career_, this);
+    if (!history_) openHistory();
     history_->show();
     history_->raise();
     history_->activateWindow();
@@ -396,7 +459,7 @@ void MainScreen::play() {
                                                Prompter::Answer::no);
         });
         for (const Notice& notice : played.notices)
-            platform_.prompter.notice(this, noticeText(notice));
+            platform_.prompter.notice(this, shownNoticeText(notice));
         return played;
     });
     if (outcome.next == PlayNext::match) {

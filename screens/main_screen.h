@@ -45,6 +45,7 @@ class MainScreen : public QWidget {
     // its history so far comes along.
     MainScreen(Platform& platform, Career career, AutoSave autoSave = {},
                SaveTarget saveTarget = {}, HistoryReading history = {});
+    ~MainScreen() override;
 
     // Once shown: settles whether the career may save where it saves
     // (another copy playing it, another career's file there).
@@ -52,8 +53,12 @@ class MainScreen : public QWidget {
 
     CareerModel& career() const { return *career_; }
     RecordsScreen* recordsScreen() const { return records_; }
-    // The History window, once opened.
+    // The History window, once opened: a window of its own, which the main
+    // screen keeps for the career.
     HistoryScreen* historyScreen() const { return history_; }
+    // Where the commands stand on the desktop, which a window beside this
+    // one leaves in sight.
+    QRect commandsOnDesktop() const;
     CommandButton* command(Command index) const { return commands_.at(index); }
     // The summary shown once the career has ended, until it is closed.
     CareerSummaryScreen* careerSummary() const { return summary_; }
@@ -97,7 +102,11 @@ class MainScreen : public QWidget {
                          bool overall);
     void showCareer();
     void showSavingStatus();
-    void runCommand(Command command);
+    void showLevelName(Level level);
+    // A command given here, or from the History window (`from`), to which
+    // the keyboard then goes back.
+    void runCommand(Command command, QWidget* from = nullptr);
+    void openHistory();
     void showCredits();
     void showHistory();
     void play();
@@ -113,6 +122,7 @@ class MainScreen : public QWidget {
     HistoryScreen* history_ = nullptr;
     CareerSummaryScreen* summary_ = nullptr;
     QWidget* menu_ = nullptr;
+    QLabel* levelName_ = nullptr;
     std::vector<Figure> figures_;
     std::vector<Bar> bars_;
     std::array<CommandButton*, commandCount> commands_{};

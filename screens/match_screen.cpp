@@ -74,9 +74,13 @@ void MatchScreen::confirm() {
     const ConfirmedMatch confirmed = career_.update(
         [this](CareerSession& session) { return session.confirmMatch(performance_); });
     saved_ = confirmed.saved;
-    if (confirmed.award > 0) platform_.prompter.notice(this, awardNotice(confirmed.award));
+    // The match is over once its figures are taken: what it brought is told
+    // over the window behind, with this one already out of the way.
+    accept();
+    QWidget* behind = parentWidget() ? parentWidget() : this;
+    if (confirmed.award > 0) platform_.prompter.notice(behind, awardNotice(confirmed.award));
     if (const auto& failure = confirmed.saveFailure) {
-        platform_.prompter.notice(this,
+        platform_.prompter.notice(behind,
                                   tr("Your career could not be saved as %1: %2. The earlier save "
                                      "file, if there is one, is unchanged.")
                                       .arg(failure->path, failure->reason));
@@ -92,13 +96,12 @@ void MatchScreen::confirm() {
     }
     if (const auto& reason = confirmed.historyFailure) {
         platform_.prompter.notice(
-            this,
+            behind,
             tr("The history of your career could not be kept in %1: %2. Your career is saved as "
                "before, the History window still shows every match of this game, and the game "
                "tries again after your next match.")
                 .arg(QDir::toNativeSeparators(career_.session().historyPath()), *reason));
     }
-    accept();
 }
 
 void MatchScreen::reject() {}

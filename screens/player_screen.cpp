@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -96,6 +97,7 @@ void PlayerScreen::buildSkills() {
         slider->setRange(0, 100);
         slider->setSingleStep(1);
         slider->setPageStep(1);
+        slider->setPageKeyStep(10);
         // A dragged thumb counts once it is let go.
         slider->setTracking(false);
         slider->setAccessibleName(look::accessibleCaption(captionText));
@@ -210,4 +212,12 @@ void PlayerScreen::start() {
 void PlayerScreen::closeEvent(QCloseEvent* event) {
     event->accept();
     emit exitRequested();
+}
+
+void PlayerScreen::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        emit backRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -47,9 +47,12 @@ class PlayerScreen : public QWidget {
     void hallOfFameRequested();
     // Exit, or the window's close box: nothing is left to go on with.
     void exitRequested();
+    // Escape: back to the screen before this one.
+    void backRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void buildDetails();

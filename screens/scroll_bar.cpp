@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/scroll_bar.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "screens/focus_frame.h"
@@ -18,4 +19,14 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
     if (!hasFocus()) return;
     QPainter painter(this);
     drawFocusFrame(painter, rect());
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent* event) {
+    const bool pageUp = event->key() == Qt::Key_PageUp;
+    if (pageKeyStep_ > 0 && (pageUp || event->key() == Qt::Key_PageDown)) {
+        setValue(value() + (pageUp ? pageKeyStep_ : -pageKeyStep_));
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }

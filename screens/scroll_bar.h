@@ -11,6 +11,14 @@ class ScrollBar : public QScrollBar {
   public:
     ScrollBar(Qt::Orientation orientation, QWidget* parent);
 
+    // Page Up and Page Down move the value by this much, Page Up raising it,
+    // whatever a click on the track moves it by.
+    void setPageKeyStep(int step) { pageKeyStep_ = step; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    int pageKeyStep_ = 0;
 };

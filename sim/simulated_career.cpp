@@ -109,6 +109,9 @@ void SimulatedCareer::playOnce() {
     });
     for (const Notice& notice : outcome.notices) messages_.shown(noticeText(notice));
     if (career.level != levelBefore) seen_.levelChanges.push_back(career.level);
+    if (career.level < levelBefore && outcome.notices.front().shortfall) {
+        seen_.dropReasons.push_back(*outcome.notices.front().shortfall);
+    }
     if (tells(outcome, PlayNotice::selectedForWorldCup)) seen_.selectedForWorldCup = true;
     // Of all that Play does, only the bookie's money changes the balance.
     seen_.bookieMoney += static_cast<std::int32_t>(career.bankBalance - balanceBefore);

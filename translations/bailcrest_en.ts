@@ -69,6 +69,55 @@
             <numerusform>Rows of the history file skipped as unreadable: %n.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Another thousand career runs %Ln times</source>
+        <translation>
+            <numerusform>Another thousand career runs %Ln time</numerusform>
+            <numerusform>Another thousand career runs %Ln times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Another hundred career wickets %Ln times</source>
+        <translation>
+            <numerusform>Another hundred career wickets %Ln time</numerusform>
+            <numerusform>Another hundred career wickets %Ln times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Promoted %Ln times</source>
+        <translation>
+            <numerusform>Promoted %Ln time</numerusform>
+            <numerusform>Promoted %Ln times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dropped %Ln times</source>
+        <translation>
+            <numerusform>Dropped %Ln time</numerusform>
+            <numerusform>Dropped %Ln times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected for the World Cup %Ln times</source>
+        <translation>
+            <numerusform>Selected for the World Cup %Ln time</numerusform>
+            <numerusform>Selected for the World Cup %Ln times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sponsor changed %Ln times</source>
+        <translation>
+            <numerusform>Sponsor changed %Ln time</numerusform>
+            <numerusform>Sponsor changed %Ln times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Took the bookie&apos;s money %Ln times</source>
+        <translation>
+            <numerusform>Took the bookie&apos;s money %Ln time</numerusform>
+            <numerusform>Took the bookie&apos;s money %Ln times</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SaveClaim</name>

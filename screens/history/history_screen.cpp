@@ -8,8 +8,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -22,11 +22,13 @@
 #include <algorithm>
 
 #include "game/career_story.h"
+#include "game/career_summary.h"
 #include "game/level.h"
 #include "game/ratings.h"
 #include "game/start_career.h"
 #include "game/shown_numbers.h"
 #include "saves/history_columns.h"
+#include "screens/career_card.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/focus_frame.h"
@@ -35,6 +37,7 @@
 #include "screens/history/history_table_model.h"
 #include "screens/history/history_texts.h"
 #include "screens/history/last_match_panel.h"
+#include "screens/history/milestones_view.h"
 #include "screens/history/seasons_view.h"
 #include "screens/look.h"
 #include "screens/titled_frame.h"
@@ -120,7 +123,7 @@ QLabel* noCharts(HistoryChartModule::State why, QWidget* parent) {
 }  // namespace
 
 HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryChartModule charts)
-    : QDialog(owner), career_(career), charts_(charts) {
+    : QDialog(owner, Qt::Window), career_(career), charts_(charts) {
     setObjectName(QStringLiteral("History"));
     look::setUpResizableWindow(this, tr("Bailcrest: Career History"), 12900, 9900);
     // It stays open beside the main screen, which plays on while it is shown.
@@ -143,6 +146,7 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryC
 
     // The order the window is drawn in: tabs and the chart or view shown,
     // the sort choice, the table, OK.
+    setTabOrder(card_->teamsTable(), tabs_);
     setTabOrder(tabs_, sortColumn_);
     setTabOrder(sortColumn_, sortOrder_);
     setTabOrder(sortOrder_, table_);
@@ -158,6 +162,7 @@ QWidget* HistoryScreen::buildContent() {
     // Everything but OK scrolls when the screen is too small for it, so that
     // OK is always in reach.
     auto* scroll = new QScrollArea(this);
+    scroll_ = scroll;
     scroll->setObjectName(QStringLiteral("content"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -174,6 +179,8 @@ QWidget* HistoryScreen::buildContent() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
+    card_ = new CareerCard(content);
+    layout->addWidget(card_);
     auto* header = historyLook::titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), content);
     buildHeader(header);
     layout->addWidget(header);
@@ -203,7 +210,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     tabs_->setFont(look::font(true));
     // Below this a chart has no room left for its lines once its axes and
     // legend have theirs.
-    tabs_->setMinimumHeight(220);
+    tabs_->setMinimumHeight(200);
     look::darken(tabs_);
     const ChartLook look = chartLook();
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
@@ -223,14 +230,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     seasons_ = new SeasonsView(tabs_);
     tabs_->addTab(seasons_, tr("Seasons"));
 
-    milestones_ = new QListWidget(tabs_);
-    milestones_->setObjectName(QStringLiteral("milestones"));
-    milestones_->setAccessibleName(tr("Milestones"));
-    milestones_->setAccessibleDescription(
-        tr("The moments of the career worth telling, with the match of each."));
-    milestones_->setFont(look::font(false));
-    milestones_->setAlternatingRowColors(true);
-    look::darken(milestones_);
+    milestones_ = new MilestonesView(tabs_);
     tabs_->addTab(milestones_, tr("Milestones"));
 
     connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::showTab);
@@ -269,6 +269,24 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
     headings->setSortIndicator(HistoryTableModel::match, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
     connect(headings, &QHeaderView::sortIndicatorChanged, this, &HistoryScreen::followSort);
+    // The match just played comes into sight, unless the player has scrolled
+    // away from the newest to look at others.
+    // (The sorted rows follow the table's rows through connections made
+    // before these, so they are in order when the second runs.)
+    connect(rows_, &QAbstractItemModel::rowsAboutToBeInserted, this,
+            [this] { followNewest_ = newestInSight(); });
+    connect(rows_, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!followNewest_) return;
+        const std::vector<HistoryRow>& rows = career_.history().rows();
+        if (rows.empty()) return;
+        const QModelIndex newest =
+            sorted_->mapFromSource(rows_->index(static_cast<int>(rows.size()) - 1, 0));
+        table_->scrollTo(newest);
+        // On a screen too short for the whole window, the table's foot too,
+        // without scrolling the window sideways.
+        const int foot = table_->mapTo(scroll_->widget(), QPoint(0, table_->height())).y();
+        scroll_->ensureVisible(scroll_->horizontalScrollBar()->value(), foot, 0, 0);
+    });
     // The keyboard enters the table at the newest match.
     table_->installEventFilter(this);
     layout->addWidget(table_, 1);
@@ -335,6 +353,7 @@ void HistoryScreen::showCareer() {
     gaps_->setVisible(!gaps.isEmpty());
 
     showLastMatch();
+    showCard();
     stale_.fill(true);
     showTab(tabs_->currentIndex());
 }
@@ -353,13 +372,7 @@ void HistoryScreen::showTab(int tab) {
 }
 
 void HistoryScreen::showMilestones() {
-    milestones_->clear();
-    const std::vector<Milestone> told = ::milestones(career_.career(), career_.history().rows());
-    for (const Milestone& milestone : told) {
-        auto* item = new QListWidgetItem(HistoryTexts::milestone(milestone), milestones_);
-        item->setData(Qt::UserRole, milestone.match);
-    }
-    if (told.empty()) new QListWidgetItem(tr("No milestone yet."), milestones_);
+    milestones_->follow(career_.career(), career_.history().rows());
 }
 
 void HistoryScreen::sortBy() {
@@ -393,6 +406,14 @@ bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+bool HistoryScreen::newestInSight() const {
+    const int count = rows_->rowCount();
+    if (count == 0 || !table_->isVisible()) return true;
+    const QModelIndex newest = sorted_->mapFromSource(rows_->index(count - 1, 0));
+    const QRect place = table_->visualRect(newest);
+    return place.isValid() && table_->viewport()->rect().intersects(place);
+}
+
 void HistoryScreen::showLastMatch() {
     const std::vector<HistoryRow>& rows = career_.history().rows();
     lastMatch_->showLast(
@@ -401,12 +422,17 @@ void HistoryScreen::showLastMatch() {
 }
 
 void HistoryScreen::fitTheScreen() {
+    if (firstPlace_.isValid()) {
+        // The frame is not known before the window is first shown: the
+        // client area goes where the frame's inside is to be.
+        setGeometry(firstPlace_.marginsRemoved(expectedFrame()));
+        return;
+    }
     const QScreen* on = screen();
     if (!on) return;
     const QRect room = on->availableGeometry();
     // Room for the window's frame and title bar, which the size leaves out.
-    const QMargins frame(8, 32, 8, 8);
-    const QSize most = room.marginsRemoved(frame).size();
+    const QSize most = room.marginsRemoved(expectedFrame()).size();
     // A language that runs longer than English widens the window to show
     // its figures whole, where the screen has the room.
     if (const auto* content = findChild<QScrollArea*>(QStringLiteral("content"))) {
@@ -421,6 +447,33 @@ void HistoryScreen::fitTheScreen() {
     move(placed.topLeft());
 }
 
+QSize HistoryScreen::leastUsefulSize() const {
+    return {560, 420};
+}
+
+void HistoryScreen::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // On a short screen the last match's panel, then the career card, give
+    // way, so that the chart and the table's rows are in sight without
+    // scrolling: the table and the Seasons tell the same.
+    QWidget* content = scroll_->widget();
+    const bool cardShown = card_->isVisibleTo(content);
+    const int height = scroll_->viewport()->height();
+    for (QWidget* panel : {static_cast<QWidget*>(lastMatch_), static_cast<QWidget*>(card_)}) {
+        panel->setVisible(true);
+    }
+    for (QWidget* panel : {static_cast<QWidget*>(card_), static_cast<QWidget*>(lastMatch_)}) {
+        if (content->minimumSizeHint().height() > height) panel->setVisible(false);
+    }
+    if (!cardShown) showCard();
+}
+
+void HistoryScreen::showCard() {
+    if (card_->isVisibleTo(scroll_->widget())) {
+        card_->showSummary(summarise(career_.career(), career_.history()));
+    }
+}
+
 void HistoryScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous() || shownBefore_) return;
@@ -428,8 +481,14 @@ void HistoryScreen::showEvent(QShowEvent* event) {
     // The first size fits the screen; after that the window keeps the size,
     // place, tab, sort and splitter the player left it with.
     fitTheScreen();
+    // The table's share holds five rows at least, the charts take the rest.
     const int room = split_->height();
-    split_->setSizes({room * 3 / 5, room - room * 3 / 5});
+    const int fiveRows = table_->horizontalHeader()->sizeHint().height() +
+                         5 * table_->verticalHeader()->defaultSectionSize() +
+                         table_->horizontalScrollBar()->sizeHint().height() +
+                         2 * table_->frameWidth() + sortColumn_->sizeHint().height() + 4;
+    const int tablePane = std::max(room - room * 3 / 5, fiveRows);
+    split_->setSizes({room - tablePane, tablePane});
     // The newest match in sight, once the table has its height.
     QMetaObject::invokeMethod(table_, &QTableView::scrollToBottom, Qt::QueuedConnection);
 }

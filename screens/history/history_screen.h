@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
+#include <QRect>
 #include <array>
 #include <cstddef>
 #include <vector>
@@ -11,11 +13,12 @@
 
 class QComboBox;
 class QLabel;
-class QListWidget;
+class MilestonesView;
 class QScrollArea;
 class QSplitter;
 class QTabWidget;
 class QTableView;
+class CareerCard;
 class CareerModel;
 class CommandButton;
 class HistoryTableModel;
@@ -25,9 +28,10 @@ class LastMatchPanel;
 // The story of a career: who and where the player is, what his last match
 // did, charts of his runs, wickets, skills, money and condition across the
 // career, his stays at each level with their totals, the milestones of the
-// career, and a table of every match. It stays open beside the main screen
-// and follows the career as it is played; unlike the game's other windows it
-// may be resized, and its first size fits the screen. OK and Escape close it.
+// career, and a table of every match. A window of its own beside the main
+// screen (not one that stands over it), it follows the career as it is
+// played; unlike the game's other windows it may be resized, and its first
+// size fits the screen. OK and Escape close it.
 class HistoryScreen : public QDialog {
     Q_OBJECT
   public:
@@ -42,18 +46,30 @@ class HistoryScreen : public QDialog {
     CommandButton* okButton() const { return ok_; }
     QTableView* table() const { return table_; }
     QTabWidget* chartTabs() const { return tabs_; }
+    // The card that sums up the career, at the window's head.
+    CareerCard* careerCard() const { return card_; }
     // The chart's view, or the sentence in its place when there are no charts.
     QWidget* chartView(historyChart::Chart chart) const { return chartViews_.at(chart); }
     SeasonsView* seasons() const { return seasons_; }
-    QListWidget* milestones() const { return milestones_; }
+    MilestonesView* milestones() const { return milestones_; }
     QComboBox* sortChoice() const { return sortColumn_; }
     QComboBox* sortOrderChoice() const { return sortOrder_; }
 
     // Selects the match's row in the table and brings it into sight.
     void showMatch(int match);
 
+    // Where the window's frame is to stand when it is first shown, instead
+    // of the middle of the screen.
+    void openAt(const QRect& frame) { firstPlace_ = frame; }
+    // The margins a window manager's frame is expected to add to the window.
+    static QMargins expectedFrame() { return {8, 32, 8, 8}; }
+    // The least size at which the window shows its charts, tabs and table
+    // without scrolling sideways.
+    QSize leastUsefulSize() const;
+
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -65,6 +81,8 @@ class HistoryScreen : public QDialog {
     void fitTheScreen();
     void showCareer();
     void showLastMatch();
+    void showCard();
+    bool newestInSight() const;
     void showTab(int tab);
     void showMilestones();
     void sortBy();
@@ -74,12 +92,14 @@ class HistoryScreen : public QDialog {
     std::array<QLabel*, 5> header_{};
     QLabel* gaps_;
     LastMatchPanel* lastMatch_;
+    CareerCard* card_;
     QSplitter* split_;
+    QScrollArea* scroll_ = nullptr;
     QTabWidget* tabs_;
     HistoryChartModule charts_;
     std::array<QWidget*, historyChart::chartCount> chartViews_{};
     SeasonsView* seasons_;
-    QListWidget* milestones_;
+    MilestonesView* milestones_;
     // Which tabs show the history as it stood before the last change: only
     // the tab in sight is drawn again at once, the others when shown.
     std::array<bool, tabCount> stale_{};
@@ -90,4 +110,8 @@ class HistoryScreen : public QDialog {
     QComboBox* sortOrder_;
     CommandButton* ok_;
     bool shownBefore_ = false;
+    QRect firstPlace_;
+    // Whether the newest match was in sight when the history last changed,
+    // so that the match played next comes into sight in its turn.
+    bool followNewest_ = true;
 };

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/history/history_texts.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "game/level.h"
-#include "game/start_career.h"
+#include "game/play_messages.h"
 #include "game/shown_numbers.h"
+#include "game/start_career.h"
 
 QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_t i,
                                  const Career& career) {
@@ -71,6 +74,31 @@ QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOu
     return sentences;
 }
 
+QString HistoryTexts::repeats(Milestone::Kind kind, qint64 count) {
+    const int n = static_cast<int>(std::min<qint64>(count, std::numeric_limits<int>::max()));
+    switch (kind) {
+        case Milestone::firstFifty:
+        case Milestone::firstHundred:
+        case Milestone::firstFiveWickets:
+            break;
+        case Milestone::careerRuns:
+            return tr("Another thousand career runs %Ln times", nullptr, n);
+        case Milestone::careerWickets:
+            return tr("Another hundred career wickets %Ln times", nullptr, n);
+        case Milestone::promotion:
+            return tr("Promoted %Ln times", nullptr, n);
+        case Milestone::drop:
+            return tr("Dropped %Ln times", nullptr, n);
+        case Milestone::worldCup:
+            return tr("Selected for the World Cup %Ln times", nullptr, n);
+        case Milestone::sponsor:
+            return tr("Sponsor changed %Ln times", nullptr, n);
+        case Milestone::bookieMoney:
+            return tr("Took the bookie's money %Ln times", nullptr, n);
+    }
+    return QString();
+}
+
 QString HistoryTexts::milestone(const Milestone& m) {
     const QString match = shownNumber(m.match);
     const QString amount = shownNumber(m.amount);
@@ -94,10 +122,13 @@ QString HistoryTexts::milestone(const Milestone& m) {
             //: %1 the match number, %2 the level, %3 the team.
             return tr("Before match %1: promoted to %2 (%3).")
                 .arg(match, levelName(m.level), teamName(m.name));
-        case Milestone::drop:
+        case Milestone::drop: {
             //: %1 the match number, %2 the level, %3 the team.
-            return tr("Before match %1: dropped to %2 (%3).")
-                .arg(match, levelName(m.level), teamName(m.name));
+            const QString dropped =
+                tr("Before match %1: dropped to %2 (%3).").arg(match, levelName(m.level), teamName(m.name));
+            // Then why, in a sentence of its own.
+            return m.why ? dropped + QLatin1Char(' ') + shortfallText(*m.why) : dropped;
+        }
         case Milestone::worldCup:
             return tr("Before match %1: selected for the World Cup.").arg(match);
         case Milestone::sponsor:

@@ -29,6 +29,10 @@ class HistoryTexts {
     // 104 runs for Pune."
     static QString milestone(const Milestone& milestone);
 
+    // The line that stands for a kind of milestone told more than once:
+    // "Sponsor changed 15,312 times".
+    static QString repeats(Milestone::Kind kind, qint64 count);
+
     // A value and how it changed since the match before: "64 (+4)", "88 (-7)",
     // "50 (±0)"; the value alone when there is nothing to compare it with.
     static QString withChange(int value, std::optional<int> before);

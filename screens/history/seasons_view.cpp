@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/history/seasons_view.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStandardItemModel>
+#include <algorithm>
+#include <vector>
 
 #include "game/career_story.h"
 #include "game/level.h"
@@ -57,11 +60,26 @@ QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const
     return items;
 }
 
+// Up to this many stays, every level's stays are listed open.
+constexpr std::size_t openStays = 12;
+
+void setBold(const QList<QStandardItem*>& row) {
+    const QFont bold = look::font(true);
+    for (QStandardItem* item : row) item->setFont(bold);
+}
+
 }  // namespace
 
-SeasonsView::SeasonsView(QWidget* parent) : QTableView(parent) {
-    historyLook::setUpTable(this, QStringLiteral("seasons"), tr("Seasons"),
-                            tr("Each stay at one level, in order, then the career's totals."));
+SeasonsView::SeasonsView(QWidget* parent) : QTreeView(parent) {
+    setObjectName(QStringLiteral("seasons"));
+    setAccessibleName(tr("Seasons"));
+    setAccessibleDescription(
+        tr("The career's totals, then each level with its totals and its stays."));
+    setFont(look::font(false));
+    setAlternatingRowColors(true);
+    setUniformRowHeights(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    look::darken(this);
     seasonRows_ = new QStandardItemModel(0, seasonColumnCount, this);
     seasonRows_->setHorizontalHeaderLabels(
         {tr("Level"), tr("Team"), tr("Matches"), tr("Runs"), tr("Highest score"),
@@ -71,21 +89,58 @@ SeasonsView::SeasonsView(QWidget* parent) : QTableView(parent) {
          //: Matches in which the player took five wickets or more.
          tr("Five-wicket matches"), tr("Catches"), tr("Money earned (Rs.)")});
     setModel(seasonRows_);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::Interactive);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void SeasonsView::fitColumns() {
+    // Every row counts, folded or not, so that opening a level never finds
+    // a figure wider than its column.
+    std::vector<int> widths(seasonColumnCount, 0);
+    const auto measure = [&](const QStandardItem* item, int column, int indent) {
+        const QFont font = item->data(Qt::FontRole).isValid() ? item->font() : this->font();
+        const int width = QFontMetrics(font).horizontalAdvance(item->text()) + indent + 12;
+        widths[column] = std::max(widths[column], width);
+    };
+    for (int row = 0; row < seasonRows_->rowCount(); ++row) {
+        const QStandardItem* level = seasonRows_->item(row, 0);
+        for (int column = 0; column < seasonColumnCount; ++column) {
+            measure(seasonRows_->item(row, column), column, column == 0 ? indentation() : 0);
+        }
+        for (int stay = 0; stay < level->rowCount(); ++stay) {
+            for (int column = 0; column < seasonColumnCount; ++column) {
+                measure(level->child(stay, column), column, column == 0 ? 2 * indentation() : 0);
+            }
+        }
+    }
+    for (int column = 0; column < seasonColumnCount; ++column) {
+        setColumnWidth(column, std::max(widths[column], header()->sectionSizeHint(column)));
+    }
 }
 
 void SeasonsView::showSeasons(const std::vector<HistoryRow>& rows) {
     seasonRows_->removeRows(0, seasonRows_->rowCount());
     const std::vector<Spell> spells = levelSpells(rows);
-    for (const Spell& spell : spells) {
-        seasonRows_->appendRow(
-            seasonRow(levelName(spell.level), teamName(spell.team), spell.figures));
-    }
     if (!spells.empty()) {
-        //: The last row of the seasons table: the whole career's figures.
+        //: The first row of the seasons table: the whole career's figures.
         QList<QStandardItem*> total = seasonRow(tr("Career"), QString(), careerTotal(spells));
-        QFont bold = look::font(true);
-        for (QStandardItem* item : total) item->setFont(bold);
+        setBold(total);
         seasonRows_->appendRow(total);
     }
+    for (const LevelStays& level : staysByLevel(spells)) {
+        QList<QStandardItem*> group = seasonRow(levelName(level.level), QString(), level.figures);
+        setBold(group);
+        for (const std::size_t at : level.spells) {
+            const Spell& spell = spells[at];
+            //: A stay at one level in the seasons table: the first and last match of it.
+            const QString matches =
+                tr("Matches %1 to %2")
+                    .arg(shownNumber(spell.firstMatch), shownNumber(spell.lastMatch));
+            group.first()->appendRow(seasonRow(matches, teamName(spell.team), spell.figures));
+        }
+        seasonRows_->appendRow(group);
+    }
+    if (spells.size() <= openStays) expandAll();
+    fitColumns();
 }

@@ -95,6 +95,34 @@ TEST(ScreenNavigator, TheProgramStartsOnTheCreditsThenThePlayerScreen) {
     EXPECT_EQ(scripted.random.taken, 0);
 }
 
+// Each screen opens where the one it follows stood, and Escape on the player
+// screen goes back to the credits, from which Continue leads on again.
+TEST(ScreenNavigator, EscapeOnThePlayerScreenGoesBackToTheCreditsInPlace) {
+    ScriptedPlatform scripted;
+    ScreenNavigator screens(scripted.platform);
+    screens.start();
+    screens.creditsScreen()->move(40, 70);
+    const QPoint creditsCentre = screens.creditsScreen()->frameGeometry().center();
+    continueFromCredits(screens);
+    ASSERT_NE(screens.playerScreen(), nullptr);
+    const QPoint playerCentre = screens.playerScreen()->frameGeometry().center();
+    EXPECT_LE((playerCentre - creditsCentre).manhattanLength(), 4);
+
+    QTest::keyClick(screens.playerScreen()->textField(0), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(screens.playerScreen(), nullptr);
+    ASSERT_NE(screens.creditsScreen(), nullptr);
+    EXPECT_TRUE(screens.creditsScreen()->isVisible());
+    EXPECT_FALSE(screens.programEnded());
+    const QPoint backCentre = screens.creditsScreen()->frameGeometry().center();
+    EXPECT_LE((backCentre - playerCentre).manhattanLength(), 4);
+
+    continueFromCredits(screens);
+    ASSERT_NE(screens.playerScreen(), nullptr);
+    EXPECT_TRUE(screens.playerScreen()->isVisible());
+    EXPECT_FALSE(screens.programEnded());
+}
+
 TEST(ScreenNavigator, ClosingTheStartUpCreditsEndsTheProgram) {
     ScriptedPlatform scripted;
     ScreenNavigator screens(scripted.platform);

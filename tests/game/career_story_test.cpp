@@ -7,7 +7,10 @@
 
 #include "game/level_change.h"
 #include "game/match.h"
+#include "game/play.h"
+#include "game/selection.h"
 #include "support/qt_printers.h"
+#include "support/scripted_random.h"
 #include "support/test_career.h"
 
 namespace {
@@ -148,6 +151,97 @@ TEST(CareerStory, CareerRunsAndWicketsAreToldAtEveryRoundFigure) {
             EXPECT_EQ(m.amount, 2000);
         }
     }
+}
+
+// A promotion and a drop between two matches visit a level without a match
+// there: the stay they interrupt goes on as one row, the moves are told as
+// milestones, and the drop's milestone says why. The levels' stays add up
+// to the record book.
+TEST(CareerStory, AVisitWithoutAMatchFoldsIntoTheStayAndTheDropSaysWhy) {
+    Career career = testCareer(45, 20, 30);
+    career.drawnClub = QStringLiteral("Five Star");
+    std::vector<HistoryRow> rows;
+    play(career, rows, {{60, 1, 0}, {10, 0, 1}});
+    for (int visit = 0; visit < 2; ++visit) {
+        // Promoted, then at once dropped with no gloves left.
+        promote(career);
+        career.gear.gloves = -4;
+        ScriptedRandom random;
+        ASSERT_EQ(selectForMatch(career, random).next, PlayNext::nothing);
+        play(career, rows, {{30, 2, 1}});
+    }
+    promote(career);
+    play(career, rows, {{120, 5, 0}, {0, 0, 0}});
+
+    const std::vector<Spell> spells = levelSpells(rows);
+    ASSERT_EQ(spells.size(), 2u);
+    EXPECT_EQ(spells[0].level, Level::club);
+    EXPECT_EQ(spells[0].firstMatch, 1);
+    EXPECT_EQ(spells[0].lastMatch, 4);
+    EXPECT_EQ(spells[0].figures.matches, 4);
+    EXPECT_EQ(spells[1].level, Level::city);
+    EXPECT_EQ(spells[1].figures.matches, 2);
+
+    const std::vector<LevelStays> byLevel = staysByLevel(spells);
+    ASSERT_EQ(byLevel.size(), 2u);
+    for (const LevelStays& stays : byLevel) {
+        const LevelStatistics& book = career.recordBook[levelIndex(stays.level)];
+        EXPECT_EQ(stays.figures.matches, book.matches);
+        EXPECT_EQ(stays.figures.runs, book.runs);
+        EXPECT_EQ(stays.figures.wickets, book.wickets);
+        EXPECT_EQ(stays.figures.highestScore, book.highestScore);
+        EXPECT_EQ(stays.figures.hundreds, book.hundreds);
+    }
+    EXPECT_EQ(byLevel[1].spells, std::vector<std::size_t>{1});
+
+    const MilestoneLog log(career, rows);
+    const std::vector<std::size_t>& drops = log.ofKind(Milestone::drop);
+    ASSERT_EQ(drops.size(), 2u);
+    for (const std::size_t at : drops) {
+        EXPECT_EQ(log.told()[at].why, (Shortfall{Shortfall::gloves, -4, leastToPlay}));
+    }
+    EXPECT_EQ(log.ofKind(Milestone::promotion).size(), 3u);
+    EXPECT_EQ(topicOf(Milestone::drop), MilestoneTopic::levelChanges);
+    EXPECT_EQ(topicOf(Milestone::careerRuns), MilestoneTopic::runsAndWickets);
+    EXPECT_EQ(topicOf(Milestone::sponsor), MilestoneTopic::sponsors);
+    EXPECT_EQ(topicOf(Milestone::bookieMoney), MilestoneTopic::bookie);
+
+    // A history read from a file that did not keep the reasons tells the
+    // drops without them rather than pinning a reason on the wrong one.
+    std::vector<HistoryRow> withoutReasons = rows;
+    for (HistoryRow& row : withoutReasons) row.events.dropReasons.clear();
+    for (const Milestone& m : milestones(career, withoutReasons)) EXPECT_EQ(m.why, std::nullopt);
+}
+
+// Told a match at a time, the milestones are those of the whole history
+// told at once, and each kind's list points at its own.
+TEST(CareerStory, MilestonesToldAsMatchesComeInAreThoseOfTheWholeHistory) {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+    MilestoneLog log(career, rows);
+    std::size_t added = 0;
+    for (int i = 0; i < 30; ++i) {
+        if (i % 3 == 0) career.sinceLastMatch.sponsorTaken = QStringLiteral("Wills");
+        if (i == 10) promote(career);
+        const MatchPerformance match{static_cast<std::int16_t>(i % 4 == 0 ? 110 : 40),
+                                     static_cast<std::int16_t>(i % 5 == 0 ? 6 : 1), 0};
+        play(career, rows, {match});
+        added += log.catchUp(career, rows);
+        EXPECT_EQ(log.rowsTold(), rows.size());
+    }
+    const std::vector<Milestone> whole = milestones(career, rows);
+    EXPECT_EQ(log.told(), whole);
+    EXPECT_EQ(added, whole.size());
+    EXPECT_EQ(log.catchUp(career, rows), 0u);
+    std::size_t kinds = 0;
+    for (int kind = 0; kind < Milestone::kindCount; ++kind) {
+        for (const std::size_t at : log.ofKind(static_cast<Milestone::Kind>(kind))) {
+            EXPECT_EQ(log.told()[at].kind, kind);
+            ++kinds;
+        }
+    }
+    EXPECT_EQ(kinds, whole.size());
+    EXPECT_EQ(log.ofKind(Milestone::sponsor).size(), 10u);
 }
 
 }  // namespace

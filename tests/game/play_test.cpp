@@ -240,4 +240,62 @@ TEST(SelectForMatch, ADroppedWorldCupPlayerCanBePickedAgain) {
     EXPECT_EQ(random.taken, 0);
 }
 
+// The drop says which figure failed and by how much, in the notice the
+// player reads and in the history's record of the move; of several worn-out
+// items the most worn is named, and the first tested rule is the one told.
+TEST(SelectForMatch, ADropTellsTheFigureThatFailedAndByHowMuch) {
+    const struct {
+        const char* name;
+        Level level;
+        Figures figures;
+        Shortfall expected;
+        const char* secondLine;
+    } cases[] = {
+        {"OverallSkill",
+         Level::city,
+         {{batting, 9}, {bowling, 9}, {fielding, 9}},
+         {Shortfall::overallSkill, 9, 10},
+         "Overall skill 9, 1 short of the 10 needed."},
+        {"Fielding",
+         Level::national,
+         {{batting, 60}, {bowling, 60}, {fielding, 7}},
+         {Shortfall::fielding, 7, 25},
+         "Fielding 7, 18 short of the 25 needed."},
+        {"MostWornGear",
+         Level::state,
+         {{bat, 0}, {gloves, -3}, {pads, -3}, {fitness, 0}},
+         {Shortfall::gloves, -3, 1},
+         "Gloves worn down to -3; each item of gear must be at least 1."},
+        {"Body",
+         Level::city,
+         {{stamina, -2}, {health, 0}},
+         {Shortfall::stamina, -2, 1},
+         "Stamina down to -2; fitness, health and stamina must each be at least 1."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Career career = testCareer(50, 50, 50);
+        placeAtLevel(career, c.level);
+        setFigures(career, c.figures);
+        ScriptedRandom random;
+        const PlayOutcome outcome = selectForMatch(career, random);
+        ASSERT_EQ(outcome.notices.size(), 2u);
+        EXPECT_EQ(outcome.notices[0].shortfall, c.expected);
+        EXPECT_EQ(outcome.notices[1].shortfall, std::nullopt);
+        const QStringList lines = shownNoticeText(outcome.notices[0]).split(u'\n');
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_EQ(lines[0], noticeText(outcome.notices[0]));
+        EXPECT_EQ(lines[1], QString::fromUtf8(c.secondLine));
+        EXPECT_EQ(career.sinceLastMatch.dropReasons, std::vector<Shortfall>{c.expected});
+    }
+
+    // A club player's career ends: there is no row to come that could tell it.
+    Career clubPlayer = testCareer(50, 50, 50);
+    setFigures(clubPlayer, {{bat, 0}});
+    ScriptedRandom random;
+    EXPECT_EQ(selectForMatch(clubPlayer, random).notices[0].shortfall,
+              (Shortfall{Shortfall::bat, 0, 1}));
+    EXPECT_TRUE(clubPlayer.sinceLastMatch.dropReasons.empty());
+}
+
 }  // namespace

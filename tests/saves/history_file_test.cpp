@@ -108,6 +108,29 @@ TEST(HistoryLine, QuotesWhatCsvRequiresAndWritesLevelsAsWords) {
     EXPECT_TRUE(line.contains("\"a\rb\"")) << line.toStdString();
 }
 
+// The reasons of the drops follow the levels moved to, and read back; a
+// reason the game never writes makes the row a damaged one.
+TEST(HistoryLine, DropReasonsFollowTheLevelsAndReadBack) {
+    HistoryRow dropped = eventfulRow();
+    dropped.level = Level::city;
+    dropped.team = QStringLiteral("Pune");
+    dropped.events.levelChanges = {Level::state, Level::city, Level::state, Level::city};
+    dropped.events.dropReasons = {{Shortfall::gloves, -4, 1}, {Shortfall::overallSkill, 12, 15}};
+    const QByteArray line = historyLine(dropped);
+    EXPECT_TRUE(line.contains(",State City State City gloves:-4:1 overall_skill:12:15,"))
+        << line.toStdString();
+    const HistoryLines read = readHistoryLines(historyHeaderLine() + line);
+    EXPECT_EQ(read.damaged, 0);
+    EXPECT_EQ(read.rows, std::vector<HistoryRow>{dropped});
+
+    for (const char* field : {"City gloves:-4", "City elbow:1:1", "City gloves:x:1",
+                              "gloves:-4:1 City", "City gloves:-4:1 fielding:1:10"}) {
+        QByteArray changed = line;
+        changed.replace("State City State City gloves:-4:1 overall_skill:12:15", field);
+        EXPECT_EQ(readHistoryLines(historyHeaderLine() + changed).damaged, 1) << field;
+    }
+}
+
 // The longest line the game can write is read back; a name one byte longer
 // makes the row a damaged one.
 TEST(HistoryLine, TheLongestLineWrittenReadsBack) {

@@ -65,6 +65,26 @@ TEST_F(MainScreenTest, ShowsTheNewCareerWithItsDerivedValues) {
     EXPECT_FALSE(main.recordsScreen()->isVisible());
 }
 
+// The level is named at the end of the level statistics' title line, inside
+// the frame, clear of its title and of every figure.
+TEST_F(MainScreenTest, TheLevelIsNamedBesideTheLevelStatisticsTitle) {
+    QLabel* level = shown(main, QStringLiteral("level"));
+    EXPECT_EQ(level->text(), QStringLiteral("Club"));
+    EXPECT_EQ(level->accessibleDescription(), QStringLiteral("Level"));
+    main.career().update([](Career& c) { placeAtLevel(c, Level::national); });
+    EXPECT_EQ(level->text(), QStringLiteral("National"));
+    QWidget* frame = level->parentWidget();
+    EXPECT_EQ(frame->objectName(), QStringLiteral("Frame_LEVEL_STATS"));
+    EXPECT_TRUE(frame->rect().contains(level->geometry()));
+    EXPECT_GE(level->width(), level->fontMetrics().horizontalAdvance(level->text()));
+    const int titleEnd = 8 + level->fontMetrics().horizontalAdvance(QStringLiteral("LEVEL STATS"));
+    EXPECT_GT(level->x(), titleEnd);
+    for (const QLabel* other : frame->findChildren<QLabel*>()) {
+        if (other == level) continue;
+        EXPECT_FALSE(other->geometry().intersects(level->geometry()));
+    }
+}
+
 TEST_F(MainScreenTest, AFieldChangeShowsAtOnceAndBarsFollowTheirValues) {
     main.career().update([](Career& c) { c.bankBalance = 61500; });
     EXPECT_EQ(text(main, "bankbalance"), QStringLiteral("61500"));

@@ -222,15 +222,26 @@ TEST_F(CareerOnScreen, FromClubToNationalAndBackDownToTheEnd) {
             QStringLiteral("You are selected for the World Cup in the India team."),
             QStringLiteral("A bookie offers you Rs. 50000 if you play badly. Accept the offer?"),
             QStringLiteral("You are awarded Rs.8000 based on your performance."),
-            QStringLiteral("You are short of proper cricket accessories."),
+            // Each reason with the figure that failed, and by how much.
+            QStringLiteral("You are short of proper cricket accessories.\n"
+                           "Gloves worn down to 0; each item of gear must be at least 1."),
             QStringLiteral("You are dropped from the India team."),
-            QStringLiteral("You are not good enough at this level."),
+            QStringLiteral("You are not good enough at this level.\n"
+                           "Overall skill 10, 5 short of the 15 needed."),
             QStringLiteral("You are dropped from the Goa team."),
-            QStringLiteral("You are not selected due to poor fielding."),
+            QStringLiteral("You are not selected due to poor fielding.\n"
+                           "Fielding 5, 5 short of the 10 needed."),
             QStringLiteral("You are dropped from the Pune team."),
-            QStringLiteral("You are unfit to play at this level."),
+            QStringLiteral(
+                "You are unfit to play at this level.\n"
+                "Stamina down to -3; fitness, health and stamina must each be at least 1."),
             QStringLiteral("You are dropped from the Five Star team."),
             QStringLiteral("Do you want to play again?")}));
+    // The award is told once the match screen has closed, over the main screen.
+    const qsizetype award = scripted.prompter.messages.indexOf(
+        QStringLiteral("You are awarded Rs.8000 based on your performance."));
+    ASSERT_LT(static_cast<std::size_t>(award), scripted.prompter.owners.size());
+    EXPECT_EQ(scripted.prompter.owners[static_cast<std::size_t>(award)], main.get());
 }
 
 TEST_F(CareerOnScreen, CaughtTakingTheBribeAndNoToPlayingAgainEndsTheProgram) {

@@ -136,6 +136,16 @@ TEST(PlayerScreen, ArrowKeysAndTrackMoveASkillOneStep) {
     EXPECT_EQ(batting->value(), 100);
     QTest::keyClick(batting, Qt::Key_Home);
     EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("0"));
+
+    // Page Up and Page Down move ten at a time, up to the ends.
+    QTest::keyClick(batting, Qt::Key_PageUp);
+    QTest::keyClick(batting, Qt::Key_PageUp);
+    EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("20"));
+    QTest::keyClick(batting, Qt::Key_PageDown);
+    EXPECT_EQ(profile.skillDisplay(0)->text(), QStringLiteral("10"));
+    QTest::keyClick(batting, Qt::Key_PageDown);
+    QTest::keyClick(batting, Qt::Key_PageDown);
+    EXPECT_EQ(batting->value(), 0);
 }
 
 TEST(PlayerScreen, ADraggedThumbCountsOnlyWhenLetGo) {

@@ -7,11 +7,11 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QListWidget>
 #include <QScatterSeries>
 #include <QScreen>
 #include <QScrollBar>
@@ -20,6 +20,9 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -28,14 +31,17 @@
 #include <vector>
 
 #include "charts/history_charts.h"
+#include "game/career_story.h"
 #include "game/history.h"
 #include "game/level_change.h"
 #include "game/match.h"
+#include "screens/career_card.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/history/frozen_column_table.h"
 #include "screens/history/history_table_model.h"
 #include "screens/history/history_texts.h"
+#include "screens/history/milestones_view.h"
 #include "screens/look.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
@@ -552,13 +558,14 @@ TEST_F(HistoryWindow, TheKeyboardReachesTheChartsTheTableAndOk) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
     EXPECT_EQ(QApplication::focusWidget(), screen.okButton());
     QList<QWidget*> reached;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget();
     }
-    // In the order they are drawn: the tabs, the chart shown, the sort
-    // choice, the table, OK.
-    const QList<QWidget*> drawnOrder{screen.chartTabs()->tabBar(),
+    // In the order they are drawn: the career card's teams, the tabs, the
+    // chart shown, the sort choice, the table, OK.
+    const QList<QWidget*> drawnOrder{screen.careerCard()->teamsTable(),
+                                     screen.chartTabs()->tabBar(),
                                      screen.chartView(historyChart::runs),
                                      screen.sortChoice(),
                                      screen.sortOrderChoice(),
@@ -642,27 +649,40 @@ TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
     HistoryScreen screen(model, nullptr);
     screen.show();
     screen.chartTabs()->setCurrentIndex(HistoryScreen::seasonsTab);
-    QTableView* seasons = screen.seasons();
+    QTreeView* seasons = screen.seasons();
     EXPECT_EQ(seasons->accessibleName(), QStringLiteral("Seasons"));
     const QAbstractItemModel* spells = seasons->model();
-    // The club, the city, then the career's total.
+    // The career's total first, then the club and the city, each with its stay.
     ASSERT_EQ(spells->rowCount(), 3);
-    const auto cell = [&](int row, int column) {
-        return spells->index(row, column).data().toString();
+    const auto cell = [&](int row, int column, QModelIndex under = {}) {
+        return spells->index(row, column, under).data().toString();
     };
-    EXPECT_EQ(cell(0, 0), QStringLiteral("Club"));
-    EXPECT_EQ(cell(1, 0), QStringLiteral("City"));
-    EXPECT_EQ(cell(1, 1), QStringLiteral("Pune"));
-    EXPECT_EQ(cell(2, 0), QStringLiteral("Career"));
-    EXPECT_EQ(cell(2, 2), QStringLiteral("2"));
-    EXPECT_EQ(cell(2, 3), QStringLiteral("180"));
-    EXPECT_EQ(cell(2, 5), QStringLiteral("90.00"));
+    EXPECT_EQ(cell(0, 0), QStringLiteral("Career"));
+    EXPECT_EQ(cell(0, 2), QStringLiteral("2"));
+    EXPECT_EQ(cell(0, 3), QStringLiteral("180"));
+    EXPECT_EQ(cell(0, 5), QStringLiteral("90.00"));
+    EXPECT_EQ(cell(1, 0), QStringLiteral("Club"));
+    EXPECT_EQ(cell(2, 0), QStringLiteral("City"));
+    const QModelIndex city = spells->index(2, 0);
+    ASSERT_EQ(spells->rowCount(city), 1);
+    EXPECT_EQ(cell(0, 0, city), QStringLiteral("Matches 2 to 2"));
+    EXPECT_EQ(cell(0, 1, city), QStringLiteral("Pune"));
+    EXPECT_TRUE(seasons->isExpanded(city));
+    // No figure is cut: every column is as wide as its widest text.
+    for (int column = 0; column < spells->columnCount(); ++column) {
+        for (int row = 0; row < spells->rowCount(); ++row) {
+            const QString text = cell(row, column);
+            EXPECT_GE(seasons->columnWidth(column),
+                      seasons->fontMetrics().horizontalAdvance(text) + 4)
+                << column << " " << text.toStdString();
+        }
+    }
 
     screen.chartTabs()->setCurrentIndex(HistoryScreen::milestonesTab);
-    QListWidget* told = screen.milestones();
+    QTreeWidget* told = screen.milestones()->list();
     EXPECT_EQ(told->accessibleName(), QStringLiteral("Milestones"));
     QStringList sentences;
-    for (int i = 0; i < told->count(); ++i) sentences << told->item(i)->text();
+    for (int i = 0; i < told->topLevelItemCount(); ++i) sentences << told->topLevelItem(i)->text(0);
     EXPECT_EQ(sentences,
               (QStringList{QStringLiteral("Match 1: first fifty, 60 runs."),
                            QStringLiteral("Before match 2: promoted to City (Pune)."),
@@ -754,6 +774,193 @@ TEST(HistoryFromTheMenu, TheOpenWindowFollowsEachMatchPlayed) {
     EXPECT_EQ(history->chartTabs()->currentIndex(), historyChart::wickets);
     main.close();
     EXPECT_FALSE(history->isVisible());
+}
+
+// The History window is a window of its own beside the main screen, not one
+// standing over it: it opens clear of the main screen's commands, and the
+// main screen's keys work from it, F5 playing a match that the window shows
+// at once, in sight, with the keyboard still there.
+TEST(HistoryFromTheMenu, AWindowOfItsOwnWhoseKeysPlayOnBesideTheMainScreen) {
+    ScriptedPlatform scripted;
+    MainScreen main(scripted.platform, testCareer(100, 100, 100));
+    main.show();
+    QTest::mouseClick(main.command(MainScreen::History), Qt::LeftButton);
+    HistoryScreen* history = main.historyScreen();
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(history->parentWidget(), nullptr);
+    EXPECT_TRUE(history->isWindow());
+    EXPECT_FALSE(history->frameGeometry().intersects(main.commandsOnDesktop()));
+    history->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(history));
+
+    for (int played = 1; played <= 30; ++played) {
+        // Ten runs and nothing else: no wear that would drop him, no promotion.
+        scripted.random.draws = {0.0, drawFor(10, 100), drawFor(0, 100), drawFor(0, 100)};
+        QTimer::singleShot(0, [] {
+            auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
+            ASSERT_NE(match, nullptr);
+            QTest::mouseClick(match->okButton(), Qt::LeftButton);
+        });
+        QTest::keyClick(history->focusWidget() ? history->focusWidget() : history, Qt::Key_F5);
+        ASSERT_EQ(history->table()->model()->rowCount(), played);
+        EXPECT_TRUE(history->isVisible());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(history));
+    }
+    // The newest match is in sight after each.
+    QTableView* table = history->table();
+    const QModelIndex newest = table->model()->index(29, 0);
+    EXPECT_TRUE(table->viewport()->rect().intersects(table->visualRect(newest)));
+
+    // Scrolled back to the first, the player stays there as matches come in.
+    table->scrollToTop();
+    scripted.random.draws = {0.0, drawFor(10, 100), drawFor(0, 100), drawFor(0, 100)};
+    QTimer::singleShot(0, [] {
+        auto* match = qobject_cast<MatchScreen*>(QApplication::activeModalWidget());
+        ASSERT_NE(match, nullptr);
+        QTest::mouseClick(match->okButton(), Qt::LeftButton);
+    });
+    QTest::keySequence(history, QKeySequence(Qt::CTRL | Qt::Key_P));
+    ASSERT_EQ(table->model()->rowCount(), 31);
+    EXPECT_EQ(table->rowAt(0), 0);
+
+    // A purchase screen opened from the History window comes back to it.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(history));
+    QTimer::singleShot(0, [] {
+        QWidget* training = QApplication::activeModalWidget();
+        ASSERT_NE(training, nullptr);
+        training->close();
+    });
+    QTest::keySequence(history, QKeySequence(Qt::CTRL | Qt::Key_T));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(history));
+    EXPECT_TRUE(scripted.prompter.messages.isEmpty());
+}
+
+// Seasons cuts no figure, for a new career and for a long one of many stays
+// (promotions, drops and visits to a level without a match there): every
+// column is at least as wide as every text shown in it, a table wider than
+// its room scrolling sideways instead.
+TEST(SeasonsView, NoFigureIsCutForANewOrALongCareer) {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+    SeasonsView seasons(nullptr);
+    seasons.resize(300, 200);
+    seasons.show();
+    const auto expectNothingCut = [&seasons] {
+        const QAbstractItemModel* model = seasons.model();
+        std::vector<QModelIndex> shown;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex level = model->index(row, 0);
+            shown.push_back(level);
+            if (!seasons.isExpanded(level)) continue;
+            for (int stay = 0; stay < model->rowCount(level); ++stay) {
+                shown.push_back(model->index(stay, 0, level));
+            }
+        }
+        for (const QModelIndex& row : shown) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex cell = row.siblingAtColumn(column);
+                const QFont font = cell.data(Qt::FontRole).isValid()
+                                       ? cell.data(Qt::FontRole).value<QFont>()
+                                       : seasons.font();
+                const int indent =
+                    column == 0 && row.parent().isValid() ? seasons.indentation() : 0;
+                EXPECT_GE(seasons.columnWidth(column),
+                          QFontMetrics(font).horizontalAdvance(cell.data().toString()) + indent)
+                    << cell.data().toString().toStdString();
+            }
+        }
+    };
+    seasons.showSeasons(rows);
+    EXPECT_EQ(seasons.model()->rowCount(), 0);
+    const MatchPerformance match{48, 2, 1};
+    double award = applyMatch(career, match);
+    rows.push_back(takeHistoryRow(career, match, award));
+    seasons.showSeasons(rows);
+    expectNothingCut();
+
+    for (int played = 1; played < 600; ++played) {
+        if (played % 40 == 0) promote(career);
+        if (played % 40 == 20 && career.level != Level::club) dropOneLevel(career);
+        // A visit to the city and back between two matches.
+        if (played % 97 == 0 && career.level == Level::club) {
+            promote(career);
+            dropOneLevel(career);
+        }
+        const MatchPerformance next{static_cast<std::int16_t>(played % 7 == 0 ? 123 : 31),
+                                    static_cast<std::int16_t>(played % 5), 1};
+        award = applyMatch(career, next);
+        rows.push_back(takeHistoryRow(career, next, award));
+    }
+    seasons.showSeasons(rows);
+    // The career's total first, then one row a level.
+    EXPECT_EQ(seasons.model()->index(0, 0).data().toString(), QStringLiteral("Career"));
+    EXPECT_EQ(seasons.model()->index(0, 2).data().toString(), QLocale().toString(600));
+    EXPECT_LE(seasons.model()->rowCount(), 1 + levelCount);
+    EXPECT_EQ(levelSpells(rows).size() > 12, !seasons.isExpanded(seasons.model()->index(1, 0)));
+    expectNothingCut();
+    seasons.expandAll();
+    expectNothingCut();
+    EXPECT_TRUE(seasons.horizontalScrollBar()->maximum() > 0);
+}
+
+// Milestones narrowed to a topic, and repeats standing as one line with
+// their count that opens to list them, each added as its match is played.
+TEST(MilestonesView, RepeatsAreGroupedAndTheTopicNarrowsThem) {
+    Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows;
+    MilestonesView view(nullptr);
+    const auto playWithSponsor = [&](const char* sponsor) {
+        career.sinceLastMatch.sponsorTaken = QString::fromLatin1(sponsor);
+        const MatchPerformance match{60, 0, 0};
+        const double award = applyMatch(career, match);
+        rows.push_back(takeHistoryRow(career, match, award));
+        view.follow(career, rows);
+    };
+    const auto lines = [&view] {
+        QStringList texts;
+        QTreeWidget* list = view.list();
+        for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(0);
+        return texts;
+    };
+    view.follow(career, rows);
+    EXPECT_EQ(lines(), QStringList{QStringLiteral("No milestone yet.")});
+    playWithSponsor("Wills");
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("Before match 1: took Wills as sponsor."),
+                                    QStringLiteral("Match 1: first fifty, 60 runs.")}));
+    for (int i = 0; i < 1499; ++i) playWithSponsor(i % 2 == 0 ? "Sahara" : "Wills");
+    const QLocale locale;
+    EXPECT_EQ(lines(),
+              (QStringList{QStringLiteral("Sponsor changed %1 times").arg(locale.toString(1500)),
+                           QStringLiteral("Match 1: first fifty, 60 runs."),
+                           QStringLiteral("Another thousand career runs 90 times")}));
+
+    QTreeWidgetItem* sponsors = view.list()->topLevelItem(0);
+    sponsors->setExpanded(true);
+    ASSERT_EQ(sponsors->childCount(), 1500);
+    EXPECT_EQ(sponsors->child(1)->text(0),
+              QStringLiteral("Before match 2: took Sahara as sponsor."));
+    playWithSponsor("Wills");
+    const QString changed = QStringLiteral("Sponsor changed %1 times").arg(locale.toString(1501));
+    EXPECT_EQ(sponsors->text(0), changed);
+    ASSERT_EQ(sponsors->childCount(), 1501);
+    EXPECT_EQ(sponsors->child(1500)->text(0),
+              QStringLiteral("Before match 1501: took Wills as sponsor."));
+
+    view.topicChoice()->setCurrentIndex(view.topicChoice()->findText(QStringLiteral("Sponsors")));
+    EXPECT_EQ(lines(), QStringList{changed});
+    view.groupChoice()->setChecked(false);
+    EXPECT_EQ(view.list()->topLevelItemCount(), 1501);
+    view.topicChoice()->setCurrentIndex(view.topicChoice()->findText(QStringLiteral("The bookie")));
+    EXPECT_EQ(lines(), QStringList{QStringLiteral("No milestone yet.")});
+}
+
+// A drop's milestone says which figure kept the player out, and by how much.
+TEST(HistoryTexts, ADropsMilestoneSaysWhy) {
+    Milestone dropped{Milestone::drop, 40, 0, Level::city, QStringLiteral("Pune")};
+    dropped.why = Shortfall{Shortfall::fielding, 12, 15};
+    EXPECT_EQ(HistoryTexts::milestone(dropped),
+              QStringLiteral("Before match 40: dropped to City (Pune). Fielding 12, 3 short of "
+                             "the 15 needed."));
 }
 
 }  // namespace
