@@ -34,6 +34,15 @@
 
 namespace {
 
+// A label on a frame's title line, at its far end, as wide as its text: it
+// covers nothing but the line.
+void placeAtTitleLineEnd(QLabel* label) {
+    const int width = label->fontMetrics().horizontalAdvance(label->text()) + 4;
+    const int height = label->fontMetrics().height();
+    const int right = label->parentWidget()->width() - look::px(120);
+    label->setGeometry(label->isRightToLeft() ? look::px(120) : right - width, 0, width, height);
+}
+
 constexpr int rowStep = 270;
 constexpr int firstRow = 300;
 constexpr int rowHeight = 255;
@@ -135,6 +144,17 @@ QLabel* MainScreen::addCondition(QWidget* frame, int row, const QString& objectN
 void MainScreen::buildProfile() {
     auto* profile =
         frame(this, QStringLiteral("Frame_PROFILE"), tr("PROFILE"), 120, 120, 3615, 1935);
+    // At the far end of the frame's title line while the career is not being
+    // saved, in red; the reason is its description, and its tip under the
+    // mouse.
+    //: Shown on the main screen while the career's saves are off.
+    savingStatus_ = look::value(profile, QStringLiteral("savingStatus"), tr("Not being saved"),
+                                look::red, QRect());
+    savingStatus_->setAutoFillBackground(true);
+    savingStatus_->setAlignment(Qt::AlignCenter);
+    savingStatus_->setText(tr("Not being saved"));
+    placeAtTitleLineEnd(savingStatus_);
+    savingStatus_->hide();
     const auto row = [&](int i, const char* objectName, const QString& caption,
                          std::function<QString(const Career&)> text) {
         addFigure(profile, QString::fromLatin1(objectName), caption,
@@ -202,13 +222,9 @@ void MainScreen::buildLevelStats() {
 }
 
 void MainScreen::showLevelName(Level level) {
-    QLabel* label = levelName_;
-    label->setText(levelName(level));
-    label->setAccessibleName(label->text());
-    const int width = label->fontMetrics().horizontalAdvance(label->text()) + 4;
-    const int height = label->fontMetrics().height();
-    const int right = label->parentWidget()->width() - look::px(120);
-    label->setGeometry(label->isRightToLeft() ? look::px(120) : right - width, 0, width, height);
+    levelName_->setText(levelName(level));
+    levelName_->setAccessibleName(levelName_->text());
+    placeAtTitleLineEnd(levelName_);
 }
 
 void MainScreen::buildFinance() {
@@ -312,17 +328,6 @@ void MainScreen::buildMenu() {
     // The window opens with Play ready for Return; the first command of the
     // column is Exit, which would end the program unsaved.
     commands_[Play]->setFocus();
-
-    // In the room between About and Sponsors, while the career is not being
-    // saved; the reason is its description, and its tip under the mouse.
-    //: Shown on the main screen while the career's saves are off.
-    savingStatus_ = look::caption(menu, QStringLiteral("savingStatus"), tr("Not being saved"),
-                                  look::red, look::rect(60, 1230, 1215, 465));
-    savingStatus_->setAlignment(Qt::AlignCenter);
-    // On two lines rather than cut short.
-    savingStatus_->setWordWrap(true);
-    look::fitCaption(savingStatus_);
-    savingStatus_->hide();
 }
 
 void MainScreen::showSavingStatus() {

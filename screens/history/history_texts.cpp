@@ -124,8 +124,8 @@ QString HistoryTexts::milestone(const Milestone& m) {
                 .arg(match, levelName(m.level), teamName(m.name));
         case Milestone::drop: {
             //: %1 the match number, %2 the level, %3 the team.
-            const QString dropped =
-                tr("Before match %1: dropped to %2 (%3).").arg(match, levelName(m.level), teamName(m.name));
+            const QString dropped = tr("Before match %1: dropped to %2 (%3).")
+                                        .arg(match, levelName(m.level), teamName(m.name));
             // Then why, in a sentence of its own.
             return m.why ? dropped + QLatin1Char(' ') + shortfallText(*m.why) : dropped;
         }

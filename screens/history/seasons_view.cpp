@@ -9,8 +9,8 @@
 
 #include "game/career_story.h"
 #include "game/level.h"
-#include "game/start_career.h"
 #include "game/shown_numbers.h"
+#include "game/start_career.h"
 #include "screens/history/history_look.h"
 #include "screens/look.h"
 
