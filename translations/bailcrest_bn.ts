@@ -25,164 +25,164 @@
     <message>
         <source>%1 for %2 (%3), match %4</source>
         <extracomment>A stay at one level: &quot;2,345 for Pune (City), match 12&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 the match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 (%3)-এর হয়ে %1, ম্যাচ %4</translation>
     </message>
     <message>
         <source>%1 for %2 (%3), matches %4 to %5</source>
         <extracomment>A stay at one level: &quot;2,345 for Pune (City), matches 12 to 80&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 and %5 the first and last match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 (%3)-এর হয়ে %1, ম্যাচ %4 থেকে %5</translation>
     </message>
     <message>
         <source>Dropped from club cricket.</source>
-        <translation type="unfinished"></translation>
+        <translation>ক্লাব ক্রিকেট থেকে বাদ পড়েছেন।</translation>
     </message>
     <message>
         <source>Caught by the enquiry into the bookie&apos;s money.</source>
-        <translation type="unfinished"></translation>
+        <translation>জুয়াড়ির টাকার তদন্তে ধরা পড়েছেন।</translation>
     </message>
     <message>
         <source>Still playing.</source>
         <extracomment>How the career ended: it has not, the player plays on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>এখনও খেলছেন।</translation>
     </message>
     <message>
         <source>CAREER</source>
         <extracomment>Heading of the card that sums up a whole career.</extracomment>
-        <translation type="unfinished">কেরিয়ার</translation>
+        <translation>কেরিয়ার</translation>
     </message>
     <message>
         <source>Player:</source>
-        <translation type="unfinished">খেলোয়াড়:</translation>
+        <translation>খেলোয়াড়:</translation>
     </message>
     <message>
         <source>Highest level:</source>
-        <translation type="unfinished"></translation>
+        <translation>সর্বোচ্চ স্তর:</translation>
     </message>
     <message>
         <source>Levels reached:</source>
-        <translation type="unfinished"></translation>
+        <translation>পৌঁছানো স্তর:</translation>
     </message>
     <message>
         <source>Matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>ম্যাচ:</translation>
     </message>
     <message>
         <source>Runs:</source>
-        <translation type="unfinished">রান:</translation>
+        <translation>রান:</translation>
     </message>
     <message>
         <source>Wickets:</source>
-        <translation type="unfinished">উইকেট:</translation>
+        <translation>উইকেট:</translation>
     </message>
     <message>
         <source>Catches:</source>
-        <translation type="unfinished">ক্যাচ:</translation>
+        <translation>ক্যাচ:</translation>
     </message>
     <message>
         <source>Highest score:</source>
-        <translation type="unfinished"></translation>
+        <translation>সর্বোচ্চ স্কোর:</translation>
     </message>
     <message>
         <source>Best bowling:</source>
         <extracomment>The most wickets the player took in one match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সেরা বোলিং:</translation>
     </message>
     <message>
         <source>50s:</source>
-        <translation type="unfinished">অর্ধশতরান:</translation>
+        <translation>অর্ধশতরান:</translation>
     </message>
     <message>
         <source>100s:</source>
-        <translation type="unfinished">শতরান:</translation>
+        <translation>শতরান:</translation>
     </message>
     <message>
         <source>5 wickets:</source>
         <extracomment>Matches in which the player took five wickets or more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>পাঁচ উইকেট:</translation>
     </message>
     <message>
         <source>Peak overall skill:</source>
         <extracomment>The highest overall skill the player ever had.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সর্বোচ্চ সামগ্রিক দক্ষতা:</translation>
     </message>
     <message>
         <source>Money earned (Rs.):</source>
         <extracomment>Match fees, sponsorship and awards earned over the career, in rupees.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>উপার্জন (টাকা):</translation>
     </message>
     <message>
         <source>Bank balance (Rs.):</source>
-        <translation type="unfinished">ব্যাংক ব্যালান্স (টাকা):</translation>
+        <translation>ব্যাংক ব্যালান্স (টাকা):</translation>
     </message>
     <message>
         <source>Most runs in a stay:</source>
         <extracomment>A stay: the matches played at one level, from arriving there to leaving.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>এক পর্বে সর্বাধিক রান:</translation>
     </message>
     <message>
         <source>Best stay (runs a match):</source>
-        <translation type="unfinished"></translation>
+        <translation>সেরা পর্ব (ম্যাচপ্রতি রান):</translation>
     </message>
     <message>
         <source>Longest stay (matches):</source>
-        <translation type="unfinished"></translation>
+        <translation>দীর্ঘতম পর্ব (ম্যাচ):</translation>
     </message>
     <message>
         <source>How it ended:</source>
         <extracomment>How the career came to its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>কীভাবে শেষ হল:</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">স্তর</translation>
+        <translation>স্তর</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">দল</translation>
+        <translation>দল</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished">ম্যাচ</translation>
+        <translation>ম্যাচ</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished">রান</translation>
+        <translation>রান</translation>
     </message>
     <message>
         <source>Wickets</source>
-        <translation type="unfinished">উইকেট</translation>
+        <translation>উইকেট</translation>
     </message>
     <message>
         <source>Catches</source>
-        <translation type="unfinished">ক্যাচ</translation>
+        <translation>ক্যাচ</translation>
     </message>
     <message>
         <source>Money earned (Rs.)</source>
-        <translation type="unfinished">উপার্জন (টাকা)</translation>
+        <translation>উপার্জন (টাকা)</translation>
     </message>
     <message>
         <source>Levels and teams</source>
         <extracomment>The table of the career&apos;s figures at each level and with each team.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>স্তর ও দল</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between two levels the career reached: &quot;Club, City, State&quot;.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>None yet</source>
         <extracomment>Shown for a stay when the career has no history to find it in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>এখনও নেই</translation>
     </message>
     <message>
         <source>Stays, teams and money earned count from match %1, where the history begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>পর্ব, দল আর উপার্জন গোনা হয়েছে ম্যাচ %1 থেকে, যেখান থেকে ইতিহাস শুরু।</translation>
     </message>
     <message>
         <source>All teams</source>
         <extracomment>In the career card&apos;s table: a level&apos;s figures with every team there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সব দল</translation>
     </message>
 </context>
 <context>
@@ -190,79 +190,79 @@
     <message>
         <source>&amp;Find:</source>
         <extracomment>Above the Load list: what the player types narrows the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>খুঁজুন (&amp;F):</translation>
     </message>
     <message>
         <source>Name, team, level or file</source>
         <extracomment>In the Load list&apos;s find field, before anything is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>নাম, দল, স্তর বা ফাইল</translation>
     </message>
     <message>
         <source>Saved careers</source>
         <extracomment>The Load list&apos;s table, as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সেভ করা কেরিয়ার</translation>
     </message>
     <message>
         <source>No career is saved in %1 yet. Browse… finds a save elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এ এখনও কোনো কেরিয়ার সেভ করা নেই। ‘ব্রাউজ…’ দিয়ে অন্য কোথাও রাখা সেভ খুঁজে নেওয়া যায়।</translation>
     </message>
     <message>
         <source>Careers saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এ সেভ করা কেরিয়ার।</translation>
     </message>
     <message>
         <source>Browse…</source>
         <extracomment>Opens the file dialog to load a save from another folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ব্রাউজ…</translation>
     </message>
     <message>
         <source>Open</source>
         <extracomment>Loads the career chosen in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>খুলুন</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">বাতিল</translation>
+        <translation>বাতিল</translation>
     </message>
 </context>
 <context>
     <name>CareerSummaryScreen</name>
     <message>
         <source>Bailcrest: Career Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bailcrest: কেরিয়ারের সারসংক্ষেপ</translation>
     </message>
     <message>
         <source>The career of %1 is over.</source>
         <extracomment>Heading of the window shown when a career ends; %1 is the player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-এর কেরিয়ার শেষ হয়েছে।</translation>
     </message>
     <message>
         <source>Save Picture</source>
         <extracomment>Saves the career card as a picture (PNG) beside the save.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ছবি সেভ করুন</translation>
     </message>
     <message>
         <source>History</source>
         <extracomment>Opens the career&apos;s History window.</extracomment>
-        <translation type="unfinished">ইতিহাস</translation>
+        <translation>ইতিহাস</translation>
     </message>
     <message>
         <source>Continue</source>
         <extracomment>Closes the summary; the game then asks whether to play again.</extracomment>
-        <translation type="unfinished">এগিয়ে চলুন</translation>
+        <translation>এগিয়ে চলুন</translation>
     </message>
     <message>
         <source>the folder could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>ফোল্ডার তৈরি করা গেল না</translation>
     </message>
     <message>
         <source>The picture %1 could not be saved: %2.</source>
         <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ছবিটি সেভ করা গেল না: %2।</translation>
     </message>
     <message>
         <source>The career card is saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>কেরিয়ার কার্ড %1 হিসেবে সেভ করা হয়েছে।</translation>
     </message>
 </context>
 <context>
@@ -406,93 +406,93 @@
     <name>HallOfFameScreen</name>
     <message>
         <source>Most &amp;Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>সর্বাধিক রান (&amp;R)</translation>
     </message>
     <message>
         <source>Most &amp;Wickets</source>
-        <translation type="unfinished"></translation>
+        <translation>সর্বাধিক উইকেট (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Highest Level</source>
         <extracomment>The careers that rose highest: Club, City, State, National.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সর্বোচ্চ স্তর (&amp;H)</translation>
     </message>
     <message>
         <source>L&amp;ongest Career</source>
         <extracomment>The careers of the most matches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>দীর্ঘতম কেরিয়ার (&amp;O)</translation>
     </message>
     <message>
         <source>Ri&amp;chest</source>
         <extracomment>The careers with the most money in the bank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সবচেয়ে ধনী (&amp;C)</translation>
     </message>
     <message>
         <source>Place</source>
         <extracomment>The place in a list of the best careers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>স্থান</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">খেলোয়াড়</translation>
+        <translation>খেলোয়াড়</translation>
     </message>
     <message>
         <source>Highest level</source>
-        <translation type="unfinished"></translation>
+        <translation>সর্বোচ্চ স্তর</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished">ম্যাচ</translation>
+        <translation>ম্যাচ</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished">রান</translation>
+        <translation>রান</translation>
     </message>
     <message>
         <source>Wickets</source>
-        <translation type="unfinished">উইকেট</translation>
+        <translation>উইকেট</translation>
     </message>
     <message>
         <source>Bank balance (Rs.)</source>
-        <translation type="unfinished">ব্যাংক ব্যালান্স (টাকা)</translation>
+        <translation>ব্যাংক ব্যালান্স (টাকা)</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>স্ট্যাটাস</translation>
     </message>
     <message>
         <source>Last played</source>
-        <translation type="unfinished"></translation>
+        <translation>শেষ খেলা</translation>
     </message>
     <message>
         <source>Ended</source>
         <extracomment>Whether a career in the hall of fame has ended or is still played.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>শেষ</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>চলছে</translation>
     </message>
     <message>
         <source>Bailcrest: Hall of Fame</source>
-        <translation type="unfinished"></translation>
+        <translation>Bailcrest: হল অফ ফেম</translation>
     </message>
     <message>
         <source>No career has been saved yet. Careers that save themselves after every match come in here.</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনও কোনো কেরিয়ার সেভ করা হয়নি। যে কেরিয়ার প্রতিটি ম্যাচের পর অটো-সেভ হয়, সেগুলো এখানে আসে।</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>বন্ধ করুন</translation>
     </message>
     <message>
         <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame starts afresh from what could be read of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>হল অফ ফেমের ফাইলটি নষ্ট ছিল। সেটি %1 হিসেবে রেখে দেওয়া হয়েছে, আর হল অফ ফেম তার যতটুকু পড়া গেছে তা থেকে নতুন করে শুরু হচ্ছে।</translation>
     </message>
     <message>
         <source>The hall of fame could not be kept: %1.</source>
         <extracomment>%1 is the reason the file could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>হল অফ ফেম লিখে রাখা গেল না: %1।</translation>
     </message>
 </context>
 <context>
@@ -791,10 +791,6 @@
         <translation>মরসুম</translation>
     </message>
     <message>
-        <source>Each stay at one level, in order, then the career&apos;s totals.</source>
-        <translation>প্রতিটি স্তরে কাটানো প্রতিটি পর্ব, ক্রমানুসারে, তারপর পুরো কেরিয়ারের মোট।</translation>
-    </message>
-    <message>
         <source>Level</source>
         <translation>স্তর</translation>
     </message>
@@ -916,7 +912,7 @@
     </message>
     <message>
         <source>Career</source>
-        <extracomment>The last row of the seasons table: the whole career&apos;s figures.</extracomment>
+        <extracomment>The first row of the seasons table: the whole career&apos;s figures.</extracomment>
         <translation>কেরিয়ার</translation>
     </message>
     <message>
@@ -938,6 +934,49 @@
     <message>
         <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
         <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every milestone</source>
+        <extracomment>Which milestones the list shows: all of them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs and wickets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation type="unfinished">স্পনসর</translation>
+    </message>
+    <message>
+        <source>The bookie</source>
+        <extracomment>Milestones of taking the bookie&apos;s money.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group repeats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The career&apos;s totals, then each level with its totals and its stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches %1 to %2</source>
+        <extracomment>A stay at one level in the seasons table: the first and last match of it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1159,7 +1198,56 @@
     </message>
     <message>
         <source>The history file is larger than any career could fill and was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ইতিহাসের ফাইলটি এত বড় যে কোনো কেরিয়ার তা ভরাতে পারে না, তাই পড়া হয়নি।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Another thousand career runs %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Another hundred career wickets %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Promoted %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dropped %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected for the World Cup %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sponsor changed %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Took the bookie&apos;s money %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1396,12 +1484,17 @@
     <message>
         <source>Fame</source>
         <extracomment>Main menu command: opens the hall of fame, the best careers ever played. The button is narrow: a short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>খ্যাতি</translation>
     </message>
     <message>
         <source>Not being saved</source>
         <extracomment>Shown on the main screen while the career&apos;s saves are off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সেভ হচ্ছে না</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <extracomment>The level the player plays at now: Club, City, State or National.</extracomment>
+        <translation type="unfinished">স্তর:</translation>
     </message>
 </context>
 <context>
@@ -1445,11 +1538,11 @@
     <message>
         <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
         <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ফাইলটি এই গেম শেষবার যেমন রেখে গিয়েছিল তেমন ছিল না: অন্য কোনো প্রোগ্রাম সেটি বদলেছে, অথবা তাতে এমন কিছু আছে যা এই কেরিয়ার ব্যবহার করতে পারে না। সেটি যেমন ছিল তেমনই %2 হিসেবে রেখে দেওয়া হয়েছে, আর আপনার কেরিয়ার তার জায়গায় সেভ করা হয়েছে।</translation>
     </message>
     <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার কেরিয়ারের ইতিহাস %1-এ রাখা গেল না: %2। আপনার কেরিয়ার আগের মতোই সেভ করা আছে, ইতিহাস উইন্ডো এখনও এই গেমের প্রতিটি ম্যাচ দেখায়, আর আপনার পরের ম্যাচের পর গেম আবার চেষ্টা করবে।</translation>
     </message>
 </context>
 <context>
@@ -1513,6 +1606,49 @@
     <message>
         <source>You are awarded Rs.%1 based on your performance.</source>
         <translation>আপনার পারফরম্যান্সের ভিত্তিতে আপনাকে %1 টাকা পুরস্কার দেওয়া হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Overall skill %1, %2 short of the %3 needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fielding %1, %2 short of the %3 needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bat worn down to %1; each item of gear must be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gloves worn down to %1; each item of gear must be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pads worn down to %1; each item of gear must be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other gear worn down to %1; each item of gear must be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitness down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Health down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamina down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
+        <translation type="unfinished">%1 স্তরে শতরান {1
+%2?}</translation>
     </message>
 </context>
 <context>
@@ -1588,7 +1724,7 @@
     <message>
         <source>Hall of Fame</source>
         <extracomment>Opens the hall of fame, the best careers ever played.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>হল অফ ফেম</translation>
     </message>
 </context>
 <context>
@@ -1832,45 +1968,47 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
 
 Take the career over on this computer? Yes saves it here from now on, and what the other computer saves after that is lost. No plays it here without saving.</source>
         <extracomment>%1 is a save file, %2 the name of another computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 হিসেবে সেভ করা কেরিয়ারটি শেষবার %2 কম্পিউটারে গেমে খোলা হয়েছিল, যেটি হয়তো এখনও সেটি খেলছে: এই ফোল্ডার থেকে তা বোঝা যায় না।
+
+কেরিয়ারটি এই কম্পিউটারে নিয়ে নেবেন? হ্যাঁ: এখন থেকে সেটি এখানে সেভ হবে, আর তার পরে অন্য কম্পিউটার যা সেভ করবে তা হারিয়ে যাবে। না: সেটি এখানে সেভ না করেই খেলা হবে।</translation>
     </message>
     <message>
         <source>The career saved as %1 is open in another copy of the game, which holds its lock %2. This copy plays it without saving, so that nothing the other copy saves is lost. To save it here, close the other copy and load the career again.</source>
         <extracomment>%1 is a save file, %2 its lock file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 হিসেবে সেভ করা কেরিয়ারটি গেমের আরেকটি কপিতে খোলা আছে, যার কাছে এর লক %2 রয়েছে। এই কপি সেটি সেভ না করেই খেলবে, যাতে অন্য কপি যা সেভ করে তার কিছুই হারিয়ে না যায়। এখানে সেভ করতে অন্য কপিটি বন্ধ করে কেরিয়ারটি আবার লোড করুন।</translation>
     </message>
     <message>
         <source>The career saved as %1 cannot be locked for this copy of the game: %2 is not an ordinary file, and the game never opens it. This copy plays the career without saving. To save it, remove or rename %2 and load the career again.</source>
         <extracomment>%1 is a save file, %2 its lock file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 হিসেবে সেভ করা কেরিয়ারটি গেমের এই কপির জন্য লক করা যাচ্ছে না: %2 সাধারণ ফাইল নয়, আর গেম সেটি কখনও খোলে না। এই কপি কেরিয়ারটি সেভ না করেই খেলবে। সেভ করতে %2 সরিয়ে দিন বা তার নাম বদলান, তারপর কেরিয়ারটি আবার লোড করুন।</translation>
     </message>
     <message>
         <source>The career saved as %1 cannot be locked for this copy of the game: the lock %2 could not be made (%3). This copy plays the career without saving, so that it never overwrites what another copy saves. To save it, make room on the disk or let the folder be written to, and load the career again.</source>
         <extracomment>%1 is a save file, %2 its lock file, %3 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 হিসেবে সেভ করা কেরিয়ারটি গেমের এই কপির জন্য লক করা যাচ্ছে না: লক %2 তৈরি করা গেল না (%3)। এই কপি কেরিয়ারটি সেভ না করেই খেলবে, যাতে অন্য কপি যা সেভ করে তা কখনও মুছে না যায়। সেভ করতে ডিস্কে জায়গা খালি করুন বা ফোল্ডারে লেখার অনুমতি দিন, তারপর কেরিয়ারটি আবার লোড করুন।</translation>
     </message>
     <message>
         <source>This career is not being saved: it is open in another copy of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>এই কেরিয়ার সেভ হচ্ছে না: এটি গেমের আরেকটি কপিতে খোলা আছে।</translation>
     </message>
     <message>
         <source>This career is not being saved: it is open on the computer %1.</source>
         <extracomment>%1 is the name of another computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>এই কেরিয়ার সেভ হচ্ছে না: এটি %1 কম্পিউটারে খোলা আছে।</translation>
     </message>
     <message>
         <source>This career is not being saved: %1 is not an ordinary file.</source>
         <extracomment>%1 is the career&apos;s lock file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>এই কেরিয়ার সেভ হচ্ছে না: %1 সাধারণ ফাইল নয়।</translation>
     </message>
     <message>
         <source>This career is not being saved: its lock could not be made (%1).</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>এই কেরিয়ার সেভ হচ্ছে না: এর লক তৈরি করা গেল না (%1)।</translation>
     </message>
     <message>
         <source>This career is not being saved: another file is kept where it would save.</source>
-        <translation type="unfinished"></translation>
+        <translation>এই কেরিয়ার সেভ হচ্ছে না: যেখানে এটি সেভ হত, সেখানে অন্য একটি ফাইল রাখা আছে।</translation>
     </message>
 </context>
 <context>
@@ -2111,15 +2249,15 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     </message>
     <message>
         <source>it is a link to another file</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি অন্য একটি ফাইলের লিংক</translation>
     </message>
     <message>
         <source>it is not an ordinary file</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি সাধারণ ফাইল নয়</translation>
     </message>
     <message>
         <source>it is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি আর সেখানে নেই</translation>
     </message>
 </context>
 <context>
@@ -2127,65 +2265,65 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     <message>
         <source>Set aside, ended</source>
         <extracomment>A career&apos;s save kept aside when another career took its file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সরিয়ে রাখা, শেষ</translation>
     </message>
     <message>
         <source>Set aside</source>
-        <translation type="unfinished"></translation>
+        <translation>সরিয়ে রাখা</translation>
     </message>
     <message>
         <source>Ended</source>
         <extracomment>Whether a saved career has ended or can be played on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>শেষ</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>চলছে</translation>
     </message>
     <message>
         <source>%1 is not a career the game can load: %2</source>
         <extracomment>Why a file in the Saves folder cannot be loaded; %1 is the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 এমন কোনো কেরিয়ার নয় যা গেম লোড করতে পারে: %2</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">খেলোয়াড়</translation>
+        <translation>খেলোয়াড়</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">স্তর</translation>
+        <translation>স্তর</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">দল</translation>
+        <translation>দল</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished">ম্যাচ</translation>
+        <translation>ম্যাচ</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished">রান</translation>
+        <translation>রান</translation>
     </message>
     <message>
         <source>Wickets</source>
-        <translation type="unfinished">উইকেট</translation>
+        <translation>উইকেট</translation>
     </message>
     <message>
         <source>Bank balance (Rs.)</source>
-        <translation type="unfinished">ব্যাংক ব্যালান্স (টাকা)</translation>
+        <translation>ব্যাংক ব্যালান্স (টাকা)</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>স্ট্যাটাস</translation>
     </message>
     <message>
         <source>Last played</source>
-        <translation type="unfinished"></translation>
+        <translation>শেষ খেলা</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ফাইল</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,7 @@
     </message>
     <message>
         <source>Dropped from club cricket.</source>
-        <translation>क्लब क्रिकेट से बाहर कर दिया गया।</translation>
+        <translation>क्लब क्रिकेट से ड्रॉप कर दिया गया।</translation>
     </message>
     <message>
         <source>Caught by the enquiry into the bookie&apos;s money.</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Highest score:</source>
-        <translation>सर्वाधिक स्कोर:</translation>
+        <translation>सर्वोच्च स्कोर:</translation>
     </message>
     <message>
         <source>Best bowling:</source>
@@ -98,12 +98,12 @@
     <message>
         <source>5 wickets:</source>
         <extracomment>Matches in which the player took five wickets or more.</extracomment>
-        <translation>पाँच विकेट:</translation>
+        <translation>5 विकेट हॉल:</translation>
     </message>
     <message>
         <source>Peak overall skill:</source>
         <extracomment>The highest overall skill the player ever had.</extracomment>
-        <translation>सर्वोच्च कुल कौशल:</translation>
+        <translation>सर्वोच्च समग्र कौशल:</translation>
     </message>
     <message>
         <source>Money earned (Rs.):</source>
@@ -200,15 +200,15 @@
     <message>
         <source>Saved careers</source>
         <extracomment>The Load list&apos;s table, as a screen reader names it.</extracomment>
-        <translation>सहेजे गए करियर</translation>
+        <translation>सेव किए गए करियर</translation>
     </message>
     <message>
         <source>No career is saved in %1 yet. Browse… finds a save elsewhere.</source>
-        <translation>%1 में अभी कोई करियर सहेजा नहीं गया है। ब्राउज़… से कहीं और रखी सेव फ़ाइल खोजी जा सकती है।</translation>
+        <translation>%1 में अभी कोई करियर सेव नहीं किया गया है। ब्राउज़… से कहीं और रखी सेव फ़ाइल खोजी जा सकती है।</translation>
     </message>
     <message>
         <source>Careers saved in %1.</source>
-        <translation>%1 में सहेजे गए करियर।</translation>
+        <translation>%1 में सेव किए गए करियर।</translation>
     </message>
     <message>
         <source>Browse…</source>
@@ -239,7 +239,7 @@
     <message>
         <source>Save Picture</source>
         <extracomment>Saves the career card as a picture (PNG) beside the save.</extracomment>
-        <translation>चित्र सहेजें</translation>
+        <translation>चित्र सेव करें</translation>
     </message>
     <message>
         <source>History</source>
@@ -258,11 +258,11 @@
     <message>
         <source>The picture %1 could not be saved: %2.</source>
         <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
-        <translation>चित्र %1 सहेजा नहीं जा सका: %2।</translation>
+        <translation>चित्र %1 सेव नहीं किया जा सका: %2।</translation>
     </message>
     <message>
         <source>The career card is saved as %1.</source>
-        <translation>करियर कार्ड %1 के रूप में सहेजा गया है।</translation>
+        <translation>करियर कार्ड %1 के रूप में सेव किया गया है।</translation>
     </message>
 </context>
 <context>
@@ -406,11 +406,11 @@
     <name>HallOfFameScreen</name>
     <message>
         <source>Most &amp;Runs</source>
-        <translation>सबसे ज़्यादा रन (&amp;R)</translation>
+        <translation>सर्वाधिक रन (&amp;R)</translation>
     </message>
     <message>
         <source>Most &amp;Wickets</source>
-        <translation>सबसे ज़्यादा विकेट (&amp;W)</translation>
+        <translation>सर्वाधिक विकेट (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Highest Level</source>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>No career has been saved yet. Careers that save themselves after every match come in here.</source>
-        <translation>अभी तक कोई करियर सहेजा नहीं गया है। जो करियर हर मैच के बाद अपने-आप सहेजे जाते हैं, वे यहाँ आते हैं।</translation>
+        <translation>अभी तक कोई करियर सेव नहीं किया गया है। जो करियर हर मैच के बाद ऑटो-सेव होते हैं, वे यहाँ आते हैं।</translation>
     </message>
     <message>
         <source>Close</source>
@@ -492,7 +492,7 @@
     <message>
         <source>The hall of fame could not be kept: %1.</source>
         <extracomment>%1 is the reason the file could not be written.</extracomment>
-        <translation>कीर्ति स्तंभ सहेजा नहीं जा सका: %1।</translation>
+        <translation>कीर्ति स्तंभ सेव नहीं किया जा सका: %1।</translation>
     </message>
 </context>
 <context>
@@ -834,10 +834,6 @@
         <translation>सीज़न</translation>
     </message>
     <message>
-        <source>Each stay at one level, in order, then the career&apos;s totals.</source>
-        <translation>हर स्तर पर बिताया गया हर दौर, क्रम से, फिर पूरे करियर का योग।</translation>
-    </message>
-    <message>
         <source>Level</source>
         <translation>स्तर</translation>
     </message>
@@ -923,7 +919,7 @@
     </message>
     <message>
         <source>Career</source>
-        <extracomment>The last row of the seasons table: the whole career&apos;s figures.</extracomment>
+        <extracomment>The first row of the seasons table: the whole career&apos;s figures.</extracomment>
         <translation>करियर</translation>
     </message>
     <message>
@@ -939,6 +935,49 @@
         <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
         <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
         <translation>चार्ट नहीं दिखाए जा सकते, क्योंकि उन्हें बनाने वाला खेल का हिस्सा खेल के किसी दूसरे संस्करण का है। सीज़न, उपलब्धियाँ और मैचों की तालिका पूरा करियर बताती हैं।</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>दिखाएँ:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Every milestone</source>
+        <extracomment>Which milestones the list shows: all of them.</extracomment>
+        <translation>सभी उपलब्धियाँ</translation>
+    </message>
+    <message>
+        <source>Runs and wickets</source>
+        <translation>रन और विकेट</translation>
+    </message>
+    <message>
+        <source>Level changes</source>
+        <translation>स्तर में बदलाव</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>प्रायोजक</translation>
+    </message>
+    <message>
+        <source>The bookie</source>
+        <extracomment>Milestones of taking the bookie&apos;s money.</extracomment>
+        <translation>सट्टेबाज़</translation>
+    </message>
+    <message>
+        <source>Group repeats</source>
+        <translation>दोहराव एक साथ</translation>
+    </message>
+    <message>
+        <source>The career&apos;s totals, then each level with its totals and its stays.</source>
+        <translation>पूरे करियर का योग, फिर हर स्तर अपने योग और अपने दौरों के साथ।</translation>
+    </message>
+    <message>
+        <source>Matches %1 to %2</source>
+        <extracomment>A stay at one level in the seasons table: the first and last match of it.</extracomment>
+        <translation>मैच %1 से %2</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1199,55 @@
     <message>
         <source>The history file is larger than any career could fill and was not read.</source>
         <translation>इतिहास फ़ाइल किसी भी करियर से भर सकने से बड़ी है, इसलिए पढ़ी नहीं गई।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Another thousand career runs %Ln times</source>
+        <translation>
+            <numerusform>करियर में और हज़ार रन, %Ln बार</numerusform>
+            <numerusform>करियर में और हज़ार रन, %Ln बार</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Another hundred career wickets %Ln times</source>
+        <translation>
+            <numerusform>करियर में और सौ विकेट, %Ln बार</numerusform>
+            <numerusform>करियर में और सौ विकेट, %Ln बार</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Promoted %Ln times</source>
+        <translation>
+            <numerusform>%Ln बार तरक़्क़ी</numerusform>
+            <numerusform>%Ln बार तरक़्क़ी</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dropped %Ln times</source>
+        <translation>
+            <numerusform>%Ln बार वापस भेजा गया</numerusform>
+            <numerusform>%Ln बार वापस भेजा गया</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected for the World Cup %Ln times</source>
+        <translation>
+            <numerusform>%Ln बार विश्व कप के लिए चयन</numerusform>
+            <numerusform>%Ln बार विश्व कप के लिए चयन</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sponsor changed %Ln times</source>
+        <translation>
+            <numerusform>प्रायोजक %Ln बार बदला</numerusform>
+            <numerusform>प्रायोजक %Ln बार बदला</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Took the bookie&apos;s money %Ln times</source>
+        <translation>
+            <numerusform>सट्टेबाज़ से %Ln बार पैसे लिए</numerusform>
+            <numerusform>सट्टेबाज़ से %Ln बार पैसे लिए</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1401,7 +1489,12 @@
     <message>
         <source>Not being saved</source>
         <extracomment>Shown on the main screen while the career&apos;s saves are off.</extracomment>
-        <translation>सहेजा नहीं जा रहा</translation>
+        <translation>सेव नहीं हो रहा</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <extracomment>The level the player plays at now: Club, City, State or National.</extracomment>
+        <translation>स्तर:</translation>
     </message>
 </context>
 <context>
@@ -1445,11 +1538,11 @@
     <message>
         <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
         <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
-        <translation>फ़ाइल %1 वैसी नहीं थी जैसी इस खेल ने उसे पिछली बार छोड़ा था: किसी दूसरे प्रोग्राम ने उसे बदला, या उसमें वह है जो यह करियर काम में नहीं ले सकता। उसे बिना बदले %2 के रूप में रख दिया गया है, और आपका करियर उसकी जगह सहेजा गया है।</translation>
+        <translation>फ़ाइल %1 वैसी नहीं थी जैसी इस गेम ने उसे पिछली बार छोड़ा था: किसी दूसरे प्रोग्राम ने उसे बदला, या उसमें वह है जो यह करियर काम में नहीं ले सकता। उसे बिना बदले %2 के रूप में रख दिया गया है, और आपका करियर उसकी जगह सेव किया गया है।</translation>
     </message>
     <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
-        <translation>आपके करियर का इतिहास %1 में नहीं रखा जा सका: %2। आपका करियर पहले की तरह सेव है, इतिहास विंडो इस गेम का हर मैच अब भी दिखाती है, और खेल आपके अगले मैच के बाद फिर कोशिश करेगा।</translation>
+        <translation>आपके करियर का इतिहास %1 में नहीं रखा जा सका: %2। आपका करियर पहले की तरह सेव है, इतिहास विंडो इस गेम का हर मैच अब भी दिखाती है, और गेम आपके अगले मैच के बाद फिर कोशिश करेगा।</translation>
     </message>
 </context>
 <context>
@@ -1513,6 +1606,48 @@
     <message>
         <source>A bookie offers you Rs. %1 if you play badly. Accept the offer?</source>
         <translation>एक सट्टेबाज़ ख़राब खेलने के बदले आपको रु. %1 की पेशकश कर रहा है। क्या आप पेशकश स्वीकार करते हैं?</translation>
+    </message>
+    <message>
+        <source>Overall skill %1, %2 short of the %3 needed.</source>
+        <translation>कुल कौशल %1, ज़रूरी %3 से %2 कम।</translation>
+    </message>
+    <message>
+        <source>Fielding %1, %2 short of the %3 needed.</source>
+        <translation>क्षेत्ररक्षण %1, ज़रूरी %3 से %2 कम।</translation>
+    </message>
+    <message>
+        <source>Bat worn down to %1; each item of gear must be at least %2.</source>
+        <translation>बल्ला घिसकर %1 रह गया; हर सामान कम से कम %2 चाहिए।</translation>
+    </message>
+    <message>
+        <source>Gloves worn down to %1; each item of gear must be at least %2.</source>
+        <translation>दस्ताने घिसकर %1 रह गए; हर सामान कम से कम %2 चाहिए।</translation>
+    </message>
+    <message>
+        <source>Pads worn down to %1; each item of gear must be at least %2.</source>
+        <translation>पैड घिसकर %1 रह गए; हर सामान कम से कम %2 चाहिए।</translation>
+    </message>
+    <message>
+        <source>Other gear worn down to %1; each item of gear must be at least %2.</source>
+        <translation>अन्य सामान घिसकर %1 रह गया; हर सामान कम से कम %2 चाहिए।</translation>
+    </message>
+    <message>
+        <source>Fitness down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation>फ़िटनेस घटकर %1 रह गई; फ़िटनेस, सेहत, दमखम हर एक कम से कम %2 चाहिए।</translation>
+    </message>
+    <message>
+        <source>Health down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation>सेहत घटकर %1 रह गई; फ़िटनेस, सेहत, दमखम हर एक कम से कम %2 चाहिए।</translation>
+    </message>
+    <message>
+        <source>Stamina down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation>दमखम घटकर %1 रह गया; फ़िटनेस, सेहत, दमखम हर एक कम से कम %2 चाहिए।</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1832,47 +1967,47 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
 
 Take the career over on this computer? Yes saves it here from now on, and what the other computer saves after that is lost. No plays it here without saving.</source>
         <extracomment>%1 is a save file, %2 the name of another computer.</extracomment>
-        <translation>%1 के रूप में सहेजा गया करियर पिछली बार कंप्यूटर %2 पर खेल में खोला गया था, जो शायद उसे अब भी खेल रहा है: यह फ़ोल्डर यह नहीं बता सकता।
+        <translation>%1 के रूप में सेव किया गया करियर पिछली बार कंप्यूटर %2 पर गेम में खोला गया था, जो शायद उसे अब भी खेल रहा है: यह फ़ोल्डर यह नहीं बता सकता।
 
-क्या करियर इस कंप्यूटर पर ले लें? हाँ: अब से वह यहाँ सहेजा जाएगा, और उसके बाद दूसरा कंप्यूटर जो सहेजेगा वह खो जाएगा। नहीं: वह यहाँ बिना सहेजे खेला जाएगा।</translation>
+क्या करियर इस कंप्यूटर पर ले लें? हाँ: अब से वह यहाँ सेव होगा, और उसके बाद दूसरा कंप्यूटर जो सेव करेगा वह खो जाएगा। नहीं: वह यहाँ बिना सेव किए खेला जाएगा।</translation>
     </message>
     <message>
         <source>The career saved as %1 is open in another copy of the game, which holds its lock %2. This copy plays it without saving, so that nothing the other copy saves is lost. To save it here, close the other copy and load the career again.</source>
         <extracomment>%1 is a save file, %2 its lock file.</extracomment>
-        <translation>%1 के रूप में सहेजा गया करियर खेल की एक दूसरी कॉपी में खुला है, जिसके पास उसका लॉक %2 है। यह कॉपी उसे बिना सहेजे खेलेगी, ताकि दूसरी कॉपी का सहेजा कुछ भी न खोए। उसे यहाँ सहेजने के लिए दूसरी कॉपी बंद करें और करियर फिर से लोड करें।</translation>
+        <translation>%1 के रूप में सेव किया गया करियर गेम की एक दूसरी कॉपी में खुला है, जिसके पास उसका लॉक %2 है। यह कॉपी उसे बिना सेव किए खेलेगी, ताकि दूसरी कॉपी का सेव किया हुआ कुछ भी न खोए। उसे यहाँ सेव करने के लिए दूसरी कॉपी बंद करें और करियर फिर से लोड करें।</translation>
     </message>
     <message>
         <source>The career saved as %1 cannot be locked for this copy of the game: %2 is not an ordinary file, and the game never opens it. This copy plays the career without saving. To save it, remove or rename %2 and load the career again.</source>
         <extracomment>%1 is a save file, %2 its lock file.</extracomment>
-        <translation>%1 के रूप में सहेजा गया करियर खेल की इस कॉपी के लिए लॉक नहीं किया जा सकता: %2 साधारण फ़ाइल नहीं है, और खेल उसे कभी नहीं खोलता। यह कॉपी करियर को बिना सहेजे खेलेगी। उसे सहेजने के लिए %2 को हटाएँ या उसका नाम बदलें और करियर फिर से लोड करें।</translation>
+        <translation>%1 के रूप में सेव किया गया करियर गेम की इस कॉपी के लिए लॉक नहीं किया जा सकता: %2 साधारण फ़ाइल नहीं है, और गेम उसे कभी नहीं खोलता। यह कॉपी करियर को बिना सेव किए खेलेगी। उसे सेव करने के लिए %2 को हटाएँ या उसका नाम बदलें और करियर फिर से लोड करें।</translation>
     </message>
     <message>
         <source>The career saved as %1 cannot be locked for this copy of the game: the lock %2 could not be made (%3). This copy plays the career without saving, so that it never overwrites what another copy saves. To save it, make room on the disk or let the folder be written to, and load the career again.</source>
         <extracomment>%1 is a save file, %2 its lock file, %3 the system&apos;s reason.</extracomment>
-        <translation>%1 के रूप में सहेजा गया करियर खेल की इस कॉपी के लिए लॉक नहीं किया जा सकता: लॉक %2 नहीं बनाया जा सका (%3)। यह कॉपी करियर को बिना सहेजे खेलेगी, ताकि वह किसी दूसरी कॉपी का सहेजा कभी न मिटाए। उसे सहेजने के लिए डिस्क पर जगह बनाएँ या फ़ोल्डर में लिखने दें, और करियर फिर से लोड करें।</translation>
+        <translation>%1 के रूप में सेव किया गया करियर गेम की इस कॉपी के लिए लॉक नहीं किया जा सकता: लॉक %2 नहीं बनाया जा सका (%3)। यह कॉपी करियर को बिना सेव किए खेलेगी, ताकि वह किसी दूसरी कॉपी का सेव किया हुआ कभी न मिटाए। उसे सेव करने के लिए डिस्क पर जगह बनाएँ या फ़ोल्डर में लिखने दें, और करियर फिर से लोड करें।</translation>
     </message>
     <message>
         <source>This career is not being saved: it is open in another copy of the game.</source>
-        <translation>यह करियर सहेजा नहीं जा रहा: यह खेल की एक दूसरी कॉपी में खुला है।</translation>
+        <translation>यह करियर सेव नहीं हो रहा: यह गेम की एक दूसरी कॉपी में खुला है।</translation>
     </message>
     <message>
         <source>This career is not being saved: it is open on the computer %1.</source>
         <extracomment>%1 is the name of another computer.</extracomment>
-        <translation>यह करियर सहेजा नहीं जा रहा: यह कंप्यूटर %1 पर खुला है।</translation>
+        <translation>यह करियर सेव नहीं हो रहा: यह कंप्यूटर %1 पर खुला है।</translation>
     </message>
     <message>
         <source>This career is not being saved: %1 is not an ordinary file.</source>
         <extracomment>%1 is the career&apos;s lock file.</extracomment>
-        <translation>यह करियर सहेजा नहीं जा रहा: %1 साधारण फ़ाइल नहीं है।</translation>
+        <translation>यह करियर सेव नहीं हो रहा: %1 साधारण फ़ाइल नहीं है।</translation>
     </message>
     <message>
         <source>This career is not being saved: its lock could not be made (%1).</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation>यह करियर सहेजा नहीं जा रहा: उसका लॉक नहीं बनाया जा सका (%1)।</translation>
+        <translation>यह करियर सेव नहीं हो रहा: उसका लॉक नहीं बनाया जा सका (%1)।</translation>
     </message>
     <message>
         <source>This career is not being saved: another file is kept where it would save.</source>
-        <translation>यह करियर सहेजा नहीं जा रहा: जहाँ वह सहेजा जाता, वहाँ एक दूसरी फ़ाइल रखी गई है।</translation>
+        <translation>यह करियर सेव नहीं हो रहा: जहाँ वह सेव होता, वहाँ एक दूसरी फ़ाइल रखी गई है।</translation>
     </message>
 </context>
 <context>
@@ -2147,7 +2282,7 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     <message>
         <source>%1 is not a career the game can load: %2</source>
         <extracomment>Why a file in the Saves folder cannot be loaded; %1 is the reason.</extracomment>
-        <translation>%1 ऐसा करियर नहीं है जिसे खेल लोड कर सके: %2</translation>
+        <translation>%1 ऐसा करियर नहीं है जिसे गेम लोड कर सके: %2</translation>
     </message>
     <message>
         <source>Player</source>

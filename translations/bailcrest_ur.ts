@@ -25,164 +25,164 @@
     <message>
         <source>%1 for %2 (%3), match %4</source>
         <extracomment>A stay at one level: &quot;2,345 for Pune (City), match 12&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 the match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‏%2 (%3) کی طرف سے %1، میچ %4</translation>
     </message>
     <message>
         <source>%1 for %2 (%3), matches %4 to %5</source>
         <extracomment>A stay at one level: &quot;2,345 for Pune (City), matches 12 to 80&quot;. %1 is the figure the caption names, %2 the team, %3 the level, %4 and %5 the first and last match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‏%2 (%3) کی طرف سے %1، میچ %4 سے %5 تک</translation>
     </message>
     <message>
         <source>Dropped from club cricket.</source>
-        <translation type="unfinished"></translation>
+        <translation>کلب کرکٹ سے ڈراپ کر دیا گیا۔</translation>
     </message>
     <message>
         <source>Caught by the enquiry into the bookie&apos;s money.</source>
-        <translation type="unfinished"></translation>
+        <translation>سٹے باز کے پیسوں کی تحقیقات میں پکڑے گئے۔</translation>
     </message>
     <message>
         <source>Still playing.</source>
         <extracomment>How the career ended: it has not, the player plays on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ابھی کھیل رہے ہیں۔</translation>
     </message>
     <message>
         <source>CAREER</source>
         <extracomment>Heading of the card that sums up a whole career.</extracomment>
-        <translation type="unfinished">کیریئر</translation>
+        <translation>کیریئر</translation>
     </message>
     <message>
         <source>Player:</source>
-        <translation type="unfinished">کھلاڑی:</translation>
+        <translation>کھلاڑی:</translation>
     </message>
     <message>
         <source>Highest level:</source>
-        <translation type="unfinished"></translation>
+        <translation>سب سے اونچی سطح:</translation>
     </message>
     <message>
         <source>Levels reached:</source>
-        <translation type="unfinished"></translation>
+        <translation>کھیلی گئی سطحیں:</translation>
     </message>
     <message>
         <source>Matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>میچ:</translation>
     </message>
     <message>
         <source>Runs:</source>
-        <translation type="unfinished">رن:</translation>
+        <translation>رن:</translation>
     </message>
     <message>
         <source>Wickets:</source>
-        <translation type="unfinished">وکٹیں:</translation>
+        <translation>وکٹیں:</translation>
     </message>
     <message>
         <source>Catches:</source>
-        <translation type="unfinished">کیچ:</translation>
+        <translation>کیچ:</translation>
     </message>
     <message>
         <source>Highest score:</source>
-        <translation type="unfinished"></translation>
+        <translation>سب سے بڑا اسکور:</translation>
     </message>
     <message>
         <source>Best bowling:</source>
         <extracomment>The most wickets the player took in one match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بہترین بولنگ:</translation>
     </message>
     <message>
         <source>50s:</source>
-        <translation type="unfinished">نصف سنچریاں:</translation>
+        <translation>نصف سنچریاں:</translation>
     </message>
     <message>
         <source>100s:</source>
-        <translation type="unfinished">سنچریاں:</translation>
+        <translation>سنچریاں:</translation>
     </message>
     <message>
         <source>5 wickets:</source>
         <extracomment>Matches in which the player took five wickets or more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>پانچ وکٹیں:</translation>
     </message>
     <message>
         <source>Peak overall skill:</source>
         <extracomment>The highest overall skill the player ever had.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سب سے زیادہ مجموعی مہارت:</translation>
     </message>
     <message>
         <source>Money earned (Rs.):</source>
         <extracomment>Match fees, sponsorship and awards earned over the career, in rupees.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>کمائی (روپے):</translation>
     </message>
     <message>
         <source>Bank balance (Rs.):</source>
-        <translation type="unfinished">بینک بیلنس (روپے):</translation>
+        <translation>بینک بیلنس (روپے):</translation>
     </message>
     <message>
         <source>Most runs in a stay:</source>
         <extracomment>A stay: the matches played at one level, from arriving there to leaving.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ایک دور میں سب سے زیادہ رن:</translation>
     </message>
     <message>
         <source>Best stay (runs a match):</source>
-        <translation type="unfinished"></translation>
+        <translation>بہترین دور (فی میچ رن):</translation>
     </message>
     <message>
         <source>Longest stay (matches):</source>
-        <translation type="unfinished"></translation>
+        <translation>سب سے لمبا دور (میچ):</translation>
     </message>
     <message>
         <source>How it ended:</source>
         <extracomment>How the career came to its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اختتام کیسے ہوا:</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">سطح</translation>
+        <translation>سطح</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">ٹیم</translation>
+        <translation>ٹیم</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished">میچ</translation>
+        <translation>میچ</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished">رن</translation>
+        <translation>رن</translation>
     </message>
     <message>
         <source>Wickets</source>
-        <translation type="unfinished">وکٹیں</translation>
+        <translation>وکٹیں</translation>
     </message>
     <message>
         <source>Catches</source>
-        <translation type="unfinished">کیچ</translation>
+        <translation>کیچ</translation>
     </message>
     <message>
         <source>Money earned (Rs.)</source>
-        <translation type="unfinished">کمائی (روپے)</translation>
+        <translation>کمائی (روپے)</translation>
     </message>
     <message>
         <source>Levels and teams</source>
         <extracomment>The table of the career&apos;s figures at each level and with each team.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سطحیں اور ٹیمیں</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between two levels the career reached: &quot;Club, City, State&quot;.</extracomment>
-        <translation type="unfinished">، </translation>
+        <translation>، </translation>
     </message>
     <message>
         <source>None yet</source>
         <extracomment>Shown for a stay when the career has no history to find it in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ابھی کوئی نہیں</translation>
     </message>
     <message>
         <source>Stays, teams and money earned count from match %1, where the history begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>دور، ٹیمیں اور کمائی میچ %1 سے گنی گئی ہیں، جہاں سے تاریخچہ شروع ہوتا ہے۔</translation>
     </message>
     <message>
         <source>All teams</source>
         <extracomment>In the career card&apos;s table: a level&apos;s figures with every team there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تمام ٹیمیں</translation>
     </message>
 </context>
 <context>
@@ -190,79 +190,79 @@
     <message>
         <source>&amp;Find:</source>
         <extracomment>Above the Load list: what the player types narrows the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تلاش (&amp;F):</translation>
     </message>
     <message>
         <source>Name, team, level or file</source>
         <extracomment>In the Load list&apos;s find field, before anything is typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نام، ٹیم، سطح یا فائل</translation>
     </message>
     <message>
         <source>Saved careers</source>
         <extracomment>The Load list&apos;s table, as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>محفوظ کیریئر</translation>
     </message>
     <message>
         <source>No career is saved in %1 yet. Browse… finds a save elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>ابھی تک %1 میں کوئی کیریئر محفوظ نہیں۔ “براؤز کریں…” سے کہیں اور رکھی محفوظ فائل ڈھونڈی جا سکتی ہے۔</translation>
     </message>
     <message>
         <source>Careers saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 میں محفوظ کیریئر۔</translation>
     </message>
     <message>
         <source>Browse…</source>
         <extracomment>Opens the file dialog to load a save from another folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>براؤز کریں…</translation>
     </message>
     <message>
         <source>Open</source>
         <extracomment>Loads the career chosen in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>کھولیں</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">منسوخ</translation>
+        <translation>منسوخ</translation>
     </message>
 </context>
 <context>
     <name>CareerSummaryScreen</name>
     <message>
         <source>Bailcrest: Career Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>‏Bailcrest: کیریئر کا خلاصہ</translation>
     </message>
     <message>
         <source>The career of %1 is over.</source>
         <extracomment>Heading of the window shown when a career ends; %1 is the player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 کا کیریئر ختم ہو گیا ہے۔</translation>
     </message>
     <message>
         <source>Save Picture</source>
         <extracomment>Saves the career card as a picture (PNG) beside the save.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تصویر محفوظ کریں</translation>
     </message>
     <message>
         <source>History</source>
         <extracomment>Opens the career&apos;s History window.</extracomment>
-        <translation type="unfinished">تاریخچہ</translation>
+        <translation>تاریخچہ</translation>
     </message>
     <message>
         <source>Continue</source>
         <extracomment>Closes the summary; the game then asks whether to play again.</extracomment>
-        <translation type="unfinished">آگے بڑھیں</translation>
+        <translation>آگے بڑھیں</translation>
     </message>
     <message>
         <source>the folder could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>فولڈر نہیں بن سکا</translation>
     </message>
     <message>
         <source>The picture %1 could not be saved: %2.</source>
         <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تصویر %1 محفوظ نہیں ہو سکی: %2۔</translation>
     </message>
     <message>
         <source>The career card is saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>کیریئر کارڈ %1 کے طور پر محفوظ ہو گیا ہے۔</translation>
     </message>
 </context>
 <context>
@@ -406,93 +406,93 @@
     <name>HallOfFameScreen</name>
     <message>
         <source>Most &amp;Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>سب سے زیادہ رن (&amp;R)</translation>
     </message>
     <message>
         <source>Most &amp;Wickets</source>
-        <translation type="unfinished"></translation>
+        <translation>سب سے زیادہ وکٹیں (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Highest Level</source>
         <extracomment>The careers that rose highest: Club, City, State, National.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سب سے اونچی سطح (&amp;H)</translation>
     </message>
     <message>
         <source>L&amp;ongest Career</source>
         <extracomment>The careers of the most matches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سب سے طویل کیریئر (&amp;O)</translation>
     </message>
     <message>
         <source>Ri&amp;chest</source>
         <extracomment>The careers with the most money in the bank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سب سے امیر (&amp;C)</translation>
     </message>
     <message>
         <source>Place</source>
         <extracomment>The place in a list of the best careers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مقام</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">کھلاڑی</translation>
+        <translation>کھلاڑی</translation>
     </message>
     <message>
         <source>Highest level</source>
-        <translation type="unfinished"></translation>
+        <translation>سب سے اونچی سطح</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished">میچ</translation>
+        <translation>میچ</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished">رن</translation>
+        <translation>رن</translation>
     </message>
     <message>
         <source>Wickets</source>
-        <translation type="unfinished">وکٹیں</translation>
+        <translation>وکٹیں</translation>
     </message>
     <message>
         <source>Bank balance (Rs.)</source>
-        <translation type="unfinished">بینک بیلنس (روپے)</translation>
+        <translation>بینک بیلنس (روپے)</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>کیفیت</translation>
     </message>
     <message>
         <source>Last played</source>
-        <translation type="unfinished"></translation>
+        <translation>آخری بار کھیلا</translation>
     </message>
     <message>
         <source>Ended</source>
         <extracomment>Whether a career in the hall of fame has ended or is still played.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ختم</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>جاری</translation>
     </message>
     <message>
         <source>Bailcrest: Hall of Fame</source>
-        <translation type="unfinished"></translation>
+        <translation>‏Bailcrest: ہال آف فیم</translation>
     </message>
     <message>
         <source>No career has been saved yet. Careers that save themselves after every match come in here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ابھی تک کوئی کیریئر محفوظ نہیں ہوا۔ جو کیریئر ہر میچ کے بعد خود بخود محفوظ ہوتے ہیں، وہ یہاں آتے ہیں۔</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>بند کریں</translation>
     </message>
     <message>
         <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame starts afresh from what could be read of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ہال آف فیم کی فائل خراب تھی۔ اسے %1 کے طور پر رکھ دیا گیا ہے، اور ہال آف فیم اس میں سے جو کچھ پڑھا جا سکا اسی سے نئے سرے سے شروع ہوتا ہے۔</translation>
     </message>
     <message>
         <source>The hall of fame could not be kept: %1.</source>
         <extracomment>%1 is the reason the file could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ہال آف فیم محفوظ نہیں ہو سکا: %1۔</translation>
     </message>
 </context>
 <context>
@@ -791,10 +791,6 @@
         <translation>سیزن</translation>
     </message>
     <message>
-        <source>Each stay at one level, in order, then the career&apos;s totals.</source>
-        <translation>ہر سطح پر گزارا ہر دور، ترتیب سے، پھر پورے کیریئر کا مجموعہ۔</translation>
-    </message>
-    <message>
         <source>Level</source>
         <translation>سطح</translation>
     </message>
@@ -916,7 +912,7 @@
     </message>
     <message>
         <source>Career</source>
-        <extracomment>The last row of the seasons table: the whole career&apos;s figures.</extracomment>
+        <extracomment>The first row of the seasons table: the whole career&apos;s figures.</extracomment>
         <translation>کیریئر</translation>
     </message>
     <message>
@@ -938,6 +934,49 @@
     <message>
         <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
         <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every milestone</source>
+        <extracomment>Which milestones the list shows: all of them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs and wickets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation type="unfinished">اسپانسر</translation>
+    </message>
+    <message>
+        <source>The bookie</source>
+        <extracomment>Milestones of taking the bookie&apos;s money.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group repeats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The career&apos;s totals, then each level with its totals and its stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches %1 to %2</source>
+        <extracomment>A stay at one level in the seasons table: the first and last match of it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1159,7 +1198,56 @@
     </message>
     <message>
         <source>The history file is larger than any career could fill and was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>تاریخچے کی فائل اتنی بڑی ہے کہ کوئی کیریئر اسے نہیں بھر سکتا، اس لیے پڑھی نہیں گئی۔</translation>
+    </message>
+    <message numerus="yes">
+        <source>Another thousand career runs %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Another hundred career wickets %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Promoted %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dropped %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected for the World Cup %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sponsor changed %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Took the bookie&apos;s money %Ln times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1396,12 +1484,17 @@
     <message>
         <source>Fame</source>
         <extracomment>Main menu command: opens the hall of fame, the best careers ever played. The button is narrow: a short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شہرت</translation>
     </message>
     <message>
         <source>Not being saved</source>
         <extracomment>Shown on the main screen while the career&apos;s saves are off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>محفوظ نہیں ہو رہا</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <extracomment>The level the player plays at now: Club, City, State or National.</extracomment>
+        <translation type="unfinished">سطح:</translation>
     </message>
 </context>
 <context>
@@ -1445,11 +1538,11 @@
     <message>
         <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
         <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>فائل %1 ویسی نہیں تھی جیسی اس گیم نے اسے پچھلی بار چھوڑا تھا: کسی دوسرے پروگرام نے اسے بدلا، یا اس میں وہ ہے جو یہ کیریئر استعمال نہیں کر سکتا۔ اسے بغیر بدلے %2 کے طور پر رکھ دیا گیا ہے، اور آپ کا کیریئر اس کی جگہ محفوظ کیا گیا ہے۔</translation>
     </message>
     <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
-        <translation type="unfinished"></translation>
+        <translation>آپ کے کیریئر کا تاریخچہ %1 میں محفوظ نہیں ہو سکا: %2۔ آپ کا کیریئر پہلے کی طرح محفوظ ہے، تاریخچے کی ونڈو اب بھی اس گیم کا ہر میچ دکھاتی ہے، اور گیم آپ کے اگلے میچ کے بعد دوبارہ کوشش کرے گا۔</translation>
     </message>
 </context>
 <context>
@@ -1513,6 +1606,49 @@
     <message>
         <source>You are awarded Rs.%1 based on your performance.</source>
         <translation>آپ کی کارکردگی کی بنیاد پر آپ کو %1 روپے انعام دیا گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>Overall skill %1, %2 short of the %3 needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fielding %1, %2 short of the %3 needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bat worn down to %1; each item of gear must be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gloves worn down to %1; each item of gear must be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pads worn down to %1; each item of gear must be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other gear worn down to %1; each item of gear must be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitness down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Health down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamina down to %1; fitness, health and stamina must each be at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
+        <translation type="unfinished">‏%1 سطح پر سنچریاں {1
+%2?}</translation>
     </message>
 </context>
 <context>
@@ -1588,7 +1724,7 @@
     <message>
         <source>Hall of Fame</source>
         <extracomment>Opens the hall of fame, the best careers ever played.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ہال آف فیم</translation>
     </message>
 </context>
 <context>
@@ -1832,45 +1968,47 @@ Replace it? Yes keeps that file aside under a name of its own in the same folder
 
 Take the career over on this computer? Yes saves it here from now on, and what the other computer saves after that is lost. No plays it here without saving.</source>
         <extracomment>%1 is a save file, %2 the name of another computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 کے طور پر محفوظ کیریئر پچھلی بار کمپیوٹر %2 پر گیم میں کھولا گیا تھا، جو شاید اب بھی اسے کھیل رہا ہے: یہ فولڈر یہ نہیں بتا سکتا۔
+
+کیا کیریئر اس کمپیوٹر پر لے لیں؟ ہاں: اب سے یہ یہاں محفوظ ہو گا، اور اس کے بعد دوسرا کمپیوٹر جو کچھ محفوظ کرے گا وہ ضائع ہو جائے گا۔ نہیں: یہ یہاں محفوظ کیے بغیر کھیلا جائے گا۔</translation>
     </message>
     <message>
         <source>The career saved as %1 is open in another copy of the game, which holds its lock %2. This copy plays it without saving, so that nothing the other copy saves is lost. To save it here, close the other copy and load the career again.</source>
         <extracomment>%1 is a save file, %2 its lock file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 کے طور پر محفوظ کیریئر گیم کی ایک دوسری کاپی میں کھلا ہے، جس کے پاس اس کا لاک %2 ہے۔ یہ کاپی اسے محفوظ کیے بغیر کھیلے گی، تاکہ دوسری کاپی جو کچھ محفوظ کرے وہ ضائع نہ ہو۔ اسے یہاں محفوظ کرنے کے لیے دوسری کاپی بند کریں اور کیریئر دوبارہ لوڈ کریں۔</translation>
     </message>
     <message>
         <source>The career saved as %1 cannot be locked for this copy of the game: %2 is not an ordinary file, and the game never opens it. This copy plays the career without saving. To save it, remove or rename %2 and load the career again.</source>
         <extracomment>%1 is a save file, %2 its lock file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 کے طور پر محفوظ کیریئر گیم کی اس کاپی کے لیے لاک نہیں کیا جا سکتا: %2 عام فائل نہیں ہے، اور گیم اسے کبھی نہیں کھولتا۔ یہ کاپی کیریئر کو محفوظ کیے بغیر کھیلے گی۔ اسے محفوظ کرنے کے لیے %2 کو ہٹائیں یا اس کا نام بدلیں اور کیریئر دوبارہ لوڈ کریں۔</translation>
     </message>
     <message>
         <source>The career saved as %1 cannot be locked for this copy of the game: the lock %2 could not be made (%3). This copy plays the career without saving, so that it never overwrites what another copy saves. To save it, make room on the disk or let the folder be written to, and load the career again.</source>
         <extracomment>%1 is a save file, %2 its lock file, %3 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 کے طور پر محفوظ کیریئر گیم کی اس کاپی کے لیے لاک نہیں کیا جا سکتا: لاک %2 نہیں بن سکا (%3)۔ یہ کاپی کیریئر کو محفوظ کیے بغیر کھیلے گی، تاکہ یہ کسی دوسری کاپی کا محفوظ کیا ہوا کبھی نہ مٹائے۔ اسے محفوظ کرنے کے لیے ڈسک پر جگہ بنائیں یا فولڈر میں لکھنے کی اجازت دیں، اور کیریئر دوبارہ لوڈ کریں۔</translation>
     </message>
     <message>
         <source>This career is not being saved: it is open in another copy of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا: یہ گیم کی ایک دوسری کاپی میں کھلا ہے۔</translation>
     </message>
     <message>
         <source>This career is not being saved: it is open on the computer %1.</source>
         <extracomment>%1 is the name of another computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا: یہ کمپیوٹر %1 پر کھلا ہے۔</translation>
     </message>
     <message>
         <source>This career is not being saved: %1 is not an ordinary file.</source>
         <extracomment>%1 is the career&apos;s lock file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا: %1 عام فائل نہیں ہے۔</translation>
     </message>
     <message>
         <source>This career is not being saved: its lock could not be made (%1).</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا: اس کا لاک نہیں بن سکا (%1)۔</translation>
     </message>
     <message>
         <source>This career is not being saved: another file is kept where it would save.</source>
-        <translation type="unfinished"></translation>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا: جہاں یہ محفوظ ہوتا، وہاں ایک دوسری فائل رکھی ہے۔</translation>
     </message>
 </context>
 <context>
@@ -2111,15 +2249,15 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     </message>
     <message>
         <source>it is a link to another file</source>
-        <translation type="unfinished"></translation>
+        <translation>یہ کسی دوسری فائل کا لنک ہے</translation>
     </message>
     <message>
         <source>it is not an ordinary file</source>
-        <translation type="unfinished"></translation>
+        <translation>یہ عام فائل نہیں ہے</translation>
     </message>
     <message>
         <source>it is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>یہ اب وہاں نہیں ہے</translation>
     </message>
 </context>
 <context>
@@ -2127,65 +2265,65 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     <message>
         <source>Set aside, ended</source>
         <extracomment>A career&apos;s save kept aside when another career took its file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الگ رکھا گیا، ختم</translation>
     </message>
     <message>
         <source>Set aside</source>
-        <translation type="unfinished"></translation>
+        <translation>الگ رکھا گیا</translation>
     </message>
     <message>
         <source>Ended</source>
         <extracomment>Whether a saved career has ended or can be played on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ختم</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>جاری</translation>
     </message>
     <message>
         <source>%1 is not a career the game can load: %2</source>
         <extracomment>Why a file in the Saves folder cannot be loaded; %1 is the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 ایسا کیریئر نہیں جسے گیم لوڈ کر سکے: %2</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">کھلاڑی</translation>
+        <translation>کھلاڑی</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">سطح</translation>
+        <translation>سطح</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">ٹیم</translation>
+        <translation>ٹیم</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished">میچ</translation>
+        <translation>میچ</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished">رن</translation>
+        <translation>رن</translation>
     </message>
     <message>
         <source>Wickets</source>
-        <translation type="unfinished">وکٹیں</translation>
+        <translation>وکٹیں</translation>
     </message>
     <message>
         <source>Bank balance (Rs.)</source>
-        <translation type="unfinished">بینک بیلنس (روپے)</translation>
+        <translation>بینک بیلنس (روپے)</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>کیفیت</translation>
     </message>
     <message>
         <source>Last played</source>
-        <translation type="unfinished"></translation>
+        <translation>آخری بار کھیلا</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>فائل</translation>
     </message>
 </context>
 <context>
