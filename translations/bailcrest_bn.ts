@@ -934,50 +934,50 @@
     <message>
         <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
         <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>চার্ট দেখানো যাচ্ছে না, কারণ গেমের যে অংশ সেগুলো আঁকে, সেটি গেমের অন্য একটি সংস্করণের। মরসুম, মাইলফলক আর ম্যাচের তালিকা পুরো কেরিয়ারের কথা বলে।</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>দেখান:</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>দেখান</translation>
     </message>
     <message>
         <source>Every milestone</source>
         <extracomment>Which milestones the list shows: all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সব মাইলফলক</translation>
     </message>
     <message>
         <source>Runs and wickets</source>
-        <translation type="unfinished"></translation>
+        <translation>রান ও উইকেট</translation>
     </message>
     <message>
         <source>Level changes</source>
-        <translation type="unfinished"></translation>
+        <translation>স্তর বদল</translation>
     </message>
     <message>
         <source>Sponsors</source>
-        <translation type="unfinished">স্পনসর</translation>
+        <translation>স্পনসর</translation>
     </message>
     <message>
         <source>The bookie</source>
         <extracomment>Milestones of taking the bookie&apos;s money.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>জুয়াড়ি</translation>
     </message>
     <message>
         <source>Group repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>পুনরাবৃত্তি একসঙ্গে</translation>
     </message>
     <message>
         <source>The career&apos;s totals, then each level with its totals and its stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>কেরিয়ারের মোট, তারপর প্রতিটি স্তরের মোট ও সেই স্তরে কাটানো প্রতিটি পর্ব।</translation>
     </message>
     <message>
         <source>Matches %1 to %2</source>
         <extracomment>A stay at one level in the seasons table: the first and last match of it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ম্যাচ %1 থেকে %2</translation>
     </message>
 </context>
 <context>
@@ -1202,51 +1202,51 @@
     </message>
     <message numerus="yes">
         <source>Another thousand career runs %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>কেরিয়ারে আরও এক হাজার রান, %Ln বার</numerusform>
+            <numerusform>কেরিয়ারে আরও এক হাজার রান, %Ln বার</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Another hundred career wickets %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>কেরিয়ারে উইকেটের আরও একটি সেঞ্চুরি, %Ln বার</numerusform>
+            <numerusform>কেরিয়ারে উইকেটের আরও একটি সেঞ্চুরি, %Ln বার</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Promoted %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>পদোন্নতি, %Ln বার</numerusform>
+            <numerusform>পদোন্নতি, %Ln বার</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Dropped %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>বাদ পড়ে নামা, %Ln বার</numerusform>
+            <numerusform>বাদ পড়ে নামা, %Ln বার</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Selected for the World Cup %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>বিশ্বকাপে নির্বাচিত, %Ln বার</numerusform>
+            <numerusform>বিশ্বকাপে নির্বাচিত, %Ln বার</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Sponsor changed %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>স্পনসর বদল, %Ln বার</numerusform>
+            <numerusform>স্পনসর বদল, %Ln বার</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took the bookie&apos;s money %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>জুয়াড়ির কাছ থেকে টাকা নেওয়া, %Ln বার</numerusform>
+            <numerusform>জুয়াড়ির কাছ থেকে টাকা নেওয়া, %Ln বার</numerusform>
         </translation>
     </message>
 </context>
@@ -1494,7 +1494,7 @@
     <message>
         <source>Level:</source>
         <extracomment>The level the player plays at now: Club, City, State or National.</extracomment>
-        <translation type="unfinished">স্তর:</translation>
+        <translation>স্তর:</translation>
     </message>
 </context>
 <context>
@@ -1609,46 +1609,45 @@
     </message>
     <message>
         <source>Overall skill %1, %2 short of the %3 needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>সামগ্রিক দক্ষতা %1, প্রয়োজনীয় %3-এর চেয়ে %2 কম।</translation>
     </message>
     <message>
         <source>Fielding %1, %2 short of the %3 needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ফিল্ডিং %1, প্রয়োজনীয় %3-এর চেয়ে %2 কম।</translation>
     </message>
     <message>
         <source>Bat worn down to %1; each item of gear must be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ব্যাট ক্ষয়ে %1-এ নেমেছে; প্রতিটি সরঞ্জাম অন্তত %2 চাই।</translation>
     </message>
     <message>
         <source>Gloves worn down to %1; each item of gear must be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>গ্লাভস ক্ষয়ে %1-এ নেমেছে; প্রতিটি সরঞ্জাম অন্তত %2 চাই।</translation>
     </message>
     <message>
         <source>Pads worn down to %1; each item of gear must be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>প্যাড ক্ষয়ে %1-এ নেমেছে; প্রতিটি সরঞ্জাম অন্তত %2 চাই।</translation>
     </message>
     <message>
         <source>Other gear worn down to %1; each item of gear must be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্যান্য সরঞ্জাম ক্ষয়ে %1-এ নেমেছে; প্রতিটি সরঞ্জাম অন্তত %2 চাই।</translation>
     </message>
     <message>
         <source>Fitness down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ফিটনেস কমে %1-এ নেমেছে; ফিটনেস, স্বাস্থ্য ও স্ট্যামিনা প্রতিটিই অন্তত %2 চাই।</translation>
     </message>
     <message>
         <source>Health down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>স্বাস্থ্য কমে %1-এ নেমেছে; ফিটনেস, স্বাস্থ্য ও স্ট্যামিনা প্রতিটিই অন্তত %2 চাই।</translation>
     </message>
     <message>
         <source>Stamina down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>স্ট্যামিনা কমে %1-এ নেমেছে; ফিটনেস, স্বাস্থ্য ও স্ট্যামিনা প্রতিটিই অন্তত %2 চাই।</translation>
     </message>
     <message>
         <source>%1
 %2</source>
         <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
-        <translation type="unfinished">%1 স্তরে শতরান {1
-%2?}</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

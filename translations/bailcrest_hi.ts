@@ -934,7 +934,7 @@
     <message>
         <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
         <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
-        <translation>चार्ट नहीं दिखाए जा सकते, क्योंकि उन्हें बनाने वाला खेल का हिस्सा खेल के किसी दूसरे संस्करण का है। सीज़न, उपलब्धियाँ और मैचों की तालिका पूरा करियर बताती हैं।</translation>
+        <translation>चार्ट नहीं दिखाए जा सकते, क्योंकि गेम का जो हिस्सा उन्हें बनाता है, वह इसके किसी दूसरे संस्करण का है। सीज़न, उपलब्धियाँ और मैचों की तालिका पूरा करियर बताती हैं।</translation>
     </message>
     <message>
         <source>Show:</source>
@@ -1210,22 +1210,22 @@
     <message numerus="yes">
         <source>Another hundred career wickets %Ln times</source>
         <translation>
-            <numerusform>करियर में और सौ विकेट, %Ln बार</numerusform>
-            <numerusform>करियर में और सौ विकेट, %Ln बार</numerusform>
+            <numerusform>करियर में विकेटों का एक और शतक, %Ln बार</numerusform>
+            <numerusform>करियर में विकेटों का एक और शतक, %Ln बार</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Promoted %Ln times</source>
         <translation>
-            <numerusform>%Ln बार तरक़्क़ी</numerusform>
-            <numerusform>%Ln बार तरक़्क़ी</numerusform>
+            <numerusform>%Ln बार प्रमोशन</numerusform>
+            <numerusform>%Ln बार प्रमोशन</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Dropped %Ln times</source>
         <translation>
-            <numerusform>%Ln बार वापस भेजा गया</numerusform>
-            <numerusform>%Ln बार वापस भेजा गया</numerusform>
+            <numerusform>%Ln बार ड्रॉप</numerusform>
+            <numerusform>%Ln बार ड्रॉप</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1609,7 +1609,7 @@
     </message>
     <message>
         <source>Overall skill %1, %2 short of the %3 needed.</source>
-        <translation>कुल कौशल %1, ज़रूरी %3 से %2 कम।</translation>
+        <translation>समग्र कौशल %1, ज़रूरी %3 से %2 कम।</translation>
     </message>
     <message>
         <source>Fielding %1, %2 short of the %3 needed.</source>
@@ -1617,31 +1617,31 @@
     </message>
     <message>
         <source>Bat worn down to %1; each item of gear must be at least %2.</source>
-        <translation>बल्ला घिसकर %1 रह गया; हर सामान कम से कम %2 चाहिए।</translation>
+        <translation>बल्ला घिसकर %1 रह गया; किट की हर चीज़ कम से कम %2 होनी चाहिए।</translation>
     </message>
     <message>
         <source>Gloves worn down to %1; each item of gear must be at least %2.</source>
-        <translation>दस्ताने घिसकर %1 रह गए; हर सामान कम से कम %2 चाहिए।</translation>
+        <translation>दस्ताने घिसकर %1 रह गए; किट की हर चीज़ कम से कम %2 होनी चाहिए।</translation>
     </message>
     <message>
         <source>Pads worn down to %1; each item of gear must be at least %2.</source>
-        <translation>पैड घिसकर %1 रह गए; हर सामान कम से कम %2 चाहिए।</translation>
+        <translation>पैड घिसकर %1 रह गए; किट की हर चीज़ कम से कम %2 होनी चाहिए।</translation>
     </message>
     <message>
         <source>Other gear worn down to %1; each item of gear must be at least %2.</source>
-        <translation>अन्य सामान घिसकर %1 रह गया; हर सामान कम से कम %2 चाहिए।</translation>
+        <translation>अन्य किट घिसकर %1 रह गई; किट की हर चीज़ कम से कम %2 होनी चाहिए।</translation>
     </message>
     <message>
         <source>Fitness down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation>फ़िटनेस घटकर %1 रह गई; फ़िटनेस, सेहत, दमखम हर एक कम से कम %2 चाहिए।</translation>
+        <translation>फ़िटनेस घटकर %1 रह गई; फ़िटनेस, स्वास्थ्य और स्टैमिना में से हर एक कम से कम %2 होना चाहिए।</translation>
     </message>
     <message>
         <source>Health down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation>सेहत घटकर %1 रह गई; फ़िटनेस, सेहत, दमखम हर एक कम से कम %2 चाहिए।</translation>
+        <translation>स्वास्थ्य घटकर %1 रह गया; फ़िटनेस, स्वास्थ्य और स्टैमिना में से हर एक कम से कम %2 होना चाहिए।</translation>
     </message>
     <message>
         <source>Stamina down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation>दमखम घटकर %1 रह गया; फ़िटनेस, सेहत, दमखम हर एक कम से कम %2 चाहिए।</translation>
+        <translation>स्टैमिना घटकर %1 रह गया; फ़िटनेस, स्वास्थ्य और स्टैमिना में से हर एक कम से कम %2 होना चाहिए।</translation>
     </message>
     <message>
         <source>%1

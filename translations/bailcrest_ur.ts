@@ -934,50 +934,50 @@
     <message>
         <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
         <extracomment>Shown in place of a chart when the module that draws the charts was installed with another version of the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>چارٹ نہیں دکھائے جا سکتے کیونکہ گیم کا جو حصہ انہیں بناتا ہے وہ اس کے کسی دوسرے ورژن کا ہے۔ سیزن، سنگ میل اور میچوں کی جدول پورا کیریئر بتاتے ہیں۔</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>دکھائیں:</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>دکھائیں</translation>
     </message>
     <message>
         <source>Every milestone</source>
         <extracomment>Which milestones the list shows: all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ہر سنگ میل</translation>
     </message>
     <message>
         <source>Runs and wickets</source>
-        <translation type="unfinished"></translation>
+        <translation>رن اور وکٹیں</translation>
     </message>
     <message>
         <source>Level changes</source>
-        <translation type="unfinished"></translation>
+        <translation>سطح کی تبدیلیاں</translation>
     </message>
     <message>
         <source>Sponsors</source>
-        <translation type="unfinished">اسپانسر</translation>
+        <translation>اسپانسر</translation>
     </message>
     <message>
         <source>The bookie</source>
         <extracomment>Milestones of taking the bookie&apos;s money.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سٹے باز</translation>
     </message>
     <message>
         <source>Group repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>تکرار یکجا کریں</translation>
     </message>
     <message>
         <source>The career&apos;s totals, then each level with its totals and its stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>پورے کیریئر کا کل، پھر ہر سطح کا کل اور اس سطح پر ہر دور۔</translation>
     </message>
     <message>
         <source>Matches %1 to %2</source>
         <extracomment>A stay at one level in the seasons table: the first and last match of it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>میچ %1 سے %2 تک</translation>
     </message>
 </context>
 <context>
@@ -1202,51 +1202,51 @@
     </message>
     <message numerus="yes">
         <source>Another thousand career runs %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>کیریئر میں مزید ایک ہزار رن، %Ln بار</numerusform>
+            <numerusform>کیریئر میں مزید ایک ہزار رن، %Ln بار</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Another hundred career wickets %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>کیریئر میں وکٹوں کی ایک اور سنچری، %Ln بار</numerusform>
+            <numerusform>کیریئر میں وکٹوں کی ایک اور سنچری، %Ln بار</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Promoted %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ترقی، %Ln بار</numerusform>
+            <numerusform>ترقی، %Ln بار</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Dropped %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ڈراپ، %Ln بار</numerusform>
+            <numerusform>ڈراپ، %Ln بار</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Selected for the World Cup %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ورلڈ کپ کے لیے منتخب، %Ln بار</numerusform>
+            <numerusform>ورلڈ کپ کے لیے منتخب، %Ln بار</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Sponsor changed %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>اسپانسر کی تبدیلی، %Ln بار</numerusform>
+            <numerusform>اسپانسر کی تبدیلی، %Ln بار</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Took the bookie&apos;s money %Ln times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>سٹے باز سے پیسے لیے، %Ln بار</numerusform>
+            <numerusform>سٹے باز سے پیسے لیے، %Ln بار</numerusform>
         </translation>
     </message>
 </context>
@@ -1494,7 +1494,7 @@
     <message>
         <source>Level:</source>
         <extracomment>The level the player plays at now: Club, City, State or National.</extracomment>
-        <translation type="unfinished">سطح:</translation>
+        <translation>سطح:</translation>
     </message>
 </context>
 <context>
@@ -1609,46 +1609,46 @@
     </message>
     <message>
         <source>Overall skill %1, %2 short of the %3 needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعی مہارت %1، درکار %3 سے %2 کم۔</translation>
     </message>
     <message>
         <source>Fielding %1, %2 short of the %3 needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>فیلڈنگ %1، درکار %3 سے %2 کم۔</translation>
     </message>
     <message>
         <source>Bat worn down to %1; each item of gear must be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا گھس کر %1 رہ گیا؛ کٹ کی ہر چیز کم از کم %2 ہونی چاہیے۔</translation>
     </message>
     <message>
         <source>Gloves worn down to %1; each item of gear must be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>دستانے گھس کر %1 رہ گئے؛ کٹ کی ہر چیز کم از کم %2 ہونی چاہیے۔</translation>
     </message>
     <message>
         <source>Pads worn down to %1; each item of gear must be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>پیڈ گھس کر %1 رہ گئے؛ کٹ کی ہر چیز کم از کم %2 ہونی چاہیے۔</translation>
     </message>
     <message>
         <source>Other gear worn down to %1; each item of gear must be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>دیگر کٹ گھس کر %1 رہ گئی؛ کٹ کی ہر چیز کم از کم %2 ہونی چاہیے۔</translation>
     </message>
     <message>
         <source>Fitness down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>فٹنس گھٹ کر %1 رہ گئی؛ فٹنس، صحت اور اسٹیمنا میں سے ہر ایک کم از کم %2 ہونا چاہیے۔</translation>
     </message>
     <message>
         <source>Health down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>صحت گھٹ کر %1 رہ گئی؛ فٹنس، صحت اور اسٹیمنا میں سے ہر ایک کم از کم %2 ہونا چاہیے۔</translation>
     </message>
     <message>
         <source>Stamina down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>اسٹیمنا گھٹ کر %1 رہ گیا؛ فٹنس، صحت اور اسٹیمنا میں سے ہر ایک کم از کم %2 ہونا چاہیے۔</translation>
     </message>
     <message>
         <source>%1
 %2</source>
         <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
-        <translation type="unfinished">‏%1 سطح پر سنچریاں {1
-%2?}</translation>
+        <translation>%1
+%2</translation>
     </message>
 </context>
 <context>
