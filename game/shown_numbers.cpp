@@ -17,6 +17,10 @@ QString shownNumber(qint64 value) {
     return shownLocale().toString(value);
 }
 
+QString shownDecimal(double value, int decimals) {
+    return shownLocale().toString(value, 'f', decimals);
+}
+
 QString shownAverage(const BattingAverage& average) {
     // The average's own form, with a point, written again character by
     // character: a digit as the locale writes it (Bengali "৩৭.২৫").
