@@ -57,8 +57,8 @@ void playThroughRecord(benchmark::State& state, bool freshMemory) {
             if (freshMemory) malloc_trim(0);
             played = 0;
         }
-        const MatchPerformance match = session.drawMatch(random);
-        benchmark::DoNotOptimize(session.confirmMatch(match));
+        session.drawMatch(random);
+        benchmark::DoNotOptimize(session.confirmMatch());
     }
     benchmark::DoNotOptimize(session.career().bankBalance);
     state.SetItemsProcessed(state.iterations());

@@ -42,7 +42,8 @@ MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner
     outline->setObjectName(QStringLiteral("Shape1"));
     look::place(outline, look::rect(120, 840, 3735, 975));
 
-    performance_ = career_.session().drawMatch(platform_.random);
+    performance_ = career_.update(
+        [this](CareerSession& session) { return session.drawMatch(platform_.random); });
 
     const struct {
         QString caption;
@@ -71,8 +72,8 @@ void MatchScreen::confirm() {
     // press must not apply the match again.
     if (applied_) return;
     applied_ = true;
-    const ConfirmedMatch confirmed = career_.update(
-        [this](CareerSession& session) { return session.confirmMatch(performance_); });
+    const ConfirmedMatch confirmed =
+        career_.update([this](CareerSession& session) { return session.confirmMatch(); });
     saved_ = confirmed.saved;
     // The match is over once its figures are taken: what it brought is told
     // over the window behind, with this one already out of the way.

@@ -26,6 +26,9 @@ QString CareerSession::historyPath() const {
 }
 
 PlayOutcome CareerSession::play(RandomSource& random, const BookieQuestion& takesTheBookiesMoney) {
+    // A new step of play: a match drawn before it is no longer to be played.
+    drawnMatch_.reset();
+    drawnMatchConfirmed_ = false;
     const PlayOutcome selection = selectForMatch(career_, random);
     if (selection.next != PlayNext::bookieOffer) return selection;
     const bool takesTheMoney = takesTheBookiesMoney(bookiesBribe);
@@ -35,12 +38,28 @@ PlayOutcome CareerSession::play(RandomSource& random, const BookieQuestion& take
     return answer;
 }
 
-MatchPerformance CareerSession::drawMatch(RandomSource& random) const {
-    return ::drawMatch(career_, random);
+MatchPerformance CareerSession::drawMatch(RandomSource& random) {
+    setDrawnMatch(::drawMatch(career_, random));
+    return *drawnMatch_;
 }
 
-ConfirmedMatch CareerSession::confirmMatch(const MatchPerformance& match) {
+void CareerSession::setDrawnMatch(const MatchPerformance& match) {
+    drawnMatch_ = match;
+    drawnMatchConfirmed_ = false;
+}
+
+ConfirmedMatch CareerSession::confirmMatch() {
     ConfirmedMatch confirmed;
+    if (!drawnMatch_) {
+        confirmed.refused = MatchRefusal::noMatchDrawn;
+        return confirmed;
+    }
+    if (drawnMatchConfirmed_) {
+        confirmed.refused = MatchRefusal::alreadyConfirmed;
+        return confirmed;
+    }
+    drawnMatchConfirmed_ = true;
+    const MatchPerformance& match = *drawnMatch_;
     confirmed.award = applyMatch(career_, match);
     history_.append(takeHistoryRow(career_, match, confirmed.award));
     if (!autoSave_.on || claim_.savingOff()) return confirmed;

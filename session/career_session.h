@@ -24,8 +24,16 @@
 
 class RandomSource;
 
+// Why a match was not confirmed.
+enum class MatchRefusal {
+    noMatchDrawn,      // no match has been drawn since the last press of Play
+    alreadyConfirmed,  // the match drawn has been confirmed already
+};
+
 // What confirming a match came to.
 struct ConfirmedMatch {
+    // Set when the match was refused: then nothing was applied or written.
+    std::optional<MatchRefusal> refused;
     // The performance award the match earned (0 for none).
     double award = 0;
     // Whether the save file was written: not with auto-save off, not while
@@ -89,15 +97,22 @@ class CareerSession {
 
     // Draws the runs, wickets and catches of the match the player was
     // selected for; the career does not change until the match is confirmed.
-    MatchPerformance drawMatch(RandomSource& random) const;
+    // The match drawn last is the one confirmMatch() plays.
+    MatchPerformance drawMatch(RandomSource& random);
+    // A match of the caller's choosing that stands as the one drawn, for
+    // setting a career up in a given state (sample careers, tests); it is
+    // confirmed once, as a drawn match is.
+    void setDrawnMatch(const MatchPerformance& match);
 
-    // OK on a drawn match: applies it to the career and adds its row to the
+    // OK on the drawn match: applies it to the career and adds its row to the
     // history; then, with auto-save on, writes the save file and, once that is
     // done, brings the history file up to date. With auto-save off, or when
     // the career does not save in this game, nothing is written and no folder
     // is created; a file there that is not the career's own is replaced only
-    // as the save claim allows.
-    ConfirmedMatch confirmMatch(const MatchPerformance& match);
+    // as the save claim allows. A match is played once: with no match drawn
+    // since the last press of Play, or with the one drawn already confirmed,
+    // the confirmation is refused and nothing changes.
+    ConfirmedMatch confirmMatch();
 
     // The end of the career, as it came: taken into the hall of fame of the
     // folder it saves to, when it saves in this game and has saved there.
@@ -129,4 +144,7 @@ class CareerSession {
     HistoryFile historyFile_;
     SaveClaim claim_;
     bool savedHere_ = false;
+    // The match drawn for this step of play, and whether it has been played.
+    std::optional<MatchPerformance> drawnMatch_;
+    bool drawnMatchConfirmed_ = false;
 };

@@ -153,7 +153,7 @@ void SimulatedCareer::playMatch() {
                               .arg(match.catches));
     }
     // Auto-save is off, so confirming writes nothing to the folder.
-    const ConfirmedMatch confirmed = session_.confirmMatch(match);
+    const ConfirmedMatch confirmed = session_.confirmMatch();
     if (confirmed.award > 0) messages_.shown(awardNotice(confirmed.award));
     if (confirmed.saveFailure) {
         fail("the match", QStringLiteral("the career was saved to %1, which failed: %2")

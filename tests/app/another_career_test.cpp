@@ -22,6 +22,7 @@
 #include "screens/main_screen.h"
 #include "screens/player_screen.h"
 #include "session/career_session.h"
+#include "support/chosen_match.h"
 #include "support/file_contents.h"
 #include "support/match_on_screen.h"
 #include "support/qt_printers.h"
@@ -54,7 +55,7 @@ class AnotherCareer : public ::testing::Test {
         CareerSession session(mehta, AutoSave{true, QStringLiteral("arjun_auto.bsg")},
                               SaveTarget{saves, false, {}});
         for (int i = 0; i < 3; ++i)
-            ASSERT_FALSE(session.confirmMatch(MatchPerformance{10, 1, 0}).saveFailure);
+            ASSERT_FALSE(confirmChosenMatch(session, MatchPerformance{10, 1, 0}).saveFailure);
         mehtaMatches = careerMatches(session.career());
         mehtaBytes = contents(mehtaSave);
         mehtaHistory = contents(historyFilePath(mehtaSave));

@@ -26,6 +26,7 @@
 #include "saves/file_size_limit.h"
 #include "saves/lock_holder.h"
 #include "session/career_session.h"
+#include "support/chosen_match.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
@@ -80,7 +81,7 @@ TEST_F(CareerLocks, ALockNoRunningCopyHoldsIsTakenOverWhateverItHolds) {
             CareerSession playing = session();
             EXPECT_EQ(playing.claimSaveFile().standing, SaveClaim::Standing::clear);
             EXPECT_LT(timer.elapsed(), 500);
-            const ConfirmedMatch confirmed = playing.confirmMatch(match);
+            const ConfirmedMatch confirmed = confirmChosenMatch(playing, match);
             EXPECT_TRUE(confirmed.saved);
             EXPECT_FALSE(playing.whySavingOff());
             EXPECT_LT(QFileInfo(lock).size(), maxLockFileBytes);
@@ -118,7 +119,7 @@ TEST_F(CareerLocks, NothingButARegularFileAtTheLockIsRefusedAtOnce) {
             ASSERT_TRUE(playing.whySavingOff());
             EXPECT_EQ(playing.whySavingOff()->why, SaveClaim::NotSaving::lockNotARegularFile);
             EXPECT_EQ(playing.whySavingOff()->file, lock);
-            const ConfirmedMatch confirmed = playing.confirmMatch(match);
+            const ConfirmedMatch confirmed = confirmChosenMatch(playing, match);
             EXPECT_FALSE(confirmed.saved);
             EXPECT_FALSE(confirmed.saveFailure);
         }
@@ -146,18 +147,18 @@ TEST_F(CareerLocks, ALockThatCannotBeMadeMeansNoSaveAtAll) {
     ASSERT_TRUE(claimed->whySavingOff());
     EXPECT_EQ(claimed->whySavingOff()->why, SaveClaim::NotSaving::lockNotMade);
     EXPECT_EQ(claimed->whySavingOff()->detail, QStringLiteral("File too large"));
-    EXPECT_FALSE(claimed->confirmMatch(match).saved);
+    EXPECT_FALSE(confirmChosenMatch(*claimed, match).saved);
     EXPECT_FALSE(QFileInfo::exists(path));
     claimed.reset();
 
     CareerSession unclaimed = session();
     {
         const FileSizeLimit full(0);
-        const ConfirmedMatch first = unclaimed.confirmMatch(match);
+        const ConfirmedMatch first = confirmChosenMatch(unclaimed, match);
         EXPECT_FALSE(first.saved);
         EXPECT_TRUE(first.saveFailure);
     }
-    const ConfirmedMatch second = unclaimed.confirmMatch(match);
+    const ConfirmedMatch second = confirmChosenMatch(unclaimed, match);
     EXPECT_FALSE(second.saved);
     EXPECT_FALSE(second.saveFailure);
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -179,7 +180,7 @@ TEST_F(CareerLocks, AKilledCopyNeverKeepsTheCareer) {
         if (copy == 0) {
             CareerSession playing = session();
             playing.claimSaveFile();
-            for (;;) playing.confirmMatch(match);
+            for (;;) confirmChosenMatch(playing, match);
         }
         ASSERT_GT(copy, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(microseconds(draws)));
@@ -190,7 +191,7 @@ TEST_F(CareerLocks, AKilledCopyNeverKeepsTheCareer) {
         // The next copy loads what the killed one saved, if anything.
         CareerSession next(midCareer(), autoSave, SaveTarget{saves, false, path});
         ASSERT_EQ(next.claimSaveFile().standing, SaveClaim::Standing::clear) << "round " << rounds;
-        const ConfirmedMatch confirmed = next.confirmMatch(match);
+        const ConfirmedMatch confirmed = confirmChosenMatch(next, match);
         ASSERT_TRUE(confirmed.saved)
             << "round " << rounds << ": "
             << (confirmed.saveFailure ? confirmed.saveFailure->reason.toStdString()
@@ -204,7 +205,7 @@ TEST_F(CareerLocks, AKilledCopyNeverKeepsTheCareer) {
         CareerSession second = session();
         const bool refused =
             second.claimSaveFile().standing == SaveClaim::Standing::openInAnotherCopy &&
-            !second.confirmMatch(match).saved;
+            !confirmChosenMatch(second, match).saved;
         ::_exit(refused ? 0 : 1);
     }
     int status = 0;

@@ -12,6 +12,7 @@
 #include "saves/history_file.h"
 #include "saves/save_file.h"
 #include "saves/save_file_io.h"
+#include "support/chosen_match.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/scripted_random.h"
@@ -219,7 +220,8 @@ TEST_F(SavedSession, AMatchAfterTheBookiesMoneyIsSavedWithItsHistoryRow) {
     EXPECT_EQ(match, (MatchPerformance{30, 1, 1}));
     EXPECT_EQ(session.career().statistics().matches, 0);
 
-    const ConfirmedMatch confirmed = session.confirmMatch(match);
+    const ConfirmedMatch confirmed = session.confirmMatch();
+    EXPECT_FALSE(confirmed.refused);
     EXPECT_FALSE(confirmed.saveFailure);
     EXPECT_FALSE(confirmed.historyFailure);
     EXPECT_EQ(session.career().statistics().matches, 1);
@@ -244,7 +246,7 @@ TEST_F(SavedSession, WhatHappensBetweenMatchesGoesIntoTheNextRow) {
 
     random.draws = {noOffer};
     ASSERT_EQ(session.play(random, [](double) { return false; }).next, PlayNext::match);
-    ASSERT_FALSE(session.confirmMatch(MatchPerformance{20, 0, 1}).saveFailure);
+    ASSERT_FALSE(confirmChosenMatch(session, MatchPerformance{20, 0, 1}).saveFailure);
     const QByteArray afterFirst = contents(session.savePath());
 
     session.changeCareer([](Career& career) {
@@ -263,7 +265,7 @@ TEST_F(SavedSession, WhatHappensBetweenMatchesGoesIntoTheNextRow) {
 
     random.draws = {noOffer};
     ASSERT_EQ(session.play(random, [](double) { return false; }).next, PlayNext::match);
-    ASSERT_FALSE(session.confirmMatch(MatchPerformance{}).saveFailure);
+    ASSERT_FALSE(confirmChosenMatch(session, MatchPerformance{}).saveFailure);
     ASSERT_EQ(session.history().rows().size(), 2u);
     const SinceLastMatch& events = session.history().rows().back().events;
     EXPECT_EQ(events.levelChanges, std::vector<Level>{Level::city});
@@ -275,12 +277,72 @@ TEST_F(SavedSession, WhatHappensBetweenMatchesGoesIntoTheNextRow) {
               session.history().rows());
 }
 
+// A match is played once, and only one drawn for the step of play: a
+// confirmation with no match drawn, a second one of the same match, or one of
+// a match drawn before the last press of Play is refused, and neither the
+// career, its history nor its files change.
+TEST_F(SavedSession, EachDrawnMatchIsConfirmedOnce) {
+    CareerSession session(testCareer(60, 60, 60), autoSaveOn, SaveTarget{saves, false, {}});
+    ScriptedRandom random;
+    const auto refusedLeavesAllAsItWas = [&](MatchRefusal why) {
+        const Career before = session.career();
+        const CareerHistory historyBefore = session.history();
+        const bool saveExisted = QFileInfo::exists(session.savePath());
+        const QByteArray saveBefore = saveExisted ? contents(session.savePath()) : QByteArray();
+        const ConfirmedMatch refused = session.confirmMatch();
+        EXPECT_EQ(refused.refused, why);
+        EXPECT_EQ(refused.award, 0);
+        EXPECT_FALSE(refused.saved);
+        EXPECT_FALSE(refused.saveFailure);
+        EXPECT_TRUE(refused.keptAside.empty());
+        EXPECT_EQ(session.career(), before);
+        EXPECT_EQ(session.history().rows(), historyBefore.rows());
+        ASSERT_EQ(QFileInfo::exists(session.savePath()), saveExisted);
+        if (saveExisted) {
+            EXPECT_EQ(contents(session.savePath()), saveBefore);
+        }
+    };
+
+    refusedLeavesAllAsItWas(MatchRefusal::noMatchDrawn);
+    EXPECT_FALSE(QFileInfo::exists(saves));
+
+    const std::vector<double> thirtyRuns = {drawFor(30, 60), drawFor(20, 60), drawFor(30, 60)};
+    random.draws = {noOffer};
+    ASSERT_EQ(session.play(random, [](double) { return false; }).next, PlayNext::match);
+    random.draws.assign(thirtyRuns.begin(), thirtyRuns.end());
+    session.drawMatch(random);
+    const ConfirmedMatch first = session.confirmMatch();
+    EXPECT_FALSE(first.refused);
+    EXPECT_TRUE(first.saved);
+    refusedLeavesAllAsItWas(MatchRefusal::alreadyConfirmed);
+
+    // The next match, drawn and confirmed, is played as the first was.
+    random.draws.assign(thirtyRuns.begin(), thirtyRuns.end());
+    const MatchPerformance drawn = session.drawMatch(random);
+    const ConfirmedMatch second = session.confirmMatch();
+    EXPECT_FALSE(second.refused);
+    EXPECT_TRUE(second.saved);
+    EXPECT_EQ(session.career().statistics().matches, 2);
+    ASSERT_EQ(session.history().rows().size(), 2u);
+    EXPECT_EQ(session.history().rows().back().performance, drawn);
+    EXPECT_EQ(readHistory(session.historyPath(), loaded(session)).history.rows(),
+              session.history().rows());
+
+    // A match drawn and left unconfirmed is not played after the next press
+    // of Play, which leads to a match of its own.
+    random.draws.assign(thirtyRuns.begin(), thirtyRuns.end());
+    session.drawMatch(random);
+    random.draws = {noOffer};
+    ASSERT_EQ(session.play(random, [](double) { return false; }).next, PlayNext::match);
+    refusedLeavesAllAsItWas(MatchRefusal::noMatchDrawn);
+}
+
 TEST_F(SavedSession, WithAutoSaveOffNothingIsWritten) {
     CareerSession session(testCareer(60, 60, 60), AutoSave{}, SaveTarget{saves, false, {}});
     ScriptedRandom random;
     random.draws = {noOffer};
     ASSERT_EQ(session.play(random, [](double) { return false; }).next, PlayNext::match);
-    const ConfirmedMatch confirmed = session.confirmMatch(MatchPerformance{12, 0, 0});
+    const ConfirmedMatch confirmed = confirmChosenMatch(session, MatchPerformance{12, 0, 0});
     EXPECT_FALSE(confirmed.saveFailure);
     EXPECT_EQ(session.history().rows().size(), 1u);
     EXPECT_FALSE(QFileInfo::exists(saves));

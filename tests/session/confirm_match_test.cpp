@@ -13,6 +13,7 @@
 #include "saves/save_file_io.h"
 #include "saves/saves_folder.h"
 #include "session/career_session.h"
+#include "support/chosen_match.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
@@ -45,7 +46,7 @@ class ConfirmMatch : public ::testing::Test {
             SaveTarget{folder.isEmpty() ? saves : folder, false, loadedFrom}, kept);
         CareerSession& session = held->second;
         session.changeCareer([&](Career& career) { career = played; });
-        const ConfirmedMatch confirmed = session.confirmMatch(match);
+        const ConfirmedMatch confirmed = confirmChosenMatch(session, match);
         played = session.career();
         kept = session.history();
         return confirmed;

@@ -23,6 +23,7 @@
 #include "saves/save_file_io.h"
 #include "saves/set_aside.h"
 #include "session/career_session.h"
+#include "support/chosen_match.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
@@ -61,8 +62,8 @@ class FilesChanged : public ::testing::Test {
 // place. A file only touched, its content as the game left it, is not kept.
 TEST_F(FilesChanged, WhatAnotherProgramChangedBetweenMatchesIsKeptAndTold) {
     CareerSession playing = session();
-    ASSERT_TRUE(playing.confirmMatch(match).saved);
-    ASSERT_TRUE(playing.confirmMatch(match).saved);
+    ASSERT_TRUE(confirmChosenMatch(playing, match).saved);
+    ASSERT_TRUE(confirmChosenMatch(playing, match).saved);
 
     const QByteArray otherSave = anotherCareersSave();
     put(path, otherSave);
@@ -70,7 +71,7 @@ TEST_F(FilesChanged, WhatAnotherProgramChangedBetweenMatchesIsKeptAndTold) {
     edited.replace("\n", ",my notes\r\n");
     put(historyPath, edited);
 
-    const ConfirmedMatch confirmed = playing.confirmMatch(match);
+    const ConfirmedMatch confirmed = confirmChosenMatch(playing, match);
     ASSERT_TRUE(confirmed.saved);
     ASSERT_EQ(confirmed.keptAside.size(), 2u);
     EXPECT_EQ(confirmed.keptAside[0].file, path);
@@ -92,7 +93,7 @@ TEST_F(FilesChanged, WhatAnotherProgramChangedBetweenMatchesIsKeptAndTold) {
     const QByteArray saved = contents(path);
     ASSERT_EQ(::utime(QFile::encodeName(path).constData(), nullptr), 0);
     ASSERT_EQ(::utime(QFile::encodeName(historyPath).constData(), nullptr), 0);
-    EXPECT_TRUE(playing.confirmMatch(match).keptAside.empty());
+    EXPECT_TRUE(confirmChosenMatch(playing, match).keptAside.empty());
     EXPECT_EQ(setAsideFilesOf(path, saveFileEnding).size(), 1);
 }
 
@@ -105,7 +106,7 @@ TEST_F(FilesChanged, AnotherCareersShorterHistoryIsNeverAdopted) {
     other.level = Level::club;
     {
         CareerSession anotherCareer(other, autoSave, SaveTarget{elsewhere.path(), false, {}});
-        for (int i = 0; i < 3; ++i) anotherCareer.confirmMatch(MatchPerformance{180, 7, 3});
+        for (int i = 0; i < 3; ++i) confirmChosenMatch(anotherCareer, MatchPerformance{180, 7, 3});
     }
     const QByteArray foreign =
         contents(historyFilePath(elsewhere.path() + "/" + autoSave.fileName));
@@ -114,7 +115,7 @@ TEST_F(FilesChanged, AnotherCareersShorterHistoryIsNeverAdopted) {
     career.level = Level::club;
     {
         CareerSession playing(career, autoSave, SaveTarget{saves, false, {}});
-        for (int i = 0; i < 5; ++i) playing.confirmMatch(MatchPerformance{12, 0, 1});
+        for (int i = 0; i < 5; ++i) confirmChosenMatch(playing, MatchPerformance{12, 0, 1});
         career = playing.career();
     }
     put(historyPath, foreign);
@@ -125,7 +126,7 @@ TEST_F(FilesChanged, AnotherCareersShorterHistoryIsNeverAdopted) {
     CareerSession loaded(career, autoSave, SaveTarget{saves, false, path}, read.history,
                          read.leftOut);
     ASSERT_EQ(loaded.claimSaveFile().standing, SaveClaim::Standing::clear);
-    const ConfirmedMatch confirmed = loaded.confirmMatch(match);
+    const ConfirmedMatch confirmed = confirmChosenMatch(loaded, match);
     ASSERT_EQ(confirmed.keptAside.size(), 1u);
     EXPECT_EQ(contents(confirmed.keptAside[0].keptAs), foreign);
     EXPECT_EQ(readHistoryLines(contents(historyPath)).rows.size(), 1u);
@@ -135,7 +136,7 @@ TEST_F(FilesChanged, AnotherCareersShorterHistoryIsNeverAdopted) {
 // large for any career is told as such, not as matches played without one.
 TEST_F(FilesChanged, OddHistoryFilesAreToldForWhatTheyAre) {
     CareerSession playing = session();
-    for (int i = 0; i < 3; ++i) ASSERT_TRUE(playing.confirmMatch(match).saved);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(confirmChosenMatch(playing, match).saved);
     const Career career = playing.career();
 
     QByteArray crOnly = contents(historyPath);
@@ -182,7 +183,7 @@ TEST_F(FilesChanged, ALinkSwappedInWhileSavingNeverLeadsOutside) {
     timer.start();
     int matches = 0;
     while (timer.elapsed() < 2000) {
-        playing.confirmMatch(match);
+        confirmChosenMatch(playing, match);
         ++matches;
     }
     racing = false;

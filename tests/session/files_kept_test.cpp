@@ -22,6 +22,7 @@
 #include "saves/save_file_io.h"
 #include "saves/set_aside.h"
 #include "session/career_session.h"
+#include "support/chosen_match.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
@@ -96,7 +97,7 @@ TEST_F(FilesKept, NoWriteGoesThroughALink) {
         CareerSession fresh = sessionOf(career);
         bool told = false;
         for (int played = 0; played < 2; ++played) {
-            const ConfirmedMatch confirmed = fresh.confirmMatch(match);
+            const ConfirmedMatch confirmed = confirmChosenMatch(fresh, match);
             const auto& failure =
                 c.at == path ? confirmed.saveFailure : std::optional<SaveFailure>();
             if (failure) {
@@ -122,7 +123,7 @@ TEST_F(FilesKept, NothingButARegularFileIsWrittenOrAppendedTo) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     EXPECT_TRUE(writeRefusal(path));
     CareerSession session = sessionOf(career);
-    const ConfirmedMatch confirmed = session.confirmMatch(match);
+    const ConfirmedMatch confirmed = confirmChosenMatch(session, match);
     ASSERT_TRUE(confirmed.saveFailure);
     EXPECT_FALSE(QFileInfo(path).isFile());
 
@@ -143,7 +144,8 @@ TEST_F(FilesKept, AnotherCareersSaveIsReplacedOnlyWhenThePlayerAgrees) {
     mehta.player = QStringLiteral("Arjun Mehta");
     {
         CareerSession mehtaSession = sessionOf(mehta);
-        for (int i = 0; i < 3; ++i) ASSERT_FALSE(mehtaSession.confirmMatch(match).saveFailure);
+        for (int i = 0; i < 3; ++i)
+            ASSERT_FALSE(confirmChosenMatch(mehtaSession, match).saveFailure);
         mehta = mehtaSession.career();
     }
     const auto before = snapshot(saves);
@@ -161,7 +163,7 @@ TEST_F(FilesKept, AnotherCareersSaveIsReplacedOnlyWhenThePlayerAgrees) {
         EXPECT_EQ(check.found.matches, careerMatches(mehta));
         singhSession.answerReplace(replace);
         for (int i = 0; i < 2; ++i) {
-            const ConfirmedMatch confirmed = singhSession.confirmMatch(match);
+            const ConfirmedMatch confirmed = confirmChosenMatch(singhSession, match);
             EXPECT_EQ(bool(confirmed.saveFailure), false);
             EXPECT_EQ(confirmed.saved, replace);
         }
@@ -185,13 +187,13 @@ TEST_F(FilesKept, AnotherCareersSaveIsReplacedOnlyWhenThePlayerAgrees) {
 TEST_F(FilesKept, ACareersOwnFileIsReplacedWithoutAsking) {
     {
         CareerSession session = sessionOf(career);
-        ASSERT_FALSE(session.confirmMatch(match).saveFailure);
-        EXPECT_FALSE(session.confirmMatch(match).saveFailure);
+        ASSERT_FALSE(confirmChosenMatch(session, match).saveFailure);
+        EXPECT_FALSE(confirmChosenMatch(session, match).saveFailure);
     }
     {
         CareerSession loaded = sessionOf(career, path);
         EXPECT_EQ(loaded.claimSaveFile().standing, SaveClaim::Standing::clear);
-        EXPECT_FALSE(loaded.confirmMatch(match).saveFailure);
+        EXPECT_FALSE(confirmChosenMatch(loaded, match).saveFailure);
     }
     // Reached through another path to the same folder, too.
     link(saves, root.path() + QStringLiteral("/SavesLink"));
@@ -253,13 +255,13 @@ TEST_F(FilesKept, OneCopyOfTheGamePlaysACareerAtATime) {
     std::optional<CareerSession> first(std::in_place, career, autoSave,
                                        SaveTarget{saves, false, {}});
     ASSERT_EQ(first->claimSaveFile().standing, SaveClaim::Standing::clear);
-    ASSERT_FALSE(first->confirmMatch(match).saveFailure);
+    ASSERT_FALSE(confirmChosenMatch(*first, match).saveFailure);
     const QByteArray saved = contents(path);
 
     const int secondCopy = inChild([&] {
         CareerSession second = sessionOf(career, path);
         if (second.claimSaveFile().standing != SaveClaim::Standing::openInAnotherCopy) return 1;
-        const ConfirmedMatch confirmed = second.confirmMatch(match);
+        const ConfirmedMatch confirmed = confirmChosenMatch(second, match);
         return confirmed.saveFailure ? 2 : confirmed.saved ? 3 : 0;
     });
     EXPECT_EQ(secondCopy, 0);

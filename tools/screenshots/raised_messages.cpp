@@ -174,8 +174,9 @@ void raiseSaveClaims(ShowingPrompter& prompter, Platform& platform, const QDir& 
     Career other = startCareer(sampleDetails(), platform.random);
     other.player = otherPlayer;
     const QString saves = scratch.filePath(QStringLiteral("Saves"));
-    CareerSession(other, sampleAutoSave(), SaveTarget{saves, false, {}})
-        .confirmMatch(MatchPerformance{10, 1, 0});
+    CareerSession otherSession(other, sampleAutoSave(), SaveTarget{saves, false, {}});
+    otherSession.setDrawnMatch(MatchPerformance{10, 1, 0});
+    otherSession.confirmMatch();
 
     prompter.enter(QStringLiteral("main: another career's save"));
     {
