@@ -165,7 +165,7 @@ void PlayerScreen::buildCommands() {
     //: Opens the hall of fame, the best careers ever played.
     hallOfFame_ = new CommandButton(tr("Hall of Fame"), this);
     hallOfFame_->setObjectName(QStringLiteral("hallOfFame"));
-    hallOfFame_->setGeometry(look::rect(6030, 4800, 1545, 375));
+    look::place(hallOfFame_, look::rect(6030, 4800, 1545, 375));
     hallOfFame_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F)});
     connect(hallOfFame_, &QAbstractButton::clicked, this, &PlayerScreen::hallOfFameRequested);
 }

@@ -7,11 +7,13 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTranslator>
+#include <QTreeWidget>
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "app/translations.h"
@@ -21,6 +23,7 @@
 #include "screens/command_button.h"
 #include "screens/history/history_screen.h"
 #include "screens/history/history_table_model.h"
+#include "screens/history/milestones_view.h"
 #include "screens/main_screen.h"
 #include "screens/purchase_screen.h"
 #include "support/qt_printers.h"
@@ -105,17 +108,32 @@ TEST_F(InHindi, AClubIsNamedAlikeOnTheMainScreenAndThroughoutTheHistory) {
         EXPECT_EQ(table->index(row, HistoryTableModel::team).data().toString(), club) << row;
 
     history.chartTabs()->setCurrentIndex(HistoryScreen::seasonsTab);
+    // The stays' sides, under each level of the Seasons tree.
+    QStringList sides;
     const QAbstractItemModel* seasons = history.seasons()->model();
-    EXPECT_EQ(seasons->index(0, 1).data().toString(), club);
-    EXPECT_EQ(seasons->index(1, 1).data().toString(), QStringLiteral("Pune"));
-    EXPECT_EQ(seasons->index(2, 1).data().toString(), club);
+    const std::function<void(const QModelIndex&)> collect = [&](const QModelIndex& parent) {
+        for (int row = 0; row < seasons->rowCount(parent); ++row) {
+            sides << seasons->index(row, 1, parent).data().toString();
+            collect(seasons->index(row, 0, parent));
+        }
+    };
+    collect(QModelIndex());
+    EXPECT_TRUE(sides.contains(club)) << sides.join(QLatin1Char(',')).toStdString();
+    EXPECT_TRUE(sides.contains(QStringLiteral("Pune")));
+    EXPECT_FALSE(sides.contains(QStringLiteral("Five Star")));
 
     history.chartTabs()->setCurrentIndex(HistoryScreen::milestonesTab);
     QStringList milestones;
-    for (int i = 0; i < history.milestones()->count(); ++i)
-        milestones << history.milestones()->item(i)->text();
-    EXPECT_TRUE(milestones.contains(QStringLiteral("मैच 3 से पहले: क्लब स्तर पर ड्रॉप (फ़ाइव स्टार)।")))
-        << milestones.join(QLatin1Char('\n')).toStdString();
+    const QTreeWidget* told = history.milestones()->list();
+    for (int i = 0; i < told->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = told->topLevelItem(i);
+        milestones << item->text(0);
+        for (int j = 0; j < item->childCount(); ++j) milestones << item->child(j)->text(0);
+    }
+    const QString drop = QStringLiteral("मैच 3 से पहले: क्लब स्तर पर ड्रॉप (फ़ाइव स्टार)।");
+    EXPECT_TRUE(std::any_of(milestones.begin(), milestones.end(), [&](const QString& m) {
+        return m.startsWith(drop);
+    })) << milestones.join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace
