@@ -13,8 +13,8 @@
 #include "game/level.h"
 #include "game/shown_numbers.h"
 #include "game/start_career.h"
-#include "screens/dark_view.h"
 #include "screens/look.h"
+#include "screens/row_table.h"
 #include "screens/titled_frame.h"
 
 namespace {
@@ -87,7 +87,7 @@ QList<QStandardItem*> teamRow(const QString& level, const QString& team, qint64 
 CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("careerCard"));
     setAutoFillBackground(true);
-    darkenView(this);
+    look::darken(this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     //: Heading of the card that sums up a whole career.

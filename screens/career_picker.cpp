@@ -18,9 +18,9 @@
 #include "game/start_career.h"
 #include "screens/command_button.h"
 #include "screens/command_row.h"
-#include "screens/dark_view.h"
 #include "screens/look.h"
 #include "screens/prompter.h"
+#include "screens/row_table.h"
 
 namespace {
 
@@ -183,7 +183,7 @@ CareerPicker::CareerPicker(const QString& folder, const QString& title, const QS
     filterField_ = new QLineEdit(this);
     filterField_->setObjectName(QStringLiteral("careerFilter"));
     filterField_->setFont(look::font(false));
-    darkenView(filterField_);
+    look::darken(filterField_);
     QPalette findPalette = filterField_->palette();
     findPalette.setColor(QPalette::PlaceholderText, QColor(150, 150, 170));
     filterField_->setPalette(findPalette);

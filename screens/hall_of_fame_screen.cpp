@@ -15,9 +15,9 @@
 #include "saves/saved_careers.h"
 #include "screens/command_button.h"
 #include "screens/command_row.h"
-#include "screens/dark_view.h"
 #include "screens/look.h"
 #include "screens/prompter.h"
+#include "screens/row_table.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("fameLists"));
     tabs_->setFont(look::font(true));
-    darkenView(tabs_);
+    look::darken(tabs_);
     for (int i = 0; i < fameListCount; ++i) {
         const auto list = static_cast<FameList>(i);
         auto* table = new QTableView(tabs_);

@@ -169,6 +169,9 @@ void darken(QWidget* widget) {
     palette.setColor(QPalette::Text, lightYellow);
     palette.setColor(QPalette::Highlight, blue);
     palette.setColor(QPalette::HighlightedText, Qt::white);
+    // Greyed rows (a file in the careers' list that is no career) in a grey
+    // that reads on navy.
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(150, 150, 170));
     palette.setColor(QPalette::Light, QColor(96, 96, 160));
     palette.setColor(QPalette::Midlight, QColor(64, 64, 136));
     palette.setColor(QPalette::Mid, QColor(48, 48, 120));
