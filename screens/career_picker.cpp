@@ -99,7 +99,8 @@ QVariant SavedCareersModel::data(const QModelIndex& index, int role) const {
             return text(saved, column);
         case Qt::ToolTipRole:
             if (saved.kind == SavedCareer::Kind::notACareer) {
-                //: Why a file in the Saves folder cannot be loaded; %1 is the reason.
+                //: Why a file in the Saves folder cannot be loaded: %1 is the file's
+                //: name, %2 the reason.
                 return tr("%1 is not a career the game can load: %2")
                     .arg(saved.fileName, saved.reason);
             }

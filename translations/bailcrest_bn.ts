@@ -2281,7 +2281,7 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     </message>
     <message>
         <source>%1 is not a career the game can load: %2</source>
-        <extracomment>Why a file in the Saves folder cannot be loaded; %1 is the reason.</extracomment>
+        <extracomment>Why a file in the Saves folder cannot be loaded: %1 is the file&apos;s name, %2 the reason.</extracomment>
         <translation>%1 এমন কোনো কেরিয়ার নয় যা গেম লোড করতে পারে: %2</translation>
     </message>
     <message>
