@@ -13,8 +13,10 @@ Whole saturate(double value) {
     constexpr auto low = std::numeric_limits<Whole>::min();
     constexpr auto high = std::numeric_limits<Whole>::max();
     if (std::isnan(value)) return 0;
-    if (value <= low) return low;
-    if (value >= high) return high;
+    // Compared as doubles: a 64-bit limit becomes the nearest power of two,
+    // 2^63 for the highest, at and above which no cast is safe.
+    if (value <= static_cast<double>(low)) return low;
+    if (value >= static_cast<double>(high)) return high;
     return static_cast<Whole>(value);
 }
 
