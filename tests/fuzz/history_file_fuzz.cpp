@@ -38,7 +38,8 @@ void check(const QByteArray& bytes, const Career& career) {
 
     require(!gaps.unreadable);
     require(gaps.damagedRows >= 0 && gaps.foreignRows >= 0);
-    const auto lines = static_cast<std::size_t>(bytes.count('\n')) + 1;
+    // A line ends in LF, CR LF, or in a file of old line ends CR alone.
+    const auto lines = static_cast<std::size_t>(bytes.count('\n') + bytes.count('\r')) + 1;
     require(rows.size() + static_cast<std::size_t>(gaps.damagedRows + gaps.foreignRows) <= lines);
     require(history.history.keptFrom() == (rows.empty() ? played + 1 : rows.front().match));
     for (std::size_t i = 0; i < rows.size(); ++i) {
