@@ -13,6 +13,7 @@
 #include "game/match.h"
 #include "screens/history/chart_data.h"
 #include "screens/history/chart_plugin.h"
+#include "support/two_matches.h"
 
 // What the chart tests share: the module as built, loaded once, and the
 // careers and series they look at.
@@ -24,18 +25,6 @@ const HistoryChartPlugin& builtModule();
 QChartView* makeView(QWidget* owner);
 void draw(QChartView* view, historyChart::Chart chart, const Career& career,
           const CareerHistory& history);
-
-HistoryRow row(std::int32_t match, Level level, const char* team, MatchPerformance performance,
-               Skills skills);
-
-// Ravi after two matches: one at his club, then, promoted, one for Pune.
-struct TwoMatches {
-    Career career;
-    std::vector<HistoryRow> rows;
-
-    TwoMatches();
-    CareerHistory history() const { return CareerHistory(rows); }
-};
 
 // Plays the matches through the rules into the history, as OK on the match
 // screen does.
