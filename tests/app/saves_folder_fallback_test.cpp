@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +17,7 @@
 #include "screens/main_screen.h"
 #include "screens/player_screen.h"
 #include "support/match_on_screen.h"
+#include "support/own_data_folder.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 
@@ -30,19 +30,13 @@ void settle() {
 
 // A program folder that holds a file called Saves, so no Saves folder can go
 // beside the program until the file is taken away; and the user's own Saves
-// folder, kept apart from the real one.
+// folder, this test's alone.
 class FallbackFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
         usersFolder = usersSavesFolder();
-        QDir(usersFolder).removeRecursively();
         QFile blocker(besideTheProgram());
         ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    }
-    void TearDown() override {
-        QDir(usersFolder).removeRecursively();
-        QStandardPaths::setTestModeEnabled(false);
     }
 
     QString besideTheProgram() const { return program.path() + QStringLiteral("/Saves"); }
@@ -59,6 +53,7 @@ class FallbackFolder : public ::testing::Test {
         playMatchOnScreen(*screens.mainScreen());
     }
 
+    OwnDataFolder data;
     QTemporaryDir program;
     ScriptedPlatform scripted{program.path()};
     QString usersFolder;

@@ -5,11 +5,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "saves/saves_folder.h"
 #include "screens/history/chart_plugin.h"
+#include "support/own_data_folder.h"
 #include "support/qt_printers.h"
 
 namespace {
@@ -19,7 +19,6 @@ namespace {
 class InstallLocation : public ::testing::Test {
   protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
         ASSERT_TRUE(root.isValid());
         const QDir top(root.path());
         ASSERT_TRUE(top.mkpath(QStringLiteral("usr/games")));
@@ -29,8 +28,7 @@ class InstallLocation : public ::testing::Test {
         games = root.path() + QStringLiteral("/usr/games");
         copy = root.path() + QStringLiteral("/usr-copy/bin");
     }
-    void TearDown() override { QStandardPaths::setTestModeEnabled(false); }
-
+    OwnDataFolder data;
     QTemporaryDir root;
     InstallLayout layout;
     QString games;

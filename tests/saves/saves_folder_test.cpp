@@ -5,19 +5,18 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "support/own_data_folder.h"
 #include "support/qt_printers.h"
 
 namespace {
 
 // A program folder that can hold saves, one that cannot, and the user's own
-// Saves folder, kept apart from the real one.
+// Saves folder, this test's alone.
 class SaveTargets : public ::testing::Test {
   protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
         users = usersSavesFolder();
         ASSERT_TRUE(QDir().mkpath(users));
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("game")));
@@ -29,8 +28,7 @@ class SaveTargets : public ::testing::Test {
         ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
         locked = root.path() + QStringLiteral("/locked");
     }
-    void TearDown() override { QStandardPaths::setTestModeEnabled(false); }
-
+    OwnDataFolder data;
     QTemporaryDir root;
     QString users;
     QString writable;
@@ -74,22 +72,15 @@ TEST_F(SaveTargets, OneCareerKeepsToTheSavesFolderItCameFrom) {
 // Careers an earlier version kept in Bailcrest/Saves of the user's data
 // folder are found there until the player has the current folder.
 TEST(UsersSavesFolder, IsTheEarlierOneOnlyWhileItIsTheOnlyOne) {
-    QStandardPaths::setTestModeEnabled(true);
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString current = data + QStringLiteral("/bailcrest/Saves");
-    const QString earlier = data + QStringLiteral("/Bailcrest/Saves");
-    QDir(current).removeRecursively();
-    QDir(earlier).removeRecursively();
+    const OwnDataFolder data;
+    const QString current = data.path() + QStringLiteral("/bailcrest/Saves");
+    const QString earlier = data.path() + QStringLiteral("/Bailcrest/Saves");
 
     EXPECT_EQ(usersSavesFolder(), current);
     ASSERT_TRUE(QDir().mkpath(earlier));
     EXPECT_EQ(usersSavesFolder(), earlier);
     ASSERT_TRUE(QDir().mkpath(current));
     EXPECT_EQ(usersSavesFolder(), current);
-
-    QDir(current).removeRecursively();
-    QDir(earlier).removeRecursively();
-    QStandardPaths::setTestModeEnabled(false);
 }
 
 }  // namespace
