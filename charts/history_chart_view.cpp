@@ -26,7 +26,8 @@ class CursorTexts {
 constexpr double legendShare = 0.22;
 constexpr int legendWidest = 190;
 constexpr int legendNarrowest = 90;
-constexpr double smallestLegendPoints = 6.5;
+// The smallest a legend is written, in pixels: still read with ease.
+constexpr int smallestLegendPixels = 9;
 // What Qt Charts puts between and around the names of a legend, in pixels,
 // with a little to spare.
 constexpr double legendEntrySpacing = 9;
@@ -96,11 +97,6 @@ void HistoryChartView::showData(std::shared_ptr<const ChartData> data) {
 
 bool HistoryChartView::cursorShown() const {
     return cursorPlaced_ && hasFocus() && data_ != nullptr && !data_->matches.empty();
-}
-
-std::optional<std::int32_t> HistoryChartView::cursorMatch() const {
-    if (!cursorShown()) return std::nullopt;
-    return data_->matches[cursor_];
 }
 
 QStringList HistoryChartView::cursorLines() const {
@@ -219,18 +215,18 @@ void HistoryChartView::fitLegend() {
     // its right side leaves the lines their room.
     const int width =
         std::clamp(static_cast<int>(this->width() * legendShare), legendNarrowest, legendWidest);
-    const auto isFloor = [this](const QString& name) {
-        return data_ != nullptr &&
-               std::any_of(data_->floors.begin(), data_->floors.end(),
-                           [&](const ChartFloor& floor) { return floor.name == name; });
+    const auto named = [](const auto& items, const QString& name) {
+        return std::any_of(items.begin(), items.end(),
+                           [&](const auto& item) { return item.name == name; });
     };
     // The chart fills the view, as soon as the view is shown.
     const double room = height() - chart()->margins().top() - chart()->margins().bottom();
     // A legend taller than the chart first leaves the floors to be named on
-    // their lines, then is written smaller, down to a size still read with
-    // ease, rather than cut.
+    // their lines, then is written smaller, and at the last leaves the
+    // markers to their tips and the cursor, rather than be cut.
     QFont font = look_.labels;
     floorsNamedOnLines_ = false;
+    bool markersLeftOut = false;
     for (;;) {
         if (legend->font() != font) legend->setFont(font);
         const QFontMetrics metrics(font);
@@ -239,9 +235,12 @@ void HistoryChartView::fitLegend() {
         for (QLegendMarker* marker : markers) {
             // A long career's bands are named by their lines alone.
             if (marker->series()->type() == QAbstractSeries::SeriesTypeArea) continue;
-            const bool shown = !(floorsNamedOnLines_ && isFloor(marker->series()->name()));
+            const QString name = marker->series()->name();
+            const bool shown =
+                data_ == nullptr || !((floorsNamedOnLines_ && named(data_->floors, name)) ||
+                                      (markersLeftOut && named(data_->markers, name)));
             marker->setVisible(shown);
-            const QString label = wrappedLabel(marker->series()->name(), font, width);
+            const QString label = wrappedLabel(name, font, width);
             if (marker->label() != label) marker->setLabel(label);
             if (shown) {
                 // Qt Charts sets each name a few pixels apart, its lines at
@@ -251,11 +250,13 @@ void HistoryChartView::fitLegend() {
             }
         }
         legend->layout()->invalidate();
-        if (height <= room) break;
-        if (!floorsNamedOnLines_ && data_ != nullptr && !data_->floors.empty()) {
+        if (height <= room || data_ == nullptr) break;
+        if (!floorsNamedOnLines_ && !data_->floors.empty()) {
             floorsNamedOnLines_ = true;
-        } else if (font.pointSizeF() > smallestLegendPoints) {
-            font.setPointSizeF(std::max(smallestLegendPoints, font.pointSizeF() - 0.5));
+        } else if (font.pixelSize() > smallestLegendPixels) {
+            font.setPixelSize(font.pixelSize() - 1);
+        } else if (!markersLeftOut && !data_->markers.empty()) {
+            markersLeftOut = true;
         } else {
             break;
         }

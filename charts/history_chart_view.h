@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <cstddef>
 #include <memory>
-#include <optional>
 
 #include "screens/history/chart_data.h"
 
@@ -28,7 +27,8 @@ QString wrappedLabel(const QString& text, const QFont& font, int width);
 //
 // Behind the series it shades the stretches of matches played at each level,
 // named where there is room. A legend with no room for every name leaves the
-// floors to be named on their lines. With the focus it shows a cursor at a match:
+// floors to be named on their lines, is written smaller, and at the last
+// leaves the markers to their tips and the cursor. With the focus it shows a cursor at a match:
 // Left and Right move it a match, Page Up and Page Down a block of matches,
 // Home and End to the first and the last; it is drawn as a line across the
 // chart with the match's figures beside it, which a screen reader is told as
@@ -45,14 +45,6 @@ class HistoryChartView : public QChartView {
     // was there, so that a match played takes it along.
     void showData(std::shared_ptr<const ChartData> data);
 
-    // The match at the cursor while it is shown.
-    std::optional<std::int32_t> cursorMatch() const;
-    // The match's figures as the cursor shows them, a line each.
-    QStringList cursorLines() const;
-
-    // Matches a Page Up or Page Down moves the cursor.
-    std::size_t pageStep() const;
-
   signals:
     void matchPicked(int match);
 
@@ -66,6 +58,10 @@ class HistoryChartView : public QChartView {
 
   private:
     bool cursorShown() const;
+    // The match's figures as the cursor shows them, a line each.
+    QStringList cursorLines() const;
+    // Matches a Page Up or Page Down moves the cursor.
+    std::size_t pageStep() const;
     void moveCursorTo(std::size_t place);
     // Tells a screen reader what the chart shows: the cursor's figures once
     // the player moves it, else the chart as a whole.
