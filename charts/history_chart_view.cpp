@@ -233,9 +233,14 @@ void HistoryChartView::fitLegend() {
         double height = legendPadding;
         const QList<QLegendMarker*> markers = legend->markers();
         for (QLegendMarker* marker : markers) {
-            // A long career's bands are named by their lines alone.
-            if (marker->series()->type() == QAbstractSeries::SeriesTypeArea) continue;
             const QString name = marker->series()->name();
+            // A long career's bands are named by their lines alone, but Qt
+            // Charts makes room for their names all the same.
+            if (marker->series()->type() == QAbstractSeries::SeriesTypeArea) {
+                const QString label = wrappedLabel(name, font, width);
+                if (marker->label() != label) marker->setLabel(label);
+                continue;
+            }
             const bool shown =
                 data_ == nullptr || !((floorsNamedOnLines_ && named(data_->floors, name)) ||
                                       (markersLeftOut && named(data_->markers, name)));
@@ -383,10 +388,14 @@ void HistoryChartView::drawCursorLabel(QPainter* painter, double x, const QRectF
         width = std::max(width, static_cast<double>(metrics.horizontalAdvance(line)));
     }
     const QSizeF size(width + 2 * gap, lines.size() * metrics.height() + gap);
-    // Beside the cursor, on the side with room, below the stretches' names.
+    // Beside the cursor, on the side with room, below the stretches' names
+    // where the chart is tall enough.
     const double left = x + gap + size.width() <= plot.right() ? x + gap : x - gap - size.width();
-    const QRectF box(QPointF(std::max(plot.left(), left), plot.top() + metrics.height() + gap),
-                     size);
+    const double below = plot.top() + metrics.height() + gap;
+    const double top = below + size.height() <= plot.bottom()
+                           ? below
+                           : std::max(plot.top(), plot.bottom() - size.height());
+    const QRectF box(QPointF(std::max(plot.left(), left), top), size);
     QColor fill = look_.background;
     fill.setAlpha(230);
     painter->setPen(QPen(look_.text, 1));
