@@ -10,12 +10,16 @@
 #include <QGraphicsTextItem>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include "charts/history_charts.h"
 #include "charts_tests.h"
 #include "game/history.h"
 #include "game/shown_numbers.h"
+#include "screens/career_model.h"
+#include "screens/history/history_screen.h"
 #include "support/test_career.h"
 
 namespace {
@@ -123,6 +127,24 @@ TEST(ChartCursor, MovesAlongTheMatchesAndTellsTheirFigures) {
     draw(view, historyChart::runs, career, CareerHistory());
     QTest::keyClick(view, Qt::Key_Left);
     EXPECT_EQ(view->accessibleDescription(), QStringLiteral("No match kept yet."));
+}
+
+// In the History window, Tab from the chart tabs reaches the chart shown,
+// and its cursor answers there.
+TEST(ChartCursor, IsReachedWithTabInTheHistoryWindow) {
+    const CareerModel model(testCareer(45, 20, 30), CareerHistory(matchesAt(20)));
+    HistoryScreen screen(model, nullptr, {&builtModule(), HistoryChartModule::loaded});
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    QTabWidget* tabs = screen.chartTabs();
+    tabs->setCurrentIndex(historyChart::wickets);
+    tabs->tabBar()->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(tabs->tabBar(), Qt::Key_Tab);
+    QWidget* chart = tabs->currentWidget();
+    ASSERT_EQ(QApplication::focusWidget(), chart);
+    QTest::keyClick(chart, Qt::Key_Home);
+    EXPECT_EQ(toldAtCursor(chart).front(), QStringLiteral("Match 1, Club"));
 }
 
 // A long career's cursor pages by the blocks it is drawn in, and names the
