@@ -145,8 +145,16 @@ void HistoryChartView::moveCursorTo(std::size_t place) {
 
 void HistoryChartView::tell() {
     if (data_ == nullptr) return;
-    const QString told =
-        cursorMoved_ && cursorShown() ? cursorLines().join(QStringLiteral("; ")) : data_->told;
+    QString told = data_->told;
+    if (cursorMoved_ && cursorShown()) {
+        const QStringList lines = cursorLines();
+        told = lines.front();
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            //: Joins what a chart's cursor tells a screen reader, one figure after another:
+            //: "Match 12, Club; Runs: 45".
+            told = CursorTexts::tr("%1; %2").arg(told, lines[i]);
+        }
+    }
     if (accessibleDescription() != told) setAccessibleDescription(told);
 }
 
@@ -404,8 +412,10 @@ void HistoryChartView::drawCursorLabel(QPainter* painter, double x, const QRectF
     painter->setFont(look_.labels);
     double y = box.top() + gap / 2;
     for (const QString& line : lines) {
+        // A line of a right-to-left language reads from the box's right edge.
+        const Qt::Alignment side = line.isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft;
         painter->drawText(QRectF(box.left() + gap, y, width, metrics.height()),
-                          Qt::AlignLeft | Qt::AlignVCenter, line);
+                          side | Qt::AlignAbsolute | Qt::AlignVCenter, line);
         y += metrics.height();
     }
 }

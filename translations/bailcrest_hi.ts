@@ -705,6 +705,11 @@
         <extracomment>A figure at a chart&apos;s cursor: %1 the line&apos;s name, %2 its value.</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Joins what a chart&apos;s cursor tells a screen reader, one figure after another: &quot;Match 12, Club; Runs: 45&quot;.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>HistoryScreen</name>
