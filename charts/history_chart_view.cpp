@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QValueAxis>
 #include <algorithm>
@@ -193,6 +194,24 @@ void HistoryChartView::keyPressEvent(QKeyEvent* event) {
             return;
     }
     event->accept();
+}
+
+void HistoryChartView::mousePressEvent(QMouseEvent* event) {
+    QChartView::mousePressEvent(event);
+    if (data_ == nullptr || data_->matches.empty()) return;
+    const QValueAxis* x = axis(Qt::Horizontal);
+    const QRectF plot = plotArea();
+    const QPointF at = mapToScene(event->position().toPoint());
+    if (x == nullptr || !plot.contains(at)) return;
+    // The cursor goes to the match nearest the click.
+    const double match = x->min() + (at.x() - plot.left()) / plot.width() * (x->max() - x->min());
+    const std::vector<std::int32_t>& matches = data_->matches;
+    auto after = std::lower_bound(matches.begin(), matches.end(), match);
+    if (after == matches.end() ||
+        (after != matches.begin() && match - *(after - 1) < *after - match)) {
+        --after;
+    }
+    moveCursorTo(static_cast<std::size_t>(after - matches.begin()));
 }
 
 void HistoryChartView::focusInEvent(QFocusEvent* event) {

@@ -32,7 +32,8 @@ QString wrappedLabel(const QString& text, const QFont& font, int width);
 // Left and Right move it a match, Page Up and Page Down a block of matches,
 // Home and End to the first and the last; it is drawn as a line across the
 // chart with the match's figures beside it, which a screen reader is told as
-// the chart's description; Enter picks its match as a click does.
+// the chart's description; Enter picks its match as a click does. A click
+// puts it at the nearest match.
 class HistoryChartView : public QChartView {
     Q_OBJECT
   public:
@@ -52,6 +53,7 @@ class HistoryChartView : public QChartView {
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void drawForeground(QPainter* painter, const QRectF& rect) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -102,6 +102,19 @@ TEST(ChartCursor, MovesAlongTheMatchesAndTellsTheirFigures) {
     EXPECT_EQ(lines[1], QStringLiteral("Runs: 49"));
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Batting average of the level: ")));
 
+    // A click puts the cursor at the match nearest it: the middle of matches
+    // 1 to 60 is between 30 and 31.
+    const QPoint middle =
+        view->mapFromScene(view->chart()->mapToScene(view->chart()->plotArea().center()));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
+    const QString clicked = toldAtCursor(view).front();
+    EXPECT_TRUE(clicked == QStringLiteral("Match 30, Club") ||
+                clicked == QStringLiteral("Match 31, City"))
+        << clicked.toStdString();
+    QTest::keyClick(view, Qt::Key_End);
+    QTest::keyClick(view, Qt::Key_Left);
+    QTest::keyClick(view, Qt::Key_PageUp);
+
     // Enter picks the match, as a click does.
     int picked = 0;
     builtModule().onMatchPicked(view, &chart.window, [&](int match) { picked = match; });
