@@ -222,9 +222,7 @@ class SeriesFigures : public QObject {
         return blocks.back();
     }
 
-    QString figureText(double value) const {
-        return numbers.toString(value, 'f', value == std::floor(value) ? 0 : 1);
-    }
+    QString figureText(double value) const { return ::figureText(numbers, value); }
     QString matchText(std::size_t place) const {
         return numbers.toString(static_cast<qint64>((*matches)[place]));
     }
@@ -540,9 +538,8 @@ void setAxes(QChart* chart, const ChartLook& look, const ChartData& data, const 
 HistoryChartView* HistoryCharts::makeView(const ChartLook& look, QWidget* parent) {
     auto* drawn = new QChart;
     drawn->setTheme(QChart::ChartThemeDark);
-    drawn->setBackgroundBrush(look.background);
-    drawn->setBackgroundPen(Qt::NoPen);
-    drawn->setBackgroundRoundness(0);
+    // The view draws the background, the levels' stretches on it.
+    drawn->setBackgroundVisible(false);
     drawn->setPlotAreaBackgroundVisible(false);
     drawn->setMargins(QMargins(4, 4, 4, 4));
     drawn->setTitleBrush(look.title);
@@ -565,7 +562,8 @@ HistoryChartView* HistoryCharts::makeView(const ChartLook& look, QWidget* parent
     // itself would otherwise take the application's direction.
     view->setLayoutDirection(Qt::LeftToRight);
     drawn->setLayoutDirection(Qt::LeftToRight);
-    // In the Tab order, so that a screen reader reaches what the chart tells.
+    // In the Tab order, so that a screen reader reaches what the chart tells
+    // and the keyboard its cursor.
     view->setFocusPolicy(Qt::StrongFocus);
     return view;
 }
@@ -587,5 +585,5 @@ void HistoryCharts::draw(HistoryChartView* view, const ChartData& data) {
     if (matches.high == matches.low) matches = {matches.low - 1, matches.high + 1};
     drawn->setTitle(data.title);
     setAxes(drawn, view->look(), data, matchPlan(matches), valuePlan(drawing.values()));
-    view->setAccessibleDescription(data.told);
+    view->showData(std::make_shared<const ChartData>(data));
 }

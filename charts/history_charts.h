@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QChartView>
 #include <QCoreApplication>
 #include <QList>
 #include <QPointF>
 #include <QString>
 #include <vector>
 
+#include "charts/history_chart_view.h"
 #include "screens/history/chart_data.h"
 
 class QWidget;
@@ -69,23 +69,6 @@ std::vector<Block> blocksOf(std::size_t rows, int count, Figure figure) {
     }
     return blocks;
 }
-
-// A chart of the History window, in the game's look: a click on a point or a
-// block picks its match (the block's first) for the table to show.
-class HistoryChartView : public QChartView {
-    Q_OBJECT
-  public:
-    HistoryChartView(QChart* chart, const ChartLook& look, QWidget* parent)
-        : QChartView(chart, parent), look_(look) {}
-
-    const ChartLook& look() const { return look_; }
-
-  signals:
-    void matchPicked(int match);
-
-  private:
-    ChartLook look_;
-};
 
 // The History window's charts, drawn with Qt Charts from their data. Lines
 // are drawn by the painter, without OpenGL, which a player's machine may

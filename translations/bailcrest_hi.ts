@@ -674,6 +674,42 @@
             <numerusform>हर मैच के बाद समग्र किट और समग्र स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No runs scored in the matches kept.</source>
+        <translation>दर्ज मैचों में कोई रन नहीं बना।</translation>
+    </message>
+    <message>
+        <source>No runs scored yet.</source>
+        <translation>अभी तक कोई रन नहीं बना।</translation>
+    </message>
+    <message>
+        <source>No wickets taken in the matches kept.</source>
+        <translation>दर्ज मैचों में कोई विकेट नहीं लिया गया।</translation>
+    </message>
+    <message>
+        <source>No wickets taken yet.</source>
+        <translation>अभी तक कोई विकेट नहीं लिया गया।</translation>
+    </message>
+    <message>
+        <source>Match %1, %2</source>
+        <extracomment>The match at a chart&apos;s cursor: %1 the match, %2 the level it was played at.</extracomment>
+        <translation>मैच %1, %2</translation>
+    </message>
+    <message>
+        <source>Match %1</source>
+        <extracomment>The match at a chart&apos;s cursor: %1 the match.</extracomment>
+        <translation>मैच %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A figure at a chart&apos;s cursor: %1 the line&apos;s name, %2 its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Joins what a chart&apos;s cursor tells a screen reader, one figure after another: &quot;Match 12, Club; Runs: 45&quot;.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>HistoryScreen</name>

@@ -674,6 +674,42 @@
         <source>No match kept yet.</source>
         <translation>ابھی کوئی میچ محفوظ نہیں۔</translation>
     </message>
+    <message>
+        <source>No runs scored in the matches kept.</source>
+        <translation>محفوظ میچوں میں کوئی رن نہیں بنا۔</translation>
+    </message>
+    <message>
+        <source>No runs scored yet.</source>
+        <translation>ابھی تک کوئی رن نہیں بنا۔</translation>
+    </message>
+    <message>
+        <source>No wickets taken in the matches kept.</source>
+        <translation>محفوظ میچوں میں کوئی وکٹ نہیں لی گئی۔</translation>
+    </message>
+    <message>
+        <source>No wickets taken yet.</source>
+        <translation>ابھی تک کوئی وکٹ نہیں لی گئی۔</translation>
+    </message>
+    <message>
+        <source>Match %1, %2</source>
+        <extracomment>The match at a chart&apos;s cursor: %1 the match, %2 the level it was played at.</extracomment>
+        <translation>میچ %1، %2</translation>
+    </message>
+    <message>
+        <source>Match %1</source>
+        <extracomment>The match at a chart&apos;s cursor: %1 the match.</extracomment>
+        <translation>میچ %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A figure at a chart&apos;s cursor: %1 the line&apos;s name, %2 its value.</extracomment>
+        <translation>‏%1: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Joins what a chart&apos;s cursor tells a screen reader, one figure after another: &quot;Match 12, Club; Runs: 45&quot;.</extracomment>
+        <translation>‏%1؛ %2</translation>
+    </message>
 </context>
 <context>
     <name>HistoryScreen</name>

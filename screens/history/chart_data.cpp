@@ -40,11 +40,50 @@ class Lines {
     const std::vector<HistoryRow>& rows_;
 };
 
+// The quiet shade of a level behind a chart's lines: each a little lighter
+// than the navy and of a hue of its own, so that the lines stay what the eye
+// follows.
+QColor levelShade(Level level) {
+    switch (level) {
+        case Level::club:
+            return {10, 10, 82};
+        case Level::city:
+            return {0, 36, 90};
+        case Level::state:
+            return {40, 18, 96};
+        case Level::national:
+            return {14, 56, 58};
+    }
+    return look::navy;
+}
+
+void addStretches(ChartData& d, const std::vector<HistoryRow>& rows) {
+    for (const Spell& spell : levelSpells(rows)) {
+        d.stretches.push_back(
+            {levelName(spell.level), levelShade(spell.level), spell.firstMatch, spell.lastMatch});
+    }
+}
+
+// Whether every row's figure is nought, so that the chart would show nothing.
+bool allNought(const std::vector<HistoryRow>& rows,
+               const std::function<int(const HistoryRow&)>& figure) {
+    return std::all_of(rows.begin(), rows.end(),
+                       [&](const HistoryRow& row) { return figure(row) == 0; });
+}
+
+// A chart of noughts becomes the sentence that says so, with no lines.
+void tellNothing(ChartData& d, const QString& sentence) {
+    d.lines.clear();
+    d.title = sentence;
+    d.told = sentence;
+}
+
 int kept(const std::vector<HistoryRow>& rows) {
     return static_cast<int>(rows.size());
 }
 
-void runsChart(ChartData& d, const Career& career, const std::vector<HistoryRow>& rows) {
+void runsChart(ChartData& d, const Career& career, const CareerHistory& history) {
+    const std::vector<HistoryRow>& rows = history.rows();
     const std::vector<double> averages = levelAverages(career, rows);
     d.alwaysShown = {0};
     d.valueTitle = ChartTexts::tr("Runs");
@@ -54,6 +93,13 @@ void runsChart(ChartData& d, const Career& career, const std::vector<HistoryRow>
     d.lines.push_back(
         {ChartTexts::tr("Batting average of the level"), look::green, averages, false});
     if (rows.empty()) return;
+    if (allNought(rows, [](const HistoryRow& row) { return row.performance.runs; })) {
+        // Before the history was kept he may well have scored.
+        tellNothing(d, history.keptFrom() > 1
+                           ? ChartTexts::tr("No runs scored in the matches kept.")
+                           : ChartTexts::tr("No runs scored yet."));
+        return;
+    }
     const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.performance.runs < b.performance.runs;
     });
@@ -65,12 +111,19 @@ void runsChart(ChartData& d, const Career& career, const std::vector<HistoryRow>
                       shownDecimal(averages.back(), 2));
 }
 
-void wicketsChart(ChartData& d, const std::vector<HistoryRow>& rows) {
+void wicketsChart(ChartData& d, const CareerHistory& history) {
+    const std::vector<HistoryRow>& rows = history.rows();
     d.alwaysShown = {0, fiveWickets};
     d.valueTitle = ChartTexts::tr("Wickets");
     Lines(d, rows).add(ChartTexts::tr("Wickets"), look::lightBlue,
                        [](const HistoryRow& row) { return row.performance.wickets; });
     if (rows.empty()) return;
+    if (allNought(rows, [](const HistoryRow& row) { return row.performance.wickets; })) {
+        tellNothing(d, history.keptFrom() > 1
+                           ? ChartTexts::tr("No wickets taken in the matches kept.")
+                           : ChartTexts::tr("No wickets taken yet."));
+        return;
+    }
     std::int64_t total = 0;
     for (const HistoryRow& row : rows) total += row.performance.wickets;
     const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
@@ -199,12 +252,13 @@ ChartData chartData(historyChart::Chart chart, const Career& career, const Caree
     for (const HistoryRow& row : rows) d.matches.push_back(row.match);
     d.matchTitle = ChartTexts::tr("Match");
     d.numbers = shownLocale();
+    addStretches(d, rows);
     switch (chart) {
         case historyChart::runs:
-            runsChart(d, career, rows);
+            runsChart(d, career, history);
             break;
         case historyChart::wickets:
-            wicketsChart(d, rows);
+            wicketsChart(d, history);
             break;
         case historyChart::skills:
             skillsChart(d, rows);

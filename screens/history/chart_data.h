@@ -56,6 +56,16 @@ struct ChartMarkers {
     std::vector<std::int32_t> matches;
 };
 
+// A stretch of matches played at one level, shaded behind the lines and
+// named by its level, so that a long career reads as the levels it went
+// through.
+struct ChartStretch {
+    QString name;
+    QColor colour;
+    std::int32_t firstMatch = 0;
+    std::int32_t lastMatch = 0;
+};
+
 // The charts of the History window, by what they show.
 namespace historyChart {
 
@@ -70,12 +80,16 @@ struct ChartData {
     std::vector<ChartLine> lines;
     std::vector<ChartFloor> floors;
     std::vector<ChartMarkers> markers;
+    // Behind everything, in order of their matches.
+    std::vector<ChartStretch> stretches;
     // Values the value axis reaches whatever the lines hold (0, the five
     // wickets of a good match, full condition).
     std::vector<double> alwaysShown;
     QString matchTitle;
     QString valueTitle;
-    // The chart's title: empty, or what stands in for a chart of no match.
+    // The chart's title: empty, or what stands in for a chart of no match
+    // or of nothing but noughts ("No wickets taken yet."), which then has
+    // no lines.
     QString title;
     // What the chart tells a screen reader.
     QString told;

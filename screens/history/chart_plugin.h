@@ -43,7 +43,7 @@ class HistoryChartPlugin {
 
 // The interface's version is part of its id: a module built for another
 // version draws data of another layout, and is refused.
-#define HistoryChartPlugin_iid "io.github.bailcrest.HistoryChartPlugin/2"
+#define HistoryChartPlugin_iid "io.github.bailcrest.HistoryChartPlugin/3"
 Q_DECLARE_INTERFACE(HistoryChartPlugin, HistoryChartPlugin_iid)
 
 // The charts as found: drawn by `plugin`, or, without it, missing or of

@@ -6,7 +6,7 @@
 
 class OtherVersionCharts : public QObject {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID "io.github.bailcrest.HistoryChartPlugin/1")
+    Q_PLUGIN_METADATA(IID "io.github.bailcrest.HistoryChartPlugin/2")
 };
 
 #include "other_version_charts.moc"
