@@ -421,13 +421,15 @@ void HistoryScreen::showLastMatch() {
         rows.empty() ? QStringList() : rows_->eventsOf(static_cast<int>(rows.size()) - 1));
 }
 
+bool HistoryScreen::takeNextPlace() {
+    if (!nextPlace_) return false;
+    setGeometry(*nextPlace_);
+    nextPlace_.reset();
+    return true;
+}
+
 void HistoryScreen::fitTheScreen() {
-    if (firstPlace_.isValid()) {
-        // The frame is not known before the window is first shown: the
-        // client area goes where the frame's inside is to be.
-        setGeometry(firstPlace_.marginsRemoved(expectedFrame()));
-        return;
-    }
+    if (takeNextPlace()) return;
     const QScreen* on = screen();
     if (!on) return;
     const QRect room = on->availableGeometry();
@@ -476,7 +478,11 @@ void HistoryScreen::showCard() {
 
 void HistoryScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (event->spontaneous() || shownBefore_) return;
+    if (event->spontaneous()) return;
+    if (shownBefore_) {
+        takeNextPlace();
+        return;
+    }
     shownBefore_ = true;
     // The first size fits the screen; after that the window keeps the size,
     // place, tab, sort and splitter the player left it with.

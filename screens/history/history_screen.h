@@ -6,6 +6,7 @@
 #include <QRect>
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "screens/history/chart_plugin.h"
@@ -58,9 +59,14 @@ class HistoryScreen : public QDialog {
     // Selects the match's row in the table and brings it into sight.
     void showMatch(int match);
 
-    // Where the window's frame is to stand when it is first shown, instead
-    // of the middle of the screen.
-    void openAt(const QRect& frame) { firstPlace_ = frame; }
+    // Where the window's frame is to stand when it is next shown, instead
+    // of the middle of the screen the first time, or where it stood before.
+    // The frame is not known before the window is first shown: the window
+    // goes where the inside of the frame it is expected to have would be.
+    void openAt(const QRect& frame) { nextPlace_ = frame.marginsRemoved(expectedFrame()); }
+    // Where the window itself (its geometry, without the frame) is to stand
+    // when it is next shown: where the player left it.
+    void openWhereLeft(const QRect& geometry) { nextPlace_ = geometry; }
     // The margins a window manager's frame is expected to add to the window.
     static QMargins expectedFrame() { return {8, 32, 8, 8}; }
     // The least size at which the window shows its charts, tabs and table
@@ -79,6 +85,7 @@ class HistoryScreen : public QDialog {
     QWidget* buildSortChoice(QWidget* parent);
     void buildHeader(QWidget* frame);
     void fitTheScreen();
+    bool takeNextPlace();
     void showCareer();
     void showLastMatch();
     void showCard();
@@ -110,7 +117,7 @@ class HistoryScreen : public QDialog {
     QComboBox* sortOrder_;
     CommandButton* ok_;
     bool shownBefore_ = false;
-    QRect firstPlace_;
+    std::optional<QRect> nextPlace_;
     // Whether the newest match was in sight when the history last changed,
     // so that the match played next comes into sight in its turn.
     bool followNewest_ = true;
