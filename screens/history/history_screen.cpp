@@ -180,6 +180,8 @@ QWidget* HistoryScreen::buildContent() {
     layout->setSpacing(6);
 
     card_ = new CareerCard(content);
+    card_->leadToMatches();
+    connect(card_, &CareerCard::matchChosen, this, &HistoryScreen::leadToMatch);
     layout->addWidget(card_);
     auto* header = historyLook::titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), content);
     buildHeader(header);
@@ -394,6 +396,18 @@ void HistoryScreen::showMatch(int match) {
         sorted_->mapFromSource(rows_->index(static_cast<int>(at - rows.begin()), 0));
     table_->setCurrentIndex(index);
     table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void HistoryScreen::leadToMatch(int match) {
+    showMatch(match);
+    const QModelIndex shown = table_->currentIndex();
+    if (!shown.isValid()) return;
+    // On a screen too short for the whole window, the row comes into sight
+    // in it too, without scrolling the window sideways.
+    const QRect row = table_->visualRect(shown);
+    const QPoint centre = table_->viewport()->mapTo(scroll_->widget(), row.center());
+    scroll_->ensureVisible(scroll_->horizontalScrollBar()->value(), centre.y(), 0, row.height());
+    table_->setFocus(Qt::OtherFocusReason);
 }
 
 bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {

@@ -58,6 +58,9 @@ class HistoryScreen : public QDialog {
 
     // Selects the match's row in the table and brings it into sight.
     void showMatch(int match);
+    // Shows the match as showMatch does, the table in sight in the window,
+    // and gives the table the keyboard.
+    void leadToMatch(int match);
 
     // Where the window's frame is to stand when it is next shown, instead
     // of the middle of the screen the first time, or where it stood before.

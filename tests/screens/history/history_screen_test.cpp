@@ -44,6 +44,7 @@
 #include "screens/history/milestones_view.h"
 #include "screens/look.h"
 #include "screens/main_screen.h"
+#include "screens/match_link.h"
 #include "screens/match_screen.h"
 #include "support/match_on_screen.h"
 #include "support/qt_printers.h"
@@ -516,13 +517,18 @@ TEST_F(HistoryWindow, TheKeyboardReachesTheChartsTheTableAndOk) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
     EXPECT_EQ(QApplication::focusWidget(), screen.okButton());
     QList<QWidget*> reached;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 10; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget();
     }
-    // In the order they are drawn: the career card's teams, the tabs, the
-    // chart shown, the sort choice, the table, OK.
-    const QList<QWidget*> drawnOrder{screen.careerCard()->teamsTable(),
+    // In the order they are drawn: the career card's stays, each of which
+    // leads to its match (the record book holds no highs that would), and
+    // its teams, the tabs, the chart shown, the sort choice, the table, OK.
+    const CareerCard* card = screen.careerCard();
+    const QList<QWidget*> drawnOrder{card->high(QStringLiteral("cardMostRunsStay")),
+                                     card->high(QStringLiteral("cardBestStay")),
+                                     card->high(QStringLiteral("cardLongestStay")),
+                                     screen.careerCard()->teamsTable(),
                                      screen.chartTabs()->tabBar(),
                                      screen.chartView(historyChart::runs),
                                      screen.sortChoice(),
