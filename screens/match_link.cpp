@@ -11,8 +11,9 @@
 
 namespace {
 
-// Room around the text for the focus mark.
+// Room beside and above the text for the focus mark.
 constexpr int markRoom = 2;
+constexpr int markRoomAbove = 1;
 
 }  // namespace
 
@@ -44,7 +45,7 @@ void MatchLink::showFigure(const QString& text, int match, const QString& leadsT
 
 QSize MatchLink::sizeHint() const {
     const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance(text()) + 2 * markRoom, metrics.height() + 2 * markRoom};
+    return {metrics.horizontalAdvance(text()) + 2 * markRoom, metrics.height() + 2 * markRoomAbove};
 }
 
 QSize MatchLink::minimumSizeHint() const {
@@ -60,11 +61,16 @@ void MatchLink::paintEvent(QPaintEvent*) {
     painter.setLayoutDirection(layoutDirection());
     const QRect room = rect().adjusted(markRoom, 0, -markRoom, 0);
     const QString fitted = QFontMetrics(shown).elidedText(text(), Qt::ElideRight, room.width());
-    painter.drawText(room,
-                     static_cast<int>(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) |
-                                      Qt::AlignVCenter),
-                     fitted);
-    if (hasFocus()) drawFocusFrame(painter, rect());
+    const int flags = static_cast<int>(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) |
+                                       Qt::AlignVCenter);
+    QRect drawn;
+    painter.drawText(room, flags, fitted, &drawn);
+    // Around the figure, as the game marks its other controls, not the
+    // whole width its column gives it.
+    if (hasFocus()) {
+        drawFocusFrame(painter,
+                       drawn.adjusted(-markRoom, -markRoomAbove, markRoom, markRoomAbove) & rect());
+    }
 }
 
 void MatchLink::keyPressEvent(QKeyEvent* event) {
