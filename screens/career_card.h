@@ -25,7 +25,7 @@ class CareerCard : public QWidget {
 
     // Makes each high that names a match (a score, a bowling, a stay) a way
     // to that match, for a window that can show it: pressed, the high tells
-    // the match through matchChosen.
+    // the match through matchChosen. Called before a summary is shown.
     void leadToMatches();
 
     // The card as it stands, at the screen's pixel ratio.

@@ -8,7 +8,6 @@
 #include "screens/command_button.h"
 #include "screens/history/history_screen.h"
 #include "screens/main_screen.h"
-#include "screens/remembered_place.h"
 #include "screens/window_place.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
@@ -33,11 +32,9 @@ QRect screenRoom() {
 class HistoryPlace : public ::testing::Test {
   protected:
     ScriptedPlatform scripted;
-    RememberedPlace place;
     MainScreen main{scripted.platform, testCareer(60, 60, 60)};
 
     void SetUp() override {
-        main.keepHistoryPlaceIn(place);
         const QRect room = screenRoom();
         main.move(room.right() - main.frameGeometry().width() + 1,
                   room.bottom() - main.frameGeometry().height() + 1);
@@ -107,27 +104,6 @@ TEST_F(HistoryPlace, APlaceThatNoLongerSuitsGivesWayToTheFirstPlace) {
     EXPECT_NE(history->geometry(), hanging);
     EXPECT_TRUE(room.contains(history->frameGeometry()));
     EXPECT_FALSE(history->frameGeometry().intersects(main.commandsOnDesktop()));
-}
-
-// The place is the program's, not the career's: the History window of the
-// next career opens where the player left the last one's, which went with
-// its career.
-TEST_F(HistoryPlace, TheNextCareersWindowOpensWhereTheLastOneWasLeft) {
-    HistoryScreen* history = openHistory(main);
-    ASSERT_NE(history, nullptr);
-    const QRect chosen = chosenPlace();
-    history->setGeometry(chosen);
-    main.close();
-    ASSERT_FALSE(history->isVisible());
-
-    MainScreen next(scripted.platform, testCareer(10, 20, 30));
-    next.keepHistoryPlaceIn(place);
-    next.move(main.pos());
-    next.show();
-    HistoryScreen* nextHistory = openHistory(next);
-    ASSERT_NE(nextHistory, nullptr);
-    ASSERT_NE(nextHistory, history);
-    EXPECT_EQ(nextHistory->geometry(), chosen);
 }
 
 // Whether a remembered frame may take its place again.
