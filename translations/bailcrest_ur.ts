@@ -922,7 +922,9 @@
     </message>
     <message>
         <source>Career</source>
-        <extracomment>The first row of the seasons table: the whole career&apos;s figures.</extracomment>
+        <extracomment>The tab that holds the card summing up the career while the History window is too short to show the card above the charts.
+----------
+The first row of the seasons table: the whole career&apos;s figures.</extracomment>
         <translation>کیریئر</translation>
     </message>
     <message>

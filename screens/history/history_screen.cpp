@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/history/history_screen.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -120,6 +121,22 @@ QLabel* noCharts(HistoryChartModule::State why, QWidget* parent) {
     return label;
 }
 
+// The window's column of panels, laid out by their least heights. A line
+// that wraps in it (the last match's events, cut short to one line) would
+// otherwise have the scroll area give the column its preferred height, and
+// scroll, where the least heights fit.
+class LeastHeightColumn : public QVBoxLayout {
+  public:
+    using QVBoxLayout::QVBoxLayout;
+    bool hasHeightForWidth() const override { return false; }
+};
+
+QString careerTabName() {
+    //: The tab that holds the card summing up the career while the History window is
+    //: too short to show the card above the charts.
+    return QCoreApplication::translate("HistoryScreen", "Career");
+}
+
 }  // namespace
 
 HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryChartModule charts)
@@ -175,13 +192,11 @@ QWidget* HistoryScreen::buildContent() {
     scroll->horizontalScrollBar()->setFocusPolicy(Qt::TabFocus);
     auto* content = new QWidget(scroll);
     content->setPalette(palette());
-    auto* layout = new QVBoxLayout(content);
+    auto* layout = new LeastHeightColumn(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
-    card_ = new CareerCard(content);
-    card_->leadToMatches();
-    connect(card_, &CareerCard::matchChosen, this, &HistoryScreen::leadToMatch);
+    card_ = buildCard(content);
     layout->addWidget(card_);
     auto* header = historyLook::titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), content);
     buildHeader(header);
@@ -205,14 +220,45 @@ QWidget* HistoryScreen::buildContent() {
     return scroll;
 }
 
+CareerCard* HistoryScreen::buildCard(QWidget* parent) {
+    auto* card = new CareerCard(parent);
+    card->leadToMatches();
+    connect(card, &CareerCard::matchChosen, this, &HistoryScreen::leadToMatch);
+    return card;
+}
+
+// The Career tab's page: the career card, scrolled where the tab is shorter
+// than the card. The tab is there only while the card is not at the head.
+QScrollArea* HistoryScreen::buildCardPage(QWidget* parent) {
+    auto* page = new QScrollArea(parent);
+    page->setObjectName(QStringLiteral("careerPage"));
+    page->setAccessibleName(careerTabName());
+    page->setWidgetResizable(true);
+    page->setFrameShape(QFrame::NoFrame);
+    page->setFocusPolicy(Qt::NoFocus);
+    look::darken(page);
+    auto* holder = new QWidget(page);
+    holder->setPalette(palette());
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    tabCard_ = buildCard(holder);
+    tabCard_->setObjectName(QStringLiteral("careerCardInTab"));
+    layout->addWidget(tabCard_);
+    layout->addStretch();
+    page->setWidget(holder);
+    page->hide();
+    return page;
+}
+
 QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     tabs_ = new MarkedTabs(parent);
     tabs_->setObjectName(QStringLiteral("charts"));
     tabs_->setAccessibleName(tr("Charts"));
     tabs_->setFont(look::font(true));
     // Below this a chart has no room left for its lines once its axes and
-    // legend have theirs.
-    tabs_->setMinimumHeight(200);
+    // legend have theirs; at this, a window filling a 1366x768 screen at
+    // scale 1.5 holds it and five rows of the table.
+    tabs_->setMinimumHeight(190);
     look::darken(tabs_);
     const ChartLook look = chartLook();
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
@@ -234,6 +280,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
 
     milestones_ = new MilestonesView(tabs_);
     tabs_->addTab(milestones_, tr("Milestones"));
+    cardPage_ = buildCardPage(tabs_);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::showTab);
     return tabs_;
@@ -356,6 +403,8 @@ void HistoryScreen::showCareer() {
 
     showLastMatch();
     showCard();
+    // A card grown by the match (a new team's row) may no longer fit.
+    if (cardAtHead_ && isVisible()) fitPanels();
     stale_.fill(true);
     showTab(tabs_->currentIndex());
 }
@@ -367,6 +416,8 @@ void HistoryScreen::showTab(int tab) {
         seasons_->showSeasons(career_.history().rows());
     } else if (tab == milestonesTab) {
         showMilestones();
+    } else if (tab == careerTab) {
+        tabCard_->showSummary(summarise(career_.career(), career_.history()));
     } else if (charts_.plugin != nullptr) {
         charts_.plugin->draw(chartViews_[tab], chartData(static_cast<historyChart::Chart>(tab),
                                                          career_.career(), career_.history()));
@@ -469,25 +520,60 @@ QSize HistoryScreen::leastUsefulSize() const {
 
 void HistoryScreen::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    // On a short screen the last match's panel, then the career card, give
-    // way, so that the chart and the table's rows are in sight without
-    // scrolling: the table and the Seasons tell the same.
-    QWidget* content = scroll_->widget();
-    const bool cardShown = card_->isVisibleTo(content);
-    const int height = scroll_->viewport()->height();
-    for (QWidget* panel : {static_cast<QWidget*>(lastMatch_), static_cast<QWidget*>(card_)}) {
-        panel->setVisible(true);
-    }
-    for (QWidget* panel : {static_cast<QWidget*>(card_), static_cast<QWidget*>(lastMatch_)}) {
-        if (content->minimumSizeHint().height() > height) panel->setVisible(false);
-    }
-    if (!cardShown) showCard();
+    fitPanels();
 }
 
-void HistoryScreen::showCard() {
-    if (card_->isVisibleTo(scroll_->widget())) {
-        card_->showSummary(summarise(career_.career(), career_.history()));
+void HistoryScreen::fitPanels() {
+    // On a short screen the career card moves from the head into a tab of
+    // its own, then the last match's panel gives way, so that the chart and
+    // the table's rows are in sight without scrolling. The card goes first
+    // as it loses nothing by moving: its figures and links are a tab away,
+    // and still lead to the table below. The panel has nowhere else to go;
+    // the table's newest row tells its figures, if not its sentences.
+    QWidget* content = scroll_->widget();
+    const int height = scroll_->viewport()->height();
+    // Measured as it would stand, not as it stood when it was last in sight.
+    if (cardStale_) freshenCard();
+    lastMatch_->setVisible(true);
+    card_->setVisible(true);
+    const bool cardFits = content->minimumSizeHint().height() <= height;
+    card_->setVisible(cardAtHead_);
+    placeCard(cardFits);
+    if (content->minimumSizeHint().height() > height) lastMatch_->setVisible(false);
+}
+
+void HistoryScreen::placeCard(bool atHead) {
+    if (atHead == cardAtHead_) return;
+    // The keyboard, if on the card, stays on the same figure of the card in
+    // its new place.
+    const CareerCard* from = careerCard();
+    QWidget* focused = QApplication::focusWidget();
+    const QString focusedName =
+        focused && from->isAncestorOf(focused) ? focused->objectName() : QString();
+    cardAtHead_ = atHead;
+    card_->setVisible(atHead);
+    if (atHead) {
+        tabs_->removeTab(tabs_->indexOf(cardPage_));
+    } else {
+        tabs_->addTab(cardPage_, careerTabName());
     }
+    if (focusedName.isEmpty()) return;
+    if (!atHead) tabs_->setCurrentWidget(cardPage_);
+    if (auto* same = careerCard()->findChild<QWidget*>(focusedName)) {
+        same->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// The card at the head is drawn at each change only while it is there; the
+// Career tab's, as the other tabs, when it is shown.
+void HistoryScreen::showCard() {
+    cardStale_ = true;
+    if (cardAtHead_) freshenCard();
+}
+
+void HistoryScreen::freshenCard() {
+    card_->showSummary(summarise(career_.career(), career_.history()));
+    cardStale_ = false;
 }
 
 void HistoryScreen::showEvent(QShowEvent* event) {

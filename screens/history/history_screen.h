@@ -36,8 +36,10 @@ class LastMatchPanel;
 class HistoryScreen : public QDialog {
     Q_OBJECT
   public:
-    // The tabs beside the charts: the text alternative of what they show.
-    enum Tab { seasonsTab = historyChart::chartCount, milestonesTab, tabCount };
+    // The tabs beside the charts: the text alternative of what they show,
+    // and, last, the career card while the window is too short to show it
+    // at its head.
+    enum Tab { seasonsTab = historyChart::chartCount, milestonesTab, careerTab, tabCount };
 
     // The charts are drawn by `charts`; without them each chart's tab says
     // so in a sentence.
@@ -47,8 +49,10 @@ class HistoryScreen : public QDialog {
     CommandButton* okButton() const { return ok_; }
     QTableView* table() const { return table_; }
     QTabWidget* chartTabs() const { return tabs_; }
-    // The card that sums up the career, at the window's head.
-    CareerCard* careerCard() const { return card_; }
+    // The card that sums up the career, at the window's head, or in the
+    // Career tab while the window is too short for it there.
+    CareerCard* careerCard() const { return cardAtHead_ ? card_ : tabCard_; }
+    bool cardAtHead() const { return cardAtHead_; }
     // The chart's view, or the sentence in its place when there are no charts.
     QWidget* chartView(historyChart::Chart chart) const { return chartViews_.at(chart); }
     SeasonsView* seasons() const { return seasons_; }
@@ -83,6 +87,8 @@ class HistoryScreen : public QDialog {
 
   private:
     QWidget* buildContent();
+    CareerCard* buildCard(QWidget* parent);
+    QScrollArea* buildCardPage(QWidget* parent);
     QWidget* buildTabs(QWidget* parent);
     QWidget* buildTable(QWidget* parent);
     QWidget* buildSortChoice(QWidget* parent);
@@ -92,6 +98,9 @@ class HistoryScreen : public QDialog {
     void showCareer();
     void showLastMatch();
     void showCard();
+    void freshenCard();
+    void fitPanels();
+    void placeCard(bool atHead);
     bool newestInSight() const;
     void showTab(int tab);
     void showMilestones();
@@ -103,6 +112,14 @@ class HistoryScreen : public QDialog {
     QLabel* gaps_;
     LastMatchPanel* lastMatch_;
     CareerCard* card_;
+    // The Career tab's page, and the card on it: the head's card moves there
+    // when the window is too short for it at the head.
+    QScrollArea* cardPage_;
+    CareerCard* tabCard_;
+    bool cardAtHead_ = true;
+    // Whether the head's card shows the career as it stood before the last
+    // change, having been out of sight.
+    bool cardStale_ = true;
     QSplitter* split_;
     QScrollArea* scroll_ = nullptr;
     QTabWidget* tabs_;
