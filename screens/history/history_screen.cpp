@@ -282,7 +282,7 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     tabs_->addTab(milestones_, tr("Milestones"));
     cardPage_ = buildCardPage(tabs_);
 
-    connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::showTab);
+    connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::drawCurrentTab);
     return tabs_;
 }
 
@@ -406,11 +406,40 @@ void HistoryScreen::showCareer() {
     // A card grown by the match (a new team's row) may no longer fit.
     if (cardAtHead_ && isVisible()) fitPanels();
     stale_.fill(true);
-    showTab(tabs_->currentIndex());
+    drawCurrentTab();
 }
 
-void HistoryScreen::showTab(int tab) {
-    if (tab < 0 || tab >= tabCount || !stale_[tab]) return;
+QWidget* HistoryScreen::page(Tab tab) const {
+    switch (tab) {
+        case seasonsTab:
+            return seasons_;
+        case milestonesTab:
+            return milestones_;
+        case careerTab:
+            return cardPage_;
+        case tabCount:
+            break;
+        default:
+            return chartViews_.at(tab);
+    }
+    return nullptr;
+}
+
+void HistoryScreen::showTab(Tab tab) {
+    tabs_->setCurrentWidget(page(tab));
+}
+
+HistoryScreen::Tab HistoryScreen::currentTab() const {
+    for (int tab = 0; tab < tabCount; ++tab) {
+        if (page(static_cast<Tab>(tab)) == tabs_->currentWidget()) return static_cast<Tab>(tab);
+    }
+    return tabCount;
+}
+
+// Draws the tab in sight, if the history has changed since it was last drawn.
+void HistoryScreen::drawCurrentTab() {
+    const Tab tab = currentTab();
+    if (tab == tabCount || !stale_[tab]) return;
     stale_[tab] = false;
     if (tab == seasonsTab) {
         seasons_->showSeasons(career_.history().rows());
@@ -555,7 +584,7 @@ void HistoryScreen::placeCard(bool atHead) {
     if (atHead) {
         tabs_->removeTab(tabs_->indexOf(cardPage_));
     } else {
-        tabs_->addTab(cardPage_, careerTabName());
+        tabs_->insertTab(0, cardPage_, careerTabName());
     }
     if (focusedName.isEmpty()) return;
     if (!atHead) tabs_->setCurrentWidget(cardPage_);

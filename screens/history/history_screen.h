@@ -36,9 +36,10 @@ class LastMatchPanel;
 class HistoryScreen : public QDialog {
     Q_OBJECT
   public:
-    // The tabs beside the charts: the text alternative of what they show,
-    // and, last, the career card while the window is too short to show it
-    // at its head.
+    // The tabs: a chart's (numbered as the chart), then the text alternative
+    // of what they show, and the career card's while the window is too short
+    // to show the card at its head. The Career tab, while there, comes first,
+    // so a tab's place in the bar is not its number: showTab() turns to one.
     enum Tab { seasonsTab = historyChart::chartCount, milestonesTab, careerTab, tabCount };
 
     // The charts are drawn by `charts`; without them each chart's tab says
@@ -59,6 +60,11 @@ class HistoryScreen : public QDialog {
     MilestonesView* milestones() const { return milestones_; }
     QComboBox* sortChoice() const { return sortColumn_; }
     QComboBox* sortOrderChoice() const { return sortOrder_; }
+
+    // Turns to the tab; the tab in sight. The Career tab is there only while
+    // the card is not at the head.
+    void showTab(Tab tab);
+    Tab currentTab() const;
 
     // Selects the match's row in the table and brings it into sight.
     void showMatch(int match);
@@ -102,7 +108,8 @@ class HistoryScreen : public QDialog {
     void fitPanels();
     void placeCard(bool atHead);
     bool newestInSight() const;
-    void showTab(int tab);
+    QWidget* page(Tab tab) const;
+    void drawCurrentTab();
     void showMilestones();
     void sortBy();
     void followSort(int column, Qt::SortOrder order);

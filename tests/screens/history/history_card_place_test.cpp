@@ -91,7 +91,7 @@ class CardOnAShortScreen : public ::testing::Test {
 
 // Filling the screen at each of the three, the window opens on the chart
 // whole with its axes and five rows of the table, nothing to scroll; the card,
-// too tall to join them, is the Career tab, reached by Ctrl+Tab and Tab, and
+// too tall to join them, is the first tab, Career, reached by Ctrl+Tab and Tab, and
 // its highest score still chooses its match in the table below the tabs.
 TEST_F(CardOnAShortScreen, TheChartFiveRowsAndTheCardAreInReachAtEachScreen) {
     for (const Desk& desk : desks) {
@@ -100,11 +100,12 @@ TEST_F(CardOnAShortScreen, TheChartFiveRowsAndTheCardAreInReachAtEachScreen) {
         open(screen, filling(desk));
         ASSERT_EQ(screen.geometry(), filling(desk));
         EXPECT_EQ(contentOf(screen)->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(screen.currentTab(), HistoryScreen::Tab(historyChart::runs));
 
         // Each chart whole, with room below and beside its lines for the
         // axes' numbers.
         for (int shown = 0; shown < historyChart::chartCount; ++shown) {
-            screen.chartTabs()->setCurrentIndex(shown);
+            screen.showTab(HistoryScreen::Tab(shown));
             QApplication::processEvents();
             auto* chart = qobject_cast<QChartView*>(screen.chartView(historyChart::Chart(shown)));
             ASSERT_NE(chart, nullptr);
@@ -115,7 +116,7 @@ TEST_F(CardOnAShortScreen, TheChartFiveRowsAndTheCardAreInReachAtEachScreen) {
             EXPECT_LE(plot.bottom() + numbers.height(), chart->height()) << shown;
             EXPECT_GE(plot.left(), numbers.horizontalAdvance(QStringLiteral("100"))) << shown;
         }
-        screen.chartTabs()->setCurrentIndex(historyChart::runs);
+        screen.showTab(HistoryScreen::Tab(historyChart::runs));
 
         QTableView* table = screen.table();
         EXPECT_TRUE(wholeInSight(screen, table));
@@ -124,16 +125,18 @@ TEST_F(CardOnAShortScreen, TheChartFiveRowsAndTheCardAreInReachAtEachScreen) {
         ASSERT_FALSE(screen.cardAtHead());
         QTabWidget* tabs = screen.chartTabs();
         QTabBar* bar = tabs->tabBar();
-        const int career = tabs->count() - 1;
-        EXPECT_EQ(career, HistoryScreen::careerTab);
-        EXPECT_EQ(bar->tabText(career), QStringLiteral("Career"));
-        EXPECT_EQ(tabs->widget(career)->accessibleName(), QStringLiteral("Career"));
+        EXPECT_EQ(tabs->count(), HistoryScreen::tabCount);
+        EXPECT_EQ(bar->tabText(0), QStringLiteral("Career"));
+        EXPECT_EQ(tabs->widget(0)->accessibleName(), QStringLiteral("Career"));
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(0)));
+        EXPECT_TRUE(wholeInSight(screen, bar));
 
-        // From the tab the window opens on, one step back is the Career tab.
+        // The Career tab comes first, one step back from the chart the window
+        // opens on.
         bar->setFocus(Qt::TabFocusReason);
         QTest::keyClick(bar, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
-        ASSERT_EQ(tabs->currentIndex(), career);
-        EXPECT_TRUE(bar->rect().contains(bar->tabRect(career)));
+        ASSERT_EQ(screen.currentTab(), HistoryScreen::careerTab);
+        EXPECT_EQ(tabs->currentIndex(), 0);
         QTest::keyClick(bar, Qt::Key_Tab);
         MatchLink* highest = screen.careerCard()->high(QStringLiteral("cardHighestScore"));
         ASSERT_EQ(QApplication::focusWidget(), highest);
@@ -157,7 +160,7 @@ TEST_F(CardOnAShortScreen, TheCardComesBackToTheHeadWhenThereIsRoomAndTheKeyboar
     ASSERT_FALSE(screen.cardAtHead());
     QTabWidget* tabs = screen.chartTabs();
     EXPECT_EQ(tabs->count(), HistoryScreen::tabCount);
-    tabs->setCurrentIndex(HistoryScreen::careerTab);
+    screen.showTab(HistoryScreen::careerTab);
     MatchLink* inTab = screen.careerCard()->high(QStringLiteral("cardBestBowling"));
     inTab->setFocus(Qt::TabFocusReason);
 
@@ -184,7 +187,7 @@ TEST_F(CardOnAShortScreen, TheCardComesBackToTheHeadWhenThereIsRoomAndTheKeyboar
 
     screen.resize(filling(desks[1]).size());
     ASSERT_FALSE(screen.cardAtHead());
-    EXPECT_EQ(tabs->currentIndex(), HistoryScreen::careerTab);
+    EXPECT_EQ(screen.currentTab(), HistoryScreen::careerTab);
     EXPECT_EQ(QApplication::focusWidget(),
               screen.careerCard()->high(QStringLiteral("cardBestBowling")));
     play(250);

@@ -612,7 +612,7 @@ TEST(HistoryFromTheMenu, EachMatchPlayedIsInTheWindowOpenedAfterIt) {
 TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
     HistoryScreen screen(model, nullptr);
     screen.show();
-    screen.chartTabs()->setCurrentIndex(HistoryScreen::seasonsTab);
+    screen.showTab(HistoryScreen::seasonsTab);
     QTreeView* seasons = screen.seasons();
     EXPECT_EQ(seasons->accessibleName(), QStringLiteral("Seasons"));
     const QAbstractItemModel* spells = seasons->model();
@@ -642,7 +642,7 @@ TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
         }
     }
 
-    screen.chartTabs()->setCurrentIndex(HistoryScreen::milestonesTab);
+    screen.showTab(HistoryScreen::milestonesTab);
     QTreeWidget* told = screen.milestones()->list();
     EXPECT_EQ(told->accessibleName(), QStringLiteral("Milestones"));
     QStringList sentences;
@@ -723,7 +723,7 @@ TEST(HistoryFromTheMenu, TheOpenWindowFollowsEachMatchPlayed) {
     HistoryScreen* history = main.historyScreen();
     ASSERT_NE(history, nullptr);
     ASSERT_TRUE(history->isVisible());
-    history->chartTabs()->setCurrentIndex(historyChart::wickets);
+    history->showTab(HistoryScreen::Tab(historyChart::wickets));
     scripted.random.draws = {0.0, drawFor(60, 100), drawFor(20, 100), drawFor(30, 100)};
     playMatchOnScreen(main);
     EXPECT_TRUE(history->isVisible());
@@ -735,7 +735,7 @@ TEST(HistoryFromTheMenu, TheOpenWindowFollowsEachMatchPlayed) {
 
     QTest::mouseClick(main.command(MainScreen::History), Qt::LeftButton);
     EXPECT_EQ(main.historyScreen(), history);
-    EXPECT_EQ(history->chartTabs()->currentIndex(), historyChart::wickets);
+    EXPECT_EQ(history->currentTab(), HistoryScreen::Tab(historyChart::wickets));
     main.close();
     EXPECT_FALSE(history->isVisible());
 }
