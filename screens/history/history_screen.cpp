@@ -283,6 +283,14 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     cardPage_ = buildCardPage(tabs_);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::drawCurrentTab);
+    // In a window narrower than its content, the tab turned to comes into
+    // sight with its name.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index < 0 || !isVisible()) return;
+        const QRect tab = tabs_->tabBar()->tabRect(index);
+        const QPoint centre = tabs_->tabBar()->mapTo(scroll_->widget(), tab.center());
+        scroll_->ensureVisible(centre.x(), centre.y(), tab.width() / 2 + 4, tab.height() / 2);
+    });
     return tabs_;
 }
 

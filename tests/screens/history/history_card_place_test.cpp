@@ -156,11 +156,21 @@ TEST_F(CardOnAShortScreen, TheChartFiveRowsAndTheCardAreInReachAtEachScreen) {
 // card tells the matches played while it was out of sight.
 TEST_F(CardOnAShortScreen, TheCardComesBackToTheHeadWhenThereIsRoomAndTheKeyboardFollows) {
     HistoryScreen screen(model, nullptr);
-    open(screen, filling(desks[1]));
+    // As narrow as it opens beside the main window at 1366x768: its content
+    // scrolls sideways, and the tab turned to comes into sight.
+    open(screen, QRect(0, 0, 560, 660));
     ASSERT_FALSE(screen.cardAtHead());
     QTabWidget* tabs = screen.chartTabs();
     EXPECT_EQ(tabs->count(), HistoryScreen::tabCount);
-    screen.showTab(HistoryScreen::careerTab);
+    QScrollArea* content = contentOf(screen);
+    content->horizontalScrollBar()->setValue(content->horizontalScrollBar()->maximum());
+    ASSERT_GT(content->horizontalScrollBar()->value(), 0);
+    tabs->tabBar()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(tabs->tabBar(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(screen.currentTab(), HistoryScreen::careerTab);
+    const QRect careerTab = tabs->tabBar()->tabRect(0);
+    EXPECT_TRUE(content->viewport()->rect().contains(
+        QRect(tabs->tabBar()->mapTo(content->viewport(), careerTab.topLeft()), careerTab.size())));
     MatchLink* inTab = screen.careerCard()->high(QStringLiteral("cardBestBowling"));
     inTab->setFocus(Qt::TabFocusReason);
 
@@ -185,7 +195,7 @@ TEST_F(CardOnAShortScreen, TheCardComesBackToTheHeadWhenThereIsRoomAndTheKeyboar
     EXPECT_EQ(screen.careerCard()->high(QStringLiteral("cardHighestScore"))->text(),
               QStringLiteral("200"));
 
-    screen.resize(filling(desks[1]).size());
+    screen.resize(560, 660);
     ASSERT_FALSE(screen.cardAtHead());
     EXPECT_EQ(screen.currentTab(), HistoryScreen::careerTab);
     EXPECT_EQ(QApplication::focusWidget(),
