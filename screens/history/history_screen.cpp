@@ -247,6 +247,11 @@ QScrollArea* HistoryScreen::buildCardPage(QWidget* parent) {
     layout->addStretch();
     page->setWidget(holder);
     page->hide();
+    // A figure the keyboard reaches from the tab bar comes into sight on the
+    // page: the page is not on the way the keyboard's moves are passed up.
+    connect(qApp, &QApplication::focusChanged, page, [page, holder](QWidget*, QWidget* now) {
+        if (now && holder->isAncestorOf(now)) page->ensureWidgetVisible(now);
+    });
     return page;
 }
 

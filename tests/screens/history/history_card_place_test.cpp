@@ -171,6 +171,16 @@ TEST_F(CardOnAShortScreen, TheCardComesBackToTheHeadWhenThereIsRoomAndTheKeyboar
     const QRect careerTab = tabs->tabBar()->tabRect(0);
     EXPECT_TRUE(content->viewport()->rect().contains(
         QRect(tabs->tabBar()->mapTo(content->viewport(), careerTab.topLeft()), careerTab.size())));
+    // The page, shorter than the card, scrolls to the figure Tab reaches.
+    auto* page = qobject_cast<QScrollArea*>(tabs->currentWidget());
+    ASSERT_NE(page, nullptr);
+    page->verticalScrollBar()->setValue(page->verticalScrollBar()->maximum());
+    ASSERT_GT(page->verticalScrollBar()->value(), 0);
+    QTest::keyClick(tabs->tabBar(), Qt::Key_Tab);
+    MatchLink* highest = screen.careerCard()->high(QStringLiteral("cardHighestScore"));
+    ASSERT_EQ(QApplication::focusWidget(), highest);
+    EXPECT_TRUE(page->viewport()->rect().contains(
+        QRect(highest->mapTo(page->viewport(), QPoint(0, 0)), highest->size())));
     MatchLink* inTab = screen.careerCard()->high(QStringLiteral("cardBestBowling"));
     inTab->setFocus(Qt::TabFocusReason);
 
