@@ -61,8 +61,8 @@ class HistoryScreen : public QDialog {
     QComboBox* sortChoice() const { return sortColumn_; }
     QComboBox* sortOrderChoice() const { return sortOrder_; }
 
-    // Turns to the tab; the tab in sight. The Career tab is there only while
-    // the card is not at the head.
+    // Turns to the tab (the Career tab only while the card is not at the
+    // head), and which tab is in sight.
     void showTab(Tab tab);
     Tab currentTab() const;
 
@@ -119,8 +119,8 @@ class HistoryScreen : public QDialog {
     QLabel* gaps_;
     LastMatchPanel* lastMatch_;
     CareerCard* card_;
-    // The Career tab's page, and the card on it: the head's card moves there
-    // when the window is too short for it at the head.
+    // The Career tab's page, and the card on it, which takes the place of
+    // the head's card while the window is too short for that one.
     QScrollArea* cardPage_;
     CareerCard* tabCard_;
     bool cardAtHead_ = true;
