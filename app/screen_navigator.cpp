@@ -106,6 +106,7 @@ void ScreenNavigator::startCareer(Career career, const AutoSave& autoSave,
     discardMainScreen();
     discardPlayerScreen();
     main_ = new MainScreen(platform_, std::move(career), autoSave, saveTarget, std::move(history));
+    main_->keepHistoryPlaceIn(historyPlace_);
     // Queued, so that the main screen has left its own handler before it goes.
     connect(main_, &MainScreen::careerEnded, this, &ScreenNavigator::careerEnded,
             Qt::QueuedConnection);

@@ -13,6 +13,7 @@
 #include "screens/credits_screen.h"
 #include "screens/main_screen.h"
 #include "screens/player_screen.h"
+#include "screens/remembered_place.h"
 
 struct Platform;
 
@@ -58,4 +59,6 @@ class ScreenNavigator : public QObject {
     bool ended_ = false;
     // Where the screen the next one takes the place of stood.
     QRect lastPlace_;
+    // Where the player left the History window, for every career of the run.
+    RememberedPlace historyPlace_;
 };

@@ -37,8 +37,8 @@ void MatchApplied(benchmark::State& state) {
     std::unique_ptr<HistoryScreen> window;
     if (state.range(0) >= 0) {
         window = std::make_unique<HistoryScreen>(model, nullptr);
-        window->chartTabs()->setCurrentIndex(static_cast<int>(state.range(0)));
         window->show();
+        window->showTab(static_cast<HistoryScreen::Tab>(state.range(0)));
         QApplication::processEvents();
     }
     for (auto _ : state) applyOneMatch(model);
@@ -54,16 +54,16 @@ void SwitchToTab(benchmark::State& state) {
     const PlayedCareer& played = longestCareerPlayed();
     CareerModel model(played.career, played.history);
     HistoryScreen window(model, nullptr);
-    const int away = state.range(0) == 0 ? 1 : 0;
-    window.chartTabs()->setCurrentIndex(away);
+    const auto away = static_cast<HistoryScreen::Tab>(state.range(0) == 0 ? 1 : 0);
     window.show();
+    window.showTab(away);
     QApplication::processEvents();
     for (auto _ : state) {
         state.PauseTiming();
-        window.chartTabs()->setCurrentIndex(away);
+        window.showTab(away);
         applyOneMatch(model);
         state.ResumeTiming();
-        window.chartTabs()->setCurrentIndex(static_cast<int>(state.range(0)));
+        window.showTab(static_cast<HistoryScreen::Tab>(state.range(0)));
         QApplication::processEvents();
     }
 }

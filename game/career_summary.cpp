@@ -32,6 +32,24 @@ void addRecordBook(CareerSummary& summary, const Career& career) {
     }
 }
 
+// The first match of the history in which the figure reached the high.
+template <class Figure>
+std::int32_t matchOfHigh(const std::vector<HistoryRow>& rows, std::int32_t high, Figure figure) {
+    if (high <= 0) return 0;
+    const auto made = std::find_if(rows.begin(), rows.end(),
+                                   [&](const HistoryRow& row) { return figure(row) == high; });
+    return made == rows.end() ? 0 : made->match;
+}
+
+void addMatchesOfHighs(CareerSummary& summary, const std::vector<HistoryRow>& rows) {
+    summary.highestScoreMatch = matchOfHigh(rows, summary.highestScore, [](const HistoryRow& row) {
+        return std::int32_t{row.performance.runs};
+    });
+    summary.bestBowlingMatch = matchOfHigh(rows, summary.bestBowling, [](const HistoryRow& row) {
+        return std::int32_t{row.performance.wickets};
+    });
+}
+
 void addStays(CareerSummary& summary, const std::vector<Spell>& spells) {
     const auto runsPerMatch = [](const Spell& spell) { return spell.figures.battingAverage(); };
     const bool anyLongEnough = std::any_of(spells.begin(), spells.end(), [](const Spell& spell) {
@@ -85,6 +103,8 @@ CareerSummary summarise(const Career& career, const CareerHistory& history, Care
     for (const Level level : allLevels) {
         if (summary.levelsReached[levelIndex(level)]) summary.highestLevel = level;
     }
+
+    addMatchesOfHighs(summary, rows);
 
     const std::vector<Spell> spells = levelSpells(rows);
     addStays(summary, spells);

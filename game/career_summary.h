@@ -55,6 +55,11 @@ struct CareerSummary {
     std::int64_t fiveWicketHauls = 0;
     // Each level's figures as the record book holds them.
     RecordBook levels{};
+    // The match of the highest score and that of the best bowling, the
+    // earliest of equals: 0 when the high is none (nothing scored or taken)
+    // or was made before the history was kept.
+    std::int32_t highestScoreMatch = 0;
+    std::int32_t bestBowlingMatch = 0;
 
     // What only the history tells, from the match it was kept from.
     std::int32_t historyKeptFrom = 1;

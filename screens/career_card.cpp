@@ -14,6 +14,7 @@
 #include "game/shown_numbers.h"
 #include "game/start_career.h"
 #include "screens/look.h"
+#include "screens/match_link.h"
 #include "screens/row_table.h"
 #include "screens/titled_frame.h"
 
@@ -108,9 +109,9 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     addValue("cardRuns", tr("Runs:"), 1, 1);
     addValue("cardWickets", tr("Wickets:"), 1, 2);
     addValue("cardCatches", tr("Catches:"), 2, 0);
-    addValue("cardHighestScore", tr("Highest score:"), 2, 1);
+    addHigh("cardHighestScore", tr("Highest score:"), 2, 1);
     //: The most wickets the player took in one match.
-    addValue("cardBestBowling", tr("Best bowling:"), 2, 2);
+    addHigh("cardBestBowling", tr("Best bowling:"), 2, 2);
     addValue("cardFifties", tr("50s:"), 3, 0);
     addValue("cardHundreds", tr("100s:"), 3, 1);
     //: Matches in which the player took five wickets or more.
@@ -121,9 +122,9 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     addValue("cardMoneyEarned", tr("Money earned (Rs.):"), 4, 1);
     addValue("cardBankBalance", tr("Bank balance (Rs.):"), 4, 2);
     //: A stay: the matches played at one level, from arriving there to leaving.
-    addValue("cardMostRunsStay", tr("Most runs in a stay:"), 5, 0, pairsPerRow);
-    addValue("cardBestStay", tr("Best stay (runs a match):"), 6, 0, pairsPerRow);
-    addValue("cardLongestStay", tr("Longest stay (matches):"), 7, 0, pairsPerRow);
+    addHigh("cardMostRunsStay", tr("Most runs in a stay:"), 5, 0, pairsPerRow);
+    addHigh("cardBestStay", tr("Best stay (runs a match):"), 6, 0, pairsPerRow);
+    addHigh("cardLongestStay", tr("Longest stay (matches):"), 7, 0, pairsPerRow);
     //: How the career came to its end.
     addValue("cardEnding", tr("How it ended:"), 8, 0, pairsPerRow);
 
@@ -153,14 +154,59 @@ QLabel* CareerCard::addValue(const char* objectName, const QString& caption, int
     QLabel* captionLabel =
         look::caption(frame_, QStringLiteral("caption_") + name, caption, look::silver, QRect());
     QLabel* label = look::value(frame_, name, caption, look::lightYellow, QRect());
-    auto* grid = static_cast<QGridLayout*>(frame_->layout());
-    grid->addWidget(captionLabel, row, 2 * pair);
-    grid->addWidget(label, row, 2 * pair + 1, 1, 2 * pairsSpanned - 1);
+    placePair(captionLabel, label, row, pair, pairsSpanned);
     return label;
+}
+
+void CareerCard::addHigh(const char* objectName, const QString& caption, int row, int pair,
+                         int pairsSpanned) {
+    const QString name = QString::fromLatin1(objectName);
+    QLabel* captionLabel =
+        look::caption(frame_, QStringLiteral("caption_") + name, caption, look::silver, QRect());
+    auto* link = new MatchLink(frame_);
+    link->setObjectName(name);
+    link->setAccessibleDescription(look::accessibleCaption(caption));
+    connect(link, &MatchLink::matchChosen, this, &CareerCard::matchChosen);
+    placePair(captionLabel, link, row, pair, pairsSpanned);
+}
+
+void CareerCard::placePair(QLabel* caption, QWidget* value, int row, int pair, int pairsSpanned) {
+    auto* grid = static_cast<QGridLayout*>(frame_->layout());
+    grid->addWidget(caption, row, 2 * pair);
+    grid->addWidget(value, row, 2 * pair + 1, 1, 2 * pairsSpanned - 1);
 }
 
 QLabel* CareerCard::value(const QString& objectName) const {
     return frame_->findChild<QLabel*>(objectName);
+}
+
+MatchLink* CareerCard::high(const QString& objectName) const {
+    return frame_->findChild<MatchLink*>(objectName);
+}
+
+void CareerCard::leadToMatches() {
+    leadsToMatches_ = true;
+}
+
+void CareerCard::showHigh(const char* objectName, const QString& text, int match, bool stay) {
+    const QString name = QString::fromLatin1(objectName);
+    const QString caption =
+        look::accessibleCaption(value(QStringLiteral("caption_") + name)->text());
+    if (!leadsToMatches_ || match <= 0) {
+        high(name)->showFigure(text, 0, caption);
+        return;
+    }
+    QString leadsTo;
+    if (stay) {
+        //: What pressing a stay on the career card does, for a screen reader. %1 names
+        //: the stay ("Longest stay (matches)"), %2 is the stay's first match.
+        leadsTo = tr("%1. Shows match %2, where the stay began, in the table of matches.");
+    } else {
+        //: What pressing a high on the career card does, for a screen reader. %1 names
+        //: the high ("Highest score"), %2 is the match it was made in.
+        leadsTo = tr("%1. Shows match %2 in the table of matches.");
+    }
+    high(name)->showFigure(text, match, leadsTo.arg(caption, shownNumber(match)));
 }
 
 void CareerCard::showSummary(const CareerSummary& s) {
@@ -181,8 +227,8 @@ void CareerCard::showSummary(const CareerSummary& s) {
     show("cardRuns", shownNumber(s.runs));
     show("cardWickets", shownNumber(s.wickets));
     show("cardCatches", shownNumber(s.catches));
-    show("cardHighestScore", shownNumber(s.highestScore));
-    show("cardBestBowling", shownNumber(s.bestBowling));
+    showHigh("cardHighestScore", shownNumber(s.highestScore), s.highestScoreMatch, false);
+    showHigh("cardBestBowling", shownNumber(s.bestBowling), s.bestBowlingMatch, false);
     show("cardFifties", shownNumber(s.fifties));
     show("cardHundreds", shownNumber(s.hundreds));
     show("cardFiveWickets", shownNumber(s.fiveWicketHauls));
@@ -191,14 +237,23 @@ void CareerCard::showSummary(const CareerSummary& s) {
     show("cardBankBalance", shownMoney(s.bankBalance));
     //: Shown for a stay when the career has no history to find it in.
     const QString none = tr("None yet");
-    show("cardMostRunsStay",
-         s.mostRunsStay
-             ? stayText(static_cast<double>(s.mostRunsStay->figures.runs), 0, *s.mostRunsStay)
-             : none);
-    show("cardBestStay",
-         s.bestStay ? stayText(s.bestStay->figures.battingAverage(), 2, *s.bestStay) : none);
-    show("cardLongestStay",
-         s.longestStay ? stayText(s.longestStay->figures.matches, 0, *s.longestStay) : none);
+    const auto showStay = [&](const char* name, const std::optional<Spell>& stay, auto figure,
+                              int decimals) {
+        if (!stay) {
+            showHigh(name, none, 0, true);
+            return;
+        }
+        showHigh(name, stayText(static_cast<double>(figure(*stay)), decimals, *stay),
+                 stay->firstMatch, true);
+    };
+    showStay(
+        "cardMostRunsStay", s.mostRunsStay, [](const Spell& stay) { return stay.figures.runs; }, 0);
+    showStay(
+        "cardBestStay", s.bestStay, [](const Spell& stay) { return stay.figures.battingAverage(); },
+        2);
+    showStay(
+        "cardLongestStay", s.longestStay, [](const Spell& stay) { return stay.figures.matches; },
+        0);
     show("cardEnding", endingText(s.ending));
 
     const QString gap =

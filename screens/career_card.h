@@ -6,6 +6,7 @@
 
 #include "game/career_summary.h"
 
+class MatchLink;
 class QLabel;
 class QStandardItemModel;
 class QTableView;
@@ -22,19 +23,35 @@ class CareerCard : public QWidget {
 
     void showSummary(const CareerSummary& summary);
 
+    // Makes each high that names a match (a score, a bowling, a stay) a way
+    // to that match, for a window that can show it: pressed, the high tells
+    // the match through matchChosen. Called before a summary is shown.
+    void leadToMatches();
+
     // The card as it stands, at the screen's pixel ratio.
     QImage picture();
 
     // The value label of the given name ("cardRuns"), for tests.
     QLabel* value(const QString& objectName) const;
+    // The high of the given name ("cardHighestScore"), for tests.
+    MatchLink* high(const QString& objectName) const;
     QTableView* teamsTable() const { return teams_; }
+
+  signals:
+    // A high was pressed that leads to this match.
+    void matchChosen(int match);
 
   private:
     QLabel* addValue(const char* objectName, const QString& caption, int row, int pair,
                      int pairsSpanned = 1);
+    void addHigh(const char* objectName, const QString& caption, int row, int pair,
+                 int pairsSpanned = 1);
+    void placePair(QLabel* caption, QWidget* value, int row, int pair, int pairsSpanned);
+    void showHigh(const char* objectName, const QString& text, int match, bool stay);
 
     TitledFrame* frame_ = nullptr;
     QTableView* teams_ = nullptr;
     QStandardItemModel* teamsModel_ = nullptr;
     QLabel* gap_ = nullptr;
+    bool leadsToMatches_ = false;
 };

@@ -428,6 +428,16 @@ void MainScreen::openHistory() {
                     [this, command] { runCommand(command, history_); });
         }
     }
+    // However it is closed (OK, Escape, the close box, with this window),
+    // it comes back where the player left it.
+    connect(history_, &QDialog::finished, this, [this] { historyPlace_->remember(*history_); });
+}
+
+void MainScreen::placeHistory() {
+    if (const std::optional<QRect> left = historyPlace_->whereLeft(commandsOnDesktop())) {
+        history_->openWhereLeft(*left);
+        return;
+    }
     // Beside this window where the screen has room, never over its commands.
     const QScreen* on = screen();
     const QRect room = on ? on->availableGeometry() : QRect();
@@ -441,8 +451,10 @@ void MainScreen::openHistory() {
 
 void MainScreen::showHistory() {
     // One window for the career, open beside this one while the player plays
-    // on; shown again, it keeps its size, place, tab and sort.
+    // on; shown again, it keeps its tab and sort, and its size and place
+    // where these still leave this window's commands in sight.
     if (!history_) openHistory();
+    if (!history_->isVisible()) placeHistory();
     history_->show();
     history_->raise();
     history_->activateWindow();

@@ -11,6 +11,7 @@
 #include "saves/auto_save.h"
 #include "saves/history_file.h"
 #include "saves/saves_folder.h"
+#include "screens/remembered_place.h"
 
 class QLabel;
 class CareerModel;
@@ -56,6 +57,10 @@ class MainScreen : public QWidget {
     // The History window, once opened: a window of its own, which the main
     // screen keeps for the career.
     HistoryScreen* historyScreen() const { return history_; }
+    // Where the player leaves the History window is kept in `place` rather
+    // than with this career, so that the window of the next career played
+    // in this run of the program opens there too.
+    void keepHistoryPlaceIn(RememberedPlace& place) { historyPlace_ = &place; }
     // Where the commands stand on the desktop, which a window beside this
     // one leaves in sight.
     QRect commandsOnDesktop() const;
@@ -107,6 +112,7 @@ class MainScreen : public QWidget {
     // the keyboard then goes back.
     void runCommand(Command command, QWidget* from = nullptr);
     void openHistory();
+    void placeHistory();
     void showCredits();
     void showHistory();
     void play();
@@ -120,6 +126,8 @@ class MainScreen : public QWidget {
     bool toldWhereSaved_ = false;
     RecordsScreen* records_ = nullptr;
     HistoryScreen* history_ = nullptr;
+    RememberedPlace ownHistoryPlace_;
+    RememberedPlace* historyPlace_ = &ownHistoryPlace_;
     CareerSummaryScreen* summary_ = nullptr;
     QWidget* menu_ = nullptr;
     QLabel* levelName_ = nullptr;

@@ -74,3 +74,14 @@ QRect besideMainWindow(const QRect& mainFrame, const QRect& commands, QSize want
     const int width = std::min(besideLeft, std::max(least.width(), roomLeft));
     return placeIn(screen.left(), screen.left() + width - 1);
 }
+
+QRegion usableDesktop() {
+    QRegion desktop;
+    for (const QScreen* screen : QGuiApplication::screens()) desktop += screen->availableGeometry();
+    return desktop;
+}
+
+bool mayStandAgain(const QRect& frame, const QRect& commands, const QRegion& desktop) {
+    return frame.isValid() && QRegion(frame).subtracted(desktop).isEmpty() &&
+           !frame.intersects(commands);
+}

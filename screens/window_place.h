@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 class QWidget;
@@ -25,3 +26,10 @@ void openCentredOn(QWidget* window, const QRect& where);
 // it asks for, cut to the room it has.
 QRect besideMainWindow(const QRect& mainFrame, const QRect& commands, QSize wanted, QSize least,
                        const QRect& screen);
+
+// The room windows may use on every screen together.
+QRegion usableDesktop();
+
+// Whether a window's frame may stand again where the player left it: wholly
+// on the desktop's usable room, and clear of the main window's commands.
+bool mayStandAgain(const QRect& frame, const QRect& commands, const QRegion& desktop);

@@ -184,6 +184,16 @@
         <extracomment>In the career card&apos;s table: a level&apos;s figures with every team there.</extracomment>
         <translation>सभी टीमें</translation>
     </message>
+    <message>
+        <source>%1. Shows match %2, where the stay began, in the table of matches.</source>
+        <extracomment>What pressing a stay on the career card does, for a screen reader. %1 names the stay (&quot;Longest stay (matches)&quot;), %2 is the stay&apos;s first match.</extracomment>
+        <translation>%1। मैचों की तालिका में मैच %2 दिखाता है, जहाँ से यह दौर शुरू हुआ।</translation>
+    </message>
+    <message>
+        <source>%1. Shows match %2 in the table of matches.</source>
+        <extracomment>What pressing a high on the career card does, for a screen reader. %1 names the high (&quot;Highest score&quot;), %2 is the match it was made in.</extracomment>
+        <translation>%1। मैचों की तालिका में मैच %2 दिखाता है।</translation>
+    </message>
 </context>
 <context>
     <name>CareerPicker</name>
@@ -955,7 +965,9 @@
     </message>
     <message>
         <source>Career</source>
-        <extracomment>The first row of the seasons table: the whole career&apos;s figures.</extracomment>
+        <extracomment>The tab that holds the card summing up the career while the History window is too short to show the card above the charts.
+----------
+The first row of the seasons table: the whole career&apos;s figures.</extracomment>
         <translation>करियर</translation>
     </message>
     <message>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/history/history_screen.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -120,6 +121,22 @@ QLabel* noCharts(HistoryChartModule::State why, QWidget* parent) {
     return label;
 }
 
+// The window's column of panels, laid out by their least heights. A line
+// that wraps in it (the last match's events, cut short to one line) would
+// otherwise have the scroll area give the column its preferred height, and
+// scroll, where the least heights fit.
+class LeastHeightColumn : public QVBoxLayout {
+  public:
+    using QVBoxLayout::QVBoxLayout;
+    bool hasHeightForWidth() const override { return false; }
+};
+
+QString careerTabName() {
+    //: The tab that holds the card summing up the career while the History window is
+    //: too short to show the card above the charts.
+    return QCoreApplication::translate("HistoryScreen", "Career");
+}
+
 }  // namespace
 
 HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryChartModule charts)
@@ -175,11 +192,11 @@ QWidget* HistoryScreen::buildContent() {
     scroll->horizontalScrollBar()->setFocusPolicy(Qt::TabFocus);
     auto* content = new QWidget(scroll);
     content->setPalette(palette());
-    auto* layout = new QVBoxLayout(content);
+    auto* layout = new LeastHeightColumn(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
-    card_ = new CareerCard(content);
+    card_ = buildCard(content);
     layout->addWidget(card_);
     auto* header = historyLook::titledFrame(QStringLiteral("Frame_CAREER"), tr("CAREER"), content);
     buildHeader(header);
@@ -203,14 +220,50 @@ QWidget* HistoryScreen::buildContent() {
     return scroll;
 }
 
+CareerCard* HistoryScreen::buildCard(QWidget* parent) {
+    auto* card = new CareerCard(parent);
+    card->leadToMatches();
+    connect(card, &CareerCard::matchChosen, this, &HistoryScreen::leadToMatch);
+    return card;
+}
+
+// The Career tab's page: the career card, scrolled where the tab is shorter
+// than the card. The tab is there only while the card is not at the head.
+QScrollArea* HistoryScreen::buildCardPage(QWidget* parent) {
+    auto* page = new QScrollArea(parent);
+    page->setObjectName(QStringLiteral("careerPage"));
+    page->setAccessibleName(careerTabName());
+    page->setWidgetResizable(true);
+    page->setFrameShape(QFrame::NoFrame);
+    page->setFocusPolicy(Qt::NoFocus);
+    look::darken(page);
+    auto* holder = new QWidget(page);
+    holder->setPalette(palette());
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    tabCard_ = buildCard(holder);
+    tabCard_->setObjectName(QStringLiteral("careerCardInTab"));
+    layout->addWidget(tabCard_);
+    layout->addStretch();
+    page->setWidget(holder);
+    page->hide();
+    // A figure the keyboard reaches from the tab bar comes into sight on the
+    // page: the page is not on the way the keyboard's moves are passed up.
+    connect(qApp, &QApplication::focusChanged, page, [page, holder](QWidget*, QWidget* now) {
+        if (now && holder->isAncestorOf(now)) page->ensureWidgetVisible(now);
+    });
+    return page;
+}
+
 QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     tabs_ = new MarkedTabs(parent);
     tabs_->setObjectName(QStringLiteral("charts"));
     tabs_->setAccessibleName(tr("Charts"));
     tabs_->setFont(look::font(true));
     // Below this a chart has no room left for its lines once its axes and
-    // legend have theirs.
-    tabs_->setMinimumHeight(200);
+    // legend have theirs; at this, a window filling a 1366x768 screen at
+    // scale 1.5 holds it and five rows of the table.
+    tabs_->setMinimumHeight(190);
     look::darken(tabs_);
     const ChartLook look = chartLook();
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
@@ -232,8 +285,17 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
 
     milestones_ = new MilestonesView(tabs_);
     tabs_->addTab(milestones_, tr("Milestones"));
+    cardPage_ = buildCardPage(tabs_);
 
-    connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::showTab);
+    connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::drawCurrentTab);
+    // In a window narrower than its content, the tab turned to comes into
+    // sight with its name.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index < 0 || !isVisible()) return;
+        const QRect tab = tabs_->tabBar()->tabRect(index);
+        const QPoint centre = tabs_->tabBar()->mapTo(scroll_->widget(), tab.center());
+        scroll_->ensureVisible(centre.x(), centre.y(), tab.width() / 2 + 4, tab.height() / 2);
+    });
     return tabs_;
 }
 
@@ -354,17 +416,50 @@ void HistoryScreen::showCareer() {
 
     showLastMatch();
     showCard();
+    // A card grown by the match (a new team's row) may no longer fit.
+    if (cardAtHead_ && isVisible()) fitPanels();
     stale_.fill(true);
-    showTab(tabs_->currentIndex());
+    drawCurrentTab();
 }
 
-void HistoryScreen::showTab(int tab) {
-    if (tab < 0 || tab >= tabCount || !stale_[tab]) return;
+QWidget* HistoryScreen::page(Tab tab) const {
+    switch (tab) {
+        case seasonsTab:
+            return seasons_;
+        case milestonesTab:
+            return milestones_;
+        case careerTab:
+            return cardPage_;
+        case tabCount:
+            break;
+        default:
+            return chartViews_.at(tab);
+    }
+    return nullptr;
+}
+
+void HistoryScreen::showTab(Tab tab) {
+    tabs_->setCurrentWidget(page(tab));
+}
+
+HistoryScreen::Tab HistoryScreen::currentTab() const {
+    for (int tab = 0; tab < tabCount; ++tab) {
+        if (page(static_cast<Tab>(tab)) == tabs_->currentWidget()) return static_cast<Tab>(tab);
+    }
+    return tabCount;
+}
+
+// Draws the tab in sight, if the history has changed since it was last drawn.
+void HistoryScreen::drawCurrentTab() {
+    const Tab tab = currentTab();
+    if (tab == tabCount || !stale_[tab]) return;
     stale_[tab] = false;
     if (tab == seasonsTab) {
         seasons_->showSeasons(career_.history().rows());
     } else if (tab == milestonesTab) {
         showMilestones();
+    } else if (tab == careerTab) {
+        tabCard_->showSummary(summarise(career_.career(), career_.history()));
     } else if (charts_.plugin != nullptr) {
         charts_.plugin->draw(chartViews_[tab], chartData(static_cast<historyChart::Chart>(tab),
                                                          career_.career(), career_.history()));
@@ -396,6 +491,18 @@ void HistoryScreen::showMatch(int match) {
     table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
+void HistoryScreen::leadToMatch(int match) {
+    showMatch(match);
+    const QModelIndex shown = table_->currentIndex();
+    if (!shown.isValid()) return;
+    // On a screen too short for the whole window, the row comes into sight
+    // in it too, without scrolling the window sideways.
+    const QRect row = table_->visualRect(shown);
+    const QPoint centre = table_->viewport()->mapTo(scroll_->widget(), row.center());
+    scroll_->ensureVisible(scroll_->horizontalScrollBar()->value(), centre.y(), 0, row.height());
+    table_->setFocus(Qt::OtherFocusReason);
+}
+
 bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == table_ && event->type() == QEvent::FocusIn &&
         !table_->currentIndex().isValid()) {
@@ -421,13 +528,15 @@ void HistoryScreen::showLastMatch() {
         rows.empty() ? QStringList() : rows_->eventsOf(static_cast<int>(rows.size()) - 1));
 }
 
+bool HistoryScreen::takeNextPlace() {
+    if (!nextPlace_) return false;
+    setGeometry(*nextPlace_);
+    nextPlace_.reset();
+    return true;
+}
+
 void HistoryScreen::fitTheScreen() {
-    if (firstPlace_.isValid()) {
-        // The frame is not known before the window is first shown: the
-        // client area goes where the frame's inside is to be.
-        setGeometry(firstPlace_.marginsRemoved(expectedFrame()));
-        return;
-    }
+    if (takeNextPlace()) return;
     const QScreen* on = screen();
     if (!on) return;
     const QRect room = on->availableGeometry();
@@ -453,30 +562,69 @@ QSize HistoryScreen::leastUsefulSize() const {
 
 void HistoryScreen::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    // On a short screen the last match's panel, then the career card, give
-    // way, so that the chart and the table's rows are in sight without
-    // scrolling: the table and the Seasons tell the same.
-    QWidget* content = scroll_->widget();
-    const bool cardShown = card_->isVisibleTo(content);
-    const int height = scroll_->viewport()->height();
-    for (QWidget* panel : {static_cast<QWidget*>(lastMatch_), static_cast<QWidget*>(card_)}) {
-        panel->setVisible(true);
-    }
-    for (QWidget* panel : {static_cast<QWidget*>(card_), static_cast<QWidget*>(lastMatch_)}) {
-        if (content->minimumSizeHint().height() > height) panel->setVisible(false);
-    }
-    if (!cardShown) showCard();
+    fitPanels();
 }
 
-void HistoryScreen::showCard() {
-    if (card_->isVisibleTo(scroll_->widget())) {
-        card_->showSummary(summarise(career_.career(), career_.history()));
+void HistoryScreen::fitPanels() {
+    // On a short screen the career card moves from the head into a tab of
+    // its own, then the last match's panel gives way, so that the chart and
+    // the table's rows are in sight without scrolling. The card goes first
+    // as it loses nothing by moving: its figures and links are a tab away,
+    // and still lead to the table below. The panel has nowhere else to go;
+    // the table's newest row tells its figures, if not its sentences.
+    QWidget* content = scroll_->widget();
+    const int height = scroll_->viewport()->height();
+    // Measured as it would stand, not as it stood when it was last in sight.
+    if (cardStale_) freshenCard();
+    lastMatch_->setVisible(true);
+    card_->setVisible(true);
+    const bool cardFits = content->minimumSizeHint().height() <= height;
+    card_->setVisible(cardAtHead_);
+    placeCard(cardFits);
+    if (content->minimumSizeHint().height() > height) lastMatch_->setVisible(false);
+}
+
+void HistoryScreen::placeCard(bool atHead) {
+    if (atHead == cardAtHead_) return;
+    // The keyboard, if on the card, stays on the same figure of the card in
+    // its new place.
+    const CareerCard* from = careerCard();
+    QWidget* focused = QApplication::focusWidget();
+    const QString focusedName =
+        focused && from->isAncestorOf(focused) ? focused->objectName() : QString();
+    cardAtHead_ = atHead;
+    card_->setVisible(atHead);
+    if (atHead) {
+        tabs_->removeTab(tabs_->indexOf(cardPage_));
+    } else {
+        tabs_->insertTab(0, cardPage_, careerTabName());
     }
+    if (focusedName.isEmpty()) return;
+    if (!atHead) tabs_->setCurrentWidget(cardPage_);
+    if (auto* same = careerCard()->findChild<QWidget*>(focusedName)) {
+        same->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// The card at the head is drawn at each change only while it is there; the
+// Career tab's, as the other tabs, when it is shown.
+void HistoryScreen::showCard() {
+    cardStale_ = true;
+    if (cardAtHead_) freshenCard();
+}
+
+void HistoryScreen::freshenCard() {
+    card_->showSummary(summarise(career_.career(), career_.history()));
+    cardStale_ = false;
 }
 
 void HistoryScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (event->spontaneous() || shownBefore_) return;
+    if (event->spontaneous()) return;
+    if (shownBefore_) {
+        takeNextPlace();
+        return;
+    }
     shownBefore_ = true;
     // The first size fits the screen; after that the window keeps the size,
     // place, tab, sort and splitter the player left it with.

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "screens/history/chart_plugin.h"
@@ -35,8 +36,11 @@ class LastMatchPanel;
 class HistoryScreen : public QDialog {
     Q_OBJECT
   public:
-    // The tabs beside the charts: the text alternative of what they show.
-    enum Tab { seasonsTab = historyChart::chartCount, milestonesTab, tabCount };
+    // The tabs: a chart's (numbered as the chart), then the text alternative
+    // of what they show, and the career card's while the window is too short
+    // to show the card at its head. The Career tab, while there, comes first,
+    // so a tab's place in the bar is not its number: showTab() turns to one.
+    enum Tab { seasonsTab = historyChart::chartCount, milestonesTab, careerTab, tabCount };
 
     // The charts are drawn by `charts`; without them each chart's tab says
     // so in a sentence.
@@ -46,8 +50,10 @@ class HistoryScreen : public QDialog {
     CommandButton* okButton() const { return ok_; }
     QTableView* table() const { return table_; }
     QTabWidget* chartTabs() const { return tabs_; }
-    // The card that sums up the career, at the window's head.
-    CareerCard* careerCard() const { return card_; }
+    // The card that sums up the career, at the window's head, or in the
+    // Career tab while the window is too short for it there.
+    CareerCard* careerCard() const { return cardAtHead_ ? card_ : tabCard_; }
+    bool cardAtHead() const { return cardAtHead_; }
     // The chart's view, or the sentence in its place when there are no charts.
     QWidget* chartView(historyChart::Chart chart) const { return chartViews_.at(chart); }
     SeasonsView* seasons() const { return seasons_; }
@@ -55,12 +61,25 @@ class HistoryScreen : public QDialog {
     QComboBox* sortChoice() const { return sortColumn_; }
     QComboBox* sortOrderChoice() const { return sortOrder_; }
 
+    // Turns to the tab (the Career tab only while the card is not at the
+    // head), and which tab is in sight.
+    void showTab(Tab tab);
+    Tab currentTab() const;
+
     // Selects the match's row in the table and brings it into sight.
     void showMatch(int match);
+    // Shows the match as showMatch does, the table in sight in the window,
+    // and gives the table the keyboard.
+    void leadToMatch(int match);
 
-    // Where the window's frame is to stand when it is first shown, instead
-    // of the middle of the screen.
-    void openAt(const QRect& frame) { firstPlace_ = frame; }
+    // Where the window's frame is to stand when it is next shown, instead
+    // of the middle of the screen the first time, or where it stood before.
+    // The frame is not known before the window is first shown: the window
+    // goes where the inside of the frame it is expected to have would be.
+    void openAt(const QRect& frame) { nextPlace_ = frame.marginsRemoved(expectedFrame()); }
+    // Where the window itself (its geometry, without the frame) is to stand
+    // when it is next shown: where the player left it.
+    void openWhereLeft(const QRect& geometry) { nextPlace_ = geometry; }
     // The margins a window manager's frame is expected to add to the window.
     static QMargins expectedFrame() { return {8, 32, 8, 8}; }
     // The least size at which the window shows its charts, tabs and table
@@ -74,16 +93,23 @@ class HistoryScreen : public QDialog {
 
   private:
     QWidget* buildContent();
+    CareerCard* buildCard(QWidget* parent);
+    QScrollArea* buildCardPage(QWidget* parent);
     QWidget* buildTabs(QWidget* parent);
     QWidget* buildTable(QWidget* parent);
     QWidget* buildSortChoice(QWidget* parent);
     void buildHeader(QWidget* frame);
     void fitTheScreen();
+    bool takeNextPlace();
     void showCareer();
     void showLastMatch();
     void showCard();
+    void freshenCard();
+    void fitPanels();
+    void placeCard(bool atHead);
     bool newestInSight() const;
-    void showTab(int tab);
+    QWidget* page(Tab tab) const;
+    void drawCurrentTab();
     void showMilestones();
     void sortBy();
     void followSort(int column, Qt::SortOrder order);
@@ -93,6 +119,14 @@ class HistoryScreen : public QDialog {
     QLabel* gaps_;
     LastMatchPanel* lastMatch_;
     CareerCard* card_;
+    // The Career tab's page, and the card on it, which takes the place of
+    // the head's card while the window is too short for that one.
+    QScrollArea* cardPage_;
+    CareerCard* tabCard_;
+    bool cardAtHead_ = true;
+    // Whether the head's card shows the career as it stood before the last
+    // change, having been out of sight.
+    bool cardStale_ = true;
     QSplitter* split_;
     QScrollArea* scroll_ = nullptr;
     QTabWidget* tabs_;
@@ -110,7 +144,7 @@ class HistoryScreen : public QDialog {
     QComboBox* sortOrder_;
     CommandButton* ok_;
     bool shownBefore_ = false;
-    QRect firstPlace_;
+    std::optional<QRect> nextPlace_;
     // Whether the newest match was in sight when the history last changed,
     // so that the match played next comes into sight in its turn.
     bool followNewest_ = true;

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "game/level.h"
-#include "game/start_career.h"
 #include "game/shown_numbers.h"
+#include "game/start_career.h"
 #include "saves/history_columns.h"
 #include "screens/history/history_look.h"
 #include "screens/history/history_texts.h"
@@ -149,7 +149,9 @@ void LastMatchPanel::showEvents(const QString& text) {
 }
 
 bool LastMatchPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == events_ && event->type() == QEvent::Resize) {
+    // Shown again after it was resized while hidden, the line gets no resize
+    // of its own, so it is cut to its room when shown too.
+    if (watched == events_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
         showEvents(events_->accessibleName());
     }
     return TitledFrame::eventFilter(watched, event);

@@ -107,7 +107,7 @@ TEST_F(InHindi, AClubIsNamedAlikeOnTheMainScreenAndThroughoutTheHistory) {
     for (int row : {0, 2})
         EXPECT_EQ(table->index(row, HistoryTableModel::team).data().toString(), club) << row;
 
-    history.chartTabs()->setCurrentIndex(HistoryScreen::seasonsTab);
+    history.showTab(HistoryScreen::seasonsTab);
     // The stays' sides, under each level of the Seasons tree.
     QStringList sides;
     const QAbstractItemModel* seasons = history.seasons()->model();
@@ -122,7 +122,7 @@ TEST_F(InHindi, AClubIsNamedAlikeOnTheMainScreenAndThroughoutTheHistory) {
     EXPECT_TRUE(sides.contains(QStringLiteral("Pune")));
     EXPECT_FALSE(sides.contains(QStringLiteral("Five Star")));
 
-    history.chartTabs()->setCurrentIndex(HistoryScreen::milestonesTab);
+    history.showTab(HistoryScreen::milestonesTab);
     QStringList milestones;
     const QTreeWidget* told = history.milestones()->list();
     for (int i = 0; i < told->topLevelItemCount(); ++i) {

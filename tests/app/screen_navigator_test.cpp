@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/credits_screen.h"
+#include "screens/history/history_screen.h"
 #include "screens/main_screen.h"
 #include "screens/picture_button.h"
 #include "screens/player_screen.h"
@@ -282,6 +284,41 @@ TEST(ScreenNavigator, PlayingAgainOpensAFreshPlayerScreen) {
     EXPECT_EQ(screens.mainScreen()->career().career().player, QStringLiteral("Sunil"));
     EXPECT_EQ(overallSkill(screens.mainScreen()->career().career().skills), 0);
     EXPECT_EQ(shown(screens.mainScreen(), "skill"), QStringLiteral("0"));
+}
+
+// Where the player left the History window is the program's to keep, not
+// the career's: the next career's window opens there.
+TEST(ScreenNavigator, TheNextCareersHistoryOpensWhereThePlayerLeftTheLast) {
+    ScriptedPlatform scripted;
+    scripted.random.draws = {0.1};
+    ScreenNavigator screens(scripted.platform);
+    const int skills[3] = {60, 70, 80};
+    MainScreen* main = startCareer(screens,
+                                   {QStringLiteral("Ravi"), QStringLiteral("Pune"),
+                                    QStringLiteral("Goa"), QStringLiteral("India")},
+                                   skills, false);
+    ASSERT_NE(main, nullptr);
+    QTest::mouseClick(main->command(MainScreen::History), Qt::LeftButton);
+    ASSERT_NE(main->historyScreen(), nullptr);
+    const QRect room = main->screen()->availableGeometry();
+    const QRect chosen(room.left() + 5, room.top() + 15, 320, 300);
+    main->historyScreen()->setGeometry(chosen);
+
+    scripted.prompter.answers = {true};
+    endCareer(main);
+    scripted.random.draws = {0.9};
+    typePlayer(
+        *screens.playerScreen(),
+        {QStringLiteral("Sunil"), QStringLiteral("X"), QStringLiteral("X"), QStringLiteral("X")},
+        skills, false);
+    QTest::mouseClick(screens.playerScreen()->command(PlayerScreen::Start), Qt::LeftButton);
+    settle();
+    MainScreen* next = screens.mainScreen();
+    ASSERT_NE(next, nullptr);
+    ASSERT_FALSE(chosen.intersects(next->commandsOnDesktop()));
+    QTest::mouseClick(next->command(MainScreen::History), Qt::LeftButton);
+    ASSERT_NE(next->historyScreen(), nullptr);
+    EXPECT_EQ(next->historyScreen()->geometry(), chosen);
 }
 
 TEST(ScreenNavigator, NoToPlayingAgainEndsTheProgram) {

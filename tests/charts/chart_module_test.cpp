@@ -114,7 +114,8 @@ TEST(HistoryChartModule, WithoutItTheWindowTellsTheCareerInItsTables) {
     screen.show();
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
         const auto which = static_cast<historyChart::Chart>(chart);
-        EXPECT_EQ(screen.chartTabs()->tabText(chart), historyChart::name(which));
+        EXPECT_EQ(screen.chartTabs()->tabText(screen.chartTabs()->indexOf(screen.chartView(which))),
+                  historyChart::name(which));
         auto* sentence = qobject_cast<QLabel*>(screen.chartView(which));
         ASSERT_NE(sentence, nullptr);
         EXPECT_TRUE(sentence->text().startsWith(QStringLiteral("The charts cannot be shown")));
@@ -123,9 +124,9 @@ TEST(HistoryChartModule, WithoutItTheWindowTellsTheCareerInItsTables) {
         EXPECT_EQ(sentence->focusPolicy(), Qt::StrongFocus);
     }
     EXPECT_EQ(screen.table()->model()->rowCount(), 2);
-    screen.chartTabs()->setCurrentIndex(HistoryScreen::seasonsTab);
+    screen.showTab(HistoryScreen::seasonsTab);
     EXPECT_EQ(screen.seasons()->model()->rowCount(), 2);
-    screen.chartTabs()->setCurrentIndex(HistoryScreen::milestonesTab);
+    screen.showTab(HistoryScreen::milestonesTab);
     EXPECT_GT(screen.milestones()->list()->topLevelItemCount(), 0);
 }
 

@@ -118,6 +118,30 @@ TEST(CareerSummary, AHistoryKeptFromALaterMatchLeavesTheTotalsWholeAndSaysWhereI
     EXPECT_EQ(s.mostRunsStay->figures.runs, 41);
 }
 
+// A high leads to the first match of the history that made it; one made
+// before the history was kept, or a high of nothing, leads nowhere.
+TEST(CareerSummary, EachHighKnowsTheMatchThatMadeIt) {
+    const ThreeStays story;
+    const CareerSummary whole = summarise(story.career, story.history);
+    EXPECT_EQ(whole.highestScoreMatch, 3);  // 120 runs
+    EXPECT_EQ(whole.bestBowlingMatch, 5);   // 6 wickets, after the promotion
+
+    const std::vector<HistoryRow> last(story.history.rows().end() - 2, story.history.rows().end());
+    const CareerSummary late = summarise(story.career, CareerHistory(last, 5));
+    EXPECT_EQ(late.highestScoreMatch, 0);
+    EXPECT_EQ(late.bestBowlingMatch, 5);
+
+    // Equal highs: the earlier match made it first. No wicket: no best bowling.
+    Career career = testCareer(45, 20, 30);
+    CareerHistory history;
+    play(career, history, {{30, 0, 0}, {75, 0, 1}, {12, 0, 0}, {75, 0, 0}});
+    const CareerSummary even = summarise(career, history);
+    EXPECT_EQ(even.highestScore, 75);
+    EXPECT_EQ(even.highestScoreMatch, 2);
+    EXPECT_EQ(even.bestBowling, 0);
+    EXPECT_EQ(even.bestBowlingMatch, 0);
+}
+
 TEST(CareerSummary, TheBestStayIsOneOfFiveMatchesWhenThereIsOne) {
     Career career = testCareer(45, 20, 30);
     CareerHistory history;

@@ -10,6 +10,7 @@
 
 #include "game/level_change.h"
 #include "game/match.h"
+#include "screens/match_link.h"
 #include "support/qt_printers.h"
 #include "support/test_career.h"
 
@@ -42,11 +43,11 @@ TEST(CareerCard, ShowsEveryFigureOfTheSummaryInTheLocalesNumbersWithTheTableOfLe
     EXPECT_EQ(card.value(QStringLiteral("cardMatches"))->text(), QStringLiteral("3"));
     // Grouped as an Indian locale groups.
     EXPECT_EQ(card.value(QStringLiteral("cardRuns"))->text(), QStringLiteral("1,680"));
-    EXPECT_EQ(card.value(QStringLiteral("cardHighestScore"))->text(), QStringLiteral("1,500"));
+    EXPECT_EQ(card.high(QStringLiteral("cardHighestScore"))->text(), QStringLiteral("1,500"));
     EXPECT_EQ(card.value(QStringLiteral("cardHighestLevel"))->text(), levelName(Level::city));
     EXPECT_EQ(card.value(QStringLiteral("cardEnding"))->text(),
               QStringLiteral("Caught by the enquiry into the bookie's money."));
-    EXPECT_TRUE(card.value(QStringLiteral("cardMostRunsStay"))
+    EXPECT_TRUE(card.high(QStringLiteral("cardMostRunsStay"))
                     ->text()
                     .startsWith(QStringLiteral("1,500 for ")));
     // Every value reads to a screen reader as its text, named by its caption.

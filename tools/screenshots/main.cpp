@@ -93,7 +93,7 @@ void visitHistory(Visit& visit, QWidget& main, int matches, int chart, const cha
     playSampleCareer(career, history, draws, matches);
     CareerModel model(std::move(career), std::move(history));
     HistoryScreen screen(model, &main);
-    screen.chartTabs()->setCurrentIndex(chart);
+    screen.showTab(HistoryScreen::Tab(chart));
     // The charts lay themselves out in events of their own once shown.
     screen.show();
     QApplication::processEvents();

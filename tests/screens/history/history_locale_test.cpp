@@ -92,7 +92,7 @@ TEST(HistoryInTheLocale, EverySumIsGroupedAsTheMainScreenGroupsIt) {
         EXPECT_EQ(table->index(1, HistoryTableModel::bankBalance).data().toString(), lakhs);
         EXPECT_EQ(table->index(1, HistoryTableModel::match).data().toString(), shownNumber(1234));
 
-        screen.chartTabs()->setCurrentIndex(HistoryScreen::seasonsTab);
+        screen.showTab(HistoryScreen::seasonsTab);
         const QAbstractItemModel* seasons = screen.seasons()->model();
         ASSERT_EQ(seasons->rowCount(), 2);
         const int money = seasons->columnCount() - 1;

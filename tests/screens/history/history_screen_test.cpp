@@ -44,6 +44,7 @@
 #include "screens/history/milestones_view.h"
 #include "screens/look.h"
 #include "screens/main_screen.h"
+#include "screens/match_link.h"
 #include "screens/match_screen.h"
 #include "support/match_on_screen.h"
 #include "support/qt_printers.h"
@@ -516,13 +517,18 @@ TEST_F(HistoryWindow, TheKeyboardReachesTheChartsTheTableAndOk) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
     EXPECT_EQ(QApplication::focusWidget(), screen.okButton());
     QList<QWidget*> reached;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 10; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget();
     }
-    // In the order they are drawn: the career card's teams, the tabs, the
-    // chart shown, the sort choice, the table, OK.
-    const QList<QWidget*> drawnOrder{screen.careerCard()->teamsTable(),
+    // In the order they are drawn: the career card's stays, each of which
+    // leads to its match (the record book holds no highs that would), and
+    // its teams, the tabs, the chart shown, the sort choice, the table, OK.
+    const CareerCard* card = screen.careerCard();
+    const QList<QWidget*> drawnOrder{card->high(QStringLiteral("cardMostRunsStay")),
+                                     card->high(QStringLiteral("cardBestStay")),
+                                     card->high(QStringLiteral("cardLongestStay")),
+                                     screen.careerCard()->teamsTable(),
                                      screen.chartTabs()->tabBar(),
                                      screen.chartView(historyChart::runs),
                                      screen.sortChoice(),
@@ -606,7 +612,7 @@ TEST(HistoryFromTheMenu, EachMatchPlayedIsInTheWindowOpenedAfterIt) {
 TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
     HistoryScreen screen(model, nullptr);
     screen.show();
-    screen.chartTabs()->setCurrentIndex(HistoryScreen::seasonsTab);
+    screen.showTab(HistoryScreen::seasonsTab);
     QTreeView* seasons = screen.seasons();
     EXPECT_EQ(seasons->accessibleName(), QStringLiteral("Seasons"));
     const QAbstractItemModel* spells = seasons->model();
@@ -636,7 +642,7 @@ TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
         }
     }
 
-    screen.chartTabs()->setCurrentIndex(HistoryScreen::milestonesTab);
+    screen.showTab(HistoryScreen::milestonesTab);
     QTreeWidget* told = screen.milestones()->list();
     EXPECT_EQ(told->accessibleName(), QStringLiteral("Milestones"));
     QStringList sentences;
@@ -717,7 +723,7 @@ TEST(HistoryFromTheMenu, TheOpenWindowFollowsEachMatchPlayed) {
     HistoryScreen* history = main.historyScreen();
     ASSERT_NE(history, nullptr);
     ASSERT_TRUE(history->isVisible());
-    history->chartTabs()->setCurrentIndex(historyChart::wickets);
+    history->showTab(HistoryScreen::Tab(historyChart::wickets));
     scripted.random.draws = {0.0, drawFor(60, 100), drawFor(20, 100), drawFor(30, 100)};
     playMatchOnScreen(main);
     EXPECT_TRUE(history->isVisible());
@@ -729,7 +735,7 @@ TEST(HistoryFromTheMenu, TheOpenWindowFollowsEachMatchPlayed) {
 
     QTest::mouseClick(main.command(MainScreen::History), Qt::LeftButton);
     EXPECT_EQ(main.historyScreen(), history);
-    EXPECT_EQ(history->chartTabs()->currentIndex(), historyChart::wickets);
+    EXPECT_EQ(history->currentTab(), HistoryScreen::Tab(historyChart::wickets));
     main.close();
     EXPECT_FALSE(history->isVisible());
 }
