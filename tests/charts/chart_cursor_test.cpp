@@ -150,7 +150,7 @@ TEST(ChartCursor, IsReachedWithTabInTheHistoryWindow) {
     screen.show();
     QApplication::setActiveWindow(&screen);
     QTabWidget* tabs = screen.chartTabs();
-    tabs->setCurrentIndex(historyChart::wickets);
+    screen.showTab(HistoryScreen::Tab(historyChart::wickets));
     tabs->tabBar()->setFocus();
     QApplication::processEvents();
     QTest::keyClick(tabs->tabBar(), Qt::Key_Tab);
