@@ -221,7 +221,32 @@ QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
     return label;
 }
 
+namespace {
+
+constexpr const char* fittingHeldProperty = "bailcrestCaptionFittingHeld";
+constexpr const char* fitHeldProperty = "bailcrestFitHeld";
+
+}  // namespace
+
+void holdCaptionFitting(QWidget* window) {
+    window->setProperty(fittingHeldProperty, true);
+}
+
+void fitHeldCaptions(QWidget* window) {
+    if (!window->property(fittingHeldProperty).toBool()) return;
+    window->setProperty(fittingHeldProperty, QVariant());
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->property(fitHeldProperty).toBool()) continue;
+        label->setProperty(fitHeldProperty, QVariant());
+        fitCaption(label);
+    }
+}
+
 void fitCaption(QLabel* label) {
+    if (label->window()->property(fittingHeldProperty).toBool()) {
+        label->setProperty(fitHeldProperty, true);
+        return;
+    }
     const QVariant stored = label->property(fullTextProperty);
     const QString text = stored.isValid() ? stored.toString() : label->text();
     const int indent = label->indent() > 0 ? label->indent() : 0;

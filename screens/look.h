@@ -89,6 +89,17 @@ void fitCaption(QLabel* label);
 // The property that holds the whole text of a caption shown elided.
 inline constexpr const char* fullTextProperty = "bailcrestFullText";
 
+// Measuring a caption needs the fonts: the font list read, the faces loaded,
+// the text shaped, some ten milliseconds before a program's first text. A
+// window that is to appear the moment it can holds the fitting of its
+// captions until it is up: from holdCaptionFitting(), fitCaption() only notes
+// a caption of the window, and fitHeldCaptions(), called once the window is
+// shown and before its first paint, fits them all, so that the window is
+// mapped first and painted with every caption fitted, as Qt's own labels lay
+// out their text only when they first paint it.
+void holdCaptionFitting(QWidget* window);
+void fitHeldCaptions(QWidget* window);
+
 // A value label: its text is its accessible name; the caption it belongs to,
 // without the colon, is its accessible description ("45", "Batting").
 QLabel* value(QWidget* parent, const QString& objectName, const QString& captionText,
