@@ -29,7 +29,8 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
     setObjectName(QStringLiteral("About"));
     look::setUpWindow(this, tr("Bailcrest: Credits"), 7815, 5265);
     // The program starts on this window: what only its painting needs, the
-    // captions measured and the crest decoded, waits until it is shown.
+    // fonts settled, the captions measured and the crest decoded, waits
+    // until it is shown.
     look::holdCaptionFitting(this);
 
     crest_ = new QLabel(this);
@@ -107,6 +108,7 @@ void CreditsScreen::setVisible(bool visible) {
 }
 
 void CreditsScreen::completeForFirstPaint() {
+    look::settleFonts(this);
     look::fitHeldCaptions(this);
     if (crest_->pixmap().isNull())
         crest_->setPixmap(gamePicture(QStringLiteral("crest.png"), devicePixelRatio()));

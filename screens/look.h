@@ -56,6 +56,14 @@ inline const QColor chartGrid{40, 40, 120};
 QFont font(bool bold = true, int pixelSize = 11);
 int textSizeStep();
 
+// Which font families are installed is known only once Qt has read them all,
+// the costliest step of a program's first text; until then font() asks for
+// Verdana whether it is there or not. settleFonts() reads them, once, and
+// gives the fonts of the window and its widgets the families that font()
+// gives from then on. The first window calls it once it is shown, before
+// its first paint.
+void settleFonts(QWidget* window);
+
 // A top-level window of fixed client size with the navy background.
 void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);
 
