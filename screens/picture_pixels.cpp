@@ -36,9 +36,7 @@ QImage pictureFromPixels(QByteArrayView pixels) {
     if (width == 0 || height == 0 || width > largestSide || height > largestSide) return {};
     const qsizetype rowSize = qsizetype(width) * bytesPerPixel;
     if (pixels.size() != headerSize + rowSize * qsizetype(height)) return {};
-    QImage picture(int(width), int(height), storedFormat);
-    if (picture.isNull()) return {};
-    for (int y = 0; y < picture.height(); ++y)
-        std::memcpy(picture.scanLine(y), pixels.data() + headerSize + y * rowSize, rowSize);
-    return picture;
+    const auto* rows = reinterpret_cast<const uchar*>(pixels.data() + headerSize);
+    const QImage inPlace(rows, int(width), int(height), rowSize, storedFormat);
+    return reinterpret_cast<quintptr>(rows) % 4 == 0 ? inPlace : inPlace.copy();
 }

@@ -13,5 +13,8 @@
 // alpha bytes, premultiplied: the same bytes on every processor.
 QByteArray picturePixels(const QImage& picture);
 
-// The picture the pixels hold; a null image where they hold none.
+// The picture the pixels hold; a null image where they hold none. Where the
+// rows lie on a 4-byte boundary, as the program's own resources do, the
+// image reads them in place, copying nothing: the pixels must then outlive
+// the image and every copy of it.
 QImage pictureFromPixels(QByteArrayView pixels);

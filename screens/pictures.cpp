@@ -33,7 +33,14 @@ QPixmap storedPicture(const QString& fileName) {
     QString stored = fileName;
     stored.replace(stored.lastIndexOf(QLatin1Char('.')), stored.size(), QStringLiteral(".pixels"));
     const QResource resource(QStringLiteral(":/") + stored, wordsLanguage());
-    return QPixmap::fromImage(pictureFromPixels(resource.uncompressedData()));
+    // Stored uncompressed, a picture is read in place, where the program
+    // holds it, and painted from there in the format it is stored in.
+    if (resource.compressionAlgorithm() == QResource::NoCompression) {
+        const QByteArrayView pixels(reinterpret_cast<const char*>(resource.data()),
+                                    resource.size());
+        return QPixmap::fromImage(pictureFromPixels(pixels), Qt::NoFormatConversion);
+    }
+    return QPixmap::fromImage(pictureFromPixels(resource.uncompressedData()).copy());
 }
 
 }  // namespace
