@@ -105,11 +105,11 @@ foreach(code IN LISTS BAILCREST_LANGUAGE_CODES)
                 ${PROJECT_SOURCE_DIR}/tools/draw-banners ${PROJECT_SOURCE_DIR}/tools/draw-artwork
         COMMENT "Drawing the banners in ${code}"
         VERBATIM)
-    qt_add_resources(bailcrest_screens bailcrest_banners_${code}
-        PREFIX / LANG ${code} BASE ${folder} FILES ${banners})
+    bailcrest_add_pictures(${folder} LANG ${code} FILES ${banners})
     list(APPEND BAILCREST_BANNERS ${banners})
 endforeach()
 add_custom_target(bailcrest_banners DEPENDS ${BAILCREST_BANNERS})
+bailcrest_store_pictures()
 
 # The desktop entry and the AppStream metadata with each language's lines.
 set(BAILCREST_PACKAGING_FILES)

@@ -28,12 +28,15 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
     : QDialog(owner), mode_(mode), opener_(opener), prompter_(prompter) {
     setObjectName(QStringLiteral("About"));
     look::setUpWindow(this, tr("Bailcrest: Credits"), 7815, 5265);
+    // The program starts on this window: what only its painting needs, the
+    // fonts settled, the captions measured and the crest decoded, waits
+    // until it is shown.
+    look::holdCaptionFitting(this);
 
-    auto* corner = new QLabel(this);
-    corner->setObjectName(QStringLiteral("Image1_2"));
-    look::place(corner, look::rect(-120, 0, 2400, 1500));
-    corner->setPixmap(gamePicture(QStringLiteral("crest.png"), devicePixelRatio()));
-    corner->setAccessibleName(tr("Bailcrest crest"));
+    crest_ = new QLabel(this);
+    crest_->setObjectName(QStringLiteral("Image1_2"));
+    look::place(crest_, look::rect(-120, 0, 2400, 1500));
+    crest_->setAccessibleName(tr("Bailcrest crest"));
 
     QLabel* title =
         text(this, "Label2_7", tr("BAILCREST"), look::darkRed, look::rect(2640, 0, 5055, 615));
@@ -95,6 +98,20 @@ CreditsScreen::CreditsScreen(Mode mode, UrlOpener& opener, Prompter& prompter, Q
     look::place(continue_, look::rect(3120, 4800, 1575, 375));
     connect(continue_, &QAbstractButton::clicked, this, &CreditsScreen::continueOn);
     continue_->setFocus();
+}
+
+void CreditsScreen::setVisible(bool visible) {
+    // Showing maps the window at once; its first paint comes from the event
+    // loop, after this.
+    QDialog::setVisible(visible);
+    if (visible) completeForFirstPaint();
+}
+
+void CreditsScreen::completeForFirstPaint() {
+    look::settleFonts(this);
+    look::fitHeldCaptions(this);
+    if (crest_->pixmap().isNull())
+        crest_->setPixmap(gamePicture(QStringLiteral("crest.png"), devicePixelRatio()));
 }
 
 void CreditsScreen::keyPressEvent(QKeyEvent* event) {

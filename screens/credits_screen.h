@@ -30,6 +30,8 @@ class CreditsScreen : public QDialog {
     CommandButton* continueButton() const { return continue_; }
     PictureButton* banner(int index) const { return banners_.at(index); }
 
+    void setVisible(bool visible) override;
+
   signals:
     // Continue at start-up: the player screen is wanted before this one closes.
     void continuedAtStartUp();
@@ -40,10 +42,12 @@ class CreditsScreen : public QDialog {
   private:
     void continueOn();
     void openBanner(int index);
+    void completeForFirstPaint();
 
     Mode mode_;
     UrlOpener& opener_;
     Prompter& prompter_;
+    QLabel* crest_;
     std::array<PictureButton*, 2> banners_{};
     CommandButton* continue_;
 };

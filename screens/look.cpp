@@ -2,6 +2,7 @@
 #include "screens/look.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
@@ -20,7 +21,15 @@ namespace look {
 
 namespace {
 
-QStringList fontFamilies() {
+const QString verdana = QStringLiteral("Verdana");
+const QString dejaVuSans = QStringLiteral("DejaVu Sans");
+
+// Whether Verdana is installed, known once settleFonts() has read the
+// installed families; until then it is asked for.
+enum class Installed { unknown, yes, no };
+Installed verdanaInstalled = Installed::unknown;
+
+QStringList fontFamilies(Installed verdanaIs) {
     // Each letter comes from the first family that has it. The font of the
     // language the game speaks stands before DejaVu Sans, which has some
     // letters of other scripts (most of Urdu's, not all) and would break a
@@ -33,9 +42,28 @@ QStringList fontFamilies() {
     for (const ScriptFont* script = scriptFonts; script->language; ++script)
         (language == QLatin1String(script->language) ? own : others)
             << QString::fromUtf8(script->family);
-    return QStringList{QStringLiteral("Verdana")} + own +
-           QStringList{QStringLiteral("DejaVu Sans")} + others +
-           QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")};
+    QStringList families =
+        QStringList{verdana} + own + QStringList{dejaVuSans} + others +
+        QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")};
+    // Qt passes over a family that is not installed only after asking
+    // Fontconfig for everything that could stand in for it, a sort of every
+    // installed font, again for each script. Where DejaVu Sans follows
+    // Verdana (texts in the Latin alphabet), a missing Verdana is left out:
+    // Fontconfig stands the desktop's sans-serif face in for it, DejaVu Sans
+    // unless the desktop prefers another, so the texts are drawn as they were
+    // and their sans face is the one named here. Elsewhere the family asked
+    // for first chooses the face of the spaces and digits among the letters
+    // of the language's own script, and Verdana stays.
+    if (verdanaIs == Installed::no && families.at(1) == dejaVuSans) families.removeFirst();
+    return families;
+}
+
+bool isInstalled(const QString& family) {
+    const QStringList installed = QFontDatabase::families();
+    return std::any_of(installed.begin(), installed.end(), [&](const QString& name) {
+        // A family that several foundries make is listed as "Family [Foundry]".
+        return name.section(QStringLiteral(" ["), 0, 0).compare(family, Qt::CaseInsensitive) == 0;
+    });
 }
 
 }  // namespace
@@ -51,11 +79,28 @@ int textSizeStep() {
 
 QFont font(bool bold, int pixelSize) {
     QFont f;
-    f.setFamilies(fontFamilies());
+    f.setFamilies(fontFamilies(verdanaInstalled));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixelSize + textSizeStep());
     f.setBold(bold);
     return f;
+}
+
+void settleFonts(QWidget* window) {
+    if (verdanaInstalled != Installed::unknown) return;
+    const QStringList asked = fontFamilies(Installed::unknown);
+    verdanaInstalled = isInstalled(verdana) ? Installed::yes : Installed::no;
+    const QStringList settled = fontFamilies(verdanaInstalled);
+    if (settled == asked) return;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* widget : std::as_const(widgets)) {
+        // Those without a font of their own take their window's.
+        if (!widget->testAttribute(Qt::WA_SetFont) || widget->font().families() != asked) continue;
+        QFont settledFont = widget->font();
+        settledFont.setFamilies(settled);
+        widget->setFont(settledFont);
+    }
 }
 
 namespace {
@@ -221,7 +266,32 @@ QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
     return label;
 }
 
+namespace {
+
+constexpr const char* fittingHeldProperty = "bailcrestCaptionFittingHeld";
+constexpr const char* fitHeldProperty = "bailcrestFitHeld";
+
+}  // namespace
+
+void holdCaptionFitting(QWidget* window) {
+    window->setProperty(fittingHeldProperty, true);
+}
+
+void fitHeldCaptions(QWidget* window) {
+    if (!window->property(fittingHeldProperty).toBool()) return;
+    window->setProperty(fittingHeldProperty, QVariant());
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->property(fitHeldProperty).toBool()) continue;
+        label->setProperty(fitHeldProperty, QVariant());
+        fitCaption(label);
+    }
+}
+
 void fitCaption(QLabel* label) {
+    if (label->window()->property(fittingHeldProperty).toBool()) {
+        label->setProperty(fitHeldProperty, true);
+        return;
+    }
     const QVariant stored = label->property(fullTextProperty);
     const QString text = stored.isValid() ? stored.toString() : label->text();
     const int indent = label->indent() > 0 ? label->indent() : 0;

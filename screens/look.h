@@ -56,6 +56,14 @@ inline const QColor chartGrid{40, 40, 120};
 QFont font(bool bold = true, int pixelSize = 11);
 int textSizeStep();
 
+// Which font families are installed is known only once Qt has read them all,
+// the costliest step of a program's first text; until then font() asks for
+// Verdana whether it is there or not. settleFonts() reads them, once, and
+// gives the fonts of the window and its widgets the families that font()
+// gives from then on. The first window calls it once it is shown, before
+// its first paint.
+void settleFonts(QWidget* window);
+
 // A top-level window of fixed client size with the navy background.
 void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);
 
@@ -88,6 +96,17 @@ QLabel* caption(QWidget* parent, const QString& objectName, const QString& text,
 void fitCaption(QLabel* label);
 // The property that holds the whole text of a caption shown elided.
 inline constexpr const char* fullTextProperty = "bailcrestFullText";
+
+// Measuring a caption needs the fonts: the font list read, the faces loaded,
+// the text shaped, some ten milliseconds before a program's first text. A
+// window that is to appear the moment it can holds the fitting of its
+// captions until it is up: from holdCaptionFitting(), fitCaption() only notes
+// a caption of the window, and fitHeldCaptions(), called once the window is
+// shown and before its first paint, fits them all, so that the window is
+// mapped first and painted with every caption fitted, as Qt's own labels lay
+// out their text only when they first paint it.
+void holdCaptionFitting(QWidget* window);
+void fitHeldCaptions(QWidget* window);
 
 // A value label: its text is its accessible name; the caption it belongs to,
 // without the colon, is its accessible description ("45", "Batting").

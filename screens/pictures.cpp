@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/pictures.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QLocale>
 #include <QResource>
 
-// The resources live in a static library, whose registration the linker drops
+#include "screens/picture_pixels.h"
+
+// The pictures live in a static library, whose registration the linker drops
 // unless something refers to it. The macro must stand outside any namespace.
 static void registerPictures() {
-    Q_INIT_RESOURCE(bailcrest);
+    Q_INIT_RESOURCE(bailcrest_pictures);
 }
 
 namespace {
 
 // A picture with words has a twin in each language that has its own words
-// (resources/bailcrest.qrc). The one shown is in the language of the game's
+// (cmake/Languages.cmake). The one shown is in the language of the game's
 // texts, the translation loaded, which the desktop may choose apart from the
 // locale that numbers follow (LANGUAGE=hi with LANG=en_US.UTF-8).
 QLocale wordsLanguage() {
@@ -25,28 +25,31 @@ QLocale wordsLanguage() {
     return QLocale(QCoreApplication::translate("Pictures", "en"));
 }
 
-QPixmap decodePng(const QString& fileName) {
+// The pictures are named as their PNG files are, and kept decoded by the
+// build.
+QPixmap storedPicture(const QString& fileName) {
     static const bool registered = (registerPictures(), true);
     Q_UNUSED(registered);
-    const QResource resource(QStringLiteral(":/") + fileName, wordsLanguage());
-    QByteArray bytes = resource.uncompressedData();
-    QBuffer file(&bytes);
-    // The format is known. Naming it, with detection off, keeps Qt from
-    // loading every image plugin on the system, and the libraries they need,
-    // to ask whether one of them would rather read the file: a cost the
-    // first window would otherwise pay.
-    QImageReader reader(&file, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    QString stored = fileName;
+    stored.replace(stored.lastIndexOf(QLatin1Char('.')), stored.size(), QStringLiteral(".pixels"));
+    const QResource resource(QStringLiteral(":/") + stored, wordsLanguage());
+    // Stored uncompressed, a picture is read in place, where the program
+    // holds it, and painted from there in the format it is stored in.
+    if (resource.compressionAlgorithm() == QResource::NoCompression) {
+        const QByteArrayView pixels(reinterpret_cast<const char*>(resource.data()),
+                                    resource.size());
+        return QPixmap::fromImage(pictureFromPixels(pixels), Qt::NoFormatConversion);
+    }
+    return QPixmap::fromImage(pictureFromPixels(resource.uncompressedData()).copy());
 }
 
 }  // namespace
 
 QPixmap gamePicture(const QString& fileName, qreal devicePixelRatio) {
-    if (devicePixelRatio <= 1.0) return decodePng(fileName);
+    if (devicePixelRatio <= 1.0) return storedPicture(fileName);
     QString denseName = fileName;
     denseName.insert(denseName.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-    QPixmap dense = decodePng(denseName);
+    QPixmap dense = storedPicture(denseName);
     if (devicePixelRatio != 2.0) {
         // Scaled once, smoothly, to the screen's own pixels, so that painting
         // it is a plain copy rather than a rough scaling at every paint.
@@ -60,6 +63,6 @@ QPixmap gamePicture(const QString& fileName, qreal devicePixelRatio) {
 QIcon gameIcon() {
     QIcon icon;
     for (int size : {32, 64})
-        icon.addPixmap(decodePng(QStringLiteral("bailcrest_%1.png").arg(size)));
+        icon.addPixmap(storedPicture(QStringLiteral("bailcrest_%1.png").arg(size)));
     return icon;
 }

@@ -17,6 +17,7 @@
 #include "saves/career_file.h"
 #include "saves/file_words.h"
 #include "saves/save_file.h"
+#include "screens/picture_pixels.h"
 #include "screens/pictures.h"
 #include "support/qt_printers.h"
 #include "support/scripted_random.h"
@@ -229,10 +230,9 @@ TEST_F(Translated, EnglishCountsReadAsEnglish) {
 }
 
 QImage bannerIn(const char* language) {
-    const QResource resource(QStringLiteral(":/banner_left.png"),
+    const QResource resource(QStringLiteral(":/banner_left.pixels"),
                              QLocale(QString::fromLatin1(language)));
-    return QImage::fromData(resource.uncompressedData(), "png")
-        .convertToFormat(QImage::Format_ARGB32);
+    return pictureFromPixels(resource.uncompressedData()).convertToFormat(QImage::Format_ARGB32);
 }
 
 QImage shownBanner() {

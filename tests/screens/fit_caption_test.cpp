@@ -50,4 +50,43 @@ TEST(FitCaption, ElidesWhatOverrunsItsPlaceAndKeepsTheWholeText) {
     EXPECT_EQ(label->text(), longText);
 }
 
+// A window that is to appear at once holds the measuring of its captions
+// until it is up; then every caption it holds, however deep, is fitted as if
+// it had been fitted when made, and later ones are fitted at once again.
+TEST(FitCaption, AHeldWindowFitsItsCaptionsWhenToldAndNotBefore) {
+    QWidget window;
+    look::holdCaptionFitting(&window);
+    const QString longText = QStringLiteral("Balance before purchase (Rs.):");
+    QLabel* direct = look::caption(&window, QStringLiteral("direct"), longText, look::silver,
+                                   QRect(0, 0, width, 17));
+    QWidget frame(&window);
+    frame.setGeometry(0, 20, 200, 40);
+    QLabel* nested = look::caption(&frame, QStringLiteral("nested"), longText, look::silver,
+                                   QRect(0, 0, width, 17));
+    QLabel* fitting = look::caption(&window, QStringLiteral("short"), QStringLiteral("Bat:"),
+                                    look::silver, QRect(0, 40, width, 17));
+    for (const QLabel* label : {direct, nested}) {
+        EXPECT_EQ(label->text(), longText);
+        EXPECT_TRUE(label->toolTip().isEmpty());
+    }
+
+    look::fitHeldCaptions(&window);
+    for (const QLabel* label : {direct, nested}) {
+        EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << label->text().toStdString();
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), width);
+        EXPECT_EQ(label->toolTip(), longText);
+        EXPECT_EQ(label->accessibleName(), longText);
+    }
+    EXPECT_EQ(fitting->text(), QStringLiteral("Bat:"));
+    EXPECT_TRUE(fitting->toolTip().isEmpty());
+
+    // Told twice, nothing changes; a caption made afterwards is fitted at once.
+    look::fitHeldCaptions(&window);
+    EXPECT_EQ(direct->toolTip(), longText);
+    EXPECT_TRUE(direct->text().endsWith(QChar(0x2026)));
+    QLabel* later = look::caption(&window, QStringLiteral("later"), longText, look::silver,
+                                  QRect(0, 60, width, 17));
+    EXPECT_TRUE(later->text().endsWith(QChar(0x2026)));
+}
+
 }  // namespace
