@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +18,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -41,6 +41,7 @@
 #include "screens/history/milestones_view.h"
 #include "screens/history/seasons_view.h"
 #include "screens/look.h"
+#include "screens/pair_rows.h"
 #include "screens/titled_frame.h"
 
 namespace {
@@ -190,6 +191,9 @@ QWidget* HistoryScreen::buildContent() {
     scroll->horizontalScrollBar()->setAccessibleName(tr("Scroll the window sideways"));
     scroll->verticalScrollBar()->setFocusPolicy(Qt::TabFocus);
     scroll->horizontalScrollBar()->setFocusPolicy(Qt::TabFocus);
+    // In the navy of the table's own, not the style's light grey.
+    look::darken(scroll->verticalScrollBar());
+    look::darken(scroll->horizontalScrollBar());
     auto* content = new QWidget(scroll);
     content->setPalette(palette());
     auto* layout = new LeastHeightColumn(content);
@@ -287,6 +291,12 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     tabs_->addTab(milestones_, tr("Milestones"));
     cardPage_ = buildCardPage(tabs_);
 
+    // A window too narrow for every tab's name scrolls the bar with arrows;
+    // the keyboard turns to the tabs themselves (the bar then scrolls to the
+    // tab turned to), so Tab goes on from the bar to the page, not to them.
+    for (auto* arrow : tabs_->tabBar()->findChildren<QToolButton*>()) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
     connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::drawCurrentTab);
     // In a window narrower than its content, the tab turned to comes into
     // sight with its name.
@@ -388,26 +398,28 @@ QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
 }
 
 void HistoryScreen::buildHeader(QWidget* frame) {
-    QGridLayout* grid = historyLook::gridIn(frame);
-    header_[playerValue] =
-        historyLook::addPair(grid, 0, 0, QStringLiteral("player"), tr("Player:"));
-    header_[levelValue] = historyLook::addPair(grid, 0, 1, QStringLiteral("level"), tr("Level:"));
-    header_[teamValue] = historyLook::addPair(grid, 0, 2, QStringLiteral("team"), tr("Team:"));
-    header_[worldCupValue] =
-        historyLook::addPair(grid, 1, 0, QStringLiteral("worldCup"), tr("World Cup:"));
-    header_[matchesValue] = historyLook::addPair(grid, 1, 1, QStringLiteral("careerMatches"),
-                                                 tr("Matches in the career:"));
-    for (int column = 1; column < 6; column += 2) grid->setColumnStretch(column, 1);
+    // Three to a row, fewer where the window is narrow.
+    header_ = new PairRows(historyLook::gridIn(frame), {3, 2, 1});
+    const auto add = [this](HeaderValue value, const char* objectName, const QString& caption) {
+        headerValues_[value] =
+            historyLook::addPair(*header_, QString::fromLatin1(objectName), caption);
+    };
+    add(playerValue, "player", tr("Player:"));
+    add(levelValue, "level", tr("Level:"));
+    add(teamValue, "team", tr("Team:"));
+    add(worldCupValue, "worldCup", tr("World Cup:"));
+    add(matchesValue, "careerMatches", tr("Matches in the career:"));
 }
 
 void HistoryScreen::showCareer() {
     const Career& career = career_.career();
-    historyLook::showValue(header_[playerValue], career.player);
-    historyLook::showValue(header_[levelValue], levelName(career.level));
-    historyLook::showValue(header_[teamValue], teamName(career.team));
-    historyLook::showValue(header_[worldCupValue],
+    historyLook::showValue(headerValues_[playerValue], career.player);
+    historyLook::showValue(headerValues_[levelValue], levelName(career.level));
+    historyLook::showValue(headerValues_[teamValue], teamName(career.team));
+    historyLook::showValue(headerValues_[worldCupValue],
                            career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
-    historyLook::showValue(header_[matchesValue], shownNumber(careerMatches(career)));
+    historyLook::showValue(headerValues_[matchesValue], shownNumber(careerMatches(career)));
+    header_->refit();
 
     const QStringList gaps =
         HistoryTexts::gaps(career_.history(), career_.session().historyLeftOut());
@@ -578,6 +590,12 @@ void HistoryScreen::fitPanels() {
     if (cardStale_) freshenCard();
     lastMatch_->setVisible(true);
     card_->setVisible(true);
+    // The header and the panel as they will stand at the width they are
+    // given, in as many rows as that takes.
+    const int across = std::max(scroll_->viewport()->width(), content->minimumSizeHint().width());
+    header_->fitTo(across);
+    lastMatch_->fitTo(across);
+    card_->fitTo(across);
     const bool cardFits = content->minimumSizeHint().height() <= height;
     card_->setVisible(cardAtHead_);
     placeCard(cardFits);
