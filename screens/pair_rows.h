@@ -16,8 +16,7 @@ class QWidget;
 // arrangement, so that the keyboard and a screen reader meet them alike.
 class PairRows : public QObject {
   public:
-    // The counts of pairs a row may hold, most first (4, 2, 1): counts that
-    // divide the first keep the pairs grouped as they are in the widest.
+    // The counts of pairs a row may hold, most first (4, 3, 2, 1).
     PairRows(QGridLayout* grid, std::vector<int> pairsPerRow);
 
     QWidget* frame() const { return frame_; }

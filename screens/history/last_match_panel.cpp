@@ -97,9 +97,10 @@ std::optional<HistoryRow> rowBefore(const Career& career, const std::vector<Hist
 LastMatchPanel::LastMatchPanel(QWidget* parent) : TitledFrame(tr("LAST MATCH"), parent) {
     setObjectName(QStringLiteral("Frame_LAST_MATCH"));
     // Four to a row: what he did and what it paid, then the skills and the
-    // overall conditions, then each condition; two or one to a row where
-    // the window is narrow, which keeps those fours together.
-    pairs_ = new PairRows(historyLook::gridIn(this), {4, 2, 1});
+    // overall conditions, then each condition. Where the window is narrow,
+    // three to a row before two: the fewer rows let the panel stay in sight
+    // beside the chart and the table on a short screen too.
+    pairs_ = new PairRows(historyLook::gridIn(this), {4, 3, 2, 1});
     for (const LastMatchFigure& figure : lastMatchFigures) {
         figures_.push_back(historyLook::addPair(*pairs_, QString::fromLatin1(figure.objectName),
                                                 tr(figure.caption)));

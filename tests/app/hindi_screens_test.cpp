@@ -141,7 +141,8 @@ TEST_F(InHindi, AClubIsNamedAlikeOnTheMainScreenAndThroughoutTheHistory) {
 // As narrow as it opens beside the main screen at 1366x768, the History
 // window shows every Hindi caption and value of its card, header and last
 // match whole, with nothing to scroll sideways; widened, the last match's
-// figures go back to four a row.
+// figures go back to four a row; and at the height it opens with, the last
+// match keeps its place above the chart and the table.
 TEST_F(InHindi, TheNarrowHistoryWindowShowsEveryFigureWhole) {
     Career ravi = testCareer(45, 20, 30);
     HistoryRow last = rowAt(2, Level::city, "Pune");
@@ -174,10 +175,18 @@ TEST_F(InHindi, TheNarrowHistoryWindowShowsEveryFigureWhole) {
     const auto top = [&](const char* name) {
         return history.findChild<QLabel*>(QString::fromLatin1(name))->geometry().top();
     };
-    EXPECT_NE(top("lastRuns"), top("lastCatches"));
+    EXPECT_NE(top("lastRuns"), top("lastAward"));
     history.resize(1400, 1400);
     QApplication::processEvents();
     EXPECT_EQ(top("lastRuns"), top("lastAward"));
+
+    // At the height it opens with beside the main screen, the last match
+    // stays in sight above the chart and the table.
+    history.resize(560, 660);
+    QApplication::processEvents();
+    EXPECT_TRUE(history.findChild<QWidget*>(QStringLiteral("Frame_LAST_MATCH"))->isVisible());
+    EXPECT_EQ(content->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(content->verticalScrollBar()->maximum(), 0);
 }
 
 }  // namespace

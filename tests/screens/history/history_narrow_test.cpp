@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -137,6 +138,20 @@ TEST_F(NarrowHistory, RightToLeftTheNarrowRowsAreMirrored) {
                   label(screen, "caption_lastRuns")->geometry().left());
     }
     QApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+// At the size it opens with beside the main screen at 1366x768, the window
+// shows the last match in its narrow rows above the chart and five rows of
+// the table, nothing to scroll either way.
+TEST_F(NarrowHistory, TheNarrowRowsLeaveRoomForTheChartAndFiveRows) {
+    HistoryScreen screen(model, nullptr);
+    open(screen, QRect(0, 0, 560, 660));
+    QScrollArea* content = contentOf(screen);
+    EXPECT_EQ(content->verticalScrollBar()->maximum(), 0);
+    ASSERT_TRUE(label(screen, "lastRuns")->isVisible());
+    expectWholeAndInOrder(screen);
+    const QTableView* table = screen.table();
+    EXPECT_GE(table->viewport()->height(), 5 * table->verticalHeader()->defaultSectionSize());
 }
 
 // Narrower than it ever opens, as a player may make it, the window scrolls
