@@ -179,6 +179,10 @@ void CareerCard::fitTo(int width) {
     pairs_->fitTo(width);
 }
 
+int CareerCard::widestWidth() const {
+    return pairs_->widestWidth();
+}
+
 QLabel* CareerCard::value(const QString& objectName) const {
     return frame_->findChild<QLabel*>(objectName);
 }

@@ -32,7 +32,8 @@ void PairRows::addBelow(QWidget* widget) {
 
 int PairRows::widthFor(int perRow) const {
     // Each column as wide as its widest caption or value, as the grid makes
-    // it; a value across a row asks for no more than the columns give it.
+    // it; a value across a row, and a widget below the pairs, as wide as
+    // they ask beside that.
     std::vector<int> columns(2 * perRow, 0);
     for (std::size_t at = 0; at < pairs_.size(); ++at) {
         const std::size_t column = 2 * (at % perRow);
@@ -40,13 +41,21 @@ int PairRows::widthFor(int perRow) const {
         columns[column + 1] =
             std::max(columns[column + 1], pairs_[at].second->minimumSizeHint().width());
     }
+    int across = 0;
     for (const auto& [caption, value] : across_) {
         columns[0] = std::max(columns[0], caption->minimumSizeHint().width());
+        across = std::max(across, value->minimumSizeHint().width());
     }
-    int width = 0;
+    int width = (2 * perRow - 1) * grid_->horizontalSpacing();
     for (int column : columns) width += column;
+    width = std::max(width, columns[0] + grid_->horizontalSpacing() + across);
+    for (const QWidget* widget : below_) width = std::max(width, widget->minimumSizeHint().width());
     const QMargins margins = grid_->contentsMargins();
-    return width + (2 * perRow - 1) * grid_->horizontalSpacing() + margins.left() + margins.right();
+    return width + margins.left() + margins.right();
+}
+
+int PairRows::widestWidth() const {
+    return widthFor(counts_.front());
 }
 
 void PairRows::fitTo(int width) {

@@ -38,6 +38,8 @@ class PairRows : public QObject {
     void fitTo(int width);
     void refit();
     int pairsPerRow() const { return perRow_; }
+    // The width the frame takes to show the most pairs a row.
+    int widestWidth() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

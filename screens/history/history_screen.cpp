@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -74,9 +75,25 @@ int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int co
 
 // A tab bar that marks the tab it has keyboard focus on with the game's own
 // mark, where the style's is too faint to see on navy.
+// Tabs with less room either side of their names than the style gives, so
+// that every tab's name is in sight in the window as narrow as it opens
+// beside the main screen, with no arrows to scroll the bar.
+class CloserTabs : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 class MarkedTabBar : public QTabBar {
   public:
-    using QTabBar::QTabBar;
+    explicit MarkedTabBar(QWidget* parent) : QTabBar(parent) {
+        auto* style = new CloserTabs;
+        style->setParent(this);
+        setStyle(style);
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override {
@@ -263,7 +280,9 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     tabs_ = new MarkedTabs(parent);
     tabs_->setObjectName(QStringLiteral("charts"));
     tabs_->setAccessibleName(tr("Charts"));
-    tabs_->setFont(look::font(true));
+    // The tabs' names in the regular weight: in bold they need more than
+    // the window's width as narrow as it opens.
+    tabs_->setFont(look::font(false));
     // Below this a chart has no room left for its lines once its axes and
     // legend have theirs; at this, a window filling a 1366x768 screen at
     // scale 1.5 holds it and five rows of the table.
@@ -555,11 +574,13 @@ void HistoryScreen::fitTheScreen() {
     // Room for the window's frame and title bar, which the size leaves out.
     const QSize most = room.marginsRemoved(expectedFrame()).size();
     // A language that runs longer than English widens the window to show
-    // its figures whole, where the screen has the room.
-    if (const auto* content = findChild<QScrollArea*>(QStringLiteral("content"))) {
-        const int besides = width() - content->viewport()->width();
-        resize(std::max(width(), content->widget()->minimumSizeHint().width() + besides), height());
-    }
+    // its figures the most to a row and every tab's name, where the screen
+    // has the room.
+    const int besides = width() - scroll_->viewport()->width();
+    const int widest = std::max({scroll_->widget()->minimumSizeHint().width(),
+                                 header_->widestWidth(), lastMatch_->widestWidth(),
+                                 card_->widestWidth(), tabs_->tabBar()->sizeHint().width()});
+    resize(std::max(width(), widest + besides), height());
     resize(size().boundedTo(most));
     QRect placed = frameGeometry();
     placed.moveCenter(room.center());

@@ -140,6 +140,10 @@ void LastMatchPanel::fitTo(int width) {
     pairs_->fitTo(width);
 }
 
+int LastMatchPanel::widestWidth() const {
+    return pairs_->widestWidth();
+}
+
 void LastMatchPanel::showEvents(const QString& text) {
     // Until the window lays it out the line has no room of its own yet: it
     // holds the whole text, and is cut to its room when it gets one.

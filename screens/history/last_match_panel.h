@@ -31,6 +31,8 @@ class LastMatchPanel : public TitledFrame {
     // Arranges the figures for the width the panel is about to be given:
     // fewer to a row where they would not all stand whole.
     void fitTo(int width);
+    // The width it takes to show the most figures a row.
+    int widestWidth() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

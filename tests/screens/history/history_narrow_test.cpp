@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -95,6 +97,12 @@ TEST_F(NarrowHistory, EveryFigureStandsWholeWithNothingToScrollSideways) {
         ASSERT_TRUE(label(screen, "lastRuns")->isVisible());
         ASSERT_TRUE(screen.cardAtHead());
         expectWholeAndInOrder(screen);
+        // Every tab's name in sight, without scrolling the bar.
+        const QTabBar* bar = screen.chartTabs()->tabBar();
+        for (int tab = 0; tab < bar->count(); ++tab) {
+            EXPECT_TRUE(bar->rect().contains(bar->tabRect(tab)))
+                << tab << " " << bar->sizeHint().width() << " " << bar->width();
+        }
         // The chart's tabs and the table as wide as the window, not wider.
         EXPECT_LE(screen.chartTabs()->width(), contentOf(screen)->viewport()->width());
         EXPECT_LE(screen.table()->width(), contentOf(screen)->viewport()->width());
@@ -152,6 +160,14 @@ TEST_F(NarrowHistory, TheNarrowRowsLeaveRoomForTheChartAndFiveRows) {
     expectWholeAndInOrder(screen);
     const QTableView* table = screen.table();
     EXPECT_GE(table->viewport()->height(), 5 * table->verticalHeader()->defaultSectionSize());
+    // Every tab's name in sight, the Career tab's too, without scrolling the
+    // bar.
+    ASSERT_FALSE(screen.cardAtHead());
+    const QTabBar* bar = screen.chartTabs()->tabBar();
+    for (int tab = 0; tab < bar->count(); ++tab) {
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(tab)))
+            << tab << " " << bar->sizeHint().width() << " " << bar->width();
+    }
 }
 
 // Narrower than it ever opens, as a player may make it, the window scrolls
