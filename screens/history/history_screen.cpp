@@ -73,8 +73,6 @@ int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int co
     return std::max(values.horizontalAdvance(widest), headings.horizontalAdvance(heading)) + 16;
 }
 
-// A tab bar that marks the tab it has keyboard focus on with the game's own
-// mark, where the style's is too faint to see on navy.
 // Tabs with less room either side of their names than the style gives, so
 // that every tab's name is in sight in the window as narrow as it opens
 // beside the main screen, with no arrows to scroll the bar.
@@ -87,6 +85,8 @@ class CloserTabs : public QProxyStyle {
     }
 };
 
+// A tab bar that marks the tab it has keyboard focus on with the game's own
+// mark, where the style's is too faint to see on navy.
 class MarkedTabBar : public QTabBar {
   public:
     explicit MarkedTabBar(QWidget* parent) : QTabBar(parent) {
@@ -611,8 +611,8 @@ void HistoryScreen::fitPanels() {
     if (cardStale_) freshenCard();
     lastMatch_->setVisible(true);
     card_->setVisible(true);
-    // The header and the panel as they will stand at the width they are
-    // given, in as many rows as that takes.
+    // The header, the panel and the card as they will stand at the width
+    // they are given, in as many rows as that takes.
     const int across = std::max(scroll_->viewport()->width(), content->minimumSizeHint().width());
     header_->fitTo(across);
     lastMatch_->fitTo(across);
