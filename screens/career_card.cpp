@@ -15,13 +15,11 @@
 #include "game/start_career.h"
 #include "screens/look.h"
 #include "screens/match_link.h"
+#include "screens/pair_rows.h"
 #include "screens/row_table.h"
 #include "screens/titled_frame.h"
 
 namespace {
-
-// The values, three pairs of caption and value to a row.
-constexpr int pairsPerRow = 3;
 
 enum TeamColumn {
     levelColumn,
@@ -101,39 +99,41 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     grid->setContentsMargins(10, titleHeight + 2, 10, 6);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
+    // Three to a row, fewer where the window is narrow.
+    pairs_ = new PairRows(grid, {3, 2, 1});
 
-    addValue("cardPlayer", tr("Player:"), 0, 0);
-    addValue("cardHighestLevel", tr("Highest level:"), 0, 1);
-    addValue("cardLevels", tr("Levels reached:"), 0, 2);
-    addValue("cardMatches", tr("Matches:"), 1, 0);
-    addValue("cardRuns", tr("Runs:"), 1, 1);
-    addValue("cardWickets", tr("Wickets:"), 1, 2);
-    addValue("cardCatches", tr("Catches:"), 2, 0);
-    addHigh("cardHighestScore", tr("Highest score:"), 2, 1);
+    addValue("cardPlayer", tr("Player:"));
+    addValue("cardHighestLevel", tr("Highest level:"));
+    addValue("cardLevels", tr("Levels reached:"));
+    addValue("cardMatches", tr("Matches:"));
+    addValue("cardRuns", tr("Runs:"));
+    addValue("cardWickets", tr("Wickets:"));
+    addValue("cardCatches", tr("Catches:"));
+    addHigh("cardHighestScore", tr("Highest score:"));
     //: The most wickets the player took in one match.
-    addHigh("cardBestBowling", tr("Best bowling:"), 2, 2);
-    addValue("cardFifties", tr("50s:"), 3, 0);
-    addValue("cardHundreds", tr("100s:"), 3, 1);
+    addHigh("cardBestBowling", tr("Best bowling:"));
+    addValue("cardFifties", tr("50s:"));
+    addValue("cardHundreds", tr("100s:"));
     //: Matches in which the player took five wickets or more.
-    addValue("cardFiveWickets", tr("5 wickets:"), 3, 2);
+    addValue("cardFiveWickets", tr("5 wickets:"));
     //: The highest overall skill the player ever had.
-    addValue("cardPeakSkill", tr("Peak overall skill:"), 4, 0);
+    addValue("cardPeakSkill", tr("Peak overall skill:"));
     //: Match fees, sponsorship and awards earned over the career, in rupees.
-    addValue("cardMoneyEarned", tr("Money earned (Rs.):"), 4, 1);
-    addValue("cardBankBalance", tr("Bank balance (Rs.):"), 4, 2);
+    addValue("cardMoneyEarned", tr("Money earned (Rs.):"));
+    addValue("cardBankBalance", tr("Bank balance (Rs.):"));
     //: A stay: the matches played at one level, from arriving there to leaving.
-    addHigh("cardMostRunsStay", tr("Most runs in a stay:"), 5, 0, pairsPerRow);
-    addHigh("cardBestStay", tr("Best stay (runs a match):"), 6, 0, pairsPerRow);
-    addHigh("cardLongestStay", tr("Longest stay (matches):"), 7, 0, pairsPerRow);
+    addHigh("cardMostRunsStay", tr("Most runs in a stay:"), true);
+    addHigh("cardBestStay", tr("Best stay (runs a match):"), true);
+    addHigh("cardLongestStay", tr("Longest stay (matches):"), true);
     //: How the career came to its end.
-    addValue("cardEnding", tr("How it ended:"), 8, 0, pairsPerRow);
+    addValue("cardEnding", tr("How it ended:"), true);
 
     gap_ = new QLabel(frame_);
     gap_->setObjectName(QStringLiteral("cardHistoryGap"));
     gap_->setFont(look::font(false));
     gap_->setWordWrap(true);
     look::setTextColour(gap_, look::silver);
-    grid->addWidget(gap_, 9, 0, 1, 2 * pairsPerRow);
+    pairs_->addBelow(gap_);
 
     teamsModel_ = new QStandardItemModel(0, teamColumnCount, this);
     teamsModel_->setHorizontalHeaderLabels({tr("Level"), tr("Team"), tr("Matches"), tr("Runs"),
@@ -144,22 +144,19 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     teams_->setModel(teamsModel_);
     //: The table of the career's figures at each level and with each team.
     setUpRowTable(teams_, tr("Levels and teams"));
-    grid->addWidget(teams_, 10, 0, 1, 2 * pairsPerRow);
-    for (int column = 1; column < 2 * pairsPerRow; column += 2) grid->setColumnStretch(column, 1);
+    pairs_->addBelow(teams_);
 }
 
-QLabel* CareerCard::addValue(const char* objectName, const QString& caption, int row, int pair,
-                             int pairsSpanned) {
+QLabel* CareerCard::addValue(const char* objectName, const QString& caption, bool across) {
     const QString name = QString::fromLatin1(objectName);
     QLabel* captionLabel =
         look::caption(frame_, QStringLiteral("caption_") + name, caption, look::silver, QRect());
     QLabel* label = look::value(frame_, name, caption, look::lightYellow, QRect());
-    placePair(captionLabel, label, row, pair, pairsSpanned);
+    placePair(captionLabel, label, across);
     return label;
 }
 
-void CareerCard::addHigh(const char* objectName, const QString& caption, int row, int pair,
-                         int pairsSpanned) {
+void CareerCard::addHigh(const char* objectName, const QString& caption, bool across) {
     const QString name = QString::fromLatin1(objectName);
     QLabel* captionLabel =
         look::caption(frame_, QStringLiteral("caption_") + name, caption, look::silver, QRect());
@@ -167,13 +164,23 @@ void CareerCard::addHigh(const char* objectName, const QString& caption, int row
     link->setObjectName(name);
     link->setAccessibleDescription(look::accessibleCaption(caption));
     connect(link, &MatchLink::matchChosen, this, &CareerCard::matchChosen);
-    placePair(captionLabel, link, row, pair, pairsSpanned);
+    placePair(captionLabel, link, across);
 }
 
-void CareerCard::placePair(QLabel* caption, QWidget* value, int row, int pair, int pairsSpanned) {
-    auto* grid = static_cast<QGridLayout*>(frame_->layout());
-    grid->addWidget(caption, row, 2 * pair);
-    grid->addWidget(value, row, 2 * pair + 1, 1, 2 * pairsSpanned - 1);
+void CareerCard::placePair(QLabel* caption, QWidget* value, bool across) {
+    if (across) {
+        pairs_->addAcross(caption, value);
+    } else {
+        pairs_->add(caption, value);
+    }
+}
+
+void CareerCard::fitTo(int width) {
+    pairs_->fitTo(width);
+}
+
+int CareerCard::widestWidth() const {
+    return pairs_->widestWidth();
 }
 
 QLabel* CareerCard::value(const QString& objectName) const {
@@ -286,6 +293,8 @@ void CareerCard::showSummary(const CareerSummary& s) {
     const int rowHeight = teams_->verticalHeader()->defaultSectionSize();
     teams_->setFixedHeight(teams_->horizontalHeader()->sizeHint().height() +
                            std::max(rows, 1) * rowHeight + 2 * teams_->frameWidth() + 2);
+    // Wider figures may need more rows to stand whole.
+    pairs_->refit();
 }
 
 QImage CareerCard::picture() {

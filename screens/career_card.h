@@ -7,6 +7,7 @@
 #include "game/career_summary.h"
 
 class MatchLink;
+class PairRows;
 class QLabel;
 class QStandardItemModel;
 class QTableView;
@@ -37,19 +38,26 @@ class CareerCard : public QWidget {
     MatchLink* high(const QString& objectName) const;
     QTableView* teamsTable() const { return teams_; }
 
+    // Arranges the figures for the width the card is about to be given:
+    // fewer to a row where they would not all stand whole.
+    void fitTo(int width);
+    // The width it takes to show the most figures a row.
+    int widestWidth() const;
+
   signals:
     // A high was pressed that leads to this match.
     void matchChosen(int match);
 
   private:
-    QLabel* addValue(const char* objectName, const QString& caption, int row, int pair,
-                     int pairsSpanned = 1);
-    void addHigh(const char* objectName, const QString& caption, int row, int pair,
-                 int pairsSpanned = 1);
-    void placePair(QLabel* caption, QWidget* value, int row, int pair, int pairsSpanned);
+    // A pair after those added before; `across`, on a row of its own after
+    // the others.
+    QLabel* addValue(const char* objectName, const QString& caption, bool across = false);
+    void addHigh(const char* objectName, const QString& caption, bool across = false);
+    void placePair(QLabel* caption, QWidget* value, bool across);
     void showHigh(const char* objectName, const QString& text, int match, bool stay);
 
     TitledFrame* frame_ = nullptr;
+    PairRows* pairs_ = nullptr;
     QTableView* teams_ = nullptr;
     QStandardItemModel* teamsModel_ = nullptr;
     QLabel* gap_ = nullptr;

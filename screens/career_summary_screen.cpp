@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "saves/replace_file.h"
 #include "screens/career_card.h"
@@ -40,6 +42,12 @@ CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QSt
     card_ = new CareerCard(this);
     card_->showSummary(summary);
     layout->addWidget(card_);
+    // Wide enough for the card's figures the most to a row, where the
+    // screen has the room; a narrower window shows them in more rows.
+    const QMargins margins = layout->contentsMargins();
+    int wide = card_->widestWidth() + margins.left() + margins.right();
+    if (const QScreen* on = screen()) wide = std::min(wide, on->availableGeometry().width());
+    resize(std::max(width(), wide), height());
     layout->addStretch(1);
 
     auto* commands = new QHBoxLayout;

@@ -8,6 +8,7 @@
 #include <QTableView>
 
 #include "screens/look.h"
+#include "screens/pair_rows.h"
 #include "screens/titled_frame.h"
 
 namespace historyLook {
@@ -27,14 +28,16 @@ QGridLayout* gridIn(QWidget* frame) {
     return grid;
 }
 
-QLabel* addPair(QGridLayout* grid, int row, int pair, const QString& objectName,
-                const QString& caption, int pairsSpanned) {
-    QWidget* frame = grid->parentWidget();
+QLabel* addPair(PairRows& rows, const QString& objectName, const QString& caption, bool across) {
+    QWidget* frame = rows.frame();
     QLabel* captionLabel = look::caption(frame, QStringLiteral("caption_") + objectName, caption,
                                          look::silver, QRect());
     QLabel* value = look::value(frame, objectName, caption, look::lightYellow, QRect());
-    grid->addWidget(captionLabel, row, 2 * pair);
-    grid->addWidget(value, row, 2 * pair + 1, 1, 2 * pairsSpanned - 1);
+    if (across) {
+        rows.addAcross(captionLabel, value);
+    } else {
+        rows.add(captionLabel, value);
+    }
     return value;
 }
 

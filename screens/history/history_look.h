@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class PairRows;
 class QGridLayout;
 class QLabel;
 class QTableView;
@@ -18,9 +19,10 @@ TitledFrame* titledFrame(const QString& objectName, const QString& title, QWidge
 // A grid filling the frame, its contents clear of the frame's title.
 QGridLayout* gridIn(QWidget* frame);
 
-// Half a row of a grid: a silver caption and the light-yellow value after it.
-QLabel* addPair(QGridLayout* grid, int row, int pair, const QString& objectName,
-                const QString& caption, int pairsSpanned = 1);
+// The next pair of the rows: a silver caption and the light-yellow value
+// after it, or, `across`, on a row of its own after the others.
+QLabel* addPair(PairRows& rows, const QString& objectName, const QString& caption,
+                bool across = false);
 
 // Shows the text in a value label, as its accessible name too.
 void showValue(QLabel* label, const QString& text);

@@ -5,11 +5,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -41,6 +42,7 @@
 #include "screens/history/milestones_view.h"
 #include "screens/history/seasons_view.h"
 #include "screens/look.h"
+#include "screens/pair_rows.h"
 #include "screens/titled_frame.h"
 
 namespace {
@@ -71,11 +73,27 @@ int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int co
     return std::max(values.horizontalAdvance(widest), headings.horizontalAdvance(heading)) + 16;
 }
 
+// Tabs with less room either side of their names than the style gives, so
+// that every tab's name is in sight in the window as narrow as it opens
+// beside the main screen, with no arrows to scroll the bar.
+class CloserTabs : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 // A tab bar that marks the tab it has keyboard focus on with the game's own
 // mark, where the style's is too faint to see on navy.
 class MarkedTabBar : public QTabBar {
   public:
-    using QTabBar::QTabBar;
+    explicit MarkedTabBar(QWidget* parent) : QTabBar(parent) {
+        auto* style = new CloserTabs;
+        style->setParent(this);
+        setStyle(style);
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override {
@@ -190,6 +208,9 @@ QWidget* HistoryScreen::buildContent() {
     scroll->horizontalScrollBar()->setAccessibleName(tr("Scroll the window sideways"));
     scroll->verticalScrollBar()->setFocusPolicy(Qt::TabFocus);
     scroll->horizontalScrollBar()->setFocusPolicy(Qt::TabFocus);
+    // In the navy of the table's own, not the style's light grey.
+    look::darken(scroll->verticalScrollBar());
+    look::darken(scroll->horizontalScrollBar());
     auto* content = new QWidget(scroll);
     content->setPalette(palette());
     auto* layout = new LeastHeightColumn(content);
@@ -259,7 +280,9 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     tabs_ = new MarkedTabs(parent);
     tabs_->setObjectName(QStringLiteral("charts"));
     tabs_->setAccessibleName(tr("Charts"));
-    tabs_->setFont(look::font(true));
+    // The tabs' names in the regular weight: in bold they need more than
+    // the window's width as narrow as it opens.
+    tabs_->setFont(look::font(false));
     // Below this a chart has no room left for its lines once its axes and
     // legend have theirs; at this, a window filling a 1366x768 screen at
     // scale 1.5 holds it and five rows of the table.
@@ -287,6 +310,12 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     tabs_->addTab(milestones_, tr("Milestones"));
     cardPage_ = buildCardPage(tabs_);
 
+    // A window too narrow for every tab's name scrolls the bar with arrows;
+    // the keyboard turns to the tabs themselves (the bar then scrolls to the
+    // tab turned to), so Tab goes on from the bar to the page, not to them.
+    for (auto* arrow : tabs_->tabBar()->findChildren<QToolButton*>()) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
     connect(tabs_, &QTabWidget::currentChanged, this, &HistoryScreen::drawCurrentTab);
     // In a window narrower than its content, the tab turned to comes into
     // sight with its name.
@@ -388,26 +417,28 @@ QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
 }
 
 void HistoryScreen::buildHeader(QWidget* frame) {
-    QGridLayout* grid = historyLook::gridIn(frame);
-    header_[playerValue] =
-        historyLook::addPair(grid, 0, 0, QStringLiteral("player"), tr("Player:"));
-    header_[levelValue] = historyLook::addPair(grid, 0, 1, QStringLiteral("level"), tr("Level:"));
-    header_[teamValue] = historyLook::addPair(grid, 0, 2, QStringLiteral("team"), tr("Team:"));
-    header_[worldCupValue] =
-        historyLook::addPair(grid, 1, 0, QStringLiteral("worldCup"), tr("World Cup:"));
-    header_[matchesValue] = historyLook::addPair(grid, 1, 1, QStringLiteral("careerMatches"),
-                                                 tr("Matches in the career:"));
-    for (int column = 1; column < 6; column += 2) grid->setColumnStretch(column, 1);
+    // Three to a row, fewer where the window is narrow.
+    header_ = new PairRows(historyLook::gridIn(frame), {3, 2, 1});
+    const auto add = [this](HeaderValue value, const char* objectName, const QString& caption) {
+        headerValues_[value] =
+            historyLook::addPair(*header_, QString::fromLatin1(objectName), caption);
+    };
+    add(playerValue, "player", tr("Player:"));
+    add(levelValue, "level", tr("Level:"));
+    add(teamValue, "team", tr("Team:"));
+    add(worldCupValue, "worldCup", tr("World Cup:"));
+    add(matchesValue, "careerMatches", tr("Matches in the career:"));
 }
 
 void HistoryScreen::showCareer() {
     const Career& career = career_.career();
-    historyLook::showValue(header_[playerValue], career.player);
-    historyLook::showValue(header_[levelValue], levelName(career.level));
-    historyLook::showValue(header_[teamValue], teamName(career.team));
-    historyLook::showValue(header_[worldCupValue],
+    historyLook::showValue(headerValues_[playerValue], career.player);
+    historyLook::showValue(headerValues_[levelValue], levelName(career.level));
+    historyLook::showValue(headerValues_[teamValue], teamName(career.team));
+    historyLook::showValue(headerValues_[worldCupValue],
                            career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
-    historyLook::showValue(header_[matchesValue], shownNumber(careerMatches(career)));
+    historyLook::showValue(headerValues_[matchesValue], shownNumber(careerMatches(career)));
+    header_->refit();
 
     const QStringList gaps =
         HistoryTexts::gaps(career_.history(), career_.session().historyLeftOut());
@@ -543,11 +574,13 @@ void HistoryScreen::fitTheScreen() {
     // Room for the window's frame and title bar, which the size leaves out.
     const QSize most = room.marginsRemoved(expectedFrame()).size();
     // A language that runs longer than English widens the window to show
-    // its figures whole, where the screen has the room.
-    if (const auto* content = findChild<QScrollArea*>(QStringLiteral("content"))) {
-        const int besides = width() - content->viewport()->width();
-        resize(std::max(width(), content->widget()->minimumSizeHint().width() + besides), height());
-    }
+    // its figures the most to a row and every tab's name, where the screen
+    // has the room.
+    const int besides = width() - scroll_->viewport()->width();
+    const int widest = std::max({scroll_->widget()->minimumSizeHint().width(),
+                                 header_->widestWidth(), lastMatch_->widestWidth(),
+                                 card_->widestWidth(), tabs_->tabBar()->sizeHint().width()});
+    resize(std::max(width(), widest + besides), height());
     resize(size().boundedTo(most));
     QRect placed = frameGeometry();
     placed.moveCenter(room.center());
@@ -578,6 +611,12 @@ void HistoryScreen::fitPanels() {
     if (cardStale_) freshenCard();
     lastMatch_->setVisible(true);
     card_->setVisible(true);
+    // The header, the panel and the card as they will stand at the width
+    // they are given, in as many rows as that takes.
+    const int across = std::max(scroll_->viewport()->width(), content->minimumSizeHint().width());
+    header_->fitTo(across);
+    lastMatch_->fitTo(across);
+    card_->fitTo(across);
     const bool cardFits = content->minimumSizeHint().height() <= height;
     card_->setVisible(cardAtHead_);
     placeCard(cardFits);

@@ -25,6 +25,7 @@ class CommandButton;
 class HistoryTableModel;
 class SortedHistory;
 class LastMatchPanel;
+class PairRows;
 
 // The story of a career: who and where the player is, what his last match
 // did, charts of his runs, wickets, skills, money and condition across the
@@ -115,7 +116,8 @@ class HistoryScreen : public QDialog {
     void followSort(int column, Qt::SortOrder order);
 
     const CareerModel& career_;
-    std::array<QLabel*, 5> header_{};
+    PairRows* header_;
+    std::array<QLabel*, 5> headerValues_{};
     QLabel* gaps_;
     LastMatchPanel* lastMatch_;
     CareerCard* card_;

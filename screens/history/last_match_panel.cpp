@@ -2,7 +2,6 @@
 #include "screens/history/last_match_panel.h"
 
 #include <QEvent>
-#include <QGridLayout>
 #include <QLabel>
 #include <iterator>
 #include <optional>
@@ -14,6 +13,7 @@
 #include "screens/history/history_look.h"
 #include "screens/history/history_texts.h"
 #include "screens/look.h"
+#include "screens/pair_rows.h"
 
 namespace {
 
@@ -96,19 +96,17 @@ std::optional<HistoryRow> rowBefore(const Career& career, const std::vector<Hist
 
 LastMatchPanel::LastMatchPanel(QWidget* parent) : TitledFrame(tr("LAST MATCH"), parent) {
     setObjectName(QStringLiteral("Frame_LAST_MATCH"));
-    QGridLayout* grid = historyLook::gridIn(this);
     // Four to a row: what he did and what it paid, then the skills and the
-    // overall conditions, then each condition.
-    constexpr int perRow = 4;
-    for (int i = 0; i < lastMatchFigureCount; ++i) {
-        const LastMatchFigure& figure = lastMatchFigures[i];
-        figures_.push_back(historyLook::addPair(grid, i / perRow, i % perRow,
-                                                QString::fromLatin1(figure.objectName),
+    // overall conditions, then each condition. Where the window is narrow,
+    // three to a row before two: the fewer rows let the panel stay in sight
+    // beside the chart and the table on a short screen too.
+    pairs_ = new PairRows(historyLook::gridIn(this), {4, 3, 2, 1});
+    for (const LastMatchFigure& figure : lastMatchFigures) {
+        figures_.push_back(historyLook::addPair(*pairs_, QString::fromLatin1(figure.objectName),
                                                 tr(figure.caption)));
     }
-    events_ =
-        historyLook::addPair(grid, lastMatchFigureCount / perRow + 1, 0,
-                             QStringLiteral("lastEvents"), tr("Since the match before:"), perRow);
+    events_ = historyLook::addPair(*pairs_, QStringLiteral("lastEvents"),
+                                   tr("Since the match before:"), true);
     // A long line of events is cut short, with an ellipsis, to the room the
     // window gives it, and told whole as its tooltip and accessible name: a
     // wrapped line in the window's scrolled grid got no more height and was
@@ -116,7 +114,6 @@ LastMatchPanel::LastMatchPanel(QWidget* parent) : TitledFrame(tr("LAST MATCH"), 
     // for no more width than a short one.
     events_->setWordWrap(true);
     events_->installEventFilter(this);
-    for (int column = 1; column < 2 * perRow; column += 2) grid->setColumnStretch(column, 1);
 }
 
 void LastMatchPanel::showLast(const Career& career, const std::vector<HistoryRow>& rows,
@@ -135,6 +132,16 @@ void LastMatchPanel::showLast(const Career& career, const std::vector<HistoryRow
     for (int i = 0; i < lastMatchFigureCount; ++i)
         historyLook::showValue(figures_[i], lastMatchText(lastMatchFigures[i], last, before));
     showEvents(events.isEmpty() ? tr("Nothing") : events.join(QStringLiteral("; ")));
+    // Wider figures may need more rows to stand whole.
+    pairs_->refit();
+}
+
+void LastMatchPanel::fitTo(int width) {
+    pairs_->fitTo(width);
+}
+
+int LastMatchPanel::widestWidth() const {
+    return pairs_->widestWidth();
 }
 
 void LastMatchPanel::showEvents(const QString& text) {

@@ -7,6 +7,8 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -134,6 +136,57 @@ TEST_F(InHindi, AClubIsNamedAlikeOnTheMainScreenAndThroughoutTheHistory) {
     EXPECT_TRUE(std::any_of(milestones.begin(), milestones.end(), [&](const QString& m) {
         return m.startsWith(drop);
     })) << milestones.join(QLatin1Char('\n')).toStdString();
+}
+
+// As narrow as it opens beside the main screen at 1366x768, the History
+// window shows every Hindi caption and value of its card, header and last
+// match whole, with nothing to scroll sideways; widened, the last match's
+// figures go back to four a row; and at the height it opens with, the last
+// match keeps its place above the chart and the table.
+TEST_F(InHindi, TheNarrowHistoryWindowShowsEveryFigureWhole) {
+    Career ravi = testCareer(45, 20, 30);
+    HistoryRow last = rowAt(2, Level::city, "Pune");
+    last.bankBalance = 1234567;
+    CareerModel career(ravi, CareerHistory({rowAt(1, Level::club, "Five Star"), last}));
+    HistoryScreen history(career, nullptr);
+    history.openWhereLeft(QRect(0, 0, 560, 1400));
+    history.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&history));
+    QApplication::processEvents();
+    ASSERT_TRUE(history.cardAtHead());
+
+    const auto* content = history.findChild<QScrollArea*>(QStringLiteral("content"));
+    EXPECT_EQ(content->horizontalScrollBar()->maximum(), 0);
+    int shown = 0;
+    for (const char* frame : {"Frame_career_card", "Frame_CAREER", "Frame_LAST_MATCH"}) {
+        for (const QLabel* label : history.findChild<QWidget*>(QString::fromLatin1(frame))
+                                       ->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (!label->isVisible()) continue;
+            ++shown;
+            const QRect place(label->mapTo(content->viewport(), QPoint(0, 0)), label->size());
+            EXPECT_TRUE(content->viewport()->rect().contains(place))
+                << qPrintable(label->objectName());
+            EXPECT_GE(label->width(), label->minimumSizeHint().width())
+                << qPrintable(label->objectName());
+        }
+    }
+    EXPECT_GT(shown, 60);
+
+    const auto top = [&](const char* name) {
+        return history.findChild<QLabel*>(QString::fromLatin1(name))->geometry().top();
+    };
+    EXPECT_NE(top("lastRuns"), top("lastAward"));
+    history.resize(1400, 1400);
+    QApplication::processEvents();
+    EXPECT_EQ(top("lastRuns"), top("lastAward"));
+
+    // At the height it opens with beside the main screen, the last match
+    // stays in sight above the chart and the table.
+    history.resize(560, 660);
+    QApplication::processEvents();
+    EXPECT_TRUE(history.findChild<QWidget*>(QStringLiteral("Frame_LAST_MATCH"))->isVisible());
+    EXPECT_EQ(content->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(content->verticalScrollBar()->maximum(), 0);
 }
 
 }  // namespace

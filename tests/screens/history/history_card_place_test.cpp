@@ -156,15 +156,14 @@ TEST_F(CardOnAShortScreen, TheChartFiveRowsAndTheCardAreInReachAtEachScreen) {
 // card tells the matches played while it was out of sight.
 TEST_F(CardOnAShortScreen, TheCardComesBackToTheHeadWhenThereIsRoomAndTheKeyboardFollows) {
     HistoryScreen screen(model, nullptr);
-    // As narrow as it opens beside the main window at 1366x768: its content
-    // scrolls sideways, and the tab turned to comes into sight.
+    // As narrow as it opens beside the main window at 1366x768: the tab
+    // turned to is in sight, with nothing to scroll sideways.
     open(screen, QRect(0, 0, 560, 660));
     ASSERT_FALSE(screen.cardAtHead());
     QTabWidget* tabs = screen.chartTabs();
     EXPECT_EQ(tabs->count(), HistoryScreen::tabCount);
     QScrollArea* content = contentOf(screen);
-    content->horizontalScrollBar()->setValue(content->horizontalScrollBar()->maximum());
-    ASSERT_GT(content->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(content->horizontalScrollBar()->maximum(), 0);
     tabs->tabBar()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(tabs->tabBar(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(screen.currentTab(), HistoryScreen::careerTab);
