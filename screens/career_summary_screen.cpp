@@ -42,12 +42,6 @@ CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QSt
     card_ = new CareerCard(this);
     card_->showSummary(summary);
     layout->addWidget(card_);
-    // Wide enough for the card's figures the most to a row, where the
-    // screen has the room; a narrower window shows them in more rows.
-    const QMargins margins = layout->contentsMargins();
-    int wide = card_->widestWidth() + margins.left() + margins.right();
-    if (const QScreen* on = screen()) wide = std::min(wide, on->availableGeometry().width());
-    resize(std::max(width(), wide), height());
     layout->addStretch(1);
 
     auto* commands = new QHBoxLayout;
@@ -63,6 +57,18 @@ CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QSt
                            {QKeySequence(Qt::Key_Escape)});
     layout->addLayout(commands);
     savePicture_->setEnabled(!picturePath_.isEmpty());
+
+    // Wide enough for the card's figures the most to a row, where the
+    // screen has the room (a narrower window shows them in more rows), and
+    // as tall as the card arranged for that width needs: measured in the
+    // narrowest arrangement it would open with an empty band below the card.
+    const QMargins margins = layout->contentsMargins();
+    int wide = std::max(width(), card_->widestWidth() + margins.left() + margins.right());
+    if (const QScreen* on = screen()) wide = std::min(wide, on->availableGeometry().width());
+    card_->fitTo(wide - margins.left() - margins.right());
+    card_->updateGeometry();
+    layout->activate();
+    resize(wide, std::max(height(), sizeHint().height()));
 
     connect(savePicture_, &QAbstractButton::clicked, this, &CareerSummaryScreen::savePicture);
     connect(history_, &QAbstractButton::clicked, this, &CareerSummaryScreen::historyRequested);

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 #include "saves/hall_of_fame_file.h"
@@ -83,6 +84,9 @@ TEST_F(CareerEnd, ShowsTheSummaryKeepsItsPictureOpensTheHistoryAndEntersTheHallO
               QStringLiteral("Dropped from club cricket."));
     // Nothing more is played while it shows.
     EXPECT_FALSE(main.command(MainScreen::Play)->isEnabled());
+    // It opens no taller than its first size (6600 twips) or than its
+    // figures need three to a row: not as tall as they stand one to a row.
+    EXPECT_LE(summary->height(), std::max(6600 / 15, summary->sizeHint().height()));
 
     QTest::mouseClick(summary->savePictureCommand(), Qt::LeftButton);
     const QString picture = saves.path() + QStringLiteral("/ravi_auto.card.png");
