@@ -62,6 +62,17 @@ class AnotherCareer : public ::testing::Test {
         ASSERT_FALSE(mehtaHistory.isEmpty());
     }
 
+    // A copy of the game started, that loads him from the player screen.
+    void loadMehta(ScriptedPlatform& scripted, ScreenNavigator& screens) {
+        screens.start();
+        QTest::mouseClick(screens.creditsScreen()->continueButton(), Qt::LeftButton);
+        settle();
+        scripted.prompter.chosenFiles = {mehtaSave};
+        scripted.random.draws = {0.9};
+        QTest::mouseClick(screens.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
+        settle();
+    }
+
     // "Arjun Singh" starts with auto-save on, beside him, and plays a match.
     void startSinghAndPlay(ScriptedPlatform& scripted, ScreenNavigator& screens) {
         screens.start();
@@ -151,25 +162,13 @@ TEST_F(AnotherCareer, ReplacedItIsKeptAsideWithItsHistory) {
 TEST_F(AnotherCareer, ASecondCopyOnOneCareerIsToldAndWritesNothing) {
     ScriptedPlatform first(programFolder.path());
     ScreenNavigator firstCopy(first.platform);
-    firstCopy.start();
-    QTest::mouseClick(firstCopy.creditsScreen()->continueButton(), Qt::LeftButton);
-    settle();
-    first.prompter.chosenFiles = {mehtaSave};
-    first.random.draws = {0.9};
-    QTest::mouseClick(firstCopy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
-    settle();
+    loadMehta(first, firstCopy);
     ASSERT_NE(firstCopy.mainScreen(), nullptr);
     EXPECT_TRUE(first.prompter.messages.isEmpty());
 
     ScriptedPlatform second(programFolder.path());
     ScreenNavigator secondCopy(second.platform);
-    secondCopy.start();
-    QTest::mouseClick(secondCopy.creditsScreen()->continueButton(), Qt::LeftButton);
-    settle();
-    second.prompter.chosenFiles = {mehtaSave};
-    second.random.draws = {0.9};
-    QTest::mouseClick(secondCopy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
-    settle();
+    loadMehta(second, secondCopy);
     MainScreen* main = secondCopy.mainScreen();
     ASSERT_NE(main, nullptr);
     ASSERT_EQ(second.prompter.notices.size(), 1);
@@ -200,13 +199,7 @@ TEST_F(AnotherCareer, APipeAtTheLockDoesNotHangLoad) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
     ScriptedPlatform player(programFolder.path());
     ScreenNavigator copy(player.platform);
-    copy.start();
-    QTest::mouseClick(copy.creditsScreen()->continueButton(), Qt::LeftButton);
-    settle();
-    player.prompter.chosenFiles = {mehtaSave};
-    player.random.draws = {0.9};
-    QTest::mouseClick(copy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
-    settle();
+    loadMehta(player, copy);
     ASSERT_NE(copy.mainScreen(), nullptr);
     ASSERT_EQ(player.prompter.notices.size(), 1);
     EXPECT_TRUE(player.prompter.notices[0].contains(QDir::toNativeSeparators(lock)));
@@ -223,13 +216,7 @@ TEST_F(AnotherCareer, APipeAtTheLockDoesNotHangLoad) {
 TEST_F(AnotherCareer, FilesChangedWhileTheGameRunsAreKeptAndTold) {
     ScriptedPlatform player(programFolder.path());
     ScreenNavigator copy(player.platform);
-    copy.start();
-    QTest::mouseClick(copy.creditsScreen()->continueButton(), Qt::LeftButton);
-    settle();
-    player.prompter.chosenFiles = {mehtaSave};
-    player.random.draws = {0.9};
-    QTest::mouseClick(copy.playerScreen()->command(PlayerScreen::Load), Qt::LeftButton);
-    settle();
+    loadMehta(player, copy);
     ASSERT_NE(copy.mainScreen(), nullptr);
 
     const QString history = historyFilePath(mehtaSave);
