@@ -13,11 +13,13 @@
 #include "saves/hall_of_fame_file.h"
 #include "saves/save_file.h"
 
-bool isSetAsideSaveName(const QString& fileName) {
-    static const QRegularExpression setAside(QStringLiteral(R"(\.old-\d{8}-\d{6}(-\d+)?)") +
+std::optional<QString> setAsideFrom(const QString& fileName) {
+    static const QRegularExpression setAside(QStringLiteral(R"(^(.+)\.old-\d{8}-\d{6}(-\d+)?)") +
                                              QRegularExpression::escape(saveFileEnding) +
                                              QLatin1Char('$'));
-    return setAside.match(fileName).hasMatch();
+    const QRegularExpressionMatch match = setAside.match(fileName);
+    if (!match.hasMatch()) return std::nullopt;
+    return match.captured(1) + saveFileEnding;
 }
 
 SavedCareer readSavedCareer(const QString& path) {
@@ -37,8 +39,8 @@ SavedCareer readSavedCareer(const QString& path) {
         saved.reason = reading.error;
         return saved;
     }
-    saved.kind = isSetAsideSaveName(saved.fileName) ? SavedCareer::Kind::setAside
-                                                    : SavedCareer::Kind::career;
+    saved.kind =
+        setAsideFrom(saved.fileName) ? SavedCareer::Kind::setAside : SavedCareer::Kind::career;
     saved.career = careerInSave(*reading.file);
     saved.summary = summarise(saved.career, CareerHistory({}, careerMatches(saved.career) + 1));
     saved.lastPlayed = info.lastModified();
@@ -58,8 +60,11 @@ std::vector<SavedCareer> listSavedCareers(const QString& folder) {
     for (const QString& name : names) {
         SavedCareer saved = readSavedCareer(dir.filePath(name));
         if (saved.kind != SavedCareer::Kind::notACareer) {
+            // The hall of fame remembers a career by the file it saved to,
+            // which a set-aside copy was kept from.
+            const QString savedTo = setAsideFrom(name).value_or(name);
             saved.ended = std::any_of(remembered.begin(), remembered.end(), [&](const auto& e) {
-                return endedWith(e, name, saved.career.player, saved.summary.matches);
+                return endedWith(e, savedTo, saved.career.player, saved.summary.matches);
             });
         }
         careers.push_back(std::move(saved));
@@ -72,7 +77,9 @@ HallOfFameUpdate rememberSavedCareers(const QString& folder) {
     if (!QFileInfo(folder).isDir()) return {readHallOfFame(path).entries, {}, std::nullopt};
     std::vector<FameEntry> careers;
     for (const SavedCareer& saved : listSavedCareers(folder)) {
-        if (saved.kind == SavedCareer::Kind::notACareer) continue;
+        // An ended career keeps the place it has; a set-aside copy of it is
+        // no second career.
+        if (saved.kind == SavedCareer::Kind::notACareer || saved.ended) continue;
         careers.push_back(fameEntryOf(saved.summary, saved.fileName, saved.lastPlayed));
     }
     return rememberInHallOfFame(path, careers);

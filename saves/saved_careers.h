@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "game/career.h"
@@ -38,15 +39,17 @@ struct SavedCareer {
     QDateTime lastPlayed;
 };
 
-// Whether the file name is that of a save set aside ("raj_auto.old-20260412-183005.bsg").
-bool isSetAsideSaveName(const QString& fileName);
+// The name of the save a set-aside file was kept from ("raj_auto.bsg" for
+// "raj_auto.old-20260412-183005.bsg"); nothing for a name of another kind.
+std::optional<QString> setAsideFrom(const QString& fileName);
 
 // One file of the folder, looked at as the list looks at it: a link is never
 // followed, and nothing but a regular file is opened.
 SavedCareer readSavedCareer(const QString& path);
 
 // Every file of the folder that ends in ".bsg", by name, with the careers the
-// hall of fame file beside them remembers as ended marked so.
+// hall of fame file beside them remembers as ended marked so (a set-aside
+// copy of one among them).
 std::vector<SavedCareer> listSavedCareers(const QString& folder);
 
 // The hall of fame of the folder, its file brought up to every career saved

@@ -119,6 +119,14 @@ TEST_F(SavedCareers, ASaveTheHallOfFameRemembersAsEndedIsMarkedEndedUntilItIsPla
     ASSERT_EQ(rememberInHallOfFame(hallOfFamePath(saves), {ended}).failure, std::nullopt);
     EXPECT_TRUE(listSavedCareers(saves).at(0).ended);
 
+    // Set aside when a new career took its file's name, it is still the
+    // career that ended, and no second one in the hall of fame.
+    ASSERT_TRUE(QFile::rename(saves + QStringLiteral("/mid_auto.bsg"),
+                              saves + QStringLiteral("/mid_auto.old-20261208-142406.bsg")));
+    EXPECT_TRUE(listSavedCareers(saves).at(0).ended);
+    const HallOfFameUpdate update = rememberSavedCareers(saves);
+    EXPECT_EQ(update.entries, std::vector<FameEntry>{ended});
+
     // Loaded and played on, the file holds another match: a career again.
     Career playedOn = career;
     playedOn.statistics().matches += 1;
@@ -126,11 +134,14 @@ TEST_F(SavedCareers, ASaveTheHallOfFameRemembersAsEndedIsMarkedEndedUntilItIsPla
     EXPECT_FALSE(listSavedCareers(saves).at(0).ended);
 }
 
-TEST(SetAsideSaveNames, AreTheSetAsideNamesAndNoOthers) {
-    EXPECT_TRUE(isSetAsideSaveName(QStringLiteral("raj_auto.old-20260412-183005.bsg")));
-    EXPECT_TRUE(isSetAsideSaveName(QStringLiteral("raj_auto.old-20260412-183005-2.bsg")));
-    EXPECT_FALSE(isSetAsideSaveName(QStringLiteral("raj_auto.bsg")));
-    EXPECT_FALSE(isSetAsideSaveName(QStringLiteral("old-20260412.bsg")));
+TEST(SetAsideSaveNames, NameTheSaveTheyWereKeptFromAndNoOtherNameDoes) {
+    EXPECT_EQ(setAsideFrom(QStringLiteral("raj_auto.old-20260412-183005.bsg")),
+              QStringLiteral("raj_auto.bsg"));
+    EXPECT_EQ(setAsideFrom(QStringLiteral("raj_auto.old-20260412-183005-2.bsg")),
+              QStringLiteral("raj_auto.bsg"));
+    EXPECT_EQ(setAsideFrom(QStringLiteral("raj_auto.bsg")), std::nullopt);
+    EXPECT_EQ(setAsideFrom(QStringLiteral("old-20260412.bsg")), std::nullopt);
+    EXPECT_EQ(setAsideFrom(QStringLiteral(".old-20260412-183005.bsg")), std::nullopt);
 }
 
 }  // namespace
