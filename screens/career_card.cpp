@@ -9,6 +9,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "game/level.h"
 #include "game/shown_numbers.h"
@@ -180,7 +181,11 @@ void CareerCard::fitTo(int width) {
 }
 
 int CareerCard::widestWidth() const {
-    return pairs_->widestWidth();
+    // The table's every column in sight too: a language that writes its
+    // names longer than English would otherwise open it scrolled sideways.
+    const QMargins margins = pairs_->grid()->contentsMargins();
+    return std::max(pairs_->widestWidth(),
+                    wholeTableWidth(teams_) + margins.left() + margins.right());
 }
 
 QLabel* CareerCard::value(const QString& objectName) const {
@@ -287,7 +292,7 @@ void CareerCard::showSummary(const CareerSummary& s) {
                                            f.wickets, f.catches, shownMoney(f.moneyEarned)));
         }
     }
-    teams_->resizeColumnsToContents();
+    fitColumnsToContents(teams_);
     // Tall enough for every row, so the card needs no scrolling of its own.
     const int rows = teamsModel_->rowCount();
     const int rowHeight = teams_->verticalHeader()->defaultSectionSize();

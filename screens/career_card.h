@@ -41,7 +41,8 @@ class CareerCard : public QWidget {
     // Arranges the figures for the width the card is about to be given:
     // fewer to a row where they would not all stand whole.
     void fitTo(int width);
-    // The width it takes to show the most figures a row.
+    // The width it takes to show the most figures a row and every column
+    // of its table.
     int widestWidth() const;
 
   signals:

@@ -217,7 +217,7 @@ CareerPicker::CareerPicker(const QString& folder, const QString& title, const QS
     table_->setSortingEnabled(true);
     // The career played last comes first.
     table_->sortByColumn(SavedCareersModel::lastPlayed, Qt::DescendingOrder);
-    table_->resizeColumnsToContents();
+    fitColumnsToContents(table_);
     layout->addWidget(table_, 1);
 
     auto* where = new QLabel(this);

@@ -5,10 +5,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QScreen>
 #include <QStandardItemModel>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "game/level.h"
 #include "game/shown_numbers.h"
@@ -87,6 +92,19 @@ QStandardItemModel* listModel(const std::vector<FameEntry>& ranked, QObject* par
     return model;
 }
 
+// How much wider the tab widget is than the page it shows, as its style
+// draws the pane around the page.
+int paneFrameWidth(const QTabWidget& tabs) {
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(&tabs);
+    option.shape = tabs.tabBar()->shape();
+    option.tabBarSize = tabs.tabBar()->sizeHint();
+    option.lineWidth = tabs.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &tabs);
+    const QRect page =
+        tabs.style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, &tabs);
+    return option.rect.width() - page.width();
+}
+
 }  // namespace
 
 HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidget* owner)
@@ -106,11 +124,21 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
         table->setObjectName(QStringLiteral("fameList%1").arg(i));
         table->setModel(listModel(ranked(careers, list, listLength), table));
         setUpRowTable(table, look::accessibleCaption(listName(list)));
-        table->resizeColumnsToContents();
+        fitColumnsToContents(table);
         tabs_->addTab(table, listName(list));
         tables_[static_cast<std::size_t>(i)] = table;
     }
     layout->addWidget(tabs_, 1);
+    // Every column in sight where the screen has the room: a language that
+    // writes longer than English widens the window rather than opening its
+    // lists scrolled sideways.
+    int widest = 0;
+    for (const QTableView* table : tables_) widest = std::max(widest, wholeTableWidth(table));
+    const QMargins margins = layout->contentsMargins();
+    int wide =
+        std::max(width(), widest + paneFrameWidth(*tabs_) + margins.left() + margins.right());
+    if (const QScreen* on = screen()) wide = std::min(wide, on->availableGeometry().width());
+    resize(wide, height());
 
     if (careers.empty()) {
         auto* none = new QLabel(tr("No career has been saved yet. Careers that save themselves "

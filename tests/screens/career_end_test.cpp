@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -13,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "game/hall_of_fame.h"
 #include "saves/hall_of_fame_file.h"
 #include "saves/set_aside.h"
 #include "screens/career_card.h"
@@ -137,6 +141,43 @@ TEST_F(CareerEnd, TheHallOfFameListsTheBestCareersFromTheMenuAndTheirFileGoneSti
             EXPECT_EQ(cell(fame, FameList::mostRuns, 0, 7), QStringLiteral("Ended"));
             EXPECT_EQ(cell(fame, FameList::richest, 0, 1), QStringLiteral("Ravi"));
         });
+}
+
+// Names longer than the windows' first width asks for, as a language that
+// writes longer than English gives: each window opens wide enough to show
+// every column of its tables whole, with nothing to scroll sideways.
+TEST(LongNames, WidenTheSummaryAndTheHallOfFameToShowEveryColumn) {
+    const QString name = QStringLiteral("Venkatapathy Raju Ramachandran");
+    Career career = testCareer(45, 20, 30);
+    career.player = name;
+    career.drawnClub = QStringLiteral("Cricket Club of the Seven Hills and Rivers");
+    career.team = career.drawnClub;
+    const CareerSummary summary = summarise(career, CareerHistory(), CareerEnding::dropped);
+    QWidget owner;
+    ScriptedPrompter prompter;
+    CareerSummaryScreen summaryScreen(summary, QString(), prompter, &owner);
+
+    FameEntry entry =
+        fameEntryOf(summary, QStringLiteral("venka_auto.bsg"), QDateTime::currentDateTime());
+    HallOfFameScreen fame({entry}, &owner);
+
+    const auto everyColumnWhole = [](QTableView* table) {
+        const QHeaderView* heading = table->horizontalHeader();
+        EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << table->objectName().toStdString();
+        for (int column = 0; column < heading->count(); ++column) {
+            EXPECT_GE(heading->sectionSize(column), heading->sectionSizeHint(column))
+                << table->objectName().toStdString() << " column " << column;
+        }
+    };
+    summaryScreen.show();
+    QApplication::processEvents();
+    everyColumnWhole(summaryScreen.card()->teamsTable());
+    fame.show();
+    for (int list = 0; list < fameListCount; ++list) {
+        fame.lists()->setCurrentIndex(list);
+        QApplication::processEvents();
+        everyColumnWhole(fame.table(static_cast<FameList>(list)));
+    }
 }
 
 TEST_F(CareerEnd, ADamagedHallOfFameIsSetAsideAndThePlayerTold) {
