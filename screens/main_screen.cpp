@@ -501,9 +501,11 @@ void MainScreen::playMatch() {
     const SaveTarget& target = career_->session().saveTarget();
     if (match.saved() && target.besideTheProgramRefused && !toldWhereSaved_) {
         toldWhereSaved_ = true;
-        platform_.prompter.notice(
-            this, tr("The folder beside the game cannot hold saves, so your career is saved in %1.")
-                      .arg(QDir::toNativeSeparators(target.folder)));
+        // The folder stands on a line of its own, where a message box does
+        // not break it after its first "/".
+        platform_.prompter.notice(this, tr("The folder beside the game cannot hold saves, so "
+                                           "your career is saved in this folder:\n\n%1")
+                                            .arg(QDir::toNativeSeparators(target.folder)));
     }
 }
 

@@ -1526,10 +1526,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ইতিহাস</translation>
     </message>
     <message>
-        <source>The folder beside the game cannot hold saves, so your career is saved in %1.</source>
-        <translation>গেমের পাশের ফোল্ডারে সেভ রাখা যায় না, তাই আপনার কেরিয়ার %1-এ সেভ করা হয়।</translation>
-    </message>
-    <message>
         <source>Fame</source>
         <extracomment>Main menu command: opens the hall of fame, the best careers ever played. The button is narrow: a short word.</extracomment>
         <translation>খ্যাতি</translation>
@@ -1543,6 +1539,14 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <source>Level:</source>
         <extracomment>The level the player plays at now: Club, City, State or National.</extracomment>
         <translation>স্তর:</translation>
+    </message>
+    <message>
+        <source>The folder beside the game cannot hold saves, so your career is saved in this folder:
+
+%1</source>
+        <translation>গেমের পাশের ফোল্ডারে সেভ রাখা যায় না, তাই আপনার কেরিয়ার এই ফোল্ডারে সেভ করা হয়:
+
+%1</translation>
     </message>
 </context>
 <context>

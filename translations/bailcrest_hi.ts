@@ -1521,10 +1521,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>इतिहास</translation>
     </message>
     <message>
-        <source>The folder beside the game cannot hold saves, so your career is saved in %1.</source>
-        <translation>गेम के पास वाले फ़ोल्डर में सेव नहीं रखे जा सकते, इसलिए आपका करियर %1 में सेव किया जाता है।</translation>
-    </message>
-    <message>
         <source>...</source>
         <extracomment>Shown beside &quot;Sponsor:&quot; while the player has no sponsor.</extracomment>
         <translation>कोई नहीं</translation>
@@ -1543,6 +1539,14 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <source>Level:</source>
         <extracomment>The level the player plays at now: Club, City, State or National.</extracomment>
         <translation>स्तर:</translation>
+    </message>
+    <message>
+        <source>The folder beside the game cannot hold saves, so your career is saved in this folder:
+
+%1</source>
+        <translation>गेम के पास वाले फ़ोल्डर में सेव नहीं रखे जा सकते, इसलिए आपका करियर इस फ़ोल्डर में सेव किया जाता है:
+
+%1</translation>
     </message>
 </context>
 <context>

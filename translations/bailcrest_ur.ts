@@ -1526,10 +1526,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>تاریخچہ</translation>
     </message>
     <message>
-        <source>The folder beside the game cannot hold saves, so your career is saved in %1.</source>
-        <translation>گیم کے ساتھ والے فولڈر میں محفوظ فائلیں نہیں رکھی جا سکتیں، اس لیے آپ کا کیریئر %1 میں محفوظ ہوتا ہے۔</translation>
-    </message>
-    <message>
         <source>Fame</source>
         <extracomment>Main menu command: opens the hall of fame, the best careers ever played. The button is narrow: a short word.</extracomment>
         <translation>شہرت</translation>
@@ -1543,6 +1539,14 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <source>Level:</source>
         <extracomment>The level the player plays at now: Club, City, State or National.</extracomment>
         <translation>سطح:</translation>
+    </message>
+    <message>
+        <source>The folder beside the game cannot hold saves, so your career is saved in this folder:
+
+%1</source>
+        <translation>گیم کے ساتھ والے فولڈر میں محفوظ فائلیں نہیں رکھی جا سکتیں، اس لیے آپ کا کیریئر اس فولڈر میں محفوظ ہوتا ہے:
+
+%1</translation>
     </message>
 </context>
 <context>

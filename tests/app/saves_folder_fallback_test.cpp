@@ -42,7 +42,8 @@ class FallbackFolder : public ::testing::Test {
     QString besideTheProgram() const { return program.path() + QStringLiteral("/Saves"); }
     QString toldWhere() const {
         return QStringLiteral(
-                   "The folder beside the game cannot hold saves, so your career is saved in %1.")
+                   "The folder beside the game cannot hold saves, so your career is "
+                   "saved in this folder:\n\n%1")
             .arg(QDir::toNativeSeparators(usersFolder));
     }
 
