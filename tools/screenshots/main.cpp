@@ -14,7 +14,9 @@
 //                                              the screens and in the message
 //                                              boxes they raise
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -130,6 +132,14 @@ void walkScreens(Visit&& visit) {
         QFile other(saves.path() + QStringLiteral("/notes.bsg"));
         if (other.open(QIODevice::WriteOnly)) other.write("not a save");
         other.close();
+        // Last played at a set time, so the list reads the same whenever it
+        // is drawn, as a time of two figures' hour is wider than one of one.
+        const QDateTime played(QDate(2026, 12, 8), QTime(14, 24));
+        for (const QString& name : QDir(saves.path()).entryList(QDir::Files)) {
+            QFile file(saves.filePath(name));
+            if (file.open(QIODevice::ReadWrite))
+                file.setFileTime(played, QFileDevice::FileModificationTime);
+        }
         CareerPicker picker(saves.path(),
                             QCoreApplication::translate("ScreenNavigator", "Bailcrest: Load Game"),
                             QStringLiteral("*.bsg"), prompter, &player);
