@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/career_card.h"
 
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -95,13 +94,8 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     frame_->setObjectName(QStringLiteral("Frame_career_card"));
     outer->addWidget(frame_);
 
-    auto* grid = new QGridLayout(frame_);
-    const int titleHeight = QFontMetrics(look::font(true)).height();
-    grid->setContentsMargins(10, titleHeight + 2, 10, 6);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(2);
     // Three to a row, fewer where the window is narrow.
-    pairs_ = new PairRows(grid, {3, 2, 1});
+    pairs_ = new PairRows(frame_, {3, 2, 1});
 
     addValue("cardPlayer", tr("Player:"));
     addValue("cardHighestLevel", tr("Highest level:"));
@@ -148,32 +142,18 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     pairs_->addBelow(teams_);
 }
 
-QLabel* CareerCard::addValue(const char* objectName, const QString& caption, bool across) {
-    const QString name = QString::fromLatin1(objectName);
-    QLabel* captionLabel =
-        look::caption(frame_, QStringLiteral("caption_") + name, caption, look::silver, QRect());
-    QLabel* label = look::value(frame_, name, caption, look::lightYellow, QRect());
-    placePair(captionLabel, label, across);
-    return label;
+void CareerCard::addValue(const char* objectName, const QString& caption, bool across) {
+    pairs_->addValue(QString::fromLatin1(objectName), caption, across);
 }
 
 void CareerCard::addHigh(const char* objectName, const QString& caption, bool across) {
     const QString name = QString::fromLatin1(objectName);
-    QLabel* captionLabel =
-        look::caption(frame_, QStringLiteral("caption_") + name, caption, look::silver, QRect());
+    QLabel* captionLabel = pairs_->captionFor(name, caption);
     auto* link = new MatchLink(frame_);
     link->setObjectName(name);
     link->setAccessibleDescription(look::accessibleCaption(caption));
     connect(link, &MatchLink::matchChosen, this, &CareerCard::matchChosen);
-    placePair(captionLabel, link, across);
-}
-
-void CareerCard::placePair(QLabel* caption, QWidget* value, bool across) {
-    if (across) {
-        pairs_->addAcross(caption, value);
-    } else {
-        pairs_->add(caption, value);
-    }
+    pairs_->add(captionLabel, link, across);
 }
 
 void CareerCard::fitTo(int width) {

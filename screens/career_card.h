@@ -52,9 +52,8 @@ class CareerCard : public QWidget {
   private:
     // A pair after those added before; `across`, on a row of its own after
     // the others.
-    QLabel* addValue(const char* objectName, const QString& caption, bool across = false);
+    void addValue(const char* objectName, const QString& caption, bool across = false);
     void addHigh(const char* objectName, const QString& caption, bool across = false);
-    void placePair(QLabel* caption, QWidget* value, bool across);
     void showHigh(const char* objectName, const QString& text, int match, bool stay);
 
     TitledFrame* frame_ = nullptr;

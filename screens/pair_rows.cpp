@@ -2,27 +2,42 @@
 #include "screens/pair_rows.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <algorithm>
 
-PairRows::PairRows(QGridLayout* grid, std::vector<int> pairsPerRow)
-    : QObject(grid->parentWidget()),
-      grid_(grid),
-      frame_(grid->parentWidget()),
+#include "screens/look.h"
+
+PairRows::PairRows(QWidget* frame, std::vector<int> pairsPerRow)
+    : QObject(frame),
+      grid_(new QGridLayout(frame)),
+      frame_(frame),
       counts_(std::move(pairsPerRow)),
       perRow_(counts_.front()) {
+    const int titleHeight = QFontMetrics(look::font(true)).height();
+    grid_->setContentsMargins(10, titleHeight + 2, 10, 6);
+    grid_->setHorizontalSpacing(8);
+    grid_->setVerticalSpacing(2);
     frame_->installEventFilter(this);
 }
 
-void PairRows::add(QLabel* caption, QWidget* value) {
-    pairs_.emplace_back(caption, value);
+void PairRows::add(QLabel* caption, QWidget* value, bool across) {
+    (across ? across_ : pairs_).emplace_back(caption, value);
     arrange(perRow_);
 }
 
-void PairRows::addAcross(QLabel* caption, QWidget* value) {
-    across_.emplace_back(caption, value);
-    arrange(perRow_);
+QLabel* PairRows::captionFor(const QString& objectName, const QString& caption) const {
+    return look::caption(frame_, QStringLiteral("caption_") + objectName, caption, look::silver,
+                         QRect());
+}
+
+QLabel* PairRows::addValue(const QString& objectName, const QString& caption, bool across) {
+    // The caption made first, so that a screen reader meets it first.
+    QLabel* captionLabel = captionFor(objectName, caption);
+    QLabel* value = look::value(frame_, objectName, caption, look::lightYellow, QRect());
+    add(captionLabel, value, across);
+    return value;
 }
 
 void PairRows::addBelow(QWidget* widget) {

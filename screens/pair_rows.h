@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <utility>
 #include <vector>
 
@@ -16,17 +17,22 @@ class QWidget;
 // arrangement, so that the keyboard and a screen reader meet them alike.
 class PairRows : public QObject {
   public:
-    // The counts of pairs a row may hold, most first (4, 3, 2, 1).
-    PairRows(QGridLayout* grid, std::vector<int> pairsPerRow);
+    // The pairs in a grid filling the frame, clear of its title. The counts
+    // of pairs a row may hold, most first (4, 3, 2, 1).
+    PairRows(QWidget* frame, std::vector<int> pairsPerRow);
 
-    QWidget* frame() const { return frame_; }
     QGridLayout* grid() const { return grid_; }
 
-    // The next pair, after those added before.
-    void add(QLabel* caption, QWidget* value);
-    // A pair after all the others on a row of its own, its value across
-    // the row (a line that wraps, or is cut to the row's room).
-    void addAcross(QLabel* caption, QWidget* value);
+    // The next pair, after those added before; `across`, a pair after all
+    // the others on a row of its own, its value across the row (a line that
+    // wraps, or is cut to the row's room).
+    void add(QLabel* caption, QWidget* value, bool across = false);
+    // A silver caption for the value named objectName, in the frame: its
+    // name is the value's with "caption_" before it.
+    QLabel* captionFor(const QString& objectName, const QString& caption) const;
+    // Adds, as add() does, the caption and a light-yellow value label after
+    // it, and returns the value's label.
+    QLabel* addValue(const QString& objectName, const QString& caption, bool across = false);
     // A widget below all the pairs, across the whole frame.
     void addBelow(QWidget* widget);
 

@@ -2,13 +2,11 @@
 #include "screens/history/history_look.h"
 
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 
 #include "screens/look.h"
-#include "screens/pair_rows.h"
 #include "screens/titled_frame.h"
 
 namespace historyLook {
@@ -17,28 +15,6 @@ TitledFrame* titledFrame(const QString& objectName, const QString& title, QWidge
     auto* frame = new TitledFrame(title, parent);
     frame->setObjectName(objectName);
     return frame;
-}
-
-QGridLayout* gridIn(QWidget* frame) {
-    auto* grid = new QGridLayout(frame);
-    const int titleHeight = QFontMetrics(look::font(true)).height();
-    grid->setContentsMargins(10, titleHeight + 2, 10, 6);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(2);
-    return grid;
-}
-
-QLabel* addPair(PairRows& rows, const QString& objectName, const QString& caption, bool across) {
-    QWidget* frame = rows.frame();
-    QLabel* captionLabel = look::caption(frame, QStringLiteral("caption_") + objectName, caption,
-                                         look::silver, QRect());
-    QLabel* value = look::value(frame, objectName, caption, look::lightYellow, QRect());
-    if (across) {
-        rows.addAcross(captionLabel, value);
-    } else {
-        rows.add(captionLabel, value);
-    }
-    return value;
 }
 
 void showValue(QLabel* label, const QString& text) {

@@ -3,8 +3,6 @@
 
 #include <QString>
 
-class PairRows;
-class QGridLayout;
 class QLabel;
 class QTableView;
 class QWidget;
@@ -15,14 +13,6 @@ class TitledFrame;
 namespace historyLook {
 
 TitledFrame* titledFrame(const QString& objectName, const QString& title, QWidget* parent);
-
-// A grid filling the frame, its contents clear of the frame's title.
-QGridLayout* gridIn(QWidget* frame);
-
-// The next pair of the rows: a silver caption and the light-yellow value
-// after it, or, `across`, on a row of its own after the others.
-QLabel* addPair(PairRows& rows, const QString& objectName, const QString& caption,
-                bool across = false);
 
 // Shows the text in a value label, as its accessible name too.
 void showValue(QLabel* label, const QString& text);

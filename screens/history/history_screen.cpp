@@ -418,10 +418,9 @@ QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
 
 void HistoryScreen::buildHeader(QWidget* frame) {
     // Three to a row, fewer where the window is narrow.
-    header_ = new PairRows(historyLook::gridIn(frame), {3, 2, 1});
+    header_ = new PairRows(frame, {3, 2, 1});
     const auto add = [this](HeaderValue value, const char* objectName, const QString& caption) {
-        headerValues_[value] =
-            historyLook::addPair(*header_, QString::fromLatin1(objectName), caption);
+        headerValues_[value] = header_->addValue(QString::fromLatin1(objectName), caption);
     };
     add(playerValue, "player", tr("Player:"));
     add(levelValue, "level", tr("Level:"));

@@ -100,13 +100,12 @@ LastMatchPanel::LastMatchPanel(QWidget* parent) : TitledFrame(tr("LAST MATCH"), 
     // overall conditions, then each condition. Where the window is narrow,
     // three to a row before two: the fewer rows let the panel stay in sight
     // beside the chart and the table on a short screen too.
-    pairs_ = new PairRows(historyLook::gridIn(this), {4, 3, 2, 1});
+    pairs_ = new PairRows(this, {4, 3, 2, 1});
     for (const LastMatchFigure& figure : lastMatchFigures) {
-        figures_.push_back(historyLook::addPair(*pairs_, QString::fromLatin1(figure.objectName),
-                                                tr(figure.caption)));
+        figures_.push_back(
+            pairs_->addValue(QString::fromLatin1(figure.objectName), tr(figure.caption)));
     }
-    events_ = historyLook::addPair(*pairs_, QStringLiteral("lastEvents"),
-                                   tr("Since the match before:"), true);
+    events_ = pairs_->addValue(QStringLiteral("lastEvents"), tr("Since the match before:"), true);
     // A long line of events is cut short, with an ellipsis, to the room the
     // window gives it, and told whole as its tooltip and accessible name: a
     // wrapped line in the window's scrolled grid got no more height and was
