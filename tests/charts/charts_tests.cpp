@@ -27,13 +27,6 @@ void draw(QChartView* view, historyChart::Chart chart, const Career& career,
     EXPECT_TRUE(builtModule().draw(view, chartData(chart, career, history)));
 }
 
-void play(Career& career, CareerHistory& history, const std::vector<MatchPerformance>& matches) {
-    for (const MatchPerformance& match : matches) {
-        const double award = applyMatch(career, match);
-        history.append(takeHistoryRow(career, match, award));
-    }
-}
-
 QLineSeries* lineNamed(QWidget* chart, const QString& name) {
     auto* view = qobject_cast<QChartView*>(chart);
     for (QAbstractSeries* series : view->chart()->series()) {

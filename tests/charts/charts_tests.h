@@ -5,12 +5,9 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QString>
-#include <cstdint>
-#include <vector>
 
 #include "game/career.h"
 #include "game/history.h"
-#include "game/match.h"
 #include "screens/history/chart_data.h"
 #include "screens/history/chart_plugin.h"
 #include "support/two_matches.h"
@@ -25,10 +22,6 @@ const HistoryChartPlugin& builtModule();
 QChartView* makeView(QWidget* owner);
 void draw(QChartView* view, historyChart::Chart chart, const Career& career,
           const CareerHistory& history);
-
-// Plays the matches through the rules into the history, as OK on the match
-// screen does.
-void play(Career& career, CareerHistory& history, const std::vector<MatchPerformance>& matches);
 
 QLineSeries* lineNamed(QWidget* chart, const QString& name);
 QScatterSeries* markersNamed(QWidget* chart, const QString& name);

@@ -74,7 +74,7 @@ TEST(HistoryCharts, TheLevelsAverageFollowsTheRecordBookMatchByMatch) {
     std::vector<double> recorded;
     const auto playAndRecord = [&](std::vector<MatchPerformance> matches) {
         for (const MatchPerformance& match : matches) {
-            play(career, history, {match});
+            playMatches(career, history, {match});
             const LevelStatistics& level = career.statistics();
             recorded.push_back(static_cast<double>(level.runs) / level.matches);
         }

@@ -20,8 +20,7 @@ namespace {
 void play(Career& career, std::vector<HistoryRow>& rows,
           const std::vector<MatchPerformance>& matches) {
     for (const MatchPerformance& match : matches) {
-        const double award = applyMatch(career, match);
-        rows.push_back(takeHistoryRow(career, match, award));
+        rows.push_back(playMatch(career, match));
     }
 }
 

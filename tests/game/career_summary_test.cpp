@@ -15,13 +15,6 @@
 
 namespace {
 
-void play(Career& career, CareerHistory& history, const std::vector<MatchPerformance>& matches) {
-    for (const MatchPerformance& match : matches) {
-        const double award = applyMatch(career, match);
-        history.append(takeHistoryRow(career, match, award));
-    }
-}
-
 // The club, the city after a promotion, the club again after a drop.
 struct ThreeStays {
     Career career = testCareer(45, 20, 30);
@@ -29,11 +22,11 @@ struct ThreeStays {
 
     ThreeStays() {
         career.drawnClub = QStringLiteral("Five Star");
-        play(career, history, {{60, 1, 0}, {10, 0, 1}, {120, 5, 2}});
+        playMatches(career, history, {{60, 1, 0}, {10, 0, 1}, {120, 5, 2}});
         promote(career);
-        play(career, history, {{80, 0, 0}, {0, 6, 1}});
+        playMatches(career, history, {{80, 0, 0}, {0, 6, 1}});
         dropOneLevel(career);
-        play(career, history, {{41, 1, 1}});
+        playMatches(career, history, {{41, 1, 1}});
     }
 };
 
@@ -134,7 +127,7 @@ TEST(CareerSummary, EachHighKnowsTheMatchThatMadeIt) {
     // Equal highs: the earlier match made it first. No wicket: no best bowling.
     Career career = testCareer(45, 20, 30);
     CareerHistory history;
-    play(career, history, {{30, 0, 0}, {75, 0, 1}, {12, 0, 0}, {75, 0, 0}});
+    playMatches(career, history, {{30, 0, 0}, {75, 0, 1}, {12, 0, 0}, {75, 0, 0}});
     const CareerSummary even = summarise(career, history);
     EXPECT_EQ(even.highestScore, 75);
     EXPECT_EQ(even.highestScoreMatch, 2);
@@ -146,9 +139,9 @@ TEST(CareerSummary, TheBestStayIsOneOfFiveMatchesWhenThereIsOne) {
     Career career = testCareer(45, 20, 30);
     CareerHistory history;
     // Two matches of 90 at the club, then five of 30 in the city.
-    play(career, history, {{90, 0, 0}, {90, 0, 0}});
+    playMatches(career, history, {{90, 0, 0}, {90, 0, 0}});
     promote(career);
-    play(career, history, {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {30, 0, 0}});
+    playMatches(career, history, {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {30, 0, 0}});
     const CareerSummary s = summarise(career, history);
     ASSERT_TRUE(s.bestStay && s.mostRunsStay && s.longestStay);
     EXPECT_EQ(s.bestStay->level, Level::city);

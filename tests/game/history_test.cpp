@@ -16,12 +16,6 @@
 
 namespace {
 
-// A match as the match screen confirms it: applied, then its row taken.
-HistoryRow playMatch(Career& career, const MatchPerformance& match) {
-    const double award = applyMatch(career, match);
-    return takeHistoryRow(career, match, award);
-}
-
 // A press of Play that ends in the match being played, without the bookie.
 PlayOutcome pressPlay(Career& career) {
     ScriptedRandom random;

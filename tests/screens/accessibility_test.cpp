@@ -112,8 +112,7 @@ const ScreenCase screenCases[] = {
          // A few matches, so that the table has rows and the charts lines.
          s.main->career().update([](Career& career, CareerHistory& history) {
              for (const MatchPerformance match : {MatchPerformance{55, 2, 1}, {7, 0, 0}}) {
-                 const double award = applyMatch(career, match);
-                 history.append(takeHistoryRow(career, match, award));
+                 history.append(playMatch(career, match));
              }
          });
          return own<HistoryScreen>(owner, s.main->career(), s.main.get());

@@ -23,12 +23,10 @@ struct CardCareer {
     CardCareer() {
         career.drawnClub = QStringLiteral("Five Star");
         for (const MatchPerformance& m : {MatchPerformance{60, 1, 0}, {120, 5, 2}}) {
-            const double award = applyMatch(career, m);
-            history.append(takeHistoryRow(career, m, award));
+            history.append(playMatch(career, m));
         }
         promote(career);
-        const double award = applyMatch(career, {1500, 3, 1});
-        history.append(takeHistoryRow(career, {1500, 3, 1}, award));
+        history.append(playMatch(career, {1500, 3, 1}));
     }
 };
 

@@ -25,8 +25,7 @@ TEST(LoadingACareer, BringsItBackWithItsHistoryAndWhereItSaves) {
     career.player = QStringLiteral("Ravi");
     CareerHistory history;
     for (const MatchPerformance match : {MatchPerformance{60, 1, 0}, MatchPerformance{4, 3, 2}}) {
-        const double award = applyMatch(career, match);
-        history.append(takeHistoryRow(career, match, award));
+        history.append(playMatch(career, match));
     }
     const AutoSave autoSave{true, QStringLiteral("ravi_auto.bsg")};
     ASSERT_FALSE(saveCareer(career, autoSave, folder.path()));

@@ -19,6 +19,16 @@ Career testCareer(int batting, int bowling, int fielding) {
                        random);
 }
 
+HistoryRow playMatch(Career& career, const MatchPerformance& match) {
+    const double award = applyMatch(career, match);
+    return takeHistoryRow(career, match, award);
+}
+
+void playMatches(Career& career, CareerHistory& history,
+                 const std::vector<MatchPerformance>& matches) {
+    for (const MatchPerformance& match : matches) history.append(playMatch(career, match));
+}
+
 void placeAtLevel(Career& career, Level level) {
     career.level = level;
     career.team = teamAt(career, level);

@@ -4,10 +4,19 @@
 #include <vector>
 
 #include "game/career.h"
+#include "game/history.h"
+#include "game/match.h"
 
 // A fresh career of "Ravi" at the Five Star club, city Pune, state Goa,
 // country India, with the given starting skills and auto-save off.
 Career testCareer(int batting, int bowling, int fielding);
+
+// A match as the match screen confirms it: applied to the career, then its
+// row taken.
+HistoryRow playMatch(Career& career, const MatchPerformance& match);
+// The matches played in turn, the row of each kept in the history.
+void playMatches(Career& career, CareerHistory& history,
+                 const std::vector<MatchPerformance>& matches);
 
 // Puts the career at a level as a loaded career would be: level, its team
 // and the fee of arriving there.

@@ -38,8 +38,7 @@ struct FortyMatches {
         for (int match = 1; match <= 40; ++match) {
             const auto runs = static_cast<std::int16_t>(match == 3 ? 150 : 10 + match % 20);
             const MatchPerformance played{runs, static_cast<std::int16_t>(match % 3), 0};
-            const double award = applyMatch(career, played);
-            history.append(takeHistoryRow(career, played, award));
+            history.append(playMatch(career, played));
         }
     }
 };
@@ -196,8 +195,7 @@ TEST_F(CardOnAShortScreen, TheCardComesBackToTheHeadWhenThereIsRoomAndTheKeyboar
     const auto play = [&](std::int16_t runs) {
         model.update([runs](Career& career, CareerHistory& history) {
             const MatchPerformance played{runs, 0, 0};
-            const double award = applyMatch(career, played);
-            history.append(takeHistoryRow(career, played, award));
+            history.append(playMatch(career, played));
         });
     };
     play(200);

@@ -32,13 +32,11 @@ struct HighsApart {
     HighsApart() {
         career.drawnClub = QStringLiteral("Five Star");
         for (const MatchPerformance& m : {MatchPerformance{30, 6, 0}, {40, 0, 1}}) {
-            const double award = applyMatch(career, m);
-            history.append(takeHistoryRow(career, m, award));
+            history.append(playMatch(career, m));
         }
         promote(career);
         const MatchPerformance third{120, 1, 0};
-        const double award = applyMatch(career, third);
-        history.append(takeHistoryRow(career, third, award));
+        history.append(playMatch(career, third));
     }
 };
 

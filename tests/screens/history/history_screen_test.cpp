@@ -837,8 +837,7 @@ TEST(SeasonsView, NoFigureIsCutForANewOrALongCareer) {
     seasons.showSeasons(rows);
     EXPECT_EQ(seasons.model()->rowCount(), 0);
     const MatchPerformance match{48, 2, 1};
-    double award = applyMatch(career, match);
-    rows.push_back(takeHistoryRow(career, match, award));
+    rows.push_back(playMatch(career, match));
     seasons.showSeasons(rows);
     expectNothingCut();
 
@@ -852,8 +851,7 @@ TEST(SeasonsView, NoFigureIsCutForANewOrALongCareer) {
         }
         const MatchPerformance next{static_cast<std::int16_t>(played % 7 == 0 ? 123 : 31),
                                     static_cast<std::int16_t>(played % 5), 1};
-        award = applyMatch(career, next);
-        rows.push_back(takeHistoryRow(career, next, award));
+        rows.push_back(playMatch(career, next));
     }
     seasons.showSeasons(rows);
     // The career's total first, then one row a level.
@@ -876,8 +874,7 @@ TEST(MilestonesView, RepeatsAreGroupedAndTheTopicNarrowsThem) {
     const auto playWithSponsor = [&](const char* sponsor) {
         career.sinceLastMatch.sponsorTaken = QString::fromLatin1(sponsor);
         const MatchPerformance match{60, 0, 0};
-        const double award = applyMatch(career, match);
-        rows.push_back(takeHistoryRow(career, match, award));
+        rows.push_back(playMatch(career, match));
         view.follow(career, rows);
     };
     const auto lines = [&view] {
