@@ -7,6 +7,7 @@
 #include "game/start_career.h"
 #include "saves/career_file.h"
 #include "saves/file_names.h"
+#include "saves/file_system.h"
 #include "saves/save_file.h"
 #include "saves/saves_folder.h"
 #include "screens/hall_of_fame_screen.h"
@@ -71,7 +72,7 @@ void ScreenNavigator::loadCareer() {
     // The list opens on the Saves folder even before the first career is
     // saved there.
     const QString saves = savesFolder(platform_.programFolder);
-    QDir().mkpath(saves);
+    makeFolder(saves);
     const QString path = platform_.prompter.chooseCareerToLoad(
         player_, tr("Bailcrest: Load Game"), QDir::toNativeSeparators(saves),
         //: The Load dialog's file type. %1 is the file pattern, which Qt reads
@@ -98,7 +99,7 @@ void ScreenNavigator::loadCareer() {
 }
 
 void ScreenNavigator::showHallOfFame() {
-    ::showHallOfFame(savesFolder(platform_.programFolder), platform_.prompter, player_);
+    ::showHallOfFame(hallOfFameFolder(platform_.programFolder), platform_.prompter, player_);
 }
 
 void ScreenNavigator::startCareer(Career career, const AutoSave& autoSave,

@@ -2,14 +2,11 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <utility>
 
-#ifndef Q_OS_UNIX
-#include <QLockFile>
-#include <memory>
-#endif
-
 #include "saves/file_names.h"
+#include "saves/file_system.h"
 
 // Holds a career's save file for one copy of the game while the career is in
 // play, so that two copies never write the same career. The lock is a file
@@ -21,20 +18,8 @@
 // process and the computer that wrote it.
 class CareerLock {
   public:
-    enum class Taking {
-        taken,
-        // Another copy of the game on this computer holds it.
-        heldByAnotherCopy,
-        // A copy on another computer wrote it, in a folder that holds no
-        // locks of the system: whether it still plays is not known here.
-        heldOnAnotherComputer,
-        // Something other than a regular file is at the lock's path (a
-        // folder, a link, a pipe): it is never opened nor replaced.
-        notARegularFile,
-        // The lock could not be made (a full disk, a folder that cannot
-        // be written).
-        failed,
-    };
+    // What taking it came to (saves/file_system.h).
+    using Taking = LockTaking;
     struct Result {
         Taking taking = Taking::failed;
         // The computer named in the lock, when it is another's.
@@ -47,7 +32,7 @@ class CareerLock {
     // Held by one object at a time: moved, never copied.
     CareerLock(CareerLock&& other) noexcept { *this = std::move(other); }
     CareerLock& operator=(CareerLock&& other) noexcept;
-    ~CareerLock() { release(); }
+    ~CareerLock() = default;
 
     // Takes the lock of the save file at the path, letting go of any other
     // it held. The folder is created when missing.
@@ -62,9 +47,6 @@ class CareerLock {
   private:
     Result lock(const QString& savePath, bool overAnotherComputer);
 
-    int handle_ = -1;
+    std::unique_ptr<HeldLock> held_;
     QString savePath_;
-#ifndef Q_OS_UNIX
-    std::unique_ptr<QLockFile> qtLock_;
-#endif
 };

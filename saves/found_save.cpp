@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "saves/found_save.h"
 
-#include <QFileInfo>
-
 #include "saves/file_numbers.h"
-#include "saves/regular_file.h"
+#include "saves/file_system.h"
 #include "saves/save_file_io.h"
 
 FoundSave findSave(const QString& path) {
@@ -14,7 +12,7 @@ FoundSave findSave(const QString& path) {
         found.refusal = *refusal;
         return found;
     }
-    if (!QFileInfo::exists(path)) return found;
+    if (!pathTaken(path)) return found;
     const SaveFileReading reading = readSaveFile(path);
     if (!reading.file) {
         found.holds = FoundSave::Holds::otherFile;

@@ -6,10 +6,9 @@
 #include <QFileInfo>
 
 #include "game/money.h"
-#include "saves/bounded_read.h"
+#include "saves/file_system.h"
 #include "saves/file_numbers.h"
 #include "saves/file_words.h"
-#include "saves/replace_file.h"
 #include "saves/set_aside.h"
 
 namespace {
@@ -101,10 +100,6 @@ std::optional<FameEntry> entryOf(QByteArrayView line) {
 
 }  // namespace
 
-QString hallOfFamePath(const QString& savesFolder) {
-    return QDir(savesFolder).filePath(QStringLiteral("hall_of_fame.csv"));
-}
-
 QByteArray hallOfFameBytes(const std::vector<FameEntry>& entries) {
     QByteArray bytes = header;
     for (const FameEntry& e : entries) {
@@ -152,7 +147,7 @@ HallOfFameUpdate rememberInHallOfFame(const QString& path, const std::vector<Fam
     update.entries = reading.entries;
     for (const FameEntry& career : careers) remember(update.entries, career);
     if (reading.damaged) {
-        const SetAside aside = setAsideFile(path, QStringLiteral(".csv"));
+        const SetAside aside = setAsideFile(path, setAsideHallOfFameEnding);
         if (aside.failure) {
             update.failure = aside.failure;
             return update;

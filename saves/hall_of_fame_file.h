@@ -8,13 +8,12 @@
 #include <vector>
 
 #include "game/hall_of_fame.h"
+#include "saves/file_names.h"
 
 // The hall of fame's file in the Saves folder: UTF-8 comma-separated values,
 // a header line, then one line a career, the same bytes under every
 // language. Names are quoted as CSV requires; levels are the files' words,
 // money as the save file writes it, the last time played in UTC.
-
-QString hallOfFamePath(const QString& savesFolder);
 
 QByteArray hallOfFameBytes(const std::vector<FameEntry>& entries);
 

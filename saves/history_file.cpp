@@ -2,26 +2,16 @@
 #include "saves/history_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <new>
 #include <utility>
 #include <vector>
 
-#include "saves/bounded_read.h"
+#include "saves/file_system.h"
 #include "saves/file_stamp.h"
 #include "saves/history_csv.h"
 #include "saves/history_row_checks.h"
-#include "saves/regular_file.h"
-#include "saves/replace_file.h"
 #include "saves/set_aside.h"
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
 
 namespace {
 
@@ -45,41 +35,20 @@ struct FileBytes {
     QByteArray bytes;
 };
 
-// The whole file, when it is a regular file that can be read. A pipe or a
-// device is never read from: a pipe would keep the load waiting for a writer
-// that may never come.
+// The whole file, read as every file of the game is read: never through a
+// link, and never from a pipe, which would keep the load waiting for a
+// writer that may never come.
 FileBytes readRegularFile(const QString& path) {
-    QFile file;
-#ifdef Q_OS_UNIX
-    // Opened without waiting, then looked at: a check of the path before
-    // opening it would leave a moment for a pipe to take the file's place.
-    const int handle =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (handle < 0) {
-        return {errno == ENOENT || errno == ENOTDIR ? Opened::missing : Opened::unreadable, {}};
+    BoundedRead read = readBounded(path, maxHistoryFileBytes + 1);
+    switch (read.outcome) {
+        case BoundedRead::Outcome::missing:
+            return {Opened::missing, {}};
+        case BoundedRead::Outcome::read:
+            if (read.bytes.size() > maxHistoryFileBytes) return {Opened::tooLarge, {}};
+            return {Opened::read, std::move(read.bytes)};
+        default:
+            return {Opened::unreadable, {}};
     }
-    struct stat status {};
-    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_size > maxHistoryFileBytes) {
-        ::close(handle);
-        return {S_ISREG(status.st_mode) ? Opened::tooLarge : Opened::unreadable, {}};
-    }
-    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(handle);
-        return {Opened::unreadable, {}};
-    }
-#else
-    const QFileInfo info(path);
-    if (!info.exists()) return {Opened::missing, {}};
-    if (!info.isFile()) return {Opened::unreadable, {}};
-    if (info.size() > maxHistoryFileBytes) return {Opened::tooLarge, {}};
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly)) return {Opened::unreadable, {}};
-#endif
-    QByteArray bytes = file.read(maxHistoryFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) return {Opened::unreadable, {}};
-    if (bytes.size() > maxHistoryFileBytes) return {Opened::tooLarge, {}};
-    return {Opened::read, std::move(bytes)};
 }
 
 // The bytes up to the end of the last whole row: a row cut off while it was
@@ -184,12 +153,12 @@ std::optional<QString> HistoryFile::writeFirst(const QString& path, const Career
     // from, short of the match just played or of the end of a row cut off
     // while it was written, is simply replaced.
     const bool holdsOtherBytes = [&] {
-        if (rowsLeftOut || !QFileInfo::exists(path)) return rowsLeftOut;
+        if (rowsLeftOut || !pathTaken(path)) return rowsLeftOut;
         const FileBytes found = readRegularFile(path);
         return found.opened != Opened::read ||
                !wholeFile(history).startsWith(withoutTornRow(found.bytes));
     }();
-    if (holdsOtherBytes && QFileInfo::exists(path)) {
+    if (holdsOtherBytes && pathTaken(path)) {
         const SetAside aside = setAsideFile(path, setAsideHistoryEnding);
         if (aside.failure) return aside.failure;
         kept_ = KeptFile{path, aside.path};

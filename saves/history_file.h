@@ -16,11 +16,6 @@
 // ("raj_auto.bsg" keeps "raj_auto.history.csv"); saves/history_csv.h tells
 // what its text holds.
 
-// The ending kept by the name under which a history file some of whose rows
-// were left out at Load is set aside when the game replaces it:
-// "raj_auto.history.csv" is kept as "raj_auto.history.old-20260412-183005.csv"
-// (saves/set_aside.h).
-inline const QString setAsideHistoryEnding = QStringLiteral(".csv");
 
 // What of a history file was left out when it was read.
 struct HistoryLeftOut {

@@ -7,10 +7,6 @@
 #include "saves/career_file.h"
 #include "saves/save_file_io.h"
 
-QString saveFilePath(const QString& folder, const QString& fileName) {
-    return folder + QLatin1Char('/') + fileName;
-}
-
 std::optional<SaveFailure> saveCareer(const Career& career, const AutoSave& autoSave,
                                       const QString& folder) {
     const auto error = writeSaveFile(folder, autoSave.fileName, saveFileOf(career, autoSave.on));

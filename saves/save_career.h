@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "saves/auto_save.h"
+#include "saves/file_names.h"
 
 struct Career;
 
@@ -15,9 +16,6 @@ struct SaveFailure {
     QString path;
     QString reason;
 };
-
-// The path of the save file of that name in the folder.
-QString saveFilePath(const QString& folder, const QString& fileName);
 
 // Writes the career to its save file in the folder, with its auto-save
 // choice; the failure, if any.

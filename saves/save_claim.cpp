@@ -4,9 +4,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "saves/bounded_read.h"
 #include "saves/file_names.h"
-#include "saves/regular_file.h"
+#include "saves/file_system.h"
 #include "saves/save_file.h"
 
 namespace {
@@ -126,7 +125,7 @@ SaveClaim::Preparation SaveClaim::prepareToWrite(const QString& savePath) {
         if (stillAsStamped(savePath, *known_)) return {};
         // Another program changed the file since this game last read or
         // wrote it, or put one where there was none: it is kept.
-        if (!QFileInfo::exists(savePath)) return {};
+        if (!pathTaken(savePath)) return {};
         const SetAside aside = setAsideFile(savePath, saveFileEnding);
         if (aside.failure) return {aside.failure, {}};
         return {std::nullopt, KeptFile{savePath, aside.path}};

@@ -3,22 +3,23 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
-#include "saves/replace_file.h"
+#include "saves/file_names.h"
+#include "saves/file_system.h"
 
 SaveFileReading readSaveFile(const QString& path) {
-    QFile file(path);
-    const auto unreadable = [&file] {
+    // Read as the Load list reads it: never through a link, never a pipe.
+    const BoundedRead read = readBounded(path, maxSaveFileBytes);
+    if (read.outcome != BoundedRead::Outcome::read) {
+        const QString reason = read.outcome == BoundedRead::Outcome::missing
+                                   ? QCoreApplication::translate("SaveFile", "it is no longer there")
+                                   : read.reason;
         return SaveFileReading{
             {},
             QCoreApplication::translate("SaveFile", "This save file could not be read: %1.")
-                .arg(file.errorString())};
-    };
-    if (!file.open(QIODevice::ReadOnly)) return unreadable();
-    const QByteArray bytes = file.read(maxSaveFileBytes);
-    if (file.error() != QFileDevice::NoError) return unreadable();
-    return decodeSaveFile(bytes, file.atEnd());
+                .arg(reason)};
+    }
+    return decodeSaveFile(read.bytes, read.whole);
 }
 
 std::optional<QString> writeSaveFile(const QString& folder, const QString& fileName,
@@ -33,9 +34,9 @@ std::optional<QString> writeSaveFile(const QString& folder, const QString& fileN
     // could not be loaded again, before anything is created.
     const QByteArray bytes = encodeSaveFile(file);
     if (const auto problem = saveFileSizeProblem(bytes.size())) return *problem;
-    if (!QDir().mkpath(folder)) {
+    if (!makeFolder(folder)) {
         return QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
             .arg(QDir::toNativeSeparators(folder));
     }
-    return replaceFile(folder + QLatin1Char('/') + fileName, bytes);
+    return replaceFile(saveFilePath(folder, fileName), bytes);
 }

@@ -3,24 +3,14 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 
 #include "game/hall_of_fame.h"
-#include "saves/bounded_read.h"
+#include "saves/file_system.h"
 #include "saves/career_file.h"
 #include "saves/file_names.h"
 #include "saves/hall_of_fame_file.h"
 #include "saves/save_file.h"
-
-std::optional<QString> setAsideFrom(const QString& fileName) {
-    static const QRegularExpression setAside(QStringLiteral(R"(^(.+)\.old-\d{8}-\d{6}(-\d+)?)") +
-                                             QRegularExpression::escape(saveFileEnding) +
-                                             QLatin1Char('$'));
-    const QRegularExpressionMatch match = setAside.match(fileName);
-    if (!match.hasMatch()) return std::nullopt;
-    return match.captured(1) + saveFileEnding;
-}
 
 SavedCareer readSavedCareer(const QString& path) {
     SavedCareer saved;

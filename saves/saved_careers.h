@@ -8,6 +8,7 @@
 
 #include "game/career.h"
 #include "game/career_summary.h"
+#include "saves/file_names.h"
 #include "saves/hall_of_fame_file.h"
 
 // The careers a Saves folder holds, as the Load list shows them: read from
@@ -38,10 +39,6 @@ struct SavedCareer {
     // When the save was last written.
     QDateTime lastPlayed;
 };
-
-// The name of the save a set-aside file was kept from ("raj_auto.bsg" for
-// "raj_auto.old-20260412-183005.bsg"); nothing for a name of another kind.
-std::optional<QString> setAsideFrom(const QString& fileName);
 
 // One file of the folder, looked at as the list looks at it: a link is never
 // followed, and nothing but a regular file is opened.

@@ -5,16 +5,16 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "saves/file_system.h"
+
 namespace {
 
 const QString savesName = QStringLiteral("/Saves");
 
 bool canHoldSaves(const QString& programFolder) {
     if (programFolder.isEmpty()) return false;
-    const QFileInfo saves(programFolder + savesName);
-    if (saves.exists()) return saves.isDir() && saves.isWritable();
-    const QFileInfo program(programFolder);
-    return program.isDir() && program.isWritable();
+    const QString saves = programFolder + savesName;
+    return folderTakesFiles(QFileInfo::exists(saves) ? saves : programFolder);
 }
 
 // One folder reached by two paths (a link, "..") is the same folder.
@@ -36,6 +36,10 @@ QString usersSavesFolder() {
 QString savesFolder(const QString& programFolder) {
     if (canHoldSaves(programFolder)) return programFolder + savesName;
     return usersSavesFolder();
+}
+
+QString hallOfFameFolder(const QString& programFolder, const QString& careerFolder) {
+    return careerFolder.isEmpty() ? savesFolder(programFolder) : careerFolder;
 }
 
 SaveTarget saveTarget(const QString& programFolder, const QString& loadedFromFolder) {

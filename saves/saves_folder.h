@@ -16,6 +16,11 @@ QString savesFolder(const QString& programFolder);
 // no other yet, goes on with that one, so that they are found where they are.
 QString usersSavesFolder();
 
+// The folder whose hall of fame the player is shown: that of the career in
+// play, which is where it saves (none for a career that saves nowhere), or
+// else the saves folder.
+QString hallOfFameFolder(const QString& programFolder, const QString& careerFolder = QString());
+
 // Where one career saves itself: chosen when the career starts and kept for
 // its whole life, so that its saves never split between two folders.
 struct SaveTarget {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "saves/file_names.h"
+
 // Files the game keeps aside instead of replacing them: another career's save
 // and history found where a new career saves, or a history file some of whose
 // rows were left out at Load. Each one gets a name of its own beside the file,
@@ -15,11 +17,6 @@
 // Load dialog lists, so the career can be played again), and its history
 // "raj_auto.history.csv" as "raj_auto.old-20260412-183005.history.csv",
 // beside it.
-
-// The name under which the file at the path would be set aside at the time,
-// as the n-th try (1 the first): the part of the name before the given
-// ending gains ".old-<date>-<time>" and, from the second try on, "-<n>".
-QString setAsideName(const QString& path, const QString& ending, const QDateTime& when, int n);
 
 // Moves the file at the path aside under a name no file has, never replacing
 // one; the new path, or the reason it could not be moved.
@@ -32,8 +29,9 @@ SetAside setAsideFile(const QString& path, const QString& ending,
 
 // A save file and the history file beside it, moved aside together under
 // names that go together, so the set-aside career loads with its history.
-// The history is moved first: should the save then fail to move, the career
-// it belongs to finds no history rather than a history of another career.
+// Both or neither: the history is moved first, and moved back should the
+// save then fail to move, so that the career never finds a history of
+// another career, nor loses its own.
 SetAside setAsideCareer(const QString& savePath,
                         const QDateTime& when = QDateTime::currentDateTime());
 

@@ -10,17 +10,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "saves/replace_file.h"
+#include "saves/file_system.h"
 #include "screens/career_card.h"
 #include "screens/command_button.h"
 #include "screens/command_row.h"
 #include "screens/look.h"
 #include "screens/prompter.h"
-
-QString cardPicturePath(const QString& saveFilePath) {
-    const QFileInfo save(saveFilePath);
-    return save.dir().filePath(save.completeBaseName() + QStringLiteral(".card.png"));
-}
 
 CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QString& picturePath,
                                          Prompter& prompter, QWidget* owner)
@@ -85,7 +80,7 @@ void CareerSummaryScreen::savePicture() {
     const QString shown = QDir::toNativeSeparators(picturePath_);
     const QFileInfo where(picturePath_);
     std::optional<QString> failure;
-    if (!QDir().mkpath(where.absolutePath())) {
+    if (!makeFolder(where.absolutePath())) {
         failure = tr("the folder could not be created");
     } else {
         failure = replaceFile(picturePath_, bytes);

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "game/career_summary.h"
+#include "saves/file_names.h"
 
 class CareerCard;
 class CommandButton;
@@ -39,7 +40,3 @@ class CareerSummaryScreen : public QDialog {
     CommandButton* history_ = nullptr;
     CommandButton* continue_ = nullptr;
 };
-
-// Where the card of the career saving to the save file is kept: beside it,
-// named after it ("ravi_auto.bsg" keeps "ravi_auto.card.png").
-QString cardPicturePath(const QString& saveFilePath);

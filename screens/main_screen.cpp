@@ -510,9 +510,9 @@ void MainScreen::playMatch() {
 }
 
 void MainScreen::showHallOfFame() {
-    const QString& folder = career_->session().saveTarget().folder;
-    ::showHallOfFame(folder.isEmpty() ? savesFolder(platform_.programFolder) : folder,
-                     platform_.prompter, this);
+    ::showHallOfFame(
+        hallOfFameFolder(platform_.programFolder, career_->session().saveTarget().folder),
+        platform_.prompter, this);
 }
 
 void MainScreen::endCareer(CareerEnding ending) {

@@ -18,7 +18,7 @@
 #include "saves/career_lock.h"
 #include "saves/history_csv.h"
 #include "saves/history_file.h"
-#include "saves/regular_file.h"
+#include "saves/file_system.h"
 #include "saves/save_file_io.h"
 #include "saves/set_aside.h"
 #include "session/career_session.h"

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The file layer on Qt and the C++ standard library alone, for the systems
+// without POSIX (and built and tested on Linux too, with
+// BAILCREST_PORTABLE_FILES). A look at a path and its opening are two steps
+// here, and Windows itself refuses to open a file another program holds.
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSysInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#endif
+
+#include "saves/file_names.h"
+#include "saves/file_refusals.h"
+#include "saves/file_system.h"
+
+namespace {
+
+BoundedRead refused(BoundedRead::Outcome outcome, QString reason) {
+    BoundedRead result;
+    result.outcome = outcome;
+    result.reason = std::move(reason);
+    return result;
+}
+
+bool isLink(const QFileInfo& info) {
+    return info.isSymLink() || info.isShortcut() || info.isJunction();
+}
+
+// The permissions a new save file gets: the owner's to write, everyone's to
+// read, as the POSIX build gives it.
+constexpr QFileDevice::Permissions newFilePermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+    QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+#ifdef Q_OS_WIN
+
+QString windowsError(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString message = QString::fromWCharArray(text, static_cast<qsizetype>(length)).trimmed();
+    ::LocalFree(text);
+    return message;
+}
+
+// The file written through to the disk, then moved over the earlier one
+// in one step, which MoveFileEx does too before it returns.
+std::optional<QString> moveOver(QTemporaryFile& out, const QString& path) {
+    if (!::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(out.handle()))))
+        return windowsError(::GetLastError());
+    const std::wstring from = QFileInfo(out.fileName()).absoluteFilePath().toStdWString();
+    const std::wstring to = QFileInfo(path).absoluteFilePath().toStdWString();
+    // Windows moves no file that is open.
+    out.close();
+    if (!::MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return windowsError(::GetLastError());
+    }
+    return std::nullopt;
+}
+
+#else
+
+std::filesystem::path systemPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// The standard library's rename replaces the file that is there in one
+// step; QFile::rename would refuse to.
+std::optional<QString> moveOver(QTemporaryFile& out, const QString& path) {
+    std::error_code error;
+    std::filesystem::rename(systemPath(out.fileName()), systemPath(path), error);
+    if (error) return QString::fromStdString(error.message());
+    return std::nullopt;
+}
+
+#endif
+
+}  // namespace
+
+BoundedRead readBounded(const QString& path, qint64 maxBytes) {
+    const QFileInfo info(path);
+    if (isLink(info)) return refused(BoundedRead::Outcome::link, readLinkRefusal());
+    if (!info.exists()) return {};
+    if (!info.isFile()) return refused(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(BoundedRead::Outcome::unreadable, file.errorString());
+    BoundedRead result;
+    result.bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        return refused(BoundedRead::Outcome::unreadable, file.errorString());
+    result.outcome = BoundedRead::Outcome::read;
+    result.whole = file.atEnd();
+    return result;
+}
+
+std::optional<QString> writeRefusal(const QString& path) {
+    const QFileInfo info(path);
+    if (isLink(info)) return writeLinkRefusal();
+    if (info.exists() && !info.isFile()) return writeNotRegularRefusal();
+    return std::nullopt;
+}
+
+AppendOpening openToAppend(QFile& file, const QString& path, QString* reason) {
+    const auto refuse = [reason](const QString& why) {
+        if (reason) *reason = why;
+        return AppendOpening::refused;
+    };
+    if (const auto refusal = writeRefusal(path)) return refuse(*refusal);
+    if (!QFileInfo::exists(path)) return AppendOpening::missing;
+    file.setFileName(path);
+    if (!file.open(QIODevice::Append | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+        return refuse(file.errorString());
+    return AppendOpening::opened;
+}
+
+std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes) {
+    if (auto refusal = writeRefusal(path)) return refusal;
+    QTemporaryFile out(temporaryFilePattern(path));
+    if (!out.open()) return out.errorString();
+    if (auto failure = writeAll(out, bytes)) return failure;
+    if (!out.flush()) return out.errorString();
+    const QFileInfo earlier(path);
+    if (!out.setPermissions(earlier.isFile() ? earlier.permissions() : newFilePermissions))
+        return out.errorString();
+    if (auto failure = moveOver(out, path)) return failure;
+    out.setAutoRemove(false);
+    return std::nullopt;
+}
+
+FileState fileState(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return {};
+    return {true, info.isFile() && !isLink(info), info.size(),
+            info.lastModified().toMSecsSinceEpoch() * 1000000};
+}
+
+bool folderTakesFiles(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isWritable()) return false;
+    // What Qt reports of a folder on Windows leaves its access lists out: a
+    // file made there and removed again tells for sure.
+    QTemporaryFile probe(temporaryFilePattern(info.absoluteFilePath() + QStringLiteral("/probe")));
+    return probe.open();
+}
+
+namespace {
+
+class QtLockHeld final : public HeldLock {
+  public:
+    explicit QtLockHeld(std::unique_ptr<QLockFile> lock) : lock_(std::move(lock)) {}
+
+  private:
+    // Its destruction lets go of the lock and removes its file.
+    std::unique_ptr<QLockFile> lock_;
+};
+
+LockAttempt with(LockTaking taking, QString computer = QString(), QString reason = QString()) {
+    return {taking, nullptr, std::move(computer), std::move(reason)};
+}
+
+LockAttempt tryTaking(std::unique_ptr<QLockFile> lock) {
+    if (lock->tryLock(0)) {
+        LockAttempt taken = with(LockTaking::taken);
+        taken.held = std::make_unique<QtLockHeld>(std::move(lock));
+        return taken;
+    }
+    if (lock->error() != QLockFile::LockFailedError)
+        return with(LockTaking::failed, {}, QString::fromLocal8Bit(std::strerror(EACCES)));
+    return with(LockTaking::heldByAnotherCopy);
+}
+
+}  // namespace
+
+LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
+    const QFileInfo found(lockPath);
+    if (isLink(found) || (found.exists() && !found.isFile()))
+        return with(LockTaking::notARegularFile);
+    auto lock = std::make_unique<QLockFile>(lockPath);
+    // Stale only when the copy that wrote it, on this computer, has ended:
+    // never for its age, as a career is played for hours.
+    lock->setStaleLockTime(0);
+    LockAttempt attempt = tryTaking(std::move(lock));
+    if (attempt.taking != LockTaking::heldByAnotherCopy) return attempt;
+    // A lock another computer wrote cannot be asked whether its copy still
+    // plays; the player is, and it is taken over once they say it does not.
+    qint64 pid = 0;
+    QString computer, program;
+    auto other = std::make_unique<QLockFile>(lockPath);
+    other->setStaleLockTime(0);
+    if (!other->getLockInfo(&pid, &computer, &program) || computer.isEmpty() ||
+        computer == QSysInfo::machineHostName()) {
+        return attempt;
+    }
+    if (!overAnotherComputer) return with(LockTaking::heldOnAnotherComputer, computer);
+    if (!other->removeStaleLockFile()) return attempt;
+    return tryTaking(std::move(other));
+}

@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The file layer on the system calls of POSIX (Linux, the BSDs, macOS): each
+// look at a file and its opening are one step, so nothing can take the
+// file's place in between.
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "saves/file_names.h"
+#include "saves/file_refusals.h"
+#include "saves/file_system.h"
+#include "saves/lock_holder.h"
+
+namespace {
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+BoundedRead refused(BoundedRead::Outcome outcome, QString reason) {
+    BoundedRead result;
+    result.outcome = outcome;
+    result.reason = std::move(reason);
+    return result;
+}
+
+qint64 changedAt(const struct stat& status) {
+#ifdef Q_OS_DARWIN
+    const struct timespec& time = status.st_mtimespec;
+#else
+    const struct timespec& time = status.st_mtim;
+#endif
+    return static_cast<qint64>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+}  // namespace
+
+BoundedRead readBounded(const QString& path, qint64 maxBytes) {
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at first, so that a pipe or device is never opened at all; the
+    // opening then refuses a link that took the file's place meanwhile, and
+    // the opened file is looked at again.
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return {};
+        return refused(BoundedRead::Outcome::unreadable, systemError(errno));
+    }
+    if (S_ISLNK(status.st_mode)) return refused(BoundedRead::Outcome::link, readLinkRefusal());
+    if (!S_ISREG(status.st_mode))
+        return refused(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
+    const int handle = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) {
+        if (errno == ELOOP) return refused(BoundedRead::Outcome::link, readLinkRefusal());
+        if (errno == ENOENT) return {};
+        return refused(BoundedRead::Outcome::unreadable, systemError(errno));
+    }
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(handle);
+        return refused(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
+    }
+    QFile file;
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        return refused(BoundedRead::Outcome::unreadable, file.errorString());
+    }
+    BoundedRead result;
+    result.bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        return refused(BoundedRead::Outcome::unreadable, file.errorString());
+    result.outcome = BoundedRead::Outcome::read;
+    result.whole = file.atEnd();
+    return result;
+}
+
+std::optional<QString> writeRefusal(const QString& path) {
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) return std::nullopt;
+    if (S_ISLNK(status.st_mode)) return writeLinkRefusal();
+    if (!S_ISREG(status.st_mode)) return writeNotRegularRefusal();
+    return std::nullopt;
+}
+
+AppendOpening openToAppend(QFile& file, const QString& path, QString* reason) {
+    const auto refuse = [reason](const QString& why) {
+        if (reason) *reason = why;
+        return AppendOpening::refused;
+    };
+    // The link test and the opening are one step; a pipe does not keep the
+    // game waiting.
+    const int handle = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) {
+        if (errno == ENOENT) return AppendOpening::missing;
+        if (errno == ELOOP) return refuse(writeLinkRefusal());
+        return refuse(systemError(errno));
+    }
+    struct stat status {};
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(handle);
+        return refuse(writeNotRegularRefusal());
+    }
+    if (!file.open(handle, QIODevice::Append | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        return refuse(file.errorString());
+    }
+    return AppendOpening::opened;
+}
+
+std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes) {
+    // A link found at the path is refused and kept; one that takes the file's
+    // place after this look is replaced itself by the rename below, which
+    // never follows a link, so nothing outside the folder is ever written.
+    if (auto refusal = writeRefusal(path)) return refusal;
+    // Created new (never opened through a link) beside the file, hidden from
+    // the Load dialog, and removed unless it takes the file's place.
+    QTemporaryFile out(temporaryFilePattern(path));
+    if (!out.open()) return out.errorString();
+    // Every write checked, straight to the system, so that a full disk is
+    // found, and named, before the file takes the place of the earlier one.
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t count = ::write(out.handle(), bytes.constData() + written,
+                                      static_cast<size_t>(bytes.size() - written));
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) return systemError(count < 0 ? errno : ENOSPC);
+        written += count;
+    }
+    // The new file gets the earlier one's permissions, or those of a new
+    // file, not the temporary file's own.
+    struct stat earlier {};
+    const mode_t mode =
+        ::lstat(QFile::encodeName(path).constData(), &earlier) == 0 && S_ISREG(earlier.st_mode)
+            ? earlier.st_mode & 07777
+            : 0644;
+    if (::fchmod(out.handle(), mode) != 0 || ::fsync(out.handle()) != 0)
+        return systemError(errno);
+    if (::rename(QFile::encodeName(out.fileName()).constData(),
+                 QFile::encodeName(path).constData()) != 0) {
+        return systemError(errno);
+    }
+    out.setAutoRemove(false);
+    return std::nullopt;
+}
+
+FileState fileState(const QString& path) {
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) return {};
+    return {true, S_ISREG(status.st_mode), static_cast<qint64>(status.st_size), changedAt(status)};
+}
+
+bool folderTakesFiles(const QString& folder) {
+    // access() asks the system itself, permissions and access lists alike.
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
+namespace {
+
+// Whether the handle is still the file at the path: a copy that lets go of
+// its lock removes the file, and the handle of one waiting for it then
+// names a file that no longer has a name.
+bool stillThere(int handle, const QByteArray& path) {
+    struct stat opened {
+    }, named{};
+    return ::fstat(handle, &opened) == 0 && ::lstat(path.constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+// The errors of a folder that holds no locks of the system.
+bool locksUnsupported(int error) {
+    return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL;
+}
+
+bool processRunning(qint64 pid) {
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+QByteArray readLockBytes(int handle) {
+    char buffer[maxLockFileBytes];
+    const ssize_t count = ::pread(handle, buffer, sizeof buffer, 0);
+    return count > 0 ? QByteArray(buffer, static_cast<qsizetype>(count)) : QByteArray();
+}
+
+class FlockHeld final : public HeldLock {
+  public:
+    FlockHeld(int handle, QByteArray path) : handle_(handle), path_(std::move(path)) {}
+    ~FlockHeld() override {
+        // Removed while still held, so that no copy can take a file about to
+        // lose its name.
+        if (stillThere(handle_, path_)) ::unlink(path_.constData());
+        ::close(handle_);
+    }
+    FlockHeld(const FlockHeld&) = delete;
+    FlockHeld& operator=(const FlockHeld&) = delete;
+
+  private:
+    int handle_;
+    QByteArray path_;
+};
+
+LockAttempt with(LockTaking taking, QString computer = QString(), QString reason = QString()) {
+    return {taking, nullptr, std::move(computer), std::move(reason)};
+}
+
+}  // namespace
+
+LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
+    const QByteArray path = QFile::encodeName(lockPath);
+    const LockHolder thisCopy{static_cast<qint64>(::getpid()), QSysInfo::machineHostName()};
+    // A few tries, for a lock let go of and removed right while it is taken.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        // Only a regular file is ever opened: a pipe would keep the game
+        // waiting, a device might do anything.
+        struct stat found {};
+        if (::lstat(path.constData(), &found) == 0 && !S_ISREG(found.st_mode)) {
+            return with(LockTaking::notARegularFile);
+        }
+        const int handle =
+            ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        if (handle < 0) {
+            const int error = errno;
+            if (error == ELOOP || error == EISDIR || error == ENXIO) {
+                return with(LockTaking::notARegularFile);
+            }
+            return with(LockTaking::failed, {}, systemError(error));
+        }
+        struct stat opened {};
+        if (::fstat(handle, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            ::close(handle);
+            return with(LockTaking::notARegularFile);
+        }
+        bool osLock = ::flock(handle, LOCK_EX | LOCK_NB) == 0;
+        if (!osLock) {
+            const int error = errno;
+            if (error == EWOULDBLOCK || !locksUnsupported(error)) {
+                ::close(handle);
+                return error == EWOULDBLOCK ? with(LockTaking::heldByAnotherCopy)
+                                            : with(LockTaking::failed, {}, systemError(error));
+            }
+            // Without locks of the system, what the lock says is all there is.
+            const std::optional<LockHolder> holder = lockHolderIn(readLockBytes(handle));
+            switch (standingOf(holder, thisCopy, processRunning)) {
+                case LockStanding::stale:
+                    break;
+                case LockStanding::heldHere:
+                    ::close(handle);
+                    return with(LockTaking::heldByAnotherCopy);
+                case LockStanding::heldElsewhere:
+                    if (overAnotherComputer) break;
+                    ::close(handle);
+                    return with(LockTaking::heldOnAnotherComputer, holder->computer);
+            }
+        }
+        if (osLock && !stillThere(handle, path)) {
+            ::close(handle);
+            continue;
+        }
+        // Who holds it, for a copy that cannot ask the system.
+        const QByteArray written = lockFileBytes(thisCopy);
+        if (::ftruncate(handle, 0) != 0 ||
+            ::pwrite(handle, written.constData(), static_cast<size_t>(written.size()), 0) !=
+                written.size()) {
+            const int error = errno;
+            ::close(handle);
+            return with(LockTaking::failed, {}, systemError(error == 0 ? ENOSPC : error));
+        }
+        LockAttempt taken = with(LockTaking::taken);
+        taken.held = std::make_unique<FlockHeld>(handle, path);
+        return taken;
+    }
+    return with(LockTaking::failed, {}, systemError(EAGAIN));
+}
