@@ -5,7 +5,16 @@
 
 include(${PROJECT_SOURCE_DIR}/translations/languages.cmake)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
-find_program(BAILCREST_CONVERT convert REQUIRED)
+# ImageMagick draws the banners: its program is "magick" since version 7, and
+# only on Linux and Unix may it go by "convert" (on Windows that name is a
+# disk tool of the system's).
+find_program(BAILCREST_MAGICK magick)
+if(NOT BAILCREST_MAGICK AND UNIX)
+    find_program(BAILCREST_MAGICK convert)
+endif()
+if(NOT BAILCREST_MAGICK)
+    message(FATAL_ERROR "ImageMagick (magick) is needed to draw the banners")
+endif()
 
 # A .ts file lupdate has yet to make: an empty one naming the language and
 # country, as lupdate left to itself guesses the country from the file name

@@ -31,7 +31,8 @@ CareerLock::Result CareerLock::lock(const QString& savePath, bool overAnotherCom
     release();
     const QString folder = QFileInfo(savePath).absolutePath();
     if (!makeFolder(folder)) {
-        return {Taking::failed, {},
+        return {Taking::failed,
+                {},
                 QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
                     .arg(QDir::toNativeSeparators(folder))};
     }

@@ -28,7 +28,6 @@ quint64 contentHash(QByteArrayView bytes, quint64 before = 0xcbf29ce484222325ULL
 // just read or written; a missing file has the stamp of none.
 FileStamp stampOf(const QString& path, QByteArrayView bytes);
 
-
 // Whether the file at the path is still as the stamp tells: the same size
 // and time, or, when only its time changed, the same content.
 bool stillAsStamped(const QString& path, const FileStamp& stamp);

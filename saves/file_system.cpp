@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What both builds of the file layer share: it needs nothing of the system
 // but what Qt gives everywhere.
+#include "saves/file_system.h"
+
 #include <QDir>
 #include <QFile>
-
-#include "saves/file_system.h"
 
 std::optional<QByteArray> readWholeBounded(const QString& path, qint64 maxBytes) {
     BoundedRead read = readBounded(path, maxBytes);

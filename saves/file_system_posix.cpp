@@ -2,18 +2,18 @@
 // The file layer on the system calls of POSIX (Linux, the BSDs, macOS): each
 // look at a file and its opening are one step, so nothing can take the
 // file's place in between.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstring>
-
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "saves/file_names.h"
 #include "saves/file_refusals.h"
@@ -141,8 +141,7 @@ std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes)
         ::lstat(QFile::encodeName(path).constData(), &earlier) == 0 && S_ISREG(earlier.st_mode)
             ? earlier.st_mode & 07777
             : 0644;
-    if (::fchmod(out.handle(), mode) != 0 || ::fsync(out.handle()) != 0)
-        return systemError(errno);
+    if (::fchmod(out.handle(), mode) != 0 || ::fsync(out.handle()) != 0) return systemError(errno);
     if (::rename(QFile::encodeName(out.fileName()).constData(),
                  QFile::encodeName(path).constData()) != 0) {
         return systemError(errno);

@@ -2,13 +2,13 @@
 #include "saves/hall_of_fame_file.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 #include "game/money.h"
-#include "saves/file_system.h"
+#include "saves/csv.h"
 #include "saves/file_numbers.h"
+#include "saves/file_system.h"
 #include "saves/file_words.h"
+#include "saves/history_row_checks.h"
 #include "saves/set_aside.h"
 
 namespace {
@@ -22,44 +22,28 @@ const QByteArray header =
     "ended,last played\n";
 constexpr int columnCount = 9;
 
+// The longest line whose every field fits, as the history's lines are
+// bounded: both names in quotes with every character a doubled quote, the
+// numbers, the words and the commas.
+constexpr qsizetype maxHallOfFameLineBytes =
+    2 * (2 * maxHistoryNameBytes + 2) + columnCount * (maxNumberBytes + 1) + 1;
+
 QByteArray quoted(const QString& text) {
-    QByteArray bytes = text.toUtf8();
-    bytes.replace('"', "\"\"");
-    return '"' + bytes + '"';
+    QByteArray bytes;
+    appendCsvText(bytes, text.toUtf8(), true);
+    return bytes;
 }
 
-// The fields of one line without its line end; nothing when a quote is
-// left open or stray.
-std::optional<QList<QByteArray>> fields(QByteArrayView line) {
+// The fields of one record; nothing when it is malformed or a name is
+// longer than the game writes one.
+std::optional<QList<QByteArray>> fields(const CsvRecord& record) {
+    if (record.malformed) return std::nullopt;
     QList<QByteArray> result;
-    QByteArray field;
-    bool inQuotes = false;
-    bool wasQuoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (inQuotes) {
-            if (c != '"') {
-                field += c;
-            } else if (i + 1 < line.size() && line[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else {
-                inQuotes = false;
-            }
-        } else if (c == ',') {
-            result << field;
-            field.clear();
-            wasQuoted = false;
-        } else if (c == '"' && field.isEmpty() && !wasQuoted) {
-            inQuotes = wasQuoted = true;
-        } else if (wasQuoted) {
-            return std::nullopt;
-        } else {
-            field += c;
-        }
+    for (int i = 0; i < record.count; ++i) {
+        const QByteArrayView field = record.fields[static_cast<std::size_t>(i)];
+        if (i < 2 && !historyFieldFits(field, HistoryField::name)) return std::nullopt;
+        result << field.toByteArray();
     }
-    if (inQuotes) return std::nullopt;
-    result << field;
     return result;
 }
 
@@ -69,8 +53,8 @@ bool wholeNumber(const QByteArray& text, qint64 limit, qint64& value) {
     return ok && value >= 0 && value <= limit;
 }
 
-std::optional<FameEntry> entryOf(QByteArrayView line) {
-    const auto f = fields(line);
+std::optional<FameEntry> entryOf(const CsvRecord& record) {
+    const auto f = fields(record);
     if (!f || f->size() != columnCount) return std::nullopt;
     FameEntry entry;
     entry.player = QString::fromUtf8((*f)[0]);
@@ -118,17 +102,26 @@ HallOfFameReading hallOfFameFromBytes(QByteArrayView bytes) {
         reading.damaged = !bytes.isEmpty();
         return reading;
     }
-    QByteArrayView rest = bytes.sliced(header.size());
-    while (!rest.isEmpty()) {
-        const qsizetype end = rest.indexOf('\n');
-        QByteArrayView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        if (line.endsWith('\r')) line.chop(1);
-        if (line.isEmpty()) continue;
-        if (const auto entry = entryOf(line)) {
+    // A last line an editor left without its line end is read all the same.
+    QByteArray lines = bytes.sliced(header.size()).toByteArray();
+    if (!lines.isEmpty() && !lines.endsWith('\n')) lines += '\n';
+    CsvReader reader(lines, maxHallOfFameLineBytes);
+    CsvRecord record(columnCount);
+    while (!reader.atEnd()) {
+        const bool complete = reader.next(record);
+        // An empty line is no career.
+        if (complete && record.count == 1 && record.fields[0].empty()) continue;
+        const std::optional<FameEntry> entry = complete ? entryOf(record) : std::nullopt;
+        if (entry) {
             reading.entries.push_back(*entry);
-        } else {
-            reading.damaged = true;
+            continue;
+        }
+        reading.damaged = true;
+        // A stray quote, not a name holding a line break: it costs its line.
+        if (reader.spansLines()) {
+            reader.resumeAfterFirstLine();
+        } else if (!complete) {
+            break;
         }
     }
     return reading;

@@ -12,6 +12,7 @@
 
 #include "game/money.h"
 #include "game/ratings.h"
+#include "saves/csv.h"
 #include "saves/file_words.h"
 #include "saves/history_columns.h"
 #include "saves/history_row_checks.h"
@@ -77,19 +78,7 @@ const std::array<QByteArrayView, columnCount>& columnNames() {
 }
 
 void appendText(QByteArray& line, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    const bool needsQuotes =
-        bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r');
-    if (!needsQuotes) {
-        line += bytes;
-        return;
-    }
-    line += '"';
-    for (const char c : bytes) {
-        if (c == '"') line += '"';
-        line += c;
-    }
-    line += '"';
+    appendCsvText(line, text.toUtf8());
 }
 
 void appendNumber(QByteArray& line, qint64 value) {
@@ -160,157 +149,6 @@ void appendHistoryLine(QByteArray& line, const HistoryRow& row) {
 // character a doubled quote, the level changes, the numbers and the commas.
 constexpr qsizetype maxHistoryLineBytes = 2 * (2 * maxHistoryNameBytes + 2) + maxLevelChangesBytes +
                                           columnCount * (maxNumberBytes + 1) + 1;
-
-// One record of the file split into its fields, quotes taken off. A field
-// that held doubled quotes is kept unescaped in storage of its own.
-struct Record {
-    std::array<QByteArrayView, columnCount> fields;
-    std::array<QByteArray, columnCount> unescaped;
-    int count = 0;
-    // Too many fields, or a quote where CSV allows none.
-    bool malformed = false;
-
-    void add(QByteArrayView field) {
-        if (count == columnCount) {
-            malformed = true;
-            return;
-        }
-        fields[count++] = field;
-    }
-    void addUnescaped(QByteArrayView quoted) {
-        if (count == columnCount) {
-            malformed = true;
-            return;
-        }
-        QByteArray& storage = unescaped[count];
-        storage.clear();
-        for (qsizetype i = 0; i < quoted.size(); ++i) {
-            storage += quoted[i];
-            if (quoted[i] == '"') ++i;  // the second of a doubled quote
-        }
-        fields[count++] = storage;
-    }
-};
-
-// Reads CSV records from bytes: fields separated by commas, records ended by
-// LF or CR LF; a field in quotes may hold commas, quotes (doubled) and line
-// ends.
-class RecordReader {
-  public:
-    explicit RecordReader(QByteArrayView bytes)
-        : at_(bytes.data()), end_(bytes.data() + bytes.size()) {}
-
-    bool atEnd() const { return at_ == end_; }
-
-    // The next record; false when the file ends before its line end (a row
-    // being appended when the game stopped).
-    bool next(Record& record) {
-        record.count = 0;
-        record.malformed = false;
-        start_ = at_;
-        spansLines_ = false;
-        for (;;) {
-            if (at_ == end_) return false;
-            if (*at_ == '"') {
-                if (!readQuoted(record)) return false;
-                if (at_ == end_) return false;
-                if (*at_ == ',') {
-                    ++at_;
-                    continue;
-                }
-                if (endsLine()) return true;
-                // Text after the closing quote: the rest of the line is lost.
-                record.malformed = true;
-                return skipLine();
-            }
-            const char* const fieldStart = at_;
-            // No line the game writes is longer; one that is, is refused
-            // without looking at the rest of it byte by byte.
-            const qsizetype room = std::max<qsizetype>(0, maxHistoryLineBytes - (at_ - start_));
-            const char* const stop = at_ + std::min<qsizetype>(end_ - at_, room);
-            while (at_ != stop && *at_ != ',' && *at_ != '\n') {
-                if (*at_ == '"') record.malformed = true;
-                ++at_;
-            }
-            if (at_ == end_) return false;
-            if (at_ == stop) {
-                record.malformed = true;
-                return skipLine();
-            }
-            if (*at_ == ',') {
-                record.add(QByteArrayView(fieldStart, at_ - fieldStart));
-                ++at_;
-                continue;
-            }
-            const char* fieldEnd = at_;
-            if (fieldEnd != fieldStart && fieldEnd[-1] == '\r') --fieldEnd;
-            record.add(QByteArrayView(fieldStart, fieldEnd - fieldStart));
-            ++at_;
-            return true;
-        }
-    }
-
-    // The last record ran over more than one line of the file, inside quotes.
-    bool spansLines() const { return spansLines_; }
-
-    // Takes up reading again after the first line of the last record: a
-    // quote that opened a field by mistake then costs that line alone, not
-    // every line up to the next quote.
-    void resumeAfterFirstLine() {
-        const char* lineEnd = static_cast<const char*>(std::memchr(start_, '\n', end_ - start_));
-        at_ = lineEnd == nullptr ? end_ : lineEnd + 1;
-    }
-
-  private:
-    // A field in quotes, from its opening quote to just past its closing
-    // one; false when the file ends inside it.
-    bool readQuoted(Record& record) {
-        const char* const opened = ++at_;
-        bool doubled = false;
-        for (;;) {
-            const char* quote = static_cast<const char*>(std::memchr(at_, '"', end_ - at_));
-            if (quote == nullptr) {
-                spansLines_ = spansLines_ || std::memchr(at_, '\n', end_ - at_) != nullptr;
-                at_ = end_;
-                return false;
-            }
-            if (quote + 1 < end_ && quote[1] == '"') {
-                doubled = true;
-                at_ = quote + 2;
-                continue;
-            }
-            const QByteArrayView field(opened, quote - opened);
-            spansLines_ = spansLines_ || field.contains('\n');
-            doubled ? record.addUnescaped(field) : record.add(field);
-            at_ = quote + 1;
-            return true;
-        }
-    }
-
-    // At LF or CR LF after a closing quote: steps past it.
-    bool endsLine() {
-        if (*at_ == '\n') {
-            ++at_;
-            return true;
-        }
-        if (*at_ == '\r' && at_ + 1 < end_ && at_[1] == '\n') {
-            at_ += 2;
-            return true;
-        }
-        return false;
-    }
-
-    bool skipLine() {
-        const char* lineEnd = static_cast<const char*>(std::memchr(at_, '\n', end_ - at_));
-        at_ = lineEnd == nullptr ? end_ : lineEnd + 1;
-        return lineEnd != nullptr;
-    }
-
-    const char* at_;
-    const char* end_;
-    const char* start_ = nullptr;
-    bool spansLines_ = false;
-};
 
 template <typename Whole>
 bool readWhole(QByteArrayView field, Whole& result) {
@@ -412,7 +250,7 @@ class Names {
     std::vector<std::pair<QByteArray, QString>> names_;
 };
 
-std::optional<HistoryRow> readRow(const Record& record, Names& names) {
+std::optional<HistoryRow> readRow(const CsvRecord& record, Names& names) {
     if (record.malformed || record.count != columnCount) return std::nullopt;
     const auto& f = record.fields;
     for (int column = 0; column < columnCount; ++column) {
@@ -477,7 +315,7 @@ std::size_t lineCount(QByteArrayView bytes) {
     return count;
 }
 
-bool isHeader(const Record& record) {
+bool isHeader(const CsvRecord& record) {
     if (record.malformed || record.count != columnCount) return false;
     for (int column = 0; column < columnCount; ++column) {
         if (record.fields[column] != columnNames()[column]) return false;
@@ -508,8 +346,8 @@ HistoryLines readHistoryLines(QByteArrayView bytes) {
     HistoryLines lines;
     lines.rows.reserve(lineCount(bytes));
     Names names;
-    Record record;
-    RecordReader reader(bytes);
+    CsvRecord record(columnCount);
+    CsvReader reader(bytes, maxHistoryLineBytes);
     bool first = true;
     while (!reader.atEnd()) {
         const bool complete = reader.next(record);

@@ -6,12 +6,11 @@
 #include <utility>
 #include <vector>
 
-#include "saves/file_system.h"
 #include "saves/file_stamp.h"
+#include "saves/file_system.h"
 #include "saves/history_csv.h"
 #include "saves/history_row_checks.h"
 #include "saves/set_aside.h"
-
 
 namespace {
 

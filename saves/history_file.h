@@ -16,7 +16,6 @@
 // ("raj_auto.bsg" keeps "raj_auto.history.csv"); saves/history_csv.h tells
 // what its text holds.
 
-
 // What of a history file was left out when it was read.
 struct HistoryLeftOut {
     // Rows that could not be read.

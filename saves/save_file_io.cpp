@@ -11,9 +11,10 @@ SaveFileReading readSaveFile(const QString& path) {
     // Read as the Load list reads it: never through a link, never a pipe.
     const BoundedRead read = readBounded(path, maxSaveFileBytes);
     if (read.outcome != BoundedRead::Outcome::read) {
-        const QString reason = read.outcome == BoundedRead::Outcome::missing
-                                   ? QCoreApplication::translate("SaveFile", "it is no longer there")
-                                   : read.reason;
+        const QString reason =
+            read.outcome == BoundedRead::Outcome::missing
+                ? QCoreApplication::translate("SaveFile", "it is no longer there")
+                : read.reason;
         return SaveFileReading{
             {},
             QCoreApplication::translate("SaveFile", "This save file could not be read: %1.")

@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "game/hall_of_fame.h"
-#include "saves/file_system.h"
 #include "saves/career_file.h"
 #include "saves/file_names.h"
+#include "saves/file_system.h"
 #include "saves/hall_of_fame_file.h"
 #include "saves/save_file.h"
 

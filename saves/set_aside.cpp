@@ -51,10 +51,10 @@ SetAside setAsideCareer(const QString& savePath, const QDateTime& when) {
         // The save stays where it was, and its history goes back beside it.
         if (withHistory) {
             if (const auto undone = moveWithoutReplacing(historyAside, history)) {
-                return {QString(), QCoreApplication::translate(
-                                       "SaveFile", "%1, and its history stays kept as %2: %3")
-                                       .arg(*failure, QDir::toNativeSeparators(historyAside),
-                                            *undone)};
+                return {QString(),
+                        QCoreApplication::translate("SaveFile",
+                                                    "%1, and its history stays kept as %2: %3")
+                            .arg(*failure, QDir::toNativeSeparators(historyAside), *undone)};
             }
         }
         if (pathTaken(saveAside)) continue;

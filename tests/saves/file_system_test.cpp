@@ -22,7 +22,8 @@ class FileSystem : public ::testing::Test {
   protected:
     QString at(const QString& name) const { return folder_.filePath(name); }
     QStringList everyFile() const {
-        return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        return QDir(folder_.path())
+            .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     }
 
     QTemporaryDir folder_;

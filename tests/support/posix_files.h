@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QtGlobal>
 #include <gtest/gtest.h>
+
+#include <QtGlobal>
 
 // Whether the game's files go through the POSIX build of the file layer:
 // the tests of what only it does (a lock of the system asked, a pipe never
@@ -14,7 +15,7 @@ inline constexpr bool posixFileLayer = true;
 inline constexpr bool posixFileLayer = false;
 #endif
 
-#define SKIP_WITHOUT_POSIX_FILES(reason)                                        \
-    do {                                                                         \
+#define SKIP_WITHOUT_POSIX_FILES(reason)                                            \
+    do {                                                                            \
         if (!posixFileLayer) GTEST_SKIP() << "needs the POSIX file layer: " reason; \
     } while (false)

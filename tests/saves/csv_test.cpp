@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "saves/csv.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimeZone>
+
+#include "saves/hall_of_fame_file.h"
+#include "support/qt_printers.h"
+
+namespace {
+
+std::vector<QByteArray> fieldsOf(const CsvRecord& record) {
+    std::vector<QByteArray> fields;
+    for (int i = 0; i < record.count; ++i) fields.push_back(record.fields[i].toByteArray());
+    return fields;
+}
+
+// Whatever the writer writes, the reader reads back as it was: commas,
+// doubled quotes and line ends inside a name alike.
+TEST(Csv, TheReaderReadsWhatTheWriterWrites) {
+    const std::vector<QByteArray> names{"Ravi",       "Shah, R.", "\"Bunny\" Rao",
+                                        "two\nlines", "cr\r\nlf", ""};
+    QByteArray bytes;
+    for (const QByteArray& name : names) {
+        appendCsvText(bytes, name);
+        bytes += ',';
+        appendCsvText(bytes, name, true);
+        bytes += '\n';
+    }
+    CsvReader reader(bytes, 1000);
+    CsvRecord record(2);
+    for (const QByteArray& name : names) {
+        ASSERT_TRUE(reader.next(record));
+        EXPECT_FALSE(record.malformed);
+        EXPECT_EQ(fieldsOf(record), (std::vector<QByteArray>{name, name}));
+    }
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(Csv, ARecordBeyondItsBoundsOrItsColumnsIsMalformed) {
+    CsvRecord record(2);
+    CsvReader tooMany("a,b,c\nd,e\n", 1000);
+    ASSERT_TRUE(tooMany.next(record));
+    EXPECT_TRUE(record.malformed);
+    ASSERT_TRUE(tooMany.next(record));
+    EXPECT_EQ(fieldsOf(record), (std::vector<QByteArray>{"d", "e"}));
+
+    CsvReader tooLong(QByteArray(50, 'x') + ",y\nd,e\n", 10);
+    ASSERT_TRUE(tooLong.next(record));
+    EXPECT_TRUE(record.malformed);
+    ASSERT_TRUE(tooLong.next(record));
+    EXPECT_FALSE(record.malformed);
+
+    // A record cut off before its line end is not read.
+    CsvReader cut("a,\"b", 1000);
+    EXPECT_FALSE(cut.next(record));
+}
+
+// The hall of fame's names may hold what CSV quotes, a line break among
+// them, and its file reads back whole.
+TEST(Csv, AHallOfFameWithANameOverTwoLinesReadsBack) {
+    FameEntry entry;
+    entry.player = QStringLiteral("Ravi\n\"Bunny\", Shah");
+    entry.saveFile = QStringLiteral("ravi_auto.bsg");
+    entry.matches = 12;
+    entry.runs = 345;
+    entry.bankBalance = 1250.5;
+    entry.lastPlayed = QDateTime(QDate(2026, 4, 12), QTime(18, 30, 5), QTimeZone::UTC);
+    FameEntry other = entry;
+    other.player = QStringLiteral("Asha");
+    other.ended = true;
+    const HallOfFameReading reading = hallOfFameFromBytes(hallOfFameBytes({entry, other}));
+    EXPECT_FALSE(reading.damaged);
+    EXPECT_EQ(reading.entries, (std::vector<FameEntry>{entry, other}));
+}
+
+}  // namespace
