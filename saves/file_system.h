@@ -65,6 +65,10 @@ std::optional<QString> writeAll(QFileDevice& out, const QByteArray& bytes);
 // The new file keeps the earlier one's permissions.
 std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes);
 
+// Which of the two builds this is, for the tests of what only one does.
+enum class FileLayer { posix, portable };
+FileLayer fileLayer();
+
 // What the path holds, looked at without following a link.
 struct FileState {
     bool exists = false;

@@ -88,6 +88,10 @@ std::optional<QString> moveOver(QTemporaryFile& out, const QString& path) {
 
 }  // namespace
 
+FileLayer fileLayer() {
+    return FileLayer::portable;
+}
+
 BoundedRead readBounded(const QString& path, qint64 maxBytes) {
     const QFileInfo info(path);
     if (isLink(info)) return refused(BoundedRead::Outcome::link, readLinkRefusal());

@@ -44,6 +44,10 @@ qint64 changedAt(const struct stat& status) {
 
 }  // namespace
 
+FileLayer fileLayer() {
+    return FileLayer::posix;
+}
+
 BoundedRead readBounded(const QString& path, qint64 maxBytes) {
     const QByteArray name = QFile::encodeName(path);
     // Looked at first, so that a pipe or device is never opened at all; the

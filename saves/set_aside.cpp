@@ -53,7 +53,7 @@ SetAside setAsideCareer(const QString& savePath, const QDateTime& when) {
             if (const auto undone = moveWithoutReplacing(historyAside, history)) {
                 return {QString(),
                         QCoreApplication::translate("SaveFile",
-                                                    "%1, and its history stays kept as %2: %3")
+                                                    "%1; its history is left set aside as %2: %3")
                             .arg(*failure, QDir::toNativeSeparators(historyAside), *undone)};
             }
         }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Plays many careers of the game's rules without a screen and checks every
 // step against the rules; see usage() for the options.
-#include <QDir>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 
+#include "saves/file_system.h"
 #include "saves/history_file.h"
 #include "sim/message_count.h"
 #include "sim/run_summary.h"
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     }
     const SimulationOptions& options = *parsed.options;
 
-    if (!options.historyFolder.isEmpty() && !QDir().mkpath(options.historyFolder)) {
+    if (!options.historyFolder.isEmpty() && !makeFolder(options.historyFolder)) {
         print(stderr, QStringLiteral("bailcrest_simulator: the folder %1 could not be created\n")
                           .arg(options.historyFolder));
         return 1;
