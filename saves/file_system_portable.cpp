@@ -197,17 +197,20 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
     lock->setStaleLockTime(0);
     LockAttempt attempt = tryTaking(std::move(lock));
     if (attempt.taking != LockTaking::heldByAnotherCopy) return attempt;
-    // A lock another computer wrote cannot be asked whether its copy still
-    // plays; the player is, and it is taken over once they say it does not.
+    // Qt takes over by itself a lock that a copy on this computer wrote and
+    // that no running copy holds. A lock another computer wrote cannot be
+    // asked whether its copy still plays; the player is, and it is taken over
+    // once they say it does not.
     qint64 pid = 0;
     QString computer, program;
     auto other = std::make_unique<QLockFile>(lockPath);
     other->setStaleLockTime(0);
-    if (!other->getLockInfo(&pid, &computer, &program) || computer.isEmpty() ||
-        computer == QSysInfo::machineHostName()) {
-        return attempt;
-    }
-    if (!overAnotherComputer) return with(LockTaking::heldOnAnotherComputer, computer);
-    if (!other->removeStaleLockFile()) return attempt;
+    const bool named = other->getLockInfo(&pid, &computer, &program);
+    if (named && (computer.isEmpty() || computer == QSysInfo::machineHostName())) return attempt;
+    if (named && !overAnotherComputer) return with(LockTaking::heldOnAnotherComputer, computer);
+    // An empty or cut-off lock, that of a copy that ended while it wrote it,
+    // is taken over like one nobody holds; removing it fails while another
+    // copy holds it.
+    other->removeStaleLockFile();
     return tryTaking(std::move(other));
 }
