@@ -21,6 +21,7 @@
 #include "saves/file_names.h"
 #include "saves/file_refusals.h"
 #include "saves/file_system.h"
+#include "saves/lock_holder.h"
 
 namespace {
 
@@ -40,6 +41,15 @@ bool isLink(const QFileInfo& info) {
 constexpr QFileDevice::Permissions newFilePermissions =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
     QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+// A temporary file written straight to the system: a write cut short by a
+// full disk is tried again, and the system then names the reason, which a
+// buffer flushed at once would lose.
+class UnbufferedTemporaryFile : public QTemporaryFile {
+  public:
+    using QTemporaryFile::QTemporaryFile;
+    bool openUnbuffered() { return open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
+};
 
 #ifdef Q_OS_WIN
 
@@ -131,10 +141,9 @@ AppendOpening openToAppend(QFile& file, const QString& path, QString* reason) {
 
 std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes) {
     if (auto refusal = writeRefusal(path)) return refusal;
-    QTemporaryFile out(temporaryFilePattern(path));
-    if (!out.open()) return out.errorString();
+    UnbufferedTemporaryFile out(temporaryFilePattern(path));
+    if (!out.openUnbuffered()) return out.errorString();
     if (auto failure = writeAll(out, bytes)) return failure;
-    if (!out.flush()) return out.errorString();
     const QFileInfo earlier(path);
     if (!out.setPermissions(earlier.isFile() ? earlier.permissions() : newFilePermissions))
         return out.errorString();
@@ -175,14 +184,27 @@ LockAttempt with(LockTaking taking, QString computer = QString(), QString reason
 }
 
 LockAttempt tryTaking(std::unique_ptr<QLockFile> lock) {
+    errno = 0;
     if (lock->tryLock(0)) {
         LockAttempt taken = with(LockTaking::taken);
         taken.held = std::make_unique<QtLockHeld>(std::move(lock));
         return taken;
     }
-    if (lock->error() != QLockFile::LockFailedError)
-        return with(LockTaking::failed, {}, QString::fromLocal8Bit(std::strerror(EACCES)));
-    return with(LockTaking::heldByAnotherCopy);
+    // Qt tells only the kind of failure; the system's reason, where it left
+    // one, says more (a full disk).
+    const int error = errno;
+    if (lock->error() == QLockFile::LockFailedError) return with(LockTaking::heldByAnotherCopy);
+    const bool named = lock->error() == QLockFile::UnknownError && error != 0;
+    return with(LockTaking::failed, {},
+                QString::fromLocal8Bit(std::strerror(named ? error : EACCES)));
+}
+
+std::unique_ptr<QLockFile> lockFile(const QString& lockPath) {
+    auto lock = std::make_unique<QLockFile>(lockPath);
+    // Stale only when the copy that wrote it, on this computer, has ended:
+    // never for its age, as a career is played for hours.
+    lock->setStaleLockTime(0);
+    return lock;
 }
 
 }  // namespace
@@ -191,11 +213,10 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
     const QFileInfo found(lockPath);
     if (isLink(found) || (found.exists() && !found.isFile()))
         return with(LockTaking::notARegularFile);
-    auto lock = std::make_unique<QLockFile>(lockPath);
-    // Stale only when the copy that wrote it, on this computer, has ended:
-    // never for its age, as a career is played for hours.
-    lock->setStaleLockTime(0);
-    LockAttempt attempt = tryTaking(std::move(lock));
+    // Longer than any lock the game writes, it is junk, which Qt would read
+    // to its end: it is taken over like one nobody holds, unread.
+    if (found.size() > maxLockFileBytes) lockFile(lockPath)->removeStaleLockFile();
+    LockAttempt attempt = tryTaking(lockFile(lockPath));
     if (attempt.taking != LockTaking::heldByAnotherCopy) return attempt;
     // Qt takes over by itself a lock that a copy on this computer wrote and
     // that no running copy holds. A lock another computer wrote cannot be
@@ -203,8 +224,7 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
     // once they say it does not.
     qint64 pid = 0;
     QString computer, program;
-    auto other = std::make_unique<QLockFile>(lockPath);
-    other->setStaleLockTime(0);
+    std::unique_ptr<QLockFile> other = lockFile(lockPath);
     const bool named = other->getLockInfo(&pid, &computer, &program);
     if (named && (computer.isEmpty() || computer == QSysInfo::machineHostName())) return attempt;
     if (named && !overAnotherComputer) return with(LockTaking::heldOnAnotherComputer, computer);

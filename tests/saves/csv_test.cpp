@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimeZone>
-
 #include "saves/hall_of_fame_file.h"
 #include "support/qt_printers.h"
 
@@ -66,7 +64,7 @@ TEST(Csv, AHallOfFameWithANameOverTwoLinesReadsBack) {
     entry.matches = 12;
     entry.runs = 345;
     entry.bankBalance = 1250.5;
-    entry.lastPlayed = QDateTime(QDate(2026, 4, 12), QTime(18, 30, 5), QTimeZone::UTC);
+    entry.lastPlayed = QDateTime(QDate(2026, 4, 12), QTime(18, 30, 5), Qt::UTC);
     FameEntry other = entry;
     other.player = QStringLiteral("Asha");
     other.ended = true;

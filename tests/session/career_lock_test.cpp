@@ -28,6 +28,7 @@
 #include "session/career_session.h"
 #include "support/chosen_match.h"
 #include "support/file_contents.h"
+#include "support/posix_files.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
 
@@ -57,6 +58,8 @@ TEST_F(CareerLocks, ALockNoRunningCopyHoldsIsTakenOverWhateverItHolds) {
         const char* name;
         QByteArray bytes;
         qint64 sparseSize;
+        // Only a lock of the system asked tells that nobody holds it.
+        bool asksTheSystem = false;
     } cases[] = {
         {"an empty lock, left by a copy killed while it made it", {}, 0},
         {"junk", "\x01\xff not a lock at all", 0},
@@ -65,11 +68,13 @@ TEST_F(CareerLocks, ALockNoRunningCopyHoldsIsTakenOverWhateverItHolds) {
              '\n',
          0},
         {"a lock another computer wrote in a folder that holds locks",
-         "4242\nbailcrest\nfar-away\n", 0},
+         "4242\nbailcrest\nfar-away\n", 0, true},
         {"a lock of a gibibyte", {}, qint64(1) << 30},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        // The portable build asks the player about another computer's lock.
+        if (c.asksTheSystem && !posixFileLayer()) continue;
         QFile::remove(path);
         put(lock, c.bytes);
         if (c.sparseSize > 0) {

@@ -25,6 +25,7 @@
 #include "session/career_session.h"
 #include "support/chosen_match.h"
 #include "support/file_contents.h"
+#include "support/posix_files.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
 
@@ -158,6 +159,9 @@ TEST_F(FilesChanged, OddHistoryFilesAreToldForWhatTheyAre) {
 // Saves folder is swapped in for the save and the history again and again:
 // the file outside is never written, and no file appears outside.
 TEST_F(FilesChanged, ALinkSwappedInWhileSavingNeverLeadsOutside) {
+    SKIP_WITHOUT_POSIX_FILES(
+        "a link swapped in between a look at a path and its opening is "
+        "refused only where the two are one step");
     const QString outside = root.path() + QStringLiteral("/outside");
     ASSERT_TRUE(QDir().mkpath(outside));
     const QString notes = outside + QStringLiteral("/notes.txt");
