@@ -2310,6 +2310,10 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>it is no longer there</source>
         <translation>এটি আর সেখানে নেই</translation>
     </message>
+    <message>
+        <source>%1; its history is left set aside as %2: %3</source>
+        <translation>%1; এর ইতিহাস %2 নামে সরিয়ে রাখা রয়ে গেছে: %3</translation>
+    </message>
 </context>
 <context>
     <name>SavedCareersModel</name>

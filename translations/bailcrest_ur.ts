@@ -2311,6 +2311,10 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>it is no longer there</source>
         <translation>یہ اب وہاں نہیں ہے</translation>
     </message>
+    <message>
+        <source>%1; its history is left set aside as %2: %3</source>
+        <translation>‏%1؛ اس کا تاریخچہ %2 نام سے الگ رکھا رہ گیا ہے: %3</translation>
+    </message>
 </context>
 <context>
     <name>SavedCareersModel</name>
