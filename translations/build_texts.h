@@ -22,3 +22,14 @@ QT_TRANSLATE_NOOP("DesktopEntry", "Manage the career of a cricketer from club cr
 QT_TRANSLATE_NOOP("DesktopEntry", "cricket;career;sports;")
 //: The one line a software centre shows under the game's name.
 QT_TRANSLATE_NOOP("AppStream", "Take a cricketer from club cricket to the World Cup")
+//: A line of the game's description in software centres, among what a player
+//: does between matches.
+QT_TRANSLATE_NOOP("AppStream", "play in English, Hindi, Urdu or Bengali: the game speaks the desktop's language")
+//: Software centres' caption of a picture of the main screen.
+QT_TRANSLATE_NOOP("AppStream", "The main screen: a career's skills, statistics, money, gear and health")
+//: Software centres' caption of a picture of the match screen.
+QT_TRANSLATE_NOOP("AppStream", "A match: the runs, wickets and catches drawn from the player's skills")
+//: Software centres' caption of a picture of the History window.
+QT_TRANSLATE_NOOP("AppStream", "The History window: charts, seasons, milestones and every match")
+//: Software centres' caption of a picture of the hall of fame.
+QT_TRANSLATE_NOOP("AppStream", "The hall of fame of the best careers")
