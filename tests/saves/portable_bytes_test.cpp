@@ -31,8 +31,7 @@ QByteArray goldenBytes(const char* name) {
 // for a byte-wise comparison with the kept file.
 void expectGolden(const QByteArray& written, const char* name) {
     const QByteArray golden = goldenBytes(name);
-    ASSERT_FALSE(golden.isEmpty()) << "no kept file " << name;
-    if (written == golden) return;
+    if (!golden.isEmpty() && written == golden) return;
     QFile actual(QDir::current().filePath(QLatin1String(name) + QStringLiteral(".written")));
     if (actual.open(QIODevice::WriteOnly)) actual.write(written);
     qsizetype first = 0;
@@ -44,17 +43,18 @@ void expectGolden(const QByteArray& written, const char* name) {
 }
 
 // Beyond ASCII, surrogate pairs, negative and six-figure numbers, averages
-// in each form the files hold, and a name with a comma and quotes for CSV.
+// in each form the files hold (the save's), and a team with a comma and
+// quotes for CSV.
 std::vector<HistoryRow> knownHistory() {
     std::vector<HistoryRow> rows = TwoMatches().rows;
-    HistoryRow third = row(3, Level::state, " Western Cape", {0, 7, 3}, {131, 97, 60});
+    HistoryRow third = row(3, Level::state, "", {0, 7, 3}, {131, 97, 60});
+    third.team = QStringLiteral(" Zoë's \"Western Cape, XI\" 𝄞");
     third.gear = {71, 52, 88, -3};
     third.body = {64, 59, 12};
     third.matchFee = 7000;
     third.sponsorship = 4500;
     third.otherIncome = 5500;
     third.bankBalance = 98765;
-    third.events.sponsorTaken = QStringLiteral("Zoë's \"Bats, Pads\" 𝄞");
     third.events.gearCost = 123456;
     rows.push_back(third);
     return rows;
@@ -67,11 +67,11 @@ QByteArray historyBytes(const std::vector<HistoryRow>& rows) {
 }
 
 TEST(PortableFileBytes, AKnownCareerIsSavedAsTheKeptBytes) {
-    expectGolden(encodeSaveFile(saveFileOf(midCareer(), true)), "zoe_a_auto.bsg");
+    expectGolden(encodeSaveFile(saveFileOf(midCareer(), true)), "known_career.bsg");
 }
 
 TEST(PortableFileBytes, TheKeptSaveLoadsAndIsWrittenBackByteForByte) {
-    const QByteArray golden = goldenBytes("zoe_a_auto.bsg");
+    const QByteArray golden = goldenBytes("known_career.bsg");
     const SaveFileReading reading = decodeSaveFile(golden, true);
     ASSERT_TRUE(reading.file) << reading.error.toStdString();
     ScriptedRandom random;
@@ -87,13 +87,13 @@ TEST(PortableFileBytes, TheKeptSaveLoadsAndIsWrittenBackByteForByte) {
 
 TEST(PortableFileBytes, AKnownHistoryIsWrittenAsTheKeptBytesAndReadBackWhole) {
     const std::vector<HistoryRow> rows = knownHistory();
-    expectGolden(historyBytes(rows), "zoe_a_auto.history.csv");
-    const HistoryLines read = readHistoryLines(goldenBytes("zoe_a_auto.history.csv"));
+    expectGolden(historyBytes(rows), "known_career.history.csv");
+    const HistoryLines read = readHistoryLines(goldenBytes("known_career.history.csv"));
     EXPECT_EQ(read.damaged, 0);
     ASSERT_EQ(read.rows.size(), rows.size());
-    EXPECT_EQ(historyBytes(read.rows), goldenBytes("zoe_a_auto.history.csv"));
-    EXPECT_EQ(read.rows.back().events.sponsorTaken, rows.back().events.sponsorTaken);
-    EXPECT_EQ(read.rows.back().gear.bat, -3);
+    EXPECT_EQ(historyBytes(read.rows), goldenBytes("known_career.history.csv"));
+    EXPECT_EQ(read.rows.back().team, rows.back().team);
+    EXPECT_EQ(read.rows.back().gear.others, -3);
 }
 
 // The bytes follow from the file layer's code alone: units are put and taken
