@@ -7,6 +7,26 @@
         <source>Take a cricketer from club cricket to the World Cup</source>
         <translation>একজন ক্রিকেটারকে ক্লাব ক্রিকেট থেকে বিশ্বকাপে নিয়ে যান</translation>
     </message>
+    <message>
+        <source>play in English, Hindi, Urdu or Bengali: the game speaks the desktop&apos;s language</source>
+        <translation>ইংরেজি, হিন্দি, উর্দু বা বাংলায় খেলুন: গেমটি ডেস্কটপের ভাষায় চলে</translation>
+    </message>
+    <message>
+        <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>
+        <translation>প্রধান স্ক্রিন: কেরিয়ারের দক্ষতা, পরিসংখ্যান, টাকা, সরঞ্জাম আর স্বাস্থ্য</translation>
+    </message>
+    <message>
+        <source>A match: the runs, wickets and catches drawn from the player&apos;s skills</source>
+        <translation>একটি ম্যাচ: খেলোয়াড়ের দক্ষতা থেকে আসা রান, উইকেট আর ক্যাচ</translation>
+    </message>
+    <message>
+        <source>The History window: charts, seasons, milestones and every match</source>
+        <translation>ইতিহাস উইন্ডো: চার্ট, মরসুম, মাইলফলক আর প্রতিটি ম্যাচ</translation>
+    </message>
+    <message>
+        <source>The hall of fame of the best careers</source>
+        <translation>সেরা কেরিয়ারগুলোর হল অফ ফেম</translation>
+    </message>
 </context>
 <context>
     <name>Banners</name>
@@ -410,6 +430,14 @@
     <message>
         <source>cricket;career;sports;</source>
         <translation>ক্রিকেট;কেরিয়ার;খেলা;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>Bailcrest needs a desktop session (X11 or Wayland) to show its windows, and found none. Start it from a desktop; the messages below are Qt&apos;s.</source>
+        <extracomment>On the command line, before Qt&apos;s own messages, when the game is started where no desktop can show its windows (a text console, a remote shell).</extracomment>
+        <translation>Bailcrest-এর উইন্ডো দেখাতে একটি ডেস্কটপ সেশন (X11 বা Wayland) দরকার, কিন্তু কোনোটি পাওয়া যায়নি। এটি কোনো ডেস্কটপ থেকে চালু করুন; নিচের বার্তাগুলো Qt-এর।</translation>
     </message>
 </context>
 <context>

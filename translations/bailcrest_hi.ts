@@ -7,6 +7,26 @@
         <source>Take a cricketer from club cricket to the World Cup</source>
         <translation>एक क्रिकेटर को क्लब क्रिकेट से विश्व कप तक ले जाएँ</translation>
     </message>
+    <message>
+        <source>play in English, Hindi, Urdu or Bengali: the game speaks the desktop&apos;s language</source>
+        <translation>अंग्रेज़ी, हिंदी, उर्दू या बांग्ला में खेलें: गेम डेस्कटॉप की भाषा बोलता है</translation>
+    </message>
+    <message>
+        <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>
+        <translation>मुख्य स्क्रीन: करियर के कौशल, आँकड़े, पैसा, किट और स्वास्थ्य</translation>
+    </message>
+    <message>
+        <source>A match: the runs, wickets and catches drawn from the player&apos;s skills</source>
+        <translation>एक मैच: खिलाड़ी के कौशल से तय हुए रन, विकेट और कैच</translation>
+    </message>
+    <message>
+        <source>The History window: charts, seasons, milestones and every match</source>
+        <translation>इतिहास विंडो: चार्ट, सीज़न, उपलब्धियाँ और हर मैच</translation>
+    </message>
+    <message>
+        <source>The hall of fame of the best careers</source>
+        <translation>सर्वश्रेष्ठ करियरों का कीर्ति स्तंभ</translation>
+    </message>
 </context>
 <context>
     <name>Banners</name>
@@ -410,6 +430,14 @@
     <message>
         <source>cricket;career;sports;</source>
         <translation>क्रिकेट;करियर;खेल;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>Bailcrest needs a desktop session (X11 or Wayland) to show its windows, and found none. Start it from a desktop; the messages below are Qt&apos;s.</source>
+        <extracomment>On the command line, before Qt&apos;s own messages, when the game is started where no desktop can show its windows (a text console, a remote shell).</extracomment>
+        <translation>Bailcrest को अपनी विंडो दिखाने के लिए डेस्कटॉप सत्र (X11 या Wayland) चाहिए, पर कोई नहीं मिला। इसे किसी डेस्कटॉप से शुरू करें; नीचे के संदेश Qt के हैं।</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,26 @@
         <source>Take a cricketer from club cricket to the World Cup</source>
         <translation>ایک کرکٹر کو کلب کرکٹ سے ورلڈ کپ تک لے جائیں</translation>
     </message>
+    <message>
+        <source>play in English, Hindi, Urdu or Bengali: the game speaks the desktop&apos;s language</source>
+        <translation>انگریزی، ہندی، اردو یا بنگالی میں کھیلیں: گیم ڈیسک ٹاپ کی زبان بولتا ہے</translation>
+    </message>
+    <message>
+        <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>
+        <translation>مرکزی اسکرین: کیریئر کی مہارتیں، اعداد و شمار، پیسہ، کٹ اور صحت</translation>
+    </message>
+    <message>
+        <source>A match: the runs, wickets and catches drawn from the player&apos;s skills</source>
+        <translation>ایک میچ: کھلاڑی کی مہارتوں سے طے ہونے والے رن، وکٹیں اور کیچ</translation>
+    </message>
+    <message>
+        <source>The History window: charts, seasons, milestones and every match</source>
+        <translation>تاریخچہ ونڈو: چارٹ، سیزن، سنگ میل اور ہر میچ</translation>
+    </message>
+    <message>
+        <source>The hall of fame of the best careers</source>
+        <translation>بہترین کیریئرز کا ہال آف فیم</translation>
+    </message>
 </context>
 <context>
     <name>Banners</name>
@@ -410,6 +430,14 @@
     <message>
         <source>cricket;career;sports;</source>
         <translation>کرکٹ;کیریئر;کھیل;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>Bailcrest needs a desktop session (X11 or Wayland) to show its windows, and found none. Start it from a desktop; the messages below are Qt&apos;s.</source>
+        <extracomment>On the command line, before Qt&apos;s own messages, when the game is started where no desktop can show its windows (a text console, a remote shell).</extracomment>
+        <translation>‏Bailcrest کو اپنی ونڈوز دکھانے کے لیے ڈیسک ٹاپ سیشن (X11 یا Wayland) چاہیے، مگر کوئی نہیں ملا۔ اسے کسی ڈیسک ٹاپ سے شروع کریں؛ نیچے کے پیغامات Qt کے ہیں۔</translation>
     </message>
 </context>
 <context>
