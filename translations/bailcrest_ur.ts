@@ -27,6 +27,34 @@
         <source>The hall of fame of the best careers</source>
         <translation>بہترین کیریئرز کا ہال آف فیم</translation>
     </message>
+    <message>
+        <source>Bailcrest is a single-player cricket-career game. You create a cricketer, with a name, a home city, state and country and three starting skills, and guide the career one match at a time, from a club team through the city and state sides to the national team and the World Cup.</source>
+        <translation>‏Bailcrest ایک کھلاڑی کا کرکٹ کیریئر گیم ہے۔ آپ ایک کرکٹر بناتے ہیں، اس کا نام، شہر، ریاست اور ملک اور تین ابتدائی مہارتیں چنتے ہیں، اور ایک ایک میچ کھیل کر اس کا کیریئر آگے بڑھاتے ہیں: کلب کی ٹیم سے شہر اور ریاست کی ٹیموں تک، پھر قومی ٹیم اور ورلڈ کپ تک۔</translation>
+    </message>
+    <message>
+        <source>Each match draws your runs, wickets and catches from your batting, bowling and fielding, and from the condition of your gear and of your body. Raise your skills far enough and you are promoted; let them, your fitness or your bat run down and you are dropped a level, and a club player who is dropped ends his career. Now and then a bookie offers money to play badly: take it, and an enquiry may end the career on the spot.</source>
+        <translation>ہر میچ میں آپ کے رن، وکٹیں اور کیچ آپ کی بیٹنگ، بولنگ اور فیلڈنگ سے، اور آپ کی کٹ اور جسم کی حالت سے طے ہوتے ہیں۔ مہارتیں کافی بڑھائیں تو ترقی ملتی ہے؛ مہارتیں، فٹنس یا بلا کمزور پڑ جائیں تو آپ ایک سطح نیچے ڈراپ کر دیے جاتے ہیں، اور کلب سے ڈراپ ہونے والے کھلاڑی کا کیریئر وہیں ختم ہو جاتا ہے۔ کبھی کبھی کوئی سٹے باز خراب کھیلنے کے بدلے پیسوں کی پیشکش کرتا ہے: لے لی تو تحقیقات اسی وقت کیریئر ختم کر سکتی ہیں۔</translation>
+    </message>
+    <message>
+        <source>Between matches you manage the career:</source>
+        <translation>میچوں کے درمیان آپ کیریئر سنبھالتے ہیں:</translation>
+    </message>
+    <message>
+        <source>spend your match fees and sponsorship on training, on a new bat, gloves and pads, and on fitness, health and stamina</source>
+        <translation>میچ فیس اور اسپانسرشپ کی کمائی تربیت، نئے بلے، دستانوں اور پیڈ، اور فٹنس، صحت اور اسٹیمنا پر خرچ کریں</translation>
+    </message>
+    <message>
+        <source>choose a sponsor among the offers your skill has earned</source>
+        <translation>اپنی مہارت سے ملی پیشکشوں میں سے ایک اسپانسر چنیں</translation>
+    </message>
+    <message>
+        <source>keep a record book of matches, runs, wickets, catches, averages and best figures for every level</source>
+        <translation>ہر سطح کے میچوں، رنز، وکٹوں، کیچز، اوسط اور بہترین کارکردگی کی ریکارڈ بک رکھیں</translation>
+    </message>
+    <message>
+        <source>save the career automatically after every match and load it again later</source>
+        <translation>ہر میچ کے بعد کیریئر خود بخود محفوظ کریں اور بعد میں دوبارہ لوڈ کریں</translation>
+    </message>
 </context>
 <context>
     <name>Banners</name>

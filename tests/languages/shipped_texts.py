@@ -28,7 +28,7 @@ def main():
             if not re.search(rf"\b{name}\b", words):
                 failures.append(f"{path} does not name {name}")
     with open(metainfo, encoding="utf-8") as text:
-        listed = re.findall(r"<lang>([^<]*)</lang>", text.read())
+        listed = re.findall(r"<lang[^>]*>([^<]*)</lang>", text.read())
     for code in codes:
         if code not in listed:
             failures.append(f"{metainfo} does not list {code} among its <languages>")
