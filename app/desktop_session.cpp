@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct HeldMessage {
     QString text;
 };
 
+// Qt's threads (the X11 connection's reader) may speak while the application
+// is made.
+std::mutex holding;
 QtMessageHandler passedTo = nullptr;
 std::vector<HeldMessage> held;
 
@@ -36,6 +40,7 @@ void passOn(const HeldMessage& message) {
 
 void holdOrExplain(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     const auto copied = [](const char* value) { return std::string(value ? value : ""); };
+    const std::lock_guard<std::mutex> lock(holding);
     held.push_back({type, copied(context.file), context.line, copied(context.function),
                     copied(context.category), text});
     if (!isNoPlatformMessage(type, text)) return;
@@ -50,12 +55,14 @@ void holdOrExplain(QtMsgType type, const QMessageLogContext& context, const QStr
 }  // namespace
 
 DesktopSessionWatch::DesktopSessionWatch() {
+    const std::lock_guard<std::mutex> lock(holding);
     held.clear();
     passedTo = qInstallMessageHandler(holdOrExplain);
 }
 
 DesktopSessionWatch::~DesktopSessionWatch() {
     qInstallMessageHandler(passedTo);
+    const std::lock_guard<std::mutex> lock(holding);
     for (const HeldMessage& message : held) passOn(message);
     held.clear();
 }
