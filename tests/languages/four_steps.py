@@ -132,7 +132,7 @@ def main():
         expect(f"Bengali and {NAME})" in f.read(), "the man page does not name the language")
     metainfo, = glob.glob(os.path.join(build, "packaging", "*.metainfo.xml"))
     with open(metainfo, encoding="utf-8") as f:
-        expect(f"<lang>{CODE}</lang>" in f.read(), "the metadata does not list the language")
+        expect(f">{CODE}</lang>" in f.read(), "the metadata does not list the language")
     tests = run("ctest", "-N", "-R", f"screen_texts_{LOCALE}", cwd=build)
     expect("Total Tests: 1" in tests, tests)
     print(f"{LOCALE} added in four steps")
