@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QTimer>
+#include <optional>
 
 #include "app/command_line.h"
+#include "app/desktop_session.h"
 #include "app/desktop_url_opener.h"
 #include "app/file_size_signal.h"
 #include "app/message_prompter.h"
@@ -18,7 +20,9 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> answered = answerHelpOrVersion(argc, argv)) return *answered;
     failWritesPastTheFileSizeLimit();
     keepNoUserSettings();
+    std::optional<DesktopSessionWatch> watch(std::in_place);
     QApplication application(argc, argv);
+    watch.reset();
     if (!argumentsAreKnown(application)) return 2;
     QApplication::setApplicationName(QStringLiteral("Bailcrest"));
     // Desktops match the window to its menu entry and icon by this name.

@@ -82,6 +82,16 @@ bool installTranslation(QCoreApplication& application, const QString& name) {
     return loadInto(application, gameFile(name));
 }
 
+QString translatedForTheDesktop(const char* context, const char* text) {
+    QTranslator translator;
+    const QString name = chooseTranslation(QLocale().uiLanguages(), gameHasTranslation);
+    if (name != english && translator.load(gameFile(name))) {
+        const QString translated = translator.translate(context, text);
+        if (!translated.isEmpty()) return translated;
+    }
+    return QString::fromUtf8(text);
+}
+
 void installDesktopTranslation(QCoreApplication& application) {
     installTranslation(application, chooseTranslation(QLocale().uiLanguages(), gameHasTranslation));
 }

@@ -25,6 +25,10 @@ QString chooseTranslation(const QStringList& uiLanguages, bool (*available)(cons
 // nothing, when the game has no such translation.
 bool installTranslation(QCoreApplication& application, const QString& name);
 
+// A text of the game in the language the desktop asks for, read from its
+// translation without an application: for what is said before one exists.
+QString translatedForTheDesktop(const char* context, const char* text);
+
 // Installs the translation the desktop asks for, or English when the game has
 // none of its languages; to be called before any window exists.
 void installDesktopTranslation(QCoreApplication& application);

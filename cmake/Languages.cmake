@@ -43,6 +43,28 @@ foreach(locale IN LISTS BAILCREST_LANGUAGES)
     endif()
 endforeach()
 
+# The languages the game speaks, named in English: "English, Hindi, Urdu and
+# Bengali", for the man page; and as the AppStream metadata lists them.
+set(BAILCREST_LANGUAGE_NAMES English)
+set(BAILCREST_APPSTREAM_LANGUAGES "    <lang>en</lang>")
+foreach(code IN LISTS BAILCREST_LANGUAGE_CODES)
+    if(NOT DEFINED BAILCREST_NAME_${code})
+        message(FATAL_ERROR "translations/languages.cmake names no language for ${code}: "
+                            "set(BAILCREST_NAME_${code} ...)")
+    endif()
+    list(APPEND BAILCREST_LANGUAGE_NAMES ${BAILCREST_NAME_${code}})
+    string(APPEND BAILCREST_APPSTREAM_LANGUAGES "\n    <lang>${code}</lang>")
+endforeach()
+set(all_but_last ${BAILCREST_LANGUAGE_NAMES})
+list(POP_BACK all_but_last last)
+list(JOIN all_but_last ", " BAILCREST_SPOKEN_LANGUAGES)
+if(all_but_last)
+    string(APPEND BAILCREST_SPOKEN_LANGUAGES " and ")
+endif()
+string(APPEND BAILCREST_SPOKEN_LANGUAGES ${last})
+configure_file(${PROJECT_SOURCE_DIR}/packaging/bailcrest.6 ${PROJECT_BINARY_DIR}/packaging/bailcrest.6
+               @ONLY)
+
 # English is the language the texts are written in; its translation holds only
 # the plural forms of the %n messages ("1 match", "2 matches").
 set(BAILCREST_PLURALS_TS_FILE translations/bailcrest_en.ts)
@@ -120,7 +142,13 @@ endforeach()
 add_custom_target(bailcrest_banners DEPENDS ${BAILCREST_BANNERS})
 bailcrest_store_pictures()
 
-# The desktop entry and the AppStream metadata with each language's lines.
+# The desktop entry and the AppStream metadata, with the application id, the
+# project's address and the list of languages filled in, then each language's
+# lines.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/bailcrest.desktop.in
+               ${PROJECT_BINARY_DIR}/packaging/template/${BAILCREST_APP_ID}.desktop @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/bailcrest.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/packaging/template/${BAILCREST_APP_ID}.metainfo.xml @ONLY)
 set(BAILCREST_PACKAGING_FILES)
 foreach(kind desktop metainfo.xml)
     set(made ${PROJECT_BINARY_DIR}/packaging/${BAILCREST_APP_ID}.${kind})

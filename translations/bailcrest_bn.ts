@@ -7,6 +7,54 @@
         <source>Take a cricketer from club cricket to the World Cup</source>
         <translation>একজন ক্রিকেটারকে ক্লাব ক্রিকেট থেকে বিশ্বকাপে নিয়ে যান</translation>
     </message>
+    <message>
+        <source>play in English, Hindi, Urdu or Bengali: the game speaks the desktop&apos;s language</source>
+        <translation>ইংরেজি, হিন্দি, উর্দু বা বাংলায় খেলুন: গেমটি ডেস্কটপের ভাষায় চলে</translation>
+    </message>
+    <message>
+        <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>
+        <translation>প্রধান স্ক্রিন: কেরিয়ারের দক্ষতা, পরিসংখ্যান, টাকা, সরঞ্জাম আর স্বাস্থ্য</translation>
+    </message>
+    <message>
+        <source>A match: the runs, wickets and catches drawn from the player&apos;s skills</source>
+        <translation>একটি ম্যাচ: খেলোয়াড়ের দক্ষতা থেকে আসা রান, উইকেট আর ক্যাচ</translation>
+    </message>
+    <message>
+        <source>The History window: charts, seasons, milestones and every match</source>
+        <translation>ইতিহাস উইন্ডো: চার্ট, মরসুম, মাইলফলক আর প্রতিটি ম্যাচ</translation>
+    </message>
+    <message>
+        <source>The hall of fame of the best careers</source>
+        <translation>সেরা কেরিয়ারগুলোর হল অফ ফেম</translation>
+    </message>
+    <message>
+        <source>Bailcrest is a single-player cricket-career game. You create a cricketer, with a name, a home city, state and country and three starting skills, and guide the career one match at a time, from a club team through the city and state sides to the national team and the World Cup.</source>
+        <translation>Bailcrest একজন খেলোয়াড়ের ক্রিকেট কেরিয়ারের গেম। আপনি একজন ক্রিকেটার তৈরি করেন, তার নাম, শহর, রাজ্য ও দেশ আর তিনটি শুরুর দক্ষতা বেছে নেন, আর এক-একটি ম্যাচ খেলে তার কেরিয়ার এগিয়ে নিয়ে যান: ক্লাবের দল থেকে শহর ও রাজ্যের দল হয়ে জাতীয় দল আর বিশ্বকাপ পর্যন্ত।</translation>
+    </message>
+    <message>
+        <source>Each match draws your runs, wickets and catches from your batting, bowling and fielding, and from the condition of your gear and of your body. Raise your skills far enough and you are promoted; let them, your fitness or your bat run down and you are dropped a level, and a club player who is dropped ends his career. Now and then a bookie offers money to play badly: take it, and an enquiry may end the career on the spot.</source>
+        <translation>প্রতিটি ম্যাচে আপনার রান, উইকেট আর ক্যাচ আসে আপনার ব্যাটিং, বোলিং ও ফিল্ডিং থেকে, আর আপনার সরঞ্জাম ও শরীরের অবস্থা থেকে। দক্ষতা যথেষ্ট বাড়ালে পদোন্নতি হয়; দক্ষতা, ফিটনেস বা ব্যাট দুর্বল হয়ে পড়লে আপনি এক স্তর নিচে বাদ পড়েন, আর ক্লাব থেকে বাদ পড়া খেলোয়াড়ের কেরিয়ার সেখানেই শেষ। মাঝে মাঝে কোনো জুয়াড়ি খারাপ খেলার জন্য টাকার প্রস্তাব দেয়: নিলে, তদন্তে কেরিয়ার তখনই শেষ হয়ে যেতে পারে।</translation>
+    </message>
+    <message>
+        <source>Between matches you manage the career:</source>
+        <translation>ম্যাচের ফাঁকে আপনি কেরিয়ার সামলান:</translation>
+    </message>
+    <message>
+        <source>spend your match fees and sponsorship on training, on a new bat, gloves and pads, and on fitness, health and stamina</source>
+        <translation>ম্যাচ ফি আর স্পনসরশিপের আয় প্রশিক্ষণে, নতুন ব্যাট, গ্লাভস ও প্যাডে, আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনায় খরচ করুন</translation>
+    </message>
+    <message>
+        <source>choose a sponsor among the offers your skill has earned</source>
+        <translation>আপনার দক্ষতায় পাওয়া প্রস্তাবগুলোর মধ্যে একজন স্পনসর বেছে নিন</translation>
+    </message>
+    <message>
+        <source>keep a record book of matches, runs, wickets, catches, averages and best figures for every level</source>
+        <translation>প্রতিটি স্তরের ম্যাচ, রান, উইকেট, ক্যাচ, গড় আর সেরা পরিসংখ্যানের রেকর্ড বুক রাখুন</translation>
+    </message>
+    <message>
+        <source>save the career automatically after every match and load it again later</source>
+        <translation>প্রতিটি ম্যাচের পরে কেরিয়ার আপনা থেকে সেভ করুন আর পরে আবার লোড করুন</translation>
+    </message>
 </context>
 <context>
     <name>Banners</name>
@@ -410,6 +458,14 @@
     <message>
         <source>cricket;career;sports;</source>
         <translation>ক্রিকেট;কেরিয়ার;খেলা;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>Bailcrest needs a desktop session (X11 or Wayland) to show its windows, and found none. Start it from a desktop; the messages below are Qt&apos;s.</source>
+        <extracomment>On the command line, before Qt&apos;s own messages, when the game is started where no desktop can show its windows (a text console, a remote shell).</extracomment>
+        <translation>Bailcrest-এর উইন্ডো দেখাতে একটি ডেস্কটপ সেশন (X11 বা Wayland) দরকার, কিন্তু কোনোটি পাওয়া যায়নি। এটি কোনো ডেস্কটপ থেকে চালু করুন; নিচের বার্তাগুলো Qt-এর।</translation>
     </message>
 </context>
 <context>

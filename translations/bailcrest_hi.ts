@@ -7,6 +7,54 @@
         <source>Take a cricketer from club cricket to the World Cup</source>
         <translation>एक क्रिकेटर को क्लब क्रिकेट से विश्व कप तक ले जाएँ</translation>
     </message>
+    <message>
+        <source>play in English, Hindi, Urdu or Bengali: the game speaks the desktop&apos;s language</source>
+        <translation>अंग्रेज़ी, हिंदी, उर्दू या बांग्ला में खेलें: गेम डेस्कटॉप की भाषा बोलता है</translation>
+    </message>
+    <message>
+        <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>
+        <translation>मुख्य स्क्रीन: करियर के कौशल, आँकड़े, पैसा, किट और स्वास्थ्य</translation>
+    </message>
+    <message>
+        <source>A match: the runs, wickets and catches drawn from the player&apos;s skills</source>
+        <translation>एक मैच: खिलाड़ी के कौशल से तय हुए रन, विकेट और कैच</translation>
+    </message>
+    <message>
+        <source>The History window: charts, seasons, milestones and every match</source>
+        <translation>इतिहास विंडो: चार्ट, सीज़न, उपलब्धियाँ और हर मैच</translation>
+    </message>
+    <message>
+        <source>The hall of fame of the best careers</source>
+        <translation>सर्वश्रेष्ठ करियरों का कीर्ति स्तंभ</translation>
+    </message>
+    <message>
+        <source>Bailcrest is a single-player cricket-career game. You create a cricketer, with a name, a home city, state and country and three starting skills, and guide the career one match at a time, from a club team through the city and state sides to the national team and the World Cup.</source>
+        <translation>Bailcrest एक खिलाड़ी वाला क्रिकेट करियर गेम है। आप एक क्रिकेटर बनाते हैं, उसका नाम, शहर, राज्य और देश और तीन शुरुआती कौशल चुनते हैं, और एक-एक मैच खेलकर उसका करियर आगे बढ़ाते हैं: क्लब की टीम से शहर और राज्य की टीमों तक, फिर राष्ट्रीय टीम और विश्व कप तक।</translation>
+    </message>
+    <message>
+        <source>Each match draws your runs, wickets and catches from your batting, bowling and fielding, and from the condition of your gear and of your body. Raise your skills far enough and you are promoted; let them, your fitness or your bat run down and you are dropped a level, and a club player who is dropped ends his career. Now and then a bookie offers money to play badly: take it, and an enquiry may end the career on the spot.</source>
+        <translation>हर मैच में आपके रन, विकेट और कैच आपकी बल्लेबाज़ी, गेंदबाज़ी और क्षेत्ररक्षण से, और आपकी किट और शरीर की हालत से तय होते हैं। कौशल काफ़ी बढ़ाइए तो प्रमोशन मिलता है; कौशल, फ़िटनेस या बल्ला कमज़ोर पड़ा तो आप एक स्तर नीचे ड्रॉप कर दिए जाते हैं, और क्लब से ड्रॉप हुए खिलाड़ी का करियर वहीं ख़त्म हो जाता है। कभी-कभी कोई सट्टेबाज़ ख़राब खेलने के बदले पैसों की पेशकश करता है: ले ली, तो जाँच में करियर उसी पल ख़त्म हो सकता है।</translation>
+    </message>
+    <message>
+        <source>Between matches you manage the career:</source>
+        <translation>मैचों के बीच आप करियर सँभालते हैं:</translation>
+    </message>
+    <message>
+        <source>spend your match fees and sponsorship on training, on a new bat, gloves and pads, and on fitness, health and stamina</source>
+        <translation>मैच फ़ीस और प्रायोजन की कमाई प्रशिक्षण, नए बल्ले, दस्तानों और पैड, और फ़िटनेस, स्वास्थ्य और स्टैमिना पर ख़र्च करें</translation>
+    </message>
+    <message>
+        <source>choose a sponsor among the offers your skill has earned</source>
+        <translation>अपने कौशल से मिले प्रस्तावों में से एक प्रायोजक चुनें</translation>
+    </message>
+    <message>
+        <source>keep a record book of matches, runs, wickets, catches, averages and best figures for every level</source>
+        <translation>हर स्तर के मैच, रन, विकेट, कैच, औसत और सर्वश्रेष्ठ आँकड़ों की रिकॉर्ड बुक रखें</translation>
+    </message>
+    <message>
+        <source>save the career automatically after every match and load it again later</source>
+        <translation>हर मैच के बाद करियर अपने-आप सेव करें और बाद में फिर से लोड करें</translation>
+    </message>
 </context>
 <context>
     <name>Banners</name>
@@ -410,6 +458,14 @@
     <message>
         <source>cricket;career;sports;</source>
         <translation>क्रिकेट;करियर;खेल;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>Bailcrest needs a desktop session (X11 or Wayland) to show its windows, and found none. Start it from a desktop; the messages below are Qt&apos;s.</source>
+        <extracomment>On the command line, before Qt&apos;s own messages, when the game is started where no desktop can show its windows (a text console, a remote shell).</extracomment>
+        <translation>Bailcrest को अपनी विंडो दिखाने के लिए डेस्कटॉप सत्र (X11 या Wayland) चाहिए, पर कोई नहीं मिला। इसे किसी डेस्कटॉप से शुरू करें; नीचे के संदेश Qt के हैं।</translation>
     </message>
 </context>
 <context>

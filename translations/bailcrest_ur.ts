@@ -7,6 +7,54 @@
         <source>Take a cricketer from club cricket to the World Cup</source>
         <translation>ایک کرکٹر کو کلب کرکٹ سے ورلڈ کپ تک لے جائیں</translation>
     </message>
+    <message>
+        <source>play in English, Hindi, Urdu or Bengali: the game speaks the desktop&apos;s language</source>
+        <translation>انگریزی، ہندی، اردو یا بنگالی میں کھیلیں: گیم ڈیسک ٹاپ کی زبان بولتا ہے</translation>
+    </message>
+    <message>
+        <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>
+        <translation>مرکزی اسکرین: کیریئر کی مہارتیں، اعداد و شمار، پیسہ، کٹ اور صحت</translation>
+    </message>
+    <message>
+        <source>A match: the runs, wickets and catches drawn from the player&apos;s skills</source>
+        <translation>ایک میچ: کھلاڑی کی مہارتوں سے طے ہونے والے رن، وکٹیں اور کیچ</translation>
+    </message>
+    <message>
+        <source>The History window: charts, seasons, milestones and every match</source>
+        <translation>تاریخچہ ونڈو: چارٹ، سیزن، سنگ میل اور ہر میچ</translation>
+    </message>
+    <message>
+        <source>The hall of fame of the best careers</source>
+        <translation>بہترین کیریئرز کا ہال آف فیم</translation>
+    </message>
+    <message>
+        <source>Bailcrest is a single-player cricket-career game. You create a cricketer, with a name, a home city, state and country and three starting skills, and guide the career one match at a time, from a club team through the city and state sides to the national team and the World Cup.</source>
+        <translation>‏Bailcrest ایک کھلاڑی کا کرکٹ کیریئر گیم ہے۔ آپ ایک کرکٹر بناتے ہیں، اس کا نام، شہر، ریاست اور ملک اور تین ابتدائی مہارتیں چنتے ہیں، اور ایک ایک میچ کھیل کر اس کا کیریئر آگے بڑھاتے ہیں: کلب کی ٹیم سے شہر اور ریاست کی ٹیموں تک، پھر قومی ٹیم اور ورلڈ کپ تک۔</translation>
+    </message>
+    <message>
+        <source>Each match draws your runs, wickets and catches from your batting, bowling and fielding, and from the condition of your gear and of your body. Raise your skills far enough and you are promoted; let them, your fitness or your bat run down and you are dropped a level, and a club player who is dropped ends his career. Now and then a bookie offers money to play badly: take it, and an enquiry may end the career on the spot.</source>
+        <translation>ہر میچ میں آپ کے رن، وکٹیں اور کیچ آپ کی بیٹنگ، بولنگ اور فیلڈنگ سے، اور آپ کی کٹ اور جسم کی حالت سے طے ہوتے ہیں۔ مہارتیں کافی بڑھائیں تو ترقی ملتی ہے؛ مہارتیں، فٹنس یا بلا کمزور پڑ جائیں تو آپ ایک سطح نیچے ڈراپ کر دیے جاتے ہیں، اور کلب سے ڈراپ ہونے والے کھلاڑی کا کیریئر وہیں ختم ہو جاتا ہے۔ کبھی کبھی کوئی سٹے باز خراب کھیلنے کے بدلے پیسوں کی پیشکش کرتا ہے: لے لی تو تحقیقات اسی وقت کیریئر ختم کر سکتی ہیں۔</translation>
+    </message>
+    <message>
+        <source>Between matches you manage the career:</source>
+        <translation>میچوں کے درمیان آپ کیریئر سنبھالتے ہیں:</translation>
+    </message>
+    <message>
+        <source>spend your match fees and sponsorship on training, on a new bat, gloves and pads, and on fitness, health and stamina</source>
+        <translation>میچ فیس اور اسپانسرشپ کی کمائی تربیت، نئے بلے، دستانوں اور پیڈ، اور فٹنس، صحت اور اسٹیمنا پر خرچ کریں</translation>
+    </message>
+    <message>
+        <source>choose a sponsor among the offers your skill has earned</source>
+        <translation>اپنی مہارت سے ملی پیشکشوں میں سے ایک اسپانسر چنیں</translation>
+    </message>
+    <message>
+        <source>keep a record book of matches, runs, wickets, catches, averages and best figures for every level</source>
+        <translation>ہر سطح کے میچوں، رنز، وکٹوں، کیچز، اوسط اور بہترین کارکردگی کی ریکارڈ بک رکھیں</translation>
+    </message>
+    <message>
+        <source>save the career automatically after every match and load it again later</source>
+        <translation>ہر میچ کے بعد کیریئر خود بخود محفوظ کریں اور بعد میں دوبارہ لوڈ کریں</translation>
+    </message>
 </context>
 <context>
     <name>Banners</name>
@@ -410,6 +458,14 @@
     <message>
         <source>cricket;career;sports;</source>
         <translation>کرکٹ;کیریئر;کھیل;cricket;</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>Bailcrest needs a desktop session (X11 or Wayland) to show its windows, and found none. Start it from a desktop; the messages below are Qt&apos;s.</source>
+        <extracomment>On the command line, before Qt&apos;s own messages, when the game is started where no desktop can show its windows (a text console, a remote shell).</extracomment>
+        <translation>‏Bailcrest کو اپنی ونڈوز دکھانے کے لیے ڈیسک ٹاپ سیشن (X11 یا Wayland) چاہیے، مگر کوئی نہیں ملا۔ اسے کسی ڈیسک ٹاپ سے شروع کریں؛ نیچے کے پیغامات Qt کے ہیں۔</translation>
     </message>
 </context>
 <context>

@@ -22,3 +22,33 @@ QT_TRANSLATE_NOOP("DesktopEntry", "Manage the career of a cricketer from club cr
 QT_TRANSLATE_NOOP("DesktopEntry", "cricket;career;sports;")
 //: The one line a software centre shows under the game's name.
 QT_TRANSLATE_NOOP("AppStream", "Take a cricketer from club cricket to the World Cup")
+//: The game's description in software centres: its first paragraph.
+QT_TRANSLATE_NOOP("AppStream", "Bailcrest is a single-player cricket-career game. You create a cricketer, with a name, a home city, state and country and three starting skills, and guide the career one match at a time, from a club team through the city and state sides to the national team and the World Cup.")
+//: The game's description in software centres: its second paragraph.
+QT_TRANSLATE_NOOP("AppStream", "Each match draws your runs, wickets and catches from your batting, bowling and fielding, and from the condition of your gear and of your body. Raise your skills far enough and you are promoted; let them, your fitness or your bat run down and you are dropped a level, and a club player who is dropped ends his career. Now and then a bookie offers money to play badly: take it, and an enquiry may end the career on the spot.")
+//: The game's description in software centres: the line before the list of
+//: what a player does between matches.
+QT_TRANSLATE_NOOP("AppStream", "Between matches you manage the career:")
+//: The game's description in software centres: an item of the list of what a
+//: player does between matches, without a full stop, as the others.
+QT_TRANSLATE_NOOP("AppStream", "spend your match fees and sponsorship on training, on a new bat, gloves and pads, and on fitness, health and stamina")
+//: The game's description in software centres: an item of the list of what a
+//: player does between matches, without a full stop, as the others.
+QT_TRANSLATE_NOOP("AppStream", "choose a sponsor among the offers your skill has earned")
+//: The game's description in software centres: an item of the list of what a
+//: player does between matches, without a full stop, as the others.
+QT_TRANSLATE_NOOP("AppStream", "keep a record book of matches, runs, wickets, catches, averages and best figures for every level")
+//: The game's description in software centres: an item of the list of what a
+//: player does between matches, without a full stop, as the others.
+QT_TRANSLATE_NOOP("AppStream", "save the career automatically after every match and load it again later")
+//: The game's description in software centres: an item of the list of what a
+//: player does between matches, without a full stop, as the others.
+QT_TRANSLATE_NOOP("AppStream", "play in English, Hindi, Urdu or Bengali: the game speaks the desktop's language")
+//: Software centres' caption of a picture of the main screen.
+QT_TRANSLATE_NOOP("AppStream", "The main screen: a career's skills, statistics, money, gear and health")
+//: Software centres' caption of a picture of the match screen.
+QT_TRANSLATE_NOOP("AppStream", "A match: the runs, wickets and catches drawn from the player's skills")
+//: Software centres' caption of a picture of the History window.
+QT_TRANSLATE_NOOP("AppStream", "The History window: charts, seasons, milestones and every match")
+//: Software centres' caption of a picture of the hall of fame.
+QT_TRANSLATE_NOOP("AppStream", "The hall of fame of the best careers")

@@ -7,6 +7,13 @@
 # its screen checks.
 set(BAILCREST_LANGUAGES hi_IN ur_PK bn_IN)
 
+# Each language's name in English, by language code, for the shipped texts
+# that say which languages the game speaks (the man page, the AppStream
+# metadata's list).
+set(BAILCREST_NAME_hi Hindi)
+set(BAILCREST_NAME_ur Urdu)
+set(BAILCREST_NAME_bn Bengali)
+
 # The font family that draws each script the Latin fonts do not, by language
 # code; every one of them in Debian's fonts-noto-core. Urdu is in Naskh rather
 # than Nastaliq: Nastaliq needs half as much height again as the design's

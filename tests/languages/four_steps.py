@@ -18,7 +18,7 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ET
 
-LOCALE, CODE, FONT = "ta_IN", "ta", "Noto Sans Tamil"
+LOCALE, CODE, NAME, FONT = "ta_IN", "ta", "Tamil", "Noto Sans Tamil"
 
 
 def run(*command, cwd=None, expect_failure=False):
@@ -77,10 +77,11 @@ def main():
     game_ts = os.path.join(translations, f"bailcrest_{CODE}.ts")
     qt_ts = os.path.join(translations, f"qt_extra_{CODE}.ts")
 
-    # 1. Add its code to the list.
+    # 1. Add its code to the list, and its name.
     edit(os.path.join(translations, "languages.cmake"),
          lambda text: re.sub(r"set\(BAILCREST_LANGUAGES ([^)]*)\)",
-                             rf"set(BAILCREST_LANGUAGES \1 {LOCALE})", text))
+                             rf"set(BAILCREST_LANGUAGES \1 {LOCALE})", text)
+         + f"set(BAILCREST_NAME_{CODE} {NAME})\n")
     run("cmake", "-S", copy, "-B", build, "-G", "Ninja", "-DBAILCREST_BENCHMARKS=OFF")
     run("cmake", "--build", build, "--target", "update_translations")
     for path in (game_ts, qt_ts):
@@ -127,6 +128,11 @@ def main():
     desktop, = glob.glob(os.path.join(build, "packaging", "*.desktop"))
     with open(desktop, encoding="utf-8") as f:
         expect(f"GenericName[{CODE}]=[Cricket Career Game]" in f.read(), "no desktop name")
+    with open(os.path.join(build, "packaging", "bailcrest.6"), encoding="utf-8") as f:
+        expect(f"Bengali and {NAME})" in f.read(), "the man page does not name the language")
+    metainfo, = glob.glob(os.path.join(build, "packaging", "*.metainfo.xml"))
+    with open(metainfo, encoding="utf-8") as f:
+        expect(f">{CODE}</lang>" in f.read(), "the metadata does not list the language")
     tests = run("ctest", "-N", "-R", f"screen_texts_{LOCALE}", cwd=build)
     expect("Total Tests: 1" in tests, tests)
     print(f"{LOCALE} added in four steps")

@@ -27,17 +27,23 @@ fail() {
     failures=$((failures + 1))
 }
 
-# Runs install-deps with only the stand-ins on the PATH.
+# Runs install-deps for the group given (the tests' by default) with only the
+# stand-ins on the PATH.
 run() {
     rm -f "$log"
     status=0
-    output=$(env -i PATH="$stubs/bin" FAKE_UID="$1" "$BASH" "$script" test 2>&1) || status=$?
+    output=$(env -i PATH="$stubs/bin" FAKE_UID="$1" "$BASH" "$script" "${2:-test}" 2>&1) ||
+        status=$?
 }
 
 run 0
 [ $status -eq 0 ] || fail "as root" "exit $status: $output"
 grep -q '^apt-get install .*qt6-base-dev.*libgtest-dev' "$log" 2>/dev/null ||
     fail "as root" "apt-get was not asked for the packages"
+# clang and LLVM are for the fuzzers alone.
+! grep -q ' clang' "$log" 2>/dev/null || fail "the tests" "clang was asked for"
+run 0 fuzz
+grep -q '^apt-get install .* clang' "$log" 2>/dev/null || fail "the fuzzers" "clang was not asked for"
 
 stub sudo "echo \"sudo \$*\" >>'$log'; exec \"\$@\""
 run 1000
