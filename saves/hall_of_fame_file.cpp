@@ -20,8 +20,13 @@ constexpr qint64 maxHallOfFameBytes = 4 * 1024 * 1024;
 
 const QByteArray header =
     "player,save file,highest level,matches,runs,wickets,bank balance,"
+    "ended,last played,ended after\n";
+constexpr int columnCount = 10;
+// The file as games before the "ended after" column wrote it, read as the
+// same careers: an ended one ended where it stands.
+const QByteArray headerWithoutEndedAfter =
+    "player,save file,highest level,matches,runs,wickets,bank balance,"
     "ended,last played\n";
-constexpr int columnCount = 9;
 
 QByteArray quoted(const QString& text) {
     QByteArray bytes = text.toUtf8();
@@ -70,9 +75,9 @@ bool wholeNumber(const QByteArray& text, qint64 limit, qint64& value) {
     return ok && value >= 0 && value <= limit;
 }
 
-std::optional<FameEntry> entryOf(QByteArrayView line) {
+std::optional<FameEntry> entryOf(QByteArrayView line, bool withEndedAfter) {
     const auto f = fields(line);
-    if (!f || f->size() != columnCount) return std::nullopt;
+    if (!f || f->size() != columnCount - (withEndedAfter ? 0 : 1)) return std::nullopt;
     FameEntry entry;
     entry.player = QString::fromUtf8((*f)[0]);
     entry.saveFile = QString::fromUtf8((*f)[1]);
@@ -96,6 +101,9 @@ std::optional<FameEntry> entryOf(QByteArrayView line) {
         entry.lastPlayed = QDateTime::fromString(QString::fromLatin1((*f)[8]), Qt::ISODate);
         if (!entry.lastPlayed.isValid()) return std::nullopt;
     }
+    qint64 endedAfter = entry.ended ? entry.matches : 0;
+    if (withEndedAfter && !wholeNumber((*f)[9], INT32_MAX, endedAfter)) return std::nullopt;
+    entry.endedAfter = static_cast<std::int32_t>(endedAfter);
     return entry;
 }
 
@@ -112,25 +120,28 @@ QByteArray hallOfFameBytes(const std::vector<FameEntry>& entries) {
                  levelWord(e.highestLevel).toUtf8() + ',' + QByteArray::number(e.matches) + ',' +
                  QByteArray::number(e.runs) + ',' + QByteArray::number(e.wickets) + ',' +
                  moneyText(e.bankBalance).toUtf8() + ',' + (e.ended ? "yes" : "no") + ',' +
-                 e.lastPlayed.toUTC().toString(Qt::ISODate).toLatin1() + '\n';
+                 e.lastPlayed.toUTC().toString(Qt::ISODate).toLatin1() + ',' +
+                 QByteArray::number(e.endedAfter) + '\n';
     }
     return bytes;
 }
 
 HallOfFameReading hallOfFameFromBytes(QByteArrayView bytes) {
     HallOfFameReading reading;
-    if (!bytes.startsWith(header)) {
+    const bool withEndedAfter = bytes.startsWith(header);
+    if (!withEndedAfter && !bytes.startsWith(headerWithoutEndedAfter)) {
         reading.damaged = !bytes.isEmpty();
         return reading;
     }
-    QByteArrayView rest = bytes.sliced(header.size());
+    QByteArrayView rest =
+        bytes.sliced(withEndedAfter ? header.size() : headerWithoutEndedAfter.size());
     while (!rest.isEmpty()) {
         const qsizetype end = rest.indexOf('\n');
         QByteArrayView line = end < 0 ? rest : rest.first(end);
         rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
         if (line.endsWith('\r')) line.chop(1);
         if (line.isEmpty()) continue;
-        if (const auto entry = entryOf(line)) {
+        if (const auto entry = entryOf(line, withEndedAfter)) {
             reading.entries.push_back(*entry);
         } else {
             reading.damaged = true;
