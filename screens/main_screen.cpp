@@ -378,6 +378,8 @@ void MainScreen::runCommand(Command command, QWidget* from) {
         case Play:
             play();
             if (!isVisible()) return;
+            // A career that ended leaves the keyboard with its summary.
+            if (summary_) return;
             if (from && back && back->isVisible()) {
                 // Played from the History window, the player watches it on.
                 back->activateWindow();

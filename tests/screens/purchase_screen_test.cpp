@@ -147,8 +147,8 @@ TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
          "HEALTH CARE CENTRE",
          "UNITS YOU INTEND TO BUY",
          "Required Units",
-         "OK",
-         "Cancel",
+         "&OK",
+         "&Cancel",
          {"Fitness:", "Health:", "Stamina:"}},
     };
     for (const auto& c : cases) {
