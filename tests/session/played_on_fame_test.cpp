@@ -25,17 +25,21 @@ TEST(PlayedOnAfterItsEnd, AnEndedCareerLoadedAndPlayedOnStaysOneRowOfTheHallOfFa
     const AutoSave autoSave{true, QStringLiteral("arjun_auto.bsg")};
     Career start = testCareer(70, 60, 50);
     start.player = QStringLiteral("Arjun");
-    CareerSession first(start, autoSave, SaveTarget{saves, false, {}});
-    ASSERT_TRUE(confirmChosenMatch(first, MatchPerformance{40, 1, 0}).saved);
-    ASSERT_TRUE(confirmChosenMatch(first, MatchPerformance{55, 2, 1}).saved);
-    ASSERT_FALSE(first.enterHallOfFame(CareerEnding::caughtByTheEnquiry).failure);
+    const QString savePath = QDir(saves).filePath(autoSave.fileName);
+    {
+        // The first game, which lets go of the career when it ends.
+        CareerSession first(start, autoSave, SaveTarget{saves, false, {}});
+        ASSERT_TRUE(confirmChosenMatch(first, MatchPerformance{40, 1, 0}).saved);
+        ASSERT_TRUE(confirmChosenMatch(first, MatchPerformance{55, 2, 1}).saved);
+        ASSERT_FALSE(first.enterHallOfFame(CareerEnding::caughtByTheEnquiry).failure);
+    }
 
     // Load reads the save as it stood before the enquiry, which the list
     // marks ended.
     ASSERT_TRUE(listSavedCareers(saves).at(0).ended);
     ScriptedRandom random;
     random.draws = {0.0, 0.0};
-    CareerLoading loading = loadCareer(first.savePath(), program.path(), random);
+    CareerLoading loading = loadCareer(savePath, program.path(), random);
     ASSERT_TRUE(loading.loaded) << loading.error.toStdString();
     LoadedCareer& loaded = *loading.loaded;
     CareerSession again(loaded.career, loaded.autoSave, loaded.target,
