@@ -71,6 +71,14 @@ void MessagePrompter::notice(QWidget* owner, const QString& text) {
     giveKeyboardBack(owner);
 }
 
+void MessagePrompter::noticeWithDetails(QWidget* owner, const QString& text,
+                                        const QString& details) {
+    const auto box = noticeBox(owner, text);
+    box->setDetailedText(details);
+    box->exec();
+    giveKeyboardBack(owner);
+}
+
 bool MessagePrompter::question(QWidget* owner, const QString& text, Answer byDefault) {
     const auto box = questionBox(owner, text, byDefault);
     const bool yes = box->exec() == QMessageBox::Yes;

@@ -18,6 +18,7 @@ std::unique_ptr<QMessageBox> questionBox(QWidget* owner, const QString& text,
 class MessagePrompter final : public Prompter {
   public:
     void notice(QWidget* owner, const QString& text) override;
+    void noticeWithDetails(QWidget* owner, const QString& text, const QString& details) override;
     bool question(QWidget* owner, const QString& text, Answer byDefault) override;
     QString chooseFileToOpen(QWidget* owner, const QString& title, const QString& folder,
                              const QString& filter) override;

@@ -13,6 +13,7 @@
 #include "screens/hall_of_fame_screen.h"
 #include "screens/platform.h"
 #include "screens/prompter.h"
+#include "screens/shown_active.h"
 #include "screens/window_place.h"
 #include "session/load_career.h"
 
@@ -30,7 +31,7 @@ void ScreenNavigator::start() {
     connect(credits_, &CreditsScreen::continuedAtStartUp, this, &ScreenNavigator::showPlayerScreen);
     connect(credits_, &QDialog::finished, this, &ScreenNavigator::creditsClosed);
     if (lastPlace_.isValid()) openCentredOn(credits_, lastPlace_);
-    credits_->show();
+    showActive(credits_);
 }
 
 void ScreenNavigator::backToCredits() {
@@ -59,7 +60,7 @@ void ScreenNavigator::showPlayerScreen() {
     connect(player_, &PlayerScreen::exitRequested, this, &ScreenNavigator::endProgram);
     connect(player_, &PlayerScreen::backRequested, this, &ScreenNavigator::backToCredits);
     if (lastPlace_.isValid()) openCentredOn(player_, lastPlace_);
-    player_->show();
+    showActive(player_);
 }
 
 void ScreenNavigator::startNewCareer() {
@@ -112,7 +113,7 @@ void ScreenNavigator::startCareer(Career career, const AutoSave& autoSave,
     connect(main_, &MainScreen::careerEnded, this, &ScreenNavigator::careerEnded,
             Qt::QueuedConnection);
     connect(main_, &MainScreen::exitRequested, this, &ScreenNavigator::endProgram);
-    main_->show();
+    showActive(main_);
     main_->claimSaveFile();
 }
 

@@ -212,6 +212,8 @@ void HistoryChartView::mousePressEvent(QMouseEvent* event) {
         --after;
     }
     moveCursorTo(static_cast<std::size_t>(after - matches.begin()));
+    // And picks it, as Enter does: the window finds it in its table.
+    emit matchPicked(*after);
 }
 
 void HistoryChartView::focusInEvent(QFocusEvent* event) {

@@ -27,19 +27,72 @@ bool endedWith(const FameEntry& entry, const QString& saveFile, const QString& p
            entry.matches == matches;
 }
 
+bool playedOnAfterItsEnd(const FameEntry& entry, const QString& saveFile, const QString& player,
+                         std::int32_t matches) {
+    return entry.endedAfter > 0 && entry.saveFile == saveFile && entry.player == player &&
+           matches > entry.endedAfter && !endedWith(entry, saveFile, player, matches);
+}
+
+namespace {
+
+bool sameCareer(const FameEntry& a, const FameEntry& b) {
+    return a.saveFile == b.saveFile && a.player == b.player;
+}
+
+// Further than the entry went, with nothing it had scored undone: the next
+// figures of a career going on, or an ended career's save loaded again and
+// played on.
+bool goesOnFrom(const FameEntry& career, const FameEntry& ended) {
+    return career.matches > ended.matches && career.runs >= ended.runs &&
+           career.wickets >= ended.wickets;
+}
+
+// The career's entry with the news of it taken in: what it reached is never
+// lowered, and the balance and the state it is in are those of the news
+// unless the news is of an earlier match than the entry's.
+void takeIn(FameEntry& entry, const FameEntry& career) {
+    const bool later = career.matches > entry.matches;
+    const bool asLate = career.matches >= entry.matches;
+    entry.highestLevel = std::max(entry.highestLevel, career.highestLevel);
+    entry.matches = std::max(entry.matches, career.matches);
+    entry.runs = std::max(entry.runs, career.runs);
+    entry.wickets = std::max(entry.wickets, career.wickets);
+    if (asLate) entry.bankBalance = career.bankBalance;
+    entry.lastPlayed = std::max(entry.lastPlayed, career.lastPlayed);
+    if (later) {
+        entry.ended = career.ended;
+    } else if (asLate) {
+        entry.ended = entry.ended || career.ended;
+    }
+    if (entry.endedAfter == 0 && entry.ended) entry.endedAfter = entry.matches;
+}
+
+}  // namespace
+
 void remember(std::vector<FameEntry>& entries, const FameEntry& career) {
-    const auto ended = [&career](const FameEntry& e) {
-        return endedWith(e, career.saveFile, career.player, career.matches);
-    };
-    // The save file of a career that has ended, or its end told again.
-    if (std::any_of(entries.begin(), entries.end(), ended)) return;
-    const auto goingOn = std::find_if(entries.begin(), entries.end(), [&career](const auto& e) {
-        return !e.ended && e.saveFile == career.saveFile && e.player == career.player;
-    });
-    if (goingOn != entries.end()) {
-        *goingOn = career;
+    auto at = entries.end();
+    for (auto e = entries.begin(); e != entries.end(); ++e) {
+        if (!sameCareer(*e, career)) continue;
+        if (e->matches == career.matches) {
+            // The save file of a career that has ended, or its end told
+            // again, changes nothing.
+            if (e->ended) return;
+            at = e;
+            break;
+        }
+        // Of the entries it goes on from, the furthest.
+        if (goesOnFrom(career, *e) && (at == entries.end() || e->matches > at->matches)) at = e;
+    }
+    // An earlier copy of a career going on is still that career.
+    if (at == entries.end()) {
+        at = std::find_if(entries.begin(), entries.end(),
+                          [&](const FameEntry& e) { return sameCareer(e, career) && !e.ended; });
+    }
+    if (at != entries.end()) {
+        takeIn(*at, career);
     } else {
         entries.push_back(career);
+        if (career.ended && career.endedAfter == 0) entries.back().endedAfter = career.matches;
     }
 }
 

@@ -27,6 +27,10 @@ struct FameEntry {
     double bankBalance = 0;
     bool ended = false;
     QDateTime lastPlayed;
+    // The matches the career had when it first ended, for a career that
+    // ended and was then loaded and played on (or has ended): 0 for one that
+    // never ended.
+    std::int32_t endedAfter = 0;
 
     bool operator==(const FameEntry&) const = default;
 };
@@ -40,10 +44,20 @@ FameEntry fameEntryOf(const CareerSummary& summary, const QString& saveFile,
 bool endedWith(const FameEntry& entry, const QString& saveFile, const QString& player,
                std::int32_t matches);
 
-// Takes a career's latest figures in. They replace those of the same career
-// while it goes on; a career that has ended keeps its place for good, so a
-// new career saving to the same file comes in beside it, and its own save
-// file, seen again, changes nothing.
+// Whether the entry remembers the career of that file and player as one that
+// ended and was loaded again and played on past its end, as that many
+// matches are.
+bool playedOnAfterItsEnd(const FameEntry& entry, const QString& saveFile, const QString& player,
+                         std::int32_t matches);
+
+// Takes a career's latest figures in; one career is one entry, known by the
+// save file it saves to and its player, whatever happens to it. Its figures
+// go into the entry it goes on from (more matches, never fewer runs or
+// wickets), or into the entry of the same career going on, never lowering
+// the matches, runs, wickets or level reached. A career that has ended keeps
+// its place: its own save file, seen again, changes nothing; a new career
+// saving to the same file comes in beside it; and the ended career's save,
+// loaded again and played on past its end, takes its entry on.
 void remember(std::vector<FameEntry>& entries, const FameEntry& career);
 
 // The lists of the hall of fame.

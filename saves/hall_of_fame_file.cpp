@@ -19,8 +19,13 @@ constexpr qint64 maxHallOfFameBytes = 4 * 1024 * 1024;
 
 const QByteArray header =
     "player,save file,highest level,matches,runs,wickets,bank balance,"
+    "ended,last played,ended after\n";
+constexpr int columnCount = 10;
+// The file as games before the "ended after" column wrote it, read as the
+// same careers: an ended one ended where it stands.
+const QByteArray headerWithoutEndedAfter =
+    "player,save file,highest level,matches,runs,wickets,bank balance,"
     "ended,last played\n";
-constexpr int columnCount = 9;
 
 // The longest line whose every field fits, as the history's lines are
 // bounded: both names in quotes with every character a doubled quote, the
@@ -53,9 +58,9 @@ bool wholeNumber(const QByteArray& text, qint64 limit, qint64& value) {
     return ok && value >= 0 && value <= limit;
 }
 
-std::optional<FameEntry> entryOf(const CsvRecord& record) {
+std::optional<FameEntry> entryOf(const CsvRecord& record, bool withEndedAfter) {
     const auto f = fields(record);
-    if (!f || f->size() != columnCount) return std::nullopt;
+    if (!f || f->size() != columnCount - (withEndedAfter ? 0 : 1)) return std::nullopt;
     FameEntry entry;
     entry.player = QString::fromUtf8((*f)[0]);
     entry.saveFile = QString::fromUtf8((*f)[1]);
@@ -79,6 +84,9 @@ std::optional<FameEntry> entryOf(const CsvRecord& record) {
         entry.lastPlayed = QDateTime::fromString(QString::fromLatin1((*f)[8]), Qt::ISODate);
         if (!entry.lastPlayed.isValid()) return std::nullopt;
     }
+    qint64 endedAfter = entry.ended ? entry.matches : 0;
+    if (withEndedAfter && !wholeNumber((*f)[9], INT32_MAX, endedAfter)) return std::nullopt;
+    entry.endedAfter = static_cast<std::int32_t>(endedAfter);
     return entry;
 }
 
@@ -91,19 +99,23 @@ QByteArray hallOfFameBytes(const std::vector<FameEntry>& entries) {
                  levelWord(e.highestLevel).toUtf8() + ',' + QByteArray::number(e.matches) + ',' +
                  QByteArray::number(e.runs) + ',' + QByteArray::number(e.wickets) + ',' +
                  moneyText(e.bankBalance).toUtf8() + ',' + (e.ended ? "yes" : "no") + ',' +
-                 e.lastPlayed.toUTC().toString(Qt::ISODate).toLatin1() + '\n';
+                 e.lastPlayed.toUTC().toString(Qt::ISODate).toLatin1() + ',' +
+                 QByteArray::number(e.endedAfter) + '\n';
     }
     return bytes;
 }
 
 HallOfFameReading hallOfFameFromBytes(QByteArrayView bytes) {
     HallOfFameReading reading;
-    if (!bytes.startsWith(header)) {
+    const bool withEndedAfter = bytes.startsWith(header);
+    if (!withEndedAfter && !bytes.startsWith(headerWithoutEndedAfter)) {
         reading.damaged = !bytes.isEmpty();
         return reading;
     }
     // A last line an editor left without its line end is read all the same.
-    QByteArray lines = bytes.sliced(header.size()).toByteArray();
+    QByteArray lines =
+        bytes.sliced(withEndedAfter ? header.size() : headerWithoutEndedAfter.size())
+            .toByteArray();
     if (!lines.isEmpty() && !lines.endsWith('\n')) lines += '\n';
     CsvReader reader(lines, maxHallOfFameLineBytes);
     CsvRecord record(columnCount);
@@ -111,7 +123,8 @@ HallOfFameReading hallOfFameFromBytes(QByteArrayView bytes) {
         const bool complete = reader.next(record);
         // An empty line is no career.
         if (complete && record.count == 1 && record.fields[0].empty()) continue;
-        const std::optional<FameEntry> entry = complete ? entryOf(record) : std::nullopt;
+        const std::optional<FameEntry> entry =
+            complete ? entryOf(record, withEndedAfter) : std::nullopt;
         if (entry) {
             reading.entries.push_back(*entry);
             continue;

@@ -13,7 +13,9 @@
 // The hall of fame's file in the Saves folder: UTF-8 comma-separated values,
 // a header line, then one line a career, the same bytes under every
 // language. Names are quoted as CSV requires; levels are the files' words,
-// money as the save file writes it, the last time played in UTC.
+// money as the save file writes it, the last time played in UTC, and the
+// matches after which a career first ended (0 for none). A file written
+// before that last column is read as well.
 
 QByteArray hallOfFameBytes(const std::vector<FameEntry>& entries);
 

@@ -53,9 +53,13 @@ std::vector<SavedCareer> listSavedCareers(const QString& folder) {
             // The hall of fame remembers a career by the file it saved to,
             // which a set-aside copy was kept from.
             const QString savedTo = setAsideFrom(name).value_or(name);
-            saved.ended = std::any_of(remembered.begin(), remembered.end(), [&](const auto& e) {
-                return endedWith(e, savedTo, saved.career.player, saved.summary.matches);
-            });
+            const auto any = [&](auto which) {
+                return std::any_of(remembered.begin(), remembered.end(), [&](const auto& e) {
+                    return which(e, savedTo, saved.career.player, saved.summary.matches);
+                });
+            };
+            saved.ended = any(endedWith);
+            saved.playedOnAfterItsEnd = !saved.ended && any(playedOnAfterItsEnd);
         }
         careers.push_back(std::move(saved));
     }
@@ -70,7 +74,11 @@ HallOfFameUpdate rememberSavedCareers(const QString& folder) {
         // An ended career keeps the place it has; a set-aside copy of it is
         // no second career.
         if (saved.kind == SavedCareer::Kind::notACareer || saved.ended) continue;
-        careers.push_back(fameEntryOf(saved.summary, saved.fileName, saved.lastPlayed));
+        // A set-aside copy is remembered by the file it was kept from, as the
+        // career it is.
+        careers.push_back(fameEntryOf(saved.summary,
+                                      setAsideFrom(saved.fileName).value_or(saved.fileName),
+                                      saved.lastPlayed));
     }
     return rememberInHallOfFame(path, careers);
 }

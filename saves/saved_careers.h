@@ -36,6 +36,8 @@ struct SavedCareer {
     CareerSummary summary;
     // The career ended where its save left it, as the hall of fame remembers.
     bool ended = false;
+    // The career ended, and was loaded again and played on past its end.
+    bool playedOnAfterItsEnd = false;
     // When the save was last written.
     QDateTime lastPlayed;
 };
@@ -46,7 +48,8 @@ SavedCareer readSavedCareer(const QString& path);
 
 // Every file of the folder that ends in ".bsg", by name, with the careers the
 // hall of fame file beside them remembers as ended marked so (a set-aside
-// copy of one among them).
+// copy of one among them), and those it remembers as ended and played on
+// since.
 std::vector<SavedCareer> listSavedCareers(const QString& folder);
 
 // The hall of fame of the folder, its file brought up to every career saved

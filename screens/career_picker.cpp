@@ -75,10 +75,16 @@ QString SavedCareersModel::text(const SavedCareer& saved, int column) const {
             if (!isCareer) return saved.reason;
             if (saved.kind == SavedCareer::Kind::setAside) {
                 //: A career's save kept aside when another career took its file.
-                return saved.ended ? tr("Set aside, ended") : tr("Set aside");
+                if (saved.ended) return tr("Set aside, ended");
+                //: A career's save kept aside when another career took its
+                //: file, of a career that ended and was loaded and played on.
+                return saved.playedOnAfterItsEnd ? tr("Set aside, played on after its end")
+                                                 : tr("Set aside");
             }
             //: Whether a saved career has ended or can be played on.
-            return saved.ended ? tr("Ended") : tr("Playing");
+            if (saved.ended) return tr("Ended");
+            //: A career that ended, then was loaded again and played on.
+            return saved.playedOnAfterItsEnd ? tr("Played on after its end") : tr("Playing");
         case lastPlayed:
             return isCareer ? QLocale().toString(saved.lastPlayed, QLocale::ShortFormat)
                             : QString();

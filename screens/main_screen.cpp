@@ -27,6 +27,7 @@
 #include "screens/purchase_screen.h"
 #include "screens/records_screen.h"
 #include "screens/save_claim_prompts.h"
+#include "screens/shown_active.h"
 #include "screens/sponsors_screen.h"
 #include "screens/titled_frame.h"
 #include "screens/window_place.h"
@@ -366,7 +367,7 @@ void MainScreen::runCommand(Command command, QWidget* from) {
             close();
             return;
         case Sponsors:
-            SponsorsScreen(*career_, this).exec();
+            SponsorsScreen(*career_, platform_.prompter, this).exec();
             break;
         case Store:
             PurchaseScreen(PurchaseScreen::store, *career_, platform_.prompter, this).exec();
@@ -377,6 +378,8 @@ void MainScreen::runCommand(Command command, QWidget* from) {
         case Play:
             play();
             if (!isVisible()) return;
+            // A career that ended leaves the keyboard with its summary.
+            if (summary_) return;
             if (from && back && back->isVisible()) {
                 // Played from the History window, the player watches it on.
                 back->activateWindow();
@@ -455,9 +458,7 @@ void MainScreen::showHistory() {
     // where these still leave this window's commands in sight.
     if (!history_) openHistory();
     if (!history_->isVisible()) placeHistory();
-    history_->show();
-    history_->raise();
-    history_->activateWindow();
+    showActive(history_);
 }
 
 void MainScreen::showCredits() {
@@ -534,7 +535,7 @@ void MainScreen::endCareer(CareerEnding ending) {
                                        picture, platform_.prompter, this);
     connect(summary_, &CareerSummaryScreen::historyRequested, this, &MainScreen::showHistory);
     connect(summary_, &QDialog::finished, this, &MainScreen::askPlayAgain);
-    summary_->show();
+    showActive(summary_);
 }
 
 void MainScreen::askPlayAgain() {

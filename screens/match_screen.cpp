@@ -14,6 +14,7 @@
 #include "screens/look.h"
 #include "screens/platform.h"
 #include "screens/prompter.h"
+#include "screens/save_notices.h"
 #include "screens/titled_frame.h"
 #include "session/career_session.h"
 
@@ -80,21 +81,7 @@ void MatchScreen::confirm() {
     accept();
     QWidget* behind = parentWidget() ? parentWidget() : this;
     if (confirmed.award > 0) platform_.prompter.notice(behind, awardNotice(confirmed.award));
-    if (const auto& failure = confirmed.saveFailure) {
-        platform_.prompter.notice(behind,
-                                  tr("Your career could not be saved as %1: %2. The earlier save "
-                                     "file, if there is one, is unchanged.")
-                                      .arg(failure->path, failure->reason));
-    }
-    for (const KeptFile& kept : confirmed.keptAside) {
-        //: %1 is a file of the game's Saves folder, %2 the name it is kept under.
-        platform_.prompter.notice(
-            this,
-            tr("The file %1 was not as this game last left it: another program changed it, "
-               "or it holds what this career cannot use. It is kept unchanged as %2, and "
-               "your career is saved in its place.")
-                .arg(QDir::toNativeSeparators(kept.file), QDir::toNativeSeparators(kept.keptAs)));
-    }
+    SaveNotices::tell(platform_.prompter, behind, confirmed.saveFailure, confirmed.keptAside);
     if (const auto& reason = confirmed.historyFailure) {
         platform_.prompter.notice(
             behind,

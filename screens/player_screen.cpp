@@ -200,11 +200,19 @@ void PlayerScreen::showSkills() {
 }
 
 void PlayerScreen::start() {
-    for (const QLineEdit* text : texts_) {
-        if (text->text().isEmpty()) {
-            prompter_.notice(this, tr("Please fill in the player details properly."));
-            return;
-        }
+    //: Told under "Please fill in the player details properly." when the
+    //: field is empty.
+    const QString empty[4] = {tr("The name is empty."), tr("The city is empty."),
+                              tr("The state is empty."), tr("The country is empty.")};
+    for (int i = 0; i < 4; ++i) {
+        if (!texts_[i]->text().isEmpty()) continue;
+        // The keyboard waits in the field to fill in, once the notice that
+        // names it is read.
+        texts_[i]->setFocus(Qt::OtherFocusReason);
+        prompter_.noticeWithDetails(this, tr("Please fill in the player details properly."),
+                                    empty[i]);
+        texts_[i]->setFocus(Qt::OtherFocusReason);
+        return;
     }
     emit startRequested();
 }

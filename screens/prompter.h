@@ -18,6 +18,13 @@ class Prompter {
 
     // An information notice with a single OK button, titled "Bailcrest".
     virtual void notice(QWidget* owner, const QString& text) = 0;
+    // A notice whose details (what exactly is wrong) show below its text, for
+    // a message whose words say only what kind of thing is wrong. A prompter
+    // that shows no details shows the notice alone.
+    virtual void noticeWithDetails(QWidget* owner, const QString& text, const QString& details) {
+        (void)details;
+        notice(owner, text);
+    }
 
     // A Yes/No question without an icon, titled "Bailcrest". True means Yes.
     // Enter gives the answer byDefault; Escape always answers No, so that a

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <cmath>
 
 #include "game/career.h"
 #include "game/money.h"
@@ -12,6 +14,7 @@
 #include "screens/career_model.h"
 #include "screens/look.h"
 #include "screens/prompter.h"
+#include "screens/save_notices.h"
 #include "screens/titled_frame.h"
 #include "screens/units_scroll_bar.h"
 #include "session/career_session.h"
@@ -70,6 +73,22 @@ QLineEdit* makeUnitsBox(QWidget* parent, const QString& objectName, const QStrin
     return box;
 }
 
+// The most units the balance pays for, the cheapest first.
+int unitsPayable(std::vector<PurchaseRow> rows, double balance) {
+    std::sort(rows.begin(), rows.end(),
+              [](const PurchaseRow& a, const PurchaseRow& b) { return a.rate < b.rate; });
+    double left = std::floor(balance);
+    int units = 0;
+    for (const PurchaseRow& row : rows) {
+        if (row.rate <= 0 || left < row.rate) continue;
+        const int taken =
+            static_cast<int>(std::min<double>(row.unitsOffered, std::floor(left / row.rate)));
+        units += taken;
+        left -= static_cast<double>(taken) * row.rate;
+    }
+    return units;
+}
+
 const PurchaseCentre& centreOf(PurchaseScreen::Centre centre) {
     switch (centre) {
         case PurchaseScreen::training:
@@ -122,8 +141,8 @@ PurchaseScreen::Texts PurchaseScreen::textsOf(Centre centre) {
                     tr("HEALTH CARE CENTRE"),
                     tr("UNITS YOU INTEND TO BUY"),
                     tr("Required Units"),
-                    tr("OK"),
-                    tr("Cancel"),
+                    tr("&OK"),
+                    tr("&Cancel"),
                     {tr("Fitness:"), tr("Health:"), tr("Stamina:")}};
     }
     return {};
@@ -217,6 +236,8 @@ int PurchaseScreen::buildOrder(const Texts& texts, int top) {
                                             scrollBarWidth, unitsBoxHeight));
         widgets.bar->setAccessibleName(look::accessibleCaption(name));
         widgets.bar->installEventFilter(this);
+        // A click on the units is a click on the row: its bar takes the keys.
+        widgets.box->installEventFilter(this);
         connect(widgets.bar, &QScrollBar::valueChanged, this, [this, row] { unitsChanged(row); });
     }
     const int boxBottom = boxTop + 150 + (lines - 1) * orderLineStep + unitsBoxHeight + 150;
@@ -238,7 +259,19 @@ int PurchaseScreen::buildBalances(int top) {
                   look::rect(captionLeft, afterTop, captionWidth, lineHeight));
     balanceAfterLabel_ = look::value(this, QStringLiteral("bbafter"), after, look::lightYellow,
                                      look::rect(orderColumns[1], afterTop, 1815, lineHeight));
-    return afterTop + lineHeight;
+    if (purchase_.affordable()) return afterTop + lineHeight;
+    // The screen opens proposing every unit on offer, which the balance
+    // cannot pay here: the player learns how far it goes before OK refuses.
+    const int payableTop = afterTop + 300;
+    //: Below the balance after purchase, when the units proposed at opening
+    //: cost more than the balance.
+    const QString payable =
+        tr("The most units the balance pays for: %1.")
+            .arg(shownNumber(unitsPayable(purchase_.rows(), purchase_.balanceBefore())));
+    payableLabel_ =
+        look::caption(this, QStringLiteral("payableUnits"), payable, look::lightYellow,
+                      look::rect(captionLeft, payableTop, innerWidth - captionLeft, lineHeight));
+    return payableTop + lineHeight;
 }
 
 void PurchaseScreen::openRow(int row) {
@@ -259,16 +292,23 @@ void PurchaseScreen::unitsChanged(int row) {
 }
 
 void PurchaseScreen::confirm() {
-    const PurchaseOutcome outcome = career_.update(
+    const ConfirmedPurchase confirmed = career_.update(
         [this](CareerSession& session) { return session.confirmPurchase(purchase_); });
-    if (outcome == PurchaseOutcome::shortOfMoney) {
+    if (confirmed.outcome == PurchaseOutcome::shortOfMoney) {
         prompter_.notice(this, tr("You don't have enough money to buy the units."));
         return;
     }
     accept();
+    QWidget* behind = parentWidget() ? parentWidget() : this;
+    SaveNotices::tell(prompter_, behind, confirmed.save.saveFailure, confirmed.save.keptAside);
 }
 
 bool PurchaseScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (RowWidgets& widgets : rows_) {
+            if (widgets.box == watched) widgets.bar->setFocus(Qt::MouseFocusReason);
+        }
+    }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         for (RowWidgets& widgets : rows_) {
             if (widgets.bar == watched)

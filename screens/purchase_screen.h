@@ -31,6 +31,9 @@ class PurchaseScreen : public ManagementDialog {
     UnitsScrollBar* scrollBar(int row) const { return rows_.at(row).bar; }
     QLabel* balanceBeforeLabel() const { return balanceBeforeLabel_; }
     QLabel* balanceAfterLabel() const { return balanceAfterLabel_; }
+    // How many units the balance pays for, shown only when the units
+    // proposed at opening cost more than the balance.
+    QLabel* payableLabel() const { return payableLabel_; }
 
   protected:
     void confirm() override;
@@ -60,4 +63,5 @@ class PurchaseScreen : public ManagementDialog {
     std::vector<RowWidgets> rows_;
     QLabel* balanceBeforeLabel_ = nullptr;
     QLabel* balanceAfterLabel_ = nullptr;
+    QLabel* payableLabel_ = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "screens/career_model.h"
 #include "screens/focus_marked.h"
 #include "screens/look.h"
+#include "screens/save_notices.h"
 #include "screens/titled_frame.h"
 #include "session/career_session.h"
 
@@ -60,8 +61,11 @@ QRadioButton* sponsorOption(QWidget* parent, int index) {
 
 }  // namespace
 
-SponsorsScreen::SponsorsScreen(CareerModel& career, QWidget* owner)
-    : ManagementDialog(owner), career_(career), group_(new QButtonGroup(this)) {
+SponsorsScreen::SponsorsScreen(CareerModel& career, Prompter& prompter, QWidget* owner)
+    : ManagementDialog(owner),
+      career_(career),
+      prompter_(prompter),
+      group_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("Sponsors"));
     const int boxBottom = firstOptionTop + 7 * optionStep + lineHeight + 150;
     const int commandsTop = boxBottom + 180;
@@ -122,7 +126,13 @@ bool SponsorsScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void SponsorsScreen::confirm() {
     const int chosen = group_->checkedId();
-    if (chosen >= 0)
-        career_.update([chosen](CareerSession& session) { session.takeSponsor(chosen); });
+    if (chosen < 0) {
+        accept();
+        return;
+    }
+    const TakenSponsor taken =
+        career_.update([chosen](CareerSession& session) { return session.takeSponsor(chosen); });
     accept();
+    QWidget* behind = parentWidget() ? parentWidget() : this;
+    SaveNotices::tell(prompter_, behind, taken.save.saveFailure, taken.save.keptAside);
 }

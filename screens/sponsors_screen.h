@@ -10,14 +10,16 @@ class QButtonGroup;
 class QLabel;
 class QRadioButton;
 class CareerModel;
+class Prompter;
 
 // The sponsorship offers: the eight sponsors, each with its offer at the
 // player's level, of which only those that the overall skill earns can be
-// chosen. OK takes the chosen sponsor; with none chosen it changes nothing.
+// chosen. OK takes the chosen sponsor, saved at once with auto-save on;
+// with none chosen it changes nothing.
 class SponsorsScreen : public ManagementDialog {
     Q_OBJECT
   public:
-    SponsorsScreen(CareerModel& career, QWidget* owner);
+    SponsorsScreen(CareerModel& career, Prompter& prompter, QWidget* owner);
 
     QRadioButton* option(int index) const { return options_.at(index); }
     QLabel* offerLabel(int index) const { return offers_.at(index); }
@@ -29,6 +31,7 @@ class SponsorsScreen : public ManagementDialog {
 
   private:
     CareerModel& career_;
+    Prompter& prompter_;
     QButtonGroup* group_;
     std::array<QRadioButton*, sponsors.size()> options_{};
     std::array<QLabel*, sponsors.size()> offers_{};

@@ -81,8 +81,8 @@ UnitsScrollBar::UnitsScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, paren
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     setToolTip(
-        tr("Up or Page Up adds units, Page Up ten at a time, and Home all of them; Down "
-           "or Page Down takes them away, Page Down ten at a time, and End all of them."));
+        tr("Up or Page Up adds units, Page Up ten at a time, and End all of them; Down "
+           "or Page Down takes them away, Page Down ten at a time, and Home all of them."));
 }
 
 void UnitsScrollBar::offer(int units) {
@@ -91,15 +91,15 @@ void UnitsScrollBar::offer(int units) {
 }
 
 void UnitsScrollBar::keyPressEvent(QKeyEvent* event) {
-    // Home and End go to the top and the bottom, where the most and the
-    // fewest units stand.
+    // Home the fewest units and End the most, as on every bar of the game,
+    // whichever way this one is drawn.
     if (event->modifiers() == Qt::NoModifier) {
         if (event->key() == Qt::Key_Home) {
-            triggerAction(SliderToMaximum);
+            triggerAction(SliderToMinimum);
             return;
         }
         if (event->key() == Qt::Key_End) {
-            triggerAction(SliderToMinimum);
+            triggerAction(SliderToMaximum);
             return;
         }
         // Ten units a press, so that a large offer is quickly bought or

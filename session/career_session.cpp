@@ -62,24 +62,35 @@ ConfirmedMatch CareerSession::confirmMatch() {
     const MatchPerformance& match = *drawnMatch_;
     confirmed.award = applyMatch(career_, match);
     history_.append(takeHistoryRow(career_, match, confirmed.award));
-    if (!autoSave_.on || claim_.savingOff()) return confirmed;
-    const SaveClaim::Preparation prepared = claim_.prepareToWrite(savePath_);
-    if (prepared.kept) confirmed.keptAside.push_back(*prepared.kept);
-    if (prepared.refusal) {
-        // A career that could not take its lock goes on without saves from
-        // here, and is told so once, now.
-        confirmed.saveFailure = SaveFailure{QDir::toNativeSeparators(savePath_), *prepared.refusal};
-        return confirmed;
-    }
-    confirmed.saveFailure = saveCareer(career_, autoSave_, target_.folder);
-    confirmed.saved = !confirmed.saveFailure;
+    CareerSaved saved = save();
+    confirmed.saved = saved.saved;
+    confirmed.saveFailure = std::move(saved.saveFailure);
+    confirmed.keptAside = std::move(saved.keptAside);
     if (confirmed.saved) {
-        claim_.written(savePath_);
-        savedHere_ = true;
         confirmed.historyFailure = historyFile_.keep(historyPath(), history_);
         if (historyFile_.keptAside()) confirmed.keptAside.push_back(*historyFile_.keptAside());
     }
     return confirmed;
+}
+
+CareerSaved CareerSession::save() {
+    CareerSaved done;
+    if (!autoSave_.on || claim_.savingOff()) return done;
+    const SaveClaim::Preparation prepared = claim_.prepareToWrite(savePath_);
+    if (prepared.kept) done.keptAside.push_back(*prepared.kept);
+    if (prepared.refusal) {
+        // A career that could not take its lock goes on without saves from
+        // here, and is told so once, now.
+        done.saveFailure = SaveFailure{QDir::toNativeSeparators(savePath_), *prepared.refusal};
+        return done;
+    }
+    done.saveFailure = saveCareer(career_, autoSave_, target_.folder);
+    done.saved = !done.saveFailure;
+    if (done.saved) {
+        claim_.written(savePath_);
+        savedHere_ = true;
+    }
+    return done;
 }
 
 HallOfFameUpdate CareerSession::enterHallOfFame(CareerEnding ending) {
@@ -93,10 +104,16 @@ HallOfFameUpdate CareerSession::enterHallOfFame(CareerEnding ending) {
     return rememberInHallOfFame(hallOfFamePath(target_.folder), {entry});
 }
 
-PurchaseOutcome CareerSession::confirmPurchase(const Purchase& purchase) {
-    return ::confirmPurchase(career_, purchase);
+ConfirmedPurchase CareerSession::confirmPurchase(const Purchase& purchase) {
+    const Career before = career_;
+    ConfirmedPurchase confirmed{::confirmPurchase(career_, purchase), {}};
+    if (career_ != before) confirmed.save = save();
+    return confirmed;
 }
 
-SponsorOutcome CareerSession::takeSponsor(int index) {
-    return ::takeSponsor(career_, index);
+TakenSponsor CareerSession::takeSponsor(int index) {
+    const Career before = career_;
+    TakenSponsor taken{::takeSponsor(career_, index), {}};
+    if (career_ != before) taken.save = save();
+    return taken;
 }

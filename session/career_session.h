@@ -30,6 +30,31 @@ enum class MatchRefusal {
     alreadyConfirmed,  // the match drawn has been confirmed already
 };
 
+// What saving the career after a change came to.
+struct CareerSaved {
+    // Whether the save file was written: not with auto-save off, not while
+    // the career does not save in this game, and not when the save failed.
+    bool saved = false;
+    std::optional<SaveFailure> saveFailure;
+    // The save file, when another program changed it since this game last
+    // read or wrote it, kept aside before the save took its place.
+    std::vector<KeptFile> keptAside;
+};
+
+// What OK on a purchase centre came to, and, when the career changed, what
+// saving it came to.
+struct ConfirmedPurchase {
+    PurchaseOutcome outcome = PurchaseOutcome::shortOfMoney;
+    CareerSaved save;
+};
+
+// What OK on the sponsorship offers came to, and, when the career changed,
+// what saving it came to.
+struct TakenSponsor {
+    SponsorOutcome outcome = SponsorOutcome::notOffered;
+    CareerSaved save;
+};
+
 // What confirming a match came to.
 struct ConfirmedMatch {
     // Set when the match was refused: then nothing was applied or written.
@@ -118,11 +143,15 @@ class CareerSession {
     // folder it saves to, when it saves in this game and has saved there.
     HallOfFameUpdate enterHallOfFame(CareerEnding ending);
 
-    // OK on a purchase centre.
-    PurchaseOutcome confirmPurchase(const Purchase& purchase);
+    // OK on a purchase centre. With auto-save on, a purchase that was paid
+    // saves the career as a match does, so that what the player bought is
+    // not lost when he leaves before his next match; the history file does
+    // not change, as a purchase adds no row to it.
+    ConfirmedPurchase confirmPurchase(const Purchase& purchase);
     // OK on the sponsorship offers with the sponsor at the index chosen; one
-    // that makes no offer is refused, and nothing changes.
-    SponsorOutcome takeSponsor(int index);
+    // that makes no offer is refused, and nothing changes. A sponsor taken
+    // saves the career, with auto-save on, as a purchase does.
+    TakenSponsor takeSponsor(int index);
 
     // A change no rule of the game makes, for setting a career up in a given
     // state (sample careers, tests), to the career alone or with its history.
@@ -136,6 +165,10 @@ class CareerSession {
     }
 
   private:
+    // With auto-save on, while the career saves in this game: writes the save
+    // file, keeping aside what another program made of it.
+    CareerSaved save();
+
     Career career_;
     CareerHistory history_;
     AutoSave autoSave_;

@@ -35,5 +35,5 @@ bool buyWhatIsAffordable(const PurchaseCentre& centre, CareerSession& session) {
         }
     }
     if (purchase.totalCost() == 0) return false;
-    return session.confirmPurchase(purchase) == PurchaseOutcome::bought;
+    return session.confirmPurchase(purchase).outcome == PurchaseOutcome::bought;
 }

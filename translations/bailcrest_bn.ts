@@ -1640,15 +1640,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ঠিক আছে</translation>
     </message>
     <message>
-        <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
-        <translation>আপনার কেরিয়ার %1 হিসেবে সেভ করা গেল না: %2। আগের সেভ ফাইল, যদি থাকে, অপরিবর্তিত আছে।</translation>
-    </message>
-    <message>
-        <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
-        <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
-        <translation>%1 ফাইলটি এই গেম শেষবার যেমন রেখে গিয়েছিল তেমন ছিল না: অন্য কোনো প্রোগ্রাম সেটি বদলেছে, অথবা তাতে এমন কিছু আছে যা এই কেরিয়ার ব্যবহার করতে পারে না। সেটি যেমন ছিল তেমনই %2 হিসেবে রেখে দেওয়া হয়েছে, আর আপনার কেরিয়ার তার জায়গায় সেভ করা হয়েছে।</translation>
-    </message>
-    <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
         <translation>আপনার কেরিয়ারের ইতিহাস %1-এ রাখা গেল না: %2। আপনার কেরিয়ার আগের মতোই সেভ করা আছে, ইতিহাস উইন্ডো এখনও এই গেমের প্রতিটি ম্যাচ দেখায়, আর আপনার পরের ম্যাচের পর গেম আবার চেষ্টা করবে।</translation>
     </message>
@@ -1833,6 +1824,23 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>Opens the hall of fame, the best careers ever played.</extracomment>
         <translation>হল অফ ফেম</translation>
     </message>
+    <message>
+        <source>The name is empty.</source>
+        <extracomment>Told under &quot;Please fill in the player details properly.&quot; when the field is empty.</extracomment>
+        <translation>নাম খালি।</translation>
+    </message>
+    <message>
+        <source>The city is empty.</source>
+        <translation>শহর খালি।</translation>
+    </message>
+    <message>
+        <source>The state is empty.</source>
+        <translation>রাজ্য খালি।</translation>
+    </message>
+    <message>
+        <source>The country is empty.</source>
+        <translation>দেশ খালি।</translation>
+    </message>
 </context>
 <context>
     <name>PurchaseScreen</name>
@@ -1918,14 +1926,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>স্বাস্থ্যসেবা কেন্দ্র</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>ঠিক আছে</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>বাতিল</translation>
-    </message>
-    <message>
         <source>Fitness:</source>
         <translation>ফিটনেস:</translation>
     </message>
@@ -1965,6 +1965,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>You don&apos;t have enough money to buy the units.</source>
         <translation>এই ইউনিটগুলো কেনার মতো যথেষ্ট টাকা আপনার নেই।</translation>
+    </message>
+    <message>
+        <source>The most units the balance pays for: %1.</source>
+        <extracomment>Below the balance after purchase, when the units proposed at opening cost more than the balance.</extracomment>
+        <translation>ব্যালান্স দিয়ে সর্বাধিক এতগুলো ইউনিটের দাম দেওয়া যায়: %1।</translation>
     </message>
 </context>
 <context>
@@ -2372,6 +2377,18 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     </message>
 </context>
 <context>
+    <name>SaveNotices</name>
+    <message>
+        <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
+        <translation>আপনার কেরিয়ার %1 হিসেবে সেভ করা গেল না: %2। আগের সেভ ফাইল, যদি থাকে, অপরিবর্তিত আছে।</translation>
+    </message>
+    <message>
+        <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
+        <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
+        <translation>%1 ফাইলটি এই গেম শেষবার যেমন রেখে গিয়েছিল তেমন ছিল না: অন্য কোনো প্রোগ্রাম সেটি বদলেছে, অথবা তাতে এমন কিছু আছে যা এই কেরিয়ার ব্যবহার করতে পারে না। সেটি যেমন ছিল তেমনই %2 হিসেবে রেখে দেওয়া হয়েছে, আর আপনার কেরিয়ার তার জায়গায় সেভ করা হয়েছে।</translation>
+    </message>
+</context>
+<context>
     <name>SavedCareersModel</name>
     <message>
         <source>Set aside, ended</source>
@@ -2436,6 +2453,16 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>File</source>
         <translation>ফাইল</translation>
     </message>
+    <message>
+        <source>Set aside, played on after its end</source>
+        <extracomment>A career&apos;s save kept aside when another career took its file, of a career that ended and was loaded and played on.</extracomment>
+        <translation>সরিয়ে রাখা, শেষের পরেও চলছে</translation>
+    </message>
+    <message>
+        <source>Played on after its end</source>
+        <extracomment>A career that ended, then was loaded again and played on.</extracomment>
+        <translation>শেষের পরেও চলছে</translation>
+    </message>
 </context>
 <context>
     <name>ScreenNavigator</name>
@@ -2487,8 +2514,8 @@ Take the career over on this computer? Yes saves it here from now on, and what t
 <context>
     <name>UnitsScrollBar</name>
     <message>
-        <source>Up or Page Up adds units, Page Up ten at a time, and Home all of them; Down or Page Down takes them away, Page Down ten at a time, and End all of them.</source>
-        <translation>Up বা Page Up ইউনিট যোগ করে, Page Up একবারে দশটি, আর Home সবগুলো; Down বা Page Down ইউনিট কমায়, Page Down একবারে দশটি, আর End সবগুলো।</translation>
+        <source>Up or Page Up adds units, Page Up ten at a time, and End all of them; Down or Page Down takes them away, Page Down ten at a time, and Home all of them.</source>
+        <translation>Up বা Page Up ইউনিট যোগ করে, Page Up একবারে দশটি, আর End সবগুলো; Down বা Page Down ইউনিট কমায়, Page Down একবারে দশটি, আর Home সবগুলো।</translation>
     </message>
 </context>
 </TS>

@@ -1640,15 +1640,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ठीक है</translation>
     </message>
     <message>
-        <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
-        <translation>आपका करियर %1 के रूप में सेव नहीं हो सका: %2। पहले की सेव फ़ाइल, अगर कोई है, तो वैसी ही बनी हुई है।</translation>
-    </message>
-    <message>
-        <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
-        <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
-        <translation>फ़ाइल %1 वैसी नहीं थी जैसी इस गेम ने उसे पिछली बार छोड़ा था: किसी दूसरे प्रोग्राम ने उसे बदला, या उसमें वह है जो यह करियर काम में नहीं ले सकता। उसे बिना बदले %2 के रूप में रख दिया गया है, और आपका करियर उसकी जगह सेव किया गया है।</translation>
-    </message>
-    <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
         <translation>आपके करियर का इतिहास %1 में नहीं रखा जा सका: %2। आपका करियर पहले की तरह सेव है, इतिहास विंडो इस गेम का हर मैच अब भी दिखाती है, और गेम आपके अगले मैच के बाद फिर कोशिश करेगा।</translation>
     </message>
@@ -1833,6 +1824,23 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>Opens the hall of fame, the best careers ever played.</extracomment>
         <translation>कीर्ति स्तंभ</translation>
     </message>
+    <message>
+        <source>The name is empty.</source>
+        <extracomment>Told under &quot;Please fill in the player details properly.&quot; when the field is empty.</extracomment>
+        <translation>नाम खाली है।</translation>
+    </message>
+    <message>
+        <source>The city is empty.</source>
+        <translation>शहर खाली है।</translation>
+    </message>
+    <message>
+        <source>The state is empty.</source>
+        <translation>राज्य खाली है।</translation>
+    </message>
+    <message>
+        <source>The country is empty.</source>
+        <translation>देश खाली है।</translation>
+    </message>
 </context>
 <context>
     <name>PurchaseScreen</name>
@@ -1918,14 +1926,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>स्वास्थ्य सेवा केंद्र</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>ठीक है</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>रद्द करें</translation>
-    </message>
-    <message>
         <source>Fitness:</source>
         <translation>फ़िटनेस:</translation>
     </message>
@@ -1965,6 +1965,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <source>%1, %2</source>
         <extracomment>What a screen reader says a rate-card figure is: %1 is the row (&quot;Batting&quot;), %2 the column (&quot;Rate (Rs.)&quot;).</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The most units the balance pays for: %1.</source>
+        <extracomment>Below the balance after purchase, when the units proposed at opening cost more than the balance.</extracomment>
+        <translation>बैलेंस से अधिक से अधिक इतनी इकाइयों का भुगतान हो सकता है: %1।</translation>
     </message>
 </context>
 <context>
@@ -2372,6 +2377,18 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     </message>
 </context>
 <context>
+    <name>SaveNotices</name>
+    <message>
+        <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
+        <translation>आपका करियर %1 के रूप में सेव नहीं हो सका: %2। पहले की सेव फ़ाइल, अगर कोई है, तो वैसी ही बनी हुई है।</translation>
+    </message>
+    <message>
+        <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
+        <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
+        <translation>फ़ाइल %1 वैसी नहीं थी जैसी इस गेम ने उसे पिछली बार छोड़ा था: किसी दूसरे प्रोग्राम ने उसे बदला, या उसमें वह है जो यह करियर काम में नहीं ले सकता। उसे बिना बदले %2 के रूप में रख दिया गया है, और आपका करियर उसकी जगह सेव किया गया है।</translation>
+    </message>
+</context>
+<context>
     <name>SavedCareersModel</name>
     <message>
         <source>Set aside, ended</source>
@@ -2436,6 +2453,16 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>File</source>
         <translation>फ़ाइल</translation>
     </message>
+    <message>
+        <source>Set aside, played on after its end</source>
+        <extracomment>A career&apos;s save kept aside when another career took its file, of a career that ended and was loaded and played on.</extracomment>
+        <translation>अलग रखा गया, समाप्ति के बाद भी जारी</translation>
+    </message>
+    <message>
+        <source>Played on after its end</source>
+        <extracomment>A career that ended, then was loaded again and played on.</extracomment>
+        <translation>समाप्ति के बाद भी जारी</translation>
+    </message>
 </context>
 <context>
     <name>ScreenNavigator</name>
@@ -2487,8 +2514,8 @@ Take the career over on this computer? Yes saves it here from now on, and what t
 <context>
     <name>UnitsScrollBar</name>
     <message>
-        <source>Up or Page Up adds units, Page Up ten at a time, and Home all of them; Down or Page Down takes them away, Page Down ten at a time, and End all of them.</source>
-        <translation>↑ या Page Up इकाइयाँ जोड़ता है, Page Up एक बार में दस, और Home सारी; ↓ या Page Down इकाइयाँ घटाता है, Page Down एक बार में दस, और End सारी।</translation>
+        <source>Up or Page Up adds units, Page Up ten at a time, and End all of them; Down or Page Down takes them away, Page Down ten at a time, and Home all of them.</source>
+        <translation>↑ या Page Up इकाइयाँ जोड़ता है, Page Up एक बार में दस, और End सारी; ↓ या Page Down इकाइयाँ घटाता है, Page Down एक बार में दस, और Home सारी।</translation>
     </message>
 </context>
 </TS>

@@ -1640,15 +1640,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ٹھیک ہے</translation>
     </message>
     <message>
-        <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
-        <translation>آپ کا کیریئر %1 کے طور پر محفوظ نہیں ہو سکا: %2۔ پہلے کی محفوظ فائل، اگر کوئی ہے، جوں کی توں ہے۔</translation>
-    </message>
-    <message>
-        <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
-        <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
-        <translation>فائل %1 ویسی نہیں تھی جیسی اس گیم نے اسے پچھلی بار چھوڑا تھا: کسی دوسرے پروگرام نے اسے بدلا، یا اس میں وہ ہے جو یہ کیریئر استعمال نہیں کر سکتا۔ اسے بغیر بدلے %2 کے طور پر رکھ دیا گیا ہے، اور آپ کا کیریئر اس کی جگہ محفوظ کیا گیا ہے۔</translation>
-    </message>
-    <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
         <translation>آپ کے کیریئر کا تاریخچہ %1 میں محفوظ نہیں ہو سکا: %2۔ آپ کا کیریئر پہلے کی طرح محفوظ ہے، تاریخچے کی ونڈو اب بھی اس گیم کا ہر میچ دکھاتی ہے، اور گیم آپ کے اگلے میچ کے بعد دوبارہ کوشش کرے گا۔</translation>
     </message>
@@ -1834,6 +1825,23 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>Opens the hall of fame, the best careers ever played.</extracomment>
         <translation>ہال آف فیم</translation>
     </message>
+    <message>
+        <source>The name is empty.</source>
+        <extracomment>Told under &quot;Please fill in the player details properly.&quot; when the field is empty.</extracomment>
+        <translation>نام خالی ہے۔</translation>
+    </message>
+    <message>
+        <source>The city is empty.</source>
+        <translation>شہر خالی ہے۔</translation>
+    </message>
+    <message>
+        <source>The state is empty.</source>
+        <translation>ریاست خالی ہے۔</translation>
+    </message>
+    <message>
+        <source>The country is empty.</source>
+        <translation>ملک خالی ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>PurchaseScreen</name>
@@ -1919,14 +1927,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>صحت کی نگہداشت کا مرکز</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>ٹھیک ہے</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>منسوخ</translation>
-    </message>
-    <message>
         <source>Fitness:</source>
         <translation>فٹنس:</translation>
     </message>
@@ -1966,6 +1966,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>You don&apos;t have enough money to buy the units.</source>
         <translation>یہ یونٹ خریدنے کے لیے آپ کے پاس کافی پیسے نہیں ہیں۔</translation>
+    </message>
+    <message>
+        <source>The most units the balance pays for: %1.</source>
+        <extracomment>Below the balance after purchase, when the units proposed at opening cost more than the balance.</extracomment>
+        <translation>بیلنس سے زیادہ سے زیادہ اتنے یونٹ کی ادائیگی ہو سکتی ہے: %1۔</translation>
     </message>
 </context>
 <context>
@@ -2373,6 +2378,18 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     </message>
 </context>
 <context>
+    <name>SaveNotices</name>
+    <message>
+        <source>Your career could not be saved as %1: %2. The earlier save file, if there is one, is unchanged.</source>
+        <translation>آپ کا کیریئر %1 کے طور پر محفوظ نہیں ہو سکا: %2۔ پہلے کی محفوظ فائل، اگر کوئی ہے، جوں کی توں ہے۔</translation>
+    </message>
+    <message>
+        <source>The file %1 was not as this game last left it: another program changed it, or it holds what this career cannot use. It is kept unchanged as %2, and your career is saved in its place.</source>
+        <extracomment>%1 is a file of the game&apos;s Saves folder, %2 the name it is kept under.</extracomment>
+        <translation>فائل %1 ویسی نہیں تھی جیسی اس گیم نے اسے پچھلی بار چھوڑا تھا: کسی دوسرے پروگرام نے اسے بدلا، یا اس میں وہ ہے جو یہ کیریئر استعمال نہیں کر سکتا۔ اسے بغیر بدلے %2 کے طور پر رکھ دیا گیا ہے، اور آپ کا کیریئر اس کی جگہ محفوظ کیا گیا ہے۔</translation>
+    </message>
+</context>
+<context>
     <name>SavedCareersModel</name>
     <message>
         <source>Set aside, ended</source>
@@ -2437,6 +2454,16 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>File</source>
         <translation>فائل</translation>
     </message>
+    <message>
+        <source>Set aside, played on after its end</source>
+        <extracomment>A career&apos;s save kept aside when another career took its file, of a career that ended and was loaded and played on.</extracomment>
+        <translation>الگ رکھا گیا، ختم ہونے کے بعد بھی جاری</translation>
+    </message>
+    <message>
+        <source>Played on after its end</source>
+        <extracomment>A career that ended, then was loaded again and played on.</extracomment>
+        <translation>ختم ہونے کے بعد بھی جاری</translation>
+    </message>
 </context>
 <context>
     <name>ScreenNavigator</name>
@@ -2488,8 +2515,8 @@ Take the career over on this computer? Yes saves it here from now on, and what t
 <context>
     <name>UnitsScrollBar</name>
     <message>
-        <source>Up or Page Up adds units, Page Up ten at a time, and Home all of them; Down or Page Down takes them away, Page Down ten at a time, and End all of them.</source>
-        <translation>‏Up یا Page Up یونٹ بڑھاتا ہے، Page Up ایک بار میں دس، اور Home سارے؛ Down یا Page Down یونٹ گھٹاتا ہے، Page Down ایک بار میں دس، اور End سارے۔</translation>
+        <source>Up or Page Up adds units, Page Up ten at a time, and End all of them; Down or Page Down takes them away, Page Down ten at a time, and Home all of them.</source>
+        <translation>‏Up یا Page Up یونٹ بڑھاتا ہے، Page Up ایک بار میں دس، اور End سارے؛ Down یا Page Down یونٹ گھٹاتا ہے، Page Down ایک بار میں دس، اور Home سارے۔</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,12 @@ TEST(ChartCursor, MovesAlongTheMatchesAndTellsTheirFigures) {
     builtModule().onMatchPicked(view, &chart.window, [&](int match) { picked = match; });
     QTest::keyClick(view, Qt::Key_Return);
     EXPECT_EQ(picked, 49);
+    // A click picks the match it puts the cursor at.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
+    EXPECT_TRUE(picked == 30 || picked == 31) << picked;
+    QTest::keyClick(view, Qt::Key_End);
+    QTest::keyClick(view, Qt::Key_Left);
+    QTest::keyClick(view, Qt::Key_PageUp);
 
     // A match played keeps the cursor at its match; at the newest, it
     // follows to the new newest.

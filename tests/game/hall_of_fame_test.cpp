@@ -70,4 +70,50 @@ TEST(HallOfFame, ACareerGoingOnIsUpdatedButAnEndedOneKeepsItsPlace) {
     EXPECT_EQ(entries.size(), 3u);
 }
 
+// The career the enquiry ended, loaded again from its save as it stood
+// before, and played on: still one entry, which goes on with the figures it
+// reaches and remembers where it ended, however often its files are seen.
+TEST(HallOfFame, AnEndedCareerPlayedOnIsStillOneEntry) {
+    std::vector<FameEntry> entries;
+    remember(entries, career("Arjun", 4000, 90, Level::national, 229, 597700));
+    remember(entries, career("Arjun", 4000, 90, Level::national, 229, 597700, true));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].endedAfter, 229);
+
+    remember(entries, career("Arjun", 4060, 91, Level::national, 230, 610000));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_FALSE(entries[0].ended);
+    EXPECT_EQ(entries[0].matches, 230);
+    EXPECT_EQ(entries[0].runs, 4060);
+    EXPECT_EQ(entries[0].bankBalance, 610000);
+    EXPECT_EQ(entries[0].endedAfter, 229);
+    EXPECT_TRUE(playedOnAfterItsEnd(entries[0], entries[0].saveFile, entries[0].player, 230));
+    EXPECT_FALSE(playedOnAfterItsEnd(entries[0], entries[0].saveFile, entries[0].player, 229));
+
+    // An earlier copy of it, kept aside, lowers nothing it reached.
+    remember(entries, career("Arjun", 3000, 70, Level::state, 180, 1000));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].runs, 4060);
+    EXPECT_EQ(entries[0].highestLevel, Level::national);
+    EXPECT_EQ(entries[0].bankBalance, 610000);
+
+    // It ends again: ended where it now stands, and first ended where it did.
+    remember(entries, career("Arjun", 4100, 93, Level::national, 240, 620000, true));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries[0].ended);
+    EXPECT_EQ(entries[0].matches, 240);
+    EXPECT_EQ(entries[0].endedAfter, 229);
+    EXPECT_FALSE(playedOnAfterItsEnd(entries[0], entries[0].saveFile, entries[0].player, 240));
+    EXPECT_TRUE(endedWith(entries[0], entries[0].saveFile, entries[0].player, 240));
+
+    // A new Arjun in the same file, past the matches of the first but
+    // short of his runs, is another career.
+    remember(entries, career("Arjun", 10, 0, Level::club, 1, 0));
+    remember(entries, career("Arjun", 900, 30, Level::city, 241, 0));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].matches, 240);
+    EXPECT_EQ(entries[1].matches, 241);
+    EXPECT_EQ(entries[1].endedAfter, 0);
+}
+
 }  // namespace

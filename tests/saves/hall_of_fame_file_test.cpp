@@ -29,6 +29,7 @@ FameEntry entry(const char* player, std::int64_t runs, bool ended = false) {
     e.wickets = 12;
     e.bankBalance = 123456;
     e.ended = ended;
+    e.endedAfter = ended ? e.matches : 0;
     e.lastPlayed = QDateTime(QDate(2026, 12, 8), QTime(14, 24, 6), Qt::UTC);
     return e;
 }
@@ -52,7 +53,7 @@ TEST_F(HallOfFameFile, CareersReadBackAsWrittenUnderEveryLocale) {
     const QByteArray bytes = hallOfFameBytes(careers);
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(bytes, hallOfFameBytes(careers));
-    EXPECT_TRUE(bytes.contains("123456,no,2026-12-08T14:24:06Z\n")) << bytes.toStdString();
+    EXPECT_TRUE(bytes.contains("123456,no,2026-12-08T14:24:06Z,0\n")) << bytes.toStdString();
 
     ASSERT_EQ(rememberInHallOfFame(path, careers).failure, std::nullopt);
     const HallOfFameReading reading = readHallOfFame(path);
@@ -106,6 +107,27 @@ TEST_F(HallOfFameFile, AFileOfAnotherKindIsDamagedAndAnUnchangedOneIsNotWrittenA
     // read-only file.
     EXPECT_EQ(rememberInHallOfFame(path, {entry("Ravi", 1)}).failure, std::nullopt);
     EXPECT_EQ(QFileInfo(path).lastModified(), written);
+}
+
+// A file written before the column of where a career first ended reads as
+// the same careers, an ended one ended where it stands; written again, it
+// takes the column.
+TEST_F(HallOfFameFile, AFileWithoutTheEndedAfterColumnReadsAsTheSameCareers) {
+    const QByteArray older =
+        "player,save file,highest level,matches,runs,wickets,bank balance,ended,last played\n"
+        "\"Arjun\",\"arjun_auto.bsg\",National,229,4000,90,597700,yes,2026-12-08T14:24:06Z\n"
+        "\"Ravi\",\"ravi_auto.bsg\",City,12,300,4,5000,no,2026-12-08T14:24:06Z\n";
+    const HallOfFameReading reading = hallOfFameFromBytes(older);
+    EXPECT_FALSE(reading.damaged);
+    ASSERT_EQ(reading.entries.size(), 2u);
+    EXPECT_EQ(reading.entries[0].endedAfter, 229);
+    EXPECT_EQ(reading.entries[1].endedAfter, 0);
+    EXPECT_EQ(hallOfFameFromBytes(hallOfFameBytes(reading.entries)).entries, reading.entries);
+    EXPECT_TRUE(
+        hallOfFameBytes(reading.entries)
+            .startsWith(
+                "player,save file,highest level,matches,runs,wickets,bank balance,ended,last "
+                "played,ended after\n"));
 }
 
 #ifdef Q_OS_UNIX

@@ -116,6 +116,7 @@ TEST_F(SavedCareers, ASaveTheHallOfFameRemembersAsEndedIsMarkedEndedUntilItIsPla
     ended.saveFile = QStringLiteral("mid_auto.bsg");
     ended.matches = careerMatches(career);
     ended.ended = true;
+    ended.endedAfter = ended.matches;
     ASSERT_EQ(rememberInHallOfFame(hallOfFamePath(saves), {ended}).failure, std::nullopt);
     EXPECT_TRUE(listSavedCareers(saves).at(0).ended);
 
@@ -127,11 +128,25 @@ TEST_F(SavedCareers, ASaveTheHallOfFameRemembersAsEndedIsMarkedEndedUntilItIsPla
     const HallOfFameUpdate update = rememberSavedCareers(saves);
     EXPECT_EQ(update.entries, std::vector<FameEntry>{ended});
 
-    // Loaded and played on, the file holds another match: a career again.
+    // Loaded and played on, the file holds another match: a career again,
+    // which the list says was played on after its end, and the hall of fame
+    // takes on in the ended career's entry.
     Career playedOn = career;
     playedOn.statistics().matches += 1;
     save(QStringLiteral("mid_auto.bsg"), playedOn);
-    EXPECT_FALSE(listSavedCareers(saves).at(0).ended);
+    const std::vector<SavedCareer> list = listSavedCareers(saves);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list.at(0).fileName, QStringLiteral("mid_auto.bsg"));
+    EXPECT_FALSE(list.at(0).ended);
+    EXPECT_TRUE(list.at(0).playedOnAfterItsEnd);
+    // The set-aside copy still is the save it ended with.
+    EXPECT_TRUE(list.at(1).ended);
+    EXPECT_FALSE(list.at(1).playedOnAfterItsEnd);
+    const HallOfFameUpdate taken = rememberSavedCareers(saves);
+    ASSERT_EQ(taken.entries.size(), 1u);
+    EXPECT_FALSE(taken.entries[0].ended);
+    EXPECT_EQ(taken.entries[0].matches, ended.matches + 1);
+    EXPECT_EQ(taken.entries[0].endedAfter, ended.matches);
 }
 
 TEST(SetAsideSaveNames, NameTheSaveTheyWereKeptFromAndNoOtherNameDoes) {

@@ -103,7 +103,7 @@ const ScreenCase screenCases[] = {
      true},
     {"Sponsors",
      [](Screens& s, auto& owner) {
-         return own<SponsorsScreen>(owner, s.main->career(), s.main.get());
+         return own<SponsorsScreen>(owner, s.main->career(), s.scripted.prompter, s.main.get());
      },
      true},
     {"RecordBook", [](Screens& s, auto&) -> QWidget* { return s.main->recordsScreen(); }, true},

@@ -86,6 +86,8 @@ TEST_F(CareerEnd, ShowsTheSummaryKeepsItsPictureOpensTheHistoryAndEntersTheHallO
     EXPECT_EQ(summary->card()->value(QStringLiteral("cardRuns"))->text(), QString::number(runs));
     EXPECT_EQ(summary->card()->value(QStringLiteral("cardEnding"))->text(),
               QStringLiteral("Dropped from club cricket."));
+    // It has the keyboard: Ctrl+S and Escape reach it, not the main screen.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == summary; }));
     // Nothing more is played while it shows.
     EXPECT_FALSE(main.command(MainScreen::Play)->isEnabled());
     // It opens no taller than its first size (6600 twips) or than its

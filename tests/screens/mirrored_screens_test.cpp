@@ -114,7 +114,8 @@ TEST(MirroredScreens, EveryScreenRightToLeftIsTheMirrorImageOfTheEnglish) {
             return std::make_unique<PurchaseScreen>(centre, career, scripted.prompter, &owner);
         });
     }
-    expectMirrored([&] { return std::make_unique<SponsorsScreen>(career, &owner); });
+    expectMirrored(
+        [&] { return std::make_unique<SponsorsScreen>(career, scripted.prompter, &owner); });
     expectMirrored([&] { return std::make_unique<RecordsScreen>(career, &owner); });
 }
 

@@ -180,6 +180,11 @@ TEST(PlayerScreen, StartRefusesAnyEmptyField) {
         QSignalSpy started(&profile, &PlayerScreen::startRequested);
         QTest::mouseClick(profile.command(PlayerScreen::Start), Qt::LeftButton);
         EXPECT_EQ(prompter.notices, QStringList{refusal}) << empty;
+        // The first empty field is named, and has the keyboard.
+        const char* named[] = {"The name is empty.", "The city is empty.", "The state is empty.",
+                               "The country is empty."};
+        EXPECT_EQ(prompter.noticeDetails, QStringList{QString::fromLatin1(named[empty])});
+        EXPECT_EQ(profile.focusWidget(), profile.textField(empty)) << empty;
         EXPECT_EQ(started.count(), 0) << empty;
         // Everything stays as it was.
         for (int i = 0; i < 4; ++i) EXPECT_EQ(profile.textField(i)->text(), texts[i]);

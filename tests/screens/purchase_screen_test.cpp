@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -146,8 +147,8 @@ TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
          "HEALTH CARE CENTRE",
          "UNITS YOU INTEND TO BUY",
          "Required Units",
-         "OK",
-         "Cancel",
+         "&OK",
+         "&Cancel",
          {"Fitness:", "Health:", "Stamina:"}},
     };
     for (const auto& c : cases) {
@@ -246,10 +247,11 @@ TEST_F(PurchaseScreenTest, TheScrollBarsSetTheUnitsAndTheBalanceAfter) {
     EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("2"));
     EXPECT_EQ(screen->balanceAfterLabel()->text(), QStringLiteral("16000"));
 
-    // End takes every unit away, Home proposes them all again.
-    QTest::keyClick(batting, Qt::Key_End);
-    EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("0"));
+    // Home takes every unit away and End proposes them all again, as Home
+    // and End mean the least and the most on the player screen's bars.
     QTest::keyClick(batting, Qt::Key_Home);
+    EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("0"));
+    QTest::keyClick(batting, Qt::Key_End);
     EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("5"));
 }
 
@@ -267,8 +269,8 @@ TEST_F(PurchaseScreenTest, PageUpAndPageDownMoveTenUnits) {
             Qt::Key key;
             int units;
         } presses[] = {{Qt::Key_PageDown, 64}, {Qt::Key_PageDown, 54}, {Qt::Key_PageUp, 64},
-                       {Qt::Key_End, 0},       {Qt::Key_PageDown, 0},  {Qt::Key_PageUp, 10},
-                       {Qt::Key_Up, 11},       {Qt::Key_Home, 74},     {Qt::Key_PageUp, 74}};
+                       {Qt::Key_Home, 0},      {Qt::Key_PageDown, 0},  {Qt::Key_PageUp, 10},
+                       {Qt::Key_Up, 11},       {Qt::Key_End, 74},      {Qt::Key_PageUp, 74}};
         for (const auto& press : presses) {
             QTest::keyClick(bar, press.key);
             EXPECT_EQ(screen->unitsBox(0)->text(), QString::number(press.units)) << press.key;
@@ -368,6 +370,10 @@ TEST_F(PurchaseScreenTest, TabReachesEveryScrollBarAndCommandInScreenOrder) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_FALSE(cueShown(1));
     EXPECT_TRUE(cueShown(2));
+    // A click on a row's units gives its bar the keys.
+    QTest::mouseClick(screen->unitsBox(3), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), screen->scrollBar(3));
+    EXPECT_TRUE(cueShown(3));
 }
 
 TEST_F(PurchaseScreenTest, EnterAndTheAccessKeyChooseOk) {
@@ -384,6 +390,55 @@ TEST_F(PurchaseScreenTest, EnterAndTheAccessKeyChooseOk) {
     QTest::keyClick(again.get(), Qt::Key_O, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return scripted.prompter.notices.size() == 1; }));
     EXPECT_TRUE(again->isVisible());
+
+    // Every centre has the same access keys: Alt+C leaves, Alt+O buys.
+    for (const PurchaseScreen::Centre centre : {PurchaseScreen::store, PurchaseScreen::health}) {
+        auto leaving = open(centre);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(leaving.get()));
+        QTest::keyClick(leaving.get(), Qt::Key_C, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !leaving->isVisible(); })) << centre;
+        EXPECT_EQ(leaving->result(), QDialog::Rejected) << centre;
+        auto buying = open(centre);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(buying.get()));
+        // OK answers: it buys, or tells that the money is short.
+        QTest::keyClick(buying.get(), Qt::Key_O, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return !buying->isVisible() || scripted.prompter.notices.size() == 2;
+        })) << centre;
+        if (scripted.prompter.notices.size() == 2) scripted.prompter.notices.removeLast();
+        buying->reject();
+    }
+}
+
+// Opened with more units proposed than the balance pays for, the screen
+// says how many it does pay for; opened with an order it pays, nothing.
+TEST_F(PurchaseScreenTest, AnOrderTheBalanceCannotPaySaysHowManyUnitsItPays) {
+    setBalance(31000);
+    auto paid = open(PurchaseScreen::training);
+    EXPECT_EQ(paid->payableLabel(), nullptr);
+    setBalance(0);
+    auto none = open(PurchaseScreen::training);
+    ASSERT_NE(none->payableLabel(), nullptr);
+    EXPECT_EQ(none->payableLabel()->text(),
+              QStringLiteral("The most units the balance pays for: 0."));
+    EXPECT_TRUE(none->payableLabel()->isVisible());
+    // Every unit but the dearest: one short of them all.
+    const Purchase opening(purchase_centres::training(), career.career());
+    const std::vector<PurchaseRow>& rows = opening.rows();
+    int dearest = 0;
+    int offered = 0;
+    for (const PurchaseRow& row : rows) {
+        dearest = std::max(dearest, row.unitsOffered > 0 ? row.rate : 0);
+        offered += row.unitsOffered;
+    }
+    setBalance(31000 - dearest);
+    auto short1 = open(PurchaseScreen::training);
+    ASSERT_NE(short1->payableLabel(), nullptr);
+    EXPECT_EQ(short1->payableLabel()->text(),
+              QStringLiteral("The most units the balance pays for: %1.").arg(offered - 1));
+    // The window grows by the line, whose words all show.
+    EXPECT_GT(short1->height(), paid->height());
+    EXPECT_LE(short1->payableLabel()->sizeHint().width(), short1->payableLabel()->width());
 }
 
 // Training at club level costs 31000 with every offered unit: the figures

@@ -15,6 +15,7 @@
 #include "screens/command_button.h"
 #include "screens/look.h"
 #include "support/qt_printers.h"
+#include "support/scripted_platform.h"
 #include "support/test_career.h"
 
 namespace {
@@ -40,7 +41,8 @@ TEST(SponsorsScreen, OnlySponsorsWhoseThresholdThePlayerPassesCanBeChosen) {
                  {76, 5}, {80, 5}, {85, 5}, {86, 6}, {95, 7}, {96, 8}};
     for (const auto& c : cases) {
         CareerModel career(careerWith(Level::club, c.skill));
-        SponsorsScreen screen(career, nullptr);
+        ScriptedPrompter prompter;
+        SponsorsScreen screen(career, prompter, nullptr);
         const SponsorshipOffers offers = sponsorshipOffers(career.career());
         for (int i = 0; i < 8; ++i) {
             EXPECT_EQ(screen.option(i)->isEnabled(), i < c.offered) << c.skill << " option " << i;
@@ -63,7 +65,8 @@ TEST(SponsorsScreen, EveryOfferIsShownAtTheLevelsRate) {
     for (const auto& c : cases) {
         // Shown for all eight, offered or not.
         CareerModel career(careerWith(c.level, 10));
-        SponsorsScreen screen(career, nullptr);
+        ScriptedPrompter prompter;
+        SponsorsScreen screen(career, prompter, nullptr);
         for (int i = 0; i < 8; ++i) {
             EXPECT_EQ(screen.offerLabel(i)->text(), QString::fromLatin1(c.offers[i]))
                 << levelNumber(c.level) << ' ' << i;
@@ -73,7 +76,8 @@ TEST(SponsorsScreen, EveryOfferIsShownAtTheLevelsRate) {
 
 TEST(SponsorsScreen, ShowsTheSponsorsInOrderWithTheirColours) {
     CareerModel career(careerWith(Level::club, 80));
-    SponsorsScreen screen(career, nullptr);
+    ScriptedPrompter prompter;
+    SponsorsScreen screen(career, prompter, nullptr);
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Sponsorship"));
     EXPECT_EQ(screen.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
               QStringLiteral("SPONSORSHIP OFFERS"));
@@ -115,7 +119,8 @@ TEST(SponsorsScreen, OkTakesTheChosenSponsorAndItsOffer) {
         start.sponsor = QStringLiteral("Hero Honda");
         start.sponsorship = 12000;
         CareerModel career(start);
-        SponsorsScreen screen(career, nullptr);
+        ScriptedPrompter prompter;
+        SponsorsScreen screen(career, prompter, nullptr);
         screen.show();
         choose(screen.option(c.option));
         QTest::mouseClick(screen.okButton(), Qt::LeftButton);
@@ -146,7 +151,8 @@ TEST(SponsorsScreen, NothingChosenOrCancelledChangesNothing) {
     for (const auto& leave : ways) {
         CareerModel career(careerWith(Level::city, 70));
         QSignalSpy written(&career, &CareerModel::changed);
-        SponsorsScreen screen(career, nullptr);
+        ScriptedPrompter prompter;
+        SponsorsScreen screen(career, prompter, nullptr);
         screen.show();
         leave(screen);
         EXPECT_FALSE(screen.isVisible());
@@ -158,7 +164,8 @@ TEST(SponsorsScreen, NothingChosenOrCancelledChangesNothing) {
 
 TEST(SponsorsScreen, ASponsorCanBeTakenWithTheKeyboard) {
     CareerModel career(careerWith(Level::city, 66));
-    SponsorsScreen screen(career, nullptr);
+    ScriptedPrompter prompter;
+    SponsorsScreen screen(career, prompter, nullptr);
     screen.show();
     QApplication::setActiveWindow(&screen);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));

@@ -239,7 +239,8 @@ TEST_F(SavedSession, AMatchAfterTheBookiesMoneyIsSavedWithItsHistoryRow) {
 }
 
 // A promotion, a sponsor and a visit to the store between two matches all
-// reach the next match's row; the career is saved after each match only.
+// reach the next match's row; the sponsor and the purchase are each saved as
+// they are made, and the history file changes only with a match.
 TEST_F(SavedSession, WhatHappensBetweenMatchesGoesIntoTheNextRow) {
     CareerSession session(testCareer(60, 60, 60), autoSaveOn, SaveTarget{saves, false, {}});
     ScriptedRandom random;
@@ -257,11 +258,21 @@ TEST_F(SavedSession, WhatHappensBetweenMatchesGoesIntoTheNextRow) {
     EXPECT_EQ(kindsOf(promotion), std::vector<PlayNotice>{promoted});
     EXPECT_EQ(session.career().level, Level::city);
 
-    session.takeSponsor(0);
+    const QByteArray historyAfterFirst = contents(session.historyPath());
+    const TakenSponsor sponsor = session.takeSponsor(0);
+    EXPECT_EQ(sponsor.outcome, SponsorOutcome::taken);
+    EXPECT_TRUE(sponsor.save.saved);
+    EXPECT_NE(contents(session.savePath()), afterFirst);
+    EXPECT_EQ(loaded(session).sponsor, QStringLiteral("PEPSI"));
     Purchase gear(purchase_centres::store(), session.career());
-    EXPECT_EQ(session.confirmPurchase(gear), PurchaseOutcome::bought);
-    // Nothing is saved between matches.
-    EXPECT_EQ(contents(session.savePath()), afterFirst);
+    const ConfirmedPurchase bought = session.confirmPurchase(gear);
+    EXPECT_EQ(bought.outcome, PurchaseOutcome::bought);
+    EXPECT_TRUE(bought.save.saved);
+    EXPECT_FALSE(bought.save.saveFailure);
+    EXPECT_TRUE(bought.save.keptAside.empty());
+    EXPECT_EQ(contents(session.savePath()), encodeSaveFile(saveFileOf(session.career(), true)));
+    EXPECT_EQ(loaded(session).bankBalance, gear.balanceAfter());
+    EXPECT_EQ(contents(session.historyPath()), historyAfterFirst);
 
     random.draws = {noOffer};
     ASSERT_EQ(session.play(random, [](double) { return false; }).next, PlayNext::match);
@@ -337,6 +348,32 @@ TEST_F(SavedSession, EachDrawnMatchIsConfirmedOnce) {
     refusedLeavesAllAsItWas(MatchRefusal::noMatchDrawn);
 }
 
+// Only what changes the career saves it: a purchase the balance cannot
+// pay, one of no units and a sponsor that makes no offer leave the file as
+// the last match left it.
+TEST_F(SavedSession, WhatChangesNothingSavesNothing) {
+    Career career = testCareer(60, 60, 60);
+    career.bankBalance = 10;
+    CareerSession session(career, autoSaveOn, SaveTarget{saves, false, {}});
+    ASSERT_TRUE(confirmChosenMatch(session, MatchPerformance{20, 0, 1}).saved);
+    const QByteArray afterMatch = contents(session.savePath());
+
+    session.changeCareer([](Career& playing) { playing.bankBalance = 10; });
+    const Purchase tooDear(purchase_centres::training(), session.career());
+    ASSERT_FALSE(tooDear.affordable());
+    const ConfirmedPurchase refused = session.confirmPurchase(tooDear);
+    EXPECT_EQ(refused.outcome, PurchaseOutcome::shortOfMoney);
+    EXPECT_FALSE(refused.save.saved);
+    Purchase nothing(purchase_centres::store(), session.career());
+    for (int row = 0; row < static_cast<int>(nothing.rows().size()); ++row)
+        nothing.setUnitsChosen(row, 0);
+    EXPECT_FALSE(session.confirmPurchase(nothing).save.saved);
+    const TakenSponsor notOffered = session.takeSponsor(static_cast<int>(sponsors.size()) - 1);
+    EXPECT_EQ(notOffered.outcome, SponsorOutcome::notOffered);
+    EXPECT_FALSE(notOffered.save.saved);
+    EXPECT_EQ(contents(session.savePath()), afterMatch);
+}
+
 TEST_F(SavedSession, WithAutoSaveOffNothingIsWritten) {
     CareerSession session(testCareer(60, 60, 60), AutoSave{}, SaveTarget{saves, false, {}});
     ScriptedRandom random;
@@ -345,6 +382,13 @@ TEST_F(SavedSession, WithAutoSaveOffNothingIsWritten) {
     const ConfirmedMatch confirmed = confirmChosenMatch(session, MatchPerformance{12, 0, 0});
     EXPECT_FALSE(confirmed.saveFailure);
     EXPECT_EQ(session.history().rows().size(), 1u);
+    session.changeCareer([](Career& playing) { playing.bankBalance = 10000000; });
+    const ConfirmedPurchase bought =
+        session.confirmPurchase(Purchase(purchase_centres::training(), session.career()));
+    EXPECT_EQ(bought.outcome, PurchaseOutcome::bought);
+    EXPECT_FALSE(bought.save.saved);
+    EXPECT_FALSE(bought.save.saveFailure);
+    EXPECT_EQ(session.takeSponsor(0).outcome, SponsorOutcome::taken);
     EXPECT_FALSE(QFileInfo::exists(saves));
 }
 
@@ -364,10 +408,10 @@ TEST(TakingASponsor, OnlyOneThatMakesAnOfferIsTaken) {
     const Career before = session.career();
     for (const int index :
          {static_cast<int>(sponsors.size()) - 1, -1, static_cast<int>(sponsors.size())}) {
-        EXPECT_EQ(session.takeSponsor(index), SponsorOutcome::notOffered) << index;
+        EXPECT_EQ(session.takeSponsor(index).outcome, SponsorOutcome::notOffered) << index;
         EXPECT_EQ(session.career(), before) << index;
     }
-    EXPECT_EQ(session.takeSponsor(0), SponsorOutcome::taken);
+    EXPECT_EQ(session.takeSponsor(0).outcome, SponsorOutcome::taken);
     EXPECT_EQ(session.career().sponsor, sponsors[0].name);
     EXPECT_EQ(session.career().sponsorship, offers.amounts[0]);
     EXPECT_EQ(session.career().sinceLastMatch.sponsorTaken, sponsors[0].name);

@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "game/match.h"
+#include "game/purchase.h"
 #include "saves/career_file.h"
 #include "saves/history_csv.h"
 #include "saves/history_file.h"
@@ -96,6 +97,27 @@ TEST_F(FilesChanged, WhatAnotherProgramChangedBetweenMatchesIsKeptAndTold) {
     ASSERT_EQ(::utime(QFile::encodeName(historyPath).constData(), nullptr), 0);
     EXPECT_TRUE(confirmChosenMatch(playing, match).keptAside.empty());
     EXPECT_EQ(setAsideFilesOf(path, saveFileEnding).size(), 1);
+}
+
+// Another career's save copied over this one's after a match is kept aside
+// when a purchase saves the career, as the next match would have kept it.
+TEST_F(FilesChanged, WhatAnotherProgramChangedBeforeAPurchaseIsKept) {
+    CareerSession playing = session();
+    ASSERT_TRUE(confirmChosenMatch(playing, match).saved);
+    const QByteArray otherSave = anotherCareersSave();
+    put(path, otherSave);
+    const QByteArray historyBefore = contents(historyPath);
+
+    playing.changeCareer([](Career& career) { career.bankBalance = 10000000; });
+    const ConfirmedPurchase bought =
+        playing.confirmPurchase(Purchase(purchase_centres::health(), playing.career()));
+    ASSERT_EQ(bought.outcome, PurchaseOutcome::bought);
+    ASSERT_TRUE(bought.save.saved);
+    ASSERT_EQ(bought.save.keptAside.size(), 1u);
+    EXPECT_EQ(bought.save.keptAside[0].file, path);
+    EXPECT_EQ(contents(bought.save.keptAside[0].keptAs), otherSave);
+    EXPECT_EQ(contents(path), encodeSaveFile(saveFileOf(playing.career(), true)));
+    EXPECT_EQ(contents(historyPath), historyBefore);
 }
 
 // A shorter history of another club-level career beside this career's save

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "game/match.h"
+#include "game/purchase.h"
 #include "saves/career_file.h"
 #include "saves/career_lock.h"
 #include "saves/file_system.h"
@@ -250,7 +251,8 @@ int inChild(Child child) {
 }
 
 // Two copies of the game on one career: the second is told and does not
-// save; a lock left by a copy that died is taken over.
+// save, not after a match nor after a purchase or a sponsor; a lock left by
+// a copy that died is taken over.
 TEST_F(FilesKept, OneCopyOfTheGamePlaysACareerAtATime) {
     std::optional<CareerSession> first(std::in_place, career, autoSave,
                                        SaveTarget{saves, false, {}});
@@ -262,7 +264,14 @@ TEST_F(FilesKept, OneCopyOfTheGamePlaysACareerAtATime) {
         CareerSession second = sessionOf(career, path);
         if (second.claimSaveFile().standing != SaveClaim::Standing::openInAnotherCopy) return 1;
         const ConfirmedMatch confirmed = confirmChosenMatch(second, match);
-        return confirmed.saveFailure ? 2 : confirmed.saved ? 3 : 0;
+        if (confirmed.saveFailure || confirmed.saved) return confirmed.saved ? 3 : 2;
+        // Nor does what the second copy buys or takes.
+        second.changeCareer([](Career& career) { career.bankBalance = 10000000; });
+        const ConfirmedPurchase bought =
+            second.confirmPurchase(Purchase(purchase_centres::health(), second.career()));
+        const TakenSponsor taken = second.takeSponsor(0);
+        if (bought.save.saved || taken.save.saved) return 4;
+        return bought.save.saveFailure || taken.save.saveFailure ? 5 : 0;
     });
     EXPECT_EQ(secondCopy, 0);
     EXPECT_EQ(contents(path), saved);

@@ -18,6 +18,12 @@ void ScriptedPrompter::notice(QWidget* owner, const QString& text) {
     messages << text;
 }
 
+void ScriptedPrompter::noticeWithDetails(QWidget* owner, const QString& text,
+                                         const QString& details) {
+    notice(owner, text);
+    noticeDetails << details;
+}
+
 bool ScriptedPrompter::question(QWidget* owner, const QString& text, Answer byDefault) {
     expectOwner(owners, owner, text);
     questions << text;

@@ -26,6 +26,10 @@ class ScriptedPrompter final : public Prompter {
     QStringList dialogs;  // "title|folder|filter" of every file dialog shown
 
     void notice(QWidget* owner, const QString& text) override;
+    // Recorded as a notice, its details in noticeDetails.
+    void noticeWithDetails(QWidget* owner, const QString& text, const QString& details) override;
+    // The details of every notice shown with them, in order.
+    QStringList noticeDetails;
     bool question(QWidget* owner, const QString& text, Answer byDefault) override;
     QString chooseFileToOpen(QWidget* owner, const QString& title, const QString& folder,
                              const QString& filter) override;

@@ -166,7 +166,7 @@ void walkScreens(Visit&& visit) {
         visit(screen, name);
     }
 
-    SponsorsScreen sponsorsScreen(main.career(), &main);
+    SponsorsScreen sponsorsScreen(main.career(), prompter, &main);
     visit(sponsorsScreen, "sponsors");
 
     visit(*main.recordsScreen(), "record-book");
