@@ -91,10 +91,11 @@ PlayOnRules& rememberedRules() {
 }
 
 // The main screen's height, one command row below the design's, where Play
-// on and the line of a run stand.
+// on and the line of a run stand, below the frames, Play on below the menu
+// and wider than the menu's commands, for the languages that write it long.
 constexpr int windowHeight = 5775;
-constexpr int menuHeight = 5535;
 constexpr int runLineTop = 5295;
+constexpr QRect playOnPlace{7080, runLineTop + 60, 1815, 375};
 
 // How long a run plays before it lets the windows draw and the keys be
 // heard: well within the 50 ms a player notices, and never so many matches
@@ -308,13 +309,13 @@ void MainScreen::buildConditions() {
 }
 
 void MainScreen::buildMenu() {
-    auto* menu = frame(this, QStringLiteral("Frame_menu"), QString(), 7560, 120, 1335, menuHeight);
+    auto* menu = frame(this, QStringLiteral("Frame_menu"), QString(), 7560, 120, 1335, 5055);
     menu_ = menu;
     // Each command's keys: Play also on F5, Exit on the desktop's Quit key,
     // the store on G for gear (S would suggest Save), sponsors on O for offers,
     // the history on Y for years (H is taken by Health), the hall of fame on F
     // in the gap the column leaves between About and Sponsors, and Play on, on
-    // Shift+F5, below Play, where the column has no gap left.
+    // Shift+F5, below the menu, where the column has no gap left.
     const struct {
         QString caption;
         int top;
@@ -342,7 +343,7 @@ void MainScreen::buildMenu() {
         //: played. The button is narrow: a short word.
         {tr("Fame"), 1275, {Qt::CTRL | Qt::Key_F}},
         //: Main menu command: plays many matches in a run, asking first how many.
-        {tr("Play on…"), 5115, {Qt::SHIFT | Qt::Key_F5}}};
+        {tr("Play on…"), 0, {Qt::SHIFT | Qt::Key_F5}}};
     // Tab order follows the column from top to bottom.
     const Command columnOrder[commandCount] = {
         Exit, About, HallOfFame, Sponsors, Training, Store, Health, History, Records, Play, PlayOn};
@@ -355,7 +356,12 @@ void MainScreen::buildMenu() {
         connect(button, &QAbstractButton::clicked, this,
                 [this, i] { runCommand(static_cast<Command>(i)); });
     }
-    commands_[PlayOn]->setObjectName(QStringLiteral("playOn"));
+    CommandButton* playOn = commands_[PlayOn];
+    playOn->setObjectName(QStringLiteral("playOn"));
+    playOn->setParent(this);
+    look::place(playOn, look::rect(playOnPlace.x(), playOnPlace.y(), playOnPlace.width(),
+                                   playOnPlace.height()));
+    playOn->show();
     for (int i = 1; i < commandCount; ++i) {
         setTabOrder(commands_[columnOrder[i - 1]], commands_[columnOrder[i]]);
     }
@@ -369,12 +375,14 @@ void MainScreen::buildMenu() {
 void MainScreen::buildRunLine() {
     //: The accessible description of the line that follows a run of matches.
     progress_ = look::value(this, QStringLiteral("runProgress"), tr("Play on"), look::lightYellow,
-                            look::rect(120, runLineTop + 60, 5400, 375));
+                            look::rect(120, runLineTop + 60, 6840, 375));
     progress_->hide();
     //: The command that stops a run of matches after the match being played.
     stop_ = new CommandButton(tr("Stop"), this);
     stop_->setObjectName(QStringLiteral("stopRun"));
-    look::place(stop_, look::rect(6360, runLineTop + 60, 1095, 375));
+    // In Play on's place while the run plays.
+    look::place(stop_, look::rect(playOnPlace.x(), playOnPlace.y(), playOnPlace.width(),
+                                  playOnPlace.height()));
     stop_->hide();
     connect(stop_, &QAbstractButton::clicked, this, &MainScreen::stopRun);
     // Escape stops the run at once, not after a button's press is shown.
@@ -589,6 +597,7 @@ void MainScreen::startRun(const PlayOnRules& rules) {
     career_->update(
         [&](CareerSession& session) { run_ = std::make_unique<PlayOnRun>(session, rules); });
     menu_->setEnabled(false);
+    commands_[PlayOn]->hide();
     progress_->show();
     stop_->show();
     stop_->setFocus();
@@ -646,6 +655,7 @@ void MainScreen::endRun() {
     const std::unique_ptr<PlayOnRun> run = std::move(run_);
     progress_->hide();
     stop_->hide();
+    commands_[PlayOn]->show();
     menu_->setEnabled(true);
     showSavingStatus();
     {

@@ -65,7 +65,12 @@ PlayOnDialog::PlayOnDialog(const PlayOnRules& chosen, QWidget* owner) : QDialog(
     matches_->setGroupSeparatorShown(true);
     matches_->setValue(std::clamp(chosen.matches, 1, mostMatchesPlayedOn));
     //: How many matches Play on plays, from 1 to 1,000.
-    form->addRow(tr("&Matches to play:"), matches_);
+    auto* matchesCaption = new QLabel(tr("&Matches to play:"), this);
+    matchesCaption->setBuddy(matches_);
+    // Room for the caption as written, its access key's "&" and all.
+    matchesCaption->setMinimumWidth(
+        matchesCaption->fontMetrics().horizontalAdvance(matchesCaption->text()) + 4);
+    form->addRow(matchesCaption, matches_);
     layout->addLayout(form);
 
     //: The choices of where a run of matches stops before it has played them all.
