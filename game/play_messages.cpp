@@ -6,6 +6,7 @@
 
 #include "game/money.h"
 #include "game/play.h"
+#include "game/selection.h"
 #include "game/shown_numbers.h"
 #include "game/start_career.h"
 
@@ -102,4 +103,41 @@ QString playAgainQuestion() {
 QString awardNotice(double award) {
     return QCoreApplication::translate("Play", "You are awarded Rs.%1 based on your performance.")
         .arg(shownMoney(award));
+}
+
+QString dropWarningText(const DropWarning& warning) {
+    const char* sentence = nullptr;
+    switch (warning.figure) {
+        case Shortfall::overallSkill:
+            sentence = QT_TRANSLATE_NOOP("Play",
+                                         "Overall skill %1: below %2 you will not be "
+                                         "selected.");
+            break;
+        case Shortfall::fielding:
+            sentence = QT_TRANSLATE_NOOP("Play", "Fielding %1: below %2 you will not be selected.");
+            break;
+        case Shortfall::bat:
+            sentence = QT_TRANSLATE_NOOP("Play", "Bat %1: at %2 you will not be selected.");
+            break;
+        case Shortfall::gloves:
+            sentence = QT_TRANSLATE_NOOP("Play", "Gloves %1: at %2 you will not be selected.");
+            break;
+        case Shortfall::pads:
+            sentence = QT_TRANSLATE_NOOP("Play", "Pads %1: at %2 you will not be selected.");
+            break;
+        case Shortfall::others:
+            sentence = QT_TRANSLATE_NOOP("Play", "Other gear %1: at %2 you will not be selected.");
+            break;
+        case Shortfall::fitness:
+            sentence = QT_TRANSLATE_NOOP("Play", "Fitness %1: at %2 you will not be selected.");
+            break;
+        case Shortfall::health:
+            sentence = QT_TRANSLATE_NOOP("Play", "Health %1: at %2 you will not be selected.");
+            break;
+        case Shortfall::stamina:
+            sentence = QT_TRANSLATE_NOOP("Play", "Stamina %1: at %2 you will not be selected.");
+            break;
+    }
+    return QCoreApplication::translate("Play", sentence)
+        .arg(shownNumber(warning.value), shownNumber(warning.failsAt));
 }

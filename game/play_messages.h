@@ -25,3 +25,9 @@ QString playAgainQuestion();
 
 // The award a match earned: "You are awarded Rs.1500 based on your performance."
 QString awardNotice(double award);
+
+struct DropWarning;
+
+// Why a figure on the main screen warns of a drop: "Stamina 2: at 0 you will
+// not be selected."
+QString dropWarningText(const DropWarning& warning);

@@ -52,3 +52,27 @@ std::optional<Rejection> rejection(const Career& career) {
     }
     return std::nullopt;
 }
+
+std::vector<DropWarning> dropWarnings(const Career& career) {
+    std::vector<DropWarning> warnings;
+    if (earnsPromotion(career)) return warnings;
+    const int threshold = selectionThreshold(career.level);
+    const auto skill = [&](Shortfall::Figure figure, int value) {
+        if (value < threshold) warnings.push_back({figure, value, threshold, true});
+    };
+    const auto condition = [&](Shortfall::Figure figure, int value) {
+        if (value <= wornOutWarning) {
+            warnings.push_back({figure, value, wornOutCondition, value <= wornOutCondition});
+        }
+    };
+    skill(Shortfall::overallSkill, overallSkill(career.skills));
+    skill(Shortfall::fielding, career.skills.fielding);
+    condition(Shortfall::bat, career.gear.bat);
+    condition(Shortfall::gloves, career.gear.gloves);
+    condition(Shortfall::pads, career.gear.pads);
+    condition(Shortfall::others, career.gear.others);
+    condition(Shortfall::fitness, career.body.fitness);
+    condition(Shortfall::health, career.body.health);
+    condition(Shortfall::stamina, career.body.stamina);
+    return warnings;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "game/play.h"
 
@@ -37,3 +38,28 @@ struct Rejection {
 // order, an overall skill or fielding below the level's threshold, any item
 // of gear worn out to 0 or less, and fitness, health or stamina exhausted.
 std::optional<Rejection> rejection(const Career& career);
+
+// A gear or body item at this or below is within a match of being worn out,
+// and warned of before Play.
+inline constexpr int wornOutWarning = wornOutCondition + 2;
+
+// A figure on the main screen that warns of a drop: one the next selection
+// check fails on, or an item of gear or the body one match could wear out.
+// `failsAt` is, for the overall skill and fielding, the level's threshold
+// they are below, and for gear and the body the value at which the player
+// is not selected.
+struct DropWarning {
+    Shortfall::Figure figure;
+    int value;
+    int failsAt;
+    // Whether the next press of Play drops the player for it.
+    bool failsNow;
+
+    bool operator==(const DropWarning&) const = default;
+};
+
+// Every figure that warns of a drop, in the order of the main screen's
+// figures: the overall skill and fielding below the level's threshold,
+// then each item of gear and of the body at or below the warning. None for
+// a player who earns promotion, who is not checked for selection.
+std::vector<DropWarning> dropWarnings(const Career& career);

@@ -3,14 +3,18 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
+#include <algorithm>
 
 #include "game/money.h"
 #include "game/play_messages.h"
 #include "game/ratings.h"
+#include "game/selection.h"
 #include "game/shown_numbers.h"
 #include "game/start_career.h"
 #include "screens/career_model.h"
@@ -23,6 +27,8 @@
 #include "screens/look.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"
+#include "screens/play_on_dialog.h"
+#include "screens/play_on_news.h"
 #include "screens/prompter.h"
 #include "screens/purchase_screen.h"
 #include "screens/records_screen.h"
@@ -78,6 +84,26 @@ QString number(int value) {
     return shownNumber(value);
 }
 
+// What Play on was last asked for, offered again for the rest of this run
+// of the program, never written to a file.
+PlayOnRules& rememberedRules() {
+    static PlayOnRules rules;
+    return rules;
+}
+
+// The main screen's height, one command row below the design's, where Play
+// on and the line of a run stand, below the frames, Play on below the menu
+// and wider than the menu's commands, for the languages that write it long.
+constexpr int windowHeight = 5775;
+constexpr int runLineTop = 5295;
+constexpr QRect playOnPlace{7080, runLineTop + 60, 1815, 375};
+
+// How long a run plays before it lets the windows draw and the keys be
+// heard: well within the 50 ms a player notices, and never so many matches
+// that the windows are seen to jump.
+constexpr int runSliceMs = 20;
+constexpr int mostMatchesASlice = 25;
+
 // A career without a sponsor holds "..." (as its save file does), which is
 // shown in the player's language.
 QString sponsorName(const QString& name) {
@@ -97,13 +123,14 @@ MainScreen::MainScreen(Platform& platform, Career career, AutoSave autoSave, Sav
                         std::move(history.history), history.leftOut),
           this)) {
     setObjectName(QStringLiteral("Main"));
-    look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, 5295);
+    look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, windowHeight);
 
     buildProfile();
     buildLevelStats();
     buildFinance();
     buildConditions();
     buildMenu();
+    buildRunLine();
 
     records_ = new RecordsScreen(*career_, this);
     connect(career_, &CareerModel::changed, this, &MainScreen::showCareer);
@@ -118,10 +145,10 @@ MainScreen::~MainScreen() {
 QLabel* MainScreen::addFigure(QWidget* frame, const QString& objectName, const QString& captionText,
                               QRect captionPlace, QRect valuePlace,
                               std::function<QString(const Career&)> text) {
-    look::caption(frame, QStringLiteral("caption_") + objectName, captionText, look::silver,
-                  captionPlace);
+    QLabel* caption = look::caption(frame, QStringLiteral("caption_") + objectName, captionText,
+                                    look::silver, captionPlace);
     QLabel* label = look::value(frame, objectName, captionText, look::lightYellow, valuePlace);
-    figures_.push_back({label, std::move(text)});
+    figures_.push_back({label, std::move(text), caption, label->accessibleDescription()});
     return label;
 }
 
@@ -180,10 +207,12 @@ void MainScreen::buildProfile() {
           [](const Career& c) { return number(c.skills.bowling); });
     skill(5, 120, "Label2_2", tr("Fielding:"),
           [](const Career& c) { return number(c.skills.fielding); });
+    warnedFigures_.emplace_back(Shortfall::fielding, figures_.size() - 1);
     //: The overall skill, worked out from batting, bowling and fielding.
     QLabel* overall = skill(5, 1920, "skill", tr("Overall:"),
                             [](const Career& c) { return number(overallSkill(c.skills)); });
     look::setTextColour(overall, look::green);
+    warnedFigures_.emplace_back(Shortfall::overallSkill, figures_.size() - 1);
 }
 
 void MainScreen::buildLevelStats() {
@@ -269,6 +298,8 @@ void MainScreen::buildConditions() {
         addCondition(i < 4 ? accessories : health, i < 4 ? i : i - 4,
                      QStringLiteral("Label23_%1").arg(i), QStringLiteral("Shape3_%1").arg(i),
                      conditions[i].caption, conditions[i].value, false);
+        warnedFigures_.emplace_back(static_cast<Shortfall::Figure>(Shortfall::bat + i),
+                                    figures_.size() - 1);
     }
     addCondition(
         accessories, 4, QStringLiteral("Label24"), QStringLiteral("Shape4"), tr("Overall:"),
@@ -284,7 +315,8 @@ void MainScreen::buildMenu() {
     // Each command's keys: Play also on F5, Exit on the desktop's Quit key,
     // the store on G for gear (S would suggest Save), sponsors on O for offers,
     // the history on Y for years (H is taken by Health), the hall of fame on F
-    // in the gap the column leaves between About and Sponsors.
+    // in the gap the column leaves between About and Sponsors, and Play on, on
+    // Shift+F5, below the menu, where the column has no gap left.
     const struct {
         QString caption;
         int top;
@@ -310,10 +342,12 @@ void MainScreen::buildMenu() {
         {tr("History"), 3675, {Qt::CTRL | Qt::Key_Y}},
         //: Main menu command: opens the hall of fame, the best careers ever
         //: played. The button is narrow: a short word.
-        {tr("Fame"), 1275, {Qt::CTRL | Qt::Key_F}}};
+        {tr("Fame"), 1275, {Qt::CTRL | Qt::Key_F}},
+        //: Main menu command: plays many matches in a run, asking first how many.
+        {tr("Play on…"), 0, {Qt::SHIFT | Qt::Key_F5}}};
     // Tab order follows the column from top to bottom.
-    const Command columnOrder[commandCount] = {Exit,  About,  HallOfFame, Sponsors, Training,
-                                               Store, Health, History,    Records,  Play};
+    const Command columnOrder[commandCount] = {
+        Exit, About, HallOfFame, Sponsors, Training, Store, Health, History, Records, Play, PlayOn};
     for (int i = 0; i < commandCount; ++i) {
         auto* button = new CommandButton(entries[i].caption, menu);
         button->setObjectName(QStringLiteral("Label1_%1").arg(i));
@@ -323,12 +357,67 @@ void MainScreen::buildMenu() {
         connect(button, &QAbstractButton::clicked, this,
                 [this, i] { runCommand(static_cast<Command>(i)); });
     }
+    CommandButton* playOn = commands_[PlayOn];
+    playOn->setObjectName(QStringLiteral("playOn"));
+    playOn->setParent(this);
+    look::place(playOn, look::rect(playOnPlace.x(), playOnPlace.y(), playOnPlace.width(),
+                                   playOnPlace.height()));
+    playOn->show();
     for (int i = 1; i < commandCount; ++i) {
         setTabOrder(commands_[columnOrder[i - 1]], commands_[columnOrder[i]]);
     }
     // The window opens with Play ready for Return; the first command of the
     // column is Exit, which would end the program unsaved.
     commands_[Play]->setFocus();
+}
+
+// Below the menu's frames while a run plays: which match it is at, and the
+// command that stops it after that match.
+void MainScreen::buildRunLine() {
+    //: The accessible description of the line that follows a run of matches.
+    progress_ = look::value(this, QStringLiteral("runProgress"), tr("Play on"), look::lightYellow,
+                            look::rect(120, runLineTop + 60, 6840, 375));
+    progress_->hide();
+    //: The command that stops a run of matches after the match being played.
+    stop_ = new CommandButton(tr("Stop"), this);
+    stop_->setObjectName(QStringLiteral("stopRun"));
+    // In Play on's place while the run plays.
+    look::place(stop_, look::rect(playOnPlace.x(), playOnPlace.y(), playOnPlace.width(),
+                                  playOnPlace.height()));
+    stop_->hide();
+    connect(stop_, &QAbstractButton::clicked, this, &MainScreen::stopRun);
+    // Escape stops the run at once, not after a button's press is shown.
+    stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    stopKey_->setEnabled(false);
+    connect(stopKey_, &QShortcut::activated, this, &MainScreen::stopRun);
+    runStep_ = new QTimer(this);
+    runStep_->setSingleShot(true);
+    runStep_->setInterval(0);
+    connect(runStep_, &QTimer::timeout, this, &MainScreen::playNextOfRun);
+    // A screen reader hears the line at most once a second, however fast the
+    // matches go.
+    announceProgress_ = new QTimer(this);
+    announceProgress_->setInterval(1000);
+    connect(announceProgress_, &QTimer::timeout, this, [this] {
+        if (progress_->accessibleName() != progress_->text())
+            progress_->setAccessibleName(progress_->text());
+    });
+}
+
+void MainScreen::showDropWarnings() {
+    const std::vector<DropWarning> warnings = dropWarnings(career_->career());
+    for (const auto& [figure, index] : warnedFigures_) {
+        const Figure& shown = figures_.at(index);
+        const auto warning =
+            std::find_if(warnings.begin(), warnings.end(),
+                         [figure = figure](const DropWarning& w) { return w.figure == figure; });
+        const bool marked = warning != warnings.end();
+        const QString reason = marked ? dropWarningText(*warning) : QString();
+        look::setTextColour(shown.caption, marked ? look::red : look::silver);
+        shown.caption->setToolTip(reason);
+        if (marked) shown.label->setToolTip(reason);
+        shown.label->setAccessibleDescription(marked ? reason : shown.description);
+    }
 }
 
 void MainScreen::showSavingStatus() {
@@ -352,9 +441,12 @@ void MainScreen::showCareer() {
         fill(bar.bar, colour);
         look::setTextColour(bar.overallLabel, colour);
     }
+    showDropWarnings();
 }
 
 void MainScreen::runCommand(Command command, QWidget* from) {
+    // While a run plays, the menu waits; only Stop is given.
+    if (run_) return;
     // A visit to another screen leaves the keyboard where it was.
     QWidget* window = from ? from : this;
     const QPointer<QWidget> focused = window->focusWidget();
@@ -403,6 +495,9 @@ void MainScreen::runCommand(Command command, QWidget* from) {
         case HallOfFame:
             showHallOfFame();
             break;
+        case PlayOn:
+            playOn();
+            return;
         case commandCount:
             break;
     }
@@ -487,6 +582,98 @@ void MainScreen::play() {
     }
 }
 
+void MainScreen::playOn() {
+    PlayOnDialog dialog(rememberedRules(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        activateWindow();
+        commands_[PlayOn]->setFocus();
+        return;
+    }
+    rememberedRules() = dialog.rules();
+    startRun(dialog.rules());
+}
+
+void MainScreen::startRun(const PlayOnRules& rules) {
+    if (run_) return;
+    career_->update(
+        [&](CareerSession& session) { run_ = std::make_unique<PlayOnRun>(session, rules); });
+    menu_->setEnabled(false);
+    commands_[PlayOn]->hide();
+    progress_->show();
+    stop_->show();
+    stop_->setFocus();
+    stopKey_->setEnabled(true);
+    showProgress();
+    progress_->setAccessibleName(progress_->text());
+    announceProgress_->start();
+    runStep_->start();
+}
+
+void MainScreen::stopRun() {
+    if (run_) run_->stop();
+}
+
+// Matches from the event loop, as many as a short slice of time holds, so
+// that the windows show them, Escape is heard and nothing waits on the run,
+// while windows that take long to draw (the History window's charts) are
+// drawn once a slice, not once a match.
+void MainScreen::playNextOfRun() {
+    if (!run_) return;
+    if (!run_->goesOn()) {
+        endRun();
+        return;
+    }
+    QElapsedTimer slice;
+    slice.start();
+    career_->update([&](CareerSession&) {
+        int played = 0;
+        do {
+            ++played;
+            const PlayOnStep step = run_->playNext(platform_.random, [this](double bribe) {
+                // As on a single press: a Return or Escape pressed without
+                // reading refuses the money.
+                return platform_.prompter.question(this, bookieOfferQuestion(bribe),
+                                                   Prompter::Answer::no);
+            });
+            if (step.confirmed && step.confirmed->saved) savedInRun_ = true;
+        } while (played < mostMatchesASlice && slice.elapsed() < runSliceMs && run_->goesOn());
+    });
+    showProgress();
+    runStep_->start();
+}
+
+void MainScreen::showProgress() {
+    const int total = run_->rules().matches;
+    const int match = std::min(run_->matchesPlayed() + 1, total);
+    //: The line that follows a run of matches: "Match 37 of 100".
+    progress_->setText(tr("Match %1 of %2").arg(shownNumber(match), shownNumber(total)));
+}
+
+void MainScreen::endRun() {
+    runStep_->stop();
+    announceProgress_->stop();
+    stopKey_->setEnabled(false);
+    const std::unique_ptr<PlayOnRun> run = std::move(run_);
+    progress_->hide();
+    stop_->hide();
+    commands_[PlayOn]->show();
+    menu_->setEnabled(true);
+    showSavingStatus();
+    {
+        PlayOnNewsScreen news(*run, career_->career(), this);
+        news.exec();
+    }
+    if (savedInRun_) tellWhereSaved();
+    savedInRun_ = false;
+    emit runEnded();
+    if (run->careerOver()) {
+        endCareer(careerEndingOf(run->lastPlayed()));
+        return;
+    }
+    activateWindow();
+    commands_[PlayOn]->setFocus();
+}
+
 void MainScreen::claimSaveFile() {
     career_->update(
         [this](CareerSession& session) { settleSaveClaim(session, platform_.prompter, this); });
@@ -499,8 +686,12 @@ void MainScreen::playMatch() {
     showSavingStatus();
     // Saves that cannot go beside the game go to the player's own folder; he
     // is told where at the first of them.
+    if (match.saved()) tellWhereSaved();
+}
+
+void MainScreen::tellWhereSaved() {
     const SaveTarget& target = career_->session().saveTarget();
-    if (match.saved() && target.besideTheProgramRefused && !toldWhereSaved_) {
+    if (target.besideTheProgramRefused && !toldWhereSaved_) {
         toldWhereSaved_ = true;
         // The folder stands on a line of its own, where a message box does
         // not break it after its first "/".
@@ -550,6 +741,8 @@ void MainScreen::askPlayAgain() {
 }
 
 void MainScreen::closeEvent(QCloseEvent* event) {
+    // Closed with the program: a run plays no further match.
+    runStep_->stop();
     records_->close();
     // Closed with the program, not answered: no question follows it.
     if (summary_) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "game/career_summary.h"
@@ -12,8 +13,11 @@
 #include "saves/history_file.h"
 #include "saves/saves_folder.h"
 #include "screens/remembered_place.h"
+#include "session/play_on.h"
 
 class QLabel;
+class QShortcut;
+class QTimer;
 class CareerModel;
 class CareerSummaryScreen;
 class CommandButton;
@@ -39,6 +43,7 @@ class MainScreen : public QWidget {
         Health,
         History,
         HallOfFame,
+        PlayOn,
         commandCount
     };
 
@@ -67,8 +72,19 @@ class MainScreen : public QWidget {
     CommandButton* command(Command index) const { return commands_.at(index); }
     // The summary shown once the career has ended, until it is closed.
     CareerSummaryScreen* careerSummary() const { return summary_; }
+    // The run of Play on in progress, if one is.
+    const PlayOnRun* run() const { return run_.get(); }
+    // Starts a run as Play on does once its dialog is answered.
+    void startRun(const PlayOnRules& rules);
+    // Ends the run after the match in progress, as Escape or Stop does.
+    void stopRun();
+    // The line that follows the run, and its Stop command.
+    QLabel* runProgress() const { return progress_; }
+    CommandButton* stopCommand() const { return stop_; }
 
   signals:
+    // A run of Play on has ended and its news has been read.
+    void runEnded();
     // The career is over and the player has answered "Do you want to play
     // again?". The window is hidden; the program decides what comes next.
     void careerEnded(bool playAgain);
@@ -83,6 +99,9 @@ class MainScreen : public QWidget {
     struct Figure {
         QLabel* label;
         std::function<QString(const Career&)> text;
+        QLabel* caption;
+        // Its accessible description while no warning takes its place.
+        QString description;
     };
     // A bar that follows a condition, always blue, or an overall condition,
     // which it shows green, or red when running low, as it does the label of
@@ -120,6 +139,13 @@ class MainScreen : public QWidget {
     void endCareer(CareerEnding ending);
     void askPlayAgain();
     void showHallOfFame();
+    void showDropWarnings();
+    void buildRunLine();
+    void playOn();
+    void playNextOfRun();
+    void showProgress();
+    void endRun();
+    void tellWhereSaved();
 
     Platform& platform_;
     CareerModel* career_;
@@ -135,4 +161,13 @@ class MainScreen : public QWidget {
     std::vector<Bar> bars_;
     std::array<CommandButton*, commandCount> commands_{};
     QLabel* savingStatus_ = nullptr;
+    // The figures the drop warning may mark, by the figure it names.
+    std::vector<std::pair<Shortfall::Figure, std::size_t>> warnedFigures_;
+    std::unique_ptr<PlayOnRun> run_;
+    QTimer* runStep_ = nullptr;
+    QTimer* announceProgress_ = nullptr;
+    QLabel* progress_ = nullptr;
+    CommandButton* stop_ = nullptr;
+    QShortcut* stopKey_ = nullptr;
+    bool savedInRun_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "game/match.h"
 #include "game/money.h"
@@ -49,20 +50,26 @@ CareerResult SimulatedCareer::play() {
         SaveTarget{saveFolder_, false, {}});
     check("the start");
 
+    // Played on as the main screen's Play on plays, run after run: a run
+    // stops at the bookie's question, and the next one goes on from there.
     int playsWithoutMatch = 0;
     while (!end_) {
-        if (ledger_.matches >= options_.matchCap) {
-            end_ = CareerEnd::matchCap;
-            break;
+        PlayOnRules rules;
+        rules.matches = static_cast<int>(std::min<long long>(options_.matchCap - ledger_.matches,
+                                                             std::numeric_limits<int>::max()));
+        rules.beforeDrop = false;
+        PlayOnRun run(session_, rules);
+        while (!end_ && run.goesOn()) {
+            spend();
+            const long long matchesBefore = ledger_.matches;
+            playOnce(run);
+            playsWithoutMatch = ledger_.matches == matchesBefore ? playsWithoutMatch + 1 : 0;
+            if (playsWithoutMatch > mostPlaysWithoutMatch) {
+                fail("Play",
+                     QStringLiteral("%1 Plays in a row without a match").arg(playsWithoutMatch));
+            }
         }
-        spend();
-        const long long matchesBefore = ledger_.matches;
-        playOnce();
-        playsWithoutMatch = ledger_.matches == matchesBefore ? playsWithoutMatch + 1 : 0;
-        if (playsWithoutMatch > mostPlaysWithoutMatch) {
-            fail("Play",
-                 QStringLiteral("%1 Plays in a row without a match").arg(playsWithoutMatch));
-        }
+        if (run.stopped() == PlayOnStop::allPlayed) end_ = CareerEnd::matchCap;
     }
     result_.end = *end_;
     result_.matches = ledger_.matches;
@@ -97,16 +104,20 @@ void SimulatedCareer::spend() {
     }
 }
 
-void SimulatedCareer::playOnce() {
+void SimulatedCareer::playOnce(PlayOnRun& run) {
     const Career& career = session_.career();
     const Level levelBefore = career.level;
     const bool worldCupBefore = career.selectedForWorldCup;
     const double balanceBefore = career.bankBalance;
+    // What the match pays in; Play changes none of it on the way to a match.
+    const double pay = std::floor(career.matchFee) + std::floor(career.sponsorship) +
+                       std::floor(career.otherIncome);
 
-    const PlayOutcome outcome = session_.play(random_, [this](double bribe) {
+    const PlayOnStep step = run.playNext(random_, [this](double bribe) {
         messages_.shown(bookieOfferQuestion(bribe));
         return takesTheBookiesMoney(random_, options_.bribeAcceptance);
     });
+    const PlayOutcome& outcome = step.played;
     for (const Notice& notice : outcome.notices) messages_.shown(noticeText(notice));
     if (career.level != levelBefore) seen_.levelChanges.push_back(career.level);
     if (career.level < levelBefore && outcome.notices.front().shortfall) {
@@ -114,12 +125,12 @@ void SimulatedCareer::playOnce() {
     }
     if (tells(outcome, PlayNotice::selectedForWorldCup)) seen_.selectedForWorldCup = true;
     // Of all that Play does, only the bookie's money changes the balance.
-    seen_.bookieMoney += static_cast<std::int32_t>(career.bankBalance - balanceBefore);
+    seen_.bookieMoney += static_cast<std::int32_t>(step.balanceAfterPlay - balanceBefore);
     switch (outcome.next) {
         case PlayNext::nothing:
             break;
         case PlayNext::match:
-            playMatch();
+            checkMatch(*step.match, *step.confirmed, std::floor(step.balanceAfterPlay) + pay);
             break;
         case PlayNext::careerOver:
             endCareer(outcome);
@@ -139,12 +150,9 @@ void SimulatedCareer::playOnce() {
     }
 }
 
-void SimulatedCareer::playMatch() {
+void SimulatedCareer::checkMatch(const MatchPerformance& match, const ConfirmedMatch& confirmed,
+                                 double expectedBalance) {
     const Career& career = session_.career();
-    const double expectedBalance = std::floor(career.bankBalance) + std::floor(career.matchFee) +
-                                   std::floor(career.sponsorship) + std::floor(career.otherIncome);
-
-    const MatchPerformance match = session_.drawMatch(random_);
     if (match.runs < 0 || match.runs > 200 || match.wickets < 0 || match.wickets > 10 ||
         match.catches < 0 || match.catches > 10) {
         fail("the match", QStringLiteral("a match of %1 runs, %2 wickets and %3 catches")
@@ -152,8 +160,7 @@ void SimulatedCareer::playMatch() {
                               .arg(match.wickets)
                               .arg(match.catches));
     }
-    // Auto-save is off, so confirming writes nothing to the folder.
-    const ConfirmedMatch confirmed = session_.confirmMatch();
+    // Auto-save is off, so confirming wrote nothing to the folder.
     if (confirmed.award > 0) messages_.shown(awardNotice(confirmed.award));
     if (confirmed.saveFailure) {
         fail("the match", QStringLiteral("the career was saved to %1, which failed: %2")

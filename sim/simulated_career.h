@@ -13,6 +13,7 @@
 #include "game/match.h"
 #include "game/play.h"
 #include "session/career_session.h"
+#include "session/play_on.h"
 #include "sim/record_invariants.h"
 #include "sim/simulation_options.h"
 
@@ -62,8 +63,9 @@ class SimulatedCareer final {
     void check(const char* step) const;
     [[noreturn]] void fail(const char* step, const QString& what) const;
     void spend();
-    void playOnce();
-    void playMatch();
+    void playOnce(PlayOnRun& run);
+    void checkMatch(const MatchPerformance& match, const ConfirmedMatch& confirmed,
+                    double expectedBalance);
     void checkHistory(const MatchPerformance& match, double award) const;
     void endCareer(const PlayOutcome& outcome);
     void saveAndLoad() const;

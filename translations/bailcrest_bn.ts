@@ -1604,6 +1604,26 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
 
 %1</translation>
     </message>
+    <message>
+        <source>Play on…</source>
+        <extracomment>Main menu command: plays many matches in a run, asking first how many.</extracomment>
+        <translation>খেলে চলুন…</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The accessible description of the line that follows a run of matches.</extracomment>
+        <translation>খেলে চলুন</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The command that stops a run of matches after the match being played.</extracomment>
+        <translation>থামান</translation>
+    </message>
+    <message>
+        <source>Match %1 of %2</source>
+        <extracomment>The line that follows a run of matches: &quot;Match 37 of 100&quot;.</extracomment>
+        <translation>ম্যাচ %1, মোট %2</translation>
+    </message>
 </context>
 <context>
     <name>MatchScreen</name>
@@ -1747,6 +1767,184 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
 %2</source>
         <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Overall skill %1: below %2 you will not be selected.</source>
+        <translation>সামগ্রিক দক্ষতা %1: %2-এর নিচে আপনি নির্বাচিত হবেন না।</translation>
+    </message>
+    <message>
+        <source>Fielding %1: below %2 you will not be selected.</source>
+        <translation>ফিল্ডিং %1: %2-এর নিচে আপনি নির্বাচিত হবেন না।</translation>
+    </message>
+    <message>
+        <source>Bat %1: at %2 you will not be selected.</source>
+        <translation>ব্যাট %1: %2-এ আপনি নির্বাচিত হবেন না।</translation>
+    </message>
+    <message>
+        <source>Gloves %1: at %2 you will not be selected.</source>
+        <translation>গ্লাভস %1: %2-এ আপনি নির্বাচিত হবেন না।</translation>
+    </message>
+    <message>
+        <source>Pads %1: at %2 you will not be selected.</source>
+        <translation>প্যাড %1: %2-এ আপনি নির্বাচিত হবেন না।</translation>
+    </message>
+    <message>
+        <source>Other gear %1: at %2 you will not be selected.</source>
+        <translation>অন্যান্য সরঞ্জাম %1: %2-এ আপনি নির্বাচিত হবেন না।</translation>
+    </message>
+    <message>
+        <source>Fitness %1: at %2 you will not be selected.</source>
+        <translation>ফিটনেস %1: %2-এ আপনি নির্বাচিত হবেন না।</translation>
+    </message>
+    <message>
+        <source>Health %1: at %2 you will not be selected.</source>
+        <translation>স্বাস্থ্য %1: %2-এ আপনি নির্বাচিত হবেন না।</translation>
+    </message>
+    <message>
+        <source>Stamina %1: at %2 you will not be selected.</source>
+        <translation>স্ট্যামিনা %1: %2-এ আপনি নির্বাচিত হবেন না।</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOnDialog</name>
+    <message>
+        <source>Bailcrest: Play On</source>
+        <extracomment>The title of the dialog that plays many matches in a run.</extracomment>
+        <translation>Bailcrest: খেলে চলুন</translation>
+    </message>
+    <message>
+        <source>&amp;Matches to play:</source>
+        <extracomment>How many matches Play on plays, from 1 to 1,000.</extracomment>
+        <translation>কতগুলি ম্যাচ খেলবেন (&amp;M):</translation>
+    </message>
+    <message>
+        <source>Stop early</source>
+        <extracomment>The choices of where a run of matches stops before it has played them all.</extracomment>
+        <translation>মাঝপথে থামুন</translation>
+    </message>
+    <message>
+        <source>&amp;Before a drop, when a figure on the main screen is marked</source>
+        <translation>বাদ পড়ার আগে, যখন মূল পর্দায় কোনো সংখ্যা চিহ্নিত হয় (&amp;B)</translation>
+    </message>
+    <message>
+        <source>At a &amp;promotion</source>
+        <translation>পদোন্নতিতে (&amp;P)</translation>
+    </message>
+    <message>
+        <source>At &amp;World Cup selection</source>
+        <translation>বিশ্বকাপ নির্বাচনে (&amp;W)</translation>
+    </message>
+    <message>
+        <source>At an &amp;award</source>
+        <translation>পুরস্কারে (&amp;A)</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <extracomment>Followed by a list of gear and body items and a value: &quot;When Stamina falls to 20&quot;.</extracomment>
+        <translation>যখন</translation>
+    </message>
+    <message>
+        <source>Condition to watch</source>
+        <extracomment>The accessible name of the list of gear and body items a run watches.</extracomment>
+        <translation>যে অবস্থার দিকে নজর রাখবেন</translation>
+    </message>
+    <message>
+        <source>falls to</source>
+        <extracomment>Between the gear or body item and the value it falls to: &quot;When Stamina falls to 20&quot;.</extracomment>
+        <translation>কমে</translation>
+    </message>
+    <message>
+        <source>Value to stop at</source>
+        <extracomment>The accessible name of the value at which a run stops for the item watched.</extracomment>
+        <translation>থামার মান</translation>
+    </message>
+    <message>
+        <source>With none chosen, Play on stops only at a question or at the end of the career.</source>
+        <extracomment>Said below the choices: with none of them chosen, the run stops only at a question.</extracomment>
+        <translation>কিছু না বাছলে “খেলে চলুন” কেবল কোনো প্রশ্নে বা কেরিয়ারের শেষে থামে।</translation>
+    </message>
+    <message>
+        <source>&amp;Play On</source>
+        <extracomment>The button that starts the run of matches.</extracomment>
+        <translation>খেলে চলুন (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>বাতিল (&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOnNewsScreen</name>
+    <message>
+        <source>Match %1: %2</source>
+        <extracomment>One line of the news of a run of matches: the match of the run (%1) and what happened (%2).</extracomment>
+        <translation>ম্যাচ %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
+        <translation>
+            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
+            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
+        <translation>
+            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
+            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every match asked for was played.</source>
+        <translation>চাওয়া সব ম্যাচ খেলা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Stopped before a drop. %1</source>
+        <extracomment>%1 says which figure could drop the player: &quot;Stamina 2: at 0 you will not be selected.&quot;</extracomment>
+        <translation>বাদ পড়ার আগে থামানো হয়েছে। %1</translation>
+    </message>
+    <message>
+        <source>Stopped at a promotion.</source>
+        <translation>পদোন্নতিতে থামানো হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Stopped at World Cup selection.</source>
+        <translation>বিশ্বকাপ নির্বাচনে থামানো হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Stopped at an award.</source>
+        <translation>পুরস্কারে থামানো হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Stopped: the condition watched fell to %1.</source>
+        <translation>থামানো হয়েছে: নজরে রাখা অবস্থা কমে %1 হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Stopped at the bookie&apos;s offer.</source>
+        <translation>জুয়াড়ির প্রস্তাবে থামানো হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Stopped: the career is over.</source>
+        <translation>থামানো হয়েছে: কেরিয়ার শেষ।</translation>
+    </message>
+    <message>
+        <source>Stopped by you.</source>
+        <translation>আপনি থামিয়েছেন।</translation>
+    </message>
+    <message>
+        <source>Bailcrest: What Happened</source>
+        <translation>Bailcrest: কী ঘটেছে</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <extracomment>The accessible name of the list of what happened in a run of matches.</extracomment>
+        <translation>কী ঘটেছে</translation>
+    </message>
+    <message>
+        <source>Nothing else to tell.</source>
+        <translation>আর কিছু জানানোর নেই।</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,25 @@
     </message>
 </context>
 <context>
+    <name>PlayOnNewsScreen</name>
+    <message numerus="yes">
+        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
+        <translation>
+            <numerusform>%n match: %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</numerusform>
+            <numerusform>%n matches: %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
+        <translation>
+            <numerusform>%n match: %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</numerusform>
+            <numerusform>%n matches: %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveClaim</name>
     <message numerus="yes">
         <source>The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving this career there would replace it.

@@ -1604,6 +1604,26 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
 
 %1</translation>
     </message>
+    <message>
+        <source>Play on…</source>
+        <extracomment>Main menu command: plays many matches in a run, asking first how many.</extracomment>
+        <translation>खेलते रहें…</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The accessible description of the line that follows a run of matches.</extracomment>
+        <translation>खेलते रहें</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The command that stops a run of matches after the match being played.</extracomment>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>Match %1 of %2</source>
+        <extracomment>The line that follows a run of matches: &quot;Match 37 of 100&quot;.</extracomment>
+        <translation>%2 में से मैच %1</translation>
+    </message>
 </context>
 <context>
     <name>MatchScreen</name>
@@ -1747,6 +1767,184 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
 %2</source>
         <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Overall skill %1: below %2 you will not be selected.</source>
+        <translation>समग्र कौशल %1: %2 से नीचे आपका चयन नहीं होगा।</translation>
+    </message>
+    <message>
+        <source>Fielding %1: below %2 you will not be selected.</source>
+        <translation>क्षेत्ररक्षण %1: %2 से नीचे आपका चयन नहीं होगा।</translation>
+    </message>
+    <message>
+        <source>Bat %1: at %2 you will not be selected.</source>
+        <translation>बल्ला %1: %2 पर आपका चयन नहीं होगा।</translation>
+    </message>
+    <message>
+        <source>Gloves %1: at %2 you will not be selected.</source>
+        <translation>दस्ताने %1: %2 पर आपका चयन नहीं होगा।</translation>
+    </message>
+    <message>
+        <source>Pads %1: at %2 you will not be selected.</source>
+        <translation>पैड %1: %2 पर आपका चयन नहीं होगा।</translation>
+    </message>
+    <message>
+        <source>Other gear %1: at %2 you will not be selected.</source>
+        <translation>अन्य किट %1: %2 पर आपका चयन नहीं होगा।</translation>
+    </message>
+    <message>
+        <source>Fitness %1: at %2 you will not be selected.</source>
+        <translation>फ़िटनेस %1: %2 पर आपका चयन नहीं होगा।</translation>
+    </message>
+    <message>
+        <source>Health %1: at %2 you will not be selected.</source>
+        <translation>स्वास्थ्य %1: %2 पर आपका चयन नहीं होगा।</translation>
+    </message>
+    <message>
+        <source>Stamina %1: at %2 you will not be selected.</source>
+        <translation>स्टैमिना %1: %2 पर आपका चयन नहीं होगा।</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOnDialog</name>
+    <message>
+        <source>Bailcrest: Play On</source>
+        <extracomment>The title of the dialog that plays many matches in a run.</extracomment>
+        <translation>Bailcrest: खेलते रहें</translation>
+    </message>
+    <message>
+        <source>&amp;Matches to play:</source>
+        <extracomment>How many matches Play on plays, from 1 to 1,000.</extracomment>
+        <translation>खेलने के मैच (&amp;M):</translation>
+    </message>
+    <message>
+        <source>Stop early</source>
+        <extracomment>The choices of where a run of matches stops before it has played them all.</extracomment>
+        <translation>बीच में रुकें</translation>
+    </message>
+    <message>
+        <source>&amp;Before a drop, when a figure on the main screen is marked</source>
+        <translation>ड्रॉप से पहले, जब मुख्य स्क्रीन पर कोई आँकड़ा चिह्नित हो (&amp;B)</translation>
+    </message>
+    <message>
+        <source>At a &amp;promotion</source>
+        <translation>प्रमोशन पर (&amp;P)</translation>
+    </message>
+    <message>
+        <source>At &amp;World Cup selection</source>
+        <translation>विश्व कप चयन पर (&amp;W)</translation>
+    </message>
+    <message>
+        <source>At an &amp;award</source>
+        <translation>पुरस्कार पर (&amp;A)</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <extracomment>Followed by a list of gear and body items and a value: &quot;When Stamina falls to 20&quot;.</extracomment>
+        <translation>जब</translation>
+    </message>
+    <message>
+        <source>Condition to watch</source>
+        <extracomment>The accessible name of the list of gear and body items a run watches.</extracomment>
+        <translation>जिस हालत पर नज़र रखनी है</translation>
+    </message>
+    <message>
+        <source>falls to</source>
+        <extracomment>Between the gear or body item and the value it falls to: &quot;When Stamina falls to 20&quot;.</extracomment>
+        <translation>घटकर</translation>
+    </message>
+    <message>
+        <source>Value to stop at</source>
+        <extracomment>The accessible name of the value at which a run stops for the item watched.</extracomment>
+        <translation>रुकने का मान</translation>
+    </message>
+    <message>
+        <source>With none chosen, Play on stops only at a question or at the end of the career.</source>
+        <extracomment>Said below the choices: with none of them chosen, the run stops only at a question.</extracomment>
+        <translation>कुछ न चुनने पर “खेलते रहें” केवल किसी सवाल पर या करियर के अंत पर रुकता है।</translation>
+    </message>
+    <message>
+        <source>&amp;Play On</source>
+        <extracomment>The button that starts the run of matches.</extracomment>
+        <translation>खेलते रहें (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>रद्द करें (&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOnNewsScreen</name>
+    <message>
+        <source>Match %1: %2</source>
+        <extracomment>One line of the news of a run of matches: the match of the run (%1) and what happened (%2).</extracomment>
+        <translation>मैच %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
+        <translation>
+            <numerusform>%n मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर पर।</numerusform>
+            <numerusform>%n मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर पर।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
+        <translation>
+            <numerusform>%n मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर से %5 स्तर तक।</numerusform>
+            <numerusform>%n मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर से %5 स्तर तक।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every match asked for was played.</source>
+        <translation>कहे गए सभी मैच खेले गए।</translation>
+    </message>
+    <message>
+        <source>Stopped before a drop. %1</source>
+        <extracomment>%1 says which figure could drop the player: &quot;Stamina 2: at 0 you will not be selected.&quot;</extracomment>
+        <translation>ड्रॉप से पहले रोका गया। %1</translation>
+    </message>
+    <message>
+        <source>Stopped at a promotion.</source>
+        <translation>प्रमोशन पर रोका गया।</translation>
+    </message>
+    <message>
+        <source>Stopped at World Cup selection.</source>
+        <translation>विश्व कप चयन पर रोका गया।</translation>
+    </message>
+    <message>
+        <source>Stopped at an award.</source>
+        <translation>पुरस्कार पर रोका गया।</translation>
+    </message>
+    <message>
+        <source>Stopped: the condition watched fell to %1.</source>
+        <translation>रोका गया: देखी जा रही हालत घटकर %1 हुई।</translation>
+    </message>
+    <message>
+        <source>Stopped at the bookie&apos;s offer.</source>
+        <translation>सट्टेबाज़ के प्रस्ताव पर रोका गया।</translation>
+    </message>
+    <message>
+        <source>Stopped: the career is over.</source>
+        <translation>रोका गया: करियर समाप्त हो गया।</translation>
+    </message>
+    <message>
+        <source>Stopped by you.</source>
+        <translation>आपने रोका।</translation>
+    </message>
+    <message>
+        <source>Bailcrest: What Happened</source>
+        <translation>Bailcrest: क्या हुआ</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <extracomment>The accessible name of the list of what happened in a run of matches.</extracomment>
+        <translation>क्या हुआ</translation>
+    </message>
+    <message>
+        <source>Nothing else to tell.</source>
+        <translation>और कुछ बताने को नहीं है।</translation>
     </message>
 </context>
 <context>

@@ -1604,6 +1604,26 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
 
 %1</translation>
     </message>
+    <message>
+        <source>Play on…</source>
+        <extracomment>Main menu command: plays many matches in a run, asking first how many.</extracomment>
+        <translation>کھیلتے رہیں…</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The accessible description of the line that follows a run of matches.</extracomment>
+        <translation>کھیلتے رہیں</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The command that stops a run of matches after the match being played.</extracomment>
+        <translation>روکیں</translation>
+    </message>
+    <message>
+        <source>Match %1 of %2</source>
+        <extracomment>The line that follows a run of matches: &quot;Match 37 of 100&quot;.</extracomment>
+        <translation>‏%2 میں سے میچ %1</translation>
+    </message>
 </context>
 <context>
     <name>MatchScreen</name>
@@ -1748,6 +1768,184 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
         <translation>%1
 %2</translation>
+    </message>
+    <message>
+        <source>Overall skill %1: below %2 you will not be selected.</source>
+        <translation>مجموعی مہارت %1: %2 سے کم پر آپ منتخب نہیں ہوں گے۔</translation>
+    </message>
+    <message>
+        <source>Fielding %1: below %2 you will not be selected.</source>
+        <translation>فیلڈنگ %1: %2 سے کم پر آپ منتخب نہیں ہوں گے۔</translation>
+    </message>
+    <message>
+        <source>Bat %1: at %2 you will not be selected.</source>
+        <translation>بلا %1: %2 پر آپ منتخب نہیں ہوں گے۔</translation>
+    </message>
+    <message>
+        <source>Gloves %1: at %2 you will not be selected.</source>
+        <translation>دستانے %1: %2 پر آپ منتخب نہیں ہوں گے۔</translation>
+    </message>
+    <message>
+        <source>Pads %1: at %2 you will not be selected.</source>
+        <translation>پیڈ %1: %2 پر آپ منتخب نہیں ہوں گے۔</translation>
+    </message>
+    <message>
+        <source>Other gear %1: at %2 you will not be selected.</source>
+        <translation>دیگر کٹ %1: %2 پر آپ منتخب نہیں ہوں گے۔</translation>
+    </message>
+    <message>
+        <source>Fitness %1: at %2 you will not be selected.</source>
+        <translation>فٹنس %1: %2 پر آپ منتخب نہیں ہوں گے۔</translation>
+    </message>
+    <message>
+        <source>Health %1: at %2 you will not be selected.</source>
+        <translation>صحت %1: %2 پر آپ منتخب نہیں ہوں گے۔</translation>
+    </message>
+    <message>
+        <source>Stamina %1: at %2 you will not be selected.</source>
+        <translation>اسٹیمنا %1: %2 پر آپ منتخب نہیں ہوں گے۔</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOnDialog</name>
+    <message>
+        <source>Bailcrest: Play On</source>
+        <extracomment>The title of the dialog that plays many matches in a run.</extracomment>
+        <translation>‏Bailcrest: کھیلتے رہیں</translation>
+    </message>
+    <message>
+        <source>&amp;Matches to play:</source>
+        <extracomment>How many matches Play on plays, from 1 to 1,000.</extracomment>
+        <translation>کھیلنے کے میچ (&amp;M):</translation>
+    </message>
+    <message>
+        <source>Stop early</source>
+        <extracomment>The choices of where a run of matches stops before it has played them all.</extracomment>
+        <translation>درمیان میں رکیں</translation>
+    </message>
+    <message>
+        <source>&amp;Before a drop, when a figure on the main screen is marked</source>
+        <translation>ڈراپ سے پہلے، جب مرکزی اسکرین پر کوئی عدد نشان زد ہو (&amp;B)</translation>
+    </message>
+    <message>
+        <source>At a &amp;promotion</source>
+        <translation>ترقی پر (&amp;P)</translation>
+    </message>
+    <message>
+        <source>At &amp;World Cup selection</source>
+        <translation>ورلڈ کپ کے انتخاب پر (&amp;W)</translation>
+    </message>
+    <message>
+        <source>At an &amp;award</source>
+        <translation>انعام پر (&amp;A)</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <extracomment>Followed by a list of gear and body items and a value: &quot;When Stamina falls to 20&quot;.</extracomment>
+        <translation>جب</translation>
+    </message>
+    <message>
+        <source>Condition to watch</source>
+        <extracomment>The accessible name of the list of gear and body items a run watches.</extracomment>
+        <translation>جس حالت پر نظر رکھنی ہے</translation>
+    </message>
+    <message>
+        <source>falls to</source>
+        <extracomment>Between the gear or body item and the value it falls to: &quot;When Stamina falls to 20&quot;.</extracomment>
+        <translation>گر کر</translation>
+    </message>
+    <message>
+        <source>Value to stop at</source>
+        <extracomment>The accessible name of the value at which a run stops for the item watched.</extracomment>
+        <translation>رکنے کی قدر</translation>
+    </message>
+    <message>
+        <source>With none chosen, Play on stops only at a question or at the end of the career.</source>
+        <extracomment>Said below the choices: with none of them chosen, the run stops only at a question.</extracomment>
+        <translation>کچھ نہ چننے پر ”کھیلتے رہیں“ صرف کسی سوال پر یا کیریئر کے اختتام پر رکتا ہے۔</translation>
+    </message>
+    <message>
+        <source>&amp;Play On</source>
+        <extracomment>The button that starts the run of matches.</extracomment>
+        <translation>کھیلتے رہیں (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>منسوخ (&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOnNewsScreen</name>
+    <message>
+        <source>Match %1: %2</source>
+        <extracomment>One line of the news of a run of matches: the match of the run (%1) and what happened (%2).</extracomment>
+        <translation>میچ %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
+        <translation>
+            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
+            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
+        <translation>
+            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
+            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every match asked for was played.</source>
+        <translation>کہے گئے تمام میچ کھیلے گئے۔</translation>
+    </message>
+    <message>
+        <source>Stopped before a drop. %1</source>
+        <extracomment>%1 says which figure could drop the player: &quot;Stamina 2: at 0 you will not be selected.&quot;</extracomment>
+        <translation>ڈراپ سے پہلے روکا گیا۔ %1</translation>
+    </message>
+    <message>
+        <source>Stopped at a promotion.</source>
+        <translation>ترقی پر روکا گیا۔</translation>
+    </message>
+    <message>
+        <source>Stopped at World Cup selection.</source>
+        <translation>ورلڈ کپ کے انتخاب پر روکا گیا۔</translation>
+    </message>
+    <message>
+        <source>Stopped at an award.</source>
+        <translation>انعام پر روکا گیا۔</translation>
+    </message>
+    <message>
+        <source>Stopped: the condition watched fell to %1.</source>
+        <translation>روکا گیا: زیر نظر حالت گر کر %1 ہو گئی۔</translation>
+    </message>
+    <message>
+        <source>Stopped at the bookie&apos;s offer.</source>
+        <translation>سٹے باز کی پیشکش پر روکا گیا۔</translation>
+    </message>
+    <message>
+        <source>Stopped: the career is over.</source>
+        <translation>روکا گیا: کیریئر ختم ہو گیا۔</translation>
+    </message>
+    <message>
+        <source>Stopped by you.</source>
+        <translation>آپ نے روکا۔</translation>
+    </message>
+    <message>
+        <source>Bailcrest: What Happened</source>
+        <translation>‏Bailcrest: کیا ہوا</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <extracomment>The accessible name of the list of what happened in a run of matches.</extracomment>
+        <translation>کیا ہوا</translation>
+    </message>
+    <message>
+        <source>Nothing else to tell.</source>
+        <translation>بتانے کو اور کچھ نہیں۔</translation>
     </message>
 </context>
 <context>

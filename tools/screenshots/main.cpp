@@ -41,6 +41,8 @@
 #include "screens/hall_of_fame_screen.h"
 #include "screens/history/history_screen.h"
 #include "screens/main_screen.h"
+#include "screens/play_on_dialog.h"
+#include "screens/play_on_news.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"
 #include "screens/player_screen.h"
@@ -194,6 +196,22 @@ void walkScreens(Visit&& visit) {
     fame.back().player = QStringLiteral("Arjun Mehta");
     HallOfFameScreen hallOfFame(fame, &main);
     visit(hallOfFame, "hall-of-fame");
+
+    // Play on: its dialog, and the news of a run of the sample career's
+    // season played on, every stop chosen.
+    PlayOnRules rules;
+    rules.matches = 20;
+    rules.atPromotion = rules.atWorldCup = rules.atAward = true;
+    rules.conditionFloor = ConditionFloor{Shortfall::stamina, 20};
+    PlayOnDialog playOn(rules, &main);
+    visit(playOn, "play-on");
+    FixedDraws runDraws;
+    CareerSession session(startCareer(sampleDetails(), runDraws));
+    rules.atAward = false;
+    PlayOnRun run(session, rules);
+    while (run.goesOn()) run.playNext(runDraws, [](double) { return false; });
+    PlayOnNewsScreen news(run, session.career(), &main);
+    visit(news, "play-on-news");
 }
 
 bool isPseudo(const QString& language) {
