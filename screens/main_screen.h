@@ -19,6 +19,7 @@ class CareerSummaryScreen;
 class CommandButton;
 class HistoryScreen;
 class RecordsScreen;
+class SpokenNotice;
 struct Career;
 struct Platform;
 
@@ -67,6 +68,8 @@ class MainScreen : public QWidget {
     CommandButton* command(Command index) const { return commands_.at(index); }
     // The summary shown once the career has ended, until it is closed.
     CareerSummaryScreen* careerSummary() const { return summary_; }
+    // What tells a screen reader, after a match, what the match changed.
+    SpokenNotice* changesNotice() const { return changesNotice_; }
 
   signals:
     // The career is over and the player has answered "Do you want to play
@@ -77,8 +80,11 @@ class MainScreen : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void tellChanges();
+
     // A value label and how it shows the career.
     struct Figure {
         QLabel* label;
@@ -131,6 +137,9 @@ class MainScreen : public QWidget {
     CareerSummaryScreen* summary_ = nullptr;
     QWidget* menu_ = nullptr;
     QLabel* levelName_ = nullptr;
+    // What the last match changed, to be told as the keyboard comes back here.
+    SpokenNotice* changesNotice_ = nullptr;
+    QString pendingChanges_;
     std::vector<Figure> figures_;
     std::vector<Bar> bars_;
     std::array<CommandButton*, commandCount> commands_{};

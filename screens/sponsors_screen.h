@@ -28,6 +28,8 @@ class SponsorsScreen : public ManagementDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void describeOffers(const SponsorshipOffers& offers);
+
     CareerModel& career_;
     QButtonGroup* group_;
     std::array<QRadioButton*, sponsors.size()> options_{};
