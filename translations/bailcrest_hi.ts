@@ -2034,6 +2034,20 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <source>OK</source>
         <translation>ठीक है</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure of the record book as a screen reader reads it: %1 its caption (&quot;Runs Scored&quot;), %2 the figure.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A level of the record book as a screen reader reads it: %1 the level&apos;s heading (&quot;Club&quot;), %2 its figures one after another.</extracomment>
+        <translation>%1: %2।</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>SaveClaim</name>

@@ -21,6 +21,7 @@
 #include "screens/match_changes.h"
 #include "screens/match_screen.h"
 #include "screens/purchase_screen.h"
+#include "screens/records_screen.h"
 #include "screens/spoken_notice.h"
 #include "screens/sponsors_screen.h"
 #include "screens/units_scroll_bar.h"
@@ -194,6 +195,29 @@ TEST(SpokenScreens, AfterAMatchTheMainScreenTellsWhatChangedOnceWithoutMovingThe
     EXPECT_EQ(QApplication::focusWidget(), main.command(MainScreen::Play));
     // Nothing of it is drawn, and nothing of it takes a place in Tab's order.
     EXPECT_TRUE(notice->size().isEmpty());
+}
+
+TEST(SpokenScreens, RecordBookTellsEachLevelPlayedAtWithItsFigures) {
+    Career start = testCareer(100, 100, 100);
+    CareerModel fresh(start);
+    RecordsScreen unplayed(fresh, nullptr);
+    EXPECT_EQ(unplayed.accessibleDescription(),
+              QStringLiteral("Club: Matches Played 0, Runs Scored 0, Wickets Taken 0, Catches "
+                             "Held 0, Highest Score 0, Batting Average 0, 50s 0, 100s 0, Most "
+                             "Wickets 0, 5 Wickets 0."));
+
+    playMatch(start, MatchPerformance{55, 2, 1});
+    CareerModel played(start);
+    RecordsScreen book(played, nullptr);
+    const QString told = book.accessibleDescription();
+    EXPECT_TRUE(
+        told.startsWith(QStringLiteral("Club: Matches Played 1, Runs Scored 55, Wickets "
+                                       "Taken 2, Catches Held 1, Highest Score 55")))
+        << told.toStdString();
+    EXPECT_FALSE(told.contains(QStringLiteral("City")));
+    // The heading names the table's box, so that the book is told by its figures.
+    EXPECT_EQ(labelledBy(book.findChild<QLabel*>(QStringLiteral("Label2_12"))),
+              book.findChild<QWidget*>(QStringLiteral("Shape1")));
 }
 
 TEST(MatchChanges, TellsFiguresUpAndDownTheBalanceAndWhatNowKeepsThePlayerOut) {
