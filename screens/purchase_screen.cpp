@@ -153,6 +153,8 @@ PurchaseScreen::PurchaseScreen(Centre centre, CareerModel& career, Prompter& pro
 
     look::setValueText(balanceBeforeLabel_, shownMoney(purchase_.balanceBefore()));
     for (int row = 0; row < rowCount(); ++row) openRow(row);
+    // Told once, as the screen opens; each move tells its own change.
+    describe();
 }
 
 int PurchaseScreen::buildRateCard(const Texts& texts, int top) {
@@ -278,7 +280,6 @@ void PurchaseScreen::unitsChanged(int row) {
                  shownMoney(purchase_.balanceAfter())));
     if (rows_.at(row).bar->hasFocus())
         movesNotice_->say(rows_.at(row).bar->accessibleDescription());
-    describe();
 }
 
 void PurchaseScreen::describe() {

@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+#include "screens/look.h"
+
 namespace {
 
 QAccessibleInterface* notificationFor(const QString&, QObject* object) {
@@ -24,7 +26,8 @@ SpokenNotice::SpokenNotice(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("spokenNotice"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 0, 0);
+    // At the window's start, mirrored with it right to left.
+    look::place(this, QRect());
     hide();
 }
 
