@@ -278,8 +278,13 @@ void PurchaseScreen::unitsChanged(int row) {
         tr("%n unit(s); %1: %2", "", units)
             .arg(look::accessibleCaption(tr("Balance after purchase (Rs.):")),
                  shownMoney(purchase_.balanceAfter())));
-    if (rows_.at(row).bar->hasFocus())
+    if (rows_.at(row).bar->hasFocus()) {
+        // The screen reader speaks a notification with the window it is in,
+        // and the window with its description: the offer, told as the screen
+        // opened, is not told again at every move.
+        setAccessibleDescription(QString());
         movesNotice_->say(rows_.at(row).bar->accessibleDescription());
+    }
 }
 
 void PurchaseScreen::describe() {
