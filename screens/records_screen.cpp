@@ -59,8 +59,9 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
                       look::silver, look::rect(columnLefts[column], 840, 1095, 255));
     }
     for (int row = 0; row < rowCount; ++row) {
-        look::caption(this, QStringLiteral("Label3_%1").arg(row), rowCaptions[row], look::silver,
-                      look::rect(240, rowTops[row], 1935, 255));
+        QLabel* rowCaption =
+            look::caption(this, QStringLiteral("Label3_%1").arg(row), rowCaptions[row],
+                          look::silver, look::rect(240, rowTops[row], 1935, 255));
         for (int column = 0; column < levelCount; ++column) {
             const QString description = look::accessibleCaption(rowCaptions[row]) +
                                         QStringLiteral(", ") + columnHeadings[column];
@@ -68,6 +69,9 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
                 this, QStringLiteral("Label%1_%2").arg(row + 4).arg(column), description,
                 look::lightYellow, look::rect(columnLefts[column], rowTops[row], 1095, 255));
         }
+        // The row's caption labels its first figure; the book as a whole is
+        // told by its description.
+        look::labelWith(rowCaption, cells_[row][0]);
     }
 
     ok_ = new CommandButton(tr("OK"), this);

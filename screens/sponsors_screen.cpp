@@ -68,12 +68,15 @@ SponsorsScreen::SponsorsScreen(CareerModel& career, QWidget* owner)
     const int commandsTop = boxBottom + 180;
     look::setUpWindow(this, tr("Bailcrest: Sponsorship"), windowWidth, commandsTop + 375 + 150);
 
-    look::caption(this, QStringLiteral("Label2"), tr("SPONSORSHIP OFFERS"), look::green,
-                  look::rect(innerLeft, 120, innerWidth, lineHeight))
-        ->setAlignment(Qt::AlignCenter);
+    QLabel* heading =
+        look::caption(this, QStringLiteral("Label2"), tr("SPONSORSHIP OFFERS"), look::green,
+                      look::rect(innerLeft, 120, innerWidth, lineHeight));
+    heading->setAlignment(Qt::AlignCenter);
     auto* box = new Outline(look::lightGrey, this);
     box->setObjectName(QStringLiteral("Shape1"));
     look::place(box, look::rect(innerLeft, 420, innerWidth, boxBottom - 420));
+    // The heading names the box of offers, so that the screen is told by them.
+    look::labelWith(heading, box);
     look::caption(this, QStringLiteral("Label3"), tr("Offers (Rs.)"), look::lightGrey,
                   look::rect(offerLeft, 600, offerWidth, lineHeight));
 

@@ -184,6 +184,9 @@ TEST(SpokenScreens, SponsorshipTellsTheOffersThatCanBeTakenAndEachOptionItsOffer
             .arg(offered)
             .arg(offered == 1 ? QString() : QStringLiteral("s"))));
 
+    EXPECT_EQ(labelledBy(screen.findChild<QLabel*>(QStringLiteral("Label2"))),
+              screen.findChild<QWidget*>(QStringLiteral("Shape1")));
+
     CareerModel beginner(testCareer(10, 10, 10));
     EXPECT_EQ(SponsorsScreen(beginner, nullptr).accessibleDescription(),
               QStringLiteral("No sponsor makes you an offer yet."));
@@ -234,6 +237,8 @@ TEST(SpokenScreens, RecordBookTellsEachLevelPlayedAtWithItsFigures) {
     // The heading names the table's box, so that the book is told by its figures.
     EXPECT_EQ(labelledBy(book.findChild<QLabel*>(QStringLiteral("Label2_12"))),
               book.findChild<QWidget*>(QStringLiteral("Shape1")));
+    EXPECT_EQ(labelledBy(book.findChild<QLabel*>(QStringLiteral("Label3_1"))),
+              book.cellLabel(1, Level::club));
 }
 
 TEST(MatchChanges, TellsFiguresUpAndDownTheBalanceAndWhatNowKeepsThePlayerOut) {
