@@ -348,6 +348,10 @@ void keepApart(QLabel* upper, QLabel* lower, int gap) {
     }
 }
 
+void labelWith(QLabel* caption, QWidget* value) {
+    caption->setBuddy(value);
+}
+
 QString accessibleCaption(const QString& captionText) {
     QString text = captionText;
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));

@@ -125,6 +125,10 @@ void setValueText(QLabel* label, const QString& text);
 // signs above its letters, drawn larger, may not.
 void keepApart(QLabel* upper, QLabel* lower, int gap = 2);
 
+// The caption stands for the value or control beside it: a screen reader
+// finds one through the other (a label relation) and reads them together.
+void labelWith(QLabel* caption, QWidget* value);
+
 // The caption without access-key marks and without a trailing colon.
 QString accessibleCaption(const QString& captionText);
 

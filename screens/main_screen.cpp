@@ -25,6 +25,7 @@
 #include "screens/hall_of_fame_screen.h"
 #include "screens/history/history_screen.h"
 #include "screens/look.h"
+#include "screens/match_changes.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"
 #include "screens/play_on_dialog.h"
@@ -34,6 +35,7 @@
 #include "screens/records_screen.h"
 #include "screens/save_claim_prompts.h"
 #include "screens/shown_active.h"
+#include "screens/spoken_notice.h"
 #include "screens/sponsors_screen.h"
 #include "screens/titled_frame.h"
 #include "screens/window_place.h"
@@ -132,6 +134,7 @@ MainScreen::MainScreen(Platform& platform, Career career, AutoSave autoSave, Sav
     buildMenu();
     buildRunLine();
 
+    changesNotice_ = new SpokenNotice(this);
     records_ = new RecordsScreen(*career_, this);
     connect(career_, &CareerModel::changed, this, &MainScreen::showCareer);
     showCareer();
@@ -148,6 +151,7 @@ QLabel* MainScreen::addFigure(QWidget* frame, const QString& objectName, const Q
     QLabel* caption = look::caption(frame, QStringLiteral("caption_") + objectName, captionText,
                                     look::silver, captionPlace);
     QLabel* label = look::value(frame, objectName, captionText, look::lightYellow, valuePlace);
+    look::labelWith(caption, label);
     figures_.push_back({label, std::move(text), caption, label->accessibleDescription()});
     return label;
 }
@@ -681,8 +685,13 @@ void MainScreen::claimSaveFile() {
 }
 
 void MainScreen::playMatch() {
+    const Career before = career_->career();
     MatchScreen match(*career_, platform_, this);
     match.exec();
+    // Told once the keyboard is back on this window, after whatever the match
+    // led to: a screen reader would cut a sentence short for the window's title.
+    pendingChanges_ = matchChanges(before, career_->career());
+    if (isActiveWindow()) tellChanges();
     showSavingStatus();
     // Saves that cannot go beside the game go to the player's own folder; he
     // is told where at the first of them.
@@ -738,6 +747,17 @@ void MainScreen::askPlayAgain() {
     if (history_) history_->close();
     hide();
     emit careerEnded(playAgain);
+}
+
+void MainScreen::tellChanges() {
+    changesNotice_->say(pendingChanges_);
+    pendingChanges_.clear();
+}
+
+void MainScreen::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !pendingChanges_.isEmpty())
+        tellChanges();
+    QWidget::changeEvent(event);
 }
 
 void MainScreen::closeEvent(QCloseEvent* event) {

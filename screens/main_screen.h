@@ -23,6 +23,7 @@ class CareerSummaryScreen;
 class CommandButton;
 class HistoryScreen;
 class RecordsScreen;
+class SpokenNotice;
 struct Career;
 struct Platform;
 
@@ -81,6 +82,8 @@ class MainScreen : public QWidget {
     // The line that follows the run, and its Stop command.
     QLabel* runProgress() const { return progress_; }
     CommandButton* stopCommand() const { return stop_; }
+    // What tells a screen reader, after a match, what the match changed.
+    SpokenNotice* changesNotice() const { return changesNotice_; }
 
   signals:
     // A run of Play on has ended and its news has been read.
@@ -93,8 +96,11 @@ class MainScreen : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void tellChanges();
+
     // A value label and how it shows the career.
     struct Figure {
         QLabel* label;
@@ -157,6 +163,9 @@ class MainScreen : public QWidget {
     CareerSummaryScreen* summary_ = nullptr;
     QWidget* menu_ = nullptr;
     QLabel* levelName_ = nullptr;
+    // What the last match changed, to be told as the keyboard comes back here.
+    SpokenNotice* changesNotice_ = nullptr;
+    QString pendingChanges_;
     std::vector<Figure> figures_;
     std::vector<Bar> bars_;
     std::array<CommandButton*, commandCount> commands_{};

@@ -42,6 +42,7 @@ MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner
     auto* outline = new Outline(look::lightGrey, this);
     outline->setObjectName(QStringLiteral("Shape1"));
     look::place(outline, look::rect(120, 840, 3735, 975));
+    look::labelWith(heading, outline);
 
     performance_ = career_.update(
         [this](CareerSession& session) { return session.drawMatch(platform_.random); });
@@ -54,16 +55,25 @@ MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner
                 {tr("Catches Held:"), performance_.catches}};
     for (int i = 0; i < 3; ++i) {
         const int top = 960 + 240 * i;
-        look::caption(this, QStringLiteral("Label3_%1").arg(i), rows[i].caption, look::lightGrey,
-                      look::rect(240, top, 2895, 255));
+        QLabel* caption = look::caption(this, QStringLiteral("Label3_%1").arg(i), rows[i].caption,
+                                        look::lightGrey, look::rect(240, top, 2895, 255));
         QLabel* figure = look::value(this, QStringLiteral("Label%1").arg(4 + i), rows[i].caption,
                                      look::lightYellow, look::rect(2280, top, 1455, 255));
         look::setValueText(figure, shownNumber(rows[i].figure));
+        look::labelWith(caption, figure);
     }
+    //: What a screen reader says of the match as its screen opens.
+    result_ = tr("Runs %1, wickets %2, catches %3")
+                  .arg(shownNumber(performance_.runs), shownNumber(performance_.wickets),
+                       shownNumber(performance_.catches));
 
     ok_ = new CommandButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("Label1_0"));
     look::place(ok_, look::rect(1440, 1920, 1095, 375));
+    // The window opens with OK in focus, and a screen reader tells what is in
+    // focus right after the window's title: the result goes with it, to be
+    // heard without looking for it (and only once, not with the window too).
+    ok_->setAccessibleDescription(result_);
     ok_->setFocus();
     connect(ok_, &QAbstractButton::clicked, this, &MatchScreen::confirm);
 }

@@ -36,6 +36,7 @@ class MatchScreen : public QDialog {
     CareerModel& career_;
     Platform& platform_;
     MatchPerformance performance_;
+    QString result_;
     CommandButton* ok_;
     bool applied_ = false;
     bool saved_ = false;

@@ -23,6 +23,7 @@ PairRows::PairRows(QWidget* frame, std::vector<int> pairsPerRow)
 }
 
 void PairRows::add(QLabel* caption, QWidget* value, bool across) {
+    look::labelWith(caption, value);
     (across ? across_ : pairs_).emplace_back(caption, value);
     arrange(perRow_);
 }

@@ -16,6 +16,7 @@
 #include "screens/command_row.h"
 #include "screens/look.h"
 #include "screens/match_screen.h"
+#include "screens/save_notices.h"
 
 namespace {
 
@@ -27,10 +28,7 @@ QString toldText(const PlayOnNews& news) {
         }
         QString operator()(const AwardNews& award) const { return awardNotice(award.award); }
         QString operator()(const SaveFailure& failure) const {
-            return MatchScreen::tr(
-                       "Your career could not be saved as %1: %2. The earlier save "
-                       "file, if there is one, is unchanged.")
-                .arg(failure.path, failure.reason);
+            return SaveNotices::failureText(failure);
         }
         QString operator()(const HistoryNotKept& failure) const {
             return MatchScreen::tr(
@@ -40,11 +38,7 @@ QString toldText(const PlayOnNews& news) {
                 .arg(QDir::toNativeSeparators(failure.path), failure.reason);
         }
         QString operator()(const KeptFile& kept) const {
-            return MatchScreen::tr(
-                       "The file %1 was not as this game last left it: another program changed "
-                       "it, or it holds what this career cannot use. It is kept unchanged as %2, "
-                       "and your career is saved in its place.")
-                .arg(QDir::toNativeSeparators(kept.file), QDir::toNativeSeparators(kept.keptAs));
+            return SaveNotices::keptText(kept);
         }
     };
     return std::visit(Told{}, news.told);

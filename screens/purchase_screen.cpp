@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <cmath>
+#include <QStringList>
+#include <utility>
 
 #include "game/career.h"
 #include "game/money.h"
@@ -15,6 +17,7 @@
 #include "screens/look.h"
 #include "screens/prompter.h"
 #include "screens/save_notices.h"
+#include "screens/spoken_notice.h"
 #include "screens/titled_frame.h"
 #include "screens/units_scroll_bar.h"
 #include "session/career_session.h"
@@ -157,6 +160,8 @@ PurchaseScreen::PurchaseScreen(Centre centre, CareerModel& career, Prompter& pro
       rows_(purchase_.rows().size()) {
     const Texts texts = textsOf(centre);
     setObjectName(texts.objectName);
+    rowNames_ = texts.rowNames;
+    movesNotice_ = new SpokenNotice(this);
 
     int top = buildRateCard(texts, 120);
     top = buildOrder(texts, top + 120);
@@ -167,10 +172,12 @@ PurchaseScreen::PurchaseScreen(Centre centre, CareerModel& career, Prompter& pro
 
     look::setValueText(balanceBeforeLabel_, shownMoney(purchase_.balanceBefore()));
     for (int row = 0; row < rowCount(); ++row) openRow(row);
+    // Told once, as the screen opens; each move tells its own change.
+    describe();
 }
 
 int PurchaseScreen::buildRateCard(const Texts& texts, int top) {
-    heading(this, QStringLiteral("heading_rates"), texts.ratesHeading, top);
+    QLabel* title = heading(this, QStringLiteral("heading_rates"), texts.ratesHeading, top);
     const int cardTop = top + 300;
     const int titlesTop = cardTop + 120;
     const QString titles[] = {tr("Particulars"), texts.unitsTitle, tr("Rate (Rs.)"),
@@ -203,12 +210,12 @@ int PurchaseScreen::buildRateCard(const Texts& texts, int top) {
                                         described(titles[3]), look::lightYellow, cell(3, rowTop));
     }
     const int cardBottom = rowTop + lineHeight + 120;
-    outline(this, QStringLiteral("Shape1"), cardTop, cardBottom - cardTop);
+    look::labelWith(title, outline(this, QStringLiteral("Shape1"), cardTop, cardBottom - cardTop));
     return cardBottom;
 }
 
 int PurchaseScreen::buildOrder(const Texts& texts, int top) {
-    heading(this, QStringLiteral("heading_order"), texts.orderHeading, top);
+    QLabel* title = heading(this, QStringLiteral("heading_order"), texts.orderHeading, top);
     const int boxTop = top + 300;
     const int lines = (rowCount() + 1) / 2;
     int lineTop = boxTop + 150;
@@ -225,8 +232,9 @@ int PurchaseScreen::buildOrder(const Texts& texts, int top) {
         cue->hide();
         widgets.focusCue = cue;
 
-        look::caption(this, QStringLiteral("unitsName_%1").arg(row), name, look::lightGrey,
-                      look::rect(left, lineTop, orderNameWidth, unitsBoxHeight));
+        QLabel* caption =
+            look::caption(this, QStringLiteral("unitsName_%1").arg(row), name, look::lightGrey,
+                          look::rect(left, lineTop, orderNameWidth, unitsBoxHeight));
         widgets.box =
             makeUnitsBox(this, QStringLiteral("Text1_%1").arg(row), name,
                          look::rect(left + orderNameWidth, lineTop, unitsBoxWidth, unitsBoxHeight));
@@ -235,13 +243,15 @@ int PurchaseScreen::buildOrder(const Texts& texts, int top) {
         look::place(widgets.bar, look::rect(left + orderNameWidth + unitsBoxWidth, lineTop,
                                             scrollBarWidth, unitsBoxHeight));
         widgets.bar->setAccessibleName(look::accessibleCaption(name));
+        look::labelWith(caption, widgets.bar);
         widgets.bar->installEventFilter(this);
         // A click on the units is a click on the row: its bar takes the keys.
         widgets.box->installEventFilter(this);
         connect(widgets.bar, &QScrollBar::valueChanged, this, [this, row] { unitsChanged(row); });
     }
     const int boxBottom = boxTop + 150 + (lines - 1) * orderLineStep + unitsBoxHeight + 150;
-    outline(this, QStringLiteral("orderOutline"), boxTop, boxBottom - boxTop);
+    look::labelWith(title,
+                    outline(this, QStringLiteral("orderOutline"), boxTop, boxBottom - boxTop));
     return boxBottom;
 }
 
@@ -250,15 +260,19 @@ int PurchaseScreen::buildBalances(int top) {
     const QString after = tr("Balance after purchase (Rs.):");
     const int captionLeft = orderColumns[0];
     const int captionWidth = orderColumns[1] - captionLeft;
-    look::caption(this, QStringLiteral("caption_bbbefore"), before, look::lightGrey,
-                  look::rect(captionLeft, top, captionWidth, lineHeight));
+    QLabel* beforeCaption =
+        look::caption(this, QStringLiteral("caption_bbbefore"), before, look::lightGrey,
+                      look::rect(captionLeft, top, captionWidth, lineHeight));
     balanceBeforeLabel_ = look::value(this, QStringLiteral("bbbefore"), before, look::lightYellow,
                                       look::rect(orderColumns[1], top, 1815, lineHeight));
+    look::labelWith(beforeCaption, balanceBeforeLabel_);
     const int afterTop = top + 300;
-    look::caption(this, QStringLiteral("caption_bbafter"), after, look::lightGrey,
-                  look::rect(captionLeft, afterTop, captionWidth, lineHeight));
+    QLabel* afterCaption =
+        look::caption(this, QStringLiteral("caption_bbafter"), after, look::lightGrey,
+                      look::rect(captionLeft, afterTop, captionWidth, lineHeight));
     balanceAfterLabel_ = look::value(this, QStringLiteral("bbafter"), after, look::lightYellow,
                                      look::rect(orderColumns[1], afterTop, 1815, lineHeight));
+    look::labelWith(afterCaption, balanceAfterLabel_);
     if (purchase_.affordable()) return afterTop + lineHeight;
     // The screen opens proposing every unit on offer, which the balance
     // cannot pay here: the player learns how far it goes before OK refuses.
@@ -289,6 +303,43 @@ void PurchaseScreen::unitsChanged(int row) {
     rows_.at(row).box->setText(shownNumber(units));
     purchase_.setUnitsChosen(row, units);
     look::setValueText(balanceAfterLabel_, shownMoney(purchase_.balanceAfter()));
+    // What a move of the bar is heard to do: with the bar as a screen reader
+    // reads it when it takes the focus, and told as it moves.
+    //: What a screen reader says as a units bar moves: %n the units chosen,
+    //: %1 the caption "Balance after purchase (Rs.)", %2 that balance.
+    rows_.at(row).bar->setAccessibleDescription(
+        tr("%n unit(s); %1: %2", "", units)
+            .arg(look::accessibleCaption(tr("Balance after purchase (Rs.):")),
+                 shownMoney(purchase_.balanceAfter())));
+    if (rows_.at(row).bar->hasFocus()) {
+        // The screen reader speaks a notification with the window it is in,
+        // and the window with its description: the offer, told as the screen
+        // opened, is not told again at every move.
+        setAccessibleDescription(QString());
+        movesNotice_->say(rows_.at(row).bar->accessibleDescription());
+    }
+}
+
+void PurchaseScreen::describe() {
+    // What the screen is for, as a screen reader tells it when it opens: each
+    // row's offer and the balances before and after.
+    QStringList parts;
+    for (int row = 0; row < rowCount(); ++row) {
+        const PurchaseRow& offer = purchase_.rows().at(row);
+        //: What a screen reader hears of a rate-card row as the screen opens:
+        //: %1 the row ("Batting"), %n the units offered, %2 the rate and %3
+        //: the amount, both in rupees.
+        parts << tr("%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.", "", offer.unitsOffered)
+                     .arg(look::accessibleCaption(rowNames_.at(row)), shownMoney(offer.rate),
+                          shownMoney(offer.amount()));
+    }
+    for (const auto& [caption, label] :
+         {std::pair{tr("Balance before purchase (Rs.):"), balanceBeforeLabel_},
+          std::pair{tr("Balance after purchase (Rs.):"), balanceAfterLabel_}}) {
+        //: A caption and its value, as a screen reader reads them together.
+        parts << tr("%1: %2.").arg(look::accessibleCaption(caption), label->accessibleName());
+    }
+    setAccessibleDescription(parts.join(QLatin1Char(' ')));
 }
 
 void PurchaseScreen::confirm() {

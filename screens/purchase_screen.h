@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <vector>
 
 #include "game/purchase.h"
@@ -10,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class CareerModel;
 class Prompter;
+class SpokenNotice;
 class UnitsScrollBar;
 
 // A purchase screen (training centre, gear store or health care centre):
@@ -34,6 +36,7 @@ class PurchaseScreen : public ManagementDialog {
     // How many units the balance pays for, shown only when the units
     // proposed at opening cost more than the balance.
     QLabel* payableLabel() const { return payableLabel_; }
+    SpokenNotice* movesNotice() const { return movesNotice_; }
 
   protected:
     void confirm() override;
@@ -56,11 +59,15 @@ class PurchaseScreen : public ManagementDialog {
     int buildBalances(int top);
     void openRow(int row);
     void unitsChanged(int row);
+    void describe();
 
     CareerModel& career_;
     Prompter& prompter_;
     Purchase purchase_;
     std::vector<RowWidgets> rows_;
+    std::vector<QString> rowNames_;
+    // Tells a screen reader what each move of a units bar made of the order.
+    SpokenNotice* movesNotice_ = nullptr;
     QLabel* balanceBeforeLabel_ = nullptr;
     QLabel* balanceAfterLabel_ = nullptr;
     QLabel* payableLabel_ = nullptr;

@@ -2,6 +2,7 @@
 #include "screens/records_screen.h"
 
 #include <QLabel>
+#include <QStringList>
 
 #include "game/career.h"
 #include "game/shown_numbers.h"
@@ -35,19 +36,22 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
 
     name_ = look::value(this, QStringLiteral("Label2_0"), tr("Player"), look::red,
                         look::rect(120, 120, 7695, 255), Qt::AlignHCenter);
-    look::caption(this, QStringLiteral("Label2_12"), tr("CAREER RECORDS AND STATS"), look::green,
-                  look::rect(120, 480, 7695, 255))
-        ->setAlignment(Qt::AlignCenter);
+    QLabel* heading =
+        look::caption(this, QStringLiteral("Label2_12"), tr("CAREER RECORDS AND STATS"),
+                      look::green, look::rect(120, 480, 7695, 255));
+    heading->setAlignment(Qt::AlignCenter);
     auto* outline = new Outline(look::lightGrey, this);
     outline->setObjectName(QStringLiteral("Shape1"));
     look::place(outline, look::rect(120, 720, 7695, 3255));
+    look::labelWith(heading, outline);
 
-    const std::array<QString, levelCount> columnHeadings{tr("Club"), tr("City"), tr("State"),
-                                                         tr("Country")};
-    const std::array<QString, rowCount> rowCaptions{
+    columnHeadings_ = {tr("Club"), tr("City"), tr("State"), tr("Country")};
+    const auto& columnHeadings = columnHeadings_;
+    rowCaptions_ = {
         tr("Matches Played:"), tr("Runs Scored:"),     tr("Wickets Taken:"), tr("Catches Held:"),
         tr("Highest Score:"),  tr("Batting Average:"), tr("50s:"),           tr("100s:"),
         tr("Most Wickets:"),   tr("5 Wickets:")};
+    const auto& rowCaptions = rowCaptions_;
     look::caption(this, QStringLiteral("Label3"), tr("Level/Team:"), look::silver,
                   look::rect(240, 840, 1935, 255));
     for (int column = 0; column < levelCount; ++column) {
@@ -55,8 +59,9 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
                       look::silver, look::rect(columnLefts[column], 840, 1095, 255));
     }
     for (int row = 0; row < rowCount; ++row) {
-        look::caption(this, QStringLiteral("Label3_%1").arg(row), rowCaptions[row], look::silver,
-                      look::rect(240, rowTops[row], 1935, 255));
+        QLabel* rowCaption =
+            look::caption(this, QStringLiteral("Label3_%1").arg(row), rowCaptions[row],
+                          look::silver, look::rect(240, rowTops[row], 1935, 255));
         for (int column = 0; column < levelCount; ++column) {
             const QString description = look::accessibleCaption(rowCaptions[row]) +
                                         QStringLiteral(", ") + columnHeadings[column];
@@ -64,6 +69,9 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
                 this, QStringLiteral("Label%1_%2").arg(row + 4).arg(column), description,
                 look::lightYellow, look::rect(columnLefts[column], rowTops[row], 1095, 255));
         }
+        // The row's caption labels its first figure; the book as a whole is
+        // told by its description.
+        look::labelWith(rowCaption, cells_[row][0]);
     }
 
     ok_ = new CommandButton(tr("OK"), this);
@@ -78,10 +86,24 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
 void RecordsScreen::showRecords() {
     const Career& career = career_.career();
     look::setValueText(name_, career.player);
+    // What a screen reader tells as the book opens: each level played at,
+    // or the level of play before the first match, with its figures.
+    QStringList told;
     for (const Level level : allLevels) {
-        const auto rows = rowsOf(career.recordBook[levelIndex(level)]);
+        const LevelStatistics& statistics = career.recordBook[levelIndex(level)];
+        const auto rows = rowsOf(statistics);
+        QStringList figures;
         for (int row = 0; row < rowCount; ++row) {
             look::setValueText(cells_[row][levelIndex(level)], rows[row]);
+            //: A figure of the record book as a screen reader reads it: %1
+            //: its caption ("Runs Scored"), %2 the figure.
+            figures << tr("%1 %2").arg(look::accessibleCaption(rowCaptions_[row]), rows[row]);
+        }
+        if (statistics.matches > 0 || level == career.level) {
+            //: A level of the record book as a screen reader reads it: %1 the
+            //: level's heading ("Club"), %2 its figures one after another.
+            told << tr("%1: %2.").arg(columnHeadings_[levelIndex(level)], figures.join(tr(", ")));
         }
     }
+    setAccessibleDescription(told.join(QLatin1Char(' ')));
 }

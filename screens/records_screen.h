@@ -30,5 +30,7 @@ class RecordsScreen : public QDialog {
     const CareerModel& career_;
     QLabel* name_;
     std::array<std::array<QLabel*, levelCount>, rowCount> cells_{};
+    std::array<QString, levelCount> columnHeadings_;
+    std::array<QString, rowCount> rowCaptions_;
     CommandButton* ok_;
 };

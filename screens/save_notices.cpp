@@ -5,21 +5,23 @@
 
 #include "screens/prompter.h"
 
+QString SaveNotices::failureText(const SaveFailure& failure) {
+    return tr("Your career could not be saved as %1: %2. The earlier save "
+              "file, if there is one, is unchanged.")
+        .arg(failure.path, failure.reason);
+}
+
+QString SaveNotices::keptText(const KeptFile& kept) {
+    //: %1 is a file of the game's Saves folder, %2 the name it is kept under.
+    return tr("The file %1 was not as this game last left it: another program changed it, "
+              "or it holds what this career cannot use. It is kept unchanged as %2, and "
+              "your career is saved in its place.")
+        .arg(QDir::toNativeSeparators(kept.file), QDir::toNativeSeparators(kept.keptAs));
+}
+
 void SaveNotices::tell(Prompter& prompter, QWidget* owner,
                        const std::optional<SaveFailure>& failure,
                        const std::vector<KeptFile>& keptAside) {
-    if (failure) {
-        prompter.notice(owner, tr("Your career could not be saved as %1: %2. The earlier save "
-                                  "file, if there is one, is unchanged.")
-                                   .arg(failure->path, failure->reason));
-    }
-    for (const KeptFile& kept : keptAside) {
-        //: %1 is a file of the game's Saves folder, %2 the name it is kept under.
-        prompter.notice(
-            owner,
-            tr("The file %1 was not as this game last left it: another program changed it, "
-               "or it holds what this career cannot use. It is kept unchanged as %2, and "
-               "your career is saved in its place.")
-                .arg(QDir::toNativeSeparators(kept.file), QDir::toNativeSeparators(kept.keptAs)));
-    }
+    if (failure) prompter.notice(owner, failureText(*failure));
+    for (const KeptFile& kept : keptAside) prompter.notice(owner, keptText(kept));
 }

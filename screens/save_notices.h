@@ -19,4 +19,7 @@ class SaveNotices {
   public:
     static void tell(Prompter& prompter, QWidget* owner, const std::optional<SaveFailure>& failure,
                      const std::vector<KeptFile>& keptAside);
+    // The sentences themselves, for the news of a run of matches.
+    static QString failureText(const SaveFailure& failure);
+    static QString keptText(const KeptFile& kept);
 };

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStringList>
 #include <algorithm>
 
 #include "game/career.h"
@@ -71,12 +72,15 @@ SponsorsScreen::SponsorsScreen(CareerModel& career, Prompter& prompter, QWidget*
     const int commandsTop = boxBottom + 180;
     look::setUpWindow(this, tr("Bailcrest: Sponsorship"), windowWidth, commandsTop + 375 + 150);
 
-    look::caption(this, QStringLiteral("Label2"), tr("SPONSORSHIP OFFERS"), look::green,
-                  look::rect(innerLeft, 120, innerWidth, lineHeight))
-        ->setAlignment(Qt::AlignCenter);
+    QLabel* heading =
+        look::caption(this, QStringLiteral("Label2"), tr("SPONSORSHIP OFFERS"), look::green,
+                      look::rect(innerLeft, 120, innerWidth, lineHeight));
+    heading->setAlignment(Qt::AlignCenter);
     auto* box = new Outline(look::lightGrey, this);
     box->setObjectName(QStringLiteral("Shape1"));
     look::place(box, look::rect(innerLeft, 420, innerWidth, boxBottom - 420));
+    // The heading names the box of offers, so that the screen is told by them.
+    look::labelWith(heading, box);
     look::caption(this, QStringLiteral("Label3"), tr("Offers (Rs.)"), look::lightGrey,
                   look::rect(offerLeft, 600, offerWidth, lineHeight));
 
@@ -99,6 +103,28 @@ SponsorsScreen::SponsorsScreen(CareerModel& career, Prompter& prompter, QWidget*
     for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
         look::setValueText(offers_[i], shownMoney(offers.amounts[i]));
     }
+    describeOffers(offers);
+}
+
+void SponsorsScreen::describeOffers(const SponsorshipOffers& offers) {
+    // A screen reader hears each option with its offer, and, as the screen
+    // opens, the offers that can be taken.
+    QStringList offered;
+    for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
+        //: What a screen reader says of a sponsor's option: %1 the offer in rupees.
+        options_[i]->setAccessibleDescription(
+            tr("Offer (Rs.): %1").arg(offers_[i]->accessibleName()));
+        //: One offer in the list a screen reader hears as the screen opens:
+        //: %1 the sponsor, %2 the offer in rupees.
+        if (offers.offered[i])
+            offered << tr("%1, %2 (Rs.)").arg(sponsors[i].name, offers_[i]->accessibleName());
+    }
+    setAccessibleDescription(
+        offered.isEmpty()
+            ? tr("No sponsor makes you an offer yet.")
+            //: %n how many sponsors make an offer, %1 the list of them.
+            : tr("%n sponsor(s) make you an offer: %1.", "", static_cast<int>(offered.size()))
+                  .arg(offered.join(QStringLiteral("; "))));
 }
 
 bool SponsorsScreen::eventFilter(QObject* watched, QEvent* event) {

@@ -30,6 +30,8 @@ class SponsorsScreen : public ManagementDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void describeOffers(const SponsorshipOffers& offers);
+
     CareerModel& career_;
     Prompter& prompter_;
     QButtonGroup* group_;

@@ -1,13 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/titled_frame.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyle>
 
 #include "screens/crisp_frame.h"
 #include "screens/look.h"
 
+namespace {
+
+// Neither kind of frame has a class name of its own for Qt's accessibility
+// to go by, so it is told their role here.
+QAccessibleInterface* groupingFor(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (dynamic_cast<TitledFrame*>(widget) || dynamic_cast<Outline*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    return nullptr;
+}
+
+void tellGroupingRole() {
+    static const bool told = [] {
+        QAccessible::installFactory(&groupingFor);
+        return true;
+    }();
+    (void)told;
+}
+
+}  // namespace
+
 TitledFrame::TitledFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
+    tellGroupingRole();
     setAccessibleName(title);
     setFont(look::font(true));
 }
@@ -35,6 +59,7 @@ void TitledFrame::paintEvent(QPaintEvent*) {
 }
 
 Outline::Outline(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
+    tellGroupingRole();
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 // A frame with a thin grey border and its title in green over the top edge.
+// A screen reader meets it as a grouping named by its title.
 class TitledFrame : public QWidget {
   public:
     TitledFrame(const QString& title, QWidget* parent);
@@ -19,7 +20,8 @@ class TitledFrame : public QWidget {
     QString title_;
 };
 
-// A plain outline rectangle (the light-grey boxes around tables).
+// A plain outline rectangle (the light-grey boxes around tables). A screen
+// reader meets it as a grouping, named by the heading that labels it.
 class Outline : public QWidget {
   public:
     Outline(const QColor& colour, QWidget* parent);

@@ -1626,6 +1626,25 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
 </context>
 <context>
+    <name>MatchChanges</name>
+    <message>
+        <source>%1 up by %2 to %3.</source>
+        <translation>%1 %2 বেড়ে %3।</translation>
+    </message>
+    <message>
+        <source>%1 down by %2 to %3.</source>
+        <translation>%1 %2 কমে %3।</translation>
+    </message>
+    <message>
+        <source>Overall accessories down to %1, running low.</source>
+        <translation>সামগ্রিক সরঞ্জাম কমে %1, কম হয়ে আসছে।</translation>
+    </message>
+    <message>
+        <source>Overall health down to %1, running low.</source>
+        <translation>সামগ্রিক স্বাস্থ্য কমে %1, কম হয়ে আসছে।</translation>
+    </message>
+</context>
+<context>
     <name>MatchScreen</name>
     <message>
         <source>Bailcrest: Match Details</source>
@@ -1662,6 +1681,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
         <translation>আপনার কেরিয়ারের ইতিহাস %1-এ রাখা গেল না: %2। আপনার কেরিয়ার আগের মতোই সেভ করা আছে, ইতিহাস উইন্ডো এখনও এই গেমের প্রতিটি ম্যাচ দেখায়, আর আপনার পরের ম্যাচের পর গেম আবার চেষ্টা করবে।</translation>
+    </message>
+    <message>
+        <source>Runs %1, wickets %2, catches %3</source>
+        <extracomment>What a screen reader says of the match as its screen opens.</extracomment>
+        <translation>রান %1, উইকেট %2, ক্যাচ %3</translation>
     </message>
 </context>
 <context>
@@ -2169,6 +2193,27 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>Below the balance after purchase, when the units proposed at opening cost more than the balance.</extracomment>
         <translation>ব্যালান্স দিয়ে সর্বাধিক এতগুলো ইউনিটের দাম দেওয়া যায়: %1।</translation>
     </message>
+    <message numerus="yes">
+        <source>%n unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <translation>
+            <numerusform>%n ইউনিট; %1: %2</numerusform>
+            <numerusform>%n ইউনিট; %1: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <translation>
+            <numerusform>%1: %n ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
+            <numerusform>%1: %n ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A caption and its value, as a screen reader reads them together.</extracomment>
+        <translation>%1: %2।</translation>
+    </message>
 </context>
 <context>
     <name>RecordsScreen</name>
@@ -2247,6 +2292,20 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>OK</source>
         <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure of the record book as a screen reader reads it: %1 its caption (&quot;Runs Scored&quot;), %2 the figure.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A level of the record book as a screen reader reads it: %1 the level&apos;s heading (&quot;Club&quot;), %2 its figures one after another.</extracomment>
+        <translation>%1: %2।</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -2699,6 +2758,27 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     <message>
         <source>Cancel</source>
         <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>Offer (Rs.): %1</source>
+        <extracomment>What a screen reader says of a sponsor&apos;s option: %1 the offer in rupees.</extracomment>
+        <translation>প্রস্তাব (টাকা): %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 (Rs.)</source>
+        <extracomment>One offer in the list a screen reader hears as the screen opens: %1 the sponsor, %2 the offer in rupees.</extracomment>
+        <translation>%1, %2 (টাকা)</translation>
+    </message>
+    <message>
+        <source>No sponsor makes you an offer yet.</source>
+        <translation>এখনও কোনো স্পনসর আপনাকে প্রস্তাব দেয় না।</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sponsor(s) make you an offer: %1.</source>
+        <translation>
+            <numerusform>%n স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
+            <numerusform>%n স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,25 @@
     </message>
 </context>
 <context>
+    <name>PurchaseScreen</name>
+    <message numerus="yes">
+        <source>%n unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <translation>
+            <numerusform>%n unit; %1: %2</numerusform>
+            <numerusform>%n units; %1: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <translation>
+            <numerusform>%1: %n unit at %2 (Rs.) each, %3 (Rs.) in all.</numerusform>
+            <numerusform>%1: %n units at %2 (Rs.) each, %3 (Rs.) in all.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SaveClaim</name>
     <message numerus="yes">
         <source>The file %1 holds the career of %2, at %3 level after %Ln match(es). Saving this career there would replace it.
@@ -152,6 +171,16 @@ Replace it? Yes keeps that career aside under a name of its own in the same fold
             <numerusform>The file %1 holds the career of %2, at %3 level after %Ln matches. Saving this career there would replace it.
 
 Replace it? Yes keeps that career aside under a name of its own in the same folder and saves this one in its place. No keeps it as it is: this career then goes on without auto-save in this game, or you can start again under another name.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SponsorsScreen</name>
+    <message numerus="yes">
+        <source>%n sponsor(s) make you an offer: %1.</source>
+        <translation>
+            <numerusform>%n sponsor makes you an offer: %1.</numerusform>
+            <numerusform>%n sponsors make you an offer: %1.</numerusform>
         </translation>
     </message>
 </context>

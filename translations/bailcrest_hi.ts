@@ -1626,6 +1626,25 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
 </context>
 <context>
+    <name>MatchChanges</name>
+    <message>
+        <source>%1 up by %2 to %3.</source>
+        <translation>%1 %2 बढ़कर %3।</translation>
+    </message>
+    <message>
+        <source>%1 down by %2 to %3.</source>
+        <translation>%1 %2 घटकर %3।</translation>
+    </message>
+    <message>
+        <source>Overall accessories down to %1, running low.</source>
+        <translation>समग्र किट घटकर %1, कम हो रही है।</translation>
+    </message>
+    <message>
+        <source>Overall health down to %1, running low.</source>
+        <translation>समग्र स्वास्थ्य घटकर %1, कम हो रहा है।</translation>
+    </message>
+</context>
+<context>
     <name>MatchScreen</name>
     <message>
         <source>Bailcrest: Match Details</source>
@@ -1662,6 +1681,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
         <translation>आपके करियर का इतिहास %1 में नहीं रखा जा सका: %2। आपका करियर पहले की तरह सेव है, इतिहास विंडो इस गेम का हर मैच अब भी दिखाती है, और गेम आपके अगले मैच के बाद फिर कोशिश करेगा।</translation>
+    </message>
+    <message>
+        <source>Runs %1, wickets %2, catches %3</source>
+        <extracomment>What a screen reader says of the match as its screen opens.</extracomment>
+        <translation>रन %1, विकेट %2, कैच %3</translation>
     </message>
 </context>
 <context>
@@ -2169,6 +2193,27 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>Below the balance after purchase, when the units proposed at opening cost more than the balance.</extracomment>
         <translation>बैलेंस से अधिक से अधिक इतनी इकाइयों का भुगतान हो सकता है: %1।</translation>
     </message>
+    <message numerus="yes">
+        <source>%n unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <translation>
+            <numerusform>%n इकाई; %1: %2</numerusform>
+            <numerusform>%n इकाइयाँ; %1: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <translation>
+            <numerusform>%1: %n इकाई, हर एक की दर %2 (रु.), कुल %3 (रु.)।</numerusform>
+            <numerusform>%1: %n इकाइयाँ, हर एक की दर %2 (रु.), कुल %3 (रु.)।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A caption and its value, as a screen reader reads them together.</extracomment>
+        <translation>%1: %2।</translation>
+    </message>
 </context>
 <context>
     <name>RecordsScreen</name>
@@ -2247,6 +2292,20 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure of the record book as a screen reader reads it: %1 its caption (&quot;Runs Scored&quot;), %2 the figure.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A level of the record book as a screen reader reads it: %1 the level&apos;s heading (&quot;Club&quot;), %2 its figures one after another.</extracomment>
+        <translation>%1: %2।</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -2699,6 +2758,27 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     <message>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Offer (Rs.): %1</source>
+        <extracomment>What a screen reader says of a sponsor&apos;s option: %1 the offer in rupees.</extracomment>
+        <translation>प्रस्ताव (रु.): %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 (Rs.)</source>
+        <extracomment>One offer in the list a screen reader hears as the screen opens: %1 the sponsor, %2 the offer in rupees.</extracomment>
+        <translation>%1, %2 (रु.)</translation>
+    </message>
+    <message>
+        <source>No sponsor makes you an offer yet.</source>
+        <translation>अभी कोई प्रायोजक आपको प्रस्ताव नहीं देता।</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sponsor(s) make you an offer: %1.</source>
+        <translation>
+            <numerusform>%n प्रायोजक आपको प्रस्ताव देता है: %1।</numerusform>
+            <numerusform>%n प्रायोजक आपको प्रस्ताव देते हैं: %1।</numerusform>
+        </translation>
     </message>
 </context>
 <context>

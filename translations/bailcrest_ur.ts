@@ -1626,6 +1626,25 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
 </context>
 <context>
+    <name>MatchChanges</name>
+    <message>
+        <source>%1 up by %2 to %3.</source>
+        <translation>‏%1 %2 بڑھ کر %3۔</translation>
+    </message>
+    <message>
+        <source>%1 down by %2 to %3.</source>
+        <translation>‏%1 %2 گھٹ کر %3۔</translation>
+    </message>
+    <message>
+        <source>Overall accessories down to %1, running low.</source>
+        <translation>مجموعی کٹ گھٹ کر %1، کم ہو رہی ہے۔</translation>
+    </message>
+    <message>
+        <source>Overall health down to %1, running low.</source>
+        <translation>مجموعی صحت گھٹ کر %1، کم ہو رہی ہے۔</translation>
+    </message>
+</context>
+<context>
     <name>MatchScreen</name>
     <message>
         <source>Bailcrest: Match Details</source>
@@ -1662,6 +1681,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>The history of your career could not be kept in %1: %2. Your career is saved as before, the History window still shows every match of this game, and the game tries again after your next match.</source>
         <translation>آپ کے کیریئر کا تاریخچہ %1 میں محفوظ نہیں ہو سکا: %2۔ آپ کا کیریئر پہلے کی طرح محفوظ ہے، تاریخچے کی ونڈو اب بھی اس گیم کا ہر میچ دکھاتی ہے، اور گیم آپ کے اگلے میچ کے بعد دوبارہ کوشش کرے گا۔</translation>
+    </message>
+    <message>
+        <source>Runs %1, wickets %2, catches %3</source>
+        <extracomment>What a screen reader says of the match as its screen opens.</extracomment>
+        <translation>رن %1، وکٹیں %2، کیچ %3</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2194,27 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>Below the balance after purchase, when the units proposed at opening cost more than the balance.</extracomment>
         <translation>بیلنس سے زیادہ سے زیادہ اتنے یونٹ کی ادائیگی ہو سکتی ہے: %1۔</translation>
     </message>
+    <message numerus="yes">
+        <source>%n unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <translation>
+            <numerusform>‏%n یونٹ؛ %1: %2</numerusform>
+            <numerusform>‏%n یونٹ؛ %1: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <translation>
+            <numerusform>‏%1: %n یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
+            <numerusform>‏%1: %n یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A caption and its value, as a screen reader reads them together.</extracomment>
+        <translation>‏%1: %2۔</translation>
+    </message>
 </context>
 <context>
     <name>RecordsScreen</name>
@@ -2248,6 +2293,20 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>OK</source>
         <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure of the record book as a screen reader reads it: %1 its caption (&quot;Runs Scored&quot;), %2 the figure.</extracomment>
+        <translation>‏%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A level of the record book as a screen reader reads it: %1 the level&apos;s heading (&quot;Club&quot;), %2 its figures one after another.</extracomment>
+        <translation>‏%1: %2۔</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
     </message>
 </context>
 <context>
@@ -2700,6 +2759,27 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     <message>
         <source>Cancel</source>
         <translation>منسوخ</translation>
+    </message>
+    <message>
+        <source>Offer (Rs.): %1</source>
+        <extracomment>What a screen reader says of a sponsor&apos;s option: %1 the offer in rupees.</extracomment>
+        <translation>پیشکش (روپے): %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 (Rs.)</source>
+        <extracomment>One offer in the list a screen reader hears as the screen opens: %1 the sponsor, %2 the offer in rupees.</extracomment>
+        <translation>‏%1، %2 (روپے)</translation>
+    </message>
+    <message>
+        <source>No sponsor makes you an offer yet.</source>
+        <translation>ابھی کوئی اسپانسر آپ کو پیشکش نہیں کرتا۔</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sponsor(s) make you an offer: %1.</source>
+        <translation>
+            <numerusform>‏%n اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
+            <numerusform>‏%n اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,11 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // Each row is headed by its match's number: the header is hidden, as the
+    // number is the first column, but a screen reader names the row by it.
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 &&
+        section < shownRows_)
+        return data(index(section, match), Qt::DisplayRole);
     if (orientation != Qt::Horizontal || section < 0 || section >= columnTotal) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QAreaSeries>
 #include <QChart>
@@ -506,6 +507,13 @@ TEST_F(HistoryWindow, TheTableListsEveryMatchNewestLastAndSortsFromItsHeadings) 
             5));
     EXPECT_EQ(table->horizontalHeader()->sortIndicatorSection(), HistoryTableModel::bankBalance);
     EXPECT_EQ(shownRows->index(0, HistoryTableModel::match).data().toString(), QStringLiteral("2"));
+    // A screen reader names each row by its match, in the order shown.
+    QAccessibleTableInterface* cells =
+        QAccessible::queryAccessibleInterface(table)->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->rowDescription(0), QStringLiteral("2"));
+    EXPECT_EQ(cells->rowDescription(1), QStringLiteral("1"));
+    EXPECT_EQ(cells->columnDescription(HistoryTableModel::runs), QStringLiteral("Runs"));
 }
 
 TEST_F(HistoryWindow, TheKeyboardReachesTheChartsTheTableAndOk) {
