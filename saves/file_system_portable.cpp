@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 #ifdef Q_OS_WIN
@@ -54,20 +55,18 @@ class UnbufferedTemporaryFile : public QTemporaryFile {
 #ifdef Q_OS_WIN
 
 QString windowsError(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    QString message = QString::fromWCharArray(text, static_cast<qsizetype>(length)).trimmed();
-    ::LocalFree(text);
-    return message;
+    wchar_t text[512] = {};
+    const DWORD length =
+        ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                         0, text, static_cast<DWORD>(std::size(text)), nullptr);
+    return QString::fromWCharArray(text, static_cast<qsizetype>(length)).trimmed();
 }
 
 // The file written through to the disk, then moved over the earlier one
 // in one step, which MoveFileEx does too before it returns.
 std::optional<QString> moveOver(QTemporaryFile& out, const QString& path) {
-    if (!::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(out.handle()))))
-        return windowsError(::GetLastError());
+    // _commit is the C runtime's FlushFileBuffers for a descriptor.
+    if (::_commit(out.handle()) != 0) return QString::fromLocal8Bit(std::strerror(errno));
     const std::wstring from = QFileInfo(out.fileName()).absoluteFilePath().toStdWString();
     const std::wstring to = QFileInfo(path).absoluteFilePath().toStdWString();
     // Windows moves no file that is open.
