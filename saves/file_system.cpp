@@ -6,6 +6,25 @@
 #include <QDir>
 #include <QFile>
 
+#include "saves/bounded_read_parts.h"
+
+BoundedRead refusedRead(BoundedRead::Outcome outcome, QString reason) {
+    BoundedRead result;
+    result.outcome = outcome;
+    result.reason = std::move(reason);
+    return result;
+}
+
+BoundedRead readOpenFile(QFile& file, qint64 maxBytes) {
+    BoundedRead result;
+    result.bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        return refusedRead(BoundedRead::Outcome::unreadable, file.errorString());
+    result.outcome = BoundedRead::Outcome::read;
+    result.whole = file.atEnd();
+    return result;
+}
+
 std::optional<QByteArray> readWholeBounded(const QString& path, qint64 maxBytes) {
     BoundedRead read = readBounded(path, maxBytes);
     if (read.outcome != BoundedRead::Outcome::read || !read.whole) return std::nullopt;

@@ -19,19 +19,13 @@
 #include <windows.h>
 #endif
 
+#include "saves/bounded_read_parts.h"
 #include "saves/file_names.h"
 #include "saves/file_refusals.h"
 #include "saves/file_system.h"
 #include "saves/lock_holder.h"
 
 namespace {
-
-BoundedRead refused(BoundedRead::Outcome outcome, QString reason) {
-    BoundedRead result;
-    result.outcome = outcome;
-    result.reason = std::move(reason);
-    return result;
-}
 
 bool isLink(const QFileInfo& info) {
     return info.isSymLink() || info.isShortcut() || info.isJunction();
@@ -103,19 +97,14 @@ FileLayer fileLayer() {
 
 BoundedRead readBounded(const QString& path, qint64 maxBytes) {
     const QFileInfo info(path);
-    if (isLink(info)) return refused(BoundedRead::Outcome::link, readLinkRefusal());
+    if (isLink(info)) return refusedRead(BoundedRead::Outcome::link, readLinkRefusal());
     if (!info.exists()) return {};
-    if (!info.isFile()) return refused(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
+    if (!info.isFile())
+        return refusedRead(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(BoundedRead::Outcome::unreadable, file.errorString());
-    BoundedRead result;
-    result.bytes = file.read(maxBytes);
-    if (file.error() != QFileDevice::NoError)
-        return refused(BoundedRead::Outcome::unreadable, file.errorString());
-    result.outcome = BoundedRead::Outcome::read;
-    result.whole = file.atEnd();
-    return result;
+        return refusedRead(BoundedRead::Outcome::unreadable, file.errorString());
+    return readOpenFile(file, maxBytes);
 }
 
 std::optional<QString> writeRefusal(const QString& path) {

@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "saves/bounded_read_parts.h"
 #include "saves/file_names.h"
 #include "saves/file_refusals.h"
 #include "saves/file_system.h"
@@ -24,13 +25,6 @@ namespace {
 
 QString systemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-BoundedRead refused(BoundedRead::Outcome outcome, QString reason) {
-    BoundedRead result;
-    result.outcome = outcome;
-    result.reason = std::move(reason);
-    return result;
 }
 
 qint64 changedAt(const struct stat& status) {
@@ -56,33 +50,27 @@ BoundedRead readBounded(const QString& path, qint64 maxBytes) {
     struct stat status {};
     if (::lstat(name.constData(), &status) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) return {};
-        return refused(BoundedRead::Outcome::unreadable, systemError(errno));
+        return refusedRead(BoundedRead::Outcome::unreadable, systemError(errno));
     }
-    if (S_ISLNK(status.st_mode)) return refused(BoundedRead::Outcome::link, readLinkRefusal());
+    if (S_ISLNK(status.st_mode)) return refusedRead(BoundedRead::Outcome::link, readLinkRefusal());
     if (!S_ISREG(status.st_mode))
-        return refused(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
+        return refusedRead(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
     const int handle = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0) {
-        if (errno == ELOOP) return refused(BoundedRead::Outcome::link, readLinkRefusal());
+        if (errno == ELOOP) return refusedRead(BoundedRead::Outcome::link, readLinkRefusal());
         if (errno == ENOENT) return {};
-        return refused(BoundedRead::Outcome::unreadable, systemError(errno));
+        return refusedRead(BoundedRead::Outcome::unreadable, systemError(errno));
     }
     if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(handle);
-        return refused(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
+        return refusedRead(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
     }
     QFile file;
     if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(handle);
-        return refused(BoundedRead::Outcome::unreadable, file.errorString());
+        return refusedRead(BoundedRead::Outcome::unreadable, file.errorString());
     }
-    BoundedRead result;
-    result.bytes = file.read(maxBytes);
-    if (file.error() != QFileDevice::NoError)
-        return refused(BoundedRead::Outcome::unreadable, file.errorString());
-    result.outcome = BoundedRead::Outcome::read;
-    result.whole = file.atEnd();
-    return result;
+    return readOpenFile(file, maxBytes);
 }
 
 std::optional<QString> writeRefusal(const QString& path) {

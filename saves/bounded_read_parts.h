@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFile>
+
+#include "saves/file_system.h"
+
+// The parts of a bounded read that both builds of the file layer share, once
+// each has opened the file its own way.
+
+// A file there that is not read, and why.
+BoundedRead refusedRead(BoundedRead::Outcome outcome, QString reason);
+
+// At most the bytes asked for of a file already open for reading.
+BoundedRead readOpenFile(QFile& file, qint64 maxBytes);
