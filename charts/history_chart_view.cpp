@@ -12,6 +12,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "charts/history_charts.h"
 
@@ -352,30 +353,81 @@ void HistoryChartView::drawBackground(QPainter* painter, const QRectF& rect) {
     painter->restore();
 }
 
+bool HistoryChartView::crossesLines(const QRectF& box) const {
+    const QValueAxis* x = axis(Qt::Horizontal);
+    const QRectF plot = plotArea();
+    const double perPixel = (x->max() - x->min()) / std::max(1.0, plot.width());
+    // The matches drawn across the box, and one either side, whose segments
+    // reach into it.
+    const double first = x->min() + (box.left() - plot.left()) * perPixel;
+    const double last = x->min() + (box.right() - plot.left()) * perPixel;
+    const std::vector<std::int32_t>& matches = data_->matches;
+    auto from = std::lower_bound(matches.begin(), matches.end(), first);
+    auto to = std::upper_bound(matches.begin(), matches.end(), last);
+    if (from != matches.begin()) --from;
+    if (to != matches.end()) ++to;
+    const auto begin = static_cast<std::size_t>(from - matches.begin());
+    const auto end = static_cast<std::size_t>(to - matches.begin());
+    for (const ChartLine& line : data_->lines) {
+        double highest = plot.bottom();
+        double lowest = plot.top();
+        for (std::size_t i = begin; i < end && i < line.values.size(); ++i) {
+            const double y = yOf(line.values[i]);
+            highest = std::min(highest, y);
+            lowest = std::max(lowest, y);
+        }
+        if (highest <= box.bottom() && lowest >= box.top()) return true;
+    }
+    return false;
+}
+
 void HistoryChartView::drawFloorNames(QPainter* painter, const QRectF& plot) const {
     painter->setFont(look_.labels);
     const QFontMetrics metrics(look_.labels);
     const double height = metrics.height();
     QColor backing = look_.background;
     backing.setAlpha(200);
-    // At the right end of the floor, above it, or below it at the top, clear
-    // of the stretches' names and of one another.
+    // Each name beside its floor, above it or below it, at the first place
+    // from the right end where no line runs through it, clear of the
+    // stretches' names at the top and of one another; where the lines leave
+    // no such place, at the right end above the floor.
+    const double highest = plot.top() + height + 2;
     QList<QRectF> taken;
     for (const ChartFloor& floor : data_->floors) {
         const double y = yOf(floor.value);
         if (y < plot.top() - 1 || y > plot.bottom() + 1) continue;
-        const double top = std::max(y - height - 1 >= plot.top() ? y - height - 1 : y + 1,
-                                    plot.top() + height + 2);
         const double width = metrics.horizontalAdvance(floor.name) + gap;
-        QRectF box(plot.right() - gap - width, top, width, height);
-        while (std::any_of(taken.begin(), taken.end(),
-                           [&](const QRectF& other) { return other.intersects(box); })) {
-            box.moveTop(box.top() + height + 1);
+        const auto clear = [&](const QRectF& box) {
+            return box.top() >= highest && box.bottom() <= plot.bottom() &&
+                   std::none_of(taken.begin(), taken.end(),
+                                [&](const QRectF& other) { return other.intersects(box); }) &&
+                   !crossesLines(box);
+        };
+        std::optional<QRectF> place;
+        for (double right = plot.right() - gap; !place && right - width >= plot.left();
+             right -= width / 2) {
+            for (const double top : {y - height - 1, y + 1}) {
+                const QRectF box(right - width, top, width, height);
+                if (clear(box)) {
+                    place = box;
+                    break;
+                }
+            }
         }
-        taken << box;
-        painter->fillRect(box, backing);
+        if (!place) {
+            const double top =
+                std::max(y - height - 1 >= plot.top() ? y - height - 1 : y + 1, highest);
+            QRectF box(plot.right() - gap - width, top, width, height);
+            while (std::any_of(taken.begin(), taken.end(),
+                               [&](const QRectF& other) { return other.intersects(box); })) {
+                box.moveTop(box.top() + height + 1);
+            }
+            place = box;
+        }
+        taken << *place;
+        painter->fillRect(*place, backing);
         painter->setPen(floor.colour);
-        painter->drawText(box, Qt::AlignCenter, floor.name);
+        painter->drawText(*place, Qt::AlignCenter, floor.name);
     }
 }
 

@@ -92,3 +92,10 @@ void CareerSummaryScreen::savePicture() {
         prompter_.notice(this, tr("The career card is saved as %1.").arg(shown));
     }
 }
+
+QRect CareerSummaryScreen::commandsOnDesktop() const {
+    QRect commands;
+    for (const CommandButton* command : {savePicture_, history_, continue_})
+        commands |= QRect(command->mapToGlobal(QPoint(0, 0)), command->size());
+    return commands;
+}

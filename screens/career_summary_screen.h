@@ -26,6 +26,9 @@ class CareerSummaryScreen : public QDialog {
     CommandButton* savePictureCommand() const { return savePicture_; }
     CommandButton* historyCommand() const { return history_; }
     CommandButton* continueCommand() const { return continue_; }
+    // Where its commands stand on the desktop, which a window beside it
+    // leaves in sight.
+    QRect commandsOnDesktop() const;
 
   signals:
     void historyRequested();

@@ -6,10 +6,14 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QSplitter>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "game/money.h"
 #include "game/play_messages.h"
@@ -126,6 +130,7 @@ MainScreen::MainScreen(Platform& platform, Career career, AutoSave autoSave, Sav
           this)) {
     setObjectName(QStringLiteral("Main"));
     look::setUpWindow(this, tr("Bailcrest v1.0"), 9015, windowHeight);
+    buildPanes();
 
     buildProfile();
     buildLevelStats();
@@ -143,6 +148,32 @@ MainScreen::MainScreen(Platform& platform, Career career, AutoSave autoSave, Sav
 MainScreen::~MainScreen() {
     // Not a child of this window, which it would stand over, but its own.
     delete history_;
+}
+
+void MainScreen::buildPanes() {
+    // The design's screen keeps its size in the window's first pane; the
+    // second holds the History pane where the desktop cannot place a window
+    // beside this one, and the window grows to hold it.
+    panes_ = new QSplitter(Qt::Horizontal, this);
+    panes_->setObjectName(QStringLiteral("panes"));
+    panes_->setChildrenCollapsible(false);
+    panes_->setGeometry(rect());
+    auto* holder = new QWidget(panes_);
+    holder->setObjectName(QStringLiteral("screenPane"));
+    holder->setMinimumSize(size());
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    design_ = new QWidget(holder);
+    design_->setObjectName(QStringLiteral("screen"));
+    design_->setFixedSize(size());
+    layout->addWidget(design_, 0, Qt::AlignTop | Qt::AlignLeading);
+    layout->addStretch();
+    panes_->addWidget(holder);
+}
+
+void MainScreen::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    panes_->setGeometry(rect());
 }
 
 QLabel* MainScreen::addFigure(QWidget* frame, const QString& objectName, const QString& captionText,
@@ -175,7 +206,7 @@ QLabel* MainScreen::addCondition(QWidget* frame, int row, const QString& objectN
 
 void MainScreen::buildProfile() {
     auto* profile =
-        frame(this, QStringLiteral("Frame_PROFILE"), tr("PROFILE"), 120, 120, 3615, 1935);
+        frame(design_, QStringLiteral("Frame_PROFILE"), tr("PROFILE"), 120, 120, 3615, 1935);
     // At the far end of the frame's title line while the career is not being
     // saved, in red; the reason is its description, and its tip under the
     // mouse.
@@ -220,8 +251,8 @@ void MainScreen::buildProfile() {
 }
 
 void MainScreen::buildLevelStats() {
-    auto* stats =
-        frame(this, QStringLiteral("Frame_LEVEL_STATS"), tr("LEVEL STATS"), 120, 2160, 3615, 3015);
+    auto* stats = frame(design_, QStringLiteral("Frame_LEVEL_STATS"), tr("LEVEL STATS"), 120, 2160,
+                        3615, 3015);
     const auto row = [&](int i, const char* objectName, const QString& caption,
                          std::function<QString(const LevelStatistics&)> text) {
         addFigure(stats, QString::fromLatin1(objectName), caption,
@@ -263,7 +294,7 @@ void MainScreen::showLevelName(Level level) {
 
 void MainScreen::buildFinance() {
     auto* finance =
-        frame(this, QStringLiteral("Frame_FINANCE"), tr("FINANCE"), 3840, 120, 3615, 1455);
+        frame(design_, QStringLiteral("Frame_FINANCE"), tr("FINANCE"), 3840, 120, 3615, 1455);
     const auto row = [&](int i, const char* objectName, const QString& caption,
                          double Career::*amount) {
         return addFigure(finance, QString::fromLatin1(objectName), caption,
@@ -281,10 +312,11 @@ void MainScreen::buildFinance() {
 void MainScreen::buildConditions() {
     auto* accessories =
         //: Heading of the player's cricket gear (bat, gloves, pads, others).
-        frame(this, QStringLiteral("Frame_ACCESSORIES"), tr("ACCESSORIES"), 3840, 1680, 3615, 1815);
+        frame(design_, QStringLiteral("Frame_ACCESSORIES"), tr("ACCESSORIES"), 3840, 1680, 3615,
+              1815);
     auto* health =
         //: Heading of the player's body: fitness, health and stamina.
-        frame(this, QStringLiteral("Frame_HEALTH"), tr("HEALTH"), 3840, 3600, 3615, 1575);
+        frame(design_, QStringLiteral("Frame_HEALTH"), tr("HEALTH"), 3840, 3600, 3615, 1575);
     const struct {
         QString caption;
         std::int16_t (*value)(const Career&);
@@ -314,7 +346,7 @@ void MainScreen::buildConditions() {
 }
 
 void MainScreen::buildMenu() {
-    auto* menu = frame(this, QStringLiteral("Frame_menu"), QString(), 7560, 120, 1335, 5055);
+    auto* menu = frame(design_, QStringLiteral("Frame_menu"), QString(), 7560, 120, 1335, 5055);
     menu_ = menu;
     // Each command's keys: Play also on F5, Exit on the desktop's Quit key,
     // the store on G for gear (S would suggest Save), sponsors on O for offers,
@@ -363,7 +395,7 @@ void MainScreen::buildMenu() {
     }
     CommandButton* playOn = commands_[PlayOn];
     playOn->setObjectName(QStringLiteral("playOn"));
-    playOn->setParent(this);
+    playOn->setParent(design_);
     look::place(playOn, look::rect(playOnPlace.x(), playOnPlace.y(), playOnPlace.width(),
                                    playOnPlace.height()));
     playOn->show();
@@ -379,11 +411,11 @@ void MainScreen::buildMenu() {
 // command that stops it after that match.
 void MainScreen::buildRunLine() {
     //: The accessible description of the line that follows a run of matches.
-    progress_ = look::value(this, QStringLiteral("runProgress"), tr("Play on"), look::lightYellow,
-                            look::rect(120, runLineTop + 60, 6840, 375));
+    progress_ = look::value(design_, QStringLiteral("runProgress"), tr("Play on"),
+                            look::lightYellow, look::rect(120, runLineTop + 60, 6840, 375));
     progress_->hide();
     //: The command that stops a run of matches after the match being played.
-    stop_ = new CommandButton(tr("Stop"), this);
+    stop_ = new CommandButton(tr("Stop"), design_);
     stop_->setObjectName(QStringLiteral("stopRun"));
     // In Play on's place while the run plays.
     look::place(stop_, look::rect(playOnPlace.x(), playOnPlace.y(), playOnPlace.width(),
@@ -520,7 +552,8 @@ QRect MainScreen::commandsOnDesktop() const {
 void MainScreen::openHistory() {
     history_ = new HistoryScreen(*career_, nullptr);
     // Every command of the menu answers its keys there too, so the player
-    // can play on while he watches the career grow.
+    // can play on while he watches the career grow. In a pane of this window
+    // the commands' own keys answer.
     for (int i = 0; i < commandCount; ++i) {
         const auto command = static_cast<Command>(i);
         if (command == History) continue;
@@ -528,35 +561,145 @@ void MainScreen::openHistory() {
             auto* shortcut = new QShortcut(key, history_);
             connect(shortcut, &QShortcut::activated, this,
                     [this, command] { runCommand(command, history_); });
+            historyKeys_ << shortcut;
         }
     }
     // However it is closed (OK, Escape, the close box, with this window),
-    // it comes back where the player left it.
-    connect(history_, &QDialog::finished, this, [this] { historyPlace_->remember(*history_); });
+    // it comes back where the player left it; a pane gives its room back.
+    connect(history_, &QDialog::finished, this, [this] {
+        if (history_->isWindow()) {
+            historyPlace_->remember(*history_);
+            historyDetached_ = false;
+        } else {
+            fitScreenAlone();
+        }
+    });
+    connect(history_, &HistoryScreen::detachRequested, this, &MainScreen::detachHistory);
+    history_->installEventFilter(this);
+    historyPlaceWatch_ = new QTimer(this);
+    historyPlaceWatch_->setSingleShot(true);
+    // Long enough for a window manager to have placed a window it maps.
+    historyPlaceWatch_->setInterval(500);
+    connect(historyPlaceWatch_, &QTimer::timeout, this, &MainScreen::checkHistoryPlace);
+}
+
+QRect MainScreen::keptInSight() const {
+    // The summary at a career's end stands over this window; its commands
+    // are kept in sight as this window's are.
+    QRect kept = commandsOnDesktop();
+    if (summary_ && summary_->isVisible()) kept |= summary_->commandsOnDesktop();
+    return kept;
 }
 
 void MainScreen::placeHistory() {
-    if (const std::optional<QRect> left = historyPlace_->whereLeft(commandsOnDesktop())) {
+    const QRect kept = keptInSight();
+    if (const std::optional<QRect> left = historyPlace_->whereLeft(kept)) {
         history_->openWhereLeft(*left);
         return;
     }
-    // Beside this window where the screen has room, never over its commands.
+    // Beside this window (and the summary over it) where the screen has
+    // room, never over their commands.
     const QScreen* on = screen();
     const QRect room = on ? on->availableGeometry() : QRect();
     if (room.isValid()) {
+        QRect beside = frameGeometry();
+        if (summary_ && summary_->isVisible()) beside |= summary_->frameGeometry();
         const QSize wanted = history_->size().grownBy(HistoryScreen::expectedFrame());
         const QSize least = history_->leastUsefulSize().grownBy(HistoryScreen::expectedFrame());
-        history_->openAt(
-            besideMainWindow(frameGeometry(), commandsOnDesktop(), wanted, least, room));
+        history_->openAt(besideMainWindow(beside, kept, wanted, least, room));
     }
+}
+
+bool MainScreen::historyGoesInPane() const {
+    return !historyDetached_ && (!desktopPlacesWindows() || historyPlace_->placeIgnored());
 }
 
 void MainScreen::showHistory() {
     // One window for the career, open beside this one while the player plays
     // on; shown again, it keeps its tab and sort, and its size and place
-    // where these still leave this window's commands in sight.
+    // where these still leave this window's commands in sight. Where the
+    // desktop cannot place it so, it stands in a pane of this window.
     if (!history_) openHistory();
-    if (!history_->isVisible()) placeHistory();
+    if (history_->isVisible()) {
+        if (history_->isWindow()) {
+            showActive(history_);
+        } else {
+            activateWindow();
+            focusHistoryPane();
+        }
+        return;
+    }
+    if (historyGoesInPane()) {
+        showHistoryInPane();
+        return;
+    }
+    placeHistory();
+    showActive(history_);
+    historyPlaceWatch_->start();
+}
+
+bool MainScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == history_ && event->type() == QEvent::Move && historyPlaceWatch_->isActive())
+        checkHistoryPlace();
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainScreen::checkHistoryPlace() {
+    // A window manager that placed the window where it chose, over the
+    // commands, would place it so again: from now on it stands in a pane.
+    if (!history_->isWindow() || !history_->isVisible() ||
+        !history_->frameGeometry().intersects(keptInSight()))
+        return;
+    historyPlaceWatch_->stop();
+    historyPlace_->notePlaceIgnored();
+    history_->hide();
+    showHistoryInPane();
+}
+
+void MainScreen::showHistoryInPane() {
+    if (history_->isWindow()) {
+        history_->setParent(panes_, Qt::Widget);
+        panes_->addWidget(history_);
+    }
+    for (QShortcut* key : std::as_const(historyKeys_)) key->setEnabled(false);
+    // The window grows by the pane: as wide as the window would open, as
+    // tall as the screen allows, and never less than its least size.
+    const QSize screenSize = design_->size();
+    const int handle = panes_->handleWidth();
+    const QSize least = history_->leastUsefulSize();
+    setMinimumSize(screenSize.width() + handle + least.width(),
+                   std::max(screenSize.height(), least.height()));
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize wanted = history_->preferredSize();
+    QSize grown(screenSize.width() + handle + wanted.width(),
+                std::max(screenSize.height(), wanted.height()));
+    if (const QScreen* on = screen())
+        grown = grown.boundedTo(
+            on->availableGeometry().marginsRemoved(HistoryScreen::expectedFrame()).size());
+    resize(grown.expandedTo(minimumSize()));
+    panes_->setSizes({screenSize.width(), width() - screenSize.width() - handle});
+    history_->show();
+    activateWindow();
+    focusHistoryPane();
+}
+
+void MainScreen::focusHistoryPane() {
+    QWidget* focused = history_->focusWidget();
+    (focused ? focused : history_->okButton())->setFocus(Qt::OtherFocusReason);
+}
+
+void MainScreen::fitScreenAlone() {
+    setFixedSize(design_->size());
+    for (QShortcut* key : std::as_const(historyKeys_)) key->setEnabled(true);
+}
+
+void MainScreen::detachHistory() {
+    history_->hide();
+    history_->setParent(nullptr, Qt::Window);
+    fitScreenAlone();
+    // Until it is closed: opened again, it stands where the desktop allows.
+    historyDetached_ = true;
+    placeHistory();
     showActive(history_);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -17,6 +18,7 @@
 
 class QLabel;
 class QShortcut;
+class QSplitter;
 class QTimer;
 class CareerModel;
 class CareerSummaryScreen;
@@ -61,8 +63,12 @@ class MainScreen : public QWidget {
     CareerModel& career() const { return *career_; }
     RecordsScreen* recordsScreen() const { return records_; }
     // The History window, once opened: a window of its own, which the main
-    // screen keeps for the career.
+    // screen keeps for the career, or a pane of this window where the
+    // desktop cannot place a window beside it.
     HistoryScreen* historyScreen() const { return history_; }
+    // The design's screen, in the first of the window's panes.
+    QWidget* screenPane() const { return design_; }
+    QSplitter* panes() const { return panes_; }
     // Where the player leaves the History window is kept in `place` rather
     // than with this career, so that the window of the next career played
     // in this run of the program opens there too.
@@ -97,6 +103,8 @@ class MainScreen : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void tellChanges();
@@ -119,6 +127,7 @@ class MainScreen : public QWidget {
         QLabel* overallLabel;
     };
 
+    void buildPanes();
     void buildProfile();
     void buildLevelStats();
     void buildFinance();
@@ -137,7 +146,14 @@ class MainScreen : public QWidget {
     // the keyboard then goes back.
     void runCommand(Command command, QWidget* from = nullptr);
     void openHistory();
+    QRect keptInSight() const;
     void placeHistory();
+    bool historyGoesInPane() const;
+    void checkHistoryPlace();
+    void showHistoryInPane();
+    void focusHistoryPane();
+    void fitScreenAlone();
+    void detachHistory();
     void showCredits();
     void showHistory();
     void play();
@@ -157,7 +173,17 @@ class MainScreen : public QWidget {
     CareerModel* career_;
     bool toldWhereSaved_ = false;
     RecordsScreen* records_ = nullptr;
+    QSplitter* panes_ = nullptr;
+    QWidget* design_ = nullptr;
     HistoryScreen* history_ = nullptr;
+    // The History window's keys for this window's commands, which a pane of
+    // this window leaves to the commands' own.
+    QList<QShortcut*> historyKeys_;
+    // Whether the player detached the pane into a window, until it closes.
+    bool historyDetached_ = false;
+    // Runs while a History window just shown may yet be placed by the
+    // window manager.
+    QTimer* historyPlaceWatch_ = nullptr;
     RememberedPlace ownHistoryPlace_;
     RememberedPlace* historyPlace_ = &ownHistoryPlace_;
     CareerSummaryScreen* summary_ = nullptr;

@@ -19,9 +19,16 @@ class RememberedPlace {
     // where it would the first time.
     std::optional<QRect> whereLeft(const QRect& commands) const;
 
+    // The desktop placed the window where it chose rather than where it was
+    // asked to stand (over the main window's commands): for the rest of the
+    // run it stands in a pane of the main window instead.
+    void notePlaceIgnored() { placeIgnored_ = true; }
+    bool placeIgnored() const { return placeIgnored_; }
+
   private:
     // The window's own area, by which a window is placed, and its frame
     // with the window manager's title bar and edges, which must fit.
     QRect geometry_;
     QRect frame_;
+    bool placeIgnored_ = false;
 };

@@ -75,6 +75,10 @@ QRect besideMainWindow(const QRect& mainFrame, const QRect& commands, QSize want
     return placeIn(screen.left(), screen.left() + width - 1);
 }
 
+bool desktopPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 QRegion usableDesktop() {
     QRegion desktop;
     for (const QScreen* screen : QGuiApplication::screens()) desktop += screen->availableGeometry();

@@ -27,6 +27,10 @@ void openCentredOn(QWidget* window, const QRect& where);
 QRect besideMainWindow(const QRect& mainFrame, const QRect& commands, QSize wanted, QSize least,
                        const QRect& screen);
 
+// Whether the desktop lets a window ask where it stands: not on Wayland,
+// where the compositor alone places windows.
+bool desktopPlacesWindows();
+
 // The room windows may use on every screen together.
 QRegion usableDesktop();
 

@@ -1083,6 +1083,15 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>A stay at one level in the seasons table: the first and last match of it.</extracomment>
         <translation>ম্যাচ %1 থেকে %2</translation>
     </message>
+    <message>
+        <source>Detach</source>
+        <extracomment>Below the History pane of the main window: opens the history as a window of its own.</extracomment>
+        <translation>আলাদা করুন</translation>
+    </message>
+    <message>
+        <source>Opens the career&apos;s history in a window of its own.</source>
+        <translation>কেরিয়ারের ইতিহাস তার নিজস্ব একটি উইন্ডোতে খোলে।</translation>
+    </message>
 </context>
 <context>
     <name>HistoryTableModel</name>

@@ -1083,6 +1083,15 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>A stay at one level in the seasons table: the first and last match of it.</extracomment>
         <translation>میچ %1 سے %2 تک</translation>
     </message>
+    <message>
+        <source>Detach</source>
+        <extracomment>Below the History pane of the main window: opens the history as a window of its own.</extracomment>
+        <translation>الگ کریں</translation>
+    </message>
+    <message>
+        <source>Opens the career&apos;s history in a window of its own.</source>
+        <translation>کیریئر کا تاریخچہ اس کی اپنی ونڈو میں کھولتا ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>HistoryTableModel</name>

@@ -50,10 +50,16 @@ namespace {
 // The header's values, in their order across the top.
 enum HeaderValue { playerValue, levelValue, teamValue, worldCupValue, matchesValue };
 
-// A width that holds the column's widest usual value and its heading.
+// Room in a cell beside its text: the style's margins and a gap between
+// neighbouring figures.
+constexpr int cellRoom = 16;
+
+// A width that holds the column's widest figure there can be and its
+// heading; the columns of words (level, team, events) are widened to their
+// texts as rows come.
 int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int column,
                 const QString& heading) {
-    QString widest = QString(40, QLatin1Char('x'));  // the events since the match before
+    QString widest;
     if (column < historyFigureCount) {
         switch (historyColumns[column].kind) {
             case HistoryColumn::whole:
@@ -63,14 +69,18 @@ int columnWidth(const QFontMetrics& values, const QFontMetrics& headings, int co
                 widest = shownMoney(99999999);
                 break;
             case HistoryColumn::level:
-                widest = levelName(Level::national);
-                break;
             case HistoryColumn::team:
-                widest = QStringLiteral("Maharashtra");
                 break;
         }
     }
-    return std::max(values.horizontalAdvance(widest), headings.horizontalAdvance(heading)) + 16;
+    return std::max(values.horizontalAdvance(widest), headings.horizontalAdvance(heading)) +
+           cellRoom;
+}
+
+bool isWordsColumn(int column) {
+    return column == HistoryTableModel::events ||
+           (column < historyFigureCount && (historyColumns[column].kind == HistoryColumn::level ||
+                                            historyColumns[column].kind == HistoryColumn::team));
 }
 
 // Tabs with less room either side of their names than the style gives, so
@@ -165,19 +175,33 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryC
     setModal(false);
     setSizeGripEnabled(true);
 
+    // Its least size, told to the window manager or compositor, so that the
+    // player never makes it smaller than it can show.
+    setMinimumSize(leastUsefulSize());
+
     ok_ = new CommandButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("ok"));
     ok_->setFixedSize(ok_->sizeHint());
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+    //: Below the History pane of the main window: opens the history as a window of its own.
+    detach_ = new CommandButton(tr("Detach"), this);
+    detach_->setObjectName(QStringLiteral("detach"));
+    detach_->setAccessibleDescription(tr("Opens the career's history in a window of its own."));
+    detach_->setToolTip(detach_->accessibleDescription());
+    detach_->setFixedSize(detach_->sizeHint());
+    detach_->hide();
+    connect(detach_, &QAbstractButton::clicked, this, &HistoryScreen::detachRequested);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok_);
+    buttons->addWidget(detach_);
     buttons->addStretch();
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(8, 8, 8, 8);
     window->setSpacing(6);
     window->addWidget(buildContent(), 1);
     window->addLayout(buttons);
+    squeezeCharts(false);
 
     // The order the window is drawn in: tabs and the chart or view shown,
     // the sort choice, the table, OK.
@@ -186,6 +210,7 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryC
     setTabOrder(sortColumn_, sortOrder_);
     setTabOrder(sortOrder_, table_);
     setTabOrder(table_, ok_);
+    setTabOrder(ok_, detach_);
     ok_->setFocus();
 
     stale_.fill(true);
@@ -283,10 +308,6 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     // The tabs' names in the regular weight: in bold they need more than
     // the window's width as narrow as it opens.
     tabs_->setFont(look::font(false));
-    // Below this a chart has no room left for its lines once its axes and
-    // legend have theirs; at this, a window filling a 1366x768 screen at
-    // scale 1.5 holds it and five rows of the table.
-    tabs_->setMinimumHeight(190);
     look::darken(tabs_);
     const ChartLook look = chartLook();
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
@@ -342,7 +363,6 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
         tr("Every match of the career, one a row; a column heading, or the sort choice "
            "above, sorts by it."));
     table_->setModel(sorted_);
-    table_->setMinimumHeight(120);
     const QFontMetrics values(table_->font());
     QHeaderView* headings = table_->horizontalHeader();
     headings->setStretchLastSection(true);
@@ -351,6 +371,9 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
         const QString heading = rows_->headerData(column, Qt::Horizontal).toString();
         table_->setColumnWidth(column, columnWidth(values, headingMetrics, column, heading));
     }
+    widenToTexts(0, rows_->rowCount());
+    connect(rows_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { widenToTexts(first, last + 1); });
     // What happened since the match before reads beside the match it led to,
     // without scrolling sideways.
     headings->moveSection(headings->visualIndex(HistoryTableModel::events),
@@ -382,6 +405,21 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
     table_->installEventFilter(this);
     layout->addWidget(table_, 1);
     return box;
+}
+
+void HistoryScreen::widenToTexts(int first, int end) {
+    // Never cut: a column of words is as wide as its widest text (the table
+    // scrolls sideways where the window is narrower).
+    const QFontMetrics values(table_->font());
+    for (int column = 0; column < HistoryTableModel::columnTotal; ++column) {
+        if (!isWordsColumn(column)) continue;
+        int widest = table_->columnWidth(column);
+        for (int row = first; row < end; ++row) {
+            const QString text = rows_->index(row, column).data().toString();
+            widest = std::max(widest, values.horizontalAdvance(text) + cellRoom);
+        }
+        if (widest > table_->columnWidth(column)) table_->setColumnWidth(column, widest);
+    }
 }
 
 QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
@@ -565,6 +603,16 @@ bool HistoryScreen::takeNextPlace() {
     return true;
 }
 
+QSize HistoryScreen::preferredSize() const {
+    // A language that runs longer than English widens the window to show
+    // its figures the most to a row and every tab's name.
+    const int besides = width() - scroll_->viewport()->width();
+    const int widest = std::max({scroll_->widget()->minimumSizeHint().width(),
+                                 header_->widestWidth(), lastMatch_->widestWidth(),
+                                 card_->widestWidth(), tabs_->tabBar()->sizeHint().width()});
+    return {std::max(width(), widest + besides), height()};
+}
+
 void HistoryScreen::fitTheScreen() {
     if (takeNextPlace()) return;
     const QScreen* on = screen();
@@ -572,15 +620,7 @@ void HistoryScreen::fitTheScreen() {
     const QRect room = on->availableGeometry();
     // Room for the window's frame and title bar, which the size leaves out.
     const QSize most = room.marginsRemoved(expectedFrame()).size();
-    // A language that runs longer than English widens the window to show
-    // its figures the most to a row and every tab's name, where the screen
-    // has the room.
-    const int besides = width() - scroll_->viewport()->width();
-    const int widest = std::max({scroll_->widget()->minimumSizeHint().width(),
-                                 header_->widestWidth(), lastMatch_->widestWidth(),
-                                 card_->widestWidth(), tabs_->tabBar()->sizeHint().width()});
-    resize(std::max(width(), widest + besides), height());
-    resize(size().boundedTo(most));
+    resize(preferredSize().boundedTo(most));
     QRect placed = frameGeometry();
     placed.moveCenter(room.center());
     placed.moveTopLeft(
@@ -590,6 +630,15 @@ void HistoryScreen::fitTheScreen() {
 
 QSize HistoryScreen::leastUsefulSize() const {
     return {560, 420};
+}
+
+void HistoryScreen::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ParentChange) return;
+    // A pane is sized with the window it stands in, and may be detached.
+    const bool pane = !isWindow();
+    setSizeGripEnabled(!pane);
+    detach_->setVisible(pane);
 }
 
 void HistoryScreen::resizeEvent(QResizeEvent* event) {
@@ -619,7 +668,31 @@ void HistoryScreen::fitPanels() {
     const bool cardFits = content->minimumSizeHint().height() <= height;
     card_->setVisible(cardAtHead_);
     placeCard(cardFits);
-    if (content->minimumSizeHint().height() > height) lastMatch_->setVisible(false);
+    // The panel stays where the chart and the table give up their comfort
+    // for it (a lower chart, the table's newest rows), and gives way only
+    // where even that is too tall.
+    squeezeCharts(false);
+    if (content->minimumSizeHint().height() <= height) return;
+    squeezeCharts(true);
+    if (content->minimumSizeHint().height() <= height) return;
+    squeezeCharts(false);
+    lastMatch_->setVisible(false);
+}
+
+void HistoryScreen::squeezeCharts(bool squeezed) {
+    // At the comfortable height a chart has room for its lines once its
+    // axes and legend have theirs, and a window filling a 1366x768 screen
+    // at scale 1.5 holds it and five rows of the table; squeezed, the chart
+    // keeps its axes and a band of lines, the table its newest two rows.
+    const int rowHeight = table_->verticalHeader()->defaultSectionSize();
+    const int tableHeight = table_->horizontalHeader()->sizeHint().height() +
+                            (squeezed ? 2 : 5) * rowHeight + 2 * table_->frameWidth();
+    tabs_->setMinimumHeight(squeezed ? 100 : 190);
+    table_->setMinimumHeight(squeezed ? tableHeight : std::max(120, tableHeight));
+    // Measured again at once, not once the layouts hear of the change.
+    table_->parentWidget()->layout()->invalidate();
+    split_->updateGeometry();
+    scroll_->widget()->layout()->invalidate();
 }
 
 void HistoryScreen::placeCard(bool atHead) {
@@ -660,13 +733,14 @@ void HistoryScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
     if (shownBefore_) {
-        takeNextPlace();
+        if (isWindow()) takeNextPlace();
         return;
     }
     shownBefore_ = true;
     // The first size fits the screen; after that the window keeps the size,
-    // place, tab, sort and splitter the player left it with.
-    fitTheScreen();
+    // place, tab, sort and splitter the player left it with. A pane has the
+    // size and place its window gives it.
+    if (isWindow()) fitTheScreen();
     // The table's share holds five rows at least, the charts take the rest.
     const int room = split_->height();
     const int fiveRows = table_->horizontalHeader()->sizeHint().height() +

@@ -31,9 +31,11 @@ class PairRows;
 // did, charts of his runs, wickets, skills, money and condition across the
 // career, his stays at each level with their totals, the milestones of the
 // career, and a table of every match. A window of its own beside the main
-// screen (not one that stands over it), it follows the career as it is
-// played; unlike the game's other windows it may be resized, and its first
-// size fits the screen. OK and Escape close it.
+// screen (not one that stands over it), or a pane of the main screen's
+// window where the desktop cannot place a window beside it; it follows the
+// career as it is played; unlike the game's other windows it may be resized,
+// and its first size fits the screen. OK and Escape close it; in a pane,
+// Detach asks for it to stand as a window of its own.
 class HistoryScreen : public QDialog {
     Q_OBJECT
   public:
@@ -49,6 +51,8 @@ class HistoryScreen : public QDialog {
                   HistoryChartModule charts = historyCharts());
 
     CommandButton* okButton() const { return ok_; }
+    // Shown only while the window stands as a pane of another window.
+    CommandButton* detachButton() const { return detach_; }
     QTableView* table() const { return table_; }
     QTabWidget* chartTabs() const { return tabs_; }
     // The card that sums up the career, at the window's head, or in the
@@ -84,12 +88,20 @@ class HistoryScreen : public QDialog {
     // The margins a window manager's frame is expected to add to the window.
     static QMargins expectedFrame() { return {8, 32, 8, 8}; }
     // The least size at which the window shows its charts, tabs and table
-    // without scrolling sideways.
+    // without scrolling sideways; the window's minimum size.
     QSize leastUsefulSize() const;
+    // The size it would open with on a screen of any size: its first size,
+    // widened for a language that runs longer than English.
+    QSize preferredSize() const;
+
+  signals:
+    // Detach was pressed: the pane is to become a window of its own.
+    void detachRequested();
 
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -99,6 +111,9 @@ class HistoryScreen : public QDialog {
     QWidget* buildTabs(QWidget* parent);
     QWidget* buildTable(QWidget* parent);
     QWidget* buildSortChoice(QWidget* parent);
+    // Widens the columns of words to the texts of the rows from first to
+    // before end.
+    void widenToTexts(int first, int end);
     void buildHeader(QWidget* frame);
     void fitTheScreen();
     bool takeNextPlace();
@@ -107,6 +122,7 @@ class HistoryScreen : public QDialog {
     void showCard();
     void freshenCard();
     void fitPanels();
+    void squeezeCharts(bool squeezed);
     void placeCard(bool atHead);
     bool newestInSight() const;
     QWidget* page(Tab tab) const;
@@ -145,6 +161,7 @@ class HistoryScreen : public QDialog {
     QComboBox* sortColumn_;
     QComboBox* sortOrder_;
     CommandButton* ok_;
+    CommandButton* detach_;
     bool shownBefore_ = false;
     std::optional<QRect> nextPlace_;
     // Whether the newest match was in sight when the history last changed,

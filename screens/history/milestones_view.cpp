@@ -3,11 +3,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "screens/history/history_texts.h"
 #include "screens/look.h"
@@ -68,7 +70,11 @@ MilestonesView::MilestonesView(QWidget* parent) : QWidget(parent) {
     list_->setAlternatingRowColors(true);
     list_->setUniformRowHeights(true);
     look::darken(list_);
+    list_->header()->setStretchLastSection(false);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list_->viewport()->installEventFilter(this);
     connect(list_, &QTreeWidget::itemExpanded, this, &MilestonesView::fillGroup);
+    connect(list_, &QTreeWidget::itemExpanded, this, &MilestonesView::fitColumn);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);
@@ -77,6 +83,18 @@ MilestonesView::MilestonesView(QWidget* parent) : QWidget(parent) {
     connect(topic_, &QComboBox::currentIndexChanged, this, &MilestonesView::showAll);
     connect(grouped_, &QCheckBox::toggled, this, &MilestonesView::showAll);
     setFocusProxy(list_);
+}
+
+bool MilestonesView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Resize) fitColumn();
+    return QWidget::eventFilter(watched, event);
+}
+
+void MilestonesView::fitColumn() {
+    // Through the base class, where the measure is public.
+    const QAbstractItemView* view = list_;
+    const int widest = std::max(list_->viewport()->width(), view->sizeHintForColumn(0));
+    if (list_->columnWidth(0) != widest) list_->setColumnWidth(0, widest);
 }
 
 void MilestonesView::follow(const Career& career, const std::vector<HistoryRow>& rows) {
@@ -89,6 +107,7 @@ void MilestonesView::follow(const Career& career, const std::vector<HistoryRow>&
     const std::size_t from = log_.told().size();
     log_.catchUp(career, rows);
     for (std::size_t told = from; told < log_.told().size(); ++told) add(told);
+    fitColumn();
 }
 
 bool MilestonesView::inTopic(Milestone::Kind kind) const {
@@ -105,6 +124,7 @@ void MilestonesView::showAll() {
     if (list_->topLevelItemCount() == 0) {
         none_ = new QTreeWidgetItem(list_, {tr("No milestone yet.")});
     }
+    fitColumn();
 }
 
 void MilestonesView::add(std::size_t told) {

@@ -35,7 +35,14 @@ class MilestonesView : public QWidget {
     QComboBox* topicChoice() const { return topic_; }
     QCheckBox* groupChoice() const { return grouped_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // The list's one column as wide as its widest line in sight, or the
+    // list, whichever is wider: a line is never cut, the list scrolls
+    // sideways instead.
+    void fitColumn();
     void showAll();
     void add(std::size_t told);
     bool inTopic(Milestone::Kind kind) const;

@@ -38,12 +38,15 @@ run() {
 
 run 0
 [ $status -eq 0 ] || fail "as root" "exit $status: $output"
-grep -q '^apt-get install .*qt6-base-dev.*libgtest-dev' "$log" 2>/dev/null ||
+grep -q '^apt-get install .*qt6-base-dev.*qt6-wayland.*libgtest-dev' "$log" 2>/dev/null ||
     fail "as root" "apt-get was not asked for the packages"
 # clang and LLVM are for the fuzzers alone.
 ! grep -q ' clang' "$log" 2>/dev/null || fail "the tests" "clang was asked for"
 run 0 fuzz
 grep -q '^apt-get install .* clang' "$log" 2>/dev/null || fail "the fuzzers" "clang was not asked for"
+run 0 wayland
+grep -q '^apt-get install .* sway grim' "$log" 2>/dev/null ||
+    fail "the Wayland check" "sway and grim were not asked for"
 
 stub sudo "echo \"sudo \$*\" >>'$log'; exec \"\$@\""
 run 1000

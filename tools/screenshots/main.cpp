@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -40,11 +41,12 @@
 #include "screens/credits_screen.h"
 #include "screens/hall_of_fame_screen.h"
 #include "screens/history/history_screen.h"
+#include "screens/look.h"
 #include "screens/main_screen.h"
-#include "screens/play_on_dialog.h"
-#include "screens/play_on_news.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"
+#include "screens/play_on_dialog.h"
+#include "screens/play_on_news.h"
 #include "screens/player_screen.h"
 #include "screens/purchase_screen.h"
 #include "screens/records_screen.h"
@@ -81,6 +83,22 @@ void fillPlayerScreen(PlayerScreen& player, const PlayerDetails& details) {
 constexpr int sampleCareerMatches = 60;
 // The most matches a career can hold at one level.
 constexpr int longestCareerMatches = 32767;
+
+// The club whose name, in the language shown and the font of a team's name,
+// reaches lowest below its line: "Happy Valley" (its p and y) unless another
+// reaches lower in the translation.
+QString lowestHangingClub() {
+    const QFontMetrics metrics(look::font(true));
+    const auto depth = [&](const QString& club) {
+        return metrics.tightBoundingRect(teamName(club)).bottom();
+    };
+    QString lowest = QStringLiteral("Happy Valley");
+    for (const char* name : clubNames) {
+        const QString club = QString::fromLatin1(name);
+        if (depth(club) > depth(lowest)) lowest = club;
+    }
+    return lowest;
+}
 
 void chooseUnits(PurchaseScreen& screen, std::initializer_list<int> units) {
     int row = 0;
@@ -153,7 +171,10 @@ void walkScreens(Visit&& visit) {
     visit(main, "main");
     main.show();
 
-    MatchScreen match(main.career(), platform, &main);
+    // A match of the club whose name hangs lowest below its line, where a
+    // name without descenders would show none cut.
+    CareerModel club(careerAtClub(lowestHangingClub(), random));
+    MatchScreen match(club, platform, &main);
     visit(match, "match");
 
     const std::pair<PurchaseScreen::Centre, const char*> centres[] = {
@@ -272,8 +293,8 @@ int checkTexts(QApplication& application, const QString& language) {
         const QString screenName = QString::fromLatin1(name);
         // The History window: each of its tabs in turn, then the whole window
         // on the tab it opened on. Its charts draw their own texts, scaled
-        // with the chart, and the cells of its tables scroll and elide, so
-        // those are left out; the tables' column headings are checked.
+        // with the chart, so those are left out; its tables' headings and
+        // cells are checked.
         if (auto* history = qobject_cast<HistoryScreen*>(&screen)) {
             QTabWidget* tabs = history->chartTabs();
             const int opened = tabs->currentIndex();

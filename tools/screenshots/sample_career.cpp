@@ -63,6 +63,12 @@ PlayerDetails sampleDetails() {
         QStringLiteral("India"),       Skills{80, 72, 78},       true};
 }
 
+Career careerAtClub(const QString& club, RandomSource& random) {
+    Career career = startCareer(sampleDetails(), random);
+    career.drawnClub = career.team = career.teams.club = club;
+    return career;
+}
+
 void playSampleSeason(Career& career, RandomSource& random) {
     playMatches(career, random, clubMatches);
     // Promotion as the selection makes it: the city's fee, team and statistics.

@@ -10,6 +10,10 @@ class RandomSource;
 // The cricketer every screenshot shows.
 PlayerDetails sampleDetails();
 
+// A career freshly started at the club named (the English name of one of
+// clubNames).
+Career careerAtClub(const QString& club, RandomSource& random);
+
 // Brings a freshly started career to the middle of a season at city level:
 // a run of club matches, the promotion, a few city matches and a sponsor,
 // all through the game's own rules.

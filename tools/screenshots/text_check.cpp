@@ -16,9 +16,13 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
+#include <QTableView>
 #include <QTextDocument>
+#include <QTreeView>
 #include <QWidget>
 #include <cmath>
+#include <functional>
+#include <vector>
 
 #include "screens/look.h"
 #include "screens/titled_frame.h"
@@ -255,6 +259,9 @@ void TextCheck::checkPart(QWidget& part, const QString& screenName) {
                     headingFits(*headings, section));
             }
             continue;
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+            checkCells(place, *view);
+            continue;
         } else if (auto* choice = qobject_cast<QComboBox*>(widget)) {
             for (int item = 0; item < choice->count(); ++item)
                 checkShown(QStringLiteral("%1 choice %2").arg(place).arg(item),
@@ -265,6 +272,52 @@ void TextCheck::checkPart(QWidget& part, const QString& screenName) {
         }
         checkShown(place, text, fits);
     }
+}
+
+// Every cell of a table or list, in sight or scrolled away, and of a tree's
+// items opened, shows its whole text in its column: the style elides a text wider than the
+// cell less a margin either side, and a tree's first column starts past the
+// indentation of the item's depth. One cut cell is told for each column.
+void TextCheck::checkCells(const QString& place, const QAbstractItemView& view) {
+    const QAbstractItemModel* model = view.model();
+    const auto* tree = qobject_cast<const QTreeView*>(&view);
+    const auto* table = qobject_cast<const QTableView*>(&view);
+    const QHeaderView* headings =
+        tree ? tree->header() : (table ? table->horizontalHeader() : nullptr);
+    if (!model || !headings) return;
+    const int margins =
+        2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1);
+    const QFontMetrics viewMetrics(view.font());
+    const int treeColumn = tree ? headings->logicalIndex(std::max(0, tree->treePosition())) : -1;
+    std::vector<bool> told(static_cast<std::size_t>(model->columnCount()), false);
+    const std::function<void(const QModelIndex&, int)> walk = [&](const QModelIndex& parent,
+                                                                  int depth) {
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            for (int column = 0; column < model->columnCount(parent); ++column) {
+                const auto at = static_cast<std::size_t>(column);
+                if (at >= told.size() || told[at] || headings->isSectionHidden(column)) continue;
+                const QModelIndex index = model->index(row, column, parent);
+                const QString text = index.data(Qt::DisplayRole).toString();
+                if (text.isEmpty()) continue;
+                const QVariant font = index.data(Qt::FontRole);
+                int needed = (font.isValid() ? QFontMetrics(font.value<QFont>()) : viewMetrics)
+                                 .horizontalAdvance(text) +
+                             margins;
+                if (column == treeColumn)
+                    needed += tree->indentation() * (depth + (tree->rootIsDecorated() ? 1 : 0));
+                if (needed <= headings->sectionSize(column)) continue;
+                told[at] = true;
+                problems_ << QStringLiteral("%1 row %2 column %3: cut off: \"%4\"")
+                                 .arg(place)
+                                 .arg(row)
+                                 .arg(column)
+                                 .arg(text);
+            }
+            const QModelIndex item = model->index(row, 0, parent);
+            if (tree && tree->isExpanded(item)) walk(item, depth + 1);
+        }
+    };
+    walk(QModelIndex(), 0);
 }
 
 void TextCheck::checkShown(const QString& place, const QString& text, bool fits) {

@@ -5,11 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+class QAbstractItemView;
 class QWidget;
 
 // Looks at every text a screen shows (labels, buttons, frame titles, tabs,
-// column headings, the items of a choice, the window title, tooltips and
-// screen-reader names) and reports each that
+// column headings, the cells of tables and lists, the items of a choice, the
+// window title, tooltips and screen-reader names) and reports each that
 // does not fit its widget, measured with the widget's own font, and, when
 // `untranslated` is set (under the pseudo-translation), each that never went
 // through a translation; in every language, each that shows an argument
@@ -34,6 +35,7 @@ class TextCheck {
 
   private:
     void checkShown(const QString& place, const QString& text, bool fits);
+    void checkCells(const QString& place, const QAbstractItemView& view);
     void checkTranslated(const QString& place, const QString& text);
     void checkNoEnglishWord(const QString& place, const QString& text);
 
