@@ -662,25 +662,50 @@ void MainScreen::showHistoryInPane() {
         panes_->addWidget(history_);
     }
     for (QShortcut* key : std::as_const(historyKeys_)) key->setEnabled(false);
-    // The window grows by the pane: as wide as the window would open, as
-    // tall as the screen allows, and never less than its least size.
+    // The window grows by the pane: as wide as the window would open and
+    // never less than its least size, where the screen has the room; on a
+    // screen too small for both, the pane takes the room left and scrolls.
     const QSize screenSize = design_->size();
     const int handle = panes_->handleWidth();
-    const QSize least = history_->leastUsefulSize();
+    QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (const QScreen* on = screen())
+        room = on->availableGeometry().marginsRemoved(HistoryScreen::expectedFrame()).size();
+    const QSize besides(screenSize.width() + handle, 0);
+    const QSize least = history_->leastUsefulSize().boundedTo(room - besides);
+    history_->setMinimumSize(least);
     setMinimumSize(screenSize.width() + handle + least.width(),
                    std::max(screenSize.height(), least.height()));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const QSize wanted = history_->preferredSize();
-    QSize grown(screenSize.width() + handle + wanted.width(),
-                std::max(screenSize.height(), wanted.height()));
-    if (const QScreen* on = screen())
-        grown = grown.boundedTo(
-            on->availableGeometry().marginsRemoved(HistoryScreen::expectedFrame()).size());
-    resize(grown.expandedTo(minimumSize()));
+    const QSize grown(screenSize.width() + handle + wanted.width(),
+                      std::max(screenSize.height(), wanted.height()));
+    resize(grown.boundedTo(room).expandedTo(minimumSize()));
     panes_->setSizes({screenSize.width(), width() - screenSize.width() - handle});
+    placeWholeOnScreen();
     history_->show();
     activateWindow();
     focusHistoryPane();
+}
+
+void MainScreen::placeWholeOnScreen() {
+    if (!isVisible()) return;
+    // A compositor keeps a window where it first placed it, however it then
+    // grows or shrinks: shown anew, the window is placed whole on the screen
+    // (and floats again once it is back to its fixed size).
+    if (!desktopPlacesWindows()) {
+        hide();
+        show();
+        return;
+    }
+    const QScreen* on = screen();
+    if (!on) return;
+    const QRect room = on->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
 }
 
 void MainScreen::focusHistoryPane() {
@@ -689,7 +714,9 @@ void MainScreen::focusHistoryPane() {
 }
 
 void MainScreen::fitScreenAlone() {
+    const bool grown = size() != design_->size();
     setFixedSize(design_->size());
+    if (grown && !desktopPlacesWindows()) placeWholeOnScreen();
     for (QShortcut* key : std::as_const(historyKeys_)) key->setEnabled(true);
 }
 

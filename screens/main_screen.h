@@ -153,6 +153,7 @@ class MainScreen : public QWidget {
     void showHistoryInPane();
     void focusHistoryPane();
     void fitScreenAlone();
+    void placeWholeOnScreen();
     void detachHistory();
     void showCredits();
     void showHistory();

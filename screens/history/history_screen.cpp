@@ -176,7 +176,8 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryC
     setSizeGripEnabled(true);
 
     // Its least size, told to the window manager or compositor, so that the
-    // player never makes it smaller than it can show.
+    // player never makes it smaller than it can show; on a screen too small
+    // for it, the room it is given there.
     setMinimumSize(leastUsefulSize());
 
     ok_ = new CommandButton(tr("OK"), this);
@@ -598,6 +599,7 @@ void HistoryScreen::showLastMatch() {
 
 bool HistoryScreen::takeNextPlace() {
     if (!nextPlace_) return false;
+    setMinimumSize(leastUsefulSize().boundedTo(nextPlace_->size()));
     setGeometry(*nextPlace_);
     nextPlace_.reset();
     return true;
@@ -620,6 +622,7 @@ void HistoryScreen::fitTheScreen() {
     const QRect room = on->availableGeometry();
     // Room for the window's frame and title bar, which the size leaves out.
     const QSize most = room.marginsRemoved(expectedFrame()).size();
+    setMinimumSize(leastUsefulSize().boundedTo(most));
     resize(preferredSize().boundedTo(most));
     QRect placed = frameGeometry();
     placed.moveCenter(room.center());

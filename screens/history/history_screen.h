@@ -88,7 +88,8 @@ class HistoryScreen : public QDialog {
     // The margins a window manager's frame is expected to add to the window.
     static QMargins expectedFrame() { return {8, 32, 8, 8}; }
     // The least size at which the window shows its charts, tabs and table
-    // without scrolling sideways; the window's minimum size.
+    // without scrolling sideways: the window's minimum size, unless a screen
+    // too small for it gives it less room.
     QSize leastUsefulSize() const;
     // The size it would open with on a screen of any size: its first size,
     // widened for a language that runs longer than English.

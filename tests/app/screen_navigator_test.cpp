@@ -298,10 +298,18 @@ TEST(ScreenNavigator, TheNextCareersHistoryOpensWhereThePlayerLeftTheLast) {
                                     QStringLiteral("Goa"), QStringLiteral("India")},
                                    skills, false);
     ASSERT_NE(main, nullptr);
+    // Each main screen at the screen's right, so that its commands leave the
+    // place in sight on a small screen.
+    const QRect room = main->screen()->availableGeometry();
+    const auto toTheRight = [&room](MainScreen* screen) {
+        screen->move(room.right() - screen->frameGeometry().width() + 1, room.top());
+    };
+    toTheRight(main);
     QTest::mouseClick(main->command(MainScreen::History), Qt::LeftButton);
     ASSERT_NE(main->historyScreen(), nullptr);
-    const QRect room = main->screen()->availableGeometry();
-    const QRect chosen(room.left() + 5, room.top() + 15, 320, 300);
+    // As small as the player may make it.
+    const QRect chosen(room.topLeft() + QPoint(5, 15), main->historyScreen()->leastUsefulSize());
+    ASSERT_FALSE(chosen.intersects(main->commandsOnDesktop()));
     main->historyScreen()->setGeometry(chosen);
 
     scripted.prompter.answers = {true};
@@ -315,6 +323,7 @@ TEST(ScreenNavigator, TheNextCareersHistoryOpensWhereThePlayerLeftTheLast) {
     settle();
     MainScreen* next = screens.mainScreen();
     ASSERT_NE(next, nullptr);
+    toTheRight(next);
     ASSERT_FALSE(chosen.intersects(next->commandsOnDesktop()));
     QTest::mouseClick(next->command(MainScreen::History), Qt::LeftButton);
     ASSERT_NE(next->historyScreen(), nullptr);

@@ -78,6 +78,7 @@ TEST(TableCellsCheck, CountsATreesIndentationAndACellsFont) {
 
     QFont large = tree->font();
     large.setPixelSize(40);
+    rows.item(0, 1)->setText(QStringLiteral("999"));
     rows.item(0, 1)->setFont(large);
     cut = problemsOf(screen);
     ASSERT_EQ(cut.size(), 1) << cut.join(QLatin1Char('\n')).toStdString();

@@ -45,8 +45,8 @@ grep -q '^apt-get install .*qt6-base-dev.*qt6-wayland.*libgtest-dev' "$log" 2>/d
 run 0 fuzz
 grep -q '^apt-get install .* clang' "$log" 2>/dev/null || fail "the fuzzers" "clang was not asked for"
 run 0 wayland
-grep -q '^apt-get install .* sway grim' "$log" 2>/dev/null ||
-    fail "the Wayland check" "sway and grim were not asked for"
+grep -q '^apt-get install .* sway wtype grim' "$log" 2>/dev/null ||
+    fail "the Wayland check" "sway, wtype and grim were not asked for"
 
 stub sudo "echo \"sudo \$*\" >>'$log'; exec \"\$@\""
 run 1000
