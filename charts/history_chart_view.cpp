@@ -353,7 +353,7 @@ void HistoryChartView::drawBackground(QPainter* painter, const QRectF& rect) {
     painter->restore();
 }
 
-bool HistoryChartView::crossesLines(const QRectF& box) const {
+int HistoryChartView::linesThrough(const QRectF& box) const {
     const QValueAxis* x = axis(Qt::Horizontal);
     const QRectF plot = plotArea();
     const double perPixel = (x->max() - x->min()) / std::max(1.0, plot.width());
@@ -368,6 +368,7 @@ bool HistoryChartView::crossesLines(const QRectF& box) const {
     if (to != matches.end()) ++to;
     const auto begin = static_cast<std::size_t>(from - matches.begin());
     const auto end = static_cast<std::size_t>(to - matches.begin());
+    int through = 0;
     for (const ChartLine& line : data_->lines) {
         double highest = plot.bottom();
         double lowest = plot.top();
@@ -376,9 +377,9 @@ bool HistoryChartView::crossesLines(const QRectF& box) const {
             highest = std::min(highest, y);
             lowest = std::max(lowest, y);
         }
-        if (highest <= box.bottom() && lowest >= box.top()) return true;
+        if (highest <= box.bottom() && lowest >= box.top()) ++through;
     }
-    return false;
+    return through;
 }
 
 void HistoryChartView::drawFloorNames(QPainter* painter, const QRectF& plot) const {
@@ -387,31 +388,34 @@ void HistoryChartView::drawFloorNames(QPainter* painter, const QRectF& plot) con
     const double height = metrics.height();
     QColor backing = look_.background;
     backing.setAlpha(200);
-    // Each name beside its floor, above it or below it, at the first place
-    // from the right end where no line runs through it, clear of the
-    // stretches' names at the top and of one another; where the lines leave
-    // no such place, at the right end above the floor.
+    // Each name beside its floor, above it or below it, clear of the
+    // stretches' names at the top and of one another, at the first place
+    // from the right end where no line runs through it; where the lines
+    // leave no such place, where the fewest run through it.
     const double highest = plot.top() + height + 2;
     QList<QRectF> taken;
     for (const ChartFloor& floor : data_->floors) {
         const double y = yOf(floor.value);
         if (y < plot.top() - 1 || y > plot.bottom() + 1) continue;
         const double width = metrics.horizontalAdvance(floor.name) + gap;
-        const auto clear = [&](const QRectF& box) {
+        const auto free = [&](const QRectF& box) {
             return box.top() >= highest && box.bottom() <= plot.bottom() &&
                    std::none_of(taken.begin(), taken.end(),
-                                [&](const QRectF& other) { return other.intersects(box); }) &&
-                   !crossesLines(box);
+                                [&](const QRectF& other) { return other.intersects(box); });
         };
         std::optional<QRectF> place;
-        for (double right = plot.right() - gap; !place && right - width >= plot.left();
-             right -= width / 2) {
+        int fewest = 0;
+        for (double right = plot.right() - gap; fewest > 0 || !place; right -= width / 2) {
+            if (right - width < plot.left()) break;
             for (const double top : {y - height - 1, y + 1}) {
                 const QRectF box(right - width, top, width, height);
-                if (clear(box)) {
+                if (!free(box)) continue;
+                const int through = linesThrough(box);
+                if (!place || through < fewest) {
                     place = box;
-                    break;
+                    fewest = through;
                 }
+                if (fewest == 0) break;
             }
         }
         if (!place) {

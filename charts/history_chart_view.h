@@ -79,8 +79,8 @@ class HistoryChartView : public QChartView {
 
     // The floors' names on their lines, which the legend leaves out.
     void drawFloorNames(QPainter* painter, const QRectF& plot) const;
-    // Whether a line of the chart runs through the box, in the scene.
-    bool crossesLines(const QRectF& box) const;
+    // How many of the chart's lines run through the box, in the scene.
+    int linesThrough(const QRectF& box) const;
     void drawCursorLabel(QPainter* painter, double x, const QRectF& plot) const;
 
     ChartLook look_;

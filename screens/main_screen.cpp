@@ -157,8 +157,12 @@ void MainScreen::buildPanes() {
     panes_ = new QSplitter(Qt::Horizontal, this);
     panes_->setObjectName(QStringLiteral("panes"));
     panes_->setChildrenCollapsible(false);
+    // The splitter sets a right-to-left first pane a pixel off its edge:
+    // its panes stand left to right, each in the game's direction.
+    panes_->setLayoutDirection(Qt::LeftToRight);
     panes_->setGeometry(rect());
     auto* holder = new QWidget(panes_);
+    holder->setLayoutDirection(layoutDirection());
     holder->setObjectName(QStringLiteral("screenPane"));
     holder->setMinimumSize(size());
     auto* layout = new QVBoxLayout(holder);
@@ -659,6 +663,7 @@ void MainScreen::checkHistoryPlace() {
 void MainScreen::showHistoryInPane() {
     if (history_->isWindow()) {
         history_->setParent(panes_, Qt::Widget);
+        history_->setLayoutDirection(layoutDirection());
         panes_->addWidget(history_);
     }
     for (QShortcut* key : std::as_const(historyKeys_)) key->setEnabled(false);

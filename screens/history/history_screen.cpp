@@ -202,7 +202,6 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryC
     window->setSpacing(6);
     window->addWidget(buildContent(), 1);
     window->addLayout(buttons);
-    squeezeCharts(false);
 
     // The order the window is drawn in: tabs and the chart or view shown,
     // the sort choice, the table, OK.
@@ -309,6 +308,10 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
     // The tabs' names in the regular weight: in bold they need more than
     // the window's width as narrow as it opens.
     tabs_->setFont(look::font(false));
+    // Below this a chart has no room left for its lines once its axes and
+    // legend have theirs; at this, a window filling a 1366x768 screen at
+    // scale 1.5 holds it and five rows of the table.
+    tabs_->setMinimumHeight(190);
     look::darken(tabs_);
     const ChartLook look = chartLook();
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
@@ -364,6 +367,7 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
         tr("Every match of the career, one a row; a column heading, or the sort choice "
            "above, sorts by it."));
     table_->setModel(sorted_);
+    table_->setMinimumHeight(120);
     const QFontMetrics values(table_->font());
     QHeaderView* headings = table_->horizontalHeader();
     headings->setStretchLastSection(true);
@@ -671,31 +675,7 @@ void HistoryScreen::fitPanels() {
     const bool cardFits = content->minimumSizeHint().height() <= height;
     card_->setVisible(cardAtHead_);
     placeCard(cardFits);
-    // The panel stays where the chart and the table give up their comfort
-    // for it (a lower chart, the table's newest rows), and gives way only
-    // where even that is too tall.
-    squeezeCharts(false);
-    if (content->minimumSizeHint().height() <= height) return;
-    squeezeCharts(true);
-    if (content->minimumSizeHint().height() <= height) return;
-    squeezeCharts(false);
-    lastMatch_->setVisible(false);
-}
-
-void HistoryScreen::squeezeCharts(bool squeezed) {
-    // At the comfortable height a chart has room for its lines once its
-    // axes and legend have theirs, and a window filling a 1366x768 screen
-    // at scale 1.5 holds it and five rows of the table; squeezed, the chart
-    // keeps its axes and a band of lines, the table its newest two rows.
-    const int rowHeight = table_->verticalHeader()->defaultSectionSize();
-    const int tableHeight = table_->horizontalHeader()->sizeHint().height() +
-                            (squeezed ? 2 : 5) * rowHeight + 2 * table_->frameWidth();
-    tabs_->setMinimumHeight(squeezed ? 100 : 190);
-    table_->setMinimumHeight(squeezed ? tableHeight : std::max(120, tableHeight));
-    // Measured again at once, not once the layouts hear of the change.
-    table_->parentWidget()->layout()->invalidate();
-    split_->updateGeometry();
-    scroll_->widget()->layout()->invalidate();
+    if (content->minimumSizeHint().height() > height) lastMatch_->setVisible(false);
 }
 
 void HistoryScreen::placeCard(bool atHead) {

@@ -123,7 +123,6 @@ class HistoryScreen : public QDialog {
     void showCard();
     void freshenCard();
     void fitPanels();
-    void squeezeCharts(bool squeezed);
     void placeCard(bool atHead);
     bool newestInSight() const;
     QWidget* page(Tab tab) const;

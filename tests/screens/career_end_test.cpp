@@ -103,6 +103,12 @@ TEST_F(CareerEnd, ShowsTheSummaryKeepsItsPictureOpensTheHistoryAndEntersTheHallO
     QTest::mouseClick(summary->historyCommand(), Qt::LeftButton);
     ASSERT_NE(main.historyScreen(), nullptr);
     EXPECT_TRUE(main.historyScreen()->isVisible());
+    // Beside the summary as beside the main screen: never over the commands
+    // of either.
+    EXPECT_TRUE(main.historyScreen()->isWindow());
+    const QRect history = main.historyScreen()->frameGeometry();
+    EXPECT_FALSE(history.intersects(summary->commandsOnDesktop()));
+    EXPECT_FALSE(history.intersects(main.commandsOnDesktop()));
 
     // The hall of fame holds it, ended, before the player is asked.
     const HallOfFameReading fame = readHallOfFame(hallOfFamePath(saves.path()));

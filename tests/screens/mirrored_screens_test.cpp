@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QSplitterHandle>
 #include <QLayout>
 #include <QStyle>
 #include <functional>
@@ -47,8 +48,9 @@ std::map<QString, Placed> placedWidgets(QWidget& screen) {
     std::map<QString, Placed> placed;
     for (QWidget* widget : screen.findChildren<QWidget*>()) {
         QWidget* parent = widget->parentWidget();
+        // A splitter's handles are its own.
         if (widget->objectName().isEmpty() || widget->window() != &screen || parent->layout() ||
-            widget->isWindow())
+            widget->isWindow() || qobject_cast<QSplitterHandle*>(widget))
             continue;
         const auto* label = qobject_cast<QLabel*>(widget);
         placed[parent->objectName() + QLatin1Char('/') + widget->objectName()] = {
