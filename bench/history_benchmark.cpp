@@ -6,11 +6,13 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "bench/longest_career.h"
 #include "game/career.h"
 #include "game/history.h"
+#include "saves/history_csv.h"
 #include "saves/history_file.h"
 #include "saves/save_career.h"
 #include "sim/simulation_options.h"
@@ -89,6 +91,35 @@ void ReadLongestHistory(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * longestCareer);
 }
 BENCHMARK(ReadLongestHistory)->Unit(benchmark::kMillisecond);
+
+// The same history with a 60 MiB field in its second row, as a damaged or
+// hostile file may hold: the row is refused as damaged without the reader's
+// cost growing with the field.
+void ReadHistoryWithAHugeField(benchmark::State& state) {
+    static QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/huge.history.csv");
+    const CareerHistory& written = longestCareerPlayed().history;
+    {
+        QByteArray huge = historyLine(written.rows()[1]);
+        huge.insert(huge.indexOf(','), QByteArray(60 * 1024 * 1024, '7'));
+        QFile file(path);
+        QFile longest(longestHistoryFile());
+        if (!longest.open(QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly)) std::abort();
+        const QByteArray bytes = longest.readAll();
+        const qsizetype secondRow = bytes.indexOf('\n', bytes.indexOf('\n') + 1) + 1;
+        file.write(bytes.left(secondRow) + huge + bytes.mid(bytes.indexOf('\n', secondRow) + 1));
+    }
+    const Career& career = longestCareerPlayed().career;
+    for (auto _ : state) {
+        const HistoryReading read = readHistory(path, career);
+        if (read.leftOut.damagedRows != 1) {
+            state.SkipWithError("the huge row was not told as damaged");
+            break;
+        }
+        benchmark::DoNotOptimize(read.history.rows().data());
+    }
+}
+BENCHMARK(ReadHistoryWithAHugeField)->Unit(benchmark::kMillisecond);
 
 // The heap a history holds, counted by glibc (mallinfo2: bytes in use in the
 // heap and in mapped blocks), divided by its matches: read from the file,

@@ -242,7 +242,3 @@ void MilestoneLog::tell(const Career& career, const std::vector<HistoryRow>& row
     wickets_ += w;
     for (std::size_t at = first; at < told_.size(); ++at) byKind_[told_[at].kind].push_back(at);
 }
-
-std::vector<Milestone> milestones(const Career& career, const std::vector<HistoryRow>& rows) {
-    return MilestoneLog(career, rows).told();
-}

@@ -173,6 +173,3 @@ class MilestoneLog {
     std::vector<Milestone> told_;
     std::array<std::vector<std::size_t>, Milestone::kindCount> byKind_;
 };
-
-// The milestones of the history, oldest first.
-std::vector<Milestone> milestones(const Career& career, const std::vector<HistoryRow>& rows);

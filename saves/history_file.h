@@ -79,8 +79,6 @@ class HistoryFile {
     // nothing while it goes on failing.
     std::optional<QString> keep(const QString& path, const CareerHistory& history);
 
-    // Whether the last keep() failed.
-    bool failing() const { return failing_; }
     // The file the last keep() set aside, if it did.
     const std::optional<KeptFile>& keptAside() const { return kept_; }
 

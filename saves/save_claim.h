@@ -30,7 +30,7 @@ class SaveClaim {
         // A copy on another computer wrote the lock: the player is to be
         // asked whether it still plays the career (takeOver()).
         openOnAnotherComputer,
-        // The lock could not be taken (lockReason): this copy does not save.
+        // The lock could not be taken (why in SavingOff): this copy does not save.
         lockRefused,
         // Another file is there: the player is to be asked whether to
         // replace it (answer()).

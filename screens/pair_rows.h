@@ -43,7 +43,6 @@ class PairRows : public QObject {
     // a width it is about to be given.
     void fitTo(int width);
     void refit();
-    int pairsPerRow() const { return perRow_; }
     // The width the frame takes to show the most pairs a row.
     int widestWidth() const;
 

@@ -38,7 +38,6 @@ class PlayerScreen : public QWidget {
     QLabel* overallDisplay() const { return overall_; }
     QCheckBox* autoSaveBox() const { return autoSave_; }
     CommandButton* command(Command index) const { return commands_.at(index); }
-    CommandButton* hallOfFameCommand() const { return hallOfFame_; }
 
   signals:
     // Start with every text filled in.

@@ -9,9 +9,9 @@
 #include <vector>
 
 // One chart of the History window as plain data, all the charts module is
-// given to draw: it knows nothing else of the game, so that the game's rules
-// are worked out once, here, and a module built with other rules cannot show
-// other figures. Every text is the player's language and every number is
+// given to draw: it knows nothing else of the game. The figures come from the
+// game's rules (game/career_story.h), gathered by the History window, so that a
+// module built with other rules cannot show other figures. Every text is the player's language and every number is
 // written in `numbers`, the locale the rest of the window uses.
 
 // The game's look, as a chart is drawn in it.

@@ -111,7 +111,7 @@ TEST(CareerStory, LevelMovesAreTakenFromTheLevelBefore) {
 
 TEST(CareerStory, MilestonesAreToldAtTheirMatchOnce) {
     const ThreeSpells story;
-    const std::vector<Milestone> told = milestones(story.career, story.rows);
+    const std::vector<Milestone> told = MilestoneLog(story.career, story.rows).told();
     const std::vector<Milestone> expected{
         {Milestone::firstFifty, 1, 60, Level::club, {}},
         {Milestone::firstHundred, 3, 120, Level::club, {}},
@@ -128,7 +128,7 @@ TEST(CareerStory, CareerRunsAndWicketsAreToldAtEveryRoundFigure) {
     // 150 runs and 10 wickets a match: 1,000 runs in match 7, 2,000 in 14;
     // 100 wickets in match 10.
     for (int i = 0; i < 14; ++i) play(career, rows, {{150, 10, 0}});
-    const std::vector<Milestone> told = milestones(career, rows);
+    const std::vector<Milestone> told = MilestoneLog(career, rows).told();
     std::vector<std::pair<std::int32_t, std::int64_t>> runs;
     std::vector<std::pair<std::int32_t, std::int64_t>> wickets;
     for (const Milestone& m : told) {
@@ -141,7 +141,7 @@ TEST(CareerStory, CareerRunsAndWicketsAreToldAtEveryRoundFigure) {
     // Kept from match 8 on, the history goes on from the runs made before it
     // and claims no first hundred the record book had already counted.
     const std::vector<HistoryRow> later(rows.begin() + 7, rows.end());
-    const std::vector<Milestone> laterTold = milestones(career, later);
+    const std::vector<Milestone> laterTold = MilestoneLog(career, later).told();
     ASSERT_FALSE(laterTold.empty());
     for (const Milestone& m : laterTold) {
         EXPECT_NE(m.kind, Milestone::firstHundred);
@@ -209,7 +209,8 @@ TEST(CareerStory, AVisitWithoutAMatchFoldsIntoTheStayAndTheDropSaysWhy) {
     // drops without them rather than pinning a reason on the wrong one.
     std::vector<HistoryRow> withoutReasons = rows;
     for (HistoryRow& row : withoutReasons) row.events.dropReasons.clear();
-    for (const Milestone& m : milestones(career, withoutReasons)) EXPECT_EQ(m.why, std::nullopt);
+    const MilestoneLog toldWithoutReasons(career, withoutReasons);
+    for (const Milestone& m : toldWithoutReasons.told()) EXPECT_EQ(m.why, std::nullopt);
 }
 
 // Told a match at a time, the milestones are those of the whole history
@@ -228,7 +229,7 @@ TEST(CareerStory, MilestonesToldAsMatchesComeInAreThoseOfTheWholeHistory) {
         added += log.catchUp(career, rows);
         EXPECT_EQ(log.rowsTold(), rows.size());
     }
-    const std::vector<Milestone> whole = milestones(career, rows);
+    const std::vector<Milestone> whole = MilestoneLog(career, rows).told();
     EXPECT_EQ(log.told(), whole);
     EXPECT_EQ(added, whole.size());
     EXPECT_EQ(log.catchUp(career, rows), 0u);

@@ -400,18 +400,17 @@ TEST_F(HistoryFileTest, AByteOrderMarkIsNoDamage) {
     expectNoGaps(read);
 }
 
-// A field far longer than any the game writes is a damaged row, refused
-// at once, however long it is.
-TEST_F(HistoryFileTest, AHugeFieldIsADamagedRowAndCostsLittle) {
+// A field far longer than any the game writes is a damaged row, and only
+// that row is left out (what it costs: ReadHistoryWithAHugeField in
+// bench/history_benchmark.cpp).
+TEST_F(HistoryFileTest, AHugeFieldIsADamagedRowAndTheRestIsKept) {
     const std::vector<HistoryRow>& rows = written.rows();
     QByteArray huge = historyLine(rows[1]);
     huge.replace(QByteArray("Pune"), QByteArray(60 * 1024 * 1024, 'P'));
     QByteArray bytes = lines({historyLine(rows[0]), huge});
     for (std::size_t i = 2; i < rows.size(); ++i) bytes += historyLine(rows[i]);
     put(path, bytes);
-    const auto started = std::chrono::steady_clock::now();
     const HistoryReading read = readHistory(path, loaded);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
     EXPECT_EQ(read.leftOut.damagedRows, 1);
     EXPECT_EQ(read.history.rows().size(), rows.size() - 1);
 }
@@ -566,7 +565,6 @@ TEST_F(KeepingTheFile, WritesTheWholeHistoryFirstThenAppends) {
     EXPECT_EQ(file.keep(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(4));
     EXPECT_EQ(inodeOf(path), written);
-    EXPECT_FALSE(file.failing());
     // What was there is kept aside, not lost.
     const QStringList aside = setAsideFilesOf(path, setAsideHistoryEnding);
     ASSERT_EQ(aside.size(), 1);
@@ -637,7 +635,6 @@ TEST_F(KeepingTheFile, AFileThatCannotBeSetAsideIsLeftAsItWas) {
     const auto failure = keptWithRowsLeftOut.keep(path, CareerHistory(rows));
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());
-    EXPECT_TRUE(keptWithRowsLeftOut.failing());
     EXPECT_EQ(contents(path), found);
 }
 
@@ -677,15 +674,12 @@ TEST_F(KeepingTheFile, TellsOnceAndTriesAgainAtTheNextMatch) {
     const auto failure = file.keep(path, history());
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());
-    EXPECT_TRUE(file.failing());
     play();
     EXPECT_EQ(file.keep(path, history()), std::nullopt);
-    EXPECT_TRUE(file.failing());
 
     ASSERT_TRUE(QDir().rmdir(path));
     play();
     EXPECT_EQ(file.keep(path, history()), std::nullopt);
-    EXPECT_FALSE(file.failing());
     EXPECT_EQ(contents(path), fileOf(5));
 }
 

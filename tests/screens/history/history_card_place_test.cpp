@@ -84,7 +84,11 @@ class CardOnAShortScreen : public ::testing::Test {
         screen.show();
         screen.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
-        QTest::qWait(100);
+        // Placed inside the screen's frame: the size is the place's.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen.size() == place.size(); }));
+        // The layouts settle from the events they posted, not from time passing.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
     }
 };
 

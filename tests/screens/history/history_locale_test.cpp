@@ -99,7 +99,7 @@ TEST(HistoryInTheLocale, EverySumIsGroupedAsTheMainScreenGroupsIt) {
         EXPECT_EQ(seasons->index(0, money).data().toString(), shownMoney(150000 + 250000));
         EXPECT_EQ(seasons->index(0, 3).data().toString(), shownNumber(104));
 
-        const std::vector<Milestone> told = milestones(career, model.history().rows());
+        const std::vector<Milestone> told = MilestoneLog(career, model.history().rows()).told();
         for (const Milestone& milestone : told) {
             if (milestone.kind != Milestone::bookieMoney) continue;
             EXPECT_TRUE(HistoryTexts::milestone(milestone).contains(shownMoney(2500000)));
@@ -130,7 +130,7 @@ TEST(HistoryInTheLocale, APastMoveIsNamedWithTheRowsOwnTeam) {
                   QStringList{QStringLiteral("Dropped to Club (Happy Valley)")});
         EXPECT_EQ(HistoryTexts::events(rows, 2, career),
                   QStringList{QStringLiteral("Promoted to City (Pune)")});
-        const std::vector<Milestone> told = milestones(career, rows);
+        const std::vector<Milestone> told = MilestoneLog(career, rows).told();
         ASSERT_FALSE(told.empty());
         EXPECT_EQ(told.front().kind, Milestone::drop);
         EXPECT_EQ(told.front().name, QStringLiteral("Happy Valley"));
