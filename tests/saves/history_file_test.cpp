@@ -123,8 +123,12 @@ TEST(HistoryLine, DropReasonsFollowTheLevelsAndReadBack) {
     EXPECT_EQ(read.damaged, 0);
     EXPECT_EQ(read.rows, std::vector<HistoryRow>{dropped});
 
-    for (const char* field : {"City gloves:-4", "City elbow:1:1", "City gloves:x:1",
-                              "gloves:-4:1 City", "City gloves:-4:1 fielding:1:10"}) {
+    // Figures no drop can have: past the 16-bit skills and conditions, or not
+    // short at all.
+    for (const char* field :
+         {"City gloves:-4", "City elbow:1:1", "City gloves:x:1", "gloves:-4:1 City",
+          "City gloves:-4:1 fielding:1:10", "City fielding:-2147483648:2147483647",
+          "City gloves:-32769:1", "City overall_skill:12:32768", "City fielding:15:15"}) {
         QByteArray changed = line;
         changed.replace("State City State City gloves:-4:1 overall_skill:12:15", field);
         EXPECT_EQ(readHistoryLines(historyHeaderLine() + changed).damaged, 1) << field;
