@@ -43,6 +43,10 @@ class CsvReader {
         : at_(bytes.data()), end_(bytes.data() + bytes.size()), maxRecordBytes_(maxRecordBytes) {}
 
     bool atEnd() const { return at_ == end_; }
+    // Where reading stands, and where the last record began: the bytes of a
+    // record cut off by the end are those from its start.
+    const char* position() const { return at_; }
+    const char* recordStart() const { return start_; }
 
     // The next record; false when the bytes end before its line end (a
     // record being appended when the game stopped).

@@ -36,6 +36,13 @@ QString cardPicturePath(const QString& saveFilePath) {
     return save.dir().filePath(save.completeBaseName() + QStringLiteral(".card.png"));
 }
 
+QString cardPictureOfItsOwn(const QString& saveFilePath, const QDateTime& when, int n) {
+    QString name = stemOf(cardPicturePath(saveFilePath), setAsideCardEnding) + QLatin1Char('-') +
+                   when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (n > 1) name += QLatin1Char('-') + QString::number(n);
+    return name + setAsideCardEnding;
+}
+
 QString hallOfFamePath(const QString& savesFolder) {
     return QDir(savesFolder).filePath(QStringLiteral("hall_of_fame.csv"));
 }

@@ -36,6 +36,15 @@ QString lockFilePath(const QString& saveFilePath);
 // The picture of the career card of a save file.
 QString cardPicturePath(const QString& saveFilePath);
 
+// A card picture under a name of its own, for a career that is not being
+// saved, whose save's name may be another career's: "raj_auto.card.png"
+// gains the time it was made ("raj_auto.card-20261209-071500.png") and, as
+// the n-th try from the second on, "-<n>".
+QString cardPictureOfItsOwn(const QString& saveFilePath, const QDateTime& when, int n);
+
+// The ending a card picture is set aside with.
+inline const QString setAsideCardEnding = QStringLiteral(".png");
+
 // The hall of fame's file in the Saves folder.
 QString hallOfFamePath(const QString& savesFolder);
 

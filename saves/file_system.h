@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -39,6 +41,13 @@ struct BoundedRead {
 
 BoundedRead readBounded(const QString& path, qint64 maxBytes);
 
+// The same file read in pieces of at most the piece's bytes, each handed to
+// `take` as it is read, up to the bound: for a file whose every part is worth
+// reading however large it grew, which is never held whole. The outcome
+// holds no bytes; `whole` tells that the file ended within the bound.
+BoundedRead readInPieces(const QString& path, qint64 maxBytes, qint64 pieceBytes,
+                         const std::function<void(QByteArrayView)>& take);
+
 // The whole of a regular file read so, or nothing when it is missing, is not
 // a regular file, cannot be read or is longer than the bound.
 std::optional<QByteArray> readWholeBounded(const QString& path, qint64 maxBytes);
@@ -64,6 +73,11 @@ std::optional<QString> writeAll(QFileDevice& out, const QByteArray& bytes);
 // or anything but a regular file at the path is refused and left as it is.
 // The new file keeps the earlier one's permissions.
 std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes);
+
+// Writes a new file at the path holding the bytes, never replacing one: a
+// path where anything is, a link leading nowhere too, is refused. A write
+// that fails leaves no file behind; the reason of a failure.
+std::optional<QString> createFile(const QString& path, const QByteArray& bytes);
 
 // Which of the two builds this is, for the tests of what only one does.
 enum class FileLayer { posix, portable };

@@ -42,14 +42,18 @@ FileLayer fileLayer() {
     return FileLayer::posix;
 }
 
-BoundedRead readBounded(const QString& path, qint64 maxBytes) {
+namespace {
+
+// Opens the file for reading, as every read opens it; nothing when it is
+// open, or what came of it when it was not.
+std::optional<BoundedRead> openToRead(const QString& path, QFile& file) {
     const QByteArray name = QFile::encodeName(path);
     // Looked at first, so that a pipe or device is never opened at all; the
     // opening then refuses a link that took the file's place meanwhile, and
     // the opened file is looked at again.
     struct stat status {};
     if (::lstat(name.constData(), &status) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return {};
+        if (errno == ENOENT || errno == ENOTDIR) return BoundedRead{};
         return refusedRead(BoundedRead::Outcome::unreadable, systemError(errno));
     }
     if (S_ISLNK(status.st_mode)) return refusedRead(BoundedRead::Outcome::link, readLinkRefusal());
@@ -58,19 +62,33 @@ BoundedRead readBounded(const QString& path, qint64 maxBytes) {
     const int handle = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0) {
         if (errno == ELOOP) return refusedRead(BoundedRead::Outcome::link, readLinkRefusal());
-        if (errno == ENOENT) return {};
+        if (errno == ENOENT) return BoundedRead{};
         return refusedRead(BoundedRead::Outcome::unreadable, systemError(errno));
     }
     if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(handle);
         return refusedRead(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
     }
-    QFile file;
     if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(handle);
         return refusedRead(BoundedRead::Outcome::unreadable, file.errorString());
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+BoundedRead readBounded(const QString& path, qint64 maxBytes) {
+    QFile file;
+    if (auto refused = openToRead(path, file)) return *refused;
     return readOpenFile(file, maxBytes);
+}
+
+BoundedRead readInPieces(const QString& path, qint64 maxBytes, qint64 pieceBytes,
+                         const std::function<void(QByteArrayView)>& take) {
+    QFile file;
+    if (auto refused = openToRead(path, file)) return *refused;
+    return readOpenFileInPieces(file, maxBytes, pieceBytes, take);
 }
 
 std::optional<QString> writeRefusal(const QString& path) {

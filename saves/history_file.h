@@ -76,8 +76,11 @@ class HistoryFile {
 
     // Brings the file at the path up to the history, whose last row is the
     // match just saved. Gives the reason the first time it fails, and
-    // nothing while it goes on failing.
-    std::optional<QString> keep(const QString& path, const CareerHistory& history);
+    // nothing while it goes on failing. When the save was kept aside right
+    // before, as `saveKeptAs`, a file set aside goes beside it, as a pair
+    // (setAsideHistory()).
+    std::optional<QString> keep(const QString& path, const CareerHistory& history,
+                                const QString& saveKeptAs = {});
 
     // Whether the last keep() failed.
     bool failing() const { return failing_; }
@@ -86,6 +89,7 @@ class HistoryFile {
 
   private:
     std::optional<QString> writeFirst(const QString& path, const CareerHistory& history);
+    std::optional<QString> setAside(const QString& path);
     std::optional<QString> writeWhole(const QString& path, const CareerHistory& history);
     std::optional<QString> appendNewRows(const QString& path, const CareerHistory& history);
 
@@ -96,5 +100,6 @@ class HistoryFile {
     FileStamp written_;
     bool failing_ = false;
     std::optional<KeptFile> kept_;
+    QString saveKeptAs_;
     HistoryLeftOut leftOutWhenRead_;
 };

@@ -310,10 +310,6 @@
         <translation>آگے بڑھیں</translation>
     </message>
     <message>
-        <source>the folder could not be created</source>
-        <translation>فولڈر نہیں بن سکا</translation>
-    </message>
-    <message>
         <source>The picture %1 could not be saved: %2.</source>
         <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
         <translation>تصویر %1 محفوظ نہیں ہو سکی: %2۔</translation>
@@ -321,6 +317,15 @@
     <message>
         <source>The career card is saved as %1.</source>
         <translation>کیریئر کارڈ %1 کے طور پر محفوظ ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>The career card is saved as %1. The picture that was there is kept as %2.</source>
+        <extracomment>%1 is the picture saved, %2 the file the picture found there is kept as.</extracomment>
+        <translation>کیریئر کارڈ %1 کے طور پر محفوظ ہو گیا ہے۔ وہاں پہلے سے جو تصویر تھی، وہ %2 کے طور پر رکھ دی گئی ہے۔</translation>
+    </message>
+    <message>
+        <source>This career has no save file of its own here, so its card is saved under a name of its own, as %1.</source>
+        <translation>یہاں اس کیریئر کی اپنی کوئی محفوظ فائل نہیں ہے، اس لیے اس کا کارڈ ایک الگ نام سے، %1 کے طور پر، محفوظ کیا گیا ہے۔</translation>
     </message>
 </context>
 <context>
@@ -552,13 +557,21 @@
         <translation>بند کریں</translation>
     </message>
     <message>
-        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame starts afresh from what could be read of it.</source>
-        <translation>ہال آف فیم کی فائل خراب تھی۔ اسے %1 کے طور پر رکھ دیا گیا ہے، اور ہال آف فیم اس میں سے جو کچھ پڑھا جا سکا اسی سے نئے سرے سے شروع ہوتا ہے۔</translation>
+        <source>The hall of fame file was damaged, and no career could be read from it. It is kept as %1, and the hall of fame starts afresh.</source>
+        <extracomment>%1 is the file the damaged hall of fame is kept as.</extracomment>
+        <translation>ہال آف فیم کی فائل خراب تھی، اور اس میں سے کوئی کیریئر پڑھا نہیں جا سکا۔ اسے %1 کے طور پر رکھ دیا گیا ہے، اور ہال آف فیم نئے سرے سے شروع ہوتا ہے۔</translation>
+    </message>
+    <message numerus="yes">
+        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame goes on with the %Ln careers that could be read from it.</source>
+        <translation>
+            <numerusform>ہال آف فیم کی فائل خراب تھی۔ اسے %1 کے طور پر رکھ دیا گیا ہے، اور ہال آف فیم اس میں سے پڑھے جا سکنے والے %Ln کیریئر کے ساتھ جاری رہتا ہے۔</numerusform>
+            <numerusform>ہال آف فیم کی فائل خراب تھی۔ اسے %1 کے طور پر رکھ دیا گیا ہے، اور ہال آف فیم اس میں سے پڑھے جا سکنے والے %Ln کیریئرز کے ساتھ جاری رہتا ہے۔</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The hall of fame could not be kept: %1.</source>
-        <extracomment>%1 is the reason the file could not be written.</extracomment>
-        <translation>ہال آف فیم محفوظ نہیں ہو سکا: %1۔</translation>
+        <source>The hall of fame %1 could not be kept: %2.</source>
+        <extracomment>%1 is the file, %2 the reason it could not be written.</extracomment>
+        <translation>ہال آف فیم %1 محفوظ نہیں ہو سکا: %2۔</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1637,10 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>The line that follows a run of matches: &quot;Match 37 of 100&quot;.</extracomment>
         <translation>‏%2 میں سے میچ %1</translation>
     </message>
+    <message>
+        <source>This career was not being saved, so it does not enter the hall of fame.</source>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا تھا، اس لیے یہ ہال آف فیم میں شامل نہیں ہوتا۔</translation>
+    </message>
 </context>
 <context>
     <name>MatchChanges</name>
@@ -2632,6 +2649,28 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     <message>
         <source>%1; its history is left set aside as %2: %3</source>
         <translation>‏%1؛ اس کا تاریخچہ %2 نام سے الگ رکھا رہ گیا ہے: %3</translation>
+    </message>
+    <message>
+        <source>no free name was found for it</source>
+        <translation>اس کے لیے کوئی خالی نام نہیں ملا</translation>
+    </message>
+    <message>
+        <source>its lock %1 could not be made: %2</source>
+        <extracomment>%1 is a file, %2 the reason it could not be made.</extracomment>
+        <translation>اس کا لاک %1 نہیں بن سکا: %2</translation>
+    </message>
+    <message>
+        <source>another copy of the game held its lock %1 for too long</source>
+        <translation>گیم کی ایک دوسری کاپی نے اس کا لاک %1 بہت دیر تک رکھا</translation>
+    </message>
+    <message>
+        <source>another program kept changing it while it was written</source>
+        <translation>لکھے جاتے وقت کوئی دوسرا پروگرام اسے بدلتا رہا</translation>
+    </message>
+    <message>
+        <source>its lock %1 is not an ordinary file</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>اس کا لاک %1 عام فائل نہیں ہے</translation>
     </message>
 </context>
 <context>

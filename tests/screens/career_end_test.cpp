@@ -157,7 +157,7 @@ TEST(LongNames, WidenTheSummaryAndTheHallOfFameToShowEveryColumn) {
     const CareerSummary summary = summarise(career, CareerHistory(), CareerEnding::dropped);
     QWidget owner;
     ScriptedPrompter prompter;
-    CareerSummaryScreen summaryScreen(summary, QString(), prompter, &owner);
+    CareerSummaryScreen summaryScreen(summary, QString(), false, prompter, &owner);
 
     FameEntry entry =
         fameEntryOf(summary, QStringLiteral("venka_auto.bsg"), QDateTime::currentDateTime());

@@ -41,10 +41,10 @@
 #include "screens/hall_of_fame_screen.h"
 #include "screens/history/history_screen.h"
 #include "screens/main_screen.h"
-#include "screens/play_on_dialog.h"
-#include "screens/play_on_news.h"
 #include "screens/match_screen.h"
 #include "screens/platform.h"
+#include "screens/play_on_dialog.h"
+#include "screens/play_on_news.h"
 #include "screens/player_screen.h"
 #include "screens/purchase_screen.h"
 #include "screens/records_screen.h"
@@ -185,7 +185,7 @@ void walkScreens(Visit&& visit) {
     CareerHistory history;
     playSampleCareer(ended, history, draws, sampleCareerMatches);
     const CareerSummary summary = summarise(ended, history, CareerEnding::dropped);
-    CareerSummaryScreen summaryScreen(summary, QStringLiteral("sample.card.png"), prompter, &main);
+    CareerSummaryScreen summaryScreen(summary, QStringLiteral("sample.bsg"), true, prompter, &main);
     visit(summaryScreen, "summary");
 
     std::vector<FameEntry> fame{fameEntryOf(summary, autoSaveFileName(ended.player),
