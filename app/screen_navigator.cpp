@@ -10,6 +10,7 @@
 #include "saves/file_system.h"
 #include "saves/save_file.h"
 #include "saves/saves_folder.h"
+#include "saves/stale_files.h"
 #include "screens/hall_of_fame_screen.h"
 #include "screens/platform.h"
 #include "screens/prompter.h"
@@ -17,7 +18,9 @@
 #include "screens/window_place.h"
 #include "session/load_career.h"
 
-ScreenNavigator::ScreenNavigator(Platform& platform) : platform_(platform) {}
+ScreenNavigator::ScreenNavigator(Platform& platform) : platform_(platform) {
+    removeStaleTemporaryFiles(savesFolder(platform_.programFolder));
+}
 
 ScreenNavigator::~ScreenNavigator() {
     delete main_;

@@ -53,6 +53,14 @@ QString temporaryFilePattern(const QString& path) {
            QStringLiteral(".XXXXXX");
 }
 
+bool isTemporaryFileName(const QString& fileName) {
+    // QTemporaryFile puts six letters and digits in place of the XXXXXX.
+    static const QRegularExpression temporary(
+        QStringLiteral(R"(^\.(.+\.(bsg|csv|png)|probe)\.[A-Za-z0-9]{6}$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return temporary.match(fileName).hasMatch();
+}
+
 QString setAsideName(const QString& path, const QString& ending, const QDateTime& when, int n) {
     QString name =
         stemOf(path, ending) + setAsideMark + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));

@@ -53,6 +53,11 @@ QString hallOfFamePath(const QString& savesFolder);
 // so that the Load dialog does not list it.
 QString temporaryFilePattern(const QString& path);
 
+// Whether the name is one the game gives its own temporary files: that
+// pattern's, for a file of the game (a save, a history, the hall of fame, a
+// card) or the probe of whether a folder takes files.
+bool isTemporaryFileName(const QString& fileName);
+
 // The name under which the file at the path would be set aside at the time,
 // as the n-th try (1 the first): the part of the name before the given
 // ending gains ".old-<date>-<time>" and, from the second try on, "-<n>".

@@ -70,6 +70,12 @@ std::optional<QString> createFile(const QString& path, const QByteArray& bytes) 
     return failure;
 }
 
+bool removeRegularFile(const QString& path) {
+    if (!fileState(path).regular) return false;
+    // QFile::remove takes the name away; it never follows a link.
+    return QFile::remove(path);
+}
+
 bool pathTaken(const QString& path) {
     return fileState(path).exists;
 }

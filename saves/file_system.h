@@ -92,6 +92,10 @@ struct FileState {
 };
 FileState fileState(const QString& path);
 
+// Removes the regular file at the path, never anything else (a link is not
+// followed, a folder is left); whether it is gone.
+bool removeRegularFile(const QString& path);
+
 // Something is at the path, a link leading nowhere too.
 bool pathTaken(const QString& path);
 
@@ -118,6 +122,9 @@ enum class LockTaking {
     // Something other than a regular file is at the lock's path (a folder,
     // a link, a pipe): it is never opened nor replaced.
     notARegularFile,
+    // The lock's name is longer than the folder takes (that of a save
+    // whose own name is as long as it may be).
+    nameTooLong,
     // The lock could not be made (a full disk, a folder that cannot be
     // written).
     failed,

@@ -201,6 +201,8 @@ LockAttempt tryTaking(std::unique_ptr<QLockFile> lock) {
     // one, says more (a full disk).
     const int error = errno;
     if (lock->error() == QLockFile::LockFailedError) return with(LockTaking::heldByAnotherCopy);
+    if (error == ENAMETOOLONG)
+        return with(LockTaking::nameTooLong, {}, QString::fromLocal8Bit(std::strerror(error)));
     const bool named = lock->error() == QLockFile::UnknownError && error != 0;
     return with(LockTaking::failed, {},
                 QString::fromLocal8Bit(std::strerror(named ? error : EACCES)));

@@ -240,6 +240,7 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
             if (error == ELOOP || error == EISDIR || error == ENXIO) {
                 return with(LockTaking::notARegularFile);
             }
+            if (error == ENAMETOOLONG) return with(LockTaking::nameTooLong, {}, systemError(error));
             return with(LockTaking::failed, {}, systemError(error));
         }
         struct stat opened {};
@@ -279,6 +280,9 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
             ::pwrite(handle, written.constData(), static_cast<size_t>(written.size()), 0) !=
                 written.size()) {
             const int error = errno;
+            // An empty lock (a full disk) would say nothing of who holds it:
+            // it is removed, as the lock would be when let go of.
+            if (stillThere(handle, path)) ::unlink(path.constData());
             ::close(handle);
             return with(LockTaking::failed, {}, systemError(error == 0 ? ENOSPC : error));
         }

@@ -35,10 +35,11 @@ const QByteArray headerWithoutEndedAfter =
     "ended,last played\n";
 
 // The longest line whose every field fits, as the history's lines are
-// bounded: both names in quotes with every character a doubled quote, the
-// numbers, the words and the commas.
+// bounded: both names in quotes with every character a doubled quote after
+// the apostrophe that keeps a formula text, the numbers, the words and the
+// commas.
 constexpr qsizetype maxHallOfFameLineBytes =
-    2 * (2 * maxHistoryNameBytes + 2) + columnCount * (maxNumberBytes + 1) + 1;
+    2 * (2 * maxHistoryNameBytes + 3) + columnCount * (maxNumberBytes + 1) + 1;
 
 QByteArray quoted(const QString& text) {
     QByteArray bytes;
@@ -52,7 +53,8 @@ std::optional<QList<QByteArray>> fields(const CsvRecord& record) {
     if (record.malformed) return std::nullopt;
     QList<QByteArray> result;
     for (int i = 0; i < record.count; ++i) {
-        const QByteArrayView field = record.fields[static_cast<std::size_t>(i)];
+        QByteArrayView field = record.fields[static_cast<std::size_t>(i)];
+        if (i < 2) field = withoutFormulaGuard(field);
         if (i < 2 && !historyFieldFits(field, HistoryField::name)) return std::nullopt;
         result << field.toByteArray();
     }
@@ -295,6 +297,7 @@ HallLock lockHallOfFame(const QString& path) {
                 return {nullptr, QCoreApplication::translate("SaveFile",
                                                              "its lock %1 is not an ordinary file")
                                      .arg(shown)};
+            case LockTaking::nameTooLong:
             case LockTaking::failed:
                 //: %1 is a file, %2 the reason it could not be made.
                 return {nullptr,

@@ -21,6 +21,7 @@
 #include "screens/look.h"
 #include "screens/prompter.h"
 #include "screens/row_table.h"
+#include "screens/shown_name.h"
 
 namespace {
 
@@ -220,6 +221,10 @@ CareerPicker::CareerPicker(const QString& folder, const QString& title, const QS
     table_->setModel(proxy_);
     //: The Load list's table, as a screen reader names it.
     setUpRowTable(table_, tr("Saved careers"));
+    for (const int column :
+         {SavedCareersModel::player, SavedCareersModel::team, SavedCareersModel::file}) {
+        showNamesInColumn(table_, column);
+    }
     table_->setSortingEnabled(true);
     // The career played last comes first.
     table_->sortByColumn(SavedCareersModel::lastPlayed, Qt::DescendingOrder);

@@ -23,6 +23,7 @@
 #include "screens/look.h"
 #include "screens/prompter.h"
 #include "screens/row_table.h"
+#include "screens/shown_name.h"
 
 namespace {
 
@@ -124,6 +125,7 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
         table->setObjectName(QStringLiteral("fameList%1").arg(i));
         table->setModel(listModel(ranked(careers, list, listLength), table));
         setUpRowTable(table, look::accessibleCaption(listName(list)));
+        showNamesInColumn(table, playerColumn);
         fitColumnsToContents(table);
         tabs_->addTab(table, listName(list));
         tables_[static_cast<std::size_t>(i)] = table;

@@ -2396,6 +2396,15 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: another file is kept where it would save.</source>
         <translation>এই কেরিয়ার সেভ হচ্ছে না: যেখানে এটি সেভ হত, সেখানে অন্য একটি ফাইল রাখা আছে।</translation>
     </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: the name of its lock %2 is longer than the folder allows. This copy plays the career without saving. To save it, give the save a shorter name and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation>%1 হিসেবে সেভ করা কেরিয়ারটি গেমের এই কপির জন্য লক করা যাচ্ছে না: এর লক %2-এর নাম ফোল্ডারের অনুমতির চেয়ে লম্বা। এই কপি কেরিয়ারটি সেভ না করেই খেলবে। সেভ করতে সেভ ফাইলটিকে ছোট একটি নাম দিন, তারপর কেরিয়ারটি আবার লোড করুন।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: the name of its lock is too long.</source>
+        <translation>এই কেরিয়ার সেভ হচ্ছে না: এর লকের নাম খুব লম্বা।</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>

@@ -2396,6 +2396,15 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: another file is kept where it would save.</source>
         <translation>यह करियर सेव नहीं हो रहा: जहाँ वह सेव होता, वहाँ एक दूसरी फ़ाइल रखी गई है।</translation>
     </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: the name of its lock %2 is longer than the folder allows. This copy plays the career without saving. To save it, give the save a shorter name and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation>%1 के रूप में सेव किया गया करियर गेम की इस कॉपी के लिए लॉक नहीं किया जा सकता: उसके लॉक %2 का नाम फ़ोल्डर की अनुमति से लंबा है। यह कॉपी करियर को बिना सेव किए खेलेगी। उसे सेव करने के लिए सेव को छोटा नाम दें, और करियर फिर से लोड करें।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: the name of its lock is too long.</source>
+        <translation>यह करियर सेव नहीं हो रहा: उसके लॉक का नाम बहुत लंबा है।</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>

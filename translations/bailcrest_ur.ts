@@ -2397,6 +2397,15 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: another file is kept where it would save.</source>
         <translation>یہ کیریئر محفوظ نہیں ہو رہا: جہاں یہ محفوظ ہوتا، وہاں ایک دوسری فائل رکھی ہے۔</translation>
     </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: the name of its lock %2 is longer than the folder allows. This copy plays the career without saving. To save it, give the save a shorter name and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation>‏%1 کے طور پر محفوظ کیریئر گیم کی اس کاپی کے لیے لاک نہیں کیا جا سکتا: اس کے لاک %2 کا نام فولڈر کی اجازت سے لمبا ہے۔ یہ کاپی کیریئر کو محفوظ کیے بغیر کھیلے گی۔ اسے محفوظ کرنے کے لیے محفوظ فائل کو چھوٹا نام دیں، اور کیریئر دوبارہ لوڈ کریں۔</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: the name of its lock is too long.</source>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا: اس کے لاک کا نام بہت لمبا ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>

@@ -108,6 +108,19 @@ TEST(HistoryLine, QuotesWhatCsvRequiresAndWritesLevelsAsWords) {
     EXPECT_TRUE(line.contains("\"a\rb\"")) << line.toStdString();
 }
 
+// A team a spreadsheet would take for a formula is written as text, after
+// an apostrophe, and reads back as it was.
+TEST(HistoryLine, AFormulaTeamIsWrittenAsTextAndReadsBack) {
+    HistoryRow row = eventfulRow();
+    row.level = Level::club;
+    row.team = QStringLiteral("=HYPERLINK(\"x\")");
+    const QByteArray line = historyLine(row);
+    EXPECT_TRUE(line.contains(",\"'=HYPERLINK(\"\"x\"\")\",")) << line.toStdString();
+    const HistoryLines read = readHistoryLines(historyHeaderLine() + line);
+    EXPECT_EQ(read.damaged, 0);
+    EXPECT_EQ(read.rows, std::vector<HistoryRow>{row});
+}
+
 // The reasons of the drops follow the levels moved to, and read back; a
 // reason the game never writes makes the row a damaged one.
 TEST(HistoryLine, DropReasonsFollowTheLevelsAndReadBack) {

@@ -149,6 +149,8 @@ TEST_F(CareerLocks, ALockThatCannotBeMadeMeansNoSaveAtAll) {
         const FileSizeLimit full(0);
         EXPECT_EQ(claimed->claimSaveFile().standing, SaveClaim::Standing::lockRefused);
     }
+    // No empty lock is left behind.
+    EXPECT_FALSE(QFileInfo::exists(lockFilePath(path)));
     ASSERT_TRUE(claimed->whySavingOff());
     EXPECT_EQ(claimed->whySavingOff()->why, SaveClaim::NotSaving::lockNotMade);
     EXPECT_EQ(claimed->whySavingOff()->detail, QStringLiteral("File too large"));
@@ -168,6 +170,17 @@ TEST_F(CareerLocks, ALockThatCannotBeMadeMeansNoSaveAtAll) {
     EXPECT_FALSE(second.saveFailure);
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(unclaimed.whySavingOff());
+}
+
+// A save whose name is as long as the folder allows leaves no room for its
+// lock's: the player is told so, not that the disk is full.
+TEST_F(CareerLocks, ALockNameTooLongIsToldForWhatItIs) {
+    const AutoSave longest{true, QString(255 - 4, u'a') + saveFileEnding};
+    CareerSession playing(midCareer(), longest, SaveTarget{saves, false, {}});
+    EXPECT_EQ(playing.claimSaveFile().standing, SaveClaim::Standing::lockRefused);
+    ASSERT_TRUE(playing.whySavingOff());
+    EXPECT_EQ(playing.whySavingOff()->why, SaveClaim::NotSaving::lockNameTooLong);
+    EXPECT_FALSE(confirmChosenMatch(playing, match).saved);
 }
 
 // A copy killed at any moment (while it takes its lock, saves or appends its
