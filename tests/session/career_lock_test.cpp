@@ -233,11 +233,18 @@ TEST_F(CareerLocks, AKilledCopyNeverKeepsTheCareer) {
 
 // Where the folder holds no locks of the system, the lock's own words tell:
 // nobody's (empty, junk, cut off), this computer's running copy, a process
-// that has ended, this very process's number (a copy in another container
-// that ended), or another computer's, which the player is asked about.
+// that has ended, or one of that number started at another time (another
+// program given the number since), this very process's number (a copy in
+// another container that ended), or another computer's, which the player is
+// asked about.
 TEST(LockHolders, WhatALockFileSaysWhereTheFolderHoldsNoLocks) {
-    const LockHolder here{4711, QStringLiteral("raj-laptop")};
-    const auto running = [](qint64 pid) { return pid == 100; };
+    const LockHolder here{4711, QStringLiteral("raj-laptop"), 880};
+    // Process 100 runs, started at 555; 102 runs, its start not told.
+    const auto running = [](qint64 pid) -> std::optional<qint64> {
+        if (pid == 100) return 555;
+        if (pid == 102) return 0;
+        return std::nullopt;
+    };
     const auto standing = [&](const QByteArray& bytes) {
         return standingOf(lockHolderIn(bytes), here, running);
     };
@@ -251,6 +258,11 @@ TEST(LockHolders, WhatALockFileSaysWhereTheFolderHoldsNoLocks) {
     EXPECT_EQ(standing("4711\nbailcrest\nraj-laptop\n"), LockStanding::stale);
     EXPECT_EQ(standing("100\nbailcrest\nfamily-pc\n"), LockStanding::heldElsewhere);
     EXPECT_EQ(lockHolderIn("100\nbailcrest\nfamily-pc\n")->computer, QStringLiteral("family-pc"));
+    EXPECT_EQ(lockHolderIn(lockFileBytes(here))->startedAt, 880);
+    EXPECT_EQ(standing("100\nbailcrest\nraj-laptop\n555\n"), LockStanding::heldHere);
+    EXPECT_EQ(standing("100\nbailcrest\nraj-laptop\n554\n"), LockStanding::stale);
+    EXPECT_EQ(standing("102\nbailcrest\nraj-laptop\n554\n"), LockStanding::heldHere);
+    EXPECT_EQ(standing("100\nbailcrest\nraj-laptop\nx\n"), LockStanding::heldHere);
 }
 
 }  // namespace
