@@ -81,7 +81,8 @@ void ScreenNavigator::loadCareer() {
         player_, tr("Bailcrest: Load Game"), QDir::toNativeSeparators(saves),
         //: The Load dialog's file type. %1 is the file pattern, which Qt reads
         //: back from between the parentheses: keep it there, at the end.
-        tr("Bailcrest Saves (%1)").arg(QLatin1Char('*') + saveFileEnding));
+        tr("Bailcrest Saves (%1)").arg(QLatin1Char('*') + saveFileEnding),
+        readOnlySavesFolder(platform_.programFolder));
     const QFileInfo chosen(path);
     if (path.isEmpty() || !chosen.exists()) return;
     // A pipe, device or folder is never opened: reading a pipe would wait

@@ -266,6 +266,7 @@
     </message>
     <message>
         <source>Careers saved in %1.</source>
+        <extracomment>%1 is the folder the Load list shows.</extracomment>
         <translation>%1 में सेव किए गए करियर।</translation>
     </message>
     <message>
@@ -281,6 +282,11 @@
     <message>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>The careers of %1 are listed too, marked read-only: the game cannot write there, so new saves go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>%1 के करियर भी सूची में हैं, केवल पढ़ने के लिए चिह्नित: गेम वहाँ लिख नहीं सकता, इसलिए नए सेव %2 में जाते हैं।</translation>
     </message>
 </context>
 <context>
@@ -2767,6 +2773,11 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>Played on after its end</source>
         <extracomment>A career that ended, then was loaded again and played on.</extracomment>
         <translation>समाप्ति के बाद भी जारी</translation>
+    </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career listed from a Saves folder the game cannot write to.</extracomment>
+        <translation>%1, केवल पढ़ने के लिए</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,7 @@
     </message>
     <message>
         <source>Careers saved in %1.</source>
+        <extracomment>%1 is the folder the Load list shows.</extracomment>
         <translation>‏%1 میں محفوظ کیریئر۔</translation>
     </message>
     <message>
@@ -281,6 +282,11 @@
     <message>
         <source>Cancel</source>
         <translation>منسوخ</translation>
+    </message>
+    <message>
+        <source>The careers of %1 are listed too, marked read-only: the game cannot write there, so new saves go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>‏%1 کے کیریئر بھی فہرست میں ہیں، صرف پڑھنے کے لیے کے نشان کے ساتھ: گیم وہاں لکھ نہیں سکتا، اس لیے نئی محفوظ فائلیں %2 میں جاتی ہیں۔</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2774,11 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>Played on after its end</source>
         <extracomment>A career that ended, then was loaded again and played on.</extracomment>
         <translation>ختم ہونے کے بعد بھی جاری</translation>
+    </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career listed from a Saves folder the game cannot write to.</extracomment>
+        <translation>‏%1، صرف پڑھنے کے لیے</translation>
     </message>
 </context>
 <context>
