@@ -112,8 +112,9 @@ QString MessagePrompter::chooseFileToOpen(QWidget* owner, const QString& title,
 }
 
 QString MessagePrompter::chooseCareerToLoad(QWidget* owner, const QString& title,
-                                            const QString& folder, const QString& filter) {
-    CareerPicker picker(folder, title, filter, *this, owner);
+                                            const QString& folder, const QString& filter,
+                                            const QString& readOnlyFolder) {
+    CareerPicker picker(folder, title, filter, *this, owner, readOnlyFolder);
     const bool chosen = picker.exec() == QDialog::Accepted;
     giveKeyboardBack(owner);
     return chosen ? picker.chosenPath() : QString();

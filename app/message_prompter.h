@@ -23,5 +23,5 @@ class MessagePrompter final : public Prompter {
     QString chooseFileToOpen(QWidget* owner, const QString& title, const QString& folder,
                              const QString& filter) override;
     QString chooseCareerToLoad(QWidget* owner, const QString& title, const QString& folder,
-                               const QString& filter) override;
+                               const QString& filter, const QString& readOnlyFolder) override;
 };

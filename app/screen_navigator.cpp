@@ -10,6 +10,7 @@
 #include "saves/file_system.h"
 #include "saves/save_file.h"
 #include "saves/saves_folder.h"
+#include "saves/stale_files.h"
 #include "screens/hall_of_fame_screen.h"
 #include "screens/platform.h"
 #include "screens/prompter.h"
@@ -17,7 +18,9 @@
 #include "screens/window_place.h"
 #include "session/load_career.h"
 
-ScreenNavigator::ScreenNavigator(Platform& platform) : platform_(platform) {}
+ScreenNavigator::ScreenNavigator(Platform& platform) : platform_(platform) {
+    removeStaleTemporaryFiles(savesFolder(platform_.programFolder));
+}
 
 ScreenNavigator::~ScreenNavigator() {
     delete main_;
@@ -78,7 +81,8 @@ void ScreenNavigator::loadCareer() {
         player_, tr("Bailcrest: Load Game"), QDir::toNativeSeparators(saves),
         //: The Load dialog's file type. %1 is the file pattern, which Qt reads
         //: back from between the parentheses: keep it there, at the end.
-        tr("Bailcrest Saves (%1)").arg(QLatin1Char('*') + saveFileEnding));
+        tr("Bailcrest Saves (%1)").arg(QLatin1Char('*') + saveFileEnding),
+        readOnlySavesFolder(platform_.programFolder));
     const QFileInfo chosen(path);
     if (path.isEmpty() || !chosen.exists()) return;
     // A pipe, device or folder is never opened: reading a pipe would wait

@@ -89,7 +89,8 @@ class QuietPrompter final : public Prompter {
     QString chooseFileToOpen(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }
-    QString chooseCareerToLoad(QWidget*, const QString&, const QString&, const QString&) override {
+    QString chooseCareerToLoad(QWidget*, const QString&, const QString&, const QString&,
+                               const QString&) override {
         return {};
     }
 };

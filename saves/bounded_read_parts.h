@@ -13,3 +13,7 @@ BoundedRead refusedRead(BoundedRead::Outcome outcome, QString reason);
 
 // At most the bytes asked for of a file already open for reading.
 BoundedRead readOpenFile(QFile& file, qint64 maxBytes);
+
+// The same in pieces handed on as they are read.
+BoundedRead readOpenFileInPieces(QFile& file, qint64 maxBytes, qint64 pieceBytes,
+                                 const std::function<void(QByteArrayView)>& take);

@@ -4,14 +4,33 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+bool guardedOnWriting(QByteArrayView text) {
+    while (text.startsWith('\'')) text = text.sliced(1);
+    if (text.isEmpty()) return false;
+    const char first = text.front();
+    return first == '=' || first == '+' || first == '-' || first == '@' || first == '\t' ||
+           first == '\r';
+}
+
+}  // namespace
+
+QByteArrayView withoutFormulaGuard(QByteArrayView field) {
+    return field.startsWith('\'') && guardedOnWriting(field.sliced(1)) ? field.sliced(1) : field;
+}
+
 void appendCsvText(QByteArray& line, QByteArrayView text, bool alwaysQuoted) {
     const bool needsQuotes = alwaysQuoted || text.contains(',') || text.contains('"') ||
                              text.contains('\n') || text.contains('\r');
+    const bool guarded = guardedOnWriting(text);
     if (!needsQuotes) {
+        if (guarded) line += '\'';
         line += text;
         return;
     }
     line += '"';
+    if (guarded) line += '\'';
     for (const char c : text) {
         if (c == '"') line += '"';
         line += c;

@@ -12,8 +12,16 @@
 // reads.
 
 // Appends the UTF-8 text as one field: in quotes when it holds a comma, a
-// quote or a line end, or always when asked.
+// quote or a line end, or always when asked. A text a spreadsheet opening
+// the file would take for a formula (one that starts with =, +, -, @, a tab
+// or a carriage return: "=cmd|' /C calc'!A0" as a player's name) is
+// written after an apostrophe, which spreadsheets show as text.
 void appendCsvText(QByteArray& line, QByteArrayView text, bool alwaysQuoted = false);
+
+// A text field as read, without the apostrophe the writer put before a
+// formula. A text that itself starts with an apostrophe before one of
+// those gains one more when written, so every text reads back as it was.
+QByteArrayView withoutFormulaGuard(QByteArrayView field);
 
 // One record split into its fields, quotes taken off. A field that held
 // doubled quotes is kept unescaped in storage of its own.
@@ -43,6 +51,10 @@ class CsvReader {
         : at_(bytes.data()), end_(bytes.data() + bytes.size()), maxRecordBytes_(maxRecordBytes) {}
 
     bool atEnd() const { return at_ == end_; }
+    // Where reading stands, and where the last record began: the bytes of a
+    // record cut off by the end are those from its start.
+    const char* position() const { return at_; }
+    const char* recordStart() const { return start_; }
 
     // The next record; false when the bytes end before its line end (a
     // record being appended when the game stopped).

@@ -36,6 +36,13 @@ QString cardPicturePath(const QString& saveFilePath) {
     return save.dir().filePath(save.completeBaseName() + QStringLiteral(".card.png"));
 }
 
+QString cardPictureOfItsOwn(const QString& saveFilePath, const QDateTime& when, int n) {
+    QString name = stemOf(cardPicturePath(saveFilePath), setAsideCardEnding) + QLatin1Char('-') +
+                   when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (n > 1) name += QLatin1Char('-') + QString::number(n);
+    return name + setAsideCardEnding;
+}
+
 QString hallOfFamePath(const QString& savesFolder) {
     return QDir(savesFolder).filePath(QStringLiteral("hall_of_fame.csv"));
 }
@@ -44,6 +51,14 @@ QString temporaryFilePattern(const QString& path) {
     const QFileInfo target(path);
     return target.absolutePath() + QStringLiteral("/.") + target.fileName() +
            QStringLiteral(".XXXXXX");
+}
+
+bool isTemporaryFileName(const QString& fileName) {
+    // QTemporaryFile puts six letters and digits in place of the XXXXXX.
+    static const QRegularExpression temporary(
+        QStringLiteral(R"(^\.(.+\.(bsg|csv|png)|probe)\.[A-Za-z0-9]{6}$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return temporary.match(fileName).hasMatch();
 }
 
 QString setAsideName(const QString& path, const QString& ending, const QDateTime& when, int n) {

@@ -36,6 +36,15 @@ QString lockFilePath(const QString& saveFilePath);
 // The picture of the career card of a save file.
 QString cardPicturePath(const QString& saveFilePath);
 
+// A card picture under a name of its own, for a career that is not being
+// saved, whose save's name may be another career's: "raj_auto.card.png"
+// gains the time it was made ("raj_auto.card-20261209-071500.png") and, as
+// the n-th try from the second on, "-<n>".
+QString cardPictureOfItsOwn(const QString& saveFilePath, const QDateTime& when, int n);
+
+// The ending a card picture is set aside with.
+inline const QString setAsideCardEnding = QStringLiteral(".png");
+
 // The hall of fame's file in the Saves folder.
 QString hallOfFamePath(const QString& savesFolder);
 
@@ -43,6 +52,11 @@ QString hallOfFamePath(const QString& savesFolder);
 // beside the file at the path before it takes that file's place: hidden,
 // so that the Load dialog does not list it.
 QString temporaryFilePattern(const QString& path);
+
+// Whether the name is one the game gives its own temporary files: that
+// pattern's, for a file of the game (a save, a history, the hall of fame, a
+// card) or the probe of whether a folder takes files.
+bool isTemporaryFileName(const QString& fileName);
 
 // The name under which the file at the path would be set aside at the time,
 // as the n-th try (1 the first): the part of the name before the given

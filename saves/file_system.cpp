@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 #include "saves/bounded_read_parts.h"
 
@@ -25,6 +26,23 @@ BoundedRead readOpenFile(QFile& file, qint64 maxBytes) {
     return result;
 }
 
+BoundedRead readOpenFileInPieces(QFile& file, qint64 maxBytes, qint64 pieceBytes,
+                                 const std::function<void(QByteArrayView)>& take) {
+    QByteArray piece;
+    for (qint64 left = maxBytes; left > 0 && !file.atEnd();) {
+        piece = file.read(std::min(left, pieceBytes));
+        if (file.error() != QFileDevice::NoError)
+            return refusedRead(BoundedRead::Outcome::unreadable, file.errorString());
+        if (piece.isEmpty()) break;
+        left -= piece.size();
+        take(piece);
+    }
+    BoundedRead result;
+    result.outcome = BoundedRead::Outcome::read;
+    result.whole = file.atEnd();
+    return result;
+}
+
 std::optional<QByteArray> readWholeBounded(const QString& path, qint64 maxBytes) {
     BoundedRead read = readBounded(path, maxBytes);
     if (read.outcome != BoundedRead::Outcome::read || !read.whole) return std::nullopt;
@@ -38,6 +56,24 @@ std::optional<QString> writeAll(QFileDevice& out, const QByteArray& bytes) {
         written += count;
     }
     return std::nullopt;
+}
+
+std::optional<QString> createFile(const QString& path, const QByteArray& bytes) {
+    // Made new or not at all: the system refuses a path that holds anything,
+    // a link among them, without following it.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    std::optional<QString> failure = writeAll(file, bytes);
+    if (!failure && !file.flush()) failure = file.errorString();
+    if (failure) file.remove();
+    return failure;
+}
+
+bool removeRegularFile(const QString& path) {
+    if (!fileState(path).regular) return false;
+    // QFile::remove takes the name away; it never follows a link.
+    return QFile::remove(path);
 }
 
 bool pathTaken(const QString& path) {

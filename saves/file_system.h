@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -39,6 +41,13 @@ struct BoundedRead {
 
 BoundedRead readBounded(const QString& path, qint64 maxBytes);
 
+// The same file read in pieces of at most the piece's bytes, each handed to
+// `take` as it is read, up to the bound: for a file whose every part is worth
+// reading however large it grew, which is never held whole. The outcome
+// holds no bytes; `whole` tells that the file ended within the bound.
+BoundedRead readInPieces(const QString& path, qint64 maxBytes, qint64 pieceBytes,
+                         const std::function<void(QByteArrayView)>& take);
+
 // The whole of a regular file read so, or nothing when it is missing, is not
 // a regular file, cannot be read or is longer than the bound.
 std::optional<QByteArray> readWholeBounded(const QString& path, qint64 maxBytes);
@@ -65,6 +74,11 @@ std::optional<QString> writeAll(QFileDevice& out, const QByteArray& bytes);
 // The new file keeps the earlier one's permissions.
 std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes);
 
+// Writes a new file at the path holding the bytes, never replacing one: a
+// path where anything is, a link leading nowhere too, is refused. A write
+// that fails leaves no file behind; the reason of a failure.
+std::optional<QString> createFile(const QString& path, const QByteArray& bytes);
+
 // Which of the two builds this is, for the tests of what only one does.
 enum class FileLayer { posix, portable };
 FileLayer fileLayer();
@@ -77,6 +91,10 @@ struct FileState {
     qint64 changedAt = 0;  // nanoseconds since the epoch
 };
 FileState fileState(const QString& path);
+
+// Removes the regular file at the path, never anything else (a link is not
+// followed, a folder is left); whether it is gone.
+bool removeRegularFile(const QString& path);
 
 // Something is at the path, a link leading nowhere too.
 bool pathTaken(const QString& path);
@@ -104,6 +122,9 @@ enum class LockTaking {
     // Something other than a regular file is at the lock's path (a folder,
     // a link, a pipe): it is never opened nor replaced.
     notARegularFile,
+    // The lock's name is longer than the folder takes (that of a save
+    // whose own name is as long as it may be).
+    nameTooLong,
     // The lock could not be made (a full disk, a folder that cannot be
     // written).
     failed,

@@ -95,16 +95,35 @@ FileLayer fileLayer() {
     return FileLayer::portable;
 }
 
-BoundedRead readBounded(const QString& path, qint64 maxBytes) {
+namespace {
+
+// Opens the file for reading, as every read opens it; nothing when it is
+// open, or what came of it when it was not.
+std::optional<BoundedRead> openToRead(const QString& path, QFile& file) {
     const QFileInfo info(path);
     if (isLink(info)) return refusedRead(BoundedRead::Outcome::link, readLinkRefusal());
-    if (!info.exists()) return {};
+    if (!info.exists()) return BoundedRead{};
     if (!info.isFile())
         return refusedRead(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
-    QFile file(path);
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
         return refusedRead(BoundedRead::Outcome::unreadable, file.errorString());
+    return std::nullopt;
+}
+
+}  // namespace
+
+BoundedRead readBounded(const QString& path, qint64 maxBytes) {
+    QFile file;
+    if (auto refused = openToRead(path, file)) return *refused;
     return readOpenFile(file, maxBytes);
+}
+
+BoundedRead readInPieces(const QString& path, qint64 maxBytes, qint64 pieceBytes,
+                         const std::function<void(QByteArrayView)>& take) {
+    QFile file;
+    if (auto refused = openToRead(path, file)) return *refused;
+    return readOpenFileInPieces(file, maxBytes, pieceBytes, take);
 }
 
 std::optional<QString> writeRefusal(const QString& path) {
@@ -182,6 +201,8 @@ LockAttempt tryTaking(std::unique_ptr<QLockFile> lock) {
     // one, says more (a full disk).
     const int error = errno;
     if (lock->error() == QLockFile::LockFailedError) return with(LockTaking::heldByAnotherCopy);
+    if (error == ENAMETOOLONG)
+        return with(LockTaking::nameTooLong, {}, QString::fromLocal8Bit(std::strerror(error)));
     const bool named = lock->error() == QLockFile::UnknownError && error != 0;
     return with(LockTaking::failed, {},
                 QString::fromLocal8Bit(std::strerror(named ? error : EACCES)));

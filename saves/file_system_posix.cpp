@@ -42,14 +42,18 @@ FileLayer fileLayer() {
     return FileLayer::posix;
 }
 
-BoundedRead readBounded(const QString& path, qint64 maxBytes) {
+namespace {
+
+// Opens the file for reading, as every read opens it; nothing when it is
+// open, or what came of it when it was not.
+std::optional<BoundedRead> openToRead(const QString& path, QFile& file) {
     const QByteArray name = QFile::encodeName(path);
     // Looked at first, so that a pipe or device is never opened at all; the
     // opening then refuses a link that took the file's place meanwhile, and
     // the opened file is looked at again.
     struct stat status {};
     if (::lstat(name.constData(), &status) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return {};
+        if (errno == ENOENT || errno == ENOTDIR) return BoundedRead{};
         return refusedRead(BoundedRead::Outcome::unreadable, systemError(errno));
     }
     if (S_ISLNK(status.st_mode)) return refusedRead(BoundedRead::Outcome::link, readLinkRefusal());
@@ -58,19 +62,33 @@ BoundedRead readBounded(const QString& path, qint64 maxBytes) {
     const int handle = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0) {
         if (errno == ELOOP) return refusedRead(BoundedRead::Outcome::link, readLinkRefusal());
-        if (errno == ENOENT) return {};
+        if (errno == ENOENT) return BoundedRead{};
         return refusedRead(BoundedRead::Outcome::unreadable, systemError(errno));
     }
     if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(handle);
         return refusedRead(BoundedRead::Outcome::notRegular, readNotRegularRefusal());
     }
-    QFile file;
     if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(handle);
         return refusedRead(BoundedRead::Outcome::unreadable, file.errorString());
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+BoundedRead readBounded(const QString& path, qint64 maxBytes) {
+    QFile file;
+    if (auto refused = openToRead(path, file)) return *refused;
     return readOpenFile(file, maxBytes);
+}
+
+BoundedRead readInPieces(const QString& path, qint64 maxBytes, qint64 pieceBytes,
+                         const std::function<void(QByteArrayView)>& take) {
+    QFile file;
+    if (auto refused = openToRead(path, file)) return *refused;
+    return readOpenFileInPieces(file, maxBytes, pieceBytes, take);
 }
 
 std::optional<QString> writeRefusal(const QString& path) {
@@ -171,8 +189,29 @@ bool locksUnsupported(int error) {
     return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL;
 }
 
-bool processRunning(qint64 pid) {
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+// Whether a process of that number runs, and when it started: on Linux the
+// clock ticks since the computer started (/proc/PID/stat's 22nd field), 0
+// where the system does not tell.
+std::optional<qint64> processStart(qint64 pid) {
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return std::nullopt;
+#ifdef Q_OS_LINUX
+    const QByteArray stat = "/proc/" + QByteArray::number(pid) + "/stat";
+    const int handle = ::open(stat.constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0) return 0;
+    char buffer[1024];
+    const ssize_t count = ::read(handle, buffer, sizeof buffer - 1);
+    ::close(handle);
+    if (count <= 0) return 0;
+    // The program's name, in parentheses, may hold blanks of its own.
+    const QByteArray line(buffer, static_cast<qsizetype>(count));
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    constexpr qsizetype startTime = 22 - 3;
+    bool number = false;
+    const qint64 started = fields.size() > startTime ? fields[startTime].toLongLong(&number) : 0;
+    return number ? started : 0;
+#else
+    return 0;
+#endif
 }
 
 QByteArray readLockBytes(int handle) {
@@ -202,11 +241,62 @@ LockAttempt with(LockTaking taking, QString computer = QString(), QString reason
     return {taking, nullptr, std::move(computer), std::move(reason)};
 }
 
+bool sameFile(int handle, int other) {
+    struct stat one {
+    }, two{};
+    return ::fstat(handle, &one) == 0 && ::fstat(other, &two) == 0 && one.st_dev == two.st_dev &&
+           one.st_ino == two.st_ino;
+}
+
+// The lock taken by what it says alone, in a folder that holds no locks of
+// the system. Two copies that both found it stale must not both take it:
+// the stale lock is removed only while it still says what was read, the new
+// one is made by an exclusive create, and read back once written to see that
+// it is still this copy's. The copy that loses is told another copy holds it.
+LockAttempt takeWrittenLock(const QByteArray& path, const LockHolder& thisCopy,
+                            const QByteArray& staleBytes) {
+    const int found = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (found >= 0) {
+        const bool unchanged = readLockBytes(found) == staleBytes;
+        ::close(found);
+        if (!unchanged) return with(LockTaking::heldByAnotherCopy);
+        ::unlink(path.constData());
+    }
+    const int handle = ::open(
+        path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (handle < 0) {
+        const int error = errno;
+        if (error == EEXIST) return with(LockTaking::heldByAnotherCopy);
+        if (error == ENAMETOOLONG) return with(LockTaking::nameTooLong, {}, systemError(error));
+        return with(LockTaking::failed, {}, systemError(error));
+    }
+    const QByteArray written = lockFileBytes(thisCopy);
+    if (::pwrite(handle, written.constData(), static_cast<size_t>(written.size()), 0) !=
+            written.size() ||
+        ::fsync(handle) != 0) {
+        const int error = errno;
+        ::unlink(path.constData());
+        ::close(handle);
+        return with(LockTaking::failed, {}, systemError(error == 0 ? ENOSPC : error));
+    }
+    const int check = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const bool stillOurs = check >= 0 && sameFile(handle, check) && readLockBytes(check) == written;
+    if (check >= 0) ::close(check);
+    if (!stillOurs) {
+        ::close(handle);
+        return with(LockTaking::heldByAnotherCopy);
+    }
+    LockAttempt taken = with(LockTaking::taken);
+    taken.held = std::make_unique<FlockHeld>(handle, path);
+    return taken;
+}
+
 }  // namespace
 
 LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
     const QByteArray path = QFile::encodeName(lockPath);
-    const LockHolder thisCopy{static_cast<qint64>(::getpid()), QSysInfo::machineHostName()};
+    const LockHolder thisCopy{static_cast<qint64>(::getpid()), QSysInfo::machineHostName(),
+                              processStart(::getpid()).value_or(0)};
     // A few tries, for a lock let go of and removed right while it is taken.
     for (int attempt = 0; attempt < 16; ++attempt) {
         // Only a regular file is ever opened: a pipe would keep the game
@@ -222,6 +312,7 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
             if (error == ELOOP || error == EISDIR || error == ENXIO) {
                 return with(LockTaking::notARegularFile);
             }
+            if (error == ENAMETOOLONG) return with(LockTaking::nameTooLong, {}, systemError(error));
             return with(LockTaking::failed, {}, systemError(error));
         }
         struct stat opened {};
@@ -229,8 +320,7 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
             ::close(handle);
             return with(LockTaking::notARegularFile);
         }
-        bool osLock = ::flock(handle, LOCK_EX | LOCK_NB) == 0;
-        if (!osLock) {
+        if (::flock(handle, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             if (error == EWOULDBLOCK || !locksUnsupported(error)) {
                 ::close(handle);
@@ -238,20 +328,22 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
                                             : with(LockTaking::failed, {}, systemError(error));
             }
             // Without locks of the system, what the lock says is all there is.
-            const std::optional<LockHolder> holder = lockHolderIn(readLockBytes(handle));
-            switch (standingOf(holder, thisCopy, processRunning)) {
+            const QByteArray said = readLockBytes(handle);
+            const std::optional<LockHolder> holder = lockHolderIn(said);
+            switch (standingOf(holder, thisCopy, processStart)) {
                 case LockStanding::stale:
-                    break;
+                    ::close(handle);
+                    return takeWrittenLock(path, thisCopy, said);
                 case LockStanding::heldHere:
                     ::close(handle);
                     return with(LockTaking::heldByAnotherCopy);
                 case LockStanding::heldElsewhere:
-                    if (overAnotherComputer) break;
                     ::close(handle);
+                    if (overAnotherComputer) return takeWrittenLock(path, thisCopy, said);
                     return with(LockTaking::heldOnAnotherComputer, holder->computer);
             }
         }
-        if (osLock && !stillThere(handle, path)) {
+        if (!stillThere(handle, path)) {
             ::close(handle);
             continue;
         }
@@ -261,6 +353,9 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
             ::pwrite(handle, written.constData(), static_cast<size_t>(written.size()), 0) !=
                 written.size()) {
             const int error = errno;
+            // An empty lock (a full disk) would say nothing of who holds it:
+            // it is removed, as the lock would be when let go of.
+            if (stillThere(handle, path)) ::unlink(path.constData());
             ::close(handle);
             return with(LockTaking::failed, {}, systemError(error == 0 ? ENOSPC : error));
         }

@@ -146,8 +146,9 @@ void appendHistoryLine(QByteArray& line, const HistoryRow& row) {
 }
 
 // The longest line whose every field fits: both names in quotes with every
-// character a doubled quote, the level changes, the numbers and the commas.
-constexpr qsizetype maxHistoryLineBytes = 2 * (2 * maxHistoryNameBytes + 2) + maxLevelChangesBytes +
+// character a doubled quote after the apostrophe that keeps a formula text,
+// the level changes, the numbers and the commas.
+constexpr qsizetype maxHistoryLineBytes = 2 * (2 * maxHistoryNameBytes + 3) + maxLevelChangesBytes +
                                           columnCount * (maxNumberBytes + 1) + 1;
 
 template <typename Whole>
@@ -258,7 +259,9 @@ std::optional<HistoryRow> readRow(const CsvRecord& record, Names& names) {
                                       ? HistoryField::name
                                   : column == levelChangesColumn ? HistoryField::levelChanges
                                                                  : HistoryField::number;
-        if (!historyFieldFits(f[column], kind)) return std::nullopt;
+        const QByteArrayView field =
+            kind == HistoryField::name ? withoutFormulaGuard(f[column]) : f[column];
+        if (!historyFieldFits(field, kind)) return std::nullopt;
     }
     HistoryRow row;
     std::int16_t writtenOverallGear = 0;
@@ -297,9 +300,10 @@ std::optional<HistoryRow> readRow(const CsvRecord& record, Names& names) {
         writtenOverallHealth != overallHealth(row.body)) {
         return std::nullopt;
     }
-    row.team = names(f[teamColumn]);
+    row.team = names(withoutFormulaGuard(f[teamColumn]));
     if (!f[sponsorTakenColumn].empty())
-        row.events.sponsorTaken = sponsorFromFile(names(f[sponsorTakenColumn]));
+        row.events.sponsorTaken =
+            sponsorFromFile(names(withoutFormulaGuard(f[sponsorTakenColumn])));
     if (!plausibleHistoryRow(row)) return std::nullopt;
     return row;
 }

@@ -129,8 +129,10 @@ std::optional<QString> writeHistoryFile(const QString& path, const CareerHistory
     return replaceFile(path, wholeFile(history));
 }
 
-std::optional<QString> HistoryFile::keep(const QString& path, const CareerHistory& history) {
+std::optional<QString> HistoryFile::keep(const QString& path, const CareerHistory& history,
+                                         const QString& saveKeptAs) {
     kept_.reset();
+    saveKeptAs_ = saveKeptAs;
     const std::optional<QString> failure =
         path == writtenTo_ && rowsWritten_ <= history.rows().size() ? appendNewRows(path, history)
                                                                     : writeFirst(path, history);
@@ -158,11 +160,16 @@ std::optional<QString> HistoryFile::writeFirst(const QString& path, const Career
                !wholeFile(history).startsWith(withoutTornRow(found.bytes));
     }();
     if (holdsOtherBytes && pathTaken(path)) {
-        const SetAside aside = setAsideFile(path, setAsideHistoryEnding);
-        if (aside.failure) return aside.failure;
-        kept_ = KeptFile{path, aside.path};
+        if (auto failure = setAside(path)) return failure;
     }
     return writeWhole(path, history);
+}
+
+std::optional<QString> HistoryFile::setAside(const QString& path) {
+    const SetAside aside = setAsideHistory(path, saveKeptAs_);
+    if (aside.failure) return aside.failure;
+    kept_ = KeptFile{path, aside.path};
+    return std::nullopt;
 }
 
 std::optional<QString> HistoryFile::writeWhole(const QString& path, const CareerHistory& history) {
@@ -196,9 +203,7 @@ std::optional<QString> HistoryFile::appendNewRows(const QString& path,
                                     bytes.startsWith(found->sliced(written_.size));
         if (!tornByThisGame) {
             file.close();
-            const SetAside aside = setAsideFile(path, setAsideHistoryEnding);
-            if (aside.failure) return aside.failure;
-            kept_ = KeptFile{path, aside.path};
+            if (auto failure = setAside(path)) return failure;
             return writeWhole(path, history);
         }
         if (!file.resize(written_.size)) return file.errorString();

@@ -76,14 +76,18 @@ class HistoryFile {
 
     // Brings the file at the path up to the history, whose last row is the
     // match just saved. Gives the reason the first time it fails, and
-    // nothing while it goes on failing.
-    std::optional<QString> keep(const QString& path, const CareerHistory& history);
+    // nothing while it goes on failing. When the save was kept aside right
+    // before, as `saveKeptAs`, a file set aside goes beside it, as a pair
+    // (setAsideHistory()).
+    std::optional<QString> keep(const QString& path, const CareerHistory& history,
+                                const QString& saveKeptAs = {});
 
     // The file the last keep() set aside, if it did.
     const std::optional<KeptFile>& keptAside() const { return kept_; }
 
   private:
     std::optional<QString> writeFirst(const QString& path, const CareerHistory& history);
+    std::optional<QString> setAside(const QString& path);
     std::optional<QString> writeWhole(const QString& path, const CareerHistory& history);
     std::optional<QString> appendNewRows(const QString& path, const CareerHistory& history);
 
@@ -94,5 +98,6 @@ class HistoryFile {
     FileStamp written_;
     bool failing_ = false;
     std::optional<KeptFile> kept_;
+    QString saveKeptAs_;
     HistoryLeftOut leftOutWhenRead_;
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "game/sponsorship.h"
 #include "game/start_career.h"
@@ -48,7 +49,18 @@ bool plausibleHistoryRow(const HistoryRow& row) {
                               row.performance.catches >= 0 && row.award >= 0 && row.matchFee >= 0 &&
                               row.sponsorship >= 0 && row.otherIncome >= 0 && e.trainingCost >= 0 &&
                               e.gearCost >= 0 && e.healthCareCost >= 0 && e.bookieMoney >= 0;
-    return noneNegative && (e.sponsorTaken.isEmpty() || isGameSponsor(e.sponsorTaken));
+    // A figure that fell short is one of the career's 16-bit skills or
+    // conditions, below the bound it had to reach, itself within them.
+    const bool reasonsFit =
+        std::all_of(e.dropReasons.begin(), e.dropReasons.end(), [](const Shortfall& why) {
+            const auto fits16 = [](std::int32_t figure) {
+                return figure >= std::numeric_limits<std::int16_t>::min() &&
+                       figure <= std::numeric_limits<std::int16_t>::max();
+            };
+            return fits16(why.value) && fits16(why.needed) && why.value < why.needed;
+        });
+    return noneNegative && reasonsFit &&
+           (e.sponsorTaken.isEmpty() || isGameSponsor(e.sponsorTaken));
 }
 
 bool rowsAgreeWithCareer(const std::vector<HistoryRow>& rows, const Career& career) {

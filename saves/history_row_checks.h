@@ -35,7 +35,8 @@ constexpr qsizetype maxHistoryNameBytes = 64 * 1024 / 2 * 3;
 bool historyFieldFits(QByteArrayView field, HistoryField kind);
 
 // Whether the game could have written the row: no negative runs, wickets,
-// catches, award, money or costs, and a sponsor taken that is one of the
+// catches, award, money or costs, drop reasons whose figure fell short of a
+// bound the game sets (both 16-bit), and a sponsor taken that is one of the
 // game's sponsors.
 bool plausibleHistoryRow(const HistoryRow& row);
 

@@ -4,7 +4,8 @@
 #include <QList>
 
 QByteArray lockFileBytes(const LockHolder& holder) {
-    return QByteArray::number(holder.pid) + "\nbailcrest\n" + holder.computer.toUtf8() + '\n';
+    return QByteArray::number(holder.pid) + "\nbailcrest\n" + holder.computer.toUtf8() + '\n' +
+           QByteArray::number(holder.startedAt) + '\n';
 }
 
 std::optional<LockHolder> lockHolderIn(const QByteArray& firstBytes) {
@@ -15,13 +16,20 @@ std::optional<LockHolder> lockHolderIn(const QByteArray& firstBytes) {
     const qint64 pid = lines[0].toLongLong(&number);
     const QString computer = QString::fromUtf8(lines[2]);
     if (!number || pid <= 0 || computer.isEmpty() || !lines[2].isValidUtf8()) return std::nullopt;
-    return LockHolder{pid, computer};
+    // A lock of an earlier copy ends after the computer.
+    bool known = false;
+    const qint64 startedAt = lines.size() > 4 ? lines[3].toLongLong(&known) : 0;
+    return LockHolder{pid, computer, known && startedAt > 0 ? startedAt : 0};
 }
 
 LockStanding standingOf(const std::optional<LockHolder>& holder, const LockHolder& thisCopy,
-                        bool (*running)(qint64 pid)) {
+                        ProcessStart startOf) {
     if (!holder) return LockStanding::stale;
     if (holder->computer != thisCopy.computer) return LockStanding::heldElsewhere;
-    if (holder->pid == thisCopy.pid || !running(holder->pid)) return LockStanding::stale;
+    if (holder->pid == thisCopy.pid) return LockStanding::stale;
+    const std::optional<qint64> started = startOf(holder->pid);
+    if (!started) return LockStanding::stale;
+    if (*started != 0 && holder->startedAt != 0 && *started != holder->startedAt)
+        return LockStanding::stale;
     return LockStanding::heldHere;
 }

@@ -8,8 +8,10 @@
 
 // What a career's lock file says of the copy of the game that wrote it: its
 // process and its computer, one a line ("4711", "bailcrest", "raj-laptop"),
-// as Qt's own lock files say it. It is read only where the folder cannot
-// hold locks of the system; where it can, the system's lock alone tells.
+// as Qt's own lock files say it, then when the process started, where the
+// system tells it, so that a later process given the same number is told
+// apart. It is read only where the folder cannot hold locks of the system;
+// where it can, the system's lock alone tells.
 
 // Never more of a lock file is read: whatever is there, a lock costs no
 // more than this to look at.
@@ -18,7 +20,14 @@ constexpr qsizetype maxLockFileBytes = 256;
 struct LockHolder {
     qint64 pid = 0;
     QString computer;
+    // When the process started, in the system's own measure (0 for not
+    // known: the system does not tell, or an earlier copy wrote the lock).
+    qint64 startedAt = 0;
 };
+
+// What the system says of a process on this computer: nothing when none of
+// that number runs, or when it started (0 when it does not tell).
+using ProcessStart = std::optional<qint64> (*)(qint64 pid);
 
 // The content of the lock file of the copy.
 QByteArray lockFileBytes(const LockHolder& holder);
@@ -37,8 +46,10 @@ enum class LockStanding {
 };
 
 // How a lock written by the holder stands for this copy. A copy on this
-// computer holds it while its process runs; a process with this copy's own
-// number is another copy's only in another process namespace (a container),
-// which ended before this one started there.
+// computer holds it while its process runs, and started when the lock says;
+// a process of that number started at another time is another program that
+// was given the number since. A process with this copy's own number is
+// another copy's only in another process namespace (a container), which
+// ended before this one started there.
 LockStanding standingOf(const std::optional<LockHolder>& holder, const LockHolder& thisCopy,
-                        bool (*running)(qint64 pid));
+                        ProcessStart startOf);

@@ -75,6 +75,10 @@ SaveClaim::Check SaveClaim::lockRefused(const QString& savePath, const CareerLoc
             check.standing = Standing::lockRefused;
             savingOff_ = SavingOff{NotSaving::lockNotARegularFile, lock, {}};
             break;
+        case CareerLock::Taking::nameTooLong:
+            check.standing = Standing::lockRefused;
+            savingOff_ = SavingOff{NotSaving::lockNameTooLong, lock, taking.reason};
+            break;
         default:
             check.standing = Standing::lockRefused;
             savingOff_ = SavingOff{NotSaving::lockNotMade, lock, taking.reason};

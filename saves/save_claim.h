@@ -49,6 +49,7 @@ class SaveClaim {
         openOnAnotherComputer,
         lockNotARegularFile,
         lockNotMade,
+        lockNameTooLong,
         anotherFileKept,
     };
     struct SavingOff {

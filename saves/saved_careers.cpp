@@ -68,7 +68,12 @@ std::vector<SavedCareer> listSavedCareers(const QString& folder) {
 
 HallOfFameUpdate rememberSavedCareers(const QString& folder) {
     const QString path = hallOfFamePath(folder);
-    if (!QFileInfo(folder).isDir()) return {readHallOfFame(path).entries, {}, std::nullopt};
+    if (!QFileInfo(folder).isDir()) {
+        HallOfFameUpdate update;
+        update.file = path;
+        update.entries = readHallOfFame(path).entries;
+        return update;
+    }
     std::vector<FameEntry> careers;
     for (const SavedCareer& saved : listSavedCareers(folder)) {
         // An ended career keeps the place it has; a set-aside copy of it is

@@ -40,6 +40,8 @@ struct SavedCareer {
     bool playedOnAfterItsEnd = false;
     // When the save was last written.
     QDateTime lastPlayed;
+    // Listed from a Saves folder the game can no longer write to.
+    bool inReadOnlyFolder = false;
 };
 
 // One file of the folder, looked at as the list looks at it: a link is never

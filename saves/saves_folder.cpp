@@ -38,6 +38,12 @@ QString savesFolder(const QString& programFolder) {
     return usersSavesFolder();
 }
 
+QString readOnlySavesFolder(const QString& programFolder) {
+    if (programFolder.isEmpty()) return {};
+    const QString saves = programFolder + savesName;
+    return QFileInfo(saves).isDir() && !folderTakesFiles(saves) ? saves : QString();
+}
+
 QString hallOfFameFolder(const QString& programFolder, const QString& careerFolder) {
     return careerFolder.isEmpty() ? savesFolder(programFolder) : careerFolder;
 }

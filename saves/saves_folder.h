@@ -16,6 +16,11 @@ QString savesFolder(const QString& programFolder);
 // no other yet, goes on with that one, so that they are found where they are.
 QString usersSavesFolder();
 
+// The Saves folder beside the program when it holds files but takes no new
+// ones (made read-only, say): its careers are still listed, while new saves
+// go to the user's folder. Empty when there is none such.
+QString readOnlySavesFolder(const QString& programFolder);
+
 // The folder whose hall of fame the player is shown: that of the career in
 // play, which is where it saves (none for a career that saves nowhere), or
 // else the saves folder.

@@ -63,6 +63,16 @@ SetAside setAsideCareer(const QString& savePath, const QDateTime& when) {
     return {QString(), noFreeName()};
 }
 
+SetAside setAsideHistory(const QString& historyPath, const QString& saveKeptAs) {
+    if (!saveKeptAs.isEmpty()) {
+        const QString beside = historyFilePath(saveKeptAs);
+        if (auto refusal = writeRefusal(historyPath)) return {QString(), refusal};
+        if (!pathTaken(beside) && !moveWithoutReplacing(historyPath, beside))
+            return {beside, std::nullopt};
+    }
+    return setAsideFile(historyPath, setAsideHistoryEnding);
+}
+
 QStringList setAsideFilesOf(const QString& path, const QString& ending) {
     QStringList found;
     const QDir folder = QFileInfo(path).dir();

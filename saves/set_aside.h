@@ -35,6 +35,14 @@ SetAside setAsideFile(const QString& path, const QString& ending,
 SetAside setAsideCareer(const QString& savePath,
                         const QDateTime& when = QDateTime::currentDateTime());
 
+// A history file kept aside when the save beside it was kept aside just
+// before (both changed by another program: a career's pair of files put
+// back from a copy, say): it goes beside the save's set-aside under the name
+// Load reads with it, so the career kept loads with its history. Under a
+// name of its own, as setAsideFile() gives it, when no save was kept aside
+// or that name is taken.
+SetAside setAsideHistory(const QString& historyPath, const QString& saveKeptAs = {});
+
 // The files set aside from the file at the path, by name.
 QStringList setAsideFilesOf(const QString& path, const QString& ending);
 

@@ -21,6 +21,7 @@
 #include "screens/look.h"
 #include "screens/prompter.h"
 #include "screens/row_table.h"
+#include "screens/shown_name.h"
 
 namespace {
 
@@ -53,6 +54,22 @@ int SavedCareersModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : columns;
 }
 
+QString SavedCareersModel::statusText(const SavedCareer& saved) const {
+    if (saved.kind == SavedCareer::Kind::notACareer) return saved.reason;
+    if (saved.kind == SavedCareer::Kind::setAside) {
+        //: A career's save kept aside when another career took its file.
+        if (saved.ended) return tr("Set aside, ended");
+        //: A career's save kept aside when another career took its
+        //: file, of a career that ended and was loaded and played on.
+        return saved.playedOnAfterItsEnd ? tr("Set aside, played on after its end")
+                                         : tr("Set aside");
+    }
+    //: Whether a saved career has ended or can be played on.
+    if (saved.ended) return tr("Ended");
+    //: A career that ended, then was loaded again and played on.
+    return saved.playedOnAfterItsEnd ? tr("Played on after its end") : tr("Playing");
+}
+
 QString SavedCareersModel::text(const SavedCareer& saved, int column) const {
     const bool isCareer = saved.kind != SavedCareer::Kind::notACareer;
     const Career& c = saved.career;
@@ -71,20 +88,11 @@ QString SavedCareersModel::text(const SavedCareer& saved, int column) const {
             return isCareer ? shownNumber(saved.summary.wickets) : QString();
         case bankBalance:
             return isCareer ? shownMoney(c.bankBalance) : QString();
-        case status:
-            if (!isCareer) return saved.reason;
-            if (saved.kind == SavedCareer::Kind::setAside) {
-                //: A career's save kept aside when another career took its file.
-                if (saved.ended) return tr("Set aside, ended");
-                //: A career's save kept aside when another career took its
-                //: file, of a career that ended and was loaded and played on.
-                return saved.playedOnAfterItsEnd ? tr("Set aside, played on after its end")
-                                                 : tr("Set aside");
-            }
-            //: Whether a saved career has ended or can be played on.
-            if (saved.ended) return tr("Ended");
-            //: A career that ended, then was loaded again and played on.
-            return saved.playedOnAfterItsEnd ? tr("Played on after its end") : tr("Playing");
+        case status: {
+            const QString standing = statusText(saved);
+            //: A career listed from a Saves folder the game cannot write to.
+            return saved.inReadOnlyFolder ? tr("%1, read-only").arg(standing) : standing;
+        }
         case lastPlayed:
             return isCareer ? QLocale().toString(saved.lastPlayed, QLocale::ShortFormat)
                             : QString();
@@ -175,7 +183,7 @@ Qt::ItemFlags SavedCareersModel::flags(const QModelIndex& index) const {
 }
 
 CareerPicker::CareerPicker(const QString& folder, const QString& title, const QString& filter,
-                           Prompter& prompter, QWidget* owner)
+                           Prompter& prompter, QWidget* owner, const QString& readOnlyFolder)
     : QDialog(owner), folder_(folder), title_(title), filter_(filter), prompter_(prompter) {
     setObjectName(QStringLiteral("careerPicker"));
     look::setUpResizableWindow(this, title, 12000, 6000);
@@ -207,6 +215,12 @@ CareerPicker::CareerPicker(const QString& folder, const QString& title, const QS
     layout->addLayout(findRow);
 
     std::vector<SavedCareer> careers = listSavedCareers(folder);
+    if (!readOnlyFolder.isEmpty()) {
+        for (SavedCareer& saved : listSavedCareers(readOnlyFolder)) {
+            saved.inReadOnlyFolder = true;
+            careers.push_back(std::move(saved));
+        }
+    }
     const bool none = careers.empty();
     model_ = new SavedCareersModel(std::move(careers), this);
     proxy_ = new CareersFirst(this);
@@ -220,6 +234,10 @@ CareerPicker::CareerPicker(const QString& folder, const QString& title, const QS
     table_->setModel(proxy_);
     //: The Load list's table, as a screen reader names it.
     setUpRowTable(table_, tr("Saved careers"));
+    for (const int column :
+         {SavedCareersModel::player, SavedCareersModel::team, SavedCareersModel::file}) {
+        showNamesInColumn(table_, column);
+    }
     table_->setSortingEnabled(true);
     // The career played last comes first.
     table_->sortByColumn(SavedCareersModel::lastPlayed, Qt::DescendingOrder);
@@ -233,10 +251,18 @@ CareerPicker::CareerPicker(const QString& folder, const QString& title, const QS
     where->setTextFormat(Qt::PlainText);
     look::setTextColour(where, look::silver);
     const QString shownFolder = QDir::toNativeSeparators(folder);
-    where->setText(
+    QString whereText =
         none ? tr("No career is saved in %1 yet. Browse… finds a save elsewhere.").arg(shownFolder)
              //: %1 is the folder the Load list shows.
-             : tr("Careers saved in %1.").arg(shownFolder));
+             : tr("Careers saved in %1.").arg(shownFolder);
+    if (!readOnlyFolder.isEmpty()) {
+        //: %1 is a Saves folder the game cannot write to, %2 where new saves go.
+        whereText +=
+            QLatin1Char(' ') + tr("The careers of %1 are listed too, marked read-only: "
+                                  "the game cannot write there, so new saves go to %2.")
+                                   .arg(QDir::toNativeSeparators(readOnlyFolder), shownFolder);
+    }
+    where->setText(whereText);
     layout->addWidget(where);
 
     auto* commands = new QHBoxLayout;

@@ -47,6 +47,8 @@ class SavedCareersModel : public QAbstractTableModel {
 
   private:
     QString text(const SavedCareer& career, int column) const;
+    // A career's standing: ended, set aside, played on, or why it is no career.
+    QString statusText(const SavedCareer& career) const;
     std::vector<SavedCareer> careers_;
 };
 
@@ -56,8 +58,10 @@ class SavedCareersModel : public QAbstractTableModel {
 class CareerPicker : public QDialog {
     Q_OBJECT
   public:
+    // The careers of the read-only folder, if one is given, are listed too,
+    // marked so, with the reason new saves go to the folder.
     CareerPicker(const QString& folder, const QString& title, const QString& filter,
-                 Prompter& prompter, QWidget* owner);
+                 Prompter& prompter, QWidget* owner, const QString& readOnlyFolder = QString());
 
     // The save chosen, once the dialog is accepted.
     const QString& chosenPath() const { return chosen_; }

@@ -10,16 +10,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "saves/file_system.h"
 #include "screens/career_card.h"
 #include "screens/command_button.h"
 #include "screens/command_row.h"
 #include "screens/look.h"
 #include "screens/prompter.h"
 
-CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QString& picturePath,
-                                         Prompter& prompter, QWidget* owner)
-    : QDialog(owner), picturePath_(picturePath), prompter_(prompter) {
+CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QString& savePath,
+                                         bool beingSaved, Prompter& prompter, QWidget* owner)
+    : QDialog(owner), savePath_(savePath), beingSaved_(beingSaved), prompter_(prompter) {
     setObjectName(QStringLiteral("careerSummary"));
     look::setUpResizableWindow(this, tr("Bailcrest: Career Summary"), 9000, 6600);
 
@@ -51,7 +50,7 @@ CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QSt
     continue_ = addCommand(commands, QStringLiteral("continue"), tr("Continue"),
                            {QKeySequence(Qt::Key_Escape)});
     layout->addLayout(commands);
-    savePicture_->setEnabled(!picturePath_.isEmpty());
+    savePicture_->setEnabled(!savePath_.isEmpty());
 
     // Wide enough for the card's figures the most to a row, where the
     // screen has the room (a narrower window shows them in more rows), and
@@ -77,17 +76,24 @@ void CareerSummaryScreen::savePicture() {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     card_->picture().save(&buffer, "PNG");
-    const QString shown = QDir::toNativeSeparators(picturePath_);
-    const QFileInfo where(picturePath_);
-    std::optional<QString> failure;
-    if (!makeFolder(where.absolutePath())) {
-        failure = tr("the folder could not be created");
-    } else {
-        failure = replaceFile(picturePath_, bytes);
-    }
-    if (failure) {
+    const CardPictureWriting writing = writeCardPicture(savePath_, beingSaved_, bytes, written_);
+    const QString shown = QDir::toNativeSeparators(writing.path);
+    if (writing.failure) {
         //: %1 is a file, %2 the reason it could not be written.
-        prompter_.notice(this, tr("The picture %1 could not be saved: %2.").arg(shown, *failure));
+        prompter_.notice(this,
+                         tr("The picture %1 could not be saved: %2.").arg(shown, *writing.failure));
+        return;
+    }
+    written_ = writing.written;
+    if (!writing.keptAs.isEmpty()) {
+        //: %1 is the picture saved, %2 the file the picture found there is kept as.
+        prompter_.notice(this, tr("The career card is saved as %1. The picture that was there "
+                                  "is kept as %2.")
+                                   .arg(shown, QDir::toNativeSeparators(writing.keptAs)));
+    } else if (!beingSaved_) {
+        prompter_.notice(this, tr("This career has no save file of its own here, so its card is "
+                                  "saved under a name of its own, as %1.")
+                                   .arg(shown));
     } else {
         prompter_.notice(this, tr("The career card is saved as %1.").arg(shown));
     }

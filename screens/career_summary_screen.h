@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "game/career_summary.h"
+#include "saves/card_picture.h"
 #include "saves/file_names.h"
 
 class CareerCard;
@@ -17,9 +19,10 @@ class Prompter;
 class CareerSummaryScreen : public QDialog {
     Q_OBJECT
   public:
-    // picturePath is where the picture is saved; empty when the career has
-    // no folder to save it in.
-    CareerSummaryScreen(const CareerSummary& summary, const QString& picturePath,
+    // savePath is the save the picture goes beside, or under a name of its
+    // own when the career is not being saved there (saves/card_picture.h);
+    // empty when the career has no folder to save it in.
+    CareerSummaryScreen(const CareerSummary& summary, const QString& savePath, bool beingSaved,
                         Prompter& prompter, QWidget* owner);
 
     CareerCard* card() const { return card_; }
@@ -36,7 +39,9 @@ class CareerSummaryScreen : public QDialog {
   private:
     void savePicture();
 
-    QString picturePath_;
+    QString savePath_;
+    bool beingSaved_ = false;
+    std::optional<WrittenCard> written_;
     Prompter& prompter_;
     CareerCard* card_ = nullptr;
     CommandButton* savePicture_ = nullptr;

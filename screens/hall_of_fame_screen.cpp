@@ -23,6 +23,7 @@
 #include "screens/look.h"
 #include "screens/prompter.h"
 #include "screens/row_table.h"
+#include "screens/shown_name.h"
 
 namespace {
 
@@ -124,6 +125,7 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
         table->setObjectName(QStringLiteral("fameList%1").arg(i));
         table->setModel(listModel(ranked(careers, list, listLength), table));
         setUpRowTable(table, look::accessibleCaption(listName(list)));
+        showNamesInColumn(table, playerColumn);
         fitColumnsToContents(table);
         tabs_->addTab(table, listName(list));
         tables_[static_cast<std::size_t>(i)] = table;
@@ -160,20 +162,34 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
     tables_[0]->setFocus();
 }
 
-void showHallOfFame(const QString& folder, Prompter& prompter, QWidget* owner) {
-    const HallOfFameUpdate update = rememberSavedCareers(folder);
+void tellHallOfFameUpdate(const HallOfFameUpdate& update, Prompter& prompter, QWidget* owner) {
     if (!update.setAsideTo.isEmpty()) {
-        prompter.notice(owner, HallOfFameScreen::tr("The hall of fame file was damaged. It is kept "
-                                                    "as %1, and the hall of fame starts afresh "
-                                                    "from what could be read of it.")
-                                   .arg(QDir::toNativeSeparators(update.setAsideTo)));
+        const QString kept = QDir::toNativeSeparators(update.setAsideTo);
+        const int read = static_cast<int>(update.readFromDamaged);
+        //: %1 is the file the damaged hall of fame is kept as.
+        prompter.notice(owner, read == 0
+                                   ? HallOfFameScreen::tr("The hall of fame file was damaged, "
+                                                          "and no career could be read from "
+                                                          "it. It is kept as %1, and the hall "
+                                                          "of fame starts afresh.")
+                                         .arg(kept)
+                                   : HallOfFameScreen::tr("The hall of fame file was damaged. "
+                                                          "It is kept as %1, and the hall of "
+                                                          "fame goes on with the %Ln careers "
+                                                          "that could be read from it.",
+                                                          nullptr, read)
+                                         .arg(kept));
     }
     if (update.failure) {
-        //: %1 is the reason the file could not be written.
-        prompter.notice(
-            owner,
-            HallOfFameScreen::tr("The hall of fame could not be kept: %1.").arg(*update.failure));
+        //: %1 is the file, %2 the reason it could not be written.
+        prompter.notice(owner, HallOfFameScreen::tr("The hall of fame %1 could not be kept: %2.")
+                                   .arg(QDir::toNativeSeparators(update.file), *update.failure));
     }
+}
+
+void showHallOfFame(const QString& folder, Prompter& prompter, QWidget* owner) {
+    const HallOfFameUpdate update = rememberSavedCareers(folder);
+    tellHallOfFameUpdate(update, prompter, owner);
     HallOfFameScreen screen(update.entries, owner);
     screen.exec();
 }

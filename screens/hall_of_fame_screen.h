@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/hall_of_fame.h"
+#include "saves/hall_of_fame_file.h"
 
 class QTabWidget;
 class QTableView;
@@ -33,3 +34,8 @@ class HallOfFameScreen : public QDialog {
 // player of a damaged file set aside or one that could not be written, and
 // shows it until he closes it.
 void showHallOfFame(const QString& folder, Prompter& prompter, QWidget* owner);
+
+// Tells the player what bringing the hall of fame's file up to date came
+// to, when there is something to tell: a damaged file set aside, a file that
+// could not be written.
+void tellHallOfFameUpdate(const HallOfFameUpdate& update, Prompter& prompter, QWidget* owner);

@@ -896,18 +896,20 @@ void MainScreen::endCareer(CareerEnding ending) {
     // shows, so the hall opened from the next screen has it.
     const HallOfFameUpdate fame = career_->update(
         [ending](CareerSession& session) { return session.enterHallOfFame(ending); });
-    if (fame.failure) {
-        platform_.prompter.notice(
-            this,
-            HallOfFameScreen::tr("The hall of fame could not be kept: %1.").arg(*fame.failure));
-    }
+    tellHallOfFameUpdate(fame, platform_.prompter, this);
     // Nothing more is played: the menu waits while the player reads.
     menu_->setEnabled(false);
     const CareerSession& session = career_->session();
-    const QString picture =
-        session.saveTarget().folder.isEmpty() ? QString() : cardPicturePath(session.savePath());
-    summary_ = new CareerSummaryScreen(summarise(session.career(), session.history(), ending),
-                                       picture, platform_.prompter, this);
+    // A career that was not being saved has no save the hall of fame could
+    // name it by.
+    if (session.whySavingOff()) {
+        platform_.prompter.notice(
+            this, tr("This career was not being saved, so it does not enter the hall of fame."));
+    }
+    const QString savePath = session.saveTarget().folder.isEmpty() ? QString() : session.savePath();
+    summary_ =
+        new CareerSummaryScreen(summarise(session.career(), session.history(), ending), savePath,
+                                session.savesToItsOwnFile(), platform_.prompter, this);
     connect(summary_, &CareerSummaryScreen::historyRequested, this, &MainScreen::showHistory);
     connect(summary_, &QDialog::finished, this, &MainScreen::askPlayAgain);
     showActive(summary_);

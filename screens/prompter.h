@@ -38,9 +38,10 @@ class Prompter {
                                      const QString& filter) = 0;
 
     // Load's list of the careers saved in the folder, with Browse… for the
-    // file dialog above (its title and filter) to reach a save elsewhere.
-    // Returns the chosen save's full path, or an empty text when the player
-    // cancels.
+    // file dialog above (its title and filter) to reach a save elsewhere,
+    // and those of a Saves folder the game can no longer write to, if any,
+    // marked so. Returns the chosen save's full path, or an empty text when
+    // the player cancels.
     virtual QString chooseCareerToLoad(QWidget* owner, const QString& title, const QString& folder,
-                                       const QString& filter) = 0;
+                                       const QString& filter, const QString& readOnlyFolder) = 0;
 };

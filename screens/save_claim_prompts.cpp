@@ -86,6 +86,15 @@ QString savingOffNotice(const QString& savePath, const SaveClaim::SavingOff& off
                        "make room on the disk or let the folder be written to, and load the "
                        "career again.")
                 .arg(save, lock, off.detail);
+        case SaveClaim::NotSaving::lockNameTooLong:
+            //: %1 is a save file, %2 its lock file.
+            return QCoreApplication::translate(
+                       "SaveClaim",
+                       "The career saved as %1 cannot be locked for this copy of the game: the "
+                       "name of its lock %2 is longer than the folder allows. This copy plays the "
+                       "career without saving. To save it, give the save a shorter name and load "
+                       "the career again.")
+                .arg(save, lock);
         case SaveClaim::NotSaving::openOnAnotherComputer:
         case SaveClaim::NotSaving::anotherFileKept:
             break;
@@ -116,6 +125,9 @@ QString savingOffReason(const SaveClaim::SavingOff& off) {
                        "SaveClaim",
                        "This career is not being saved: its lock could not be made (%1).")
                 .arg(off.detail);
+        case SaveClaim::NotSaving::lockNameTooLong:
+            return QCoreApplication::translate(
+                "SaveClaim", "This career is not being saved: the name of its lock is too long.");
         case SaveClaim::NotSaving::anotherFileKept:
             return QCoreApplication::translate(
                 "SaveClaim",

@@ -67,7 +67,12 @@ ConfirmedMatch CareerSession::confirmMatch() {
     confirmed.saveFailure = std::move(saved.saveFailure);
     confirmed.keptAside = std::move(saved.keptAside);
     if (confirmed.saved) {
-        confirmed.historyFailure = historyFile_.keep(historyPath(), history_);
+        // A save kept aside just now takes a history kept aside with it.
+        QString saveKeptAs;
+        for (const KeptFile& kept : confirmed.keptAside) {
+            if (kept.file == savePath_) saveKeptAs = kept.keptAs;
+        }
+        confirmed.historyFailure = historyFile_.keep(historyPath(), history_, saveKeptAs);
         if (historyFile_.keptAside()) confirmed.keptAside.push_back(*historyFile_.keptAside());
     }
     return confirmed;
@@ -93,12 +98,14 @@ CareerSaved CareerSession::save() {
     return done;
 }
 
-HallOfFameUpdate CareerSession::enterHallOfFame(CareerEnding ending) {
-    // Only a career whose save file is its own: saved in this game, or loaded
-    // from where it saves.
+bool CareerSession::savesToItsOwnFile() const {
     const bool ownFile = savedHere_ || (!target_.loadedFrom.isEmpty() &&
                                         QFileInfo(target_.loadedFrom) == QFileInfo(savePath_));
-    if (!autoSave_.on || claim_.savingOff() || !ownFile) return {};
+    return autoSave_.on && !claim_.savingOff() && ownFile;
+}
+
+HallOfFameUpdate CareerSession::enterHallOfFame(CareerEnding ending) {
+    if (!savesToItsOwnFile()) return {};
     const FameEntry entry = fameEntryOf(summarise(career_, history_, ending), autoSave_.fileName,
                                         QDateTime::currentDateTimeUtc());
     return rememberInHallOfFame(hallOfFamePath(target_.folder), {entry});

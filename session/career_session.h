@@ -139,8 +139,13 @@ class CareerSession {
     // the confirmation is refused and nothing changes.
     ConfirmedMatch confirmMatch();
 
+    // The career is being saved in a file of its own: auto-save is on, it
+    // saves in this game, and the file it saves to is its own (written in
+    // this game, or the one it was loaded from).
+    bool savesToItsOwnFile() const;
+
     // The end of the career, as it came: taken into the hall of fame of the
-    // folder it saves to, when it saves in this game and has saved there.
+    // folder it saves to, when it is being saved in a file of its own.
     HallOfFameUpdate enterHallOfFame(CareerEnding ending);
 
     // OK on a purchase centre. With auto-save on, a purchase that was paid

@@ -266,6 +266,7 @@
     </message>
     <message>
         <source>Careers saved in %1.</source>
+        <extracomment>%1 is the folder the Load list shows.</extracomment>
         <translation>%1-এ সেভ করা কেরিয়ার।</translation>
     </message>
     <message>
@@ -281,6 +282,11 @@
     <message>
         <source>Cancel</source>
         <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>The careers of %1 are listed too, marked read-only: the game cannot write there, so new saves go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>%1-এর কেরিয়ারগুলোও তালিকায় আছে, শুধু পড়ার জন্য বলে চিহ্নিত: গেম সেখানে লিখতে পারে না, তাই নতুন সেভ %2-এ যায়।</translation>
     </message>
 </context>
 <context>
@@ -310,10 +316,6 @@
         <translation>এগিয়ে চলুন</translation>
     </message>
     <message>
-        <source>the folder could not be created</source>
-        <translation>ফোল্ডার তৈরি করা গেল না</translation>
-    </message>
-    <message>
         <source>The picture %1 could not be saved: %2.</source>
         <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
         <translation>%1 ছবিটি সেভ করা গেল না: %2।</translation>
@@ -321,6 +323,15 @@
     <message>
         <source>The career card is saved as %1.</source>
         <translation>কেরিয়ার কার্ড %1 হিসেবে সেভ করা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The career card is saved as %1. The picture that was there is kept as %2.</source>
+        <extracomment>%1 is the picture saved, %2 the file the picture found there is kept as.</extracomment>
+        <translation>কেরিয়ার কার্ড %1 হিসেবে সেভ করা হয়েছে। সেখানে আগে যে ছবিটি ছিল, সেটি %2 হিসেবে রেখে দেওয়া হয়েছে।</translation>
+    </message>
+    <message>
+        <source>This career has no save file of its own here, so its card is saved under a name of its own, as %1.</source>
+        <translation>এখানে এই কেরিয়ারের নিজের কোনো সেভ ফাইল নেই, তাই এর কার্ড আলাদা একটি নামে, %1 হিসেবে, সেভ করা হয়েছে।</translation>
     </message>
 </context>
 <context>
@@ -552,13 +563,21 @@
         <translation>বন্ধ করুন</translation>
     </message>
     <message>
-        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame starts afresh from what could be read of it.</source>
-        <translation>হল অফ ফেমের ফাইলটি নষ্ট ছিল। সেটি %1 হিসেবে রেখে দেওয়া হয়েছে, আর হল অফ ফেম তার যতটুকু পড়া গেছে তা থেকে নতুন করে শুরু হচ্ছে।</translation>
+        <source>The hall of fame file was damaged, and no career could be read from it. It is kept as %1, and the hall of fame starts afresh.</source>
+        <extracomment>%1 is the file the damaged hall of fame is kept as.</extracomment>
+        <translation>হল অফ ফেমের ফাইলটি নষ্ট ছিল, আর তা থেকে কোনো কেরিয়ার পড়া যায়নি। সেটি %1 হিসেবে রেখে দেওয়া হয়েছে, আর হল অফ ফেম নতুন করে শুরু হচ্ছে।</translation>
+    </message>
+    <message numerus="yes">
+        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame goes on with the %Ln careers that could be read from it.</source>
+        <translation>
+            <numerusform>হল অফ ফেমের ফাইলটি নষ্ট ছিল। সেটি %1 হিসেবে রেখে দেওয়া হয়েছে, আর হল অফ ফেম তা থেকে পড়া যাওয়া %Ln কেরিয়ার নিয়ে চলছে।</numerusform>
+            <numerusform>হল অফ ফেমের ফাইলটি নষ্ট ছিল। সেটি %1 হিসেবে রেখে দেওয়া হয়েছে, আর হল অফ ফেম তা থেকে পড়া যাওয়া %Ln কেরিয়ার নিয়ে চলছে।</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The hall of fame could not be kept: %1.</source>
-        <extracomment>%1 is the reason the file could not be written.</extracomment>
-        <translation>হল অফ ফেম লিখে রাখা গেল না: %1।</translation>
+        <source>The hall of fame %1 could not be kept: %2.</source>
+        <extracomment>%1 is the file, %2 the reason it could not be written.</extracomment>
+        <translation>হল অফ ফেম %1 লিখে রাখা গেল না: %2।</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1652,10 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>The line that follows a run of matches: &quot;Match 37 of 100&quot;.</extracomment>
         <translation>ম্যাচ %1, মোট %2</translation>
     </message>
+    <message>
+        <source>This career was not being saved, so it does not enter the hall of fame.</source>
+        <translation>এই কেরিয়ার সেভ হচ্ছিল না, তাই এটি হল অফ ফেমে ওঠে না।</translation>
+    </message>
 </context>
 <context>
     <name>MatchChanges</name>
@@ -2388,6 +2411,15 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: another file is kept where it would save.</source>
         <translation>এই কেরিয়ার সেভ হচ্ছে না: যেখানে এটি সেভ হত, সেখানে অন্য একটি ফাইল রাখা আছে।</translation>
     </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: the name of its lock %2 is longer than the folder allows. This copy plays the career without saving. To save it, give the save a shorter name and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation>%1 হিসেবে সেভ করা কেরিয়ারটি গেমের এই কপির জন্য লক করা যাচ্ছে না: এর লক %2-এর নাম ফোল্ডারের অনুমতির চেয়ে লম্বা। এই কপি কেরিয়ারটি সেভ না করেই খেলবে। সেভ করতে সেভ ফাইলটিকে ছোট একটি নাম দিন, তারপর কেরিয়ারটি আবার লোড করুন।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: the name of its lock is too long.</source>
+        <translation>এই কেরিয়ার সেভ হচ্ছে না: এর লকের নাম খুব লম্বা।</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -2641,6 +2673,28 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>%1; its history is left set aside as %2: %3</source>
         <translation>%1; এর ইতিহাস %2 নামে সরিয়ে রাখা রয়ে গেছে: %3</translation>
     </message>
+    <message>
+        <source>no free name was found for it</source>
+        <translation>এর জন্য কোনো খালি নাম পাওয়া যায়নি</translation>
+    </message>
+    <message>
+        <source>its lock %1 could not be made: %2</source>
+        <extracomment>%1 is a file, %2 the reason it could not be made.</extracomment>
+        <translation>এর লক %1 তৈরি করা গেল না: %2</translation>
+    </message>
+    <message>
+        <source>another copy of the game held its lock %1 for too long</source>
+        <translation>গেমের আরেকটি কপি এর লক %1 অনেকক্ষণ ধরে রেখেছিল</translation>
+    </message>
+    <message>
+        <source>another program kept changing it while it was written</source>
+        <translation>লেখার সময় অন্য একটি প্রোগ্রাম এটি বদলে চলছিল</translation>
+    </message>
+    <message>
+        <source>its lock %1 is not an ordinary file</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>এর লক %1 সাধারণ ফাইল নয়</translation>
+    </message>
 </context>
 <context>
     <name>SaveNotices</name>
@@ -2728,6 +2782,11 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>Played on after its end</source>
         <extracomment>A career that ended, then was loaded again and played on.</extracomment>
         <translation>শেষের পরেও চলছে</translation>
+    </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career listed from a Saves folder the game cannot write to.</extracomment>
+        <translation>%1, শুধু পড়ার জন্য</translation>
     </message>
 </context>
 <context>

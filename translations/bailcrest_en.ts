@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>HallOfFameScreen</name>
+    <message numerus="yes">
+        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame goes on with the %Ln careers that could be read from it.</source>
+        <translation>
+            <numerusform>The hall of fame file was damaged. It is kept as %1, and the hall of fame goes on with the %Ln career that could be read from it.</numerusform>
+            <numerusform>The hall of fame file was damaged. It is kept as %1, and the hall of fame goes on with the %Ln careers that could be read from it.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryCharts</name>
     <message numerus="yes">
         <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>

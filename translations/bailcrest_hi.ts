@@ -266,6 +266,7 @@
     </message>
     <message>
         <source>Careers saved in %1.</source>
+        <extracomment>%1 is the folder the Load list shows.</extracomment>
         <translation>%1 में सेव किए गए करियर।</translation>
     </message>
     <message>
@@ -281,6 +282,11 @@
     <message>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>The careers of %1 are listed too, marked read-only: the game cannot write there, so new saves go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>%1 के करियर भी सूची में हैं, केवल पढ़ने के लिए चिह्नित: गेम वहाँ लिख नहीं सकता, इसलिए नए सेव %2 में जाते हैं।</translation>
     </message>
 </context>
 <context>
@@ -310,10 +316,6 @@
         <translation>आगे बढ़ें</translation>
     </message>
     <message>
-        <source>the folder could not be created</source>
-        <translation>फ़ोल्डर नहीं बनाया जा सका</translation>
-    </message>
-    <message>
         <source>The picture %1 could not be saved: %2.</source>
         <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
         <translation>चित्र %1 सेव नहीं किया जा सका: %2।</translation>
@@ -321,6 +323,15 @@
     <message>
         <source>The career card is saved as %1.</source>
         <translation>करियर कार्ड %1 के रूप में सेव किया गया है।</translation>
+    </message>
+    <message>
+        <source>The career card is saved as %1. The picture that was there is kept as %2.</source>
+        <extracomment>%1 is the picture saved, %2 the file the picture found there is kept as.</extracomment>
+        <translation>करियर कार्ड %1 के रूप में सेव किया गया है। वहाँ पहले से जो चित्र था, वह %2 के रूप में रखा गया है।</translation>
+    </message>
+    <message>
+        <source>This career has no save file of its own here, so its card is saved under a name of its own, as %1.</source>
+        <translation>इस करियर की यहाँ अपनी कोई सेव फ़ाइल नहीं है, इसलिए उसका कार्ड एक अलग नाम से, %1 के रूप में, सेव किया गया है।</translation>
     </message>
 </context>
 <context>
@@ -552,13 +563,21 @@
         <translation>बंद करें</translation>
     </message>
     <message>
-        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame starts afresh from what could be read of it.</source>
-        <translation>कीर्ति स्तंभ की फ़ाइल ख़राब थी। वह %1 के रूप में रखी गई है, और कीर्ति स्तंभ उसमें से पढ़े जा सके हिस्से से नए सिरे से शुरू होता है।</translation>
+        <source>The hall of fame file was damaged, and no career could be read from it. It is kept as %1, and the hall of fame starts afresh.</source>
+        <extracomment>%1 is the file the damaged hall of fame is kept as.</extracomment>
+        <translation>कीर्ति स्तंभ की फ़ाइल ख़राब थी, और उसमें से कोई करियर पढ़ा नहीं जा सका। वह %1 के रूप में रखी गई है, और कीर्ति स्तंभ नए सिरे से शुरू होता है।</translation>
+    </message>
+    <message numerus="yes">
+        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame goes on with the %Ln careers that could be read from it.</source>
+        <translation>
+            <numerusform>कीर्ति स्तंभ की फ़ाइल ख़राब थी। वह %1 के रूप में रखी गई है, और कीर्ति स्तंभ उसमें से पढ़े जा सके %Ln करियर के साथ आगे चलता है।</numerusform>
+            <numerusform>कीर्ति स्तंभ की फ़ाइल ख़राब थी। वह %1 के रूप में रखी गई है, और कीर्ति स्तंभ उसमें से पढ़े जा सके %Ln करियर के साथ आगे चलता है।</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The hall of fame could not be kept: %1.</source>
-        <extracomment>%1 is the reason the file could not be written.</extracomment>
-        <translation>कीर्ति स्तंभ सेव नहीं किया जा सका: %1।</translation>
+        <source>The hall of fame %1 could not be kept: %2.</source>
+        <extracomment>%1 is the file, %2 the reason it could not be written.</extracomment>
+        <translation>कीर्ति स्तंभ %1 सेव नहीं किया जा सका: %2।</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1652,10 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>The line that follows a run of matches: &quot;Match 37 of 100&quot;.</extracomment>
         <translation>%2 में से मैच %1</translation>
     </message>
+    <message>
+        <source>This career was not being saved, so it does not enter the hall of fame.</source>
+        <translation>यह करियर सेव नहीं हो रहा था, इसलिए यह कीर्ति स्तंभ में शामिल नहीं होता।</translation>
+    </message>
 </context>
 <context>
     <name>MatchChanges</name>
@@ -2388,6 +2411,15 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: another file is kept where it would save.</source>
         <translation>यह करियर सेव नहीं हो रहा: जहाँ वह सेव होता, वहाँ एक दूसरी फ़ाइल रखी गई है।</translation>
     </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: the name of its lock %2 is longer than the folder allows. This copy plays the career without saving. To save it, give the save a shorter name and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation>%1 के रूप में सेव किया गया करियर गेम की इस कॉपी के लिए लॉक नहीं किया जा सकता: उसके लॉक %2 का नाम फ़ोल्डर की अनुमति से लंबा है। यह कॉपी करियर को बिना सेव किए खेलेगी। उसे सेव करने के लिए सेव को छोटा नाम दें, और करियर फिर से लोड करें।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: the name of its lock is too long.</source>
+        <translation>यह करियर सेव नहीं हो रहा: उसके लॉक का नाम बहुत लंबा है।</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -2641,6 +2673,28 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>%1; its history is left set aside as %2: %3</source>
         <translation>%1; उसका इतिहास %2 नाम से अलग रखा रह गया है: %3</translation>
     </message>
+    <message>
+        <source>no free name was found for it</source>
+        <translation>उसके लिए कोई ख़ाली नाम नहीं मिला</translation>
+    </message>
+    <message>
+        <source>its lock %1 could not be made: %2</source>
+        <extracomment>%1 is a file, %2 the reason it could not be made.</extracomment>
+        <translation>उसका लॉक %1 नहीं बनाया जा सका: %2</translation>
+    </message>
+    <message>
+        <source>another copy of the game held its lock %1 for too long</source>
+        <translation>गेम की एक दूसरी कॉपी ने उसका लॉक %1 बहुत देर तक रखा</translation>
+    </message>
+    <message>
+        <source>another program kept changing it while it was written</source>
+        <translation>लिखे जाते समय कोई दूसरा प्रोग्राम उसे बदलता रहा</translation>
+    </message>
+    <message>
+        <source>its lock %1 is not an ordinary file</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>उसका लॉक %1 साधारण फ़ाइल नहीं है</translation>
+    </message>
 </context>
 <context>
     <name>SaveNotices</name>
@@ -2728,6 +2782,11 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>Played on after its end</source>
         <extracomment>A career that ended, then was loaded again and played on.</extracomment>
         <translation>समाप्ति के बाद भी जारी</translation>
+    </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career listed from a Saves folder the game cannot write to.</extracomment>
+        <translation>%1, केवल पढ़ने के लिए</translation>
     </message>
 </context>
 <context>

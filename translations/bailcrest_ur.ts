@@ -266,6 +266,7 @@
     </message>
     <message>
         <source>Careers saved in %1.</source>
+        <extracomment>%1 is the folder the Load list shows.</extracomment>
         <translation>‏%1 میں محفوظ کیریئر۔</translation>
     </message>
     <message>
@@ -281,6 +282,11 @@
     <message>
         <source>Cancel</source>
         <translation>منسوخ</translation>
+    </message>
+    <message>
+        <source>The careers of %1 are listed too, marked read-only: the game cannot write there, so new saves go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>‏%1 کے کیریئر بھی فہرست میں ہیں، صرف پڑھنے کے لیے کے نشان کے ساتھ: گیم وہاں لکھ نہیں سکتا، اس لیے نئی محفوظ فائلیں %2 میں جاتی ہیں۔</translation>
     </message>
 </context>
 <context>
@@ -310,10 +316,6 @@
         <translation>آگے بڑھیں</translation>
     </message>
     <message>
-        <source>the folder could not be created</source>
-        <translation>فولڈر نہیں بن سکا</translation>
-    </message>
-    <message>
         <source>The picture %1 could not be saved: %2.</source>
         <extracomment>%1 is a file, %2 the reason it could not be written.</extracomment>
         <translation>تصویر %1 محفوظ نہیں ہو سکی: %2۔</translation>
@@ -321,6 +323,15 @@
     <message>
         <source>The career card is saved as %1.</source>
         <translation>کیریئر کارڈ %1 کے طور پر محفوظ ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>The career card is saved as %1. The picture that was there is kept as %2.</source>
+        <extracomment>%1 is the picture saved, %2 the file the picture found there is kept as.</extracomment>
+        <translation>کیریئر کارڈ %1 کے طور پر محفوظ ہو گیا ہے۔ وہاں پہلے سے جو تصویر تھی، وہ %2 کے طور پر رکھ دی گئی ہے۔</translation>
+    </message>
+    <message>
+        <source>This career has no save file of its own here, so its card is saved under a name of its own, as %1.</source>
+        <translation>یہاں اس کیریئر کی اپنی کوئی محفوظ فائل نہیں ہے، اس لیے اس کا کارڈ ایک الگ نام سے، %1 کے طور پر، محفوظ کیا گیا ہے۔</translation>
     </message>
 </context>
 <context>
@@ -552,13 +563,21 @@
         <translation>بند کریں</translation>
     </message>
     <message>
-        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame starts afresh from what could be read of it.</source>
-        <translation>ہال آف فیم کی فائل خراب تھی۔ اسے %1 کے طور پر رکھ دیا گیا ہے، اور ہال آف فیم اس میں سے جو کچھ پڑھا جا سکا اسی سے نئے سرے سے شروع ہوتا ہے۔</translation>
+        <source>The hall of fame file was damaged, and no career could be read from it. It is kept as %1, and the hall of fame starts afresh.</source>
+        <extracomment>%1 is the file the damaged hall of fame is kept as.</extracomment>
+        <translation>ہال آف فیم کی فائل خراب تھی، اور اس میں سے کوئی کیریئر پڑھا نہیں جا سکا۔ اسے %1 کے طور پر رکھ دیا گیا ہے، اور ہال آف فیم نئے سرے سے شروع ہوتا ہے۔</translation>
+    </message>
+    <message numerus="yes">
+        <source>The hall of fame file was damaged. It is kept as %1, and the hall of fame goes on with the %Ln careers that could be read from it.</source>
+        <translation>
+            <numerusform>ہال آف فیم کی فائل خراب تھی۔ اسے %1 کے طور پر رکھ دیا گیا ہے، اور ہال آف فیم اس میں سے پڑھے جا سکنے والے %Ln کیریئر کے ساتھ جاری رہتا ہے۔</numerusform>
+            <numerusform>ہال آف فیم کی فائل خراب تھی۔ اسے %1 کے طور پر رکھ دیا گیا ہے، اور ہال آف فیم اس میں سے پڑھے جا سکنے والے %Ln کیریئرز کے ساتھ جاری رہتا ہے۔</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The hall of fame could not be kept: %1.</source>
-        <extracomment>%1 is the reason the file could not be written.</extracomment>
-        <translation>ہال آف فیم محفوظ نہیں ہو سکا: %1۔</translation>
+        <source>The hall of fame %1 could not be kept: %2.</source>
+        <extracomment>%1 is the file, %2 the reason it could not be written.</extracomment>
+        <translation>ہال آف فیم %1 محفوظ نہیں ہو سکا: %2۔</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1652,10 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>The line that follows a run of matches: &quot;Match 37 of 100&quot;.</extracomment>
         <translation>‏%2 میں سے میچ %1</translation>
     </message>
+    <message>
+        <source>This career was not being saved, so it does not enter the hall of fame.</source>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا تھا، اس لیے یہ ہال آف فیم میں شامل نہیں ہوتا۔</translation>
+    </message>
 </context>
 <context>
     <name>MatchChanges</name>
@@ -2389,6 +2412,15 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: another file is kept where it would save.</source>
         <translation>یہ کیریئر محفوظ نہیں ہو رہا: جہاں یہ محفوظ ہوتا، وہاں ایک دوسری فائل رکھی ہے۔</translation>
     </message>
+    <message>
+        <source>The career saved as %1 cannot be locked for this copy of the game: the name of its lock %2 is longer than the folder allows. This copy plays the career without saving. To save it, give the save a shorter name and load the career again.</source>
+        <extracomment>%1 is a save file, %2 its lock file.</extracomment>
+        <translation>‏%1 کے طور پر محفوظ کیریئر گیم کی اس کاپی کے لیے لاک نہیں کیا جا سکتا: اس کے لاک %2 کا نام فولڈر کی اجازت سے لمبا ہے۔ یہ کاپی کیریئر کو محفوظ کیے بغیر کھیلے گی۔ اسے محفوظ کرنے کے لیے محفوظ فائل کو چھوٹا نام دیں، اور کیریئر دوبارہ لوڈ کریں۔</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: the name of its lock is too long.</source>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا: اس کے لاک کا نام بہت لمبا ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -2642,6 +2674,28 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>%1; its history is left set aside as %2: %3</source>
         <translation>‏%1؛ اس کا تاریخچہ %2 نام سے الگ رکھا رہ گیا ہے: %3</translation>
     </message>
+    <message>
+        <source>no free name was found for it</source>
+        <translation>اس کے لیے کوئی خالی نام نہیں ملا</translation>
+    </message>
+    <message>
+        <source>its lock %1 could not be made: %2</source>
+        <extracomment>%1 is a file, %2 the reason it could not be made.</extracomment>
+        <translation>اس کا لاک %1 نہیں بن سکا: %2</translation>
+    </message>
+    <message>
+        <source>another copy of the game held its lock %1 for too long</source>
+        <translation>گیم کی ایک دوسری کاپی نے اس کا لاک %1 بہت دیر تک رکھا</translation>
+    </message>
+    <message>
+        <source>another program kept changing it while it was written</source>
+        <translation>لکھے جاتے وقت کوئی دوسرا پروگرام اسے بدلتا رہا</translation>
+    </message>
+    <message>
+        <source>its lock %1 is not an ordinary file</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>اس کا لاک %1 عام فائل نہیں ہے</translation>
+    </message>
 </context>
 <context>
     <name>SaveNotices</name>
@@ -2729,6 +2783,11 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>Played on after its end</source>
         <extracomment>A career that ended, then was loaded again and played on.</extracomment>
         <translation>ختم ہونے کے بعد بھی جاری</translation>
+    </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career listed from a Saves folder the game cannot write to.</extracomment>
+        <translation>‏%1، صرف پڑھنے کے لیے</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,45 @@ TEST(Csv, TheReaderReadsWhatTheWriterWrites) {
     EXPECT_TRUE(reader.atEnd());
 }
 
+// A text a spreadsheet would run as a formula is written after an
+// apostrophe, which the reader takes off again; a text that starts with
+// apostrophes of its own reads back with every one of them.
+TEST(Csv, FormulaTextIsKeptAsTextAndReadsBackAsItWas) {
+    const std::vector<std::pair<QByteArray, bool>> texts{{"=cmd|' /C calc'!A0", true},
+                                                         {"+1", true},
+                                                         {"-2", true},
+                                                         {"@SUM(A1)", true},
+                                                         {"\tx", true},
+                                                         {"\rx", true},
+                                                         {"'=x", true},
+                                                         {"''-x", true},
+                                                         {"'quoted", false},
+                                                         {"a=b", false},
+                                                         {"", false}};
+    for (const auto& [text, guarded] : texts) {
+        for (const bool quoted : {false, true}) {
+            QByteArray line;
+            appendCsvText(line, text, quoted);
+            line += '\n';
+            CsvReader reader(line, 1000);
+            CsvRecord record(1);
+            ASSERT_TRUE(reader.next(record));
+            EXPECT_EQ(record.fields[0].toByteArray(), (guarded ? "'" : "") + text);
+            EXPECT_EQ(withoutFormulaGuard(record.fields[0]).toByteArray(), text);
+        }
+    }
+    // Names in the hall of fame alike.
+    FameEntry formula;
+    formula.player = QStringLiteral("=cmd|' /C calc'!A0");
+    formula.saveFile = QStringLiteral("-x_auto.bsg");
+    const QByteArray bytes = hallOfFameBytes({formula});
+    EXPECT_TRUE(bytes.contains("\"'=cmd|' /C calc'!A0\",\"'-x_auto.bsg\"")) << bytes.toStdString();
+    const HallOfFameReading reading = hallOfFameFromBytes(bytes);
+    ASSERT_EQ(reading.entries.size(), 1u);
+    EXPECT_EQ(reading.entries[0].player, formula.player);
+    EXPECT_EQ(reading.entries[0].saveFile, formula.saveFile);
+}
+
 TEST(Csv, ARecordBeyondItsBoundsOrItsColumnsIsMalformed) {
     CsvRecord record(2);
     CsvReader tooMany("a,b,c\nd,e\n", 1000);

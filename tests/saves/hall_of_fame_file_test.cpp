@@ -8,12 +8,15 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <future>
 
+#include "saves/file_system.h"
 #include "saves/set_aside.h"
 #include "support/file_contents.h"
 #include "support/qt_printers.h"
 
 #ifdef Q_OS_UNIX
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -109,6 +112,60 @@ TEST_F(HallOfFameFile, AFileOfAnotherKindIsDamagedAndAnUnchangedOneIsNotWrittenA
     EXPECT_EQ(QFileInfo(path).lastModified(), written);
 }
 
+// Whatever the writer writes the reader reads: a save name holding a line
+// end, names of 20,000 characters, and a file far over a few megabytes of
+// them, read a piece at a time across its rows.
+TEST_F(HallOfFameFile, WhatIsWrittenReadsBackHoweverLong) {
+    std::vector<FameEntry> careers = {entry("Ravi", 10)};
+    careers[0].saveFile = QStringLiteral("two\nlines.bsg");
+    for (int i = 0; i < 300; ++i) {
+        FameEntry e = entry("Long", i);
+        e.player = QString(20000, QChar(u'\u0930')) + QString::number(i);
+        e.saveFile = QStringLiteral("long%1.bsg").arg(i);
+        careers.push_back(e);
+    }
+    const QByteArray bytes = hallOfFameBytes(careers);
+    ASSERT_GT(bytes.size(), 16 * 1024 * 1024);
+    write(bytes);
+    const HallOfFameReading reading = readHallOfFame(path);
+    EXPECT_FALSE(reading.damaged);
+    EXPECT_EQ(reading.entries, careers);
+    EXPECT_EQ(hallOfFameFromBytes(bytes).entries, careers);
+}
+
+// A row longer than any the game writes, or junk without a line end, costs
+// itself alone: every good row before and after it is kept, and the file,
+// set aside once, is not set aside again while it is the same.
+TEST_F(HallOfFameFile, ALargeDamagedFileKeepsEveryGoodRowAndIsSetAsideOnce) {
+    const QByteArray good = hallOfFameBytes({entry("Ravi", 500), entry("Mehta", 800)});
+    const qsizetype firstRowEnd = good.indexOf('\n', good.indexOf('\n') + 1) + 1;
+    const QByteArray damaged = good.first(firstRowEnd) + QByteArray(3 * 1024 * 1024, 'x') +
+                               "\n\"open" + QByteArray(2 * 1024 * 1024, ',') + "\n" +
+                               good.sliced(firstRowEnd);
+    write(damaged);
+    const HallOfFameReading reading = readHallOfFame(path);
+    EXPECT_TRUE(reading.damaged);
+    ASSERT_EQ(reading.entries.size(), 2u);
+    EXPECT_EQ(reading.entries[1].player, QStringLiteral("Mehta"));
+
+    const HallOfFameUpdate update = rememberInHallOfFame(path, {entry("Arjun", 1)});
+    ASSERT_EQ(update.failure, std::nullopt);
+    EXPECT_EQ(update.readFromDamaged, 2u);
+    EXPECT_EQ(contents(update.setAsideTo), damaged);
+    EXPECT_EQ(readHallOfFame(path).entries.size(), 3u);
+
+    // The same damaged bytes put back: its copy is there already.
+    write(damaged);
+    const HallOfFameUpdate again = rememberInHallOfFame(path, {entry("Arjun", 1)});
+    ASSERT_EQ(again.failure, std::nullopt);
+    EXPECT_EQ(again.setAsideTo, update.setAsideTo);
+    EXPECT_EQ(setAsideFilesOf(path, setAsideHallOfFameEnding).size(), 1);
+
+    // Nothing of it readable: none said to be read.
+    write("junk\n");
+    EXPECT_EQ(rememberInHallOfFame(path, {}).readFromDamaged, 0u);
+}
+
 // A file written before the column of where a career first ended reads as
 // the same careers, an ended one ended where it stands; written again, it
 // takes the column.
@@ -148,6 +205,55 @@ TEST_F(HallOfFameFile, ALinkInItsPlaceIsNeitherReadNorReplacedNorWrittenThrough)
     EXPECT_EQ(contents(target), targetBytes);
     EXPECT_TRUE(QFileInfo(path).isSymLink());
 }
+
+// Two copies ending careers at once each take theirs in: neither writes back
+// what it read over what the other wrote meanwhile.
+TEST_F(HallOfFameFile, CopiesEndingCareersAtOnceLoseNoCareer) {
+    constexpr int perCopy = 25;
+    std::vector<pid_t> copies;
+    for (int copy = 0; copy < 2; ++copy) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            bool allKept = true;
+            for (int i = 0; i < perCopy; ++i) {
+                FameEntry e = entry("Copy", i);
+                e.player = QStringLiteral("Copy %1 career %2").arg(copy).arg(i);
+                e.saveFile = QStringLiteral("copy%1_%2.bsg").arg(copy).arg(i);
+                allKept = !rememberInHallOfFame(path, {e}).failure && allKept;
+            }
+            ::_exit(allKept ? 0 : 1);
+        }
+        copies.push_back(child);
+    }
+    for (const pid_t copy : copies) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(copy, &status, 0), copy);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const HallOfFameReading reading = readHallOfFame(path);
+    EXPECT_FALSE(reading.damaged);
+    EXPECT_EQ(reading.entries.size(), 2u * perCopy);
+    EXPECT_FALSE(pathTaken(lockFilePath(path)));
+}
 #endif
+
+// A copy that finds the lock held waits for it, and then takes in what the
+// holder wrote meanwhile.
+TEST_F(HallOfFameFile, AWriterWaitsForTheLockAndKeepsWhatTheHolderWrote) {
+    LockAttempt other = takeLockFile(lockFilePath(path), false);
+    ASSERT_EQ(other.taking, LockTaking::taken);
+    auto writing = std::async(std::launch::async,
+                              [&] { return rememberInHallOfFame(path, {entry("Mehta", 800)}); });
+    write(hallOfFameBytes({entry("Ravi", 500)}));
+    other.held.reset();
+    const HallOfFameUpdate update = writing.get();
+    EXPECT_EQ(update.failure, std::nullopt);
+    EXPECT_EQ(update.file, path);
+    const HallOfFameReading reading = readHallOfFame(path);
+    ASSERT_EQ(reading.entries.size(), 2u);
+    EXPECT_EQ(reading.entries[0].player, QStringLiteral("Ravi"));
+    EXPECT_EQ(reading.entries[1].player, QStringLiteral("Mehta"));
+}
 
 }  // namespace

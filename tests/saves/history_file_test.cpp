@@ -108,6 +108,19 @@ TEST(HistoryLine, QuotesWhatCsvRequiresAndWritesLevelsAsWords) {
     EXPECT_TRUE(line.contains("\"a\rb\"")) << line.toStdString();
 }
 
+// A team a spreadsheet would take for a formula is written as text, after
+// an apostrophe, and reads back as it was.
+TEST(HistoryLine, AFormulaTeamIsWrittenAsTextAndReadsBack) {
+    HistoryRow row = eventfulRow();
+    row.level = Level::club;
+    row.team = QStringLiteral("=HYPERLINK(\"x\")");
+    const QByteArray line = historyLine(row);
+    EXPECT_TRUE(line.contains(",\"'=HYPERLINK(\"\"x\"\")\",")) << line.toStdString();
+    const HistoryLines read = readHistoryLines(historyHeaderLine() + line);
+    EXPECT_EQ(read.damaged, 0);
+    EXPECT_EQ(read.rows, std::vector<HistoryRow>{row});
+}
+
 // The reasons of the drops follow the levels moved to, and read back; a
 // reason the game never writes makes the row a damaged one.
 TEST(HistoryLine, DropReasonsFollowTheLevelsAndReadBack) {
@@ -123,8 +136,12 @@ TEST(HistoryLine, DropReasonsFollowTheLevelsAndReadBack) {
     EXPECT_EQ(read.damaged, 0);
     EXPECT_EQ(read.rows, std::vector<HistoryRow>{dropped});
 
-    for (const char* field : {"City gloves:-4", "City elbow:1:1", "City gloves:x:1",
-                              "gloves:-4:1 City", "City gloves:-4:1 fielding:1:10"}) {
+    // Figures no drop can have: past the 16-bit skills and conditions, or not
+    // short at all.
+    for (const char* field :
+         {"City gloves:-4", "City elbow:1:1", "City gloves:x:1", "gloves:-4:1 City",
+          "City gloves:-4:1 fielding:1:10", "City fielding:-2147483648:2147483647",
+          "City gloves:-32769:1", "City overall_skill:12:32768", "City fielding:15:15"}) {
         QByteArray changed = line;
         changed.replace("State City State City gloves:-4:1 overall_skill:12:15", field);
         EXPECT_EQ(readHistoryLines(historyHeaderLine() + changed).damaged, 1) << field;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -163,7 +164,7 @@ TEST(LongNames, WidenTheSummaryAndTheHallOfFameToShowEveryColumn) {
     const CareerSummary summary = summarise(career, CareerHistory(), CareerEnding::dropped);
     QWidget owner;
     ScriptedPrompter prompter;
-    CareerSummaryScreen summaryScreen(summary, QString(), prompter, &owner);
+    CareerSummaryScreen summaryScreen(summary, QString(), false, prompter, &owner);
 
     FameEntry entry =
         fameEntryOf(summary, QStringLiteral("venka_auto.bsg"), QDateTime::currentDateTime());
@@ -186,6 +187,33 @@ TEST(LongNames, WidenTheSummaryAndTheHallOfFameToShowEveryColumn) {
         QApplication::processEvents();
         everyColumnWhole(fame.table(static_cast<FameList>(list)));
     }
+}
+
+// A name with a right-to-left override reorders nothing past itself, and
+// one of 200,000 characters is cut short: the other columns stay in sight.
+TEST(LongNames, AreIsolatedAndCutShortWhereTheyShow) {
+    FameEntry override;
+    override.player = QStringLiteral("Ravi\u202Eilah");
+    override.runs = 2;
+    FameEntry endless;
+    endless.player = QString(200000, u'W');
+    endless.runs = 1;
+    QWidget owner;
+    HallOfFameScreen fame({override, endless}, &owner);
+    QTableView* table = fame.table(FameList::mostRuns);
+    const auto shown = [table](int row) {
+        const QModelIndex index = table->model()->index(row, 1);
+        const auto* names = qobject_cast<QStyledItemDelegate*>(table->itemDelegateForIndex(index));
+        return names ? names->displayText(index.data(), QLocale()) : QString();
+    };
+    EXPECT_EQ(shown(0), QStringLiteral("\u2068Ravi\u202Eilah\u2069"));
+    EXPECT_TRUE(shown(1).startsWith(QStringLiteral("\u2068WWW")));
+    EXPECT_TRUE(shown(1).endsWith(QStringLiteral("\u2026\u2069")));
+    EXPECT_LT(shown(1).size(), 100);
+    // What a screen reader hears is the name itself.
+    EXPECT_EQ(table->model()->index(1, 1).data().toString(), endless.player);
+    EXPECT_LT(table->horizontalHeader()->sectionSize(1),
+              table->fontMetrics().horizontalAdvance(QString(60, u'W')));
 }
 
 TEST_F(CareerEnd, ADamagedHallOfFameIsSetAsideAndThePlayerTold) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -42,6 +44,31 @@ class CareerPickerTest : public ::testing::Test {
         return texts;
     }
 };
+
+// The careers of a Saves folder the game can no longer write to are listed
+// beside those of the folder new saves go to, marked so, and the player is
+// told why new saves go elsewhere.
+TEST_F(CareerPickerTest, ListsTheCareersOfAReadOnlyFolderMarkedSo) {
+    save("Ravi", Level::city, 9);
+    QTemporaryDir readOnly;
+    Career kept = testCareer(45, 20, 30);
+    kept.player = QStringLiteral("Arjun");
+    ASSERT_EQ(
+        writeSaveFile(readOnly.path(), QStringLiteral("arjun_auto.bsg"), saveFileOf(kept, true)),
+        std::nullopt);
+    CareerPicker picker(saves.path(), QStringLiteral("Load"), QStringLiteral("*.bsg"),
+                        scripted.prompter, nullptr, readOnly.path());
+    QStringList players = column(picker, SavedCareersModel::player);
+    players.sort();
+    EXPECT_EQ(players, (QStringList{"Arjun", "Ravi"}));
+    const QStringList status = column(picker, SavedCareersModel::status);
+    EXPECT_EQ(status.filter(QStringLiteral("read-only")).size(), 1)
+        << status.join('|').toStdString();
+    const auto* where = picker.findChild<QLabel*>(QStringLiteral("savesFolder"));
+    ASSERT_NE(where, nullptr);
+    EXPECT_TRUE(where->text().contains(QDir::toNativeSeparators(readOnly.path())));
+    EXPECT_TRUE(where->text().contains(QStringLiteral("new saves go to")));
+}
 
 TEST_F(CareerPickerTest, ListsEveryCareerSortsByNumbersFiltersAsTypedAndOpensWithEnter) {
     save("Ravi", Level::city, 9);

@@ -150,6 +150,8 @@ TEST_F(CareerLocks, ALockThatCannotBeMadeMeansNoSaveAtAll) {
         const FileSizeLimit full(0);
         EXPECT_EQ(claimed->claimSaveFile().standing, SaveClaim::Standing::lockRefused);
     }
+    // No empty lock is left behind.
+    EXPECT_FALSE(QFileInfo::exists(lockFilePath(path)));
     ASSERT_TRUE(claimed->whySavingOff());
     EXPECT_EQ(claimed->whySavingOff()->why, SaveClaim::NotSaving::lockNotMade);
     EXPECT_EQ(claimed->whySavingOff()->detail, QStringLiteral("File too large"));
@@ -169,6 +171,17 @@ TEST_F(CareerLocks, ALockThatCannotBeMadeMeansNoSaveAtAll) {
     EXPECT_FALSE(second.saveFailure);
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(unclaimed.whySavingOff());
+}
+
+// A save whose name is as long as the folder allows leaves no room for its
+// lock's: the player is told so, not that the disk is full.
+TEST_F(CareerLocks, ALockNameTooLongIsToldForWhatItIs) {
+    const AutoSave longest{true, QString(255 - 4, u'a') + saveFileEnding};
+    CareerSession playing(midCareer(), longest, SaveTarget{saves, false, {}});
+    EXPECT_EQ(playing.claimSaveFile().standing, SaveClaim::Standing::lockRefused);
+    ASSERT_TRUE(playing.whySavingOff());
+    EXPECT_EQ(playing.whySavingOff()->why, SaveClaim::NotSaving::lockNameTooLong);
+    EXPECT_FALSE(confirmChosenMatch(playing, match).saved);
 }
 
 // A copy killed at any moment (while it takes its lock, saves or appends its
@@ -219,11 +232,18 @@ TEST_F(CareerLocks, AKilledCopyNeverKeepsTheCareer) {
 
 // Where the folder holds no locks of the system, the lock's own words tell:
 // nobody's (empty, junk, cut off), this computer's running copy, a process
-// that has ended, this very process's number (a copy in another container
-// that ended), or another computer's, which the player is asked about.
+// that has ended, or one of that number started at another time (another
+// program given the number since), this very process's number (a copy in
+// another container that ended), or another computer's, which the player is
+// asked about.
 TEST(LockHolders, WhatALockFileSaysWhereTheFolderHoldsNoLocks) {
-    const LockHolder here{4711, QStringLiteral("raj-laptop")};
-    const auto running = [](qint64 pid) { return pid == 100; };
+    const LockHolder here{4711, QStringLiteral("raj-laptop"), 880};
+    // Process 100 runs, started at 555; 102 runs, its start not told.
+    const auto running = [](qint64 pid) -> std::optional<qint64> {
+        if (pid == 100) return 555;
+        if (pid == 102) return 0;
+        return std::nullopt;
+    };
     const auto standing = [&](const QByteArray& bytes) {
         return standingOf(lockHolderIn(bytes), here, running);
     };
@@ -237,6 +257,11 @@ TEST(LockHolders, WhatALockFileSaysWhereTheFolderHoldsNoLocks) {
     EXPECT_EQ(standing("4711\nbailcrest\nraj-laptop\n"), LockStanding::stale);
     EXPECT_EQ(standing("100\nbailcrest\nfamily-pc\n"), LockStanding::heldElsewhere);
     EXPECT_EQ(lockHolderIn("100\nbailcrest\nfamily-pc\n")->computer, QStringLiteral("family-pc"));
+    EXPECT_EQ(lockHolderIn(lockFileBytes(here))->startedAt, 880);
+    EXPECT_EQ(standing("100\nbailcrest\nraj-laptop\n555\n"), LockStanding::heldHere);
+    EXPECT_EQ(standing("100\nbailcrest\nraj-laptop\n554\n"), LockStanding::stale);
+    EXPECT_EQ(standing("102\nbailcrest\nraj-laptop\n554\n"), LockStanding::heldHere);
+    EXPECT_EQ(standing("100\nbailcrest\nraj-laptop\nx\n"), LockStanding::heldHere);
 }
 
 }  // namespace

@@ -81,6 +81,8 @@ TEST_F(FilesChanged, WhatAnotherProgramChangedBetweenMatchesIsKeptAndTold) {
     EXPECT_TRUE(QFileInfo(confirmed.keptAside[0].keptAs).fileName().endsWith(".bsg"));
     EXPECT_EQ(confirmed.keptAside[1].file, historyPath);
     EXPECT_EQ(contents(confirmed.keptAside[1].keptAs), edited);
+    // A pair kept as a pair, under the names Load reads together.
+    EXPECT_EQ(confirmed.keptAside[1].keptAs, historyFilePath(confirmed.keptAside[0].keptAs));
     EXPECT_EQ(setAsideFilesOf(path, saveFileEnding).size(), 1);
 
     // The career's own files again, whole.

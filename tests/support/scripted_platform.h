@@ -36,7 +36,7 @@ class ScriptedPrompter final : public Prompter {
     // Answered as the file dialog is, from chosenFiles: a test picks the
     // career by its path. The list itself is tested on its own.
     QString chooseCareerToLoad(QWidget* owner, const QString& title, const QString& folder,
-                               const QString& filter) override {
+                               const QString& filter, const QString&) override {
         return chooseFileToOpen(owner, title, folder, filter);
     }
     // The window that owned each message, in the order shown.

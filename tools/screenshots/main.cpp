@@ -206,7 +206,7 @@ void walkScreens(Visit&& visit) {
     CareerHistory history;
     playSampleCareer(ended, history, draws, sampleCareerMatches);
     const CareerSummary summary = summarise(ended, history, CareerEnding::dropped);
-    CareerSummaryScreen summaryScreen(summary, QStringLiteral("sample.card.png"), prompter, &main);
+    CareerSummaryScreen summaryScreen(summary, QStringLiteral("sample.bsg"), true, prompter, &main);
     visit(summaryScreen, "summary");
 
     std::vector<FameEntry> fame{fameEntryOf(summary, autoSaveFileName(ended.player),

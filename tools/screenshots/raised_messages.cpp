@@ -75,7 +75,7 @@ class ShowingPrompter final : public Prompter {
         return filesToLoad.isEmpty() ? QString() : filesToLoad.takeFirst();
     }
     QString chooseCareerToLoad(QWidget* owner, const QString& title, const QString& folder,
-                               const QString& filter) override {
+                               const QString& filter, const QString&) override {
         return chooseFileToOpen(owner, title, folder, filter);
     }
 

@@ -19,7 +19,8 @@ class SilentPrompter final : public Prompter {
     QString chooseFileToOpen(QWidget*, const QString&, const QString&, const QString&) override {
         return QString();
     }
-    QString chooseCareerToLoad(QWidget*, const QString&, const QString&, const QString&) override {
+    QString chooseCareerToLoad(QWidget*, const QString&, const QString&, const QString&,
+                               const QString&) override {
         return QString();
     }
 };
