@@ -242,6 +242,16 @@
         <extracomment>What pressing a high on the career card does, for a screen reader. %1 names the high (&quot;Highest score&quot;), %2 is the match it was made in.</extracomment>
         <translation>%1। मैचों की तालिका में मैच %2 दिखाता है।</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A figure of the career card as a screen reader tells it: %1 its caption (&quot;Runs&quot;), %2 the figure.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two figures of the career card as a screen reader tells them.</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>CareerPicker</name>
@@ -321,6 +331,11 @@
     <message>
         <source>The career card is saved as %1.</source>
         <translation>करियर कार्ड %1 के रूप में सेव किया गया है।</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>What a screen reader tells as the career summary opens: %1 the heading (&quot;The career of Ravi is over.&quot;), %2 the card&apos;s figures.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -2062,6 +2077,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>The country is empty.</source>
         <translation>देश खाली है।</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3: %4</source>
+        <extracomment>What a screen reader says as a starting-skill bar moves: %1 the skill (&quot;Batting&quot;), %2 its value, %3 &quot;Player Overall Skills&quot;, %4 that value.</extracomment>
+        <translation>%1: %2; %3: %4</translation>
     </message>
 </context>
 <context>

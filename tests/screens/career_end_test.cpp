@@ -86,6 +86,15 @@ TEST_F(CareerEnd, ShowsTheSummaryKeepsItsPictureOpensTheHistoryAndEntersTheHallO
     EXPECT_EQ(summary->card()->value(QStringLiteral("cardRuns"))->text(), QString::number(runs));
     EXPECT_EQ(summary->card()->value(QStringLiteral("cardEnding"))->text(),
               QStringLiteral("Dropped from club cricket."));
+    // A screen reader tells the heading and the card's figures in reading
+    // order as the window opens.
+    const QString told = summary->accessibleDescription();
+    EXPECT_TRUE(told.startsWith(QStringLiteral("The career of Ravi is over. Player: Ravi; ")))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("; Matches: 1; Runs: %1;").arg(runs)))
+        << told.toStdString();
+    EXPECT_TRUE(told.endsWith(QStringLiteral("How it ended: Dropped from club cricket.")))
+        << told.toStdString();
     // It has the keyboard: Ctrl+S and Escape reach it, not the main screen.
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == summary; }));
     // Nothing more is played while it shows.
