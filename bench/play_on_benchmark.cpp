@@ -222,6 +222,10 @@ void PlayOnStoppedByEscape(benchmark::State& state) {
             QObject::connect(&main, &MainScreen::runEnded, &ended, &QEventLoop::quit);
             sincePress.invalidate();
             latency = -1;
+            // Escape is pressed in the main screen, the History window open
+            // beside it.
+            main.activateWindow();
+            QApplication::processEvents();
             main.startRun(runOf(runLength));
             QTimer::singleShot(std::uniform_int_distribution<int>(50, 400)(pressAfter), &main, [&] {
                 if (!main.run()) return;
