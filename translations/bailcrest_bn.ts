@@ -575,6 +575,23 @@
         <extracomment>%1 is the reason the file could not be written.</extracomment>
         <translation>হল অফ ফেম লিখে রাখা গেল না: %1।</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A column of the hall of fame&apos;s first career as a screen reader tells it: %1 the column&apos;s heading (&quot;Runs&quot;), %2 the career&apos;s figure.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <translation>
+            <numerusform>হল অফ ফেমে %nটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
+            <numerusform>হল অফ ফেমে %nটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>HistoryCharts</name>

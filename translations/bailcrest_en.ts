@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>HallOfFameScreen</name>
+    <message numerus="yes">
+        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <translation>
+            <numerusform>%n career in the hall of fame. %1, first: %2.</numerusform>
+            <numerusform>%n careers in the hall of fame. %1, first: %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryCharts</name>
     <message numerus="yes">
         <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>

@@ -151,6 +151,14 @@ TEST_F(CareerEnd, TheHallOfFameListsTheBestCareersFromTheMenuAndTheirFileGoneSti
             EXPECT_EQ(cell(fame, FameList::mostRuns, 1, 4), runs);
             EXPECT_EQ(cell(fame, FameList::mostRuns, 0, 7), QStringLiteral("Ended"));
             EXPECT_EQ(cell(fame, FameList::richest, 0, 1), QStringLiteral("Ravi"));
+            // A screen reader hears how many careers it holds and the first
+            // of the list it opens on, each figure with its heading.
+            const QString told = fame.accessibleDescription();
+            EXPECT_TRUE(told.startsWith(QStringLiteral("2 career"))) << told.toStdString();
+            EXPECT_TRUE(told.contains(QStringLiteral(
+                "in the hall of fame. Most Runs, first: Place: 1; Player: Legend; ")))
+                << told.toStdString();
+            EXPECT_TRUE(told.contains(QStringLiteral("; Status: Ended; "))) << told.toStdString();
         });
 }
 
