@@ -92,6 +92,9 @@ PlayOnDialog::PlayOnDialog(const PlayOnRules& chosen, QWidget* owner) : QDialog(
     //: How many matches Play on plays, from 1 to 1,000.
     auto* matchesCaption = captionLabel(tr("&Matches to play:"), this);
     matchesCaption->setBuddy(matches_);
+    // Room for the caption as written, its access key's "&" and all.
+    matchesCaption->setMinimumWidth(
+        matchesCaption->fontMetrics().horizontalAdvance(matchesCaption->text()) + 4);
     matchesRow->addWidget(matchesCaption);
     matchesRow->addWidget(matches_, 1);
     layout->addLayout(matchesRow);
