@@ -118,7 +118,7 @@ std::unique_ptr<MainScreen> loadedMainScreen(Platform& platform, const QString& 
     }
     auto main = std::make_unique<MainScreen>(platform, played.career, autoSave,
                                              SaveTarget{folder, false, savePath},
-                                             HistoryReading{played.history, {}});
+                                             readHistory(historyFilePath(savePath), played.career));
     main->show();
     main->claimSaveFile();
     main->command(MainScreen::History)->click();

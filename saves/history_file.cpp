@@ -2,6 +2,7 @@
 #include "saves/history_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <new>
 #include <utility>
 #include <vector>
@@ -92,7 +93,18 @@ HistoryReading readHistory(const QString& path, const Career& loaded) {
     HistoryLeftOut leftOut;
     try {
         const FileBytes file = readRegularFile(path);
-        if (file.opened == Opened::read) return historyFromBytes(file.bytes, loaded);
+        if (file.opened == Opened::read) {
+            HistoryReading reading = historyFromBytes(file.bytes, loaded);
+            // Rows appended to it read back with the rest: its lines end in
+            // line feeds, the last one whole, and none was left out.
+            if (!reading.leftOut.any() && reading.leftOut.unsavedRows == 0 &&
+                file.bytes.endsWith('\n') && !reading.history.rows().empty()) {
+                reading.leftOut.readFrom = path;
+                reading.leftOut.readAs = stampOf(path, file.bytes);
+                reading.leftOut.rowsRead = reading.history.rows().size();
+            }
+            return reading;
+        }
         leftOut.unreadable = file.opened != Opened::missing;
         leftOut.tooLarge = file.opened == Opened::tooLarge;
     } catch (const std::bad_alloc&) {
@@ -187,6 +199,15 @@ std::optional<QString> HistoryFile::writeFirst(const QString& path, const Career
     const bool rowsLeftOut = leftOutWhenRead_.any();
     if (auto refusal = writeRefusal(path)) return refusal;
     bool holdsOtherBytes = rowsLeftOut;
+    const HistoryLeftOut& read = leftOutWhenRead_;
+    if (!rowsLeftOut && read.readAs.exists && read.rowsRead <= history.rows().size() &&
+        QFileInfo(read.readFrom) == QFileInfo(path) && stillAsStamped(path, read.readAs)) {
+        // The file the history was read from, as it was read.
+        writtenTo_ = path;
+        rowsWritten_ = read.rowsRead;
+        written_ = read.readAs;
+        return appendNewRows(path, history);
+    }
     if (!rowsLeftOut && pathTaken(path)) {
         // A file that holds anything but the start of the history about to
         // be written (left by another career of the same file name, or

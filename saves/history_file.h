@@ -30,6 +30,12 @@ struct HistoryLeftOut {
     // row was written and before the save was. The match was never saved,
     // so its row is dropped, as the row of a match not played.
     int unsavedRows = 0;
+    // The file as it stood when read, when every row of it was read and its
+    // last line is whole: the first write goes on from it without reading it
+    // again, while it stays as it was.
+    QString readFrom{};
+    FileStamp readAs{};
+    std::size_t rowsRead = 0;
 
     // Whether rows of the file are missing from the history, or may be.
     bool any() const { return damagedRows > 0 || foreignRows > 0 || unreadable; }

@@ -714,6 +714,35 @@ TEST_F(KeepingTheFile, TheFileLoadedFromIsAppendedToAndItsUnsavedRowReplaced) {
     EXPECT_EQ(contents(path), fileOf(5));
 }
 
+// A history read whole from its file knows the file as it read it: the
+// first write after the load appends to it at once; changed since by another
+// program, the file is looked at again, and kept aside as ever.
+TEST_F(KeepingTheFile, AFileReadWholeIsAppendedToUntilAnotherProgramChangesIt) {
+    put(path, fileOf(3));
+    const Career at = loadedAt(all[2]);
+    const HistoryReading read = readHistory(path, at);
+    ASSERT_EQ(read.history.rows(), rows);
+    EXPECT_EQ(read.leftOut.rowsRead, 3u);
+    EXPECT_TRUE(read.leftOut.readAs.exists);
+    const ino_t before = inodeOf(path);
+    play();
+    HistoryFile loaded(read.leftOut);
+    EXPECT_EQ(loaded.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(4));
+    EXPECT_EQ(inodeOf(path), before);
+
+    put(path, "changed by another program\n");
+    HistoryFile changed(read.leftOut);
+    EXPECT_EQ(changed.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(4));
+    ASSERT_TRUE(changed.keptAside());
+    EXPECT_EQ(contents(changed.keptAside()->keptAs), "changed by another program\n");
+
+    // A file with rows left out, or cut off, is not known as read.
+    put(path, fileOf(3).chopped(5));
+    EXPECT_FALSE(readHistory(path, loadedAt(all[1])).leftOut.readAs.exists);
+}
+
 // When the file cannot be set aside it is not replaced either: the player is
 // told once, and the file stays as it was.
 TEST_F(KeepingTheFile, AFileThatCannotBeSetAsideIsLeftAsItWas) {
