@@ -2,7 +2,8 @@
 // What a run of Play on costs: 1,000 matches played on the longest career
 // (32,767 matches, its history kept), auto-save on, through the session as
 // Play on plays them, and the same from the main screen with the History
-// window open on a chart, each match followed by the windows.
+// window open on a chart, each match followed by the windows; and how soon
+// Escape ends a run.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,10 +11,16 @@
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <random>
+#include <vector>
 
 #include "bench/longest_career.h"
+#include "saves/history_file.h"
+#include "saves/save_career.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/history/history_screen.h"
@@ -100,6 +107,46 @@ class NoBrowser final : public UrlOpener {
     bool open(const QString&) override { return false; }
 };
 
+// The longest career as Load leaves it: its save and history files in the
+// folder, the career loaded from them, the main screen up with the History
+// window open on the runs chart.
+std::unique_ptr<MainScreen> loadedMainScreen(Platform& platform, const QString& folder) {
+    const PlayedCareer& played = longestCareerPlayed();
+    const QString savePath = saveFilePath(folder, autoSave.fileName);
+    if (saveCareer(played.career, autoSave, folder) ||
+        writeHistoryFile(historyFilePath(savePath), played.history)) {
+        return nullptr;
+    }
+    auto main = std::make_unique<MainScreen>(platform, played.career, autoSave,
+                                             SaveTarget{folder, false, savePath},
+                                             readHistory(historyFilePath(savePath), played.career));
+    main->show();
+    main->claimSaveFile();
+    main->command(MainScreen::History)->click();
+    main->historyScreen()->showTab(static_cast<HistoryScreen::Tab>(0));
+    QApplication::processEvents();
+    return main;
+}
+
+// Closes the news at the end of each run as soon as it shows, and tells when
+// it did.
+class NewsCloser {
+  public:
+    NewsCloser(MainScreen& main, std::function<void()> shown) {
+        QObject::connect(&timer_, &QTimer::timeout, [&main, shown = std::move(shown)] {
+            for (auto* news : main.findChildren<PlayOnNewsScreen*>()) {
+                if (!news->isVisible()) continue;
+                if (shown) shown();
+                news->accept();
+            }
+        });
+        timer_.start(1);
+    }
+
+  private:
+    QTimer timer_;
+};
+
 void PlayOnWithHistoryOpen(benchmark::State& state) {
     SeededRandom random(34);
     QuietPrompter prompter;
@@ -108,21 +155,13 @@ void PlayOnWithHistoryOpen(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir folder;
-        const PlayedCareer& played = longestCareerPlayed();
-        MainScreen main(platform, played.career, autoSave, SaveTarget{folder.path(), false, {}},
-                        HistoryReading{played.history, {}});
-        main.show();
-        main.claimSaveFile();
-        main.command(MainScreen::History)->click();
-        main.historyScreen()->showTab(static_cast<HistoryScreen::Tab>(0));
-        QApplication::processEvents();
-        // The news at the end of each run is closed as soon as it shows.
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            for (auto* news : main.findChildren<PlayOnNewsScreen*>())
-                if (news->isVisible()) news->accept();
-        });
-        closer.start(1);
+        const std::unique_ptr<MainScreen> loaded = loadedMainScreen(platform, folder.path());
+        if (!loaded) {
+            state.SkipWithError("the career's files could not be written");
+            break;
+        }
+        MainScreen& main = *loaded;
+        const NewsCloser closer(main, {});
         // The longest the event loop waited between two of its turns.
         QElapsedTimer sinceTurn;
         qint64 longestGap = 0;
@@ -155,5 +194,60 @@ void PlayOnWithHistoryOpen(benchmark::State& state) {
     }
 }
 BENCHMARK(PlayOnWithHistoryOpen)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From Escape, pressed at a point of a run drawn from a seed, to the run's
+// end, its news up: a run of the longest career with the History window
+// open, stopped ten times. The longest and the middle of the ten.
+void PlayOnStoppedByEscape(benchmark::State& state) {
+    SeededRandom random(34);
+    std::mt19937 pressAfter(40);
+    QuietPrompter prompter;
+    NoBrowser opener;
+    Platform platform{prompter, random, opener, QString()};
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        const std::unique_ptr<MainScreen> loaded = loadedMainScreen(platform, folder.path());
+        if (!loaded) {
+            state.SkipWithError("the career's files could not be written");
+            break;
+        }
+        MainScreen& main = *loaded;
+        QElapsedTimer sincePress;
+        qint64 latency = -1;
+        const NewsCloser closer(main, [&] {
+            if (latency < 0 && sincePress.isValid()) latency = sincePress.elapsed();
+        });
+        std::vector<qint64> latencies;
+        while (latencies.size() < 10) {
+            QEventLoop ended;
+            QObject::connect(&main, &MainScreen::runEnded, &ended, &QEventLoop::quit);
+            sincePress.invalidate();
+            latency = -1;
+            // Escape is pressed in the main screen, the History window open
+            // beside it.
+            main.activateWindow();
+            QApplication::processEvents();
+            main.startRun(runOf(runLength));
+            QTimer::singleShot(std::uniform_int_distribution<int>(50, 400)(pressAfter), &main, [&] {
+                if (!main.run()) return;
+                sincePress.start();
+                QTest::keyClick(&main, Qt::Key_Escape);
+            });
+            ended.exec();
+            if (main.careerSummary()) {
+                state.SkipWithError("the career ended in the run");
+                break;
+            }
+            if (latency >= 0) latencies.push_back(latency);
+            main.career().update(refit);
+        }
+        if (latencies.empty()) break;
+        std::sort(latencies.begin(), latencies.end());
+        state.counters["longest_stop_ms"] = static_cast<double>(latencies.back());
+        state.counters["median_stop_ms"] = static_cast<double>(latencies[latencies.size() / 2]);
+        main.close();
+    }
+}
+BENCHMARK(PlayOnStoppedByEscape)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace

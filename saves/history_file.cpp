@@ -2,6 +2,7 @@
 #include "saves/history_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <new>
 #include <utility>
 #include <vector>
@@ -59,13 +60,51 @@ QByteArrayView withoutTornRow(QByteArrayView bytes) {
     return end < 0 ? bytes : bytes.first(end + 1);
 }
 
+// The bytes without their last whole rows, which a load left out as never
+// saved.
+QByteArrayView withoutLastRows(QByteArrayView bytes, int rows) {
+    for (; rows > 0 && !bytes.isEmpty(); --rows) {
+        const qsizetype end = bytes.first(bytes.size() - 1).lastIndexOf('\n');
+        bytes = bytes.first(end + 1);
+    }
+    return bytes;
+}
+
+// How many rows of the history the bytes hold, when they are the start of
+// its file row for row: the column names and then its first rows, each
+// whole.
+std::optional<std::size_t> rowsOfHistoryIn(QByteArrayView bytes, const CareerHistory& history) {
+    const QByteArray header = historyHeaderLine();
+    if (!bytes.startsWith(header)) return std::nullopt;
+    bytes = bytes.sliced(header.size());
+    std::size_t rows = 0;
+    for (; !bytes.isEmpty(); ++rows) {
+        if (rows == history.rows().size()) return std::nullopt;
+        const QByteArray line = historyLine(history.rows()[rows]);
+        if (!bytes.startsWith(line)) return std::nullopt;
+        bytes = bytes.sliced(line.size());
+    }
+    return rows;
+}
+
 }  // namespace
 
 HistoryReading readHistory(const QString& path, const Career& loaded) {
     HistoryLeftOut leftOut;
     try {
         const FileBytes file = readRegularFile(path);
-        if (file.opened == Opened::read) return historyFromBytes(file.bytes, loaded);
+        if (file.opened == Opened::read) {
+            HistoryReading reading = historyFromBytes(file.bytes, loaded);
+            // Rows appended to it read back with the rest: its lines end in
+            // line feeds, the last one whole, and none was left out.
+            if (!reading.leftOut.any() && reading.leftOut.unsavedRows == 0 &&
+                file.bytes.endsWith('\n') && !reading.history.rows().empty()) {
+                reading.leftOut.readFrom = path;
+                reading.leftOut.readAs = stampOf(path, file.bytes);
+                reading.leftOut.rowsRead = reading.history.rows().size();
+            }
+            return reading;
+        }
         leftOut.unreadable = file.opened != Opened::missing;
         leftOut.tooLarge = file.opened == Opened::tooLarge;
     } catch (const std::bad_alloc&) {
@@ -99,6 +138,12 @@ HistoryReading historyFromBytes(QByteArrayView bytes, const Career& loaded) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (kept > 0 && rows[i].match <= rows[kept - 1].match) {
             ++leftOut.damagedRows;
+        } else if (rows[i].match == played + 1 && i + 1 == rows.size() && kept > 0 &&
+                   rows[kept - 1].match == played && !saturated) {
+            // The row is written before the save: this one's save never
+            // came. Further rows past the save are another story (a save
+            // older than its history), and are kept aside with the file.
+            ++leftOut.unsavedRows;
         } else if (rows[i].match > played && !saturated) {
             ++leftOut.foreignRows;
         } else {
@@ -116,9 +161,14 @@ HistoryReading historyFromBytes(QByteArrayView bytes, const Career& loaded) {
     // Rows of another career mixed in make the whole file another's.
     const bool lastMatchKnown =
         !rows.empty() && (rows.back().match == played || (saturated && rows.back().match > played));
-    if ((lastMatchKnown && !holdsFiguresOf(rows.back(), loaded)) ||
+    // Figures changed since the last match (a purchase, a sponsor, a
+    // promotion saved with them) leave only the record book to tell: a whole
+    // history is the career's when its rows add up to every figure of it.
+    if ((lastMatchKnown && !holdsFiguresOf(rows.back(), loaded) &&
+         !rowsMakeRecordBook(rows, loaded)) ||
         !rowsAgreeWithCareer(rows, loaded) || !rowsLeadToCareer(rows, loaded)) {
-        leftOut.foreignRows += static_cast<int>(rows.size());
+        leftOut.foreignRows += static_cast<int>(rows.size()) + leftOut.unsavedRows;
+        leftOut.unsavedRows = 0;
         rows = {};
     }
     const std::int32_t keptFrom = rows.empty() ? played + 1 : rows.front().match;
@@ -142,23 +192,47 @@ std::optional<QString> HistoryFile::keep(const QString& path, const CareerHistor
     return toldAlready ? std::nullopt : failure;
 }
 
-// The first write of a file replaces whatever was there; rows that the
-// history left out of it when it was read are kept in a file set aside under
-// a name of its own, and only once it is there is the new file written.
+// The first write of a file replaces whatever was there, or, when that is
+// the start of the history row for row (the file the career was loaded
+// from), goes on from it; rows that the history left out of it when it was
+// read are kept in a file set aside under a name of its own, and only once
+// it is there is the new file written.
 std::optional<QString> HistoryFile::writeFirst(const QString& path, const CareerHistory& history) {
     const bool rowsLeftOut = leftOutWhenRead_.any();
     if (auto refusal = writeRefusal(path)) return refusal;
-    // A file that holds anything but the start of the history about to be
-    // written (left by another career of the same file name, or re-saved by
-    // a spreadsheet) is set aside as well; the file this history was read
-    // from, short of the match just played or of the end of a row cut off
-    // while it was written, is simply replaced.
-    const bool holdsOtherBytes = [&] {
-        if (rowsLeftOut || !pathTaken(path)) return rowsLeftOut;
+    bool holdsOtherBytes = rowsLeftOut;
+    const HistoryLeftOut& read = leftOutWhenRead_;
+    if (!rowsLeftOut && read.readAs.exists && read.rowsRead <= history.rows().size() &&
+        QFileInfo(read.readFrom) == QFileInfo(path) && stillAsStamped(path, read.readAs)) {
+        // The file the history was read from, as it was read.
+        writtenTo_ = path;
+        rowsWritten_ = read.rowsRead;
+        written_ = read.readAs;
+        return appendNewRows(path, history);
+    }
+    if (!rowsLeftOut && pathTaken(path)) {
+        // A file that holds anything but the start of the history about to
+        // be written (left by another career of the same file name, or
+        // re-saved by a spreadsheet) is set aside as well; the file this
+        // history was read from, short of the match just played, is gone
+        // on from, and with the end of a row cut off while it was written
+        // or the row of a match never saved, is simply replaced.
         const FileBytes found = readRegularFile(path);
-        return found.opened != Opened::read ||
-               !wholeFile(history).startsWith(withoutTornRow(found.bytes));
-    }();
+        const QByteArrayView start =
+            found.opened == Opened::read
+                ? withoutLastRows(withoutTornRow(found.bytes), leftOutWhenRead_.unsavedRows)
+                : QByteArrayView();
+        const std::optional<std::size_t> rowsThere =
+            found.opened == Opened::read ? rowsOfHistoryIn(start, history) : std::nullopt;
+        if (rowsThere && start.size() == found.bytes.size()) {
+            writtenTo_ = path;
+            rowsWritten_ = *rowsThere;
+            written_ = stampOf(path, found.bytes);
+            return appendNewRows(path, history);
+        }
+        holdsOtherBytes =
+            !rowsThere && (found.opened != Opened::read || !wholeFile(history).startsWith(start));
+    }
     if (holdsOtherBytes && pathTaken(path)) {
         if (auto failure = setAside(path)) return failure;
     }

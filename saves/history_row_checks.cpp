@@ -75,26 +75,56 @@ bool rowsAgreeWithCareer(const std::vector<HistoryRow>& rows, const Career& care
     return true;
 }
 
-bool rowsLeadToCareer(const std::vector<HistoryRow>& rows, const Career& career) {
-    struct Played {
-        qint64 runs = 0, wickets = 0, catches = 0;
-        int highestScore = 0, mostWickets = 0;
-    };
-    std::array<Played, levelCount> played{};
+namespace {
+
+// What the rows played at each level.
+struct PlayedAt {
+    qint64 matches = 0, runs = 0, wickets = 0, catches = 0;
+    int highestScore = 0, mostWickets = 0;
+};
+
+std::array<PlayedAt, levelCount> playedAtEachLevel(const std::vector<HistoryRow>& rows) {
+    std::array<PlayedAt, levelCount> played{};
     for (const HistoryRow& row : rows) {
-        Played& level = played[levelIndex(row.level)];
+        PlayedAt& level = played[levelIndex(row.level)];
+        ++level.matches;
         level.runs += row.performance.runs;
         level.wickets += row.performance.wickets;
         level.catches += row.performance.catches;
         level.highestScore = std::max<int>(level.highestScore, row.performance.runs);
         level.mostWickets = std::max<int>(level.mostWickets, row.performance.wickets);
     }
+    return played;
+}
+
+}  // namespace
+
+bool rowsLeadToCareer(const std::vector<HistoryRow>& rows, const Career& career) {
+    const std::array<PlayedAt, levelCount> played = playedAtEachLevel(rows);
     for (std::size_t i = 0; i < played.size(); ++i) {
-        const Played& rowsAt = played[i];
+        const PlayedAt& rowsAt = played[i];
         const LevelStatistics& book = career.recordBook[i];
         if (rowsAt.runs > book.runs || rowsAt.wickets > book.wickets ||
             rowsAt.catches > book.catches || rowsAt.highestScore > book.highestScore ||
             rowsAt.mostWickets > book.mostWickets) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool rowsMakeRecordBook(const std::vector<HistoryRow>& rows, const Career& career) {
+    if (rows.empty() || rows.front().match != 1 ||
+        rows.size() != static_cast<std::size_t>(careerMatches(career))) {
+        return false;
+    }
+    const std::array<PlayedAt, levelCount> played = playedAtEachLevel(rows);
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const PlayedAt& rowsAt = played[i];
+        const LevelStatistics& book = career.recordBook[i];
+        if (rowsAt.matches != book.matches || rowsAt.runs != book.runs ||
+            rowsAt.wickets != book.wickets || rowsAt.catches != book.catches ||
+            rowsAt.highestScore != book.highestScore || rowsAt.mostWickets != book.mostWickets) {
             return false;
         }
     }

@@ -53,3 +53,9 @@ bool rowsAgreeWithCareer(const std::vector<HistoryRow>& rows, const Career& care
 // out: a count at its 16-bit limit stops counting.) A shorter history of
 // another career fails this more often than not.
 bool rowsLeadToCareer(const std::vector<HistoryRow>& rows, const Career& career);
+
+// Whether the rows are the whole of the career's past: one for every match
+// it played, from the first, that together score the runs, take the wickets
+// and catches and set the highest score and most wickets of each level of
+// its record book, to the last.
+bool rowsMakeRecordBook(const std::vector<HistoryRow>& rows, const Career& career);

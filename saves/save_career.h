@@ -6,6 +6,7 @@
 
 #include "saves/auto_save.h"
 #include "saves/file_names.h"
+#include "saves/save_file_io.h"
 
 struct Career;
 
@@ -21,3 +22,13 @@ struct SaveFailure {
 // choice; the failure, if any.
 std::optional<SaveFailure> saveCareer(const Career& career, const AutoSave& autoSave,
                                       const QString& folder);
+
+// The save of the career made ready to replace its file (SaveFileBytes),
+// then written, for a caller that writes another file in between; a save
+// that cannot be made ready is refused before anything is written.
+struct PreparedSave {
+    SaveFileBytes file;
+    std::optional<SaveFailure> refusal;
+};
+PreparedSave prepareSave(const Career& career, const AutoSave& autoSave, const QString& folder);
+std::optional<SaveFailure> writePreparedSave(const PreparedSave& prepared);

@@ -25,19 +25,42 @@ SaveFileReading readSaveFile(const QString& path) {
 
 std::optional<QString> writeSaveFile(const QString& folder, const QString& fileName,
                                      const SaveFile& file) {
-    if (const auto problem = saveFileProblem(file)) return *problem;
+    const SaveFileBytes prepared = prepareSaveFile(folder, fileName, file);
+    if (prepared.refusal) return prepared.refusal;
+    return replaceSaveFile(prepared);
+}
+
+SaveFileBytes prepareSaveFile(const QString& folder, const QString& fileName,
+                              const SaveFile& file) {
+    SaveFileBytes prepared;
+    if (const auto problem = saveFileProblem(file)) {
+        prepared.refusal = *problem;
+        return prepared;
+    }
     if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String("..") ||
         fileName.contains(QLatin1Char('/'))) {
-        return QCoreApplication::translate("SaveFile", "\"%1\" cannot be the name of a file")
-            .arg(fileName);
+        prepared.refusal =
+            QCoreApplication::translate("SaveFile", "\"%1\" cannot be the name of a file")
+                .arg(fileName);
+        return prepared;
     }
     // A file the reader would stop short of is refused like any other that
     // could not be loaded again, before anything is created.
-    const QByteArray bytes = encodeSaveFile(file);
-    if (const auto problem = saveFileSizeProblem(bytes.size())) return *problem;
-    if (!makeFolder(folder)) {
-        return QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
-            .arg(QDir::toNativeSeparators(folder));
+    prepared.bytes = encodeSaveFile(file);
+    if (const auto problem = saveFileSizeProblem(prepared.bytes.size())) {
+        prepared.refusal = *problem;
+        return prepared;
     }
-    return replaceFile(saveFilePath(folder, fileName), bytes);
+    if (!makeFolder(folder)) {
+        prepared.refusal =
+            QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
+                .arg(QDir::toNativeSeparators(folder));
+        return prepared;
+    }
+    prepared.path = saveFilePath(folder, fileName);
+    return prepared;
+}
+
+std::optional<QString> replaceSaveFile(const SaveFileBytes& prepared) {
+    return replaceFile(prepared.path, prepared.bytes);
 }

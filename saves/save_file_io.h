@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -17,3 +18,15 @@ SaveFileReading readSaveFile(const QString& path);
 // written. Gives the reason of a failure.
 std::optional<QString> writeSaveFile(const QString& folder, const QString& fileName,
                                      const SaveFile& file);
+
+// The two steps of writeSaveFile(), for a caller that does what must come
+// before the new file takes the earlier one's place in between: the file's
+// bytes, checked to load again, with its folder made (or the reason it is
+// not written), and then the replacing of the file by them.
+struct SaveFileBytes {
+    QString path;
+    QByteArray bytes;
+    std::optional<QString> refusal;
+};
+SaveFileBytes prepareSaveFile(const QString& folder, const QString& fileName, const SaveFile& file);
+std::optional<QString> replaceSaveFile(const SaveFileBytes& prepared);

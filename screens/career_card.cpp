@@ -143,17 +143,34 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
 }
 
 void CareerCard::addValue(const char* objectName, const QString& caption, bool across) {
+    names_ << QString::fromLatin1(objectName);
     pairs_->addValue(QString::fromLatin1(objectName), caption, across);
 }
 
 void CareerCard::addHigh(const char* objectName, const QString& caption, bool across) {
     const QString name = QString::fromLatin1(objectName);
+    names_ << name;
     QLabel* captionLabel = pairs_->captionFor(name, caption);
     auto* link = new MatchLink(frame_);
     link->setObjectName(name);
     link->setAccessibleDescription(look::accessibleCaption(caption));
     connect(link, &MatchLink::matchChosen, this, &CareerCard::matchChosen);
     pairs_->add(captionLabel, link, across);
+}
+
+QString CareerCard::spokenFigures() const {
+    QStringList figures;
+    for (const QString& name : names_) {
+        const QLabel* caption = value(QStringLiteral("caption_") + name);
+        const QWidget* figure = frame_->findChild<QWidget*>(name);
+        if (caption == nullptr || figure == nullptr || figure->accessibleName().isEmpty()) continue;
+        //: A figure of the career card as a screen reader tells it: %1 its
+        //: caption ("Runs"), %2 the figure.
+        figures << tr("%1: %2").arg(look::accessibleCaption(caption->text()),
+                                    figure->accessibleName());
+    }
+    //: Between two figures of the career card as a screen reader tells them.
+    return figures.join(tr("; "));
 }
 
 void CareerCard::fitTo(int width) {

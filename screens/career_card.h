@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 
 #include "game/career_summary.h"
@@ -28,6 +29,10 @@ class CareerCard : public QWidget {
     // to that match, for a window that can show it: pressed, the high tells
     // the match through matchChosen. Called before a summary is shown.
     void leadToMatches();
+
+    // The card's figures in reading order, each with its caption, as a
+    // screen reader tells the window that shows it when it opens.
+    QString spokenFigures() const;
 
     // The card as it stands, at the screen's pixel ratio.
     QImage picture();
@@ -62,4 +67,6 @@ class CareerCard : public QWidget {
     QStandardItemModel* teamsModel_ = nullptr;
     QLabel* gap_ = nullptr;
     bool leadsToMatches_ = false;
+    // The figures' names in the order they were added.
+    QStringList names_;
 };

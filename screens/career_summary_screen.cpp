@@ -35,6 +35,10 @@ CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QSt
 
     card_ = new CareerCard(this);
     card_->showSummary(summary);
+    // Told with the window's title as it opens: the heading and the card.
+    //: What a screen reader tells as the career summary opens: %1 the heading
+    //: ("The career of Ravi is over."), %2 the card's figures.
+    setAccessibleDescription(tr("%1 %2").arg(heading->text(), card_->spokenFigures()));
     layout->addWidget(card_);
     layout->addStretch(1);
 

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QStandardItemModel>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -131,6 +132,7 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
         tables_[static_cast<std::size_t>(i)] = table;
     }
     layout->addWidget(tabs_, 1);
+    describe(careers.size());
     // Every column in sight where the screen has the room: a language that
     // writes longer than English widens the window rather than opening its
     // lists scrolled sideways.
@@ -192,4 +194,23 @@ void showHallOfFame(const QString& folder, Prompter& prompter, QWidget* owner) {
     tellHallOfFameUpdate(update, prompter, owner);
     HallOfFameScreen screen(update.entries, owner);
     screen.exec();
+}
+
+void HallOfFameScreen::describe(std::size_t careers) {
+    // What a screen reader tells as the hall opens: how many careers it
+    // holds, and the first of the list it opens on, column by column.
+    const QAbstractItemModel* first = tables_[0]->model();
+    if (careers == 0 || first->rowCount() == 0) return;
+    QStringList cells;
+    for (int column = 0; column < first->columnCount(); ++column) {
+        //: A column of the hall of fame's first career as a screen reader tells
+        //: it: %1 the column's heading ("Runs"), %2 the career's figure.
+        cells << tr("%1: %2").arg(first->headerData(column, Qt::Horizontal).toString(),
+                                  first->index(0, column).data().toString());
+    }
+    //: What a screen reader tells as the hall of fame opens: %n the careers it
+    //: holds, %1 the list it opens on ("Most Runs"), %2 that list's first career.
+    setAccessibleDescription(
+        tr("%n career(s) in the hall of fame. %1, first: %2.", "", static_cast<int>(careers))
+            .arg(look::accessibleCaption(listName(FameList::mostRuns)), cells.join(tr("; "))));
 }

@@ -26,6 +26,7 @@ class HallOfFameScreen : public QDialog {
     QTabWidget* lists() const { return tabs_; }
 
   private:
+    void describe(std::size_t careers);
     QTabWidget* tabs_ = nullptr;
     std::array<QTableView*, fameListCount> tables_{};
 };

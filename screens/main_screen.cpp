@@ -806,7 +806,12 @@ void MainScreen::playNextOfRun() {
     slice.start();
     career_->update([&](CareerSession&) {
         int played = 0;
+        // No match is begun that would, as long as the longest of the slice
+        // so far, end past the slice: a disk slow to sync a save makes each
+        // match dearer, and the slice then holds fewer.
+        qint64 longestMatch = 0;
         do {
+            const qint64 matchStart = slice.elapsed();
             ++played;
             const PlayOnStep step = run_->playNext(platform_.random, [this](double bribe) {
                 // As on a single press: a Return or Escape pressed without
@@ -815,7 +820,9 @@ void MainScreen::playNextOfRun() {
                                                    Prompter::Answer::no);
             });
             if (step.confirmed && step.confirmed->saved) savedInRun_ = true;
-        } while (played < mostMatchesASlice && slice.elapsed() < runSliceMs && run_->goesOn());
+            longestMatch = std::max(longestMatch, slice.elapsed() - matchStart);
+        } while (played < mostMatchesASlice && slice.elapsed() + longestMatch < runSliceMs &&
+                 run_->goesOn());
     });
     showProgress();
     runStep_->start();

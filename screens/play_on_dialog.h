@@ -5,6 +5,7 @@
 
 #include "session/play_on.h"
 
+class CommandButton;
 class QCheckBox;
 class QComboBox;
 class QSpinBox;
@@ -20,6 +21,9 @@ class PlayOnDialog : public QDialog {
     PlayOnRules rules() const;
     QSpinBox* matchesField() const { return matches_; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     QSpinBox* matches_;
     QCheckBox* beforeDrop_;
@@ -29,4 +33,5 @@ class PlayOnDialog : public QDialog {
     QCheckBox* atFloor_;
     QComboBox* floorFigure_;
     QSpinBox* floorValue_;
+    CommandButton* start_;
 };

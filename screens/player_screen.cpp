@@ -15,6 +15,7 @@
 #include "screens/look.h"
 #include "screens/prompter.h"
 #include "screens/scroll_bar.h"
+#include "screens/spoken_notice.h"
 #include "screens/titled_frame.h"
 
 namespace {
@@ -47,6 +48,7 @@ TitledFrame* frame(QWidget* parent, const QString& name, const QString& title, i
 PlayerScreen::PlayerScreen(Prompter& prompter) : prompter_(prompter) {
     setObjectName(QStringLiteral("Profile"));
     look::setUpWindow(this, tr("Bailcrest: Player Properties"), 7815, 5295);
+    skillNotice_ = new SpokenNotice(this);
 
     buildDetails();
     buildSkills();
@@ -190,6 +192,15 @@ void PlayerScreen::sliderChanged(int index) {
     std::int16_t* const skills[3] = {&skills_.batting, &skills_.bowling, &skills_.fielding};
     *skills[index] = value;
     showSkills();
+    if (!sliders_.at(index)->hasFocus()) return;
+    // A screen reader says the bar's new value alone ("0"); the skill it is
+    // and the overall skill it makes are told with it.
+    //: What a screen reader says as a starting-skill bar moves: %1 the skill
+    //: ("Batting"), %2 its value, %3 "Player Overall Skills", %4 that value.
+    skillNotice_->say(tr("%1: %2; %3: %4")
+                          .arg(sliders_.at(index)->accessibleName(), shownNumber(value),
+                               look::accessibleCaption(tr("Player Overall Skills:")),
+                               shownNumber(overallSkill(skills_))));
 }
 
 void PlayerScreen::showSkills() {

@@ -12,6 +12,7 @@ class QLineEdit;
 class QScrollBar;
 class CommandButton;
 class Prompter;
+class SpokenNotice;
 
 // The player screen: name, home city, state and country, three starting
 // skills and the auto-save choice of a new cricketer. Start hands the details
@@ -68,6 +69,7 @@ class PlayerScreen : public QWidget {
     std::array<QLabel*, 3> displays_{};
     Skills skills_;
     QLabel* overall_ = nullptr;
+    SpokenNotice* skillNotice_ = nullptr;
     QCheckBox* autoSave_ = nullptr;
     std::array<CommandButton*, commandCount> commands_{};
     CommandButton* hallOfFame_ = nullptr;

@@ -9,6 +9,7 @@
 #include "screens/career_model.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
+#include "screens/record_table.h"
 #include "screens/titled_frame.h"
 
 namespace {
@@ -54,20 +55,28 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
     const auto& rowCaptions = rowCaptions_;
     look::caption(this, QStringLiteral("Label3"), tr("Level/Team:"), look::silver,
                   look::rect(240, 840, 1935, 255));
+    // The headings and figures stand where they would in the window; a
+    // screen reader meets them as a table with its headers.
+    table_ = new RecordTable(rowCount, levelCount, this);
+    table_->setObjectName(QStringLiteral("recordTable"));
     for (int column = 0; column < levelCount; ++column) {
-        look::caption(this, QStringLiteral("Label14_%1").arg(column), columnHeadings[column],
-                      look::silver, look::rect(columnLefts[column], 840, 1095, 255));
+        table_->setColumnHeader(
+            column,
+            look::caption(table_, QStringLiteral("Label14_%1").arg(column), columnHeadings[column],
+                          look::silver, look::rect(columnLefts[column], 840, 1095, 255)));
     }
     for (int row = 0; row < rowCount; ++row) {
         QLabel* rowCaption =
-            look::caption(this, QStringLiteral("Label3_%1").arg(row), rowCaptions[row],
+            look::caption(table_, QStringLiteral("Label3_%1").arg(row), rowCaptions[row],
                           look::silver, look::rect(240, rowTops[row], 1935, 255));
+        table_->setRowHeader(row, rowCaption);
         for (int column = 0; column < levelCount; ++column) {
             const QString description = look::accessibleCaption(rowCaptions[row]) +
                                         QStringLiteral(", ") + columnHeadings[column];
             cells_[row][column] = look::value(
-                this, QStringLiteral("Label%1_%2").arg(row + 4).arg(column), description,
+                table_, QStringLiteral("Label%1_%2").arg(row + 4).arg(column), description,
                 look::lightYellow, look::rect(columnLefts[column], rowTops[row], 1095, 255));
+            table_->setCell(row, column, cells_[row][column]);
         }
         // The row's caption labels its first figure; the book as a whole is
         // told by its description.

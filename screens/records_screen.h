@@ -9,6 +9,7 @@
 class QLabel;
 class CareerModel;
 class CommandButton;
+class RecordTable;
 
 // The record book window: the player's statistics for each of the four
 // levels side by side, always current. OK only hides it; the main screen
@@ -23,12 +24,14 @@ class RecordsScreen : public QDialog {
     QLabel* cellLabel(int row, Level level) const { return cells_.at(row).at(levelIndex(level)); }
     QLabel* nameLabel() const { return name_; }
     CommandButton* okButton() const { return ok_; }
+    RecordTable* table() const { return table_; }
 
   private:
     void showRecords();
 
     const CareerModel& career_;
     QLabel* name_;
+    RecordTable* table_;
     std::array<std::array<QLabel*, levelCount>, rowCount> cells_{};
     std::array<QString, levelCount> columnHeadings_;
     std::array<QString, rowCount> rowCaptions_;

@@ -62,23 +62,32 @@ ConfirmedMatch CareerSession::confirmMatch() {
     const MatchPerformance& match = *drawnMatch_;
     confirmed.award = applyMatch(career_, match);
     history_.append(takeHistoryRow(career_, match, confirmed.award));
-    CareerSaved saved = save();
+    // The match's row reaches the history file before the save takes the
+    // earlier one's place: a game stopped between the two leaves a row the
+    // save does not know of, which a load leaves out, never a saved match
+    // without its row.
+    std::optional<QString> historyFailure;
+    std::optional<KeptFile> historyKept;
+    CareerSaved saved = save([&](const QString& saveKeptAs) {
+        // A save kept aside just now takes a history kept aside with it.
+        historyFailure = historyFile_.keep(historyPath(), history_, saveKeptAs);
+        historyKept = historyFile_.keptAside();
+    });
     confirmed.saved = saved.saved;
     confirmed.saveFailure = std::move(saved.saveFailure);
     confirmed.keptAside = std::move(saved.keptAside);
+    if (historyKept) confirmed.keptAside.push_back(*historyKept);
     if (confirmed.saved) {
-        // A save kept aside just now takes a history kept aside with it.
-        QString saveKeptAs;
-        for (const KeptFile& kept : confirmed.keptAside) {
-            if (kept.file == savePath_) saveKeptAs = kept.keptAs;
-        }
-        confirmed.historyFailure = historyFile_.keep(historyPath(), history_, saveKeptAs);
-        if (historyFile_.keptAside()) confirmed.keptAside.push_back(*historyFile_.keptAside());
+        confirmed.historyFailure = std::move(historyFailure);
+    } else if (historyFailure) {
+        // The player hears of the save that failed; the history is tried
+        // again with the next save, and told of then if it fails again.
+        historyFile_.forgetFailure();
     }
     return confirmed;
 }
 
-CareerSaved CareerSession::save() {
+CareerSaved CareerSession::save(const std::function<void(const QString&)>& beforeReplacing) {
     CareerSaved done;
     if (!autoSave_.on || claim_.savingOff()) return done;
     const SaveClaim::Preparation prepared = claim_.prepareToWrite(savePath_);
@@ -89,7 +98,15 @@ CareerSaved CareerSession::save() {
         done.saveFailure = SaveFailure{QDir::toNativeSeparators(savePath_), *prepared.refusal};
         return done;
     }
-    done.saveFailure = saveCareer(career_, autoSave_, target_.folder);
+    const PreparedSave ready = prepareSave(career_, autoSave_, target_.folder);
+    if (ready.refusal) {
+        done.saveFailure = ready.refusal;
+        return done;
+    }
+    if (beforeReplacing) beforeReplacing(prepared.kept && prepared.kept->file == savePath_
+                                             ? prepared.kept->keptAs
+                                             : QString());
+    done.saveFailure = writePreparedSave(ready);
     done.saved = !done.saveFailure;
     if (done.saved) {
         claim_.written(savePath_);

@@ -130,8 +130,9 @@ class CareerSession {
     void setDrawnMatch(const MatchPerformance& match);
 
     // OK on the drawn match: applies it to the career and adds its row to the
-    // history; then, with auto-save on, writes the save file and, once that is
-    // done, brings the history file up to date. With auto-save off, or when
+    // history; then, with auto-save on, brings the history file up to date
+    // and writes the save file, the row on disk before the save replaces the
+    // earlier one (a save refused before it is written writes no row). With auto-save off, or when
     // the career does not save in this game, nothing is written and no folder
     // is created; a file there that is not the career's own is replaced only
     // as the save claim allows. A match is played once: with no match drawn
@@ -171,8 +172,11 @@ class CareerSession {
 
   private:
     // With auto-save on, while the career saves in this game: writes the save
-    // file, keeping aside what another program made of it.
-    CareerSaved save();
+    // file, keeping aside what another program made of it. What must be on
+    // disk before the new file takes the earlier one's place is done in
+    // between, once the save is known to be written, told the name the save
+    // was just kept aside as, if it was.
+    CareerSaved save(const std::function<void(const QString& saveKeptAs)>& beforeReplacing = {});
 
     Career career_;
     CareerHistory history_;

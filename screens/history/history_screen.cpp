@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QProxyStyle>
@@ -43,6 +44,7 @@
 #include "screens/history/seasons_view.h"
 #include "screens/look.h"
 #include "screens/pair_rows.h"
+#include "screens/spoken_notice.h"
 #include "screens/titled_frame.h"
 
 namespace {
@@ -174,6 +176,7 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryC
     // It stays open beside the main screen, which plays on while it is shown.
     setModal(false);
     setSizeGripEnabled(true);
+    cursorNotice_ = new SpokenNotice(this);
 
     // Its least size, told to the window manager or compositor, so that the
     // player never makes it smaller than it can show; on a screen too small
@@ -322,6 +325,10 @@ QWidget* HistoryScreen::buildTabs(QWidget* parent) {
             view->setObjectName(QStringLiteral("chart_%1").arg(chart));
             view->setAccessibleName(historyChart::name(which));
             charts_.plugin->onMatchPicked(view, this, [this](int match) { showMatch(match); });
+            // The cursor's figures are the chart's description, which a
+            // screen reader does not speak as it changes: each key that
+            // moved the cursor has them told.
+            view->installEventFilter(this);
         } else {
             view = noCharts(charts_.state, tabs_);
         }
@@ -577,6 +584,19 @@ void HistoryScreen::leadToMatch(int match) {
 }
 
 bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::FocusOut) {
+        auto* view = qobject_cast<QWidget*>(watched);
+        if (view != nullptr &&
+            std::find(chartViews_.begin(), chartViews_.end(), view) != chartViews_.end()) {
+            const QString figures = view->accessibleDescription();
+            if (event->type() == QEvent::FocusOut) {
+                cursorTold_.clear();
+            } else if (view->hasFocus() && figures != cursorTold_) {
+                cursorTold_ = figures;
+                cursorNotice_->say(figures);
+            }
+        }
+    }
     if (watched == table_ && event->type() == QEvent::FocusIn &&
         !table_->currentIndex().isValid()) {
         const int newest =

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QMargins>
 #include <QRect>
+#include <QString>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -26,6 +27,7 @@ class HistoryTableModel;
 class SortedHistory;
 class LastMatchPanel;
 class PairRows;
+class SpokenNotice;
 
 // The story of a career: who and where the player is, what his last match
 // did, charts of his runs, wickets, skills, money and condition across the
@@ -150,6 +152,10 @@ class HistoryScreen : public QDialog {
     QTabWidget* tabs_;
     HistoryChartModule charts_;
     std::array<QWidget*, historyChart::chartCount> chartViews_{};
+    // Tells a screen reader the figures at a chart's cursor as it moves,
+    // once each.
+    SpokenNotice* cursorNotice_;
+    QString cursorTold_;
     SeasonsView* seasons_;
     MilestonesView* milestones_;
     // Which tabs show the history as it stood before the last change: only

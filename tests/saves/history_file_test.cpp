@@ -347,6 +347,70 @@ TEST_F(HistoryFileTest, RowsPastTheLoadedMatchAreForeign) {
     EXPECT_EQ(read.history.keptFrom(), 11);
 }
 
+// The row of the match after the save's last is written before its save:
+// a game stopped between the two leaves it, and a load drops it as the row
+// of a match never saved, without calling it another career's. Rows of two
+// matches past the save are more than a stop can leave.
+TEST_F(HistoryFileTest, TheRowOfAMatchNeverSavedIsDropped) {
+    ASSERT_EQ(writeHistoryFile(path, written), std::nullopt);
+    const HistoryReading read = readHistory(path, loadedAt(written.rows()[4]));
+    const std::vector<HistoryRow> saved(written.rows().begin(), written.rows().begin() + 5);
+    EXPECT_EQ(read.history.rows(), saved);
+    EXPECT_EQ(read.leftOut.unsavedRows, 1);
+    EXPECT_FALSE(read.leftOut.any());
+    expectNoGaps(read);
+
+    // Not when the row before it is not the save's last: then the rows are
+    // another career's, the one past the save with them.
+    std::vector<HistoryRow> gap = written.rows();
+    gap.erase(gap.begin() + 4);
+    ASSERT_EQ(writeHistoryFile(path, CareerHistory(gap)), std::nullopt);
+    const HistoryReading other = readHistory(path, loadedAt(written.rows()[4]));
+    EXPECT_EQ(other.leftOut.unsavedRows, 0);
+    EXPECT_EQ(other.leftOut.foreignRows, 1);
+    EXPECT_EQ(other.history.rows().size(), 4u);
+}
+
+// Between the last match and the save that was loaded, the player bought
+// gear and took a sponsor: the figures of the last row are no longer the
+// career's, and a whole history that adds up to every figure of the record
+// book tells that the rows are its own all the same.
+TEST_F(HistoryFileTest, AWholeHistoryThatMakesTheRecordBookIsTheCareersAfterAPurchase) {
+    std::vector<HistoryRow> rows = written.rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].match = static_cast<int>(i + 1);
+    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows)), std::nullopt);
+    Career bought = loadedAt(rows.back());
+    bought.recordBook = {};
+    for (const HistoryRow& row : rows) {
+        LevelStatistics& level = bought.recordBook[levelIndex(row.level)];
+        ++level.matches;
+        level.runs += row.performance.runs;
+        level.wickets += row.performance.wickets;
+        level.catches += row.performance.catches;
+        level.highestScore = std::max<std::int32_t>(level.highestScore, row.performance.runs);
+        level.mostWickets = std::max<std::int32_t>(level.mostWickets, row.performance.wickets);
+    }
+    bought.gear.bat = 100;
+    bought.bankBalance -= 500;
+    bought.sponsorship = 2400;
+    const HistoryReading read = readHistory(path, bought);
+    EXPECT_EQ(read.history.rows(), rows);
+    expectNoGaps(read);
+
+    // One figure of the record book off, and the rows are another career's.
+    for (auto change :
+         {+[](LevelStatistics& l) { ++l.runs; }, +[](LevelStatistics& l) { ++l.catches; },
+          +[](LevelStatistics& l) { ++l.mostWickets; }}) {
+        Career other = bought;
+        change(other.recordBook[levelIndex(Level::national)]);
+        EXPECT_TRUE(readHistory(path, other).history.rows().empty());
+    }
+    // And a history kept from a later match has too little to tell by.
+    rows.erase(rows.begin());
+    ASSERT_EQ(writeHistoryFile(path, CareerHistory(rows)), std::nullopt);
+    EXPECT_TRUE(readHistory(path, bought).history.rows().empty());
+}
+
 // A history whose last rows never reached the file (the game stopped between
 // the save and the row) keeps what it has.
 TEST_F(HistoryFileTest, ALoadedCareerAheadOfItsHistoryKeepsTheRows) {
@@ -637,6 +701,61 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
         rows.pop_back();
         rows.pop_back();
     }
+}
+
+// The file a career was loaded from, its rows the history's own, is gone on
+// from, not written again, however long it is; with the row of a match
+// never saved at its end (dropped at the load), that row gives way to the
+// match played in its place, and nothing is set aside.
+TEST_F(KeepingTheFile, TheFileLoadedFromIsAppendedToAndItsUnsavedRowReplaced) {
+    put(path, fileOf(3));
+    const ino_t before = inodeOf(path);
+    play();
+    HistoryFile loadedFrom;
+    EXPECT_EQ(loadedFrom.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(4));
+    EXPECT_EQ(inodeOf(path), before);
+
+    HistoryRow unsaved = all[3];
+    unsaved.performance.runs += 1;
+    put(path, fileOf(3) + historyLine(unsaved));
+    HistoryFile withUnsavedRow(HistoryLeftOut{.unsavedRows = 1});
+    EXPECT_EQ(withUnsavedRow.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(4));
+    EXPECT_TRUE(setAsideFilesOf(path, setAsideHistoryEnding).isEmpty());
+    EXPECT_FALSE(withUnsavedRow.keptAside());
+    play();
+    EXPECT_EQ(withUnsavedRow.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(5));
+}
+
+// A history read whole from its file knows the file as it read it: the
+// first write after the load appends to it at once; changed since by another
+// program, the file is looked at again, and kept aside as ever.
+TEST_F(KeepingTheFile, AFileReadWholeIsAppendedToUntilAnotherProgramChangesIt) {
+    put(path, fileOf(3));
+    const Career at = loadedAt(all[2]);
+    const HistoryReading read = readHistory(path, at);
+    ASSERT_EQ(read.history.rows(), rows);
+    EXPECT_EQ(read.leftOut.rowsRead, 3u);
+    EXPECT_TRUE(read.leftOut.readAs.exists);
+    const ino_t before = inodeOf(path);
+    play();
+    HistoryFile loaded(read.leftOut);
+    EXPECT_EQ(loaded.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(4));
+    EXPECT_EQ(inodeOf(path), before);
+
+    put(path, "changed by another program\n");
+    HistoryFile changed(read.leftOut);
+    EXPECT_EQ(changed.keep(path, history()), std::nullopt);
+    EXPECT_EQ(contents(path), fileOf(4));
+    ASSERT_TRUE(changed.keptAside());
+    EXPECT_EQ(contents(changed.keptAside()->keptAs), "changed by another program\n");
+
+    // A file with rows left out, or cut off, is not known as read.
+    put(path, fileOf(3).chopped(5));
+    EXPECT_FALSE(readHistory(path, loadedAt(all[1])).leftOut.readAs.exists);
 }
 
 // When the file cannot be set aside it is not replaced either: the player is

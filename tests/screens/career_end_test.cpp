@@ -87,6 +87,15 @@ TEST_F(CareerEnd, ShowsTheSummaryKeepsItsPictureOpensTheHistoryAndEntersTheHallO
     EXPECT_EQ(summary->card()->value(QStringLiteral("cardRuns"))->text(), QString::number(runs));
     EXPECT_EQ(summary->card()->value(QStringLiteral("cardEnding"))->text(),
               QStringLiteral("Dropped from club cricket."));
+    // A screen reader tells the heading and the card's figures in reading
+    // order as the window opens.
+    const QString told = summary->accessibleDescription();
+    EXPECT_TRUE(told.startsWith(QStringLiteral("The career of Ravi is over. Player: Ravi; ")))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("; Matches: 1; Runs: %1;").arg(runs)))
+        << told.toStdString();
+    EXPECT_TRUE(told.endsWith(QStringLiteral("How it ended: Dropped from club cricket.")))
+        << told.toStdString();
     // It has the keyboard: Ctrl+S and Escape reach it, not the main screen.
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == summary; }));
     // Nothing more is played while it shows.
@@ -149,6 +158,14 @@ TEST_F(CareerEnd, TheHallOfFameListsTheBestCareersFromTheMenuAndTheirFileGoneSti
             EXPECT_EQ(cell(fame, FameList::mostRuns, 1, 4), runs);
             EXPECT_EQ(cell(fame, FameList::mostRuns, 0, 7), QStringLiteral("Ended"));
             EXPECT_EQ(cell(fame, FameList::richest, 0, 1), QStringLiteral("Ravi"));
+            // A screen reader hears how many careers it holds and the first
+            // of the list it opens on, each figure with its heading.
+            const QString told = fame.accessibleDescription();
+            EXPECT_TRUE(told.startsWith(QStringLiteral("2 career"))) << told.toStdString();
+            EXPECT_TRUE(told.contains(QStringLiteral(
+                "in the hall of fame. Most Runs, first: Place: 1; Player: Legend; ")))
+                << told.toStdString();
+            EXPECT_TRUE(told.contains(QStringLiteral("; Status: Ended; "))) << told.toStdString();
         });
 }
 

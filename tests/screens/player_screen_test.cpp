@@ -16,6 +16,7 @@
 
 #include "screens/command_button.h"
 #include "screens/look.h"
+#include "screens/spoken_notice.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
 
@@ -91,6 +92,8 @@ TEST(PlayerScreen, OpensWithEveryFieldAtItsStartValue) {
     EXPECT_LT(profile.command(PlayerScreen::Exit)->x(), profile.command(PlayerScreen::Load)->x());
     EXPECT_LT(profile.command(PlayerScreen::Load)->x(), profile.command(PlayerScreen::Start)->x());
     for (QWidget* child : profile.findChildren<QWidget*>()) {
+        // The spoken notice takes no room and is never drawn.
+        if (child->isHidden()) continue;
         const QRect inWindow(child->mapTo(&profile, QPoint(0, 0)), child->size());
         EXPECT_TRUE(profile.rect().contains(inWindow)) << child->objectName().toStdString();
     }
@@ -146,6 +149,30 @@ TEST(PlayerScreen, ArrowKeysAndTrackMoveASkillOneStep) {
     QTest::keyClick(batting, Qt::Key_PageDown);
     QTest::keyClick(batting, Qt::Key_PageDown);
     EXPECT_EQ(batting->value(), 0);
+}
+
+// A screen reader says a bar's value alone as it moves ("0" after Page Down
+// at 10): the skill and the overall skill it makes are told with it, once a
+// move, and nothing of a bar moved without the keyboard on it.
+TEST(PlayerScreen, EachMoveOfASkillBarTellsTheSkillAndTheOverallSkill) {
+    ScriptedPrompter prompter;
+    PlayerScreen profile(prompter);
+    profile.show();
+    profile.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&profile));
+    auto* notice = profile.findChild<SpokenNotice*>();
+    ASSERT_NE(notice, nullptr);
+    profile.slider(2)->setValue(30);
+    EXPECT_TRUE(notice->sentence().isEmpty());
+    QScrollBar* batting = profile.slider(0);
+    batting->setFocus();
+    batting->setValue(10);
+    QTest::keyClick(batting, Qt::Key_PageDown);
+    EXPECT_EQ(notice->sentence(), QStringLiteral("Batting: 0; Player Overall Skills: %1")
+                                      .arg(profile.overallDisplay()->text()));
+    EXPECT_FALSE(notice->isHidden());
+    QTest::keyClick(batting, Qt::Key_Right);
+    EXPECT_TRUE(notice->sentence().startsWith(QStringLiteral("Batting: 1;")));
 }
 
 TEST(PlayerScreen, ADraggedThumbCountsOnlyWhenLetGo) {

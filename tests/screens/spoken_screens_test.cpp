@@ -22,6 +22,7 @@
 #include "screens/match_changes.h"
 #include "screens/match_screen.h"
 #include "screens/purchase_screen.h"
+#include "screens/record_table.h"
 #include "screens/records_screen.h"
 #include "screens/spoken_notice.h"
 #include "screens/sponsors_screen.h"
@@ -239,6 +240,60 @@ TEST(SpokenScreens, RecordBookTellsEachLevelPlayedAtWithItsFigures) {
               book.findChild<QWidget*>(QStringLiteral("Shape1")));
     EXPECT_EQ(labelledBy(book.findChild<QLabel*>(QStringLiteral("Label3_1"))),
               book.cellLabel(1, Level::club));
+}
+
+// The book is a table to a screen reader: each figure a cell with its row's
+// caption and its level as headers, found by row and column, in the window
+// under the book's box.
+TEST(SpokenScreens, RecordBookIsATableWithRowAndColumnHeaders) {
+    Career start = testCareer(100, 100, 100);
+    playMatch(start, MatchPerformance{55, 2, 1});
+    CareerModel played(start);
+    RecordsScreen book(played, nullptr);
+    book.show();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(book.table());
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_EQ(table->parent()->object(), &book);
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->rowCount(), RecordsScreen::rowCount);
+    EXPECT_EQ(cells->columnCount(), levelCount);
+    EXPECT_EQ(cells->rowDescription(1), QStringLiteral("Runs Scored"));
+    EXPECT_EQ(cells->columnDescription(0), QStringLiteral("Club"));
+    EXPECT_EQ(cells->columnDescription(3), QStringLiteral("Country"));
+    EXPECT_EQ(cells->cellAt(RecordsScreen::rowCount, 0), nullptr);
+
+    QAccessibleInterface* runs = cells->cellAt(1, 0);
+    ASSERT_NE(runs, nullptr);
+    EXPECT_EQ(runs->role(), QAccessible::Cell);
+    EXPECT_EQ(runs->text(QAccessible::Name), QStringLiteral("55"));
+    EXPECT_EQ(runs->parent()->object(), static_cast<QObject*>(book.table()));
+    QAccessibleTableCellInterface* cell = runs->tableCellInterface();
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->rowIndex(), 1);
+    EXPECT_EQ(cell->columnIndex(), 0);
+    ASSERT_EQ(cell->rowHeaderCells().size(), 1);
+    EXPECT_EQ(cell->rowHeaderCells().front()->text(QAccessible::Name),
+              QStringLiteral("Runs Scored"));
+    EXPECT_EQ(cell->rowHeaderCells().front()->role(), QAccessible::RowHeader);
+    ASSERT_EQ(cell->columnHeaderCells().size(), 1);
+    EXPECT_EQ(cell->columnHeaderCells().front()->text(QAccessible::Name), QStringLiteral("Club"));
+    EXPECT_EQ(cell->columnHeaderCells().front()->role(), QAccessible::ColumnHeader);
+
+    // Its children run header row first, then each row's header and figures,
+    // each found again by its index.
+    EXPECT_EQ(table->childCount(), levelCount + RecordsScreen::rowCount * (levelCount + 1));
+    for (int i = 0; i < table->childCount(); ++i) {
+        QAccessibleInterface* child = table->child(i);
+        ASSERT_NE(child, nullptr) << i;
+        EXPECT_EQ(table->indexOfChild(child), i);
+        EXPECT_EQ(child->parent()->object(), static_cast<QObject*>(book.table()));
+    }
+    // The labels stand where they stood in the window: the cells of a level
+    // in its column, under its heading.
+    EXPECT_EQ(book.cellLabel(1, Level::club)->mapTo(&book, QPoint()).x(),
+              book.findChild<QLabel*>(QStringLiteral("Label14_0"))->mapTo(&book, QPoint()).x());
 }
 
 TEST(MatchChanges, TellsFiguresUpAndDownTheBalanceAndWhatNowKeepsThePlayerOut) {

@@ -288,6 +288,25 @@ TEST_F(SavedSession, WhatHappensBetweenMatchesGoesIntoTheNextRow) {
               session.history().rows());
 }
 
+// Gear bought after the last match is saved with the career, not with a row:
+// loaded again, the career keeps its whole history all the same.
+TEST_F(SavedSession, APurchaseAfterTheLastMatchKeepsTheHistoryAtTheNextLoad) {
+    CareerSession session(testCareer(60, 60, 60), autoSaveOn, SaveTarget{saves, false, {}});
+    ScriptedRandom random;
+    for (const MatchPerformance& match : {MatchPerformance{20, 0, 1}, MatchPerformance{7, 2, 0}}) {
+        random.draws = {noOffer};
+        ASSERT_EQ(session.play(random, [](double) { return false; }).next, PlayNext::match);
+        ASSERT_FALSE(confirmChosenMatch(session, match).saveFailure);
+    }
+    session.changeCareer([](Career& career) { career.bankBalance = 100000; });
+    const Purchase gear(purchase_centres::store(), session.career());
+    ASSERT_EQ(session.confirmPurchase(gear).outcome, PurchaseOutcome::bought);
+    ASSERT_EQ(session.takeSponsor(0).outcome, SponsorOutcome::taken);
+    const HistoryReading read = readHistory(session.historyPath(), loaded(session));
+    EXPECT_EQ(read.history.rows(), session.history().rows());
+    EXPECT_FALSE(read.leftOut.any());
+}
+
 // A match is played once, and only one drawn for the step of play: a
 // confirmation with no match drawn, a second one of the same match, or one of
 // a match drawn before the last press of Play is refused, and neither the

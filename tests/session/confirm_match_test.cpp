@@ -236,6 +236,38 @@ TEST_F(ConfirmMatch, AfterEachSavedMatchTheHistoryFileHoldsItsRow) {
     EXPECT_EQ(savesEntries(), savedFiles());
 }
 
+// A save that fails once its row is written (a disk full for the larger of
+// the two files) leaves the files as a game stopped between the two would:
+// loaded, the career has a row for every match saved, the other one left
+// out; and the next save brings the files together again.
+TEST_F(ConfirmMatch, ARowWrittenBeforeASaveThatFailedIsLeftOutAtLoad) {
+    confirm(career, history, hundred);
+    const qint64 historySize = QFileInfo(historyPath).size();
+    ASSERT_GT(QFileInfo(path).size(), historySize + 250);
+    ConfirmedMatch failed;
+    {
+        const FileSizeLimit full(static_cast<rlim_t>(historySize + 250));
+        failed = confirm(career, history, MatchPerformance{30, 1, 0});
+    }
+    ASSERT_TRUE(failed.saveFailure);
+    EXPECT_FALSE(failed.historyFailure);
+    EXPECT_EQ(contents(historyPath).count('\n'), 1 + 2);
+    std::optional<Career> loaded = load();
+    ASSERT_TRUE(loaded);
+    HistoryReading read = readHistory(historyPath, *loaded);
+    EXPECT_EQ(read.history.rows(), std::vector<HistoryRow>{history.rows().front()});
+    EXPECT_EQ(read.leftOut.unsavedRows, 1);
+    EXPECT_FALSE(read.leftOut.any());
+
+    EXPECT_FALSE(confirm(career, history, MatchPerformance{5, 0, 0}).saveFailure);
+    loaded = load();
+    ASSERT_TRUE(loaded);
+    read = readHistory(historyPath, *loaded);
+    EXPECT_EQ(read.history.rows(), history.rows());
+    EXPECT_EQ(read.leftOut.unsavedRows, 0);
+    EXPECT_EQ(savesEntries(), savedFiles());
+}
+
 // A folder where the history file goes cannot be written over, even by root.
 TEST_F(ConfirmMatch, AHistoryThatCannotBeKeptIsToldOnceAndTheSaveFileStillSaves) {
     ASSERT_TRUE(QDir().mkpath(historyPath));

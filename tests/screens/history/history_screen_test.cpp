@@ -47,6 +47,7 @@
 #include "screens/main_screen.h"
 #include "screens/match_link.h"
 #include "screens/match_screen.h"
+#include "screens/spoken_notice.h"
 #include "support/match_on_screen.h"
 #include "support/qt_printers.h"
 #include "support/scripted_platform.h"
@@ -560,6 +561,34 @@ TEST_F(HistoryWindow, TheKeyboardReachesTheChartsTheTableAndOk) {
     screen.table()->setFocus();
     QTest::keyClick(screen.table(), Qt::Key_Escape);
     EXPECT_FALSE(screen.isVisible());
+}
+
+// The figures at a chart's cursor are its description, which a screen
+// reader does not speak as it changes: each move of the cursor tells them
+// once, without the focus leaving the chart.
+TEST_F(HistoryWindow, EachMoveOfAChartsCursorIsToldOnce) {
+    HistoryScreen screen(model, nullptr);
+    screen.show();
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    QWidget* chart = screen.chartView(historyChart::runs);
+    chart->setFocus();
+    auto* notice = screen.findChild<SpokenNotice*>();
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isHidden());
+    QTest::keyClick(chart, Qt::Key_Home);
+    const QString first = chart->accessibleDescription();
+    EXPECT_TRUE(first.startsWith(QStringLiteral("Match "))) << first.toStdString();
+    EXPECT_EQ(notice->sentence(), first);
+    EXPECT_FALSE(notice->isHidden());
+    QTest::keyClick(chart, Qt::Key_Right);
+    EXPECT_NE(chart->accessibleDescription(), first);
+    EXPECT_EQ(notice->sentence(), chart->accessibleDescription());
+    EXPECT_EQ(QApplication::focusWidget(), chart);
+    // A key that leaves the cursor where it stood tells nothing again.
+    notice->hide();
+    QTest::keyClick(chart, Qt::Key_End);
+    EXPECT_TRUE(notice->isHidden());
 }
 
 TEST_F(HistoryWindow, OkClosesIt) {
