@@ -242,6 +242,16 @@
         <extracomment>What pressing a high on the career card does, for a screen reader. %1 names the high (&quot;Highest score&quot;), %2 is the match it was made in.</extracomment>
         <translation>%1। ম্যাচের তালিকায় ম্যাচ %2 দেখায়।</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A figure of the career card as a screen reader tells it: %1 its caption (&quot;Runs&quot;), %2 the figure.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two figures of the career card as a screen reader tells them.</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>CareerPicker</name>
@@ -332,6 +342,11 @@
     <message>
         <source>This career has no save file of its own here, so its card is saved under a name of its own, as %1.</source>
         <translation>এখানে এই কেরিয়ারের নিজের কোনো সেভ ফাইল নেই, তাই এর কার্ড আলাদা একটি নামে, %1 হিসেবে, সেভ করা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>What a screen reader tells as the career summary opens: %1 the heading (&quot;The career of Ravi is over.&quot;), %2 the card&apos;s figures.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -578,6 +593,23 @@
         <source>The hall of fame %1 could not be kept: %2.</source>
         <extracomment>%1 is the file, %2 the reason it could not be written.</extracomment>
         <translation>হল অফ ফেম %1 লিখে রাখা গেল না: %2।</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A column of the hall of fame&apos;s first career as a screen reader tells it: %1 the column&apos;s heading (&quot;Runs&quot;), %2 the career&apos;s figure.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <translation>
+            <numerusform>হল অফ ফেমে %nটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
+            <numerusform>হল অফ ফেমে %nটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -2094,6 +2126,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>The country is empty.</source>
         <translation>দেশ খালি।</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3: %4</source>
+        <extracomment>What a screen reader says as a starting-skill bar moves: %1 the skill (&quot;Batting&quot;), %2 its value, %3 &quot;Player Overall Skills&quot;, %4 that value.</extracomment>
+        <translation>%1: %2; %3: %4</translation>
     </message>
 </context>
 <context>

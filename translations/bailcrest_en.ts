@@ -10,6 +10,14 @@
             <numerusform>The hall of fame file was damaged. It is kept as %1, and the hall of fame goes on with the %Ln careers that could be read from it.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <translation>
+            <numerusform>%n career in the hall of fame. %1, first: %2.</numerusform>
+            <numerusform>%n careers in the hall of fame. %1, first: %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HistoryCharts</name>
