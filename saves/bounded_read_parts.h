@@ -2,11 +2,16 @@
 #pragma once
 
 #include <QFile>
+#include <optional>
 
 #include "saves/file_system.h"
 
 // The parts of a bounded read that both builds of the file layer share, once
 // each has opened the file its own way.
+
+// Opens the file for reading, each build its own way, as every read opens
+// it: nothing when it is open, or what came of it when it was not.
+std::optional<BoundedRead> openToRead(const QString& path, QFile& file);
 
 // A file there that is not read, and why.
 BoundedRead refusedRead(BoundedRead::Outcome outcome, QString reason);

@@ -43,6 +43,19 @@ BoundedRead readOpenFileInPieces(QFile& file, qint64 maxBytes, qint64 pieceBytes
     return result;
 }
 
+BoundedRead readBounded(const QString& path, qint64 maxBytes) {
+    QFile file;
+    if (auto refused = openToRead(path, file)) return *refused;
+    return readOpenFile(file, maxBytes);
+}
+
+BoundedRead readInPieces(const QString& path, qint64 maxBytes, qint64 pieceBytes,
+                         const std::function<void(QByteArrayView)>& take) {
+    QFile file;
+    if (auto refused = openToRead(path, file)) return *refused;
+    return readOpenFileInPieces(file, maxBytes, pieceBytes, take);
+}
+
 std::optional<QByteArray> readWholeBounded(const QString& path, qint64 maxBytes) {
     BoundedRead read = readBounded(path, maxBytes);
     if (read.outcome != BoundedRead::Outcome::read || !read.whole) return std::nullopt;

@@ -95,10 +95,6 @@ FileLayer fileLayer() {
     return FileLayer::portable;
 }
 
-namespace {
-
-// Opens the file for reading, as every read opens it; nothing when it is
-// open, or what came of it when it was not.
 std::optional<BoundedRead> openToRead(const QString& path, QFile& file) {
     const QFileInfo info(path);
     if (isLink(info)) return refusedRead(BoundedRead::Outcome::link, readLinkRefusal());
@@ -109,21 +105,6 @@ std::optional<BoundedRead> openToRead(const QString& path, QFile& file) {
     if (!file.open(QIODevice::ReadOnly))
         return refusedRead(BoundedRead::Outcome::unreadable, file.errorString());
     return std::nullopt;
-}
-
-}  // namespace
-
-BoundedRead readBounded(const QString& path, qint64 maxBytes) {
-    QFile file;
-    if (auto refused = openToRead(path, file)) return *refused;
-    return readOpenFile(file, maxBytes);
-}
-
-BoundedRead readInPieces(const QString& path, qint64 maxBytes, qint64 pieceBytes,
-                         const std::function<void(QByteArrayView)>& take) {
-    QFile file;
-    if (auto refused = openToRead(path, file)) return *refused;
-    return readOpenFileInPieces(file, maxBytes, pieceBytes, take);
 }
 
 std::optional<QString> writeRefusal(const QString& path) {

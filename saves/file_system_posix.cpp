@@ -42,10 +42,6 @@ FileLayer fileLayer() {
     return FileLayer::posix;
 }
 
-namespace {
-
-// Opens the file for reading, as every read opens it; nothing when it is
-// open, or what came of it when it was not.
 std::optional<BoundedRead> openToRead(const QString& path, QFile& file) {
     const QByteArray name = QFile::encodeName(path);
     // Looked at first, so that a pipe or device is never opened at all; the
@@ -74,21 +70,6 @@ std::optional<BoundedRead> openToRead(const QString& path, QFile& file) {
         return refusedRead(BoundedRead::Outcome::unreadable, file.errorString());
     }
     return std::nullopt;
-}
-
-}  // namespace
-
-BoundedRead readBounded(const QString& path, qint64 maxBytes) {
-    QFile file;
-    if (auto refused = openToRead(path, file)) return *refused;
-    return readOpenFile(file, maxBytes);
-}
-
-BoundedRead readInPieces(const QString& path, qint64 maxBytes, qint64 pieceBytes,
-                         const std::function<void(QByteArrayView)>& take) {
-    QFile file;
-    if (auto refused = openToRead(path, file)) return *refused;
-    return readOpenFileInPieces(file, maxBytes, pieceBytes, take);
 }
 
 std::optional<QString> writeRefusal(const QString& path) {
