@@ -1,15 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/command_button.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPainter>
-#include <QShortcut>
 #include <QStringList>
 
 #include "screens/crisp_frame.h"
 #include "screens/focus_frame.h"
 #include "screens/look.h"
 
-CommandButton::CommandButton(const QString& caption, QWidget* parent) : HeldButton(parent) {
+CommandAction::CommandAction(const QString& caption, CommandButton& button)
+    : QAction(caption, &button), button_(button) {
+    // Keys work in every window the action is added to, this button's first.
+    button.addAction(this);
+    connect(&button, &QAbstractButton::clicked, this, &QAction::trigger);
+    connect(this, &QAction::enabledChanged, &button, &QWidget::setEnabled);
+    connect(this, &QAction::changed, &button, [this] { button_.setToolTip(toolTip()); });
+}
+
+bool CommandAction::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut && QApplication::activeWindow() == button_.window()) {
+        // A button hidden or greyed in its window gives nothing there.
+        if (button_.isVisible() && button_.isEnabled()) button_.animateClick();
+        return true;
+    }
+    return QAction::event(event);
+}
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : HeldButton(parent), action_(new CommandAction(caption, *this)) {
     setText(caption);
     setAccessibleName(look::accessibleCaption(caption));
     setFont(look::font(false));
@@ -17,23 +37,14 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : HeldButt
 
 void CommandButton::setShortcuts(const QList<QKeySequence>& keys) {
     if (keys.isEmpty()) return;
-    keys_ = keys;
-    setShortcut(keys.first());
-    QStringList names{keys.first().toString(QKeySequence::NativeText)};
-    for (qsizetype i = 1; i < keys.size(); ++i) {
-        auto* extra = new QShortcut(keys.at(i), this);
-        // As the button's own shortcut does: focus it, then show the press.
-        connect(extra, &QShortcut::activated, this, [this] {
-            setFocus(Qt::ShortcutFocusReason);
-            animateClick();
-        });
-        names << keys.at(i).toString(QKeySequence::NativeText);
-    }
+    action_->setShortcuts(keys);
+    QStringList names;
+    for (const QKeySequence& key : keys) names << key.toString(QKeySequence::NativeText);
     //: A command's tooltip: %1 is the command's name ("Play"), %2 its
     //: keyboard shortcuts ("Ctrl+P, F5").
-    setToolTip(tr("%1 (%2)").arg(accessibleName(),
-                                 //: Between two keyboard shortcuts of one command.
-                                 names.join(tr(", "))));
+    action_->setToolTip(tr("%1 (%2)").arg(accessibleName(),
+                                          //: Between two keyboard shortcuts of one command.
+                                          names.join(tr(", "))));
 }
 
 QColor CommandButton::fillColour() const {

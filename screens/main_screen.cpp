@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/main_screen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
@@ -394,8 +395,11 @@ void MainScreen::buildMenu() {
         look::place(button, look::rect(120, entries[i].top, 1095, 375));
         button->setShortcuts(entries[i].keys);
         commands_[i] = button;
-        connect(button, &QAbstractButton::clicked, this,
-                [this, i] { runCommand(static_cast<Command>(i)); });
+        // Given from the History window on its own, the keyboard goes back there.
+        connect(button->action(), &QAction::triggered, this, [this, i] {
+            const bool fromHistory = history_ && QApplication::activeWindow() == history_;
+            runCommand(static_cast<Command>(i), fromHistory ? history_ : nullptr);
+        });
     }
     CommandButton* playOn = commands_[PlayOn];
     playOn->setObjectName(QStringLiteral("playOn"));
@@ -556,18 +560,9 @@ QRect MainScreen::commandsOnDesktop() const {
 void MainScreen::openHistory() {
     history_ = new HistoryScreen(*career_, nullptr);
     // Every command of the menu answers its keys there too, so the player
-    // can play on while he watches the career grow. In a pane of this window
-    // the commands' own keys answer.
-    for (int i = 0; i < commandCount; ++i) {
-        const auto command = static_cast<Command>(i);
-        if (command == History) continue;
-        for (const QKeySequence& key : commands_[i]->shortcuts()) {
-            auto* shortcut = new QShortcut(key, history_);
-            connect(shortcut, &QShortcut::activated, this,
-                    [this, command] { runCommand(command, history_); });
-            historyKeys_ << shortcut;
-        }
-    }
+    // can play on while he watches the career grow.
+    for (int i = 0; i < commandCount; ++i)
+        if (i != History) history_->addAction(commands_[i]->action());
     // However it is closed (OK, Escape, the close box, with this window),
     // it comes back where the player left it; a pane gives its room back.
     connect(history_, &QDialog::finished, this, [this] {
@@ -666,7 +661,6 @@ void MainScreen::showHistoryInPane() {
         history_->setLayoutDirection(layoutDirection());
         panes_->addWidget(history_);
     }
-    for (QShortcut* key : std::as_const(historyKeys_)) key->setEnabled(false);
     // The window grows by the pane: as wide as the window would open and
     // never less than its least size, where the screen has the room; on a
     // screen too small for both, the pane takes the room left and scrolls.
@@ -722,7 +716,6 @@ void MainScreen::fitScreenAlone() {
     const bool grown = size() != design_->size();
     setFixedSize(design_->size());
     if (grown && !desktopPlacesWindows()) placeWholeOnScreen();
-    for (QShortcut* key : std::as_const(historyKeys_)) key->setEnabled(true);
 }
 
 void MainScreen::detachHistory() {

@@ -177,9 +177,6 @@ class MainScreen : public QWidget {
     QSplitter* panes_ = nullptr;
     QWidget* design_ = nullptr;
     HistoryScreen* history_ = nullptr;
-    // The History window's keys for this window's commands, which a pane of
-    // this window leaves to the commands' own.
-    QList<QShortcut*> historyKeys_;
     // Whether the player detached the pane into a window, until it closes.
     bool historyDetached_ = false;
     // Runs while a History window just shown may yet be placed by the

@@ -415,6 +415,31 @@ TEST_F(KeyboardFocusTest, AVisitToAnotherScreenGivesTheFocusBackToWhereItWas) {
     EXPECT_TRUE(scripted.prompter.messages.isEmpty());
 }
 
+// One action a command: the History window offers the menu's own, and a
+// command that cannot be given is greyed and answers no key.
+TEST_F(KeyboardFocusTest, EachCommandIsOneActionItsButtonAndTheHistoryWindowShare) {
+    EXPECT_EQ(command(MainScreen::Play)->toolTip(), QStringLiteral("Play (F5, Ctrl+P)"));
+    QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.historyScreen() != nullptr; }));
+    const QList<QAction*> offered = main.historyScreen()->actions();
+    for (int i = 0; i < MainScreen::commandCount; ++i) {
+        if (i == MainScreen::History) continue;
+        EXPECT_TRUE(offered.contains(command(static_cast<MainScreen::Command>(i))->action())) << i;
+    }
+
+    CommandAction* store = command(MainScreen::Store)->action();
+    store->setEnabled(false);
+    EXPECT_FALSE(command(MainScreen::Store)->isEnabled());
+    QSignalSpy given(store, &QAction::triggered);
+    QApplication::setActiveWindow(&main);
+    QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_G));
+    QTest::keySequence(main.historyScreen(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(given.isEmpty());
+    store->setEnabled(true);
+    EXPECT_TRUE(command(MainScreen::Store)->isEnabled());
+}
+
 // The History window opens beside the main screen and leaves its focus
 // where it was, for the next command.
 TEST_F(KeyboardFocusTest, TheHistoryWindowOpensBesideTheMainScreenAndLeavesItsFocusAlone) {
