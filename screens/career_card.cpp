@@ -97,31 +97,31 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     // Three to a row, fewer where the window is narrow.
     pairs_ = new PairRows(frame_, {3, 2, 1});
 
-    addValue("cardPlayer", tr("Player:"));
-    addValue("cardHighestLevel", tr("Highest level:"));
-    addValue("cardLevels", tr("Levels reached:"));
-    addValue("cardMatches", tr("Matches:"));
-    addValue("cardRuns", tr("Runs:"));
-    addValue("cardWickets", tr("Wickets:"));
-    addValue("cardCatches", tr("Catches:"));
-    addHigh("cardHighestScore", tr("Highest score:"));
+    addValue(player, "cardPlayer", tr("Player:"));
+    addValue(highestLevel, "cardHighestLevel", tr("Highest level:"));
+    addValue(levelsReached, "cardLevels", tr("Levels reached:"));
+    addValue(matches, "cardMatches", tr("Matches:"));
+    addValue(runs, "cardRuns", tr("Runs:"));
+    addValue(wickets, "cardWickets", tr("Wickets:"));
+    addValue(catches, "cardCatches", tr("Catches:"));
+    addHigh(highestScore, "cardHighestScore", tr("Highest score:"));
     //: The most wickets the player took in one match.
-    addHigh("cardBestBowling", tr("Best bowling:"));
-    addValue("cardFifties", tr("50s:"));
-    addValue("cardHundreds", tr("100s:"));
+    addHigh(bestBowling, "cardBestBowling", tr("Best bowling:"));
+    addValue(fifties, "cardFifties", tr("50s:"));
+    addValue(hundreds, "cardHundreds", tr("100s:"));
     //: Matches in which the player took five wickets or more.
-    addValue("cardFiveWickets", tr("5 wickets:"));
+    addValue(fiveWickets, "cardFiveWickets", tr("5 wickets:"));
     //: The highest overall skill the player ever had.
-    addValue("cardPeakSkill", tr("Peak overall skill:"));
+    addValue(peakSkill, "cardPeakSkill", tr("Peak overall skill:"));
     //: Match fees, sponsorship and awards earned over the career, in rupees.
-    addValue("cardMoneyEarned", tr("Money earned (Rs.):"));
-    addValue("cardBankBalance", tr("Bank balance (Rs.):"));
+    addValue(moneyEarned, "cardMoneyEarned", tr("Money earned (Rs.):"));
+    addValue(bankBalance, "cardBankBalance", tr("Bank balance (Rs.):"));
     //: A stay: the matches played at one level, from arriving there to leaving.
-    addHigh("cardMostRunsStay", tr("Most runs in a stay:"), true);
-    addHigh("cardBestStay", tr("Best stay (runs a match):"), true);
-    addHigh("cardLongestStay", tr("Longest stay (matches):"), true);
+    addHigh(mostRunsStay, "cardMostRunsStay", tr("Most runs in a stay:"), true);
+    addHigh(bestStay, "cardBestStay", tr("Best stay (runs a match):"), true);
+    addHigh(longestStay, "cardLongestStay", tr("Longest stay (matches):"), true);
     //: How the career came to its end.
-    addValue("cardEnding", tr("How it ended:"), true);
+    addValue(ending, "cardEnding", tr("How it ended:"), true);
 
     gap_ = new QLabel(frame_);
     gap_->setObjectName(QStringLiteral("cardHistoryGap"));
@@ -142,35 +142,34 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     pairs_->addBelow(teams_);
 }
 
-void CareerCard::addValue(const char* objectName, const QString& caption, bool across) {
-    names_ << QString::fromLatin1(objectName);
-    pairs_->addValue(QString::fromLatin1(objectName), caption, across);
+void CareerCard::addValue(Entry entry, const char* objectName, const QString& caption,
+                          bool across) {
+    figures_[entry].caption = look::accessibleCaption(caption);
+    figures_[entry].value = pairs_->addValue(QString::fromLatin1(objectName), caption, across);
 }
 
-void CareerCard::addHigh(const char* objectName, const QString& caption, bool across) {
+void CareerCard::addHigh(Entry entry, const char* objectName, const QString& caption, bool across) {
     const QString name = QString::fromLatin1(objectName);
-    names_ << name;
     QLabel* captionLabel = pairs_->captionFor(name, caption);
     auto* link = new MatchLink(frame_);
     link->setObjectName(name);
     link->setAccessibleDescription(look::accessibleCaption(caption));
     connect(link, &MatchLink::matchChosen, this, &CareerCard::matchChosen);
     pairs_->add(captionLabel, link, across);
+    figures_[entry] = {look::accessibleCaption(caption), nullptr, link};
 }
 
 QString CareerCard::spokenFigures() const {
-    QStringList figures;
-    for (const QString& name : names_) {
-        const QLabel* caption = value(QStringLiteral("caption_") + name);
-        const QWidget* figure = frame_->findChild<QWidget*>(name);
-        if (caption == nullptr || figure == nullptr || figure->accessibleName().isEmpty()) continue;
+    QStringList spoken;
+    for (const Figure& figure : figures_) {
+        const QWidget* shown = figure.value ? static_cast<QWidget*>(figure.value) : figure.high;
+        if (shown->accessibleName().isEmpty()) continue;
         //: A figure of the career card as a screen reader tells it: %1 its
         //: caption ("Runs"), %2 the figure.
-        figures << tr("%1: %2").arg(look::accessibleCaption(caption->text()),
-                                    figure->accessibleName());
+        spoken << tr("%1: %2").arg(figure.caption, shown->accessibleName());
     }
     //: Between two figures of the career card as a screen reader tells them.
-    return figures.join(tr("; "));
+    return spoken.join(tr("; "));
 }
 
 void CareerCard::fitTo(int width) {
@@ -186,23 +185,32 @@ int CareerCard::widestWidth() const {
 }
 
 QLabel* CareerCard::value(const QString& objectName) const {
-    return frame_->findChild<QLabel*>(objectName);
+    for (const Figure& figure : figures_)
+        if (figure.value && figure.value->objectName() == objectName) return figure.value;
+    return nullptr;
 }
 
 MatchLink* CareerCard::high(const QString& objectName) const {
-    return frame_->findChild<MatchLink*>(objectName);
+    for (const Figure& figure : figures_)
+        if (figure.high && figure.high->objectName() == objectName) return figure.high;
+    return nullptr;
 }
 
 void CareerCard::leadToMatches() {
     leadsToMatches_ = true;
 }
 
-void CareerCard::showHigh(const char* objectName, const QString& text, int match, bool stay) {
-    const QString name = QString::fromLatin1(objectName);
-    const QString caption =
-        look::accessibleCaption(value(QStringLiteral("caption_") + name)->text());
+void CareerCard::show(Entry entry, const QString& text) {
+    QLabel* label = figures_[entry].value;
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+void CareerCard::showHigh(Entry entry, const QString& text, int match, bool stay) {
+    const QString& caption = figures_[entry].caption;
+    MatchLink* high = figures_[entry].high;
     if (!leadsToMatches_ || match <= 0) {
-        high(name)->showFigure(text, 0, caption);
+        high->showFigure(text, 0, caption);
         return;
     }
     QString leadsTo;
@@ -215,55 +223,48 @@ void CareerCard::showHigh(const char* objectName, const QString& text, int match
         //: the high ("Highest score"), %2 is the match it was made in.
         leadsTo = tr("%1. Shows match %2 in the table of matches.");
     }
-    high(name)->showFigure(text, match, leadsTo.arg(caption, shownNumber(match)));
+    high->showFigure(text, match, leadsTo.arg(caption, shownNumber(match)));
 }
 
 void CareerCard::showSummary(const CareerSummary& s) {
-    const auto show = [this](const char* name, const QString& text) {
-        QLabel* label = value(QString::fromLatin1(name));
-        label->setText(text);
-        label->setAccessibleName(text);
-    };
     QStringList levels;
     for (const Level level : allLevels) {
         if (s.levelsReached[levelIndex(level)]) levels << levelName(level);
     }
-    show("cardPlayer", s.player);
-    show("cardHighestLevel", levelName(s.highestLevel));
+    show(player, s.player);
+    show(highestLevel, levelName(s.highestLevel));
     //: Between two levels the career reached: "Club, City, State".
-    show("cardLevels", levels.join(tr(", ")));
-    show("cardMatches", shownNumber(s.matches));
-    show("cardRuns", shownNumber(s.runs));
-    show("cardWickets", shownNumber(s.wickets));
-    show("cardCatches", shownNumber(s.catches));
-    showHigh("cardHighestScore", shownNumber(s.highestScore), s.highestScoreMatch, false);
-    showHigh("cardBestBowling", shownNumber(s.bestBowling), s.bestBowlingMatch, false);
-    show("cardFifties", shownNumber(s.fifties));
-    show("cardHundreds", shownNumber(s.hundreds));
-    show("cardFiveWickets", shownNumber(s.fiveWicketHauls));
-    show("cardPeakSkill", shownNumber(s.peakOverallSkill));
-    show("cardMoneyEarned", shownMoney(s.moneyEarned));
-    show("cardBankBalance", shownMoney(s.bankBalance));
+    show(levelsReached, levels.join(tr(", ")));
+    show(matches, shownNumber(s.matches));
+    show(runs, shownNumber(s.runs));
+    show(wickets, shownNumber(s.wickets));
+    show(catches, shownNumber(s.catches));
+    showHigh(highestScore, shownNumber(s.highestScore), s.highestScoreMatch, false);
+    showHigh(bestBowling, shownNumber(s.bestBowling), s.bestBowlingMatch, false);
+    show(fifties, shownNumber(s.fifties));
+    show(hundreds, shownNumber(s.hundreds));
+    show(fiveWickets, shownNumber(s.fiveWicketHauls));
+    show(peakSkill, shownNumber(s.peakOverallSkill));
+    show(moneyEarned, shownMoney(s.moneyEarned));
+    show(bankBalance, shownMoney(s.bankBalance));
     //: Shown for a stay when the career has no history to find it in.
     const QString none = tr("None yet");
-    const auto showStay = [&](const char* name, const std::optional<Spell>& stay, auto figure,
+    const auto showStay = [&](Entry entry, const std::optional<Spell>& stay, auto figure,
                               int decimals) {
         if (!stay) {
-            showHigh(name, none, 0, true);
+            showHigh(entry, none, 0, true);
             return;
         }
-        showHigh(name, stayText(static_cast<double>(figure(*stay)), decimals, *stay),
+        showHigh(entry, stayText(static_cast<double>(figure(*stay)), decimals, *stay),
                  stay->firstMatch, true);
     };
     showStay(
-        "cardMostRunsStay", s.mostRunsStay, [](const Spell& stay) { return stay.figures.runs; }, 0);
+        mostRunsStay, s.mostRunsStay, [](const Spell& stay) { return stay.figures.runs; }, 0);
     showStay(
-        "cardBestStay", s.bestStay, [](const Spell& stay) { return stay.figures.battingAverage(); },
-        2);
+        bestStay, s.bestStay, [](const Spell& stay) { return stay.figures.battingAverage(); }, 2);
     showStay(
-        "cardLongestStay", s.longestStay, [](const Spell& stay) { return stay.figures.matches; },
-        0);
-    show("cardEnding", endingText(s.ending));
+        longestStay, s.longestStay, [](const Spell& stay) { return stay.figures.matches; }, 0);
+    show(ending, endingText(s.ending));
 
     const QString gap =
         s.historyKeptFrom > 1

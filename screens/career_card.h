@@ -2,8 +2,9 @@
 #pragma once
 
 #include <QImage>
-#include <QStringList>
+#include <QString>
 #include <QWidget>
+#include <array>
 
 #include "game/career_summary.h"
 
@@ -55,11 +56,43 @@ class CareerCard : public QWidget {
     void matchChosen(int match);
 
   private:
+    // The card's figures, in reading order.
+    enum Entry {
+        player,
+        highestLevel,
+        levelsReached,
+        matches,
+        runs,
+        wickets,
+        catches,
+        highestScore,
+        bestBowling,
+        fifties,
+        hundreds,
+        fiveWickets,
+        peakSkill,
+        moneyEarned,
+        bankBalance,
+        mostRunsStay,
+        bestStay,
+        longestStay,
+        ending,
+        entryCount
+    };
+    // A figure shown plain, or as a high that may lead to its match.
+    struct Figure {
+        // Its caption as a screen reader says it.
+        QString caption;
+        QLabel* value = nullptr;
+        MatchLink* high = nullptr;
+    };
+
     // A pair after those added before; `across`, on a row of its own after
     // the others.
-    void addValue(const char* objectName, const QString& caption, bool across = false);
-    void addHigh(const char* objectName, const QString& caption, bool across = false);
-    void showHigh(const char* objectName, const QString& text, int match, bool stay);
+    void addValue(Entry entry, const char* objectName, const QString& caption, bool across = false);
+    void addHigh(Entry entry, const char* objectName, const QString& caption, bool across = false);
+    void show(Entry entry, const QString& text);
+    void showHigh(Entry entry, const QString& text, int match, bool stay);
 
     TitledFrame* frame_ = nullptr;
     PairRows* pairs_ = nullptr;
@@ -67,6 +100,5 @@ class CareerCard : public QWidget {
     QStandardItemModel* teamsModel_ = nullptr;
     QLabel* gap_ = nullptr;
     bool leadsToMatches_ = false;
-    // The figures' names in the order they were added.
-    QStringList names_;
+    std::array<Figure, entryCount> figures_;
 };
