@@ -119,6 +119,10 @@ enum class LockTaking {
     // A copy on another computer wrote it, in a folder that holds no locks
     // of the system: whether it still plays is not known here.
     heldOnAnotherComputer,
+    // In such a folder, the lock names a process of this computer that runs
+    // another program than this game: whether a copy of the game still
+    // holds it is for the player to say.
+    heldByAnotherProgram,
     // Something other than a regular file is at the lock's path (a folder,
     // a link, a pipe): it is never opened nor replaced.
     notARegularFile,
@@ -145,9 +149,14 @@ struct LockAttempt {
     QString computer;
     // Why the lock could not be made.
     QString reason;
+    // The process named in the lock and the program it runs now, when that
+    // is not this game.
+    qint64 pid = 0;
+    QString program;
 };
 
 // Takes the lock file at the path, created when missing; with
-// `overAnotherComputer`, one that a copy on another computer wrote is taken
-// over (the player said it no longer plays).
-LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer);
+// `overUnprovenHolder`, one that a copy on another computer wrote, or one
+// naming a process of another program, is taken over (the player said that
+// no copy of the game plays it there); never one of a copy running here.
+LockAttempt takeLockFile(const QString& lockPath, bool overUnprovenHolder);

@@ -168,7 +168,11 @@ class QtLockHeld final : public HeldLock {
 };
 
 LockAttempt with(LockTaking taking, QString computer = QString(), QString reason = QString()) {
-    return {taking, nullptr, std::move(computer), std::move(reason)};
+    LockAttempt attempt;
+    attempt.taking = taking;
+    attempt.computer = std::move(computer);
+    attempt.reason = std::move(reason);
+    return attempt;
 }
 
 LockAttempt tryTaking(std::unique_ptr<QLockFile> lock) {
@@ -199,7 +203,7 @@ std::unique_ptr<QLockFile> lockFile(const QString& lockPath) {
 
 }  // namespace
 
-LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
+LockAttempt takeLockFile(const QString& lockPath, bool overUnprovenHolder) {
     const QFileInfo found(lockPath);
     if (isLink(found) || (found.exists() && !found.isFile()))
         return with(LockTaking::notARegularFile);
@@ -217,7 +221,7 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
     std::unique_ptr<QLockFile> other = lockFile(lockPath);
     const bool named = other->getLockInfo(&pid, &computer, &program);
     if (named && (computer.isEmpty() || computer == QSysInfo::machineHostName())) return attempt;
-    if (named && !overAnotherComputer) return with(LockTaking::heldOnAnotherComputer, computer);
+    if (named && !overUnprovenHolder) return with(LockTaking::heldOnAnotherComputer, computer);
     // An empty or cut-off lock, that of a copy that ended while it wrote it,
     // is taken over like one nobody holds; removing it fails while another
     // copy holds it.

@@ -2457,6 +2457,20 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: the name of its lock is too long.</source>
         <translation>यह करियर सेव नहीं हो रहा: उसके लॉक का नाम बहुत लंबा है।</translation>
     </message>
+    <message>
+        <source>The career saved as %1 is locked by %2, which names process %3 of this computer. That process is now the program %4, not this game: the number was most likely given to it after the game that locked the career had ended.
+
+Take the career over? Yes saves it here from now on. No plays it here without saving; say No if %4 is a copy of this game under another name.</source>
+        <extracomment>%1 is a save file, %2 its lock file, %3 a process number, %4 the name of the program that process runs.</extracomment>
+        <translation>%1 के रूप में सेव किया गया करियर %2 से लॉक है, जो इस कंप्यूटर की प्रोसेस %3 का नाम लेता है। वह प्रोसेस प्रोग्राम %4 चला रही है, यह गेम नहीं: यह नंबर शायद करियर को लॉक करने वाले गेम के बंद होने के बाद उसे मिला।
+
+क्या करियर ले लें? हाँ: अब से वह यहाँ सेव होगा। नहीं: वह यहाँ बिना सेव किए खेला जाएगा; अगर %4 किसी दूसरे नाम से इसी गेम की कॉपी है तो नहीं चुनें।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: its lock names a process of the program %1.</source>
+        <extracomment>%1 is the name of a program that is not the game.</extracomment>
+        <translation>यह करियर सेव नहीं हो रहा: उसका लॉक प्रोग्राम %1 की एक प्रोसेस का नाम लेता है।</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>

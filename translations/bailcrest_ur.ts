@@ -2458,6 +2458,20 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: the name of its lock is too long.</source>
         <translation>یہ کیریئر محفوظ نہیں ہو رہا: اس کے لاک کا نام بہت لمبا ہے۔</translation>
     </message>
+    <message>
+        <source>The career saved as %1 is locked by %2, which names process %3 of this computer. That process is now the program %4, not this game: the number was most likely given to it after the game that locked the career had ended.
+
+Take the career over? Yes saves it here from now on. No plays it here without saving; say No if %4 is a copy of this game under another name.</source>
+        <extracomment>%1 is a save file, %2 its lock file, %3 a process number, %4 the name of the program that process runs.</extracomment>
+        <translation>‏%1 کے طور پر محفوظ کیریئر %2 سے لاک ہے، جو اس کمپیوٹر کے پروسیس %3 کا نام لیتا ہے۔ وہ پروسیس پروگرام %4 چلا رہا ہے، یہ گیم نہیں: یہ نمبر غالباً کیریئر لاک کرنے والے گیم کے بند ہونے کے بعد اسے ملا۔
+
+کیا کیریئر لے لیں؟ ہاں: اب سے یہ یہاں محفوظ ہو گا۔ نہیں: یہ یہاں محفوظ کیے بغیر کھیلا جائے گا؛ اگر %4 کسی اور نام سے اسی گیم کی کاپی ہے تو نہیں چنیں۔</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: its lock names a process of the program %1.</source>
+        <extracomment>%1 is the name of a program that is not the game.</extracomment>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا: اس کا لاک پروگرام %1 کے ایک پروسیس کا نام لیتا ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
