@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QFile;
 class QFileDevice;
@@ -102,6 +103,19 @@ bool pathTaken(const QString& path);
 // Gives the file at the first path the second, never replacing a file that
 // has it; the reason of a failure.
 std::optional<QString> moveWithoutReplacing(const QString& from, const QString& to);
+
+// A name in a folder, as the system spells it and Qt decodes it (a byte
+// that is no text in the system's encoding shown as U+FFFD). A name that is
+// not text does not lead back to its file, so the game cannot open it: it
+// is not `spelledBack`.
+struct FolderEntry {
+    QString name;
+    bool spelledBack = true;
+};
+
+// Every entry of the folder whose name ends so, hidden ones, links, folders
+// and the like among them, in no set order.
+std::vector<FolderEntry> folderEntries(const QString& folder, const QString& ending);
 
 // Creates the folder and those above it, when missing; whether it is there.
 bool makeFolder(const QString& folder);

@@ -3,6 +3,7 @@
 // without POSIX (and built and tested on Linux too, with
 // BAILCREST_PORTABLE_FILES). A look at a path and its opening are two steps
 // here, and Windows itself refuses to open a file another program holds.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -145,6 +146,16 @@ FileState fileState(const QString& path) {
     if (!info.exists() && !info.isSymLink()) return {};
     return {true, info.isFile() && !isLink(info), info.size(),
             info.lastModified().toMSecsSinceEpoch() * 1000000};
+}
+
+std::vector<FolderEntry> folderEntries(const QString& folder, const QString& ending) {
+    // Windows names every file in UTF-16, which a QString holds whole.
+    std::vector<FolderEntry> entries;
+    const QStringList names = QDir(folder).entryList(
+        {QLatin1Char('*') + ending},
+        QDir::Files | QDir::System | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& name : names) entries.push_back({name, true});
+    return entries;
 }
 
 bool folderTakesFiles(const QString& folder) {

@@ -2,6 +2,7 @@
 // The file layer on the system calls of POSIX (Linux, the BSDs, macOS): each
 // look at a file and its opening are one step, so nothing can take the
 // file's place in between.
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -145,6 +146,23 @@ FileState fileState(const QString& path) {
     struct stat status {};
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0) return {};
     return {true, S_ISREG(status.st_mode), static_cast<qint64>(status.st_size), changedAt(status)};
+}
+
+std::vector<FolderEntry> folderEntries(const QString& folder, const QString& ending) {
+    // Read as the system spells the names: Qt's own listing leaves out a name
+    // that is not text, which the player would then never see.
+    std::vector<FolderEntry> entries;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) return entries;
+    const QByteArray end = QFile::encodeName(ending);
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == ".." || !name.endsWith(end)) continue;
+        const QString decoded = QFile::decodeName(name);
+        entries.push_back({decoded, QFile::encodeName(decoded) == name});
+    }
+    ::closedir(dir);
+    return entries;
 }
 
 bool folderTakesFiles(const QString& folder) {

@@ -611,6 +611,16 @@
         <source>; </source>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career of a Saves folder the game cannot write to: %1 is whether it has ended (&quot;Ended&quot;, &quot;Playing&quot;).</extracomment>
+        <translation>%1, শুধু পড়ার জন্য</translation>
+    </message>
+    <message>
+        <source>The hall of fame of %1 is shown too, its careers marked read-only: the game cannot write there, so new saves, and the careers they bring in here, go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>%1-এর হল অফ ফেমও দেখানো হয়েছে, এর কেরিয়ারগুলো শুধু পড়ার জন্য বলে চিহ্নিত: গেম সেখানে লিখতে পারে না, তাই নতুন সেভ, আর সেগুলো থেকে এখানে আসা কেরিয়ার, %2-এ যায়।</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCharts</name>
@@ -2745,6 +2755,10 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
         <source>its lock %1 is not an ordinary file</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>এর লক %1 সাধারণ ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>its name is not text this system can spell back, so the game cannot open it safely; rename it to load it</source>
+        <translation>এর নাম এমন লেখা নয় যা এই সিস্টেম আবার লিখতে পারে, তাই গেম এটি নিরাপদে খুলতে পারে না; লোড করতে এর নাম বদলান</translation>
     </message>
 </context>
 <context>

@@ -611,6 +611,16 @@
         <source>; </source>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career of a Saves folder the game cannot write to: %1 is whether it has ended (&quot;Ended&quot;, &quot;Playing&quot;).</extracomment>
+        <translation>%1, केवल पढ़ने के लिए</translation>
+    </message>
+    <message>
+        <source>The hall of fame of %1 is shown too, its careers marked read-only: the game cannot write there, so new saves, and the careers they bring in here, go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>%1 का कीर्ति स्तंभ भी दिखाया गया है, उसके करियर केवल पढ़ने के लिए चिह्नित: गेम वहाँ लिख नहीं सकता, इसलिए नए सेव, और उनसे यहाँ आने वाले करियर, %2 में जाते हैं।</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCharts</name>
@@ -2745,6 +2755,10 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
         <source>its lock %1 is not an ordinary file</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>उसका लॉक %1 साधारण फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>its name is not text this system can spell back, so the game cannot open it safely; rename it to load it</source>
+        <translation>उसका नाम ऐसा पाठ नहीं है जिसे यह सिस्टम वापस लिख सके, इसलिए गेम उसे सुरक्षित रूप से नहीं खोल सकता; लोड करने के लिए उसका नाम बदलें</translation>
     </message>
 </context>
 <context>

@@ -611,6 +611,16 @@
         <source>; </source>
         <translation>؛ </translation>
     </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career of a Saves folder the game cannot write to: %1 is whether it has ended (&quot;Ended&quot;, &quot;Playing&quot;).</extracomment>
+        <translation>‏%1، صرف پڑھنے کے لیے</translation>
+    </message>
+    <message>
+        <source>The hall of fame of %1 is shown too, its careers marked read-only: the game cannot write there, so new saves, and the careers they bring in here, go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>‏%1 کا ہال آف فیم بھی دکھایا گیا ہے، اس کے کیریئر صرف پڑھنے کے لیے کے نشان کے ساتھ: گیم وہاں لکھ نہیں سکتا، اس لیے نئی محفوظ فائلیں، اور ان سے یہاں آنے والے کیریئر، %2 میں جاتے ہیں۔</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCharts</name>
@@ -2746,6 +2756,10 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
         <source>its lock %1 is not an ordinary file</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>اس کا لاک %1 عام فائل نہیں ہے</translation>
+    </message>
+    <message>
+        <source>its name is not text this system can spell back, so the game cannot open it safely; rename it to load it</source>
+        <translation>اس کا نام ایسا متن نہیں جسے یہ سسٹم واپس لکھ سکے، اس لیے گیم اسے محفوظ طریقے سے نہیں کھول سکتا؛ لوڈ کرنے کے لیے اس کا نام بدلیں</translation>
     </message>
 </context>
 <context>
