@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -257,6 +258,28 @@ TEST_F(CareerEnd, ADamagedHallOfFameIsSetAsideAndThePlayerTold) {
     EXPECT_EQ(kept.readAll(), QByteArray("scribbled over\n"));
     ASSERT_EQ(scripted.prompter.notices.size(), 1);
     EXPECT_TRUE(scripted.prompter.notices[0].contains(QStringLiteral("damaged")));
+}
+
+// A hall of fame that cannot be kept (a folder in its place) is told, naming
+// the file and why, and the lists still show.
+TEST_F(CareerEnd, AHallOfFameThatCannotBeKeptIsToldByItsName) {
+    const QString path = hallOfFamePath(saves.path());
+    ASSERT_TRUE(QDir().mkpath(path));
+    Career arjun = testCareer(45, 20, 30);
+    arjun.player = QStringLiteral("Arjun");
+    ASSERT_EQ(
+        writeSaveFile(saves.path(), QStringLiteral("arjun_auto.bsg"), saveFileOf(arjun, true)),
+        std::nullopt);
+    PlayerScreen player(scripted.prompter);
+    whileHallOfFameShows([&] { showHallOfFame(saves.path(), scripted.prompter, &player); },
+                         [](HallOfFameScreen& fame) {
+                             EXPECT_EQ(cell(fame, FameList::mostRuns, 0, 1),
+                                       QStringLiteral("Arjun"));
+                         });
+    ASSERT_EQ(scripted.prompter.notices.size(), 1);
+    EXPECT_TRUE(scripted.prompter.notices[0].contains(QDir::toNativeSeparators(path)))
+        << scripted.prompter.notices[0].toStdString();
+    EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
 // The hall of fame of a Saves folder the game cannot write to shows among
