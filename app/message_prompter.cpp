@@ -49,17 +49,45 @@ void giveKeyboardBack(QWidget* owner) {
     if (owner && owner->isVisible()) owner->window()->activateWindow();
 }
 
+// A message box breaks its lines at blanks only: a file name as long as the
+// folder allows would run past its edge, cut off. Such a run is given
+// places to break, invisible, after each folder and every few letters.
+QString breakableText(const QString& text) {
+    constexpr qsizetype longestUnbroken = 40;
+    const QChar breakHere(0x200B);
+    QString result;
+    result.reserve(text.size() + text.size() / longestUnbroken);
+    qsizetype unbroken = 0;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            unbroken = 0;
+        } else if (unbroken >= longestUnbroken) {
+            result += breakHere;
+            unbroken = 0;
+        }
+        result += c;
+        if (c.isSpace()) continue;
+        ++unbroken;
+        if ((c == QLatin1Char('/') || c == QLatin1Char('\\')) && unbroken > 1) {
+            result += breakHere;
+            unbroken = 0;
+        }
+    }
+    return result;
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> noticeBox(QWidget* owner, const QString& text) {
-    return std::make_unique<QMessageBox>(QMessageBox::Information, applicationTitle(), text,
-                                         QMessageBox::Ok, owner);
+    return std::make_unique<QMessageBox>(QMessageBox::Information, applicationTitle(),
+                                         breakableText(text), QMessageBox::Ok, owner);
 }
 
 std::unique_ptr<QMessageBox> questionBox(QWidget* owner, const QString& text,
                                          Prompter::Answer byDefault) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, applicationTitle(), text,
-                                             QMessageBox::Yes | QMessageBox::No, owner);
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::NoIcon, applicationTitle(), breakableText(text),
+                                      QMessageBox::Yes | QMessageBox::No, owner);
     box->setDefaultButton(byDefault == Prompter::Answer::yes ? QMessageBox::Yes : QMessageBox::No);
     box->setEscapeButton(QMessageBox::No);
     return box;

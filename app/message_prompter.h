@@ -9,7 +9,8 @@ class QMessageBox;
 
 // The message box of a notice (information icon, OK) and of a question (Yes
 // and No, Escape answering No), titled with the game's name, as the player
-// sees them; not yet shown.
+// sees them; not yet shown. A file name longer than a line breaks where it
+// must, invisibly, rather than running past the box's edge.
 std::unique_ptr<QMessageBox> noticeBox(QWidget* owner, const QString& text);
 std::unique_ptr<QMessageBox> questionBox(QWidget* owner, const QString& text,
                                          Prompter::Answer byDefault);

@@ -104,7 +104,8 @@ void ScreenNavigator::loadCareer() {
 }
 
 void ScreenNavigator::showHallOfFame() {
-    ::showHallOfFame(hallOfFameFolder(platform_.programFolder), platform_.prompter, player_);
+    ::showHallOfFame(hallOfFameFolder(platform_.programFolder), platform_.prompter, player_,
+                     readOnlySavesFolder(platform_.programFolder));
 }
 
 void ScreenNavigator::startCareer(Career career, const AutoSave& autoSave,

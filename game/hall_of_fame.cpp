@@ -2,6 +2,7 @@
 #include "game/hall_of_fame.h"
 
 #include <algorithm>
+#include <numeric>
 #include <tuple>
 
 FameEntry fameEntryOf(const CareerSummary& summary, const QString& saveFile,
@@ -116,13 +117,24 @@ double figure(const FameEntry& entry, FameList list) {
 
 }  // namespace
 
-std::vector<FameEntry> ranked(const std::vector<FameEntry>& entries, FameList list,
-                              std::size_t count) {
-    std::vector<FameEntry> order = entries;
-    std::stable_sort(order.begin(), order.end(), [list](const FameEntry& a, const FameEntry& b) {
+std::vector<std::size_t> rankedPlaces(const std::vector<FameEntry>& entries, FameList list,
+                                      std::size_t count) {
+    std::vector<std::size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t one, std::size_t other) {
+        const FameEntry& a = entries[one];
+        const FameEntry& b = entries[other];
         return std::tuple(figure(a, list), a.matches, a.lastPlayed) >
                std::tuple(figure(b, list), b.matches, b.lastPlayed);
     });
     if (order.size() > count) order.resize(count);
+    return order;
+}
+
+std::vector<FameEntry> ranked(const std::vector<FameEntry>& entries, FameList list,
+                              std::size_t count) {
+    std::vector<FameEntry> order;
+    for (const std::size_t place : rankedPlaces(entries, list, count))
+        order.push_back(entries[place]);
     return order;
 }

@@ -68,3 +68,6 @@ inline constexpr int fameListCount = 5;
 // go to the longer career, then to the one played last.
 std::vector<FameEntry> ranked(const std::vector<FameEntry>& entries, FameList list,
                               std::size_t count);
+// The same order, as the careers' places among the entries.
+std::vector<std::size_t> rankedPlaces(const std::vector<FameEntry>& entries, FameList list,
+                                      std::size_t count);

@@ -6,12 +6,12 @@
 #include <QFileInfo>
 
 CareerLock::Result CareerLock::take(const QString& savePath) {
-    if (holds(savePath)) return {Taking::taken, {}, {}};
+    if (holds(savePath)) return {Taking::taken, {}, {}, 0, {}};
     return lock(savePath, false);
 }
 
 CareerLock::Result CareerLock::takeOver(const QString& savePath) {
-    if (holds(savePath)) return {Taking::taken, {}, {}};
+    if (holds(savePath)) return {Taking::taken, {}, {}, 0, {}};
     return lock(savePath, true);
 }
 
@@ -27,21 +27,24 @@ bool CareerLock::holds(const QString& savePath) const {
     return held_ != nullptr && savePath_ == savePath;
 }
 
-CareerLock::Result CareerLock::lock(const QString& savePath, bool overAnotherComputer) {
+CareerLock::Result CareerLock::lock(const QString& savePath, bool overUnprovenHolder) {
     release();
     const QString folder = QFileInfo(savePath).absolutePath();
     if (!makeFolder(folder)) {
         return {Taking::failed,
                 {},
                 QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
-                    .arg(QDir::toNativeSeparators(folder))};
+                    .arg(QDir::toNativeSeparators(folder)),
+                0,
+                {}};
     }
-    LockAttempt attempt = takeLockFile(lockFilePath(savePath), overAnotherComputer);
+    LockAttempt attempt = takeLockFile(lockFilePath(savePath), overUnprovenHolder);
     if (attempt.taking == Taking::taken) {
         held_ = std::move(attempt.held);
         savePath_ = savePath;
     }
-    return {attempt.taking, std::move(attempt.computer), std::move(attempt.reason)};
+    return {attempt.taking, std::move(attempt.computer), std::move(attempt.reason), attempt.pid,
+            std::move(attempt.program)};
 }
 
 void CareerLock::release() {

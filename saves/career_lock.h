@@ -26,6 +26,10 @@ class CareerLock {
         QString computer;
         // Why the lock could not be made.
         QString reason;
+        // The process the lock names and the program it runs, when that is
+        // not this game.
+        qint64 pid = 0;
+        QString program;
     };
 
     CareerLock() = default;
@@ -37,15 +41,16 @@ class CareerLock {
     // Takes the lock of the save file at the path, letting go of any other
     // it held. The folder is created when missing.
     Result take(const QString& savePath);
-    // Takes over the lock that a copy on another computer wrote, once the
-    // player has said that it no longer plays the career.
+    // Takes over the lock that a copy on another computer wrote, or one
+    // naming a process of another program, once the player has said that no
+    // copy of the game plays the career there.
     Result takeOver(const QString& savePath);
     // Lets go of the lock held, if any, and removes its file.
     void release();
     bool holds(const QString& savePath) const;
 
   private:
-    Result lock(const QString& savePath, bool overAnotherComputer);
+    Result lock(const QString& savePath, bool overUnprovenHolder);
 
     std::unique_ptr<HeldLock> held_;
     QString savePath_;

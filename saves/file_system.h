@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QFile;
 class QFileDevice;
@@ -103,6 +104,19 @@ bool pathTaken(const QString& path);
 // has it; the reason of a failure.
 std::optional<QString> moveWithoutReplacing(const QString& from, const QString& to);
 
+// A name in a folder, as the system spells it and Qt decodes it (a byte
+// that is no text in the system's encoding shown as U+FFFD). A name that is
+// not text does not lead back to its file, so the game cannot open it: it
+// is not `spelledBack`.
+struct FolderEntry {
+    QString name;
+    bool spelledBack = true;
+};
+
+// Every entry of the folder whose name ends so, hidden ones, links, folders
+// and the like among them, in no set order.
+std::vector<FolderEntry> folderEntries(const QString& folder, const QString& ending);
+
 // Creates the folder and those above it, when missing; whether it is there.
 bool makeFolder(const QString& folder);
 
@@ -119,6 +133,10 @@ enum class LockTaking {
     // A copy on another computer wrote it, in a folder that holds no locks
     // of the system: whether it still plays is not known here.
     heldOnAnotherComputer,
+    // In such a folder, the lock names a process of this computer that runs
+    // another program than this game: whether a copy of the game still
+    // holds it is for the player to say.
+    heldByAnotherProgram,
     // Something other than a regular file is at the lock's path (a folder,
     // a link, a pipe): it is never opened nor replaced.
     notARegularFile,
@@ -145,9 +163,14 @@ struct LockAttempt {
     QString computer;
     // Why the lock could not be made.
     QString reason;
+    // The process named in the lock and the program it runs now, when that
+    // is not this game.
+    qint64 pid = 0;
+    QString program;
 };
 
 // Takes the lock file at the path, created when missing; with
-// `overAnotherComputer`, one that a copy on another computer wrote is taken
-// over (the player said it no longer plays).
-LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer);
+// `overUnprovenHolder`, one that a copy on another computer wrote, or one
+// naming a process of another program, is taken over (the player said that
+// no copy of the game plays it there); never one of a copy running here.
+LockAttempt takeLockFile(const QString& lockPath, bool overUnprovenHolder);

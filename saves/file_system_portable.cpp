@@ -3,6 +3,7 @@
 // without POSIX (and built and tested on Linux too, with
 // BAILCREST_PORTABLE_FILES). A look at a path and its opening are two steps
 // here, and Windows itself refuses to open a file another program holds.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -147,6 +148,16 @@ FileState fileState(const QString& path) {
             info.lastModified().toMSecsSinceEpoch() * 1000000};
 }
 
+std::vector<FolderEntry> folderEntries(const QString& folder, const QString& ending) {
+    // Windows names every file in UTF-16, which a QString holds whole.
+    std::vector<FolderEntry> entries;
+    const QStringList names = QDir(folder).entryList(
+        {QLatin1Char('*') + ending},
+        QDir::Files | QDir::System | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& name : names) entries.push_back({name, true});
+    return entries;
+}
+
 bool folderTakesFiles(const QString& folder) {
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isWritable()) return false;
@@ -168,7 +179,11 @@ class QtLockHeld final : public HeldLock {
 };
 
 LockAttempt with(LockTaking taking, QString computer = QString(), QString reason = QString()) {
-    return {taking, nullptr, std::move(computer), std::move(reason)};
+    LockAttempt attempt;
+    attempt.taking = taking;
+    attempt.computer = std::move(computer);
+    attempt.reason = std::move(reason);
+    return attempt;
 }
 
 LockAttempt tryTaking(std::unique_ptr<QLockFile> lock) {
@@ -199,7 +214,7 @@ std::unique_ptr<QLockFile> lockFile(const QString& lockPath) {
 
 }  // namespace
 
-LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
+LockAttempt takeLockFile(const QString& lockPath, bool overUnprovenHolder) {
     const QFileInfo found(lockPath);
     if (isLink(found) || (found.exists() && !found.isFile()))
         return with(LockTaking::notARegularFile);
@@ -217,7 +232,7 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
     std::unique_ptr<QLockFile> other = lockFile(lockPath);
     const bool named = other->getLockInfo(&pid, &computer, &program);
     if (named && (computer.isEmpty() || computer == QSysInfo::machineHostName())) return attempt;
-    if (named && !overAnotherComputer) return with(LockTaking::heldOnAnotherComputer, computer);
+    if (named && !overUnprovenHolder) return with(LockTaking::heldOnAnotherComputer, computer);
     // An empty or cut-off lock, that of a copy that ended while it wrote it,
     // is taken over like one nobody holds; removing it fails while another
     // copy holds it.

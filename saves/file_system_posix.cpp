@@ -2,6 +2,7 @@
 // The file layer on the system calls of POSIX (Linux, the BSDs, macOS): each
 // look at a file and its opening are one step, so nothing can take the
 // file's place in between.
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -147,6 +148,23 @@ FileState fileState(const QString& path) {
     return {true, S_ISREG(status.st_mode), static_cast<qint64>(status.st_size), changedAt(status)};
 }
 
+std::vector<FolderEntry> folderEntries(const QString& folder, const QString& ending) {
+    // Read as the system spells the names: Qt's own listing leaves out a name
+    // that is not text, which the player would then never see.
+    std::vector<FolderEntry> entries;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) return entries;
+    const QByteArray end = QFile::encodeName(ending);
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == ".." || !name.endsWith(end)) continue;
+        const QString decoded = QFile::decodeName(name);
+        entries.push_back({decoded, QFile::encodeName(decoded) == name});
+    }
+    ::closedir(dir);
+    return entries;
+}
+
 bool folderTakesFiles(const QString& folder) {
     // access() asks the system itself, permissions and access lists alike.
     const QFileInfo info(folder);
@@ -170,29 +188,33 @@ bool locksUnsupported(int error) {
     return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL;
 }
 
-// Whether a process of that number runs, and when it started: on Linux the
-// clock ticks since the computer started (/proc/PID/stat's 22nd field), 0
-// where the system does not tell.
-std::optional<qint64> processStart(qint64 pid) {
+// Whether a process of that number runs, when it started and what program it
+// runs: on Linux the clock ticks since the computer started (/proc/PID/stat's
+// 22nd field) and the program's name (/proc/PID/comm), which everyone may
+// read; nothing of either where the system does not tell.
+std::optional<RunningProcess> runningProcess(qint64 pid) {
     if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return std::nullopt;
+    RunningProcess process;
 #ifdef Q_OS_LINUX
-    const QByteArray stat = "/proc/" + QByteArray::number(pid) + "/stat";
-    const int handle = ::open(stat.constData(), O_RDONLY | O_CLOEXEC);
-    if (handle < 0) return 0;
-    char buffer[1024];
-    const ssize_t count = ::read(handle, buffer, sizeof buffer - 1);
-    ::close(handle);
-    if (count <= 0) return 0;
+    const auto readProc = [pid](const char* what) {
+        const QByteArray name = "/proc/" + QByteArray::number(pid) + '/' + what;
+        const int handle = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (handle < 0) return QByteArray();
+        char buffer[1024];
+        const ssize_t count = ::read(handle, buffer, sizeof buffer - 1);
+        ::close(handle);
+        return count > 0 ? QByteArray(buffer, static_cast<qsizetype>(count)) : QByteArray();
+    };
     // The program's name, in parentheses, may hold blanks of its own.
-    const QByteArray line(buffer, static_cast<qsizetype>(count));
+    const QByteArray line = readProc("stat");
     const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
     constexpr qsizetype startTime = 22 - 3;
     bool number = false;
     const qint64 started = fields.size() > startTime ? fields[startTime].toLongLong(&number) : 0;
-    return number ? started : 0;
-#else
-    return 0;
+    process.startedAt = number ? started : 0;
+    process.program = QString::fromUtf8(readProc("comm").trimmed());
 #endif
+    return process;
 }
 
 QByteArray readLockBytes(int handle) {
@@ -219,7 +241,11 @@ class FlockHeld final : public HeldLock {
 };
 
 LockAttempt with(LockTaking taking, QString computer = QString(), QString reason = QString()) {
-    return {taking, nullptr, std::move(computer), std::move(reason)};
+    LockAttempt attempt;
+    attempt.taking = taking;
+    attempt.computer = std::move(computer);
+    attempt.reason = std::move(reason);
+    return attempt;
 }
 
 bool sameFile(int handle, int other) {
@@ -274,10 +300,11 @@ LockAttempt takeWrittenLock(const QByteArray& path, const LockHolder& thisCopy,
 
 }  // namespace
 
-LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
+LockAttempt takeLockFile(const QString& lockPath, bool overUnprovenHolder) {
     const QByteArray path = QFile::encodeName(lockPath);
+    const std::optional<RunningProcess> self = runningProcess(::getpid());
     const LockHolder thisCopy{static_cast<qint64>(::getpid()), QSysInfo::machineHostName(),
-                              processStart(::getpid()).value_or(0)};
+                              self ? self->startedAt : 0};
     // A few tries, for a lock let go of and removed right while it is taken.
     for (int attempt = 0; attempt < 16; ++attempt) {
         // Only a regular file is ever opened: a pipe would keep the game
@@ -311,7 +338,7 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
             // Without locks of the system, what the lock says is all there is.
             const QByteArray said = readLockBytes(handle);
             const std::optional<LockHolder> holder = lockHolderIn(said);
-            switch (standingOf(holder, thisCopy, processStart)) {
+            switch (standingOf(holder, thisCopy, runningProcess)) {
                 case LockStanding::stale:
                     ::close(handle);
                     return takeWrittenLock(path, thisCopy, said);
@@ -320,8 +347,17 @@ LockAttempt takeLockFile(const QString& lockPath, bool overAnotherComputer) {
                     return with(LockTaking::heldByAnotherCopy);
                 case LockStanding::heldElsewhere:
                     ::close(handle);
-                    if (overAnotherComputer) return takeWrittenLock(path, thisCopy, said);
+                    if (overUnprovenHolder) return takeWrittenLock(path, thisCopy, said);
                     return with(LockTaking::heldOnAnotherComputer, holder->computer);
+                case LockStanding::heldByAnotherProgram: {
+                    ::close(handle);
+                    if (overUnprovenHolder) return takeWrittenLock(path, thisCopy, said);
+                    LockAttempt asked = with(LockTaking::heldByAnotherProgram);
+                    asked.pid = holder->pid;
+                    const std::optional<RunningProcess> other = runningProcess(holder->pid);
+                    asked.program = other ? other->program : QString();
+                    return asked;
+                }
             }
         }
         if (!stillThere(handle, path)) {

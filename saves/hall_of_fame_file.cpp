@@ -279,9 +279,9 @@ struct HallLock {
 };
 
 // The hall of fame's own lock, waited for while another copy holds it. A
-// lock that a copy on another computer wrote (a folder that holds no locks of
-// the system) is taken over once the wait is over: no copy holds it that
-// long.
+// lock that a copy on another computer wrote, or one naming a process of
+// another program (a folder that holds no locks of the system), is taken
+// over once the wait is over: no copy holds it that long.
 HallLock lockHallOfFame(const QString& path) {
     const QString lockPath = lockFilePath(path);
     const QString shown = QDir::toNativeSeparators(lockPath);
@@ -305,6 +305,7 @@ HallLock lockHallOfFame(const QString& path) {
                             .arg(shown, attempt.reason)};
             case LockTaking::heldByAnotherCopy:
             case LockTaking::heldOnAnotherComputer:
+            case LockTaking::heldByAnotherProgram:
                 break;
         }
         if (waitedEnough) {

@@ -23,13 +23,20 @@ std::optional<LockHolder> lockHolderIn(const QByteArray& firstBytes) {
 }
 
 LockStanding standingOf(const std::optional<LockHolder>& holder, const LockHolder& thisCopy,
-                        ProcessStart startOf) {
+                        ProcessLookup lookUp) {
     if (!holder) return LockStanding::stale;
     if (holder->computer != thisCopy.computer) return LockStanding::heldElsewhere;
     if (holder->pid == thisCopy.pid) return LockStanding::stale;
-    const std::optional<qint64> started = startOf(holder->pid);
-    if (!started) return LockStanding::stale;
-    if (*started != 0 && holder->startedAt != 0 && *started != holder->startedAt)
-        return LockStanding::stale;
+    const std::optional<RunningProcess> running = lookUp(holder->pid);
+    if (!running) return LockStanding::stale;
+    if (running->startedAt != 0 && holder->startedAt != 0) {
+        return running->startedAt == holder->startedAt ? LockStanding::heldHere
+                                                       : LockStanding::stale;
+    }
+    // The process that wrote the lock, if it still runs, runs this game.
+    const std::optional<RunningProcess> self = lookUp(thisCopy.pid);
+    const QString ownProgram = self ? self->program : QString();
+    if (!running->program.isEmpty() && !ownProgram.isEmpty() && running->program != ownProgram)
+        return LockStanding::heldByAnotherProgram;
     return LockStanding::heldHere;
 }

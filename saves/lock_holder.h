@@ -25,9 +25,16 @@ struct LockHolder {
     qint64 startedAt = 0;
 };
 
-// What the system says of a process on this computer: nothing when none of
-// that number runs, or when it started (0 when it does not tell).
-using ProcessStart = std::optional<qint64> (*)(qint64 pid);
+// What the system says of a process running on this computer: when it
+// started (0 when the system does not tell) and the name of its program
+// (empty when it does not tell).
+struct RunningProcess {
+    qint64 startedAt = 0;
+    QString program;
+};
+
+// The process of that number, or nothing when none runs.
+using ProcessLookup = std::optional<RunningProcess> (*)(qint64 pid);
 
 // The content of the lock file of the copy.
 QByteArray lockFileBytes(const LockHolder& holder);
@@ -43,13 +50,21 @@ enum class LockStanding {
     heldHere,
     // A copy on another computer wrote it, which may or may not still play.
     heldElsewhere,
+    // A process of that number runs here, of a program that is not this
+    // game's: the number was most likely given to it after the copy that
+    // wrote the lock ended, but a renamed copy of the game is named
+    // otherwise too, so the player is asked.
+    heldByAnotherProgram,
 };
 
 // How a lock written by the holder stands for this copy. A copy on this
 // computer holds it while its process runs, and started when the lock says;
 // a process of that number started at another time is another program that
-// was given the number since. A process with this copy's own number is
-// another copy's only in another process namespace (a container), which
-// ended before this one started there.
+// was given the number since. Where the start cannot tell (a lock of an
+// earlier copy, a system that does not say), a process whose program is
+// named otherwise than this copy's is one the player is asked about. A
+// process with this copy's own number is another copy's only in another
+// process namespace (a container), which ended before this one started
+// there.
 LockStanding standingOf(const std::optional<LockHolder>& holder, const LockHolder& thisCopy,
-                        ProcessStart startOf);
+                        ProcessLookup lookUp);

@@ -67,6 +67,12 @@ SaveClaim::Check SaveClaim::lockRefused(const QString& savePath, const CareerLoc
             check.computer = taking.computer;
             savingOff_ = SavingOff{NotSaving::openOnAnotherComputer, lock, taking.computer};
             break;
+        case CareerLock::Taking::heldByAnotherProgram:
+            check.standing = Standing::lockOfAnotherProgram;
+            check.pid = taking.pid;
+            check.program = taking.program;
+            savingOff_ = SavingOff{NotSaving::lockOfAnotherProgram, lock, taking.program};
+            break;
         case CareerLock::Taking::heldByAnotherCopy:
             check.standing = Standing::openInAnotherCopy;
             savingOff_ = SavingOff{NotSaving::openInAnotherCopy, lock, {}};

@@ -30,6 +30,10 @@ class SaveClaim {
         // A copy on another computer wrote the lock: the player is to be
         // asked whether it still plays the career (takeOver()).
         openOnAnotherComputer,
+        // The lock names a process of this computer that runs another
+        // program than the game: the player is to be asked whether to take
+        // the career over (takeOver()).
+        lockOfAnotherProgram,
         // The lock could not be taken (why in SavingOff): this copy does not save.
         lockRefused,
         // Another file is there: the player is to be asked whether to
@@ -41,12 +45,17 @@ class SaveClaim {
         FoundSave found;
         // The computer named in the lock, when it is another's.
         QString computer;
+        // The process named in the lock and the program it runs, when that
+        // is not the game.
+        qint64 pid = 0;
+        QString program;
     };
 
     // Why a career does not save in this game.
     enum class NotSaving {
         openInAnotherCopy,
         openOnAnotherComputer,
+        lockOfAnotherProgram,
         lockNotARegularFile,
         lockNotMade,
         lockNameTooLong,
@@ -69,8 +78,8 @@ class SaveClaim {
     // what it holds.
     Check claim(const QString& savePath);
 
-    // The player's answer to a lock written on another computer: taking the
-    // career over takes the lock and looks at the save path as claim()
+    // The player's answer to a lock written on another computer, or naming
+    // another program: taking the career over takes the lock and looks at the save path as claim()
     // does; keeping it turns saving off for this game.
     Check takeOver(const QString& savePath, bool take);
 

@@ -37,17 +37,40 @@ SavedCareer readSavedCareer(const QString& path) {
     return saved;
 }
 
+namespace {
+
+// A file whose name the system spells in bytes that are no text: the path
+// the game holds leads elsewhere, so the file is never opened, nor a file
+// written beside it under that name.
+SavedCareer unspeltSave(const QString& path) {
+    SavedCareer saved;
+    saved.path = path;
+    saved.fileName = QFileInfo(path).fileName();
+    saved.reason = QCoreApplication::translate(
+        "SaveFile",
+        "its name is not text this system can spell back, so the game cannot open it safely; "
+        "rename it to load it");
+    return saved;
+}
+
+}  // namespace
+
 std::vector<SavedCareer> listSavedCareers(const QString& folder) {
     const QDir dir(folder);
     // Links, pipes and the like are listed too, each with the reason it is
-    // not opened.
-    const QStringList names = dir.entryList(
-        {QLatin1Char('*') + saveFileEnding},
-        QDir::Files | QDir::System | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    // not opened, and so is a name that is not text.
+    std::vector<FolderEntry> entries = folderEntries(folder, saveFileEnding);
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
     const std::vector<FameEntry> remembered = readHallOfFame(hallOfFamePath(folder)).entries;
     std::vector<SavedCareer> careers;
-    careers.reserve(static_cast<std::size_t>(names.size()));
-    for (const QString& name : names) {
+    careers.reserve(entries.size());
+    for (const FolderEntry& entry : entries) {
+        const QString& name = entry.name;
+        if (!entry.spelledBack) {
+            careers.push_back(unspeltSave(dir.filePath(name)));
+            continue;
+        }
         SavedCareer saved = readSavedCareer(dir.filePath(name));
         if (saved.kind != SavedCareer::Kind::notACareer) {
             // The hall of fame remembers a career by the file it saved to,
@@ -66,14 +89,10 @@ std::vector<SavedCareer> listSavedCareers(const QString& folder) {
     return careers;
 }
 
-HallOfFameUpdate rememberSavedCareers(const QString& folder) {
-    const QString path = hallOfFamePath(folder);
-    if (!QFileInfo(folder).isDir()) {
-        HallOfFameUpdate update;
-        update.file = path;
-        update.entries = readHallOfFame(path).entries;
-        return update;
-    }
+namespace {
+
+// The careers saved in the folder as the hall of fame takes them in.
+std::vector<FameEntry> careersToRemember(const QString& folder) {
     std::vector<FameEntry> careers;
     for (const SavedCareer& saved : listSavedCareers(folder)) {
         // An ended career keeps the place it has; a set-aside copy of it is
@@ -85,5 +104,24 @@ HallOfFameUpdate rememberSavedCareers(const QString& folder) {
                                       setAsideFrom(saved.fileName).value_or(saved.fileName),
                                       saved.lastPlayed));
     }
-    return rememberInHallOfFame(path, careers);
+    return careers;
+}
+
+}  // namespace
+
+HallOfFameUpdate rememberSavedCareers(const QString& folder) {
+    const QString path = hallOfFamePath(folder);
+    if (!QFileInfo(folder).isDir()) {
+        HallOfFameUpdate update;
+        update.file = path;
+        update.entries = readHallOfFame(path).entries;
+        return update;
+    }
+    return rememberInHallOfFame(path, careersToRemember(folder));
+}
+
+std::vector<FameEntry> readOnlyHallOfFame(const QString& folder) {
+    std::vector<FameEntry> entries = readHallOfFame(hallOfFamePath(folder)).entries;
+    for (const FameEntry& career : careersToRemember(folder)) remember(entries, career);
+    return entries;
 }

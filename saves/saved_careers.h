@@ -59,3 +59,8 @@ std::vector<SavedCareer> listSavedCareers(const QString& folder);
 // taken in, ended careers keep theirs, and careers whose files are gone stay.
 // Nothing is written in a folder that does not exist.
 HallOfFameUpdate rememberSavedCareers(const QString& folder);
+
+// The hall of fame of a folder the game cannot write to, as
+// rememberSavedCareers() would bring it up to the careers saved there, with
+// nothing written: the careers of every row that reads.
+std::vector<FameEntry> readOnlyHallOfFame(const QString& folder);

@@ -60,7 +60,11 @@ QString listName(FameList list) {
     return QString();
 }
 
-QStandardItemModel* listModel(const std::vector<FameEntry>& ranked, QObject* parent) {
+// The careers at the places given, best first; those from the first
+// read-only place on are the read-only folder's.
+QStandardItemModel* listModel(const std::vector<FameEntry>& careers,
+                              const std::vector<std::size_t>& places, std::size_t firstReadOnly,
+                              QObject* parent) {
     auto* model = new QStandardItemModel(0, columnCount, parent);
     model->setHorizontalHeaderLabels(
         {//: The place in a list of the best careers.
@@ -69,14 +73,19 @@ QStandardItemModel* listModel(const std::vector<FameEntry>& ranked, QObject* par
          HallOfFameScreen::tr("Runs"), HallOfFameScreen::tr("Wickets"),
          HallOfFameScreen::tr("Bank balance (Rs.)"), HallOfFameScreen::tr("Status"),
          HallOfFameScreen::tr("Last played")});
-    for (std::size_t i = 0; i < ranked.size(); ++i) {
-        const FameEntry& e = ranked[i];
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const FameEntry& e = careers[places[i]];
+        //: Whether a career in the hall of fame has ended or is still played.
+        const QString standing =
+            e.ended ? HallOfFameScreen::tr("Ended") : HallOfFameScreen::tr("Playing");
         const QString texts[columnCount] = {
             shownNumber(static_cast<qint64>(i + 1)), e.player, levelName(e.highestLevel),
             shownNumber(e.matches), shownNumber(e.runs), shownNumber(e.wickets),
             shownMoney(e.bankBalance),
-            //: Whether a career in the hall of fame has ended or is still played.
-            e.ended ? HallOfFameScreen::tr("Ended") : HallOfFameScreen::tr("Playing"),
+            //: A career of a Saves folder the game cannot write to: %1 is
+            //: whether it has ended ("Ended", "Playing").
+            places[i] >= firstReadOnly ? HallOfFameScreen::tr("%1, read-only").arg(standing)
+                                       : standing,
             e.lastPlayed.isValid()
                 ? QLocale().toString(e.lastPlayed.toLocalTime(), QLocale::ShortFormat)
                 : QString()};
@@ -109,8 +118,11 @@ int paneFrameWidth(const QTabWidget& tabs) {
 
 }  // namespace
 
-HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidget* owner)
+HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& ownCareers, QWidget* owner,
+                                   const ReadOnlyHall& readOnly)
     : QDialog(owner) {
+    std::vector<FameEntry> careers = ownCareers;
+    careers.insert(careers.end(), readOnly.careers.begin(), readOnly.careers.end());
     setObjectName(QStringLiteral("hallOfFame"));
     look::setUpResizableWindow(this, tr("Bailcrest: Hall of Fame"), 11000, 5400);
     setModal(true);
@@ -124,7 +136,8 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
         const auto list = static_cast<FameList>(i);
         auto* table = new QTableView(tabs_);
         table->setObjectName(QStringLiteral("fameList%1").arg(i));
-        table->setModel(listModel(ranked(careers, list, listLength), table));
+        table->setModel(
+            listModel(careers, rankedPlaces(careers, list, listLength), ownCareers.size(), table));
         setUpRowTable(table, look::accessibleCaption(listName(list)));
         showNamesInColumn(table, playerColumn);
         fitColumnsToContents(table);
@@ -153,6 +166,22 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
         none->setWordWrap(true);
         look::setTextColour(none, look::silver);
         layout->addWidget(none);
+    }
+
+    if (!readOnly.folder.isEmpty()) {
+        //: %1 is a Saves folder the game cannot write to, %2 where new saves go.
+        auto* note = new QLabel(
+            tr("The hall of fame of %1 is shown too, its careers marked read-only: the game "
+               "cannot write there, so new saves, and the careers they bring in here, go to %2.")
+                .arg(QDir::toNativeSeparators(readOnly.folder),
+                     QDir::toNativeSeparators(readOnly.savesTo)),
+            this);
+        note->setObjectName(QStringLiteral("readOnlyHall"));
+        note->setFont(look::font(false));
+        note->setWordWrap(true);
+        note->setTextFormat(Qt::PlainText);
+        look::setTextColour(note, look::silver);
+        layout->addWidget(note);
     }
 
     auto* commands = new QHBoxLayout;
@@ -189,10 +218,14 @@ void tellHallOfFameUpdate(const HallOfFameUpdate& update, Prompter& prompter, QW
     }
 }
 
-void showHallOfFame(const QString& folder, Prompter& prompter, QWidget* owner) {
+void showHallOfFame(const QString& folder, Prompter& prompter, QWidget* owner,
+                    const QString& readOnlyFolder) {
     const HallOfFameUpdate update = rememberSavedCareers(folder);
     tellHallOfFameUpdate(update, prompter, owner);
-    HallOfFameScreen screen(update.entries, owner);
+    HallOfFameScreen::ReadOnlyHall readOnly;
+    if (!readOnlyFolder.isEmpty())
+        readOnly = {readOnlyFolder, folder, readOnlyHallOfFame(readOnlyFolder)};
+    HallOfFameScreen screen(update.entries, owner, readOnly);
     screen.exec();
 }
 

@@ -888,7 +888,7 @@ void MainScreen::tellWhereSaved() {
 void MainScreen::showHallOfFame() {
     ::showHallOfFame(
         hallOfFameFolder(platform_.programFolder, career_->session().saveTarget().folder),
-        platform_.prompter, this);
+        platform_.prompter, this, readOnlySavesFolder(platform_.programFolder));
 }
 
 void MainScreen::endCareer(CareerEnding ending) {

@@ -3,8 +3,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 
 #include "game/level.h"
+#include "saves/file_names.h"
 #include "saves/file_words.h"
 #include "screens/prompter.h"
 #include "session/career_session.h"
@@ -52,6 +54,28 @@ QString takeOverQuestion(const QString& path, const QString& computer) {
         .arg(path, computer);
 }
 
+// A process number is a name, not an amount: in the player's digits, never
+// grouped.
+QString processNumber(qint64 pid) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(pid);
+}
+
+QString anotherProgramQuestion(const QString& path, const QString& lock, qint64 pid,
+                               const QString& program) {
+    //: %1 is a save file, %2 its lock file, %3 a process number, %4 the name of
+    //: the program that process runs.
+    return QCoreApplication::translate(
+               "SaveClaim",
+               "The career saved as %1 is locked by %2, which names process %3 of this computer. "
+               "That process is now the program %4, not this game: the number was most likely "
+               "given to it after the game that locked the career had ended.\n\nTake the career "
+               "over? Yes saves it here from now on. No plays it here without saving; say No if "
+               "%4 is a copy of this game under another name.")
+        .arg(path, lock, processNumber(pid), program);
+}
+
 }  // namespace
 
 QString savingOffNotice(const QString& savePath, const SaveClaim::SavingOff& off) {
@@ -96,6 +120,7 @@ QString savingOffNotice(const QString& savePath, const SaveClaim::SavingOff& off
                        "the career again.")
                 .arg(save, lock);
         case SaveClaim::NotSaving::openOnAnotherComputer:
+        case SaveClaim::NotSaving::lockOfAnotherProgram:
         case SaveClaim::NotSaving::anotherFileKept:
             break;
     }
@@ -113,6 +138,13 @@ QString savingOffReason(const SaveClaim::SavingOff& off) {
             return QCoreApplication::translate(
                        "SaveClaim",
                        "This career is not being saved: it is open on the computer %1.")
+                .arg(off.detail);
+        case SaveClaim::NotSaving::lockOfAnotherProgram:
+            //: %1 is the name of a program that is not the game.
+            return QCoreApplication::translate(
+                       "SaveClaim",
+                       "This career is not being saved: its lock names a process of the program "
+                       "%1.")
                 .arg(off.detail);
         case SaveClaim::NotSaving::lockNotARegularFile:
             //: %1 is the career's lock file.
@@ -142,10 +174,16 @@ void settleSaveClaim(CareerSession& session, Prompter& prompter, QWidget* owner)
     if (check.standing == SaveClaim::Standing::openOnAnotherComputer) {
         check = session.answerTakeOver(prompter.question(
             owner, takeOverQuestion(shown, check.computer), Prompter::Answer::no));
+    } else if (check.standing == SaveClaim::Standing::lockOfAnotherProgram) {
+        const QString lock = QDir::toNativeSeparators(lockFilePath(session.savePath()));
+        check = session.answerTakeOver(
+            prompter.question(owner, anotherProgramQuestion(shown, lock, check.pid, check.program),
+                              Prompter::Answer::no));
     }
     switch (check.standing) {
         case SaveClaim::Standing::clear:
         case SaveClaim::Standing::openOnAnotherComputer:
+        case SaveClaim::Standing::lockOfAnotherProgram:
             return;
         case SaveClaim::Standing::openInAnotherCopy:
         case SaveClaim::Standing::lockRefused:

@@ -611,6 +611,16 @@
         <source>; </source>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career of a Saves folder the game cannot write to: %1 is whether it has ended (&quot;Ended&quot;, &quot;Playing&quot;).</extracomment>
+        <translation>%1, শুধু পড়ার জন্য</translation>
+    </message>
+    <message>
+        <source>The hall of fame of %1 is shown too, its careers marked read-only: the game cannot write there, so new saves, and the careers they bring in here, go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>%1-এর হল অফ ফেমও দেখানো হয়েছে, এর কেরিয়ারগুলো শুধু পড়ার জন্য বলে চিহ্নিত: গেম সেখানে লিখতে পারে না, তাই নতুন সেভ, আর সেগুলো থেকে এখানে আসা কেরিয়ার, %2-এ যায়।</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCharts</name>
@@ -2457,6 +2467,20 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: the name of its lock is too long.</source>
         <translation>এই কেরিয়ার সেভ হচ্ছে না: এর লকের নাম খুব লম্বা।</translation>
     </message>
+    <message>
+        <source>The career saved as %1 is locked by %2, which names process %3 of this computer. That process is now the program %4, not this game: the number was most likely given to it after the game that locked the career had ended.
+
+Take the career over? Yes saves it here from now on. No plays it here without saving; say No if %4 is a copy of this game under another name.</source>
+        <extracomment>%1 is a save file, %2 its lock file, %3 a process number, %4 the name of the program that process runs.</extracomment>
+        <translation>%1 হিসেবে সেভ করা কেরিয়ারটি %2 দিয়ে লক করা, যেটি এই কম্পিউটারের প্রসেস %3-এর নাম বলে। সেই প্রসেসটি %4 প্রোগ্রাম চালাচ্ছে, এই গেম নয়: সম্ভবত কেরিয়ারটি লক করা গেমটি বন্ধ হওয়ার পরে নম্বরটি সেটিকে দেওয়া হয়েছে।
+
+কেরিয়ারটি নিয়ে নেবেন? হ্যাঁ: এখন থেকে সেটি এখানে সেভ হবে। না: সেটি এখানে সেভ না করেই খেলা হবে; %4 যদি অন্য নামে এই গেমেরই একটি কপি হয়, তবে না বলুন।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: its lock names a process of the program %1.</source>
+        <extracomment>%1 is the name of a program that is not the game.</extracomment>
+        <translation>এই কেরিয়ার সেভ হচ্ছে না: এর লক %1 প্রোগ্রামের একটি প্রসেসের নাম বলে।</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -2731,6 +2755,10 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>its lock %1 is not an ordinary file</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>এর লক %1 সাধারণ ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>its name is not text this system can spell back, so the game cannot open it safely; rename it to load it</source>
+        <translation>এর নাম এমন লেখা নয় যা এই সিস্টেম আবার লিখতে পারে, তাই গেম এটি নিরাপদে খুলতে পারে না; লোড করতে এর নাম বদলান</translation>
     </message>
 </context>
 <context>

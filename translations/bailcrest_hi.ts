@@ -611,6 +611,16 @@
         <source>; </source>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career of a Saves folder the game cannot write to: %1 is whether it has ended (&quot;Ended&quot;, &quot;Playing&quot;).</extracomment>
+        <translation>%1, केवल पढ़ने के लिए</translation>
+    </message>
+    <message>
+        <source>The hall of fame of %1 is shown too, its careers marked read-only: the game cannot write there, so new saves, and the careers they bring in here, go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>%1 का कीर्ति स्तंभ भी दिखाया गया है, उसके करियर केवल पढ़ने के लिए चिह्नित: गेम वहाँ लिख नहीं सकता, इसलिए नए सेव, और उनसे यहाँ आने वाले करियर, %2 में जाते हैं।</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCharts</name>
@@ -2457,6 +2467,20 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: the name of its lock is too long.</source>
         <translation>यह करियर सेव नहीं हो रहा: उसके लॉक का नाम बहुत लंबा है।</translation>
     </message>
+    <message>
+        <source>The career saved as %1 is locked by %2, which names process %3 of this computer. That process is now the program %4, not this game: the number was most likely given to it after the game that locked the career had ended.
+
+Take the career over? Yes saves it here from now on. No plays it here without saving; say No if %4 is a copy of this game under another name.</source>
+        <extracomment>%1 is a save file, %2 its lock file, %3 a process number, %4 the name of the program that process runs.</extracomment>
+        <translation>%1 के रूप में सेव किया गया करियर %2 से लॉक है, जो इस कंप्यूटर की प्रोसेस %3 का नाम लेता है। वह प्रोसेस प्रोग्राम %4 चला रही है, यह गेम नहीं: यह नंबर शायद करियर को लॉक करने वाले गेम के बंद होने के बाद उसे मिला।
+
+क्या करियर ले लें? हाँ: अब से वह यहाँ सेव होगा। नहीं: वह यहाँ बिना सेव किए खेला जाएगा; अगर %4 किसी दूसरे नाम से इसी गेम की कॉपी है तो नहीं चुनें।</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: its lock names a process of the program %1.</source>
+        <extracomment>%1 is the name of a program that is not the game.</extracomment>
+        <translation>यह करियर सेव नहीं हो रहा: उसका लॉक प्रोग्राम %1 की एक प्रोसेस का नाम लेता है।</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -2731,6 +2755,10 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>its lock %1 is not an ordinary file</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>उसका लॉक %1 साधारण फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>its name is not text this system can spell back, so the game cannot open it safely; rename it to load it</source>
+        <translation>उसका नाम ऐसा पाठ नहीं है जिसे यह सिस्टम वापस लिख सके, इसलिए गेम उसे सुरक्षित रूप से नहीं खोल सकता; लोड करने के लिए उसका नाम बदलें</translation>
     </message>
 </context>
 <context>

@@ -611,6 +611,16 @@
         <source>; </source>
         <translation>؛ </translation>
     </message>
+    <message>
+        <source>%1, read-only</source>
+        <extracomment>A career of a Saves folder the game cannot write to: %1 is whether it has ended (&quot;Ended&quot;, &quot;Playing&quot;).</extracomment>
+        <translation>‏%1، صرف پڑھنے کے لیے</translation>
+    </message>
+    <message>
+        <source>The hall of fame of %1 is shown too, its careers marked read-only: the game cannot write there, so new saves, and the careers they bring in here, go to %2.</source>
+        <extracomment>%1 is a Saves folder the game cannot write to, %2 where new saves go.</extracomment>
+        <translation>‏%1 کا ہال آف فیم بھی دکھایا گیا ہے، اس کے کیریئر صرف پڑھنے کے لیے کے نشان کے ساتھ: گیم وہاں لکھ نہیں سکتا، اس لیے نئی محفوظ فائلیں، اور ان سے یہاں آنے والے کیریئر، %2 میں جاتے ہیں۔</translation>
+    </message>
 </context>
 <context>
     <name>HistoryCharts</name>
@@ -2458,6 +2468,20 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>This career is not being saved: the name of its lock is too long.</source>
         <translation>یہ کیریئر محفوظ نہیں ہو رہا: اس کے لاک کا نام بہت لمبا ہے۔</translation>
     </message>
+    <message>
+        <source>The career saved as %1 is locked by %2, which names process %3 of this computer. That process is now the program %4, not this game: the number was most likely given to it after the game that locked the career had ended.
+
+Take the career over? Yes saves it here from now on. No plays it here without saving; say No if %4 is a copy of this game under another name.</source>
+        <extracomment>%1 is a save file, %2 its lock file, %3 a process number, %4 the name of the program that process runs.</extracomment>
+        <translation>‏%1 کے طور پر محفوظ کیریئر %2 سے لاک ہے، جو اس کمپیوٹر کے پروسیس %3 کا نام لیتا ہے۔ وہ پروسیس پروگرام %4 چلا رہا ہے، یہ گیم نہیں: یہ نمبر غالباً کیریئر لاک کرنے والے گیم کے بند ہونے کے بعد اسے ملا۔
+
+کیا کیریئر لے لیں؟ ہاں: اب سے یہ یہاں محفوظ ہو گا۔ نہیں: یہ یہاں محفوظ کیے بغیر کھیلا جائے گا؛ اگر %4 کسی اور نام سے اسی گیم کی کاپی ہے تو نہیں چنیں۔</translation>
+    </message>
+    <message>
+        <source>This career is not being saved: its lock names a process of the program %1.</source>
+        <extracomment>%1 is the name of a program that is not the game.</extracomment>
+        <translation>یہ کیریئر محفوظ نہیں ہو رہا: اس کا لاک پروگرام %1 کے ایک پروسیس کا نام لیتا ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -2732,6 +2756,10 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <source>its lock %1 is not an ordinary file</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>اس کا لاک %1 عام فائل نہیں ہے</translation>
+    </message>
+    <message>
+        <source>its name is not text this system can spell back, so the game cannot open it safely; rename it to load it</source>
+        <translation>اس کا نام ایسا متن نہیں جسے یہ سسٹم واپس لکھ سکے، اس لیے گیم اسے محفوظ طریقے سے نہیں کھول سکتا؛ لوڈ کرنے کے لیے اس کا نام بدلیں</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -24,8 +25,11 @@
 #include "session/career_session.h"
 #include "support/chosen_match.h"
 #include "support/file_contents.h"
+#include "support/folder_without_locks.h"
 #include "support/match_on_screen.h"
+#include "support/posix_files.h"
 #include "support/qt_printers.h"
+#include "support/running_program.h"
 #include "support/save_fixtures.h"
 #include "support/scripted_platform.h"
 
@@ -189,6 +193,42 @@ TEST_F(AnotherCareer, ASecondCopyOnOneCareerIsToldAndWritesNothing) {
     EXPECT_EQ(contents(mehtaSave), mehtaBytes);
     EXPECT_EQ(contents(historyFilePath(mehtaSave)), mehtaHistory);
     EXPECT_TRUE(status->isVisible());
+}
+
+// In a folder without locks of the system, a lock naming a process that
+// now runs another program is put to the player, naming both, with Enter
+// keeping it; told to take it over, the copy saves.
+TEST_F(AnotherCareer, ALockOfAnotherProgramIsPutToThePlayer) {
+    SKIP_WITHOUT_POSIX_FILES("the portable build's locks are Qt's, which asks no flock()");
+    const FolderWithoutLocks noLocks;
+    const pid_t unrelated = startProgram("sleep", "1000");
+    ASSERT_GT(unrelated, 0);
+    const QString lock = lockFilePath(mehtaSave);
+    const QByteArray lockBytes = QByteArray::number(unrelated) + "\nbailcrest\n" +
+                                 QSysInfo::machineHostName().toUtf8() + '\n';
+    for (const bool take : {false, true}) {
+        SCOPED_TRACE(take ? "taken over" : "kept");
+        put(lock, lockBytes);
+        ScriptedPlatform scripted(programFolder.path());
+        scripted.prompter.answers = {take};
+        ScreenNavigator screens(scripted.platform);
+        loadMehta(scripted, screens);
+        MainScreen* main = screens.mainScreen();
+        ASSERT_NE(main, nullptr);
+        ASSERT_EQ(scripted.prompter.questions.size(), 1);
+        const QString& question = scripted.prompter.questions[0];
+        EXPECT_TRUE(question.contains(QStringLiteral("sleep"))) << question.toStdString();
+        EXPECT_TRUE(question.contains(QDir::toNativeSeparators(lock)));
+        EXPECT_TRUE(question.contains(QString::number(unrelated)));
+        EXPECT_EQ(scripted.prompter.questionDefaults, std::vector{Prompter::Answer::no});
+        const auto* status = main->findChild<QLabel*>(QStringLiteral("savingStatus"));
+        ASSERT_NE(status, nullptr);
+        EXPECT_EQ(status->isVisibleTo(main), !take);
+        scripted.random.draws = {0.0, 0.75, 0.4, 0.9};
+        playMatchOnScreen(*main);
+        EXPECT_EQ(contents(mehtaSave) != mehtaBytes, take);
+    }
+    endChild(unrelated);
 }
 
 // A pipe where the lock would be does not keep Load waiting: the career

@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +52,26 @@ void whenShown(const std::function<void()>& ask, const std::function<bool(Window
     watch.start();
     ask();
     EXPECT_TRUE(answered);
+}
+
+// A file name as long as a folder allows, in a notice or a question, breaks
+// within the box rather than running past its edge, and reads as written.
+TEST(MessagePrompter, ALongFileNameBreaksWithinTheBox) {
+    const QString path =
+        QStringLiteral("/home/player/Saves/") + QString(251, u'a') + QStringLiteral(".bsg.lock");
+    const QString text = QStringLiteral("The lock %1 could not be made.").arg(path);
+    std::unique_ptr<QMessageBox> boxes[] = {noticeBox(nullptr, text),
+                                            questionBox(nullptr, text, Prompter::Answer::no)};
+    for (const auto& box : boxes) {
+        box->show();
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(QString(label->text()).remove(QChar(0x200B)), text);
+        const QRect laidOut = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000),
+                                                                Qt::TextWordWrap, label->text());
+        EXPECT_LE(laidOut.width(), label->width());
+        EXPECT_LE(box->width(), box->screen()->availableGeometry().width());
+    }
 }
 
 TEST(MessagePrompter, EnterGivesTheQuestionsDefaultAndEscapeAlwaysAnswersNo) {

@@ -9,10 +9,12 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <future>
+#include <optional>
 
 #include "saves/file_system.h"
 #include "saves/set_aside.h"
 #include "support/file_contents.h"
+#include "support/folder_without_locks.h"
 #include "support/qt_printers.h"
 
 #ifdef Q_OS_UNIX
@@ -207,34 +209,41 @@ TEST_F(HallOfFameFile, ALinkInItsPlaceIsNeitherReadNorReplacedNorWrittenThrough)
 }
 
 // Two copies ending careers at once each take theirs in: neither writes back
-// what it read over what the other wrote meanwhile.
+// what it read over what the other wrote meanwhile, in a folder with locks
+// of the system or one without, where the lock file alone tells.
 TEST_F(HallOfFameFile, CopiesEndingCareersAtOnceLoseNoCareer) {
     constexpr int perCopy = 25;
-    std::vector<pid_t> copies;
-    for (int copy = 0; copy < 2; ++copy) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            bool allKept = true;
-            for (int i = 0; i < perCopy; ++i) {
-                FameEntry e = entry("Copy", i);
-                e.player = QStringLiteral("Copy %1 career %2").arg(copy).arg(i);
-                e.saveFile = QStringLiteral("copy%1_%2.bsg").arg(copy).arg(i);
-                allKept = !rememberInHallOfFame(path, {e}).failure && allKept;
+    for (const bool withLocks : {true, false}) {
+        SCOPED_TRACE(withLocks ? "with locks of the system" : "without");
+        QFile::remove(path);
+        std::optional<FolderWithoutLocks> noLocks;
+        if (!withLocks) noLocks.emplace();
+        std::vector<pid_t> copies;
+        for (int copy = 0; copy < 2; ++copy) {
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                bool allKept = true;
+                for (int i = 0; i < perCopy; ++i) {
+                    FameEntry e = entry("Copy", i);
+                    e.player = QStringLiteral("Copy %1 career %2").arg(copy).arg(i);
+                    e.saveFile = QStringLiteral("copy%1_%2.bsg").arg(copy).arg(i);
+                    allKept = !rememberInHallOfFame(path, {e}).failure && allKept;
+                }
+                ::_exit(allKept ? 0 : 1);
             }
-            ::_exit(allKept ? 0 : 1);
+            copies.push_back(child);
         }
-        copies.push_back(child);
+        for (const pid_t copy : copies) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(copy, &status, 0), copy);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        const HallOfFameReading reading = readHallOfFame(path);
+        EXPECT_FALSE(reading.damaged);
+        EXPECT_EQ(reading.entries.size(), 2u * perCopy);
+        EXPECT_FALSE(pathTaken(lockFilePath(path)));
     }
-    for (const pid_t copy : copies) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(copy, &status, 0), copy);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    const HallOfFameReading reading = readHallOfFame(path);
-    EXPECT_FALSE(reading.damaged);
-    EXPECT_EQ(reading.entries.size(), 2u * perCopy);
-    EXPECT_FALSE(pathTaken(lockFilePath(path)));
 }
 #endif
 

@@ -11,6 +11,7 @@
 #include "saves/career_file.h"
 #include "saves/hall_of_fame_file.h"
 #include "saves/save_file_io.h"
+#include "support/posix_files.h"
 #include "support/qt_printers.h"
 #include "support/save_fixtures.h"
 
@@ -158,5 +159,31 @@ TEST(SetAsideSaveNames, NameTheSaveTheyWereKeptFromAndNoOtherNameDoes) {
     EXPECT_EQ(setAsideFrom(QStringLiteral("old-20260412.bsg")), std::nullopt);
     EXPECT_EQ(setAsideFrom(QStringLiteral(".old-20260412-183005.bsg")), std::nullopt);
 }
+
+#ifdef Q_OS_UNIX
+// A save whose name is not UTF-8 (copied from an old disk, say) is listed,
+// its name as the system gives it with the bytes that are no text shown,
+// and greyed with the reason: a name the game cannot spell back is never
+// opened, nor written beside.
+TEST_F(SavedCareers, ASaveWhoseNameIsNotTextIsListedAndNotOpened) {
+    SKIP_WITHOUT_POSIX_FILES(
+        "Qt's own listing, which the portable build reads, leaves such a "
+        "name out");
+    save(QStringLiteral("mid_auto.bsg"), career);
+    const QByteArray name = QFile::encodeName(saves) + "/ravi\xe9_auto.bsg";
+    ASSERT_EQ(::link(QFile::encodeName(saves + QStringLiteral("/mid_auto.bsg")).constData(),
+                     name.constData()),
+              0);
+    const std::vector<SavedCareer> list = listSavedCareers(saves);
+    ASSERT_EQ(list.size(), 2u);
+    const SavedCareer& odd = list[0].fileName.startsWith(QStringLiteral("mid")) ? list[1] : list[0];
+    EXPECT_EQ(odd.kind, SavedCareer::Kind::notACareer);
+    EXPECT_TRUE(odd.fileName.contains(QChar::ReplacementCharacter)) << odd.fileName.toStdString();
+    EXPECT_TRUE(odd.fileName.endsWith(QStringLiteral("_auto.bsg")));
+    EXPECT_TRUE(odd.reason.contains(QStringLiteral("rename"))) << odd.reason.toStdString();
+    // Qt cannot name it to remove it with the folder.
+    ::unlink(name.constData());
+}
+#endif
 
 }  // namespace

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -18,7 +20,9 @@
 #include <functional>
 
 #include "game/hall_of_fame.h"
+#include "saves/career_file.h"
 #include "saves/hall_of_fame_file.h"
+#include "saves/save_file_io.h"
 #include "saves/set_aside.h"
 #include "screens/career_card.h"
 #include "screens/career_model.h"
@@ -28,8 +32,10 @@
 #include "screens/history/history_screen.h"
 #include "screens/main_screen.h"
 #include "screens/player_screen.h"
+#include "support/file_contents.h"
 #include "support/match_on_screen.h"
 #include "support/qt_printers.h"
+#include "support/save_fixtures.h"
 #include "support/scripted_platform.h"
 #include "support/test_career.h"
 
@@ -252,6 +258,78 @@ TEST_F(CareerEnd, ADamagedHallOfFameIsSetAsideAndThePlayerTold) {
     EXPECT_EQ(kept.readAll(), QByteArray("scribbled over\n"));
     ASSERT_EQ(scripted.prompter.notices.size(), 1);
     EXPECT_TRUE(scripted.prompter.notices[0].contains(QStringLiteral("damaged")));
+}
+
+// A hall of fame that cannot be kept (a folder in its place) is told, naming
+// the file and why, and the lists still show.
+TEST_F(CareerEnd, AHallOfFameThatCannotBeKeptIsToldByItsName) {
+    const QString path = hallOfFamePath(saves.path());
+    ASSERT_TRUE(QDir().mkpath(path));
+    Career arjun = testCareer(45, 20, 30);
+    arjun.player = QStringLiteral("Arjun");
+    ASSERT_EQ(
+        writeSaveFile(saves.path(), QStringLiteral("arjun_auto.bsg"), saveFileOf(arjun, true)),
+        std::nullopt);
+    PlayerScreen player(scripted.prompter);
+    whileHallOfFameShows([&] { showHallOfFame(saves.path(), scripted.prompter, &player); },
+                         [](HallOfFameScreen& fame) {
+                             EXPECT_EQ(cell(fame, FameList::mostRuns, 0, 1),
+                                       QStringLiteral("Arjun"));
+                         });
+    ASSERT_EQ(scripted.prompter.notices.size(), 1);
+    EXPECT_TRUE(scripted.prompter.notices[0].contains(QDir::toNativeSeparators(path)))
+        << scripted.prompter.notices[0].toStdString();
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+// The hall of fame of a Saves folder the game cannot write to shows among
+// the careers of the folder it saves to, each of its own marked read-only,
+// with the reason new saves go elsewhere; nothing is written there.
+TEST_F(CareerEnd, AReadOnlyFoldersHallOfFameShowsMarkedSoAndStaysUnwritten) {
+    FameEntry legend;
+    legend.player = QStringLiteral("Legend");
+    legend.saveFile = QStringLiteral("legen_auto.bsg");
+    legend.highestLevel = Level::national;
+    legend.matches = 300;
+    legend.runs = 12000;
+    legend.ended = true;
+    ASSERT_EQ(rememberInHallOfFame(hallOfFamePath(saves.path()), {legend}).failure, std::nullopt);
+    QTemporaryDir readOnly;
+    FameEntry kept = legend;
+    kept.player = QStringLiteral("Kept Star");
+    kept.saveFile = QStringLiteral("kepts_auto.bsg");
+    kept.runs = 15000;
+    const QString keptHall = hallOfFamePath(readOnly.path());
+    ASSERT_EQ(rememberInHallOfFame(keptHall, {kept}).failure, std::nullopt);
+    // A career saved there that its hall does not hold yet comes in too.
+    Career arjun = testCareer(45, 20, 30);
+    arjun.player = QStringLiteral("Arjun");
+    ASSERT_EQ(
+        writeSaveFile(readOnly.path(), QStringLiteral("arjun_auto.bsg"), saveFileOf(arjun, true)),
+        std::nullopt);
+    const QByteArray hallBytes = contents(keptHall);
+    const QStringList files = QDir(readOnly.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    PlayerScreen player(scripted.prompter);
+    whileHallOfFameShows(
+        [&] { showHallOfFame(saves.path(), scripted.prompter, &player, readOnly.path()); },
+        [&](HallOfFameScreen& fame) {
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 0, 1), QStringLiteral("Kept Star"));
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 0, 7), QStringLiteral("Ended, read-only"));
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 1, 1), QStringLiteral("Legend"));
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 1, 7), QStringLiteral("Ended"));
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 2, 1), QStringLiteral("Arjun"));
+            EXPECT_EQ(cell(fame, FameList::mostRuns, 2, 7), QStringLiteral("Playing, read-only"));
+            const auto* note = fame.findChild<QLabel*>(QStringLiteral("readOnlyHall"));
+            ASSERT_NE(note, nullptr);
+            EXPECT_TRUE(note->text().contains(QDir::toNativeSeparators(readOnly.path())));
+            EXPECT_TRUE(note->text().contains(QDir::toNativeSeparators(saves.path())));
+            EXPECT_EQ(fame.findChild<QLabel*>(QStringLiteral("noCareers")), nullptr);
+        });
+    EXPECT_TRUE(scripted.prompter.messages.isEmpty())
+        << scripted.prompter.messages.join('\n').toStdString();
+    EXPECT_EQ(contents(keptHall), hallBytes);
+    EXPECT_EQ(QDir(readOnly.path()).entryList(QDir::AllEntries | QDir::Hidden), files);
 }
 
 }  // namespace

@@ -28,8 +28,10 @@
 #include "support/bytes_read.h"
 #include "support/chosen_match.h"
 #include "support/file_contents.h"
+#include "support/folder_without_locks.h"
 #include "support/posix_files.h"
 #include "support/qt_printers.h"
+#include "support/running_program.h"
 #include "support/save_fixtures.h"
 
 namespace {
@@ -47,6 +49,27 @@ class CareerLocks : public ::testing::Test {
 
     CareerSession session() const {
         return CareerSession(midCareer(), autoSave, SaveTarget{saves, false, {}});
+    }
+
+    // A copy of the game that has claimed the career and holds it until it is
+    // ended; -1 when it could not claim it.
+    pid_t copyHoldingTheCareer() const {
+        int held[2];
+        if (::pipe(held) != 0) return -1;
+        const pid_t copy = ::fork();
+        if (copy == 0) {
+            CareerSession playing = session();
+            const char said =
+                playing.claimSaveFile().standing == SaveClaim::Standing::clear ? 'c' : 'r';
+            (void)!::write(held[1], &said, 1);
+            for (;;) ::pause();
+        }
+        char said = 0;
+        const bool claimed = ::read(held[0], &said, 1) == 1 && said == 'c';
+        ::close(held[0]);
+        ::close(held[1]);
+        if (!claimed) endChild(copy);
+        return claimed ? copy : -1;
     }
 };
 
@@ -230,18 +253,140 @@ TEST_F(CareerLocks, AKilledCopyNeverKeepsTheCareer) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
+QByteArray lockWithoutStart(pid_t pid) {
+    return QByteArray::number(pid) + "\nbailcrest\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
+// Where the folder cannot hold locks of the system, the lock file alone
+// tells who plays: two copies that claim one career at the same moment never
+// both take it; a lock naming a process that now runs another program is
+// the player's to take over, and one naming a running copy of the game is
+// never taken, however asked.
+TEST_F(CareerLocks, WithoutLocksOfTheSystemTheLockFileAloneTells) {
+    SKIP_WITHOUT_POSIX_FILES("the portable build's locks are Qt's, which asks no flock()");
+    const FolderWithoutLocks noLocks;
+    for (int round = 1; round <= 40; ++round) {
+        int start[2], told[2], done[2];
+        ASSERT_EQ(::pipe(start), 0);
+        ASSERT_EQ(::pipe(told), 0);
+        ASSERT_EQ(::pipe(done), 0);
+        const pid_t other = ::fork();
+        if (other == 0) {
+            char byte = 0;
+            (void)!::read(start[0], &byte, 1);
+            {
+                CareerSession second = session();
+                byte = second.claimSaveFile().standing == SaveClaim::Standing::clear ? 'c' : 'r';
+                (void)!::write(told[1], &byte, 1);
+                (void)!::read(done[0], &byte, 1);
+            }
+            ::_exit(0);
+        }
+        bool firstTook = false;
+        {
+            CareerSession first = session();
+            (void)!::write(start[1], "g", 1);
+            firstTook = first.claimSaveFile().standing == SaveClaim::Standing::clear;
+            char secondSaid = 0;
+            ASSERT_EQ(::read(told[0], &secondSaid, 1), 1);
+            EXPECT_NE(firstTook, secondSaid == 'c') << "round " << round;
+            (void)!::write(done[1], "d", 1);
+            int status = 0;
+            ::waitpid(other, &status, 0);
+        }
+        for (int end : {start[0], start[1], told[0], told[1], done[0], done[1]}) ::close(end);
+        QFile::remove(lock);
+    }
+
+    // A process given the number of a copy that ended: "sleep" runs there.
+    const pid_t unrelated = startProgram("sleep", "1000");
+    ASSERT_GT(unrelated, 0);
+    put(lock, lockWithoutStart(unrelated));
+    {
+        CareerSession asked = session();
+        const SaveClaim::Check check = asked.claimSaveFile();
+        EXPECT_EQ(check.standing, SaveClaim::Standing::lockOfAnotherProgram);
+        EXPECT_EQ(check.pid, unrelated);
+        EXPECT_EQ(check.program, QStringLiteral("sleep"));
+        // Kept: no save, and the lock stays as it was.
+        asked.answerTakeOver(false);
+        ASSERT_TRUE(asked.whySavingOff());
+        EXPECT_EQ(asked.whySavingOff()->why, SaveClaim::NotSaving::lockOfAnotherProgram);
+        EXPECT_FALSE(confirmChosenMatch(asked, match).saved);
+        EXPECT_EQ(contents(lock), lockWithoutStart(unrelated));
+    }
+    {
+        CareerSession taking = session();
+        taking.claimSaveFile();
+        EXPECT_EQ(taking.answerTakeOver(true).standing, SaveClaim::Standing::clear);
+        EXPECT_FALSE(taking.whySavingOff());
+        EXPECT_TRUE(confirmChosenMatch(taking, match).saved);
+    }
+    endChild(unrelated);
+
+    // A copy of the game still running, whose lock tells no start.
+    const pid_t copy = startWaitingCopy();
+    put(lock, lockWithoutStart(copy));
+    {
+        CareerSession second = session();
+        EXPECT_EQ(second.claimSaveFile().standing, SaveClaim::Standing::openInAnotherCopy);
+        EXPECT_NE(second.answerTakeOver(true).standing, SaveClaim::Standing::clear);
+        EXPECT_FALSE(confirmChosenMatch(second, match).saved);
+    }
+    EXPECT_EQ(contents(lock), lockWithoutStart(copy));
+    endChild(copy);
+}
+
+// The portable build's lock is Qt's, which takes over by itself a lock whose
+// process runs another program, and never one a running copy holds, in a
+// folder with locks of the system or without.
+TEST_F(CareerLocks, APortableLockOfAnotherProgramIsTakenOverAndOneOfACopyIsNot) {
+    if (posixFileLayer()) GTEST_SKIP() << "the POSIX build asks the player";
+    const pid_t unrelated = startProgram("sleep", "1000");
+    ASSERT_GT(unrelated, 0);
+    put(lock, lockWithoutStart(unrelated));
+    {
+        CareerSession playing = session();
+        EXPECT_EQ(playing.claimSaveFile().standing, SaveClaim::Standing::clear);
+        EXPECT_TRUE(confirmChosenMatch(playing, match).saved);
+    }
+    endChild(unrelated);
+    QFile::remove(path);
+    for (const bool withLocks : {true, false}) {
+        SCOPED_TRACE(withLocks ? "with locks of the system" : "without");
+        std::optional<FolderWithoutLocks> noLocks;
+        if (!withLocks) noLocks.emplace();
+        const pid_t copy = copyHoldingTheCareer();
+        ASSERT_GT(copy, 0);
+        {
+            CareerSession second = session();
+            EXPECT_EQ(second.claimSaveFile().standing, SaveClaim::Standing::openInAnotherCopy);
+            EXPECT_FALSE(confirmChosenMatch(second, match).saved);
+        }
+        endChild(copy);
+        QFile::remove(lock);
+    }
+}
+
 // Where the folder holds no locks of the system, the lock's own words tell:
 // nobody's (empty, junk, cut off), this computer's running copy, a process
 // that has ended, or one of that number started at another time (another
 // program given the number since), this very process's number (a copy in
 // another container that ended), or another computer's, which the player is
-// asked about.
+// asked about; a process of another program, where its start cannot tell,
+// is asked about too.
 TEST(LockHolders, WhatALockFileSaysWhereTheFolderHoldsNoLocks) {
     const LockHolder here{4711, QStringLiteral("raj-laptop"), 880};
-    // Process 100 runs, started at 555; 102 runs, its start not told.
-    const auto running = [](qint64 pid) -> std::optional<qint64> {
-        if (pid == 100) return 555;
-        if (pid == 102) return 0;
+    // This copy runs "bailcrest"; process 100 runs it too, started at 555;
+    // 102 runs it, its start not told; 103 runs "sleep", 104 a program the
+    // system does not name, neither telling its start.
+    const auto running = [](qint64 pid) -> std::optional<RunningProcess> {
+        const QString game = QStringLiteral("bailcrest");
+        if (pid == 4711) return RunningProcess{880, game};
+        if (pid == 100) return RunningProcess{555, game};
+        if (pid == 102) return RunningProcess{0, game};
+        if (pid == 103) return RunningProcess{0, QStringLiteral("sleep")};
+        if (pid == 104) return RunningProcess{};
         return std::nullopt;
     };
     const auto standing = [&](const QByteArray& bytes) {
@@ -262,6 +407,12 @@ TEST(LockHolders, WhatALockFileSaysWhereTheFolderHoldsNoLocks) {
     EXPECT_EQ(standing("100\nbailcrest\nraj-laptop\n554\n"), LockStanding::stale);
     EXPECT_EQ(standing("102\nbailcrest\nraj-laptop\n554\n"), LockStanding::heldHere);
     EXPECT_EQ(standing("100\nbailcrest\nraj-laptop\nx\n"), LockStanding::heldHere);
+    // Another program where the start cannot tell is the player's to judge;
+    // where the start tells, it alone does.
+    EXPECT_EQ(standing("103\nbailcrest\nraj-laptop\n"), LockStanding::heldByAnotherProgram);
+    EXPECT_EQ(standing("103\nbailcrest\nraj-laptop\n554\n"), LockStanding::heldByAnotherProgram);
+    EXPECT_EQ(standing("104\nbailcrest\nraj-laptop\n"), LockStanding::heldHere);
+    EXPECT_EQ(standing("102\nbailcrest\nraj-laptop\n"), LockStanding::heldHere);
 }
 
 }  // namespace
