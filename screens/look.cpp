@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/look.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -86,12 +87,26 @@ QFont font(bool bold, int pixelSize) {
     return f;
 }
 
+void useLanguageFonts() {
+    const QStringList families = fontFamilies(verdanaInstalled);
+    // The desktop's theme may give message boxes and tooltips fonts of their
+    // own, which the application's font does not reach.
+    for (const char* className :
+         {static_cast<const char*>(nullptr), "QMessageBox", "QMessageBoxLabel", "QTipLabel"}) {
+        QFont shown = QApplication::font(className);
+        if (shown.families() == families) continue;
+        shown.setFamilies(families);
+        QApplication::setFont(shown, className);
+    }
+}
+
 void settleFonts(QWidget* window) {
     if (verdanaInstalled != Installed::unknown) return;
     const QStringList asked = fontFamilies(Installed::unknown);
     verdanaInstalled = isInstalled(verdana) ? Installed::yes : Installed::no;
     const QStringList settled = fontFamilies(verdanaInstalled);
     if (settled == asked) return;
+    useLanguageFonts();
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* widget : std::as_const(widgets)) {

@@ -64,6 +64,13 @@ int textSizeStep();
 // its first paint.
 void settleFonts(QWidget* window);
 
+// Gives what the screens do not set a font for themselves (message boxes,
+// tooltips, the Load dialog) the families font() gives, at the desktop's
+// size: left to the desktop's sans face, Urdu's ہ and ے would come from
+// whatever font Fontconfig finds, not the language's own. Called once the
+// translation is installed; settleFonts() calls it again.
+void useLanguageFonts();
+
 // A top-level window of fixed client size with the navy background.
 void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);
 

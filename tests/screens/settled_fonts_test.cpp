@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
+#include <QToolTip>
 #include <QWidget>
 
 #include "screens/look.h"
@@ -64,3 +67,21 @@ TEST(SettledFonts, NameWhatFontGivesAndDrawEveryTextAsBefore) {
 }
 
 }  // namespace
+
+// What no screen gives a font (a message box, its buttons, a tooltip, the Load
+// dialog) draws with the families of the language in use, at the desktop's
+// size; a theme's own fonts for message boxes and tooltips are overruled too.
+TEST(LanguageFonts, ReachMessageBoxesAndTooltipsAtTheDesktopsSize) {
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 13), "QTipLabel");
+    const int desktopSize = QApplication::font().pointSize();
+    look::useLanguageFonts();
+    const QStringList families = look::font(false).families();
+    EXPECT_EQ(QApplication::font().families(), families);
+    EXPECT_EQ(QApplication::font().pointSize(), desktopSize);
+    EXPECT_EQ(QToolTip::font().families(), families);
+    EXPECT_EQ(QToolTip::font().pointSize(), 13);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Bailcrest"), QStringLiteral("Text"),
+                    QMessageBox::Ok);
+    for (const QWidget* part : box.findChildren<QWidget*>())
+        EXPECT_EQ(part->font().families(), families) << part->metaObject()->className();
+}

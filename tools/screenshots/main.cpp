@@ -257,6 +257,7 @@ bool useLanguage(QApplication& application, const QString& language) {
         std::fprintf(stderr, "the game has no translation \"%s\"\n", qPrintable(language));
         return false;
     }
+    look::useLanguageFonts();
     if (name == QLatin1String("en")) return true;
     QLocale::setDefault(QLocale(isPseudo(language) ? QStringLiteral("en_IN") : language));
     return true;
@@ -325,10 +326,15 @@ int checkTexts(QApplication& application, const QString& language) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
     if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--check"))
         return checkTexts(application, arguments.at(2));
 
+    // The message boxes too, with --messages, for a reader to look at as
+    // the player sees them; the documentation shows the screens alone.
+    const bool withMessages =
+        arguments.size() > 1 && arguments.at(1) == QLatin1String("--messages");
+    if (withMessages) arguments.removeAt(1);
     const QDir folder(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs/screenshots"));
     const QString language = arguments.size() > 2 ? arguments.at(2) : QString();
     if (!useLanguage(application, language)) return 2;
@@ -341,6 +347,13 @@ int main(int argc, char* argv[]) {
     bool allWritten = true;
     walkScreens([&](QWidget& screen, const char* name) {
         allWritten = writePicture(screen, folder, QString::fromLatin1(name) + suffix) && allWritten;
+    });
+    if (!withMessages) return allWritten ? 0 : 1;
+    int raised = 0;
+    raiseMessages([&](QWidget& box, const QString&) {
+        allWritten =
+            writePicture(box, folder, QStringLiteral("message%1%2").arg(++raised).arg(suffix)) &&
+            allWritten;
     });
     return allWritten ? 0 : 1;
 }

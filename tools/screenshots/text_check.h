@@ -6,12 +6,14 @@
 #include <QStringList>
 
 class QAbstractItemView;
+class QFont;
 class QWidget;
 
 // Looks at every text a screen shows (labels, buttons, frame titles, tabs,
 // column headings, the cells of tables and lists, the items of a choice, the
 // window title, tooltips and screen-reader names) and reports each that
-// does not fit its widget, measured with the widget's own font, and, when
+// does not fit its widget, measured with the widget's own font, each that its
+// font (the tooltips' for a tooltip) does not draw whole, and, when
 // `untranslated` is set (under the pseudo-translation), each that never went
 // through a translation; in every language, each that shows an argument
 // unfilled ("%1", "%Ln"). When `latinIsForeign` is set (a translation into a
@@ -37,6 +39,8 @@ class TextCheck {
     void checkShown(const QString& place, const QString& text, bool fits);
     void checkCells(const QString& place, const QAbstractItemView& view);
     void checkTranslated(const QString& place, const QString& text);
+    // Every letter from one of the font's own families, each word from one.
+    void checkWritten(const QString& place, const QString& text, const QFont& font);
     void checkNoEnglishWord(const QString& place, const QString& text);
 
     bool untranslated_;
