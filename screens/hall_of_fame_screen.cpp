@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/hall_of_fame_screen.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -166,7 +165,7 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& careers, QWidge
 
 void tellHallOfFameUpdate(const HallOfFameUpdate& update, Prompter& prompter, QWidget* owner) {
     if (!update.setAsideTo.isEmpty()) {
-        const QString kept = QDir::toNativeSeparators(update.setAsideTo);
+        const QString kept = shownPath(update.setAsideTo);
         const int read = static_cast<int>(update.readFromDamaged);
         //: %1 is the file the damaged hall of fame is kept as.
         prompter.notice(owner, read == 0
@@ -185,7 +184,7 @@ void tellHallOfFameUpdate(const HallOfFameUpdate& update, Prompter& prompter, QW
     if (update.failure) {
         //: %1 is the file, %2 the reason it could not be written.
         prompter.notice(owner, HallOfFameScreen::tr("The hall of fame %1 could not be kept: %2.")
-                                   .arg(QDir::toNativeSeparators(update.file), *update.failure));
+                                   .arg(shownPath(update.file), *update.failure));
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 // Made by the build from the list of languages: the font each script needs.
 #include "screens/script_fonts.h"
@@ -90,13 +91,17 @@ QFont font(bool bold, int pixelSize) {
 void useLanguageFonts() {
     const QStringList families = fontFamilies(verdanaInstalled);
     // The desktop's theme may give message boxes and tooltips fonts of their
-    // own, which the application's font does not reach.
-    for (const char* className :
-         {static_cast<const char*>(nullptr), "QMessageBox", "QMessageBoxLabel", "QTipLabel"}) {
-        QFont shown = QApplication::font(className);
-        if (shown.families() == families) continue;
-        shown.setFamilies(families);
-        QApplication::setFont(shown, className);
+    // own, which the application's font does not reach; setting that font
+    // forgets them, so each is read first.
+    const char* const classNames[] = {"QMessageBox", "QMessageBoxLabel", "QTipLabel"};
+    std::vector<QFont> classFonts;
+    for (const char* className : classNames) classFonts.push_back(QApplication::font(className));
+    QFont application = QApplication::font();
+    application.setFamilies(families);
+    QApplication::setFont(application);
+    for (std::size_t i = 0; i < classFonts.size(); ++i) {
+        classFonts[i].setFamilies(families);
+        QApplication::setFont(classFonts[i], classNames[i]);
     }
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/play_on_news.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -35,11 +34,9 @@ QString toldText(const PlayOnNews& news) {
                        "The history of your career could not be kept in %1: %2. Your career is "
                        "saved as before, the History window still shows every match of this "
                        "game, and the game tries again after your next match.")
-                .arg(QDir::toNativeSeparators(failure.path), failure.reason);
+                .arg(shownPath(failure.path), failure.reason);
         }
-        QString operator()(const KeptFile& kept) const {
-            return SaveNotices::keptText(kept);
-        }
+        QString operator()(const KeptFile& kept) const { return SaveNotices::keptText(kept); }
     };
     return std::visit(Told{}, news.told);
 }

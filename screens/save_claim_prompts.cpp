@@ -2,9 +2,9 @@
 #include "screens/save_claim_prompts.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 #include "game/level.h"
+#include "game/shown_numbers.h"
 #include "saves/file_words.h"
 #include "screens/prompter.h"
 #include "session/career_session.h"
@@ -55,8 +55,8 @@ QString takeOverQuestion(const QString& path, const QString& computer) {
 }  // namespace
 
 QString savingOffNotice(const QString& savePath, const SaveClaim::SavingOff& off) {
-    const QString save = QDir::toNativeSeparators(savePath);
-    const QString lock = QDir::toNativeSeparators(off.file);
+    const QString save = shownPath(savePath);
+    const QString lock = shownPath(off.file);
     switch (off.why) {
         case SaveClaim::NotSaving::openInAnotherCopy:
             //: %1 is a save file, %2 its lock file.
@@ -118,7 +118,7 @@ QString savingOffReason(const SaveClaim::SavingOff& off) {
             //: %1 is the career's lock file.
             return QCoreApplication::translate(
                        "SaveClaim", "This career is not being saved: %1 is not an ordinary file.")
-                .arg(QDir::toNativeSeparators(off.file));
+                .arg(shownPath(off.file));
         case SaveClaim::NotSaving::lockNotMade:
             //: %1 is the system's reason.
             return QCoreApplication::translate(
@@ -138,7 +138,7 @@ QString savingOffReason(const SaveClaim::SavingOff& off) {
 
 void settleSaveClaim(CareerSession& session, Prompter& prompter, QWidget* owner) {
     SaveClaim::Check check = session.claimSaveFile();
-    const QString shown = QDir::toNativeSeparators(session.savePath());
+    const QString shown = shownPath(session.savePath());
     if (check.standing == SaveClaim::Standing::openOnAnotherComputer) {
         check = session.answerTakeOver(prompter.question(
             owner, takeOverQuestion(shown, check.computer), Prompter::Answer::no));

@@ -1282,10 +1282,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>জুয়াড়ির কাছ থেকে %1 টাকা নেওয়া</translation>
     </message>
     <message>
-        <source>%1 (%2%3)</source>
-        <translation>%1 (%2%3)</translation>
-    </message>
-    <message>
         <source>The history file could not be read.</source>
         <translation>ইতিহাসের ফাইল পড়া গেল না।</translation>
     </message>
@@ -1412,6 +1408,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
             <numerusform>জুয়াড়ির কাছ থেকে টাকা নেওয়া, %Ln বার</numerusform>
             <numerusform>জুয়াড়ির কাছ থেকে টাকা নেওয়া, %Ln বার</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a figure, %2 its change since the match before with its sign (&quot;45 (+5)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -1282,10 +1282,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>सट्टेबाज़ से रु. %1 लिए</translation>
     </message>
     <message>
-        <source>%1 (%2%3)</source>
-        <translation>%1 (%2%3)</translation>
-    </message>
-    <message>
         <source>The history file could not be read.</source>
         <translation>इतिहास की फ़ाइल पढ़ी नहीं जा सकी।</translation>
     </message>
@@ -1412,6 +1408,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
             <numerusform>सट्टेबाज़ से %Ln बार पैसे लिए</numerusform>
             <numerusform>सट्टेबाज़ से %Ln बार पैसे लिए</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a figure, %2 its change since the match before with its sign (&quot;45 (+5)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

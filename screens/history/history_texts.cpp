@@ -42,8 +42,9 @@ QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_
 QString HistoryTexts::withChange(int value, std::optional<int> before) {
     if (!before) return shownNumber(value);
     const int change = value - *before;
-    return tr("%1 (%2%3)")
-        .arg(shownNumber(value), shownSign(change), shownNumber(std::abs(change)));
+    //: %1 is a figure, %2 its change since the match before with its sign
+    //: ("45 (+5)").
+    return tr("%1 (%2)").arg(shownNumber(value), shownChange(change));
 }
 
 QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOut& g) {
