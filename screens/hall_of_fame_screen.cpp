@@ -207,9 +207,9 @@ void HallOfFameScreen::describe(std::size_t careers) {
         cells << tr("%1: %2").arg(first->headerData(column, Qt::Horizontal).toString(),
                                   first->index(0, column).data().toString());
     }
-    //: What a screen reader tells as the hall of fame opens: %n the careers it
+    //: What a screen reader tells as the hall of fame opens: %Ln the careers it
     //: holds, %1 the list it opens on ("Most Runs"), %2 that list's first career.
     setAccessibleDescription(
-        tr("%n career(s) in the hall of fame. %1, first: %2.", "", static_cast<int>(careers))
+        tr("%Ln career(s) in the hall of fame. %1, first: %2.", "", static_cast<int>(careers))
             .arg(look::accessibleCaption(listName(FameList::mostRuns)), cells.join(tr("; "))));
 }

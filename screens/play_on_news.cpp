@@ -56,13 +56,13 @@ QString runSummaryLine(const PlayOnSummary& summary) {
     if (summary.levelBefore == summary.levelAfter) {
         //: The summary of a run of matches; %4 is the level played at (Club, City, ...).
         return PlayOnNewsScreen::tr(
-                   "%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.", "",
+                   "%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.", "",
                    summary.matches)
             .arg(runs, wickets, money, levelName(summary.levelAfter));
     }
     //: The summary of a run of matches that moved the player from level %4 to level %5.
     return PlayOnNewsScreen::tr(
-               "%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.", "",
+               "%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.", "",
                summary.matches)
         .arg(runs, wickets, money, levelName(summary.levelBefore), levelName(summary.levelAfter));
 }

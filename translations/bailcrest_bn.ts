@@ -600,11 +600,11 @@
         <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
-        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <source>%Ln career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %Ln the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
         <translation>
-            <numerusform>হল অফ ফেমে %nটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
-            <numerusform>হল অফ ফেমে %nটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
+            <numerusform>হল অফ ফেমে %Lnটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
+            <numerusform>হল অফ ফেমে %Lnটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
         </translation>
     </message>
     <message>
@@ -663,17 +663,17 @@
         <translation>স্তরের ব্যাটিং গড়</translation>
     </message>
     <message numerus="yes">
-        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <source>Runs in each match, %Ln kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের রান, %nটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
-            <numerusform>প্রতি ম্যাচের রান, %nটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
+            <numerusform>প্রতি ম্যাচের রান, %Lnটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
+            <numerusform>প্রতি ম্যাচের রান, %Lnটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <source>Wickets in each match, %Ln kept; wickets in all %1, the most %2 in match %3.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের উইকেট, %nটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
-            <numerusform>প্রতি ম্যাচের উইকেট, %nটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের উইকেট, %Lnটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের উইকেট, %Lnটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
         </translation>
     </message>
     <message>
@@ -721,24 +721,24 @@
         <translation>দক্ষতা</translation>
     </message>
     <message numerus="yes">
-        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <source>Batting, bowling, fielding and overall skill after each match, %Ln kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
-            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %Lnটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %Lnটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Promotions marked: %n.</source>
+        <source>Promotions marked: %Ln.</source>
         <translation>
-            <numerusform>চিহ্নিত পদোন্নতি: %n।</numerusform>
-            <numerusform>চিহ্নিত পদোন্নতি: %n।</numerusform>
+            <numerusform>চিহ্নিত পদোন্নতি: %Ln।</numerusform>
+            <numerusform>চিহ্নিত পদোন্নতি: %Ln।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Drops marked: %n.</source>
+        <source>Drops marked: %Ln.</source>
         <translation>
-            <numerusform>চিহ্নিত বাদ পড়া: %n।</numerusform>
-            <numerusform>চিহ্নিত বাদ পড়া: %n।</numerusform>
+            <numerusform>চিহ্নিত বাদ পড়া: %Ln।</numerusform>
+            <numerusform>চিহ্নিত বাদ পড়া: %Ln।</numerusform>
         </translation>
     </message>
     <message>
@@ -746,10 +746,10 @@
         <translation>টাকা</translation>
     </message>
     <message numerus="yes">
-        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <source>The bank balance after each match, %Ln kept: Rs. %1 after the last, Rs. %2 at the most.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %nটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
-            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %nটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %Lnটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %Lnটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
         </translation>
     </message>
     <message>
@@ -777,10 +777,10 @@
         <translation>অবস্থা</translation>
     </message>
     <message numerus="yes">
-        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %Ln kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
-            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %Lnটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %Lnটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
         </translation>
     </message>
     <message>
@@ -1290,17 +1290,17 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ইতিহাসের ফাইলটি অন্য কেরিয়ারের, তাই ব্যবহার করা হয়নি।</translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <source>Rows of the history file skipped as another career&apos;s: %Ln.</source>
         <translation>
-            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
-            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
+            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %Ln।</numerusform>
+            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %Ln।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <source>Rows of the history file skipped as unreadable: %Ln.</source>
         <translation>
-            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
-            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
+            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %Ln।</numerusform>
+            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %Ln।</numerusform>
         </translation>
     </message>
     <message>
@@ -1970,19 +1970,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ম্যাচ %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
         <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
         <translation>
-            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
-            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
+            <numerusform>%Lnটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
+            <numerusform>%Lnটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
         <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
         <translation>
-            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
-            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
+            <numerusform>%Lnটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
+            <numerusform>%Lnটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
         </translation>
     </message>
     <message>
@@ -2264,19 +2264,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ব্যালান্স দিয়ে সর্বাধিক এতগুলো ইউনিটের দাম দেওয়া যায়: %1।</translation>
     </message>
     <message numerus="yes">
-        <source>%n unit(s); %1: %2</source>
-        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <source>%Ln unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %Ln the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
         <translation>
-            <numerusform>%n ইউনিট; %1: %2</numerusform>
-            <numerusform>%n ইউনিট; %1: %2</numerusform>
+            <numerusform>%Ln ইউনিট; %1: %2</numerusform>
+            <numerusform>%Ln ইউনিট; %1: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
-        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <source>%1: %Ln unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %Ln the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
         <translation>
-            <numerusform>%1: %n ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
-            <numerusform>%1: %n ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
+            <numerusform>%1: %Ln ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
+            <numerusform>%1: %Ln ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
         </translation>
     </message>
     <message>
@@ -2880,10 +2880,10 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <translation>এখনও কোনো স্পনসর আপনাকে প্রস্তাব দেয় না।</translation>
     </message>
     <message numerus="yes">
-        <source>%n sponsor(s) make you an offer: %1.</source>
+        <source>%Ln sponsor(s) make you an offer: %1.</source>
         <translation>
-            <numerusform>%n স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
-            <numerusform>%n স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
+            <numerusform>%Ln স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
+            <numerusform>%Ln স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
         </translation>
     </message>
 </context>

@@ -600,11 +600,11 @@
         <translation>‏%1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
-        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <source>%Ln career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %Ln the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
         <translation>
-            <numerusform>‏ہال آف فیم میں %n کیریئر۔ %1، پہلا: %2۔</numerusform>
-            <numerusform>‏ہال آف فیم میں %n کیریئر۔ %1، پہلا: %2۔</numerusform>
+            <numerusform>‏ہال آف فیم میں %Ln کیریئر۔ %1، پہلا: %2۔</numerusform>
+            <numerusform>‏ہال آف فیم میں %Ln کیریئر۔ %1، پہلا: %2۔</numerusform>
         </translation>
     </message>
     <message>
@@ -663,17 +663,17 @@
         <translation>سطح کی بیٹنگ اوسط</translation>
     </message>
     <message numerus="yes">
-        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <source>Runs in each match, %Ln kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
         <translation>
-            <numerusform>ہر میچ کے رن، %n میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
-            <numerusform>ہر میچ کے رن، %n میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
+            <numerusform>ہر میچ کے رن، %Ln میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
+            <numerusform>ہر میچ کے رن، %Ln میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <source>Wickets in each match, %Ln kept; wickets in all %1, the most %2 in match %3.</source>
         <translation>
-            <numerusform>ہر میچ کی وکٹیں، %n میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
-            <numerusform>ہر میچ کی وکٹیں، %n میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
+            <numerusform>ہر میچ کی وکٹیں، %Ln میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
+            <numerusform>ہر میچ کی وکٹیں، %Ln میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
         </translation>
     </message>
     <message>
@@ -721,24 +721,24 @@
         <translation>مہارت</translation>
     </message>
     <message numerus="yes">
-        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <source>Batting, bowling, fielding and overall skill after each match, %Ln kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
         <translation>
-            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
-            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %Ln میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %Ln میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Promotions marked: %n.</source>
+        <source>Promotions marked: %Ln.</source>
         <translation>
-            <numerusform>نشان زد ترقیاں: %n۔</numerusform>
-            <numerusform>نشان زد ترقیاں: %n۔</numerusform>
+            <numerusform>نشان زد ترقیاں: %Ln۔</numerusform>
+            <numerusform>نشان زد ترقیاں: %Ln۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Drops marked: %n.</source>
+        <source>Drops marked: %Ln.</source>
         <translation>
-            <numerusform>نشان زد ڈراپ: %n۔</numerusform>
-            <numerusform>نشان زد ڈراپ: %n۔</numerusform>
+            <numerusform>نشان زد ڈراپ: %Ln۔</numerusform>
+            <numerusform>نشان زد ڈراپ: %Ln۔</numerusform>
         </translation>
     </message>
     <message>
@@ -746,10 +746,10 @@
         <translation>روپے</translation>
     </message>
     <message numerus="yes">
-        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <source>The bank balance after each match, %Ln kept: Rs. %1 after the last, Rs. %2 at the most.</source>
         <translation>
-            <numerusform>ہر میچ کے بعد بینک بیلنس، %n میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
-            <numerusform>ہر میچ کے بعد بینک بیلنس، %n میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بینک بیلنس، %Ln میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بینک بیلنس، %Ln میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
         </translation>
     </message>
     <message>
@@ -777,10 +777,10 @@
         <translation>حالت</translation>
     </message>
     <message numerus="yes">
-        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %Ln kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
         <translation>
-            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
-            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %Ln میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %Ln میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
         </translation>
     </message>
     <message>
@@ -1290,17 +1290,17 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>تاریخچے کی فائل کسی دوسرے کیریئر کی ہے، اس لیے استعمال نہیں کی گئی۔</translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <source>Rows of the history file skipped as another career&apos;s: %Ln.</source>
         <translation>
-            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
-            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %Ln۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %Ln۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <source>Rows of the history file skipped as unreadable: %Ln.</source>
         <translation>
-            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
-            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %Ln۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %Ln۔</numerusform>
         </translation>
     </message>
     <message>
@@ -1971,19 +1971,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>میچ %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
         <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
         <translation>
-            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
-            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
         <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
         <translation>
-            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
-            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
         </translation>
     </message>
     <message>
@@ -2265,19 +2265,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>بیلنس سے زیادہ سے زیادہ اتنے یونٹ کی ادائیگی ہو سکتی ہے: %1۔</translation>
     </message>
     <message numerus="yes">
-        <source>%n unit(s); %1: %2</source>
-        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <source>%Ln unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %Ln the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
         <translation>
-            <numerusform>‏%n یونٹ؛ %1: %2</numerusform>
-            <numerusform>‏%n یونٹ؛ %1: %2</numerusform>
+            <numerusform>‏%Ln یونٹ؛ %1: %2</numerusform>
+            <numerusform>‏%Ln یونٹ؛ %1: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
-        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <source>%1: %Ln unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %Ln the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
         <translation>
-            <numerusform>‏%1: %n یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
-            <numerusform>‏%1: %n یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
+            <numerusform>‏%1: %Ln یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
+            <numerusform>‏%1: %Ln یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
         </translation>
     </message>
     <message>
@@ -2881,10 +2881,10 @@ Take the career over on this computer? Yes saves it here from now on, and what t
         <translation>ابھی کوئی اسپانسر آپ کو پیشکش نہیں کرتا۔</translation>
     </message>
     <message numerus="yes">
-        <source>%n sponsor(s) make you an offer: %1.</source>
+        <source>%Ln sponsor(s) make you an offer: %1.</source>
         <translation>
-            <numerusform>‏%n اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
-            <numerusform>‏%n اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
+            <numerusform>‏%Ln اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
+            <numerusform>‏%Ln اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
         </translation>
     </message>
 </context>

@@ -58,12 +58,12 @@ QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOu
         if (history.rows().empty() && g.damagedRows == 0) {
             sentences << tr("The history file belongs to another career and was not used.");
         } else {
-            sentences << tr("Rows of the history file skipped as another career's: %n.", nullptr,
+            sentences << tr("Rows of the history file skipped as another career's: %Ln.", nullptr,
                             g.foreignRows);
         }
     }
     if (g.damagedRows > 0) {
-        sentences << tr("Rows of the history file skipped as unreadable: %n.", nullptr,
+        sentences << tr("Rows of the history file skipped as unreadable: %Ln.", nullptr,
                         g.damagedRows);
     }
     // A file left out whole is told above: its matches were played with one.

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <random>
 
 #include "support/qt_printers.h"
@@ -256,6 +257,21 @@ TEST(SaveFileFormat, NoFileLargerThanTheReaderReadsMayBeWritten) {
     EXPECT_EQ(saveFileSizeProblem(maxSaveFileBytes + 2),
               QStringLiteral("the file would take 65538 bytes, but a save file holds at most 64 "
                              "KiB"));
+}
+
+// Why a file is refused names its line, sizes and counts in the player's
+// digits; what the file holds is quoted as it is.
+TEST(SaveFileFormat, ARefusalWritesItsNumbersAsTheLocaleDoes) {
+    QLocale::setDefault(QLocale(QStringLiteral("bn_IN")));
+    QStringList lines = handBuiltLines();
+    lines[27] = QStringLiteral("32768");
+    EXPECT_EQ(decodeSaveFile(utf16File(lines), true).error,
+              damaged("line ২৮ (Club matches played) holds \"32768\", which is outside the "
+                      "range \u202a-৩২,৭৬৮\u202c to ৩২,৭৬৭"));
+    EXPECT_EQ(saveFileSizeProblem(maxSaveFileBytes + 2),
+              QString::fromUtf8("the file would take ৬৫,৫৩৮ bytes, but a save file holds at most "
+                                "৬৪ KiB"));
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST(SaveFileFormat, ValuesWithALineBreakCannotBeWritten) {

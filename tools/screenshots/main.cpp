@@ -266,7 +266,9 @@ bool useLanguage(QApplication& application, const QString& language) {
 // Names the player typed and the sponsors' brands, which no translation touches.
 QSet<QString> ownWords() {
     const PlayerDetails details = sampleDetails();
-    QSet<QString> words{QStringLiteral("Bailcrest"), QStringLiteral("BAILCREST")};
+    // The game's name and version, as its title writes them in every language.
+    QSet<QString> words{QStringLiteral("Bailcrest"), QStringLiteral("BAILCREST"),
+                        QStringLiteral("v1.0")};
     for (const QString& text :
          QStringList{details.name, details.city, details.state, details.country} +
              quotedInMessages()) {
@@ -289,7 +291,9 @@ int checkTexts(QApplication& application, const QString& language) {
     // bracketed) writes in a script of its own.
     const bool latinIsForeign = !pseudo && language != QLatin1String("en") &&
                                 QLocale(language).script() != QLocale::LatinScript;
-    TextCheck check(pseudo, latinIsForeign, ownWords());
+    // A locale with digits of its own writes every number in them.
+    const bool latinDigitsAreForeign = !pseudo && QLocale().zeroDigit() != QLatin1String("0");
+    TextCheck check(pseudo, latinIsForeign, ownWords(), latinDigitsAreForeign);
     walkScreens([&](QWidget& screen, const char* name) {
         const QString screenName = QString::fromLatin1(name);
         // The History window: each of its tabs in turn, then the whole window

@@ -210,6 +210,22 @@ void TextCheck::checkNoEnglishWord(const QString& place, const QString& text) {
     }
 }
 
+void TextCheck::checkNoLatinDigit(const QString& place, const QString& text) {
+    static const QRegularExpression spaces(QStringLiteral(R"(\s+)"));
+    static const QRegularExpression keyName(QStringLiteral(R"(^\W*(?:\w+\+)*F\d{1,2}\W*$)"));
+    for (const QString& token : text.split(spaces, Qt::SkipEmptyParts)) {
+        // A file's path is the file system's, a key's name is printed on it.
+        if (token.contains(QLatin1Char('/')) || token.contains(QLatin1Char('\\')) ||
+            keyName.match(token).hasMatch() || ownWords_.contains(token))
+            continue;
+        if (std::any_of(token.begin(), token.end(),
+                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); })) {
+            problems_ << QStringLiteral("%1: Latin digits in \"%2\"").arg(place, text);
+            return;
+        }
+    }
+}
+
 void TextCheck::checkTranslated(const QString& place, const QString& text) {
     // An argument a translation mangled, or a count a text has no plural
     // forms for, shows as written.
@@ -218,6 +234,7 @@ void TextCheck::checkTranslated(const QString& place, const QString& text) {
         problems_ << QStringLiteral("%1: argument left unfilled: \"%2\"").arg(place, text);
     if (text.isEmpty() || !hasLetters(text) || ownWords_.contains(text) || isAddress(text)) return;
     if (latinIsForeign_) checkNoEnglishWord(place, text);
+    if (latinDigitsAreForeign_) checkNoLatinDigit(place, text);
     if (!untranslated_) return;
     // The pseudo-translation brackets every message; a text built from
     // several holds several brackets, one glued from pieces holds text
