@@ -323,7 +323,7 @@
     <message>
         <source>Continue</source>
         <extracomment>Closes the summary; the game then asks whether to play again.</extracomment>
-        <translation>এগিয়ে চলুন</translation>
+        <translation>চালিয়ে যান</translation>
     </message>
     <message>
         <source>The picture %1 could not be saved: %2.</source>
@@ -460,7 +460,7 @@
     </message>
     <message>
         <source>Continue</source>
-        <translation>এগিয়ে চলুন</translation>
+        <translation>চালিয়ে যান</translation>
     </message>
     <message>
         <source>The advertiser&apos;s page could not be opened. You can type its address into a web browser:
@@ -1084,7 +1084,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Nothing</source>
-        <translation>কিছু নয়</translation>
+        <translation>কিছুই না</translation>
     </message>
     <message>
         <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
@@ -1251,7 +1251,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Dropped to %1 (%2)</source>
-        <translation>%1 (%2)-এ বাদ পড়ে নামা</translation>
+        <translation>বাদ পড়ে %1 (%2)-এ</translation>
     </message>
     <message>
         <source>Moved to %1 (%2)</source>
@@ -1340,7 +1340,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Before match %1: dropped to %2 (%3).</source>
         <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
-        <translation>ম্যাচ %1-এর আগে: %2 স্তরে বাদ পড়ে নামা (%3)।</translation>
+        <translation>ম্যাচ %1-এর আগে: বাদ পড়ে %2 স্তরে (%3)।</translation>
     </message>
     <message>
         <source>Before match %1: selected for the World Cup.</source>
@@ -1384,8 +1384,8 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message numerus="yes">
         <source>Dropped %Ln times</source>
         <translation>
-            <numerusform>বাদ পড়ে নামা, %Ln বার</numerusform>
-            <numerusform>বাদ পড়ে নামা, %Ln বার</numerusform>
+            <numerusform>বাদ পড়া, %Ln বার</numerusform>
+            <numerusform>বাদ পড়া, %Ln বার</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1540,7 +1540,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>FINANCE</source>
-        <translation>অর্থ</translation>
+        <translation>আর্থিক</translation>
     </message>
     <message>
         <source>Match Fee (Rs):</source>
@@ -1855,7 +1855,8 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <source>%1
 %2</source>
         <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>Overall skill %1: below %2 you will not be selected.</source>
@@ -2151,7 +2152,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>UNITS YOU INTEND TO DEVELOP</source>
-        <translation>যত ইউনিট আপনি বাড়াতে চান</translation>
+        <translation>কত ইউনিট বাড়াতে চান?</translation>
     </message>
     <message>
         <source>Available Units</source>
@@ -2187,7 +2188,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>UNITS YOU INTEND TO BUY</source>
-        <translation>যত ইউনিট আপনি কিনতে চান</translation>
+        <translation>কত ইউনিট কিনতে চান?</translation>
     </message>
     <message>
         <source>Required Units</source>

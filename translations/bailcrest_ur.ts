@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>A match: the runs, wickets and catches drawn from the player&apos;s skills</source>
-        <translation>ایک میچ: کھلاڑی کی مہارتوں سے طے ہونے والے رن، وکٹیں اور کیچ</translation>
+        <translation>ایک میچ: کھلاڑی کی مہارتوں سے طے ہونے والے رنز، وکٹیں اور کیچ</translation>
     </message>
     <message>
         <source>The History window: charts, seasons, milestones and every match</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>Bailcrest is a single-player cricket-career game. You create a cricketer, with a name, a home city, state and country and three starting skills, and guide the career one match at a time, from a club team through the city and state sides to the national team and the World Cup.</source>
-        <translation>‏Bailcrest ایک کھلاڑی کا کرکٹ کیریئر گیم ہے۔ آپ ایک کرکٹر بناتے ہیں، اس کا نام، شہر، ریاست اور ملک اور تین ابتدائی مہارتیں چنتے ہیں، اور ایک ایک میچ کھیل کر اس کا کیریئر آگے بڑھاتے ہیں: کلب کی ٹیم سے شہر اور ریاست کی ٹیموں تک، پھر قومی ٹیم اور ورلڈ کپ تک۔</translation>
+        <translation>‏Bailcrest ایک کھلاڑی کا کرکٹ کیریئر گیم ہے۔ آپ ایک کرکٹر بناتے ہیں، اس کا نام، شہر، صوبہ اور ملک اور تین ابتدائی مہارتیں چنتے ہیں، اور ایک ایک میچ کھیل کر اس کا کیریئر آگے بڑھاتے ہیں: کلب کی ٹیم سے شہر اور صوبائی ٹیموں تک، پھر قومی ٹیم اور ورلڈ کپ تک۔</translation>
     </message>
     <message>
         <source>Each match draws your runs, wickets and catches from your batting, bowling and fielding, and from the condition of your gear and of your body. Raise your skills far enough and you are promoted; let them, your fitness or your bat run down and you are dropped a level, and a club player who is dropped ends his career. Now and then a bookie offers money to play badly: take it, and an enquiry may end the career on the spot.</source>
-        <translation>ہر میچ میں آپ کے رن، وکٹیں اور کیچ آپ کی بیٹنگ، بولنگ اور فیلڈنگ سے، اور آپ کی کٹ اور جسم کی حالت سے طے ہوتے ہیں۔ مہارتیں کافی بڑھائیں تو ترقی ملتی ہے؛ مہارتیں، فٹنس یا بلا کمزور پڑ جائیں تو آپ ایک سطح نیچے ڈراپ کر دیے جاتے ہیں، اور کلب سے ڈراپ ہونے والے کھلاڑی کا کیریئر وہیں ختم ہو جاتا ہے۔ کبھی کبھی کوئی سٹے باز خراب کھیلنے کے بدلے پیسوں کی پیشکش کرتا ہے: لے لی تو تحقیقات اسی وقت کیریئر ختم کر سکتی ہیں۔</translation>
+        <translation>ہر میچ میں آپ کے رنز، وکٹیں اور کیچ آپ کی بیٹنگ، بولنگ اور فیلڈنگ سے، اور آپ کی کٹ اور جسم کی حالت سے طے ہوتے ہیں۔ مہارتیں کافی بڑھائیں تو ترقی ملتی ہے؛ مہارتیں، فٹنس یا بلا کمزور پڑ جائیں تو آپ ایک سطح نیچے ڈراپ کر دیے جاتے ہیں، اور کلب سے ڈراپ ہونے والے کھلاڑی کا کیریئر وہیں ختم ہو جاتا ہے۔ کبھی کبھی کوئی سٹے باز خراب کھیلنے کے بدلے پیسوں کی پیشکش کرتا ہے: لے لی تو تحقیقات اسی وقت کیریئر ختم کر سکتی ہیں۔</translation>
     </message>
     <message>
         <source>Between matches you manage the career:</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Runs:</source>
-        <translation>رن:</translation>
+        <translation>رنز:</translation>
     </message>
     <message>
         <source>Wickets:</source>
@@ -165,11 +165,11 @@
     <message>
         <source>Most runs in a stay:</source>
         <extracomment>A stay: the matches played at one level, from arriving there to leaving.</extracomment>
-        <translation>ایک دور میں سب سے زیادہ رن:</translation>
+        <translation>ایک دور میں سب سے زیادہ رنز:</translation>
     </message>
     <message>
         <source>Best stay (runs a match):</source>
-        <translation>بہترین دور (فی میچ رن):</translation>
+        <translation>بہترین دور (فی میچ رنز):</translation>
     </message>
     <message>
         <source>Longest stay (matches):</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
@@ -498,7 +498,7 @@
     <name>HallOfFameScreen</name>
     <message>
         <source>Most &amp;Runs</source>
-        <translation>سب سے زیادہ رن (&amp;R)</translation>
+        <translation>سب سے زیادہ رنز (&amp;R)</translation>
     </message>
     <message>
         <source>Most &amp;Wickets</source>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
@@ -616,7 +616,7 @@
     <name>HistoryCharts</name>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
@@ -665,8 +665,8 @@
     <message numerus="yes">
         <source>Runs in each match, %Ln kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
         <translation>
-            <numerusform>ہر میچ کے رن، %Ln میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
-            <numerusform>ہر میچ کے رن، %Ln میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
+            <numerusform>ہر میچ کے رنز، %Ln میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
+            <numerusform>ہر میچ کے رنز، %Ln میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -832,7 +832,7 @@
     <name>HistoryScreen</name>
     <message>
         <source>Runs:</source>
-        <translation>رن:</translation>
+        <translation>رنز:</translation>
     </message>
     <message>
         <source>Wickets:</source>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Highest score</source>
@@ -1106,7 +1106,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs and wickets</source>
-        <translation>رن اور وکٹیں</translation>
+        <translation>رنز اور وکٹیں</translation>
     </message>
     <message>
         <source>Level changes</source>
@@ -1160,7 +1160,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
@@ -1247,15 +1247,15 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <name>HistoryTexts</name>
     <message>
         <source>Promoted to %1 (%2)</source>
-        <translation>‏%1 (%2) میں ترقی</translation>
+        <translation>ترقی: %1 (%2)</translation>
     </message>
     <message>
         <source>Dropped to %1 (%2)</source>
-        <translation>‏%1 (%2) میں ڈراپ</translation>
+        <translation>ڈراپ: %1 (%2)</translation>
     </message>
     <message>
         <source>Moved to %1 (%2)</source>
-        <translation>‏%1 (%2) میں منتقل</translation>
+        <translation>منتقل: %1 (%2)</translation>
     </message>
     <message>
         <source>Selected for the World Cup</source>
@@ -1310,12 +1310,12 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Match %1: first fifty, %2 runs.</source>
         <extracomment>%1 the match number, %2 the runs scored.</extracomment>
-        <translation>میچ %1: پہلی نصف سنچری، %2 رن۔</translation>
+        <translation>میچ %1: پہلی نصف سنچری، %2 رنز۔</translation>
     </message>
     <message>
         <source>Match %1: first hundred, %2 runs.</source>
         <extracomment>%1 the match number, %2 the runs scored.</extracomment>
-        <translation>میچ %1: پہلی سنچری، %2 رن۔</translation>
+        <translation>میچ %1: پہلی سنچری، %2 رنز۔</translation>
     </message>
     <message>
         <source>Match %1: first five-wicket match, %2 wickets.</source>
@@ -1325,7 +1325,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Match %1: %2 career runs.</source>
         <extracomment>%1 the match number, %2 a round thousand of runs.</extracomment>
-        <translation>میچ %1: کیریئر میں %2 رن۔</translation>
+        <translation>میچ %1: کیریئر میں %2 رنز۔</translation>
     </message>
     <message>
         <source>Match %1: %2 career wickets.</source>
@@ -1335,12 +1335,12 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Before match %1: promoted to %2 (%3).</source>
         <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
-        <translation>میچ %1 سے پہلے: %2 سطح پر ترقی (%3)۔</translation>
+        <translation>میچ %1 سے پہلے: ترقی، %2 (%3)۔</translation>
     </message>
     <message>
         <source>Before match %1: dropped to %2 (%3).</source>
         <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
-        <translation>میچ %1 سے پہلے: %2 سطح پر ڈراپ (%3)۔</translation>
+        <translation>میچ %1 سے پہلے: ڈراپ، %2 (%3)۔</translation>
     </message>
     <message>
         <source>Before match %1: selected for the World Cup.</source>
@@ -1363,8 +1363,8 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message numerus="yes">
         <source>Another thousand career runs %Ln times</source>
         <translation>
-            <numerusform>کیریئر میں مزید ایک ہزار رن، %Ln بار</numerusform>
-            <numerusform>کیریئر میں مزید ایک ہزار رن، %Ln بار</numerusform>
+            <numerusform>کیریئر میں مزید ایک ہزار رنز، %Ln بار</numerusform>
+            <numerusform>کیریئر میں مزید ایک ہزار رنز، %Ln بار</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1430,7 +1430,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>State</source>
         <extracomment>A level of play.</extracomment>
-        <translation>ریاست</translation>
+        <translation>صوبائی</translation>
     </message>
     <message>
         <source>National</source>
@@ -1504,7 +1504,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs Scored:</source>
-        <translation>بنائے گئے رن:</translation>
+        <translation>بنائے گئے رنز:</translation>
     </message>
     <message>
         <source>Wickets Taken:</source>
@@ -1729,7 +1729,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs Scored:</source>
-        <translation>بنائے گئے رن:</translation>
+        <translation>بنائے گئے رنز:</translation>
     </message>
     <message>
         <source>Wickets Taken:</source>
@@ -1750,7 +1750,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Runs %1, wickets %2, catches %3</source>
         <extracomment>What a screen reader says of the match as its screen opens.</extracomment>
-        <translation>رن %1، وکٹیں %2، کیچ %3</translation>
+        <translation>رنز %1، وکٹیں %2، کیچ %3</translation>
     </message>
 </context>
 <context>
@@ -1974,16 +1974,16 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
         <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
         <translation>
-            <numerusform>‏%Ln میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
-            <numerusform>‏%Ln میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رنز، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رنز، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
         <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
         <translation>
-            <numerusform>‏%Ln میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
-            <numerusform>‏%Ln میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رنز، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رنز، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
         </translation>
     </message>
     <message>
@@ -2057,7 +2057,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>State:</source>
-        <translation>ریاست:</translation>
+        <translation>صوبہ:</translation>
     </message>
     <message>
         <source>Country:</source>
@@ -2123,7 +2123,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>The state is empty.</source>
-        <translation>ریاست خالی ہے۔</translation>
+        <translation>صوبہ خالی ہے۔</translation>
     </message>
     <message>
         <source>The country is empty.</source>
@@ -2152,7 +2152,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>UNITS YOU INTEND TO DEVELOP</source>
-        <translation>جتنے یونٹ آپ بڑھانا چاہتے ہیں</translation>
+        <translation>آپ کتنے یونٹ بڑھانا چاہتے ہیں؟</translation>
     </message>
     <message>
         <source>Available Units</source>
@@ -2188,7 +2188,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>UNITS YOU INTEND TO BUY</source>
-        <translation>جتنے یونٹ آپ خریدنا چاہتے ہیں</translation>
+        <translation>آپ کتنے یونٹ خریدنا چاہتے ہیں؟</translation>
     </message>
     <message>
         <source>Required Units</source>
@@ -2310,7 +2310,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>State</source>
-        <translation>ریاست</translation>
+        <translation>صوبائی</translation>
     </message>
     <message>
         <source>Country</source>
@@ -2322,7 +2322,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs Scored:</source>
-        <translation>بنائے گئے رن:</translation>
+        <translation>بنائے گئے رنز:</translation>
     </message>
     <message>
         <source>Wickets Taken:</source>
@@ -2492,7 +2492,7 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     </message>
     <message>
         <source>state team</source>
-        <translation>ریاست کی ٹیم</translation>
+        <translation>صوبائی ٹیم</translation>
     </message>
     <message>
         <source>national team</source>
@@ -2593,7 +2593,7 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     </message>
     <message>
         <source>%1 runs scored</source>
-        <translation>‏%1 سطح پر بنائے گئے رن</translation>
+        <translation>‏%1 سطح پر بنائے گئے رنز</translation>
     </message>
     <message>
         <source>%1 wickets taken</source>
@@ -2790,7 +2790,7 @@ Take the career over on this computer? Yes saves it here from now on, and what t
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
