@@ -7,7 +7,9 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPalette>
+#include <QRawFont>
 #include <QStringList>
 #include <QStyle>
 #include <QVariant>
@@ -86,6 +88,28 @@ QFont font(bool bold, int pixelSize) {
     f.setPixelSize(pixelSize + textSizeStep());
     f.setBold(bold);
     return f;
+}
+
+QFont figuresFont(const QFont& font) {
+    const QLocale numbers;
+    const QString figures = numbers.toString(1234567890) + numbers.decimalPoint();
+    QFont shortest = font;
+    int shortestLine = QFontMetrics(font).height();
+    for (const QString& family : font.families()) {
+        if (!isInstalled(family)) continue;
+        QFont one = font;
+        one.setFamilies({family});
+        const QRawFont face = QRawFont::fromFont(one);
+        if (!std::all_of(figures.begin(), figures.end(),
+                         [&](QChar c) { return face.supportsCharacter(c); }))
+            continue;
+        const int line = QFontMetrics(one).height();
+        if (line < shortestLine) {
+            shortest = one;
+            shortestLine = line;
+        }
+    }
+    return shortest;
 }
 
 void useLanguageFonts() {

@@ -56,6 +56,12 @@ inline const QColor chartGrid{40, 40, 120};
 QFont font(bool bold = true, int pixelSize = 11);
 int textSizeStep();
 
+// The font for a column of figures: of the font's families, the one with the
+// shortest line that writes the locale's digits and decimal point. In
+// Urdu, whose digits are Latin, that is the Latin face: Noto Naskh Arabic
+// draws a decimal point that reads as a comma ("63,20") at these sizes.
+QFont figuresFont(const QFont& font);
+
 // Which font families are installed is known only once Qt has read them all,
 // the costliest step of a program's first text; until then font() asks for
 // Verdana whether it is there or not. settleFonts() reads them, once, and

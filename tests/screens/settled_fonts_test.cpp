@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QToolTip>
@@ -84,4 +85,20 @@ TEST(LanguageFonts, ReachMessageBoxesAndTooltipsAtTheDesktopsSize) {
                     QMessageBox::Ok);
     for (const QWidget* part : box.findChildren<QWidget*>())
         EXPECT_EQ(part->font().families(), families) << part->metaObject()->className();
+}
+
+// A column of figures takes, of its font's families, the shortest line that
+// writes the locale's digits and point: Urdu's Latin figures in DejaVu Sans
+// rather than Noto Naskh Arabic, whose point reads as a comma; Bengali's own
+// digits in the Bengali font, the one family that has them.
+TEST(FiguresFont, TakesTheShortestLineThatWritesTheLocalesDigits) {
+    QFont font = look::font(false);
+    font.setFamilies({QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Noto Sans Bengali")});
+    QLocale::setDefault(QLocale(QStringLiteral("ur_PK")));
+    EXPECT_EQ(look::figuresFont(font).families(), QStringList{QStringLiteral("DejaVu Sans")});
+    QLocale::setDefault(QLocale(QStringLiteral("bn_IN")));
+    EXPECT_EQ(look::figuresFont(font).families(), QStringList{QStringLiteral("Noto Sans Bengali")});
+    EXPECT_EQ(look::figuresFont(font).pixelSize(), font.pixelSize());
+    QLocale::setDefault(QLocale::c());
 }
