@@ -13,6 +13,7 @@
 #include "app/system_random.h"
 #include "app/translations.h"
 #include "screens/install_location.h"
+#include "screens/look.h"
 #include "screens/pictures.h"
 #include "screens/platform.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(gameIcon());
     const QString whyEnglish = installReadableDesktopTranslation(application);
+    look::useLanguageFonts();
 
     MessagePrompter prompter;
     SystemRandom random;

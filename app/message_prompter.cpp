@@ -120,6 +120,13 @@ QString MessagePrompter::chooseFileToOpen(QWidget* owner, const QString& title,
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setViewMode(QFileDialog::Detail);
+    // A path, a file's name and a file pattern read left to right in any
+    // language: in a right-to-left box the leading "/" of "/home/..." would
+    // stand at its end. Its patterns cannot be isolated in the text, which
+    // the dialog reads them from.
+    for (const char* pathBox : {"lookInCombo", "fileNameEdit", "fileTypeCombo"})
+        if (auto* box = dialog.findChild<QWidget*>(QLatin1String(pathBox)))
+            box->setLayoutDirection(Qt::LeftToRight);
     // The desktop's own dialog, where it provides one, has no such view and
     // sizes itself.
     auto* files = dialog.findChild<QTreeView*>();

@@ -9,6 +9,7 @@
 #include <QLegendMarker>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocument>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -52,6 +53,15 @@ const ChartStretch* stretchOf(const std::vector<ChartStretch>& stretches, std::i
 
 QString figureText(const QLocale& numbers, double value) {
     return numbers.toString(value, 'f', value == std::floor(value) ? 0 : 1);
+}
+
+// The height a legend's name takes as Qt Charts lays it out.
+double laidOutHeight(const QString& label, const QFont& font) {
+    QTextDocument document;
+    document.setDefaultFont(font);
+    document.setDocumentMargin(0);
+    document.setHtml(label);
+    return document.size().height();
 }
 
 QString wrappedLabel(const QString& text, const QFont& font, int width) {
@@ -278,9 +288,13 @@ void HistoryChartView::fitLegend() {
             const QString label = wrappedLabel(name, font, width);
             if (marker->label() != label) marker->setLabel(label);
             if (shown) {
-                // Qt Charts sets each name a few pixels apart, its lines at
-                // the font's spacing.
-                height += (label.count(QStringLiteral("<br>")) + 1) * metrics.lineSpacing() +
+                // Qt Charts sets each name a few pixels apart, laid out as
+                // a text document: a line as tall as the tallest font it
+                // draws from (a script's own, taller than the font's own
+                // spacing says).
+                height += std::max<double>(
+                              (label.count(QStringLiteral("<br>")) + 1) * metrics.lineSpacing(),
+                              laidOutHeight(label, font)) +
                           legendEntrySpacing;
             }
         }

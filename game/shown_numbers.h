@@ -29,7 +29,21 @@ QString shownMoney(double amount);
 // locale's digits and decimal point.
 QString shownAverage(const BattingAverage& average);
 
-// The sign of a change since before, "+" or "-" as the locale writes them,
-// "±" for none: "45 (+5)" is shownNumber(45), shownSign(5), shownNumber(5).
-QString shownSign(qint64 change);
+// A change since before with its sign, "+5", "-3" as the locale writes them,
+// "±0" for none: "45 (+5)" is shownNumber(45) and shownChange(5).
+QString shownChange(qint64 change);
+
+// A run that reads left to right whatever the sentence around it: a file's
+// path or name, a signed figure. Embedded left to right (U+202A ... U+202C)
+// so that in a right-to-left sentence the leading "/" of a path or the "-"
+// of a figure stays before what follows it instead of moving to its end.
+// Not isolated (U+2066 ... U+2069): DejaVu Sans, in every font list, has no
+// isolate marks, and the stand-in font Qt takes for them asks for a taller
+// line than the design's labels have. Negative figures from the functions
+// above come so already.
+QString shownLeftToRight(const QString& text);
+
+// A file's or folder's path as the player reads it: the platform's
+// separators, kept left to right.
+QString shownPath(const QString& path);
 

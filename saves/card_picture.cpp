@@ -2,9 +2,9 @@
 #include "saves/card_picture.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
+#include "game/shown_numbers.h"
 #include "saves/file_names.h"
 #include "saves/file_system.h"
 #include "saves/set_aside.h"
@@ -57,7 +57,7 @@ CardPictureWriting writeCardPicture(const QString& savePath, bool beingSaved, co
         writing.path = cardPicturePath(savePath);
         writing.failure =
             QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
-                .arg(QDir::toNativeSeparators(folder));
+                .arg(shownPath(folder));
         return writing;
     }
     if (last && stillAsStamped(last->path, last->stamp)) {

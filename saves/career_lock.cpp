@@ -2,8 +2,9 @@
 #include "saves/career_lock.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
+
+#include "game/shown_numbers.h"
 
 CareerLock::Result CareerLock::take(const QString& savePath) {
     if (holds(savePath)) return {Taking::taken, {}, {}, 0, {}};
@@ -34,7 +35,7 @@ CareerLock::Result CareerLock::lock(const QString& savePath, bool overUnprovenHo
         return {Taking::failed,
                 {},
                 QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
-                    .arg(QDir::toNativeSeparators(folder)),
+                    .arg(shownPath(folder)),
                 0,
                 {}};
     }

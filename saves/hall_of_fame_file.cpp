@@ -3,12 +3,12 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QThread>
 #include <chrono>
 #include <memory>
 
 #include "game/money.h"
+#include "game/shown_numbers.h"
 #include "saves/csv.h"
 #include "saves/file_numbers.h"
 #include "saves/file_stamp.h"
@@ -284,7 +284,7 @@ struct HallLock {
 // over once the wait is over: no copy holds it that long.
 HallLock lockHallOfFame(const QString& path) {
     const QString lockPath = lockFilePath(path);
-    const QString shown = QDir::toNativeSeparators(lockPath);
+    const QString shown = shownPath(lockPath);
     const QDeadlineTimer deadline(lockWait);
     for (;;) {
         const bool waitedEnough = deadline.hasExpired();

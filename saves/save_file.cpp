@@ -106,10 +106,10 @@ std::optional<QString> notANumber(const NamedLine& line, const QString& text) {
     if (text.isEmpty())
         return QCoreApplication::translate("SaveFile",
                                            "line %1 (%2) is empty, but must hold a number")
-            .arg(line.number)
+            .arg(shownNumber(line.number))
             .arg(line.name);
     return QCoreApplication::translate("SaveFile", "line %1 (%2) holds %3, which is not a number")
-        .arg(line.number)
+        .arg(shownNumber(line.number))
         .arg(line.name, quoted(text));
 }
 
@@ -117,7 +117,7 @@ std::optional<QString> outsideTheRange(const NamedLine& line, const QString& tex
                                        double high) {
     return QCoreApplication::translate("SaveFile",
                                        "line %1 (%2) holds %3, which is outside the range %4 to %5")
-        .arg(line.number)
+        .arg(shownNumber(line.number))
         .arg(line.name, quoted(text), shownMoney(low), shownMoney(high));
 }
 
@@ -150,7 +150,7 @@ std::optional<QString> valueProblem(LineKind kind, const NamedLine& line, const 
         case LineKind::header:
             if (text != saveFileHeader)
                 return QCoreApplication::translate("SaveFile", "line %1 (%2) is not the header")
-                    .arg(line.number)
+                    .arg(shownNumber(line.number))
                     .arg(line.name);
             return std::nullopt;
         case LineKind::text:
@@ -165,7 +165,7 @@ std::optional<QString> valueProblem(LineKind kind, const NamedLine& line, const 
             if (parseFileNumber(text, value) && (value == 0 || value == 1)) return std::nullopt;
             return QCoreApplication::translate("SaveFile",
                                                "line %1 (%2) holds %3, but must be 0 or 1")
-                .arg(line.number)
+                .arg(shownNumber(line.number))
                 .arg(line.name, quoted(text));
         case LineKind::level:
             if (levelFromWord(text)) return std::nullopt;
@@ -174,7 +174,7 @@ std::optional<QString> valueProblem(LineKind kind, const NamedLine& line, const 
             return QCoreApplication::translate(
                        "SaveFile",
                        "line %1 (%2) holds %3, but must be Club, City, State or National")
-                .arg(line.number)
+                .arg(shownNumber(line.number))
                 .arg(line.name, quoted(text));
     }
     return std::nullopt;
@@ -197,7 +197,7 @@ QString tooLargeToLoadNotice() {
                "SaveFile",
                "This save file is too large to be loaded: a save file holds at most "
                "%1 KiB.")
-        .arg(maxSaveFileBytes / 1024);
+        .arg(shownNumber(maxSaveFileBytes / 1024));
 }
 
 std::optional<QString> saveFileSizeProblem(qsizetype bytes) {
@@ -205,8 +205,8 @@ std::optional<QString> saveFileSizeProblem(qsizetype bytes) {
     return QCoreApplication::translate("SaveFile",
                                        "the file would take %1 bytes, but a save file holds at "
                                        "most %2 KiB")
-        .arg(bytes)
-        .arg(maxSaveFileBytes / 1024);
+        .arg(shownNumber(bytes))
+        .arg(shownNumber(maxSaveFileBytes / 1024));
 }
 
 const LineRule& lineRule(int number) {
@@ -222,7 +222,7 @@ std::optional<QString> saveFileProblem(const SaveFile& file) {
         // A line break inside a value would shift every line after it.
         if (text.contains(QLatin1Char('\n')))
             return QCoreApplication::translate("SaveFile", "line %1 (%2) holds a line break")
-                .arg(number)
+                .arg(shownNumber(number))
                 .arg(line.name);
         if (const auto problem = valueProblem(rule.kind, line, text)) return problem;
     }
@@ -286,8 +286,8 @@ SaveFileReading decodeSaveFile(const QByteArray& bytes, bool wholeFile) {
         if (!wholeFile) return {{}, tooLargeToLoadNotice()};
         return {{},
                 damaged(QCoreApplication::translate("SaveFile", "it ends after line %1 of %2")
-                            .arg(count)
-                            .arg(saveFileLineCount))};
+                            .arg(shownNumber(count))
+                            .arg(shownNumber(saveFileLineCount)))};
     }
     if (const auto problem = saveFileProblem(file)) return {{}, damaged(*problem)};
     return {std::move(file), QString()};

@@ -2,8 +2,8 @@
 #include "saves/save_file_io.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
+#include "game/shown_numbers.h"
 #include "saves/file_names.h"
 #include "saves/file_system.h"
 
@@ -54,7 +54,7 @@ SaveFileBytes prepareSaveFile(const QString& folder, const QString& fileName,
     if (!makeFolder(folder)) {
         prepared.refusal =
             QCoreApplication::translate("SaveFile", "the folder %1 could not be created")
-                .arg(QDir::toNativeSeparators(folder));
+                .arg(shownPath(folder));
         return prepared;
     }
     prepared.path = saveFilePath(folder, fileName);

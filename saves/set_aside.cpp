@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "game/shown_numbers.h"
 #include "saves/file_system.h"
 
 namespace {
@@ -51,10 +52,9 @@ SetAside setAsideCareer(const QString& savePath, const QDateTime& when) {
         // The save stays where it was, and its history goes back beside it.
         if (withHistory) {
             if (const auto undone = moveWithoutReplacing(historyAside, history)) {
-                return {QString(),
-                        QCoreApplication::translate("SaveFile",
-                                                    "%1; its history is left set aside as %2: %3")
-                            .arg(*failure, QDir::toNativeSeparators(historyAside), *undone)};
+                return {QString(), QCoreApplication::translate(
+                                       "SaveFile", "%1; its history is left set aside as %2: %3")
+                                       .arg(*failure, shownPath(historyAside), *undone)};
             }
         }
         if (pathTaken(saveAside)) continue;

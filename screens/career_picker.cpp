@@ -97,7 +97,7 @@ QString SavedCareersModel::text(const SavedCareer& saved, int column) const {
             return isCareer ? QLocale().toString(saved.lastPlayed, QLocale::ShortFormat)
                             : QString();
         case file:
-            return saved.fileName;
+            return shownPath(saved.fileName);
         default:
             return QString();
     }
@@ -116,7 +116,7 @@ QVariant SavedCareersModel::data(const QModelIndex& index, int role) const {
                 //: Why a file in the Saves folder cannot be loaded: %1 is the file's
                 //: name, %2 the reason.
                 return tr("%1 is not a career the game can load: %2")
-                    .arg(saved.fileName, saved.reason);
+                    .arg(shownPath(saved.fileName), saved.reason);
             }
             return {};
         case Qt::TextAlignmentRole:
@@ -250,17 +250,16 @@ CareerPicker::CareerPicker(const QString& folder, const QString& title, const QS
     where->setWordWrap(true);
     where->setTextFormat(Qt::PlainText);
     look::setTextColour(where, look::silver);
-    const QString shownFolder = QDir::toNativeSeparators(folder);
+    const QString shownFolder = shownPath(folder);
     QString whereText =
         none ? tr("No career is saved in %1 yet. Browse… finds a save elsewhere.").arg(shownFolder)
              //: %1 is the folder the Load list shows.
              : tr("Careers saved in %1.").arg(shownFolder);
     if (!readOnlyFolder.isEmpty()) {
         //: %1 is a Saves folder the game cannot write to, %2 where new saves go.
-        whereText +=
-            QLatin1Char(' ') + tr("The careers of %1 are listed too, marked read-only: "
-                                  "the game cannot write there, so new saves go to %2.")
-                                   .arg(QDir::toNativeSeparators(readOnlyFolder), shownFolder);
+        whereText += QLatin1Char(' ') + tr("The careers of %1 are listed too, marked read-only: "
+                                           "the game cannot write there, so new saves go to %2.")
+                                            .arg(shownPath(readOnlyFolder), shownFolder);
     }
     where->setText(whereText);
     layout->addWidget(where);

@@ -2,7 +2,6 @@
 #include "screens/career_summary_screen.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "game/shown_numbers.h"
 #include "screens/career_card.h"
 #include "screens/command_button.h"
 #include "screens/command_row.h"
@@ -81,7 +81,7 @@ void CareerSummaryScreen::savePicture() {
     buffer.open(QIODevice::WriteOnly);
     card_->picture().save(&buffer, "PNG");
     const CardPictureWriting writing = writeCardPicture(savePath_, beingSaved_, bytes, written_);
-    const QString shown = QDir::toNativeSeparators(writing.path);
+    const QString shown = shownPath(writing.path);
     if (writing.failure) {
         //: %1 is a file, %2 the reason it could not be written.
         prompter_.notice(this,
@@ -93,7 +93,7 @@ void CareerSummaryScreen::savePicture() {
         //: %1 is the picture saved, %2 the file the picture found there is kept as.
         prompter_.notice(this, tr("The career card is saved as %1. The picture that was there "
                                   "is kept as %2.")
-                                   .arg(shown, QDir::toNativeSeparators(writing.keptAs)));
+                                   .arg(shown, shownPath(writing.keptAs)));
     } else if (!beingSaved_) {
         prompter_.notice(this, tr("This career has no save file of its own here, so its card is "
                                   "saved under a name of its own, as %1.")

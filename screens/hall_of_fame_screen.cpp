@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/hall_of_fame_screen.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -173,8 +172,7 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& ownCareers, QWi
         auto* note = new QLabel(
             tr("The hall of fame of %1 is shown too, its careers marked read-only: the game "
                "cannot write there, so new saves, and the careers they bring in here, go to %2.")
-                .arg(QDir::toNativeSeparators(readOnly.folder),
-                     QDir::toNativeSeparators(readOnly.savesTo)),
+                .arg(shownPath(readOnly.folder), shownPath(readOnly.savesTo)),
             this);
         note->setObjectName(QStringLiteral("readOnlyHall"));
         note->setFont(look::font(false));
@@ -195,7 +193,7 @@ HallOfFameScreen::HallOfFameScreen(const std::vector<FameEntry>& ownCareers, QWi
 
 void tellHallOfFameUpdate(const HallOfFameUpdate& update, Prompter& prompter, QWidget* owner) {
     if (!update.setAsideTo.isEmpty()) {
-        const QString kept = QDir::toNativeSeparators(update.setAsideTo);
+        const QString kept = shownPath(update.setAsideTo);
         const int read = static_cast<int>(update.readFromDamaged);
         //: %1 is the file the damaged hall of fame is kept as.
         prompter.notice(owner, read == 0
@@ -214,7 +212,7 @@ void tellHallOfFameUpdate(const HallOfFameUpdate& update, Prompter& prompter, QW
     if (update.failure) {
         //: %1 is the file, %2 the reason it could not be written.
         prompter.notice(owner, HallOfFameScreen::tr("The hall of fame %1 could not be kept: %2.")
-                                   .arg(QDir::toNativeSeparators(update.file), *update.failure));
+                                   .arg(shownPath(update.file), *update.failure));
     }
 }
 
@@ -241,9 +239,9 @@ void HallOfFameScreen::describe(std::size_t careers) {
         cells << tr("%1: %2").arg(first->headerData(column, Qt::Horizontal).toString(),
                                   first->index(0, column).data().toString());
     }
-    //: What a screen reader tells as the hall of fame opens: %n the careers it
+    //: What a screen reader tells as the hall of fame opens: %Ln the careers it
     //: holds, %1 the list it opens on ("Most Runs"), %2 that list's first career.
     setAccessibleDescription(
-        tr("%n career(s) in the hall of fame. %1, first: %2.", "", static_cast<int>(careers))
+        tr("%Ln career(s) in the hall of fame. %1, first: %2.", "", static_cast<int>(careers))
             .arg(look::accessibleCaption(listName(FameList::mostRuns)), cells.join(tr("; "))));
 }

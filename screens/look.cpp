@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/look.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPalette>
+#include <QRawFont>
 #include <QStringList>
 #include <QStyle>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 // Made by the build from the list of languages: the font each script needs.
 #include "screens/script_fonts.h"
@@ -86,12 +90,52 @@ QFont font(bool bold, int pixelSize) {
     return f;
 }
 
+QFont figuresFont(const QFont& font) {
+    const QLocale numbers;
+    const QString figures = numbers.toString(1234567890) + numbers.decimalPoint();
+    QFont shortest = font;
+    int shortestLine = QFontMetrics(font).height();
+    for (const QString& family : font.families()) {
+        if (!isInstalled(family)) continue;
+        QFont one = font;
+        one.setFamilies({family});
+        const QRawFont face = QRawFont::fromFont(one);
+        if (!std::all_of(figures.begin(), figures.end(),
+                         [&](QChar c) { return face.supportsCharacter(c); }))
+            continue;
+        const int line = QFontMetrics(one).height();
+        if (line < shortestLine) {
+            shortest = one;
+            shortestLine = line;
+        }
+    }
+    return shortest;
+}
+
+void useLanguageFonts() {
+    const QStringList families = fontFamilies(verdanaInstalled);
+    // The desktop's theme may give message boxes and tooltips fonts of their
+    // own, which the application's font does not reach; setting that font
+    // forgets them, so each is read first.
+    const char* const classNames[] = {"QMessageBox", "QMessageBoxLabel", "QTipLabel"};
+    std::vector<QFont> classFonts;
+    for (const char* className : classNames) classFonts.push_back(QApplication::font(className));
+    QFont application = QApplication::font();
+    application.setFamilies(families);
+    QApplication::setFont(application);
+    for (std::size_t i = 0; i < classFonts.size(); ++i) {
+        classFonts[i].setFamilies(families);
+        QApplication::setFont(classFonts[i], classNames[i]);
+    }
+}
+
 void settleFonts(QWidget* window) {
     if (verdanaInstalled != Installed::unknown) return;
     const QStringList asked = fontFamilies(Installed::unknown);
     verdanaInstalled = isInstalled(verdana) ? Installed::yes : Installed::no;
     const QStringList settled = fontFamilies(verdanaInstalled);
     if (settled == asked) return;
+    useLanguageFonts();
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* widget : std::as_const(widgets)) {

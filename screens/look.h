@@ -56,6 +56,12 @@ inline const QColor chartGrid{40, 40, 120};
 QFont font(bool bold = true, int pixelSize = 11);
 int textSizeStep();
 
+// The font for a column of figures: of the font's families, the one with the
+// shortest line that writes the locale's digits and decimal point. In
+// Urdu, whose digits are Latin, that is the Latin face: Noto Naskh Arabic
+// draws a decimal point that reads as a comma ("63,20") at these sizes.
+QFont figuresFont(const QFont& font);
+
 // Which font families are installed is known only once Qt has read them all,
 // the costliest step of a program's first text; until then font() asks for
 // Verdana whether it is there or not. settleFonts() reads them, once, and
@@ -63,6 +69,13 @@ int textSizeStep();
 // gives from then on. The first window calls it once it is shown, before
 // its first paint.
 void settleFonts(QWidget* window);
+
+// Gives what the screens do not set a font for themselves (message boxes,
+// tooltips, the Load dialog) the families font() gives, at the desktop's
+// size: left to the desktop's sans face, Urdu's ہ and ے would come from
+// whatever font Fontconfig finds, not the language's own. Called once the
+// translation is installed; settleFonts() calls it again.
+void useLanguageFonts();
 
 // A top-level window of fixed client size with the navy background.
 void setUpWindow(QWidget* window, const QString& title, int widthTwips, int heightTwips);

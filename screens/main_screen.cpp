@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -881,7 +880,7 @@ void MainScreen::tellWhereSaved() {
         // not break it after its first "/".
         platform_.prompter.notice(this, tr("The folder beside the game cannot hold saves, so "
                                            "your career is saved in this folder:\n\n%1")
-                                            .arg(QDir::toNativeSeparators(target.folder)));
+                                            .arg(shownPath(target.folder)));
     }
 }
 

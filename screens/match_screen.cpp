@@ -2,7 +2,6 @@
 #include "screens/match_screen.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 
 #include "game/career.h"
@@ -98,7 +97,7 @@ void MatchScreen::confirm() {
             tr("The history of your career could not be kept in %1: %2. Your career is saved as "
                "before, the History window still shows every match of this game, and the game "
                "tries again after your next match.")
-                .arg(QDir::toNativeSeparators(career_.session().historyPath()), *reason));
+                .arg(shownPath(career_.session().historyPath()), *reason));
     }
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/play_on_news.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -35,11 +34,9 @@ QString toldText(const PlayOnNews& news) {
                        "The history of your career could not be kept in %1: %2. Your career is "
                        "saved as before, the History window still shows every match of this "
                        "game, and the game tries again after your next match.")
-                .arg(QDir::toNativeSeparators(failure.path), failure.reason);
+                .arg(shownPath(failure.path), failure.reason);
         }
-        QString operator()(const KeptFile& kept) const {
-            return SaveNotices::keptText(kept);
-        }
+        QString operator()(const KeptFile& kept) const { return SaveNotices::keptText(kept); }
     };
     return std::visit(Told{}, news.told);
 }
@@ -59,13 +56,13 @@ QString runSummaryLine(const PlayOnSummary& summary) {
     if (summary.levelBefore == summary.levelAfter) {
         //: The summary of a run of matches; %4 is the level played at (Club, City, ...).
         return PlayOnNewsScreen::tr(
-                   "%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.", "",
+                   "%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.", "",
                    summary.matches)
             .arg(runs, wickets, money, levelName(summary.levelAfter));
     }
     //: The summary of a run of matches that moved the player from level %4 to level %5.
     return PlayOnNewsScreen::tr(
-               "%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.", "",
+               "%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.", "",
                summary.matches)
         .arg(runs, wickets, money, levelName(summary.levelBefore), levelName(summary.levelAfter));
 }

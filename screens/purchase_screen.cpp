@@ -5,9 +5,9 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
-#include <QStringList>
 #include <utility>
 
 #include "game/career.h"
@@ -305,10 +305,10 @@ void PurchaseScreen::unitsChanged(int row) {
     look::setValueText(balanceAfterLabel_, shownMoney(purchase_.balanceAfter()));
     // What a move of the bar is heard to do: with the bar as a screen reader
     // reads it when it takes the focus, and told as it moves.
-    //: What a screen reader says as a units bar moves: %n the units chosen,
+    //: What a screen reader says as a units bar moves: %Ln the units chosen,
     //: %1 the caption "Balance after purchase (Rs.)", %2 that balance.
     rows_.at(row).bar->setAccessibleDescription(
-        tr("%n unit(s); %1: %2", "", units)
+        tr("%Ln unit(s); %1: %2", "", units)
             .arg(look::accessibleCaption(tr("Balance after purchase (Rs.):")),
                  shownMoney(purchase_.balanceAfter())));
     if (rows_.at(row).bar->hasFocus()) {
@@ -327,9 +327,9 @@ void PurchaseScreen::describe() {
     for (int row = 0; row < rowCount(); ++row) {
         const PurchaseRow& offer = purchase_.rows().at(row);
         //: What a screen reader hears of a rate-card row as the screen opens:
-        //: %1 the row ("Batting"), %n the units offered, %2 the rate and %3
+        //: %1 the row ("Batting"), %Ln the units offered, %2 the rate and %3
         //: the amount, both in rupees.
-        parts << tr("%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.", "", offer.unitsOffered)
+        parts << tr("%1: %Ln unit(s) at %2 (Rs.) each, %3 (Rs.) in all.", "", offer.unitsOffered)
                      .arg(look::accessibleCaption(rowNames_.at(row)), shownMoney(offer.rate),
                           shownMoney(offer.amount()));
     }

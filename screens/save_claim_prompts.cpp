@@ -2,10 +2,10 @@
 #include "screens/save_claim_prompts.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocale>
 
 #include "game/level.h"
+#include "game/shown_numbers.h"
 #include "saves/file_names.h"
 #include "saves/file_words.h"
 #include "screens/prompter.h"
@@ -79,8 +79,8 @@ QString anotherProgramQuestion(const QString& path, const QString& lock, qint64 
 }  // namespace
 
 QString savingOffNotice(const QString& savePath, const SaveClaim::SavingOff& off) {
-    const QString save = QDir::toNativeSeparators(savePath);
-    const QString lock = QDir::toNativeSeparators(off.file);
+    const QString save = shownPath(savePath);
+    const QString lock = shownPath(off.file);
     switch (off.why) {
         case SaveClaim::NotSaving::openInAnotherCopy:
             //: %1 is a save file, %2 its lock file.
@@ -150,7 +150,7 @@ QString savingOffReason(const SaveClaim::SavingOff& off) {
             //: %1 is the career's lock file.
             return QCoreApplication::translate(
                        "SaveClaim", "This career is not being saved: %1 is not an ordinary file.")
-                .arg(QDir::toNativeSeparators(off.file));
+                .arg(shownPath(off.file));
         case SaveClaim::NotSaving::lockNotMade:
             //: %1 is the system's reason.
             return QCoreApplication::translate(
@@ -170,12 +170,12 @@ QString savingOffReason(const SaveClaim::SavingOff& off) {
 
 void settleSaveClaim(CareerSession& session, Prompter& prompter, QWidget* owner) {
     SaveClaim::Check check = session.claimSaveFile();
-    const QString shown = QDir::toNativeSeparators(session.savePath());
+    const QString shown = shownPath(session.savePath());
     if (check.standing == SaveClaim::Standing::openOnAnotherComputer) {
         check = session.answerTakeOver(prompter.question(
             owner, takeOverQuestion(shown, check.computer), Prompter::Answer::no));
     } else if (check.standing == SaveClaim::Standing::lockOfAnotherProgram) {
-        const QString lock = QDir::toNativeSeparators(lockFilePath(session.savePath()));
+        const QString lock = shownPath(lockFilePath(session.savePath()));
         check = session.answerTakeOver(
             prompter.question(owner, anotherProgramQuestion(shown, lock, check.pid, check.program),
                               Prompter::Answer::no));

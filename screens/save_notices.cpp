@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/save_notices.h"
 
-#include <QDir>
-
+#include "game/shown_numbers.h"
 #include "screens/prompter.h"
 
 QString SaveNotices::failureText(const SaveFailure& failure) {
     return tr("Your career could not be saved as %1: %2. The earlier save "
               "file, if there is one, is unchanged.")
-        .arg(failure.path, failure.reason);
+        .arg(shownPath(failure.path), failure.reason);
 }
 
 QString SaveNotices::keptText(const KeptFile& kept) {
@@ -16,7 +15,7 @@ QString SaveNotices::keptText(const KeptFile& kept) {
     return tr("The file %1 was not as this game last left it: another program changed it, "
               "or it holds what this career cannot use. It is kept unchanged as %2, and "
               "your career is saved in its place.")
-        .arg(QDir::toNativeSeparators(kept.file), QDir::toNativeSeparators(kept.keptAs));
+        .arg(shownPath(kept.file), shownPath(kept.keptAs));
 }
 
 void SaveNotices::tell(Prompter& prompter, QWidget* owner,

@@ -122,8 +122,8 @@ void SponsorsScreen::describeOffers(const SponsorshipOffers& offers) {
     setAccessibleDescription(
         offered.isEmpty()
             ? tr("No sponsor makes you an offer yet.")
-            //: %n how many sponsors make an offer, %1 the list of them.
-            : tr("%n sponsor(s) make you an offer: %1.", "", static_cast<int>(offered.size()))
+            //: %Ln how many sponsors make an offer, %1 the list of them.
+            : tr("%Ln sponsor(s) make you an offer: %1.", "", static_cast<int>(offered.size()))
                   .arg(offered.join(QStringLiteral("; "))));
 }
 

@@ -323,7 +323,7 @@
     <message>
         <source>Continue</source>
         <extracomment>Closes the summary; the game then asks whether to play again.</extracomment>
-        <translation>এগিয়ে চলুন</translation>
+        <translation>চালিয়ে যান</translation>
     </message>
     <message>
         <source>The picture %1 could not be saved: %2.</source>
@@ -460,7 +460,7 @@
     </message>
     <message>
         <source>Continue</source>
-        <translation>এগিয়ে চলুন</translation>
+        <translation>চালিয়ে যান</translation>
     </message>
     <message>
         <source>The advertiser&apos;s page could not be opened. You can type its address into a web browser:
@@ -600,11 +600,11 @@
         <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
-        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <source>%Ln career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %Ln the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
         <translation>
-            <numerusform>হল অফ ফেমে %nটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
-            <numerusform>হল অফ ফেমে %nটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
+            <numerusform>হল অফ ফেমে %Lnটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
+            <numerusform>হল অফ ফেমে %Lnটি কেরিয়ার। %1, প্রথম: %2।</numerusform>
         </translation>
     </message>
     <message>
@@ -673,17 +673,17 @@
         <translation>স্তরের ব্যাটিং গড়</translation>
     </message>
     <message numerus="yes">
-        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <source>Runs in each match, %Ln kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের রান, %nটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
-            <numerusform>প্রতি ম্যাচের রান, %nটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
+            <numerusform>প্রতি ম্যাচের রান, %Lnটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
+            <numerusform>প্রতি ম্যাচের রান, %Lnটি ম্যাচ রাখা আছে; সবচেয়ে বেশি %1 ম্যাচ %2-এ; শেষ ম্যাচের পর স্তরের ব্যাটিং গড় %3।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <source>Wickets in each match, %Ln kept; wickets in all %1, the most %2 in match %3.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের উইকেট, %nটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
-            <numerusform>প্রতি ম্যাচের উইকেট, %nটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের উইকেট, %Lnটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের উইকেট, %Lnটি ম্যাচ রাখা আছে; মোট উইকেট %1, সবচেয়ে বেশি %2 ম্যাচ %3-এ।</numerusform>
         </translation>
     </message>
     <message>
@@ -731,24 +731,24 @@
         <translation>দক্ষতা</translation>
     </message>
     <message numerus="yes">
-        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <source>Batting, bowling, fielding and overall skill after each match, %Ln kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
-            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %Lnটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাটিং, বোলিং, ফিল্ডিং ও সামগ্রিক দক্ষতা, %Lnটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর সামগ্রিক %4, যেখানে পদোন্নতি হয় সামগ্রিক %5 বা ব্যাটিং কিংবা বোলিং %6-এ।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Promotions marked: %n.</source>
+        <source>Promotions marked: %Ln.</source>
         <translation>
-            <numerusform>চিহ্নিত পদোন্নতি: %n।</numerusform>
-            <numerusform>চিহ্নিত পদোন্নতি: %n।</numerusform>
+            <numerusform>চিহ্নিত পদোন্নতি: %Ln।</numerusform>
+            <numerusform>চিহ্নিত পদোন্নতি: %Ln।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Drops marked: %n.</source>
+        <source>Drops marked: %Ln.</source>
         <translation>
-            <numerusform>চিহ্নিত বাদ পড়া: %n।</numerusform>
-            <numerusform>চিহ্নিত বাদ পড়া: %n।</numerusform>
+            <numerusform>চিহ্নিত বাদ পড়া: %Ln।</numerusform>
+            <numerusform>চিহ্নিত বাদ পড়া: %Ln।</numerusform>
         </translation>
     </message>
     <message>
@@ -756,10 +756,10 @@
         <translation>টাকা</translation>
     </message>
     <message numerus="yes">
-        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <source>The bank balance after each match, %Ln kept: Rs. %1 after the last, Rs. %2 at the most.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %nটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
-            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %nটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %Lnটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর ব্যাংক ব্যালান্স, %Lnটি ম্যাচ রাখা আছে: শেষ ম্যাচের পর %1 টাকা, সবচেয়ে বেশি %2 টাকা।</numerusform>
         </translation>
     </message>
     <message>
@@ -787,10 +787,10 @@
         <translation>অবস্থা</translation>
     </message>
     <message numerus="yes">
-        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %Ln kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
         <translation>
-            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
-            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %nটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %Lnটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
+            <numerusform>প্রতি ম্যাচের পর সামগ্রিক সরঞ্জাম ও স্বাস্থ্য, সরঞ্জামের দুর্বলতম জিনিস আর ফিটনেস, স্বাস্থ্য ও স্ট্যামিনার মধ্যে সর্বনিম্ন, %Lnটি ম্যাচ রাখা আছে; শেষ ম্যাচের পর %1, %2, %3 আর %4। সরঞ্জামের কোনো জিনিস, ফিটনেস, স্বাস্থ্য বা স্ট্যামিনা ০-তে থাকলে খেলোয়াড় দল থেকে বাদ থাকে।</numerusform>
         </translation>
     </message>
     <message>
@@ -1094,7 +1094,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Nothing</source>
-        <translation>কিছু নয়</translation>
+        <translation>কিছুই না</translation>
     </message>
     <message>
         <source>The charts cannot be shown, as the part of the game that draws them belongs to another version of it. The seasons, the milestones and the table of matches tell the whole career.</source>
@@ -1261,7 +1261,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Dropped to %1 (%2)</source>
-        <translation>%1 (%2)-এ বাদ পড়ে নামা</translation>
+        <translation>বাদ পড়ে %1 (%2)-এ</translation>
     </message>
     <message>
         <source>Moved to %1 (%2)</source>
@@ -1292,10 +1292,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>জুয়াড়ির কাছ থেকে %1 টাকা নেওয়া</translation>
     </message>
     <message>
-        <source>%1 (%2%3)</source>
-        <translation>%1 (%2%3)</translation>
-    </message>
-    <message>
         <source>The history file could not be read.</source>
         <translation>ইতিহাসের ফাইল পড়া গেল না।</translation>
     </message>
@@ -1304,17 +1300,17 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ইতিহাসের ফাইলটি অন্য কেরিয়ারের, তাই ব্যবহার করা হয়নি।</translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <source>Rows of the history file skipped as another career&apos;s: %Ln.</source>
         <translation>
-            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
-            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
+            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %Ln।</numerusform>
+            <numerusform>অন্য কেরিয়ারের বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %Ln।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <source>Rows of the history file skipped as unreadable: %Ln.</source>
         <translation>
-            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
-            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %n।</numerusform>
+            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %Ln।</numerusform>
+            <numerusform>পড়া যায়নি বলে বাদ দেওয়া ইতিহাস ফাইলের সারি: %Ln।</numerusform>
         </translation>
     </message>
     <message>
@@ -1354,7 +1350,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Before match %1: dropped to %2 (%3).</source>
         <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
-        <translation>ম্যাচ %1-এর আগে: %2 স্তরে বাদ পড়ে নামা (%3)।</translation>
+        <translation>ম্যাচ %1-এর আগে: বাদ পড়ে %2 স্তরে (%3)।</translation>
     </message>
     <message>
         <source>Before match %1: selected for the World Cup.</source>
@@ -1398,8 +1394,8 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message numerus="yes">
         <source>Dropped %Ln times</source>
         <translation>
-            <numerusform>বাদ পড়ে নামা, %Ln বার</numerusform>
-            <numerusform>বাদ পড়ে নামা, %Ln বার</numerusform>
+            <numerusform>বাদ পড়া, %Ln বার</numerusform>
+            <numerusform>বাদ পড়া, %Ln বার</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1422,6 +1418,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
             <numerusform>জুয়াড়ির কাছ থেকে টাকা নেওয়া, %Ln বার</numerusform>
             <numerusform>জুয়াড়ির কাছ থেকে টাকা নেওয়া, %Ln বার</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a figure, %2 its change since the match before with its sign (&quot;45 (+5)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1549,7 +1550,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>FINANCE</source>
-        <translation>অর্থ</translation>
+        <translation>আর্থিক</translation>
     </message>
     <message>
         <source>Match Fee (Rs):</source>
@@ -1864,7 +1865,8 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <source>%1
 %2</source>
         <extracomment>A notice of not being selected (%1), then the figure that failed (%2), on a line of its own where the message box has room for it.</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>Overall skill %1: below %2 you will not be selected.</source>
@@ -1979,19 +1981,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ম্যাচ %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
         <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
         <translation>
-            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
-            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
+            <numerusform>%Lnটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
+            <numerusform>%Lnটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তরে।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
         <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
         <translation>
-            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
-            <numerusform>%nটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
+            <numerusform>%Lnটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
+            <numerusform>%Lnটি ম্যাচ: %1 রান, %2 উইকেট, %3 টাকা আয়, %4 স্তর থেকে %5 স্তরে।</numerusform>
         </translation>
     </message>
     <message>
@@ -2160,7 +2162,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>UNITS YOU INTEND TO DEVELOP</source>
-        <translation>যত ইউনিট আপনি বাড়াতে চান</translation>
+        <translation>কত ইউনিট বাড়াতে চান?</translation>
     </message>
     <message>
         <source>Available Units</source>
@@ -2196,7 +2198,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>UNITS YOU INTEND TO BUY</source>
-        <translation>যত ইউনিট আপনি কিনতে চান</translation>
+        <translation>কত ইউনিট কিনতে চান?</translation>
     </message>
     <message>
         <source>Required Units</source>
@@ -2273,19 +2275,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>ব্যালান্স দিয়ে সর্বাধিক এতগুলো ইউনিটের দাম দেওয়া যায়: %1।</translation>
     </message>
     <message numerus="yes">
-        <source>%n unit(s); %1: %2</source>
-        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <source>%Ln unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %Ln the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
         <translation>
-            <numerusform>%n ইউনিট; %1: %2</numerusform>
-            <numerusform>%n ইউনিট; %1: %2</numerusform>
+            <numerusform>%Ln ইউনিট; %1: %2</numerusform>
+            <numerusform>%Ln ইউনিট; %1: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
-        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <source>%1: %Ln unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %Ln the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
         <translation>
-            <numerusform>%1: %n ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
-            <numerusform>%1: %n ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
+            <numerusform>%1: %Ln ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
+            <numerusform>%1: %Ln ইউনিট, প্রতিটির হার %2 (টাকা), মোট %3 (টাকা)।</numerusform>
         </translation>
     </message>
     <message>
@@ -2907,10 +2909,10 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
         <translation>এখনও কোনো স্পনসর আপনাকে প্রস্তাব দেয় না।</translation>
     </message>
     <message numerus="yes">
-        <source>%n sponsor(s) make you an offer: %1.</source>
+        <source>%Ln sponsor(s) make you an offer: %1.</source>
         <translation>
-            <numerusform>%n স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
-            <numerusform>%n স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
+            <numerusform>%Ln স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
+            <numerusform>%Ln স্পনসর আপনাকে প্রস্তাব দেয়: %1।</numerusform>
         </translation>
     </message>
 </context>

@@ -11,80 +11,80 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
-        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <source>%Ln career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %Ln the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
         <translation>
-            <numerusform>%n career in the hall of fame. %1, first: %2.</numerusform>
-            <numerusform>%n careers in the hall of fame. %1, first: %2.</numerusform>
+            <numerusform>%Ln career in the hall of fame. %1, first: %2.</numerusform>
+            <numerusform>%Ln careers in the hall of fame. %1, first: %2.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>HistoryCharts</name>
     <message numerus="yes">
-        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <source>Runs in each match, %Ln kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
         <translation>
-            <numerusform>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</numerusform>
-            <numerusform>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</numerusform>
+            <numerusform>Runs in each match, %Ln kept; the most %1 in match %2; the batting average of the level after the last match %3.</numerusform>
+            <numerusform>Runs in each match, %Ln kept; the most %1 in match %2; the batting average of the level after the last match %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <source>Wickets in each match, %Ln kept; wickets in all %1, the most %2 in match %3.</source>
         <translation>
-            <numerusform>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</numerusform>
-            <numerusform>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</numerusform>
+            <numerusform>Wickets in each match, %Ln kept; wickets in all %1, the most %2 in match %3.</numerusform>
+            <numerusform>Wickets in each match, %Ln kept; wickets in all %1, the most %2 in match %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <source>Batting, bowling, fielding and overall skill after each match, %Ln kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
         <translation>
-            <numerusform>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</numerusform>
-            <numerusform>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</numerusform>
+            <numerusform>Batting, bowling, fielding and overall skill after each match, %Ln kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</numerusform>
+            <numerusform>Batting, bowling, fielding and overall skill after each match, %Ln kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Promotions marked: %n.</source>
+        <source>Promotions marked: %Ln.</source>
         <translation>
-            <numerusform>Promotions marked: %n.</numerusform>
-            <numerusform>Promotions marked: %n.</numerusform>
+            <numerusform>Promotions marked: %Ln.</numerusform>
+            <numerusform>Promotions marked: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Drops marked: %n.</source>
+        <source>Drops marked: %Ln.</source>
         <translation>
-            <numerusform>Drops marked: %n.</numerusform>
-            <numerusform>Drops marked: %n.</numerusform>
+            <numerusform>Drops marked: %Ln.</numerusform>
+            <numerusform>Drops marked: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <source>The bank balance after each match, %Ln kept: Rs. %1 after the last, Rs. %2 at the most.</source>
         <translation>
-            <numerusform>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</numerusform>
-            <numerusform>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</numerusform>
+            <numerusform>The bank balance after each match, %Ln kept: Rs. %1 after the last, Rs. %2 at the most.</numerusform>
+            <numerusform>The bank balance after each match, %Ln kept: Rs. %1 after the last, Rs. %2 at the most.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %Ln kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
         <translation>
-            <numerusform>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</numerusform>
-            <numerusform>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</numerusform>
+            <numerusform>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %Ln kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</numerusform>
+            <numerusform>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %Ln kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>HistoryTexts</name>
     <message numerus="yes">
-        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <source>Rows of the history file skipped as another career&apos;s: %Ln.</source>
         <translation>
-            <numerusform>Rows of the history file skipped as another career&apos;s: %n.</numerusform>
-            <numerusform>Rows of the history file skipped as another career&apos;s: %n.</numerusform>
+            <numerusform>Rows of the history file skipped as another career&apos;s: %Ln.</numerusform>
+            <numerusform>Rows of the history file skipped as another career&apos;s: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <source>Rows of the history file skipped as unreadable: %Ln.</source>
         <translation>
-            <numerusform>Rows of the history file skipped as unreadable: %n.</numerusform>
-            <numerusform>Rows of the history file skipped as unreadable: %n.</numerusform>
+            <numerusform>Rows of the history file skipped as unreadable: %Ln.</numerusform>
+            <numerusform>Rows of the history file skipped as unreadable: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -140,38 +140,38 @@
 <context>
     <name>PlayOnNewsScreen</name>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
         <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
         <translation>
-            <numerusform>%n match: %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</numerusform>
-            <numerusform>%n matches: %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</numerusform>
+            <numerusform>%Ln match: %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</numerusform>
+            <numerusform>%Ln matches: %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
         <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
         <translation>
-            <numerusform>%n match: %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</numerusform>
-            <numerusform>%n matches: %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</numerusform>
+            <numerusform>%Ln match: %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</numerusform>
+            <numerusform>%Ln matches: %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>PurchaseScreen</name>
     <message numerus="yes">
-        <source>%n unit(s); %1: %2</source>
-        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <source>%Ln unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %Ln the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
         <translation>
-            <numerusform>%n unit; %1: %2</numerusform>
-            <numerusform>%n units; %1: %2</numerusform>
+            <numerusform>%Ln unit; %1: %2</numerusform>
+            <numerusform>%Ln units; %1: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
-        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <source>%1: %Ln unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %Ln the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
         <translation>
-            <numerusform>%1: %n unit at %2 (Rs.) each, %3 (Rs.) in all.</numerusform>
-            <numerusform>%1: %n units at %2 (Rs.) each, %3 (Rs.) in all.</numerusform>
+            <numerusform>%1: %Ln unit at %2 (Rs.) each, %3 (Rs.) in all.</numerusform>
+            <numerusform>%1: %Ln units at %2 (Rs.) each, %3 (Rs.) in all.</numerusform>
         </translation>
     </message>
 </context>
@@ -195,10 +195,10 @@ Replace it? Yes keeps that career aside under a name of its own in the same fold
 <context>
     <name>SponsorsScreen</name>
     <message numerus="yes">
-        <source>%n sponsor(s) make you an offer: %1.</source>
+        <source>%Ln sponsor(s) make you an offer: %1.</source>
         <translation>
-            <numerusform>%n sponsor makes you an offer: %1.</numerusform>
-            <numerusform>%n sponsors make you an offer: %1.</numerusform>
+            <numerusform>%Ln sponsor makes you an offer: %1.</numerusform>
+            <numerusform>%Ln sponsors make you an offer: %1.</numerusform>
         </translation>
     </message>
 </context>

@@ -600,11 +600,11 @@
         <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
-        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <source>%Ln career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %Ln the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
         <translation>
-            <numerusform>कीर्ति स्तंभ में %n करियर। %1, पहला: %2।</numerusform>
-            <numerusform>कीर्ति स्तंभ में %n करियर। %1, पहला: %2।</numerusform>
+            <numerusform>कीर्ति स्तंभ में %Ln करियर। %1, पहला: %2।</numerusform>
+            <numerusform>कीर्ति स्तंभ में %Ln करियर। %1, पहला: %2।</numerusform>
         </translation>
     </message>
     <message>
@@ -721,10 +721,10 @@
         <translation>मैच %2 से %3 तक %1: औसत %4, न्यूनतम %5, अधिकतम %6</translation>
     </message>
     <message numerus="yes">
-        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <source>Runs in each match, %Ln kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
         <translation>
-            <numerusform>हर मैच के रन, %n मैच दर्ज; सबसे अधिक %1 मैच %2 में; आख़िरी मैच के बाद स्तर का बल्लेबाज़ी औसत %3।</numerusform>
-            <numerusform>हर मैच के रन, %n मैच दर्ज; सबसे अधिक %1 मैच %2 में; आख़िरी मैच के बाद स्तर का बल्लेबाज़ी औसत %3।</numerusform>
+            <numerusform>हर मैच के रन, %Ln मैच दर्ज; सबसे अधिक %1 मैच %2 में; आख़िरी मैच के बाद स्तर का बल्लेबाज़ी औसत %3।</numerusform>
+            <numerusform>हर मैच के रन, %Ln मैच दर्ज; सबसे अधिक %1 मैच %2 में; आख़िरी मैच के बाद स्तर का बल्लेबाज़ी औसत %3।</numerusform>
         </translation>
     </message>
     <message>
@@ -732,10 +732,10 @@
         <translation>विकेट</translation>
     </message>
     <message numerus="yes">
-        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <source>Wickets in each match, %Ln kept; wickets in all %1, the most %2 in match %3.</source>
         <translation>
-            <numerusform>हर मैच के विकेट, %n मैच दर्ज; कुल विकेट %1, सबसे अधिक %2 मैच %3 में।</numerusform>
-            <numerusform>हर मैच के विकेट, %n मैच दर्ज; कुल विकेट %1, सबसे अधिक %2 मैच %3 में।</numerusform>
+            <numerusform>हर मैच के विकेट, %Ln मैच दर्ज; कुल विकेट %1, सबसे अधिक %2 मैच %3 में।</numerusform>
+            <numerusform>हर मैच के विकेट, %Ln मैच दर्ज; कुल विकेट %1, सबसे अधिक %2 मैच %3 में।</numerusform>
         </translation>
     </message>
     <message>
@@ -755,31 +755,31 @@
         <translation>प्रमोशन: बल्लेबाज़ी या गेंदबाज़ी %1</translation>
     </message>
     <message numerus="yes">
-        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <source>Batting, bowling, fielding and overall skill after each match, %Ln kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
         <translation>
-            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और समग्र कौशल, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और समग्र %4, जबकि प्रमोशन समग्र %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होता है।</numerusform>
-            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और समग्र कौशल, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और समग्र %4, जबकि प्रमोशन समग्र %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होता है।</numerusform>
+            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और समग्र कौशल, %Ln मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और समग्र %4, जबकि प्रमोशन समग्र %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होता है।</numerusform>
+            <numerusform>हर मैच के बाद बल्लेबाज़ी, गेंदबाज़ी, क्षेत्ररक्षण और समग्र कौशल, %Ln मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और समग्र %4, जबकि प्रमोशन समग्र %5 या बल्लेबाज़ी अथवा गेंदबाज़ी %6 पर होता है।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Promotions marked: %n.</source>
+        <source>Promotions marked: %Ln.</source>
         <translation>
-            <numerusform>प्रमोशन: %n बार।</numerusform>
-            <numerusform>प्रमोशन: %n बार।</numerusform>
+            <numerusform>प्रमोशन: %Ln बार।</numerusform>
+            <numerusform>प्रमोशन: %Ln बार।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Drops marked: %n.</source>
+        <source>Drops marked: %Ln.</source>
         <translation>
-            <numerusform>ड्रॉप: %n बार।</numerusform>
-            <numerusform>ड्रॉप: %n बार।</numerusform>
+            <numerusform>ड्रॉप: %Ln बार।</numerusform>
+            <numerusform>ड्रॉप: %Ln बार।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <source>The bank balance after each match, %Ln kept: Rs. %1 after the last, Rs. %2 at the most.</source>
         <translation>
-            <numerusform>हर मैच के बाद बैंक बैलेंस, %n मैच दर्ज: आख़िरी मैच के बाद रु. %1, सबसे अधिक रु. %2।</numerusform>
-            <numerusform>हर मैच के बाद बैंक बैलेंस, %n मैच दर्ज: आख़िरी मैच के बाद रु. %1, सबसे अधिक रु. %2।</numerusform>
+            <numerusform>हर मैच के बाद बैंक बैलेंस, %Ln मैच दर्ज: आख़िरी मैच के बाद रु. %1, सबसे अधिक रु. %2।</numerusform>
+            <numerusform>हर मैच के बाद बैंक बैलेंस, %Ln मैच दर्ज: आख़िरी मैच के बाद रु. %1, सबसे अधिक रु. %2।</numerusform>
         </translation>
     </message>
     <message>
@@ -795,10 +795,10 @@
         <translation>चयन की न्यूनतम सीमा: कोई भी चीज़ 0 पर हो तो खिलाड़ी बाहर</translation>
     </message>
     <message numerus="yes">
-        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %Ln kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
         <translation>
-            <numerusform>हर मैच के बाद समग्र किट और समग्र स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
-            <numerusform>हर मैच के बाद समग्र किट और समग्र स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %n मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
+            <numerusform>हर मैच के बाद समग्र किट और समग्र स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %Ln मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
+            <numerusform>हर मैच के बाद समग्र किट और समग्र स्वास्थ्य, किट की सबसे कमज़ोर चीज़ और फ़िटनेस, स्वास्थ्य व स्टैमिना में सबसे कम, %Ln मैच दर्ज; आख़िरी मैच के बाद %1, %2, %3 और %4। किट की कोई चीज़, फ़िटनेस, स्वास्थ्य या स्टैमिना 0 पर हो तो खिलाड़ी टीम से बाहर रहता है।</numerusform>
         </translation>
     </message>
     <message>
@@ -1292,10 +1292,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>सट्टेबाज़ से रु. %1 लिए</translation>
     </message>
     <message>
-        <source>%1 (%2%3)</source>
-        <translation>%1 (%2%3)</translation>
-    </message>
-    <message>
         <source>The history file could not be read.</source>
         <translation>इतिहास की फ़ाइल पढ़ी नहीं जा सकी।</translation>
     </message>
@@ -1308,17 +1304,17 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>इतिहास मैच %1 से दर्ज है: उससे पहले के मैच बिना इतिहास के खेले गए थे।</translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <source>Rows of the history file skipped as another career&apos;s: %Ln.</source>
         <translation>
-            <numerusform>इतिहास फ़ाइल की %n पंक्ति किसी दूसरे करियर की थी, इसलिए छोड़ दी गई।</numerusform>
-            <numerusform>इतिहास फ़ाइल की %n पंक्तियाँ किसी दूसरे करियर की थीं, इसलिए छोड़ दी गईं।</numerusform>
+            <numerusform>इतिहास फ़ाइल की %Ln पंक्ति किसी दूसरे करियर की थी, इसलिए छोड़ दी गई।</numerusform>
+            <numerusform>इतिहास फ़ाइल की %Ln पंक्तियाँ किसी दूसरे करियर की थीं, इसलिए छोड़ दी गईं।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <source>Rows of the history file skipped as unreadable: %Ln.</source>
         <translation>
-            <numerusform>इतिहास फ़ाइल की %n पंक्ति पढ़ी नहीं जा सकी, इसलिए छोड़ दी गई।</numerusform>
-            <numerusform>इतिहास फ़ाइल की %n पंक्तियाँ पढ़ी नहीं जा सकीं, इसलिए छोड़ दी गईं।</numerusform>
+            <numerusform>इतिहास फ़ाइल की %Ln पंक्ति पढ़ी नहीं जा सकी, इसलिए छोड़ दी गई।</numerusform>
+            <numerusform>इतिहास फ़ाइल की %Ln पंक्तियाँ पढ़ी नहीं जा सकीं, इसलिए छोड़ दी गईं।</numerusform>
         </translation>
     </message>
     <message>
@@ -1422,6 +1418,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
             <numerusform>सट्टेबाज़ से %Ln बार पैसे लिए</numerusform>
             <numerusform>सट्टेबाज़ से %Ln बार पैसे लिए</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a figure, %2 its change since the match before with its sign (&quot;45 (+5)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1979,19 +1980,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>मैच %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
         <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
         <translation>
-            <numerusform>%n मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर पर।</numerusform>
-            <numerusform>%n मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर पर।</numerusform>
+            <numerusform>%Ln मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर पर।</numerusform>
+            <numerusform>%Ln मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर पर।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
         <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
         <translation>
-            <numerusform>%n मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर से %5 स्तर तक।</numerusform>
-            <numerusform>%n मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर से %5 स्तर तक।</numerusform>
+            <numerusform>%Ln मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर से %5 स्तर तक।</numerusform>
+            <numerusform>%Ln मैच: %1 रन, %2 विकेट, रु. %3 की कमाई, %4 स्तर से %5 स्तर तक।</numerusform>
         </translation>
     </message>
     <message>
@@ -2273,19 +2274,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>बैलेंस से अधिक से अधिक इतनी इकाइयों का भुगतान हो सकता है: %1।</translation>
     </message>
     <message numerus="yes">
-        <source>%n unit(s); %1: %2</source>
-        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <source>%Ln unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %Ln the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
         <translation>
-            <numerusform>%n इकाई; %1: %2</numerusform>
-            <numerusform>%n इकाइयाँ; %1: %2</numerusform>
+            <numerusform>%Ln इकाई; %1: %2</numerusform>
+            <numerusform>%Ln इकाइयाँ; %1: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
-        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <source>%1: %Ln unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %Ln the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
         <translation>
-            <numerusform>%1: %n इकाई, हर एक की दर %2 (रु.), कुल %3 (रु.)।</numerusform>
-            <numerusform>%1: %n इकाइयाँ, हर एक की दर %2 (रु.), कुल %3 (रु.)।</numerusform>
+            <numerusform>%1: %Ln इकाई, हर एक की दर %2 (रु.), कुल %3 (रु.)।</numerusform>
+            <numerusform>%1: %Ln इकाइयाँ, हर एक की दर %2 (रु.), कुल %3 (रु.)।</numerusform>
         </translation>
     </message>
     <message>
@@ -2907,10 +2908,10 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
         <translation>अभी कोई प्रायोजक आपको प्रस्ताव नहीं देता।</translation>
     </message>
     <message numerus="yes">
-        <source>%n sponsor(s) make you an offer: %1.</source>
+        <source>%Ln sponsor(s) make you an offer: %1.</source>
         <translation>
-            <numerusform>%n प्रायोजक आपको प्रस्ताव देता है: %1।</numerusform>
-            <numerusform>%n प्रायोजक आपको प्रस्ताव देते हैं: %1।</numerusform>
+            <numerusform>%Ln प्रायोजक आपको प्रस्ताव देता है: %1।</numerusform>
+            <numerusform>%Ln प्रायोजक आपको प्रस्ताव देते हैं: %1।</numerusform>
         </translation>
     </message>
 </context>

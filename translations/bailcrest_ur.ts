@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>A match: the runs, wickets and catches drawn from the player&apos;s skills</source>
-        <translation>ایک میچ: کھلاڑی کی مہارتوں سے طے ہونے والے رن، وکٹیں اور کیچ</translation>
+        <translation>ایک میچ: کھلاڑی کی مہارتوں سے طے ہونے والے رنز، وکٹیں اور کیچ</translation>
     </message>
     <message>
         <source>The History window: charts, seasons, milestones and every match</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>Bailcrest is a single-player cricket-career game. You create a cricketer, with a name, a home city, state and country and three starting skills, and guide the career one match at a time, from a club team through the city and state sides to the national team and the World Cup.</source>
-        <translation>‏Bailcrest ایک کھلاڑی کا کرکٹ کیریئر گیم ہے۔ آپ ایک کرکٹر بناتے ہیں، اس کا نام، شہر، ریاست اور ملک اور تین ابتدائی مہارتیں چنتے ہیں، اور ایک ایک میچ کھیل کر اس کا کیریئر آگے بڑھاتے ہیں: کلب کی ٹیم سے شہر اور ریاست کی ٹیموں تک، پھر قومی ٹیم اور ورلڈ کپ تک۔</translation>
+        <translation>‏Bailcrest ایک کھلاڑی کا کرکٹ کیریئر گیم ہے۔ آپ ایک کرکٹر بناتے ہیں، اس کا نام، شہر، صوبہ اور ملک اور تین ابتدائی مہارتیں چنتے ہیں، اور ایک ایک میچ کھیل کر اس کا کیریئر آگے بڑھاتے ہیں: کلب کی ٹیم سے شہر اور صوبائی ٹیموں تک، پھر قومی ٹیم اور ورلڈ کپ تک۔</translation>
     </message>
     <message>
         <source>Each match draws your runs, wickets and catches from your batting, bowling and fielding, and from the condition of your gear and of your body. Raise your skills far enough and you are promoted; let them, your fitness or your bat run down and you are dropped a level, and a club player who is dropped ends his career. Now and then a bookie offers money to play badly: take it, and an enquiry may end the career on the spot.</source>
-        <translation>ہر میچ میں آپ کے رن، وکٹیں اور کیچ آپ کی بیٹنگ، بولنگ اور فیلڈنگ سے، اور آپ کی کٹ اور جسم کی حالت سے طے ہوتے ہیں۔ مہارتیں کافی بڑھائیں تو ترقی ملتی ہے؛ مہارتیں، فٹنس یا بلا کمزور پڑ جائیں تو آپ ایک سطح نیچے ڈراپ کر دیے جاتے ہیں، اور کلب سے ڈراپ ہونے والے کھلاڑی کا کیریئر وہیں ختم ہو جاتا ہے۔ کبھی کبھی کوئی سٹے باز خراب کھیلنے کے بدلے پیسوں کی پیشکش کرتا ہے: لے لی تو تحقیقات اسی وقت کیریئر ختم کر سکتی ہیں۔</translation>
+        <translation>ہر میچ میں آپ کے رنز، وکٹیں اور کیچ آپ کی بیٹنگ، بولنگ اور فیلڈنگ سے، اور آپ کی کٹ اور جسم کی حالت سے طے ہوتے ہیں۔ مہارتیں کافی بڑھائیں تو ترقی ملتی ہے؛ مہارتیں، فٹنس یا بلا کمزور پڑ جائیں تو آپ ایک سطح نیچے ڈراپ کر دیے جاتے ہیں، اور کلب سے ڈراپ ہونے والے کھلاڑی کا کیریئر وہیں ختم ہو جاتا ہے۔ کبھی کبھی کوئی سٹے باز خراب کھیلنے کے بدلے پیسوں کی پیشکش کرتا ہے: لے لی تو تحقیقات اسی وقت کیریئر ختم کر سکتی ہیں۔</translation>
     </message>
     <message>
         <source>Between matches you manage the career:</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Runs:</source>
-        <translation>رن:</translation>
+        <translation>رنز:</translation>
     </message>
     <message>
         <source>Wickets:</source>
@@ -165,11 +165,11 @@
     <message>
         <source>Most runs in a stay:</source>
         <extracomment>A stay: the matches played at one level, from arriving there to leaving.</extracomment>
-        <translation>ایک دور میں سب سے زیادہ رن:</translation>
+        <translation>ایک دور میں سب سے زیادہ رنز:</translation>
     </message>
     <message>
         <source>Best stay (runs a match):</source>
-        <translation>بہترین دور (فی میچ رن):</translation>
+        <translation>بہترین دور (فی میچ رنز):</translation>
     </message>
     <message>
         <source>Longest stay (matches):</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
@@ -498,7 +498,7 @@
     <name>HallOfFameScreen</name>
     <message>
         <source>Most &amp;Runs</source>
-        <translation>سب سے زیادہ رن (&amp;R)</translation>
+        <translation>سب سے زیادہ رنز (&amp;R)</translation>
     </message>
     <message>
         <source>Most &amp;Wickets</source>
@@ -538,7 +538,7 @@
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
@@ -600,11 +600,11 @@
         <translation>‏%1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n career(s) in the hall of fame. %1, first: %2.</source>
-        <extracomment>What a screen reader tells as the hall of fame opens: %n the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
+        <source>%Ln career(s) in the hall of fame. %1, first: %2.</source>
+        <extracomment>What a screen reader tells as the hall of fame opens: %Ln the careers it holds, %1 the list it opens on (&quot;Most Runs&quot;), %2 that list&apos;s first career.</extracomment>
         <translation>
-            <numerusform>‏ہال آف فیم میں %n کیریئر۔ %1، پہلا: %2۔</numerusform>
-            <numerusform>‏ہال آف فیم میں %n کیریئر۔ %1، پہلا: %2۔</numerusform>
+            <numerusform>‏ہال آف فیم میں %Ln کیریئر۔ %1، پہلا: %2۔</numerusform>
+            <numerusform>‏ہال آف فیم میں %Ln کیریئر۔ %1، پہلا: %2۔</numerusform>
         </translation>
     </message>
     <message>
@@ -626,7 +626,7 @@
     <name>HistoryCharts</name>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
@@ -673,17 +673,17 @@
         <translation>سطح کی بیٹنگ اوسط</translation>
     </message>
     <message numerus="yes">
-        <source>Runs in each match, %n kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
+        <source>Runs in each match, %Ln kept; the most %1 in match %2; the batting average of the level after the last match %3.</source>
         <translation>
-            <numerusform>ہر میچ کے رن، %n میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
-            <numerusform>ہر میچ کے رن، %n میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
+            <numerusform>ہر میچ کے رنز، %Ln میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
+            <numerusform>ہر میچ کے رنز، %Ln میچ محفوظ؛ سب سے زیادہ %1 میچ %2 میں؛ آخری میچ کے بعد سطح کی بیٹنگ اوسط %3۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Wickets in each match, %n kept; wickets in all %1, the most %2 in match %3.</source>
+        <source>Wickets in each match, %Ln kept; wickets in all %1, the most %2 in match %3.</source>
         <translation>
-            <numerusform>ہر میچ کی وکٹیں، %n میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
-            <numerusform>ہر میچ کی وکٹیں، %n میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
+            <numerusform>ہر میچ کی وکٹیں، %Ln میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
+            <numerusform>ہر میچ کی وکٹیں، %Ln میچ محفوظ؛ کل وکٹیں %1، سب سے زیادہ %2 میچ %3 میں۔</numerusform>
         </translation>
     </message>
     <message>
@@ -731,24 +731,24 @@
         <translation>مہارت</translation>
     </message>
     <message numerus="yes">
-        <source>Batting, bowling, fielding and overall skill after each match, %n kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
+        <source>Batting, bowling, fielding and overall skill after each match, %Ln kept; after the last %1, %2, %3 and overall %4, against promotion at %5 overall or %6 batting or bowling.</source>
         <translation>
-            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
-            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %Ln میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بیٹنگ، بولنگ، فیلڈنگ اور مجموعی مہارت، %Ln میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور مجموعی %4، جبکہ ترقی مجموعی %5 یا بیٹنگ یا بولنگ %6 پر ہوتی ہے۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Promotions marked: %n.</source>
+        <source>Promotions marked: %Ln.</source>
         <translation>
-            <numerusform>نشان زد ترقیاں: %n۔</numerusform>
-            <numerusform>نشان زد ترقیاں: %n۔</numerusform>
+            <numerusform>نشان زد ترقیاں: %Ln۔</numerusform>
+            <numerusform>نشان زد ترقیاں: %Ln۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Drops marked: %n.</source>
+        <source>Drops marked: %Ln.</source>
         <translation>
-            <numerusform>نشان زد ڈراپ: %n۔</numerusform>
-            <numerusform>نشان زد ڈراپ: %n۔</numerusform>
+            <numerusform>نشان زد ڈراپ: %Ln۔</numerusform>
+            <numerusform>نشان زد ڈراپ: %Ln۔</numerusform>
         </translation>
     </message>
     <message>
@@ -756,10 +756,10 @@
         <translation>روپے</translation>
     </message>
     <message numerus="yes">
-        <source>The bank balance after each match, %n kept: Rs. %1 after the last, Rs. %2 at the most.</source>
+        <source>The bank balance after each match, %Ln kept: Rs. %1 after the last, Rs. %2 at the most.</source>
         <translation>
-            <numerusform>ہر میچ کے بعد بینک بیلنس، %n میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
-            <numerusform>ہر میچ کے بعد بینک بیلنس، %n میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بینک بیلنس، %Ln میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
+            <numerusform>ہر میچ کے بعد بینک بیلنس، %Ln میچ محفوظ: آخری میچ کے بعد %1 روپے، زیادہ سے زیادہ %2 روپے۔</numerusform>
         </translation>
     </message>
     <message>
@@ -787,10 +787,10 @@
         <translation>حالت</translation>
     </message>
     <message numerus="yes">
-        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %n kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
+        <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %Ln kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
         <translation>
-            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
-            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %n میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %Ln میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
+            <numerusform>ہر میچ کے بعد مجموعی کٹ اور صحت، کٹ کی سب سے کمزور چیز اور فٹنس، صحت اور اسٹیمنا میں سب سے کم، %Ln میچ محفوظ؛ آخری میچ کے بعد %1، %2، %3 اور %4۔ کٹ کی کوئی چیز، فٹنس، صحت یا اسٹیمنا 0 پر ہو تو کھلاڑی ٹیم سے باہر رہتا ہے۔</numerusform>
         </translation>
     </message>
     <message>
@@ -842,7 +842,7 @@
     <name>HistoryScreen</name>
     <message>
         <source>Runs:</source>
-        <translation>رن:</translation>
+        <translation>رنز:</translation>
     </message>
     <message>
         <source>Wickets:</source>
@@ -967,7 +967,7 @@
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Highest score</source>
@@ -1116,7 +1116,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs and wickets</source>
-        <translation>رن اور وکٹیں</translation>
+        <translation>رنز اور وکٹیں</translation>
     </message>
     <message>
         <source>Level changes</source>
@@ -1170,7 +1170,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
@@ -1257,15 +1257,15 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <name>HistoryTexts</name>
     <message>
         <source>Promoted to %1 (%2)</source>
-        <translation>‏%1 (%2) میں ترقی</translation>
+        <translation>ترقی: %1 (%2)</translation>
     </message>
     <message>
         <source>Dropped to %1 (%2)</source>
-        <translation>‏%1 (%2) میں ڈراپ</translation>
+        <translation>ڈراپ: %1 (%2)</translation>
     </message>
     <message>
         <source>Moved to %1 (%2)</source>
-        <translation>‏%1 (%2) میں منتقل</translation>
+        <translation>منتقل: %1 (%2)</translation>
     </message>
     <message>
         <source>Selected for the World Cup</source>
@@ -1292,10 +1292,6 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>سٹے باز سے %1 روپے لیے</translation>
     </message>
     <message>
-        <source>%1 (%2%3)</source>
-        <translation>%1 (%2%3)</translation>
-    </message>
-    <message>
         <source>The history file could not be read.</source>
         <translation>تاریخچے کی فائل پڑھی نہیں جا سکی۔</translation>
     </message>
@@ -1304,17 +1300,17 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>تاریخچے کی فائل کسی دوسرے کیریئر کی ہے، اس لیے استعمال نہیں کی گئی۔</translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as another career&apos;s: %n.</source>
+        <source>Rows of the history file skipped as another career&apos;s: %Ln.</source>
         <translation>
-            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
-            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %Ln۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو دوسرے کیریئر کی ہونے کی وجہ سے چھوڑی گئیں: %Ln۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Rows of the history file skipped as unreadable: %n.</source>
+        <source>Rows of the history file skipped as unreadable: %Ln.</source>
         <translation>
-            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
-            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %n۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %Ln۔</numerusform>
+            <numerusform>تاریخچے کی فائل کی قطاریں جو پڑھی نہ جا سکنے کی وجہ سے چھوڑی گئیں: %Ln۔</numerusform>
         </translation>
     </message>
     <message>
@@ -1324,12 +1320,12 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Match %1: first fifty, %2 runs.</source>
         <extracomment>%1 the match number, %2 the runs scored.</extracomment>
-        <translation>میچ %1: پہلی نصف سنچری، %2 رن۔</translation>
+        <translation>میچ %1: پہلی نصف سنچری، %2 رنز۔</translation>
     </message>
     <message>
         <source>Match %1: first hundred, %2 runs.</source>
         <extracomment>%1 the match number, %2 the runs scored.</extracomment>
-        <translation>میچ %1: پہلی سنچری، %2 رن۔</translation>
+        <translation>میچ %1: پہلی سنچری، %2 رنز۔</translation>
     </message>
     <message>
         <source>Match %1: first five-wicket match, %2 wickets.</source>
@@ -1339,7 +1335,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Match %1: %2 career runs.</source>
         <extracomment>%1 the match number, %2 a round thousand of runs.</extracomment>
-        <translation>میچ %1: کیریئر میں %2 رن۔</translation>
+        <translation>میچ %1: کیریئر میں %2 رنز۔</translation>
     </message>
     <message>
         <source>Match %1: %2 career wickets.</source>
@@ -1349,12 +1345,12 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Before match %1: promoted to %2 (%3).</source>
         <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
-        <translation>میچ %1 سے پہلے: %2 سطح پر ترقی (%3)۔</translation>
+        <translation>میچ %1 سے پہلے: ترقی، %2 (%3)۔</translation>
     </message>
     <message>
         <source>Before match %1: dropped to %2 (%3).</source>
         <extracomment>%1 the match number, %2 the level, %3 the team.</extracomment>
-        <translation>میچ %1 سے پہلے: %2 سطح پر ڈراپ (%3)۔</translation>
+        <translation>میچ %1 سے پہلے: ڈراپ، %2 (%3)۔</translation>
     </message>
     <message>
         <source>Before match %1: selected for the World Cup.</source>
@@ -1377,8 +1373,8 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message numerus="yes">
         <source>Another thousand career runs %Ln times</source>
         <translation>
-            <numerusform>کیریئر میں مزید ایک ہزار رن، %Ln بار</numerusform>
-            <numerusform>کیریئر میں مزید ایک ہزار رن، %Ln بار</numerusform>
+            <numerusform>کیریئر میں مزید ایک ہزار رنز، %Ln بار</numerusform>
+            <numerusform>کیریئر میں مزید ایک ہزار رنز، %Ln بار</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1423,6 +1419,11 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
             <numerusform>سٹے باز سے پیسے لیے، %Ln بار</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a figure, %2 its change since the match before with its sign (&quot;45 (+5)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Level</name>
@@ -1439,7 +1440,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>State</source>
         <extracomment>A level of play.</extracomment>
-        <translation>ریاست</translation>
+        <translation>صوبائی</translation>
     </message>
     <message>
         <source>National</source>
@@ -1513,7 +1514,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs Scored:</source>
-        <translation>بنائے گئے رن:</translation>
+        <translation>بنائے گئے رنز:</translation>
     </message>
     <message>
         <source>Wickets Taken:</source>
@@ -1738,7 +1739,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs Scored:</source>
-        <translation>بنائے گئے رن:</translation>
+        <translation>بنائے گئے رنز:</translation>
     </message>
     <message>
         <source>Wickets Taken:</source>
@@ -1759,7 +1760,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Runs %1, wickets %2, catches %3</source>
         <extracomment>What a screen reader says of the match as its screen opens.</extracomment>
-        <translation>رن %1، وکٹیں %2، کیچ %3</translation>
+        <translation>رنز %1، وکٹیں %2، کیچ %3</translation>
     </message>
 </context>
 <context>
@@ -1980,19 +1981,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>میچ %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>
         <extracomment>The summary of a run of matches; %4 is the level played at (Club, City, ...).</extracomment>
         <translation>
-            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
-            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رنز، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رنز، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح پر۔</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
+        <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, from %4 level to %5 level.</source>
         <extracomment>The summary of a run of matches that moved the player from level %4 to level %5.</extracomment>
         <translation>
-            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
-            <numerusform>‏%n میچ: %1 رن، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رنز، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
+            <numerusform>‏%Ln میچ: %1 رنز، %2 وکٹیں، %3 روپے کی کمائی، %4 سطح سے %5 سطح تک۔</numerusform>
         </translation>
     </message>
     <message>
@@ -2066,7 +2067,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>State:</source>
-        <translation>ریاست:</translation>
+        <translation>صوبہ:</translation>
     </message>
     <message>
         <source>Country:</source>
@@ -2132,7 +2133,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>The state is empty.</source>
-        <translation>ریاست خالی ہے۔</translation>
+        <translation>صوبہ خالی ہے۔</translation>
     </message>
     <message>
         <source>The country is empty.</source>
@@ -2161,7 +2162,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>UNITS YOU INTEND TO DEVELOP</source>
-        <translation>جتنے یونٹ آپ بڑھانا چاہتے ہیں</translation>
+        <translation>آپ کتنے یونٹ بڑھانا چاہتے ہیں؟</translation>
     </message>
     <message>
         <source>Available Units</source>
@@ -2197,7 +2198,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>UNITS YOU INTEND TO BUY</source>
-        <translation>جتنے یونٹ آپ خریدنا چاہتے ہیں</translation>
+        <translation>آپ کتنے یونٹ خریدنا چاہتے ہیں؟</translation>
     </message>
     <message>
         <source>Required Units</source>
@@ -2274,19 +2275,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <translation>بیلنس سے زیادہ سے زیادہ اتنے یونٹ کی ادائیگی ہو سکتی ہے: %1۔</translation>
     </message>
     <message numerus="yes">
-        <source>%n unit(s); %1: %2</source>
-        <extracomment>What a screen reader says as a units bar moves: %n the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
+        <source>%Ln unit(s); %1: %2</source>
+        <extracomment>What a screen reader says as a units bar moves: %Ln the units chosen, %1 the caption &quot;Balance after purchase (Rs.)&quot;, %2 that balance.</extracomment>
         <translation>
-            <numerusform>‏%n یونٹ؛ %1: %2</numerusform>
-            <numerusform>‏%n یونٹ؛ %1: %2</numerusform>
+            <numerusform>‏%Ln یونٹ؛ %1: %2</numerusform>
+            <numerusform>‏%Ln یونٹ؛ %1: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
-        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %n the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
+        <source>%1: %Ln unit(s) at %2 (Rs.) each, %3 (Rs.) in all.</source>
+        <extracomment>What a screen reader hears of a rate-card row as the screen opens: %1 the row (&quot;Batting&quot;), %Ln the units offered, %2 the rate and %3 the amount, both in rupees.</extracomment>
         <translation>
-            <numerusform>‏%1: %n یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
-            <numerusform>‏%1: %n یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
+            <numerusform>‏%1: %Ln یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
+            <numerusform>‏%1: %Ln یونٹ، ہر ایک کی شرح %2 (روپے)، کل %3 (روپے)۔</numerusform>
         </translation>
     </message>
     <message>
@@ -2319,7 +2320,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>State</source>
-        <translation>ریاست</translation>
+        <translation>صوبائی</translation>
     </message>
     <message>
         <source>Country</source>
@@ -2331,7 +2332,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Runs Scored:</source>
-        <translation>بنائے گئے رن:</translation>
+        <translation>بنائے گئے رنز:</translation>
     </message>
     <message>
         <source>Wickets Taken:</source>
@@ -2515,7 +2516,7 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
     </message>
     <message>
         <source>state team</source>
-        <translation>ریاست کی ٹیم</translation>
+        <translation>صوبائی ٹیم</translation>
     </message>
     <message>
         <source>national team</source>
@@ -2616,7 +2617,7 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
     </message>
     <message>
         <source>%1 runs scored</source>
-        <translation>‏%1 سطح پر بنائے گئے رن</translation>
+        <translation>‏%1 سطح پر بنائے گئے رنز</translation>
     </message>
     <message>
         <source>%1 wickets taken</source>
@@ -2817,7 +2818,7 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
     </message>
     <message>
         <source>Runs</source>
-        <translation>رن</translation>
+        <translation>رنز</translation>
     </message>
     <message>
         <source>Wickets</source>
@@ -2908,10 +2909,10 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
         <translation>ابھی کوئی اسپانسر آپ کو پیشکش نہیں کرتا۔</translation>
     </message>
     <message numerus="yes">
-        <source>%n sponsor(s) make you an offer: %1.</source>
+        <source>%Ln sponsor(s) make you an offer: %1.</source>
         <translation>
-            <numerusform>‏%n اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
-            <numerusform>‏%n اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
+            <numerusform>‏%Ln اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
+            <numerusform>‏%Ln اسپانسر آپ کو پیشکش کرتے ہیں: %1۔</numerusform>
         </translation>
     </message>
 </context>

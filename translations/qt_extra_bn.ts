@@ -245,6 +245,17 @@
     </message>
 </context>
 <context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>বিবরণ দেখান...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>বিবরণ লুকান...</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -245,6 +245,17 @@
     </message>
 </context>
 <context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>تفصیل دکھائیں...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>تفصیل چھپائیں...</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

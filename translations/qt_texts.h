@@ -17,6 +17,9 @@ QT_TRANSLATE_NOOP("QPlatformTheme", "&No")
 QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel")
 QT_TRANSLATE_NOOP("QPlatformTheme", "Open")
 QT_TRANSLATE_NOOP("QPlatformTheme", "Close")
+// The button of a message box that holds details ("Please fill in...").
+QT_TRANSLATE_NOOP("QMessageBox", "Show Details...")
+QT_TRANSLATE_NOOP("QMessageBox", "Hide Details...")
 
 // Key names in the tooltips of commands ("Play (Ctrl+P, F5)").
 QT_TRANSLATE_NOOP("QShortcut", "Ctrl")

@@ -104,7 +104,7 @@ void runsChart(ChartData& d, const Career& career, const CareerHistory& history)
         return a.performance.runs < b.performance.runs;
     });
     d.told = ChartTexts::tr(
-                 "Runs in each match, %n kept; the most %1 in match "
+                 "Runs in each match, %Ln kept; the most %1 in match "
                  "%2; the batting average of the level after the last match %3.",
                  nullptr, kept(rows))
                  .arg(shownNumber(best->performance.runs), shownNumber(best->match),
@@ -130,7 +130,7 @@ void wicketsChart(ChartData& d, const CareerHistory& history) {
         return a.performance.wickets < b.performance.wickets;
     });
     d.told = ChartTexts::tr(
-                 "Wickets in each match, %n kept; wickets in all %1, the "
+                 "Wickets in each match, %Ln kept; wickets in all %1, the "
                  "most %2 in match %3.",
                  nullptr, kept(rows))
                  .arg(shownNumber(total), shownNumber(best->performance.wickets),
@@ -190,14 +190,14 @@ void skillsChart(ChartData& d, const std::vector<HistoryRow>& rows) {
     const Skills& now = rows.back().skills;
     d.told = ChartTexts::tr(
                  "Batting, bowling, fielding and overall skill after each match, "
-                 "%n kept; after the last %1, %2, %3 and overall %4, "
+                 "%Ln kept; after the last %1, %2, %3 and overall %4, "
                  "against promotion at %5 overall or %6 batting or bowling.",
                  nullptr, kept(rows))
                  .arg(shownNumber(now.batting), shownNumber(now.bowling), shownNumber(now.fielding),
                       shownNumber(overallSkill(now)), shownNumber(promotionSkill),
                       shownNumber(promotionSpecialism)) +
-             QLatin1Char(' ') + ChartTexts::tr("Promotions marked: %n.", nullptr, promotionCount) +
-             QLatin1Char(' ') + ChartTexts::tr("Drops marked: %n.", nullptr, dropCount);
+             QLatin1Char(' ') + ChartTexts::tr("Promotions marked: %Ln.", nullptr, promotionCount) +
+             QLatin1Char(' ') + ChartTexts::tr("Drops marked: %Ln.", nullptr, dropCount);
 }
 
 void bankBalanceChart(ChartData& d, const std::vector<HistoryRow>& rows) {
@@ -209,7 +209,7 @@ void bankBalanceChart(ChartData& d, const std::vector<HistoryRow>& rows) {
     double most = 0;
     for (const HistoryRow& row : rows) most = std::max(most, row.bankBalance);
     d.told = ChartTexts::tr(
-                 "The bank balance after each match, %n kept: Rs. %1 "
+                 "The bank balance after each match, %Ln kept: Rs. %1 "
                  "after the last, Rs. %2 at the most.",
                  nullptr, kept(rows))
                  .arg(shownMoney(rows.back().bankBalance), shownMoney(most));
@@ -235,7 +235,7 @@ void conditionChart(ChartData& d, const std::vector<HistoryRow>& rows) {
     const HistoryRow& last = rows.back();
     d.told = ChartTexts::tr(
                  "Overall gear and health, the lowest item of gear and the lowest "
-                 "of fitness, health and stamina after each match, %n kept; "
+                 "of fitness, health and stamina after each match, %Ln kept; "
                  "after the last %1, %2, %3 and %4. Any item of gear, "
                  "fitness, health or stamina at 0 keeps the player out of the side.",
                  nullptr, kept(rows))

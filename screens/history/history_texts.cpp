@@ -42,8 +42,9 @@ QStringList HistoryTexts::events(const std::vector<HistoryRow>& rows, std::size_
 QString HistoryTexts::withChange(int value, std::optional<int> before) {
     if (!before) return shownNumber(value);
     const int change = value - *before;
-    return tr("%1 (%2%3)")
-        .arg(shownNumber(value), shownSign(change), shownNumber(std::abs(change)));
+    //: %1 is a figure, %2 its change since the match before with its sign
+    //: ("45 (+5)").
+    return tr("%1 (%2)").arg(shownNumber(value), shownChange(change));
 }
 
 QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOut& g) {
@@ -57,12 +58,12 @@ QStringList HistoryTexts::gaps(const CareerHistory& history, const HistoryLeftOu
         if (history.rows().empty() && g.damagedRows == 0) {
             sentences << tr("The history file belongs to another career and was not used.");
         } else {
-            sentences << tr("Rows of the history file skipped as another career's: %n.", nullptr,
+            sentences << tr("Rows of the history file skipped as another career's: %Ln.", nullptr,
                             g.foreignRows);
         }
     }
     if (g.damagedRows > 0) {
-        sentences << tr("Rows of the history file skipped as unreadable: %n.", nullptr,
+        sentences << tr("Rows of the history file skipped as unreadable: %Ln.", nullptr,
                         g.damagedRows);
     }
     // A file left out whole is told above: its matches were played with one.

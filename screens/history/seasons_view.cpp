@@ -54,7 +54,10 @@ QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const
     for (int column = 0; column < seasonColumnCount; ++column) {
         auto* item = new QStandardItem(texts[column]);
         item->setEditable(false);
-        if (column > seasonTeam) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (column > seasonTeam) {
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setFont(look::figuresFont(look::font(false)));
+        }
         items << item;
     }
     return items;
@@ -64,8 +67,11 @@ QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const
 constexpr std::size_t openStays = 12;
 
 void setBold(const QList<QStandardItem*>& row) {
-    const QFont bold = look::font(true);
-    for (QStandardItem* item : row) item->setFont(bold);
+    for (QStandardItem* item : row) {
+        QFont bold = item->data(Qt::FontRole).isValid() ? item->font() : look::font(false);
+        bold.setBold(true);
+        item->setFont(bold);
+    }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "app/screen_navigator.h"
 #include "app/translations.h"
 #include "game/history.h"
+#include "game/shown_numbers.h"
 #include "saves/career_lock.h"
 #include "saves/history_file.h"
 #include "saves/set_aside.h"
@@ -177,8 +178,7 @@ TEST_F(AnotherCareer, ASecondCopyOnOneCareerIsToldAndWritesNothing) {
     ASSERT_NE(main, nullptr);
     ASSERT_EQ(second.prompter.notices.size(), 1);
     EXPECT_TRUE(second.prompter.notices[0].contains(QStringLiteral("another copy")));
-    EXPECT_TRUE(
-        second.prompter.notices[0].contains(QDir::toNativeSeparators(lockFilePath(mehtaSave))));
+    EXPECT_TRUE(second.prompter.notices[0].contains(shownPath(lockFilePath(mehtaSave))));
     // The main screen says so, and why, for as long as it is so; the
     // first copy's saves as before.
     const auto* status = main->findChild<QLabel*>(QStringLiteral("savingStatus"));
@@ -242,7 +242,7 @@ TEST_F(AnotherCareer, APipeAtTheLockDoesNotHangLoad) {
     loadMehta(player, copy);
     ASSERT_NE(copy.mainScreen(), nullptr);
     ASSERT_EQ(player.prompter.notices.size(), 1);
-    EXPECT_TRUE(player.prompter.notices[0].contains(QDir::toNativeSeparators(lock)));
+    EXPECT_TRUE(player.prompter.notices[0].contains(shownPath(lock)));
     EXPECT_TRUE(player.prompter.notices[0].contains(QStringLiteral("remove or rename")));
     player.random.draws = {0.0, 0.75, 0.4, 0.9};
     playMatchOnScreen(*copy.mainScreen());

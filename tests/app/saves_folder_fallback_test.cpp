@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "app/screen_navigator.h"
+#include "game/shown_numbers.h"
 #include "saves/saves_folder.h"
 #include "screens/career_model.h"
 #include "screens/command_button.h"
@@ -45,7 +46,7 @@ class FallbackFolder : public ::testing::Test {
         return QStringLiteral(
                    "The folder beside the game cannot hold saves, so your career is "
                    "saved in this folder:\n\n%1")
-            .arg(QDir::toNativeSeparators(usersFolder));
+            .arg(shownPath(usersFolder));
     }
 
     // Presses Play on a fit and able player: no bookie, then a quiet match

@@ -207,6 +207,33 @@ TEST(HistoryCharts, AxesAreLabelledInWholeNumbersOnly) {
     }
 }
 
+// A script font that asks for a tall line gives way, for the axes' figures,
+// to the family of the list with the shortest line that writes the
+// locale's digits: Urdu's Latin digits in DejaVu Sans, Bengali's own in the
+// Bengali font, never in a family without them.
+TEST(HistoryCharts, AxisFiguresTakeTheShortestLineThatWritesTheLocalesDigits) {
+    const TwoMatches two;
+    ChartLook look = chartLook();
+    look.labels.setFamilies({QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans"),
+                             QStringLiteral("Noto Sans Bengali")});
+    const struct {
+        const char* locale;
+        const char* family;
+    } cases[] = {{"ur_PK", "DejaVu Sans"}, {"bn_IN", "Noto Sans Bengali"}};
+    QWidget owner;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        auto* view = qobject_cast<QChartView*>(builtModule().makeView(look, &owner));
+        draw(view, historyChart::runs, two.career, two.history());
+        for (QAbstractAxis* axis : view->chart()->axes()) {
+            EXPECT_EQ(axis->labelsFont().families(), QStringList{QString::fromLatin1(c.family)});
+            EXPECT_EQ(axis->titleFont().families(), look.headings.families());
+        }
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
 // The longest career draws by blocks of matches, a few points a line, the
 // best score still the top of its block's band.
 TEST(HistoryCharts, TheLongestCareerDrawsThinnedLines) {

@@ -265,12 +265,12 @@ TEST(SelectForMatch, ADropTellsTheFigureThatFailedAndByHowMuch) {
          Level::state,
          {{bat, 0}, {gloves, -3}, {pads, -3}, {fitness, 0}},
          {Shortfall::gloves, -3, 1},
-         "Gloves worn down to -3; each item of gear must be at least 1."},
+         "Gloves worn down to \u202a-3\u202c; each item of gear must be at least 1."},
         {"Body",
          Level::city,
          {{stamina, -2}, {health, 0}},
          {Shortfall::stamina, -2, 1},
-         "Stamina down to -2; fitness, health and stamina must each be at least 1."},
+         "Stamina down to \u202a-2\u202c; fitness, health and stamina must each be at least 1."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

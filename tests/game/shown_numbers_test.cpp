@@ -21,12 +21,12 @@ struct ShownCase {
 TEST(ShownMoney, FollowsTheLocalesGroupingAndDecimalPoint) {
     const ShownCase cases[] = {
         {"C", 100000, "100000"},
-        {"C", -2500, "-2500"},
+        {"C", -2500, "\u202a-2500\u202c"},
         {"C", 1234.5, "1234.5"},
         {"hi_IN", 100000, "1,00,000"},
         {"hi_IN", 12345678, "1,23,45,678"},
         {"en_IN", 100000, "1,00,000"},
-        {"hi_IN", -2500, "-2,500"},
+        {"hi_IN", -2500, "\u202a-2,500\u202c"},
         {"hi_IN", 1234.5, "1,234.5"},
         {"en_US", 100000, "100,000"},
         {"de_DE", 1234567.25, "1.234.567,25"},
@@ -43,7 +43,7 @@ TEST(ShownMoney, FollowsTheLocalesGroupingAndDecimalPoint) {
 TEST(ShownNumber, GroupsAsTheLocaleDoes) {
     QLocale::setDefault(QLocale(QStringLiteral("hi_IN")));
     EXPECT_EQ(shownNumber(250000), QStringLiteral("2,50,000"));
-    EXPECT_EQ(shownNumber(-32768), QStringLiteral("-32,768"));
+    EXPECT_EQ(shownNumber(-32768), QString::fromUtf8("\u202a-32,768\u202c"));
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(shownNumber(250000), QStringLiteral("250000"));
 }
@@ -59,7 +59,7 @@ TEST(ShownAverage, FollowsTheLocalesDigitsAndDecimalPoint) {
     EXPECT_EQ(shownAverage(BattingAverage::of(0.5F)), QString::fromUtf8(".৫০"));
     EXPECT_EQ(shownAverage(BattingAverage::asWritten(QStringLiteral("12,5"))),
               QString::fromUtf8("১২.৫"));
-    EXPECT_EQ(shownSign(5) + shownNumber(5), QString::fromUtf8("+৫"));
+    EXPECT_EQ(shownChange(5), QString::fromUtf8("\u202a+৫\u202c"));
     EXPECT_EQ(shownNumber(100000), QString::fromUtf8("১,০০,০০০"));
 
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
@@ -68,6 +68,6 @@ TEST(ShownAverage, FollowsTheLocalesDigitsAndDecimalPoint) {
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(shownAverage(BattingAverage::of(37.25F)), QStringLiteral("37.25"));
     EXPECT_EQ(shownAverage(BattingAverage()), QStringLiteral("0"));
-    EXPECT_EQ(shownSign(-3), QStringLiteral("-"));
-    EXPECT_EQ(shownSign(0), QString::fromUtf8("\u00b1"));
+    EXPECT_EQ(shownChange(-3), QString::fromUtf8("\u202a-3\u202c"));
+    EXPECT_EQ(shownChange(0), QString::fromUtf8("\u202a\u00b10\u202c"));
 }

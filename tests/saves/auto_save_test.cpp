@@ -29,7 +29,15 @@ TEST(AutoSave, SavesToAFileNamedAfterTheFirstFiveCharactersInLowerCase) {
                  {".Ravi", "_ravi_auto.bsg"},
                  {"..", "_._auto.bsg"},
                  {" .x", " .x_auto.bsg"},
-                 {"R.K. Rao", "r.k. _auto.bsg"}};
+                 {"R.K. Rao", "r.k. _auto.bsg"},
+                 // A letter of several characters is never cut: the name
+                 // runs on to its end; a blank fifth stays, as in Latin.
+                 {"সৌরভ গাঙ্গুলী", "সৌরভ _auto.bsg"},
+                 {"রবীন্দ্রনাথ", "রবীন্দ্র_auto.bsg"},
+                 {"राहुल द्रविड़", "राहुल_auto.bsg"},
+                 {"علی رضا", "علی ر_auto.bsg"},
+                 {"Rene\u0301e", "rene\u0301_auto.bsg"},
+                 {"Abcd\U0001F3CFx", "abcd\U0001F3CF_auto.bsg"}};
     for (const auto& c : cases) {
         EXPECT_EQ(autoSaveFileName(QString::fromUtf8(c.name)), QString::fromUtf8(c.file)) << c.name;
     }

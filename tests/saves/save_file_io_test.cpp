@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "game/shown_numbers.h"
 #include "saves/career_file.h"
 #include "saves/saves_folder.h"
 #include "support/file_contents.h"
@@ -90,9 +91,8 @@ TEST_F(SaveFileIo, BadFileNamesAreReportedAndWriteNothingElsewhere) {
 TEST_F(SaveFileIo, AFolderThatCannotBeCreatedIsReported) {
     put(root.path() + QStringLiteral("/plain"), "a regular file, not a folder");
     const QString folder = root.path() + QStringLiteral("/plain/Saves");
-    EXPECT_EQ(
-        writeSaveFile(folder, QStringLiteral("x.bsg"), file),
-        QStringLiteral("the folder %1 could not be created").arg(QDir::toNativeSeparators(folder)));
+    EXPECT_EQ(writeSaveFile(folder, QStringLiteral("x.bsg"), file),
+              QStringLiteral("the folder %1 could not be created").arg(shownPath(folder)));
 }
 
 TEST_F(SaveFileIo, AFileThatCannotBeOpenedIsNamedInTheMessage) {

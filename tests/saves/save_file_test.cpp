@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <random>
 
 #include "support/qt_printers.h"
@@ -135,9 +136,11 @@ TEST(SaveFileFormat, ChecksEveryValueAgainstItsLine) {
         {6, "abc", "line 6 (batting skill) holds \"abc\", which is not a number"},
         {7, "", "line 7 (bowling skill) is empty, but must hold a number"},
         {8, "40000",
-         "line 8 (fielding skill) holds \"40000\", which is outside the range -32768 to 32767"},
+         "line 8 (fielding skill) holds \"40000\", which is outside the range \u202a-32768\u202c "
+         "to 32767"},
         {6, "32767.5",
-         "line 6 (batting skill) holds \"32767.5\", which is outside the range -32768 to 32767"},
+         "line 6 (batting skill) holds \"32767.5\", which is outside the range \u202a-32768\u202c "
+         "to 32767"},
         {6, "32766.5", nullptr},
         {6, "-32768", nullptr},
         {6, " 12 ", nullptr},
@@ -146,7 +149,8 @@ TEST(SaveFileFormat, ChecksEveryValueAgainstItsLine) {
         {9, "", "line 9 (auto-save flag) holds \"\", but must be 0 or 1"},
         {9, "0", nullptr},
         {10, "1e5",
-         "line 10 (starting batting skill) holds \"1e5\", which is outside the range -32768 to "
+         "line 10 (starting batting skill) holds \"1e5\", which is outside the range "
+         "\u202a-32768\u202c to "
          "32767"},
         {12, "7x", "line 12 (starting fielding skill) holds \"7x\", which is not a number"},
         {17, "Rs. 7000", "line 17 (match fee) holds \"Rs. 7000\", which is not a number"},
@@ -156,31 +160,36 @@ TEST(SaveFileFormat, ChecksEveryValueAgainstItsLine) {
         // Money is held within 999999999999999 rupees either way.
         {20, "12345678901234567890",
          "line 20 (bank balance) holds \"12345678901234567890\", which is outside the range "
-         "-999999999999999 to 999999999999999"},
+         "\u202a-999999999999999\u202c to 999999999999999"},
         {20, "999999999999999", nullptr},
         {20, "-999999999999999", nullptr},
         {20, "999999999999999.5",
          "line 20 (bank balance) holds \"999999999999999.5\", which is outside the range "
-         "-999999999999999 to 999999999999999"},
+         "\u202a-999999999999999\u202c to 999999999999999"},
         {17, "1e15",
-         "line 17 (match fee) holds \"1e15\", which is outside the range -999999999999999 to "
+         "line 17 (match fee) holds \"1e15\", which is outside the range "
+         "\u202a-999999999999999\u202c to "
          "999999999999999"},
         {18, "1.7e308",
-         "line 18 (sponsorship) holds \"1.7e308\", which is outside the range -999999999999999 "
+         "line 18 (sponsorship) holds \"1.7e308\", which is outside the range "
+         "\u202a-999999999999999\u202c "
          "to 999999999999999"},
         {19, "-1000000000000000",
          "line 19 (other incomes) holds \"-1000000000000000\", which is outside the range "
-         "-999999999999999 to 999999999999999"},
+         "\u202a-999999999999999\u202c to 999999999999999"},
         {19, "5000000000", nullptr},
         {24, "70000",
-         "line 24 (other accessories condition) holds \"70000\", which is outside the range -32768 "
+         "line 24 (other accessories condition) holds \"70000\", which is outside the range "
+         "\u202a-32768\u202c "
          "to 32767"},
         {27, "stamina", "line 27 (stamina) holds \"stamina\", which is not a number"},
         {28, "32768",
-         "line 28 (Club matches played) holds \"32768\", which is outside the range -32768 to "
+         "line 28 (Club matches played) holds \"32768\", which is outside the range "
+         "\u202a-32768\u202c to "
          "32767"},
         {39, "2147483648",
-         "line 39 (City runs scored) holds \"2147483648\", which is outside the range -2147483648 "
+         "line 39 (City runs scored) holds \"2147483648\", which is outside the range "
+         "\u202a-2147483648\u202c "
          "to 2147483647"},
         {39, "2147483647", nullptr},
         {53, "37,25", nullptr},
@@ -248,6 +257,21 @@ TEST(SaveFileFormat, NoFileLargerThanTheReaderReadsMayBeWritten) {
     EXPECT_EQ(saveFileSizeProblem(maxSaveFileBytes + 2),
               QStringLiteral("the file would take 65538 bytes, but a save file holds at most 64 "
                              "KiB"));
+}
+
+// Why a file is refused names its line, sizes and counts in the player's
+// digits; what the file holds is quoted as it is.
+TEST(SaveFileFormat, ARefusalWritesItsNumbersAsTheLocaleDoes) {
+    QLocale::setDefault(QLocale(QStringLiteral("bn_IN")));
+    QStringList lines = handBuiltLines();
+    lines[27] = QStringLiteral("32768");
+    EXPECT_EQ(decodeSaveFile(utf16File(lines), true).error,
+              damaged("line ২৮ (Club matches played) holds \"32768\", which is outside the "
+                      "range \u202a-৩২,৭৬৮\u202c to ৩২,৭৬৭"));
+    EXPECT_EQ(saveFileSizeProblem(maxSaveFileBytes + 2),
+              QString::fromUtf8("the file would take ৬৫,৫৩৮ bytes, but a save file holds at most "
+                                "৬৪ KiB"));
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST(SaveFileFormat, ValuesWithALineBreakCannotBeWritten) {

@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "game/hall_of_fame.h"
+#include "game/shown_numbers.h"
 #include "saves/career_file.h"
 #include "saves/hall_of_fame_file.h"
 #include "saves/save_file_io.h"
@@ -114,7 +115,7 @@ TEST_F(CareerEnd, ShowsTheSummaryKeepsItsPictureOpensTheHistoryAndEntersTheHallO
     const QString picture = saves.path() + QStringLiteral("/ravi_auto.card.png");
     EXPECT_FALSE(QImage(picture).isNull());
     EXPECT_EQ(scripted.prompter.notices.last(),
-              QStringLiteral("The career card is saved as %1.").arg(picture));
+              QStringLiteral("The career card is saved as %1.").arg(shownPath(picture)));
 
     QTest::mouseClick(summary->historyCommand(), Qt::LeftButton);
     ASSERT_NE(main.historyScreen(), nullptr);

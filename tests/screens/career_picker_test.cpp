@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "game/shown_numbers.h"
 #include "saves/career_file.h"
 #include "saves/save_file_io.h"
 #include "screens/command_button.h"
@@ -66,7 +67,7 @@ TEST_F(CareerPickerTest, ListsTheCareersOfAReadOnlyFolderMarkedSo) {
         << status.join('|').toStdString();
     const auto* where = picker.findChild<QLabel*>(QStringLiteral("savesFolder"));
     ASSERT_NE(where, nullptr);
-    EXPECT_TRUE(where->text().contains(QDir::toNativeSeparators(readOnly.path())));
+    EXPECT_TRUE(where->text().contains(shownPath(readOnly.path())));
     EXPECT_TRUE(where->text().contains(QStringLiteral("new saves go to")));
 }
 

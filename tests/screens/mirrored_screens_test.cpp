@@ -3,8 +3,8 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QSplitterHandle>
 #include <QLayout>
+#include <QSplitterHandle>
 #include <QStyle>
 #include <functional>
 #include <map>

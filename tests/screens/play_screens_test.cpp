@@ -232,9 +232,9 @@ TEST_F(CareerOnScreen, FromClubToNationalAndBackDownToTheEnd) {
             QStringLiteral("You are not selected due to poor fielding.\n"
                            "Fielding 5, 5 short of the 10 needed."),
             QStringLiteral("You are dropped from the Pune team."),
-            QStringLiteral(
-                "You are unfit to play at this level.\n"
-                "Stamina down to -3; fitness, health and stamina must each be at least 1."),
+            QStringLiteral("You are unfit to play at this level.\n"
+                           "Stamina down to \u202a-3\u202c; fitness, health and stamina must each "
+                           "be at least 1."),
             QStringLiteral("You are dropped from the Five Star team."),
             QStringLiteral("Do you want to play again?")}));
     // The award is told once the match screen has closed, over the main screen.

@@ -107,8 +107,8 @@ TEST_F(PurchaseScreenTest, OpensProposingEveryOfferedUnit) {
         EXPECT_EQ(accessibleUnits(bar), offered[row]);
     }
     EXPECT_EQ(text(screen->balanceBeforeLabel()), QStringLiteral("20000"));
-    EXPECT_EQ(text(screen->balanceAfterLabel()), QStringLiteral("-11000"));
-    EXPECT_EQ(screen->balanceAfterLabel()->accessibleName(), QStringLiteral("-11000"));
+    EXPECT_EQ(text(screen->balanceAfterLabel()), QStringLiteral("\u202a-11000\u202c"));
+    EXPECT_EQ(screen->balanceAfterLabel()->accessibleName(), QStringLiteral("\u202a-11000\u202c"));
 }
 
 TEST_F(PurchaseScreenTest, EachScreenShowsItsOwnTexts) {
@@ -220,7 +220,7 @@ TEST_F(PurchaseScreenTest, TheScrollBarsSetTheUnitsAndTheBalanceAfter) {
     QTest::keyClick(bowling, Qt::Key_Down);
     QTest::keyClick(bowling, Qt::Key_Down);
     EXPECT_EQ(screen->unitsBox(1)->text(), QStringLiteral("13"));
-    EXPECT_EQ(screen->balanceAfterLabel()->text(), QStringLiteral("-8000"));
+    EXPECT_EQ(screen->balanceAfterLabel()->text(), QStringLiteral("\u202a-8000\u202c"));
 
     QTest::keyClick(bowling, Qt::Key_Up);
     EXPECT_EQ(screen->unitsBox(1)->text(), QStringLiteral("14"));
@@ -313,7 +313,7 @@ TEST_F(PurchaseScreenTest, OkRefusesAShortageAndKeepsTheScreenAsItWas) {
               QStringList{QStringLiteral("You don't have enough money to buy the units.")});
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(screen->unitsBox(0)->text(), QStringLiteral("5"));
-    EXPECT_EQ(screen->balanceAfterLabel()->text(), QStringLiteral("-11000"));
+    EXPECT_EQ(screen->balanceAfterLabel()->text(), QStringLiteral("\u202a-11000\u202c"));
     EXPECT_TRUE(career.career() == before);
 }
 
@@ -450,12 +450,12 @@ TEST_F(PurchaseScreenTest, WholeBalancesWithin32BitsShowAndWriteTheSameFiguresAs
         const char* before;
         const char* after;
         double bankAfterOk;  // the bank as it was when OK is refused
-    } cases[] = {{20000, "20000", "-11000", 20000},
+    } cases[] = {{20000, "20000", "\u202a-11000\u202c", 20000},
                  {31000, "31000", "0", 0},
-                 {0, "0", "-31000", 0},
-                 {-1, "-1", "-31001", -1},
+                 {0, "0", "\u202a-31000\u202c", 0},
+                 {-1, "\u202a-1\u202c", "\u202a-31001\u202c", -1},
                  {2147483647, "2147483647", "2147452647", 2147452647},
-                 {-2147452648, "-2147452648", "-2147483648", -2147452648}};
+                 {-2147452648, "\u202a-2147452648\u202c", "\u202a-2147483648\u202c", -2147452648}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.before);
         career.update([&c](Career& changed) {
@@ -464,10 +464,10 @@ TEST_F(PurchaseScreenTest, WholeBalancesWithin32BitsShowAndWriteTheSameFiguresAs
         });
         scripted.prompter.notices.clear();
         auto screen = open(PurchaseScreen::training);
-        EXPECT_EQ(text(screen->balanceBeforeLabel()), QString::fromLatin1(c.before));
-        EXPECT_EQ(text(screen->balanceAfterLabel()), QString::fromLatin1(c.after));
+        EXPECT_EQ(text(screen->balanceBeforeLabel()), QString::fromUtf8(c.before));
+        EXPECT_EQ(text(screen->balanceAfterLabel()), QString::fromUtf8(c.after));
         QTest::mouseClick(screen->okButton(), Qt::LeftButton);
-        const bool bought = c.after[0] != '-';
+        const bool bought = !QString::fromUtf8(c.after).contains(QLatin1Char('-'));
         EXPECT_EQ(scripted.prompter.notices.isEmpty(), bought);
         EXPECT_EQ(screen->isVisible(), !bought);
         EXPECT_EQ(career.career().bankBalance, c.bankAfterOk);
@@ -507,8 +507,8 @@ TEST_F(PurchaseScreenTest, ABalanceBeyond32BitsChangesByExactlyTheCost) {
          Level::club,
          {45, 60, 199},
          -999999999999999,
-         "-999999999999999",
-         "-999999999999999",
+         "\u202a-999999999999999\u202c",
+         "\u202a-999999999999999\u202c",
          -999999999999999},
     };
     for (const auto& c : cases) {
@@ -520,10 +520,10 @@ TEST_F(PurchaseScreenTest, ABalanceBeyond32BitsChangesByExactlyTheCost) {
         });
         scripted.prompter.notices.clear();
         auto screen = open(PurchaseScreen::training);
-        EXPECT_EQ(screen->balanceBeforeLabel()->accessibleName(), QString::fromLatin1(c.before));
-        EXPECT_EQ(screen->balanceAfterLabel()->accessibleName(), QString::fromLatin1(c.after));
+        EXPECT_EQ(screen->balanceBeforeLabel()->accessibleName(), QString::fromUtf8(c.before));
+        EXPECT_EQ(screen->balanceAfterLabel()->accessibleName(), QString::fromUtf8(c.after));
         QTest::mouseClick(screen->okButton(), Qt::LeftButton);
-        const bool bought = c.after[0] != '-';
+        const bool bought = !QString::fromUtf8(c.after).contains(QLatin1Char('-'));
         EXPECT_EQ(scripted.prompter.notices.isEmpty(), bought);
         EXPECT_EQ(career.career().bankBalance, c.bankAfterOk);
     }

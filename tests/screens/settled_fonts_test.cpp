@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPainter>
+#include <QToolTip>
 #include <QWidget>
 
 #include "screens/look.h"
@@ -64,3 +68,37 @@ TEST(SettledFonts, NameWhatFontGivesAndDrawEveryTextAsBefore) {
 }
 
 }  // namespace
+
+// What no screen gives a font (a message box, its buttons, a tooltip, the Load
+// dialog) draws with the families of the language in use, at the desktop's
+// size; a theme's own fonts for message boxes and tooltips are overruled too.
+TEST(LanguageFonts, ReachMessageBoxesAndTooltipsAtTheDesktopsSize) {
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 13), "QTipLabel");
+    const int desktopSize = QApplication::font().pointSize();
+    look::useLanguageFonts();
+    const QStringList families = look::font(false).families();
+    EXPECT_EQ(QApplication::font().families(), families);
+    EXPECT_EQ(QApplication::font().pointSize(), desktopSize);
+    EXPECT_EQ(QToolTip::font().families(), families);
+    EXPECT_EQ(QToolTip::font().pointSize(), 13);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Bailcrest"), QStringLiteral("Text"),
+                    QMessageBox::Ok);
+    for (const QWidget* part : box.findChildren<QWidget*>())
+        EXPECT_EQ(part->font().families(), families) << part->metaObject()->className();
+}
+
+// A column of figures takes, of its font's families, the shortest line that
+// writes the locale's digits and point: Urdu's Latin figures in DejaVu Sans
+// rather than Noto Naskh Arabic, whose point reads as a comma; Bengali's own
+// digits in the Bengali font, the one family that has them.
+TEST(FiguresFont, TakesTheShortestLineThatWritesTheLocalesDigits) {
+    QFont font = look::font(false);
+    font.setFamilies({QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Noto Sans Bengali")});
+    QLocale::setDefault(QLocale(QStringLiteral("ur_PK")));
+    EXPECT_EQ(look::figuresFont(font).families(), QStringList{QStringLiteral("DejaVu Sans")});
+    QLocale::setDefault(QLocale(QStringLiteral("bn_IN")));
+    EXPECT_EQ(look::figuresFont(font).families(), QStringList{QStringLiteral("Noto Sans Bengali")});
+    EXPECT_EQ(look::figuresFont(font).pixelSize(), font.pixelSize());
+    QLocale::setDefault(QLocale::c());
+}

@@ -131,25 +131,25 @@ TEST_F(SpokenPurchase, OpensTellingItsRatesAndBalancesAndEachMoveItsUnitsAndBala
                              "Bowling: 15 units at 1500 (Rs.) each, 22500 (Rs.) in all. "
                              "Fielding: 1 unit at 1000 (Rs.) each, 1000 (Rs.) in all. "
                              "Balance before purchase (Rs.): 20000. "
-                             "Balance after purchase (Rs.): -11000."));
+                             "Balance after purchase (Rs.): \u202a-11000\u202c."));
     UnitsScrollBar* batting = screen.scrollBar(0);
     ASSERT_EQ(QApplication::focusWidget(), batting);
     EXPECT_EQ(labelledBy(screen.findChild<QLabel*>(QStringLiteral("unitsName_0"))), batting);
     EXPECT_EQ(accessible(batting)->text(QAccessible::Description),
-              QStringLiteral("5 units; Balance after purchase (Rs.): -11000"));
+              QStringLiteral("5 units; Balance after purchase (Rs.): \u202a-11000\u202c"));
     // Opening tells nothing of its own; each move tells its units and balance.
     EXPECT_FALSE(screen.movesNotice()->isVisible());
     QTest::keyClick(batting, Qt::Key_Down);
     EXPECT_EQ(accessible(batting)->text(QAccessible::Description),
-              QStringLiteral("4 units; Balance after purchase (Rs.): -9500"));
+              QStringLiteral("4 units; Balance after purchase (Rs.): \u202a-9500\u202c"));
     EXPECT_TRUE(screen.movesNotice()->isVisible());
     // The offer was told as the screen opened; the moves tell their own.
     EXPECT_EQ(accessible(&screen)->text(QAccessible::Description), QString());
     EXPECT_EQ(accessible(screen.movesNotice())->text(QAccessible::Name),
-              QStringLiteral("4 units; Balance after purchase (Rs.): -9500"));
+              QStringLiteral("4 units; Balance after purchase (Rs.): \u202a-9500\u202c"));
     QTest::keyClick(batting, Qt::Key_Home);
     EXPECT_EQ(accessible(batting)->text(QAccessible::Description),
-              QStringLiteral("0 units; Balance after purchase (Rs.): -3500"));
+              QStringLiteral("0 units; Balance after purchase (Rs.): \u202a-3500\u202c"));
     // The key help stays under the mouse, not in every move's words.
     EXPECT_FALSE(batting->toolTip().isEmpty());
     for (const char* balance : {"bbbefore", "bbafter"}) {

@@ -8,6 +8,7 @@
 
 #include "game/match.h"
 #include "game/money.h"
+#include "game/shown_numbers.h"
 #include "saves/career_file.h"
 #include "saves/file_size_limit.h"
 #include "saves/save_file_io.h"
@@ -149,9 +150,8 @@ TEST_F(ConfirmMatch, AFolderThatCannotBeCreatedIsReported) {
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path,
               QDir::toNativeSeparators(folder + QLatin1Char('/') + autoSave.fileName));
-    EXPECT_EQ(
-        failure->reason,
-        QStringLiteral("the folder %1 could not be created").arg(QDir::toNativeSeparators(folder)));
+    EXPECT_EQ(failure->reason,
+              QStringLiteral("the folder %1 could not be created").arg(shownPath(folder)));
 }
 
 TEST_F(ConfirmMatch, ANameTooLongForTheReplacingStepKeepsTheEarlierFile) {

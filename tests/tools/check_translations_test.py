@@ -75,6 +75,15 @@ class AccessKeys(TranslationFile):
         self.assertEqual(self.problems("de", ("&Cancel", "&Abbrechen")), [])
 
 
+class Counts(TranslationFile):
+    def test_a_count_in_latin_digits_fails_and_one_in_the_locales_passes(self):
+        problems = self.problems("bn", ("Drops marked: %n.", "চিহ্নিত বাদ পড়া: %n।"))
+        self.assertEqual(len(problems), 1, problems)
+        self.assertIn("write %Ln", problems[0])
+        self.assertEqual(self.problems("bn", ("Drops marked: %Ln.", "চিহ্নিত বাদ পড়া: %Ln।"),
+                                       ("100%% sure", "১০০%% নিশ্চিত")), [])
+
+
 class Glossaries(TranslationFile):
     def test_a_term_translated_another_way_fails(self):
         self.glossary("hi", "promotion / promoted\tप्रमोशन\tto the level above")

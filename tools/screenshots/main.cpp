@@ -257,6 +257,7 @@ bool useLanguage(QApplication& application, const QString& language) {
         std::fprintf(stderr, "the game has no translation \"%s\"\n", qPrintable(language));
         return false;
     }
+    look::useLanguageFonts();
     if (name == QLatin1String("en")) return true;
     QLocale::setDefault(QLocale(isPseudo(language) ? QStringLiteral("en_IN") : language));
     return true;
@@ -265,7 +266,9 @@ bool useLanguage(QApplication& application, const QString& language) {
 // Names the player typed and the sponsors' brands, which no translation touches.
 QSet<QString> ownWords() {
     const PlayerDetails details = sampleDetails();
-    QSet<QString> words{QStringLiteral("Bailcrest"), QStringLiteral("BAILCREST")};
+    // The game's name and version, as its title writes them in every language.
+    QSet<QString> words{QStringLiteral("Bailcrest"), QStringLiteral("BAILCREST"),
+                        QStringLiteral("v1.0")};
     for (const QString& text :
          QStringList{details.name, details.city, details.state, details.country} +
              quotedInMessages()) {
@@ -288,7 +291,9 @@ int checkTexts(QApplication& application, const QString& language) {
     // bracketed) writes in a script of its own.
     const bool latinIsForeign = !pseudo && language != QLatin1String("en") &&
                                 QLocale(language).script() != QLocale::LatinScript;
-    TextCheck check(pseudo, latinIsForeign, ownWords());
+    // A locale with digits of its own writes every number in them.
+    const bool latinDigitsAreForeign = !pseudo && QLocale().zeroDigit() != QLatin1String("0");
+    TextCheck check(pseudo, latinIsForeign, ownWords(), latinDigitsAreForeign);
     walkScreens([&](QWidget& screen, const char* name) {
         const QString screenName = QString::fromLatin1(name);
         // The History window: each of its tabs in turn, then the whole window
@@ -325,10 +330,15 @@ int checkTexts(QApplication& application, const QString& language) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
     if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--check"))
         return checkTexts(application, arguments.at(2));
 
+    // The message boxes too, with --messages, for a reader to look at as
+    // the player sees them; the documentation shows the screens alone.
+    const bool withMessages =
+        arguments.size() > 1 && arguments.at(1) == QLatin1String("--messages");
+    if (withMessages) arguments.removeAt(1);
     const QDir folder(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs/screenshots"));
     const QString language = arguments.size() > 2 ? arguments.at(2) : QString();
     if (!useLanguage(application, language)) return 2;
@@ -341,6 +351,13 @@ int main(int argc, char* argv[]) {
     bool allWritten = true;
     walkScreens([&](QWidget& screen, const char* name) {
         allWritten = writePicture(screen, folder, QString::fromLatin1(name) + suffix) && allWritten;
+    });
+    if (!withMessages) return allWritten ? 0 : 1;
+    int raised = 0;
+    raiseMessages([&](QWidget& box, const QString&) {
+        allWritten =
+            writePicture(box, folder, QStringLiteral("message%1%2").arg(++raised).arg(suffix)) &&
+            allWritten;
     });
     return allWritten ? 0 : 1;
 }

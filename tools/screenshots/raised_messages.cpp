@@ -66,6 +66,11 @@ class ShowingPrompter final : public Prompter {
         const auto box = noticeBox(owner, text);
         show(*box);
     }
+    void noticeWithDetails(QWidget* owner, const QString& text, const QString& details) override {
+        const auto box = noticeBox(owner, text);
+        box->setDetailedText(details);
+        show(*box);
+    }
     bool question(QWidget* owner, const QString& text, Answer byDefault) override {
         const auto box = questionBox(owner, text, byDefault);
         show(*box);

@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStyle>
@@ -17,7 +20,9 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTableView>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QTreeView>
 #include <QWidget>
 #include <cmath>
@@ -122,6 +127,48 @@ bool choiceFits(const QComboBox& choice, int item) {
     return textWidth(choice, choice.itemText(item)) <= field.width();
 }
 
+// The first of the font's families, installed, that has the letter: the one
+// Qt draws it from. Empty when none has it and Fontconfig is left to find a
+// stand-in, which for Urdu's ہ has drawn a Latin "o".
+QString familyWriting(const QFont& font, char32_t letter) {
+    static QHash<QString, QRawFont> faces;
+    QStringList families = font.families();
+    if (families.isEmpty()) families << font.family();
+    for (const QString& family : std::as_const(families)) {
+        if (!QFontDatabase::hasFamily(family)) continue;
+        auto face = faces.find(family);
+        if (face == faces.end()) face = faces.insert(family, QRawFont::fromFont(QFont(family)));
+        if (face->supportsCharacter(letter)) return family;
+    }
+    return {};
+}
+
+// Why the font draws the text wrongly: a letter none of its families has, or
+// a word whose letters come from two fonts and so lose their joins. Empty
+// when it draws it whole.
+QString unwritten(const QString& text, const QFont& font) {
+    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
+    qsizetype start = 0;
+    while (words.toNextBoundary() != -1) {
+        const QString word = text.mid(start, words.position() - start);
+        start = words.position();
+        QString wordFamily;
+        for (const char32_t letter : word.toUcs4()) {
+            const QChar::Category category = QChar::category(letter);
+            // Marks, digits and punctuation take the font of the letter beside them.
+            if (category < QChar::Letter_Uppercase || category > QChar::Letter_Other) continue;
+            const QString family = familyWriting(font, letter);
+            if (family.isEmpty())
+                return QStringLiteral("no font of its list writes \"%1\"")
+                    .arg(QString::fromUcs4(&letter, 1));
+            if (!wordFamily.isEmpty() && family != wordFamily)
+                return QStringLiteral("\"%1\" drawn from %2 and %3").arg(word, wordFamily, family);
+            wordFamily = family;
+        }
+    }
+    return {};
+}
+
 bool hasLetters(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
@@ -163,6 +210,22 @@ void TextCheck::checkNoEnglishWord(const QString& place, const QString& text) {
     }
 }
 
+void TextCheck::checkNoLatinDigit(const QString& place, const QString& text) {
+    static const QRegularExpression spaces(QStringLiteral(R"(\s+)"));
+    static const QRegularExpression keyName(QStringLiteral(R"(^\W*(?:\w+\+)*F\d{1,2}\W*$)"));
+    for (const QString& token : text.split(spaces, Qt::SkipEmptyParts)) {
+        // A file's path is the file system's, a key's name is printed on it.
+        if (token.contains(QLatin1Char('/')) || token.contains(QLatin1Char('\\')) ||
+            keyName.match(token).hasMatch() || ownWords_.contains(token))
+            continue;
+        if (std::any_of(token.begin(), token.end(),
+                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); })) {
+            problems_ << QStringLiteral("%1: Latin digits in \"%2\"").arg(place, text);
+            return;
+        }
+    }
+}
+
 void TextCheck::checkTranslated(const QString& place, const QString& text) {
     // An argument a translation mangled, or a count a text has no plural
     // forms for, shows as written.
@@ -171,6 +234,7 @@ void TextCheck::checkTranslated(const QString& place, const QString& text) {
         problems_ << QStringLiteral("%1: argument left unfilled: \"%2\"").arg(place, text);
     if (text.isEmpty() || !hasLetters(text) || ownWords_.contains(text) || isAddress(text)) return;
     if (latinIsForeign_) checkNoEnglishWord(place, text);
+    if (latinDigitsAreForeign_) checkNoLatinDigit(place, text);
     if (!untranslated_) return;
     // The pseudo-translation brackets every message; a text built from
     // several holds several brackets, one glued from pieces holds text
@@ -213,6 +277,7 @@ void TextCheck::checkPart(QWidget& part, const QString& screenName) {
         // What the player typed is his own.
         if (qobject_cast<QLineEdit*>(widget)) continue;
         checkTranslated(place + QStringLiteral(" tooltip"), widget->toolTip());
+        checkWritten(place + QStringLiteral(" tooltip"), widget->toolTip(), QToolTip::font());
         checkTranslated(place + QStringLiteral(" accessible name"), widget->accessibleName());
         checkTranslated(place + QStringLiteral(" accessible description"),
                         widget->accessibleDescription());
@@ -270,8 +335,15 @@ void TextCheck::checkPart(QWidget& part, const QString& screenName) {
         } else {
             continue;
         }
+        checkWritten(place, text, widget->font());
         checkShown(place, text, fits);
     }
+}
+
+void TextCheck::checkWritten(const QString& place, const QString& text, const QFont& font) {
+    const QString why = unwritten(text, font);
+    if (!why.isEmpty())
+        problems_ << QStringLiteral("%1: not drawn whole: %2 in \"%3\"").arg(place, why, text);
 }
 
 // Every cell of a table or list, in sight or scrolled away, and of a tree's

@@ -170,9 +170,9 @@ TEST(HistoryTexts, EventsSinceTheMatchBeforeAreToldInWords) {
 }
 
 TEST(HistoryTexts, AValueShowsHowItChangedWhenThereIsSomethingToCompareWith) {
-    EXPECT_EQ(HistoryTexts::withChange(64, 60), QStringLiteral("64 (+4)"));
-    EXPECT_EQ(HistoryTexts::withChange(-7, 2), QStringLiteral("-7 (-9)"));
-    EXPECT_EQ(HistoryTexts::withChange(50, 50), QStringLiteral("50 (\u00b10)"));
+    EXPECT_EQ(HistoryTexts::withChange(64, 60), QStringLiteral("64 (\u202a+4\u202c)"));
+    EXPECT_EQ(HistoryTexts::withChange(-7, 2), QStringLiteral("\u202a-7\u202c (\u202a-9\u202c)"));
+    EXPECT_EQ(HistoryTexts::withChange(50, 50), QStringLiteral("50 (\u202a\u00b10\u202c)"));
     EXPECT_EQ(HistoryTexts::withChange(50, std::nullopt), QStringLiteral("50"));
 }
 
@@ -354,18 +354,18 @@ TEST_F(HistoryWindow, TheHeaderAndTheLastMatchTellWhereHeIsAndWhatTheMatchDid) {
         {"lastSponsorship", "4000"},
         {"lastAward", "3000"},
         {"lastBalance", "900"},
-        {"lastBatting", "50 (-12)"},
-        {"lastBowling", "45 (+20)"},
-        {"lastFielding", "40 (+11)"},
-        {"lastBat", "70 (-20)"},
-        {"lastGloves", "55 (-30)"},
-        {"lastPads", "78 (-15)"},
-        {"lastOthers", "90 (-7)"},
-        {"lastOverallGear", "73 (-18)"},
-        {"lastFitness", "80 (-17)"},
-        {"lastHealth", "88 (-10)"},
-        {"lastStamina", "71 (-22)"},
-        {"lastOverallHealth", "79 (-17)"},
+        {"lastBatting", "50 (\u202a-12\u202c)"},
+        {"lastBowling", "45 (\u202a+20\u202c)"},
+        {"lastFielding", "40 (\u202a+11\u202c)"},
+        {"lastBat", "70 (\u202a-20\u202c)"},
+        {"lastGloves", "55 (\u202a-30\u202c)"},
+        {"lastPads", "78 (\u202a-15\u202c)"},
+        {"lastOthers", "90 (\u202a-7\u202c)"},
+        {"lastOverallGear", "73 (\u202a-18\u202c)"},
+        {"lastFitness", "80 (\u202a-17\u202c)"},
+        {"lastHealth", "88 (\u202a-10\u202c)"},
+        {"lastStamina", "71 (\u202a-22\u202c)"},
+        {"lastOverallHealth", "79 (\u202a-17\u202c)"},
         {"lastEvents", "Promoted to City (Pune); Sponsor Cable & Wireless; Training Rs. 4500"},
     };
     for (const auto& v : values) {
@@ -398,15 +398,16 @@ TEST_F(HistoryWindow, TheFirstMatchKeptIsComparedWithTheStartOnlyWhenItIsTheCare
         const char* batting;
         const char* bat;
         const char* events;
-    } cases[] = {{1, "62 (+17)", "90 (-10)", "Nothing"}, {8, "62", "90", "Nothing"}};
+    } cases[] = {{1, "62 (\u202a+17\u202c)", "90 (\u202a-10\u202c)", "Nothing"},
+                 {8, "62", "90", "Nothing"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.match);
         HistoryRow first = two.rows.front();
         first.match = c.match;
         CareerModel alone(two.career, CareerHistory({first}, c.match));
         HistoryScreen screen(alone, nullptr);
-        EXPECT_EQ(shown(screen, "lastBatting"), QString::fromLatin1(c.batting));
-        EXPECT_EQ(shown(screen, "lastBat"), QString::fromLatin1(c.bat));
+        EXPECT_EQ(shown(screen, "lastBatting"), QString::fromUtf8(c.batting));
+        EXPECT_EQ(shown(screen, "lastBat"), QString::fromUtf8(c.bat));
         EXPECT_EQ(shown(screen, "lastEvents"), QString::fromLatin1(c.events));
     }
 }
@@ -482,7 +483,7 @@ TEST_F(HistoryWindow, FollowsTheCareerWhileOpen) {
               QStringLiteral("77"));
     EXPECT_EQ(shown(screen, "careerMatches"), QStringLiteral("3"));
     EXPECT_EQ(shown(screen, "lastRuns"), QStringLiteral("77"));
-    EXPECT_EQ(shown(screen, "lastBatting"), QStringLiteral("66 (+16)"));
+    EXPECT_EQ(shown(screen, "lastBatting"), QStringLiteral("66 (\u202a+16\u202c)"));
     EXPECT_EQ(shown(screen, "lastEvents"), QStringLiteral("Nothing"));
     QLineSeries* runs = lineNamed(screen.chartView(historyChart::runs), QStringLiteral("Runs"));
     ASSERT_NE(runs, nullptr);
