@@ -140,6 +140,11 @@ TEST_F(CardOnAShortScreen, TheChartFiveRowsAndTheCardAreInReachAtEachScreen) {
         QTest::keyClick(bar, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
         ASSERT_EQ(screen.currentTab(), HistoryScreen::careerTab);
         EXPECT_EQ(tabs->currentIndex(), 0);
+        // The last match's panel, missing nowhere: whole at the head, or
+        // below the card in the Career tab where the head has no room.
+        const auto* panel = screen.findChild<QWidget*>(QStringLiteral("Frame_LAST_MATCH"));
+        EXPECT_TRUE(panel->isVisible());
+        EXPECT_TRUE(wholeInSight(screen, panel) || tabs->widget(0)->isAncestorOf(panel));
         QTest::keyClick(bar, Qt::Key_Tab);
         MatchLink* highest = screen.careerCard()->high(QStringLiteral("cardHighestScore"));
         ASSERT_EQ(QApplication::focusWidget(), highest);
