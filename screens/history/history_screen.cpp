@@ -688,6 +688,7 @@ void HistoryScreen::fitPanels() {
     const int height = scroll_->viewport()->height();
     // Measured as it would stand, not as it stood when it was last in sight.
     if (cardStale_) freshenCard();
+    lastMatch_->setVisible(true);
     card_->setVisible(true);
     // The header, the panel and the card as they will stand at the width
     // they are given, in as many rows as that takes.
@@ -701,7 +702,14 @@ void HistoryScreen::fitPanels() {
     const bool cardFits = content->minimumSizeHint().height() + panelAway <= height;
     card_->setVisible(cardAtHead_);
     placeCard(cardFits);
-    placeLastMatch(content->minimumSizeHint().height() + panelAway <= height);
+    const bool panelFits = content->minimumSizeHint().height() + panelAway <= height;
+    // Before the window is first shown it has no size of its own yet: the
+    // panel only gives way at the head, to be placed once it is shown.
+    if (!isVisible()) {
+        if (lastMatchAtHead_) lastMatch_->setVisible(panelFits);
+        return;
+    }
+    placeLastMatch(panelFits);
     if (!lastMatchAtHead_) lastMatch_->fitTo(cardPage_->viewport()->width());
 }
 
