@@ -1153,6 +1153,20 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <source>Opens the career&apos;s history in a window of its own.</source>
         <translation>کیریئر کا تاریخچہ اس کی اپنی ونڈو میں کھولتا ہے۔</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure of the seasons table as a screen reader hears it: %1 the column&apos;s heading, %2 the figure.</extracomment>
+        <translation>‏%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A row of the seasons table as a screen reader hears it: %1 the level or the stay, %2 its figures, each after its heading.</extracomment>
+        <translation>‏%1: %2۔</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
 </context>
 <context>
     <name>HistoryTableModel</name>

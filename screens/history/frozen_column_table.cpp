@@ -89,8 +89,12 @@ QModelIndex FrozenColumnTable::moveCursor(CursorAction action, Qt::KeyboardModif
 }
 
 // A row brought into sight by its first cell keeps the columns in view: the
-// first is always in view.
+// first is always in view. A row just added is laid out first, in both
+// views: a view lays out new rows later, and until then its scroll bar ends
+// a row short (the column's, which the table's follows, too).
 void FrozenColumnTable::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    executeDelayedItemsLayout();
+    frozen_->doItemsLayout();
     const int across = horizontalScrollBar()->value();
     QTableView::scrollTo(index, hint);
     if (index.column() == 0) horizontalScrollBar()->setValue(across);

@@ -242,6 +242,7 @@ QWidget* HistoryScreen::buildContent() {
     auto* content = new QWidget(scroll);
     content->setPalette(palette());
     auto* layout = new LeastHeightColumn(content);
+    headColumn_ = layout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
@@ -289,7 +290,9 @@ QScrollArea* HistoryScreen::buildCardPage(QWidget* parent) {
     auto* holder = new QWidget(page);
     holder->setPalette(palette());
     auto* layout = new QVBoxLayout(holder);
+    careerPageColumn_ = layout;
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
     tabCard_ = buildCard(holder);
     tabCard_->setObjectName(QStringLiteral("careerCardInTab"));
     layout->addWidget(tabCard_);
@@ -496,8 +499,9 @@ void HistoryScreen::showCareer() {
 
     showLastMatch();
     showCard();
-    // A card grown by the match (a new team's row) may no longer fit.
-    if (cardAtHead_ && isVisible()) fitPanels();
+    // A card grown by the match (a new team's row), or a panel grown by its
+    // figures, may no longer fit.
+    if ((cardAtHead_ || lastMatchAtHead_) && isVisible()) fitPanels();
     stale_.fill(true);
     drawCurrentTab();
 }
@@ -675,11 +679,11 @@ void HistoryScreen::resizeEvent(QResizeEvent* event) {
 
 void HistoryScreen::fitPanels() {
     // On a short screen the career card moves from the head into a tab of
-    // its own, then the last match's panel gives way, so that the chart and
-    // the table's rows are in sight without scrolling. The card goes first
-    // as it loses nothing by moving: its figures and links are a tab away,
-    // and still lead to the table below. The panel has nowhere else to go;
-    // the table's newest row tells its figures, if not its sentences.
+    // its own, Career, then the last match's panel follows it there, below
+    // the card, so that the chart and the table's rows are in sight without
+    // scrolling. The card goes first as it loses nothing by moving: its
+    // figures and links are a tab away, and still lead to the table below;
+    // the panel at the head is the one the eye looks for after a match.
     QWidget* content = scroll_->widget();
     const int height = scroll_->viewport()->height();
     // Measured as it would stand, not as it stood when it was last in sight.
@@ -692,10 +696,35 @@ void HistoryScreen::fitPanels() {
     header_->fitTo(across);
     lastMatch_->fitTo(across);
     card_->fitTo(across);
-    const bool cardFits = content->minimumSizeHint().height() <= height;
+    // The panel's height at the head, counted whether it stands there or not.
+    const int panel = lastMatch_->minimumSizeHint().height() + headColumn_->spacing();
+    const int panelAway = lastMatchAtHead_ ? 0 : panel;
+    const bool cardFits = content->minimumSizeHint().height() + panelAway <= height;
     card_->setVisible(cardAtHead_);
     placeCard(cardFits);
-    if (content->minimumSizeHint().height() > height) lastMatch_->setVisible(false);
+    const bool panelFits = content->minimumSizeHint().height() + panelAway <= height;
+    // Before the window is first shown it has no size of its own yet: the
+    // panel only gives way at the head, to be placed once it is shown.
+    if (!isVisible()) {
+        if (lastMatchAtHead_) lastMatch_->setVisible(panelFits);
+        return;
+    }
+    placeLastMatch(panelFits);
+    if (!lastMatchAtHead_) lastMatch_->fitTo(cardPage_->viewport()->width());
+}
+
+void HistoryScreen::placeLastMatch(bool atHead) {
+    if (atHead == lastMatchAtHead_) return;
+    lastMatchAtHead_ = atHead;
+    // Below the header and the gaps at the head; below the card in its tab.
+    if (atHead) {
+        careerPageColumn_->removeWidget(lastMatch_);
+        headColumn_->insertWidget(headColumn_->indexOf(gaps_) + 1, lastMatch_);
+    } else {
+        headColumn_->removeWidget(lastMatch_);
+        careerPageColumn_->insertWidget(careerPageColumn_->indexOf(tabCard_) + 1, lastMatch_);
+    }
+    lastMatch_->show();
 }
 
 void HistoryScreen::placeCard(bool atHead) {

@@ -18,6 +18,7 @@ class QLabel;
 class MilestonesView;
 class QScrollArea;
 class QSplitter;
+class QVBoxLayout;
 class QTabWidget;
 class QTableView;
 class CareerCard;
@@ -126,6 +127,7 @@ class HistoryScreen : public QDialog {
     void freshenCard();
     void fitPanels();
     void placeCard(bool atHead);
+    void placeLastMatch(bool atHead);
     bool newestInSight() const;
     QWidget* page(Tab tab) const;
     void drawCurrentTab();
@@ -144,6 +146,11 @@ class HistoryScreen : public QDialog {
     QScrollArea* cardPage_;
     CareerCard* tabCard_;
     bool cardAtHead_ = true;
+    // Whether the last match's panel stands at the head, or below the card
+    // in the Career tab, where the window is too short for both.
+    bool lastMatchAtHead_ = true;
+    QVBoxLayout* headColumn_;
+    QVBoxLayout* careerPageColumn_;
     // Whether the head's card shows the career as it stood before the last
     // change, having been out of sight.
     bool cardStale_ = true;

@@ -34,6 +34,35 @@ enum SeasonColumn {
     seasonColumnCount
 };
 
+QStringList seasonHeadings() {
+    return {SeasonsView::tr("Level"), SeasonsView::tr("Team"), SeasonsView::tr("Matches"),
+            SeasonsView::tr("Runs"), SeasonsView::tr("Highest score"),
+            SeasonsView::tr("Batting average"), SeasonsView::tr("50s"), SeasonsView::tr("100s"),
+            SeasonsView::tr("Wickets"),
+            //: The most wickets taken in one match.
+            SeasonsView::tr("Best bowling"),
+            //: Matches in which the player took five wickets or more.
+            SeasonsView::tr("Five-wicket matches"), SeasonsView::tr("Catches"),
+            SeasonsView::tr("Money earned (Rs.)")};
+}
+
+// What a screen reader hears of a row: its name, then each figure after its
+// heading. The row's first cell tells it all, as a screen reader reads only
+// the cells in sight of a row, and the table is wider than most windows.
+QString spokenRow(const QString texts[seasonColumnCount]) {
+    const QStringList headings = seasonHeadings();
+    QStringList figures;
+    for (int column = seasonTeam; column < seasonColumnCount; ++column) {
+        if (texts[column].isEmpty()) continue;
+        //: A figure of the seasons table as a screen reader hears it: %1 the column's
+        //: heading, %2 the figure.
+        figures << SeasonsView::tr("%1 %2").arg(headings[column], texts[column]);
+    }
+    //: A row of the seasons table as a screen reader hears it: %1 the level or the
+    //: stay, %2 its figures, each after its heading.
+    return SeasonsView::tr("%1: %2.").arg(texts[seasonLevel], figures.join(SeasonsView::tr(", ")));
+}
+
 QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const SpellFigures& f) {
     const QString texts[seasonColumnCount] = {
         level,
@@ -60,6 +89,7 @@ QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const
         }
         items << item;
     }
+    items.first()->setData(spokenRow(texts), Qt::AccessibleTextRole);
     return items;
 }
 
@@ -87,13 +117,7 @@ SeasonsView::SeasonsView(QWidget* parent) : QTreeView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     look::darken(this);
     seasonRows_ = new QStandardItemModel(0, seasonColumnCount, this);
-    seasonRows_->setHorizontalHeaderLabels(
-        {tr("Level"), tr("Team"), tr("Matches"), tr("Runs"), tr("Highest score"),
-         tr("Batting average"), tr("50s"), tr("100s"), tr("Wickets"),
-         //: The most wickets taken in one match.
-         tr("Best bowling"),
-         //: Matches in which the player took five wickets or more.
-         tr("Five-wicket matches"), tr("Catches"), tr("Money earned (Rs.)")});
+    seasonRows_->setHorizontalHeaderLabels(seasonHeadings());
     setModel(seasonRows_);
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::Interactive);
@@ -147,6 +171,12 @@ void SeasonsView::showSeasons(const std::vector<HistoryRow>& rows) {
         }
         seasonRows_->appendRow(group);
     }
-    if (spells.size() <= openStays) expandAll();
+    // Each level opened by itself: a stay, which has none below it, is then
+    // not told to a screen reader as open.
+    if (spells.size() <= openStays) {
+        for (int row = 0; row < seasonRows_->rowCount(); ++row) {
+            if (seasonRows_->item(row)->hasChildren()) expand(seasonRows_->index(row, 0));
+        }
+    }
     fitColumns();
 }

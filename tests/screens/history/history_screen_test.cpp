@@ -693,6 +693,44 @@ TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
                            QStringLiteral("Match 2: first five-wicket match, 5 wickets.")}));
 }
 
+// By ear Seasons is a tree whose rows are told whole: a screen reader reads
+// only the cells of a row in sight, so each row's first cell tells every
+// figure after its heading; a level is told open, a stay, with nothing
+// below it, is not.
+TEST_F(HistoryWindow, SeasonsIsATreeEachOfWhoseRowsIsToldWhole) {
+    HistoryScreen screen(model, nullptr);
+    screen.resize(screen.leastUsefulSize());
+    screen.show();
+    screen.showTab(HistoryScreen::seasonsTab);
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(screen.seasons());
+    ASSERT_EQ(tree->role(), QAccessible::Tree);
+    QAccessibleTableInterface* rows = tree->tableInterface();
+    ASSERT_NE(rows, nullptr);
+    // The career, the club and its stay, the city and its stay, once laid out.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows->rowCount() == 5; }));
+    const auto told = [&](int row) { return rows->cellAt(row, 0)->text(QAccessible::Name); };
+    EXPECT_TRUE(told(0).startsWith(QStringLiteral("Career: Matches 2, Runs 180, ")))
+        << told(0).toStdString();
+    EXPECT_TRUE(told(0).endsWith(QStringLiteral(", Money earned (Rs.) ") +
+                                 rows->cellAt(0, rows->columnCount() - 1)->text(QAccessible::Name) +
+                                 QLatin1Char('.')))
+        << told(0).toStdString();
+    EXPECT_FALSE(told(0).contains(QStringLiteral("Team")));
+    EXPECT_TRUE(told(3).startsWith(QStringLiteral("City: Matches 1, Runs 120, ")))
+        << told(3).toStdString();
+    EXPECT_TRUE(told(4).startsWith(QStringLiteral("Matches 2 to 2: Team Pune, Matches 1, ")))
+        << told(4).toStdString();
+    // What the eye sees is the figure alone.
+    EXPECT_EQ(screen.seasons()->model()->index(0, 0).data().toString(), QStringLiteral("Career"));
+
+    const QAccessible::State city = rows->cellAt(3, 0)->state();
+    EXPECT_TRUE(city.expandable);
+    EXPECT_TRUE(city.expanded);
+    const QAccessible::State stay = rows->cellAt(4, 0)->state();
+    EXPECT_FALSE(stay.expandable);
+    EXPECT_FALSE(stay.expanded);
+}
+
 TEST_F(HistoryWindow, APickedMatchIsSelectedInTheTable) {
     HistoryScreen screen(model, nullptr);
     screen.show();
@@ -807,11 +845,13 @@ TEST(HistoryFromTheMenu, AWindowOfItsOwnWhoseKeysPlayOnBesideTheMainScreen) {
         ASSERT_EQ(history->table()->model()->rowCount(), played);
         EXPECT_TRUE(history->isVisible());
         ASSERT_TRUE(QTest::qWaitForWindowActive(history));
+        // The match just played is wholly in sight, not left below the fold.
+        const QTableView* table = history->table();
+        const QModelIndex newest = table->model()->index(played - 1, 0);
+        EXPECT_TRUE(table->viewport()->rect().contains(table->visualRect(newest)))
+            << "match " << played;
     }
-    // The newest match is in sight after each.
     QTableView* table = history->table();
-    const QModelIndex newest = table->model()->index(29, 0);
-    EXPECT_TRUE(table->viewport()->rect().intersects(table->visualRect(newest)));
 
     // Scrolled back to the first, the player stays there as matches come in.
     table->scrollToTop();
