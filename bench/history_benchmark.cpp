@@ -43,7 +43,7 @@ void AppendRow(benchmark::State& state) {
     const QString path = folder.path() + QStringLiteral("/raj_auto.history.csv");
     CareerHistory history = longestCareerPlayed().history;
     HistoryFile file;
-    if (file.keep(path, history)) {
+    if (file.write(path, history)) {
         state.SkipWithError("the history file could not be written");
         return;
     }
@@ -51,7 +51,7 @@ void AppendRow(benchmark::State& state) {
     for (auto _ : state) {
         ++row.match;
         history.append(row);
-        if (const auto failure = file.keep(path, history)) {
+        if (const auto failure = file.write(path, history)) {
             state.SkipWithError(failure->toStdString().c_str());
             break;
         }

@@ -13,7 +13,7 @@
 #include "game/career.h"
 #include "game/history.h"
 #include "game/match.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/history/history_screen.h"
 #include "sim/simulation_options.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 // One match confirmed into the career in play, as OK on the match screen
 // does, then every event it set off handled.
-void applyOneMatch(CareerModel& model) {
+void applyOneMatch(CareerInPlay& model) {
     model.update([](Career& career, CareerHistory& history) {
         const MatchPerformance match{42, 2, 1};
         const double award = applyMatch(career, match);
@@ -33,7 +33,7 @@ void applyOneMatch(CareerModel& model) {
 // tab -1: the window closed.
 void MatchApplied(benchmark::State& state) {
     const PlayedCareer& played = longestCareerPlayed();
-    CareerModel model(played.career, played.history);
+    CareerInPlay model(played.career, played.history);
     std::unique_ptr<HistoryScreen> window;
     if (state.range(0) >= 0) {
         window = std::make_unique<HistoryScreen>(model, nullptr);
@@ -52,7 +52,7 @@ BENCHMARK(MatchApplied)
 // the career afresh, until it is painted: what a press of a tab costs.
 void SwitchToTab(benchmark::State& state) {
     const PlayedCareer& played = longestCareerPlayed();
-    CareerModel model(played.career, played.history);
+    CareerInPlay model(played.career, played.history);
     HistoryScreen window(model, nullptr);
     const auto away = static_cast<HistoryScreen::Tab>(state.range(0) == 0 ? 1 : 0);
     window.show();
@@ -91,7 +91,7 @@ BENCHMARK(DrawChart)
 // Opening the window on the longest career, until it is shown.
 void OpenWindow(benchmark::State& state) {
     const PlayedCareer& played = longestCareerPlayed();
-    CareerModel model(played.career, played.history);
+    CareerInPlay model(played.career, played.history);
     for (auto _ : state) {
         HistoryScreen window(model, nullptr);
         window.show();

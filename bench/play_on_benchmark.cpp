@@ -21,7 +21,7 @@
 #include "bench/longest_career.h"
 #include "saves/history_file.h"
 #include "saves/save_career.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/history/history_screen.h"
 #include "screens/main_screen.h"

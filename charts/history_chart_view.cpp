@@ -157,7 +157,7 @@ void HistoryChartView::moveCursorTo(std::size_t place) {
 
 void HistoryChartView::tell() {
     if (data_ == nullptr) return;
-    QString told = data_->told;
+    QString told = data_->spoken;
     if (cursorMoved_ && cursorShown()) {
         const QStringList lines = cursorLines();
         told = lines.front();

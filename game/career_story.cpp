@@ -70,12 +70,12 @@ std::vector<double> levelAverages(const Career& career, const std::vector<Histor
     return averages;
 }
 
-void SpellFigures::add(const HistoryRow& row) {
+void StayFigures::add(const HistoryRow& row) {
     recordMatch(*this, row.performance.runs, row.performance.wickets, row.performance.catches);
     moneyEarned += std::floor(row.matchFee) + std::floor(row.sponsorship) + row.award;
 }
 
-void SpellFigures::add(const SpellFigures& other) {
+void StayFigures::add(const StayFigures& other) {
     matches += other.matches;
     runs += other.runs;
     highestScore = std::max(highestScore, other.highestScore);
@@ -88,51 +88,50 @@ void SpellFigures::add(const SpellFigures& other) {
     moneyEarned += other.moneyEarned;
 }
 
-double SpellFigures::battingAverage() const {
+double StayFigures::battingAverage() const {
     return matches > 0 ? static_cast<double>(runs) / matches : 0;
 }
 
-std::vector<Spell> levelSpells(const std::vector<HistoryRow>& rows) {
-    std::vector<Spell> spells;
-    extendSpells(spells, rows, 0);
-    return spells;
+std::vector<Stay> staysInOrder(const std::vector<HistoryRow>& rows) {
+    std::vector<Stay> stays;
+    extendStays(stays, rows, 0);
+    return stays;
 }
 
-void extendSpells(std::vector<Spell>& spells, const std::vector<HistoryRow>& rows,
-                  std::size_t from) {
+void extendStays(std::vector<Stay>& stays, const std::vector<HistoryRow>& rows, std::size_t from) {
     for (std::size_t i = from; i < rows.size(); ++i) {
-        if (spells.empty() || startsSpell(rows, i)) {
-            Spell spell;
-            spell.level = rows[i].level;
-            spell.team = rows[i].team;
-            spell.firstRow = i;
-            spell.firstMatch = rows[i].match;
-            spells.push_back(spell);
+        if (stays.empty() || startsSpell(rows, i)) {
+            Stay stay;
+            stay.level = rows[i].level;
+            stay.team = rows[i].team;
+            stay.firstRow = i;
+            stay.firstMatch = rows[i].match;
+            stays.push_back(stay);
         }
-        Spell& spell = spells.back();
-        spell.endRow = i + 1;
-        spell.lastMatch = rows[i].match;
-        spell.figures.add(rows[i]);
+        Stay& stay = stays.back();
+        stay.endRow = i + 1;
+        stay.lastMatch = rows[i].match;
+        stay.figures.add(rows[i]);
     }
 }
 
-SpellFigures careerTotal(const std::vector<Spell>& spells) {
-    SpellFigures total;
-    for (const Spell& spell : spells) total.add(spell.figures);
+StayFigures careerTotal(const std::vector<Stay>& stays) {
+    StayFigures total;
+    for (const Stay& stay : stays) total.add(stay.figures);
     return total;
 }
 
-std::vector<LevelStays> staysByLevel(const std::vector<Spell>& spells) {
+std::vector<LevelStays> staysByLevel(const std::vector<Stay>& stays) {
     std::array<LevelStays, levelCount> all;
     for (const Level level : allLevels) all[levelIndex(level)].level = level;
-    for (std::size_t i = 0; i < spells.size(); ++i) {
-        LevelStays& stays = all[levelIndex(spells[i].level)];
-        stays.figures.add(spells[i].figures);
-        stays.spells.push_back(i);
+    for (std::size_t i = 0; i < stays.size(); ++i) {
+        LevelStays& atLevel = all[levelIndex(stays[i].level)];
+        atLevel.figures.add(stays[i].figures);
+        atLevel.stays.push_back(i);
     }
     std::vector<LevelStays> played;
     for (LevelStays& stays : all) {
-        if (!stays.spells.empty()) played.push_back(std::move(stays));
+        if (!stays.stays.empty()) played.push_back(std::move(stays));
     }
     return played;
 }
@@ -182,13 +181,14 @@ MilestoneLog::MilestoneLog(const Career& career, const std::vector<HistoryRow>& 
 }
 
 std::size_t MilestoneLog::catchUp(const Career& career, const std::vector<HistoryRow>& rows) {
-    const std::size_t before = told_.size();
-    for (; rowsTold_ < rows.size(); ++rowsTold_) tell(career, rows, rowsTold_);
-    return told_.size() - before;
+    const std::size_t before = milestones_.size();
+    for (; rowsRead_ < rows.size(); ++rowsRead_) addMilestonesOf(career, rows, rowsRead_);
+    return milestones_.size() - before;
 }
 
-void MilestoneLog::tell(const Career& career, const std::vector<HistoryRow>& rows, std::size_t i) {
-    const std::size_t first = told_.size();
+void MilestoneLog::addMilestonesOf(const Career& career, const std::vector<HistoryRow>& rows,
+                                   std::size_t i) {
+    const std::size_t first = milestones_.size();
     const HistoryRow& row = rows[i];
     const std::int32_t match = row.match;
 
@@ -208,37 +208,39 @@ void MilestoneLog::tell(const Career& career, const std::vector<HistoryRow>& row
             move.direction == LevelMove::promotion ? Milestone::promotion : Milestone::drop, match,
             0, move.to, teamOf(career, move)};
         if (move.direction == LevelMove::drop && reasonsKnown) told.why = reasons[reason++];
-        told_.push_back(std::move(told));
+        milestones_.push_back(std::move(told));
     }
     if (row.events.selectedForWorldCup) {
-        told_.push_back({Milestone::worldCup, match, 0, Level::national, QString()});
+        milestones_.push_back({Milestone::worldCup, match, 0, Level::national, QString()});
     }
     if (!row.events.sponsorTaken.isEmpty()) {
-        told_.push_back({Milestone::sponsor, match, 0, row.level, row.events.sponsorTaken});
+        milestones_.push_back({Milestone::sponsor, match, 0, row.level, row.events.sponsorTaken});
     }
     if (row.events.bookieMoney != 0) {
-        told_.push_back({Milestone::bookieMoney, match, row.events.bookieMoney, row.level, {}});
+        milestones_.push_back(
+            {Milestone::bookieMoney, match, row.events.bookieMoney, row.level, {}});
     }
     const int r = row.performance.runs;
     const int w = row.performance.wickets;
     if (r >= fiftyRuns && fifties_++ == 0) {
-        told_.push_back({Milestone::firstFifty, match, r, row.level, {}});
+        milestones_.push_back({Milestone::firstFifty, match, r, row.level, {}});
     }
     if (r >= hundredRuns && hundreds_++ == 0) {
-        told_.push_back({Milestone::firstHundred, match, r, row.level, {}});
+        milestones_.push_back({Milestone::firstHundred, match, r, row.level, {}});
     }
     if (w >= fiveWickets && hauls_++ == 0) {
-        told_.push_back({Milestone::firstFiveWickets, match, w, row.level, {}});
+        milestones_.push_back({Milestone::firstFiveWickets, match, w, row.level, {}});
     }
     for (std::int64_t mark = (runs_ / runsMilestone + 1) * runsMilestone; mark <= runs_ + r;
          mark += runsMilestone) {
-        told_.push_back({Milestone::careerRuns, match, mark, row.level, {}});
+        milestones_.push_back({Milestone::careerRuns, match, mark, row.level, {}});
     }
     for (std::int64_t mark = (wickets_ / wicketsMilestone + 1) * wicketsMilestone;
          mark <= wickets_ + w; mark += wicketsMilestone) {
-        told_.push_back({Milestone::careerWickets, match, mark, row.level, {}});
+        milestones_.push_back({Milestone::careerWickets, match, mark, row.level, {}});
     }
     runs_ += r;
     wickets_ += w;
-    for (std::size_t at = first; at < told_.size(); ++at) byKind_[told_[at].kind].push_back(at);
+    for (std::size_t at = first; at < milestones_.size(); ++at)
+        byKind_[milestones_[at].kind].push_back(at);
 }

@@ -46,7 +46,7 @@ std::vector<LevelMove> levelMoves(const std::vector<HistoryRow>& rows, std::size
 std::vector<double> levelAverages(const Career& career, const std::vector<HistoryRow>& rows);
 
 // The figures of a run of matches, summed as the record book sums a level's.
-struct SpellFigures {
+struct StayFigures {
     std::int32_t matches = 0;
     std::int64_t runs = 0;
     std::int32_t highestScore = 0;
@@ -60,7 +60,7 @@ struct SpellFigures {
     double moneyEarned = 0;
 
     void add(const HistoryRow& row);
-    void add(const SpellFigures& other);
+    void add(const StayFigures& other);
     // Runs per match; 0 before the first match.
     double battingAverage() const;
 };
@@ -69,38 +69,37 @@ struct SpellFigures {
 // the last before he left. A visit to another level between two matches at
 // which he played no match (a promotion and a drop at once) does not end a
 // stay: it is told by the moves' milestones alone.
-struct Spell {
+struct Stay {
     Level level = Level::club;
     QString team;
     std::size_t firstRow = 0;
     std::size_t endRow = 0;
     std::int32_t firstMatch = 0;
     std::int32_t lastMatch = 0;
-    SpellFigures figures;
+    StayFigures figures;
 };
 
 // The history's stays at a level, in order.
-std::vector<Spell> levelSpells(const std::vector<HistoryRow>& rows);
+std::vector<Stay> staysInOrder(const std::vector<HistoryRow>& rows);
 
 // Adds the rows from `from` on to the stays told of the rows before them, so
 // that a match played costs its own row alone.
-void extendSpells(std::vector<Spell>& spells, const std::vector<HistoryRow>& rows,
-                  std::size_t from);
+void extendStays(std::vector<Stay>& stays, const std::vector<HistoryRow>& rows, std::size_t from);
 
-// Every spell's figures together.
-SpellFigures careerTotal(const std::vector<Spell>& spells);
+// Every stay's figures together.
+StayFigures careerTotal(const std::vector<Stay>& stays);
 
 // The stays at one level and their figures together, which are the record
 // book's column of the level as far as the history goes.
 struct LevelStays {
     Level level = Level::club;
-    SpellFigures figures;
-    // Indices into the spells, in order.
-    std::vector<std::size_t> spells;
+    StayFigures figures;
+    // Indices into the stays, in order.
+    std::vector<std::size_t> stays;
 };
 
 // The levels the player played at, lowest first, each with its stays.
-std::vector<LevelStays> staysByLevel(const std::vector<Spell>& spells);
+std::vector<LevelStays> staysByLevel(const std::vector<Stay>& stays);
 
 // A moment of a career worth telling, at the match where it happened (for
 // what happened between two matches, the match after it).
@@ -156,20 +155,20 @@ class MilestoneLog {
     // was made from, grown at its end, with the career that played it.
     std::size_t catchUp(const Career& career, const std::vector<HistoryRow>& rows);
 
-    const std::vector<Milestone>& told() const { return told_; }
-    // Where each kind's milestones stand in told(), in order.
+    const std::vector<Milestone>& milestones() const { return milestones_; }
+    // Where each kind's milestones stand in milestones(), in order.
     const std::vector<std::size_t>& ofKind(Milestone::Kind kind) const { return byKind_[kind]; }
-    std::size_t rowsTold() const { return rowsTold_; }
+    std::size_t rowsRead() const { return rowsRead_; }
 
   private:
-    void tell(const Career& career, const std::vector<HistoryRow>& rows, std::size_t i);
+    void addMilestonesOf(const Career& career, const std::vector<HistoryRow>& rows, std::size_t i);
 
     std::int64_t runs_ = 0;
     std::int64_t wickets_ = 0;
     std::int64_t fifties_ = 0;
     std::int64_t hundreds_ = 0;
     std::int64_t hauls_ = 0;
-    std::size_t rowsTold_ = 0;
-    std::vector<Milestone> told_;
+    std::size_t rowsRead_ = 0;
+    std::vector<Milestone> milestones_;
     std::array<std::vector<std::size_t>, Milestone::kindCount> byKind_;
 };

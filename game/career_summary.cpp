@@ -50,34 +50,34 @@ void addMatchesOfHighs(CareerSummary& summary, const std::vector<HistoryRow>& ro
     });
 }
 
-void addStays(CareerSummary& summary, const std::vector<Spell>& spells) {
-    const auto runsPerMatch = [](const Spell& spell) { return spell.figures.battingAverage(); };
-    const bool anyLongEnough = std::any_of(spells.begin(), spells.end(), [](const Spell& spell) {
-        return spell.figures.matches >= bestStayMatches;
+void addStays(CareerSummary& summary, const std::vector<Stay>& stays) {
+    const auto runsPerMatch = [](const Stay& stay) { return stay.figures.battingAverage(); };
+    const bool anyLongEnough = std::any_of(stays.begin(), stays.end(), [](const Stay& stay) {
+        return stay.figures.matches >= bestStayMatches;
     });
-    for (const Spell& spell : spells) {
+    for (const Stay& stay : stays) {
         // The earliest stay wins a tie: it got there first.
-        if (!summary.mostRunsStay || spell.figures.runs > summary.mostRunsStay->figures.runs)
-            summary.mostRunsStay = spell;
-        if (!summary.longestStay || spell.figures.matches > summary.longestStay->figures.matches)
-            summary.longestStay = spell;
-        if (anyLongEnough && spell.figures.matches < bestStayMatches) continue;
-        if (!summary.bestStay || runsPerMatch(spell) > runsPerMatch(*summary.bestStay))
-            summary.bestStay = spell;
+        if (!summary.mostRunsStay || stay.figures.runs > summary.mostRunsStay->figures.runs)
+            summary.mostRunsStay = stay;
+        if (!summary.longestStay || stay.figures.matches > summary.longestStay->figures.matches)
+            summary.longestStay = stay;
+        if (anyLongEnough && stay.figures.matches < bestStayMatches) continue;
+        if (!summary.bestStay || runsPerMatch(stay) > runsPerMatch(*summary.bestStay))
+            summary.bestStay = stay;
     }
 }
 
-void addTeams(CareerSummary& summary, const std::vector<Spell>& spells) {
-    for (const Spell& spell : spells) {
-        const auto same = [&spell](const TeamFigures& t) {
-            return t.level == spell.level && t.team == spell.team;
+void addTeams(CareerSummary& summary, const std::vector<Stay>& stays) {
+    for (const Stay& stay : stays) {
+        const auto same = [&stay](const TeamFigures& t) {
+            return t.level == stay.level && t.team == stay.team;
         };
         auto found = std::find_if(summary.teams.begin(), summary.teams.end(), same);
         if (found == summary.teams.end()) {
-            summary.teams.push_back({spell.level, spell.team, {}});
+            summary.teams.push_back({stay.level, stay.team, {}});
             found = std::prev(summary.teams.end());
         }
-        found->figures.add(spell.figures);
+        found->figures.add(stay.figures);
     }
 }
 
@@ -106,9 +106,9 @@ CareerSummary summarise(const Career& career, const CareerHistory& history, Care
 
     addMatchesOfHighs(summary, rows);
 
-    const std::vector<Spell> spells = levelSpells(rows);
-    addStays(summary, spells);
-    addTeams(summary, spells);
-    summary.moneyEarned = careerTotal(spells).moneyEarned;
+    const std::vector<Stay> stays = staysInOrder(rows);
+    addStays(summary, stays);
+    addTeams(summary, stays);
+    summary.moneyEarned = careerTotal(stays).moneyEarned;
     return summary;
 }

@@ -32,7 +32,7 @@ CareerEnding careerEndingOf(const PlayOutcome& outcome);
 struct TeamFigures {
     Level level = Level::club;
     QString team;
-    SpellFigures figures;
+    StayFigures figures;
 };
 
 struct CareerSummary {
@@ -66,9 +66,9 @@ struct CareerSummary {
     // The stay with the most runs, the one with the best runs per match
     // (among stays of at least bestStayMatches matches, when there are any),
     // and the one of the most matches; none without a history.
-    std::optional<Spell> mostRunsStay;
-    std::optional<Spell> bestStay;
-    std::optional<Spell> longestStay;
+    std::optional<Stay> mostRunsStay;
+    std::optional<Stay> bestStay;
+    std::optional<Stay> longestStay;
     // The highest overall skill after any match, or now.
     int peakOverallSkill = 0;
     // Each team's stays summed, in the order the career first reached it.

@@ -179,8 +179,8 @@ std::optional<QString> writeHistoryFile(const QString& path, const CareerHistory
     return replaceFile(path, wholeFile(history));
 }
 
-std::optional<QString> HistoryFile::keep(const QString& path, const CareerHistory& history,
-                                         const QString& saveKeptAs) {
+std::optional<QString> HistoryFile::write(const QString& path, const CareerHistory& history,
+                                          const QString& saveKeptAs) {
     kept_.reset();
     saveKeptAs_ = saveKeptAs;
     const std::optional<QString> failure =

@@ -91,13 +91,13 @@ class HistoryFile {
     // nothing while it goes on failing. When the save was kept aside right
     // before, as `saveKeptAs`, a file set aside goes beside it, as a pair
     // (setAsideHistory()).
-    std::optional<QString> keep(const QString& path, const CareerHistory& history,
-                                const QString& saveKeptAs = {});
+    std::optional<QString> write(const QString& path, const CareerHistory& history,
+                                 const QString& saveKeptAs = {});
 
     // The last failure was not told (the save it went with failed, and was
     // told instead): the next failure is told.
     void forgetFailure() { failing_ = false; }
-    // The file the last keep() set aside, if it did.
+    // The file the last write() set aside, if it did.
     const std::optional<KeptFile>& keptAside() const { return kept_; }
 
   private:

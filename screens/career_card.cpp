@@ -32,7 +32,7 @@ enum TeamColumn {
     teamColumnCount
 };
 
-QString stayText(double figure, int decimals, const Spell& stay) {
+QString stayText(double figure, int decimals, const Stay& stay) {
     const QString shown =
         decimals > 0 ? shownDecimal(figure, decimals) : shownNumber(static_cast<qint64>(figure));
     if (stay.firstMatch == stay.lastMatch) {
@@ -249,7 +249,7 @@ void CareerCard::showSummary(const CareerSummary& s) {
     show(bankBalance, shownMoney(s.bankBalance));
     //: Shown for a stay when the career has no history to find it in.
     const QString none = tr("None yet");
-    const auto showStay = [&](Entry entry, const std::optional<Spell>& stay, auto figure,
+    const auto showStay = [&](Entry entry, const std::optional<Stay>& stay, auto figure,
                               int decimals) {
         if (!stay) {
             showHigh(entry, none, 0, true);
@@ -259,11 +259,11 @@ void CareerCard::showSummary(const CareerSummary& s) {
                  stay->firstMatch, true);
     };
     showStay(
-        mostRunsStay, s.mostRunsStay, [](const Spell& stay) { return stay.figures.runs; }, 0);
+        mostRunsStay, s.mostRunsStay, [](const Stay& stay) { return stay.figures.runs; }, 0);
     showStay(
-        bestStay, s.bestStay, [](const Spell& stay) { return stay.figures.battingAverage(); }, 2);
+        bestStay, s.bestStay, [](const Stay& stay) { return stay.figures.battingAverage(); }, 2);
     showStay(
-        longestStay, s.longestStay, [](const Spell& stay) { return stay.figures.matches; }, 0);
+        longestStay, s.longestStay, [](const Stay& stay) { return stay.figures.matches; }, 0);
     show(ending, endingText(s.ending));
 
     const QString gap =
@@ -285,7 +285,7 @@ void CareerCard::showSummary(const CareerSummary& s) {
                                        book.wickets, book.catches, QString()));
         for (const TeamFigures& team : s.teams) {
             if (team.level != level) continue;
-            const SpellFigures& f = team.figures;
+            const StayFigures& f = team.figures;
             teamsModel_->appendRow(teamRow(levelName(level), teamName(team.team), f.matches, f.runs,
                                            f.wickets, f.catches, shownMoney(f.moneyEarned)));
         }

@@ -21,7 +21,7 @@
 #include "game/selection.h"
 #include "game/shown_numbers.h"
 #include "game/start_career.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/career_summary_screen.h"
 #include "screens/command_button.h"
 #include "screens/condition_bar.h"
@@ -124,7 +124,7 @@ QString sponsorName(const QString& name) {
 MainScreen::MainScreen(Platform& platform, Career career, AutoSave autoSave, SaveTarget saveTarget,
                        HistoryReading history)
     : platform_(platform),
-      career_(new CareerModel(
+      career_(new CareerInPlay(
           CareerSession(std::move(career), std::move(autoSave), std::move(saveTarget),
                         std::move(history.history), history.leftOut),
           this)) {
@@ -141,7 +141,7 @@ MainScreen::MainScreen(Platform& platform, Career career, AutoSave autoSave, Sav
 
     changesNotice_ = new SpokenNotice(this);
     records_ = new RecordsScreen(*career_, this);
-    connect(career_, &CareerModel::changed, this, &MainScreen::showCareer);
+    connect(career_, &CareerInPlay::changed, this, &MainScreen::showCareer);
     showCareer();
 }
 

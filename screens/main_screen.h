@@ -20,7 +20,7 @@ class QLabel;
 class QShortcut;
 class QSplitter;
 class QTimer;
-class CareerModel;
+class CareerInPlay;
 class CareerSummaryScreen;
 class CommandButton;
 class HistoryScreen;
@@ -60,7 +60,7 @@ class MainScreen : public QWidget {
     // (another copy playing it, another career's file there).
     void claimSaveFile();
 
-    CareerModel& career() const { return *career_; }
+    CareerInPlay& career() const { return *career_; }
     RecordsScreen* recordsScreen() const { return records_; }
     // The History window, once opened: a window of its own, which the main
     // screen keeps for the career, or a pane of this window where the
@@ -171,7 +171,7 @@ class MainScreen : public QWidget {
     void tellWhereSaved();
 
     Platform& platform_;
-    CareerModel* career_;
+    CareerInPlay* career_;
     bool toldWhereSaved_ = false;
     RecordsScreen* records_ = nullptr;
     QSplitter* panes_ = nullptr;

@@ -8,7 +8,7 @@
 #include "game/play_messages.h"
 #include "game/shown_numbers.h"
 #include "game/start_career.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
 #include "screens/platform.h"
@@ -17,7 +17,7 @@
 #include "screens/titled_frame.h"
 #include "session/career_session.h"
 
-MatchScreen::MatchScreen(CareerModel& career, Platform& platform, QWidget* owner)
+MatchScreen::MatchScreen(CareerInPlay& career, Platform& platform, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       career_(career),
       platform_(platform) {
@@ -90,7 +90,7 @@ void MatchScreen::confirm() {
     accept();
     QWidget* behind = parentWidget() ? parentWidget() : this;
     if (confirmed.award > 0) platform_.prompter.notice(behind, awardNotice(confirmed.award));
-    SaveNotices::tell(platform_.prompter, behind, confirmed.saveFailure, confirmed.keptAside);
+    SaveNotices::show(platform_.prompter, behind, confirmed.saveFailure, confirmed.keptAside);
     if (const auto& reason = confirmed.historyFailure) {
         platform_.prompter.notice(
             behind,

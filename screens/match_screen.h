@@ -5,7 +5,7 @@
 
 #include "game/match.h"
 
-class CareerModel;
+class CareerInPlay;
 class CommandButton;
 struct Platform;
 
@@ -17,7 +17,7 @@ struct Platform;
 class MatchScreen : public QDialog {
     Q_OBJECT
   public:
-    MatchScreen(CareerModel& career, Platform& platform, QWidget* owner);
+    MatchScreen(CareerInPlay& career, Platform& platform, QWidget* owner);
 
     const MatchPerformance& performance() const { return performance_; }
     CommandButton* okButton() const { return ok_; }
@@ -33,7 +33,7 @@ class MatchScreen : public QDialog {
   private:
     void confirm();
 
-    CareerModel& career_;
+    CareerInPlay& career_;
     Platform& platform_;
     MatchPerformance performance_;
     QString result_;

@@ -38,7 +38,7 @@ QString toldText(const PlayOnNews& news) {
         }
         QString operator()(const KeptFile& kept) const { return SaveNotices::keptText(kept); }
     };
-    return std::visit(Told{}, news.told);
+    return std::visit(Told{}, news.news);
 }
 
 }  // namespace

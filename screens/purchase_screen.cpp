@@ -13,7 +13,7 @@
 #include "game/career.h"
 #include "game/money.h"
 #include "game/shown_numbers.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/look.h"
 #include "screens/prompter.h"
 #include "screens/save_notices.h"
@@ -151,7 +151,7 @@ PurchaseScreen::Texts PurchaseScreen::textsOf(Centre centre) {
     return {};
 }
 
-PurchaseScreen::PurchaseScreen(Centre centre, CareerModel& career, Prompter& prompter,
+PurchaseScreen::PurchaseScreen(Centre centre, CareerInPlay& career, Prompter& prompter,
                                QWidget* owner)
     : ManagementDialog(owner),
       career_(career),
@@ -351,7 +351,7 @@ void PurchaseScreen::confirm() {
     }
     accept();
     QWidget* behind = parentWidget() ? parentWidget() : this;
-    SaveNotices::tell(prompter_, behind, confirmed.save.saveFailure, confirmed.save.keptAside);
+    SaveNotices::show(prompter_, behind, confirmed.save.saveFailure, confirmed.save.keptAside);
 }
 
 bool PurchaseScreen::eventFilter(QObject* watched, QEvent* event) {

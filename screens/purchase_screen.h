@@ -9,7 +9,7 @@
 
 class QLabel;
 class QLineEdit;
-class CareerModel;
+class CareerInPlay;
 class Prompter;
 class SpokenNotice;
 class UnitsScrollBar;
@@ -23,7 +23,7 @@ class PurchaseScreen : public ManagementDialog {
   public:
     enum Centre { training, store, health };
 
-    PurchaseScreen(Centre centre, CareerModel& career, Prompter& prompter, QWidget* owner);
+    PurchaseScreen(Centre centre, CareerInPlay& career, Prompter& prompter, QWidget* owner);
 
     int rowCount() const { return static_cast<int>(rows_.size()); }
     QLabel* unitsOfferedLabel(int row) const { return rows_.at(row).unitsOffered; }
@@ -61,7 +61,7 @@ class PurchaseScreen : public ManagementDialog {
     void unitsChanged(int row);
     void describe();
 
-    CareerModel& career_;
+    CareerInPlay& career_;
     Prompter& prompter_;
     Purchase purchase_;
     std::vector<RowWidgets> rows_;

@@ -6,7 +6,7 @@
 
 #include "game/career.h"
 #include "game/shown_numbers.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
 #include "screens/record_table.h"
@@ -29,7 +29,7 @@ std::array<QString, RecordsScreen::rowCount> rowsOf(const LevelStatistics& s) {
 
 }  // namespace
 
-RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
+RecordsScreen::RecordsScreen(const CareerInPlay& career, QWidget* owner)
     : QDialog(owner), career_(career) {
     setObjectName(QStringLiteral("Records"));
     look::setUpWindow(this, tr("Bailcrest: Record Book"), 7935, 4545);
@@ -88,7 +88,7 @@ RecordsScreen::RecordsScreen(const CareerModel& career, QWidget* owner)
     look::place(ok_, look::rect(3420, 4080, 1095, 375));
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::hide);
 
-    connect(&career_, &CareerModel::changed, this, &RecordsScreen::showRecords);
+    connect(&career_, &CareerInPlay::changed, this, &RecordsScreen::showRecords);
     showRecords();
 }
 

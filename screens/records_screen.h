@@ -7,7 +7,7 @@
 #include "game/level.h"
 
 class QLabel;
-class CareerModel;
+class CareerInPlay;
 class CommandButton;
 class RecordTable;
 
@@ -19,7 +19,7 @@ class RecordsScreen : public QDialog {
   public:
     static constexpr int rowCount = 10;
 
-    RecordsScreen(const CareerModel& career, QWidget* owner);
+    RecordsScreen(const CareerInPlay& career, QWidget* owner);
 
     QLabel* cellLabel(int row, Level level) const { return cells_.at(row).at(levelIndex(level)); }
     QLabel* nameLabel() const { return name_; }
@@ -29,7 +29,7 @@ class RecordsScreen : public QDialog {
   private:
     void showRecords();
 
-    const CareerModel& career_;
+    const CareerInPlay& career_;
     QLabel* name_;
     RecordTable* table_;
     std::array<std::array<QLabel*, levelCount>, rowCount> cells_{};

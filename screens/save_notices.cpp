@@ -18,7 +18,7 @@ QString SaveNotices::keptText(const KeptFile& kept) {
         .arg(shownPath(kept.file), shownPath(kept.keptAs));
 }
 
-void SaveNotices::tell(Prompter& prompter, QWidget* owner,
+void SaveNotices::show(Prompter& prompter, QWidget* owner,
                        const std::optional<SaveFailure>& failure,
                        const std::vector<KeptFile>& keptAside) {
     if (failure) prompter.notice(owner, failureText(*failure));

@@ -17,7 +17,7 @@ class QWidget;
 class SaveNotices {
     Q_DECLARE_TR_FUNCTIONS(SaveNotices)
   public:
-    static void tell(Prompter& prompter, QWidget* owner, const std::optional<SaveFailure>& failure,
+    static void show(Prompter& prompter, QWidget* owner, const std::optional<SaveFailure>& failure,
                      const std::vector<KeptFile>& keptAside);
     // The sentences themselves, for the news of a run of matches.
     static QString failureText(const SaveFailure& failure);

@@ -10,7 +10,7 @@
 
 #include "game/career.h"
 #include "game/shown_numbers.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/focus_marked.h"
 #include "screens/look.h"
 #include "screens/save_notices.h"
@@ -62,7 +62,7 @@ QRadioButton* sponsorOption(QWidget* parent, int index) {
 
 }  // namespace
 
-SponsorsScreen::SponsorsScreen(CareerModel& career, Prompter& prompter, QWidget* owner)
+SponsorsScreen::SponsorsScreen(CareerInPlay& career, Prompter& prompter, QWidget* owner)
     : ManagementDialog(owner),
       career_(career),
       prompter_(prompter),
@@ -160,5 +160,5 @@ void SponsorsScreen::confirm() {
         career_.update([chosen](CareerSession& session) { return session.takeSponsor(chosen); });
     accept();
     QWidget* behind = parentWidget() ? parentWidget() : this;
-    SaveNotices::tell(prompter_, behind, taken.save.saveFailure, taken.save.keptAside);
+    SaveNotices::show(prompter_, behind, taken.save.saveFailure, taken.save.keptAside);
 }

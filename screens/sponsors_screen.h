@@ -9,7 +9,7 @@
 class QButtonGroup;
 class QLabel;
 class QRadioButton;
-class CareerModel;
+class CareerInPlay;
 class Prompter;
 
 // The sponsorship offers: the eight sponsors, each with its offer at the
@@ -19,7 +19,7 @@ class Prompter;
 class SponsorsScreen : public ManagementDialog {
     Q_OBJECT
   public:
-    SponsorsScreen(CareerModel& career, Prompter& prompter, QWidget* owner);
+    SponsorsScreen(CareerInPlay& career, Prompter& prompter, QWidget* owner);
 
     QRadioButton* option(int index) const { return options_.at(index); }
     QLabel* offerLabel(int index) const { return offers_.at(index); }
@@ -32,7 +32,7 @@ class SponsorsScreen : public ManagementDialog {
   private:
     void describeOffers(const SponsorshipOffers& offers);
 
-    CareerModel& career_;
+    CareerInPlay& career_;
     Prompter& prompter_;
     QButtonGroup* group_;
     std::array<QRadioButton*, sponsors.size()> options_{};

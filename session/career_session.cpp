@@ -70,7 +70,7 @@ ConfirmedMatch CareerSession::confirmMatch() {
     std::optional<KeptFile> historyKept;
     CareerSaved saved = save([&](const QString& saveKeptAs) {
         // A save kept aside just now takes a history kept aside with it.
-        historyFailure = historyFile_.keep(historyPath(), history_, saveKeptAs);
+        historyFailure = historyFile_.write(historyPath(), history_, saveKeptAs);
         historyKept = historyFile_.keptAside();
     });
     confirmed.saved = saved.saved;
@@ -103,9 +103,9 @@ CareerSaved CareerSession::save(const std::function<void(const QString&)>& befor
         done.saveFailure = ready.refusal;
         return done;
     }
-    if (beforeReplacing) beforeReplacing(prepared.kept && prepared.kept->file == savePath_
-                                             ? prepared.kept->keptAs
-                                             : QString());
+    if (beforeReplacing)
+        beforeReplacing(prepared.kept && prepared.kept->file == savePath_ ? prepared.kept->keptAs
+                                                                          : QString());
     done.saveFailure = writePreparedSave(ready);
     done.saved = !done.saveFailure;
     if (done.saved) {

@@ -73,7 +73,7 @@ struct HistoryNotKept {
 // press was for).
 struct PlayOnNews {
     int match = 0;
-    std::variant<Notice, AwardNews, SaveFailure, HistoryNotKept, KeptFile> told;
+    std::variant<Notice, AwardNews, SaveFailure, HistoryNotKept, KeptFile> news;
 };
 
 // What a run came to, on one line at the end of it.

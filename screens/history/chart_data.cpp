@@ -23,9 +23,9 @@ class ChartTexts {
 };
 
 // Builds a chart's lines from the history's rows.
-class Lines {
+class ChartLines {
   public:
-    Lines(ChartData& data, const std::vector<HistoryRow>& rows) : data_(data), rows_(rows) {}
+    ChartLines(ChartData& data, const std::vector<HistoryRow>& rows) : data_(data), rows_(rows) {}
 
     void add(const QString& name, const QColor& colour,
              const std::function<double(const HistoryRow&)>& figure, bool banded = true) {
@@ -58,9 +58,9 @@ QColor levelShade(Level level) {
 }
 
 void addStretches(ChartData& d, const std::vector<HistoryRow>& rows) {
-    for (const Spell& spell : levelSpells(rows)) {
+    for (const Stay& stay : staysInOrder(rows)) {
         d.stretches.push_back(
-            {levelName(spell.level), levelShade(spell.level), spell.firstMatch, spell.lastMatch});
+            {levelName(stay.level), levelShade(stay.level), stay.firstMatch, stay.lastMatch});
     }
 }
 
@@ -72,13 +72,13 @@ bool allNought(const std::vector<HistoryRow>& rows,
 }
 
 // A chart of noughts becomes the sentence that says so, with no lines.
-void tellNothing(ChartData& d, const QString& sentence) {
+void sayNothingShown(ChartData& d, const QString& sentence) {
     d.lines.clear();
     d.title = sentence;
-    d.told = sentence;
+    d.spoken = sentence;
 }
 
-int kept(const std::vector<HistoryRow>& rows) {
+int matchesKept(const std::vector<HistoryRow>& rows) {
     return static_cast<int>(rows.size());
 }
 
@@ -87,7 +87,7 @@ void runsChart(ChartData& d, const Career& career, const CareerHistory& history)
     const std::vector<double> averages = levelAverages(career, rows);
     d.alwaysShown = {0};
     d.valueTitle = ChartTexts::tr("Runs");
-    Lines lines(d, rows);
+    ChartLines lines(d, rows);
     lines.add(ChartTexts::tr("Runs"), look::lightYellow,
               [](const HistoryRow& row) { return row.performance.runs; });
     d.lines.push_back(
@@ -95,33 +95,33 @@ void runsChart(ChartData& d, const Career& career, const CareerHistory& history)
     if (rows.empty()) return;
     if (allNought(rows, [](const HistoryRow& row) { return row.performance.runs; })) {
         // Before the history was kept he may well have scored.
-        tellNothing(d, history.keptFrom() > 1
-                           ? ChartTexts::tr("No runs scored in the matches kept.")
-                           : ChartTexts::tr("No runs scored yet."));
+        sayNothingShown(d, history.keptFrom() > 1
+                               ? ChartTexts::tr("No runs scored in the matches kept.")
+                               : ChartTexts::tr("No runs scored yet."));
         return;
     }
     const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.performance.runs < b.performance.runs;
     });
-    d.told = ChartTexts::tr(
-                 "Runs in each match, %Ln kept; the most %1 in match "
-                 "%2; the batting average of the level after the last match %3.",
-                 nullptr, kept(rows))
-                 .arg(shownNumber(best->performance.runs), shownNumber(best->match),
-                      shownDecimal(averages.back(), 2));
+    d.spoken = ChartTexts::tr(
+                   "Runs in each match, %Ln kept; the most %1 in match "
+                   "%2; the batting average of the level after the last match %3.",
+                   nullptr, matchesKept(rows))
+                   .arg(shownNumber(best->performance.runs), shownNumber(best->match),
+                        shownDecimal(averages.back(), 2));
 }
 
 void wicketsChart(ChartData& d, const CareerHistory& history) {
     const std::vector<HistoryRow>& rows = history.rows();
     d.alwaysShown = {0, fiveWickets};
     d.valueTitle = ChartTexts::tr("Wickets");
-    Lines(d, rows).add(ChartTexts::tr("Wickets"), look::lightBlue,
-                       [](const HistoryRow& row) { return row.performance.wickets; });
+    ChartLines(d, rows).add(ChartTexts::tr("Wickets"), look::lightBlue,
+                            [](const HistoryRow& row) { return row.performance.wickets; });
     if (rows.empty()) return;
     if (allNought(rows, [](const HistoryRow& row) { return row.performance.wickets; })) {
-        tellNothing(d, history.keptFrom() > 1
-                           ? ChartTexts::tr("No wickets taken in the matches kept.")
-                           : ChartTexts::tr("No wickets taken yet."));
+        sayNothingShown(d, history.keptFrom() > 1
+                               ? ChartTexts::tr("No wickets taken in the matches kept.")
+                               : ChartTexts::tr("No wickets taken yet."));
         return;
     }
     std::int64_t total = 0;
@@ -129,18 +129,18 @@ void wicketsChart(ChartData& d, const CareerHistory& history) {
     const auto best = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.performance.wickets < b.performance.wickets;
     });
-    d.told = ChartTexts::tr(
-                 "Wickets in each match, %Ln kept; wickets in all %1, the "
-                 "most %2 in match %3.",
-                 nullptr, kept(rows))
-                 .arg(shownNumber(total), shownNumber(best->performance.wickets),
-                      shownNumber(best->match));
+    d.spoken = ChartTexts::tr(
+                   "Wickets in each match, %Ln kept; wickets in all %1, the "
+                   "most %2 in match %3.",
+                   nullptr, matchesKept(rows))
+                   .arg(shownNumber(total), shownNumber(best->performance.wickets),
+                        shownNumber(best->match));
 }
 
 void skillsChart(ChartData& d, const std::vector<HistoryRow>& rows) {
     d.alwaysShown = {0};
     d.valueTitle = ChartTexts::tr("Skill");
-    Lines lines(d, rows);
+    ChartLines lines(d, rows);
     lines.add(
         ChartTexts::tr("Batting"), look::lightYellow,
         [](const HistoryRow& row) { return row.skills.batting; }, false);
@@ -188,37 +188,38 @@ void skillsChart(ChartData& d, const std::vector<HistoryRow>& rows) {
     if (!worldCup.matches.empty()) d.markers.push_back(std::move(worldCup));
     if (rows.empty()) return;
     const Skills& now = rows.back().skills;
-    d.told = ChartTexts::tr(
-                 "Batting, bowling, fielding and overall skill after each match, "
-                 "%Ln kept; after the last %1, %2, %3 and overall %4, "
-                 "against promotion at %5 overall or %6 batting or bowling.",
-                 nullptr, kept(rows))
-                 .arg(shownNumber(now.batting), shownNumber(now.bowling), shownNumber(now.fielding),
-                      shownNumber(overallSkill(now)), shownNumber(promotionSkill),
-                      shownNumber(promotionSpecialism)) +
-             QLatin1Char(' ') + ChartTexts::tr("Promotions marked: %Ln.", nullptr, promotionCount) +
-             QLatin1Char(' ') + ChartTexts::tr("Drops marked: %Ln.", nullptr, dropCount);
+    d.spoken = ChartTexts::tr(
+                   "Batting, bowling, fielding and overall skill after each match, "
+                   "%Ln kept; after the last %1, %2, %3 and overall %4, "
+                   "against promotion at %5 overall or %6 batting or bowling.",
+                   nullptr, matchesKept(rows))
+                   .arg(shownNumber(now.batting), shownNumber(now.bowling),
+                        shownNumber(now.fielding), shownNumber(overallSkill(now)),
+                        shownNumber(promotionSkill), shownNumber(promotionSpecialism)) +
+               QLatin1Char(' ') +
+               ChartTexts::tr("Promotions marked: %Ln.", nullptr, promotionCount) +
+               QLatin1Char(' ') + ChartTexts::tr("Drops marked: %Ln.", nullptr, dropCount);
 }
 
 void bankBalanceChart(ChartData& d, const std::vector<HistoryRow>& rows) {
     d.alwaysShown = {0};
     d.valueTitle = ChartTexts::tr("Rs.");
-    Lines(d, rows).add(ChartTexts::tr("Bank balance"), look::green,
-                       [](const HistoryRow& row) { return row.bankBalance; });
+    ChartLines(d, rows).add(ChartTexts::tr("Bank balance"), look::green,
+                            [](const HistoryRow& row) { return row.bankBalance; });
     if (rows.empty()) return;
     double most = 0;
     for (const HistoryRow& row : rows) most = std::max(most, row.bankBalance);
-    d.told = ChartTexts::tr(
-                 "The bank balance after each match, %Ln kept: Rs. %1 "
-                 "after the last, Rs. %2 at the most.",
-                 nullptr, kept(rows))
-                 .arg(shownMoney(rows.back().bankBalance), shownMoney(most));
+    d.spoken = ChartTexts::tr(
+                   "The bank balance after each match, %Ln kept: Rs. %1 "
+                   "after the last, Rs. %2 at the most.",
+                   nullptr, matchesKept(rows))
+                   .arg(shownMoney(rows.back().bankBalance), shownMoney(most));
 }
 
 void conditionChart(ChartData& d, const std::vector<HistoryRow>& rows) {
     d.alwaysShown = {100};
     d.valueTitle = ChartTexts::tr("Condition");
-    Lines lines(d, rows);
+    ChartLines lines(d, rows);
     lines.add(
         ChartTexts::tr("Overall gear"), look::lightYellow,
         [](const HistoryRow& row) { return overallGear(row.gear); }, false);
@@ -233,14 +234,15 @@ void conditionChart(ChartData& d, const std::vector<HistoryRow>& rows) {
                         wornOutCondition, look::red});
     if (rows.empty()) return;
     const HistoryRow& last = rows.back();
-    d.told = ChartTexts::tr(
-                 "Overall gear and health, the lowest item of gear and the lowest "
-                 "of fitness, health and stamina after each match, %Ln kept; "
-                 "after the last %1, %2, %3 and %4. Any item of gear, "
-                 "fitness, health or stamina at 0 keeps the player out of the side.",
-                 nullptr, kept(rows))
-                 .arg(shownNumber(overallGear(last.gear)), shownNumber(overallHealth(last.body)),
-                      shownNumber(lowestGearItem(last.gear)), shownNumber(lowestOfBody(last.body)));
+    d.spoken =
+        ChartTexts::tr(
+            "Overall gear and health, the lowest item of gear and the lowest "
+            "of fitness, health and stamina after each match, %Ln kept; "
+            "after the last %1, %2, %3 and %4. Any item of gear, "
+            "fitness, health or stamina at 0 keeps the player out of the side.",
+            nullptr, matchesKept(rows))
+            .arg(shownNumber(overallGear(last.gear)), shownNumber(overallHealth(last.body)),
+                 shownNumber(lowestGearItem(last.gear)), shownNumber(lowestOfBody(last.body)));
 }
 
 }  // namespace
@@ -274,7 +276,7 @@ ChartData chartData(historyChart::Chart chart, const Career& career, const Caree
     }
     if (rows.empty()) {
         d.title = ChartTexts::tr("No match kept yet");
-        d.told = ChartTexts::tr("No match kept yet.");
+        d.spoken = ChartTexts::tr("No match kept yet.");
     }
     return d;
 }

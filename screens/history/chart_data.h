@@ -11,8 +11,8 @@
 // One chart of the History window as plain data, all the charts module is
 // given to draw: it knows nothing else of the game. The figures come from the
 // game's rules (game/career_story.h), gathered by the History window, so that a
-// module built with other rules cannot show other figures. Every text is the player's language and every number is
-// written in `numbers`, the locale the rest of the window uses.
+// module built with other rules cannot show other figures. Every text is the player's language and
+// every number is written in `numbers`, the locale the rest of the window uses.
 
 // The game's look, as a chart is drawn in it.
 struct ChartLook {
@@ -92,7 +92,7 @@ struct ChartData {
     // no lines.
     QString title;
     // What the chart tells a screen reader.
-    QString told;
+    QString spoken;
     QLocale numbers;
 };
 

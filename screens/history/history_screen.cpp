@@ -32,7 +32,7 @@
 #include "game/start_career.h"
 #include "saves/history_columns.h"
 #include "screens/career_card.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/focus_frame.h"
 #include "screens/history/frozen_column_table.h"
@@ -169,7 +169,7 @@ QString careerTabName() {
 
 }  // namespace
 
-HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryChartModule charts)
+HistoryScreen::HistoryScreen(const CareerInPlay& career, QWidget* owner, HistoryChartModule charts)
     : QDialog(owner, Qt::Window), career_(career), charts_(charts) {
     setObjectName(QStringLiteral("History"));
     look::setUpResizableWindow(this, tr("Bailcrest: Career History"), 12900, 9900);
@@ -217,7 +217,7 @@ HistoryScreen::HistoryScreen(const CareerModel& career, QWidget* owner, HistoryC
     ok_->setFocus();
 
     stale_.fill(true);
-    connect(&career_, &CareerModel::changed, this, &HistoryScreen::showCareer);
+    connect(&career_, &CareerInPlay::changed, this, &HistoryScreen::showCareer);
     showCareer();
 }
 

@@ -22,7 +22,7 @@ class QVBoxLayout;
 class QTabWidget;
 class QTableView;
 class CareerCard;
-class CareerModel;
+class CareerInPlay;
 class CommandButton;
 class HistoryTableModel;
 class SortedHistory;
@@ -50,7 +50,7 @@ class HistoryScreen : public QDialog {
 
     // The charts are drawn by `charts`; without them each chart's tab says
     // so in a sentence.
-    HistoryScreen(const CareerModel& career, QWidget* owner,
+    HistoryScreen(const CareerInPlay& career, QWidget* owner,
                   HistoryChartModule charts = historyCharts());
 
     CommandButton* okButton() const { return ok_; }
@@ -135,7 +135,7 @@ class HistoryScreen : public QDialog {
     void sortBy();
     void followSort(int column, Qt::SortOrder order);
 
-    const CareerModel& career_;
+    const CareerInPlay& career_;
     PairRows* header_;
     std::array<QLabel*, 5> headerValues_{};
     QLabel* gaps_;

@@ -8,7 +8,7 @@
 #include "game/shown_numbers.h"
 #include "game/start_career.h"
 #include "saves/history_columns.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/history/history_texts.h"
 #include "screens/look.h"
 
@@ -20,11 +20,11 @@ const HistoryColumn* figureColumn(int column) {
 
 }  // namespace
 
-HistoryTableModel::HistoryTableModel(const CareerModel& career, QObject* parent)
+HistoryTableModel::HistoryTableModel(const CareerInPlay& career, QObject* parent)
     : QAbstractTableModel(parent),
       career_(career),
       shownRows_(static_cast<int>(career.history().rows().size())) {
-    connect(&career_, &CareerModel::changed, this, &HistoryTableModel::follow);
+    connect(&career_, &CareerInPlay::changed, this, &HistoryTableModel::follow);
 }
 
 void HistoryTableModel::follow() {

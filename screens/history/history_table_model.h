@@ -10,7 +10,7 @@
 #include "game/history.h"
 #include "saves/history_columns.h"
 
-class CareerModel;
+class CareerInPlay;
 
 // Every match of a career's history as a table, one row a match, oldest
 // first, following the career as it is played. The display role gives the
@@ -49,7 +49,7 @@ class HistoryTableModel : public QAbstractTableModel {
     static constexpr int columnTotal = events + 1;
     static constexpr int sortRole = Qt::UserRole;
 
-    explicit HistoryTableModel(const CareerModel& career, QObject* parent = nullptr);
+    explicit HistoryTableModel(const CareerInPlay& career, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -70,7 +70,7 @@ class HistoryTableModel : public QAbstractTableModel {
     void follow();
     const HistoryRow& rowAt(int row) const;
 
-    const CareerModel& career_;
+    const CareerInPlay& career_;
     // The rows the views know of: the history grows under the model, and the
     // views learn of new rows only through the insertion.
     int shownRows_ = 0;

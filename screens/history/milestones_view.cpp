@@ -99,14 +99,14 @@ void MilestonesView::fitColumn() {
 
 void MilestonesView::follow(const Career& career, const std::vector<HistoryRow>& rows) {
     // A history that has not grown at its end is told from its start.
-    if (log_.rowsTold() == 0 || rows.size() < log_.rowsTold()) {
+    if (log_.rowsRead() == 0 || rows.size() < log_.rowsRead()) {
         log_ = MilestoneLog(career, rows);
         showAll();
         return;
     }
-    const std::size_t from = log_.told().size();
+    const std::size_t from = log_.milestones().size();
     log_.catchUp(career, rows);
-    for (std::size_t told = from; told < log_.told().size(); ++told) add(told);
+    for (std::size_t told = from; told < log_.milestones().size(); ++told) add(told);
     fitColumn();
 }
 
@@ -120,7 +120,7 @@ void MilestonesView::showAll() {
     none_ = nullptr;
     shownOfKind_.fill(0);
     lineOfKind_.fill(nullptr);
-    for (std::size_t told = 0; told < log_.told().size(); ++told) add(told);
+    for (std::size_t told = 0; told < log_.milestones().size(); ++told) add(told);
     if (list_->topLevelItemCount() == 0) {
         none_ = new QTreeWidgetItem(list_, {tr("No milestone yet.")});
     }
@@ -128,7 +128,7 @@ void MilestonesView::showAll() {
 }
 
 void MilestonesView::add(std::size_t told) {
-    const Milestone& milestone = log_.told()[told];
+    const Milestone& milestone = log_.milestones()[told];
     if (!inTopic(milestone.kind)) return;
     if (none_) {
         delete none_;
@@ -167,7 +167,7 @@ void MilestonesView::fillGroup(QTreeWidgetItem* group) {
     const auto kind = static_cast<Milestone::Kind>(group->data(0, kindRole).toInt());
     QList<QTreeWidgetItem*> items;
     for (const std::size_t told : log_.ofKind(kind)) {
-        auto* item = new QTreeWidgetItem({HistoryTexts::milestone(log_.told()[told])});
+        auto* item = new QTreeWidgetItem({HistoryTexts::milestone(log_.milestones()[told])});
         item->setData(0, toldRole, static_cast<qulonglong>(told));
         items << item;
     }

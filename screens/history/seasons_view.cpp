@@ -63,7 +63,7 @@ QString spokenRow(const QString texts[seasonColumnCount]) {
     return SeasonsView::tr("%1: %2.").arg(texts[seasonLevel], figures.join(SeasonsView::tr(", ")));
 }
 
-QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const SpellFigures& f) {
+QList<QStandardItem*> seasonRow(const QString& level, const QString& team, const StayFigures& f) {
     const QString texts[seasonColumnCount] = {
         level,
         team,
@@ -151,29 +151,29 @@ void SeasonsView::fitColumns() {
 
 void SeasonsView::showSeasons(const std::vector<HistoryRow>& rows) {
     seasonRows_->removeRows(0, seasonRows_->rowCount());
-    const std::vector<Spell> spells = levelSpells(rows);
-    if (!spells.empty()) {
+    const std::vector<Stay> stays = staysInOrder(rows);
+    if (!stays.empty()) {
         //: The first row of the seasons table: the whole career's figures.
-        QList<QStandardItem*> total = seasonRow(tr("Career"), QString(), careerTotal(spells));
+        QList<QStandardItem*> total = seasonRow(tr("Career"), QString(), careerTotal(stays));
         setBold(total);
         seasonRows_->appendRow(total);
     }
-    for (const LevelStays& level : staysByLevel(spells)) {
+    for (const LevelStays& level : staysByLevel(stays)) {
         QList<QStandardItem*> group = seasonRow(levelName(level.level), QString(), level.figures);
         setBold(group);
-        for (const std::size_t at : level.spells) {
-            const Spell& spell = spells[at];
+        for (const std::size_t at : level.stays) {
+            const Stay& stay = stays[at];
             //: A stay at one level in the seasons table: the first and last match of it.
             const QString matches =
                 tr("Matches %1 to %2")
-                    .arg(shownNumber(spell.firstMatch), shownNumber(spell.lastMatch));
-            group.first()->appendRow(seasonRow(matches, teamName(spell.team), spell.figures));
+                    .arg(shownNumber(stay.firstMatch), shownNumber(stay.lastMatch));
+            group.first()->appendRow(seasonRow(matches, teamName(stay.team), stay.figures));
         }
         seasonRows_->appendRow(group);
     }
     // Each level opened by itself: a stay, which has none below it, is then
     // not told to a screen reader as open.
-    if (spells.size() <= openStays) {
+    if (stays.size() <= openStays) {
         for (int row = 0; row < seasonRows_->rowCount(); ++row) {
             if (seasonRows_->item(row)->hasChildren()) expand(seasonRows_->index(row, 0));
         }

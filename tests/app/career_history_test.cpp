@@ -23,7 +23,7 @@
 #include "game/match.h"
 #include "saves/history_file.h"
 #include "saves/saves_folder.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/history/history_screen.h"
 #include "screens/history/history_table_model.h"

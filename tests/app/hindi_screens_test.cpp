@@ -21,7 +21,7 @@
 #include "app/translations.h"
 #include "game/history.h"
 #include "game/start_career.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/history/history_screen.h"
 #include "screens/history/history_table_model.h"
@@ -50,7 +50,7 @@ class InHindi : public ::testing::Test {
 TEST_F(InHindi, TheTrainingCentresAccessKeysAreThePrintedLettersAndWork) {
     Career broke = testCareer(45, 60, 199);
     broke.bankBalance = 0;
-    CareerModel career(broke);
+    CareerInPlay career(broke);
     const auto open = [&] {
         auto screen = std::make_unique<PurchaseScreen>(PurchaseScreen::training, career,
                                                        scripted.prompter, nullptr);
@@ -89,8 +89,8 @@ TEST_F(InHindi, AClubIsNamedAlikeOnTheMainScreenAndThroughoutTheHistory) {
     promoted.events.levelChanges = {Level::city};
     HistoryRow dropped = rowAt(3, Level::club, "Five Star");
     dropped.events.levelChanges = {Level::club};
-    CareerModel career(ravi,
-                       CareerHistory({rowAt(1, Level::club, "Five Star"), promoted, dropped}));
+    CareerInPlay career(ravi,
+                        CareerHistory({rowAt(1, Level::club, "Five Star"), promoted, dropped}));
     const QString club = teamName(QStringLiteral("Five Star"));
     ASSERT_EQ(club, QStringLiteral("फ़ाइव स्टार"));
 
@@ -147,7 +147,7 @@ TEST_F(InHindi, TheNarrowHistoryWindowShowsEveryFigureWhole) {
     Career ravi = testCareer(45, 20, 30);
     HistoryRow last = rowAt(2, Level::city, "Pune");
     last.bankBalance = 1234567;
-    CareerModel career(ravi, CareerHistory({rowAt(1, Level::club, "Five Star"), last}));
+    CareerInPlay career(ravi, CareerHistory({rowAt(1, Level::club, "Five Star"), last}));
     HistoryScreen history(career, nullptr);
     history.openWhereLeft(QRect(0, 0, 560, 1400));
     history.show();

@@ -16,7 +16,7 @@
 #include "saves/file_words.h"
 #include "saves/save_career.h"
 #include "saves/saves_folder.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/condition_bar.h"
 #include "screens/look.h"

@@ -11,7 +11,7 @@
 
 #include "app/screen_navigator.h"
 #include "saves/career_file.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
 #include "screens/player_screen.h"

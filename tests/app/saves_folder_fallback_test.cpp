@@ -13,7 +13,7 @@
 #include "app/screen_navigator.h"
 #include "game/shown_numbers.h"
 #include "saves/saves_folder.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
 #include "screens/player_screen.h"

@@ -14,7 +14,7 @@
 #include <QTimer>
 
 #include "game/ratings.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/credits_screen.h"
 #include "screens/history/history_screen.h"

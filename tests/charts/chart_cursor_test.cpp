@@ -18,7 +18,7 @@
 #include "charts_tests.h"
 #include "game/history.h"
 #include "game/shown_numbers.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/history/history_screen.h"
 #include "support/test_career.h"
 
@@ -151,7 +151,7 @@ TEST(ChartCursor, MovesAlongTheMatchesAndTellsTheirFigures) {
 // In the History window, Tab from the chart tabs reaches the chart shown,
 // and its cursor answers there.
 TEST(ChartCursor, IsReachedWithTabInTheHistoryWindow) {
-    const CareerModel model(testCareer(45, 20, 30), CareerHistory(matchesAt(20)));
+    const CareerInPlay model(testCareer(45, 20, 30), CareerHistory(matchesAt(20)));
     HistoryScreen screen(model, nullptr, {&builtModule(), HistoryChartModule::loaded});
     screen.show();
     QApplication::setActiveWindow(&screen);

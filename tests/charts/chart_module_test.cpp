@@ -16,7 +16,7 @@
 #include "charts/history_charts.h"
 #include "charts_tests.h"
 #include "game/history.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/history/chart_plugin.h"
 #include "screens/history/history_screen.h"
 #include "screens/history/milestones_view.h"
@@ -93,7 +93,7 @@ TEST(HistoryChartModule, OneOfAnotherVersionIsRefusedAndTheTabsSaySo) {
     EXPECT_EQ(refused.plugin, nullptr);
     EXPECT_EQ(refused.state, HistoryChartModule::otherVersion);
 
-    const CareerModel model(testCareer(45, 20, 30), twoMatches());
+    const CareerInPlay model(testCareer(45, 20, 30), twoMatches());
     HistoryScreen screen(model, nullptr, refused);
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
         auto* sentence =
@@ -109,7 +109,7 @@ TEST(HistoryChartModule, OneOfAnotherVersionIsRefusedAndTheTabsSaySo) {
 // tab says in a sentence, which a screen reader reaches, that the charts
 // cannot be shown, and the seasons, milestones and table are all there.
 TEST(HistoryChartModule, WithoutItTheWindowTellsTheCareerInItsTables) {
-    const CareerModel model(testCareer(45, 20, 30), twoMatches());
+    const CareerInPlay model(testCareer(45, 20, 30), twoMatches());
     HistoryScreen screen(model, nullptr, HistoryChartModule{});
     screen.show();
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
@@ -209,8 +209,8 @@ TEST(HistoryChartModule, DrawsTheChartsDataWhole) {
                 EXPECT_EQ(x->min(), 1);
                 EXPECT_EQ(x->max(), matches);
             }
-            EXPECT_EQ(view->accessibleDescription(), data.told);
-            EXPECT_FALSE(data.told.isEmpty());
+            EXPECT_EQ(view->accessibleDescription(), data.spoken);
+            EXPECT_FALSE(data.spoken.isEmpty());
             EXPECT_EQ(view->chart()->title(), data.title);
             EXPECT_EQ(data.title.isEmpty(), matches > 0);
             EXPECT_EQ(view->chart()->localizeNumbers(), true);

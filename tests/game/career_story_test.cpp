@@ -24,7 +24,7 @@ void play(Career& career, std::vector<HistoryRow>& rows,
     }
 }
 
-// A career of three spells: the club, the city after a promotion, the club
+// A career of three stays: the club, the city after a promotion, the club
 // again after a drop.
 struct ThreeSpells {
     Career career = testCareer(45, 20, 30);
@@ -42,8 +42,8 @@ struct ThreeSpells {
 
 TEST(CareerStory, SpellsAreTheStaysAtALevelAndAddUpToTheRecordBook) {
     const ThreeSpells story;
-    const std::vector<Spell> spells = levelSpells(story.rows);
-    ASSERT_EQ(spells.size(), 3u);
+    const std::vector<Stay> stays = staysInOrder(story.rows);
+    ASSERT_EQ(stays.size(), 3u);
     const struct {
         Level level;
         std::int32_t first, last, matches, runs, highest, fifties, hundreds, wickets, best, hauls;
@@ -52,9 +52,9 @@ TEST(CareerStory, SpellsAreTheStaysAtALevelAndAddUpToTheRecordBook) {
         {Level::city, 4, 5, 2, 80, 80, 1, 0, 6, 6, 1},
         {Level::club, 6, 6, 1, 41, 41, 0, 0, 1, 1, 0},
     };
-    for (std::size_t i = 0; i < spells.size(); ++i) {
+    for (std::size_t i = 0; i < stays.size(); ++i) {
         SCOPED_TRACE(i);
-        const Spell& s = spells[i];
+        const Stay& s = stays[i];
         const auto& e = expected[i];
         EXPECT_EQ(s.level, e.level);
         EXPECT_EQ(s.firstMatch, e.first);
@@ -68,13 +68,13 @@ TEST(CareerStory, SpellsAreTheStaysAtALevelAndAddUpToTheRecordBook) {
         EXPECT_EQ(s.figures.mostWickets, e.best);
         EXPECT_EQ(s.figures.fiveWicketHauls, e.hauls);
     }
-    EXPECT_EQ(spells[1].team, story.career.teams.city);
+    EXPECT_EQ(stays[1].team, story.career.teams.city);
 
-    // The spells of a level together are the record book's column of it.
+    // The stays of a level together are the record book's column of it.
     for (const Level level : allLevels) {
-        SpellFigures atLevel;
-        for (const Spell& spell : spells) {
-            if (spell.level == level) atLevel.add(spell.figures);
+        StayFigures atLevel;
+        for (const Stay& stay : stays) {
+            if (stay.level == level) atLevel.add(stay.figures);
         }
         const LevelStatistics& book = story.career.recordBook[levelIndex(level)];
         EXPECT_EQ(atLevel.matches, book.matches);
@@ -86,11 +86,11 @@ TEST(CareerStory, SpellsAreTheStaysAtALevelAndAddUpToTheRecordBook) {
         EXPECT_EQ(atLevel.highestScore, book.highestScore);
         EXPECT_EQ(atLevel.fiveWicketHauls, book.fiveWicketHauls);
     }
-    const SpellFigures total = careerTotal(spells);
+    const StayFigures total = careerTotal(stays);
     EXPECT_EQ(total.matches, 6);
     EXPECT_EQ(total.runs, 311);
     EXPECT_DOUBLE_EQ(total.battingAverage(), 311 / 6.0);
-    EXPECT_DOUBLE_EQ(SpellFigures{}.battingAverage(), 0);
+    EXPECT_DOUBLE_EQ(StayFigures{}.battingAverage(), 0);
 }
 
 TEST(CareerStory, LevelMovesAreTakenFromTheLevelBefore) {
@@ -111,7 +111,7 @@ TEST(CareerStory, LevelMovesAreTakenFromTheLevelBefore) {
 
 TEST(CareerStory, MilestonesAreToldAtTheirMatchOnce) {
     const ThreeSpells story;
-    const std::vector<Milestone> told = MilestoneLog(story.career, story.rows).told();
+    const std::vector<Milestone> told = MilestoneLog(story.career, story.rows).milestones();
     const std::vector<Milestone> expected{
         {Milestone::firstFifty, 1, 60, Level::club, {}},
         {Milestone::firstHundred, 3, 120, Level::club, {}},
@@ -128,7 +128,7 @@ TEST(CareerStory, CareerRunsAndWicketsAreToldAtEveryRoundFigure) {
     // 150 runs and 10 wickets a match: 1,000 runs in match 7, 2,000 in 14;
     // 100 wickets in match 10.
     for (int i = 0; i < 14; ++i) play(career, rows, {{150, 10, 0}});
-    const std::vector<Milestone> told = MilestoneLog(career, rows).told();
+    const std::vector<Milestone> told = MilestoneLog(career, rows).milestones();
     std::vector<std::pair<std::int32_t, std::int64_t>> runs;
     std::vector<std::pair<std::int32_t, std::int64_t>> wickets;
     for (const Milestone& m : told) {
@@ -141,7 +141,7 @@ TEST(CareerStory, CareerRunsAndWicketsAreToldAtEveryRoundFigure) {
     // Kept from match 8 on, the history goes on from the runs made before it
     // and claims no first hundred the record book had already counted.
     const std::vector<HistoryRow> later(rows.begin() + 7, rows.end());
-    const std::vector<Milestone> laterTold = MilestoneLog(career, later).told();
+    const std::vector<Milestone> laterTold = MilestoneLog(career, later).milestones();
     ASSERT_FALSE(laterTold.empty());
     for (const Milestone& m : laterTold) {
         EXPECT_NE(m.kind, Milestone::firstHundred);
@@ -172,16 +172,16 @@ TEST(CareerStory, AVisitWithoutAMatchFoldsIntoTheStayAndTheDropSaysWhy) {
     promote(career);
     play(career, rows, {{120, 5, 0}, {0, 0, 0}});
 
-    const std::vector<Spell> spells = levelSpells(rows);
-    ASSERT_EQ(spells.size(), 2u);
-    EXPECT_EQ(spells[0].level, Level::club);
-    EXPECT_EQ(spells[0].firstMatch, 1);
-    EXPECT_EQ(spells[0].lastMatch, 4);
-    EXPECT_EQ(spells[0].figures.matches, 4);
-    EXPECT_EQ(spells[1].level, Level::city);
-    EXPECT_EQ(spells[1].figures.matches, 2);
+    const std::vector<Stay> stays = staysInOrder(rows);
+    ASSERT_EQ(stays.size(), 2u);
+    EXPECT_EQ(stays[0].level, Level::club);
+    EXPECT_EQ(stays[0].firstMatch, 1);
+    EXPECT_EQ(stays[0].lastMatch, 4);
+    EXPECT_EQ(stays[0].figures.matches, 4);
+    EXPECT_EQ(stays[1].level, Level::city);
+    EXPECT_EQ(stays[1].figures.matches, 2);
 
-    const std::vector<LevelStays> byLevel = staysByLevel(spells);
+    const std::vector<LevelStays> byLevel = staysByLevel(stays);
     ASSERT_EQ(byLevel.size(), 2u);
     for (const LevelStays& stays : byLevel) {
         const LevelStatistics& book = career.recordBook[levelIndex(stays.level)];
@@ -191,13 +191,13 @@ TEST(CareerStory, AVisitWithoutAMatchFoldsIntoTheStayAndTheDropSaysWhy) {
         EXPECT_EQ(stays.figures.highestScore, book.highestScore);
         EXPECT_EQ(stays.figures.hundreds, book.hundreds);
     }
-    EXPECT_EQ(byLevel[1].spells, std::vector<std::size_t>{1});
+    EXPECT_EQ(byLevel[1].stays, std::vector<std::size_t>{1});
 
     const MilestoneLog log(career, rows);
     const std::vector<std::size_t>& drops = log.ofKind(Milestone::drop);
     ASSERT_EQ(drops.size(), 2u);
     for (const std::size_t at : drops) {
-        EXPECT_EQ(log.told()[at].why, (Shortfall{Shortfall::gloves, -4, leastToPlay}));
+        EXPECT_EQ(log.milestones()[at].why, (Shortfall{Shortfall::gloves, -4, leastToPlay}));
     }
     EXPECT_EQ(log.ofKind(Milestone::promotion).size(), 3u);
     EXPECT_EQ(topicOf(Milestone::drop), MilestoneTopic::levelChanges);
@@ -210,7 +210,7 @@ TEST(CareerStory, AVisitWithoutAMatchFoldsIntoTheStayAndTheDropSaysWhy) {
     std::vector<HistoryRow> withoutReasons = rows;
     for (HistoryRow& row : withoutReasons) row.events.dropReasons.clear();
     const MilestoneLog toldWithoutReasons(career, withoutReasons);
-    for (const Milestone& m : toldWithoutReasons.told()) EXPECT_EQ(m.why, std::nullopt);
+    for (const Milestone& m : toldWithoutReasons.milestones()) EXPECT_EQ(m.why, std::nullopt);
 }
 
 // Told a match at a time, the milestones are those of the whole history
@@ -227,16 +227,16 @@ TEST(CareerStory, MilestonesToldAsMatchesComeInAreThoseOfTheWholeHistory) {
                                      static_cast<std::int16_t>(i % 5 == 0 ? 6 : 1), 0};
         play(career, rows, {match});
         added += log.catchUp(career, rows);
-        EXPECT_EQ(log.rowsTold(), rows.size());
+        EXPECT_EQ(log.rowsRead(), rows.size());
     }
-    const std::vector<Milestone> whole = MilestoneLog(career, rows).told();
-    EXPECT_EQ(log.told(), whole);
+    const std::vector<Milestone> whole = MilestoneLog(career, rows).milestones();
+    EXPECT_EQ(log.milestones(), whole);
     EXPECT_EQ(added, whole.size());
     EXPECT_EQ(log.catchUp(career, rows), 0u);
     std::size_t kinds = 0;
     for (int kind = 0; kind < Milestone::kindCount; ++kind) {
         for (const std::size_t at : log.ofKind(static_cast<Milestone::Kind>(kind))) {
-            EXPECT_EQ(log.told()[at].kind, kind);
+            EXPECT_EQ(log.milestones()[at].kind, kind);
             ++kinds;
         }
     }

@@ -65,9 +65,9 @@ TEST_F(FileSystem, AHistoryIsRewrittenWholeAndThenAppendedTo) {
     // Kept by a career from the first row on: written whole, then appended.
     ASSERT_TRUE(QFile::remove(path));
     HistoryFile kept;
-    EXPECT_EQ(kept.keep(path, CareerHistory({two.rows.front()})), std::nullopt);
+    EXPECT_EQ(kept.write(path, CareerHistory({two.rows.front()})), std::nullopt);
     EXPECT_EQ(contents(path), oneRow);
-    EXPECT_EQ(kept.keep(path, two.history()), std::nullopt);
+    EXPECT_EQ(kept.write(path, two.history()), std::nullopt);
     EXPECT_EQ(contents(path), twoRows);
     EXPECT_FALSE(kept.keptAside().has_value());
 }
@@ -78,9 +78,9 @@ TEST_F(FileSystem, AHistoryAnotherProgramChangedIsKeptAndWrittenAgain) {
     const TwoMatches two;
     const QString path = at(QStringLiteral("ravi_auto.history.csv"));
     HistoryFile kept;
-    ASSERT_EQ(kept.keep(path, CareerHistory({two.rows.front()})), std::nullopt);
+    ASSERT_EQ(kept.write(path, CareerHistory({two.rows.front()})), std::nullopt);
     put(path, "a spreadsheet's own\n");
-    EXPECT_EQ(kept.keep(path, two.history()), std::nullopt);
+    EXPECT_EQ(kept.write(path, two.history()), std::nullopt);
     ASSERT_TRUE(kept.keptAside().has_value());
     EXPECT_EQ(contents(kept.keptAside()->keptAs), "a spreadsheet's own\n");
     ASSERT_EQ(writeHistoryFile(at(QStringLiteral("whole.csv")), two.history()), std::nullopt);

@@ -638,12 +638,12 @@ class KeepingTheFile : public HistoryFileTest {
 // there (another career's); after that each row is appended to the file.
 TEST_F(KeepingTheFile, WritesTheWholeHistoryFirstThenAppends) {
     put(path, "another career's history\n");
-    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(file.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(3));
     const ino_t written = inodeOf(path);
 
     play();
-    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(file.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(4));
     EXPECT_EQ(inodeOf(path), written);
     // What was there is kept aside, not lost.
@@ -674,7 +674,7 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
         SCOPED_TRACE(c.name);
         put(path, found);
         HistoryFile kept(c.leftOut);
-        EXPECT_EQ(kept.keep(path, CareerHistory(rows)), std::nullopt);
+        EXPECT_EQ(kept.write(path, CareerHistory(rows)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(3));
         const QStringList aside = setAsideFilesOf(path, setAsideHistoryEnding);
         ASSERT_EQ(aside.size(), asideBefore.size() + 1);
@@ -688,12 +688,12 @@ TEST_F(KeepingTheFile, AFileWithRowsLeftOutAtLoadIsSetAsideNotLost) {
         // The file of this game is appended to; changed by another program,
         // it is set aside as well.
         play();
-        EXPECT_EQ(kept.keep(path, CareerHistory(rows)), std::nullopt);
+        EXPECT_EQ(kept.write(path, CareerHistory(rows)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(4));
         EXPECT_EQ(setAsideFilesOf(path, setAsideHistoryEnding), aside);
         put(path, "changed by another program\n");
         play();
-        EXPECT_EQ(kept.keep(path, CareerHistory(rows)), std::nullopt);
+        EXPECT_EQ(kept.write(path, CareerHistory(rows)), std::nullopt);
         EXPECT_EQ(contents(path), fileOf(5));
         ASSERT_TRUE(kept.keptAside());
         EXPECT_EQ(contents(kept.keptAside()->keptAs), "changed by another program\n");
@@ -712,7 +712,7 @@ TEST_F(KeepingTheFile, TheFileLoadedFromIsAppendedToAndItsUnsavedRowReplaced) {
     const ino_t before = inodeOf(path);
     play();
     HistoryFile loadedFrom;
-    EXPECT_EQ(loadedFrom.keep(path, history()), std::nullopt);
+    EXPECT_EQ(loadedFrom.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(4));
     EXPECT_EQ(inodeOf(path), before);
 
@@ -720,12 +720,12 @@ TEST_F(KeepingTheFile, TheFileLoadedFromIsAppendedToAndItsUnsavedRowReplaced) {
     unsaved.performance.runs += 1;
     put(path, fileOf(3) + historyLine(unsaved));
     HistoryFile withUnsavedRow(HistoryLeftOut{.unsavedRows = 1});
-    EXPECT_EQ(withUnsavedRow.keep(path, history()), std::nullopt);
+    EXPECT_EQ(withUnsavedRow.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(4));
     EXPECT_TRUE(setAsideFilesOf(path, setAsideHistoryEnding).isEmpty());
     EXPECT_FALSE(withUnsavedRow.keptAside());
     play();
-    EXPECT_EQ(withUnsavedRow.keep(path, history()), std::nullopt);
+    EXPECT_EQ(withUnsavedRow.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(5));
 }
 
@@ -742,13 +742,13 @@ TEST_F(KeepingTheFile, AFileReadWholeIsAppendedToUntilAnotherProgramChangesIt) {
     const ino_t before = inodeOf(path);
     play();
     HistoryFile loaded(read.leftOut);
-    EXPECT_EQ(loaded.keep(path, history()), std::nullopt);
+    EXPECT_EQ(loaded.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(4));
     EXPECT_EQ(inodeOf(path), before);
 
     put(path, "changed by another program\n");
     HistoryFile changed(read.leftOut);
-    EXPECT_EQ(changed.keep(path, history()), std::nullopt);
+    EXPECT_EQ(changed.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(4));
     ASSERT_TRUE(changed.keptAside());
     EXPECT_EQ(contents(changed.keptAside()->keptAs), "changed by another program\n");
@@ -768,7 +768,7 @@ TEST_F(KeepingTheFile, AFileThatCannotBeSetAsideIsLeftAsItWas) {
            QStringLiteral(".history.csv");
     put(path, found);
     HistoryFile keptWithRowsLeftOut(HistoryLeftOut{.foreignRows = 5});
-    const auto failure = keptWithRowsLeftOut.keep(path, CareerHistory(rows));
+    const auto failure = keptWithRowsLeftOut.write(path, CareerHistory(rows));
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());
     EXPECT_EQ(contents(path), found);
@@ -777,25 +777,25 @@ TEST_F(KeepingTheFile, AFileThatCannotBeSetAsideIsLeftAsItWas) {
 // A save that failed kept its row from the file; the next save brings the
 // file up to the history all the same.
 TEST_F(KeepingTheFile, AppendsEveryRowNotYetWritten) {
-    ASSERT_EQ(file.keep(path, history()), std::nullopt);
+    ASSERT_EQ(file.write(path, history()), std::nullopt);
     play();
     play();
-    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(file.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(5));
 }
 
 // A file removed or changed by something else since is written whole again
 // rather than appended to.
 TEST_F(KeepingTheFile, AFileChangedSinceIsWrittenWhole) {
-    ASSERT_EQ(file.keep(path, history()), std::nullopt);
+    ASSERT_EQ(file.write(path, history()), std::nullopt);
     ASSERT_TRUE(QFile::remove(path));
     play();
-    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(file.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(4));
 
     put(path, "truncated\n");
     play();
-    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(file.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(5));
     // What the other program left is kept, and the player is to be told.
     ASSERT_TRUE(file.keptAside());
@@ -807,28 +807,28 @@ TEST_F(KeepingTheFile, AFileChangedSinceIsWrittenWhole) {
 // match, and once it can be written the file holds every match.
 TEST_F(KeepingTheFile, TellsOnceAndTriesAgainAtTheNextMatch) {
     ASSERT_TRUE(QDir().mkpath(path));
-    const auto failure = file.keep(path, history());
+    const auto failure = file.write(path, history());
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());
     play();
-    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(file.write(path, history()), std::nullopt);
 
     ASSERT_TRUE(QDir().rmdir(path));
     play();
-    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(file.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(5));
 }
 
 // A row cut off by a full disk is cut back at the next match, which appends
 // the rows missing: nothing is set aside, for the file is this game's own.
 TEST_F(KeepingTheFile, ADiskFullWhileAppendingIsToldOnceAndMendedAtTheNextMatch) {
-    ASSERT_EQ(file.keep(path, history()), std::nullopt);
+    ASSERT_EQ(file.write(path, history()), std::nullopt);
     const qint64 size = QFileInfo(path).size();
     play();
     std::optional<QString> failure;
     {
         const FileSizeLimit full(static_cast<rlim_t>(size) + 10);
-        failure = file.keep(path, history());
+        failure = file.write(path, history());
     }
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, QStringLiteral("File too large"));
@@ -840,7 +840,7 @@ TEST_F(KeepingTheFile, ADiskFullWhileAppendingIsToldOnceAndMendedAtTheNextMatch)
     ASSERT_NE(contents(path), fileOf(3));
     const ino_t appendedTo = inodeOf(path);
     play();
-    EXPECT_EQ(file.keep(path, history()), std::nullopt);
+    EXPECT_EQ(file.write(path, history()), std::nullopt);
     EXPECT_EQ(contents(path), fileOf(5));
     EXPECT_EQ(inodeOf(path), appendedTo);
     EXPECT_TRUE(setAsideFilesOf(path, setAsideHistoryEnding).isEmpty());

@@ -26,7 +26,7 @@
 #include "saves/save_file_io.h"
 #include "saves/set_aside.h"
 #include "screens/career_card.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/career_summary_screen.h"
 #include "screens/command_button.h"
 #include "screens/hall_of_fame_screen.h"

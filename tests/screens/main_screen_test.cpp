@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "game/career.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/history/history_screen.h"
 #include "screens/look.h"

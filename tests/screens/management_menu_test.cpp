@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
 #include "screens/purchase_screen.h"

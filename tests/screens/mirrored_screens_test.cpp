@@ -10,7 +10,7 @@
 #include <map>
 #include <memory>
 
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/credits_screen.h"
 #include "screens/history/history_screen.h"
 #include "screens/look.h"
@@ -98,7 +98,7 @@ void expectMirrored(const std::function<std::unique_ptr<QWidget>()>& build) {
 TEST(MirroredScreens, EveryScreenRightToLeftIsTheMirrorImageOfTheEnglish) {
     ScriptedPlatform scripted;
     MainScreen owner(scripted.platform, testCareer(50, 50, 50));
-    CareerModel& career = owner.career();
+    CareerInPlay& career = owner.career();
 
     expectMirrored([&] {
         return std::make_unique<CreditsScreen>(CreditsScreen::atStartUp, scripted.opener,

@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
 #include "screens/main_screen.h"

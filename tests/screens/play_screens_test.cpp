@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "game/match.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"
@@ -33,7 +33,7 @@ QString shown(const QWidget& screen, const char* objectName) {
 
 TEST(MatchScreen, ShowsTheDrawnMatchAndOnlyOkAppliesAndClosesIt) {
     ScriptedPlatform scripted;
-    CareerModel career(testCareer(100, 100, 100));
+    CareerInPlay career(testCareer(100, 100, 100));
     scripted.random.draws = {drawFor(60, 100), drawFor(70, 100), drawFor(50, 100)};
     MatchScreen screen(career, scripted.platform, nullptr);
     screen.show();

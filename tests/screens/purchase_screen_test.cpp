@@ -17,7 +17,7 @@
 
 #include "game/career.h"
 #include "game/ratings.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
 #include "screens/units_scroll_bar.h"
@@ -51,7 +51,7 @@ class PurchaseScreenTest : public ::testing::Test {
     static QString text(QLabel* label) { return label->text(); }
 
     ScriptedPlatform scripted;
-    CareerModel career{withTwentyThousand()};
+    CareerInPlay career{withTwentyThousand()};
 };
 
 // The centre of the arrow the player sees at the top of the bar, or at its

@@ -15,7 +15,7 @@
 
 #include "game/career.h"
 #include "game/match.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
 #include "screens/main_screen.h"
@@ -93,7 +93,7 @@ TEST(SpokenScreens, MainScreenValuesAreLabelledByTheirCaptionsInFramesNamedByThe
 
 TEST(SpokenScreens, MatchScreenTellsItsResultWithTheFocusedOk) {
     ScriptedPlatform scripted;
-    CareerModel career(testCareer(100, 100, 100));
+    CareerInPlay career(testCareer(100, 100, 100));
     scripted.random.draws = {drawFor(60, 100), drawFor(70, 100), drawFor(50, 100)};
     MatchScreen screen(career, scripted.platform, nullptr);
     screen.show();
@@ -118,7 +118,7 @@ class SpokenPurchase : public ::testing::Test {
     }
     EnglishPlurals plurals;
     ScriptedPlatform scripted;
-    CareerModel career{withTwentyThousand()};
+    CareerInPlay career{withTwentyThousand()};
 };
 
 TEST_F(SpokenPurchase, OpensTellingItsRatesAndBalancesAndEachMoveItsUnitsAndBalance) {
@@ -167,7 +167,7 @@ TEST_F(SpokenPurchase, OpensTellingItsRatesAndBalancesAndEachMoveItsUnitsAndBala
 TEST(SpokenScreens, SponsorshipTellsTheOffersThatCanBeTakenAndEachOptionItsOffer) {
     const EnglishPlurals plurals;
     ScriptedPlatform scripted;
-    CareerModel career(testCareer(80, 72, 78));
+    CareerInPlay career(testCareer(80, 72, 78));
     SponsorsScreen screen(career, scripted.prompter, nullptr);
     int offered = 0;
     for (int i = 0; i < static_cast<int>(sponsors.size()); ++i) {
@@ -188,7 +188,7 @@ TEST(SpokenScreens, SponsorshipTellsTheOffersThatCanBeTakenAndEachOptionItsOffer
     EXPECT_EQ(labelledBy(screen.findChild<QLabel*>(QStringLiteral("Label2"))),
               screen.findChild<QWidget*>(QStringLiteral("Shape1")));
 
-    CareerModel beginner(testCareer(10, 10, 10));
+    CareerInPlay beginner(testCareer(10, 10, 10));
     EXPECT_EQ(SponsorsScreen(beginner, scripted.prompter, nullptr).accessibleDescription(),
               QStringLiteral("No sponsor makes you an offer yet."));
 }
@@ -219,7 +219,7 @@ TEST(SpokenScreens, AfterAMatchTheMainScreenTellsWhatChangedOnceWithoutMovingThe
 
 TEST(SpokenScreens, RecordBookTellsEachLevelPlayedAtWithItsFigures) {
     Career start = testCareer(100, 100, 100);
-    CareerModel fresh(start);
+    CareerInPlay fresh(start);
     RecordsScreen unplayed(fresh, nullptr);
     EXPECT_EQ(unplayed.accessibleDescription(),
               QStringLiteral("Club: Matches Played 0, Runs Scored 0, Wickets Taken 0, Catches "
@@ -227,7 +227,7 @@ TEST(SpokenScreens, RecordBookTellsEachLevelPlayedAtWithItsFigures) {
                              "Wickets 0, 5 Wickets 0."));
 
     playMatch(start, MatchPerformance{55, 2, 1});
-    CareerModel played(start);
+    CareerInPlay played(start);
     RecordsScreen book(played, nullptr);
     const QString told = book.accessibleDescription();
     EXPECT_TRUE(
@@ -248,7 +248,7 @@ TEST(SpokenScreens, RecordBookTellsEachLevelPlayedAtWithItsFigures) {
 TEST(SpokenScreens, RecordBookIsATableWithRowAndColumnHeaders) {
     Career start = testCareer(100, 100, 100);
     playMatch(start, MatchPerformance{55, 2, 1});
-    CareerModel played(start);
+    CareerInPlay played(start);
     RecordsScreen book(played, nullptr);
     book.show();
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(book.table());

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "game/career.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/look.h"
 #include "support/qt_printers.h"
@@ -40,7 +40,7 @@ TEST(SponsorsScreen, OnlySponsorsWhoseThresholdThePlayerPassesCanBeChosen) {
     } cases[] = {{0, 0},  {55, 0}, {56, 1}, {60, 1}, {61, 2}, {71, 4},
                  {76, 5}, {80, 5}, {85, 5}, {86, 6}, {95, 7}, {96, 8}};
     for (const auto& c : cases) {
-        CareerModel career(careerWith(Level::club, c.skill));
+        CareerInPlay career(careerWith(Level::club, c.skill));
         ScriptedPrompter prompter;
         SponsorsScreen screen(career, prompter, nullptr);
         const SponsorshipOffers offers = sponsorshipOffers(career.career());
@@ -64,7 +64,7 @@ TEST(SponsorsScreen, EveryOfferIsShownAtTheLevelsRate) {
     };
     for (const auto& c : cases) {
         // Shown for all eight, offered or not.
-        CareerModel career(careerWith(c.level, 10));
+        CareerInPlay career(careerWith(c.level, 10));
         ScriptedPrompter prompter;
         SponsorsScreen screen(career, prompter, nullptr);
         for (int i = 0; i < 8; ++i) {
@@ -75,7 +75,7 @@ TEST(SponsorsScreen, EveryOfferIsShownAtTheLevelsRate) {
 }
 
 TEST(SponsorsScreen, ShowsTheSponsorsInOrderWithTheirColours) {
-    CareerModel career(careerWith(Level::club, 80));
+    CareerInPlay career(careerWith(Level::club, 80));
     ScriptedPrompter prompter;
     SponsorsScreen screen(career, prompter, nullptr);
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Bailcrest: Sponsorship"));
@@ -118,7 +118,7 @@ TEST(SponsorsScreen, OkTakesTheChosenSponsorAndItsOffer) {
         // A smaller offer still replaces a bigger one.
         start.sponsor = QStringLiteral("Hero Honda");
         start.sponsorship = 12000;
-        CareerModel career(start);
+        CareerInPlay career(start);
         ScriptedPrompter prompter;
         SponsorsScreen screen(career, prompter, nullptr);
         screen.show();
@@ -149,8 +149,8 @@ TEST(SponsorsScreen, NothingChosenOrCancelledChangesNothing) {
         },
     };
     for (const auto& leave : ways) {
-        CareerModel career(careerWith(Level::city, 70));
-        QSignalSpy written(&career, &CareerModel::changed);
+        CareerInPlay career(careerWith(Level::city, 70));
+        QSignalSpy written(&career, &CareerInPlay::changed);
         ScriptedPrompter prompter;
         SponsorsScreen screen(career, prompter, nullptr);
         screen.show();
@@ -163,7 +163,7 @@ TEST(SponsorsScreen, NothingChosenOrCancelledChangesNothing) {
 }
 
 TEST(SponsorsScreen, ASponsorCanBeTakenWithTheKeyboard) {
-    CareerModel career(careerWith(Level::city, 66));
+    CareerInPlay career(careerWith(Level::city, 66));
     ScriptedPrompter prompter;
     SponsorsScreen screen(career, prompter, nullptr);
     screen.show();

@@ -138,7 +138,7 @@ TEST(PlayOn, StopsBeforeThePlayThatTheDropWarningWarnsOf) {
     EXPECT_EQ(on.stopped(), PlayOnStop::careerOver);
     EXPECT_EQ(on.lastPlayed().next, PlayNext::careerOver);
     ASSERT_FALSE(on.news().empty());
-    const auto* dropped = std::get_if<Notice>(&on.news().back().told);
+    const auto* dropped = std::get_if<Notice>(&on.news().back().news);
     ASSERT_NE(dropped, nullptr);
     EXPECT_EQ(dropped->kind, PlayNotice::dropped);
     EXPECT_EQ(on.news().back().match, on.matchesPlayed() + 1);
@@ -158,7 +158,7 @@ TEST(PlayOn, StopsAtAPromotionAndTellsItWithTheMatchItWasFor) {
     EXPECT_EQ(run.matchesPlayed(), 1);
     ASSERT_EQ(run.news().size(), 1u);
     EXPECT_EQ(run.news()[0].match, 2);
-    EXPECT_EQ(std::get<Notice>(run.news()[0].told).kind, PlayNotice::promoted);
+    EXPECT_EQ(std::get<Notice>(run.news()[0].news).kind, PlayNotice::promoted);
     const PlayOnSummary summary = run.summary();
     EXPECT_EQ(summary.levelBefore, Level::club);
     EXPECT_EQ(summary.levelAfter, Level::city);
@@ -196,7 +196,7 @@ TEST(PlayOn, StopsAtAnAwardAfterTheMatchThatEarnedIt) {
     EXPECT_EQ(run.matchesPlayed(), 1);
     ASSERT_EQ(run.news().size(), 1u);
     EXPECT_EQ(run.news()[0].match, 1);
-    EXPECT_EQ(std::get<AwardNews>(run.news()[0].told).award, 1500);
+    EXPECT_EQ(std::get<AwardNews>(run.news()[0].news).award, 1500);
     EXPECT_EQ(run.summary().runs, session.history().rows().back().performance.runs);
 }
 

@@ -23,7 +23,7 @@
 #include "saves/history_file.h"
 #include "saves/save_career.h"
 #include "saves/save_file_io.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/history/history_screen.h"
 #include "session/load_career.h"
 #include "tools/screenshots/sample_career.h"
@@ -65,7 +65,7 @@ double milliseconds(const QElapsedTimer& timer) {
     return timer.nsecsElapsed() / 1e6;
 }
 
-Opening open(const CareerModel& career) {
+Opening open(const CareerInPlay& career) {
     QElapsedTimer timer;
     timer.start();
     HistoryScreen screen(career, nullptr);
@@ -143,7 +143,7 @@ int main(int argc, char* argv[]) {
             << " bytes loaded in " << milliseconds(reading) << " ms: " << history.rows().size()
             << " matches\n";
     }
-    CareerModel model(std::move(career), std::move(history));
+    CareerInPlay model(std::move(career), std::move(history));
 
     out << "platform " << QGuiApplication::platformName() << ", " << runs << " openings\n";
     std::vector<double> built;

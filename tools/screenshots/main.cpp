@@ -35,7 +35,7 @@
 #include "game/start_career.h"
 #include "saves/career_file.h"
 #include "saves/save_file_io.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/career_picker.h"
 #include "screens/career_summary_screen.h"
 #include "screens/credits_screen.h"
@@ -113,7 +113,7 @@ void visitHistory(Visit& visit, QWidget& main, int matches, int chart, const cha
     Career career = startCareer(sampleDetails(), draws);
     CareerHistory history;
     playSampleCareer(career, history, draws, matches);
-    CareerModel model(std::move(career), std::move(history));
+    CareerInPlay model(std::move(career), std::move(history));
     HistoryScreen screen(model, &main);
     screen.showTab(HistoryScreen::Tab(chart));
     // The charts lay themselves out in events of their own once shown.
@@ -173,7 +173,7 @@ void walkScreens(Visit&& visit) {
 
     // A match of the club whose name hangs lowest below its line, where a
     // name without descenders would show none cut.
-    CareerModel club(careerAtClub(lowestHangingClub(), random));
+    CareerInPlay club(careerAtClub(lowestHangingClub(), random));
     MatchScreen match(club, platform, &main);
     visit(match, "match");
 

@@ -21,7 +21,7 @@
 #include "saves/history_file.h"
 #include "saves/save_career.h"
 #include "saves/save_file.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/main_screen.h"
 #include "screens/match_screen.h"

@@ -43,13 +43,13 @@ std::vector<HistoryRow> churningRows() {
 TEST(ChartData, EveryChartShadesTheStaysAtEachLevel) {
     const Career career = testCareer(45, 20, 30);
     const CareerHistory history(churningRows());
-    const std::vector<Spell> spells = levelSpells(history.rows());
+    const std::vector<Stay> stays = staysInOrder(history.rows());
     for (int chart = 0; chart < historyChart::chartCount; ++chart) {
         const auto which = static_cast<historyChart::Chart>(chart);
         SCOPED_TRACE(historyChart::name(which).toStdString());
         const ChartData data = chartData(which, career, history);
         ASSERT_EQ(data.stretches.size(), 4u);
-        ASSERT_EQ(data.stretches.size(), spells.size());
+        ASSERT_EQ(data.stretches.size(), stays.size());
         const struct {
             Level level;
             std::int32_t first;
@@ -61,8 +61,8 @@ TEST(ChartData, EveryChartShadesTheStaysAtEachLevel) {
             EXPECT_EQ(stretch.name, levelName(want[i].level));
             EXPECT_EQ(stretch.firstMatch, want[i].first);
             EXPECT_EQ(stretch.lastMatch, want[i].last);
-            EXPECT_EQ(stretch.firstMatch, spells[i].firstMatch);
-            EXPECT_EQ(stretch.lastMatch, spells[i].lastMatch);
+            EXPECT_EQ(stretch.firstMatch, stays[i].firstMatch);
+            EXPECT_EQ(stretch.lastMatch, stays[i].lastMatch);
         }
         // A level has one shade wherever it comes, and each level its own.
         EXPECT_EQ(data.stretches[0].colour, data.stretches[3].colour);
@@ -93,7 +93,7 @@ TEST(ChartData, AChartOfNoughtsIsASentence) {
         SCOPED_TRACE(c.line);
         const ChartData none = chartData(c.chart, career, CareerHistory(rows));
         EXPECT_EQ(none.title, QString::fromUtf8(c.sentence));
-        EXPECT_EQ(none.told, QString::fromUtf8(c.sentence));
+        EXPECT_EQ(none.spoken, QString::fromUtf8(c.sentence));
         EXPECT_TRUE(none.lines.empty());
         // The matches and their levels are still there to be read.
         EXPECT_EQ(none.matches.size(), rows.size());

@@ -18,7 +18,7 @@
 #include "game/history.h"
 #include "game/match.h"
 #include "screens/career_card.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/history/history_screen.h"
 #include "screens/history/history_table_model.h"
 #include "screens/match_link.h"
@@ -76,7 +76,7 @@ QString currentMatch(const QTableView* table) {
 class CardOnAShortScreen : public ::testing::Test {
   protected:
     FortyMatches story;
-    CareerModel model{story.career, story.history};
+    CareerInPlay model{story.career, story.history};
 
     // Opens the window at that place, as where the player left it.
     static void open(HistoryScreen& screen, const QRect& place) {

@@ -12,7 +12,7 @@
 #include "game/level_change.h"
 #include "game/match.h"
 #include "screens/career_card.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/history/history_screen.h"
 #include "screens/history/history_table_model.h"
@@ -43,7 +43,7 @@ struct HighsApart {
 class CareerHighs : public ::testing::Test {
   protected:
     HighsApart story;
-    CareerModel model{story.career, story.history};
+    CareerInPlay model{story.career, story.history};
     HistoryScreen screen{model, nullptr};
 
     void SetUp() override {

@@ -10,7 +10,7 @@
 #include "game/career_story.h"
 #include "game/history.h"
 #include "game/shown_numbers.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/history/history_screen.h"
 #include "screens/history/history_table_model.h"
 #include "screens/history/history_texts.h"
@@ -74,7 +74,7 @@ TEST(HistoryInTheLocale, EverySumIsGroupedAsTheMainScreenGroupsIt) {
 
         Career career = testCareer(45, 20, 30);
         career.bankBalance = 1234567;
-        const CareerModel model(career, richHistory());
+        const CareerInPlay model(career, richHistory());
         HistoryScreen screen(model, nullptr, HistoryChartModule{});
 
         EXPECT_EQ(labelText(screen, "lastBalance"), lakhs);
@@ -99,7 +99,8 @@ TEST(HistoryInTheLocale, EverySumIsGroupedAsTheMainScreenGroupsIt) {
         EXPECT_EQ(seasons->index(0, money).data().toString(), shownMoney(150000 + 250000));
         EXPECT_EQ(seasons->index(0, 3).data().toString(), shownNumber(104));
 
-        const std::vector<Milestone> told = MilestoneLog(career, model.history().rows()).told();
+        const std::vector<Milestone> told =
+            MilestoneLog(career, model.history().rows()).milestones();
         for (const Milestone& milestone : told) {
             if (milestone.kind != Milestone::bookieMoney) continue;
             EXPECT_TRUE(HistoryTexts::milestone(milestone).contains(shownMoney(2500000)));
@@ -130,7 +131,7 @@ TEST(HistoryInTheLocale, APastMoveIsNamedWithTheRowsOwnTeam) {
                   QStringList{QStringLiteral("Dropped to Club (Happy Valley)")});
         EXPECT_EQ(HistoryTexts::events(rows, 2, career),
                   QStringList{QStringLiteral("Promoted to City (Pune)")});
-        const std::vector<Milestone> told = MilestoneLog(career, rows).told();
+        const std::vector<Milestone> told = MilestoneLog(career, rows).milestones();
         ASSERT_FALSE(told.empty());
         EXPECT_EQ(told.front().kind, Milestone::drop);
         EXPECT_EQ(told.front().name, QStringLiteral("Happy Valley"));

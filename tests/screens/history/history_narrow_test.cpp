@@ -13,7 +13,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/history/history_screen.h"
 #include "support/qt_printers.h"
 #include "support/two_matches.h"
@@ -60,7 +60,7 @@ bool readAfter(const QWidget* before, const QWidget* after) {
 class NarrowHistory : public ::testing::Test {
   protected:
     TwoMatches two;
-    CareerModel model{two.career, two.history()};
+    CareerInPlay model{two.career, two.history()};
 
     static void open(HistoryScreen& screen, const QRect& place) {
         screen.openWhereLeft(place);

@@ -37,7 +37,7 @@
 #include "game/level_change.h"
 #include "game/match.h"
 #include "screens/career_card.h"
-#include "screens/career_model.h"
+#include "screens/career_in_play.h"
 #include "screens/command_button.h"
 #include "screens/history/frozen_column_table.h"
 #include "screens/history/history_table_model.h"
@@ -228,7 +228,7 @@ TEST(HistoryTexts, TheGapsOfAHistoryAreToldOneSentenceEach) {
 class HistoryTable : public ::testing::Test {
   protected:
     TwoMatches two;
-    CareerModel model{two.career, two.history()};
+    CareerInPlay model{two.career, two.history()};
     HistoryTableModel table{model};
 
     QString cell(int row, int column) const {
@@ -307,7 +307,7 @@ TEST_F(HistoryTable, ColumnsSortByWhatTheyMeanNotByTheirText) {
 class HistoryWindow : public ::testing::Test {
   protected:
     TwoMatches two;
-    CareerModel model{two.career, two.history()};
+    CareerInPlay model{two.career, two.history()};
 };
 
 TEST_F(HistoryWindow, IsAResizableWindowOfTheGamesLookThatStaysOpenBesideTheGame) {
@@ -404,7 +404,7 @@ TEST_F(HistoryWindow, TheFirstMatchKeptIsComparedWithTheStartOnlyWhenItIsTheCare
         SCOPED_TRACE(c.match);
         HistoryRow first = two.rows.front();
         first.match = c.match;
-        CareerModel alone(two.career, CareerHistory({first}, c.match));
+        CareerInPlay alone(two.career, CareerHistory({first}, c.match));
         HistoryScreen screen(alone, nullptr);
         EXPECT_EQ(shown(screen, "lastBatting"), QString::fromUtf8(c.batting));
         EXPECT_EQ(shown(screen, "lastBat"), QString::fromUtf8(c.bat));
@@ -413,7 +413,7 @@ TEST_F(HistoryWindow, TheFirstMatchKeptIsComparedWithTheStartOnlyWhenItIsTheCare
 }
 
 TEST_F(HistoryWindow, TheGapsOfTheHistoryAreShownAboveIt) {
-    CareerModel damaged(two.career, two.history(), gaps(1, 2).leftOut);
+    CareerInPlay damaged(two.career, two.history(), gaps(1, 2).leftOut);
     HistoryScreen screen(damaged, nullptr);
     screen.show();
     const auto* told = screen.findChild<QLabel*>(QStringLiteral("gaps"));
@@ -422,7 +422,7 @@ TEST_F(HistoryWindow, TheGapsOfTheHistoryAreShownAboveIt) {
     EXPECT_EQ(told->text(), QStringLiteral("Rows of the history file skipped as unreadable: 2."));
 
     const Gaps unreadable = gaps(3, 0, 0, true);
-    CareerModel none(two.career, CareerHistory({}, unreadable.keptFrom), unreadable.leftOut);
+    CareerInPlay none(two.career, CareerHistory({}, unreadable.keptFrom), unreadable.leftOut);
     HistoryScreen empty(none, nullptr);
     EXPECT_EQ(empty.findChild<QLabel*>(QStringLiteral("gaps"))->text(),
               QStringLiteral("The history file could not be read."));
@@ -443,7 +443,7 @@ TEST_F(HistoryWindow, ALongEventsLineOfTheLastMatchIsReadInFull) {
     busy.events.gearCost = 6600;
     busy.events.healthCareCost = 3000;
     busy.events.bookieMoney = 25000;
-    CareerModel full(two.career, CareerHistory({two.rows.front(), busy}, {}));
+    CareerInPlay full(two.career, CareerHistory({two.rows.front(), busy}, {}));
     HistoryScreen screen(full, nullptr);
     screen.show();
     auto* events = screen.findChild<QLabel*>(QStringLiteral("lastEvents"));
@@ -653,11 +653,11 @@ TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
     screen.showTab(HistoryScreen::seasonsTab);
     QTreeView* seasons = screen.seasons();
     EXPECT_EQ(seasons->accessibleName(), QStringLiteral("Seasons"));
-    const QAbstractItemModel* spells = seasons->model();
+    const QAbstractItemModel* stays = seasons->model();
     // The career's total first, then the club and the city, each with its stay.
-    ASSERT_EQ(spells->rowCount(), 3);
+    ASSERT_EQ(stays->rowCount(), 3);
     const auto cell = [&](int row, int column, QModelIndex under = {}) {
-        return spells->index(row, column, under).data().toString();
+        return stays->index(row, column, under).data().toString();
     };
     EXPECT_EQ(cell(0, 0), QStringLiteral("Career"));
     EXPECT_EQ(cell(0, 2), QStringLiteral("2"));
@@ -665,14 +665,14 @@ TEST_F(HistoryWindow, SeasonsAndMilestonesTellTheCareerInWords) {
     EXPECT_EQ(cell(0, 5), QStringLiteral("90.00"));
     EXPECT_EQ(cell(1, 0), QStringLiteral("Club"));
     EXPECT_EQ(cell(2, 0), QStringLiteral("City"));
-    const QModelIndex city = spells->index(2, 0);
-    ASSERT_EQ(spells->rowCount(city), 1);
+    const QModelIndex city = stays->index(2, 0);
+    ASSERT_EQ(stays->rowCount(city), 1);
     EXPECT_EQ(cell(0, 0, city), QStringLiteral("Matches 2 to 2"));
     EXPECT_EQ(cell(0, 1, city), QStringLiteral("Pune"));
     EXPECT_TRUE(seasons->isExpanded(city));
     // No figure is cut: every column is as wide as its widest text.
-    for (int column = 0; column < spells->columnCount(); ++column) {
-        for (int row = 0; row < spells->rowCount(); ++row) {
+    for (int column = 0; column < stays->columnCount(); ++column) {
+        for (int row = 0; row < stays->rowCount(); ++row) {
             const QString text = cell(row, column);
             EXPECT_GE(seasons->columnWidth(column),
                       seasons->fontMetrics().horizontalAdvance(text) + 4)
@@ -936,7 +936,7 @@ TEST(SeasonsView, NoFigureIsCutForANewOrALongCareer) {
     EXPECT_EQ(seasons.model()->index(0, 0).data().toString(), QStringLiteral("Career"));
     EXPECT_EQ(seasons.model()->index(0, 2).data().toString(), QLocale().toString(600));
     EXPECT_LE(seasons.model()->rowCount(), 1 + levelCount);
-    EXPECT_EQ(levelSpells(rows).size() > 12, !seasons.isExpanded(seasons.model()->index(1, 0)));
+    EXPECT_EQ(staysInOrder(rows).size() > 12, !seasons.isExpanded(seasons.model()->index(1, 0)));
     expectNothingCut();
     seasons.expandAll();
     expectNothingCut();

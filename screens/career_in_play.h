@@ -13,14 +13,14 @@
 // them. Every change goes through update(), which hands the change the
 // career's session; changed() then tells each window that follows the
 // career, when the career or its history did change.
-class CareerModel : public QObject {
+class CareerInPlay : public QObject {
     Q_OBJECT
   public:
-    explicit CareerModel(CareerSession session, QObject* parent = nullptr)
+    explicit CareerInPlay(CareerSession session, QObject* parent = nullptr)
         : QObject(parent), session_(std::move(session)) {}
-    explicit CareerModel(Career career, CareerHistory history = {}, HistoryLeftOut leftOut = {})
-        : CareerModel(CareerSession(std::move(career), AutoSave{}, SaveTarget{}, std::move(history),
-                                    leftOut)) {}
+    explicit CareerInPlay(Career career, CareerHistory history = {}, HistoryLeftOut leftOut = {})
+        : CareerInPlay(CareerSession(std::move(career), AutoSave{}, SaveTarget{},
+                                     std::move(history), leftOut)) {}
 
     const Career& career() const { return session_.career(); }
     const CareerHistory& history() const { return session_.history(); }
@@ -33,22 +33,22 @@ class CareerModel : public QObject {
     decltype(auto) update(Change&& change) {
         const Career before = session_.career();
         const std::size_t matchesBefore = session_.history().rows().size();
-        const auto tell = [&] {
+        const auto notifyIfChanged = [&] {
             if (session_.career() != before || session_.history().rows().size() != matchesBefore)
                 emit changed();
         };
         if constexpr (std::is_invocable_v<Change, CareerSession&>) {
             if constexpr (std::is_void_v<std::invoke_result_t<Change, CareerSession&>>) {
                 std::forward<Change>(change)(session_);
-                tell();
+                notifyIfChanged();
             } else {
                 auto result = std::forward<Change>(change)(session_);
-                tell();
+                notifyIfChanged();
                 return result;
             }
         } else {
             session_.changeCareer(std::forward<Change>(change));
-            tell();
+            notifyIfChanged();
         }
     }
 
