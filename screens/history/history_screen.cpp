@@ -399,12 +399,11 @@ QWidget* HistoryScreen::buildTable(QWidget* parent) {
     table_->setSortingEnabled(true);
     connect(headings, &QHeaderView::sortIndicatorChanged, this, &HistoryScreen::followSort);
     // The match just played comes into sight, unless the player has scrolled
-    // away from the newest to look at others.
-    // (The sorted rows follow the table's rows through connections made
-    // before these, so they are in order when the second runs.)
-    connect(rows_, &QAbstractItemModel::rowsAboutToBeInserted, this,
+    // away from the newest to look at others. Heard from the sorted rows the
+    // table shows, which have placed the new rows by the time they tell.
+    connect(sorted_, &QAbstractItemModel::rowsAboutToBeInserted, this,
             [this] { followNewest_ = newestInSight(); });
-    connect(rows_, &QAbstractItemModel::rowsInserted, this, [this] {
+    connect(sorted_, &QAbstractItemModel::rowsInserted, this, [this] {
         if (!followNewest_) return;
         const std::vector<HistoryRow>& rows = career_.history().rows();
         if (rows.empty()) return;
@@ -611,7 +610,8 @@ bool HistoryScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool HistoryScreen::newestInSight() const {
-    const int count = rows_->rowCount();
+    // The rows the table shows: while a match comes in, those before it.
+    const int count = sorted_->rowCount();
     if (count == 0 || !table_->isVisible()) return true;
     const QModelIndex newest = sorted_->mapFromSource(rows_->index(count - 1, 0));
     const QRect place = table_->visualRect(newest);
