@@ -4,13 +4,11 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QCursor>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
-#include <QRawFont>
 #include <QScatterSeries>
 #include <QToolTip>
 #include <QValueAxis>
@@ -148,39 +146,13 @@ void setAxis(QValueAxis* axis, const AxisPlan& plan) {
     }
 }
 
-// The font of an axis's figures: of the labels' families, the one with the
-// shortest line that writes the locale's digits. A script's font may ask for
-// a line far taller than its digits need (Noto Naskh Arabic, for the Latin
-// digits Urdu writes), and Qt Charts cuts a figure to "…" once its line no
-// longer fits between two ticks of a short chart.
-QFont figuresFont(const QFont& labels, const QLocale& numbers) {
-    const QString digits = numbers.toString(1234567890);
-    QFont shortest = labels;
-    int shortestLine = QFontMetrics(labels).height();
-    for (const QString& family : labels.families()) {
-        if (!QFontDatabase::hasFamily(family)) continue;
-        QFont one = labels;
-        one.setFamilies({family});
-        const QRawFont face = QRawFont::fromFont(one);
-        if (!std::all_of(digits.begin(), digits.end(),
-                         [&](QChar c) { return face.supportsCharacter(c); }))
-            continue;
-        const int line = QFontMetrics(one).height();
-        if (line < shortestLine) {
-            shortest = one;
-            shortestLine = line;
-        }
-    }
-    return shortest;
-}
-
-QValueAxis* makeAxis(const ChartLook& look, const QString& title, const QLocale& numbers) {
+QValueAxis* makeAxis(const ChartLook& look, const QString& title) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
     axis->setTitleBrush(look.text);
     axis->setTitleFont(look.headings);
     axis->setLabelsBrush(look.text);
-    axis->setLabelsFont(figuresFont(look.labels, numbers));
+    axis->setLabelsFont(look.figures);
     // Whole numbers, written as the chart's locale writes them.
     axis->setLabelFormat(QStringLiteral("%.0f"));
     axis->setGridLineColor(look.grid);
@@ -542,8 +514,8 @@ void setAxes(QChart* chart, const ChartLook& look, const ChartData& data, const 
             chart->removeAxis(axis);
             delete axis;
         }
-        x = makeAxis(look, data.matchTitle, data.numbers);
-        y = makeAxis(look, data.valueTitle, data.numbers);
+        x = makeAxis(look, data.matchTitle);
+        y = makeAxis(look, data.valueTitle);
         setAxis(x, matches);
         setAxis(y, values);
         chart->addAxis(x, Qt::AlignBottom);

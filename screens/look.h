@@ -59,7 +59,9 @@ int textSizeStep();
 // The font for a column of figures: of the font's families, the one with the
 // shortest line that writes the locale's digits and decimal point. In
 // Urdu, whose digits are Latin, that is the Latin face: Noto Naskh Arabic
-// draws a decimal point that reads as a comma ("63,20") at these sizes.
+// draws a decimal point that reads as a comma ("63,20") at these sizes, and
+// asks for a line so tall that Qt Charts cuts a short chart's axis figures
+// to "…".
 QFont figuresFont(const QFont& font);
 
 // Which font families are installed is known only once Qt has read them all,

@@ -23,6 +23,8 @@ struct ChartLook {
     QColor title;
     QColor grid;
     QFont labels;
+    // The axes' figures: of the labels' families, the one whose digits read.
+    QFont figures;
     QFont headings;
     QFont titleFont;
 };

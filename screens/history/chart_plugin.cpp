@@ -80,6 +80,7 @@ HistoryChartModule historyCharts() {
 }
 
 ChartLook chartLook() {
-    return {look::navy,        look::silver,     look::green,         look::chartGrid,
-            look::font(false), look::font(true), look::font(true, 12)};
+    return {look::navy,       look::silver,        look::green,
+            look::chartGrid,  look::font(false),   look::figuresFont(look::font(false)),
+            look::font(true), look::font(true, 12)};
 }

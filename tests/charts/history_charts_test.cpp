@@ -25,6 +25,7 @@
 #include "game/match.h"
 #include "screens/history/chart_data.h"
 #include "screens/history/chart_plugin.h"
+#include "screens/look.h"
 #include "support/qt_printers.h"
 #include "support/test_career.h"
 
@@ -213,9 +214,9 @@ TEST(HistoryCharts, AxesAreLabelledInWholeNumbersOnly) {
 // Bengali font, never in a family without them.
 TEST(HistoryCharts, AxisFiguresTakeTheShortestLineThatWritesTheLocalesDigits) {
     const TwoMatches two;
-    ChartLook look = chartLook();
-    look.labels.setFamilies({QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans"),
-                             QStringLiteral("Noto Sans Bengali")});
+    QFont labels = look::font(false);
+    labels.setFamilies({QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans"),
+                        QStringLiteral("Noto Sans Bengali")});
     const struct {
         const char* locale;
         const char* family;
@@ -224,11 +225,13 @@ TEST(HistoryCharts, AxisFiguresTakeTheShortestLineThatWritesTheLocalesDigits) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);
         QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
-        auto* view = qobject_cast<QChartView*>(builtModule().makeView(look, &owner));
+        ChartLook chart = chartLook();
+        chart.figures = look::figuresFont(labels);
+        auto* view = qobject_cast<QChartView*>(builtModule().makeView(chart, &owner));
         draw(view, historyChart::runs, two.career, two.history());
         for (QAbstractAxis* axis : view->chart()->axes()) {
             EXPECT_EQ(axis->labelsFont().families(), QStringList{QString::fromLatin1(c.family)});
-            EXPECT_EQ(axis->titleFont().families(), look.headings.families());
+            EXPECT_EQ(axis->titleFont().families(), chart.headings.families());
         }
     }
     QLocale::setDefault(QLocale::c());
