@@ -62,6 +62,18 @@ QString cell(HallOfFameScreen& fame, FameList list, int row, int column) {
     return fame.table(list)->model()->index(row, column).data().toString();
 }
 
+// An ended career of the hall of fame that no save stands behind.
+FameEntry legendEntry() {
+    FameEntry legend;
+    legend.player = QStringLiteral("Legend");
+    legend.saveFile = QStringLiteral("legen_auto.bsg");
+    legend.highestLevel = Level::national;
+    legend.matches = 300;
+    legend.runs = 12000;
+    legend.ended = true;
+    return legend;
+}
+
 class CareerEnd : public ::testing::Test {
   protected:
     QTemporaryDir saves;
@@ -144,13 +156,7 @@ TEST_F(CareerEnd, TheHallOfFameListsTheBestCareersFromTheMenuAndTheirFileGoneSti
     scripted.random.draws = {0.0, 0.75, 0.4, 0.9};
     playMatchOnScreen(main);
     const QString runs = QString::number(main.career().career().statistics().runs);
-    FameEntry legend;
-    legend.player = QStringLiteral("Legend");
-    legend.saveFile = QStringLiteral("legen_auto.bsg");
-    legend.highestLevel = Level::national;
-    legend.matches = 300;
-    legend.runs = 12000;
-    legend.ended = true;
+    const FameEntry legend = legendEntry();
     ASSERT_EQ(rememberInHallOfFame(hallOfFamePath(saves.path()), {legend}).failure, std::nullopt);
 
     whileHallOfFameShows(
@@ -287,13 +293,7 @@ TEST_F(CareerEnd, AHallOfFameThatCannotBeKeptIsToldByItsName) {
 // the careers of the folder it saves to, each of its own marked read-only,
 // with the reason new saves go elsewhere; nothing is written there.
 TEST_F(CareerEnd, AReadOnlyFoldersHallOfFameShowsMarkedSoAndStaysUnwritten) {
-    FameEntry legend;
-    legend.player = QStringLiteral("Legend");
-    legend.saveFile = QStringLiteral("legen_auto.bsg");
-    legend.highestLevel = Level::national;
-    legend.matches = 300;
-    legend.runs = 12000;
-    legend.ended = true;
+    const FameEntry legend = legendEntry();
     ASSERT_EQ(rememberInHallOfFame(hallOfFamePath(saves.path()), {legend}).failure, std::nullopt);
     QTemporaryDir readOnly;
     FameEntry kept = legend;
