@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/career_card.h"
 
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -15,7 +14,7 @@
 #include "game/start_career.h"
 #include "screens/look.h"
 #include "screens/match_link.h"
-#include "screens/pair_rows.h"
+#include "screens/pair_layout.h"
 #include "screens/row_table.h"
 #include "screens/titled_frame.h"
 
@@ -95,7 +94,7 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     outer->addWidget(frame_);
 
     // Three to a row, fewer where the window is narrow.
-    pairs_ = new PairRows(frame_, {3, 2, 1});
+    pairs_ = new PairLayout(frame_, {3, 2, 1});
 
     addValue(player, "cardPlayer", tr("Player:"));
     addValue(highestLevel, "cardHighestLevel", tr("Highest level:"));
@@ -128,7 +127,7 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     gap_->setFont(look::font(false));
     gap_->setWordWrap(true);
     look::setTextColour(gap_, look::silver);
-    pairs_->addBelow(gap_);
+    pairs_->addWidget(gap_);
 
     teamsModel_ = new QStandardItemModel(0, teamColumnCount, this);
     teamsModel_->setHorizontalHeaderLabels({tr("Level"), tr("Team"), tr("Matches"), tr("Runs"),
@@ -139,7 +138,7 @@ CareerCard::CareerCard(QWidget* parent) : QWidget(parent) {
     teams_->setModel(teamsModel_);
     //: The table of the career's figures at each level and with each team.
     setUpRowTable(teams_, tr("Levels and teams"));
-    pairs_->addBelow(teams_);
+    pairs_->addWidget(teams_);
 }
 
 void CareerCard::addValue(Entry entry, const char* objectName, const QString& caption,
@@ -155,7 +154,7 @@ void CareerCard::addHigh(Entry entry, const char* objectName, const QString& cap
     link->setObjectName(name);
     link->setAccessibleDescription(look::accessibleCaption(caption));
     connect(link, &MatchLink::matchChosen, this, &CareerCard::matchChosen);
-    pairs_->add(captionLabel, link, across);
+    pairs_->addPair(captionLabel, link, across);
     figures_[entry] = {look::accessibleCaption(caption), nullptr, link};
 }
 
@@ -172,14 +171,10 @@ QString CareerCard::spokenFigures() const {
     return spoken.join(tr("; "));
 }
 
-void CareerCard::fitTo(int width) {
-    pairs_->fitTo(width);
-}
-
 int CareerCard::widestWidth() const {
     // The table's every column in sight too: a language that writes its
     // names longer than English would otherwise open it scrolled sideways.
-    const QMargins margins = pairs_->grid()->contentsMargins();
+    const QMargins margins = pairs_->contentsMargins();
     return std::max(pairs_->widestWidth(),
                     wholeTableWidth(teams_) + margins.left() + margins.right());
 }
@@ -296,8 +291,6 @@ void CareerCard::showSummary(const CareerSummary& s) {
     const int rowHeight = teams_->verticalHeader()->defaultSectionSize();
     teams_->setFixedHeight(teams_->horizontalHeader()->sizeHint().height() +
                            std::max(rows, 1) * rowHeight + 2 * teams_->frameWidth() + 2);
-    // Wider figures may need more rows to stand whole.
-    pairs_->refit();
 }
 
 QImage CareerCard::picture() {

@@ -9,7 +9,7 @@
 #include "game/career_summary.h"
 
 class MatchLink;
-class PairRows;
+class PairLayout;
 class QLabel;
 class QStandardItemModel;
 class QTableView;
@@ -44,9 +44,6 @@ class CareerCard : public QWidget {
     MatchLink* high(const QString& objectName) const;
     QTableView* teamsTable() const { return teams_; }
 
-    // Arranges the figures for the width the card is about to be given:
-    // fewer to a row where they would not all stand whole.
-    void fitTo(int width);
     // The width it takes to show the most figures a row and every column
     // of its table.
     int widestWidth() const;
@@ -95,7 +92,7 @@ class CareerCard : public QWidget {
     void showHigh(Entry entry, const QString& text, int match, bool stay);
 
     TitledFrame* frame_ = nullptr;
-    PairRows* pairs_ = nullptr;
+    PairLayout* pairs_ = nullptr;
     QTableView* teams_ = nullptr;
     QStandardItemModel* teamsModel_ = nullptr;
     QLabel* gap_ = nullptr;

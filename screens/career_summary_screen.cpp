@@ -58,15 +58,11 @@ CareerSummaryScreen::CareerSummaryScreen(const CareerSummary& summary, const QSt
 
     // Wide enough for the card's figures the most to a row, where the
     // screen has the room (a narrower window shows them in more rows), and
-    // as tall as the card arranged for that width needs: measured in the
-    // narrowest arrangement it would open with an empty band below the card.
+    // as tall as the card needs at that width.
     const QMargins margins = layout->contentsMargins();
     int wide = std::max(width(), card_->widestWidth() + margins.left() + margins.right());
     if (const QScreen* on = screen()) wide = std::min(wide, on->availableGeometry().width());
-    card_->fitTo(wide - margins.left() - margins.right());
-    card_->updateGeometry();
-    layout->activate();
-    resize(wide, std::max(height(), sizeHint().height()));
+    resize(wide, std::max(height(), heightForWidth(wide)));
 
     connect(savePicture_, &QAbstractButton::clicked, this, &CareerSummaryScreen::savePicture);
     connect(history_, &QAbstractButton::clicked, this, &CareerSummaryScreen::historyRequested);

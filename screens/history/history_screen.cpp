@@ -43,7 +43,7 @@
 #include "screens/history/milestones_view.h"
 #include "screens/history/seasons_view.h"
 #include "screens/look.h"
-#include "screens/pair_rows.h"
+#include "screens/pair_layout.h"
 #include "screens/spoken_notice.h"
 #include "screens/titled_frame.h"
 
@@ -151,14 +151,16 @@ QLabel* noCharts(HistoryChartModule::State why, QWidget* parent) {
     return label;
 }
 
-// The window's column of panels, laid out by their least heights. A line
-// that wraps in it (the last match's events, cut short to one line) would
-// otherwise have the scroll area give the column its preferred height, and
-// scroll, where the least heights fit.
-class LeastHeightColumn : public QVBoxLayout {
+// The window's column of panels, whose height follows its width. The scroll
+// area gives it at least the height it asks for at its width: the least its
+// panels, the charts and the table take, so that the charts and the table
+// give up their room to spare before the window scrolls.
+class PanelColumn : public QWidget {
   public:
-    using QVBoxLayout::QVBoxLayout;
-    bool hasHeightForWidth() const override { return false; }
+    using QWidget::QWidget;
+    int heightForWidth(int width) const override {
+        return layout()->totalMinimumHeightForWidth(width);
+    }
 };
 
 QString careerTabName() {
@@ -239,9 +241,9 @@ QWidget* HistoryScreen::buildContent() {
     // In the navy of the table's own, not the style's light grey.
     look::darken(scroll->verticalScrollBar());
     look::darken(scroll->horizontalScrollBar());
-    auto* content = new QWidget(scroll);
+    auto* content = new PanelColumn(scroll);
     content->setPalette(palette());
-    auto* layout = new LeastHeightColumn(content);
+    auto* layout = new QVBoxLayout(content);
     headColumn_ = layout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
@@ -470,7 +472,7 @@ QWidget* HistoryScreen::buildSortChoice(QWidget* parent) {
 
 void HistoryScreen::buildHeader(QWidget* frame) {
     // Three to a row, fewer where the window is narrow.
-    header_ = new PairRows(frame, {3, 2, 1});
+    header_ = new PairLayout(frame, {3, 2, 1});
     const auto add = [this](HeaderValue value, const char* objectName, const QString& caption) {
         headerValues_[value] = header_->addValue(QString::fromLatin1(objectName), caption);
     };
@@ -489,7 +491,6 @@ void HistoryScreen::showCareer() {
     historyLook::showValue(headerValues_[worldCupValue],
                            career.selectedForWorldCup ? tr("Selected") : tr("Not selected"));
     historyLook::showValue(headerValues_[matchesValue], shownNumber(careerMatches(career)));
-    header_->refit();
 
     const QStringList gaps =
         HistoryTexts::gaps(career_.history(), career_.session().historyLeftOut());
@@ -690,19 +691,20 @@ void HistoryScreen::fitPanels() {
     if (cardStale_) freshenCard();
     lastMatch_->setVisible(true);
     card_->setVisible(true);
+    // The figures of a match just shown may have changed since the column
+    // last measured its panels.
+    headColumn_->invalidate();
     // The header, the panel and the card as they will stand at the width
     // they are given, in as many rows as that takes.
     const int across = std::max(scroll_->viewport()->width(), content->minimumSizeHint().width());
-    header_->fitTo(across);
-    lastMatch_->fitTo(across);
-    card_->fitTo(across);
     // The panel's height at the head, counted whether it stands there or not.
-    const int panel = lastMatch_->minimumSizeHint().height() + headColumn_->spacing();
+    const int panel =
+        lastMatch_->layout()->totalMinimumHeightForWidth(across) + headColumn_->spacing();
     const int panelAway = lastMatchAtHead_ ? 0 : panel;
-    const bool cardFits = content->minimumSizeHint().height() + panelAway <= height;
+    const bool cardFits = content->heightForWidth(across) + panelAway <= height;
     card_->setVisible(cardAtHead_);
     placeCard(cardFits);
-    const bool panelFits = content->minimumSizeHint().height() + panelAway <= height;
+    const bool panelFits = content->heightForWidth(across) + panelAway <= height;
     // Before the window is first shown it has no size of its own yet: the
     // panel only gives way at the head, to be placed once it is shown.
     if (!isVisible()) {
@@ -710,7 +712,6 @@ void HistoryScreen::fitPanels() {
         return;
     }
     placeLastMatch(panelFits);
-    if (!lastMatchAtHead_) lastMatch_->fitTo(cardPage_->viewport()->width());
 }
 
 void HistoryScreen::placeLastMatch(bool atHead) {

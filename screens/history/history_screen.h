@@ -27,7 +27,7 @@ class CommandButton;
 class HistoryTableModel;
 class SortedHistory;
 class LastMatchPanel;
-class PairRows;
+class PairLayout;
 class SpokenNotice;
 
 // The story of a career: who and where the player is, what his last match
@@ -136,7 +136,7 @@ class HistoryScreen : public QDialog {
     void followSort(int column, Qt::SortOrder order);
 
     const CareerInPlay& career_;
-    PairRows* header_;
+    PairLayout* header_;
     std::array<QLabel*, 5> headerValues_{};
     QLabel* gaps_;
     LastMatchPanel* lastMatch_;

@@ -13,7 +13,7 @@
 #include "screens/history/history_look.h"
 #include "screens/history/history_texts.h"
 #include "screens/look.h"
-#include "screens/pair_rows.h"
+#include "screens/pair_layout.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ LastMatchPanel::LastMatchPanel(QWidget* parent) : TitledFrame(tr("LAST MATCH"), 
     // overall conditions, then each condition. Where the window is narrow,
     // three to a row before two: the fewer rows let the panel stay in sight
     // beside the chart and the table on a short screen too.
-    pairs_ = new PairRows(this, {4, 3, 2, 1});
+    pairs_ = new PairLayout(this, {4, 3, 2, 1});
     for (const LastMatchFigure& figure : lastMatchFigures) {
         figures_.push_back(
             pairs_->addValue(QString::fromLatin1(figure.objectName), tr(figure.caption)));
@@ -131,12 +131,6 @@ void LastMatchPanel::showLast(const Career& career, const std::vector<HistoryRow
     for (int i = 0; i < lastMatchFigureCount; ++i)
         historyLook::showValue(figures_[i], lastMatchText(lastMatchFigures[i], last, before));
     showEvents(events.isEmpty() ? tr("Nothing") : events.join(QStringLiteral("; ")));
-    // Wider figures may need more rows to stand whole.
-    pairs_->refit();
-}
-
-void LastMatchPanel::fitTo(int width) {
-    pairs_->fitTo(width);
 }
 
 int LastMatchPanel::widestWidth() const {

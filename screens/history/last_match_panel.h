@@ -10,7 +10,7 @@
 #include "game/history.h"
 #include "screens/titled_frame.h"
 
-class PairRows;
+class PairLayout;
 class QLabel;
 
 // The History window's panel of the career's last match: what the player
@@ -28,9 +28,6 @@ class LastMatchPanel : public TitledFrame {
     // before.
     void showLast(const Career& career, const std::vector<HistoryRow>& rows,
                   const QStringList& events);
-    // Arranges the figures for the width the panel is about to be given:
-    // fewer to a row where they would not all stand whole.
-    void fitTo(int width);
     // The width it takes to show the most figures a row.
     int widestWidth() const;
 
@@ -40,7 +37,7 @@ class LastMatchPanel : public TitledFrame {
   private:
     void showEvents(const QString& text);
 
-    PairRows* pairs_;
+    PairLayout* pairs_;
 
     std::vector<QLabel*> figures_;
     QLabel* events_;
