@@ -96,9 +96,10 @@ TEST_F(PairsInAWindow, NarrowerGivesMoreRowsAndATallerFrameOfItsOwnAccord) {
 TEST_F(PairsInAWindow, ValuesThatChangeOrGoReflowTheRows) {
     showAt(pairs->widestWidth());
     ASSERT_TRUE(sameRow(0, 2));
+    const int twoRowsHigh = frame->height();
     values[1]->setText(QStringLiteral("A figure far wider than the room its column had"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !sameRow(0, 2) && settled(); }));
-    EXPECT_TRUE(sameRow(0, 1));
+    EXPECT_GT(frame->height(), twoRowsHigh);
 
     delete values[1];
     delete caption(1);
