@@ -151,6 +151,11 @@ void PairLayout::setGeometry(const QRect& rect) {
 void PairLayout::invalidate() {
     for (QGridLayout* pairs : grids_) pairs->invalidate();
     QLayout::invalidate();
+    // A figure's new width may take the pairs into other rows: the frame's
+    // sizes, as the layout around it measures them, are stale from now, not
+    // from when this layout is next laid out, so that a window measuring its
+    // panels just after showing new figures measures them as they stand.
+    if (QWidget* frame = parentWidget()) frame->updateGeometry();
 }
 
 int PairLayout::widthFor(int perRow) const {

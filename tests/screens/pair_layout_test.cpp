@@ -97,7 +97,12 @@ TEST_F(PairsInAWindow, ValuesThatChangeOrGoReflowTheRows) {
     showAt(pairs->widestWidth());
     ASSERT_TRUE(sameRow(0, 2));
     const int twoRowsHigh = frame->height();
+    const int narrowest = window->minimumSizeHint().width();
     values[1]->setText(QStringLiteral("A figure far wider than the room its column had"));
+    // Measured at once, before the window lays itself out again, the frame
+    // asks for the room of the wider figure.
+    EXPECT_GT(pairs->minimumSize().width(), narrowest);
+    EXPECT_EQ(window->minimumSizeHint().width(), pairs->minimumSize().width());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !sameRow(0, 2) && settled(); }));
     EXPECT_GT(frame->height(), twoRowsHigh);
 
