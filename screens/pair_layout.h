@@ -26,7 +26,8 @@ class PairLayout : public QLayout {
     // The next pair, after those added before; `across`, a pair after all
     // the others on a row of its own, its value across the row (a line that
     // wraps, or is cut to the row's room). A widget added as to any layout
-    // (addWidget) goes below all the pairs, across the whole frame.
+    // (addWidget) goes below all the pairs, across the whole frame; the
+    // layout places widgets alone, not spacers or layouts of their own.
     void addPair(QLabel* caption, QWidget* value, bool across = false);
     // A silver caption for the value named objectName, in the frame: its
     // name is the value's with "caption_" before it.
