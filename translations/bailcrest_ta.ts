@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Each match draws your runs, wickets and catches from your batting, bowling and fielding, and from the condition of your gear and of your body. Raise your skills far enough and you are promoted; let them, your fitness or your bat run down and you are dropped a level, and a club player who is dropped ends his career. Now and then a bookie offers money to play badly: take it, and an enquiry may end the career on the spot.</source>
-        <translation>ஒவ்வொரு போட்டியிலும் உங்கள் ரன்கள், விக்கெட்டுகள், கேட்ச்கள் உங்கள் பேட்டிங், பந்துவீச்சு, பீல்டிங் திறனிலிருந்தும், உங்கள் உபகரணங்கள், உடல் ஆகியவற்றின் நிலைமையிலிருந்தும் அமைகின்றன. திறன்களைப் போதுமான அளவு வளர்த்தால் மேல் நிலைக்கு உயர்வு கிடைக்கும்; அவையோ உங்கள் உடற்தகுதியோ உங்கள் பேட்டோ தேய்ந்துபோனால் ஒரு நிலை கீழே இறக்கப்படுவீர்கள், இறக்கப்படும் கிளப் வீரரின் கேரியர் அத்துடன் முடியும். அவ்வப்போது மோசமாக விளையாடப் பணம் தருவதாக ஒரு புக்கி ஆஃபர் தருவார்: அதை வாங்கினால், ஒரு விசாரணை அந்த இடத்திலேயே கேரியரை முடித்துவிடக்கூடும்.</translation>
+        <translation>ஒவ்வொரு போட்டியிலும் உங்கள் ரன்கள், விக்கெட்டுகள், கேட்ச்கள் உங்கள் பேட்டிங், பந்துவீச்சு, பீல்டிங் திறனிலிருந்தும், உங்கள் உபகரணங்கள், உடல் ஆகியவற்றின் நிலைமையிலிருந்தும் அமைகின்றன. திறன்களைப் போதுமான அளவு வளர்த்தால் மேல் நிலைக்கு உயர்வு கிடைக்கும்; அவையோ உங்கள் பிட்னஸ்யோ உங்கள் பேட்டோ தேய்ந்துபோனால் ஒரு நிலை கீழே இறக்கப்படுவீர்கள், இறக்கப்படும் கிளப் வீரரின் கேரியர் அத்துடன் முடியும். அவ்வப்போது மோசமாக விளையாடப் பணம் தருவதாக ஒரு புக்கி ஆஃபர் தருவார்: அதை வாங்கினால், ஒரு விசாரணை அந்த இடத்திலேயே கேரியரை முடித்துவிடக்கூடும்.</translation>
     </message>
     <message>
         <source>Between matches you manage the career:</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>spend your match fees and sponsorship on training, on a new bat, gloves and pads, and on fitness, health and stamina</source>
-        <translation>போட்டிக் கட்டணங்களையும் ஸ்பான்சர்ஷிப் பணத்தையும் பயிற்சிக்கும், புதிய பேட், கையுறைகள், கால்காப்புகளுக்கும், உடற்தகுதி, ஆரோக்கியம், ஸ்டாமினாவுக்கும் செலவிடுங்கள்</translation>
+        <translation>போட்டிக் கட்டணங்களையும் ஸ்பான்சர்ஷிப் பணத்தையும் பயிற்சிக்கும், புதிய பேட், கையுறைகள், பேடுகளுக்கும், பிட்னஸ், நலம், தெம்புக்கும் செலவிடுங்கள்</translation>
     </message>
     <message>
         <source>choose a sponsor among the offers your skill has earned</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>
-        <translation>முதன்மைத் திரை: ஒரு கேரியரின் திறன்கள், புள்ளிவிவரங்கள், பணம், உபகரணங்கள், ஆரோக்கியம்</translation>
+        <translation>முதன்மைத் திரை: ஒரு கேரியரின் திறன்கள், புள்ளிவிவரங்கள், பணம், உபகரணங்கள், நலம்</translation>
     </message>
     <message>
         <source>A match: the runs, wickets and catches drawn from the player&apos;s skills</source>
@@ -61,7 +61,7 @@
     <message>
         <source>Bats, pads and gloves for every level</source>
         <extracomment>The line under &quot;Example Sports&quot; on the credits&apos; left banner, an advertisement for cricket gear. Drawn in 10-point type on a banner 215 pixels wide: keep it as short as English.</extracomment>
-        <translation>நிலைக்கான பேட், கால்காப்பு, கையுறை</translation>
+        <translation>எல்லா நிலைக்கும் பேட், கையுறை, பேடு</translation>
     </message>
     <message>
         <source>Follow your team to every ground</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>WEBSITE:</source>
-        <translation>இணையதளம்:</translation>
+        <translation>முகவரி:</translation>
     </message>
     <message>
         <source>PLEASE READ CAREFULLY:</source>
@@ -756,7 +756,7 @@
     </message>
     <message>
         <source>Overall health</source>
-        <translation>ஒட்டுமொத்த ஆரோக்கியம்</translation>
+        <translation>ஒட்டுமொத்த நலம்</translation>
     </message>
     <message>
         <source>Lowest item of gear</source>
@@ -764,7 +764,7 @@
     </message>
     <message>
         <source>Lowest of fitness, health and stamina</source>
-        <translation>உடற்தகுதி, ஆரோக்கியம், ஸ்டாமினாவில் மிகக் குறைந்தது</translation>
+        <translation>பிட்னஸ், நலம், தெம்பில் மிகக் குறைந்தது</translation>
     </message>
     <message>
         <source>Selection floor: any item at 0 keeps the player out</source>
@@ -773,8 +773,8 @@
     <message numerus="yes">
         <source>Overall gear and health, the lowest item of gear and the lowest of fitness, health and stamina after each match, %Ln kept; after the last %1, %2, %3 and %4. Any item of gear, fitness, health or stamina at 0 keeps the player out of the side.</source>
         <translation>
-            <numerusform>ஒவ்வொரு போட்டிக்குப் பிறகும் ஒட்டுமொத்த உபகரணங்கள், ஒட்டுமொத்த ஆரோக்கியம், மிகக் குறைந்த உபகரணம், உடற்தகுதி, ஆரோக்கியம், ஸ்டாமினாவில் மிகக் குறைந்தது, %Ln போட்டி வைக்கப்பட்டுள்ளது; கடைசிப் போட்டிக்குப் பின் %1, %2, %3, %4. ஏதேனும் ஓர் உபகரணம், உடற்தகுதி, ஆரோக்கியம் அல்லது ஸ்டாமினா 0 ஆனால் வீரர் அணியில் இடம்பெற மாட்டார்.</numerusform>
-            <numerusform>ஒவ்வொரு போட்டிக்குப் பிறகும் ஒட்டுமொத்த உபகரணங்கள், ஒட்டுமொத்த ஆரோக்கியம், மிகக் குறைந்த உபகரணம், உடற்தகுதி, ஆரோக்கியம், ஸ்டாமினாவில் மிகக் குறைந்தது, %Ln போட்டிகள் வைக்கப்பட்டுள்ளன; கடைசிப் போட்டிக்குப் பின் %1, %2, %3, %4. ஏதேனும் ஓர் உபகரணம், உடற்தகுதி, ஆரோக்கியம் அல்லது ஸ்டாமினா 0 ஆனால் வீரர் அணியில் இடம்பெற மாட்டார்.</numerusform>
+            <numerusform>ஒவ்வொரு போட்டிக்குப் பிறகும் ஒட்டுமொத்த உபகரணங்கள், ஒட்டுமொத்த நலம், மிகக் குறைந்த உபகரணம், பிட்னஸ், நலம், தெம்பில் மிகக் குறைந்தது, %Ln போட்டி வைக்கப்பட்டுள்ளது; கடைசிப் போட்டிக்குப் பின் %1, %2, %3, %4. ஏதேனும் ஓர் உபகரணம், பிட்னஸ், நலம் அல்லது தெம்பு 0 ஆனால் வீரர் அணியில் இடம்பெற மாட்டார்.</numerusform>
+            <numerusform>ஒவ்வொரு போட்டிக்குப் பிறகும் ஒட்டுமொத்த உபகரணங்கள், ஒட்டுமொத்த நலம், மிகக் குறைந்த உபகரணம், பிட்னஸ், நலம், தெம்பில் மிகக் குறைந்தது, %Ln போட்டிகள் வைக்கப்பட்டுள்ளன; கடைசிப் போட்டிக்குப் பின் %1, %2, %3, %4. ஏதேனும் ஓர் உபகரணம், பிட்னஸ், நலம் அல்லது தெம்பு 0 ஆனால் வீரர் அணியில் இடம்பெற மாட்டார்.</numerusform>
         </translation>
     </message>
     <message>
@@ -795,7 +795,7 @@
     </message>
     <message>
         <source>Gear and health</source>
-        <translation>உபகரணங்களும் ஆரோக்கியமும்</translation>
+        <translation>உபகரணங்களும் நலமும்</translation>
     </message>
     <message>
         <source>Match %1, %2</source>
@@ -1002,7 +1002,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Overall health:</source>
-        <translation>ஒட்டுமொத்த ஆரோக்கியம்:</translation>
+        <translation>ஒட்டுமொத்த நலம்:</translation>
     </message>
     <message>
         <source>Bat:</source>
@@ -1014,7 +1014,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Pads:</source>
-        <translation>கால்காப்பு:</translation>
+        <translation>பேடு:</translation>
     </message>
     <message>
         <source>Others:</source>
@@ -1022,15 +1022,15 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Fitness:</source>
-        <translation>உடற்தகுதி:</translation>
+        <translation>பிட்னஸ்:</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation>ஆரோக்கியம்:</translation>
+        <translation>நலம்:</translation>
     </message>
     <message>
         <source>Stamina:</source>
-        <translation>ஸ்டாமினா:</translation>
+        <translation>தெம்பு:</translation>
     </message>
     <message>
         <source>LAST MATCH</source>
@@ -1220,7 +1220,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Pads</source>
-        <translation>கால்காப்பு</translation>
+        <translation>பேடு</translation>
     </message>
     <message>
         <source>Others</source>
@@ -1228,15 +1228,15 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Fitness</source>
-        <translation>உடற்தகுதி</translation>
+        <translation>பிட்னஸ்</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation>ஆரோக்கியம்</translation>
+        <translation>நலம்</translation>
     </message>
     <message>
         <source>Stamina</source>
-        <translation>ஸ்டாமினா</translation>
+        <translation>தெம்பு</translation>
     </message>
     <message>
         <source>Overall gear</source>
@@ -1244,7 +1244,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Overall health</source>
-        <translation>ஒட்டுமொத்த ஆரோக்கியம்</translation>
+        <translation>ஒட்டுமொத்த நலம்</translation>
     </message>
     <message>
         <source>Match fee (Rs.)</source>
@@ -1299,7 +1299,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Health care Rs. %1</source>
-        <translation>ஆரோக்கிய பராமரிப்பு ரூ. %1</translation>
+        <translation>உடல்நலப் பராமரிப்பு ரூ. %1</translation>
     </message>
     <message>
         <source>Took the bookie&apos;s Rs. %1</source>
@@ -1521,7 +1521,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Overall:</source>
         <extracomment>The overall skill, worked out from batting, bowling and fielding.</extracomment>
-        <translation>ஒட்டுமொத்தம்:</translation>
+        <translation>மொத்தம்:</translation>
     </message>
     <message>
         <source>LEVEL STATS</source>
@@ -1529,7 +1529,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Matches Played:</source>
-        <translation>விளையாடிய போட்டிகள்:</translation>
+        <translation>ஆடிய போட்டிகள்:</translation>
     </message>
     <message>
         <source>Runs Scored:</source>
@@ -1537,7 +1537,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Wickets Taken:</source>
-        <translation>வீழ்த்திய விக்கெட்டுகள்:</translation>
+        <translation>எடுத்த விக்கெட்:</translation>
     </message>
     <message>
         <source>Catches Held:</source>
@@ -1561,7 +1561,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Most Wickets:</source>
-        <translation>அதிக விக்கெட்டுகள்:</translation>
+        <translation>அதிக விக்கெட்:</translation>
     </message>
     <message>
         <source>5 Wickets:</source>
@@ -1578,19 +1578,19 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Match Fee (Rs):</source>
-        <translation>போட்டிக் கட்டணம் (ரூ.):</translation>
+        <translation>போட்டிக் கட்டணம் (ரூ):</translation>
     </message>
     <message>
         <source>Sponsorship (Rs):</source>
-        <translation>ஸ்பான்சர்ஷிப் (ரூ.):</translation>
+        <translation>ஸ்பான்சர்ஷிப் (ரூ):</translation>
     </message>
     <message>
         <source>Other Incomes (Rs):</source>
-        <translation>பிற வருமானம் (ரூ.):</translation>
+        <translation>பிற வருமானம் (ரூ):</translation>
     </message>
     <message>
         <source>Bank Balance (Rs):</source>
-        <translation>வங்கி இருப்பு (ரூ.):</translation>
+        <translation>வங்கி இருப்பு (ரூ):</translation>
     </message>
     <message>
         <source>ACCESSORIES</source>
@@ -1600,7 +1600,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>HEALTH</source>
         <extracomment>Heading of the player&apos;s body: fitness, health and stamina.</extracomment>
-        <translation>ஆரோக்கியம்</translation>
+        <translation>உடல்நலம்</translation>
     </message>
     <message>
         <source>Bat:</source>
@@ -1612,7 +1612,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Pads:</source>
-        <translation>கால்காப்பு:</translation>
+        <translation>பேடு:</translation>
     </message>
     <message>
         <source>Others:</source>
@@ -1621,15 +1621,15 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Fitness:</source>
-        <translation>உடற்தகுதி:</translation>
+        <translation>பிட்னஸ்:</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation>ஆரோக்கியம்:</translation>
+        <translation>நலம்:</translation>
     </message>
     <message>
         <source>Stamina:</source>
-        <translation>ஸ்டாமினா:</translation>
+        <translation>தெம்பு:</translation>
     </message>
     <message>
         <source>About</source>
@@ -1669,7 +1669,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Health</source>
         <extracomment>Main menu command: opens the health care centre (fitness, health, stamina).</extracomment>
-        <translation>ஆரோக்கியம்</translation>
+        <translation>நலம்</translation>
     </message>
     <message>
         <source>History</source>
@@ -1684,12 +1684,12 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Play on…</source>
         <extracomment>Main menu command: plays many matches in a run, asking first how many.</extracomment>
-        <translation>தொடர்ந்து விளையாடு…</translation>
+        <translation>தொடர்ந்து ஆடு…</translation>
     </message>
     <message>
         <source>Play on</source>
         <extracomment>The accessible description of the line that follows a run of matches.</extracomment>
-        <translation>தொடர்ந்து விளையாடு</translation>
+        <translation>தொடர்ந்து ஆடு</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1730,7 +1730,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Overall health down to %1, running low.</source>
-        <translation>ஒட்டுமொத்த ஆரோக்கியம் %1 ஆகக் குறைந்தது, தீர்ந்து வருகிறது.</translation>
+        <translation>ஒட்டுமொத்த நலம் %1 ஆகக் குறைந்தது, தீர்ந்து வருகிறது.</translation>
     </message>
 </context>
 <context>
@@ -1757,7 +1757,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Wickets Taken:</source>
-        <translation>வீழ்த்திய விக்கெட்டுகள்:</translation>
+        <translation>எடுத்த விக்கெட்:</translation>
     </message>
     <message>
         <source>Catches Held:</source>
@@ -1817,7 +1817,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>You are unfit to play at this level.</source>
-        <translation>இந்த நிலையில் விளையாட உங்களுக்கு உடற்தகுதி இல்லை.</translation>
+        <translation>இந்த நிலையில் விளையாட உங்களுக்குப் போதிய பிட்னஸ் இல்லை.</translation>
     </message>
     <message>
         <source>You are dropped from the %1 team.</source>
@@ -1845,7 +1845,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Pads worn down to %1; each item of gear must be at least %2.</source>
-        <translation>கால்காப்பு தேய்ந்து %1 ஆனது; ஒவ்வொரு உபகரணமும் குறைந்தது %2 இருக்க வேண்டும்.</translation>
+        <translation>பேடு தேய்ந்து %1 ஆனது; ஒவ்வொரு உபகரணமும் குறைந்தது %2 இருக்க வேண்டும்.</translation>
     </message>
     <message>
         <source>Other gear worn down to %1; each item of gear must be at least %2.</source>
@@ -1853,15 +1853,15 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Fitness down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation>உடற்தகுதி %1 ஆகக் குறைந்தது; உடற்தகுதி, ஆரோக்கியம், ஸ்டாமினா ஒவ்வொன்றும் குறைந்தது %2 இருக்க வேண்டும்.</translation>
+        <translation>பிட்னஸ் %1 ஆகக் குறைந்தது; பிட்னஸ், நலம், தெம்பு ஒவ்வொன்றும் குறைந்தது %2 இருக்க வேண்டும்.</translation>
     </message>
     <message>
         <source>Health down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation>ஆரோக்கியம் %1 ஆகக் குறைந்தது; உடற்தகுதி, ஆரோக்கியம், ஸ்டாமினா ஒவ்வொன்றும் குறைந்தது %2 இருக்க வேண்டும்.</translation>
+        <translation>நலம் %1 ஆகக் குறைந்தது; பிட்னஸ், நலம், தெம்பு ஒவ்வொன்றும் குறைந்தது %2 இருக்க வேண்டும்.</translation>
     </message>
     <message>
         <source>Stamina down to %1; fitness, health and stamina must each be at least %2.</source>
-        <translation>ஸ்டாமினா %1 ஆகக் குறைந்தது; உடற்தகுதி, ஆரோக்கியம், ஸ்டாமினா ஒவ்வொன்றும் குறைந்தது %2 இருக்க வேண்டும்.</translation>
+        <translation>தெம்பு %1 ஆகக் குறைந்தது; பிட்னஸ், நலம், தெம்பு ஒவ்வொன்றும் குறைந்தது %2 இருக்க வேண்டும்.</translation>
     </message>
     <message>
         <source>%1
@@ -1900,7 +1900,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Pads %1: at %2 you will not be selected.</source>
-        <translation>கால்காப்பு %1: %2 ஆனால் நீங்கள் தேர்வு செய்யப்பட மாட்டீர்கள்.</translation>
+        <translation>பேடு %1: %2 ஆனால் நீங்கள் தேர்வு செய்யப்பட மாட்டீர்கள்.</translation>
     </message>
     <message>
         <source>Other gear %1: at %2 you will not be selected.</source>
@@ -1908,15 +1908,15 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Fitness %1: at %2 you will not be selected.</source>
-        <translation>உடற்தகுதி %1: %2 ஆனால் நீங்கள் தேர்வு செய்யப்பட மாட்டீர்கள்.</translation>
+        <translation>பிட்னஸ் %1: %2 ஆனால் நீங்கள் தேர்வு செய்யப்பட மாட்டீர்கள்.</translation>
     </message>
     <message>
         <source>Health %1: at %2 you will not be selected.</source>
-        <translation>ஆரோக்கியம் %1: %2 ஆனால் நீங்கள் தேர்வு செய்யப்பட மாட்டீர்கள்.</translation>
+        <translation>நலம் %1: %2 ஆனால் நீங்கள் தேர்வு செய்யப்பட மாட்டீர்கள்.</translation>
     </message>
     <message>
         <source>Stamina %1: at %2 you will not be selected.</source>
-        <translation>ஸ்டாமினா %1: %2 ஆனால் நீங்கள் தேர்வு செய்யப்பட மாட்டீர்கள்.</translation>
+        <translation>தெம்பு %1: %2 ஆனால் நீங்கள் தேர்வு செய்யப்பட மாட்டீர்கள்.</translation>
     </message>
 </context>
 <context>
@@ -1924,7 +1924,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>Bailcrest: Play On</source>
         <extracomment>The title of the dialog that plays many matches in a run.</extracomment>
-        <translation>Bailcrest: தொடர்ந்து விளையாடு</translation>
+        <translation>Bailcrest: தொடர்ந்து ஆடு</translation>
     </message>
     <message>
         <source>&amp;Matches to play:</source>
@@ -1975,7 +1975,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>With none chosen, Play on stops only at a question or at the end of the career.</source>
         <extracomment>Said below the choices: with none of them chosen, the run stops only at a question.</extracomment>
-        <translation>எதுவும் தேர்ந்தெடுக்கப்படாவிட்டால், தொடர்ந்து விளையாடுதல் ஒரு கேள்வியிலோ கேரியரின் முடிவிலோ மட்டுமே நிற்கும்.</translation>
+        <translation>எதுவும் தேர்ந்தெடுக்கப்படாவிட்டால், தொடர்ந்து ஆடுதல் ஒரு கேள்வியிலோ கேரியரின் முடிவிலோ மட்டுமே நிற்கும்.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1984,7 +1984,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     <message>
         <source>&amp;Play On</source>
         <extracomment>The button that starts the run of matches.</extracomment>
-        <translation>தொடர்ந்து விளையாடு (&amp;P)</translation>
+        <translation>தொடர்ந்து ஆடு (&amp;P)</translation>
     </message>
 </context>
 <context>
@@ -2180,7 +2180,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Available Units</source>
-        <translation>கிடைக்கும் யூனிட்கள்</translation>
+        <translation>உள்ள யூனிட்</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2216,7 +2216,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Required Units</source>
-        <translation>தேவையான யூனிட்கள்</translation>
+        <translation>தேவை யூனிட்</translation>
     </message>
     <message>
         <source>Bat:</source>
@@ -2228,7 +2228,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Pads:</source>
-        <translation>கால்காப்பு:</translation>
+        <translation>பேடு:</translation>
     </message>
     <message>
         <source>Others:</source>
@@ -2236,23 +2236,23 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Bailcrest: Health Care</source>
-        <translation>Bailcrest: ஆரோக்கிய பராமரிப்பு</translation>
+        <translation>Bailcrest: உடல்நலப் பராமரிப்பு</translation>
     </message>
     <message>
         <source>HEALTH CARE CENTRE</source>
-        <translation>ஆரோக்கிய பராமரிப்பு மையம்</translation>
+        <translation>உடல்நலப் பராமரிப்பு மையம்</translation>
     </message>
     <message>
         <source>Fitness:</source>
-        <translation>உடற்தகுதி:</translation>
+        <translation>பிட்னஸ்:</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation>ஆரோக்கியம்:</translation>
+        <translation>நலம்:</translation>
     </message>
     <message>
         <source>Stamina:</source>
-        <translation>ஸ்டாமினா:</translation>
+        <translation>தெம்பு:</translation>
     </message>
     <message>
         <source>Particulars</source>
@@ -2342,7 +2342,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Matches Played:</source>
-        <translation>விளையாடிய போட்டிகள்:</translation>
+        <translation>ஆடிய போட்டிகள்:</translation>
     </message>
     <message>
         <source>Runs Scored:</source>
@@ -2350,7 +2350,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Wickets Taken:</source>
-        <translation>வீழ்த்திய விக்கெட்டுகள்:</translation>
+        <translation>எடுத்த விக்கெட்:</translation>
     </message>
     <message>
         <source>Catches Held:</source>
@@ -2374,7 +2374,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Most Wickets:</source>
-        <translation>அதிக விக்கெட்டுகள்:</translation>
+        <translation>அதிக விக்கெட்:</translation>
     </message>
     <message>
         <source>5 Wickets:</source>
@@ -2640,7 +2640,7 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
     </message>
     <message>
         <source>pads condition</source>
-        <translation>கால்காப்பு நிலைமை</translation>
+        <translation>பேடு நிலைமை</translation>
     </message>
     <message>
         <source>other accessories condition</source>
@@ -2648,15 +2648,15 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
     </message>
     <message>
         <source>fitness</source>
-        <translation>உடற்தகுதி</translation>
+        <translation>பிட்னஸ்</translation>
     </message>
     <message>
         <source>health</source>
-        <translation>ஆரோக்கியம்</translation>
+        <translation>நலம்</translation>
     </message>
     <message>
         <source>stamina</source>
-        <translation>ஸ்டாமினா</translation>
+        <translation>தெம்பு</translation>
     </message>
     <message>
         <source>%1 matches played</source>
@@ -2734,7 +2734,7 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
     </message>
     <message>
         <source>This is not a valid Bailcrest Saves file.</source>
-        <translation>இது சரியான Bailcrest Saves கோப்பு அல்ல.</translation>
+        <translation>இது சரியான Bailcrest சேமிப்புக் கோப்பு அல்ல.</translation>
     </message>
     <message>
         <source>This save file is too large to be loaded: a save file holds at most %1 KiB.</source>
@@ -2894,7 +2894,7 @@ Take the career over? Yes saves it here from now on. No plays it here without sa
     </message>
     <message>
         <source>Offers (Rs.)</source>
-        <translation>ஆஃபர்கள் (ரூ.)</translation>
+        <translation>ஆஃபர் (ரூ.)</translation>
     </message>
     <message>
         <source>Offer of %1</source>
