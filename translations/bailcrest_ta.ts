@@ -2113,7 +2113,7 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
     </message>
     <message>
         <source>Check this box to automatically save the game after every match.</source>
-        <translation>ஒவ்வொரு போட்டிக்குப் பிறகும் விளையாட்டைத் தானாகச் சேமிக்க இந்தப் பெட்டியைக் குறியிடுங்கள்.</translation>
+        <translation>போட்டிதோறும் விளையாட்டைத் தானாகச் சேமிக்கக் குறியிடுங்கள்.</translation>
     </message>
     <message>
         <source>Exit</source>
