@@ -36,6 +36,9 @@ bool installedFontWrites(QLocale::Script script) {
         case QLocale::ArabicScript:
             system = QFontDatabase::Arabic;
             break;
+        case QLocale::TamilScript:
+            system = QFontDatabase::Tamil;
+            break;
         default:
             return true;
     }

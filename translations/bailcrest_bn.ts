@@ -8,8 +8,8 @@
         <translation>একজন ক্রিকেটারকে ক্লাব ক্রিকেট থেকে বিশ্বকাপে নিয়ে যান</translation>
     </message>
     <message>
-        <source>play in English, Hindi, Urdu or Bengali: the game speaks the desktop&apos;s language</source>
-        <translation>ইংরেজি, হিন্দি, উর্দু বা বাংলায় খেলুন: গেমটি ডেস্কটপের ভাষায় চলে</translation>
+        <source>play in English, Hindi, Urdu, Bengali or Tamil: the game speaks the desktop&apos;s language</source>
+        <translation>ইংরেজি, হিন্দি, উর্দু, বাংলা বা তামিলে খেলুন: গেমটি ডেস্কটপের ভাষায় চলে</translation>
     </message>
     <message>
         <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>

@@ -8,8 +8,8 @@
         <translation>एक क्रिकेटर को क्लब क्रिकेट से विश्व कप तक ले जाएँ</translation>
     </message>
     <message>
-        <source>play in English, Hindi, Urdu or Bengali: the game speaks the desktop&apos;s language</source>
-        <translation>अंग्रेज़ी, हिंदी, उर्दू या बांग्ला में खेलें: गेम डेस्कटॉप की भाषा बोलता है</translation>
+        <source>play in English, Hindi, Urdu, Bengali or Tamil: the game speaks the desktop&apos;s language</source>
+        <translation>अंग्रेज़ी, हिंदी, उर्दू, बांग्ला या तमिल में खेलें: गेम डेस्कटॉप की भाषा बोलता है</translation>
     </message>
     <message>
         <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>

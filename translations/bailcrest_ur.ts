@@ -8,8 +8,8 @@
         <translation>ایک کرکٹر کو کلب کرکٹ سے ورلڈ کپ تک لے جائیں</translation>
     </message>
     <message>
-        <source>play in English, Hindi, Urdu or Bengali: the game speaks the desktop&apos;s language</source>
-        <translation>انگریزی، ہندی، اردو یا بنگالی میں کھیلیں: گیم ڈیسک ٹاپ کی زبان بولتا ہے</translation>
+        <source>play in English, Hindi, Urdu, Bengali or Tamil: the game speaks the desktop&apos;s language</source>
+        <translation>انگریزی، ہندی، اردو، بنگالی یا تمل میں کھیلیں: گیم ڈیسک ٹاپ کی زبان بولتا ہے</translation>
     </message>
     <message>
         <source>The main screen: a career&apos;s skills, statistics, money, gear and health</source>

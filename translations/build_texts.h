@@ -43,7 +43,7 @@ QT_TRANSLATE_NOOP("AppStream", "keep a record book of matches, runs, wickets, ca
 QT_TRANSLATE_NOOP("AppStream", "save the career automatically after every match and load it again later")
 //: The game's description in software centres: an item of the list of what a
 //: player does between matches, without a full stop, as the others.
-QT_TRANSLATE_NOOP("AppStream", "play in English, Hindi, Urdu or Bengali: the game speaks the desktop's language")
+QT_TRANSLATE_NOOP("AppStream", "play in English, Hindi, Urdu, Bengali or Tamil: the game speaks the desktop's language")
 //: Software centres' caption of a picture of the main screen.
 QT_TRANSLATE_NOOP("AppStream", "The main screen: a career's skills, statistics, money, gear and health")
 //: Software centres' caption of a picture of the match screen.

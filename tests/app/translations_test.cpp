@@ -120,18 +120,45 @@ TEST_F(Translated, HindiReachesTheGameAndQtsOwnTexts) {
     EXPECT_EQ(teamName(QStringLiteral("Pune")), QStringLiteral("Pune"));
 }
 
+// Qt ships no Tamil of its own: the message boxes' buttons and the file
+// dialog speak Tamil from the game's texts of Qt alone, and a count takes
+// Tamil's plural.
+TEST_F(Translated, TamilHasQtsTextsFromTheGameAndItsOwnPlural) {
+    ASSERT_TRUE(installTranslation(*qApp, QStringLiteral("ta")));
+    const struct {
+        const char* context;
+        const char* english;
+        const char* tamil;
+    } cases[] = {
+        {"MainScreen", "Play", "விளையாடு"},
+        {"QPlatformTheme", "&Yes", "ஆம் (&Y)"},
+        {"QPlatformTheme", "&No", "இல்லை (&N)"},
+        {"QPlatformTheme", "OK", "சரி"},
+        {"QFileDialog", "File &name:", "கோப்பின் பெயர் (&N):"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(QCoreApplication::translate(c.context, c.english), QString::fromUtf8(c.tamil))
+            << c.context << ' ' << c.english;
+    }
+    EXPECT_EQ(QCoreApplication::translate("HistoryCharts", "Promotions marked: %Ln.", nullptr, 1),
+              QString::fromUtf8("குறிக்கப்பட்ட உயர்வு: 1."));
+    EXPECT_EQ(QCoreApplication::translate("HistoryCharts", "Promotions marked: %Ln.", nullptr, 3),
+              QString::fromUtf8("குறிக்கப்பட்ட உயர்வுகள்: 3."));
+    EXPECT_EQ(levelWord(Level::national), QStringLiteral("National"));
+    EXPECT_EQ(teamName(QStringLiteral("Rising Sun")), QString::fromUtf8("ரைசிங் சன்"));
+}
+
 // The translation tells Qt the direction its language is written in: every
-// window of Urdu is mirrored, those of Hindi and Bengali are not, and English
-// comes back left to right.
+// window of Urdu is mirrored, those of Hindi, Bengali and Tamil are not, and
+// English comes back left to right.
 TEST_F(Translated, UrduTurnsEveryWindowRightToLeft) {
     const struct {
         const char* language;
         Qt::LayoutDirection direction;
-    } cases[] = {{"ur", Qt::RightToLeft},
-                 {"bn", Qt::LeftToRight},
-                 {"hi", Qt::LeftToRight},
-                 {"pseudo_rtl", Qt::RightToLeft},
-                 {"en", Qt::LeftToRight}};
+    } cases[] = {
+        {"ur", Qt::RightToLeft}, {"bn", Qt::LeftToRight},         {"ta", Qt::LeftToRight},
+        {"hi", Qt::LeftToRight}, {"pseudo_rtl", Qt::RightToLeft}, {"en", Qt::LeftToRight},
+    };
     for (const auto& c : cases) {
         TearDown();
         ASSERT_TRUE(installTranslation(*qApp, QString::fromLatin1(c.language))) << c.language;

@@ -28,6 +28,7 @@ TEST(ShownMoney, FollowsTheLocalesGroupingAndDecimalPoint) {
         {"en_IN", 100000, "1,00,000"},
         {"hi_IN", -2500, "\u202a-2,500\u202c"},
         {"hi_IN", 1234.5, "1,234.5"},
+        {"ta_IN", 6577000, "65,77,000"},
         {"en_US", 100000, "100,000"},
         {"de_DE", 1234567.25, "1.234.567,25"},
         {"de_DE", 999, "999"},

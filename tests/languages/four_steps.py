@@ -7,8 +7,9 @@ lines in the desktop entry, its screen checks, and the share the checks report.
 
     four_steps.py SOURCE_FOLDER WORK_FOLDER
 
-The language is Tamil, translated by a pseudo-translation (each message
-bracketed, its arguments and access keys kept).
+The language is Telugu, one the game does not speak yet, translated by a
+pseudo-translation (each message bracketed, its arguments and access keys
+kept).
 """
 import glob
 import os
@@ -18,7 +19,7 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ET
 
-LOCALE, CODE, NAME, FONT = "ta_IN", "ta", "Tamil", "Noto Sans Tamil"
+LOCALE, CODE, NAME, FONT = "te_IN", "te", "Telugu", "Noto Sans Telugu"
 
 
 def run(*command, cwd=None, expect_failure=False):
@@ -129,7 +130,7 @@ def main():
     with open(desktop, encoding="utf-8") as f:
         expect(f"GenericName[{CODE}]=[Cricket Career Game]" in f.read(), "no desktop name")
     with open(os.path.join(build, "packaging", "bailcrest.6"), encoding="utf-8") as f:
-        expect(f"Bengali and {NAME})" in f.read(), "the man page does not name the language")
+        expect(f"Tamil and {NAME})" in f.read(), "the man page does not name the language")
     metainfo, = glob.glob(os.path.join(build, "packaging", "*.metainfo.xml"))
     with open(metainfo, encoding="utf-8") as f:
         expect(f">{CODE}</lang>" in f.read(), "the metadata does not list the language")
