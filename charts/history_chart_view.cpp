@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
+#include <QGraphicsTextItem>
 #include <QKeyEvent>
 #include <QLegend>
 #include <QLegendMarker>
@@ -87,7 +88,7 @@ HistoryChartView::HistoryChartView(QChart* chart, const ChartLook& look, QWidget
     connect(chart, &QChart::plotAreaChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
-void HistoryChartView::showData(std::shared_ptr<const ChartData> data) {
+void HistoryChartView::showData(std::shared_ptr<const ChartData> data, const AxisTicks& values) {
     // The match the cursor stood at, unless it stood at the last.
     const bool kept = cursorPlaced_ && data_ != nullptr && cursor_ + 1 < data_->matches.size();
     const std::int32_t match = kept ? data_->matches[cursor_] : 0;
@@ -102,6 +103,11 @@ void HistoryChartView::showData(std::shared_ptr<const ChartData> data) {
     } else {
         cursor_ = matches.size() - 1;
     }
+    // A chart that had the focus before it had matches shows its cursor as
+    // soon as it has them, as one given the focus then would.
+    if (!matches.empty() && hasFocus()) cursorPlaced_ = true;
+    plannedValues_ = values;
+    fitValueTicks();
     fitLegend();
     tell();
     viewport()->update();
@@ -246,7 +252,36 @@ void HistoryChartView::focusOutEvent(QFocusEvent* event) {
 
 void HistoryChartView::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
+    fitValueTicks();
     fitLegend();
+}
+
+void HistoryChartView::fitValueTicks() {
+    QValueAxis* values = axis(Qt::Vertical);
+    if (values == nullptr) return;
+    // Qt Charts cuts a figure of a vertical axis to "..." once its line is
+    // taller than its share of the axis: a chart made short (by a script's
+    // tall lines above it, say) is ticked more sparsely, until every figure
+    // shows whole.
+    for (int most = tickCount(plannedValues_);; --most) {
+        setTicks(values, atMost(plannedValues_, most));
+        chart()->layout()->activate();
+        if (most <= 2 || !valueFigureCut()) break;
+    }
+}
+
+bool HistoryChartView::valueFigureCut() const {
+    const QRectF plot = plotArea();
+    const QList<QGraphicsItem*> items = scene()->items();
+    return std::any_of(items.begin(), items.end(), [&](const QGraphicsItem* item) {
+        const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+        // The value axis's figures stand upright left of the plot; its
+        // title is turned on its side.
+        if (text == nullptr || !text->isVisible() || text->rotation() != 0) return false;
+        const QRectF place = text->sceneBoundingRect();
+        return place.right() <= plot.left() + 1 &&
+               text->toPlainText().endsWith(QStringLiteral("..."));
+    });
 }
 
 void HistoryChartView::fitLegend() {

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <memory>
 
+#include "charts/axis_ticks.h"
 #include "screens/history/chart_data.h"
 
 class QValueAxis;
@@ -26,14 +27,14 @@ QString wrappedLabel(const QString& text, const QFont& font, int width);
 // block picks its match (the block's first) for the table to show.
 //
 // Behind the series it shades the stretches of matches played at each level,
-// named where there is room. A legend with no room for every name leaves the
-// floors to be named on their lines, is written smaller, and at the last
-// leaves the markers to their tips and the cursor. With the focus it shows a cursor at a match:
-// Left and Right move it a match, Page Up and Page Down a block of matches,
-// Home and End to the first and the last; it is drawn as a line across the
-// chart with the match's figures beside it, which a screen reader is told as
-// the chart's description; Enter picks its match as a click does. A click
-// puts it at the nearest match.
+// named where there is room. A chart too short for every figure its value
+// axis plans is ticked more sparsely, so that no figure is cut. A legend with no room for every
+// name leaves the floors to be named on their lines, is written smaller, and at the last leaves the
+// markers to their tips and the cursor. With the focus it shows a cursor at a match: Left and Right
+// move it a match, Page Up and Page Down a block of matches, Home and End to the first and the
+// last; it is drawn as a line across the chart with the match's figures beside it, which a screen
+// reader is told as the chart's description; Enter picks its match as a click does. A click puts it
+// at the nearest match.
 class HistoryChartView : public QChartView {
     Q_OBJECT
   public:
@@ -43,8 +44,9 @@ class HistoryChartView : public QChartView {
 
     // What the chart now shows, drawn behind and over its series and read
     // at the cursor. The cursor stays at its match, or at the last when it
-    // was there, so that a match played takes it along.
-    void showData(std::shared_ptr<const ChartData> data);
+    // was there, so that a match played takes it along. `values` are the
+    // ticks planned for the value axis, as many as fit of them shown.
+    void showData(std::shared_ptr<const ChartData> data, const AxisTicks& values);
 
   signals:
     void matchPicked(int match);
@@ -69,6 +71,9 @@ class HistoryChartView : public QChartView {
     // the player moves it, else the chart as a whole.
     void tell();
     void fitLegend();
+    void fitValueTicks();
+    // Whether Qt Charts cut a figure of the value axis for want of room.
+    bool valueFigureCut() const;
 
     QValueAxis* axis(Qt::Orientation orientation) const;
     QRectF plotArea() const;
@@ -91,4 +96,5 @@ class HistoryChartView : public QChartView {
     // Whether the player moved the cursor since the chart took the focus.
     bool cursorMoved_ = false;
     bool floorsNamedOnLines_ = false;
+    AxisTicks plannedValues_;
 };

@@ -93,24 +93,15 @@ double roundStep(double span, int stretches) {
     return std::max(1.0, factor * magnitude);
 }
 
-// Where an axis runs and how it is ticked.
-struct AxisPlan {
-    double min = 0;
-    double max = 1;
-    int tickCount = 5;
-    bool dynamic = false;
-    double interval = 1;
-};
-
 // An axis of the span's values, widened to round numbers as Qt Charts rounds
 // them (worked out on an axis of its own, so that the axis shown changes once
 // and only where the numbers changed).
-AxisPlan valuePlan(Span span) {
+AxisTicks valuePlan(Span span) {
     span = span.shown();
     QValueAxis nice;
     nice.setRange(span.low, span.high);
     nice.applyNiceNumbers();
-    AxisPlan plan{nice.min(), nice.max(), nice.tickCount()};
+    AxisTicks plan{nice.min(), nice.max(), nice.tickCount()};
     // Every value a chart shows is a whole number, and so is every label: a
     // span of a few units ticked in fifths would label "0" five times.
     if ((plan.max - plan.min) / (plan.tickCount - 1) < 1) {
@@ -122,28 +113,14 @@ AxisPlan valuePlan(Span span) {
 
 // An axis of matches, from the first to the last exactly, ticked at round
 // numbers.
-AxisPlan matchPlan(Span span) {
-    AxisPlan plan = valuePlan(span);
+AxisTicks matchPlan(Span span) {
+    AxisTicks plan = valuePlan(span);
     span = span.shown();
     plan.min = span.low;
     plan.max = span.high;
     plan.dynamic = true;
     plan.interval = roundStep(span.high - span.low, 6);
     return plan;
-}
-
-// Sets the axis as planned; Qt Charts lays a chart out again only for what
-// changed.
-void setAxis(QValueAxis* axis, const AxisPlan& plan) {
-    axis->setRange(plan.min, plan.max);
-    axis->setTickCount(plan.tickCount);
-    if (plan.dynamic) {
-        axis->setTickType(QValueAxis::TicksDynamic);
-        axis->setTickAnchor(0);
-        axis->setTickInterval(plan.interval);
-    } else {
-        axis->setTickType(QValueAxis::TicksFixed);
-    }
 }
 
 QValueAxis* makeAxis(const ChartLook& look, const QString& title) {
@@ -502,8 +479,8 @@ class Drawing {
 };
 
 // Puts the axes on the chart, or sets those it has, and every series on them.
-void setAxes(QChart* chart, const ChartLook& look, const ChartData& data, const AxisPlan& matches,
-             const AxisPlan& values) {
+void setAxes(QChart* chart, const ChartLook& look, const ChartData& data, const AxisTicks& matches,
+             const AxisTicks& values) {
     const QList<QAbstractAxis*> xs = chart->axes(Qt::Horizontal);
     const QList<QAbstractAxis*> ys = chart->axes(Qt::Vertical);
     auto* x = xs.size() == 1 ? qobject_cast<QValueAxis*>(xs.front()) : nullptr;
@@ -516,15 +493,15 @@ void setAxes(QChart* chart, const ChartLook& look, const ChartData& data, const 
         }
         x = makeAxis(look, data.matchTitle);
         y = makeAxis(look, data.valueTitle);
-        setAxis(x, matches);
-        setAxis(y, values);
+        setTicks(x, matches);
+        setTicks(y, values);
         chart->addAxis(x, Qt::AlignBottom);
         chart->addAxis(y, Qt::AlignLeft);
     } else {
         x->setTitleText(data.matchTitle);
         y->setTitleText(data.valueTitle);
-        setAxis(x, matches);
-        setAxis(y, values);
+        setTicks(x, matches);
+        setTicks(y, values);
     }
     const QList<QAbstractSeries*> series = chart->series();
     for (QAbstractSeries* one : series) {
@@ -585,6 +562,7 @@ void HistoryCharts::draw(HistoryChartView* view, const ChartData& data) {
     }
     if (matches.high == matches.low) matches = {matches.low - 1, matches.high + 1};
     drawn->setTitle(data.title);
-    setAxes(drawn, view->look(), data, matchPlan(matches), valuePlan(drawing.values()));
-    view->showData(std::make_shared<const ChartData>(data));
+    const AxisTicks values = valuePlan(drawing.values());
+    setAxes(drawn, view->look(), data, matchPlan(matches), values);
+    view->showData(std::make_shared<const ChartData>(data), values);
 }

@@ -9,6 +9,8 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -18,6 +20,7 @@
 #include <list>
 #include <vector>
 
+#include "charts/axis_ticks.h"
 #include "charts_tests.h"
 #include "game/career_story.h"
 #include "game/history.h"
@@ -339,6 +342,72 @@ TEST(HistoryCharts, AChartDrawnAgainInPlaceLooksAsOneDrawnAfresh) {
             EXPECT_EQ(followed->grab().toImage(), fresh->grab().toImage());
             delete fresh;
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Thinned ticks are fewer, never fewer than two, and every one of them is
+// still a planned tick, so that the figures stay round.
+TEST(AxisTicks, ThinnedTicksAreAsManyAsAskedAndStayOnThePlannedSteps) {
+    const AxisTicks sevenFixed{0, 120, 7};
+    EXPECT_EQ(tickCount(sevenFixed), 7);
+    EXPECT_EQ(tickCount(atMost(sevenFixed, 7)), 7);
+    EXPECT_FALSE(atMost(sevenFixed, 7).dynamic);
+    const AxisTicks four = atMost(sevenFixed, 4);
+    EXPECT_TRUE(four.dynamic);
+    EXPECT_EQ(four.anchor, 0);
+    EXPECT_EQ(four.interval, 40);
+    EXPECT_EQ(tickCount(four), 4);
+    EXPECT_EQ(tickCount(atMost(sevenFixed, 3)), 3);
+    EXPECT_EQ(tickCount(atMost(sevenFixed, 0)), 2);
+
+    // Ticks one apart from an anchor below the axis: the first within it
+    // stays the first.
+    const AxisTicks units{3, 14, 5, true, 1, 0};
+    EXPECT_EQ(tickCount(units), 12);
+    const AxisTicks fewer = atMost(units, 5);
+    EXPECT_EQ(fewer.anchor, 3);
+    EXPECT_EQ(fewer.interval, 3);
+    EXPECT_LE(tickCount(fewer), 5);
+}
+
+// A chart made short, with figures in a font of tall lines, shows fewer
+// figures on its value axis rather than cut any to "...", and a tall one
+// keeps every figure planned.
+TEST(HistoryCharts, AShortChartTicksItsValuesMoreSparselyThanCutAFigure) {
+    const TwoMatches two;
+    ChartLook look = chartLook();
+    look.figures.setFamilies({QStringLiteral("Noto Naskh Arabic")});
+    look.figures.setPixelSize(14);
+    QWidget owner;
+    owner.resize(800, 500);
+    owner.show();
+    for (const int height : {150, 190, 450}) {
+        SCOPED_TRACE(height);
+        auto* view = qobject_cast<QChartView*>(builtModule().makeView(look, &owner));
+        view->resize(700, height);
+        view->show();
+        draw(view, historyChart::skills, two.career, two.history());
+        QApplication::processEvents();
+        const QRectF plot = view->chart()->mapRectToScene(view->chart()->plotArea());
+        int figures = 0;
+        for (QGraphicsItem* item : view->scene()->items()) {
+            auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+            if (text == nullptr || !text->isVisible() || text->rotation() != 0) continue;
+            if (text->sceneBoundingRect().right() > plot.left() + 1) continue;
+            ++figures;
+            EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("...")))
+                << text->toPlainText().toStdString();
+        }
+        EXPECT_GE(figures, 2);
+        auto* values = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).front());
+        if (height == 450) {
+            EXPECT_EQ(values->tickType(), QValueAxis::TicksFixed);
+        }
+        delete view;
     }
 }
 

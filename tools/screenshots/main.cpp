@@ -297,9 +297,8 @@ int checkTexts(QApplication& application, const QString& language) {
     walkScreens([&](QWidget& screen, const char* name) {
         const QString screenName = QString::fromLatin1(name);
         // The History window: each of its tabs in turn, then the whole window
-        // on the tab it opened on. Its charts draw their own texts, scaled
-        // with the chart, so those are left out; its tables' headings and
-        // cells are checked.
+        // on the tab it opened on: its charts' drawn texts, its tables'
+        // headings and cells.
         if (auto* history = qobject_cast<HistoryScreen*>(&screen)) {
             QTabWidget* tabs = history->chartTabs();
             const int opened = tabs->currentIndex();

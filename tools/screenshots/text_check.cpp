@@ -7,6 +7,9 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
@@ -327,6 +330,9 @@ void TextCheck::checkPart(QWidget& part, const QString& screenName) {
         } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
             checkCells(place, *view);
             continue;
+        } else if (auto* drawing = qobject_cast<QGraphicsView*>(widget)) {
+            checkDrawnTexts(place, *drawing);
+            continue;
         } else if (auto* choice = qobject_cast<QComboBox*>(widget)) {
             for (int item = 0; item < choice->count(); ++item)
                 checkShown(QStringLiteral("%1 choice %2").arg(place).arg(item),
@@ -390,6 +396,19 @@ void TextCheck::checkCells(const QString& place, const QAbstractItemView& view) 
         }
     };
     walk(QModelIndex(), 0);
+}
+
+// A chart's texts (its axes' figures and titles, its legend) are laid out
+// by Qt Charts, which cuts one it has no room for to "...".
+void TextCheck::checkDrawnTexts(const QString& place, const QGraphicsView& drawing) {
+    if (drawing.scene() == nullptr) return;
+    for (const QGraphicsItem* item : drawing.scene()->items()) {
+        const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+        if (text == nullptr || !text->isVisible()) continue;
+        const QString shown = text->toPlainText();
+        if (shown.contains(QStringLiteral("...")) || shown.contains(QChar(0x2026)))
+            problems_ << QStringLiteral("%1: drawn cut off: \"%2\"").arg(place, shown);
+    }
 }
 
 void TextCheck::checkShown(const QString& place, const QString& text, bool fits) {

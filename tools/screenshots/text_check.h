@@ -7,6 +7,7 @@
 
 class QAbstractItemView;
 class QFont;
+class QGraphicsView;
 class QWidget;
 
 // Looks at every text a screen shows (labels, buttons, frame titles, tabs,
@@ -42,6 +43,7 @@ class TextCheck {
   private:
     void checkShown(const QString& place, const QString& text, bool fits);
     void checkCells(const QString& place, const QAbstractItemView& view);
+    void checkDrawnTexts(const QString& place, const QGraphicsView& drawing);
     void checkTranslated(const QString& place, const QString& text);
     // Every letter from one of the font's own families, each word from one.
     void checkWritten(const QString& place, const QString& text, const QFont& font);
