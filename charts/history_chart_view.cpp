@@ -83,7 +83,7 @@ QString wrappedLabel(const QString& text, const QFont& font, int width) {
 }
 
 HistoryChartView::HistoryChartView(QChart* chart, const ChartLook& look, QWidget* parent)
-    : QChartView(chart, parent), look_(look) {
+    : QChartView(chart, parent), look_(look), margins_(chart->margins()) {
     // The stretches behind the series move with the plot area.
     connect(chart, &QChart::plotAreaChanged, viewport(), qOverload<>(&QWidget::update));
 }
@@ -297,15 +297,16 @@ void HistoryChartView::fitLegend() {
     // The chart fills the view, as soon as the view is shown.
     const double room = height() - chart()->margins().top() - chart()->margins().bottom();
     // A legend taller than the chart first leaves the floors to be named on
-    // their lines, then is written smaller, and at the last leaves the
-    // markers to their tips and the cursor, rather than be cut.
+    // their lines, then is written smaller, and at the last sets its names
+    // in columns, rather than be cut.
     QFont font = look_.labels;
     floorsNamedOnLines_ = false;
-    bool markersLeftOut = false;
+    std::vector<QSizeF> names;
     for (;;) {
         if (legend->font() != font) legend->setFont(font);
         const QFontMetrics metrics(font);
         double height = legendPadding;
+        names.clear();
         const QList<QLegendMarker*> markers = legend->markers();
         for (QLegendMarker* marker : markers) {
             const QString name = marker->series()->name();
@@ -317,8 +318,7 @@ void HistoryChartView::fitLegend() {
                 continue;
             }
             const bool shown =
-                data_ == nullptr || !((floorsNamedOnLines_ && named(data_->floors, name)) ||
-                                      (markersLeftOut && named(data_->markers, name)));
+                data_ == nullptr || !(floorsNamedOnLines_ && named(data_->floors, name));
             marker->setVisible(shown);
             const QString label = wrappedLabel(name, font, width);
             if (marker->label() != label) marker->setLabel(label);
@@ -327,10 +327,19 @@ void HistoryChartView::fitLegend() {
                 // a text document: a line as tall as the tallest font it
                 // draws from (a script's own, taller than the font's own
                 // spacing says).
-                height += std::max<double>(
-                              (label.count(QStringLiteral("<br>")) + 1) * metrics.lineSpacing(),
-                              laidOutHeight(label, font)) +
-                          legendEntrySpacing;
+                const QStringList lines = label.split(QStringLiteral("<br>"));
+                double widest = 0;
+                for (const QString& line : lines) {
+                    QTextDocument plain;
+                    plain.setHtml(line);
+                    widest =
+                        std::max<double>(widest, metrics.horizontalAdvance(plain.toPlainText()));
+                }
+                const double tall = std::max<double>(lines.size() * metrics.lineSpacing(),
+                                                     laidOutHeight(label, font)) +
+                                    legendEntrySpacing;
+                names.emplace_back(widest, tall);
+                height += tall;
             }
         }
         legend->layout()->invalidate();
@@ -339,12 +348,44 @@ void HistoryChartView::fitLegend() {
             floorsNamedOnLines_ = true;
         } else if (font.pixelSize() > smallestLegendPixels) {
             font.setPixelSize(font.pixelSize() - 1);
-        } else if (!markersLeftOut && !data_->markers.empty()) {
-            markersLeftOut = true;
         } else {
             break;
         }
     }
+    placeLegend(names, room, QFontMetrics(font).lineSpacing());
+}
+
+void HistoryChartView::placeLegend(const std::vector<QSizeF>& names, double room, int line) {
+    QLegend* legend = chart()->legend();
+    // The names fill a column down the chart's right side, then the next to
+    // its left, as Qt Charts lays out a legend it does not place itself.
+    std::vector<double> columnWidths{0};
+    double down = legendPadding;
+    for (const QSizeF& name : names) {
+        if (down + name.height() > room && down > legendPadding) {
+            columnWidths.push_back(0);
+            down = legendPadding;
+        }
+        down += name.height();
+        columnWidths.back() = std::max(columnWidths.back(), name.width());
+    }
+    if (columnWidths.size() <= 1) {
+        if (!legend->isAttachedToChart()) {
+            legend->attachToChart();
+            chart()->setMargins(margins_);
+        }
+        return;
+    }
+    // Each column as wide as its widest name, its marker and Qt Charts'
+    // spacing around them.
+    double legendWidth = 0;
+    for (const double widest : columnWidths) legendWidth += widest + 2 * line + legendPadding;
+    QMargins margins = margins_;
+    margins.setRight(margins_.right() + static_cast<int>(std::ceil(legendWidth)));
+    if (legend->isAttachedToChart()) legend->detachFromChart();
+    chart()->setMargins(margins);
+    legend->setGeometry(
+        QRectF(chart()->size().width() - margins.right(), margins_.top(), legendWidth, room));
 }
 
 QValueAxis* HistoryChartView::axis(Qt::Orientation orientation) const {

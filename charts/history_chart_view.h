@@ -4,11 +4,14 @@
 #include <QChartView>
 #include <QCoreApplication>
 #include <QLocale>
+#include <QMargins>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 #include "charts/axis_ticks.h"
 #include "screens/history/chart_data.h"
@@ -71,6 +74,10 @@ class HistoryChartView : public QChartView {
     // the player moves it, else the chart as a whole.
     void tell();
     void fitLegend();
+    // Lays the legend's names (each its width and height) down the chart's
+    // right side in as many columns as `room` needs, `line` the height of
+    // one line of the legend's font.
+    void placeLegend(const std::vector<QSizeF>& names, double room, int line);
     void fitValueTicks();
     // Whether Qt Charts cut a figure of the value axis for want of room.
     bool valueFigureCut() const;
@@ -89,6 +96,8 @@ class HistoryChartView : public QChartView {
     void drawCursorLabel(QPainter* painter, double x, const QRectF& plot) const;
 
     ChartLook look_;
+    // The chart's margins, besides a legend it has to place itself.
+    QMargins margins_;
     std::shared_ptr<const ChartData> data_;
     // The cursor's place among the matches, kept while the chart has no focus.
     std::size_t cursor_ = 0;

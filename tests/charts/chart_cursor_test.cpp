@@ -10,6 +10,7 @@
 #include <QGraphicsTextItem>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QScatterSeries>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -236,6 +237,51 @@ TEST(ChartLegend, EveryNameIsWholeAndInSight) {
             delete view;
         }
     }
+}
+
+// A legend with no room down the chart's side even in its smallest writing,
+// as a script of tall lines leaves it, sets its names in columns: every
+// marker keeps its name, each whole, none over the lines.
+TEST(ChartLegend, TooTallForOneColumnSetsItsNamesInColumns) {
+    const Career career = testCareer(45, 20, 30);
+    std::vector<HistoryRow> rows = matchesAt(60);
+    rows[40].events.selectedForWorldCup = true;
+    const CareerHistory history(rows);
+    ChartLook look = chartLook();
+    look.labels.setFamilies({QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans")});
+    look.labels.setPixelSize(16);
+    QWidget owner;
+    owner.resize(900, 400);
+    owner.show();
+    auto* view = qobject_cast<QChartView*>(builtModule().makeView(look, &owner));
+    view->resize(840, 150);
+    draw(view, historyChart::skills, career, history);
+    view->show();
+    QApplication::processEvents();
+    QLegend* legend = view->chart()->legend();
+    EXPECT_FALSE(legend->isAttachedToChart());
+    for (QLegendMarker* marker : legend->markers()) {
+        if (qobject_cast<QScatterSeries*>(marker->series())) {
+            EXPECT_TRUE(marker->isVisible()) << marker->series()->name().toStdString();
+        }
+    }
+    const QRectF plot = view->chart()->mapRectToScene(view->chart()->plotArea());
+    const QRectF inSight = view->chart()->rect();
+    for (QGraphicsItem* item : view->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        if (text == nullptr || !text->isVisible() || !legend->isAncestorOf(text)) continue;
+        const QString shown = text->toPlainText();
+        if (shown.isEmpty()) continue;
+        EXPECT_FALSE(shown.contains(QStringLiteral("..."))) << shown.toStdString();
+        EXPECT_TRUE(inSight.contains(text->sceneBoundingRect())) << shown.toStdString();
+        EXPECT_FALSE(plot.intersects(text->sceneBoundingRect())) << shown.toStdString();
+    }
+
+    // Given room again, it is one column beside the chart once more.
+    view->resize(840, 600);
+    QApplication::processEvents();
+    EXPECT_TRUE(legend->isAttachedToChart());
+    delete view;
 }
 
 // The axes write their numbers as the player's locale does: grouped, and in
