@@ -429,4 +429,18 @@ TEST(LockHolders, WhatALockFileSaysWhereTheFolderHoldsNoLocks) {
     EXPECT_EQ(standing("102\nbailcrest\nraj-laptop\n"), LockStanding::heldHere);
 }
 
+// When a process started, as Linux tells it: the 22nd field of its stat
+// line, counted after the program's name, which may itself hold blanks and
+// parentheses; a line cut short tells nothing.
+TEST(LockHolders, AProcessStartIsReadPastAnyProgramName) {
+    const QByteArray fields = " S 1 1 1 0 -1 4194560 100 0 0 0 5 3 0 0 20 0 1 0 98765 1000 7";
+    EXPECT_EQ(startInProcStat("4711 (bailcrest)" + fields), 98765);
+    EXPECT_EQ(startInProcStat("4711 (a) b (c)" + fields), 98765);
+    EXPECT_EQ(startInProcStat("4711 (bailcrest) S 1 1 1"), 0);
+    EXPECT_EQ(startInProcStat({}), 0);
+#ifdef Q_OS_LINUX
+    EXPECT_GT(startInProcStat(contents(QStringLiteral("/proc/self/stat"))), 0);
+#endif
+}
+
 }  // namespace
