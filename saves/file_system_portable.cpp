@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iterator>
+#include <set>
 #include <system_error>
 
 #ifdef Q_OS_WIN
@@ -161,7 +162,8 @@ std::vector<FolderEntry> folderEntries(const QString& folder, const QString& end
     std::error_code error;
     std::filesystem::directory_iterator entry(systemPath(folder), error);
     for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        const auto& native = entry->path().filename().native();
+        const std::filesystem::path file = entry->path().filename();
+        const auto& native = file.native();
 #ifdef Q_OS_WIN
         // A QString holds every UTF-16 name whole, unpaired halves too; the
         // system takes a name's letters in either case.
@@ -257,14 +259,25 @@ QByteArray lockSays(const BoundedRead& read) {
     return read.outcome == BoundedRead::Outcome::read ? read.bytes : QByteArray();
 }
 
+// The lock files this process holds: one naming this very process is its
+// own while it is held here, and else that of a process in another process
+// namespace (a container) that had the number and has ended.
+std::set<QString>& locksHeldHere() {
+    static std::set<QString> held;
+    return held;
+}
+
 // A lock file this copy made and holds open: on Windows no other program can
 // remove it meanwhile, as Windows removes no file another holds open so.
 // Removed as it is let go of, when it still says what this copy wrote.
 class WrittenLockHeld final : public HeldLock {
   public:
     WrittenLockHeld(std::unique_ptr<QFile> file, QByteArray written)
-        : file_(std::move(file)), written_(std::move(written)) {}
+        : file_(std::move(file)), written_(std::move(written)) {
+        locksHeldHere().insert(file_->fileName());
+    }
     ~WrittenLockHeld() override {
+        locksHeldHere().erase(file_->fileName());
         const bool stillOurs =
             lockSays(readBounded(file_->fileName(), maxLockFileBytes)) == written_;
         // Closed first: Windows removes no open file.
@@ -335,6 +348,7 @@ LockAttempt takeLockFile(const QString& lockPath, bool overUnprovenHolder) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         if (writeRefusal(lockPath)) return lockAttempt(LockTaking::notARegularFile);
         if (std::optional<LockAttempt> made = makeLock(lockPath, self)) return std::move(*made);
+        if (locksHeldHere().count(lockPath) != 0) return lockAttempt(LockTaking::heldByAnotherCopy);
         // Nothing but a regular file is opened, and no more of it read than a
         // lock ever holds, whatever it grew to.
         const BoundedRead read = readBounded(lockPath, maxLockFileBytes);
