@@ -4,13 +4,16 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 
+#include "saves/saved_careers.h"
 #include "screens/career_picker.h"
 
 namespace {
@@ -41,6 +44,36 @@ void fitColumns(QFileDialog& dialog, QTreeView& files) {
         widest = std::min(widest, screen->availableGeometry().width());
     }
     dialog.resize(std::max(widest, dialog.width()), dialog.height());
+}
+
+QString unshownSavesText(int count) {
+    //: Below the Load dialog's files: %Ln is how many save files of the
+    //: folder it cannot show, as their names are not text.
+    return QCoreApplication::translate("MessagePrompter",
+                                       "%Ln save file(s) in this folder cannot be shown here: the "
+                                       "name is not text this system can spell back. Rename it to "
+                                       "load it.",
+                                       nullptr, count);
+}
+
+// Qt's dialog lists names as text, so a save whose name the system spells in
+// bytes that are no text is not among its files: a line below them says so
+// for each folder the player looks in, however he went there.
+void tellUnshownSaves(QFileDialog& dialog, QFileSystemModel& folderModel) {
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid) return;
+    auto* unshown = new QLabel(&dialog);
+    unshown->setObjectName(QStringLiteral("unshownSaves"));
+    unshown->setWordWrap(true);
+    unshown->setTextFormat(Qt::PlainText);
+    grid->addWidget(unshown, grid->rowCount(), 0, 1, grid->columnCount());
+    const auto tell = [unshown](const QString& folder) {
+        const qsizetype count = unspeltSaveFiles(folder);
+        unshown->setText(count == 0 ? QString() : unshownSavesText(static_cast<int>(count)));
+        unshown->setVisible(count != 0);
+    };
+    QObject::connect(&folderModel, &QFileSystemModel::rootPathChanged, unshown, tell);
+    tell(folderModel.rootPath());
 }
 
 // Once a message is answered, the window that asked has the keyboard again,
@@ -140,6 +173,7 @@ QString MessagePrompter::chooseFileToOpen(QWidget* owner, const QString& title,
             // event loop.
             QTimer::singleShot(0, files, [&dialog, files] { fitColumns(dialog, *files); });
         });
+        tellUnshownSaves(dialog, *folderModel);
     }
     if (dialog.exec() != QDialog::Accepted) return QString();
     const QStringList chosen = dialog.selectedFiles();

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "saves/bounded_read_parts.h"
+#include "saves/lock_parts.h"
 
 BoundedRead refusedRead(BoundedRead::Outcome outcome, QString reason) {
     BoundedRead result;
@@ -102,4 +103,36 @@ std::optional<QString> moveWithoutReplacing(const QString& from, const QString& 
 
 bool makeFolder(const QString& folder) {
     return QDir().mkpath(folder);
+}
+
+LockAttempt lockAttempt(LockTaking taking, QString computer, QString reason) {
+    LockAttempt attempt;
+    attempt.taking = taking;
+    attempt.computer = std::move(computer);
+    attempt.reason = std::move(reason);
+    return attempt;
+}
+
+LockAttempt lockByWhatItSays(const QByteArray& said, const LockHolder& thisCopy,
+                             ProcessLookup lookUp, bool overUnprovenHolder,
+                             const std::function<LockAttempt()>& takeOver) {
+    const std::optional<LockHolder> holder = lockHolderIn(said);
+    switch (standingOf(holder, thisCopy, lookUp)) {
+        case LockStanding::stale:
+            return takeOver();
+        case LockStanding::heldHere:
+            return lockAttempt(LockTaking::heldByAnotherCopy);
+        case LockStanding::heldElsewhere:
+            if (overUnprovenHolder) return takeOver();
+            return lockAttempt(LockTaking::heldOnAnotherComputer, holder->computer);
+        case LockStanding::heldByAnotherProgram: {
+            if (overUnprovenHolder) return takeOver();
+            LockAttempt asked = lockAttempt(LockTaking::heldByAnotherProgram);
+            asked.pid = holder->pid;
+            const std::optional<RunningProcess> other = lookUp(holder->pid);
+            asked.program = other ? other->program : QString();
+            return asked;
+        }
+    }
+    return lockAttempt(LockTaking::heldByAnotherCopy);
 }

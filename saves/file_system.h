@@ -23,8 +23,9 @@ class QFileDevice;
 // Two builds of it: file_system_posix.cpp, on the system calls of POSIX, which
 // close every gap between a look at a path and its opening; and
 // file_system_portable.cpp, on Qt and the C++ standard library alone (with the
-// Windows calls for a replace that flushes to disk), for every other system
-// and for the build that tests it here (BAILCREST_PORTABLE_FILES).
+// Windows calls for a replace that flushes to disk and for what a lock's
+// process is), for every other system and for the build that tests it here
+// (BAILCREST_PORTABLE_FILES).
 // file_system.cpp holds what both share.
 
 // The start of a regular file, read without following a link and without
@@ -148,9 +149,10 @@ enum class LockTaking {
     failed,
 };
 
-// A lock of the operating system held on a lock file, which the system lets
-// go of when the program ends, however it ends; let go of, and its file
-// removed, when destroyed.
+// A lock held on a lock file: one of the operating system, which the system
+// lets go of when the program ends, however it ends, or, where there is none
+// (a folder that cannot hold them, the portable build), the file's own words
+// of who holds it; let go of, and its file removed, when destroyed.
 class HeldLock {
   public:
     virtual ~HeldLock() = default;

@@ -21,6 +21,7 @@
 #include "saves/file_refusals.h"
 #include "saves/file_system.h"
 #include "saves/lock_holder.h"
+#include "saves/lock_parts.h"
 
 namespace {
 
@@ -205,13 +206,7 @@ std::optional<RunningProcess> runningProcess(qint64 pid) {
         ::close(handle);
         return count > 0 ? QByteArray(buffer, static_cast<qsizetype>(count)) : QByteArray();
     };
-    // The program's name, in parentheses, may hold blanks of its own.
-    const QByteArray line = readProc("stat");
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    constexpr qsizetype startTime = 22 - 3;
-    bool number = false;
-    const qint64 started = fields.size() > startTime ? fields[startTime].toLongLong(&number) : 0;
-    process.startedAt = number ? started : 0;
+    process.startedAt = startInProcStat(readProc("stat"));
     process.program = QString::fromUtf8(readProc("comm").trimmed());
 #endif
     return process;
@@ -240,14 +235,6 @@ class FlockHeld final : public HeldLock {
     QByteArray path_;
 };
 
-LockAttempt with(LockTaking taking, QString computer = QString(), QString reason = QString()) {
-    LockAttempt attempt;
-    attempt.taking = taking;
-    attempt.computer = std::move(computer);
-    attempt.reason = std::move(reason);
-    return attempt;
-}
-
 bool sameFile(int handle, int other) {
     struct stat one {
     }, two{};
@@ -266,16 +253,17 @@ LockAttempt takeWrittenLock(const QByteArray& path, const LockHolder& thisCopy,
     if (found >= 0) {
         const bool unchanged = readLockBytes(found) == staleBytes;
         ::close(found);
-        if (!unchanged) return with(LockTaking::heldByAnotherCopy);
+        if (!unchanged) return lockAttempt(LockTaking::heldByAnotherCopy);
         ::unlink(path.constData());
     }
     const int handle = ::open(
         path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (handle < 0) {
         const int error = errno;
-        if (error == EEXIST) return with(LockTaking::heldByAnotherCopy);
-        if (error == ENAMETOOLONG) return with(LockTaking::nameTooLong, {}, systemError(error));
-        return with(LockTaking::failed, {}, systemError(error));
+        if (error == EEXIST) return lockAttempt(LockTaking::heldByAnotherCopy);
+        if (error == ENAMETOOLONG)
+            return lockAttempt(LockTaking::nameTooLong, {}, systemError(error));
+        return lockAttempt(LockTaking::failed, {}, systemError(error));
     }
     const QByteArray written = lockFileBytes(thisCopy);
     if (::pwrite(handle, written.constData(), static_cast<size_t>(written.size()), 0) !=
@@ -284,16 +272,16 @@ LockAttempt takeWrittenLock(const QByteArray& path, const LockHolder& thisCopy,
         const int error = errno;
         ::unlink(path.constData());
         ::close(handle);
-        return with(LockTaking::failed, {}, systemError(error == 0 ? ENOSPC : error));
+        return lockAttempt(LockTaking::failed, {}, systemError(error == 0 ? ENOSPC : error));
     }
     const int check = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     const bool stillOurs = check >= 0 && sameFile(handle, check) && readLockBytes(check) == written;
     if (check >= 0) ::close(check);
     if (!stillOurs) {
         ::close(handle);
-        return with(LockTaking::heldByAnotherCopy);
+        return lockAttempt(LockTaking::heldByAnotherCopy);
     }
-    LockAttempt taken = with(LockTaking::taken);
+    LockAttempt taken = lockAttempt(LockTaking::taken);
     taken.held = std::make_unique<FlockHeld>(handle, path);
     return taken;
 }
@@ -311,54 +299,37 @@ LockAttempt takeLockFile(const QString& lockPath, bool overUnprovenHolder) {
         // waiting, a device might do anything.
         struct stat found {};
         if (::lstat(path.constData(), &found) == 0 && !S_ISREG(found.st_mode)) {
-            return with(LockTaking::notARegularFile);
+            return lockAttempt(LockTaking::notARegularFile);
         }
         const int handle =
             ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
         if (handle < 0) {
             const int error = errno;
             if (error == ELOOP || error == EISDIR || error == ENXIO) {
-                return with(LockTaking::notARegularFile);
+                return lockAttempt(LockTaking::notARegularFile);
             }
-            if (error == ENAMETOOLONG) return with(LockTaking::nameTooLong, {}, systemError(error));
-            return with(LockTaking::failed, {}, systemError(error));
+            if (error == ENAMETOOLONG)
+                return lockAttempt(LockTaking::nameTooLong, {}, systemError(error));
+            return lockAttempt(LockTaking::failed, {}, systemError(error));
         }
         struct stat opened {};
         if (::fstat(handle, &opened) != 0 || !S_ISREG(opened.st_mode)) {
             ::close(handle);
-            return with(LockTaking::notARegularFile);
+            return lockAttempt(LockTaking::notARegularFile);
         }
         if (::flock(handle, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             if (error == EWOULDBLOCK || !locksUnsupported(error)) {
                 ::close(handle);
-                return error == EWOULDBLOCK ? with(LockTaking::heldByAnotherCopy)
-                                            : with(LockTaking::failed, {}, systemError(error));
+                return error == EWOULDBLOCK
+                           ? lockAttempt(LockTaking::heldByAnotherCopy)
+                           : lockAttempt(LockTaking::failed, {}, systemError(error));
             }
             // Without locks of the system, what the lock says is all there is.
             const QByteArray said = readLockBytes(handle);
-            const std::optional<LockHolder> holder = lockHolderIn(said);
-            switch (standingOf(holder, thisCopy, runningProcess)) {
-                case LockStanding::stale:
-                    ::close(handle);
-                    return takeWrittenLock(path, thisCopy, said);
-                case LockStanding::heldHere:
-                    ::close(handle);
-                    return with(LockTaking::heldByAnotherCopy);
-                case LockStanding::heldElsewhere:
-                    ::close(handle);
-                    if (overUnprovenHolder) return takeWrittenLock(path, thisCopy, said);
-                    return with(LockTaking::heldOnAnotherComputer, holder->computer);
-                case LockStanding::heldByAnotherProgram: {
-                    ::close(handle);
-                    if (overUnprovenHolder) return takeWrittenLock(path, thisCopy, said);
-                    LockAttempt asked = with(LockTaking::heldByAnotherProgram);
-                    asked.pid = holder->pid;
-                    const std::optional<RunningProcess> other = runningProcess(holder->pid);
-                    asked.program = other ? other->program : QString();
-                    return asked;
-                }
-            }
+            ::close(handle);
+            return lockByWhatItSays(said, thisCopy, runningProcess, overUnprovenHolder,
+                                    [&] { return takeWrittenLock(path, thisCopy, said); });
         }
         if (!stillThere(handle, path)) {
             ::close(handle);
@@ -374,11 +345,11 @@ LockAttempt takeLockFile(const QString& lockPath, bool overUnprovenHolder) {
             // it is removed, as the lock would be when let go of.
             if (stillThere(handle, path)) ::unlink(path.constData());
             ::close(handle);
-            return with(LockTaking::failed, {}, systemError(error == 0 ? ENOSPC : error));
+            return lockAttempt(LockTaking::failed, {}, systemError(error == 0 ? ENOSPC : error));
         }
-        LockAttempt taken = with(LockTaking::taken);
+        LockAttempt taken = lockAttempt(LockTaking::taken);
         taken.held = std::make_unique<FlockHeld>(handle, path);
         return taken;
     }
-    return with(LockTaking::failed, {}, systemError(EAGAIN));
+    return lockAttempt(LockTaking::failed, {}, systemError(EAGAIN));
 }

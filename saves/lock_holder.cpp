@@ -8,6 +8,16 @@ QByteArray lockFileBytes(const LockHolder& holder) {
            QByteArray::number(holder.startedAt) + '\n';
 }
 
+qint64 startInProcStat(const QByteArray& statLine) {
+    // The program's name, in parentheses, may hold blanks and parentheses
+    // of its own.
+    const QList<QByteArray> fields = statLine.mid(statLine.lastIndexOf(')') + 2).split(' ');
+    constexpr qsizetype startTime = 22 - 3;
+    bool number = false;
+    const qint64 started = fields.size() > startTime ? fields[startTime].toLongLong(&number) : 0;
+    return number && started > 0 ? started : 0;
+}
+
 std::optional<LockHolder> lockHolderIn(const QByteArray& firstBytes) {
     const QList<QByteArray> lines = firstBytes.left(maxLockFileBytes).split('\n');
     // The process, the program and the computer, each with its line end.

@@ -33,6 +33,11 @@ struct RunningProcess {
     QString program;
 };
 
+// When a process started, as a line of Linux's /proc/PID/stat tells it (its
+// 22nd field, in clock ticks since the computer started); 0 when the line
+// does not tell.
+qint64 startInProcStat(const QByteArray& statLine);
+
 // The process of that number, or nothing when none runs.
 using ProcessLookup = std::optional<RunningProcess> (*)(qint64 pid);
 

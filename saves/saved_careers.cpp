@@ -89,6 +89,12 @@ std::vector<SavedCareer> listSavedCareers(const QString& folder) {
     return careers;
 }
 
+qsizetype unspeltSaveFiles(const QString& folder) {
+    const std::vector<FolderEntry> entries = folderEntries(folder, saveFileEnding);
+    return std::count_if(entries.begin(), entries.end(),
+                         [](const FolderEntry& entry) { return !entry.spelledBack; });
+}
+
 namespace {
 
 // The careers saved in the folder as the hall of fame takes them in.

@@ -54,6 +54,11 @@ SavedCareer readSavedCareer(const QString& path);
 // since.
 std::vector<SavedCareer> listSavedCareers(const QString& folder);
 
+// How many of the folder's files named like a save the system spells in
+// bytes that are no text: the file dialog, which lists names as text, cannot
+// show them.
+qsizetype unspeltSaveFiles(const QString& folder);
+
 // The hall of fame of the folder, its file brought up to every career saved
 // there now (set-asides among them): the figures of those going on are
 // taken in, ended careers keep theirs, and careers whose files are gone stay.

@@ -1784,6 +1784,14 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>The title of every message box: the game&apos;s name, which stays &quot;Bailcrest&quot; in every language.</extracomment>
         <translation>Bailcrest</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln save file(s) in this folder cannot be shown here: the name is not text this system can spell back. Rename it to load it.</source>
+        <extracomment>Below the Load dialog&apos;s files: %Ln is how many save files of the folder it cannot show, as their names are not text.</extracomment>
+        <translation>
+            <numerusform>এই ফোল্ডারের %Ln টি সেভ ফাইল এখানে দেখানো যায় না: তার নাম এমন লেখা নয় যা এই সিস্টেম আবার লিখতে পারে। লোড করতে নাম বদলান।</numerusform>
+            <numerusform>এই ফোল্ডারের %Ln টি সেভ ফাইল এখানে দেখানো যায় না: তাদের নাম এমন লেখা নয় যা এই সিস্টেম আবার লিখতে পারে। লোড করতে নাম বদলান।</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -138,6 +138,17 @@
     </message>
 </context>
 <context>
+    <name>MessagePrompter</name>
+    <message numerus="yes">
+        <source>%Ln save file(s) in this folder cannot be shown here: the name is not text this system can spell back. Rename it to load it.</source>
+        <extracomment>Below the Load dialog&apos;s files: %Ln is how many save files of the folder it cannot show, as their names are not text.</extracomment>
+        <translation>
+            <numerusform>%Ln save file in this folder cannot be shown here: its name is not text this system can spell back. Rename it to load it.</numerusform>
+            <numerusform>%Ln save files in this folder cannot be shown here: their names are not text this system can spell back. Rename them to load them.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PlayOnNewsScreen</name>
     <message numerus="yes">
         <source>%Ln match(es): %1 runs, %2 wickets, Rs. %3 earned, at %4 level.</source>

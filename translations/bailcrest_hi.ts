@@ -1784,6 +1784,14 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>The title of every message box: the game&apos;s name, which stays &quot;Bailcrest&quot; in every language.</extracomment>
         <translation>Bailcrest</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln save file(s) in this folder cannot be shown here: the name is not text this system can spell back. Rename it to load it.</source>
+        <extracomment>Below the Load dialog&apos;s files: %Ln is how many save files of the folder it cannot show, as their names are not text.</extracomment>
+        <translation>
+            <numerusform>इस फ़ोल्डर की %Ln सेव फ़ाइल यहाँ नहीं दिखाई जा सकती: उसका नाम ऐसा पाठ नहीं है जिसे यह सिस्टम वापस लिख सके। लोड करने के लिए उसका नाम बदलें।</numerusform>
+            <numerusform>इस फ़ोल्डर की %Ln सेव फ़ाइलें यहाँ नहीं दिखाई जा सकतीं: उनके नाम ऐसा पाठ नहीं हैं जिसे यह सिस्टम वापस लिख सके। लोड करने के लिए उनके नाम बदलें।</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -1784,6 +1784,14 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>The title of every message box: the game&apos;s name, which stays &quot;Bailcrest&quot; in every language.</extracomment>
         <translation>Bailcrest</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln save file(s) in this folder cannot be shown here: the name is not text this system can spell back. Rename it to load it.</source>
+        <extracomment>Below the Load dialog&apos;s files: %Ln is how many save files of the folder it cannot show, as their names are not text.</extracomment>
+        <translation>
+            <numerusform>اس فولڈر کی %Ln محفوظ فائل یہاں نہیں دکھائی جا سکتی: اس کا نام ایسا متن نہیں جسے یہ سسٹم واپس لکھ سکے۔ لوڈ کرنے کے لیے اس کا نام بدلیں۔</numerusform>
+            <numerusform>اس فولڈر کی %Ln محفوظ فائلیں یہاں نہیں دکھائی جا سکتیں: ان کے نام ایسا متن نہیں جسے یہ سسٹم واپس لکھ سکے۔ لوڈ کرنے کے لیے ان کے نام بدلیں۔</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -28,7 +28,6 @@
 #include "support/file_contents.h"
 #include "support/folder_without_locks.h"
 #include "support/match_on_screen.h"
-#include "support/posix_files.h"
 #include "support/qt_printers.h"
 #include "support/running_program.h"
 #include "support/save_fixtures.h"
@@ -195,11 +194,11 @@ TEST_F(AnotherCareer, ASecondCopyOnOneCareerIsToldAndWritesNothing) {
     EXPECT_TRUE(status->isVisible());
 }
 
-// In a folder without locks of the system, a lock naming a process that
-// now runs another program is put to the player, naming both, with Enter
-// keeping it; told to take it over, the copy saves.
+// In a folder without locks of the system (and in the portable build,
+// whichever the folder), a lock naming a process that now runs another
+// program is put to the player, naming both, with Enter keeping it; told to
+// take it over, the copy saves.
 TEST_F(AnotherCareer, ALockOfAnotherProgramIsPutToThePlayer) {
-    SKIP_WITHOUT_POSIX_FILES("the portable build's locks are Qt's, which asks no flock()");
     const FolderWithoutLocks noLocks;
     const pid_t unrelated = startProgram("sleep", "1000");
     ASSERT_GT(unrelated, 0);

@@ -20,6 +20,11 @@
 #include <QTreeView>
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include "app/desktop_url_opener.h"
 #include "app/message_prompter.h"
 #include "support/qt_printers.h"
@@ -193,6 +198,49 @@ TEST_F(LoadDialog, ShowsTheSavesInDetailWithEveryColumnReadableAndReturnsTheChoi
         EXPECT_EQ(chosen, accept ? chosenPath : QString());
     }
 }
+
+#ifdef Q_OS_UNIX
+// A save whose name the system spells in bytes that are no text is not among
+// the dialog's files, which it lists as text: a line below them says so in
+// the folder that holds it, and is gone in one that holds none.
+TEST_F(LoadDialog, SaysWhenTheFolderHoldsASaveItCannotShow) {
+    const QByteArray unspelt = QFile::encodeName(saves.path()) + "/ravi\xe9_auto.bsg";
+    const int made = ::open(unspelt.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    ASSERT_GE(made, 0);
+    ::close(made);
+    const QTemporaryDir elsewhere;
+    whenShown<QFileDialog>(
+        [&] {
+            prompter.chooseFileToOpen(nullptr, QStringLiteral("Bailcrest: Load Game"),
+                                      QDir::toNativeSeparators(saves.path()),
+                                      QStringLiteral("Bailcrest Saves (*.bsg)"));
+        },
+        columnsRead,
+        [&](QFileDialog& dialog) {
+            auto* unshown = dialog.findChild<QLabel*>(QStringLiteral("unshownSaves"));
+            ASSERT_NE(unshown, nullptr);
+            EXPECT_TRUE(unshown->isVisible());
+            EXPECT_TRUE(unshown->text().startsWith(QLatin1Char('1')))
+                << unshown->text().toStdString();
+            EXPECT_TRUE(unshown->text().contains(QStringLiteral("cannot be shown")));
+            // As a player goes to another folder: its path pasted, then
+            // Return (typed a letter at a time, the completer would take
+            // the keys).
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(elsewhere.path());
+            QTest::keyClick(name, Qt::Key_Return);
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return QDir(dialog.directory()).canonicalPath() ==
+                           QDir(elsewhere.path()).canonicalPath() &&
+                       !unshown->isVisible();
+            })) << dialog.directory().path().toStdString();
+            dialog.reject();
+        });
+    // Qt cannot name it to remove it with the folder.
+    ::unlink(unspelt.constData());
+}
+#endif
 
 // Offscreen there is no browser: the opener says the page was not opened, so
 // that the screen can tell the player.
