@@ -1784,6 +1784,14 @@ The first row of the seasons table: the whole career&apos;s figures.</extracomme
         <extracomment>The title of every message box: the game&apos;s name, which stays &quot;Bailcrest&quot; in every language.</extracomment>
         <translation>Bailcrest</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln save file(s) in this folder cannot be shown here: the name is not text this system can spell back. Rename it to load it.</source>
+        <extracomment>Below the Load dialog&apos;s files: %Ln is how many save files of the folder it cannot show, as their names are not text.</extracomment>
+        <translation>
+            <numerusform>இந்தக் கோப்புறையில் உள்ள %Ln சேமிப்புக் கோப்பினை இங்கே காட்ட முடியாது: அதன் பெயரை இந்த அமைப்பால் எழுத்தாகப் படிக்க முடியவில்லை. அதை ஏற்ற, பெயரை மாற்றுங்கள்.</numerusform>
+            <numerusform>இந்தக் கோப்புறையில் உள்ள %Ln சேமிப்புக் கோப்புகளை இங்கே காட்ட முடியாது: அவற்றின் பெயர்களை இந்த அமைப்பால் எழுத்தாகப் படிக்க முடியவில்லை. அவற்றை ஏற்ற, பெயர்களை மாற்றுங்கள்.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
