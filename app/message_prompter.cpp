@@ -2,12 +2,15 @@
 #include "app/message_prompter.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeView>
@@ -29,6 +32,20 @@ QString applicationTitle() {
 // type ("670…tes"). Once the folder is read its columns take the width their
 // contents need, and the dialog grows, as far as the screen allows, until they
 // all show.
+// A style that writes a box's label in the box's own direction. Qt's
+// styles write it in the application's, so that a left-to-right path box in
+// a right-to-left game would still move a path's leading "/" to its end.
+class OwnDirectionLabels : public QProxyStyle {
+  public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        painter->save();
+        painter->setLayoutDirection(option->direction);
+        QProxyStyle::drawControl(element, option, painter, widget);
+        painter->restore();
+    }
+};
+
 void fitColumns(QFileDialog& dialog, QTreeView& files) {
     QHeaderView& header = *files.header();
     int needed = 0;
@@ -157,9 +174,14 @@ QString MessagePrompter::chooseFileToOpen(QWidget* owner, const QString& title,
     // language: in a right-to-left box the leading "/" of "/home/..." would
     // stand at its end. Its patterns cannot be isolated in the text, which
     // the dialog reads them from.
-    for (const char* pathBox : {"lookInCombo", "fileNameEdit", "fileTypeCombo"})
-        if (auto* box = dialog.findChild<QWidget*>(QLatin1String(pathBox)))
+    auto* ownDirection = new OwnDirectionLabels;
+    ownDirection->setParent(&dialog);
+    for (const char* pathBox : {"lookInCombo", "fileNameEdit", "fileTypeCombo"}) {
+        if (auto* box = dialog.findChild<QWidget*>(QLatin1String(pathBox))) {
             box->setLayoutDirection(Qt::LeftToRight);
+            if (qobject_cast<QComboBox*>(box)) box->setStyle(ownDirection);
+        }
+    }
     // The desktop's own dialog, where it provides one, has no such view and
     // sizes itself.
     auto* files = dialog.findChild<QTreeView*>();

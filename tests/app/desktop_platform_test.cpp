@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -197,6 +198,35 @@ TEST_F(LoadDialog, ShowsTheSavesInDetailWithEveryColumnReadableAndReturnsTheChoi
             });
         EXPECT_EQ(chosen, accept ? chosenPath : QString());
     }
+}
+
+// The boxes that show a path and the file patterns read left to right in a
+// right-to-left game too: drawn as in a left-to-right one.
+TEST_F(LoadDialog, ThePathAndPatternBoxesReadLeftToRightInEveryLanguage) {
+    QImage drawn[2][2];
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QApplication::setLayoutDirection(direction);
+        whenShown<QFileDialog>(
+            [&] {
+                prompter.chooseFileToOpen(nullptr, QStringLiteral("Bailcrest: Load Game"),
+                                          QDir::toNativeSeparators(saves.path()),
+                                          QStringLiteral("Bailcrest Saves (*.bsg)"));
+            },
+            columnsRead,
+            [&](QFileDialog& dialog) {
+                const char* boxes[] = {"lookInCombo", "fileTypeCombo"};
+                for (int box = 0; box < 2; ++box) {
+                    auto* shown = dialog.findChild<QComboBox*>(QLatin1String(boxes[box]));
+                    ASSERT_NE(shown, nullptr);
+                    shown->setFixedWidth(400);
+                    drawn[direction == Qt::RightToLeft][box] = shown->grab().toImage();
+                }
+                dialog.reject();
+            });
+    }
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_EQ(drawn[1][0], drawn[0][0]);
+    EXPECT_EQ(drawn[1][1], drawn[0][1]);
 }
 
 #ifdef Q_OS_UNIX
