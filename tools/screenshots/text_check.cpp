@@ -299,6 +299,11 @@ void TextCheck::checkPart(QWidget& part, const QString& screenName) {
             text = button->text();
             if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) {
                 fits = indicatedButtonFits(*button);
+                // A choice's sentence elided to its place, as the auto-save
+                // box's is where a translation runs long, is as cut as a
+                // caption elided.
+                if (!untranslated_ && text.endsWith(QChar(0x2026)))
+                    problems_ << QStringLiteral("%1: elided: \"%2\"").arg(place, text);
             } else {
                 // Drawn centred inside a one-pixel frame.
                 fits = textWidth(*button, withoutMnemonic(text)) <= button->width() - 2;
