@@ -15,11 +15,9 @@
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <chrono>
 #include <functional>
 #include <optional>
 #include <random>
-#include <thread>
 
 #include "game/match.h"
 #include "saves/file_size_limit.h"
@@ -72,26 +70,37 @@ class CareerLocks : public ::testing::Test {
         return claimed ? copy : -1;
     }
 
-    // Copies killed at seeded moments, each while it takes its lock, saves or
-    // appends its history, and after each the next copy takes the career
-    // over and saves.
+    // Copies killed at seeded points of their play, each while it takes its
+    // lock or while it saves a match and appends its history (the copy says
+    // when each step is done, and is killed as it goes on into the next),
+    // and after each the next copy takes the career over and saves.
     void killedCopiesNeverKeepTheCareer(int rounds) const {
         std::mt19937 draws(23);
-        std::uniform_int_distribution<int> microseconds(0, 3000);
-        // A fixed number of rounds with seeded delays, so that every run kills
-        // the copies at the same spread of moments.
+        std::uniform_int_distribution<int> stepsDone(0, 3);
         for (int round = 1; round <= rounds; ++round) {
+            int steps[2];
+            ASSERT_EQ(::pipe(steps), 0);
             const pid_t copy = ::fork();
             if (copy == 0) {
+                ::close(steps[0]);
                 CareerSession playing = session();
                 playing.claimSaveFile();
-                for (;;) confirmChosenMatch(playing, match);
+                for (;;) {
+                    (void)!::write(steps[1], "s", 1);
+                    confirmChosenMatch(playing, match);
+                }
             }
             ASSERT_GT(copy, 0);
-            std::this_thread::sleep_for(std::chrono::microseconds(microseconds(draws)));
+            ::close(steps[1]);
+            char step = 0;
+            bool stepped = true;
+            for (int done = stepsDone(draws); done > 0 && stepped; --done)
+                stepped = ::read(steps[0], &step, 1) == 1;
             ::kill(copy, SIGKILL);
+            ::close(steps[0]);
             int status = 0;
             ::waitpid(copy, &status, 0);
+            ASSERT_TRUE(stepped) << "round " << round << ": the copy stopped playing";
 
             // The next copy loads what the killed one saved, if anything.
             CareerSession next(midCareer(), autoSave, SaveTarget{saves, false, path});
